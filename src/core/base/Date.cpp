@@ -1,0 +1,92 @@
+#include "base/Date.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace torvalet {
+
+namespace chr = std::chrono;
+
+namespace {
+
+chr::year_month_day ymdOf(int serial) {
+    return chr::year_month_day{chr::sys_days{chr::days{serial}}};
+}
+
+bool parseDigits(std::string_view text, int& value) {
+    if (text.empty()) return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+}  // namespace
+
+Date Date::fromYmd(int year, int month, int day) {
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1 || year > 9999) return {};
+    const chr::year_month_day ymd{chr::year{year}, chr::month{static_cast<unsigned>(month)},
+                                  chr::day{static_cast<unsigned>(day)}};
+    if (!ymd.ok()) return {};
+    Date date;
+    date.valid_ = true;
+    date.serial_ = static_cast<int>(chr::sys_days{ymd}.time_since_epoch().count());
+    return date;
+}
+
+Date Date::fromIso(std::string_view text) {
+    int y = 0, m = 0, d = 0;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return {};
+    if (!parseDigits(text.substr(0, 4), y) || !parseDigits(text.substr(5, 2), m) ||
+        !parseDigits(text.substr(8, 2), d))
+        return {};
+    return fromYmd(y, m, d);
+}
+
+int Date::year() const { return static_cast<int>(ymdOf(serial_).year()); }
+int Date::month() const { return static_cast<int>(static_cast<unsigned>(ymdOf(serial_).month())); }
+int Date::day() const { return static_cast<int>(static_cast<unsigned>(ymdOf(serial_).day())); }
+
+int Date::dayOfWeek() const {
+    return static_cast<int>(chr::weekday{chr::sys_days{chr::days{serial_}}}.iso_encoding());
+}
+
+Date Date::addDays(int days) const {
+    if (!valid_) return {};
+    Date date = *this;
+    date.serial_ += days;
+    return date;
+}
+
+std::string Date::toIso() const {
+    if (!valid_) return {};
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year(), month(), day());
+    return buffer;
+}
+
+std::string timeText(const DateTime& moment, char separator) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%02d%c%02d", moment.hour % 100, separator, moment.minute % 100);
+    return buffer;
+}
+
+std::optional<DateTime> parseDateTime(std::string_view text) {
+    if (text.size() < 16 || text[10] != ' ' || text[13] != ':') return std::nullopt;
+    DateTime moment;
+    moment.date = Date::fromIso(text.substr(0, 10));
+    int second = 0;
+    if (moment.date.isNull() || !parseDigits(text.substr(11, 2), moment.hour) ||
+        !parseDigits(text.substr(14, 2), moment.minute))
+        return std::nullopt;
+    if (text.size() == 19 && text[16] == ':' && parseDigits(text.substr(17, 2), second))
+        moment.second = second;
+    else if (text.size() != 16)
+        return std::nullopt;
+    if (moment.hour > 23 || moment.minute > 59 || moment.second > 59) return std::nullopt;
+    return moment;
+}
+
+}  // namespace torvalet

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace torvalet {
+
+// The whole file as bytes. Throws FileError "Cannot open file "<path>". <reason>" when it cannot be read.
+std::string readFileBytes(const std::filesystem::path& path);
+
+// Writes the bytes to a temporary file in the same folder, flushes it to disk and renames it
+// over `path`, so that the old file stays whole until the new one is complete.
+// Throws FileError "Cannot create file "<path>". <reason>" on any failure, leaving the old file as it was.
+void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace torvalet

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace torvalet {
+
+// Texts inside the program are UTF-8; lengths and widths count characters, not bytes.
+
+// Number of characters (code points) of a UTF-8 text.
+std::size_t utf8Length(std::string_view text);
+// The first `count` characters of a UTF-8 text.
+std::string utf8Left(std::string_view text, std::size_t count);
+// Case changes that also work for Cyrillic and Greek.
+std::string utf8Upper(std::string_view text);
+std::string utf8Lower(std::string_view text);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+// Surrounding blanks, tabs and line ends removed.
+std::string trimmed(std::string_view text);
+// Invalid UTF-8 sequences replaced by U+FFFD (for outputs that require valid UTF-8: JSON, the screen).
+std::string validUtf8(std::string_view text);
+
+// Converts the program's 8-bit text files between their code page and UTF-8, at the file boundary.
+// The default code page is UTF-8, which passes bytes through unchanged; "1251", "CP1251",
+// "windows-1251" and the like select a Windows code page.
+class TextCodec {
+public:
+    explicit TextCodec(std::string codePage = {});
+
+    const std::string& codePage() const { return codePage_; }
+    bool isUtf8() const { return utf8_; }
+
+    // File bytes to UTF-8.
+    std::string decode(std::string_view bytes) const;
+    // UTF-8 to file bytes; a character the code page lacks becomes '?'.
+    std::string encode(std::string_view text) const;
+
+private:
+    std::string codePage_;
+    std::string iconvName_;
+    bool utf8_ = true;
+};
+
+}  // namespace torvalet

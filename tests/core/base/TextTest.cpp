@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "base/Date.h"
+#include "base/Errors.h"
+#include "base/FileIo.h"
+#include "base/Text.h"
+#include "fakes/TempDir.h"
+
+namespace torvalet {
+namespace {
+
+TEST(Text, CountsAndCutsCharactersNotBytes) {
+    EXPECT_EQ(utf8Length("Привет"), 6u);
+    EXPECT_EQ(utf8Left("Привет", 3), "При");
+    EXPECT_EQ(utf8Left("abc", 10), "abc");
+}
+
+TEST(Text, ChangesCaseOfCyrillicAndGreek) {
+    EXPECT_EQ(utf8Upper("привет, αβγ, abc"), "ПРИВЕТ, ΑΒΓ, ABC");
+    EXPECT_EQ(utf8Lower("ПРИВЕТ ΑΒΓ"), "привет αβγ");
+    EXPECT_TRUE(equalsIgnoreCase("General", "GENERAL"));
+}
+
+TEST(TextCodec, Utf8PassesBytesThroughUnchanged) {
+    TextCodec codec;
+    const std::string bytes = "a\xff\xfe z";
+    EXPECT_EQ(codec.decode(bytes), bytes);
+    EXPECT_EQ(codec.encode(bytes), bytes);
+}
+
+TEST(TextCodec, WindowsCodePageRoundTrips) {
+    TextCodec codec("1251");
+    EXPECT_EQ(codec.decode("\xcf\xf0\xe8"), "При");
+    EXPECT_EQ(codec.encode("При"), "\xcf\xf0\xe8");
+    EXPECT_EQ(codec.encode("日"), "?");
+    EXPECT_THROW(TextCodec("no-such-page"), Error);
+}
+
+TEST(Date, ConvertsAndValidates) {
+    EXPECT_TRUE(Date::fromYmd(2025, 2, 29).isNull());
+    EXPECT_EQ(Date::fromYmd(2024, 2, 28).addDays(1).toIso(), "2024-02-29");
+    EXPECT_EQ(Date::fromIso("2026-12-08").dayOfWeek(), 2);
+    EXPECT_TRUE(Date::fromIso("2026-13-01").isNull());
+    EXPECT_EQ(parseDateTime("2026-12-08 14:30")->minute, 30);
+    EXPECT_FALSE(parseDateTime("2026-12-08 24:30"));
+}
+
+TEST(FileIo, AtomicWriteReplacesWholeAndReportsFailure) {
+    testing::TempDir dir;
+    writeFileAtomic(dir / "a.txt", "one");
+    writeFileAtomic(dir / "a.txt", "two");
+    EXPECT_EQ(readFileBytes(dir / "a.txt"), "two");
+    EXPECT_THROW(writeFileAtomic(dir / "missing" / "a.txt", "x"), FileError);
+    EXPECT_THROW(readFileBytes(dir / "none.txt"), FileError);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace torvalet

@@ -1,0 +1,149 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/HotKeys.h"
+#include "platform/Locale.h"
+#include "platform/Notices.h"
+#include "platform/PerUserStore.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+#include "platform/UserInterface.h"
+
+namespace torvalet::testing {
+
+class FakeClock : public Clock {
+public:
+    DateTime current{Date::fromYmd(2026, 12, 8), 9, 5, 0};
+    DateTime now() const override { return current; }
+    void set(int y, int mo, int d, int h, int mi, int s = 0) { current = {Date::fromYmd(y, mo, d), h, mi, s}; }
+};
+
+class FakeLocale : public Locale {
+public:
+    std::string format = "dd.MM.yyyy";
+    std::string shortDateFormat() const override { return format; }
+};
+
+class FakeUserInterface : public UserInterface {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    bool answer = true;
+    std::deque<std::optional<std::string>> fileAnswers;
+    int propertiesShown = 0;
+
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return answer;
+    }
+    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return nextFile(); }
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return nextFile(); }
+    void showTaskProperties(bool) override { ++propertiesShown; }
+
+private:
+    std::optional<std::string> nextFile() {
+        if (fileAnswers.empty()) return std::nullopt;
+        auto file = fileAnswers.front();
+        fileAnswers.pop_front();
+        return file;
+    }
+};
+
+class FakeShell : public Shell {
+public:
+    std::vector<OpenRequest> requests;
+    bool succeed = true;
+    bool open(const OpenRequest& request) override {
+        requests.push_back(request);
+        return succeed;
+    }
+};
+
+class FakeHotKeys : public HotKeys {
+public:
+    std::map<int, HotKey> registered;
+    std::function<void(int)> handler;
+    bool registerKey(int id, const HotKey& key) override {
+        for (const auto& [other, taken] : registered)
+            if (taken == key && other != id) return false;
+        registered[id] = key;
+        return true;
+    }
+    void releaseKey(int id) override { registered.erase(id); }
+    void setHandler(std::function<void(int)> h) override { handler = std::move(h); }
+};
+
+class FakeNotices : public Notices {
+public:
+    struct Balloon {
+        std::string title, text;
+    };
+    std::vector<Balloon> balloons;
+    void showBalloon(const std::string& title, const std::string& text, int) override {
+        balloons.push_back({title, text});
+    }
+};
+
+class FakeSound : public Sound {
+public:
+    std::vector<std::string> played;
+    std::optional<SoundError> failure;
+    std::optional<SoundError> play(const std::string& path) override {
+        played.push_back(path);
+        return failure;
+    }
+    void stop() override {}
+};
+
+class FakeClipboard : public Clipboard {
+public:
+    std::string plain;
+    std::optional<std::string> tree;
+    void setText(const std::string& text) override {
+        plain = text;
+        tree.reset();
+    }
+    std::string text() const override { return plain; }
+    void setTreeData(const std::string& bytes) override { tree = bytes; }
+    std::optional<std::string> treeData() const override { return tree; }
+    void clear() override {
+        plain.clear();
+        tree.reset();
+    }
+};
+
+class FakePerUserStore : public PerUserStore {
+public:
+    std::map<std::string, std::vector<std::string>> lists;
+    std::vector<std::string> readList(const std::string& name) const override {
+        auto it = lists.find(name);
+        return it == lists.end() ? std::vector<std::string>{} : it->second;
+    }
+    void writeList(const std::string& name, const std::vector<std::string>& items) override { lists[name] = items; }
+};
+
+// Every fake, and the Services bundle over them.
+struct FakeServices {
+    FakeClock clock;
+    FakeLocale locale;
+    FakeUserInterface ui;
+    FakeShell shell;
+    FakeHotKeys hotKeys;
+    FakeNotices notices;
+    FakeSound sound;
+    FakeClipboard clipboard;
+    FakePerUserStore perUserStore;
+    Services services{clock, locale, ui, shell, hotKeys, notices, sound, clipboard, perUserStore};
+};
+
+}  // namespace torvalet::testing
