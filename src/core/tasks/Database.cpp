@@ -1,0 +1,150 @@
+#include "tasks/Database.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "base/Errors.h"
+
+namespace torvalet {
+
+std::string sqlValueText(const SqlValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    if (const auto* whole = std::get_if<long long>(&value)) return std::to_string(*whole);
+    if (const auto* number = std::get_if<double>(&value)) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.15g", *number);
+        return buffer;
+    }
+    return {};
+}
+
+double sqlValueNumber(const SqlValue& value) {
+    if (const auto* number = std::get_if<double>(&value)) return *number;
+    if (const auto* whole = std::get_if<long long>(&value)) return static_cast<double>(*whole);
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        try {
+            return std::stod(*text);
+        } catch (const std::exception&) {
+            return 0;
+        }
+    }
+    return 0;
+}
+
+Database::Database(const std::filesystem::path& file, bool create) {
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(file.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+        const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw StoreError("Cannot open the task store \"" + file.string() + "\": " + message);
+    }
+    sqlite3_busy_timeout(db_, 2000);
+    sqlite3_extended_result_codes(db_, 1);
+    try {
+        execute("PRAGMA journal_mode=WAL");
+        execute("PRAGMA synchronous=FULL");
+        // Touch the schema so that a file that is no store fails here, not at the first query.
+        execute("SELECT count(*) FROM sqlite_master");
+    } catch (...) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw;
+    }
+}
+
+Database::~Database() { sqlite3_close(db_); }
+
+void Database::execute(std::string_view sql) {
+    char* error = nullptr;
+    const std::string text(sql);
+    if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : sqlite3_errmsg(db_);
+        sqlite3_free(error);
+        throw StoreError(message);
+    }
+}
+
+SqlStatement Database::prepare(std::string_view sql) { return SqlStatement(db_, sql); }
+long long Database::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
+int Database::changes() const { return sqlite3_changes(db_); }
+
+SqlStatement::SqlStatement(sqlite3* db, std::string_view sql) : db_(db) {
+    if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) != SQLITE_OK) fail();
+}
+
+SqlStatement::~SqlStatement() { sqlite3_finalize(stmt_); }
+
+SqlStatement::SqlStatement(SqlStatement&& other) noexcept : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+
+void SqlStatement::fail() const { throw StoreError(sqlite3_errmsg(db_)); }
+
+void SqlStatement::bind(int index, const SqlValue& value) {
+    int rc = SQLITE_OK;
+    if (const auto* text = std::get_if<std::string>(&value))
+        rc = sqlite3_bind_text(stmt_, index, text->data(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+    else if (const auto* whole = std::get_if<long long>(&value))
+        rc = sqlite3_bind_int64(stmt_, index, *whole);
+    else if (const auto* number = std::get_if<double>(&value))
+        rc = sqlite3_bind_double(stmt_, index, *number);
+    else
+        rc = sqlite3_bind_null(stmt_, index);
+    if (rc != SQLITE_OK) fail();
+}
+
+bool SqlStatement::bind(const std::string& name, const SqlValue& value) {
+    const int index = sqlite3_bind_parameter_index(stmt_, name.c_str());
+    if (index == 0) return false;
+    bind(index, value);
+    return true;
+}
+
+bool SqlStatement::step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    const std::string message = sqlite3_errmsg(db_);
+    sqlite3_reset(stmt_);
+    throw StoreError(message);
+}
+
+void SqlStatement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int SqlStatement::columnCount() const { return sqlite3_column_count(stmt_); }
+std::string SqlStatement::columnName(int column) const { return sqlite3_column_name(stmt_, column); }
+
+SqlValue SqlStatement::column(int column) const {
+    switch (sqlite3_column_type(stmt_, column)) {
+        case SQLITE_INTEGER:
+            return static_cast<long long>(sqlite3_column_int64(stmt_, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt_, column);
+        case SQLITE_NULL:
+            return std::monostate{};
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+            return std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+        }
+    }
+}
+
+Transaction::Transaction(Database& db) : db_(db) { db_.execute("BEGIN IMMEDIATE"); }
+
+Transaction::~Transaction() {
+    if (!done_) {
+        try {
+            db_.execute("ROLLBACK");
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit() {
+    db_.execute("COMMIT");
+    done_ = true;
+}
+
+}  // namespace torvalet

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+namespace torvalet {
+
+class Clock;
+class Locale;
+class Query;
+struct TaskListState;
+
+// The rules that run whenever a row of the task list is inserted or posted.
+class TaskRecordRules {
+public:
+    TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale,
+                    std::function<bool()> autoRemind);
+
+    // Binds the three rules to the task list's hooks.
+    void install(Query& tasksQ);
+
+    // A new row gets the calendar's days and the pending (or current) minute and is stored at once.
+    void tasksQAfterInsert(Query& tasks);
+    // Arms the reminder of a row saved with a time other than the present minute.
+    void tasksQBeforePost(Query& tasks);
+    // The calendar returns to today and the pending insert time is used up.
+    void tasksQAfterPost(Query& tasks);
+
+private:
+    TaskListState& state_;
+    const Clock& clock_;
+    const Locale& locale_;
+    std::function<bool()> autoRemind_;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvalet {
+
+class Database;
+
+enum class ColumnKind { Date, Text, Number };
+
+struct ColumnDef {
+    const char* name;
+    ColumnKind kind;
+    int width;  // characters, for texts
+};
+
+// The columns of `tasks` in their order (`clipbrd` has the same plus `KEY`).
+const std::vector<ColumnDef>& taskColumns();
+
+// The column definition of `column` in `table` (names compared without regard to case), or nullptr.
+const ColumnDef* findColumn(std::string_view table, std::string_view column);
+
+// The nine tables of a new store, their indexes and their lookup rows.
+void createTaskStore(Database& db);
+
+}  // namespace torvalet

@@ -1,0 +1,79 @@
+#include "tasks/TaskStore.h"
+
+#include "base/Errors.h"
+#include "tasks/TaskSchema.h"
+
+namespace torvalet {
+
+TaskStore::TaskStore() {
+    clipboardQ.setSql("select * from clipbrd\n   order by date");
+    priorityKeyQ.setSql("select * from priority\n  order by name");
+    loadLookupTables(0);
+    tasksQ.addLookupField("typeMark", "TYPEKEY", typeKeyQ, "MARK");
+    tasksQ.addLookupField("priorityName", "PRIOR_KEY", priorityKeyQ, "NAME");
+    tasksQ.addLookupField("stateName", "STATEKEY", stateKeyQ, "NAME");
+    tasksQ.addLookupField("typeName", "TYPEKEY", typeKeyQ, "NAME");
+}
+
+std::filesystem::path TaskStore::storeFile(const std::filesystem::path& dataFolder) {
+    return dataFolder / "tasks.db";
+}
+
+void TaskStore::create(const std::filesystem::path& dataFolder) {
+    const auto file = storeFile(dataFolder);
+    if (std::filesystem::exists(file)) throw StoreError("The task store \"" + file.string() + "\" exists already");
+    try {
+        Database db(file, true);
+        createTaskStore(db);
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        throw;
+    }
+}
+
+void TaskStore::setDatabase(Database* db) {
+    for (Query* query : {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ})
+        query->setDatabase(db);
+}
+
+void TaskStore::connect(const std::filesystem::path& dataFolder) {
+    disconnect();
+    const auto file = storeFile(dataFolder);
+    if (!std::filesystem::exists(file))
+        throw StoreError("The task store \"" + file.string() + "\" does not exist");
+    db_ = std::make_unique<Database>(file, false);
+    setDatabase(db_.get());
+}
+
+void TaskStore::disconnect() {
+    closeQueries();
+    setDatabase(nullptr);
+    db_.reset();
+}
+
+void TaskStore::closeQueries() {
+    for (Query* query : {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ})
+        query->close();
+}
+
+void TaskStore::openStoreQuery(Query& query, const std::function<void(const std::string&)>& report) {
+    query.close();
+    if (isConnected())
+        query.open();
+    else
+        report("Can not open Database on " + std::to_string(20) + " time ");
+}
+
+void TaskStore::loadLookupTables(int language) {
+    const std::string prefix = language == 1 ? "ru_" : "en_";
+    const std::pair<Query*, const char*> lookups[] = {
+        {&stateKeyQ, "state"}, {&typeKeyQ, "type"}, {&EventsKeyQ, "event"}};
+    for (const auto& [query, table] : lookups) {
+        query->close();
+        query->setSql("select * from " + prefix + table + " order by name");
+        if (isConnected()) query->open();
+    }
+}
+
+}  // namespace torvalet
