@@ -1,0 +1,63 @@
+#include "shell/AppFolder.h"
+
+#include <cstdlib>
+
+#include "base/Embedded.h"
+#include "base/Errors.h"
+#include "base/FileIo.h"
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::optional<std::string> variable(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) return std::nullopt;
+    return std::string(value);
+}
+
+void makeFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) throw FileError("Cannot create folder \"" + folder.string() + "\". " + error.message());
+}
+
+bool isEmptyFolder(const fs::path& folder) {
+    std::error_code error;
+    return fs::is_empty(folder, error) && !error;
+}
+
+}  // namespace
+
+AppFolderEnvironment AppFolderEnvironment::current(const fs::path& executableFolder) {
+    return {variable("TORVALET_HOME"), variable("XDG_DATA_HOME"), variable("HOME"), executableFolder};
+}
+
+fs::path resolveApplicationFolder(const AppFolderEnvironment& environment) {
+    if (environment.torvaletHome) return fs::absolute(*environment.torvaletHome);
+    const fs::path& portable = environment.executableFolder;
+    std::error_code ignored;
+    if (!portable.empty() && (fs::exists(portable / "torvalet.ini", ignored) || fs::exists(portable / "Data", ignored)))
+        return portable;
+    if (environment.xdgDataHome) return fs::path(*environment.xdgDataHome) / "torvalet";
+    return fs::path(environment.home.value_or(".")) / ".local" / "share" / "torvalet";
+}
+
+void provisionApplicationFolder(const AppPaths& paths, const std::function<void()>& provisionTrees) {
+    makeFolder(paths.home);
+    std::error_code ignored;
+    const bool newData = !fs::exists(paths.data(), ignored) || isEmptyFolder(paths.data());
+    for (const fs::path& folder : {paths.data(), paths.lang(), paths.sounds(), paths.logs(), paths.tasks()})
+        makeFolder(folder);
+    if (newData) TaskStore::create(paths.data());
+    for (const embedded::File& cue : embedded::all()) {
+        const fs::path file = paths.sounds() / std::string(cue.name);
+        if (!fs::exists(file, ignored)) writeFileAtomic(file, cue.bytes);
+    }
+    if (provisionTrees) provisionTrees();
+}
+
+}  // namespace torvalet

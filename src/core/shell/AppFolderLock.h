@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace torvalet {
+
+// Keeps one program at a time on an application folder. The lock is an advisory lock on a file
+// in the folder: the system drops it when its holder ends, so a program that died leaves no lock.
+class AppFolderLock {
+public:
+    explicit AppFolderLock(std::filesystem::path home);
+    ~AppFolderLock();
+    AppFolderLock(const AppFolderLock&) = delete;
+    AppFolderLock& operator=(const AppFolderLock&) = delete;
+
+    // True when this process now holds the folder; false when another one does.
+    // Throws FileError when the lock file cannot be made.
+    bool tryLock();
+    void unlock();
+    bool isLocked() const { return fd_ >= 0; }
+
+    // The message a second program shows when the folder is held.
+    static std::string busyMessage(const std::filesystem::path& home);
+
+private:
+    std::filesystem::path file_;
+    int fd_ = -1;
+};
+
+}  // namespace torvalet
