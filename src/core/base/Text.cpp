@@ -50,6 +50,8 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos, bool* valid = nu
     return ok ? cp : 0xFFFD;
 }
 
+}  // namespace
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -67,6 +69,8 @@ void appendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 locale_t utf8Locale() {
     static const locale_t locale = [] {
@@ -188,6 +192,12 @@ std::string trimmed(std::string_view text) {
     while (begin < end && blank(text[begin])) ++begin;
     while (end > begin && blank(text[end - 1])) --end;
     return std::string(text.substr(begin, end - begin));
+}
+
+std::u32string toCodePoints(std::string_view text) {
+    std::u32string out;
+    for (std::size_t pos = 0; pos < text.size();) out += nextCodePoint(text, pos);
+    return out;
 }
 
 std::string validUtf8(std::string_view text) {

@@ -17,6 +17,9 @@ std::string utf8Lower(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // Surrounding blanks, tabs and line ends removed.
 std::string trimmed(std::string_view text);
+// The code points of a UTF-8 text (U+FFFD for invalid sequences), and back.
+std::u32string toCodePoints(std::string_view text);
+void appendUtf8(std::string& out, char32_t codePoint);
 // Invalid UTF-8 sequences replaced by U+FFFD (for outputs that require valid UTF-8: JSON, the screen).
 std::string validUtf8(std::string_view text);
 

@@ -1,0 +1,29 @@
+#include "shell/MessagePad.h"
+
+#include "base/FileIo.h"
+#include "base/Text.h"
+
+namespace torvalet {
+
+void MessagePad::load(const std::filesystem::path& file, const TextCodec& codec) {
+    const std::string text = codec.decode(readFileBytes(file));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    lines_ = std::move(lines);
+}
+
+void MessagePad::save(const std::filesystem::path& file, const TextCodec& codec) const {
+    std::string text;
+    for (const std::string& line : lines_) text += line + "\n";
+    writeFileAtomic(file, codec.encode(text));
+}
+
+}  // namespace torvalet

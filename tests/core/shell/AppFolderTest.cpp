@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "base/Text.h"
+#include "fakes/TempDir.h"
+#include "shell/AppFolder.h"
+#include "shell/AppFolderLock.h"
+#include "shell/MessagePad.h"
+#include "shell/RichText.h"
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+TEST(AppFolder, ResolvesHomeThenPortableCopyThenUserDataFolder) {
+    TempDir dir;
+    fs::create_directories(dir / "portable" / "Data");
+    fs::create_directories(dir / "plain");
+    struct Case {
+        AppFolderEnvironment environment;
+        fs::path expected;
+    };
+    const Case cases[] = {
+        {{"/opt/t", "/xdg", "/home/u", dir / "portable"}, "/opt/t"},
+        {{std::nullopt, "/xdg", "/home/u", dir / "portable"}, dir / "portable"},
+        {{std::nullopt, "/xdg", "/home/u", dir / "plain"}, "/xdg/torvalet"},
+        {{std::nullopt, std::nullopt, "/home/u", dir / "plain"}, "/home/u/.local/share/torvalet"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(resolveApplicationFolder(c.environment), c.expected);
+}
+
+TEST(AppFolder, ProvisionsANewFolderAndNeverReplacesFiles) {
+    TempDir dir;
+    const AppPaths paths{dir / "home"};
+    int treeCalls = 0;
+    provisionApplicationFolder(paths, [&] { ++treeCalls; });
+    for (const fs::path& folder : {paths.data(), paths.lang(), paths.sounds(), paths.logs(), paths.tasks()})
+        EXPECT_TRUE(fs::is_directory(folder)) << folder;
+    EXPECT_TRUE(fs::exists(TaskStore::storeFile(paths.data())));
+    for (const char* cue : {"ringing", "bigben", "recycle", "prepare", "atwork", "mute", "done", "undone", "delegated"})
+        EXPECT_EQ(testing::readText(paths.sounds() / (std::string(cue) + ".wav")).substr(0, 4), "RIFF") << cue;
+    EXPECT_EQ(treeCalls, 1);
+
+    testing::writeText(paths.sounds() / "done.wav", "mine");
+    provisionApplicationFolder(paths, nullptr);
+    EXPECT_EQ(testing::readText(paths.sounds() / "done.wav"), "mine");
+}
+
+TEST(AppFolder, ADataFolderWithOtherFilesGetsNoNewStore) {
+    TempDir dir;
+    const AppPaths paths{dir.path()};
+    fs::create_directories(paths.data());
+    testing::writeText(paths.data() / "tasks.dbf", "old tables");
+    provisionApplicationFolder(paths, nullptr);
+    EXPECT_FALSE(fs::exists(TaskStore::storeFile(paths.data())));
+}
+
+TEST(AppFolderLock, OneHolderAtATimeAndRecoveredWhenTheHolderDies) {
+    TempDir dir;
+    AppFolderLock first(dir.path());
+    ASSERT_TRUE(first.tryLock());
+
+    // Another process cannot take it while we hold it.
+    const pid_t child = fork();
+    if (child == 0) {
+        AppFolderLock second(dir.path());
+        _exit(second.tryLock() ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    // A holder that dies without unlocking leaves the folder free.
+    first.unlock();
+    const pid_t holder = fork();
+    if (holder == 0) {
+        AppFolderLock mine(dir.path());
+        _exit(mine.tryLock() ? 0 : 1);
+    }
+    waitpid(holder, &status, 0);
+    AppFolderLock after(dir.path());
+    EXPECT_TRUE(after.tryLock());
+}
+
+TEST(MessagePad, RoundTripsLinesThroughTheCodePage) {
+    TempDir dir;
+    MessagePad pad;
+    pad.setLines({"...-> #0 [ 08.12.2026 :: 09:05 ]", "Привет"});
+    pad.save(dir / "msgpad.txt", TextCodec("1251"));
+    EXPECT_EQ(testing::readText(dir / "msgpad.txt").size(), 40u);
+    MessagePad read;
+    read.load(dir / "msgpad.txt", TextCodec("1251"));
+    EXPECT_EQ(read.lines(), pad.lines());
+
+    testing::writeText(dir / "crlf.txt", "one\r\ntwo\r\n");
+    read.load(dir / "crlf.txt", TextCodec());
+    EXPECT_EQ(read.lines(), (std::vector<std::string>{"one", "two"}));
+}
+
+TEST(RichText, KeepsTextSpecialCharactersAndScriptsThroughAWriteAndRead) {
+    const std::string text = "Line {one} \\ back\nПривет, Ελλάδα 🙂\n\tend";
+    const std::string rtf = plainTextToRichText(text);
+    EXPECT_EQ(rtf.substr(0, 6), "{\\rtf1");
+    EXPECT_EQ(richTextToPlainText(rtf, TextCodec()), text);
+}
+
+TEST(RichText, ReadsDocumentsOfOtherWritersAndPlainFiles) {
+    const std::string fromWordPad =
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Tahoma;}}"
+        "{\\*\\generator Riched20 5.50;}\\viewkind4\\uc1\\pard\\lang1049\\f0\\fs20 \\'cf\\'f0\\'e8\\par\nsecond\\par\n}";
+    EXPECT_EQ(richTextToPlainText(fromWordPad, TextCodec("1251")), "При\nsecond");
+    EXPECT_EQ(richTextToPlainText("just text", TextCodec()), "just text");
+}
+
+}  // namespace
+}  // namespace torvalet
