@@ -45,6 +45,7 @@ void Query::requireEditing() const {
 void Query::open() {
     if (isOpen()) return;
     if (!db_) throw StoreError(name_ + ": the task store is not open");
+    if (trimmed(sql_).empty()) throw StoreError(name_ + ": the query has no statement");
     readRows();
     state_ = QueryState::Browse;
     setCurrent(rows_.empty() ? -1 : 0);

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace torvalet {
+
+// What the main window shows, kept by the core so that commands and the window agree.
+struct ViewState {
+    int activePage = 0;  // 0 Tasks, 1 Links, 2 Contacts, 3 Blocknote, 4 Calendar
+    int goalPage = 0;    // 0 Day ... 4 Global
+    int linksPage = 0;
+    bool maximised = true;
+    bool bottomPanelVisible = true;  // the check of "MessagePad"
+    bool rightPanelWide = false;     // the check of "Right Panel Wide"
+    bool taskProperties = false;     // the check of "Modify Task..."
+    bool easyView = false;
+    bool clockRunning = false;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "shell/AppFolder.h"
+#include "shell/Organizer.h"
+#include "shell/ProfileFile.h"
+
+namespace torvalet {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A provisioned application folder and a way to run the program over it, start to close.
+class OrganizerTest : public ::testing::Test {
+protected:
+    OrganizerTest() { provisionApplicationFolder(AppPaths{dir.path()}, nullptr); }
+
+    void run(const std::function<void(Organizer&)>& whileRunning = nullptr) {
+        Organizer organizer(fakes.services, dir.path());
+        organizer.start();
+        organizer.firstShow();
+        if (whileRunning) whileRunning(organizer);
+        organizer.close();
+    }
+
+    std::vector<std::string> padLines() {
+        std::vector<std::string> lines;
+        std::istringstream in(testing::readText(dir / "msgpad.txt"));
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+
+    testing::TempDir dir;
+    testing::FakeServices fakes;
+};
+
+TEST_F(OrganizerTest, CloseAfterAStartWithoutSettingsWritesOnlyTheWrittenKeys) {
+    run();
+    const std::string ini = testing::readText(dir / "torvalet.ini");
+    const ProfileFile file = ProfileFile::parse(ini);
+    EXPECT_EQ(file.value("General", "lastLaunchDate"), "08.12.26");
+    EXPECT_EQ(file.value("Sounds", "fTickSnd15"), "0");
+    EXPECT_EQ(file.value("Filter", "fHideDone"), "0");
+    EXPECT_FALSE(file.hasSection("Colors"));
+    EXPECT_FALSE(file.value("Interface", "fTimeMark0800"));
+    EXPECT_FALSE(file.value("General", "fromWhom"));
+    EXPECT_TRUE(fs::exists(dir / "msgpad.txt"));
+    EXPECT_TRUE(fs::exists(dir / "Logs" / "081226.rtf"));
+    for (const auto& m : fakes.ui.messages) ADD_FAILURE() << m;
+}
+
+TEST_F(OrganizerTest, RunHeaderCountsTheStartsOfOneDay) {
+    run([](Organizer& o) { o.messagePad().prepend("a notice"); });
+    fakes.clock.set(2026, 12, 8, 11, 7);
+    run();
+    EXPECT_EQ(padLines(), (std::vector<std::string>{"...-> #1 [ 08.12.2026 :: 11:07 ]", "a notice"}));
+    run();
+    EXPECT_EQ(padLines().front(), "...-> #2 [ 08.12.2026 :: 11:07 ]");
+    EXPECT_EQ(padLines().size(), 3u);
+
+    // The first start of a new day empties the pad.
+    fakes.clock.set(2026, 12, 9, 8, 0);
+    run();
+    EXPECT_EQ(padLines(), std::vector<std::string>{"...-> #0 [ 09.12.2026 :: 08:00 ]"});
+    EXPECT_EQ(ProfileFile::parse(testing::readText(dir / "torvalet.ini")).value("General", "runCount"), "0");
+}
+
+TEST_F(OrganizerTest, TextboardComesBackTheSameDayOnly) {
+    run([](Organizer& o) { o.textboard() = "Ideas:\nПривет"; });
+    std::string seen;
+    run([&](Organizer& o) { seen = o.textboard(); });
+    EXPECT_EQ(seen, "Ideas:\nПривет");
+    fakes.clock.set(2026, 12, 9, 9, 0);
+    run([&](Organizer& o) { seen = o.textboard(); });
+    EXPECT_EQ(seen, "");
+}
+
+TEST_F(OrganizerTest, MissingStoreIsReportedAndTheRestOfStartAndCloseRuns) {
+    fs::remove(dir / "Data" / "tasks.db");
+    run();
+    ASSERT_EQ(fakes.ui.messages.size(), 6u);
+    EXPECT_NE(fakes.ui.messages[0].find("does not exist"), std::string::npos);
+    for (int i = 1; i < 6; ++i) EXPECT_EQ(fakes.ui.messages[i], "Can not open Database on 20 time ");
+    EXPECT_TRUE(fs::exists(dir / "torvalet.ini"));
+}
+
+TEST_F(OrganizerTest, AnUnreadableSettingsFileIsReportedAndNeverWrittenOver) {
+    fs::create_directory(dir / "torvalet.ini");  // reading it fails whoever we are
+    run();
+    ASSERT_FALSE(fakes.ui.messages.empty());
+    EXPECT_NE(fakes.ui.messages[0].find("Cannot open file"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir / "torvalet.ini"));
+}
+
+TEST_F(OrganizerTest, ALaunchDateThatIsNoDateIsReportedAndCountsAsUnset) {
+    testing::writeText(dir / "torvalet.ini", "[General]\nlastLaunchDate=yesterday\n");
+    testing::writeText(dir / "msgpad.txt", "old line\n");
+    run();
+    ASSERT_EQ(fakes.ui.messages.size(), 1u);
+    EXPECT_EQ(padLines(), std::vector<std::string>{"...-> #0 [ 08.12.2026 :: 09:05 ]"});
+}
+
+TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
+    run([](Organizer& o) {
+        auto& tasks = o.store().tasksQ;
+        tasks.insert();
+        tasks.setText("StateKey", "         1");
+        tasks.post();
+        o.Russian1Click();
+        EXPECT_EQ(tasks.text("stateName"), "Сделано");
+        o.Hellenic1Click();
+        EXPECT_EQ(tasks.text("stateName"), "Done");
+    });
+    EXPECT_EQ(ProfileFile::parse(testing::readText(dir / "torvalet.ini")).value("General", "iLanguage"), "3");
+}
+
+}  // namespace
+}  // namespace torvalet
