@@ -1,0 +1,161 @@
+#include "reminders/DayText.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "base/DateFormat.h"
+#include "base/Errors.h"
+#include "base/Text.h"
+#include "platform/Locale.h"
+
+namespace torvalet {
+
+namespace {
+
+using FormatTable = std::array<std::string_view, 24>;
+
+constexpr FormatTable dayFirstFormats{
+    "DD/MM/YY",   "DD.MM.YY",   "DD-MM-YY",   "DD/MM/YYYY", "DD.MM.YYYY", "DD-MM-YYYY",
+    "D/M/YY",     "D.M.YY",     "D-M-YY",     "D/M/YYYY",   "D.M.YYYY",   "D-M-YYYY",
+    "D/MM/YY",    "D.MM.YY",    "D-MM-YY",    "D/MM/YYYY",  "D.MM.YYYY",  "D-MM-YYYY",
+    "DD/M/YY",    "DD.M.YY",    "DD-M-YY",    "DD/M/YYYY",  "DD.M.YYYY",  "DD-M-YYYY"};
+
+constexpr FormatTable monthFirstFormats{
+    "MM/DD/YY",   "MM.DD.YY",   "MM-DD-YY",   "MM/DD/YYYY", "MM.DD.YYYY", "MM-DD-YYYY",
+    "M/D/YY",     "M.D.YY",     "M-D-YY",     "M/D/YYYY",   "M.D.YYYY",   "M-D-YYYY",
+    "M/DD/YY",    "M.DD.YY",    "M-DD-YY",    "M/DD/YYYY",  "M.DD.YYYY",  "M-DD-YYYY",
+    "MM/D/YY",    "MM.D.YY",    "MM-D-YY",    "MM/D/YYYY",  "MM.D.YYYY",  "MM-D-YYYY"};
+
+constexpr FormatTable yearFirstFormats{
+    "YY/MM/DD",   "YY.MM.DD",   "YY-MM-DD",   "YYYY/MM/DD", "YYYY.MM.DD", "YYYY-MM-DD",
+    "YY/M/D",     "YY.M.D",     "YY-M-D",     "YYYY/M/D",   "YYYY.M.D",   "YYYY-M-D",
+    "YY/M/DD",    "YY.M.DD",    "YY-M-DD",    "YYYY/M/DD",  "YYYY.M.DD",  "YYYY-M-DD",
+    "YY/MM/D",    "YY.MM.D",    "YY-MM-D",    "YYYY/MM/D",  "YYYY.MM.D",  "YYYY-MM-D"};
+
+bool inTable(const FormatTable& table, std::string_view upperFormat) {
+    return std::find(table.begin(), table.end(), upperFormat) != table.end();
+}
+
+std::string twoDigits(int value) {
+    const char digits[] = {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+    return std::string(digits, 2);
+}
+
+std::string dayTextOf(Date date) {
+    return twoDigits(date.day()) + "." + twoDigits(date.month()) + "." + twoDigits(date.year() % 100);
+}
+
+// The characters of a text, each as its UTF-8 bytes.
+std::vector<std::string_view> charactersOf(std::string_view text) {
+    std::vector<std::string_view> characters;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+        characters.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return characters;
+}
+
+// Up to `count` characters from the 1-based character `first`; a position before the start counts
+// from the first character.
+std::string copyCharacters(const std::vector<std::string_view>& characters, long first, std::size_t count) {
+    std::string out;
+    for (auto i = static_cast<std::size_t>(std::max(first, 1L) - 1); i < characters.size() && count > 0; ++i, --count)
+        out += characters[i];
+    return out;
+}
+
+// The text between the separators: the part before the first, the part up to the next, the rest.
+bool splitThree(std::string_view text, char separator, std::string parts[3]) {
+    const std::size_t first = text.find(separator);
+    if (first == std::string_view::npos) return false;
+    const std::size_t second = text.find(separator, first + 1);
+    if (second == std::string_view::npos) return false;
+    parts[0] = text.substr(0, first);
+    parts[1] = text.substr(first + 1, second - first - 1);
+    parts[2] = text.substr(second + 1);
+    return true;
+}
+
+std::string withLeadingZero(std::string part) {
+    if (part.size() < 2) part.insert(0, "0");
+    return part;
+}
+
+std::string quotedLiteral(char c) { return c == '\'' ? std::string("''") : std::string("'") + c + "'"; }
+
+}  // namespace
+
+DayTextContext DayTextContext::fromLocale(const Locale& locale, Date today) {
+    return {locale.shortDateFormat(), locale.dateSeparator(), locale.timeSeparator(), today};
+}
+
+DayText::DayText(DayTextContext context)
+    : context_(std::move(context)), upperFormat_(utf8Upper(context_.shortDateFormat)) {}
+
+bool DayText::IsDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }
+bool DayText::IsMonthFirstFormat() const { return inTable(monthFirstFormats, upperFormat_); }
+bool DayText::IsYearFirstFormat() const { return inTable(yearFirstFormats, upperFormat_); }
+
+std::string DayText::DateToDayText(Date date) const {
+    if (date.isNull()) return {};
+    const std::string written = formatShortDate(date, context_.shortDateFormat);
+    std::string parts[3];
+    if (!splitThree(written, context_.dateSeparator, parts)) return dayTextOf(date);
+    std::string day, month, year;
+    if (IsDayFirstFormat()) {
+        day = parts[0], month = parts[1], year = parts[2];
+    } else if (IsMonthFirstFormat()) {
+        month = parts[0], day = parts[1], year = parts[2];
+    } else if (IsYearFirstFormat()) {
+        year = parts[0], month = parts[1], day = parts[2];
+    } else {
+        return dayTextOf(date);
+    }
+    if (year.size() == 4) year = year.substr(2);
+    return withLeadingZero(day) + "." + withLeadingZero(month) + "." + year;
+}
+
+Date DayText::DayTextToDate(std::string_view text) const {
+    const auto characters = charactersOf(text);
+    const std::string day = copyCharacters(characters, 1, 2);
+    const std::string month = copyCharacters(characters, 4, 2);
+    const std::string year = copyCharacters(characters, static_cast<long>(characters.size()) - 1, 2);
+    const std::string sep(1, context_.dateSeparator);
+    std::string joined;
+    std::string pattern = context_.shortDateFormat;
+    if (IsMonthFirstFormat()) {
+        joined = month + sep + day + sep + year;
+    } else if (IsYearFirstFormat()) {
+        joined = year + sep + month + sep + day;
+    } else {
+        joined = day + sep + month + sep + year;
+        if (!IsDayFirstFormat()) pattern = "d" + quotedLiteral(context_.dateSeparator) + "M" +
+                                           quotedLiteral(context_.dateSeparator) + "yy";
+    }
+    const Date date = parseShortDate(joined, pattern, context_.today.year());
+    if (date.isNull()) throw ConversionError("'" + joined + "' is not a valid date");
+    return date;
+}
+
+bool DayText::DayMatches(std::string_view pattern, int window, Date date) const {
+    if (date.isNull() || window < 0 || window > 4) return false;
+    static constexpr int firstOffset[] = {-1, 0, 1, -1, -1};
+    static constexpr int lastOffset[] = {0, 0, 1, 2, 3};
+    const std::string written = FormatDateTime2(pattern, date);
+    for (int offset = firstOffset[window]; offset <= lastOffset[window]; ++offset)
+        if (FormatDateTime2(pattern, context_.today.addDays(offset)) == written) return true;
+    return false;
+}
+
+std::string DayText::FormatDateTime2(std::string_view pattern, const DateTime& moment) const {
+    return formatClassicDateTime(pattern, moment, context_.dateSeparator, context_.timeSeparator);
+}
+
+std::string DayText::FormatDateTime2(std::string_view pattern, Date date) const {
+    return FormatDateTime2(pattern, DateTime{date, 0, 0, 0});
+}
+
+}  // namespace torvalet

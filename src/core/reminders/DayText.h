@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/Date.h"
+
+namespace torvalet {
+
+class Locale;
+
+// The date conventions the day texts are converted under, taken once per operation.
+struct DayTextContext {
+    std::string shortDateFormat = "dd.MM.yyyy";
+    char dateSeparator = '.';
+    char timeSeparator = ':';
+    Date today;  // its year is the current year of the century window
+
+    static DayTextContext fromLocale(const Locale& locale, Date today);
+};
+
+// The day text "DD.MM.YY" that calendar and contact records store their dates in, whatever the
+// locale, and the tests that compare such dates with the days around today.
+class DayText {
+public:
+    explicit DayText(DayTextContext context);
+
+    // Where the short date format puts the day, the month and the year; a format in none of the
+    // three (with blanks, month names, other separators) is unrecognised.
+    bool IsDayFirstFormat() const;
+    bool IsMonthFirstFormat() const;
+    bool IsYearFirstFormat() const;
+
+    // The day text of a date ("" for the null date). The date is written in the short date format
+    // and its parts are put in day text order. Under an unrecognised format, or when the written
+    // date has fewer than two date separators, the day text is built from the date itself: the
+    // same text that DayTextToDate reads back under such a format.
+    std::string DateToDayText(Date date) const;
+
+    // The date of a day text: day, month and year are taken from characters 1-2, 4-5 and the last
+    // two, joined with the date separator in the format's order (an unrecognised format in day
+    // order) and read under the short date format. Throws ConversionError "'<joined>' is not a
+    // valid date" when they name no day.
+    Date DayTextToDate(std::string_view text) const;
+
+    // Whether `date`, written with `pattern`, reads the same as one of the days of the window:
+    // 0 yesterday or today, 1 today, 2 tomorrow, 3 yesterday to today + 2, 4 yesterday to today + 3;
+    // any other window never matches.
+    bool DayMatches(std::string_view pattern, int window, Date date) const;
+
+    // The moment written under a classic date-time pattern ("dd", "mm", "yyyy", "hh", "nn", "ss";
+    // "/" and ":" are the date and time separators of the context).
+    std::string FormatDateTime2(std::string_view pattern, const DateTime& moment) const;
+    std::string FormatDateTime2(std::string_view pattern, Date date) const;
+
+private:
+    DayTextContext context_;
+    std::string upperFormat_;
+};
+
+}  // namespace torvalet
