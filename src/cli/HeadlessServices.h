@@ -1,0 +1,116 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "platform/Clipboard.h"
+#include "platform/HotKeys.h"
+#include "platform/Locale.h"
+#include "platform/Notices.h"
+#include "platform/Services.h"
+#include "platform/Shell.h"
+#include "platform/Sound.h"
+#include "platform/UserInterface.h"
+#include "shell/SystemClock.h"
+#include "shell/UserListFile.h"
+
+namespace torvalet::cli {
+
+// The short date format given on the command line, or the system's (from the C library's locale).
+class HeadlessLocale : public Locale {
+public:
+    explicit HeadlessLocale(std::optional<std::string> format);
+    std::string shortDateFormat() const override { return format_; }
+
+private:
+    std::string format_;
+};
+
+// Messages go to standard error, one per line; questions get the answer given on the command line.
+class HeadlessUserInterface : public UserInterface {
+public:
+    HeadlessUserInterface(std::ostream& err, bool answerYes) : err_(err), yes_(answerYes) {}
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
+    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return {}; }
+    void showTaskProperties(bool) override {}
+    int messageCount() const { return messages_; }
+
+private:
+    std::ostream& err_;
+    bool yes_;
+    int messages_ = 0;
+};
+
+// Requests to the desktop are written to standard error instead of being carried out.
+class HeadlessShell : public Shell {
+public:
+    explicit HeadlessShell(std::ostream& err) : err_(err) {}
+    bool open(const OpenRequest& request) override;
+
+private:
+    std::ostream& err_;
+};
+
+class NoHotKeys : public HotKeys {
+public:
+    bool registerKey(int, const HotKey&) override { return false; }
+    void releaseKey(int) override {}
+    void setHandler(std::function<void(int)>) override {}
+};
+
+class NoticesToStream : public Notices {
+public:
+    explicit NoticesToStream(std::ostream& err) : err_(err) {}
+    void showBalloon(const std::string& title, const std::string& text, int) override;
+
+private:
+    std::ostream& err_;
+};
+
+class Silence : public Sound {
+public:
+    std::optional<SoundError> play(const std::string&) override { return std::nullopt; }
+    void stop() override {}
+};
+
+class MemoryClipboard : public Clipboard {
+public:
+    void setText(const std::string& text) override { text_ = text; }
+    std::string text() const override { return text_; }
+    void setTreeData(const std::string& bytes) override { tree_ = bytes; }
+    std::optional<std::string> treeData() const override { return tree_; }
+    void clear() override {
+        text_.clear();
+        tree_.reset();
+    }
+
+private:
+    std::string text_;
+    std::optional<std::string> tree_;
+};
+
+struct HeadlessOptions {
+    std::optional<DateTime> now;
+    std::optional<std::string> dateFormat;
+    bool yes = false;
+};
+
+struct HeadlessServices {
+    HeadlessServices(const HeadlessOptions& options, std::ostream& err);
+
+    SystemClock clock;
+    HeadlessLocale locale;
+    HeadlessUserInterface ui;
+    HeadlessShell shell;
+    NoHotKeys hotKeys;
+    NoticesToStream notices;
+    Silence sound;
+    MemoryClipboard clipboard;
+    UserListFile perUserStore;
+    Services services{clock, locale, ui, shell, hotKeys, notices, sound, clipboard, perUserStore};
+};
+
+}  // namespace torvalet::cli
