@@ -80,7 +80,7 @@ TEST(ProfileFile, WritingAKeyLeavesEveryOtherLineAsItWas) {
         "[general]\r\n"
         "  ILANGUAGE = 0 \r\n"
         "Unknown=x=y\r\n"
-        "OrderBy=3\r\n"
+        "OrderBy = 3 \r\n"
         "\r\n"
         "[Sounds]\r\n"
         "fTickSnd15=1\r\n";
@@ -97,7 +97,7 @@ TEST(ProfileFile, WritingAKeyLeavesEveryOtherLineAsItWas) {
               "[general]\r\n"
               "  ILANGUAGE =2\r\n"
               "Unknown=x=y\r\n"
-              "OrderBy=3\r\n"
+              "OrderBy = 3 \r\n"
               "fEasyMode=1\r\n"
               "\r\n"
               "[Sounds]\r\n"
