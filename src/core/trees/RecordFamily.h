@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+namespace torvalet {
+
+// Which node record the nodes of a tree carry. Every tree has one family; trees of one
+// family share the record layout, so items can travel between them.
+enum class RecordFamily {
+    None,      // nodes without a record (written without a user chunk)
+    Goals,     // TGoalData
+    Links,     // TLinkData
+    Phrases,   // TPhraseData
+    Events,    // TEventData
+    Contacts,  // TContactData
+    Tags,      // TTagData, the letter-tag lists
+};
+
+std::string_view recordFamilyName(RecordFamily family);
+
+}  // namespace torvalet

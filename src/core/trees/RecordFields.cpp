@@ -1,0 +1,39 @@
+#include "trees/RecordFields.h"
+
+namespace torvalet {
+
+namespace {
+
+struct FirstText {
+    std::string* operator()(TGoalData& r) const { return &r.Text; }
+    std::string* operator()(TLinkData& r) const { return &r.Name; }
+    std::string* operator()(TPhraseData& r) const { return &r.Name; }
+    std::string* operator()(TEventData& r) const { return &r.Event; }
+    std::string* operator()(TContactData& r) const { return &r.Official; }
+    std::string* operator()(TTagData& r) const { return &r.Name; }
+    std::string* operator()() const { return nullptr; }
+};
+
+struct Kind {
+    std::int32_t* operator()(TGoalData& r) const { return &r.GoalType; }
+    std::int32_t* operator()(TLinkData& r) const { return &r.LinkKind; }
+    std::int32_t* operator()(TPhraseData& r) const { return &r.PhraseKind; }
+    std::int32_t* operator()(TEventData& r) const { return &r.EventKind; }
+    std::int32_t* operator()(TContactData& r) const { return &r.ContactKind; }
+    std::int32_t* operator()(TTagData& r) const { return &r.Kind; }
+    std::int32_t* operator()() const { return nullptr; }
+};
+
+}  // namespace
+
+std::string* firstTextField(TreeNode& node) { return visitRecord(node, FirstText{}); }
+
+const std::string* firstTextField(const TreeNode& node) {
+    return firstTextField(const_cast<TreeNode&>(node));
+}
+
+std::int32_t* kindField(TreeNode& node) { return visitRecord(node, Kind{}); }
+
+const std::int32_t* kindField(const TreeNode& node) { return kindField(const_cast<TreeNode&>(node)); }
+
+}  // namespace torvalet

@@ -1,0 +1,210 @@
+#include "trees/RecordIo.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "trees/ByteCursor.h"
+#include "trees/LittleEndian.h"
+#include "trees/RecordNode.h"
+#include "trees/TreeError.h"
+
+namespace torvalet {
+
+namespace {
+
+constexpr std::uint16_t kLoadedNodeHeight = 20;
+
+class FieldWriter {
+public:
+    FieldWriter(std::string& out, const TextCodec& codec) : out_(out), codec_(codec) {}
+
+    FieldWriter& text(const std::string& value) {
+        if (codec_.isUtf8()) return bytes(value);
+        return bytes(codec_.encode(value));
+    }
+    FieldWriter& number(std::int32_t value) {
+        appendInt32(out_, value);
+        return *this;
+    }
+    FieldWriter& byte(std::uint8_t value) {
+        appendUInt8(out_, value);
+        return *this;
+    }
+
+private:
+    FieldWriter& bytes(std::string_view value) {
+        if (value.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+            throw TreeError("Stream write error");
+        }
+        appendInt32(out_, static_cast<std::int32_t>(value.size()));
+        out_.append(value);
+        return *this;
+    }
+
+    std::string& out_;
+    const TextCodec& codec_;
+};
+
+// Reads fields in order; after the first incomplete one the rest are left alone.
+class FieldReader {
+public:
+    FieldReader(std::string_view bytes, const TextCodec& codec) : in_(bytes), codec_(codec) {}
+
+    bool complete() const { return complete_; }
+
+    FieldReader& text(std::string& value) {
+        std::int32_t count = 0;
+        number(count);
+        if (!complete_) return *this;
+        if (count <= 0) {
+            value.clear();
+            return *this;
+        }
+        const std::string_view stored = in_.take(static_cast<std::size_t>(count));
+        complete_ = stored.size() == static_cast<std::size_t>(count);
+        value = codec_.isUtf8() ? std::string(stored) : codec_.decode(stored);
+        return *this;
+    }
+    FieldReader& number(std::int32_t& value) {
+        if (complete_) complete_ = in_.readInt32(value);
+        return *this;
+    }
+    FieldReader& byte(std::uint8_t& value) {
+        if (complete_) complete_ = in_.readUInt8(value);
+        return *this;
+    }
+
+private:
+    ByteCursor in_;
+    const TextCodec& codec_;
+    bool complete_ = true;
+};
+
+}  // namespace
+
+void writeRecord(const TGoalData& r, std::string& out, const TextCodec& codec) {
+    FieldWriter(out, codec).text(r.Text).text(r.Description).text(r.Note).number(r.GoalType).number(r.State).number(r.Prio);
+}
+
+void writeRecord(const TLinkData& r, std::string& out, const TextCodec& codec) {
+    FieldWriter(out, codec)
+        .text(r.Name)
+        .text(r.Url)
+        .text(r.HotKey)
+        .text(r.Params)
+        .text(r.Dir)
+        .number(r.LinkKind)
+        .text(r.AccessDate)
+        .text(r.Note);
+}
+
+void writeRecord(const TPhraseData& r, std::string& out, const TextCodec& codec) {
+    FieldWriter(out, codec).text(r.Name).text(r.Phrase).text(r.HotKey).number(r.PhraseKind).text(r.Note);
+}
+
+void writeRecord(const TEventData& r, std::string& out, const TextCodec& codec) {
+    FieldWriter(out, codec)
+        .text(r.Event)
+        .text(r.EventDate)
+        .text(r.EventTime)
+        .number(r.EventKind)
+        .number(r.Reserved1)
+        .number(r.Reserved2)
+        .byte(r.WeekDays)
+        .text(r.Note);
+}
+
+void writeRecord(const TContactData& r, std::string& out, const TextCodec& codec) {
+    FieldWriter(out, codec)
+        .number(r.ContactKind)
+        .text(r.Official)
+        .text(r.FirstName)
+        .text(r.MiddleName)
+        .text(r.LastName)
+        .text(r.NickName)
+        .text(r.Address)
+        .text(r.Phone1)
+        .text(r.Phone2)
+        .text(r.Email)
+        .text(r.WebPage)
+        .text(r.HotKey)
+        .text(r.Birthday)
+        .text(r.NameDay)
+        .text(r.SpecialDay)
+        .text(r.Note);
+}
+
+void writeRecord(const TTagData& r, std::string& out, const TextCodec& codec) {
+    FieldWriter(out, codec).text(r.Name).number(r.Kind);
+}
+
+bool readRecord(std::string_view bytes, TGoalData& r, const TextCodec& codec) {
+    return FieldReader(bytes, codec).text(r.Text).text(r.Description).text(r.Note).number(r.GoalType).number(r.State).number(r.Prio).complete();
+}
+
+bool readRecord(std::string_view bytes, TLinkData& r, const TextCodec& codec) {
+    return FieldReader(bytes, codec)
+        .text(r.Name)
+        .text(r.Url)
+        .text(r.HotKey)
+        .text(r.Params)
+        .text(r.Dir)
+        .number(r.LinkKind)
+        .text(r.AccessDate)
+        .text(r.Note)
+        .complete();
+}
+
+bool readRecord(std::string_view bytes, TPhraseData& r, const TextCodec& codec) {
+    return FieldReader(bytes, codec).text(r.Name).text(r.Phrase).text(r.HotKey).number(r.PhraseKind).text(r.Note).complete();
+}
+
+bool readRecord(std::string_view bytes, TEventData& r, const TextCodec& codec) {
+    return FieldReader(bytes, codec)
+        .text(r.Event)
+        .text(r.EventDate)
+        .text(r.EventTime)
+        .number(r.EventKind)
+        .number(r.Reserved1)
+        .number(r.Reserved2)
+        .byte(r.WeekDays)
+        .text(r.Note)
+        .complete();
+}
+
+bool readRecord(std::string_view bytes, TContactData& r, const TextCodec& codec) {
+    return FieldReader(bytes, codec)
+        .number(r.ContactKind)
+        .text(r.Official)
+        .text(r.FirstName)
+        .text(r.MiddleName)
+        .text(r.LastName)
+        .text(r.NickName)
+        .text(r.Address)
+        .text(r.Phone1)
+        .text(r.Phone2)
+        .text(r.Email)
+        .text(r.WebPage)
+        .text(r.HotKey)
+        .text(r.Birthday)
+        .text(r.NameDay)
+        .text(r.SpecialDay)
+        .text(r.Note)
+        .complete();
+}
+
+bool readRecord(std::string_view bytes, TTagData& r, const TextCodec& codec) {
+    return FieldReader(bytes, codec).text(r.Name).number(r.Kind).complete();
+}
+
+void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& codec) {
+    visitRecord(node, [&](const auto&... record) { (writeRecord(record, out, codec), ...); });
+}
+
+void readNodeRecord(TreeNode& node, std::string_view bytes, const TextCodec& codec) {
+    if (node.family() == RecordFamily::None) return;
+    node.setHeight(kLoadedNodeHeight);
+    visitRecord(node, [&](auto&... record) { (readRecord(bytes, record, codec), ...); });
+}
+
+}  // namespace torvalet

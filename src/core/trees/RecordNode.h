@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <utility>
+
+#include "trees/TContactData.h"
+#include "trees/TEventData.h"
+#include "trees/TGoalData.h"
+#include "trees/TLinkData.h"
+#include "trees/TPhraseData.h"
+#include "trees/TTagData.h"
+#include "trees/TreeNode.h"
+
+namespace torvalet {
+
+// A tree node together with its record, in one allocation.
+template <class Record>
+class RecordNode final : public TreeNode {
+public:
+    explicit RecordNode(std::uint16_t height) : TreeNode(Record::family, height) {}
+    Record data;
+};
+
+// A new detached node of the family: flags visible only, alignment 50, record zero-filled.
+std::unique_ptr<TreeNode> makeTreeNode(RecordFamily family, std::uint16_t height);
+
+// Calls visitor(record) with the node's record, or visitor() for a node without one.
+template <class Node, class Visitor>
+decltype(auto) visitRecord(Node& node, Visitor&& visitor) {
+    switch (node.family()) {
+    case RecordFamily::Goals: return visitor(node.template record<TGoalData>());
+    case RecordFamily::Links: return visitor(node.template record<TLinkData>());
+    case RecordFamily::Phrases: return visitor(node.template record<TPhraseData>());
+    case RecordFamily::Events: return visitor(node.template record<TEventData>());
+    case RecordFamily::Contacts: return visitor(node.template record<TContactData>());
+    case RecordFamily::Tags: return visitor(node.template record<TTagData>());
+    case RecordFamily::None: break;
+    }
+    return visitor();
+}
+
+}  // namespace torvalet

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "trees/RecordFamily.h"
+
+namespace torvalet {
+
+// The record of a link tree node. LinkKind: 0 None, 1 Internet, 2 Folder, 3 File, 4 Application,
+// 5 Group, 6 Search, 7 Email. AccessDate is a day text "dd.mm.yy" or empty.
+struct TLinkData {
+    static constexpr RecordFamily family = RecordFamily::Links;
+
+    std::string Name;
+    std::string Url;
+    std::string HotKey;
+    std::string Params;
+    std::int32_t LinkKind = 0;
+    std::string Dir;
+    std::string AccessDate;
+    std::string Note;
+
+    bool operator==(const TLinkData&) const = default;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,10 @@
+#include "trees/TreeNode.h"
+
+namespace torvalet {
+
+void TreeNode::setFlag(std::uint16_t flag, bool on) {
+    const auto mask = static_cast<std::uint16_t>(flag & ~NodeFlag::Selected);
+    flags_ = static_cast<std::uint16_t>(on ? (flags_ | mask) : (flags_ & ~mask));
+}
+
+}  // namespace torvalet

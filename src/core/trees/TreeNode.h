@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "trees/NodeFlag.h"
+#include "trees/RecordFamily.h"
+
+namespace torvalet {
+
+template <class Record>
+class RecordNode;
+
+// One node of an ItemTree: its place among its parent's ordered children, its state flags and
+// layout values, and (in RecordNode) one record of the tree's family. Nodes are created, linked,
+// moved and destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
+class TreeNode {
+public:
+    static constexpr std::uint16_t kDefaultAlignment = 50;
+
+    virtual ~TreeNode() = default;
+    TreeNode(const TreeNode&) = delete;
+    TreeNode& operator=(const TreeNode&) = delete;
+
+    // The parent (the root for a top-level node, nullptr for the root itself).
+    TreeNode* parent() const { return parent_; }
+    TreeNode* firstChild() const { return firstChild_; }
+    TreeNode* lastChild() const { return lastChild_; }
+    TreeNode* previousSibling() const { return previous_; }
+    TreeNode* nextSibling() const { return next_; }
+    std::uint32_t childCount() const { return childCount_; }
+    bool hasChildren() const { return firstChild_ != nullptr; }
+    bool isRoot() const { return parent_ == nullptr; }
+
+    std::uint16_t flags() const { return flags_; }
+    bool hasFlag(std::uint16_t flag) const { return (flags_ & flag) != 0; }
+    // Sets or clears state bits. The Selected bit is the tree's business (ItemTree::select) and
+    // is left as it is.
+    void setFlag(std::uint16_t flag, bool on);
+    bool isSelected() const { return hasFlag(NodeFlag::Selected); }
+
+    std::uint16_t height() const { return height_; }
+    void setHeight(std::uint16_t height) { height_ = height; }
+    std::uint8_t alignment() const { return alignment_; }
+    void setAlignment(std::uint8_t alignment) { alignment_ = alignment; }
+    std::uint8_t checkState() const { return checkState_; }
+    void setCheckState(std::uint8_t state) { checkState_ = state; }
+    std::uint8_t checkType() const { return checkType_; }
+    void setCheckType(std::uint8_t type) { checkType_ = type; }
+
+    RecordFamily family() const { return family_; }
+    // The node's record; throws std::logic_error when the node holds another family's record.
+    template <class Record>
+    Record& record();
+    template <class Record>
+    const Record& record() const;
+    // The node's record, or nullptr when the node holds another family's record.
+    template <class Record>
+    Record* findRecord();
+    template <class Record>
+    const Record* findRecord() const;
+
+protected:
+    TreeNode(RecordFamily family, std::uint16_t height) : height_(height), family_(family) {}
+
+private:
+    friend class ItemTree;
+    friend class TreeStreamReader;
+
+    TreeNode* parent_ = nullptr;
+    TreeNode* firstChild_ = nullptr;
+    TreeNode* lastChild_ = nullptr;
+    TreeNode* previous_ = nullptr;
+    TreeNode* next_ = nullptr;
+    std::uint32_t childCount_ = 0;
+    std::uint32_t selectionSlot_ = 0;
+    // Tree-order number of the node and of the last node of its subtree, renewed on demand.
+    mutable std::uint32_t order_ = 0;
+    mutable std::uint32_t lastInSubtree_ = 0;
+    std::uint16_t flags_ = NodeFlag::Visible;
+    std::uint16_t height_;
+    std::uint8_t alignment_ = kDefaultAlignment;
+    std::uint8_t checkState_ = 0;
+    std::uint8_t checkType_ = 0;
+    RecordFamily family_;
+};
+
+template <class Record>
+Record* TreeNode::findRecord() {
+    if (family_ != Record::family) return nullptr;
+    return &static_cast<RecordNode<Record>&>(*this).data;
+}
+
+template <class Record>
+const Record* TreeNode::findRecord() const {
+    if (family_ != Record::family) return nullptr;
+    return &static_cast<const RecordNode<Record>&>(*this).data;
+}
+
+template <class Record>
+Record& TreeNode::record() {
+    if (Record* found = findRecord<Record>()) return *found;
+    throw std::logic_error("tree node holds another record family");
+}
+
+template <class Record>
+const Record& TreeNode::record() const {
+    if (const Record* found = findRecord<Record>()) return *found;
+    throw std::logic_error("tree node holds another record family");
+}
+
+}  // namespace torvalet

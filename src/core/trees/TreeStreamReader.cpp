@@ -1,0 +1,137 @@
+#include "trees/TreeStreamReader.h"
+
+#include "trees/RecordIo.h"
+#include "trees/TreeError.h"
+#include "trees/TreeStreamFormat.h"
+
+namespace torvalet {
+
+namespace {
+
+using namespace treestream;
+
+[[noreturn]] void fail(int code) { throw TreeError::fromCode(code); }
+
+}  // namespace
+
+void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
+    tree.clear();
+    version_ = -1;
+    ByteCursor in(bytes);
+    if (bytes.size() < kIdentifierSize) fail(TreeError::kNotEnoughData);
+    std::uint16_t units[6] = {};
+    for (std::uint16_t& unit : units) in.readUInt16(unit);
+    for (int i : {0, 1, 2, 5}) {
+        if (units[i] != kIdentifier[i]) fail(TreeError::kWrongFormat);
+    }
+    version_ = units[3];
+    if (units[3] > kVersion) fail(TreeError::kUnknownVersion);
+    std::uint32_t count = kUncountedTopLevel;
+    if (version_ == kVersion && !in.readUInt32(count)) fail(TreeError::kStreamRead);
+    while (!in.atEnd() && count > 0) {
+        --count;
+        readSubtree(tree, tree.root(), in, version_);
+    }
+}
+
+std::vector<TreeNode*> TreeStreamReader::readNodes(ItemTree& tree, TreeNode* parent, std::string_view chunks) {
+    ByteCursor in(chunks);
+    std::vector<TreeNode*> read;
+    while (!in.atEnd()) read.push_back(readSubtree(tree, parent ? parent : tree.root(), in, kVersion));
+    return read;
+}
+
+std::vector<TreeNode*> TreeStreamReader::readClipboardBlock(ItemTree& tree, TreeNode* parent, std::string_view block) {
+    ByteCursor in(block);
+    std::int32_t size = 0;
+    if (!in.readInt32(size) || size < 0 || static_cast<std::size_t>(size) > in.remaining()) fail(TreeError::kStreamRead);
+    return readNodes(tree, parent, block.substr(4, static_cast<std::size_t>(size)));
+}
+
+// Reads one node chunk with its subtree into a new last child of `parent` and settles the
+// selection of what was read, also when reading fails part way.
+TreeNode* TreeStreamReader::readSubtree(ItemTree& tree, TreeNode* parent, ByteCursor& in, int version) const {
+    std::vector<OpenNode> open;
+    TreeNode* top = openNode(tree, parent, in, open);
+    try {
+        readNodes(tree, in, version, open);
+    } catch (...) {
+        tree.settleSelection(top);
+        throw;
+    }
+    tree.settleSelection(top);
+    return top;
+}
+
+// Reads the open node and, by their counts, its children's node chunks, keeping the nodes
+// being read on a stack instead of recursing.
+void TreeStreamReader::readNodes(ItemTree& tree, ByteCursor& in, int version, std::vector<OpenNode>& open) const {
+    while (!open.empty()) {
+        OpenNode& current = open.back();
+        if (current.childrenToRead > 0) {
+            --current.childrenToRead;
+            if (open.size() >= kMaxDepth) fail(TreeError::kDataAfterNodeEnd);
+            openNode(tree, current.node, in, open);
+            continue;
+        }
+        const auto position = static_cast<std::int64_t>(in.position());
+        if (position < current.end) {
+            readChunk(current, in, version);
+            continue;
+        }
+        if (position != current.end) fail(TreeError::kDataAfterNodeEnd);
+        open.pop_back();
+    }
+}
+
+// Reads a node chunk's header and, when it is one, creates the node as the parent's last child.
+TreeNode* TreeStreamReader::openNode(ItemTree& tree, TreeNode* parent, ByteCursor& in, std::vector<OpenNode>& open) const {
+    std::int32_t type = 0;
+    std::int32_t size = 0;
+    if (!in.readInt32(type) || !in.readInt32(size) || type != kNodeChunk) fail(TreeError::kAnchorChunkMissing);
+    TreeNode* node = tree.appendChild(parent);
+    open.push_back({node, static_cast<std::int64_t>(in.position()) + size, 0});
+    return node;
+}
+
+// Reads one chunk inside a node: the base chunk (the node's values, then its children by
+// count), the user chunk (the record) or any other chunk, skipped by its size.
+void TreeStreamReader::readChunk(OpenNode& current, ByteCursor& in, int version) const {
+    std::int32_t type = 0;
+    std::int32_t size = 0;
+    if (!in.readInt32(type) || !in.readInt32(size)) fail(TreeError::kDataAfterNodeEnd);
+    if (type == kBaseChunk) {
+        current.childrenToRead = readBase(*current.node, in, version);
+        return;
+    }
+    if (type == kUserChunk && size <= 0) return;
+    if (size < 0) fail(TreeError::kDataAfterNodeEnd);
+    const std::string_view content = in.take(static_cast<std::size_t>(size));
+    if (type == kUserChunk) readNodeRecord(*current.node, content, codec_);
+    if (content.size() < static_cast<std::size_t>(size)) fail(TreeError::kDataAfterNodeEnd);
+}
+
+std::uint32_t TreeStreamReader::readBase(TreeNode& node, ByteCursor& in, int version) {
+    const std::size_t bodySize = version == kVersion ? kBaseBodySize : kOldBaseBodySize;
+    if (in.remaining() < bodySize) fail(TreeError::kDataAfterNodeEnd);
+    std::uint32_t children = 0;
+    std::uint32_t height = 0;
+    in.readUInt32(children);
+    in.readUInt32(height);
+    if (version == kVersion) {
+        in.readUInt16(node.flags_);
+    } else {
+        std::uint8_t stored = 0;
+        in.readUInt8(stored);
+        node.flags_ = static_cast<std::uint16_t>(stored | NodeFlag::Visible);
+        if (stored & NodeFlag::Visible) node.flags_ |= NodeFlag::Selected;
+    }
+    node.height_ = static_cast<std::uint16_t>(height & 0xFFFF);
+    in.readUInt8(node.alignment_);
+    in.readUInt8(node.checkState_);
+    in.readUInt8(node.checkType_);
+    if (version == kVersion) in.take(4);
+    return children;
+}
+
+}  // namespace torvalet

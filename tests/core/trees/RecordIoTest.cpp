@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <type_traits>
+
+#include "trees/RecordFields.h"
+#include "trees/RecordIo.h"
+#include "TreeBytes.h"
+
+namespace torvalet {
+namespace {
+
+using testing::hexBytes;
+
+template <class Record>
+std::string written(const Record& record, const TextCodec& codec = TextCodec()) {
+    std::string out;
+    writeRecord(record, out, codec);
+    return out;
+}
+
+template <class Record>
+Record readBack(std::string_view bytes, const TextCodec& codec = TextCodec()) {
+    Record record;
+    EXPECT_TRUE(readRecord(bytes, record, codec));
+    return record;
+}
+
+// Every field different: texts "<prefix> 1", "<prefix> 2", ..., numbers 101, 102, ...
+template <class Record>
+Record filled(const std::string& prefix) {
+    Record record;
+    int n = 0;
+    visitFields(record, [&](const char*, auto& value) {
+        ++n;
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+            value = prefix + " " + std::to_string(n);
+        } else {
+            value = static_cast<std::decay_t<decltype(value)>>(100 + n);
+        }
+    });
+    return record;
+}
+
+TEST(RecordIo, WritesAndReadsTheDocumentedBytes) {
+    TGoalData goal;
+    goal.Text = "A";
+    goal.GoalType = 3;
+    goal.State = 6;
+    goal.Prio = 2;
+    TLinkData link;
+    link.Name = "N";
+    link.Url = "U";
+    link.Dir = "D";
+    link.LinkKind = 1;
+    TPhraseData phrase;
+    phrase.Name = "N";
+    phrase.Phrase = "P";
+    phrase.PhraseKind = 2;
+    TContactData contact;
+    contact.ContactKind = 5;
+    contact.WebPage = "W";
+    contact.HotKey = "H";
+    TEventData event;
+    event.Event = "E";
+    event.EventKind = 2;
+    event.Reserved1 = 7;
+    event.Reserved2 = -1;
+    event.WeekDays = 0x85;
+    event.Note = "N";
+
+    EXPECT_EQ(written(goal), hexBytes("01 00 00 00 41, 00 00 00 00, 00 00 00 00, 03 00 00 00, 06 00 00 00, 02 00 00 00"));
+    EXPECT_EQ(written(link), hexBytes("01 00 00 00 4E, 01 00 00 00 55, 00 00 00 00, 00 00 00 00, 01 00 00 00 44,"
+                                      "01 00 00 00, 00 00 00 00, 00 00 00 00"));
+    EXPECT_EQ(written(phrase), hexBytes("01 00 00 00 4E, 01 00 00 00 50, 00 00 00 00, 02 00 00 00, 00 00 00 00"));
+    // The kind first; HotKey after WebPage.
+    EXPECT_EQ(written(contact), hexBytes("05 00 00 00" + std::string(9 * 8, '0') +
+                                         "01 00 00 00 57, 01 00 00 00 48" + std::string(4 * 8, '0')));
+    EXPECT_EQ(written(event), hexBytes("01 00 00 00 45, 00 00 00 00, 00 00 00 00, 02 00 00 00, 07 00 00 00,"
+                                       "FF FF FF FF, 85, 01 00 00 00 4E"));
+
+    EXPECT_EQ(readBack<TGoalData>(written(goal)), goal);
+    EXPECT_EQ(readBack<TLinkData>(written(link)), link);
+    EXPECT_EQ(readBack<TPhraseData>(written(phrase)), phrase);
+    EXPECT_EQ(readBack<TContactData>(written(contact)), contact);
+    EXPECT_EQ(readBack<TEventData>(written(event)), event);
+}
+
+template <class Record>
+class RecordRoundTrip : public ::testing::Test {};
+
+using RecordTypes = ::testing::Types<TGoalData, TLinkData, TPhraseData, TEventData, TContactData, TTagData>;
+TYPED_TEST_SUITE(RecordRoundTrip, RecordTypes);
+
+TYPED_TEST(RecordRoundTrip, EveryFieldSurvivesInUtf8AndCodePage1251) {
+    const TextCodec cp1251("1251");
+    const auto record = filled<TypeParam>("Поле");
+    EXPECT_EQ(readBack<TypeParam>(written(record)), record);
+    const std::string bytes = written(record, cp1251);
+    EXPECT_EQ(bytes.find("Поле"), std::string::npos) << "texts must be stored in the code page";
+    EXPECT_NE(bytes.find("\xcf\xee\xeb\xe5 1"), std::string::npos);
+    EXPECT_EQ(readBack<TypeParam>(bytes, cp1251), record);
+}
+
+TEST(RecordIo, ReaderStaysInsideItsChunk) {
+    const std::string full = written(filled<TLinkData>("x"));
+    const TLinkData complete = readBack<TLinkData>(full);
+    for (std::size_t cut = 0; cut < full.size(); ++cut) {
+        TLinkData record;
+        EXPECT_FALSE(readRecord(std::string_view(full).substr(0, cut), record, TextCodec())) << cut;
+        EXPECT_EQ(record.Name, complete.Name.substr(0, cut > 4 ? cut - 4 : 0)) << cut;
+    }
+}
+
+TEST(RecordIo, HostileCountsReadWhatIsThereAndNoMore) {
+    TGoalData goal;
+    // A count of 2^31-1 over three bytes: the text gets the three bytes, nothing is allocated beyond.
+    EXPECT_FALSE(readRecord(hexBytes("FF FF FF 7F 41 42 43"), goal, TextCodec()));
+    EXPECT_EQ(goal.Text, "ABC");
+    EXPECT_EQ(goal.Description, "");
+
+    // A negative count is an empty text; the fields after it are read as usual.
+    goal = {};
+    EXPECT_TRUE(readRecord(hexBytes("00 00 00 80, 01 00 00 00 44, 00 00 00 00, 03 00 00 00, 00 00 00 00, 00 00 00 00"), goal,
+                           TextCodec()));
+    EXPECT_EQ(goal.Text, "");
+    EXPECT_EQ(goal.Description, "D");
+    EXPECT_EQ(goal.GoalType, 3);
+}
+
+TEST(RecordIo, NodeReaderSetsHeightAndNodeWriterFollowsTheFamily) {
+    ItemTree goals("GoalTree", RecordFamily::Goals, true, 34);
+    TreeNode* node = goals.appendChild();
+    EXPECT_EQ(node->height(), 34);
+    readNodeRecord(*node, written(filled<TGoalData>("g")), TextCodec());
+    EXPECT_EQ(node->height(), 20);
+    EXPECT_EQ(node->record<TGoalData>(), filled<TGoalData>("g"));
+
+    std::string out;
+    writeNodeRecord(*node, out, TextCodec());
+    EXPECT_EQ(out, written(filled<TGoalData>("g")));
+
+    ItemTree plain("Plain", RecordFamily::None);
+    out.clear();
+    writeNodeRecord(*plain.appendChild(), out, TextCodec());
+    EXPECT_TRUE(out.empty());
+}
+
+}  // namespace
+}  // namespace torvalet

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "base/Errors.h"
+#include "fakes/TempDir.h"
+#include "trees/TreeError.h"
+#include "trees/TreeFileIo.h"
+#include "trees/TreeFiles.h"
+#include "TreeBytes.h"
+
+namespace torvalet {
+namespace {
+
+using testing::addGoal;
+using testing::kOneGoalFile;
+using testing::shape;
+
+TEST(TreeFileIo, MissingFileFailsBeforeTheTreeIsTouched) {
+    testing::TempDir dir;
+    ItemTree tree("GoalTree", RecordFamily::Goals);
+    addGoal(tree, nullptr, "kept");
+    const auto path = dir / "goals.dat";
+    try {
+        loadTreeFile(tree, path, TextCodec());
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path.string() + "\". ", 0), 0u) << error.what();
+    }
+    EXPECT_EQ(shape(tree), "kept");
+}
+
+TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
+    testing::TempDir dir;
+    const auto path = dir / "goals.dat";
+    ItemTree tree("GoalTree", RecordFamily::Goals);
+    addGoal(tree, addGoal(tree, nullptr, "Привет"), "child");
+    saveTreeFile(tree, path, TextCodec("1251"));
+    EXPECT_NE(testing::readText(path).find("\xcf\xf0\xe8\xe2\xe5\xf2"), std::string::npos);
+
+    ItemTree read("GoalTree", RecordFamily::Goals);
+    loadTreeFile(read, path, TextCodec("1251"));
+    EXPECT_EQ(shape(read), "Привет[child]");
+    EXPECT_THROW(saveTreeFile(tree, dir / "missing" / "goals.dat", TextCodec()), FileError);
+}
+
+TEST(TreeFileIo, DamagedFileKeepsWhatWasRead) {
+    testing::TempDir dir;
+    testing::writeText(dir / "goals.dat", kOneGoalFile.substr(0, 60));
+    ItemTree tree("GoalTree", RecordFamily::Goals);
+    EXPECT_THROW(loadTreeFile(tree, dir / "goals.dat", TextCodec()), TreeError);
+    EXPECT_EQ(tree.nodeCount(), 1u);
+}
+
+TEST(TreeFiles, NamesEveryTreeFileAndItsFamily) {
+    ASSERT_EQ(treeFiles().size(), 14u);
+    EXPECT_EQ(treeFiles().front().fileName, "goals.dat");
+    EXPECT_EQ(treeFiles().back().fileName, "phrases.phr");
+    EXPECT_EQ(treeFileOf("StdLinksTree")->fileName, "tools.goto");
+    EXPECT_TRUE(treeFileOf("ImagesTree")->readOnlyWhenPresent);
+    EXPECT_FALSE(treeFileOf("MarksTree"));
+    for (const TreeFile& file : treeFiles()) {
+        EXPECT_EQ(recordFamilyOfFile("/home/u/" + std::string(file.fileName)), file.family) << file.fileName;
+    }
+    EXPECT_EQ(recordFamilyOfFile("backup/goals-old.dat"), RecordFamily::Goals);
+    EXPECT_FALSE(recordFamilyOfFile("notes.dat"));
+    EXPECT_FALSE(recordFamilyOfFile("torvalet.ini"));
+}
+
+}  // namespace
+}  // namespace torvalet
