@@ -1,0 +1,245 @@
+#include "ui/MainWindow.h"
+
+#include <QActionGroup>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "platform/Locale.h"
+#include "shell/Organizer.h"
+#include "ui/TaskTableModel.h"
+
+namespace torvalet::ui {
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QTreeView* tree(const char* name) {
+    auto* view = named(new QTreeView, name);
+    view->setHeaderHidden(true);
+    return view;
+}
+
+QColor colorOf(std::int32_t value) {
+    const auto bgr = static_cast<std::uint32_t>(value);
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), date.month(), date.day()); }
+
+}  // namespace
+
+MainWindow::MainWindow(Organizer& organizer, QWidget* parent) : QMainWindow(parent), organizer_(organizer) {
+    setObjectName(QStringLiteral("Form1"));
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* tipPanel = named(new QWidget, "TipPanel");
+    auto* tipLayout = new QHBoxLayout(tipPanel);
+    tipLayout->addWidget(named(new QLabel, "TipPanel2"));
+    tipPanel->setFixedHeight(28);
+    tipPanel->hide();
+    layout->addWidget(tipPanel);
+
+    pages_ = named(new QTabWidget, "MainPageControl");
+    pages_->addTab(buildTasksPage(), tr("Tasks"));
+    pages_->addTab(buildLinksPage(), tr("Links"));
+    pages_->addTab(buildContactsPage(), tr("Contacts"));
+    pages_->addTab(buildBlocknotePage(), tr("Blocknote"));
+    pages_->addTab(buildCalendarPage(), tr("Calendar"));
+    layout->addWidget(pages_, 1);
+
+    auto* hintPanel = named(new QLabel(tr("Welcome to Torvalet!")), "HintPanel");
+    hintPanel->setFixedHeight(28);
+    hintPanel->hide();
+    layout->addWidget(hintPanel);
+    layout->addWidget(buildBottomPanel());
+    setCentralWidget(central);
+    buildMenus();
+
+    organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
+}
+
+MainWindow::~MainWindow() { organizer_.listState().calendar.changed = nullptr; }
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mFile"));
+    QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("Quit1"));
+    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    options->setObjectName(QStringLiteral("mOptions"));
+    QMenu* language = options->addMenu(tr("Language"));
+    language->setObjectName(QStringLiteral("Language1"));
+    auto* group = new QActionGroup(this);
+    const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
+    const QString captions[] = {tr("English"), tr("Russian"), tr("Macedonian"), tr("Hellenic")};
+    for (int i = 0; i < 4; ++i) {
+        QAction* action = language->addAction(captions[i]);
+        action->setObjectName(QString::fromLatin1(names[i]));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] { organizer_.setLanguage(i); });
+    }
+}
+
+QWidget* MainWindow::buildTasksPage() {
+    auto* splitter = named(new QSplitter, "TabSheet1");
+    grid_ = named(new QTableView, "tasksDBGrid");
+    taskModel_ = new TaskTableModel(organizer_.store().tasksQ, this);
+    grid_->setModel(taskModel_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid_->setColumnHidden(TaskTableModel::TypeName, true);
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setColumnWidth(TaskTableModel::Task, 320);
+    splitter->addWidget(grid_);
+
+    auto* goals = named(new QWidget, "GoalsPanel");
+    auto* goalLayout = new QVBoxLayout(goals);
+    auto* goalPages = named(new QTabWidget, "GoalPageControl");
+    const char* trees[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
+    const QString titles[] = {tr("Day"), tr("Week"), tr("Month"), tr("Year"), tr("Global")};
+    for (int i = 0; i < 5; ++i) goalPages->addTab(tree(trees[i]), titles[i]);
+    goalLayout->addWidget(goalPages, 1);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(named(new QLineEdit, "GoalEdit"), 1);
+    bar->addWidget(named(new QPushButton(QStringLiteral("<<")), "WideTaskPaneBtn"));
+    bar->addWidget(named(new QPushButton(QStringLiteral(">>")), "NormTaskPaneBtn"));
+    bar->addWidget(named(new QPushButton(QStringLiteral(">>>")), "SlimTaskPaneBtn"));
+    goalLayout->addLayout(bar);
+    splitter->addWidget(goals);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    return splitter;
+}
+
+QWidget* MainWindow::buildLinksPage() {
+    auto* page = named(new QSplitter, "TabSheet2");
+    auto* links = named(new QTabWidget, "LinksPageControl");
+    const char* trees[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
+    const QString titles[] = {tr("Personal"), tr("Tools"), tr("Folders"), tr("Search"), tr("Docs"), tr("Images")};
+    for (int i = 0; i < 6; ++i) links->addTab(tree(trees[i]), titles[i]);
+    page->addWidget(links);
+    page->addWidget(tree("MarksLinksTree"));
+    page->setStretchFactor(0, 4);
+    return page;
+}
+
+QWidget* MainWindow::buildContactsPage() {
+    auto* page = named(new QSplitter, "TabSheet3");
+    page->addWidget(tree("ContactsTree"));
+    page->addWidget(tree("MarksTree"));
+    page->setStretchFactor(0, 4);
+    return page;
+}
+
+QWidget* MainWindow::buildBlocknotePage() {
+    auto* page = named(new QSplitter, "TabSheet4");
+    textboard_ = named(new QPlainTextEdit, "Memo1");
+    connect(textboard_, &QPlainTextEdit::textChanged, this,
+            [this] { organizer_.textboard() = textboard_->toPlainText().toStdString(); });
+    page->addWidget(textboard_);
+    page->addWidget(tree("PhrasesTree"));
+    return page;
+}
+
+QWidget* MainWindow::buildCalendarPage() {
+    auto* page = named(new QWidget, "TabSheet5");
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(tree("CalendarTree"));
+    return page;
+}
+
+QWidget* MainWindow::buildBottomPanel() {
+    bottomPanel_ = named(new QWidget, "BottomPanel");
+    bottomPanel_->setFixedHeight(180);
+    auto* layout = new QHBoxLayout(bottomPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    messagePad_ = named(new QPlainTextEdit, "reminderMemo");
+    messagePad_->setReadOnly(true);
+    layout->addWidget(messagePad_, 1);
+    calendar_ = named(new QCalendarWidget, "MonthCalendar1");
+    calendar_->setGridVisible(false);
+    connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate day) {
+        const Date picked = Date::fromYmd(day.year(), day.month(), day.day());
+        organizer_.listState().calendar.select(picked, picked);
+    });
+    layout->addWidget(calendar_);
+    return bottomPanel_;
+}
+
+void MainWindow::showOrganizerState() {
+    refreshMessagePad();
+    const QSignalBlocker block(textboard_);
+    textboard_->setPlainText(QString::fromStdString(organizer_.textboard()));
+    taskModel_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
+    const int language = organizer_.settings().iLanguage;
+    const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
+    if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
+        action->setChecked(true);
+    applyColors();
+    showCalendarSelection();
+    if (organizer_.store().tasksQ.rowCount() > 0) grid_->selectRow(organizer_.store().tasksQ.currentIndex());
+}
+
+void MainWindow::refreshMessagePad() {
+    QStringList lines;
+    for (const std::string& line : organizer_.messagePad().lines()) lines << QString::fromStdString(line);
+    messagePad_->setPlainText(lines.join('\n'));
+    messagePad_->moveCursor(QTextCursor::Start);
+}
+
+void MainWindow::applyColors() {
+    const Settings& settings = organizer_.settings();
+    QPalette palette = grid_->palette();
+    palette.setColor(QPalette::Base, colorOf(settings.clTasksGrid));
+    palette.setColor(QPalette::Text, colorOf(settings.clTasksFore));
+    grid_->setPalette(palette);
+    calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
+                                 .arg(colorOf(settings.clMessagePad).name()));
+}
+
+void MainWindow::showCalendarSelection() {
+    const QDate first = toQDate(organizer_.listState().calendar.first());
+    if (first.isValid() && calendar_->selectedDate() != first) {
+        const QSignalBlocker block(calendar_);
+        calendar_->setSelectedDate(first);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    organizer_.firstShow();
+    bottomPanel_->setVisible(organizer_.view().bottomPanelVisible);
+    grid_->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        organizer_.close();
+    }
+    event->accept();
+}
+
+}  // namespace torvalet::ui

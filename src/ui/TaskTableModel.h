@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace torvalet {
+class Query;
+}
+
+namespace torvalet::ui {
+
+// The task list's rows for the task grid, in the grid's column order.
+class TaskTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Time, TypeName, Project, Priority, TypeMark, Task, State, Doer, Date, Percent, Comment, ColumnCount };
+
+    explicit TaskTableModel(Query& tasks, QObject* parent = nullptr);
+    ~TaskTableModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void setColumnTitle(Column column, const QString& title);
+    // Dates are shown in this short date format.
+    void setDateFormat(const QString& format) { dateFormat_ = format; }
+
+private:
+    Query& tasks_;
+    int observer_;
+    QString titles_[ColumnCount];
+    QString dateFormat_ = QStringLiteral("dd.MM.yyyy");
+};
+
+}  // namespace torvalet::ui
