@@ -1,0 +1,132 @@
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QCalendarWidget>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTreeView>
+
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "shell/AppFolder.h"
+#include "shell/Organizer.h"
+#include "shell/ProfileFile.h"
+#include "ui/MainWindow.h"
+#include "ui/SingleInstance.h"
+#include "ui/TaskTableModel.h"
+
+using namespace torvalet;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Running {
+        testing::TempDir dir;
+        testing::FakeServices fakes;
+        std::unique_ptr<Organizer> organizer;
+        std::unique_ptr<ui::MainWindow> window;
+
+        Running() {
+            provisionApplicationFolder(AppPaths{dir.path()}, nullptr);
+            organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+            window = std::make_unique<ui::MainWindow>(*organizer);
+            organizer->start();
+            window->showOrganizerState();
+            window->show();
+        }
+    };
+
+private slots:
+    void componentsCarryTheirNames() {
+        Running app;
+        for (const char* name : {"MainPageControl", "tasksDBGrid", "GoalsPanel", "GoalPageControl", "GoalEdit",
+                                 "LinksPageControl", "Memo1", "BottomPanel", "reminderMemo", "MonthCalendar1",
+                                 "HintPanel", "TipPanel"})
+            QVERIFY2(app.window->findChild<QWidget*>(name), name);
+        for (const char* name : {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree", "LinksTree",
+                                 "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree",
+                                 "MarksLinksTree", "PhrasesTree", "CalendarTree", "ContactsTree", "MarksTree"})
+            QVERIFY2(app.window->findChild<QTreeView*>(name), name);
+        auto* quit = app.window->findChild<QAction*>("Quit1");
+        QVERIFY(quit);
+        QCOMPARE(quit->text(), QString("Quit"));
+        QCOMPARE(quit->shortcut(), QKeySequence("Ctrl+Q"));
+    }
+
+    void gridFollowsTheTaskList() {
+        Running app;
+        auto* grid = app.window->findChild<QTableView*>("tasksDBGrid");
+        QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Query& tasks = app.organizer->store().tasksQ;
+        tasks.insert();
+        tasks.setText("Task", "Write the report");
+        tasks.setText("Prior_key", "         1");
+        tasks.post();
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Task).data().toString(), QString("Write the report"));
+        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Priority).data().toString(), QString("!!!"));
+        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Date).data().toString(), QString("08.12.2026"));
+        tasks.remove();
+        QCOMPARE(grid->model()->rowCount(), 0);
+    }
+
+    void secondStartOfTheDayShowsRunHeaderAndTextboard() {
+        std::unique_ptr<Running> first = std::make_unique<Running>();
+        first->organizer->messagePad().prepend("a notice");
+        first->organizer->textboard() = "Plans";
+        first->window->close();
+        const testing::TempDir& dir = first->dir;
+        // Start again over the same folder, later the same day.
+        first->fakes.clock.set(2026, 12, 8, 11, 7);
+        Organizer organizer(first->fakes.services, dir.path());
+        ui::MainWindow window(organizer);
+        organizer.start();
+        window.showOrganizerState();
+        QCOMPARE(window.findChild<QPlainTextEdit*>("reminderMemo")->toPlainText(),
+                 QString("...-> #1 [ 08.12.2026 :: 11:07 ]\na notice"));
+        QCOMPARE(window.findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString("Plans"));
+    }
+
+    void quitRunsTheCloseSequenceOnce() {
+        Running app;
+        app.organizer->textboard() = "note";
+        app.window->findChild<QAction*>("Quit1")->trigger();
+        QVERIFY(!app.window->isVisible());
+        const auto ini = ProfileFile::parse(testing::readText(app.dir / "torvalet.ini"));
+        QCOMPARE(ini.value("General", "lastLaunchDate").value_or(""), std::string("08.12.26"));
+        QVERIFY(std::filesystem::exists(app.dir / "msgpad.txt"));
+        QVERIFY(!ini.hasSection("Colors"));
+    }
+
+    void languageMenuSwitchesTheLanguage() {
+        Running app;
+        auto* russian = app.window->findChild<QAction*>("Russian1");
+        QVERIFY(app.window->findChild<QAction*>("English1")->isChecked());
+        russian->trigger();
+        QVERIFY(russian->isChecked());
+        QCOMPARE(app.organizer->settings().iLanguage, 1);
+    }
+
+    void calendarClickSelectsTheDayForNewTasks() {
+        Running app;
+        auto* calendar = app.window->findChild<QCalendarWidget*>("MonthCalendar1");
+        QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 8));
+        emit calendar->clicked(QDate(2026, 12, 20));
+        QCOMPARE(app.organizer->listState().calendar.first(), Date::fromYmd(2026, 12, 20));
+    }
+
+    void secondProgramOnTheFolderActivatesTheFirst() {
+        testing::TempDir dir;
+        ui::SingleInstance first(dir.path());
+        QVERIFY(first.acquire());
+        QSignalSpy activated(&first, &ui::SingleInstance::activationRequested);
+        ui::SingleInstance second(dir.path());
+        QVERIFY(!second.acquire());
+        QVERIFY(second.activateRunning());
+        QVERIFY(activated.wait(2000));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
