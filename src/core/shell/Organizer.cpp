@@ -11,6 +11,7 @@
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
 #include "shell/RichText.h"
+#include "shell/SetupFile.h"
 
 namespace torvalet {
 
@@ -123,9 +124,8 @@ void Organizer::close() {
 
 void Organizer::readSettingsFile() {
     settingsFile_ = ProfileFile();
-    if (!fileExists(paths_.settings())) return;
     try {
-        settingsFile_ = ProfileFile::parse(readFileBytes(paths_.settings()));
+        settingsFile_ = SetupFile(paths_.home).read();
     } catch (const FileError&) {
         settingsFileReadable_ = false;
         throw;
@@ -133,7 +133,7 @@ void Organizer::readSettingsFile() {
 }
 
 void Organizer::writeSettingsFile() {
-    if (settingsFileReadable_) writeFileAtomic(paths_.settings(), settingsFile_.bytes());
+    if (settingsFileReadable_) SetupFile(paths_.home).write(settingsFile_);
 }
 
 void Organizer::LoadSetup() {
