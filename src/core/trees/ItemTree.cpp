@@ -50,7 +50,7 @@ ItemTree& ItemTree::operator=(ItemTree&& other) noexcept {
 void ItemTree::release() {
     if (!root_) return;
     destroySubtree(root_);
-    root_ = nullptr;
+    delete std::exchange(root_, nullptr);
 }
 
 TreeNode* ItemTree::insertNode(TreeNode* target, NodePlace place) {

@@ -23,7 +23,9 @@ enum class PendingClipboard { None, Cut, Copy };
 // Costs: creating, linking, unlinking and moving a node are constant time (plus the depth of
 // the target for the move check); deleting is linear in the deleted subtree; selecting and
 // deselecting are constant time. Questions about tree order (first selected, sorted selection)
-// renumber the tree once after each structural change and are then cheap until the next one.
+// renumber the tree once after each structural change and are then cheap until the next one:
+// ask once per command, not once per node moved. Nodes given to a tree's functions must belong
+// to that tree. A moved-from tree can only be assigned to or destroyed.
 class ItemTree {
 public:
     static constexpr std::uint16_t kDefaultNodeHeight = 20;

@@ -28,9 +28,7 @@ struct Kind {
 
 std::string* firstTextField(TreeNode& node) { return visitRecord(node, FirstText{}); }
 
-const std::string* firstTextField(const TreeNode& node) {
-    return firstTextField(const_cast<TreeNode&>(node));
-}
+const std::string* firstTextField(const TreeNode& node) { return firstTextField(const_cast<TreeNode&>(node)); }
 
 std::int32_t* kindField(TreeNode& node) { return visitRecord(node, Kind{}); }
 

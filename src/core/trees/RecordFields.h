@@ -11,7 +11,7 @@ namespace torvalet {
 // Calls field(name, value) for every field of a record, in the record's own (memory) order,
 // with the field names of the record. Values are std::string, std::int32_t or std::uint8_t.
 template <class Record, class Field>
-    requires std::is_same_v<std::remove_const_t<Record>, TGoalData>
+requires std::is_same_v<std::remove_const_t<Record>, TGoalData>
 void visitFields(Record& r, Field&& field) {
     field("Text", r.Text);
     field("Description", r.Description);
@@ -22,7 +22,7 @@ void visitFields(Record& r, Field&& field) {
 }
 
 template <class Record, class Field>
-    requires std::is_same_v<std::remove_const_t<Record>, TLinkData>
+requires std::is_same_v<std::remove_const_t<Record>, TLinkData>
 void visitFields(Record& r, Field&& field) {
     field("Name", r.Name);
     field("Url", r.Url);
@@ -35,7 +35,7 @@ void visitFields(Record& r, Field&& field) {
 }
 
 template <class Record, class Field>
-    requires std::is_same_v<std::remove_const_t<Record>, TPhraseData>
+requires std::is_same_v<std::remove_const_t<Record>, TPhraseData>
 void visitFields(Record& r, Field&& field) {
     field("Name", r.Name);
     field("Phrase", r.Phrase);
@@ -45,7 +45,7 @@ void visitFields(Record& r, Field&& field) {
 }
 
 template <class Record, class Field>
-    requires std::is_same_v<std::remove_const_t<Record>, TEventData>
+requires std::is_same_v<std::remove_const_t<Record>, TEventData>
 void visitFields(Record& r, Field&& field) {
     field("Event", r.Event);
     field("EventDate", r.EventDate);
@@ -58,7 +58,7 @@ void visitFields(Record& r, Field&& field) {
 }
 
 template <class Record, class Field>
-    requires std::is_same_v<std::remove_const_t<Record>, TContactData>
+requires std::is_same_v<std::remove_const_t<Record>, TContactData>
 void visitFields(Record& r, Field&& field) {
     field("Official", r.Official);
     field("FirstName", r.FirstName);
@@ -79,7 +79,7 @@ void visitFields(Record& r, Field&& field) {
 }
 
 template <class Record, class Field>
-    requires std::is_same_v<std::remove_const_t<Record>, TTagData>
+requires std::is_same_v<std::remove_const_t<Record>, TTagData>
 void visitFields(Record& r, Field&& field) {
     field("Name", r.Name);
     field("Kind", r.Kind);

@@ -83,7 +83,13 @@ private:
 }  // namespace
 
 void writeRecord(const TGoalData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec).text(r.Text).text(r.Description).text(r.Note).number(r.GoalType).number(r.State).number(r.Prio);
+    FieldWriter(out, codec)
+        .text(r.Text)
+        .text(r.Description)
+        .text(r.Note)
+        .number(r.GoalType)
+        .number(r.State)
+        .number(r.Prio);
 }
 
 void writeRecord(const TLinkData& r, std::string& out, const TextCodec& codec) {
@@ -139,7 +145,14 @@ void writeRecord(const TTagData& r, std::string& out, const TextCodec& codec) {
 }
 
 bool readRecord(std::string_view bytes, TGoalData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec).text(r.Text).text(r.Description).text(r.Note).number(r.GoalType).number(r.State).number(r.Prio).complete();
+    return FieldReader(bytes, codec)
+        .text(r.Text)
+        .text(r.Description)
+        .text(r.Note)
+        .number(r.GoalType)
+        .number(r.State)
+        .number(r.Prio)
+        .complete();
 }
 
 bool readRecord(std::string_view bytes, TLinkData& r, const TextCodec& codec) {
@@ -156,7 +169,13 @@ bool readRecord(std::string_view bytes, TLinkData& r, const TextCodec& codec) {
 }
 
 bool readRecord(std::string_view bytes, TPhraseData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec).text(r.Name).text(r.Phrase).text(r.HotKey).number(r.PhraseKind).text(r.Note).complete();
+    return FieldReader(bytes, codec)
+        .text(r.Name)
+        .text(r.Phrase)
+        .text(r.HotKey)
+        .number(r.PhraseKind)
+        .text(r.Note)
+        .complete();
 }
 
 bool readRecord(std::string_view bytes, TEventData& r, const TextCodec& codec) {

@@ -81,13 +81,14 @@ std::string jsonString(std::string_view text) {
 template <class Field>
 void forEachField(const TreeNode& node, Field&& field) {
     visitRecord(node, [&](const auto&... record) {
-        (visitFields(record, [&](const char* name, const auto& value) {
-             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                 field(name, value);
-             } else {
-                 field(name, static_cast<long long>(value));
-             }
-         }),
+        (visitFields(record,
+                     [&](const char* name, const auto& value) {
+                         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+                             field(name, value);
+                         } else {
+                             field(name, static_cast<long long>(value));
+                         }
+                     }),
          ...);
     });
 }
@@ -169,8 +170,8 @@ TreeDump dumpTreeText(std::string_view bytes, RecordFamily family, const TextCod
 TreeDump dumpTreeJson(std::string_view bytes, RecordFamily family, const TextCodec& codec) {
     ReadResult read = readForDump(bytes, family, codec);
     TreeDump dump{{}, read.error};
-    dump.output = "{\"version\": " + (read.version < 0 ? std::string("null") : std::to_string(read.version)) +
-                  ", \"nodes\": [";
+    dump.output =
+        "{\"version\": " + (read.version < 0 ? std::string("null") : std::to_string(read.version)) + ", \"nodes\": [";
     appendJsonNodes(dump.output, read.tree);
     dump.output += "]}\n";
     return dump;

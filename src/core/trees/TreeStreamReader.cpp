@@ -44,7 +44,8 @@ std::vector<TreeNode*> TreeStreamReader::readNodes(ItemTree& tree, TreeNode* par
 std::vector<TreeNode*> TreeStreamReader::readClipboardBlock(ItemTree& tree, TreeNode* parent, std::string_view block) {
     ByteCursor in(block);
     std::int32_t size = 0;
-    if (!in.readInt32(size) || size < 0 || static_cast<std::size_t>(size) > in.remaining()) fail(TreeError::kStreamRead);
+    if (!in.readInt32(size) || size < 0 || static_cast<std::size_t>(size) > in.remaining())
+        fail(TreeError::kStreamRead);
     return readNodes(tree, parent, block.substr(4, static_cast<std::size_t>(size)));
 }
 
@@ -85,7 +86,8 @@ void TreeStreamReader::readNodes(ItemTree& tree, ByteCursor& in, int version, st
 }
 
 // Reads a node chunk's header and, when it is one, creates the node as the parent's last child.
-TreeNode* TreeStreamReader::openNode(ItemTree& tree, TreeNode* parent, ByteCursor& in, std::vector<OpenNode>& open) const {
+TreeNode* TreeStreamReader::openNode(ItemTree& tree, TreeNode* parent, ByteCursor& in,
+                                     std::vector<OpenNode>& open) const {
     std::int32_t type = 0;
     std::int32_t size = 0;
     if (!in.readInt32(type) || !in.readInt32(size) || type != kNodeChunk) fail(TreeError::kAnchorChunkMissing);
@@ -126,6 +128,7 @@ std::uint32_t TreeStreamReader::readBase(TreeNode& node, ByteCursor& in, int ver
         node.flags_ = static_cast<std::uint16_t>(stored | NodeFlag::Visible);
         if (stored & NodeFlag::Visible) node.flags_ |= NodeFlag::Selected;
     }
+    if (node.hasChildren()) node.flags_ |= NodeFlag::HasChildren;
     node.height_ = static_cast<std::uint16_t>(height & 0xFFFF);
     in.readUInt8(node.alignment_);
     in.readUInt8(node.checkState_);

@@ -25,7 +25,8 @@ std::size_t openChunk(std::string& out, std::int32_t type) {
 // Patches the chunk's size: every byte written after its header.
 void closeChunk(std::string& out, std::size_t header) {
     const std::size_t size = out.size() - header - kChunkHeaderSize;
-    if (size > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) throw TreeError("Stream write error");
+    if (size > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw TreeError("Stream write error");
     patchUInt32(out, header + 4, static_cast<std::uint32_t>(size));
 }
 
@@ -66,7 +67,8 @@ std::string TreeStreamWriter::writeClipboardBlock(ItemTree& tree, std::span<Tree
     std::string out(4, '\0');
     for (TreeNode* n : tree.topmostInTreeOrder(nodes)) writeNode(out, n);
     const std::size_t size = out.size() - 4;
-    if (size > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) throw TreeError("Stream write error");
+    if (size > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw TreeError("Stream write error");
     patchUInt32(out, 0, static_cast<std::uint32_t>(size));
     return out;
 }

@@ -42,14 +42,10 @@ TEST_F(GoalTreeFixture, InsertsAtEveryPlace) {
         bool relativeToA1;
         const char* expected;
     } cases[] = {
-        {NodePlace::Before, true, "A[N A1 A2] B C"},
-        {NodePlace::After, true, "A[A1 N A2] B C"},
-        {NodePlace::FirstChild, true, "A[A1[N] A2] B C"},
-        {NodePlace::LastChild, true, "A[A1[N] A2] B C"},
-        {NodePlace::Before, false, "N A[A1 A2] B C"},
-        {NodePlace::After, false, "A[A1 A2] B C N"},
-        {NodePlace::FirstChild, false, "N A[A1 A2] B C"},
-        {NodePlace::LastChild, false, "A[A1 A2] B C N"},
+        {NodePlace::Before, true, "A[N A1 A2] B C"},      {NodePlace::After, true, "A[A1 N A2] B C"},
+        {NodePlace::FirstChild, true, "A[A1[N] A2] B C"}, {NodePlace::LastChild, true, "A[A1[N] A2] B C"},
+        {NodePlace::Before, false, "N A[A1 A2] B C"},     {NodePlace::After, false, "A[A1 A2] B C N"},
+        {NodePlace::FirstChild, false, "N A[A1 A2] B C"}, {NodePlace::LastChild, false, "A[A1 A2] B C N"},
     };
     for (const auto& row : cases) {
         TreeNode* node = tree.insertNode(row.relativeToA1 ? a1 : nullptr, row.place);
@@ -177,8 +173,8 @@ TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
     const struct {
         const char* name;
         RecordFamily family;
-    } families[] = {{"Goal5Tree", RecordFamily::Goals},   {"ImagesTree", RecordFamily::Links},
-                    {"PhrasesTree", RecordFamily::Phrases}, {"CalendarTree", RecordFamily::Events},
+    } families[] = {{"Goal5Tree", RecordFamily::Goals},       {"ImagesTree", RecordFamily::Links},
+                    {"PhrasesTree", RecordFamily::Phrases},   {"CalendarTree", RecordFamily::Events},
                     {"ContactsTree", RecordFamily::Contacts}, {"MarksLinksTree", RecordFamily::Tags}};
     for (const auto& row : families) {
         EXPECT_EQ(trees.get(row.name).family(), row.family) << row.name;

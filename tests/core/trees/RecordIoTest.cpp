@@ -68,13 +68,14 @@ TEST(RecordIo, WritesAndReadsTheDocumentedBytes) {
     event.WeekDays = 0x85;
     event.Note = "N";
 
-    EXPECT_EQ(written(goal), hexBytes("01 00 00 00 41, 00 00 00 00, 00 00 00 00, 03 00 00 00, 06 00 00 00, 02 00 00 00"));
+    EXPECT_EQ(written(goal),
+              hexBytes("01 00 00 00 41, 00 00 00 00, 00 00 00 00, 03 00 00 00, 06 00 00 00, 02 00 00 00"));
     EXPECT_EQ(written(link), hexBytes("01 00 00 00 4E, 01 00 00 00 55, 00 00 00 00, 00 00 00 00, 01 00 00 00 44,"
                                       "01 00 00 00, 00 00 00 00, 00 00 00 00"));
     EXPECT_EQ(written(phrase), hexBytes("01 00 00 00 4E, 01 00 00 00 50, 00 00 00 00, 02 00 00 00, 00 00 00 00"));
     // The kind first; HotKey after WebPage.
-    EXPECT_EQ(written(contact), hexBytes("05 00 00 00" + std::string(9 * 8, '0') +
-                                         "01 00 00 00 57, 01 00 00 00 48" + std::string(4 * 8, '0')));
+    EXPECT_EQ(written(contact), hexBytes("05 00 00 00" + std::string(9 * 8, '0') + "01 00 00 00 57, 01 00 00 00 48" +
+                                         std::string(4 * 8, '0')));
     EXPECT_EQ(written(event), hexBytes("01 00 00 00 45, 00 00 00 00, 00 00 00 00, 02 00 00 00, 07 00 00 00,"
                                        "FF FF FF FF, 85, 01 00 00 00 4E"));
 
@@ -120,8 +121,8 @@ TEST(RecordIo, HostileCountsReadWhatIsThereAndNoMore) {
 
     // A negative count is an empty text; the fields after it are read as usual.
     goal = {};
-    EXPECT_TRUE(readRecord(hexBytes("00 00 00 80, 01 00 00 00 44, 00 00 00 00, 03 00 00 00, 00 00 00 00, 00 00 00 00"), goal,
-                           TextCodec()));
+    EXPECT_TRUE(readRecord(hexBytes("00 00 00 80, 01 00 00 00 44, 00 00 00 00, 03 00 00 00, 00 00 00 00, 00 00 00 00"),
+                           goal, TextCodec()));
     EXPECT_EQ(goal.Text, "");
     EXPECT_EQ(goal.Description, "D");
     EXPECT_EQ(goal.GoalType, 3);

@@ -13,7 +13,10 @@ inline std::string hexBytes(std::string_view hex) {
     std::string bytes;
     int high = -1;
     for (const char c : hex) {
-        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                 : -1;
         if (digit < 0) continue;
         if (high < 0) {
             high = digit;

@@ -22,11 +22,13 @@ TEST(TreeDump, ListsAndNestsEveryNodeWithItsRecord) {
 
     const TreeDump text = dumpTreeText(bytes, RecordFamily::Phrases, TextCodec());
     EXPECT_FALSE(text.error);
-    EXPECT_EQ(text.output,
-              "depth=0 flags=0x00C1 height=20 alignment=50 Name=\"Say \\\"hi\\\"\" Phrase=\"\" HotKey=\"\" PhraseKind=1 Note=\"\"\n"
-              "depth=1 flags=0x0081 height=20 alignment=50 Name=\"\" Phrase=\"line 1\\nline 2\\x01\xef\xbf\xbd\" HotKey=\"\" "
-              "PhraseKind=0 Note=\"\"\n"
-              "depth=0 flags=0x0081 height=20 alignment=50 Name=\"\" Phrase=\"\" HotKey=\"\" PhraseKind=0 Note=\"\"\n");
+    EXPECT_EQ(
+        text.output,
+        "depth=0 flags=0x00C1 height=20 alignment=50 Name=\"Say \\\"hi\\\"\" Phrase=\"\" HotKey=\"\" PhraseKind=1 "
+        "Note=\"\"\n"
+        "depth=1 flags=0x0081 height=20 alignment=50 Name=\"\" Phrase=\"line 1\\nline 2\\x01\xef\xbf\xbd\" HotKey=\"\" "
+        "PhraseKind=0 Note=\"\"\n"
+        "depth=0 flags=0x0081 height=20 alignment=50 Name=\"\" Phrase=\"\" HotKey=\"\" PhraseKind=0 Note=\"\"\n");
 
     const TreeDump json = dumpTreeJson(bytes, RecordFamily::Phrases, TextCodec());
     const std::string empty = R"({"Name": "", "Phrase": "", "HotKey": "", "PhraseKind": 0, "Note": ""})";
@@ -34,7 +36,9 @@ TEST(TreeDump, ListsAndNestsEveryNodeWithItsRecord) {
               R"({"version": 2, "nodes": [{"flags": 193, "height": 20, "alignment": 50, "record": )"
               R"({"Name": "Say \"hi\"", "Phrase": "", "HotKey": "", "PhraseKind": 1, "Note": ""}, "children": [)"
               R"({"flags": 129, "height": 20, "alignment": 50, "record": )"
-              R"({"Name": "", "Phrase": "line 1\nline 2\u0001)" "\xef\xbf\xbd" R"(", "HotKey": "", "PhraseKind": 0, "Note": ""}, )"
+              R"({"Name": "", "Phrase": "line 1\nline 2\u0001)"
+              "\xef\xbf\xbd"
+              R"(", "HotKey": "", "PhraseKind": 0, "Note": ""}, )"
               R"("children": []}]}, {"flags": 129, "height": 20, "alignment": 50, "record": )" +
                   empty + R"(, "children": []}]})" + "\n");
 }
@@ -43,9 +47,10 @@ TEST(TreeDump, DamagedStreamGivesWhatWasReadAndTheError) {
     std::string damaged = kOneGoalFile + kOneGoalFile.substr(16, 41);  // the second node's record is missing
     damaged[12] = 2;
     const TreeDump text = dumpTreeText(damaged, RecordFamily::Goals, TextCodec());
-    EXPECT_EQ(text.output,
-              "depth=0 flags=0x0081 height=20 alignment=50 Text=\"A\" Description=\"\" Note=\"\" Prio=0 State=0 GoalType=3\n"
-              "depth=0 flags=0x0081 height=20 alignment=50 Text=\"\" Description=\"\" Note=\"\" Prio=0 State=0 GoalType=0\n");
+    EXPECT_EQ(
+        text.output,
+        "depth=0 flags=0x0081 height=20 alignment=50 Text=\"A\" Description=\"\" Note=\"\" Prio=0 State=0 GoalType=3\n"
+        "depth=0 flags=0x0081 height=20 alignment=50 Text=\"\" Description=\"\" Note=\"\" Prio=0 State=0 GoalType=0\n");
     EXPECT_EQ(text.errorLine(), "2006: Stream data corrupt. Unexpected data after node's end position.");
 
     const TreeDump json = dumpTreeJson("garbage", RecordFamily::Goals, TextCodec());

@@ -23,7 +23,8 @@ TEST(TreeFileIo, MissingFileFailsBeforeTheTreeIsTouched) {
         loadTreeFile(tree, path, TextCodec());
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path.string() + "\". ", 0), 0u) << error.what();
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path.string() + "\". ", 0), 0u)
+            << error.what();
     }
     EXPECT_EQ(shape(tree), "kept");
 }

@@ -160,8 +160,8 @@ TEST(TreeStream, ReaderSkipsWhatItDoesNotNeed) {
     readInto(tree, file);
     EXPECT_EQ(shape(tree), "one");
 
-    const std::string padded = chunk(1, chunk(2, baseBody(1) + goalNode("child")) + chunk(9, "junk") +
-                                            chunk(4, goalRecord("parent") + "xyz"));
+    const std::string padded =
+        chunk(1, chunk(2, baseBody(1) + goalNode("child")) + chunk(9, "junk") + chunk(4, goalRecord("parent") + "xyz"));
     readInto(tree, goalFile({padded, goalNode("next")}));
     EXPECT_EQ(shape(tree), "parent[child] next");
 
@@ -231,7 +231,8 @@ TEST(TreeStream, TruncationAtEveryOffsetFailsCleanlyOrEndsAtANodeBoundary) {
         TreeNode* group = tree.appendChild();
         group->record<TLinkData>().Name = "group " + std::to_string(i);
         tree.select(group);
-        for (int j = 0; j < 2; ++j) tree.appendChild(group)->record<TLinkData>().Url = "https://example.org/" + std::to_string(j);
+        for (int j = 0; j < 2; ++j)
+            tree.appendChild(group)->record<TLinkData>().Url = "https://example.org/" + std::to_string(j);
     }
     const std::string full = TreeStreamWriter().writeTree(tree);
     const std::size_t nodeSize = (full.size() - 16) / 3;
