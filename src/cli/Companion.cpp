@@ -8,11 +8,15 @@
 #include <ostream>
 
 #include "base/Errors.h"
+#include "base/FileIo.h"
 #include "base/Json.h"
 #include "cli/HeadlessServices.h"
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
+#include "shell/SetupFile.h"
+#include "trees/TreeDump.h"
+#include "trees/TreeFiles.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskSchema.h"
 
@@ -29,6 +33,8 @@ const char* const usage =
     "  tasks [--json]        print the task list, one row per line (tab-separated columns), or as JSON\n"
     "  add TEXT [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N]\n"
     "                        insert one task as \"Insert\" and saving would; N is a key number\n"
+    "  tree FILE [--json]    decode a tree file (goals*.dat, *.goto, contacts.co, calendar.clnd,\n"
+    "                        phrases.phr): every node in tree order, or as JSON\n"
     "\n"
     "Options:\n"
     "  --home DIR            the application folder (default: the one the organiser uses)\n"
@@ -132,8 +138,30 @@ std::unique_ptr<AppFolderLock> lockFolder(const std::filesystem::path& home, std
     return nullptr;
 }
 
+// The code page of the application folder's settings, in which its tree files are written.
+TextCodec codecOf(const std::filesystem::path& home) {
+    const ProfileFile settings = SetupFile(home).read();
+    return TextCodec(settings.readString("General", "CodePage", ""));
+}
+
+int treeCommand(const Invocation& call, const std::filesystem::path& home, std::ostream& out, std::ostream& err) {
+    if (call.positional.size() != 1) throw UsageError{"tree takes one FILE"};
+    const std::string& file = call.positional[0];
+    const auto family = recordFamilyOfFile(std::filesystem::path(file).filename().string());
+    if (!family)
+        throw UsageError{"cannot tell the kind of tree from the name \"" + file +
+                         "\" (goals*.dat, *.goto, *.co, *.clnd, *.phr)"};
+    const std::string bytes = readFileBytes(file);
+    const TextCodec codec = std::filesystem::exists(home) ? codecOf(home) : TextCodec();
+    const TreeDump dump = call.json ? dumpTreeJson(bytes, *family, codec) : dumpTreeText(bytes, *family, codec);
+    out << dump.output;
+    if (!dump.error) return 0;
+    err << dump.errorLine() << '\n';
+    return 1;
+}
+
 int startCommand(const Services& services, HeadlessUserInterface& ui, const std::filesystem::path& home) {
-    provisionApplicationFolder(AppPaths{home}, nullptr);
+    Organizer::provision(AppPaths{home});
     Organizer organizer(services, home);
     organizer.start();
     organizer.firstShow();
@@ -196,6 +224,7 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         const std::filesystem::path home = homeOf(call, executableFolder);
         HeadlessServices headless(call.options, err);
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);
+        if (call.command == "tree") return treeCommand(call, home, out, err);
         if (call.command != "start" && call.command != "add") throw UsageError{"unknown command " + call.command};
         const auto lock = lockFolder(home, err);
         if (!lock) return 1;

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
     ui::QtServices services;
     try {
-        provisionApplicationFolder(AppPaths{home}, nullptr);
+        Organizer::provision(AppPaths{home});
     } catch (const std::exception& error) {
         services.ui.showMessage(error.what());
     }

@@ -42,6 +42,16 @@ check "the refusal says why" grep -q "already running" "$home/err"
 run tasks >/dev/null; check "reading is allowed while the folder is held" test $? -eq 0
 kill %1 2>/dev/null; wait 2>/dev/null
 
+for file in goals.dat goals5.dat links.goto images.goto contacts.co calendar.clnd phrases.phr; do
+  out="$(run tree "$home/app/$file" --json)"
+  check "tree decodes $file holding one empty item" contains "$out" '{"version": 2, "nodes": [{"flags": 129, "height": 20, "alignment": 50, "record": {'
+done
+check "tree lists fields by name" contains "$(run tree "$home/app/contacts.co")" 'depth=0 flags=0x0081 height=20 alignment=50 Official=""'
+head -c 40 "$home/app/goals.dat" >"$home/goals-cut.dat"
+run tree "$home/goals-cut.dat" >/dev/null 2>"$home/err"; status=$?
+check "a damaged tree file fails with status 1" test $status -eq 1
+check "and the stream error's code and message" grep -qE '^200[56]: Stream data corrupt\.' "$home/err"
+
 rm "$home/app/Data/tasks.db"
 run tasks 2>"$home/err"; check "a missing store fails with status 1" test $? -eq 1
 check "and says so" grep -q "does not exist" "$home/err"

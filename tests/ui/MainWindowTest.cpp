@@ -28,7 +28,7 @@ class MainWindowTest : public QObject {
         std::unique_ptr<ui::MainWindow> window;
 
         Running() {
-            provisionApplicationFolder(AppPaths{dir.path()}, nullptr);
+            Organizer::provision(AppPaths{dir.path()});
             organizer = std::make_unique<Organizer>(fakes.services, dir.path());
             window = std::make_unique<ui::MainWindow>(*organizer);
             organizer->start();

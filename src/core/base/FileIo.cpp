@@ -34,6 +34,11 @@ private:
 
 }  // namespace
 
+bool fileExists(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}
+
 std::string readFileBytes(const std::filesystem::path& path) {
     const auto fail = [&](int error) {
         return FileError("Cannot open file \"" + path.string() + "\". " + reason(error));

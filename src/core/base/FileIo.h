@@ -6,6 +6,9 @@
 
 namespace torvalet {
 
+// True when something exists at the path; false also when that cannot be told.
+bool fileExists(const std::filesystem::path& path);
+
 // The whole file as bytes. Throws FileError "Cannot open file "<path>". <reason>" when it cannot be read.
 std::string readFileBytes(const std::filesystem::path& path);
 

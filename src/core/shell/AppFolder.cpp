@@ -57,7 +57,7 @@ void provisionApplicationFolder(const AppPaths& paths, const std::function<void(
         const fs::path file = paths.sounds() / std::string(cue.name);
         if (!fs::exists(file, ignored)) writeFileAtomic(file, cue.bytes);
     }
-    if (provisionTrees) provisionTrees();
+    if (newData && provisionTrees) provisionTrees();
 }
 
 }  // namespace torvalet

@@ -21,17 +21,13 @@ namespace {
 
 const char* const favouriteSearchesList = "FaveGoogleSearches";
 
-bool fileExists(const fs::path& file) {
-    std::error_code ignored;
-    return fs::exists(file, ignored);
-}
-
 }  // namespace
 
 Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
-      rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }) {
+      rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }),
+      treeFiles_(trees_, paths_.home) {
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     favouriteSearches_ = services_.perUserStore.readList(favouriteSearchesList);
@@ -89,6 +85,16 @@ void Organizer::openStore() {
     if (!store_.tasksQ.isOpen()) throw StoreError("The task list could not be opened");
     applyViewMode();
 }
+
+void Organizer::provision(const AppPaths& paths) {
+    provisionApplicationFolder(paths, [&paths] { TreeFileKeeper::provision(paths.home, TextCodec()); });
+}
+
+void Organizer::loadTrees() {
+    treeFiles_.loadAll(codec_, [this](const std::string& message) { report(message); }, nullptr);
+}
+
+void Organizer::saveTrees() { treeFiles_.saveAll(codec_, [this](const std::string& message) { report(message); }); }
 
 void Organizer::firstShow() {
     if (!firstShowPending_) return;

@@ -14,11 +14,13 @@
 #include "shell/MessagePad.h"
 #include "shell/ProfileFile.h"
 #include "shell/Settings.h"
+#include "shell/TreeFileKeeper.h"
 #include "shell/ViewState.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRecordRules.h"
 #include "tasks/TaskStore.h"
+#include "trees/ItemTreeSet.h"
 
 namespace torvalet {
 
@@ -40,6 +42,9 @@ public:
     // The close sequence: clock, store, settings, message pad, trees, textboard. Files whose
     // reading failed at start are not written over.
     void close();
+
+    // Gives a folder what it lacks before the first start (see provisionApplicationFolder).
+    static void provision(const AppPaths& paths);
 
     // Settings, store, lookups and task list only, for the companion's commands; writes nothing.
     void openStore();
@@ -63,6 +68,8 @@ public:
     MessagePad& messagePad() { return messagePad_; }
     std::string& textboard() { return textboard_; }
     ViewState& view() { return view_; }
+    ItemTreeSet& trees() { return trees_; }
+    TreeFileKeeper& treeFiles() { return treeFiles_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
     // The date conventions of this moment.
@@ -90,8 +97,8 @@ private:
     std::filesystem::path textboardFile(Date day) const;
 
     // Steps whose behaviour arrives with the subsystems that own it.
-    void loadTrees() {}
-    void saveTrees() {}
+    void loadTrees();
+    void saveTrees();
     void deleteOldClosedTasks() {}
     void mInsertDateMarkClick() {}
     void InsertTimeMarks1Click() {}
@@ -116,6 +123,8 @@ private:
     std::string textboard_;
     std::optional<std::filesystem::path> unreadableTextboard_;
     ViewState view_;
+    ItemTreeSet trees_;
+    TreeFileKeeper treeFiles_;
     bool firstShowPending_ = true;
     bool started_ = false;
     std::vector<std::string> favouriteSearches_;

@@ -47,7 +47,8 @@ TEST(AppFolder, ProvisionsANewFolderAndNeverReplacesFiles) {
     EXPECT_EQ(treeCalls, 1);
 
     testing::writeText(paths.sounds() / "done.wav", "mine");
-    provisionApplicationFolder(paths, nullptr);
+    provisionApplicationFolder(paths, [&] { ++treeCalls; });
+    EXPECT_EQ(treeCalls, 1);
     EXPECT_EQ(testing::readText(paths.sounds() / "done.wav"), "mine");
 }
 

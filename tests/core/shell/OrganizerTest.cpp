@@ -7,6 +7,9 @@
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
 #include "shell/ProfileFile.h"
+#include "trees/ItemTree.h"
+#include "trees/TreeFileIo.h"
+#include "trees/TreeFiles.h"
 
 namespace torvalet {
 namespace {
@@ -16,7 +19,7 @@ namespace fs = std::filesystem;
 // A provisioned application folder and a way to run the program over it, start to close.
 class OrganizerTest : public ::testing::Test {
 protected:
-    OrganizerTest() { provisionApplicationFolder(AppPaths{dir.path()}, nullptr); }
+    OrganizerTest() { Organizer::provision(AppPaths{dir.path()}); }
 
     void run(const std::function<void(Organizer&)>& whileRunning = nullptr) {
         Organizer organizer(fakes.services, dir.path());
@@ -115,6 +118,52 @@ TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
         EXPECT_EQ(tasks.text("stateName"), "Done");
     });
     EXPECT_EQ(ProfileFile::parse(testing::readText(dir / "torvalet.ini")).value("General", "iLanguage"), "3");
+}
+
+}  // namespace
+}  // namespace torvalet
+
+namespace torvalet {
+namespace {
+
+const char* const allTreeFiles[] = {"goals.dat",   "goals2.dat",  "goals3.dat",  "goals4.dat",    "goals5.dat",
+                                    "links.goto",  "tools.goto",  "folders.goto", "search.goto", "docs.goto",
+                                    "images.goto", "contacts.co", "calendar.clnd", "phrases.phr"};
+
+// The number of items a tree file holds, read as the program reads it.
+std::size_t itemsIn(const fs::path& file) {
+    ItemTree tree("probe", *recordFamilyOfFile(file.filename().string()));
+    loadTreeFile(tree, file, TextCodec());
+    return tree.nodeCount();
+}
+
+TEST_F(OrganizerTest, ANewFolderHoldsEveryTreeFileWithItsOneEmptyItem) {
+    for (const char* file : allTreeFiles) {
+        EXPECT_EQ(itemsIn(dir / file), 1u) << file;
+    }
+    run();
+    EXPECT_TRUE(fakes.ui.messages.empty());
+}
+
+TEST_F(OrganizerTest, ATreeFileThatFailsToLoadIsReportedAndKeptWhileTheOthersAreSaved) {
+    const std::string whole = testing::readText(dir / "goals2.dat");
+    const std::string damaged = whole.substr(0, whole.size() - 5);  // ends inside the node
+    testing::writeText(dir / "goals2.dat", damaged);
+    fs::remove(dir / "images.goto");
+    fs::remove(dir / "phrases.phr");
+    run([](Organizer& o) {
+        o.trees().get("GoalTree").appendChild();
+        o.trees().get("Goal2Tree").appendChild();
+    });
+    ASSERT_EQ(fakes.ui.messages.size(), 2u);
+    EXPECT_NE(fakes.ui.messages[0].find("Stream data corrupt."), std::string::npos);
+    EXPECT_NE(fakes.ui.messages[0].find("goals2.dat"), std::string::npos);
+    EXPECT_NE(fakes.ui.messages[1].find("Cannot open file"), std::string::npos);
+    EXPECT_EQ(testing::readText(dir / "goals2.dat"), damaged);
+    EXPECT_EQ(itemsIn(dir / "goals.dat"), 2u);
+    // Absent images and phrase files are written at close; the images file was never reported.
+    EXPECT_EQ(itemsIn(dir / "images.goto"), 1u);
+    EXPECT_EQ(itemsIn(dir / "phrases.phr"), 1u);
 }
 
 }  // namespace
