@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <type_traits>
 
+#include "base/Json.h"
 #include "trees/ItemTree.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeStreamReader.h"
@@ -48,27 +49,6 @@ std::string quotedText(std::string_view text) {
             const auto byte = static_cast<unsigned char>(c);
             if (byte < 0x20 || byte == 0x7F) {
                 out += hexByte(byte, "\\x%02X");
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : validUtf8(text)) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x20) {
-                out += hexByte(byte, "\\u%04x");
             } else {
                 out += c;
             }
