@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
             return 0;
         }
     } catch (const Error& error) {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), QString::fromStdString(error.what()));
-        return 1;
+        // A folder that cannot be written to can still be read: start, and let each save report.
+        QMessageBox::warning(nullptr, QApplication::applicationDisplayName(), QString::fromStdString(error.what()));
     }
 
     ui::QtServices services;
