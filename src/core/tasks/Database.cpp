@@ -1,5 +1,7 @@
 #include "tasks/Database.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <utility>
 
@@ -31,9 +33,33 @@ double sqlValueNumber(const SqlValue& value) {
     return 0;
 }
 
+namespace {
+
+// A path as the path part of a file URI: the characters that end or escape it are escaped.
+std::string uriPath(const std::string& path) {
+    std::string out;
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 Database::Database(const std::filesystem::path& file, bool create) {
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(file.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    // A store in a folder we cannot write to is opened for reading: its rows can be shown, and
+    // every attempt to change them fails with the engine's message.
+    const bool readOnly = !create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0);
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE) |
+                      (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+    const std::string name = readOnly ? "file:" + uriPath(file.string()) + "?immutable=1" : file.string();
+    if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close(db_);
         db_ = nullptr;
@@ -42,7 +68,7 @@ Database::Database(const std::filesystem::path& file, bool create) {
     sqlite3_busy_timeout(db_, 2000);
     sqlite3_extended_result_codes(db_, 1);
     try {
-        execute("PRAGMA journal_mode=WAL");
+        if (!readOnly) execute("PRAGMA journal_mode=WAL");
         execute("PRAGMA synchronous=FULL");
         // The task list reads every row in date order through the index: keep the pages at hand.
         execute("PRAGMA cache_size=-32768");
