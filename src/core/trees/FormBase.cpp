@@ -1,0 +1,15 @@
+#include "trees/FormBase.h"
+
+#include "platform/UserInterface.h"
+#include "shell/Settings.h"
+
+namespace torvalet {
+
+void FormBase::ShowNoSelectionMsg() const { ui_.showMessage(noSelectionText(settings_.iLanguage)); }
+
+std::string FormBase::noSelectionText(int language) {
+    const bool russian = language == 1 || language == 2;
+    return russian ? "Не выбраны узлы дерева!" : "There are no selected nodes!";
+}
+
+}  // namespace torvalet

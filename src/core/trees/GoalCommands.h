@@ -1,0 +1,79 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace torvalet {
+
+class Clipboard;
+class GoalForm;
+class GoalsIntoTasks;
+class ItemTree;
+class ItemTreeSet;
+class SoundCues;
+class TreeNode;
+struct ViewState;
+
+// The task state commands, which act on the selected goals instead of the tasks while a goal
+// tree has the keyboard focus.
+enum class TaskStateCommand { NullState, None, Prepare, AtWork, Mute, Terminate, Done, Undone, Delegated, Delayed };
+
+// The commands of the goal trees that are not generic tree editing: state and priority of the
+// selected goals, new goals from the clipboard and from the goal edit line, the properties command.
+class GoalCommands {
+public:
+    GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form);
+
+    // The goal tree of the current goal tab (GoalTree for a tab out of range).
+    ItemTree& GetActiveGoalTree() const;
+
+    // Priority (0..5) or state (0..7) of every selected goal of the active tree, in tree order;
+    // nothing without a selection. A state plays its cue once per goal.
+    void SetGoalsPrio(int value);
+    void SetGoalsState(int value);
+
+    // The goal state of the same meaning as a task state command.
+    static int goalStateOf(TaskStateCommand command);
+    // A task state command given while a goal tree has the focus.
+    void SetGoalsStateByCommand(TaskStateCommand command) { SetGoalsState(goalStateOf(command)); }
+
+    // The entries of the goal toolbar's drop-downs: caption and the value they set.
+    static std::vector<std::pair<std::string, int>> goalPrioMenu();
+    static std::vector<std::pair<std::string, int>> goalStateMenu();
+
+    // A ToDo goal holding the clipboard's text as the last child of the first selected goal
+    // (last top-level goal without a selection); it becomes the focused and only selected goal
+    // and its properties dialog opens.
+    TreeNode& InsertNewGoalFromClipboard();
+    void InsertGoalFromClipboard_mpClick();
+
+    // "Add" of the goal edit line: a ToDo goal named `goalEditText` at the end of the first
+    // selected goal's level (top level without a selection); focused and only selected, no dialog.
+    TreeNode& AddGoal_RbBtnClick(const std::string& goalEditText);
+
+    // Goal properties of the first selected goal of the active tree.
+    void EditGoal();
+    void GoalProperties1Click();
+
+    // "Goals Into Task".
+    void GoalsIntoTasks_mpClick(GoalsIntoTasks& goalsIntoTasks);
+
+    // Shows a page of the main window (0 Tasks); by default only the view state changes.
+    std::function<void(int)> SwitchTab;
+    std::function<void(ItemTree&)> repaintTree;
+    std::function<void(TreeNode&)> repaintNode;
+
+private:
+    std::vector<TreeNode*> selectedGoals() const;
+    TreeNode& newToDo(ItemTree& tree, TreeNode* parent, const std::string& text);
+
+    ItemTreeSet& trees_;
+    ViewState& view_;
+    SoundCues& cues_;
+    Clipboard& clipboard_;
+    GoalForm& form_;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,50 @@
+#include "trees/GoalLook.h"
+
+namespace torvalet {
+
+namespace {
+
+constexpr SettingsColor rgb(int r, int g, int b) { return r | g << 8 | b << 16; }
+
+constexpr SettingsColor white = rgb(255, 255, 255);
+constexpr SettingsColor black = rgb(0, 0, 0);
+constexpr int pictureCount = 55;
+
+}  // namespace
+
+GoalLook GoalLook::of(const TGoalData& goal, SettingsColor muteStateColour) {
+    GoalLook look;
+    look.background = white;
+    switch (goal.State) {
+    case 1: look = {rgb(255, 238, 221), black}; break;
+    case 2: look = {rgb(255, 240, 240), black}; break;
+    case 3: look = {muteStateColour, black}; break;
+    case 6:
+    case 7: look.text = rgb(64, 64, 64); break;
+    default: break;
+    }
+    look.bold = goal.GoalType == 0;
+    look.transparent = look.background == white;
+    return look;
+}
+
+std::optional<int> GoalLook::imageIndex(const TGoalData& goal, int column) {
+    int index = 0;
+    switch (column) {
+    case 0:
+    case 1: index = goal.GoalType; break;
+    case 2: index = 36 + goal.State; break;
+    case 3: index = 44 + goal.Prio; break;
+    default: return std::nullopt;
+    }
+    if (index < 0 || index >= pictureCount) return std::nullopt;
+    return index;
+}
+
+const std::string* GoalLook::cellText(const TGoalData& goal, int column) {
+    if (column == 0) return &goal.Text;
+    if (column == 4) return &goal.Description;
+    return nullptr;
+}
+
+}  // namespace torvalet

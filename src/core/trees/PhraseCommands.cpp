@@ -1,0 +1,71 @@
+#include "trees/PhraseCommands.h"
+
+#include "platform/Clipboard.h"
+#include "platform/UserInterface.h"
+#include "shell/Settings.h"
+#include "trees/ItemTree.h"
+#include "trees/TPhraseData.h"
+#include "trees/TreeFileIo.h"
+
+namespace torvalet {
+
+namespace {
+
+constexpr int blocknotePage = 3;
+
+}  // namespace
+
+PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui,
+                               const Settings& settings, std::filesystem::path phraseFile, const TextCodec& codec,
+                               std::function<bool()> fileUnreadable)
+    : tree_(phrasesTree),
+      clipboard_(clipboard),
+      ui_(ui),
+      settings_(settings),
+      file_(std::move(phraseFile)),
+      codec_(codec),
+      fileUnreadable_(std::move(fileUnreadable)) {}
+
+std::string PhraseCommands::selectedPhrasesText() const {
+    std::string text;
+    for (const TreeNode* node : tree_.selectedInTreeOrder()) text += " " + node->record<TPhraseData>().Phrase;
+    return text;
+}
+
+std::optional<std::string> PhraseCommands::doubleClickPhrase() const {
+    const TreeNode* first = tree_.firstSelected();
+    if (!first) return std::nullopt;
+    return first->record<TPhraseData>().Phrase;
+}
+
+std::string PhraseCommands::appendLines(const std::string& text, const std::string& phrase) {
+    if (text.empty() || text.back() == '\n') return text + phrase;
+    return text + "\n" + phrase;
+}
+
+void PhraseCommands::PhrasesTreeDblClick(std::string& blocknoteText) const {
+    if (const auto phrase = doubleClickPhrase()) blocknoteText = appendLines(blocknoteText, *phrase);
+}
+
+void PhraseCommands::PutPhrasesToClipboard_mpClick() {
+    if (SwitchTab) SwitchTab(blocknotePage);
+    const std::string text = selectedPhrasesText();
+    if (!text.empty()) clipboard_.setText(text);
+}
+
+void PhraseCommands::SavePhrases_mpClick() {
+    if (SwitchTab) SwitchTab(blocknotePage);
+    if (fileUnreadable_ && fileUnreadable_()) {
+        ui_.showMessage(unreadableFileText(settings_.iLanguage, file_.string()));
+        return;
+    }
+    saveTreeFile(tree_, file_, codec_);
+}
+
+std::string PhraseCommands::unreadableFileText(int language, const std::string& file) {
+    if (language == 1 || language == 2)
+        return "Файл \"" + file + "\" не удалось прочитать при запуске; он не перезаписан.";
+    return "The file \"" + file + "\" could not be read at start; it is not written over.";
+}
+
+}  // namespace torvalet

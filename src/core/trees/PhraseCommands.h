@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace torvalet {
+
+class Clipboard;
+class ItemTree;
+class TextCodec;
+class UserInterface;
+struct Settings;
+
+// The phrase tree's own commands: phrases to the clipboard and to the Blocknote text, and
+// writing the phrase file.
+class PhraseCommands {
+public:
+    // `phraseFile`: "phrases.phr" of the application folder. `fileUnreadable` tells whether that
+    // file could not be read at start; such a file is never written over.
+    PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui, const Settings& settings,
+                   std::filesystem::path phraseFile, const TextCodec& codec, std::function<bool()> fileUnreadable);
+
+    // One blank and the phrase for every selected phrase, in tree order; empty without a
+    // selection. Line breaks inside phrases are kept.
+    std::string selectedPhrasesText() const;
+    // The phrase the double click appends: the first selected one's; nothing without a selection.
+    std::optional<std::string> doubleClickPhrase() const;
+    // The Blocknote text with a phrase added as new line(s) at its end.
+    static std::string appendLines(const std::string& text, const std::string& phrase);
+
+    // Double click: appends the first selected phrase to the Blocknote text.
+    void PhrasesTreeDblClick(std::string& blocknoteText) const;
+    // "Put Phrases To Clipboard": the selected phrases replace the clipboard's text; without a
+    // selection the clipboard keeps what it held.
+    void PutPhrasesToClipboard_mpClick();
+    // "Save Phrases": writes the phrase file (FileError when it cannot be written). A phrase
+    // file that could not be read at start is left alone and the user is told.
+    void SavePhrases_mpClick();
+
+    // Shows a page of the main window (3 Blocknote); the window sets it.
+    std::function<void(int)> SwitchTab;
+
+    static std::string unreadableFileText(int language, const std::string& file);
+
+private:
+    ItemTree& tree_;
+    Clipboard& clipboard_;
+    UserInterface& ui_;
+    const Settings& settings_;
+    std::filesystem::path file_;
+    const TextCodec& codec_;
+    std::function<bool()> fileUnreadable_;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "reminders/SoundCues.h"
+#include "shell/Settings.h"
+#include "shell/ViewState.h"
+#include "trees/GoalCommands.h"
+#include "trees/GoalForm.h"
+#include "trees/ItemTreeSet.h"
+#include "TreeBytes.h"
+
+namespace torvalet {
+namespace {
+
+using testing::addGoal;
+using testing::shape;
+
+// The Day goal tree holding G[G1 G2] H, every cue file present.
+class GoalCommandsTest : public ::testing::Test {
+protected:
+    GoalCommandsTest() {
+        for (const char* cue : {cues::Prepare, cues::AtWork, cues::Mute, cues::Done, cues::Undone, cues::Delegated})
+            testing::writeText(sounds / cue, "RIFF");
+        day.clear();
+        g = addGoal(day, nullptr, "G", 0);
+        g1 = addGoal(day, g, "G1");
+        g2 = addGoal(day, g, "G2");
+        h = addGoal(day, nullptr, "H");
+        form.show = [this] { ++dialogs; };
+        commands.repaintTree = [this](ItemTree& tree) { repaintedTrees.push_back(&tree); };
+    }
+
+    std::vector<std::string> played() const {
+        std::vector<std::string> names;
+        for (const auto& path : fakes.sound.played) names.push_back(std::filesystem::path(path).filename().string());
+        return names;
+    }
+
+    testing::TempDir sounds;
+    testing::FakeServices fakes;
+    Settings settings;
+    ViewState view;
+    ItemTreeSet trees;
+    ItemTree& day = trees.get("GoalTree");
+    SoundCues cues{fakes.sound, fakes.ui, sounds.path(), settings};
+    GoalForm form{fakes.ui, settings, view};
+    GoalCommands commands{trees, view, cues, fakes.clipboard, form};
+    TreeNode *g = nullptr, *g1 = nullptr, *g2 = nullptr, *h = nullptr;
+    int dialogs = 0;
+    std::vector<ItemTree*> repaintedTrees;
+};
+
+TEST_F(GoalCommandsTest, ActiveGoalTreeFollowsTheGoalTab) {
+    const struct {
+        int tab;
+        const char* tree;
+    } cases[] = {{0, "GoalTree"},  {1, "Goal2Tree"}, {2, "Goal3Tree"}, {3, "Goal4Tree"},
+                 {4, "Goal5Tree"}, {5, "GoalTree"},  {-1, "GoalTree"}};
+    for (const auto& c : cases) {
+        view.goalPage = c.tab;
+        EXPECT_EQ(commands.GetActiveGoalTree().name(), c.tree) << c.tab;
+    }
+}
+
+TEST_F(GoalCommandsTest, StateOfAGroupAndItsSelectedChildPlaysOneCueEach) {
+    day.select(g2);
+    day.select(g);
+    commands.SetGoalsState(6);
+    EXPECT_EQ(g->record<TGoalData>().State, 6);
+    EXPECT_EQ(g2->record<TGoalData>().State, 6);
+    EXPECT_EQ(g1->record<TGoalData>().State, 0);
+    EXPECT_EQ(played(), (std::vector<std::string>{"done.wav", "done.wav"}));
+    EXPECT_EQ(repaintedTrees, std::vector<ItemTree*>{&day});
+}
+
+TEST_F(GoalCommandsTest, EachStateHasItsCue) {
+    const struct {
+        int state;
+        const char* cue;  // nullptr: silent
+    } cases[] = {{0, nullptr},         {1, "prepare.wav"}, {2, "atwork.wav"}, {3, "mute.wav"},  {4, nullptr},
+                 {5, "delegated.wav"}, {6, "done.wav"},    {7, "undone.wav"}, {-1, nullptr}};
+    day.select(h);
+    for (const auto& c : cases) {
+        fakes.sound.played.clear();
+        commands.SetGoalsState(c.state);
+        EXPECT_EQ(h->record<TGoalData>().State, c.state);
+        EXPECT_EQ(played(), c.cue ? std::vector<std::string>{c.cue} : std::vector<std::string>{}) << c.state;
+    }
+}
+
+TEST_F(GoalCommandsTest, WithoutSelectionNothingChanges) {
+    commands.SetGoalsState(6);
+    commands.SetGoalsPrio(1);
+    commands.SetGoalsStateByCommand(TaskStateCommand::Terminate);
+    EXPECT_EQ(h->record<TGoalData>(), (TGoalData{"H", "", "", 0, 0, 3}));
+    EXPECT_TRUE(fakes.sound.played.empty());
+    EXPECT_TRUE(repaintedTrees.empty());
+}
+
+TEST_F(GoalCommandsTest, PriorityActsOnTheActiveTreeOnly) {
+    ItemTree& month = trees.get("Goal3Tree");
+    TreeNode* m = month.firstTopLevel();
+    month.select(m);
+    day.select(h);
+    view.goalPage = 2;
+    commands.SetGoalsPrio(5);
+    EXPECT_EQ(m->record<TGoalData>().Prio, 5);
+    EXPECT_EQ(h->record<TGoalData>().Prio, 0);
+    EXPECT_EQ(repaintedTrees, std::vector<ItemTree*>{&month});
+}
+
+TEST_F(GoalCommandsTest, TaskStateCommandsSetTheGoalStateOfTheSameMeaning) {
+    const struct {
+        TaskStateCommand command;
+        int state;
+    } cases[] = {{TaskStateCommand::Terminate, 6}, {TaskStateCommand::Done, 6},      {TaskStateCommand::Mute, 3},
+                 {TaskStateCommand::AtWork, 2},    {TaskStateCommand::Undone, 7},    {TaskStateCommand::Prepare, 1},
+                 {TaskStateCommand::Delegated, 5}, {TaskStateCommand::Delayed, 4},   {TaskStateCommand::None, 0},
+                 {TaskStateCommand::NullState, 0}};
+    day.select(g1);
+    for (const auto& c : cases) {
+        g1->record<TGoalData>().State = -1;
+        commands.SetGoalsStateByCommand(c.command);
+        EXPECT_EQ(g1->record<TGoalData>().State, c.state) << static_cast<int>(c.command);
+    }
+}
+
+TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
+    fakes.clipboard.setText("Buy milk");
+    day.select(g1);
+    day.select(h);
+    TreeNode& made = commands.InsertNewGoalFromClipboard();
+    EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H");
+    EXPECT_EQ(made.record<TGoalData>(), (TGoalData{"Buy milk", "", "", 0, 0, 3}));
+    EXPECT_EQ(day.focused(), &made);
+    EXPECT_EQ(day.selectedInTreeOrder(), std::vector<TreeNode*>{&made});
+    EXPECT_EQ(form.node(), &made);
+    EXPECT_EQ(dialogs, 1);
+
+    day.clearSelection();
+    fakes.clipboard.clear();
+    view.activePage = 3;
+    commands.InsertGoalFromClipboard_mpClick();
+    EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H ");
+    EXPECT_EQ(view.activePage, 0);
+}
+
+TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {
+    const struct {
+        TreeNode* selected;
+        const char* text;
+        const char* shape;
+    } cases[] = {
+        {g1, "child level", "G[G1 G2 child level] H"},
+        {g, "top level", "G[G1 G2] H top level"},
+        {nullptr, "", "G[G1 G2] H "},
+    };
+    for (const auto& c : cases) {
+        day.clearSelection();
+        if (c.selected) day.select(c.selected);
+        TreeNode& made = commands.AddGoal_RbBtnClick(c.text);
+        EXPECT_EQ(shape(day), c.shape);
+        EXPECT_EQ(made.record<TGoalData>().GoalType, 3);
+        EXPECT_EQ(day.focused(), &made);
+        EXPECT_EQ(day.selectedInTreeOrder(), std::vector<TreeNode*>{&made});
+        day.deleteNode(&made);
+    }
+    EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(GoalCommandsTest, PropertiesOpenForTheActiveTree) {
+    commands.GoalProperties1Click();
+    EXPECT_EQ(fakes.ui.messages, std::vector<std::string>{"There are no selected nodes!"});
+    day.select(g2);
+    commands.EditGoal();
+    EXPECT_EQ(form.node(), g2);
+}
+
+}  // namespace
+}  // namespace torvalet

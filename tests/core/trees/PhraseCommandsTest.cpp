@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "base/Text.h"
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "shell/Settings.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/PhraseCommands.h"
+#include "trees/TreeFileIo.h"
+
+namespace torvalet {
+namespace {
+
+// The phrase tree Group[Child] Other.
+class PhraseCommandsTest : public ::testing::Test {
+protected:
+    PhraseCommandsTest() {
+        tree.clear();
+        group = addPhrase(nullptr, "Dear all,", 1);
+        child = addPhrase(group, "see you\non Monday", 0);
+        other = addPhrase(nullptr, "Regards", 0);
+        commands.SwitchTab = [this](int page) { pages.push_back(page); };
+    }
+
+    TreeNode* addPhrase(TreeNode* parent, std::string phrase, int kind) {
+        TreeNode* node = tree.appendChild(parent);
+        node->record<TPhraseData>() = {"name", std::move(phrase), "", kind, ""};
+        return node;
+    }
+
+    testing::TempDir dir;
+    testing::FakeServices fakes;
+    Settings settings;
+    TextCodec codec;
+    ItemTreeSet trees;
+    ItemTree& tree = trees.get("PhrasesTree");
+    bool unreadable = false;
+    PhraseCommands commands{tree,  fakes.clipboard, fakes.ui, settings, dir / "phrases.phr",
+                            codec, [this] { return unreadable; }};
+    TreeNode *group = nullptr, *child = nullptr, *other = nullptr;
+    std::vector<int> pages;
+};
+
+TEST_F(PhraseCommandsTest, ClipboardGetsEachSelectedPhraseAfterABlank) {
+    fakes.clipboard.setText("held before");
+    commands.PutPhrasesToClipboard_mpClick();
+    EXPECT_EQ(fakes.clipboard.text(), "held before");
+
+    tree.select(other);
+    tree.select(child);
+    tree.select(group);
+    commands.PutPhrasesToClipboard_mpClick();
+    EXPECT_EQ(fakes.clipboard.text(), " Dear all, see you\non Monday Regards");
+    EXPECT_EQ(pages, (std::vector<int>{3, 3}));
+}
+
+TEST_F(PhraseCommandsTest, DoubleClickAppendsTheFirstSelectedPhraseAsNewLines) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"", "see you\non Monday"},
+        {"notes", "notes\nsee you\non Monday"},
+        {"notes\n", "notes\nsee you\non Monday"},
+    };
+    tree.select(other);
+    tree.select(child);
+    for (const auto& c : cases) {
+        std::string blocknote = c.before;
+        commands.PhrasesTreeDblClick(blocknote);
+        EXPECT_EQ(blocknote, c.after) << c.before;
+    }
+
+    tree.clearSelection();
+    std::string blocknote = "notes";
+    commands.PhrasesTreeDblClick(blocknote);
+    EXPECT_EQ(blocknote, "notes");
+}
+
+TEST_F(PhraseCommandsTest, SaveWritesThePhraseFile) {
+    commands.SavePhrases_mpClick();
+    ItemTree read("PhrasesTree", RecordFamily::Phrases);
+    loadTreeFile(read, dir / "phrases.phr", codec);
+    ASSERT_EQ(read.nodeCount(), 3u);
+    EXPECT_EQ(read.firstTopLevel()->firstChild()->record<TPhraseData>(), child->record<TPhraseData>());
+    EXPECT_EQ(pages, std::vector<int>{3});
+}
+
+TEST_F(PhraseCommandsTest, SaveLeavesAPhraseFileThatCouldNotBeReadAlone) {
+    testing::writeText(dir / "phrases.phr", "damaged");
+    unreadable = true;
+    settings.iLanguage = 1;
+    commands.SavePhrases_mpClick();
+    EXPECT_EQ(testing::readText(dir / "phrases.phr"), "damaged");
+    EXPECT_EQ(fakes.ui.messages,
+              std::vector<std::string>{PhraseCommands::unreadableFileText(1, (dir / "phrases.phr").string())});
+}
+
+}  // namespace
+}  // namespace torvalet

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "FormFixture.h"
+#include "trees/PhraseForm.h"
+
+namespace torvalet {
+namespace {
+
+class PhraseFormTest : public testing::FormFixture {
+protected:
+    PhraseFormTest() : FormFixture(RecordFamily::Phrases) { watch(form); }
+
+    PhraseForm form{fakes.ui, settings};
+};
+
+TEST_F(PhraseFormTest, OkWritesEveryControlBack) {
+    TreeNode* node = tree.appendChild();
+    node->record<TPhraseData>() = {"Greeting", "Dear Sir,\nthank you.", "", 1, ""};
+    form.PhraseProps(*node);
+    EXPECT_EQ(form.PhraseMemo, "Dear Sir,\nthank you.");
+    EXPECT_EQ(form.ComboBox1.text(), "Group");
+
+    form.NameEdit = "N";
+    form.PhraseMemo = "P";
+    form.HotKeyEdit = "Ctrl+Alt+P";
+    form.NoteMemo = "note";
+    form.ComboBox1.setItemIndex(2);
+    form.OkPhrasePropsBtnClick();
+    EXPECT_EQ(node->record<TPhraseData>(), (TPhraseData{"N", "P", "Ctrl+Alt+P", 2, "note"}));
+}
+
+// The list shows kinds 1 to 4 at their place and anything else as "Phrase"; the list has no
+// entry 3 or 4, so those come back as -1.
+TEST_F(PhraseFormTest, KindOnOpeningAndAfterOk) {
+    const struct {
+        int stored, shown;
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, -1}, {4, -1}, {5, 0}, {-1, 0}};
+    for (const auto& c : cases) {
+        TreeNode* node = tree.appendChild();
+        node->record<TPhraseData>().PhraseKind = c.stored;
+        form.PhraseProps(*node);
+        EXPECT_EQ(form.ComboBox1.itemIndex(), c.shown) << c.stored;
+        form.OkPhrasePropsBtnClick();
+        EXPECT_EQ(node->record<TPhraseData>().PhraseKind, c.shown) << c.stored;
+    }
+}
+
+}  // namespace
+}  // namespace torvalet
