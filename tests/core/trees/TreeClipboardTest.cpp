@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "TreeCommandsFixture.h"
+#include "trees/TreeClipboard.h"
+#include "trees/TreeError.h"
+#include "trees/TreeStreamWriter.h"
+
+namespace torvalet {
+namespace {
+
+using testing::build;
+using testing::item;
+using testing::names;
+using testing::outline;
+using testing::select;
+
+bool marked(const TreeNode* node) { return node->hasFlag(NodeFlag::CutOrCopyMark); }
+
+// GoalTree: A[A1[A11] A2] B C, with a note on A1.
+class TreeClipboardTest : public ::testing::Test {
+protected:
+    TreeClipboardTest() {
+        build(day, "A[A1[A11] A2] B C");
+        item(day, "A1")->record<TGoalData>().Note = "note of A1";
+    }
+
+    testing::FakeClipboard system;
+    TreeClipboard clipboard{system};
+    ItemTree day{"GoalTree", RecordFamily::Goals};
+    ItemTree week{"Goal2Tree", RecordFamily::Goals};
+};
+
+TEST_F(TreeClipboardTest, CutAndPasteOntoOwnDescendantSkipsThatItem) {
+    select(day, {"A", "C"});
+    ASSERT_TRUE(clipboard.CutNode(day));
+    EXPECT_EQ(outline(day), "A[A1[A11] A2] B C");  // nothing moves before the paste
+    EXPECT_TRUE(marked(item(day, "A")));
+    EXPECT_EQ(day.pendingClipboard(), PendingClipboard::Cut);
+
+    day.setFocused(item(day, "A11"));
+    const auto pasted = clipboard.PasteNode(day);
+    EXPECT_EQ(names(pasted.items), std::vector<std::string>{"C"});
+    EXPECT_EQ(outline(day), "A[A1[A11[C]] A2] B");
+    EXPECT_FALSE(marked(item(day, "A")));
+    EXPECT_EQ(day.pendingClipboard(), PendingClipboard::None);
+
+    // The cut has ended: a second paste finds nothing to move.
+    EXPECT_TRUE(clipboard.PasteNode(day).items.empty());
+    EXPECT_EQ(outline(day), "A[A1[A11[C]] A2] B");
+}
+
+TEST_F(TreeClipboardTest, CutAndPasteElsewhereMovesSubtreesWithRecords) {
+    TreeNode* a1 = item(day, "A1");
+    select(day, {"A1", "A11"});
+    clipboard.CutNode(day);
+    day.setFocused(nullptr);  // no focused item: the items go to the top level
+    clipboard.PasteNode(day);
+    EXPECT_EQ(outline(day), "A[A2] B C A1[A11]");
+    EXPECT_EQ(item(day, "A1"), a1);
+    EXPECT_EQ(a1->record<TGoalData>().Note, "note of A1");
+}
+
+TEST_F(TreeClipboardTest, CopiesAreNewItemsAndCanBePastedAgain) {
+    select(day, {"A1"});
+    clipboard.CopyNode(day);
+    day.setFocused(item(day, "B"));
+    clipboard.PasteNode(day);
+    clipboard.PasteNode(day);
+    EXPECT_EQ(outline(day), "A[A1[A11] A2] B[A1[A11] A1[A11]] C");
+
+    TreeNode* copy = item(day, "B")->firstChild();
+    EXPECT_NE(copy, item(day, "A1"));
+    EXPECT_EQ(copy->record<TGoalData>(), item(day, "A1")->record<TGoalData>());
+    EXPECT_TRUE(marked(item(day, "A1")));
+    EXPECT_FALSE(marked(copy));
+    EXPECT_EQ(day.pendingClipboard(), PendingClipboard::Copy);
+}
+
+TEST_F(TreeClipboardTest, CutInOneGoalTreeAndPasteInAnother) {
+    build(week, "W");
+    item(day, "A")->setFlag(NodeFlag::Expanded, true);
+    select(day, {"A1", "C"});
+    clipboard.CutNode(day);
+    week.setFocused(item(week, "W"));
+    const auto pasted = clipboard.PasteNode(week);
+
+    EXPECT_EQ(outline(day), "A[A2] B");
+    EXPECT_EQ(outline(week), "W[A1[A11] C]");
+    EXPECT_EQ(pasted.movedFrom, &day);
+    EXPECT_EQ(item(week, "A1")->record<TGoalData>().Note, "note of A1");
+    EXPECT_EQ(day.pendingClipboard(), PendingClipboard::None);
+    EXPECT_TRUE(clipboard.PasteNode(day).items.empty());
+}
+
+TEST_F(TreeClipboardTest, ItemsOfAnotherFamilyOrOfUnknownOriginAreRefused) {
+    ItemTree links("LinksTree", RecordFamily::Links);
+    build(links, "L");
+    for (const bool cut : {false, true}) {
+        select(day, {"B"});
+        cut ? clipboard.CutNode(day) : clipboard.CopyNode(day);
+        EXPECT_TRUE(clipboard.PasteNode(links).items.empty());
+        EXPECT_EQ(outline(links), "L");
+        EXPECT_EQ(outline(day), "A[A1[A11] A2] B C");
+    }
+
+    // Node chunks that no tree offered in this run: their record layout is unknown.
+    system.setTreeData(TreeStreamWriter().writeNodes(week, std::vector<TreeNode*>{week.appendChild()}));
+    EXPECT_TRUE(clipboard.PasteNode(day).items.empty());
+    EXPECT_EQ(outline(day), "A[A1[A11] A2] B C");
+
+    system.setText("plain text");
+    try {
+        clipboard.PasteNode(day);
+        ADD_FAILURE() << "pasting without tree items must fail";
+    } catch (const TreeError& error) {
+        EXPECT_EQ(error.code(), 2007);
+        EXPECT_STREQ(error.what(), "Clipboard operation failed.");
+    }
+}
+
+TEST_F(TreeClipboardTest, ANewOfferEndsThePendingCutOfAnotherTree) {
+    build(week, "W");
+    select(day, {"A"});
+    clipboard.CutNode(day);
+    select(week, {"W"});
+    clipboard.CopyNode(week);
+    EXPECT_FALSE(marked(item(day, "A")));
+    EXPECT_EQ(day.pendingClipboard(), PendingClipboard::None);
+
+    day.setFocused(item(day, "B"));
+    clipboard.PasteNode(day);
+    EXPECT_EQ(outline(day), "A[A1[A11] A2] B[W] C");
+    EXPECT_EQ(outline(week), "W");
+}
+
+TEST_F(TreeClipboardTest, DisabledItemsAreNeitherMarkedNorCarried) {
+    select(day, {"A2", "B"});
+    item(day, "A2")->setFlag(NodeFlag::Disabled, true);
+    EXPECT_FALSE(clipboard.CopyNode(week));  // nothing selected there
+    clipboard.CopyNode(day);
+    EXPECT_FALSE(marked(item(day, "A2")));
+    EXPECT_TRUE(marked(item(day, "B")));
+    day.setFocused(item(day, "C"));
+    clipboard.PasteNode(day);
+    EXPECT_EQ(outline(day), "A[A1[A11] A2] B C[B]");
+}
+
+}  // namespace
+}  // namespace torvalet

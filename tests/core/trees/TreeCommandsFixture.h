@@ -1,0 +1,111 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "reminders/SoundCues.h"
+#include "shell/Settings.h"
+#include "shell/ViewState.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/RecordFields.h"
+#include "trees/TreeCommands.h"
+
+namespace torvalet::testing {
+
+// Replaces the tree's items by an outline of names, children in brackets: "A[A1 A2] B". The
+// names go to the first text field of each record.
+inline void build(ItemTree& tree, std::string_view outline) {
+    tree.clear();
+    std::vector<TreeNode*> parents{nullptr};
+    TreeNode* last = nullptr;
+    std::string name;
+    const auto flush = [&] {
+        if (name.empty()) return;
+        last = tree.appendChild(parents.back());
+        *firstTextField(*last) = name;
+        name.clear();
+    };
+    for (const char c : outline) {
+        if (c == ' ' || c == '[' || c == ']') flush();
+        if (c == '[') parents.push_back(last);
+        if (c == ']') parents.pop_back();
+        if (c != ' ' && c != '[' && c != ']') name += c;
+    }
+    flush();
+}
+
+// The outline of the tree as build() takes it; an empty name shows as "_".
+inline std::string outline(const TreeNode* parent) {
+    std::string out;
+    for (const TreeNode* n = parent->firstChild(); n; n = n->nextSibling()) {
+        if (!out.empty()) out += ' ';
+        const std::string* name = firstTextField(*n);
+        out += name && !name->empty() ? *name : "_";
+        if (n->hasChildren()) out += "[" + outline(n) + "]";
+    }
+    return out;
+}
+
+inline std::string outline(const ItemTree& tree) { return outline(tree.root()); }
+
+// The first item of that name in tree order.
+inline TreeNode* item(const ItemTree& tree, std::string_view name) {
+    TreeNode* found = nullptr;
+    tree.forEach([&](TreeNode* n) {
+        if (!found && *firstTextField(*n) == name) found = n;
+    });
+    if (!found) ADD_FAILURE() << "no item " << name << " in " << tree.name();
+    return found;
+}
+
+inline void select(ItemTree& tree, std::initializer_list<std::string_view> names) {
+    tree.clearSelection();
+    for (std::string_view name : names) tree.select(item(tree, name));
+}
+
+inline std::vector<std::string> names(const std::vector<TreeNode*>& nodes) {
+    std::vector<std::string> out;
+    for (const TreeNode* n : nodes) out.push_back(n ? *firstTextField(*n) : "(none)");
+    return out;
+}
+
+// The sixteen trees with the commands over fakes, a cue folder holding "recycle.wav", and
+// records of the hooks' calls.
+class TreeCommandsFixture : public ::testing::Test {
+protected:
+    TreeCommandsFixture() {
+        writeText(sounds / cues::Recycle, "RIFF");
+        commands.hooks.editItem = [this](ItemTree& tree, TreeNode* node) {
+            edited.push_back(tree.name() + ":" + *firstTextField(*node));
+            editedNode = node;
+        };
+        commands.hooks.treeChanged = [this](ItemTree& tree) { repainted.push_back(tree.name()); };
+        commands.hooks.rebuildLinkTags = [this] { edited.push_back("link tags"); };
+        commands.hooks.rebuildContactTags = [this] { edited.push_back("contact tags"); };
+    }
+
+    ItemTree& tree(std::string_view name) { return trees.get(name); }
+    std::vector<std::string> recycleCues(int count) const {
+        return std::vector<std::string>(static_cast<std::size_t>(count), (sounds / cues::Recycle).string());
+    }
+
+    TempDir sounds;
+    FakeServices fakes;
+    Settings settings;
+    SoundCues cuePlayer{fakes.sound, fakes.ui, sounds.path(), settings};
+    ViewState view;
+    int language = 0;
+    ItemTreeSet trees;
+    TreeCommands commands{trees, fakes.clipboard, fakes.ui, cuePlayer, view, [this] { return language; }};
+    std::vector<std::string> edited;
+    TreeNode* editedNode = nullptr;
+    std::vector<std::string> repainted;
+};
+
+}  // namespace torvalet::testing

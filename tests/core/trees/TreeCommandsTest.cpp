@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include "TreeCommandsFixture.h"
+#include "trees/TreeCreation.h"
+
+namespace torvalet {
+namespace {
+
+using testing::build;
+using testing::item;
+using testing::names;
+using testing::outline;
+using testing::select;
+
+using TreeCommandsTest = testing::TreeCommandsFixture;
+
+TEST_F(TreeCommandsTest, ActiveTreesFollowTheTabs) {
+    const char* goals[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree", "GoalTree"};
+    const int goalTabs[] = {0, 1, 2, 3, 4, 9};
+    for (int i = 0; i < 6; ++i) {
+        view.goalPage = goalTabs[i];
+        EXPECT_EQ(commands.GetActiveGoalTree().name(), goals[i]);
+    }
+    const char* links[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
+    for (int tab = 0; tab < 6; ++tab) {
+        view.linksPage = tab;
+        EXPECT_EQ(commands.GetLinksTree()->name(), links[tab]);
+    }
+    view.linksPage = 6;
+    EXPECT_EQ(commands.GetLinksTree(), nullptr);
+    commands.NewRootLink_mpClick();
+    commands.PasteLink_mpClick();
+    EXPECT_TRUE(edited.empty());
+}
+
+TEST_F(TreeCommandsTest, NoSelectionMessageByLanguage) {
+    for (const int lang : {0, 1, 2, 3}) {
+        language = lang;
+        commands.ShowNoSelectionMsg();
+    }
+    EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"There are no selected nodes!", "Не выбраны узлы дерева!",
+                                                           "Не выбраны узлы дерева!", "There are no selected nodes!"}));
+}
+
+TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
+    const struct {
+        const char* name;
+        std::initializer_list<std::string_view> selected;
+        std::uint16_t clearOnA;  // A is expanded and shown unless this clears it
+        const char* focus;       // "(none)" for no focused item
+        const char* left;
+    } cases[] = {
+        {"top-level item", {"B"}, 0, "(none)", "A[A1 A2[A21]]"},
+        {"child of a shown parent", {"A1"}, 0, "A", "A[A2[A21]] B"},
+        {"below a collapsed parent", {"A21"}, 0, "A", "A[A1 A2] B"},
+        {"child of a collapsed parent", {"A1"}, NodeFlag::Expanded, "(none)", "A[A2[A21]] B"},
+        {"child of a hidden parent", {"A1"}, NodeFlag::Visible, "(none)", "A[A2[A21]] B"},
+        {"several, the first decides", {"B", "A21"}, 0, "A", "A[A1 A2]"},
+    };
+    for (const auto& row : cases) {
+        ItemTree& goals = tree("GoalTree");
+        build(goals, "A[A1 A2[A21]] B");
+        item(goals, "A")->setFlag(NodeFlag::Expanded, true);
+        item(goals, "A")->setFlag(row.clearOnA, false);
+        select(goals, row.selected);
+
+        commands.DelNode(goals);
+        EXPECT_EQ(outline(goals), row.left) << row.name;
+        EXPECT_EQ(names({goals.focused()}), std::vector<std::string>{row.focus}) << row.name;
+        const auto expectedSelection = goals.focused() ? std::vector<TreeNode*>{goals.focused()} : std::vector<TreeNode*>{};
+        EXPECT_EQ(goals.selection(), expectedSelection) << row.name;
+    }
+    EXPECT_EQ(fakes.sound.played, recycleCues(6));
+
+    tree("GoalTree").clearSelection();
+    commands.DelNode(tree("GoalTree"));  // nothing selected: nothing happens, no cue
+    EXPECT_EQ(fakes.sound.played.size(), 6u);
+}
+
+TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChild) {
+    const struct {
+        const char* name;
+        std::function<void()> command;
+        const char* expected;
+        int page;  // only the _mpClick handler shows the Tasks page
+    } cases[] = {
+        {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", 0},
+        {"Enter", [this] { commands.treeKeyDown(tree("GoalTree"), TreeKey::Enter, {}); }, "A[A1 A2 _] B", 0},
+        {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", 3},
+        {"Insert", [this] { commands.treeKeyDown(tree("GoalTree"), TreeKey::Insert, {}); }, "A[A1[_] A2] B", 3},
+    };
+    for (const auto& row : cases) {
+        ItemTree& goals = tree("GoalTree");
+        build(goals, "A[A1 A2] B");
+        select(goals, {"A1"});
+        goals.setFocused(item(goals, "A1"));
+        view.activePage = 3;
+        edited.clear();
+
+        row.command();
+        EXPECT_EQ(outline(goals), row.expected) << row.name;
+        TreeNode* created = goals.focused();
+        EXPECT_EQ(created->record<TGoalData>().GoalType, 3) << row.name;
+        EXPECT_EQ(goals.selection(), std::vector<TreeNode*>{created}) << row.name;
+        EXPECT_EQ(editedNode, created) << row.name;
+        EXPECT_EQ(edited.size(), 1u) << row.name;
+        EXPECT_EQ(view.activePage, row.page) << row.name;
+    }
+
+    ItemTree& goals = tree("GoalTree");
+    build(goals, "A B");
+    select(goals, {"A"});
+    commands.NewChildGoal_mpClick();  // for a top-level item: a new last top-level item
+    EXPECT_EQ(outline(goals), "A B _");
+}
+
+TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
+    const struct {
+        int where;
+        bool focusA;
+        const char* expected;
+    } cases[] = {
+        {0, true, "A[A1] B _"}, {1, true, "_ A[A1] B"}, {2, true, "A[A1] _ B"}, {3, true, "A[A1 _] B"},
+        {1, false, "_ A[A1] B"}, {2, false, "A[A1] B _"}, {3, false, "A[A1] B _"}, {7, true, "A[A1] B"},
+    };
+    for (const auto& row : cases) {
+        ItemTree& goals = tree("Goal3Tree");
+        build(goals, "A[A1] B");
+        goals.setFocused(row.focusA ? item(goals, "A") : nullptr);
+        select(goals, {"B"});
+        TreeNode* created = TreeCreation::AddNodeTo(goals, row.where);
+        EXPECT_EQ(outline(goals), row.expected) << row.where << row.focusA;
+        EXPECT_EQ(created == nullptr, row.where == 7) << row.where;
+        EXPECT_EQ(goals.focused(), row.focusA ? item(goals, "A") : nullptr);
+        EXPECT_EQ(names(goals.selection()), std::vector<std::string>{"B"});
+    }
+}
+
+TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
+    const struct {
+        const char* tree;
+        void (TreeCommands::*group)(ItemTree&);
+        std::int32_t kind;
+    } cases[] = {
+        {"Goal4Tree", &TreeCommands::GroupGoalsItems, 0},
+        {"FoldersTree", &TreeCommands::GroupLinksItems, 5},
+        {"ContactsTree", &TreeCommands::GroupContactsItems, 4},
+    };
+    for (const auto& row : cases) {
+        ItemTree& items = tree(row.tree);
+        build(items, "X A[A1] B C");
+        select(items, {"C", "A", "A1", "B"});
+        (commands.*row.group)(items);
+        EXPECT_EQ(outline(items), "X A B C [A[A1] B C]") << row.tree;
+        TreeNode* group = items.firstTopLevel()->nextSibling();
+        EXPECT_EQ(*firstTextField(*group), "A B C ") << row.tree;
+        EXPECT_EQ(*kindField(*group), row.kind) << row.tree;
+    }
+
+    // Forty characters, not bytes, of a longer text.
+    ItemTree& goals = tree("GoalTree");
+    build(goals, "Пятнадцать_букв Пятнадцать_букв Пятнадцать_букв");
+    for (TreeNode* n = goals.firstTopLevel(); n; n = n->nextSibling()) goals.select(n);
+    commands.GroupGoalsItems(goals);
+    EXPECT_EQ(goals.firstTopLevel()->record<TGoalData>().Text,
+              "Пятнадцать_букв Пятнадцать_букв Пятнадца");
+
+    build(goals, "A");
+    goals.clearSelection();
+    commands.GroupGoalsItems(goals);  // nothing selected: an empty group at the top
+    EXPECT_EQ(outline(goals), "_ A");
+}
+
+TEST_F(TreeCommandsTest, CloneCopiesUnderTheDisplayedAncestor) {
+    ItemTree& goals = tree("Goal2Tree");
+    view.goalPage = 1;
+    build(goals, "A[A1 A2[A21]] B");
+    item(goals, "A")->setFlag(NodeFlag::Expanded, true);
+    item(goals, "A1")->record<TGoalData>().Description = "kept";
+    select(goals, {"A1", "A21"});
+    view.activePage = 4;
+
+    commands.CloneGoals1Click();
+    EXPECT_EQ(view.activePage, 0);
+    EXPECT_EQ(outline(goals), "A[A1 A2[A21] A1 A21] B");
+    EXPECT_EQ(goals.focused(), item(goals, "A"));
+    EXPECT_EQ(item(goals, "A")->childCount(), 4u);
+    EXPECT_EQ(item(goals, "A")->lastChild()->previousSibling()->record<TGoalData>().Description, "kept");
+}
+
+TEST_F(TreeCommandsTest, F5ClonesAndFocusesTheLastCopyDeepest) {
+    ItemTree& links = tree("LinksTree");
+    build(links, "A[A1 A2[A21]] B");
+    item(links, "A")->setFlag(NodeFlag::Expanded, true);
+    select(links, {"A2"});
+    commands.treeKeyDown(links, TreeKey::F5, {});
+    EXPECT_EQ(outline(links), "A[A1 A2[A21] A2[A21]] B");
+    TreeNode* copied = item(links, "A")->lastChild()->firstChild();
+    EXPECT_EQ(links.focused(), copied);
+    EXPECT_EQ(links.selection(), std::vector<TreeNode*>{copied});
+
+    // Nothing selected: the clipboard's items go under the focused item's displayed ancestor.
+    links.clearSelection();
+    links.setFocused(item(links, "B"));
+    commands.treeKeyDown(links, TreeKey::F5, {});
+    EXPECT_EQ(outline(links), "A[A1 A2[A21] A2[A21]] B A2[A21]");
+}
+
+TEST_F(TreeCommandsTest, KeysNeedTheirModifiers) {
+    ItemTree& phrases = tree("PhrasesTree");
+    const struct {
+        TreeKey key;
+        KeyModifiers modifiers;
+        const char* expected;
+    } cases[] = {
+        {TreeKey::Up, {.alt = true}, "A C B"},
+        {TreeKey::Up, {}, "A B C"},
+        {TreeKey::Up, {.shift = true, .alt = true}, "A B C"},
+        {TreeKey::Up, {.ctrl = true, .alt = true}, "A B C"},
+        {TreeKey::Delete, {}, "A B"},
+        {TreeKey::Delete, {.shift = true}, "A B"},
+        {TreeKey::Delete, {.ctrl = true}, "A B C"},
+        {TreeKey::Enter, {}, "A B C"},  // no Enter in the phrase tree
+        {TreeKey::F5, {}, "A B C"},
+        {TreeKey::Insert, {.shift = true}, "A B C[_]"},
+    };
+    for (const auto& row : cases) {
+        build(phrases, "A B C");
+        select(phrases, {"C"});
+        phrases.setFocused(item(phrases, "C"));
+        commands.treeKeyDown(phrases, row.key, row.modifiers);
+        EXPECT_EQ(outline(phrases), row.expected) << static_cast<int>(row.key);
+    }
+}
+
+TEST_F(TreeCommandsTest, CtrlXSoundsOnlyInGoalTrees) {
+    for (const char* name : {"GoalTree", "LinksTree", "ContactsTree", "PhrasesTree", "CalendarTree"}) {
+        ItemTree& items = tree(name);
+        build(items, "A B");
+        select(items, {"A"});
+        commands.treeKeyDown(items, TreeKey::X, {.ctrl = true});
+        EXPECT_EQ(items.pendingClipboard(), PendingClipboard::Cut) << name;
+        items.setFocused(item(items, "B"));
+        commands.treeKeyDown(items, TreeKey::V, {.shift = true, .ctrl = true});
+        EXPECT_EQ(outline(items), "B[A]") << name;
+    }
+    EXPECT_EQ(fakes.sound.played, recycleCues(1));
+}
+
+TEST_F(TreeCommandsTest, InsertInContactsNeedsAFocusedItemAndOpensItsProperties) {
+    ItemTree& contacts = tree("ContactsTree");
+    build(contacts, "A");
+    commands.treeKeyDown(contacts, TreeKey::Insert, {});
+    EXPECT_EQ(outline(contacts), "A");
+    contacts.setFocused(item(contacts, "A"));
+    commands.treeKeyDown(contacts, TreeKey::Insert, {});
+    EXPECT_EQ(outline(contacts), "A[_]");
+    EXPECT_EQ(edited, std::vector<std::string>{"ContactsTree:"});
+}
+
+TEST_F(TreeCommandsTest, NewLinksAndContactsOpenPropertiesThenRebuildTags) {
+    view.linksPage = 2;
+    build(tree("FoldersTree"), "F");
+    tree("FoldersTree").setFocused(item(tree("FoldersTree"), "F"));
+    commands.NewChildLink_mpClick();
+    EXPECT_EQ(editedNode->record<TLinkData>().LinkKind, 1);
+    commands.NewRootLink_mpClick();
+    commands.NewRootContact_mpClick();
+    EXPECT_EQ(edited, (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:",
+                                                "contact tags"}));
+    EXPECT_EQ(outline(tree("FoldersTree")), "F[_] _");
+    EXPECT_EQ(view.activePage, 2);
+}
+
+TEST_F(TreeCommandsTest, PropertiesOfTheFirstSelectedItemOrTheNoSelectionMessage) {
+    ItemTree& contacts = tree("ContactsTree");
+    build(contacts, "A B");
+    commands.treeKeyDown(contacts, TreeKey::F2, {});
+    commands.editFirstSelected(tree("CalendarTree"));
+    contacts.setFocused(item(contacts, "B"));
+    commands.treeKeyDown(contacts, TreeKey::F2, {});  // contacts take the focused item too
+    select(tree("GoalTree"), {});
+    commands.treeKeyDown(tree("GoalTree"), TreeKey::F2, {});
+    EXPECT_EQ(fakes.ui.messages.size(), 3u);
+    EXPECT_EQ(edited, std::vector<std::string>{"ContactsTree:B"});
+}
+
+}  // namespace
+}  // namespace torvalet
