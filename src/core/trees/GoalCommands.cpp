@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "trees/ActiveTrees.h"
 #include "platform/Clipboard.h"
 #include "reminders/SoundCues.h"
 #include "shell/ViewState.h"
@@ -14,7 +15,6 @@ namespace torvalet {
 
 namespace {
 
-constexpr std::array<const char*, 5> goalTreeNames{"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
 constexpr int toDoType = 3;
 
 // The cue a goal state plays when it is set; none for None, Delayed and values out of range.
@@ -40,11 +40,7 @@ GoalCommands::GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues,
       clipboard_(clipboard),
       form_(form) {}
 
-ItemTree& GoalCommands::GetActiveGoalTree() const {
-    const int tab = view_.goalPage;
-    const bool known = tab >= 0 && tab < static_cast<int>(goalTreeNames.size());
-    return trees_.get(goalTreeNames[known ? static_cast<std::size_t>(tab) : 0]);
-}
+ItemTree& GoalCommands::GetActiveGoalTree() const { return activeGoalTree(trees_, view_); }
 
 std::vector<TreeNode*> GoalCommands::selectedGoals() const { return GetActiveGoalTree().selectedInTreeOrder(); }
 

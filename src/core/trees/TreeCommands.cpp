@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "trees/ActiveTrees.h"
+#include "trees/FormBase.h"
 #include "platform/UserInterface.h"
 #include "reminders/SoundCues.h"
 #include "shell/ViewState.h"
@@ -14,11 +16,6 @@
 namespace torvalet {
 
 namespace {
-
-constexpr std::array<std::string_view, 5> kGoalTrees = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree",
-                                                        "Goal5Tree"};
-constexpr std::array<std::string_view, 6> kLinkTrees = {"LinksTree",   "StdLinksTree", "FoldersTree",
-                                                        "SearchTree",  "DocsTree",     "ImagesTree"};
 
 constexpr int kTasksPage = 0;
 constexpr int kLinksPage = 1;
@@ -45,17 +42,9 @@ TreeCommands::TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterfa
 
 // --- Finding the tree and item a command acts on ---
 
-ItemTree& TreeCommands::GetActiveGoalTree() {
-    const int tab = view_.goalPage;
-    const bool known = tab >= 0 && tab < static_cast<int>(kGoalTrees.size());
-    return trees_.get(kGoalTrees[known ? static_cast<std::size_t>(tab) : 0]);
-}
+ItemTree& TreeCommands::GetActiveGoalTree() { return activeGoalTree(trees_, view_); }
 
-ItemTree* TreeCommands::GetLinksTree() {
-    const int tab = view_.linksPage;
-    if (tab < 0 || tab >= static_cast<int>(kLinkTrees.size())) return nullptr;
-    return trees_.find(kLinkTrees[static_cast<std::size_t>(tab)]);
-}
+ItemTree* TreeCommands::GetLinksTree() { return activeLinksTree(trees_, view_); }
 
 ItemTree& TreeCommands::GetCalendarTree() { return trees_.get("CalendarTree"); }
 
@@ -98,8 +87,7 @@ int TreeCommands::pageOf(const ItemTree& tree) {
 void TreeCommands::SwitchTab(int page) { view_.activePage = page; }
 
 void TreeCommands::ShowNoSelectionMsg() {
-    const int language = language_ ? language_() : 0;
-    ui_.showMessage(language == 1 || language == 2 ? "Не выбраны узлы дерева!" : "There are no selected nodes!");
+    ui_.showMessage(FormBase::noSelectionText(language_ ? language_() : 0));
 }
 
 // --- Operations on any item tree ---
