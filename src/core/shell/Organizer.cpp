@@ -27,7 +27,10 @@ Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
       rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }),
-      treeFiles_(trees_, paths_.home) {
+      treeFiles_(trees_, paths_.home),
+      cues_(services.sound, services.ui, paths_.sounds(), settings_),
+      treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
+                 [this] { return dayTextContext(); }) {
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     favouriteSearches_ = services_.perUserStore.readList(favouriteSearchesList);

@@ -10,11 +10,13 @@
 #include "base/Text.h"
 #include "platform/Services.h"
 #include "reminders/DayText.h"
+#include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
 #include "shell/MessagePad.h"
 #include "shell/ProfileFile.h"
 #include "shell/Settings.h"
 #include "shell/TreeFileKeeper.h"
+#include "shell/TreePages.h"
 #include "shell/ViewState.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
@@ -70,6 +72,8 @@ public:
     ViewState& view() { return view_; }
     ItemTreeSet& trees() { return trees_; }
     TreeFileKeeper& treeFiles() { return treeFiles_; }
+    TreePages& treePages() { return treePages_; }
+    SoundCues& cues() { return cues_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
     // The date conventions of this moment.
@@ -125,6 +129,8 @@ private:
     ViewState view_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
+    SoundCues cues_;
+    TreePages treePages_;
     bool firstShowPending_ = true;
     bool started_ = false;
     std::vector<std::string> favouriteSearches_;

@@ -8,6 +8,7 @@
 #include "shell/Organizer.h"
 #include "shell/ProfileFile.h"
 #include "trees/ItemTree.h"
+#include "trees/TGoalData.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
 
@@ -164,6 +165,39 @@ TEST_F(OrganizerTest, ATreeFileThatFailsToLoadIsReportedAndKeptWhileTheOthersAre
     // Absent images and phrase files are written at close; the images file was never reported.
     EXPECT_EQ(itemsIn(dir / "images.goto"), 1u);
     EXPECT_EQ(itemsIn(dir / "phrases.phr"), 1u);
+}
+
+}  // namespace
+}  // namespace torvalet
+
+namespace torvalet {
+namespace {
+
+TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
+    run([](Organizer& o) {
+        TreePages& pages = o.treePages();
+        pages.goalForm.show = [&] {
+            pages.goalForm.GoalMemo = "Phone the plumber";
+            pages.goalForm.ComboBox1.setItemIndex(12);  // Phone ToDo
+            pages.goalForm.ComboBox2.setItemIndex(2);   // AtWork
+            pages.goalForm.GoalPropOkBtn1Click();
+        };
+        pages.commands.NewRootGoal_mpClick();
+        pages.goals.GoalsIntoTasks_mpClick(pages.goalsIntoTasks);
+        pages.commands.DeleteGoal_mpClick();
+    });
+    EXPECT_EQ(fakes.sound.played, std::vector<std::string>{(dir / "Sounds" / "recycle.wav").string()});
+
+    std::vector<std::string> goals;
+    std::string task;
+    run([&](Organizer& o) {
+        o.trees().get("GoalTree").forEach([&](TreeNode* node) { goals.push_back(node->record<TGoalData>().Text); });
+        Query& tasks = o.store().tasksQ;
+        task = tasks.text("Task") + "|" + tasks.text("StateKey") + "|" + tasks.text("TypeKey");
+    });
+    // The new goal was deleted again; the empty item of the new folder stays.
+    EXPECT_EQ(goals, std::vector<std::string>{""});
+    EXPECT_EQ(task, "Phone the plumber|         4|         9");
 }
 
 }  // namespace

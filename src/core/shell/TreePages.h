@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+
+#include "trees/CalendarPropForm.h"
+#include "trees/ContactForm.h"
+#include "trees/GoalCommands.h"
+#include "trees/GoalForm.h"
+#include "trees/GoalsIntoTasks.h"
+#include "trees/LinkPropForm.h"
+#include "trees/PhraseCommands.h"
+#include "trees/PhraseForm.h"
+#include "trees/TreeCommands.h"
+
+namespace torvalet {
+
+struct AppPaths;
+struct Services;
+class TextCodec;
+class TreeFileKeeper;
+
+// The behaviour of the item pages without their windows: the editing commands of every tree,
+// the five properties dialogs, the goal and phrase commands and goals into tasks, wired to
+// each other. The window layer shows the dialogs (the forms' `show` hooks) and repaints.
+class TreePages {
+public:
+    TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view,
+              const Settings& settings, Query& tasksQ, const AppPaths& paths, const TextCodec& codec,
+              const TreeFileKeeper& treeFiles, std::function<DayTextContext()> dates);
+    TreePages(const TreePages&) = delete;
+    TreePages& operator=(const TreePages&) = delete;
+
+    // Opens the properties dialog that belongs to the item's tree.
+    void editItem(ItemTree& tree, TreeNode* node);
+
+    GoalForm goalForm;
+    LinkPropForm linkForm;
+    ContactForm contactForm;
+    PhraseForm phraseForm;
+    CalendarPropForm calendarForm;
+    TreeCommands commands;
+    GoalCommands goals;
+    PhraseCommands phrases;
+    GoalsIntoTasks goalsIntoTasks;
+};
+
+}  // namespace torvalet
