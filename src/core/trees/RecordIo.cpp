@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 #include "trees/ByteCursor.h"
 #include "trees/LittleEndian.h"
@@ -80,141 +81,94 @@ private:
     bool complete_ = true;
 };
 
+// The fields of each record in the order the files hold them; `io` is a FieldWriter over a
+// const record or a FieldReader over a record to fill.
+template <class Io, class R>
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TGoalData> {
+    return io.text(r.Text).text(r.Description).text(r.Note).number(r.GoalType).number(r.State).number(r.Prio);
+}
+
+template <class Io, class R>
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TLinkData> {
+    return io.text(r.Name)
+        .text(r.Url)
+        .text(r.HotKey)
+        .text(r.Params)
+        .text(r.Dir)
+        .number(r.LinkKind)
+        .text(r.AccessDate)
+        .text(r.Note);
+}
+
+template <class Io, class R>
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TPhraseData> {
+    return io.text(r.Name).text(r.Phrase).text(r.HotKey).number(r.PhraseKind).text(r.Note);
+}
+
+template <class Io, class R>
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TEventData> {
+    return io.text(r.Event)
+        .text(r.EventDate)
+        .text(r.EventTime)
+        .number(r.EventKind)
+        .number(r.Reserved1)
+        .number(r.Reserved2)
+        .byte(r.WeekDays)
+        .text(r.Note);
+}
+
+template <class Io, class R>
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TContactData> {
+    return io.number(r.ContactKind)
+        .text(r.Official)
+        .text(r.FirstName)
+        .text(r.MiddleName)
+        .text(r.LastName)
+        .text(r.NickName)
+        .text(r.Address)
+        .text(r.Phone1)
+        .text(r.Phone2)
+        .text(r.Email)
+        .text(r.WebPage)
+        .text(r.HotKey)
+        .text(r.Birthday)
+        .text(r.NameDay)
+        .text(r.SpecialDay)
+        .text(r.Note);
+}
+
+template <class Io, class R>
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TTagData> {
+    return io.text(r.Name).number(r.Kind);
+}
+
+template <class Record>
+void writeFields(const Record& r, std::string& out, const TextCodec& codec) {
+    FieldWriter writer(out, codec);
+    fileFields(writer, r);
+}
+
+template <class Record>
+bool readFields(std::string_view bytes, Record& r, const TextCodec& codec) {
+    FieldReader reader(bytes, codec);
+    return fileFields(reader, r).complete();
+}
+
 }  // namespace
 
-void writeRecord(const TGoalData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec)
-        .text(r.Text)
-        .text(r.Description)
-        .text(r.Note)
-        .number(r.GoalType)
-        .number(r.State)
-        .number(r.Prio);
-}
+void writeRecord(const TGoalData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const TLinkData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const TPhraseData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const TEventData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const TContactData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const TTagData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
 
-void writeRecord(const TLinkData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec)
-        .text(r.Name)
-        .text(r.Url)
-        .text(r.HotKey)
-        .text(r.Params)
-        .text(r.Dir)
-        .number(r.LinkKind)
-        .text(r.AccessDate)
-        .text(r.Note);
-}
-
-void writeRecord(const TPhraseData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec).text(r.Name).text(r.Phrase).text(r.HotKey).number(r.PhraseKind).text(r.Note);
-}
-
-void writeRecord(const TEventData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec)
-        .text(r.Event)
-        .text(r.EventDate)
-        .text(r.EventTime)
-        .number(r.EventKind)
-        .number(r.Reserved1)
-        .number(r.Reserved2)
-        .byte(r.WeekDays)
-        .text(r.Note);
-}
-
-void writeRecord(const TContactData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec)
-        .number(r.ContactKind)
-        .text(r.Official)
-        .text(r.FirstName)
-        .text(r.MiddleName)
-        .text(r.LastName)
-        .text(r.NickName)
-        .text(r.Address)
-        .text(r.Phone1)
-        .text(r.Phone2)
-        .text(r.Email)
-        .text(r.WebPage)
-        .text(r.HotKey)
-        .text(r.Birthday)
-        .text(r.NameDay)
-        .text(r.SpecialDay)
-        .text(r.Note);
-}
-
-void writeRecord(const TTagData& r, std::string& out, const TextCodec& codec) {
-    FieldWriter(out, codec).text(r.Name).number(r.Kind);
-}
-
-bool readRecord(std::string_view bytes, TGoalData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec)
-        .text(r.Text)
-        .text(r.Description)
-        .text(r.Note)
-        .number(r.GoalType)
-        .number(r.State)
-        .number(r.Prio)
-        .complete();
-}
-
-bool readRecord(std::string_view bytes, TLinkData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec)
-        .text(r.Name)
-        .text(r.Url)
-        .text(r.HotKey)
-        .text(r.Params)
-        .text(r.Dir)
-        .number(r.LinkKind)
-        .text(r.AccessDate)
-        .text(r.Note)
-        .complete();
-}
-
-bool readRecord(std::string_view bytes, TPhraseData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec)
-        .text(r.Name)
-        .text(r.Phrase)
-        .text(r.HotKey)
-        .number(r.PhraseKind)
-        .text(r.Note)
-        .complete();
-}
-
-bool readRecord(std::string_view bytes, TEventData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec)
-        .text(r.Event)
-        .text(r.EventDate)
-        .text(r.EventTime)
-        .number(r.EventKind)
-        .number(r.Reserved1)
-        .number(r.Reserved2)
-        .byte(r.WeekDays)
-        .text(r.Note)
-        .complete();
-}
-
-bool readRecord(std::string_view bytes, TContactData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec)
-        .number(r.ContactKind)
-        .text(r.Official)
-        .text(r.FirstName)
-        .text(r.MiddleName)
-        .text(r.LastName)
-        .text(r.NickName)
-        .text(r.Address)
-        .text(r.Phone1)
-        .text(r.Phone2)
-        .text(r.Email)
-        .text(r.WebPage)
-        .text(r.HotKey)
-        .text(r.Birthday)
-        .text(r.NameDay)
-        .text(r.SpecialDay)
-        .text(r.Note)
-        .complete();
-}
-
-bool readRecord(std::string_view bytes, TTagData& r, const TextCodec& codec) {
-    return FieldReader(bytes, codec).text(r.Name).number(r.Kind).complete();
-}
+bool readRecord(std::string_view bytes, TGoalData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, TLinkData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, TPhraseData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, TEventData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, TContactData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, TTagData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
 
 void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& codec) {
     visitRecord(node, [&](const auto&... record) { (writeRecord(record, out, codec), ...); });
