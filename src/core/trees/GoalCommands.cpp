@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "trees/ActiveTrees.h"
 #include "platform/Clipboard.h"
 #include "reminders/SoundCues.h"
 #include "shell/ViewState.h"
+#include "trees/ActiveTrees.h"
 #include "trees/GoalForm.h"
 #include "trees/GoalsIntoTasks.h"
 #include "trees/ItemTreeSet.h"

@@ -4,11 +4,11 @@
 #include <string_view>
 #include <utility>
 
-#include "trees/ActiveTrees.h"
-#include "trees/FormBase.h"
 #include "platform/UserInterface.h"
 #include "reminders/SoundCues.h"
 #include "shell/ViewState.h"
+#include "trees/ActiveTrees.h"
+#include "trees/FormBase.h"
 #include "trees/TreeCreation.h"
 #include "trees/TreeGrouping.h"
 #include "trees/TreeMoves.h"
