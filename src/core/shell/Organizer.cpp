@@ -73,15 +73,10 @@ void Organizer::start() {
     attempt([this] { loadTextboard(); });
     attempt([this] { registerHotKeys(); });
     if (settings_.fRightPanelWide) view_.rightPanelWide = !view_.rightPanelWide;
-    started_ = true;
 }
 
 void Organizer::openStore() {
-    readSettingsFile();
-    LoadedSetup loaded = loadSetup(settingsFile_, dayTextContext());
-    settings_ = std::move(loaded.settings);
-    for (const std::string& message : loaded.messages) report(message);
-    codec_ = TextCodec(settings_.CodePage);
+    readSettings();
     listState_.calendar.selectToday(today());
     connectStore();
     openQueries();
@@ -122,11 +117,7 @@ void Organizer::close() {
     attempt([this] { store_.closeQueries(); });
     store_.disconnect();
     attempt([this] { SaveSetup(); });
-    attempt([this] {
-        saveLaunchDate(settingsFile_, today());
-        settings_.lastLaunchDate = today();
-        writeSettingsFile();
-    });
+    attempt([this] { SaveLaunchDate(); });
     attempt([this] { saveTrees(); });
     attempt([this] { saveTextboard(); });
 }
@@ -145,12 +136,16 @@ void Organizer::writeSettingsFile() {
     if (settingsFileReadable_) SetupFile(paths_.home).write(settingsFile_);
 }
 
-void Organizer::LoadSetup() {
+void Organizer::readSettings() {
     attempt([this] { readSettingsFile(); });
     LoadedSetup loaded = loadSetup(settingsFile_, dayTextContext());
     settings_ = std::move(loaded.settings);
     for (const std::string& message : loaded.messages) report(message);
     attempt([this] { codec_ = TextCodec(settings_.CodePage); });
+}
+
+void Organizer::LoadSetup() {
+    readSettings();
     view_.taskProperties = settings_.showProperties;
     view_.bottomPanelVisible = settings_.MessagePadVisible;
     runHeader();

@@ -88,6 +88,8 @@ private:
     bool attempt(const std::function<void()>& step);
     void report(const std::string& message);
 
+    // The settings file into the settings record, and the code page it names.
+    void readSettings();
     void LoadSetup();
     void SaveSetup();
     void runHeader();
@@ -132,7 +134,6 @@ private:
     SoundCues cues_;
     TreePages treePages_;
     bool firstShowPending_ = true;
-    bool started_ = false;
     std::vector<std::string> favouriteSearches_;
 };
 
