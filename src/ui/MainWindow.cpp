@@ -13,12 +13,17 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "platform/Locale.h"
+#include "platform/UserInterface.h"
 #include "shell/Organizer.h"
+#include "ui/ItemTreeModel.h"
+#include "ui/ItemTreeView.h"
 #include "ui/TaskTableModel.h"
+#include "ui/TreeMenus.h"
 
 namespace torvalet::ui {
 
@@ -30,10 +35,9 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
-QTreeView* tree(const char* name) {
-    auto* view = named(new QTreeView, name);
-    view->setHeaderHidden(true);
-    return view;
+TreeNode* rootOf(TreeNode* node) {
+    while (node->parent()) node = node->parent();
+    return node;
 }
 
 QColor colorOf(std::int32_t value) {
@@ -47,6 +51,8 @@ QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), d
 
 MainWindow::MainWindow(Organizer& organizer, QWidget* parent) : QMainWindow(parent), organizer_(organizer) {
     setObjectName(QStringLiteral("Form1"));
+    treeMenus_ = new TreeMenus(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+    buildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -71,12 +77,19 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent) : QMainWindow(pare
     layout->addWidget(hintPanel);
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
-    buildMenus();
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+        organizer_.view().activePage = page;
+        MainPageControlChange(page);
+    });
 
     organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
+    installTreeHooks();
 }
 
-MainWindow::~MainWindow() { organizer_.listState().calendar.changed = nullptr; }
+MainWindow::~MainWindow() {
+    organizer_.listState().calendar.changed = nullptr;
+    removeTreeHooks();
+}
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -99,6 +112,7 @@ void MainWindow::buildMenus() {
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { organizer_.setLanguage(i); });
     }
+    treeMenus_->addMenus(menuBar());
 }
 
 QWidget* MainWindow::buildTasksPage() {
@@ -116,11 +130,13 @@ QWidget* MainWindow::buildTasksPage() {
 
     auto* goals = named(new QWidget, "GoalsPanel");
     auto* goalLayout = new QVBoxLayout(goals);
-    auto* goalPages = named(new QTabWidget, "GoalPageControl");
+    goalPages_ = named(new QTabWidget, "GoalPageControl");
     const char* trees[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
     const QString titles[] = {tr("Day"), tr("Week"), tr("Month"), tr("Year"), tr("Global")};
-    for (int i = 0; i < 5; ++i) goalPages->addTab(tree(trees[i]), titles[i]);
-    goalLayout->addWidget(goalPages, 1);
+    for (int i = 0; i < 5; ++i) goalPages_->addTab(treeView(trees[i]), titles[i]);
+    connect(goalPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().goalPage = tab; });
+    goalLayout->addWidget(treeMenus_->toolBar(0));
+    goalLayout->addWidget(goalPages_, 1);
     auto* bar = new QHBoxLayout;
     bar->addWidget(named(new QLineEdit, "GoalEdit"), 1);
     bar->addWidget(named(new QPushButton(QStringLiteral("<<")), "WideTaskPaneBtn"));
@@ -135,20 +151,21 @@ QWidget* MainWindow::buildTasksPage() {
 
 QWidget* MainWindow::buildLinksPage() {
     auto* page = named(new QSplitter, "TabSheet2");
-    auto* links = named(new QTabWidget, "LinksPageControl");
+    linkPages_ = named(new QTabWidget, "LinksPageControl");
     const char* trees[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
     const QString titles[] = {tr("Personal"), tr("Tools"), tr("Folders"), tr("Search"), tr("Docs"), tr("Images")};
-    for (int i = 0; i < 6; ++i) links->addTab(tree(trees[i]), titles[i]);
-    page->addWidget(links);
-    page->addWidget(tree("MarksLinksTree"));
+    for (int i = 0; i < 6; ++i) linkPages_->addTab(treeView(trees[i]), titles[i]);
+    connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().linksPage = tab; });
+    page->addWidget(withToolBar(1, linkPages_));
+    page->addWidget(treeView("MarksLinksTree"));
     page->setStretchFactor(0, 4);
     return page;
 }
 
 QWidget* MainWindow::buildContactsPage() {
     auto* page = named(new QSplitter, "TabSheet3");
-    page->addWidget(tree("ContactsTree"));
-    page->addWidget(tree("MarksTree"));
+    page->addWidget(withToolBar(2, treeView("ContactsTree")));
+    page->addWidget(treeView("MarksTree"));
     page->setStretchFactor(0, 4);
     return page;
 }
@@ -159,14 +176,14 @@ QWidget* MainWindow::buildBlocknotePage() {
     connect(textboard_, &QPlainTextEdit::textChanged, this,
             [this] { organizer_.textboard() = textboard_->toPlainText().toStdString(); });
     page->addWidget(textboard_);
-    page->addWidget(tree("PhrasesTree"));
+    page->addWidget(withToolBar(3, treeView("PhrasesTree")));
     return page;
 }
 
 QWidget* MainWindow::buildCalendarPage() {
     auto* page = named(new QWidget, "TabSheet5");
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(tree("CalendarTree"));
+    layout->addWidget(withToolBar(4, treeView("CalendarTree")));
     return page;
 }
 
@@ -199,6 +216,11 @@ void MainWindow::showOrganizerState() {
         action->setChecked(true);
     applyColors();
     showCalendarSelection();
+    for (ItemTreeView* view : treeViews_) {
+        view->itemModel()->setMuteStateColour(organizer_.settings().MuteStateCol);
+        view->refresh();
+    }
+    showViewState();
     if (organizer_.store().tasksQ.rowCount() > 0) grid_->selectRow(organizer_.store().tasksQ.currentIndex());
 }
 
@@ -225,6 +247,111 @@ void MainWindow::showCalendarSelection() {
         const QSignalBlocker block(calendar_);
         calendar_->setSelectedDate(first);
     }
+}
+
+ItemTreeView* MainWindow::treeView(const char* name) {
+    auto* view = new ItemTreeView(organizer_.trees().get(name), organizer_.trees(), organizer_.treePages().commands,
+                                  [this](const std::function<void()>& command) { runCommand(command); });
+    treeViews_.push_back(view);
+    return view;
+}
+
+QWidget* MainWindow::withToolBar(int page, QWidget* content) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(treeMenus_->toolBar(page));
+    layout->addWidget(content, 1);
+    return box;
+}
+
+ItemTreeView* MainWindow::viewOf(const ItemTree& tree) const {
+    for (ItemTreeView* view : treeViews_)
+        if (&view->tree() == &tree) return view;
+    return nullptr;
+}
+
+void MainWindow::installTreeHooks() {
+    TreePages& pages = organizer_.treePages();
+    TreeCommands::Hooks& hooks = pages.commands.hooks;
+    hooks.treeChanged = [this](ItemTree& tree) { treeChanged(tree); };
+    // The dialog of a new item opens over the tree that already shows it.
+    hooks.editItem = [this, edit = hooks.editItem](ItemTree& tree, TreeNode* node) {
+        treeChanged(tree);
+        if (edit) edit(tree, node);
+    };
+    pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
+    pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
+    pages.phrases.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
+                                                           &pages.phraseForm, &pages.calendarForm}) {
+        formHooks_.emplace_back(form->accepted, form->repaint);
+        form->accepted = [this, before = form->accepted](TreeNode& node) {
+            if (before) before(node);
+            nodeChanged(node);
+        };
+        form->repaint = [this, before = form->repaint](TreeNode& node) {
+            if (before) before(node);
+            nodeChanged(node);
+        };
+    }
+}
+
+void MainWindow::removeTreeHooks() {
+    TreePages& pages = organizer_.treePages();
+    pages.commands.hooks.treeChanged = nullptr;
+    pages.commands.hooks.editItem = [&pages](ItemTree& tree, TreeNode* node) { pages.editItem(tree, node); };
+    pages.goals.repaintTree = nullptr;
+    pages.goals.repaintNode = nullptr;
+    pages.phrases.SwitchTab = nullptr;
+    std::size_t next = 0;
+    for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
+                                                           &pages.phraseForm, &pages.calendarForm}) {
+        form->accepted = formHooks_[next].first;
+        form->repaint = formHooks_[next].second;
+        ++next;
+    }
+}
+
+void MainWindow::treeChanged(ItemTree& tree) {
+    if (ItemTreeView* view = viewOf(tree)) view->refresh();
+}
+
+void MainWindow::nodeChanged(TreeNode& node) {
+    const TreeNode* root = rootOf(&node);
+    for (ItemTreeView* view : treeViews_)
+        if (view->tree().root() == root) view->itemModel()->nodeChanged(&node);
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& error) {
+        organizer_.services().ui.showMessage(error.what());
+    }
+    showViewState();
+}
+
+void MainWindow::showViewState() {
+    const ViewState& view = organizer_.view();
+    const QSignalBlocker blockPages(pages_);
+    const QSignalBlocker blockGoals(goalPages_);
+    const QSignalBlocker blockLinks(linkPages_);
+    pages_->setCurrentIndex(view.activePage);
+    goalPages_->setCurrentIndex(view.goalPage);
+    linkPages_->setCurrentIndex(view.linksPage);
+}
+
+// After the user changed the page with its tab: the tree of the page takes the focus.
+void MainWindow::MainPageControlChange(int page) {
+    ItemTreeView* view = nullptr;
+    if (page == 0) view = viewOf(organizer_.treePages().commands.GetActiveGoalTree());
+    if (page == 1) {
+        if (ItemTree* links = organizer_.treePages().commands.GetLinksTree()) view = viewOf(*links);
+    }
+    if (page == 2) view = viewOf(organizer_.trees().get("ContactsTree"));
+    if (view) view->SetTreeView();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -2,6 +2,10 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 class QAction;
 class QCalendarWidget;
 class QPlainTextEdit;
@@ -9,12 +13,16 @@ class QTabWidget;
 class QTableView;
 
 namespace torvalet {
+class ItemTree;
 class Organizer;
+class TreeNode;
 }
 
 namespace torvalet::ui {
 
+class ItemTreeView;
 class TaskTableModel;
+class TreeMenus;
 
 // The main window: five pages over the message pad and the month calendar. It shows the
 // organiser's state and calls its commands; closing it runs the close sequence once.
@@ -28,6 +36,14 @@ public:
     void showOrganizerState();
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
+    // The view of a tree, or nullptr.
+    ItemTreeView* viewOf(const ItemTree& tree) const;
+
+    // Runs a command of the core: an error it throws is shown in a message box (the command
+    // stops where it was), and the pages then show the view state the command left.
+    void runCommand(const std::function<void()>& command);
+    // The pages and tabs as the view state has them, without running the page change handler.
+    void showViewState();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,6 +51,13 @@ protected:
 
 private:
     void buildMenus();
+    ItemTreeView* treeView(const char* name);
+    QWidget* withToolBar(int page, QWidget* content);
+    void installTreeHooks();
+    void removeTreeHooks();
+    void treeChanged(ItemTree& tree);
+    void nodeChanged(TreeNode& node);
+    void MainPageControlChange(int page);
     QWidget* buildTasksPage();
     QWidget* buildLinksPage();
     QWidget* buildContactsPage();
@@ -47,6 +70,12 @@ private:
     Organizer& organizer_;
     TaskTableModel* taskModel_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    QTabWidget* goalPages_ = nullptr;
+    QTabWidget* linkPages_ = nullptr;
+    TreeMenus* treeMenus_ = nullptr;
+    std::vector<ItemTreeView*> treeViews_;
+    // The forms' accepted and repaint hooks as they were before the window chained its own.
+    std::vector<std::pair<std::function<void(TreeNode&)>, std::function<void(TreeNode&)>>> formHooks_;
     QTableView* grid_ = nullptr;
     QPlainTextEdit* messagePad_ = nullptr;
     QPlainTextEdit* textboard_ = nullptr;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAbstractItemModel>
+
+#include <unordered_map>
+#include <vector>
+
+#include "shell/Settings.h"
+
+namespace torvalet {
+class ItemTree;
+class TreeNode;
+}  // namespace torvalet
+
+namespace torvalet::ui {
+
+// A Qt item model over one ItemTree: one row per node (internal pointer = TreeNode*), the
+// columns of the tree's record. The core changes the tree itself; the window calls refresh()
+// after a command changed the structure and nodeChanged() after a record changed.
+//
+// Rows are found through a cache of each parent's children, built when a parent is first
+// asked about and dropped on refresh(), so data() never walks the tree.
+class ItemTreeModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    // What a drag of tree items carries: the name of the tree it started in.
+    static constexpr const char* kMimeType = "application/x-torvalet-tree-items";
+
+    explicit ItemTreeModel(ItemTree& tree, QObject* parent = nullptr);
+
+    ItemTree& tree() const { return tree_; }
+    // The colour of goals in the mute state (the setting MuteStateCol).
+    void setMuteStateColour(SettingsColor colour) { muteStateColour_ = colour; }
+
+    // Null for an invalid index (the root).
+    TreeNode* nodeOf(const QModelIndex& index) const;
+    // Invalid for null or the root.
+    QModelIndex indexOf(const TreeNode* node, int column = 0) const;
+    // Default widths of the columns in pixels (0: hidden).
+    int columnWidth(int column) const;
+
+    // The tree's structure changed: every index is given up.
+    void refresh();
+    // The node's record changed: its row is repainted.
+    void nodeChanged(const TreeNode* node);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+
+private:
+    const std::vector<TreeNode*>& childrenOf(const TreeNode* parent) const;
+    int rowOf(const TreeNode* node) const;
+    QVariant display(const TreeNode& node, int column) const;
+    QVariant goalLook(const TreeNode& node, int column, int role) const;
+
+    ItemTree& tree_;
+    SettingsColor muteStateColour_ = 0xFFFFFF;
+    mutable std::unordered_map<const TreeNode*, std::vector<TreeNode*>> children_;
+    mutable std::unordered_map<const TreeNode*, int> rows_;
+};
+
+}  // namespace torvalet::ui

@@ -1,0 +1,241 @@
+#include "ui/TreeMenus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "shell/Organizer.h"
+#include "trees/GoalForm.h"
+
+namespace torvalet::ui {
+
+namespace {
+
+constexpr int kTasksPage = 0;
+constexpr int kLinksPage = 1;
+constexpr int kContactsPage = 2;
+constexpr int kBlocknotePage = 3;
+constexpr int kCalendarPage = 4;
+
+struct PageBar {
+    const char* name;
+    const char* newButton;
+    const char* newAction;  // what a click on the New button itself runs
+    std::vector<const char*> buttons;
+};
+
+PageBar pageBar(int page) {
+    switch (page) {
+    case kTasksPage:
+        return {"GoalsToolBar", "NewGoalBtn", "InsertAfterGoal_mp",
+                {"CutGoal_mp", "CopyGoal_mp", "PasteGoal_mp", "DeleteGoal_mp", "MoveGoalsLeft1", "MoveGoalsRight1",
+                 "MoveGoalsUp1", "MoveGoalsDown1"}};
+    case kLinksPage:
+        return {"LinksToolBar", "NewLinkBtn", "NewChildLink_mp",
+                {"CutLink_mp", "CopyLink_mp", "PasteLink_mp", "DeleteLink_mp", "MoveLinksLeft1", "MoveLinksRight1",
+                 "MoveLinksUp1", "MoveLinksDown1"}};
+    case kContactsPage:
+        return {"ContactsToolBar", "NewContactBtn", "NewChildContact_mp",
+                {"CutContact_mp", "CopyContact_mp", "PasteContact_mp", "DeleteContact_mp", "MoveContactsLeft1",
+                 "MoveContactsRight1", "MoveContactsUp1", "MoveContactsDown1"}};
+    case kBlocknotePage:
+        return {"PhrasesToolBar", "NewPhraseBtn", "NewChildPhrase_mp",
+                {"CutPhrase_mp", "CopyPhrase_mp", "PastePhrase_mp", "DeletePhrase_mp"}};
+    default:
+        return {"CalendarToolBar", "NewEventBtn", "NewChildEvent_mp",
+                {"CutEvent_mp", "CopyEvent_mp", "PasteEvent_mp", "DeleteEvent_mp"}};
+    }
+}
+
+}  // namespace
+
+TreeMenus::TreeMenus(Organizer& organizer, CommandRunner run, QWidget* window)
+    : QObject(window), organizer_(organizer), run_(std::move(run)), window_(window) {}
+
+std::vector<std::string> TreeMenus::kindCaptions(int page) {
+    switch (page) {
+    case kTasksPage: return GoalForm::goalTypeCaptions();
+    case kLinksPage: return {"None", "Internet", "Folder", "File", "Application", "Group", "Search"};
+    case kContactsPage: return {"None", "Man", "Woman", "Company", "Group", "Link"};
+    case kBlocknotePage: return {"Phrase", "Group", "Element"};
+    case kCalendarPage:
+        return {"None", "Group", "Daily", "Monthly", "Yearly", "Once", "Last Month's Day", "First Month's Day"};
+    default: return {};
+    }
+}
+
+void TreeMenus::addMenus(QMenuBar* bar) {
+    TreePages* pages = &organizer_.treePages();
+    TreeCommands* c = &pages->commands;
+    GoalCommands* goals = &pages->goals;
+    const auto onPage = [c](int page, auto command) {
+        return [c, page, command] {
+            c->SwitchTab(page);
+            command();
+        };
+    };
+    const auto links = [c](auto command) {
+        return [c, command] {
+            if (ItemTree* tree = c->GetLinksTree()) command(*tree);
+        };
+    };
+
+    QMenu* goalMenu = menu(bar, "Goals_mp", "Goals",
+                           {{"NewRootGoal_mp", "New Root Goal", [c] { c->NewRootGoal_mpClick(); }},
+                            {"NewChildGoal_mp", "New Child Goal", [c] { c->NewChildGoal_mpClick(); }},
+                            {"AddGoalRight1", "Add Goal Right", [c] { c->AddGoalRight1Click(); }},
+                            {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->InsertAfterGoal_mpClick(); }},
+                            {"InsertGoalFromClipboard_mp", "Insert From Clipboard",
+                             [goals] { goals->InsertGoalFromClipboard_mpClick(); }},
+                            {nullptr, nullptr, nullptr},
+                            {"CutGoal_mp", "Cut Goal", [c] { c->CutGoal_mpClick(); }},
+                            {"CopyGoal_mp", "Copy Goal", [c] { c->CopyGoal_mpClick(); }},
+                            {"PasteGoal_mp", "Paste Goal", [c] { c->PasteGoal_mpClick(); }},
+                            {"DeleteGoal_mp", "Delete Goal", [c] { c->DeleteGoal_mpClick(); }},
+                            {nullptr, nullptr, nullptr},
+                            {"CloneGoals1", "Clone Goals", [c] { c->CloneGoals1Click(); }},
+                            {"GroupGoals1", "Group Goals", [c] { c->GroupGoals1Click(); }},
+                            {"GoalProperties1", "Goal Properties", [goals] { goals->GoalProperties1Click(); }},
+                            {"GoalsIntoTasks_mp", "Goals Into Task",
+                             [goals, pages] { goals->GoalsIntoTasks_mpClick(pages->goalsIntoTasks); }}});
+    moves(goalMenu, "MoveGoals1", "Move Goals",
+          {{"MoveGoalsRight1", "Move Goals Right", [c] { c->MoveGoalsRight1Click(); }},
+           {"MoveGoalsLeft1", "Move Goals Left", [c] { c->MoveGoalsLeft1Click(); }},
+           {"MoveGoalsUp1", "Move Goals Up", [c] { c->MoveGoalsUp1Click(); }},
+           {"MoveGoalsDown1", "Move Goals Down", [c] { c->MoveGoalsDown1Click(); }}});
+
+    QMenu* linkMenu = menu(
+        bar, "Links_mp", "Links",
+        {{"NewRootLink_mp", "New Root Link", [c] { c->NewRootLink_mpClick(); }},
+         {"NewChildLink_mp", "New Child Link", [c] { c->NewChildLink_mpClick(); }},
+         {nullptr, nullptr, nullptr},
+         {"CutLink_mp", "Cut Link", [c] { c->CutLink_mpClick(); }},
+         {"CopyLink_mp", "Copy Link", [c] { c->CopyLink_mpClick(); }},
+         {"PasteLink_mp", "Paste Link", [c] { c->PasteLink_mpClick(); }},
+         {"DeleteLink_mp", "Delete Link", [c] { c->DeleteLink_mpClick(); }},
+         {nullptr, nullptr, nullptr},
+         {"CloneLinks1", "Clone Links", [c] { c->CloneLinks1Click(); }},
+         {"GroupLinks1", "Group Links", [c] { c->GroupLinks1Click(); }},
+         {"LinkProperties1", "Link Properties",
+          onPage(kLinksPage, links([c](ItemTree& tree) { c->editFirstSelected(tree); }))}});
+    moves(linkMenu, "MoveLinks1", "Move Links",
+          {{"MoveLinksRight1", "Move Links Right", [c] { c->MoveLinksRight1Click(); }},
+           {"MoveLinksLeft1", "Move Links Left", [c] { c->MoveLinksLeft1Click(); }},
+           {"MoveLinksUp1", "Move Links Up", [c] { c->MoveLinksUp1Click(); }},
+           {"MoveLinksDown1", "Move Links Down", [c] { c->MoveLinksDown1Click(); }}});
+
+    ItemTree* contacts = &organizer_.trees().get("ContactsTree");
+    QMenu* contactMenu =
+        menu(bar, "Contacts_mp", "Contacts",
+             {{"NewRootContact_mp", "New Root Contact", [c] { c->NewRootContact_mpClick(); }},
+              {"NewChildContact_mp", "New Child Contact", [c] { c->NewChildContact_mpClick(); }},
+              {nullptr, nullptr, nullptr},
+              {"CutContact_mp", "Cut Contact", [c] { c->CutContact_mpClick(); }},
+              {"CopyContact_mp", "Copy Contact", [c] { c->CopyContact_mpClick(); }},
+              {"PasteContact_mp", "Paste Contact", [c] { c->PasteContact_mpClick(); }},
+              {"DeleteContact_mp", "Delete Contact", [c] { c->DeleteContact_mpClick(); }},
+              {nullptr, nullptr, nullptr},
+              {"CloneContacts1", "Clone Contacts", [c] { c->CloneContacts1Click(); }},
+              {"GroupContacts1", "Group Contacts", [c] { c->GroupContacts1Click(); }},
+              {"ContactProperties1", "Contact Properties",
+               onPage(kContactsPage, [c, contacts] { c->editFirstSelected(*contacts); })}});
+    moves(contactMenu, "MoveContacts1", "Move Contacts",
+          {{"MoveContactsRight1", "Move Contacts Right", [c] { c->MoveContactsRight1Click(); }},
+           {"MoveContactsLeft1", "Move Contacts Left", [c] { c->MoveContactsLeft1Click(); }},
+           {"MoveContactsUp1", "Move Contacts Up", [c] { c->MoveContactsUp1Click(); }},
+           {"MoveContactsDown1", "Move Contacts Down", [c] { c->MoveContactsDown1Click(); }}});
+
+    ItemTree* phrases = &organizer_.trees().get("PhrasesTree");
+    PhraseCommands* phraseCommands = &pages->phrases;
+    menu(bar, "Phrases_mp", "Phrases",
+         {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->NewRootPhrase_mpClick(); }},
+          {"NewChildPhrase_mp", "New Child Phrase", [c] { c->NewChildPhrase_mpClick(); }},
+          {nullptr, nullptr, nullptr},
+          {"CutPhrase_mp", "Cut Phrase", [c] { c->CutPhrase_mpClick(); }},
+          {"CopyPhrase_mp", "Copy Phrase", [c] { c->CopyPhrase_mpClick(); }},
+          {"PastePhrase_mp", "Paste Phrase", [c] { c->PastePhrase_mpClick(); }},
+          {"DeletePhrase_mp", "Delete Phrase", [c] { c->DeletePhrase_mpClick(); }},
+          {nullptr, nullptr, nullptr},
+          {"ClonePhrases1", "Clone Phrases", [c] { c->ClonePhrases1Click(); }},
+          {"PhraseProperties1", "Phrase Properties",
+           onPage(kBlocknotePage, [c, phrases] { c->editFirstSelected(*phrases); })},
+          {"PutPhrasesToClipboard_mp", "Put Phrases To Clipboard",
+           [phraseCommands] { phraseCommands->PutPhrasesToClipboard_mpClick(); }},
+          {"SavePhrases_mp", "Save Phrases", [phraseCommands] { phraseCommands->SavePhrases_mpClick(); }}});
+
+    menu(bar, "Calendar_mp", "Calendar",
+         {{"NewRootEvent_mp", "New Root Event", [c] { c->NewRootEvent_mpClick(); }},
+          {"NewChildEvent_mp", "New Child Event", [c] { c->NewChildEvent_mpClick(); }},
+          {nullptr, nullptr, nullptr},
+          {"CutEvent_mp", "Cut Event", [c] { c->CutEvent_mpClick(); }},
+          {"CopyEvent_mp", "Copy Event", [c] { c->CopyEvent_mpClick(); }},
+          {"PasteEvent_mp", "Paste Event", [c] { c->PasteEvent_mpClick(); }},
+          {"DeleteEvent_mp", "Delete Event", [c] { c->DeleteEvent_mpClick(); }},
+          {nullptr, nullptr, nullptr},
+          {"CalendarProperties1", "Calendar Properties",
+           onPage(kCalendarPage, [c] { c->editFirstSelected(c->GetCalendarTree()); })}});
+}
+
+QMenu* TreeMenus::menu(QMenuBar* bar, const char* name, const char* caption, const std::vector<Entry>& entries) {
+    QMenu* added = bar->addMenu(QString::fromLatin1(caption));
+    added->setObjectName(QString::fromLatin1(name));
+    added->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    for (const Entry& entry : entries) {
+        if (entry.name) {
+            action(added, entry);
+        } else {
+            added->addSeparator();
+        }
+    }
+    return added;
+}
+
+QMenu* TreeMenus::moves(QMenu* parent, const char* name, const char* caption, const std::vector<Entry>& entries) {
+    QMenu* sub = parent->addMenu(QString::fromLatin1(caption));
+    sub->setObjectName(QString::fromLatin1(name));
+    for (const Entry& entry : entries) action(sub, entry);
+    return sub;
+}
+
+QAction* TreeMenus::action(QMenu* menu, const Entry& entry) {
+    QAction* added = menu->addAction(QString::fromLatin1(entry.caption));
+    added->setObjectName(QString::fromLatin1(entry.name));
+    const Handler handler = entry.handler;
+    connect(added, &QAction::triggered, this, [this, handler] { run_(handler); });
+    actions_.insert(added->objectName(), added);
+    return added;
+}
+
+QAction* TreeMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
+
+QToolBar* TreeMenus::toolBar(int page) {
+    const PageBar bar = pageBar(page);
+    auto* tools = new QToolBar(window_);
+    tools->setObjectName(QString::fromLatin1(bar.name));
+    tools->setIconSize(QSize(16, 16));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    auto* newButton = new QToolButton(tools);
+    newButton->setObjectName(QString::fromLatin1(bar.newButton));
+    newButton->setText(tr("New"));
+    newButton->setPopupMode(QToolButton::MenuButtonPopup);
+    if (QAction* newAction = find(bar.newAction))
+        connect(newButton, &QToolButton::clicked, newAction, &QAction::trigger);
+    auto* kinds = new QMenu(newButton);
+    const std::vector<std::string> captions = kindCaptions(page);
+    for (std::size_t kind = 0; kind < captions.size(); ++kind) {
+        QAction* choice = kinds->addAction(QString::fromStdString(captions[kind]));
+        const auto value = static_cast<std::int32_t>(kind);
+        connect(choice, &QAction::triggered, this,
+                [this, page, value] { run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); }); });
+    }
+    newButton->setMenu(kinds);
+    tools->addWidget(newButton);
+    for (const char* name : bar.buttons)
+        if (QAction* shown = find(name)) tools->addAction(shown);
+    return tools;
+}
+
+}  // namespace torvalet::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/ItemTreeView.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+
+namespace torvalet {
+class Organizer;
+}
+
+namespace torvalet::ui {
+
+// The menus of the item pages ("Goals", "Links", "Contacts", "Phrases", "Calendar") and the
+// small tool bar of each page with its New button and the button's drop-down of kinds. Every
+// action carries its component name as its object name and runs its command through the
+// window's command runner.
+class TreeMenus : public QObject {
+    Q_OBJECT
+public:
+    TreeMenus(Organizer& organizer, CommandRunner run, QWidget* window);
+
+    void addMenus(QMenuBar* bar);
+    // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
+    // 4 Calendar).
+    QToolBar* toolBar(int page);
+
+    // The captions of the New button's drop-down of a page, by kind value.
+    static std::vector<std::string> kindCaptions(int page);
+
+private:
+    using Handler = std::function<void()>;
+    struct Entry {
+        const char* name;
+        const char* caption;
+        Handler handler;
+    };
+
+    QMenu* menu(QMenuBar* bar, const char* name, const char* caption, const std::vector<Entry>& entries);
+    QMenu* moves(QMenu* parent, const char* name, const char* caption, const std::vector<Entry>& entries);
+    QAction* action(QMenu* menu, const Entry& entry);
+    QAction* find(const char* name) const;
+
+    Organizer& organizer_;
+    CommandRunner run_;
+    QWidget* window_;
+    QHash<QString, QAction*> actions_;
+};
+
+}  // namespace torvalet::ui
