@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/dialogs/ItemDialog.h"
+
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace torvalet {
+class LinkPropForm;
+}
+
+namespace torvalet::ui {
+
+// The link properties dialog over LinkPropForm.
+class LinkPropDialog : public ItemDialog {
+    Q_OBJECT
+public:
+    LinkPropDialog(LinkPropForm& form, QWidget* parent = nullptr);
+
+protected:
+    void load() override;
+    void save() override;
+    void confirm() override;
+    void cancel() override;
+
+private:
+    LinkPropForm& form_;
+    QLineEdit* nameEdit_;
+    QLineEdit* urlEdit_;
+    QLineEdit* hotKeyEdit_;
+    QLineEdit* paramsEdit_;
+    QLineEdit* dirEdit_;
+    QDateEdit* accessDatePicker_;
+    QComboBox* kindList_;
+    QPlainTextEdit* noteEdit_;
+};
+
+}  // namespace torvalet::ui

@@ -1,0 +1,50 @@
+#include "ui/dialogs/PhraseDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "trees/PhraseForm.h"
+#include "ui/dialogs/DialogControls.h"
+
+namespace torvalet::ui {
+
+PhraseDialog::PhraseDialog(PhraseForm& form, QWidget* parent)
+    : ItemDialog(parent, QStringLiteral("PhraseForm"), QStringLiteral("Phrase Properties"),
+                 QStringLiteral("OkPhrasePropsBtn")),
+      form_(form),
+      nameEdit_(makeLine(this, QStringLiteral("NameEdit"))),
+      phraseMemo_(makeMemo(this, QStringLiteral("PhraseMemo"))),
+      hotKeyEdit_(makeLine(this, QStringLiteral("HotKeyEdit"))),
+      kindList_(makeList(this, QStringLiteral("ComboBox1"))),
+      noteMemo_(makeMemo(this, QStringLiteral("NoteMemo"))) {
+    addRow(QStringLiteral("NameLb"), QStringLiteral("Name"), nameEdit_);
+    addRow(QStringLiteral("PhraseLb"), QStringLiteral("Phrase"), phraseMemo_);
+    addRow(QStringLiteral("HotKeyLb"), QStringLiteral("HotKey"), hotKeyEdit_);
+    addRow(QStringLiteral("TypeLb"), QStringLiteral("Type"), kindList_);
+    addRow(QStringLiteral("NoteLb"), QStringLiteral("Note"), noteMemo_);
+    resize(460, 380);
+}
+
+void PhraseDialog::load() {
+    loadLine(nameEdit_, form_.NameEdit);
+    loadMemo(phraseMemo_, form_.PhraseMemo);
+    loadLine(hotKeyEdit_, form_.HotKeyEdit);
+    loadList(kindList_, form_.ComboBox1);
+    loadMemo(noteMemo_, form_.NoteMemo);
+    nameEdit_->setFocus();
+}
+
+void PhraseDialog::save() {
+    saveLine(nameEdit_, form_.NameEdit);
+    saveMemo(phraseMemo_, form_.PhraseMemo);
+    saveLine(hotKeyEdit_, form_.HotKeyEdit);
+    saveList(kindList_, form_.ComboBox1);
+    saveMemo(noteMemo_, form_.NoteMemo);
+}
+
+void PhraseDialog::confirm() { form_.OkPhrasePropsBtnClick(); }
+
+void PhraseDialog::cancel() { form_.close(); }
+
+}  // namespace torvalet::ui
