@@ -55,9 +55,10 @@ ContactDialog::ContactDialog(ContactForm& form, QWidget* parent, DayTextSource d
     addRow(QStringLiteral("Phone1Lb"), QStringLiteral("Phone1"), phone1Edit_);
     addRow(QStringLiteral("Phone2Lb"), QStringLiteral("Phone2"), phone2Edit_);
     addRow(QStringLiteral("EmailLb"), QStringLiteral("E-mail"),
-           lineWithButton(emailEdit_, QStringLiteral("EmailBtn"), mailContacts));
+           lineWithButton(emailEdit_, QStringLiteral("EmailBtn"), QStringLiteral("Email To Contact/s"), mailContacts));
     addRow(QStringLiteral("WebLb"), QStringLiteral("Web page"),
-           lineWithButton(webPageEdit_, QStringLiteral("WebBtn"), browseContacts));
+           lineWithButton(webPageEdit_, QStringLiteral("WebBtn"), QStringLiteral("Visit Contacts Web Sites"),
+                          browseContacts));
     addRow(QStringLiteral("BirthdayLb"), QStringLiteral("Birthday"),
            buildDay(0, QStringLiteral("ClearBDayBtn"), QStringLiteral("TakeBDayBtn"), QStringLiteral("DateTimePicker1")));
     addRow(QStringLiteral("NameDayLb"), QStringLiteral("Nameday"),
@@ -69,12 +70,14 @@ ContactDialog::ContactDialog(ContactForm& form, QWidget* parent, DayTextSource d
     resize(520, 720);
 }
 
-QWidget* ContactDialog::lineWithButton(QLineEdit* line, const QString& buttonName, std::function<void()>& action) {
+QWidget* ContactDialog::lineWithButton(QLineEdit* line, const QString& buttonName, const QString& hint,
+                                       std::function<void()>& action) {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(line);
     auto* button = namedButton(box, QStringLiteral("..."), buttonName);
+    button->setToolTip(hint);
     connect(button, &QPushButton::clicked, this, [&action] {
         if (action) action();
     });

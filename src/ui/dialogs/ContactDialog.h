@@ -42,7 +42,8 @@ private:
         QDateEdit* picker = nullptr;
     };
 
-    QWidget* lineWithButton(QLineEdit* line, const QString& buttonName, std::function<void()>& action);
+    QWidget* lineWithButton(QLineEdit* line, const QString& buttonName, const QString& hint,
+                            std::function<void()>& action);
     QWidget* buildDay(int day, const QString& clearName, const QString& takeName, const QString& pickerName);
     void takePickerDate(int day);
     void clearDay(int day);

@@ -28,6 +28,12 @@ ItemDialog::ItemDialog(QWidget* parent, const QString& objectName, const QString
 }
 
 void ItemDialog::run() {
+    // Asked again while open: the dialog now shows the item the form was filled from last.
+    if (isVisible()) {
+        load();
+        raise();
+        return;
+    }
     load();
     if (exec() != Accepted) cancel();
 }
