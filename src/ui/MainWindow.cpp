@@ -215,6 +215,7 @@ void MainWindow::showOrganizerState() {
     if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
         action->setChecked(true);
     applyColors();
+    applyFont();
     showCalendarSelection();
     for (ItemTreeView* view : treeViews_) {
         view->itemModel()->setMuteStateColour(organizer_.settings().MuteStateCol);
@@ -222,6 +223,18 @@ void MainWindow::showOrganizerState() {
     }
     showViewState();
     if (organizer_.store().tasksQ.rowCount() > 0) grid_->selectRow(organizer_.store().tasksQ.currentIndex());
+}
+
+// The settings' font face for the window, the bottom panel and the message pad; a face the
+// machine lacks falls back to the nearest one it has.
+void MainWindow::applyFont() {
+    const QString face = QString::fromStdString(organizer_.settings().fontName);
+    if (face.isEmpty()) return;
+    for (QWidget* widget : {static_cast<QWidget*>(this), bottomPanel_, static_cast<QWidget*>(messagePad_)}) {
+        QFont font = widget->font();
+        font.setFamily(face);
+        widget->setFont(font);
+    }
 }
 
 void MainWindow::refreshMessagePad() {

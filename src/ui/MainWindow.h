@@ -66,6 +66,7 @@ private:
     QWidget* buildBottomPanel();
     void showCalendarSelection();
     void applyColors();
+    void applyFont();
 
     Organizer& organizer_;
     TaskTableModel* taskModel_ = nullptr;
