@@ -14,6 +14,7 @@
 #include "shell/Organizer.h"
 #include "ui/MainWindow.h"
 #include "ui/SingleInstance.h"
+#include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
 
 using namespace torvalet;
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     Organizer organizer(services.services, home);
     ui::MainWindow window(organizer);
     services.ui.setParent(&window);
+    ui::installItemDialogs(organizer.treePages(), &window);
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, &window, [&window] {
         window.showMaximized();
         window.raise();

@@ -39,8 +39,7 @@ struct Pages {
     Pages() {
         Organizer::provision(AppPaths{dir.path()});
         organizer = std::make_unique<Organizer>(fakes.services, dir.path());
-        dialogs = ui::installItemDialogs(organizer->treePages(), &window,
-                                         [this] { return organizer->dayTextContext(); });
+        dialogs = ui::installItemDialogs(organizer->treePages(), &window);
     }
     TreePages& forms() { return organizer->treePages(); }
     TreeNode& add(const char* tree) { return *organizer->trees().get(tree).appendChild(); }

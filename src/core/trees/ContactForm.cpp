@@ -59,6 +59,11 @@ void ContactForm::fill(const TContactData& contact) {
 }
 
 void ContactForm::store(TContactData& contact) const {
+    // A typed name day or special day must read back as a date: the dialog would not open on it
+    // again, and the daily contact analysis would stop at it.
+    const DayText days(dates_());
+    for (const std::string* typed : {&nday_Edit, &cday_Edit})
+        if (!typed->empty()) days.DayTextToDate(*typed);
     contact.ContactKind = ComboBox1.itemIndex();
     contact.Official = Edit1;
     contact.FirstName = Edit2;

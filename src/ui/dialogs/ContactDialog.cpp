@@ -26,11 +26,10 @@ QPushButton* namedButton(QWidget* parent, const QString& caption, const QString&
 
 }  // namespace
 
-ContactDialog::ContactDialog(ContactForm& form, QWidget* parent, DayTextSource dates)
+ContactDialog::ContactDialog(ContactForm& form, QWidget* parent)
     : ItemDialog(parent, QStringLiteral("ContactForm"), QStringLiteral("Contact Properties"),
                  QStringLiteral("OkContactBtn")),
       form_(form),
-      dates_(std::move(dates)),
       officialEdit_(makeLine(this, QStringLiteral("Edit1"))),
       firstNameEdit_(makeLine(this, QStringLiteral("Edit2"))),
       middleNameEdit_(makeLine(this, QStringLiteral("Edit3"))),
@@ -150,14 +149,7 @@ void ContactDialog::load() {
     officialEdit_->setFocus();
 }
 
-void ContactDialog::checkDayText(const QLineEdit* field) const {
-    if (!dates_ || field->text().isEmpty()) return;
-    DayText(dates_()).DayTextToDate(field->text().toStdString());
-}
-
 void ContactDialog::save() {
-    checkDayText(days_[1].field);
-    checkDayText(days_[2].field);
     saveLine(officialEdit_, form_.Edit1);
     saveLine(firstNameEdit_, form_.Edit2);
     saveLine(middleNameEdit_, form_.Edit3);

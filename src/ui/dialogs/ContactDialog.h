@@ -23,7 +23,7 @@ namespace torvalet::ui {
 class ContactDialog : public ItemDialog {
     Q_OBJECT
 public:
-    ContactDialog(ContactForm& form, QWidget* parent = nullptr, DayTextSource dates = {});
+    ContactDialog(ContactForm& form, QWidget* parent = nullptr);
 
     // The buttons beside "E-mail" and "Web page": the mail and browse commands on the contacts
     // selected in the tree; the dialog stays open.
@@ -48,10 +48,8 @@ private:
     void takePickerDate(int day);
     void clearDay(int day);
     void loadDays();
-    void checkDayText(const QLineEdit* field) const;
 
     ContactForm& form_;
-    DayTextSource dates_;
     QLineEdit* officialEdit_;
     QLineEdit* firstNameEdit_;
     QLineEdit* middleNameEdit_;

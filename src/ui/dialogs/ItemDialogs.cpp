@@ -20,11 +20,11 @@ Dialog* install(FormBase& form, Dialog* dialog) {
 
 }  // namespace
 
-ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent, DayTextSource dates) {
+ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent) {
     ItemDialogs dialogs;
     dialogs.goal = install(pages.goalForm, new GoalDialog(pages.goalForm, parent));
     dialogs.link = install(pages.linkForm, new LinkPropDialog(pages.linkForm, parent));
-    dialogs.contact = install(pages.contactForm, new ContactDialog(pages.contactForm, parent, std::move(dates)));
+    dialogs.contact = install(pages.contactForm, new ContactDialog(pages.contactForm, parent));
     dialogs.phrase = install(pages.phraseForm, new PhraseDialog(pages.phraseForm, parent));
     dialogs.calendar = install(pages.calendarForm, new CalendarPropDialog(pages.calendarForm, parent));
     return dialogs;

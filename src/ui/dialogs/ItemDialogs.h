@@ -27,8 +27,7 @@ struct ItemDialogs {
 
 // Creates the dialogs as children of `parent` and sets each form's show hook to run its dialog
 // modally; a dialog destroyed with its parent takes its hook back, so `pages` must outlive
-// `parent`. `dates` (the date conventions of the moment) lets the contact dialog refuse a typed
-// day that is no day text.
-ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent, DayTextSource dates = {});
+// `parent`.
+ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent);
 
 }  // namespace torvalet::ui

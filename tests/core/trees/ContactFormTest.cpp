@@ -43,12 +43,23 @@ TEST_F(ContactFormTest, OkWritesEveryFieldFromItsControl) {
     form.Edit7 = "P2";
     form.Edit8 = "E";
     form.Edit9 = "W";
-    form.nday_Edit = "5.3.80";  // typed: kept as it stands
+    form.nday_Edit = "05.03.80";  // typed: kept as it stands
     form.Memo2 = "";
     form.ComboBox1.setText("Cat");
     form.OkContactBtnClick();
     EXPECT_EQ(node->record<TContactData>(), (TContactData{"O", "F", "M", "L", "N", "H", -1, "A", "P1", "P2", "E", "W",
-                                                          "25.12.80", "5.3.80", "01.04.26", ""}));
+                                                          "25.12.80", "05.03.80", "01.04.26", ""}));
+}
+
+// A typed day that would not read back as a date is refused: the record stays, the dialog stays open.
+TEST_F(ContactFormTest, ATypedDayThatIsNoDateIsRefusedOnOk) {
+    TreeNode* node = addContact({"Ann", "", "", "", "", "", 1, "", "", "", "", "", "", "", "", ""});
+    form.ContactProps2(*node);
+    form.Edit1 = "Changed";
+    form.cday_Edit = "5.3.80";
+    EXPECT_THROW(form.OkContactBtnClick(), ConversionError);
+    EXPECT_TRUE(form.isOpen());
+    EXPECT_EQ(node->record<TContactData>().Official, "Ann");
 }
 
 // The pickers reach the stored days only through "=", and "clear" empties a day.
