@@ -11,26 +11,14 @@
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/MainWindow.h"
+#include "ui/RunningWindow.h"
 
 using namespace torvalet;
 
 class ItemTreeViewTest : public QObject {
     Q_OBJECT
 
-    struct Running {
-        testing::TempDir dir;
-        testing::FakeServices fakes;
-        std::unique_ptr<Organizer> organizer;
-        std::unique_ptr<ui::MainWindow> window;
-
-        Running() {
-            Organizer::provision(AppPaths{dir.path()});
-            organizer = std::make_unique<Organizer>(fakes.services, dir.path());
-            window = std::make_unique<ui::MainWindow>(*organizer);
-            organizer->start();
-            window->showOrganizerState();
-            window->show();
-        }
+    struct Running : testing::RunningWindow {
         ItemTree& tree(const char* name) { return organizer->trees().get(name); }
         ui::ItemTreeView* view(const char* name) { return window->findChild<ui::ItemTreeView*>(name); }
         TreeCommands& commands() { return organizer->treePages().commands; }

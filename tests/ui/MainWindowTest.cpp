@@ -13,6 +13,7 @@
 #include "shell/Organizer.h"
 #include "shell/ProfileFile.h"
 #include "ui/MainWindow.h"
+#include "ui/RunningWindow.h"
 #include "ui/SingleInstance.h"
 #include "ui/TaskTableModel.h"
 
@@ -21,21 +22,7 @@ using namespace torvalet;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    struct Running {
-        testing::TempDir dir;
-        testing::FakeServices fakes;
-        std::unique_ptr<Organizer> organizer;
-        std::unique_ptr<ui::MainWindow> window;
-
-        Running() {
-            Organizer::provision(AppPaths{dir.path()});
-            organizer = std::make_unique<Organizer>(fakes.services, dir.path());
-            window = std::make_unique<ui::MainWindow>(*organizer);
-            organizer->start();
-            window->showOrganizerState();
-            window->show();
-        }
-    };
+    using Running = testing::RunningWindow;
 
 private slots:
     void componentsCarryTheirNames() {
