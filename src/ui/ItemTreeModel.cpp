@@ -14,6 +14,7 @@
 #include "trees/TEventData.h"
 #include "trees/TLinkData.h"
 #include "trees/TPhraseData.h"
+#include "ui/SettingsColor.h"
 
 namespace torvalet::ui {
 
@@ -39,11 +40,6 @@ std::vector<Column> columnsOf(RecordFamily family) {
     case RecordFamily::Events: return {{"Event", 400}, {"Date", 80}, {"Time", 60}, {"Comment", 241}};
     default: return {{"name", 150}};
     }
-}
-
-QColor colorOf(SettingsColor value) {
-    const auto bgr = static_cast<std::uint32_t>(value);
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 QString text(const std::string& value) { return QString::fromStdString(value); }
@@ -181,10 +177,10 @@ QVariant ItemTreeModel::goalLook(const TreeNode& node, int, int role) const {
     const GoalLook look = GoalLook::of(goal, muteStateColour_);
     switch (role) {
     case Qt::BackgroundRole:
-        return look.transparent ? QVariant() : QVariant(QBrush(colorOf(look.background)));
+        return look.transparent ? QVariant() : QVariant(QBrush(fromSettingsColor(look.background)));
     case Qt::ForegroundRole:
         if (node.hasFlag(NodeFlag::CutOrCopyMark)) return QBrush(Qt::gray);
-        return look.text ? QVariant(QBrush(colorOf(*look.text))) : QVariant();
+        return look.text ? QVariant(QBrush(fromSettingsColor(*look.text))) : QVariant();
     case Qt::FontRole:
         if (look.bold) {
             QFont font;

@@ -22,6 +22,7 @@
 #include "shell/Organizer.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
+#include "ui/SettingsColor.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 
@@ -38,11 +39,6 @@ Widget* named(Widget* widget, const char* name) {
 TreeNode* rootOf(TreeNode* node) {
     while (node->parent()) node = node->parent();
     return node;
-}
-
-QColor colorOf(std::int32_t value) {
-    const auto bgr = static_cast<std::uint32_t>(value);
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), date.month(), date.day()); }
@@ -247,11 +243,11 @@ void MainWindow::refreshMessagePad() {
 void MainWindow::applyColors() {
     const Settings& settings = organizer_.settings();
     QPalette palette = grid_->palette();
-    palette.setColor(QPalette::Base, colorOf(settings.clTasksGrid));
-    palette.setColor(QPalette::Text, colorOf(settings.clTasksFore));
+    palette.setColor(QPalette::Base, fromSettingsColor(settings.clTasksGrid));
+    palette.setColor(QPalette::Text, fromSettingsColor(settings.clTasksFore));
     grid_->setPalette(palette);
     calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
-                                 .arg(colorOf(settings.clMessagePad).name()));
+                                 .arg(fromSettingsColor(settings.clMessagePad).name()));
 }
 
 void MainWindow::showCalendarSelection() {
