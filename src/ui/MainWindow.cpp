@@ -134,7 +134,12 @@ QWidget* MainWindow::buildTasksPage() {
     goalLayout->addWidget(treeMenus_->toolBar(0));
     goalLayout->addWidget(goalPages_, 1);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(named(new QLineEdit, "GoalEdit"), 1);
+    auto* goalEdit = named(new QLineEdit, "GoalEdit");
+    goalEdit->setPlaceholderText(tr("Please enter Goal name here..."));
+    auto* addGoal = named(new QPushButton(tr("Add")), "AddGoal_RbBtn");
+    connect(addGoal, &QPushButton::clicked, this, [this, goalEdit] { treeMenus_->addGoalFromEditLine(goalEdit->text()); });
+    bar->addWidget(goalEdit, 1);
+    bar->addWidget(addGoal);
     bar->addWidget(named(new QPushButton(QStringLiteral("<<")), "WideTaskPaneBtn"));
     bar->addWidget(named(new QPushButton(QStringLiteral(">>")), "NormTaskPaneBtn"));
     bar->addWidget(named(new QPushButton(QStringLiteral(">>>")), "SlimTaskPaneBtn"));

@@ -208,6 +208,10 @@ QAction* TreeMenus::action(QMenu* menu, const Entry& entry) {
     return added;
 }
 
+void TreeMenus::addGoalFromEditLine(const QString& text) {
+    run_([this, text] { organizer_.treePages().goals.AddGoal_RbBtnClick(text.toStdString()); });
+}
+
 QAction* TreeMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
 QToolBar* TreeMenus::toolBar(int page) {
@@ -235,7 +239,31 @@ QToolBar* TreeMenus::toolBar(int page) {
     tools->addWidget(newButton);
     for (const char* name : bar.buttons)
         if (QAction* shown = find(name)) tools->addAction(shown);
+    if (page == kTasksPage) addGoalDropDowns(tools);
     return tools;
+}
+
+// The goal bar's priority and state buttons: each a drop-down of the values it sets on the
+// selected goals.
+void TreeMenus::addGoalDropDowns(QToolBar* tools) {
+    GoalCommands* goals = &organizer_.treePages().goals;
+    const auto dropDown = [&](const char* name, const QString& caption,
+                              const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int)) {
+        auto* button = new QToolButton(tools);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(caption);
+        button->setPopupMode(QToolButton::InstantPopup);
+        auto* menu = new QMenu(button);
+        for (const auto& [text, value] : entries) {
+            const int chosen = value;
+            connect(menu->addAction(QString::fromStdString(text)), &QAction::triggered, this,
+                    [this, goals, set, chosen] { run_([goals, set, chosen] { (goals->*set)(chosen); }); });
+        }
+        button->setMenu(menu);
+        tools->addWidget(button);
+    };
+    dropDown("GoalPrioBtn", tr("Prio"), GoalCommands::goalPrioMenu(), &GoalCommands::SetGoalsPrio);
+    dropDown("GoalStateBtn", tr("State"), GoalCommands::goalStateMenu(), &GoalCommands::SetGoalsState);
 }
 
 }  // namespace torvalet::ui

@@ -34,6 +34,8 @@ public:
     // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
     // 4 Calendar).
     QToolBar* toolBar(int page);
+    // "Add" of the goal edit line: a ToDo goal named after the line's text.
+    void addGoalFromEditLine(const QString& text);
 
     // The captions of the New button's drop-down of a page, by kind value.
     static std::vector<std::string> kindCaptions(int page);
@@ -52,6 +54,8 @@ private:
     QAction* find(const char* name) const;
 
     Organizer& organizer_;
+    void addGoalDropDowns(QToolBar* tools);
+
     CommandRunner run_;
     QWidget* window_;
     QHash<QString, QAction*> actions_;

@@ -1,6 +1,10 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QCalendarWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -12,6 +16,7 @@
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
 #include "shell/ProfileFile.h"
+#include "trees/TGoalData.h"
 #include "ui/MainWindow.h"
 #include "ui/RunningWindow.h"
 #include "ui/SingleInstance.h"
@@ -101,6 +106,22 @@ private slots:
         QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 8));
         emit calendar->clicked(QDate(2026, 12, 20));
         QCOMPARE(app.organizer->listState().calendar.first(), Date::fromYmd(2026, 12, 20));
+    }
+
+    void goalBarAddsGoalsAndSetsTheirState() {
+        Running app;
+        app.window->findChild<QLineEdit*>("GoalEdit")->setText("Book the flights");
+        app.window->findChild<QPushButton*>("AddGoal_RbBtn")->click();
+        ItemTree& goals = app.organizer->trees().get("GoalTree");
+        TreeNode* added = goals.firstSelected();
+        QVERIFY(added);
+        QCOMPARE(added->record<TGoalData>().Text, std::string("Book the flights"));
+        QCOMPARE(added->record<TGoalData>().GoalType, 3);
+
+        QMenu* states = app.window->findChild<QToolButton*>("GoalStateBtn")->menu();
+        for (QAction* action : states->actions())
+            if (action->text() == "Done") action->trigger();
+        QCOMPARE(added->record<TGoalData>().State, 6);
     }
 
     void secondProgramOnTheFolderActivatesTheFirst() {
