@@ -177,14 +177,25 @@ QWidget* MainWindow::buildBlocknotePage() {
     connect(textboard_, &QPlainTextEdit::textChanged, this,
             [this] { organizer_.textboard() = textboard_->toPlainText().toStdString(); });
     page->addWidget(textboard_);
-    page->addWidget(withToolBar(3, treeView("PhrasesTree")));
+    ItemTreeView* phrases = treeView("PhrasesTree");
+    // A double click adds the phrase to the textboard.
+    connect(phrases, &QTreeView::doubleClicked, this, [this] {
+        std::string text = organizer_.textboard();
+        organizer_.treePages().phrases.PhrasesTreeDblClick(text);
+        textboard_->setPlainText(QString::fromStdString(text));
+    });
+    page->addWidget(withToolBar(3, phrases));
     return page;
 }
 
 QWidget* MainWindow::buildCalendarPage() {
     auto* page = named(new QWidget, "TabSheet5");
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(withToolBar(4, treeView("CalendarTree")));
+    ItemTreeView* events = treeView("CalendarTree");
+    connect(events, &QTreeView::doubleClicked, this, [this] {
+        runCommand([this] { organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get("CalendarTree")); });
+    });
+    layout->addWidget(withToolBar(4, events));
     return page;
 }
 

@@ -17,6 +17,7 @@
 #include "shell/Organizer.h"
 #include "shell/ProfileFile.h"
 #include "trees/TGoalData.h"
+#include "trees/TPhraseData.h"
 #include "ui/MainWindow.h"
 #include "ui/RunningWindow.h"
 #include "ui/SingleInstance.h"
@@ -122,6 +123,21 @@ private slots:
         for (QAction* action : states->actions())
             if (action->text() == "Done") action->trigger();
         QCOMPARE(added->record<TGoalData>().State, 6);
+    }
+
+    void doubleClickedPhraseGoesToTheTextboard() {
+        Running app;
+        app.organizer->textboard() = "Dear Ann,";
+        app.window->showOrganizerState();
+        ItemTree& phrases = app.organizer->trees().get("PhrasesTree");
+        TreeNode* phrase = phrases.firstTopLevel();
+        phrase->record<TPhraseData>().Phrase = "Kind regards";
+        app.window->showOrganizerState();
+        auto* view = app.window->findChild<QTreeView*>("PhrasesTree");
+        const QModelIndex first = view->model()->index(0, 0);
+        view->setCurrentIndex(first);
+        emit view->doubleClicked(first);
+        QCOMPARE(app.window->findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString("Dear Ann,\nKind regards"));
     }
 
     void secondProgramOnTheFolderActivatesTheFirst() {
