@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Clipboard.h"
+#include "shell/MemoryClipboard.h"
 #include "trees/ItemTree.h"
 #include "trees/TGoalData.h"
 #include "trees/TreeClipboard.h"
@@ -19,18 +19,6 @@ namespace {
 constexpr int kTopLevel = 1000;
 constexpr int kChildren = 9;
 constexpr int kGrandChildren = 10;
-
-class MemoryClipboard : public Clipboard {
-public:
-    void setText(const std::string&) override { tree_.reset(); }
-    std::string text() const override { return {}; }
-    void setTreeData(const std::string& bytes) override { tree_ = bytes; }
-    std::optional<std::string> treeData() const override { return tree_; }
-    void clear() override { tree_.reset(); }
-
-private:
-    std::optional<std::string> tree_;
-};
 
 void addGoal(ItemTree& tree, TreeNode* parent, int number) {
     TGoalData& goal = tree.appendChild(parent)->record<TGoalData>();

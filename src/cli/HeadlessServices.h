@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/Clipboard.h"
 #include "platform/HotKeys.h"
 #include "platform/Locale.h"
 #include "platform/Notices.h"
@@ -12,6 +11,7 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
+#include "shell/MemoryClipboard.h"
 #include "shell/SystemClock.h"
 #include "shell/UserListFile.h"
 
@@ -74,22 +74,6 @@ class Silence : public Sound {
 public:
     std::optional<SoundError> play(const std::string&) override { return std::nullopt; }
     void stop() override {}
-};
-
-class MemoryClipboard : public Clipboard {
-public:
-    void setText(const std::string& text) override { text_ = text; }
-    std::string text() const override { return text_; }
-    void setTreeData(const std::string& bytes) override { tree_ = bytes; }
-    std::optional<std::string> treeData() const override { return tree_; }
-    void clear() override {
-        text_.clear();
-        tree_.reset();
-    }
-
-private:
-    std::string text_;
-    std::optional<std::string> tree_;
 };
 
 struct HeadlessOptions {

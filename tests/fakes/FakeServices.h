@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/HotKeys.h"
 #include "platform/Locale.h"
@@ -17,6 +16,7 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
+#include "shell/MemoryClipboard.h"
 
 namespace torvalet::testing {
 
@@ -105,22 +105,7 @@ public:
     void stop() override {}
 };
 
-class FakeClipboard : public Clipboard {
-public:
-    std::string plain;
-    std::optional<std::string> tree;
-    void setText(const std::string& text) override {
-        plain = text;
-        tree.reset();
-    }
-    std::string text() const override { return plain; }
-    void setTreeData(const std::string& bytes) override { tree = bytes; }
-    std::optional<std::string> treeData() const override { return tree; }
-    void clear() override {
-        plain.clear();
-        tree.reset();
-    }
-};
+using FakeClipboard = MemoryClipboard;
 
 class FakePerUserStore : public PerUserStore {
 public:
