@@ -7,7 +7,7 @@
 
 namespace torvalet {
 
-std::string jsonString(std::string_view text) {
+std::string quotedText(std::string_view text, const char* controlFormat) {
     std::string out = "\"";
     for (char c : validUtf8(text)) {
         switch (c) {
@@ -16,18 +16,22 @@ std::string jsonString(std::string_view text) {
             case '\n': out += "\\n"; break;
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
+            default: {
+                const auto byte = static_cast<unsigned char>(c);
+                if (byte < 0x20 || byte == 0x7F) {
                     char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                    std::snprintf(escape, sizeof escape, controlFormat, static_cast<unsigned>(byte));
                     out += escape;
                 } else {
                     out += c;
                 }
+            }
         }
     }
     return out + "\"";
 }
+
+std::string jsonString(std::string_view text) { return quotedText(text, "\\u%04x"); }
 
 std::string jsonNumber(double value) {
     if (!std::isfinite(value)) return "null";

@@ -36,27 +36,6 @@ std::string hexByte(unsigned value, const char* format) {
     return buffer;
 }
 
-std::string quotedText(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : validUtf8(text)) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x20 || byte == 0x7F) {
-                out += hexByte(byte, "\\x%02X");
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
 // Calls field(name, text) or field(name, number) for the node's record fields.
 template <class Field>
 void forEachField(const TreeNode& node, Field&& field) {
@@ -81,7 +60,7 @@ std::string textLine(const TreeNode& node) {
         line += name;
         line += '=';
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-            line += quotedText(value);
+            line += quotedText(value, "\\x%02X");
         } else {
             line += std::to_string(value);
         }
