@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 #include "shell/ViewState.h"
 #include "trees/GoalForm.h"
+#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {
@@ -12,14 +13,10 @@ protected:
     GoalFormTest() : FormFixture(RecordFamily::Goals) { watch(form); }
 
     TreeNode* addGoal(const TGoalData& goal, TreeNode* parent = nullptr) {
-        TreeNode* node = tree.appendChild(parent);
-        node->record<TGoalData>() = goal;
-        return node;
+        return testing::appendGoal(tree, goal, parent);
     }
     TreeNode* addGoal(std::string text, TreeNode* parent = nullptr) {
-        TGoalData goal;
-        goal.Text = std::move(text);
-        return addGoal(goal, parent);
+        return testing::addGoal(tree, parent, std::move(text), 0);
     }
 
     ViewState view;

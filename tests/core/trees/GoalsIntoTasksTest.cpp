@@ -31,14 +31,10 @@ TEST(GoalsIntoTasksKeys, GoalValuesMapOntoTaskKeys) {
 class GoalsIntoTasksTest : public testing::TaskStoreFixture {
 protected:
     TreeNode* addGoal(const TGoalData& goal, TreeNode* parent = nullptr) {
-        TreeNode* node = goals.appendChild(parent);
-        node->record<TGoalData>() = goal;
-        return node;
+        return testing::appendGoal(goals, goal, parent);
     }
     TreeNode* addGoal(std::string text, TreeNode* parent = nullptr) {
-        TGoalData goal;
-        goal.Text = std::move(text);
-        return addGoal(goal, parent);
+        return testing::addGoal(goals, parent, std::move(text), 0);
     }
 
     std::vector<std::string> rows() {

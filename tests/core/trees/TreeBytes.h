@@ -43,6 +43,13 @@ inline const std::string kOneGoalFile = hexBytes(
     "04 00 00 00 19 00 00 00"
     "01 00 00 00 41  00 00 00 00  00 00 00 00  03 00 00 00  00 00 00 00  00 00 00 00");
 
+// Appends a goal holding `goal` as the last child of `parent` (top level when null).
+inline TreeNode* appendGoal(ItemTree& tree, const TGoalData& goal, TreeNode* parent = nullptr) {
+    TreeNode* node = tree.appendChild(parent);
+    node->record<TGoalData>() = goal;
+    return node;
+}
+
 // Appends a goal as the last child of `parent` (top level when null).
 inline TreeNode* addGoal(ItemTree& tree, TreeNode* parent, std::string text, int type = 3) {
     TreeNode* node = tree.appendChild(parent);
