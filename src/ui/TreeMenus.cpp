@@ -7,17 +7,12 @@
 #include <QToolButton>
 
 #include "shell/Organizer.h"
+#include "shell/ViewState.h"
 #include "trees/GoalForm.h"
 
 namespace torvalet::ui {
 
 namespace {
-
-constexpr int kTasksPage = 0;
-constexpr int kLinksPage = 1;
-constexpr int kContactsPage = 2;
-constexpr int kBlocknotePage = 3;
-constexpr int kCalendarPage = 4;
 
 struct PageBar {
     const char* name;

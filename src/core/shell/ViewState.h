@@ -2,6 +2,9 @@
 
 namespace torvalet {
 
+// The pages of the main window, by the index the page commands take.
+enum Page : int { kTasksPage = 0, kLinksPage = 1, kContactsPage = 2, kBlocknotePage = 3, kCalendarPage = 4 };
+
 // What the main window shows, kept by the core so that commands and the window agree.
 struct ViewState {
     int activePage = 0;  // 0 Tasks, 1 Links, 2 Contacts, 3 Blocknote, 4 Calendar

@@ -105,12 +105,12 @@ TreeNode& GoalCommands::InsertNewGoalFromClipboard() {
 }
 
 void GoalCommands::InsertGoalFromClipboard_mpClick() {
-    SwitchTab(0);
+    SwitchTab(kTasksPage);
     InsertNewGoalFromClipboard();
 }
 
 TreeNode& GoalCommands::AddGoal_RbBtnClick(const std::string& goalEditText) {
-    SwitchTab(0);
+    SwitchTab(kTasksPage);
     ItemTree& tree = GetActiveGoalTree();
     TreeNode* first = tree.firstSelected();
     TreeNode& node = newToDo(tree, first ? first->parent() : nullptr, goalEditText);
@@ -121,12 +121,12 @@ TreeNode& GoalCommands::AddGoal_RbBtnClick(const std::string& goalEditText) {
 void GoalCommands::EditGoal() { form_.EditGoal(GetActiveGoalTree()); }
 
 void GoalCommands::GoalProperties1Click() {
-    SwitchTab(0);
+    SwitchTab(kTasksPage);
     EditGoal();
 }
 
 void GoalCommands::GoalsIntoTasks_mpClick(GoalsIntoTasks& goalsIntoTasks) {
-    SwitchTab(0);
+    SwitchTab(kTasksPage);
     goalsIntoTasks.run(GetActiveGoalTree());
 }
 

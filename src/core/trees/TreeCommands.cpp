@@ -17,12 +17,6 @@ namespace torvalet {
 
 namespace {
 
-constexpr int kTasksPage = 0;
-constexpr int kLinksPage = 1;
-constexpr int kContactsPage = 2;
-constexpr int kBlocknotePage = 3;
-constexpr int kCalendarPage = 4;
-
 constexpr std::int32_t kGoalToDo = 3;
 constexpr std::int32_t kLinkInternet = 1;
 
