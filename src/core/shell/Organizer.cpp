@@ -59,7 +59,7 @@ void Organizer::start() {
     attempt([this] { LoadSetup(); });
     attempt([this] { connectStore(); });
     openQueries();
-    view_.activePage = 0;
+    view_.activePage = kTasksPage;
     view_.goalPage = 0;
     if (store_.tasksQ.isOpen()) attempt([this] { applyViewMode(); });
 

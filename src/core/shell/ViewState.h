@@ -7,7 +7,7 @@ enum Page : int { kTasksPage = 0, kLinksPage = 1, kContactsPage = 2, kBlocknoteP
 
 // What the main window shows, kept by the core so that commands and the window agree.
 struct ViewState {
-    int activePage = 0;  // 0 Tasks, 1 Links, 2 Contacts, 3 Blocknote, 4 Calendar
+    int activePage = kTasksPage;
     int goalPage = 0;    // 0 Day ... 4 Global
     int linksPage = 0;
     bool maximised = true;

@@ -5,15 +5,10 @@
 #include "shell/Settings.h"
 #include "trees/ItemTree.h"
 #include "trees/TPhraseData.h"
+#include "shell/ViewState.h"
 #include "trees/TreeFileIo.h"
 
 namespace torvalet {
-
-namespace {
-
-constexpr int blocknotePage = 3;
-
-}  // namespace
 
 PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui,
                                const Settings& settings, std::filesystem::path phraseFile, const TextCodec& codec,
@@ -48,13 +43,13 @@ void PhraseCommands::PhrasesTreeDblClick(std::string& blocknoteText) const {
 }
 
 void PhraseCommands::PutPhrasesToClipboard_mpClick() {
-    if (SwitchTab) SwitchTab(blocknotePage);
+    if (SwitchTab) SwitchTab(kBlocknotePage);
     const std::string text = selectedPhrasesText();
     if (!text.empty()) clipboard_.setText(text);
 }
 
 void PhraseCommands::SavePhrases_mpClick() {
-    if (SwitchTab) SwitchTab(blocknotePage);
+    if (SwitchTab) SwitchTab(kBlocknotePage);
     if (fileUnreadable_ && fileUnreadable_()) {
         ui_.showMessage(unreadableFileText(settings_.iLanguage, file_.string()));
         return;
