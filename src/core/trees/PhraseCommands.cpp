@@ -3,9 +3,9 @@
 #include "platform/Clipboard.h"
 #include "platform/UserInterface.h"
 #include "shell/Settings.h"
+#include "shell/ViewState.h"
 #include "trees/ItemTree.h"
 #include "trees/TPhraseData.h"
-#include "shell/ViewState.h"
 #include "trees/TreeFileIo.h"
 
 namespace torvalet {
