@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QMessageBox>
 #include <QTest>
 
 #include "fakes/TempDir.h"
@@ -90,6 +93,19 @@ private slots:
                      "\none\ntwo words\n$(touch\nmade)\n;\necho\nx\n>\nmade2\n|\ncat\n`id`\n");
         QVERIFY(!QFile::exists(path(dir, "made")));
         QVERIFY(!QFile::exists(path(dir, "made2")));
+    }
+
+    void whatCannotBeOpenedIsSaidWithoutWaiting() {
+        testing::TempDir dir;
+        QLocale::setDefault(QLocale(QLocale::English));
+        QVERIFY(!QtShell().open({"/no/such/program", "--flag", dir.path().string()}));
+        QMessageBox* box = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "ShellRefusal") box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QString("Could not open \"/no/such/program --flag\"."));
+        box->close();
     }
 
     void desktopEntriesGiveTheirCommand() {

@@ -1,8 +1,11 @@
 #include "ui/services/QtShell.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -100,6 +103,25 @@ bool QtShell::carryOut(const DesktopAction& action) {
     return false;
 }
 
-bool QtShell::open(const OpenRequest& request) { return carryOut(plan(request)); }
+// The desktop's own word that it could not open something, in the system's language; the box
+// does not wait, so the command that asked goes on.
+void QtShell::tellRefused(const OpenRequest& request) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QString what = QString::fromStdString(request.file);
+    if (!request.parameters.empty()) what += QLatin1Char(' ') + QString::fromStdString(request.parameters).trimmed();
+    const bool russian = QLocale().language() == QLocale::Russian;
+    const QString text = russian ? QStringLiteral("Не удалось открыть \"%1\".") : QStringLiteral("Could not open \"%1\".");
+    auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), text.arg(what),
+                                QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("ShellRefusal"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
+bool QtShell::open(const OpenRequest& request) {
+    const bool done = carryOut(plan(request));
+    if (!done) tellRefused(request);
+    return done;
+}
 
 }  // namespace torvalet::ui

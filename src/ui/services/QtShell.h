@@ -24,13 +24,17 @@ struct DesktopAction {
 // an address) and "mailto:" go to the default handlers, a file manager request ("explorer.exe"
 // with "/n, /e," and a folder) and every folder to the file manager, documents to the program
 // for their type, and programs are started detached with their parameters, in the request's
-// folder. Relative names are found in that folder, then (for programs) along PATH.
+// folder. Relative names are found in that folder, then (for programs) along PATH. What cannot
+// be opened is said in a box that does not wait.
 class QtShell : public Shell {
 public:
     bool open(const OpenRequest& request) override;
 
     static DesktopAction plan(const OpenRequest& request);
     static bool carryOut(const DesktopAction& action);
+
+private:
+    static void tellRefused(const OpenRequest& request);
 };
 
 }  // namespace torvalet::ui
