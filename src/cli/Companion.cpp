@@ -11,6 +11,7 @@
 #include "base/FileIo.h"
 #include "base/Json.h"
 #include "cli/HeadlessServices.h"
+#include "cli/HotKeyCommand.h"
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
@@ -35,6 +36,7 @@ const char* const usage =
     "                        insert one task as \"Insert\" and saving would; N is a key number\n"
     "  tree FILE [--json]    decode a tree file (goals*.dat, *.goto, contacts.co, calendar.clnd,\n"
     "                        phrases.phr): every node in tree order, or as JSON\n"
+    "  hotkey TEXT           the value and canonical text of a hot key text such as Ctrl+Alt+L\n"
     "\n"
     "Options:\n"
     "  --home DIR            the application folder (default: the one the organiser uses)\n"
@@ -221,6 +223,8 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
             (call.command.empty() && args.empty() ? err : out) << usage;
             return call.command.empty() && args.empty() ? 2 : 0;
         }
+        if (call.command == "hotkey" && call.positional.size() == 1) return hotKeyCommand(call.positional[0], out);
+        if (call.command == "hotkey") throw UsageError{"hotkey takes one TEXT"};
         const std::filesystem::path home = homeOf(call, executableFolder);
         HeadlessServices headless(call.options, err);
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);

@@ -54,11 +54,13 @@ private:
     std::ostream& err_;
 };
 
+// Without a desktop there are no system-wide keys.
 class NoHotKeys : public HotKeys {
 public:
-    bool registerKey(int, const HotKey&) override { return false; }
-    void releaseKey(int) override {}
-    void setHandler(std::function<void(int)>) override {}
+    bool available() const override { return false; }
+    bool registerKey(std::uint16_t, unsigned, unsigned) override { return false; }
+    void releaseKey(std::uint16_t) override {}
+    void setHandler(PressHandler) override {}
 };
 
 class NoticesToStream : public Notices {

@@ -1,27 +1,33 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <string>
 
 namespace torvalet {
 
-// A system-wide key combination: Qt-independent modifier bits and a key code of the platform's key names.
-struct HotKey {
-    enum Modifier : unsigned { Shift = 1, Ctrl = 2, Alt = 4, Win = 8 };
-    unsigned modifiers = 0;
-    unsigned key = 0;
+// Modifier flags of a system-wide key combination, as registration and presses give them.
+namespace HotKeyFlag {
+constexpr unsigned Alt = 1;
+constexpr unsigned Ctrl = 2;
+constexpr unsigned Shift = 4;
+constexpr unsigned Win = 8;
+}  // namespace HotKeyFlag
 
-    friend bool operator==(const HotKey&, const HotKey&) = default;
-};
-
+// System-wide key combinations: they reach the program wherever the keyboard focus is. A key is
+// one of the organiser's virtual key codes (8 to 255, see KeyName).
 class HotKeys {
 public:
+    // A press of a registered combination: its id, modifier flags and virtual key.
+    using PressHandler = std::function<void(std::uint16_t id, unsigned flags, unsigned virtualKey)>;
+
     virtual ~HotKeys() = default;
-    // False when the combination is taken or the platform has no system-wide keys.
-    virtual bool registerKey(int id, const HotKey& key) = 0;
-    virtual void releaseKey(int id) = 0;
-    // Called with the id of a pressed, registered key.
-    virtual void setHandler(std::function<void(int id)> handler) = 0;
+    // False where the desktop offers no system-wide keys at all.
+    virtual bool available() const = 0;
+    // Registers the combination under `id`. False when it is refused: taken by another program or
+    // by this one under another id, not allowed, or no system-wide keys are available.
+    virtual bool registerKey(std::uint16_t id, unsigned flags, unsigned virtualKey) = 0;
+    virtual void releaseKey(std::uint16_t id) = 0;
+    virtual void setHandler(PressHandler handler) = 0;
 };
 
 }  // namespace torvalet

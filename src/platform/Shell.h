@@ -4,8 +4,17 @@
 
 namespace torvalet {
 
-// An "open" request handed to the desktop, with the texts the behaviour builds
-// ("IEXPLORE.EXE" with " -new " + the address, "explorer.exe" with "/n, /e," + the folder, "mailto:..." ...).
+// An "open" request handed to the desktop: a file, program or address, its parameters, and the
+// folder it runs in. The organiser builds the texts as its Windows ancestor handed them to the
+// shell; a shell implementation recognises these:
+namespace ShellText {
+inline constexpr const char* browser = "IEXPLORE.EXE";   // with newWindow + the address as parameters
+inline constexpr const char* newWindow = " -new ";
+inline constexpr const char* fileManager = "explorer.exe";  // with folderSwitches + the folder
+inline constexpr const char* folderSwitches = "/n, /e,";
+inline constexpr const char* mailTo = "mailto:";
+}  // namespace ShellText
+
 struct OpenRequest {
     std::string file;
     std::string parameters;
@@ -17,7 +26,7 @@ struct OpenRequest {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // False when the desktop refused the request.
+    // Starts what the request names and returns at once. False when the desktop refused it.
     virtual bool open(const OpenRequest& request) = 0;
 };
 

@@ -21,7 +21,9 @@
 #include "platform/UserInterface.h"
 #include "shell/Organizer.h"
 #include "ui/ItemTreeModel.h"
+#include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeView.h"
+#include "ui/OpenActions.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
@@ -80,6 +82,8 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent) : QMainWindow(pare
 
     organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
     installTreeHooks();
+    new OpenActions(organizer_, *this);
+    applyFixedShortcuts(*this);
 }
 
 MainWindow::~MainWindow() {
@@ -92,7 +96,6 @@ void MainWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mFile"));
     QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
-    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mOptions"));

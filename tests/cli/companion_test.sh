@@ -56,5 +56,20 @@ rm "$home/app/Data/tasks.db"
 run tasks 2>"$home/err"; check "a missing store fails with status 1" test $? -eq 1
 check "and says so" grep -q "does not exist" "$home/err"
 
+while IFS='|' read -r text expected status; do
+  out="$("$cli" hotkey "$text")"; got=$?
+  check "hotkey \"$text\" prints $expected" test "$out" = "$expected" -a "$got" -eq "$status"
+done <<'CASES'
+Ctrl+Alt+L|0x0000C04C Ctrl+Alt+L|0
+alt + ctrl + l|0x0000C04C Ctrl+Alt+L|0
+F5|0x00000074 F5|0
+win+shift+num 7|0x00012067 Shift+Win+Num 7|0
+Ctrl+Shift|invalid|1
+Ctrl+Foo|invalid|1
+Hyper+A|invalid|1
+|invalid|1
+CASES
+"$cli" hotkey 2>/dev/null; check "hotkey without TEXT is a usage error" test $? -eq 2
+
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,16 +72,32 @@ public:
 
 class FakeHotKeys : public HotKeys {
 public:
-    std::map<int, HotKey> registered;
-    std::function<void(int)> handler;
-    bool registerKey(int id, const HotKey& key) override {
+    struct Combination {
+        unsigned flags = 0;
+        unsigned key = 0;
+        auto operator<=>(const Combination&) const = default;
+    };
+    bool desktopHasKeys = true;
+    std::map<std::uint16_t, Combination> registered;
+    std::set<Combination> heldByOthers;
+    PressHandler handler;
+
+    bool available() const override { return desktopHasKeys; }
+    bool registerKey(std::uint16_t id, unsigned flags, unsigned key) override {
+        const Combination wanted{flags, key};
+        if (!desktopHasKeys || heldByOthers.count(wanted)) return false;
         for (const auto& [other, taken] : registered)
-            if (taken == key && other != id) return false;
-        registered[id] = key;
+            if (taken == wanted) return false;
+        registered[id] = wanted;
         return true;
     }
-    void releaseKey(int id) override { registered.erase(id); }
-    void setHandler(std::function<void(int)> h) override { handler = std::move(h); }
+    void releaseKey(std::uint16_t id) override { registered.erase(id); }
+    void setHandler(PressHandler h) override { handler = std::move(h); }
+    // The user presses a combination: it reaches the handler when it is registered.
+    void press(unsigned flags, unsigned key) {
+        for (const auto& [id, taken] : registered)
+            if (taken == Combination{flags, key} && handler) handler(id, flags, key);
+    }
 };
 
 class FakeNotices : public Notices {

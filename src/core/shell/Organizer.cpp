@@ -30,7 +30,8 @@ Organizer::Organizer(const Services& services, fs::path home)
       treeFiles_(trees_, paths_.home),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
-                 [this] { return dayTextContext(); }) {
+                 [this] { return dayTextContext(); }),
+      hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_) {
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     favouriteSearches_ = services_.perUserStore.readList(favouriteSearchesList);

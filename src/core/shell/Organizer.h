@@ -12,6 +12,7 @@
 #include "reminders/DayText.h"
 #include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
+#include "shell/HotKeyCommands.h"
 #include "shell/MessagePad.h"
 #include "shell/ProfileFile.h"
 #include "shell/Settings.h"
@@ -73,6 +74,7 @@ public:
     ItemTreeSet& trees() { return trees_; }
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
+    HotKeyCommands& hotKeys() { return hotKeys_; }
     SoundCues& cues() { return cues_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
@@ -112,7 +114,7 @@ private:
     void AnalyzeContacts() {}
     void delayExpiredTasks(Date) {}
     void shiftOpenTasks(Date) {}
-    void registerHotKeys() {}
+    void registerHotKeys() { hotKeys_.registerHotKeys(); }
 
     const Services services_;
     AppPaths paths_;
@@ -133,6 +135,7 @@ private:
     TreeFileKeeper treeFiles_;
     SoundCues cues_;
     TreePages treePages_;
+    HotKeyCommands hotKeys_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
 };

@@ -20,7 +20,9 @@ TreePages::TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cu
       goals(trees, view, cues, services.clipboard, goalForm),
       phrases(trees.get("PhrasesTree"), services.clipboard, services.ui, settings, paths.home / "phrases.phr", codec,
               [&treeFiles] { return treeFiles.wasUnreadable("PhrasesTree"); }),
-      goalsIntoTasks(tasksQ) {
+      goalsIntoTasks(tasksQ),
+      requests(paths.home, settings),
+      open(trees, commands, phrases, services.shell, services.ui, requests) {
     commands.hooks.editItem = [this](ItemTree& tree, TreeNode* node) { editItem(tree, node); };
 }
 

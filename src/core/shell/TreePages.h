@@ -8,6 +8,8 @@
 #include "trees/GoalForm.h"
 #include "trees/GoalsIntoTasks.h"
 #include "trees/LinkPropForm.h"
+#include "trees/OpenCommands.h"
+#include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
 #include "trees/PhraseForm.h"
 #include "trees/TreeCommands.h"
@@ -21,7 +23,7 @@ class TreeFileKeeper;
 
 // The behaviour of the item pages without their windows: the editing commands of every tree,
 // the five properties dialogs, the goal and phrase commands and goals into tasks, wired to
-// each other. The window layer shows the dialogs (the forms' `show` hooks) and repaints.
+// each other, and the commands that open links and mail. The window layer shows the dialogs (the forms' `show` hooks) and repaints.
 class TreePages {
 public:
     TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view,
@@ -42,6 +44,8 @@ public:
     GoalCommands goals;
     PhraseCommands phrases;
     GoalsIntoTasks goalsIntoTasks;
+    OpenRequests requests;
+    OpenCommands open;
 };
 
 }  // namespace torvalet

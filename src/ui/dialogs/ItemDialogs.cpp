@@ -25,6 +25,8 @@ ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent) {
     dialogs.goal = install(pages.goalForm, new GoalDialog(pages.goalForm, parent));
     dialogs.link = install(pages.linkForm, new LinkPropDialog(pages.linkForm, parent));
     dialogs.contact = install(pages.contactForm, new ContactDialog(pages.contactForm, parent));
+    dialogs.contact->mailContacts = [&pages] { pages.open.mailSelectedContacts(); };
+    dialogs.contact->browseContacts = [&pages] { pages.open.visitContactSites(); };
     dialogs.phrase = install(pages.phraseForm, new PhraseDialog(pages.phraseForm, parent));
     dialogs.calendar = install(pages.calendarForm, new CalendarPropDialog(pages.calendarForm, parent));
     return dialogs;

@@ -12,6 +12,11 @@ void QtClipboard::setText(const std::string& text) { QApplication::clipboard()->
 
 std::string QtClipboard::text() const { return QApplication::clipboard()->text().toStdString(); }
 
+bool QtClipboard::hasText() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
 void QtClipboard::setTreeData(const std::string& bytes) {
     auto* data = new QMimeData;
     data->setData(treeDataFormat, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));

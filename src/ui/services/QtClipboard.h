@@ -11,6 +11,7 @@ public:
 
     void setText(const std::string& text) override;
     std::string text() const override;
+    bool hasText() const override;
     void setTreeData(const std::string& bytes) override;
     std::optional<std::string> treeData() const override;
     void clear() override;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/HotKeys.h"
 #include "platform/Services.h"
 #include "shell/SystemClock.h"
 #include "shell/UserListFile.h"
@@ -10,24 +9,17 @@
 #include "ui/services/QtShell.h"
 #include "ui/services/QtSound.h"
 #include "ui/services/QtUserInterface.h"
+#include "ui/services/X11HotKeys.h"
 
 namespace torvalet::ui {
 
-// Until system-wide keys are grabbed, the window program has none to offer.
-class UnavailableHotKeys : public HotKeys {
-public:
-    bool registerKey(int, const HotKey&) override { return false; }
-    void releaseKey(int) override {}
-    void setHandler(std::function<void(int)>) override {}
-};
-
-// The platform services of the window program.
+// The platform services of the window program; made after the application object.
 struct QtServices {
     SystemClock clock;
     QtLocale locale;
     QtUserInterface ui;
     QtShell shell;
-    UnavailableHotKeys hotKeys;
+    X11HotKeys hotKeys;
     QtNotices notices;
     QtSound sound;
     QtClipboard clipboard;

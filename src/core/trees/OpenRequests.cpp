@@ -1,0 +1,138 @@
+#include "trees/OpenRequests.h"
+
+#include <cstdlib>
+
+#include "shell/Settings.h"
+#include "trees/TLinkData.h"
+
+namespace torvalet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+namespace LinkKind {
+constexpr int None = 0, Internet = 1, Folder = 2, File = 3, Application = 4, Group = 5, Search = 6, Email = 7;
+constexpr int Unchosen = -1;
+}  // namespace LinkKind
+
+namespace TaskType {
+constexpr int Email = 4, Open = 10, Run = 26, EmailOnDo = 28, Search = 16, Copy = 35;
+}  // namespace TaskType
+
+const char* const phrasesMailMiddle = "?subject= &body=";
+const char* const textboardMailStart = "mailto: ?subject= &body=";
+const char* const defaultStartPage = "https://duckduckgo.com/";
+
+fs::path expandHome(const std::string& dir) {
+    const char* userHome = std::getenv("HOME");
+    if (userHome && (dir == "~" || dir.rfind("~/", 0) == 0)) return fs::path(userHome) / dir.substr(dir.size() > 1 ? 2 : 1);
+    return fs::path(dir);
+}
+
+// The lines of a text as a memo holds them: a line end after the last line starts no new line.
+std::string linesEndedByReturn(const std::string& text) {
+    std::string body;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        body += line + '\r';
+        start = end + 1;
+    }
+    return body;
+}
+
+}  // namespace
+
+OpenRequests::OpenRequests(fs::path home, const Settings& settings) : home_(std::move(home)), settings_(settings) {}
+
+OpenRequest OpenRequests::request(std::string file, std::string parameters) const {
+    return {std::move(file), std::move(parameters), home_.string()};
+}
+
+std::string OpenRequests::workingFolder(const std::string& dir) const {
+    if (dir.empty()) return home_.string();
+    const fs::path folder = home_ / expandHome(dir);
+    std::error_code error;
+    return fs::is_directory(folder, error) ? folder.string() : home_.string();
+}
+
+std::optional<OpenRequest> OpenRequests::link(const TLinkData& link) const {
+    if (link.Url.empty()) return std::nullopt;
+    switch (link.LinkKind) {
+    case LinkKind::Internet:
+    case LinkKind::Group: return request(ShellText::browser, ShellText::newWindow + link.Url);
+    case LinkKind::Folder:
+        return OpenRequest{ShellText::fileManager, ShellText::folderSwitches + link.Url, workingFolder(link.Dir)};
+    case LinkKind::Search: return request(ShellText::browser, ShellText::newWindow + settings_.sEngine + link.Url);
+    case LinkKind::Email: return request(ShellText::mailTo + link.Url);
+    case LinkKind::None:
+    case LinkKind::File:
+    case LinkKind::Application:
+    case LinkKind::Unchosen: return OpenRequest{link.Url, link.Params, workingFolder(link.Dir)};
+    default: return std::nullopt;
+    }
+}
+
+OpenRequest OpenRequests::hotKeyLink(const TLinkData& link) const {
+    if (link.LinkKind == LinkKind::Internet)
+        return {ShellText::browser, ShellText::newWindow + link.Url, workingFolder(link.Dir)};
+    return {link.Url, link.Params, workingFolder(link.Dir)};
+}
+
+OpenRequest OpenRequests::mail(const std::string& addresses) const { return request(ShellText::mailTo + addresses); }
+
+OpenRequest OpenRequests::site(const std::string& webPage) const {
+    return request(ShellText::browser, ShellText::newWindow + webPage);
+}
+
+OpenRequest OpenRequests::phrasesMail(const std::string& addresses, const std::string& body) const {
+    return request(ShellText::mailTo + addresses + phrasesMailMiddle + body);
+}
+
+OpenRequest OpenRequests::textboardMail(const std::string& textboard) const {
+    return request(textboardMailStart + linesEndedByReturn(textboard));
+}
+
+OpenRequest OpenRequests::searchStartPage() const {
+    return request(ShellText::browser, ShellText::newWindow + startPageOf(settings_.sEngine));
+}
+
+OpenRequest OpenRequests::browser() const { return request("iexplore"); }
+
+OpenRequest OpenRequests::fileManager() const { return request(ShellText::fileManager); }
+
+std::optional<OpenRequest> OpenRequests::taskDo(int type, const std::string& text, const std::string& comment) const {
+    switch (type) {
+    case TaskType::Search: return request(settings_.sEngine + text);
+    case TaskType::Open: return request("iexplore.exe", ShellText::newWindow + text);
+    case TaskType::Copy: return request("rundll32.exe", "diskcopy,DiskCopyRunDll");
+    case TaskType::Email:
+    case TaskType::EmailOnDo: return request(ShellText::mailTo + text);
+    case TaskType::Run: return request(text, comment);
+    default: return std::nullopt;
+    }
+}
+
+std::optional<OpenRequest> OpenRequests::taskExecute(int type, const std::string& text) const {
+    switch (type) {
+    case TaskType::Search: return request(settings_.sEngine + text);
+    case TaskType::Open: return request(text);
+    case TaskType::Email: return request(ShellText::mailTo + text);
+    case TaskType::Run: return request(text);
+    default: return std::nullopt;
+    }
+}
+
+std::string OpenRequests::startPageOf(const std::string& searchPrefix) {
+    const std::size_t scheme = searchPrefix.find("://");
+    const std::size_t hostStart = scheme == std::string::npos ? 0 : scheme + 3;
+    const std::size_t hostEnd = std::min(searchPrefix.find_first_of("/?#", hostStart), searchPrefix.size());
+    if (hostEnd == hostStart) return defaultStartPage;
+    const std::string origin = searchPrefix.substr(0, hostEnd);
+    return (scheme == std::string::npos ? "https://" + origin : origin) + "/";
+}
+
+}  // namespace torvalet

@@ -1,0 +1,92 @@
+#include "ui/OpenActions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSystemTrayIcon>
+#include <QToolBar>
+
+#include "shell/Organizer.h"
+#include "ui/ItemTreeView.h"
+#include "ui/MainWindow.h"
+
+namespace torvalet::ui {
+
+OpenActions::OpenActions(Organizer& organizer, MainWindow& window)
+    : QObject(&window), organizer_(organizer), window_(window) {
+    addMenuItems();
+    addHiddenItems();
+    addExecuteButtons();
+    connectLinkDoubleClicks();
+}
+
+QAction* OpenActions::addTo(QWidget* menuOrWindow, const char* name, const char* caption, Handler handler) {
+    auto* action = new QAction(QString::fromLatin1(caption), menuOrWindow);
+    action->setObjectName(QString::fromLatin1(name));
+    menuOrWindow->addAction(action);
+    connect(action, &QAction::triggered, this, [this, handler] { window_.runCommand(handler); });
+    return action;
+}
+
+QMenu* OpenActions::menuNamed(const char* name) const { return window_.findChild<QMenu*>(QString::fromLatin1(name)); }
+
+void OpenActions::addMenuItems() {
+    OpenCommands* open = &organizer_.treePages().open;
+    if (QMenu* links = menuNamed("Links_mp")) {
+        links->addSeparator();
+        addTo(links, "OpenLink_mp", "Open Link", [open] { open->OpenLink_mpClick(); });
+    }
+    if (QMenu* contacts = menuNamed("Contacts_mp")) {
+        contacts->addSeparator();
+        addTo(contacts, "EmailToContacts_mp", "Email To Contact/s", [open] { open->EmailToContacts_mpClick(); });
+        addTo(contacts, "ExploreContacts_mp", "Visit Contacts Web Sites", [open] { open->ExploreContacts_mpClick(); });
+    }
+    if (QMenu* phrases = menuNamed("Phrases_mp"))
+        addTo(phrases, "GenerateEmailFromPhrases_mp", "Generate Email From Phrases",
+              [open] { open->GenerateEmailFromPhrases_mpClick(); });
+    QMenu* textboard = menuNamed("Textboard_mp");
+    if (!textboard) {
+        textboard = window_.menuBar()->addMenu(tr("Textboard"));
+        textboard->setObjectName(QStringLiteral("Textboard_mp"));
+    }
+    Organizer* organizer = &organizer_;
+    addTo(textboard, "GenerateEmailFromTextboard_mp", "Generate Email From Textboard",
+          [open, organizer] { open->GenerateEmailFromTextboard_mpClick(organizer->textboard()); });
+}
+
+void OpenActions::addHiddenItems() {
+    OpenCommands* open = &organizer_.treePages().open;
+    addTo(&window_, "OpenLinkInInternalBrowser_mp", "Open Link In Internal Browser",
+          [open] { open->OpenLinkInInternalBrowser_mpClick(); });
+    addTo(&window_, "GoogleSearch1", "Google Search", [open] { open->GoogleSearch1Click(); });
+    addTo(&window_, "InternetExplorer1", "Internet Explorer", [open] { open->InternetExplorer1Click(); });
+    addTo(&window_, "WindowsExplorer1", "Windows Explorer", [open] { open->WindowsExplorer1Click(); });
+    addTo(&window_, "EscapeCommand1", "Escape Command", [this] { escape(); });
+}
+
+void OpenActions::addExecuteButtons() {
+    OpenCommands* open = &organizer_.treePages().open;
+    if (auto* links = window_.findChild<QToolBar*>(QStringLiteral("LinksToolBar")))
+        addTo(links, "SpeedButton9", "Execute Item(s)", [open] { open->OpenLink(); });
+    if (auto* contacts = window_.findChild<QToolBar*>(QStringLiteral("ContactsToolBar")))
+        addTo(contacts, "ContactsRunBtn", "Execute Item(s)", [open] { open->ContactsTreeRun(); });
+}
+
+void OpenActions::connectLinkDoubleClicks() {
+    OpenCommands* open = &organizer_.treePages().open;
+    for (const char* name : {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"}) {
+        ItemTree* tree = &organizer_.trees().get(name);
+        if (ItemTreeView* view = window_.viewOf(*tree))
+            connect(view, &QTreeView::doubleClicked, this,
+                    [this, open, tree] { window_.runCommand([open, tree] { open->LinksTreeDblClick(*tree); }); });
+    }
+}
+
+// Minimises the window, and hides it when the tray icon can bring it back.
+void OpenActions::escape() {
+    window_.showMinimized();
+    const auto* tray = window_.findChild<QSystemTrayIcon*>();
+    if (tray && tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) window_.hide();
+}
+
+}  // namespace torvalet::ui

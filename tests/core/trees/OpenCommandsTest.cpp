@@ -1,0 +1,251 @@
+#include "TreeCommandsFixture.h"
+
+#include <filesystem>
+
+#include "base/Text.h"
+#include "trees/OpenCommands.h"
+#include "trees/OpenRequests.h"
+#include "trees/PhraseCommands.h"
+#include "trees/TContactData.h"
+#include "trees/TLinkData.h"
+#include "trees/TPhraseData.h"
+
+namespace torvalet {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::build;
+using testing::item;
+
+TLinkData linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
+                 const std::string& params = {}) {
+    TLinkData link;
+    link.LinkKind = kind;
+    link.Url = url;
+    link.Dir = dir;
+    link.Params = params;
+    return link;
+}
+
+// The sixteen trees, an application folder holding the folder "work", and the commands that
+// open links and mail over the recording shell.
+class OpenCommandsTest : public testing::TreeCommandsFixture {
+protected:
+    OpenCommandsTest() {
+        fs::create_directory(home / "work");
+        settings.sEngine = "https://duckduckgo.com/?q=";
+    }
+
+    std::string folder(const char* name = nullptr) const { return name ? (home / name).string() : home.path().string(); }
+    // Gives the named link of the tree the kind, address and folder of `data`, keeping its name.
+    void setLink(const char* name, const TLinkData& data, const char* treeName = "LinksTree") {
+        TLinkData& link = item(tree(treeName), name)->record<TLinkData>();
+        const std::string kept = link.Name;
+        link = data;
+        link.Name = kept;
+    }
+    TContactData& contact(const char* name) { return item(tree("ContactsTree"), name)->record<TContactData>(); }
+    std::vector<OpenRequest>& requests() { return fakes.shell.requests; }
+
+    testing::TempDir home;
+    TextCodec codec;
+    PhraseCommands phrases{tree("PhrasesTree"), fakes.clipboard, fakes.ui, settings, home / "phrases.phr", codec,
+                           nullptr};
+    OpenRequests openRequests{home.path(), settings};
+    OpenCommands open{trees, commands, phrases, fakes.shell, fakes.ui, openRequests};
+};
+
+TEST_F(OpenCommandsTest, EachLinkKindBuildsItsRequest) {
+    const std::string work = folder("work"), app = folder();
+    const struct {
+        TLinkData link;
+        std::optional<OpenRequest> expected;
+    } cases[] = {
+        {linkOf(1, "https://example.org/a-new-page", "work"), {{"IEXPLORE.EXE", " -new https://example.org/a-new-page", app}}},
+        {linkOf(5, "https://example.org"), {{"IEXPLORE.EXE", " -new https://example.org", app}}},
+        {linkOf(2, "/data/photos", "work"), {{"explorer.exe", "/n, /e,/data/photos", work}}},
+        {linkOf(2, "/data/photos"), {{"explorer.exe", "/n, /e,/data/photos", app}}},
+        {linkOf(6, "two words & more"), {{"IEXPLORE.EXE", " -new https://duckduckgo.com/?q=two words & more", app}}},
+        {linkOf(7, "ann@example.org", "work"), {{"mailto:ann@example.org", "", app}}},
+        {linkOf(0, "notes.txt", "work"), {{"notes.txt", "", work}}},
+        {linkOf(3, "report.pdf", "missing"), {{"report.pdf", "", app}}},
+        {linkOf(4, "/usr/bin/gimp", "work", "-n \"a b\"; rm -rf ~"), {{"/usr/bin/gimp", "-n \"a b\"; rm -rf ~", work}}},
+        {linkOf(-1, "tool", work), {{"tool", "", work}}},
+        {linkOf(8, "https://example.org"), std::nullopt},
+        {linkOf(1, ""), std::nullopt},
+        {linkOf(4, "", "work"), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link.Url + " kind " + std::to_string(c.link.LinkKind));
+        EXPECT_EQ(openRequests.link(c.link), c.expected);
+    }
+}
+
+TEST_F(OpenCommandsTest, TasksOpenByTheirType) {
+    const std::string app = folder();
+    const struct {
+        int type;
+        std::optional<OpenRequest> onDo;
+        std::optional<OpenRequest> onReminder;
+    } cases[] = {
+        {16, {{"https://duckduckgo.com/?q=a b", "", app}}, {{"https://duckduckgo.com/?q=a b", "", app}}},
+        {10, {{"iexplore.exe", " -new a b", app}}, {{"a b", "", app}}},
+        {35, {{"rundll32.exe", "diskcopy,DiskCopyRunDll", app}}, std::nullopt},
+        {4, {{"mailto:a b", "", app}}, {{"mailto:a b", "", app}}},
+        {28, {{"mailto:a b", "", app}}, std::nullopt},
+        {26, {{"a b", "--comment", app}}, {{"a b", "", app}}},
+        {1, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        EXPECT_EQ(openRequests.taskDo(c.type, "a b", "--comment"), c.onDo);
+        EXPECT_EQ(openRequests.taskExecute(c.type, "a b"), c.onReminder);
+    }
+}
+
+TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder) {
+    build(tree("LinksTree"), "G[G1 G2] L M");
+    for (const char* name : {"G", "G1", "G2", "L", "M"}) setLink(name, linkOf(1, std::string("https://") + name));
+    testing::select(tree("LinksTree"), {"M", "G1", "G"});
+    view.activePage = 0;
+
+    open.OpenLink_mpClick();
+
+    EXPECT_EQ(view.activePage, 1);
+    std::vector<std::string> opened;
+    for (const OpenRequest& r : requests()) opened.push_back(r.parameters);
+    EXPECT_EQ(opened, (std::vector<std::string>{" -new https://G", " -new https://G1", " -new https://M"}));
+
+    // On another link tab its own tree's selection is opened.
+    requests().clear();
+    view.linksPage = 1;
+    build(tree("StdLinksTree"), "T");
+    setLink("T", linkOf(7, "team@example.org"), "StdLinksTree");
+    testing::select(tree("StdLinksTree"), {"T"});
+    open.OpenLink();
+    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:team@example.org", "", folder()}}));
+}
+
+TEST_F(OpenCommandsTest, DoubleClickOpensOnlyFromALinkWithoutChildren) {
+    ItemTree& links = tree("LinksTree");
+    build(links, "G[G1]");
+    setLink("G", linkOf(1, "https://group"));
+    setLink("G1", linkOf(1, "https://child"));
+    testing::select(links, {"G"});
+    links.setFocused(item(links, "G"));
+    open.LinksTreeDblClick(links);
+    EXPECT_TRUE(requests().empty());
+
+    links.setFocused(item(links, "G1"));
+    open.LinksTreeDblClick(links);
+    EXPECT_EQ(requests().size(), 1u);
+    EXPECT_EQ(requests()[0].parameters, " -new https://group");
+}
+
+TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
+    build(tree("ContactsTree"), "Ann Bob Cid");
+    contact("Ann").Email = "ann@example.org";
+    contact("Cid").Email = "cid@example.org";
+    testing::select(tree("ContactsTree"), {"Cid", "Bob", "Ann"});
+
+    open.EmailToContacts_mpClick();
+    EXPECT_EQ(view.activePage, 2);
+    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:ann@example.org; cid@example.org; ", "", folder()}}));
+
+    requests().clear();
+    testing::select(tree("ContactsTree"), {"Bob"});
+    open.mailSelectedContacts();
+    EXPECT_TRUE(requests().empty());
+    EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"Sorry! Can not email: email address is empty."}));
+}
+
+TEST_F(OpenCommandsTest, SitesOfTheSelectedContactsOpenInNewWindows) {
+    build(tree("ContactsTree"), "Ann Bob Cid");
+    contact("Ann").WebPage = "https://ann.example.org";
+    contact("Cid").WebPage = "cid.example.org";
+    open.visitContactSites();
+    EXPECT_TRUE(requests().empty());
+
+    testing::select(tree("ContactsTree"), {"Ann", "Bob", "Cid"});
+    open.ExploreContacts_mpClick();
+    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://ann.example.org", folder()},
+                                                    {"IEXPLORE.EXE", " -new cid.example.org", folder()}}));
+}
+
+TEST_F(OpenCommandsTest, ExecuteItemsOfContactsGoesByTheFirstContact) {
+    ItemTree& contacts = tree("ContactsTree");
+    build(contacts, "Ann Bob Cid");
+    contact("Cid").Email = "cid@example.org";
+    contact("Cid").WebPage = "https://cid.example.org";
+    contact("Cid").ContactKind = 5;
+
+    testing::select(contacts, {"Bob", "Cid"});
+    open.ContactsTreeRun();
+    EXPECT_TRUE(requests().empty()) << "the first one has no address and is no link";
+
+    contacts.clearSelection();
+    contacts.setFocused(item(contacts, "Cid"));
+    open.ContactsTreeRun();
+    EXPECT_TRUE(requests().empty()) << "the focused contact alone is not selected";
+    EXPECT_EQ(fakes.ui.messages.size(), 1u);
+
+    testing::select(contacts, {"Cid"});
+    open.ContactsTreeRun();
+    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:cid@example.org; ", "", folder()},
+                                                    {"IEXPLORE.EXE", " -new https://cid.example.org", folder()}}));
+}
+
+TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
+    build(tree("ContactsTree"), "Ann");
+    contact("Ann").Email = "ann@example.org";
+    ItemTree& phraseTree = tree("PhrasesTree");
+    build(phraseTree, "G[C] O");
+    item(phraseTree, "G")->record<TPhraseData>().Phrase = "Dear all,";
+    item(phraseTree, "C")->record<TPhraseData>().Phrase = "see you";
+
+    open.GenerateEmailFromPhrases_mpClick();
+    EXPECT_EQ(view.activePage, 3);
+    testing::select(tree("ContactsTree"), {"Ann"});
+    testing::select(phraseTree, {"C", "G"});
+    open.GenerateEmailFromPhrases_mpClick();
+    EXPECT_EQ(requests(), (std::vector<OpenRequest>{
+                              {"mailto:?subject= &body=", "", folder()},
+                              {"mailto:ann@example.org; ?subject= &body= Dear all, see you", "", folder()}}));
+
+    const struct {
+        const char* textboard;
+        const char* file;
+    } boards[] = {{"first\nsecond", "mailto: ?subject= &body=first\rsecond\r"},
+                  {"first\r\nsecond\n", "mailto: ?subject= &body=first\rsecond\r"},
+                  {"a\n\nb", "mailto: ?subject= &body=a\r\rb\r"},
+                  {"", "mailto: ?subject= &body="}};
+    for (const auto& b : boards) {
+        requests().clear();
+        open.GenerateEmailFromTextboard_mpClick(b.textboard);
+        ASSERT_EQ(requests().size(), 1u);
+        EXPECT_EQ(requests()[0].file, b.file);
+    }
+}
+
+TEST_F(OpenCommandsTest, HiddenDesktopCommands) {
+    open.GoogleSearch1Click();
+    open.InternetExplorer1Click();
+    open.WindowsExplorer1Click();
+    open.OpenLinkInInternalBrowser_mpClick();
+    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://duckduckgo.com/", folder()},
+                                                    {"iexplore", "", folder()},
+                                                    {"explorer.exe", "", folder()}}));
+
+    const struct {
+        const char* engine;
+        const char* startPage;
+    } engines[] = {{"https://www.google.com/search?q=", "https://www.google.com/"},
+                   {"www.bing.com/search?q=", "https://www.bing.com/"},
+                   {"https://search.example.org", "https://search.example.org/"},
+                   {"", "https://duckduckgo.com/"},
+                   {"?q=", "https://duckduckgo.com/"}};
+    for (const auto& e : engines) EXPECT_EQ(OpenRequests::startPageOf(e.engine), e.startPage) << e.engine;
+}
+
+}  // namespace
+}  // namespace torvalet

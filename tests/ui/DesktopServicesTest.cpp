@@ -1,0 +1,135 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+
+#include "fakes/TempDir.h"
+#include "platform/HotKeys.h"
+#include "shell/HotKeyText.h"
+#include "ui/services/DefaultBrowser.h"
+#include "ui/services/QtShell.h"
+#include "ui/services/X11HotKeys.h"
+#include "ui/services/X11KeyCodes.h"
+
+using namespace torvalet;
+using ui::DesktopAction;
+using ui::QtShell;
+
+namespace {
+
+QString path(const testing::TempDir& dir, const char* name) { return QString::fromStdString((dir / name).string()); }
+
+// A program that writes the folder it runs in and then its arguments, one per line, beside itself.
+QString writeArgumentsProgram(const testing::TempDir& dir) {
+    const QString program = path(dir, "show args");
+    testing::writeText(program.toStdString(),
+                       "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$0.out\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return program;
+}
+
+DesktopAction url(const QString& address) { return {DesktopAction::OpenUrl, QUrl(address), {}, {}, {}}; }
+
+}  // namespace
+
+class DesktopServicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void requestsBecomeDesktopActions() {
+        testing::TempDir dir;
+        QDir(path(dir, "")).mkdir("sub");
+        testing::writeText(dir / "notes.txt", "notes");
+        const QString program = writeArgumentsProgram(dir);
+        const std::string folder = dir.path().string();
+        const QString runsIn = QString::fromStdString(folder);
+        const struct {
+            OpenRequest request;
+            DesktopAction expected;
+        } cases[] = {
+            {{"IEXPLORE.EXE", " -new https://example.org/a-new-page", folder}, url("https://example.org/a-new-page")},
+            {{"iexplore.exe", " -new example.org", folder}, url("http://example.org")},
+            {{"IEXPLORE.EXE", " -new https://duckduckgo.com/?q=two words", folder},
+             url("https://duckduckgo.com/?q=two%20words")},
+            {{"IEXPLORE.EXE", " -new ", folder}, {DesktopAction::StartBrowser, {}, {}, {}, runsIn}},
+            {{"iexplore", "", folder}, {DesktopAction::StartBrowser, {}, {}, {}, runsIn}},
+            {{"explorer.exe", "/n, /e," + folder + "/sub", folder}, url("file://" + path(dir, "sub"))},
+            {{"explorer.exe", "/n, /e,sub", folder}, url("file://" + path(dir, "sub"))},
+            {{"explorer.exe", "/n, /e,/no/such/folder", folder}, {}},
+            {{"explorer.exe", "", folder}, url("file://" + QDir::homePath())},
+            {{"mailto:ann@example.org; bob@example.org; ", "", folder},
+             url("mailto:ann@example.org;%20bob@example.org;%20")},
+            {{"https://example.org/page", "", folder}, url("https://example.org/page")},
+            {{"www.example.org", "", folder}, url("http://www.example.org")},
+            {{"notes.txt", "--ignored", folder}, url("file://" + path(dir, "notes.txt"))},
+            {{"sub", "", folder}, url("file://" + path(dir, "sub"))},
+            {{"show args", "one \"two words\"; rm -rf ~", folder},
+             {DesktopAction::StartProgram, {}, program, {"one", "two words;", "rm", "-rf", "~"}, runsIn}},
+            {{"", "", folder}, {}},
+            {{"/no/such/program", "", folder}, {}},
+            {{"rundll32.exe", "diskcopy,DiskCopyRunDll", folder}, {}},
+        };
+        for (const auto& c : cases) {
+            const DesktopAction action = QtShell::plan(c.request);
+            QVERIFY2(action == c.expected, (c.request.file + " " + c.request.parameters + " -> " +
+                                            action.url.toString().toStdString() + action.program.toStdString())
+                                               .c_str());
+        }
+    }
+
+    // Parameters reach the program as they were split, in the request's folder; nothing of them
+    // is run by a shell.
+    void programsStartWithTheirParametersAndNoShell() {
+        testing::TempDir dir;
+        const QString program = writeArgumentsProgram(dir);
+        const std::string folder = (dir / "").string();
+        QVERIFY(QtShell().open({"show args", "one \"two words\" $(touch made) ; echo x > made2 | cat `id`", folder}));
+        QTRY_VERIFY(QFile::exists(program + ".out"));
+        QTRY_VERIFY(testing::readText((program + ".out").toStdString()).find("`id`") != std::string::npos);
+        QCOMPARE(QString::fromStdString(testing::readText((program + ".out").toStdString())),
+                 QDir(path(dir, "")).absolutePath() +
+                     "\none\ntwo words\n$(touch\nmade)\n;\necho\nx\n>\nmade2\n|\ncat\n`id`\n");
+        QVERIFY(!QFile::exists(path(dir, "made")));
+        QVERIFY(!QFile::exists(path(dir, "made2")));
+    }
+
+    void whatCannotBeOpenedIsSaidWithoutWaiting() {
+        testing::TempDir dir;
+        QLocale::setDefault(QLocale(QLocale::English));
+        QVERIFY(!QtShell().open({"/no/such/program", "--flag", dir.path().string()}));
+        QMessageBox* box = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "ShellRefusal") box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QString("Could not open \"/no/such/program --flag\"."));
+        box->close();
+    }
+
+    void desktopEntriesGiveTheirCommand() {
+        const auto browser = ui::commandOfDesktopEntry(
+            "[Desktop Entry]\nName=Browser\nExec=\"/opt/my browser/run\" --flag %U 100%%\n"
+            "[Desktop Action new-window]\nExec=other --new-window %u\n");
+        QVERIFY(browser);
+        QCOMPARE(browser->program, QString("/opt/my browser/run"));
+        QCOMPARE(browser->arguments, QStringList({"--flag", "100%"}));
+        QVERIFY(!ui::commandOfDesktopEntry("[Desktop Action x]\nExec=other\n"));
+    }
+
+    void everyNamedKeyHasAnX11Key() {
+        for (unsigned key = 8; key <= 255; ++key)
+            if (!KeyName(key).empty()) QVERIFY2(ui::keysymOfVirtualKey(key) != 0, KeyName(key).c_str());
+    }
+
+    void withoutX11ThereAreNoSystemWideKeys() {
+        if (QGuiApplication::platformName() == "xcb") QSKIP("running on X11");
+        ui::X11HotKeys keys;
+        QVERIFY(!keys.available());
+        QVERIFY(!keys.registerKey(0xC000, HotKeyFlag::Ctrl | HotKeyFlag::Alt, 'L'));
+    }
+};
+
+QTEST_MAIN(DesktopServicesTest)
+#include "DesktopServicesTest.moc"
