@@ -12,13 +12,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS bash-completion)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Torvalet keeps a dated task list with reminders beside the goals of the day,
- week, month, year and life, trees of web links, folders, documents and
- programs, contacts with their yearly days, ready-made phrases and a calendar
- of recurring events, all in one window and one folder of plain files.
- .
- The package holds the window program torvalet and torvalet-cli, which runs
- the organizer without windows.")
+set(CPACK_PACKAGE_DESCRIPTION "Torvalet keeps a dated task list with reminders beside the goals of the day,
+week, month, year and life, trees of web links, folders, documents and
+programs, contacts with their yearly days, ready-made phrases and a calendar
+of recurring events, all in one window and one folder of plain files.
+
+The package holds the window program torvalet and torvalet-cli, which runs
+the organizer without windows.")
 
 include(CPack)

@@ -99,7 +99,7 @@ std::string SessionAutostart::entryText() const {
            "Type=Application\n"
            "Name=Torvalet\n"
            "GenericName=Personal Organizer\n"
-           "Comment=Tasks, goals, links, contacts and reminders\n"
+           "Comment=Dated tasks and reminders, goals, links, contacts, phrases and recurring events\n"
            "Exec=" + escapedValue(desktopExecArgument(executable_.string())) + "\n"
            "Icon=org.torvalet.Torvalet\n"
            "Terminal=false\n";
