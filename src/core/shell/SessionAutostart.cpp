@@ -46,11 +46,11 @@ std::string escapedValue(const std::string& text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
         }
     }
     return out;
@@ -95,14 +95,15 @@ void SessionAutostart::setEnabled(bool on) const {
 }
 
 std::string SessionAutostart::entryText() const {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Torvalet\n"
-           "GenericName=Personal Organizer\n"
-           "Comment=Dated tasks and reminders, goals, links, contacts, phrases and recurring events\n"
-           "Exec=" + escapedValue(desktopExecArgument(executable_.string())) + "\n"
-           "Icon=org.torvalet.Torvalet\n"
-           "Terminal=false\n";
+    std::string text =
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Torvalet\n"
+        "GenericName=Personal Organizer\n"
+        "Comment=Dated tasks and reminders, goals, links, contacts, phrases and recurring events\n";
+    text += "Exec=" + escapedValue(desktopExecArgument(executable_.string())) + "\n";
+    text += "Icon=org.torvalet.Torvalet\nTerminal=false\n";
+    return text;
 }
 
 std::string desktopExecArgument(const std::string& argument) {
