@@ -28,6 +28,10 @@ check "manual pages are whole" gzip -t "$prefix"/share/man/man1/*.1.gz
 
 cli="$prefix/bin/torvalet-cli"
 check "the installed companion tells its version" grep -qE '^torvalet-cli [0-9.]+$' <<<"$("$cli" --version)"
+if [ "$with_window" = ON ]; then
+  check "the window program tells its version without a display" \
+    grep -qE '^torvalet [0-9.]+$' <<<"$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/torvalet" --version)"
+fi
 
 # Shipped files are what a new folder gets: mark them to see them arrive.
 printf 'RIFF shipped' >"$prefix/share/torvalet/Sounds/ringing.wav"
