@@ -10,6 +10,7 @@
 #include "base/Errors.h"
 #include "base/FileIo.h"
 #include "base/Json.h"
+#include "base/Version.h"
 #include "cli/HeadlessServices.h"
 #include "cli/HotKeyCommand.h"
 #include "shell/AppFolder.h"
@@ -44,6 +45,7 @@ const char* const usage =
     "  --date-format PATTERN the short date format, e.g. dd.MM.yyyy or M/d/yyyy (default: the system's)\n"
     "  --yes                 answer Yes to every question (default: No)\n"
     "  --help                this text\n"
+    "  --version             the program's version\n"
     "\n"
     "Exit status: 0 success, 1 data could not be read or written, 2 usage error.\n";
 
@@ -77,6 +79,8 @@ Invocation parse(const std::vector<std::string>& args) {
             call.options.dateFormat = valueOf(i);
         } else if (arg == "--yes") {
             call.options.yes = true;
+        } else if (arg == "--help") {
+            // answered once the command line is read
         } else if (arg == "--json") {
             call.json = true;
         } else if (arg == "--date" || arg == "--time" || arg == "--type" || arg == "--state" || arg == "--prio") {
@@ -217,6 +221,10 @@ int addCommand(const Services& services, const Invocation& call, const std::file
 int runCompanion(const std::vector<std::string>& args, const std::string& executableFolder, std::ostream& out,
                  std::ostream& err) {
     try {
+        if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+            out << "torvalet-cli " << programVersion() << '\n';
+            return 0;
+        }
         const Invocation call = parse(args);
         if (call.command.empty() || call.command == "help" ||
             std::find(args.begin(), args.end(), "--help") != args.end()) {

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
 #include "shell/Organizer.h"
+#include "shell/SessionAutostart.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeView.h"
@@ -111,7 +113,25 @@ void MainWindow::buildMenus() {
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { organizer_.setLanguage(i); });
     }
+    addStartWithSession(options);
     treeMenus_->addMenus(menuBar());
+}
+
+// A check item that reflects, each time the menu opens, whether the session starts this program.
+void MainWindow::addStartWithSession(QMenu* options) {
+    QAction* item = options->addAction(tr("Start with the session"));
+    item->setObjectName(QStringLiteral("StartWithSession1"));
+    item->setCheckable(true);
+    const auto autostart = [] {
+        return SessionAutostart::forCurrentUser(QApplication::applicationFilePath().toStdString());
+    };
+    const auto reflect = [item, autostart] { item->setChecked(autostart().enabled()); };
+    connect(options, &QMenu::aboutToShow, this, reflect);
+    connect(item, &QAction::triggered, this, [this, autostart, reflect](bool on) {
+        runCommand([&] { autostart().setEnabled(on); });
+        reflect();
+    });
+    reflect();
 }
 
 QWidget* MainWindow::buildTasksPage() {

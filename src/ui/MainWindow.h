@@ -8,6 +8,7 @@
 
 class QAction;
 class QCalendarWidget;
+class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 class QTableView;
@@ -51,6 +52,7 @@ protected:
 
 private:
     void buildMenus();
+    void addStartWithSession(QMenu* options);
     ItemTreeView* treeView(const char* name);
     QWidget* withToolBar(int page, QWidget* content);
     void installTreeHooks();

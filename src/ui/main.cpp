@@ -7,12 +7,14 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <iostream>
 
 #include "base/Errors.h"
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramIdentity.h"
 #include "ui/SingleInstance.h"
 #include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
@@ -44,9 +46,11 @@ void closeOnTerminate(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = ui::answerInformationOptions(argc, argv, std::cout)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvalet"));
     QApplication::setApplicationDisplayName(QStringLiteral("TorvaletPro"));
+    ui::setProgramIdentity();
 
     const auto home = resolveApplicationFolder(
         AppFolderEnvironment::current(QApplication::applicationDirPath().toStdString()));

@@ -32,6 +32,8 @@ check "keys are right-aligned" contains "$json" '"StateKey": "         4", "Type
 run add "x" --date 2026-02-30 2>/dev/null; check "a date that is no date is a usage error" test $? -eq 2
 run frobnicate 2>/dev/null; check "an unknown command is a usage error" test $? -eq 2
 run --now "tomorrow" tasks 2>/dev/null; check "a bad --now is a usage error" test $? -eq 2
+check "--help prints the commands" contains "$("$cli" --help)" "Commands:"
+check "--version prints the version" grep -qxE 'torvalet-cli [0-9]+\.[0-9]+\.[0-9]+' <<<"$("$cli" --version)"
 
 # While the window program holds the folder, commands that write refuse.
 flock "$home/app/.torvalet.lock" sleep 5 &

@@ -101,6 +101,33 @@ private slots:
         QCOMPARE(app.organizer->settings().iLanguage, 1);
     }
 
+    void startWithTheSessionWritesRemovesAndReflectsTheAutostartEntry() {
+        Running app;
+        testing::TempDir config;
+        const std::optional<QByteArray> saved =
+            qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? std::optional(qgetenv("XDG_CONFIG_HOME")) : std::nullopt;
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+        const auto entry = config / "autostart" / "org.torvalet.Torvalet.desktop";
+        auto* options = app.window->findChild<QMenu*>("mOptions");
+        auto* item = app.window->findChild<QAction*>("StartWithSession1");
+        QCOMPARE(item->text(), QString("Start with the session"));
+
+        item->trigger();
+        QVERIFY(std::filesystem::exists(entry));
+        QVERIFY(item->isChecked());
+        std::filesystem::remove(entry);
+        emit options->aboutToShow();
+        QVERIFY(!item->isChecked());
+
+        // A config folder that is a file: the error is shown and the item stays unchecked.
+        testing::writeText(config / "file", "");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((config / "file").string()));
+        item->trigger();
+        QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));
+        QVERIFY(!item->isChecked());
+        saved ? qputenv("XDG_CONFIG_HOME", *saved) : qunsetenv("XDG_CONFIG_HOME");
+    }
+
     void calendarClickSelectsTheDayForNewTasks() {
         Running app;
         auto* calendar = app.window->findChild<QCalendarWidget*>("MonthCalendar1");

@@ -5,6 +5,7 @@
 #include "base/Embedded.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
+#include "shell/ShippedData.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
@@ -53,6 +54,8 @@ void provisionApplicationFolder(const AppPaths& paths, const std::function<void(
     for (const fs::path& folder : {paths.data(), paths.lang(), paths.sounds(), paths.logs(), paths.tasks()})
         makeFolder(folder);
     if (newData) TaskStore::create(paths.data());
+    // The installed program's shipped files first; the compiled-in cues fill what it does not ship.
+    copyShippedData(shippedDataFolder(), paths);
     for (const embedded::File& cue : embedded::all()) {
         const fs::path file = paths.sounds() / std::string(cue.name);
         if (!fs::exists(file, ignored)) writeFileAtomic(file, cue.bytes);
