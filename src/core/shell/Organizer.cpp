@@ -1,5 +1,6 @@
 #include "shell/Organizer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -68,10 +69,12 @@ bool Organizer::attempt(const std::function<void()>& step) {
 }
 
 void Organizer::saveFile(const fs::path& file, const std::string& bytes) {
-    if (readOnly_)
-        notSaved_.push_back(file.string());
-    else
+    if (readOnly_) {
+        if (std::find(notSaved_.begin(), notSaved_.end(), file.string()) == notSaved_.end())
+            notSaved_.push_back(file.string());
+    } else {
         writeFileAtomic(file, bytes);
+    }
 }
 
 void Organizer::start() {
