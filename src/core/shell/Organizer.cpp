@@ -82,21 +82,27 @@ void Organizer::start() {
     listState_.calendar.selectToday(today());
     if (!readOnly_) attempt([this] { removeSaveLeftovers(); });
     if (!stopping()) attempt([this] { LoadSetup(); });
-    if (!stopping()) {
-        attempt([this] { connectStore(); });
-        openQueries();
-        view_.activePage = kTasksPage;
-        view_.goalPage = 0;
-    }
-    if (stopping()) return;
+    if (!stopping()) openStoreAtStart();
+    if (!stopping()) readTreesAndStartTheDay();
+    if (!stopping()) finishStart();
+}
 
+void Organizer::openStoreAtStart() {
+    attempt([this] { connectStore(); });
+    openQueries();
+    view_.activePage = kTasksPage;
+    view_.goalPage = 0;
+}
+
+void Organizer::readTreesAndStartTheDay() {
     store_.tasksQ.suspend();
     attempt([this] { loadTrees(); });
     if (!stopping() && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
     if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
     store_.tasksQ.resume();
-    if (stopping()) return;
+}
 
+void Organizer::finishStart() {
     attempt([this] { SaveLaunchDate(); });
     attempt([this] { loadTextboard(); });
     if (stopping()) return;

@@ -105,6 +105,10 @@ private:
     // Puts a file's new bytes in place; in a read-only program, notes it as not saved.
     void saveFile(const std::filesystem::path& file, const std::string& bytes);
     void removeSaveLeftovers();
+    // The parts of start-up between which a close request ends it.
+    void openStoreAtStart();
+    void readTreesAndStartTheDay();
+    void finishStart();
 
     // The settings file into the settings record, and the code page it names.
     void readSettings();
