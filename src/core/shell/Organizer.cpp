@@ -37,7 +37,8 @@ Organizer::Organizer(const Services& services, fs::path home)
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
-        favouriteSearches_ = services_.perUserStore.readList(favouriteSearchesList);
+        favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);
+        favouriteSearches_ = favouritesAsRead_;
         favouritesRead_ = true;
     } catch (const std::exception&) {
         // Kept as it is: the list is not written at close.
@@ -183,7 +184,9 @@ void Organizer::close() {
 }
 
 void Organizer::saveFavourites() {
-    if (favouritesRead_ && !readOnly_) services_.perUserStore.writeList(favouriteSearchesList, favouriteSearches_);
+    if (!favouritesRead_ || readOnly_ || favouriteSearches_ == favouritesAsRead_) return;
+    services_.perUserStore.writeList(favouriteSearchesList, favouriteSearches_);
+    favouritesAsRead_ = favouriteSearches_;
 }
 
 // A pending edit that cannot be posted (the store locked or read-only, a full disk) is reported

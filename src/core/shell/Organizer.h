@@ -167,6 +167,7 @@ private:
     TreePages treePages_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
+    std::vector<std::string> favouritesAsRead_;
     bool favouritesRead_ = false;
 };
 
