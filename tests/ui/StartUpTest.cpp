@@ -14,6 +14,7 @@
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
+#include "ui/SingleInstance.h"
 #include "ui/services/QtUserInterface.h"
 #include "trees/ItemTree.h"
 
@@ -151,6 +152,17 @@ private slots:
         QCOMPARE(testing::readText(app.dir / "goals.dat"), goals);
         QVERIFY(!fs::exists(app.dir / "torvalet.ini"));
         QVERIFY(QString::fromStdString(app.fakes.ui.messages.back()).contains("goals.dat"));
+    }
+
+    // A lock file that cannot be opened for writing (another user's, or a folder in its place)
+    // still keeps a second window out.
+    void aFolderInPlaceOfTheLockFileStillLocks() {
+        testing::TempDir dir;
+        fs::create_directory(dir / ".torvalet.lock");
+        ui::SingleInstance first(dir.path());
+        QVERIFY(first.acquire());
+        ui::SingleInstance second(dir.path());
+        QVERIFY(!second.acquire());
     }
 };
 
