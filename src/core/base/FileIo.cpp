@@ -74,7 +74,9 @@ bool fileExists(const fs::path& path) {
 }
 
 std::string readFileBytes(const fs::path& path) {
-    const auto fail = [&](const std::string& why) { return FileError("Cannot open file \"" + path.string() + "\". " + why); };
+    const auto fail = [&](const std::string& why) {
+        return FileError("Cannot open file \"" + path.string() + "\". " + why);
+    };
     // Without O_NONBLOCK, opening a pipe waits for a writer.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) throw fail(reason(errno));

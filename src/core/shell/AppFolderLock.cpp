@@ -49,8 +49,8 @@ std::string AppFolderLock::busyMessage(const std::filesystem::path& home) {
 bool AppFolderLock::canWrite(const std::filesystem::path& home) { return ::access(home.c_str(), W_OK | X_OK) == 0; }
 
 std::string AppFolderLock::readOnlyMessage(const std::filesystem::path& home, const std::string& reason) {
-    return "The application folder \"" + home.string() + "\" cannot be written" + (reason.empty() ? "" : ": " + reason) +
-           ". Torvalet opens it read-only and saves nothing.";
+    return "The application folder \"" + home.string() + "\" cannot be written" +
+           (reason.empty() ? "" : ": " + reason) + ". Torvalet opens it read-only and saves nothing.";
 }
 
 }  // namespace torvalet
