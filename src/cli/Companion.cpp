@@ -21,6 +21,7 @@
 #include "trees/TreeFiles.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskSchema.h"
+#include "tasks/TaskStore.h"
 
 namespace torvalet::cli {
 
@@ -135,19 +136,38 @@ int keyNumber(const Invocation& call, const std::string& option) {
     return std::stoi(text);
 }
 
-// Takes the folder for a command that writes; nullptr with a message when the organiser holds it.
-std::unique_ptr<AppFolderLock> lockFolder(const std::filesystem::path& home, std::ostream& err) {
-    std::filesystem::create_directories(home);
-    auto lock = std::make_unique<AppFolderLock>(home);
-    if (lock->tryLock()) return lock;
-    err << AppFolderLock::busyMessage(home) << '\n';
-    return nullptr;
+// How a command that writes may use the folder: it holds the folder's lock, another program
+// holds it (busy), or it cannot be held or written (the reason says why).
+struct FolderHold {
+    std::unique_ptr<AppFolderLock> lock;
+    bool busy = false;
+    std::string readOnlyReason;
+};
+
+FolderHold holdFolder(const std::filesystem::path& home) {
+    FolderHold hold{std::make_unique<AppFolderLock>(home), false, {}};
+    try {
+        if (!hold.lock->tryLock()) return {nullptr, true, {}};
+    } catch (const Error& error) {
+        return {nullptr, false, error.what()};
+    }
+    if (!AppFolderLock::canWrite(home)) hold.readOnlyReason = "permission denied";
+    return hold;
 }
 
-// The code page of the application folder's settings, in which its tree files are written.
-TextCodec codecOf(const std::filesystem::path& home) {
-    const ProfileFile settings = SetupFile(home).read();
-    return TextCodec(settings.readString("General", "CodePage", ""));
+// The code page of the application folder's settings, in which its tree files are written; an
+// unknown one passes the bytes through, as start-up does, and says so.
+TextCodec codecOf(const std::filesystem::path& home, std::ostream& err) {
+    if (!std::filesystem::exists(home / SetupFile::fileName)) return TextCodec();
+    try {
+        std::string message;
+        TextCodec codec = settingsCodec(SetupFile(home).read(), &message);
+        if (!message.empty()) err << message << '\n';
+        return codec;
+    } catch (const std::exception& error) {
+        err << error.what() << '\n';
+        return TextCodec();
+    }
 }
 
 int treeCommand(const Invocation& call, const std::filesystem::path& home, std::ostream& out, std::ostream& err) {
@@ -158,7 +178,7 @@ int treeCommand(const Invocation& call, const std::filesystem::path& home, std::
         throw UsageError{"cannot tell the kind of tree from the name \"" + file +
                          "\" (goals*.dat, *.goto, *.co, *.clnd, *.phr)"};
     const std::string bytes = readFileBytes(file);
-    const TextCodec codec = std::filesystem::exists(home) ? codecOf(home) : TextCodec();
+    const TextCodec codec = codecOf(home, err);
     const TreeDump dump = call.json ? dumpTreeJson(bytes, *family, codec) : dumpTreeText(bytes, *family, codec);
     out << dump.output;
     if (!dump.error) return 0;
@@ -166,9 +186,23 @@ int treeCommand(const Invocation& call, const std::filesystem::path& home, std::
     return 1;
 }
 
-int startCommand(const Services& services, HeadlessUserInterface& ui, const std::filesystem::path& home) {
-    Organizer::provision(AppPaths{home});
+// A folder that cannot be held or written is started read-only, as the window does: nothing is
+// saved, and the files that would have been are named.
+int startCommand(const Services& services, HeadlessUserInterface& ui, const std::filesystem::path& home,
+                 std::ostream& err) {
+    std::filesystem::create_directories(home);
+    const FolderHold hold = holdFolder(home);
+    if (hold.busy) {
+        err << AppFolderLock::busyMessage(home) << '\n';
+        return 1;
+    }
+    const bool readOnly = !hold.readOnlyReason.empty();
+    if (readOnly)
+        services.ui.showMessage(AppFolderLock::readOnlyMessage(home, hold.readOnlyReason));
+    else
+        Organizer::provision(AppPaths{home});
     Organizer organizer(services, home);
+    organizer.setReadOnly(readOnly);
     organizer.start();
     organizer.firstShow();
     organizer.close();
@@ -183,7 +217,7 @@ int tasksCommand(const Services& services, const std::filesystem::path& home, bo
 }
 
 int addCommand(const Services& services, const Invocation& call, const std::filesystem::path& home,
-               std::ostream& out) {
+               std::ostream& out, std::ostream& err) {
     if (call.positional.size() != 1) throw UsageError{"add takes one TEXT"};
     Date date;
     if (call.values.count("--date")) {
@@ -198,6 +232,16 @@ int addCommand(const Services& services, const Invocation& call, const std::file
     }
     const int type = keyNumber(call, "--type"), state = keyNumber(call, "--state"), prio = keyNumber(call, "--prio");
 
+    // Only a folder that holds a store is used: a wrong --home leaves nothing behind.
+    const auto store = TaskStore::storeFile(AppPaths{home}.data());
+    if (!std::filesystem::exists(store)) throw StoreError("The task store \"" + store.string() + "\" does not exist");
+    const FolderHold hold = holdFolder(home);
+    if (hold.busy || !hold.readOnlyReason.empty()) {
+        err << (hold.busy ? AppFolderLock::busyMessage(home)
+                          : "Cannot write to \"" + home.string() + "\": " + hold.readOnlyReason)
+            << '\n';
+        return 1;
+    }
     Organizer organizer(services, home);
     organizer.openStore();
     Query& tasks = organizer.store().tasksQ;
@@ -237,11 +281,9 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         HeadlessServices headless(call.options, err);
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);
         if (call.command == "tree") return treeCommand(call, home, out, err);
-        if (call.command != "start" && call.command != "add") throw UsageError{"unknown command " + call.command};
-        const auto lock = lockFolder(home, err);
-        if (!lock) return 1;
-        if (call.command == "start") return startCommand(headless.services, headless.ui, home);
-        return addCommand(headless.services, call, home, out);
+        if (call.command == "start") return startCommand(headless.services, headless.ui, home, err);
+        if (call.command == "add") return addCommand(headless.services, call, home, out, err);
+        throw UsageError{"unknown command " + call.command};
     } catch (const UsageError& error) {
         err << "torvalet-cli: " << error.message << "\nRun \"torvalet-cli --help\" for the commands and options.\n";
         return 2;

@@ -1,49 +1,22 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSocketNotifier>
 
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <iostream>
 
 #include "base/Errors.h"
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
+#include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIdentity.h"
 #include "ui/SingleInstance.h"
+#include "ui/WindowStart.h"
 #include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
 
 using namespace torvalet;
-
-namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onTerminate(int) {
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-}
-
-// A session that ends (SIGTERM, SIGHUP) or Ctrl+C closes the window as the user would, so the
-// close sequence writes everything back.
-void closeOnTerminate(QWidget& window) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-        char byte;
-        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
-        window.close();
-    });
-    for (int signal : {SIGTERM, SIGHUP, SIGINT}) std::signal(signal, onTerminate);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (const auto status = ui::answerInformationOptions(argc, argv, std::cout)) return *status;
@@ -51,13 +24,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("torvalet"));
     QApplication::setApplicationDisplayName(QStringLiteral("TorvaletPro"));
     ui::setProgramIdentity();
+    ui::CloseRequests closeRequests;
+    closeRequests.catchSignals();
 
     const auto home = resolveApplicationFolder(
         AppFolderEnvironment::current(QApplication::applicationDirPath().toStdString()));
     std::error_code ignored;
     std::filesystem::create_directories(home, ignored);
 
+    ui::QtServices services;
+    // Either this program holds the folder, or it writes nothing: two writers would overwrite
+    // each other's files at close.
     ui::SingleInstance instance(home);
+    std::string readOnlyReason;
     try {
         if (!instance.acquire()) {
             if (!instance.activateRunning())
@@ -65,33 +44,34 @@ int main(int argc, char** argv) {
                                          QString::fromStdString(AppFolderLock::busyMessage(home)));
             return 0;
         }
+        if (!AppFolderLock::canWrite(home)) readOnlyReason = "permission denied";
     } catch (const Error& error) {
-        // A folder that cannot be written to can still be read: start, and let each save report.
-        QMessageBox::warning(nullptr, QApplication::applicationDisplayName(), QString::fromStdString(error.what()));
+        readOnlyReason = error.what();
     }
-
-    ui::QtServices services;
-    try {
-        Organizer::provision(AppPaths{home});
-    } catch (const std::exception& error) {
-        services.ui.showMessage(error.what());
+    const bool readOnly = !readOnlyReason.empty();
+    if (readOnly) {
+        services.ui.showMessage(AppFolderLock::readOnlyMessage(home, readOnlyReason));
+    } else {
+        try {
+            Organizer::provision(AppPaths{home});
+        } catch (const std::exception& error) {
+            services.ui.showMessage(error.what());
+        }
     }
     Organizer organizer(services.services, home);
-    ui::MainWindow window(organizer);
-    services.ui.setParent(&window);
-    ui::installItemDialogs(organizer.treePages(), &window);
-    QObject::connect(&instance, &ui::SingleInstance::activationRequested, &window, [&window] {
-        window.showMaximized();
-        window.raise();
-        window.activateWindow();
+    organizer.setReadOnly(readOnly);
+    const std::unique_ptr<ui::MainWindow> window = ui::startMainWindow(organizer, closeRequests);
+    if (!window) return 0;
+    services.ui.setParent(window.get());
+    ui::installItemDialogs(organizer.treePages(), window.get());
+    QObject::connect(&instance, &ui::SingleInstance::activationRequested, window.get(), [&window] {
+        window->showMaximized();
+        window->raise();
+        window->activateWindow();
     });
 
-    closeOnTerminate(window);
-
-    organizer.start();
-    window.showOrganizerState();
     // Without a window manager there is nobody to maximise the window: give it the screen.
-    if (const QScreen* screen = QApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
-    window.showMaximized();
+    if (const QScreen* screen = QApplication::primaryScreen()) window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
     return QApplication::exec();
 }

@@ -73,5 +73,87 @@ Hyper+A|invalid|1
 CASES
 "$cli" hotkey 2>/dev/null; check "hotkey without TEXT is a usage error" test $? -eq 2
 
+# Folders the companion cannot use, and files it cannot read.
+app="$home/second"
+run() { "$cli" --home "$app" --date-format dd.MM.yyyy "$@"; }
+run --now "2026-12-08 09:05" start 2>/dev/null
+run --home "$home/missing" add "x" 2>"$home/err"; status=$?
+check "add on a missing folder fails" test $status -eq 1
+check "and leaves nothing behind" test ! -e "$home/missing"
+
+printf '[General]\nCodePage=9999\n' >"$app/torvalet.ini"
+out="$(run tree "$app/goals.dat" 2>"$home/err")"; status=$?
+check "tree under an unknown code page passes the bytes through" test $status -eq 0 -a -n "$out"
+check "and says so" grep -q "CodePage" "$home/err"
+rm "$app/torvalet.ini"
+
+rm "$app/goals3.dat"; mkfifo "$app/goals3.dat"
+timeout 20 "$cli" --home "$app" start 2>"$home/err"; status=$?
+check "a pipe in place of a tree file is reported, not waited on" test $status -eq 1
+check "as no regular file" grep -q "not a regular file" "$home/err"
+check "and stays a pipe" test -p "$app/goals3.dat"
+rm "$app/goals3.dat"
+run start 2>/dev/null
+
+if [ "$(id -u)" -eq 0 ]; then
+  # Another user (nobody) on a folder that root owns, as after a run with sudo.
+  as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups "$cli" --home "$app" "$@"; }
+  chmod 755 "$home"
+  flock -o "$app/.torvalet.lock" sleep 5 &
+  sleep 0.5
+  as_nobody start 2>"$home/err"
+  check "a lock file of another user still keeps a second program out" grep -q "already running" "$home/err"
+  kill %1 2>/dev/null; wait 2>/dev/null
+
+  cp -a "$app" "$home/before"
+  as_nobody --now "2026-12-08 12:00" start 2>"$home/err"; status=$?
+  check "start on a folder it cannot write goes on and fails" test $status -eq 1
+  check "saying that it saves nothing" grep -q "read-only" "$home/err"
+  check "and changes nothing" diff -r "$app" "$home/before"
+  as_nobody add "x" 2>/dev/null; check "add on a folder it cannot write fails" test $? -eq 1
+  # Rows that a killed writer left in the store's write-ahead log are shown all the same.
+  python3 -c "
+import sqlite3, os, sys
+db = sqlite3.connect(sys.argv[1]); db.execute('pragma wal_autocheckpoint=0')
+db.execute(\"insert into tasks (Date, Date2, Task) values ('2026-12-08', '2026-12-09', 'only in the log')\")
+db.commit(); os._exit(0)" "$app/Data/tasks.db"
+  rm -f "$app/Data/tasks.db-shm"
+  check "a store read without write access shows the rows of its log" contains "$(as_nobody tasks)" "only in the log"
+  chmod 700 "$home"
+fi
+
+# A folder in place of the lock file locks as well.
+rm -f "$app/.torvalet.lock"; mkdir "$app/.torvalet.lock"
+flock -o "$app/.torvalet.lock" sleep 5 &
+sleep 0.5
+run add "blocked" 2>"$home/err"
+check "a folder in place of the lock file still keeps a second program out" grep -q "already running" "$home/err"
+kill %1 2>/dev/null; wait 2>/dev/null
+run add "not blocked" >/dev/null; check "and locks for the one program" test $? -eq 0
+
+# Starts killed at random moments leave every file old or new; the next start loses nothing.
+killed="$home/killed"
+"$cli" --home "$killed" start 2>/dev/null
+python3 "$(dirname "$0")/make_goals.py" 20000 0x2081 >"$home/goals.dat"
+inject() { for f in goals.dat goals2.dat goals4.dat; do cp "$home/goals.dat" "$killed/$f"; done; }
+inject
+began=$(date +%s%N); "$cli" --home "$killed" start 2>/dev/null; took=$((($(date +%s%N) - began) / 1000000 + 1))
+intact=1
+for round in $(seq 1 15); do
+  inject
+  "$cli" --home "$killed" start 2>/dev/null &
+  sleep "$(awk -v ms=$((RANDOM % took)) 'BEGIN { printf "%.3f", ms / 1000 }')"
+  kill -9 $! 2>/dev/null; wait $! 2>/dev/null
+  for f in goals.dat goals2.dat goals4.dat; do
+    [ "$("$cli" --home "$killed" tree "$killed/$f" 2>/dev/null | wc -l)" -eq 20000 ] || { intact=0; echo "round $round: $f"; }
+  done
+  grep -q '^\[General\]' "$killed/torvalet.ini" || { intact=0; echo "round $round: torvalet.ini"; }
+done
+check "every file survives a kill whole" test $intact -eq 1
+"$cli" --home "$killed" start 2>"$home/err"; status=$?
+check "the start after the kills reports nothing" test $status -eq 0 -a ! -s "$home/err"
+check "and clears what the killed saves left" test -z "$(ls -A "$killed" | grep torvalet-save)"
+check "and keeps every goal" test "$("$cli" --home "$killed" tree "$killed/goals2.dat" | wc -l)" -eq 20000
+
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -41,8 +41,13 @@ public:
     bool answer = true;
     std::deque<std::optional<std::string>> fileAnswers;
     int propertiesShown = 0;
+    // Runs while a message is shown, as the user would act while its box is open.
+    std::function<void(const std::string&)> onMessage;
 
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (onMessage) onMessage(text);
+    }
     bool askYesNo(const std::string& question) override {
         questions.push_back(question);
         return answer;

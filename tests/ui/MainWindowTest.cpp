@@ -22,6 +22,7 @@
 #include "ui/RunningWindow.h"
 #include "ui/SingleInstance.h"
 #include "ui/TaskTableModel.h"
+#include "ui/WindowStart.h"
 
 using namespace torvalet;
 
@@ -73,12 +74,10 @@ private slots:
         // Start again over the same folder, later the same day.
         first->fakes.clock.set(2026, 12, 8, 11, 7);
         Organizer organizer(first->fakes.services, dir.path());
-        ui::MainWindow window(organizer);
-        organizer.start();
-        window.showOrganizerState();
-        QCOMPARE(window.findChild<QPlainTextEdit*>("reminderMemo")->toPlainText(),
+        const auto window = ui::startMainWindow(organizer, first->closeRequests);
+        QCOMPARE(window->findChild<QPlainTextEdit*>("reminderMemo")->toPlainText(),
                  QString("...-> #1 [ 08.12.2026 :: 11:07 ]\na notice"));
-        QCOMPARE(window.findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString("Plans"));
+        QCOMPARE(window->findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString("Plans"));
     }
 
     void quitRunsTheCloseSequenceOnce() {

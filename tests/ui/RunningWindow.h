@@ -1,29 +1,33 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
+#include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowStart.h"
 
 namespace torvalet::testing {
 
-// The organiser started over a new application folder, its main window shown.
+// The organiser started over a new application folder as the window program starts it, its main
+// window shown. `beforeStart` may change the folder or the fakes first.
 struct RunningWindow {
     TempDir dir;
     FakeServices fakes;
+    ui::CloseRequests closeRequests;
     std::unique_ptr<Organizer> organizer;
     std::unique_ptr<ui::MainWindow> window;
 
-    RunningWindow() {
+    explicit RunningWindow(const std::function<void(RunningWindow&)>& beforeStart = nullptr) {
         Organizer::provision(AppPaths{dir.path()});
         organizer = std::make_unique<Organizer>(fakes.services, dir.path());
-        window = std::make_unique<ui::MainWindow>(*organizer);
-        organizer->start();
-        window->showOrganizerState();
-        window->show();
+        if (beforeStart) beforeStart(*this);
+        window = ui::startMainWindow(*organizer, closeRequests);
+        if (window) window->show();
     }
 };
 

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -13,7 +15,12 @@
 
 namespace torvalet {
 
+namespace fs = std::filesystem;
+
 namespace {
+
+constexpr std::string_view saveMark = ".torvalet-save.";
+constexpr std::size_t randomPart = 6;  // the XXXXXX of mkstemp
 
 std::string reason(int error) { return std::strerror(error); }
 
@@ -32,26 +39,59 @@ private:
     int fd_;
 };
 
-}  // namespace
-
-bool fileExists(const std::filesystem::path& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(path, ignored);
+bool isRandomPart(std::string_view text) {
+    return text.size() == randomPart &&
+           std::all_of(text.begin(), text.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
-std::string readFileBytes(const std::filesystem::path& path) {
-    const auto fail = [&](int error) {
-        return FileError("Cannot open file \"" + path.string() + "\". " + reason(error));
+// "NAME.XXXXXX" for one of the names.
+bool isFormerLeftover(std::string_view name, std::span<const std::string> formerNames) {
+    if (name.size() <= randomPart + 1 || name[name.size() - randomPart - 1] != '.') return false;
+    const std::string_view base = name.substr(0, name.size() - randomPart - 1);
+    return isRandomPart(name.substr(name.size() - randomPart)) &&
+           std::find(formerNames.begin(), formerNames.end(), base) != formerNames.end();
+}
+
+bool isRegularFile(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Makes a rename in the folder survive a power cut. Folders that cannot be synced (some file
+// systems refuse) hold the file all the same.
+int syncFolder(const fs::path& folder) {
+    Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) return 0;
+    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) return errno;
+    return 0;
+}
+
+}  // namespace
+
+bool fileExists(const fs::path& path) {
+    std::error_code ignored;
+    return fs::exists(path, ignored);
+}
+
+std::string readFileBytes(const fs::path& path) {
+    const auto fail = [&](const std::string& why) {
+        return FileError("Cannot open file \"" + path.string() + "\". " + why);
     };
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) throw fail(errno);
+    // Without O_NONBLOCK, opening a pipe waits for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) throw fail(reason(errno));
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) throw fail(reason(errno));
+    if (S_ISDIR(info.st_mode)) throw fail(reason(EISDIR));
+    if (!S_ISREG(info.st_mode)) throw fail("It is not a regular file.");
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            throw fail(errno);
+            throw fail(reason(errno));
         }
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -59,11 +99,28 @@ std::string readFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+fs::path followLinks(const fs::path& path) {
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096), '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length < 0) return current;
+        target.resize(static_cast<std::size_t>(length));
+        const fs::path next(target);
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
+}
+
+void writeFileAtomic(const fs::path& path, std::string_view bytes) {
     const auto fail = [&](int error) {
         return FileError("Cannot create file \"" + path.string() + "\". " + reason(error));
     };
-    std::string temp = path.string() + ".XXXXXX";
+    const fs::path target = followLinks(path);
+    std::string temp = (target.parent_path() / ("." + target.filename().string() + std::string(saveMark) +
+                                                 std::string(randomPart, 'X'))).string();
     Descriptor fd(::mkstemp(temp.data()));
     if (fd.get() < 0) throw fail(errno);
     const auto abandon = [&](int error) {
@@ -81,10 +138,40 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     }
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) throw abandon(errno);
     if (::close(fd.release()) != 0) throw abandon(errno);
-    if (::rename(temp.c_str(), path.c_str()) != 0) throw abandon(errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0) throw abandon(errno);
+    if (const int error = syncFolder(target.parent_path())) throw fail(error);
+}
+
+bool isSaveLeftover(std::string_view name) {
+    if (!name.starts_with('.') || name.size() <= saveMark.size() + randomPart + 1) return false;
+    const std::string_view tail = name.substr(name.size() - randomPart - saveMark.size());
+    return tail.starts_with(saveMark) && isRandomPart(tail.substr(saveMark.size()));
+}
+
+int removeSaveLeftovers(const fs::path& folder, std::span<const std::string> formerNames) {
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!isSaveLeftover(name) && !isFormerLeftover(name, formerNames)) continue;
+        if (isRegularFile(it->path()) && ::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
+}
+
+int removeSaveLeftoversOf(const fs::path& file) {
+    const std::string prefix = "." + file.filename().string() + std::string(saveMark);
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(file.parent_path(), error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix) || !isSaveLeftover(name)) continue;
+        if (isRegularFile(it->path()) && ::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace torvalet

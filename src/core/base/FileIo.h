@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -9,12 +10,30 @@ namespace torvalet {
 // True when something exists at the path; false also when that cannot be told.
 bool fileExists(const std::filesystem::path& path);
 
-// The whole file as bytes. Throws FileError "Cannot open file "<path>". <reason>" when it cannot be read.
+// The whole file as bytes. Only regular files are read: a pipe, a device or a folder in the
+// file's place is refused at once, never waited on. Throws FileError "Cannot open file "<path>".
+// <reason>" when it cannot be read.
 std::string readFileBytes(const std::filesystem::path& path);
 
-// Writes the bytes to a temporary file in the same folder, flushes it to disk and renames it
-// over `path`, so that the old file stays whole until the new one is complete.
-// Throws FileError "Cannot create file "<path>". <reason>" on any failure, leaving the old file as it was.
+// The file that `path` leads to once every symbolic link on its last part is followed; `path`
+// itself when it is no link. A link whose target does not exist leads to that target.
+std::filesystem::path followLinks(const std::filesystem::path& path);
+
+// Writes the bytes to a temporary file beside the file that `path` leads to (see followLinks),
+// flushes it to disk, renames it over that file and flushes the folder, so that the old file
+// stays whole until the new one is complete and a link stays a link. Throws FileError "Cannot
+// create file "<path>". <reason>" on any failure, leaving the old file as it was.
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// The name of the temporary files that a save of `fileName` makes: "." + fileName +
+// ".torvalet-save." + six random characters.
+bool isSaveLeftover(std::string_view name);
+// Removes from `folder` the temporary files of saves that were killed before their rename, and
+// the "NAME.XXXXXX" files that earlier versions left beside each of `formerNames`. Returns how
+// many were removed; a file that cannot be removed is left alone.
+int removeSaveLeftovers(const std::filesystem::path& folder, std::span<const std::string> formerNames = {});
+// Removes the temporary files of killed saves of this one file only (for a file kept in a folder
+// that other programs use, reached through a link).
+int removeSaveLeftoversOf(const std::filesystem::path& file);
 
 }  // namespace torvalet

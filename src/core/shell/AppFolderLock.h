@@ -22,6 +22,11 @@ public:
 
     // The message a second program shows when the folder is held.
     static std::string busyMessage(const std::filesystem::path& home);
+    // True when files can be made and replaced in the folder.
+    static bool canWrite(const std::filesystem::path& home);
+    // What a program says when it opens a folder that it may not write (it cannot hold the lock,
+    // or the folder is read-only): it goes on without saving anything.
+    static std::string readOnlyMessage(const std::filesystem::path& home, const std::string& reason);
 
 private:
     std::filesystem::path file_;

@@ -1,12 +1,11 @@
 #include "shell/MessagePad.h"
 
-#include "base/FileIo.h"
 #include "base/Text.h"
 
 namespace torvalet {
 
-void MessagePad::load(const std::filesystem::path& file, const TextCodec& codec) {
-    const std::string text = codec.decode(readFileBytes(file));
+std::vector<std::string> MessagePad::linesOf(std::string_view bytes, const TextCodec& codec) {
+    const std::string text = codec.decode(bytes);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -17,13 +16,13 @@ void MessagePad::load(const std::filesystem::path& file, const TextCodec& codec)
         lines.push_back(std::move(line));
         start = end + 1;
     }
-    lines_ = std::move(lines);
+    return lines;
 }
 
-void MessagePad::save(const std::filesystem::path& file, const TextCodec& codec) const {
+std::string MessagePad::bytes(const TextCodec& codec) const {
     std::string text;
     for (const std::string& line : lines_) text += line + "\n";
-    writeFileAtomic(file, codec.encode(text));
+    return codec.encode(text);
 }
 
 }  // namespace torvalet

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvalet {
@@ -17,10 +17,10 @@ public:
     void prepend(std::string line) { lines_.insert(lines_.begin(), std::move(line)); }
     void clear() { lines_.clear(); }
 
-    // Replaces the lines by the file's (line ends \n or \r\n). Throws FileError.
-    void load(const std::filesystem::path& file, const TextCodec& codec);
-    // Writes one line per message pad line, replacing the file. Throws FileError.
-    void save(const std::filesystem::path& file, const TextCodec& codec) const;
+    // The lines of the file's bytes (line ends \n or \r\n).
+    static std::vector<std::string> linesOf(std::string_view bytes, const TextCodec& codec);
+    // The file's bytes: one line per message pad line.
+    std::string bytes(const TextCodec& codec) const;
 
 private:
     std::vector<std::string> lines_;

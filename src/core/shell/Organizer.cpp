@@ -1,6 +1,8 @@
 #include "shell/Organizer.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "base/DateFormat.h"
 #include "base/Errors.h"
@@ -12,6 +14,7 @@
 #include "platform/UserInterface.h"
 #include "shell/RichText.h"
 #include "shell/SetupFile.h"
+#include "trees/TreeFiles.h"
 
 namespace torvalet {
 
@@ -34,7 +37,13 @@ Organizer::Organizer(const Services& services, fs::path home)
       hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_) {
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
-    favouriteSearches_ = services_.perUserStore.readList(favouriteSearchesList);
+    try {
+        favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);
+        favouriteSearches_ = favouritesAsRead_;
+        favouritesRead_ = true;
+    } catch (const std::exception&) {
+        // Kept as it is: the list is not written at close.
+    }
 }
 
 Organizer::~Organizer() = default;
@@ -43,7 +52,11 @@ Date Organizer::today() const { return services_.clock.now().date; }
 
 DayTextContext Organizer::dayTextContext() const { return DayTextContext::fromLocale(services_.locale, today()); }
 
-void Organizer::report(const std::string& message) { services_.ui.showMessage(message); }
+void Organizer::report(const std::string& message) {
+    // Once a close is asked for, start-up keeps its remaining messages to itself.
+    if (phase_ == Phase::Starting && stopping()) return;
+    services_.ui.showMessage(message);
+}
 
 bool Organizer::attempt(const std::function<void()>& step) {
     try {
@@ -51,29 +64,53 @@ bool Organizer::attempt(const std::function<void()>& step) {
         return true;
     } catch (const std::exception& error) {
         report(error.what());
-        return false;
+    } catch (...) {
+        report("Unknown error");
+    }
+    return false;
+}
+
+void Organizer::saveFile(const fs::path& file, const std::string& bytes) {
+    if (readOnly_) {
+        if (std::find(notSaved_.begin(), notSaved_.end(), file.string()) == notSaved_.end())
+            notSaved_.push_back(file.string());
+    } else {
+        writeFileAtomic(file, bytes);
     }
 }
 
 void Organizer::start() {
+    phase_ = Phase::Starting;
     listState_.calendar.selectToday(today());
-    attempt([this] { LoadSetup(); });
+    if (!readOnly_) attempt([this] { removeSaveLeftovers(); });
+    if (!stopping()) attempt([this] { LoadSetup(); });
+    if (!stopping()) openStoreAtStart();
+    if (!stopping()) readTreesAndStartTheDay();
+    if (!stopping()) finishStart();
+}
+
+void Organizer::openStoreAtStart() {
     attempt([this] { connectStore(); });
     openQueries();
     view_.activePage = kTasksPage;
     view_.goalPage = 0;
-    if (store_.tasksQ.isOpen()) attempt([this] { applyViewMode(); });
+}
 
+void Organizer::readTreesAndStartTheDay() {
     store_.tasksQ.suspend();
     attempt([this] { loadTrees(); });
-    if (settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
-    if (today() != lastLaunchDate()) runStartOfDay(today());
+    if (!stopping() && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
+    if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
     store_.tasksQ.resume();
+}
 
+void Organizer::finishStart() {
     attempt([this] { SaveLaunchDate(); });
     attempt([this] { loadTextboard(); });
+    if (stopping()) return;
     attempt([this] { registerHotKeys(); });
     if (settings_.fRightPanelWide) view_.rightPanelWide = !view_.rightPanelWide;
+    phase_ = Phase::Running;
 }
 
 void Organizer::openStore() {
@@ -82,18 +119,35 @@ void Organizer::openStore() {
     connectStore();
     openQueries();
     if (!store_.tasksQ.isOpen()) throw StoreError("The task list could not be opened");
-    applyViewMode();
 }
 
 void Organizer::provision(const AppPaths& paths) {
     provisionApplicationFolder(paths, [&paths] { TreeFileKeeper::provision(paths.home, TextCodec()); });
 }
 
-void Organizer::loadTrees() {
-    treeFiles_.loadAll(codec_, [this](const std::string& message) { report(message); }, nullptr);
+// Temporary files of saves that were killed before their rename, here and beside the files
+// that links lead elsewhere.
+void Organizer::removeSaveLeftovers() {
+    std::vector<std::string> files{SetupFile::fileName, paths_.messagePad().filename().string()};
+    for (const TreeFile& tree : torvalet::treeFiles()) files.emplace_back(tree.fileName);
+    torvalet::removeSaveLeftovers(paths_.home, files);
+    torvalet::removeSaveLeftovers(paths_.logs());
+    torvalet::removeSaveLeftovers(paths_.tasks());
+    for (const std::string& name : files) {
+        const fs::path target = followLinks(paths_.home / name);
+        if (target != paths_.home / name) removeSaveLeftoversOf(target);
+    }
 }
 
-void Organizer::saveTrees() { treeFiles_.saveAll(codec_, [this](const std::string& message) { report(message); }); }
+void Organizer::loadTrees() {
+    treeFiles_.loadAll(
+        codec_, [this](const std::string& message) { report(message); }, nullptr, [this] { return stopping(); });
+}
+
+void Organizer::saveTrees() {
+    treeFiles_.saveAll(codec_, [this](const std::string& message) { report(message); },
+                       [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); });
+}
 
 void Organizer::firstShow() {
     if (!firstShowPending_) return;
@@ -112,48 +166,78 @@ void Organizer::runStartOfDay(Date activeDay) {
 }
 
 void Organizer::close() {
-    attempt([this] { services_.perUserStore.writeList(favouriteSearchesList, favouriteSearches_); });
+    phase_ = Phase::Closing;
+    attempt([this] { saveFavourites(); });
     view_.clockRunning = false;
     services_.sound.stop();
-    attempt([this] { store_.closeQueries(); });
-    store_.disconnect();
+    closeStore();
     attempt([this] { SaveSetup(); });
-    attempt([this] { SaveLaunchDate(); });
+    attempt([this] { saveMessagePad(); });
     attempt([this] { saveTrees(); });
     attempt([this] { saveTextboard(); });
-}
-
-void Organizer::readSettingsFile() {
-    settingsFile_ = ProfileFile();
-    try {
-        settingsFile_ = SetupFile(paths_.home).read();
-    } catch (const FileError&) {
-        settingsFileReadable_ = false;
-        throw;
+    if (!notSaved_.empty()) {
+        std::string message = "The application folder \"" + paths_.home.string() +
+                              "\" is open read-only. These files were not saved:";
+        for (const std::string& file : notSaved_) message += "\n" + file;
+        notSaved_.clear();
+        report(message);
     }
 }
 
-void Organizer::writeSettingsFile() {
-    if (settingsFileReadable_) SetupFile(paths_.home).write(settingsFile_);
+void Organizer::saveFavourites() {
+    if (!favouritesRead_ || readOnly_ || favouriteSearches_ == favouritesAsRead_) return;
+    services_.perUserStore.writeList(favouriteSearchesList, favouriteSearches_);
+    favouritesAsRead_ = favouriteSearches_;
+}
+
+// A pending edit that cannot be posted (the store locked or read-only, a full disk) is reported
+// and given up, so that the store still closes and the rest of the close runs.
+void Organizer::closeStore() {
+    if (!attempt([this] { store_.closeQueries(); })) {
+        for (Query* query : {&store_.tasksQ, &store_.clipboardQ, &store_.commandQ})
+            if (query->isEditing()) attempt([query] { query->cancel(); });
+    }
+    attempt([this] { store_.disconnect(); });
 }
 
 void Organizer::readSettings() {
-    attempt([this] { readSettingsFile(); });
-    LoadedSetup loaded = loadSetup(settingsFile_, dayTextContext());
+    ProfileFile file;
+    try {
+        file = SetupFile(paths_.home).read();
+        settingsRead_ = true;
+    } catch (const std::exception& error) {
+        // Every key takes its default, and the file is never written over.
+        report(error.what());
+    }
+    LoadedSetup loaded = loadSetup(file, dayTextContext());
     settings_ = std::move(loaded.settings);
+    codec_ = std::move(loaded.codec);
     for (const std::string& message : loaded.messages) report(message);
-    attempt([this] { codec_ = TextCodec(settings_.CodePage); });
+}
+
+void Organizer::updateSettingsFile(const std::function<void(ProfileFile&)>& change) {
+    if (!settingsRead_) return;
+    ProfileFile file = SetupFile(paths_.home).read();
+    const std::string before = file.bytes();
+    change(file);
+    std::string after = file.bytes();
+    if (after != before) saveFile(paths_.settings(), after);
 }
 
 void Organizer::LoadSetup() {
     readSettings();
     view_.taskProperties = settings_.showProperties;
     view_.bottomPanelVisible = settings_.MessagePadVisible;
+    // The view mode in force until the list applies it; a store that cannot be opened leaves it so.
+    view_.easyView = settings_.fEasyMode;
     runHeader();
 }
 
 void Organizer::runHeader() {
-    if (!fileExists(paths_.messagePad())) return;
+    if (!fileExists(paths_.messagePad())) {
+        messagePadRead_ = true;
+        return;
+    }
     const Date day = today();
     int runCount = settings_.runCount;
     if (day != lastLaunchDate()) {
@@ -161,20 +245,23 @@ void Organizer::runHeader() {
         runCount = 0;
     } else {
         try {
-            messagePad_.load(paths_.messagePad(), codec_);
-        } catch (const FileError&) {
-            messagePadReadable_ = false;
+            const std::string bytes = readFileBytes(paths_.messagePad());
+            messagePad_.setLines(MessagePad::linesOf(bytes, codec_));
+            messagePadBytes_ = FileFingerprint::of(bytes);
+        } catch (...) {
+            // Whatever stopped the reading, the file is kept as it is.
+            messagePad_.clear();
             throw;
         }
-        ++runCount;
+        runCount = runCount < std::numeric_limits<int>::max() ? runCount + 1 : runCount;
     }
+    messagePadRead_ = true;
     const std::string header = "...-> #" + std::to_string(runCount) + " [ " +
                                formatShortDate(day, services_.locale.shortDateFormat()) + " :: " +
                                timeText(services_.clock.now()) + " ]";
     messagePad_.prepend(header);
     settings_.runCount = runCount;
-    settingsFile_.writeInteger("General", "runCount", runCount);
-    writeSettingsFile();
+    updateSettingsFile([runCount](ProfileFile& file) { file.writeInteger("General", "runCount", runCount); });
 }
 
 void Organizer::SaveSetup() {
@@ -182,30 +269,49 @@ void Organizer::SaveSetup() {
     settings_.MessagePadVisible = view_.bottomPanelVisible;
     settings_.PropertyPanel = view_.taskProperties;
     settings_.fEasyMode = view_.easyView;
-    saveSetup(settingsFile_, settings_, dayTextContext());
-    writeSettingsFile();
-    if (messagePadReadable_) messagePad_.save(paths_.messagePad(), codec_);
+    updateSettingsFile([this](ProfileFile& file) {
+        saveSetup(file, settings_, dayTextContext());
+        saveLaunchDate(file, today());
+    });
+    settings_.lastLaunchDate = today();
+}
+
+void Organizer::saveMessagePad() {
+    if (!messagePadRead_) return;
+    const std::string bytes = messagePad_.bytes(codec_);
+    const FileFingerprint written = FileFingerprint::of(bytes);
+    if (messagePadBytes_ == written) return;
+    saveFile(paths_.messagePad(), bytes);
+    messagePadBytes_ = written;
 }
 
 void Organizer::SaveLaunchDate() {
-    saveLaunchDate(settingsFile_, today());
+    updateSettingsFile([this](ProfileFile& file) { saveLaunchDate(file, today()); });
     settings_.lastLaunchDate = today();
-    writeSettingsFile();
 }
 
 void Organizer::connectStore() {
     store_.closeQueries();
-    store_.connect(paths_.data());
+    const fs::path file = TaskStore::storeFile(paths_.data());
+    std::error_code error;
+    if (fs::exists(file, error) && !fs::is_regular_file(file, error))
+        throw StoreError("Cannot open the task store \"" + file.string() + "\": it is not a regular file");
+    store_.connect(paths_.data(), readOnly_);
 }
 
+// The task list opens once, with the statement of the view mode and order in force.
 void Organizer::openQueries() {
     const auto reportFailure = [this](const std::string& message) { report(message); };
     attempt([this] { store_.loadLookupTables(settings_.iLanguage); });
     for (Query* query : {&store_.typeKeyQ, &store_.stateKeyQ, &store_.EventsKeyQ, &store_.clipboardQ}) {
         attempt([&] { store_.openStoreQuery(*query, reportFailure); });
     }
-    if (store_.isConnected()) attempt([this] { store_.priorityKeyQ.open(); });
-    attempt([&] { store_.openStoreQuery(store_.tasksQ, reportFailure); });
+    if (store_.isConnected()) {
+        attempt([this] { store_.priorityKeyQ.open(); });
+        attempt([this] { applyViewMode(); });
+    } else {
+        attempt([&] { store_.openStoreQuery(store_.tasksQ, reportFailure); });
+    }
 }
 
 void Organizer::applyViewMode() {
@@ -236,19 +342,18 @@ fs::path Organizer::textboardFile(Date day) const {
 
 void Organizer::loadTextboard() {
     const fs::path file = textboardFile(today());
-    if (!fileExists(file)) return;
-    try {
-        textboard_ = richTextToPlainText(readFileBytes(file), codec_);
-    } catch (const FileError&) {
-        unreadableTextboard_ = file;
-        throw;
-    }
+    if (fileExists(file)) textboardAsRead_ = richTextToPlainText(readFileBytes(file), codec_);
+    if (textboardAsRead_) textboard_ = *textboardAsRead_;
+    textboardDay_ = today();
+    textboardRead_ = true;
 }
 
+// A day file whose text is unchanged is left as it is, formatting and all.
 void Organizer::saveTextboard() {
-    const fs::path file = textboardFile(today());
-    if (file == unreadableTextboard_) return;
-    writeFileAtomic(file, plainTextToRichText(textboard_));
+    if (!textboardRead_ || (textboard_ == textboardAsRead_ && today() == textboardDay_)) return;
+    saveFile(textboardFile(today()), plainTextToRichText(textboard_));
+    textboardAsRead_ = textboard_;
+    textboardDay_ = today();
 }
 
 }  // namespace torvalet

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FileFingerprint.h"
 #include "base/Text.h"
 #include "platform/Services.h"
 #include "reminders/DayText.h"
@@ -39,12 +40,23 @@ public:
 
     // The start-up sequence: settings, store, task list, trees, start of day, launch date.
     // A step that fails is reported and the steps after it that do not depend on it still run.
+    // When `closeRequested` answers true, start-up ends before its next step and shows no more
+    // messages.
     void start();
     // The first show of the main window; later calls do nothing.
     void firstShow();
-    // The close sequence: clock, store, settings, message pad, trees, textboard. Files whose
-    // reading failed at start are not written over.
+    // The close sequence: clock, store, settings, message pad, trees, textboard. Each step runs
+    // whatever became of the one before. Only files that start-up read whole (or found missing)
+    // are written, and only when their bytes change: a file that could not be read, or that a
+    // start cut short never reached, is left as it is.
     void close();
+
+    // Asked between the steps of start-up: true when the user or the system asked to close.
+    std::function<bool()> closeRequested;
+    // A program that may not write the folder (another one may): it writes no file and no task,
+    // and at close tells which files it did not save. Set before start().
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    bool isReadOnly() const { return readOnly_; }
 
     // Gives a folder what it lacks before the first start (see provisionApplicationFolder).
     static void provision(const AppPaths& paths);
@@ -86,20 +98,35 @@ public:
     std::function<void()> languageChanged;
 
 private:
+    enum class Phase { Created, Starting, Running, Closing };
+
     // Runs one step; a failure is shown to the user and the sequence goes on.
     bool attempt(const std::function<void()>& step);
     void report(const std::string& message);
+    bool stopping() const { return closeRequested && closeRequested(); }
+    // Puts a file's new bytes in place; in a read-only program, notes it as not saved.
+    void saveFile(const std::filesystem::path& file, const std::string& bytes);
+    void removeSaveLeftovers();
+    // The parts of start-up between which a close request ends it.
+    void openStoreAtStart();
+    void readTreesAndStartTheDay();
+    void finishStart();
 
     // The settings file into the settings record, and the code page it names.
     void readSettings();
     void LoadSetup();
+    // The written keys and the launch date, into the settings file as it is now.
     void SaveSetup();
     void runHeader();
-    void readSettingsFile();
-    void writeSettingsFile();
+    // Reads the settings file again, changes it and writes it when its bytes changed, so that
+    // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
+    void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
     void connectStore();
     void openQueries();
     void applyViewMode();
+    void closeStore();
+    void saveFavourites();
+    void saveMessagePad();
     void loadTextboard();
     void saveTextboard();
     std::filesystem::path textboardFile(Date day) const;
@@ -118,8 +145,10 @@ private:
 
     const Services services_;
     AppPaths paths_;
-    ProfileFile settingsFile_;
-    bool settingsFileReadable_ = true;
+    Phase phase_ = Phase::Created;
+    bool readOnly_ = false;
+    std::vector<std::string> notSaved_;
+    bool settingsRead_ = false;
     Settings settings_;
     TextCodec codec_;
     TaskStore store_;
@@ -127,9 +156,12 @@ private:
     TaskListState listState_;
     TaskRecordRules rules_;
     MessagePad messagePad_;
-    bool messagePadReadable_ = true;
+    bool messagePadRead_ = false;
+    std::optional<FileFingerprint> messagePadBytes_;  // of the file as read or last written
     std::string textboard_;
-    std::optional<std::filesystem::path> unreadableTextboard_;
+    bool textboardRead_ = false;
+    std::optional<std::string> textboardAsRead_;  // the text of the day file, when there was one
+    Date textboardDay_;
     ViewState view_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
@@ -138,6 +170,8 @@ private:
     HotKeyCommands hotKeys_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
+    std::vector<std::string> favouritesAsRead_;
+    bool favouritesRead_ = false;
 };
 
 }  // namespace torvalet

@@ -182,7 +182,8 @@ LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates) {
     Settings& s = loaded.settings;
     s.CodePage = file.readString(general, "CodePage", "");
     std::string codePageProblem;
-    const SetupReader in{file, codecFor(s.CodePage, &codePageProblem)};
+    loaded.codec = codecFor(s.CodePage, &codePageProblem);
+    const SetupReader in{file, loaded.codec};
 
     in.text(mainWindow, "fontName", s.fontName);
     in.flag(general, "fRightPanelWide", s.fRightPanelWide);
@@ -199,6 +200,13 @@ LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates) {
         in.flag(interfaceSection, timeMarkKey(hour), s.fTimeMark[static_cast<std::size_t>(hour)]);
     in.number(general, "runCount", s.runCount);
     return loaded;
+}
+
+TextCodec settingsCodec(const ProfileFile& file, std::string* message) {
+    std::string problem;
+    TextCodec codec = codecFor(file.readString(general, "CodePage", ""), &problem);
+    if (!problem.empty() && message) *message = codePageMessage(problem, file.readInteger(general, "iLanguage", 0));
+    return codec;
 }
 
 void saveSetup(ProfileFile& file, const Settings& s, const DayTextContext& dates) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Date.h"
+#include "base/Text.h"
 
 namespace torvalet {
 
@@ -105,6 +106,8 @@ struct Settings {
 
 struct LoadedSetup {
     Settings settings;
+    // The code page of the program's 8-bit files: CodePage's, or UTF-8 when that is unknown.
+    TextCodec codec;
     // Problems met on the way (an unreadable date, an unknown code page), for the user; each was
     // answered with the key's default.
     std::vector<std::string> messages;
@@ -113,6 +116,10 @@ struct LoadedSetup {
 // Reads every key of the settings file into a record; missing keys and values that do not
 // convert give the defaults. The last launch date is read as a day text under `dates`.
 LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates);
+
+// The code page that the settings file puts in force for the program's 8-bit files; UTF-8, with
+// `message` set for the user, when the file names one that is unknown.
+TextCodec settingsCodec(const ProfileFile& file, std::string* message = nullptr);
 
 // Writes the keys the program keeps in the file, the last launch date as today in the short
 // date format. Reads nothing back into the record.

@@ -9,6 +9,8 @@
 #include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
+#include "trees/TreeStreamReader.h"
+#include "trees/TreeStreamWriter.h"
 
 namespace torvalet {
 
@@ -25,15 +27,24 @@ std::vector<TreeFile> loadOrder() {
     return files;
 }
 
+std::string withFileName(const std::string& message, const fs::path& file) {
+    return message + "\n\"" + file.string() + "\"";
+}
+
 }  // namespace
 
 TreeFileKeeper::TreeFileKeeper(ItemTreeSet& trees, fs::path folder) : trees_(trees), folder_(std::move(folder)) {}
 
-void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad) {
+void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad,
+                             const ShouldStop& shouldStop) {
     for (const TreeFile& entry : loadOrder()) {
+        if (shouldStop && shouldStop()) return;
         ItemTree& tree = trees_.get(entry.treeName);
         const fs::path file = folder_ / std::string(entry.fileName);
-        if (entry.readOnlyWhenPresent && !fileExists(file)) continue;
+        if (entry.readOnlyWhenPresent && !fileExists(file)) {
+            kept_[tree.name()].state = FileState::Absent;
+            continue;
+        }
         try {
             load(tree, file, codec);
         } catch (const std::exception& error) {
@@ -43,30 +54,46 @@ void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const
     }
 }
 
+// Whatever goes wrong while the file is read (a damaged stream, a failing disk, too little
+// memory) leaves the tree marked unread, so that close never writes a part over the whole.
 void TreeFileKeeper::load(ItemTree& tree, const fs::path& file, const TextCodec& codec) {
+    Kept& kept = kept_[tree.name()];
     // A missing file is reported; writing the tree there at close loses nothing.
-    const bool present = fileExists(file);
+    kept.state = fileExists(file) ? FileState::Unreadable : FileState::Absent;
     try {
-        loadTreeFile(tree, file, codec);
+        const std::string bytes = readFileBytes(file);
+        TreeStreamReader(codec).readTree(tree, bytes);
+        kept = {FileState::Read, FileFingerprint::of(bytes)};
     } catch (const TreeError& error) {
-        unreadable_.insert(tree.name());
-        throw TreeError(std::string(error.what()) + "\n\"" + file.string() + "\"", error.code());
-    } catch (const FileError&) {
-        if (present) unreadable_.insert(tree.name());
+        throw TreeError(withFileName(error.what(), file), error.code());
+    } catch (const Error&) {
         throw;
+    } catch (const std::exception& error) {
+        throw Error(withFileName(error.what(), file));
+    } catch (...) {
+        throw Error(withFileName("Unknown error", file));
     }
 }
 
-void TreeFileKeeper::save(ItemTree& tree, const TextCodec& codec) {
-    const auto entry = treeFileOf(tree.name());
-    if (!entry || wasUnreadable(tree.name())) return;
-    saveTreeFile(tree, folder_ / std::string(entry->fileName), codec);
+bool TreeFileKeeper::wasUnreadable(const std::string& treeName) const {
+    const auto found = kept_.find(treeName);
+    return found != kept_.end() && found->second.state == FileState::Unreadable;
 }
 
-void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report) {
+void TreeFileKeeper::save(ItemTree& tree, const fs::path& file, const TextCodec& codec, const Write& write) {
+    Kept& kept = kept_[tree.name()];
+    if (kept.state != FileState::Read && kept.state != FileState::Absent) return;
+    const std::string bytes = TreeStreamWriter(codec).writeTree(tree);
+    const FileFingerprint written = FileFingerprint::of(bytes);
+    if (kept.bytes == written) return;
+    write(file, bytes);
+    kept.bytes = written;
+}
+
+void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report, const Write& write) {
     for (const TreeFile& entry : treeFiles()) {
         try {
-            save(trees_.get(entry.treeName), codec);
+            save(trees_.get(entry.treeName), folder_ / std::string(entry.fileName), codec, write);
         } catch (const std::exception& error) {
             report(error.what());
         }

@@ -2,8 +2,11 @@
 
 #include <filesystem>
 #include <functional>
-#include <set>
+#include <map>
+#include <optional>
 #include <string>
+
+#include "base/FileFingerprint.h"
 
 namespace torvalet {
 
@@ -11,35 +14,47 @@ class ItemTree;
 class ItemTreeSet;
 class TextCodec;
 
-// Reads every tree from its file at start and writes it back at close. A tree whose file
-// exists but could not be read whole is never written over that file: its nodes in memory may
-// be only part of what the file holds.
+// Reads every tree from its file at start and writes it back at close. A tree is written only
+// when its file was read whole (or did not exist) and only when its bytes changed since: a tree
+// whose file could not be read, or was never reached because start-up was cut short, may hold
+// only part of what the file holds and is never written over it; an untouched tree leaves its
+// file as it is, also when another program changed that file meanwhile.
 class TreeFileKeeper {
 public:
     using Report = std::function<void(const std::string&)>;
     // Called after a tree has been read (levels shown, letter tags rebuilt).
     using AfterLoad = std::function<void(ItemTree&)>;
+    // Asked before each tree: true ends the reading there.
+    using ShouldStop = std::function<bool()>;
+    // Puts a file's new bytes in place.
+    using Write = std::function<void(const std::filesystem::path&, const std::string&)>;
 
     TreeFileKeeper(ItemTreeSet& trees, std::filesystem::path folder);
 
     // In start-up order: the five goal trees, "images.goto" when present, the link trees,
     // contacts, calendar and phrases. Each failure is reported and the next tree is read.
-    void loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad);
-    // In close order; trees that could not be read are left out.
-    void saveAll(const TextCodec& codec, const Report& report);
-    // Writes one tree to its file, unless its file could not be read.
-    void save(ItemTree& tree, const TextCodec& codec);
-    bool wasUnreadable(const std::string& treeName) const { return unreadable_.count(treeName) > 0; }
+    void loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad,
+                 const ShouldStop& shouldStop = nullptr);
+    // In close order, the trees that may be written and have changed; each failure is reported.
+    void saveAll(const TextCodec& codec, const Report& report, const Write& write);
+    bool wasUnreadable(const std::string& treeName) const;
 
     // Writes every tree file with the one empty item a new tree holds.
     static void provision(const std::filesystem::path& folder, const TextCodec& codec);
 
 private:
+    enum class FileState { NotRead, Unreadable, Absent, Read };
+    struct Kept {
+        FileState state = FileState::NotRead;
+        std::optional<FileFingerprint> bytes;  // of the file as read or last written
+    };
+
     void load(ItemTree& tree, const std::filesystem::path& file, const TextCodec& codec);
+    void save(ItemTree& tree, const std::filesystem::path& file, const TextCodec& codec, const Write& write);
 
     ItemTreeSet& trees_;
     std::filesystem::path folder_;
-    std::set<std::string> unreadable_;
+    std::map<std::string, Kept> kept_;
 };
 
 }  // namespace torvalet

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/Errors.h"
+#include "tasks/StoreSnapshot.h"
 
 namespace torvalet {
 
@@ -52,14 +53,34 @@ std::string uriPath(const std::string& path) {
 
 }  // namespace
 
-Database::Database(const std::filesystem::path& file, bool create) {
+Database::Database(const std::filesystem::path& file, bool create, bool readOnly) {
     // A store in a folder we cannot write to is opened for reading: its rows can be shown, and
     // every attempt to change them fails with the engine's message.
-    const bool readOnly = !create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0);
-    const int flags = (readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE) |
-                      (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
-    const std::string name = readOnly ? "file:" + uriPath(file.string()) + "?immutable=1" : file.string();
-    if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    readOnly = readOnly ||
+               (!create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0));
+    if (!readOnly) {
+        open(file, file.string(), SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0), false);
+        return;
+    }
+    const std::string uri = "file:" + uriPath(file.string());
+    try {
+        // Read-only, the engine still sees the rows in the write-ahead log...
+        open(file, uri + "?mode=ro", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, true);
+    } catch (const StoreError&) {
+        // ...unless it cannot make the log's index beside the store. Without a log nothing is
+        // missed by reading the file as it stands; with one, a private copy is read.
+        if (!StoreSnapshot::hasLog(file)) {
+            open(file, uri + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, true);
+            return;
+        }
+        snapshot_ = std::make_unique<StoreSnapshot>(file);
+        open(file, "file:" + uriPath(snapshot_->file().string()) + "?mode=ro", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+             true);
+    }
+}
+
+void Database::open(const std::filesystem::path& file, const std::string& name, int flags, bool readOnly) {
+    if (sqlite3_open_v2(name.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close(db_);
         db_ = nullptr;
@@ -75,10 +96,10 @@ Database::Database(const std::filesystem::path& file, bool create) {
         execute("PRAGMA mmap_size=268435456");
         // Touch the schema so that a file that is no store fails here, not at the first query.
         execute("SELECT count(*) FROM sqlite_master");
-    } catch (...) {
+    } catch (const StoreError& error) {
         sqlite3_close(db_);
         db_ = nullptr;
-        throw;
+        throw StoreError("Cannot open the task store \"" + file.string() + "\": " + error.what());
     }
 }
 

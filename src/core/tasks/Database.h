@@ -17,12 +17,14 @@ std::string sqlValueText(const SqlValue& value);
 double sqlValueNumber(const SqlValue& value);
 
 class SqlStatement;
+class StoreSnapshot;
 
 // One connection to the SQLite store. Errors raise StoreError with the engine's message.
 class Database {
 public:
-    // Opens an existing store; `create` makes a new file when there is none.
-    Database(const std::filesystem::path& file, bool create);
+    // Opens an existing store; `create` makes a new file when there is none. A store that
+    // cannot be written, or any store with `readOnly`, is opened for reading only.
+    Database(const std::filesystem::path& file, bool create, bool readOnly = false);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -34,7 +36,10 @@ public:
     sqlite3* handle() const { return db_; }
 
 private:
+    void open(const std::filesystem::path& file, const std::string& name, int flags, bool readOnly);
+
     sqlite3* db_ = nullptr;
+    std::unique_ptr<StoreSnapshot> snapshot_;  // what is read when the store's own folder cannot be
 };
 
 // A prepared statement; parameters bound by name (":d1") or position.

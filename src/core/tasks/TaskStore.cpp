@@ -37,12 +37,12 @@ void TaskStore::setDatabase(Database* db) {
         query->setDatabase(db);
 }
 
-void TaskStore::connect(const std::filesystem::path& dataFolder) {
+void TaskStore::connect(const std::filesystem::path& dataFolder, bool readOnly) {
     disconnect();
     const auto file = storeFile(dataFolder);
     if (!std::filesystem::exists(file))
         throw StoreError("The task store \"" + file.string() + "\" does not exist");
-    db_ = std::make_unique<Database>(file, false);
+    db_ = std::make_unique<Database>(file, false, readOnly);
     setDatabase(db_.get());
 }
 

@@ -20,8 +20,9 @@ public:
     // Makes a new store with its tables and lookup rows; the folder must exist.
     static void create(const std::filesystem::path& dataFolder);
 
-    // Closes the connection and opens it on the data folder's store. Throws StoreError.
-    void connect(const std::filesystem::path& dataFolder);
+    // Closes the connection and opens it on the data folder's store; `readOnly` opens it for
+    // reading only, as a store that cannot be written is. Throws StoreError.
+    void connect(const std::filesystem::path& dataFolder, bool readOnly = false);
     void disconnect();
     bool isConnected() const { return db_ != nullptr; }
     Database* database() const { return db_.get(); }

@@ -89,18 +89,12 @@ TEST(AppFolderLock, OneHolderAtATimeAndRecoveredWhenTheHolderDies) {
 }
 
 TEST(MessagePad, RoundTripsLinesThroughTheCodePage) {
-    TempDir dir;
     MessagePad pad;
     pad.setLines({"...-> #0 [ 08.12.2026 :: 09:05 ]", "Привет"});
-    pad.save(dir / "msgpad.txt", TextCodec("1251"));
-    EXPECT_EQ(testing::readText(dir / "msgpad.txt").size(), 40u);
-    MessagePad read;
-    read.load(dir / "msgpad.txt", TextCodec("1251"));
-    EXPECT_EQ(read.lines(), pad.lines());
-
-    testing::writeText(dir / "crlf.txt", "one\r\ntwo\r\n");
-    read.load(dir / "crlf.txt", TextCodec());
-    EXPECT_EQ(read.lines(), (std::vector<std::string>{"one", "two"}));
+    const std::string bytes = pad.bytes(TextCodec("1251"));
+    EXPECT_EQ(bytes.size(), 40u);
+    EXPECT_EQ(MessagePad::linesOf(bytes, TextCodec("1251")), pad.lines());
+    EXPECT_EQ(MessagePad::linesOf("one\r\ntwo\r\n", TextCodec()), (std::vector<std::string>{"one", "two"}));
 }
 
 TEST(RichText, KeepsTextSpecialCharactersAndScriptsThroughAWriteAndRead) {

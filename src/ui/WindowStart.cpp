@@ -1,0 +1,23 @@
+#include "ui/WindowStart.h"
+
+#include "shell/Organizer.h"
+#include "ui/CloseRequests.h"
+#include "ui/MainWindow.h"
+
+namespace torvalet::ui {
+
+std::unique_ptr<MainWindow> startMainWindow(Organizer& organizer, CloseRequests& closeRequests) {
+    organizer.closeRequested = [&closeRequests] { return closeRequests.requested(); };
+    organizer.start();
+    if (closeRequests.requested()) {
+        organizer.close();
+        return nullptr;
+    }
+    auto window = std::make_unique<MainWindow>(organizer);
+    window->showOrganizerState();
+    if (organizer.isReadOnly()) window->setWindowTitle(MainWindow::tr("read-only, nothing is saved"));
+    closeRequests.setWindow(window.get());
+    return window;
+}
+
+}  // namespace torvalet::ui
