@@ -82,7 +82,8 @@ Database::Database(const std::filesystem::path& file, bool create) {
     }
 }
 
-Database::~Database() { sqlite3_close(db_); }
+// The connection goes when its last prepared statement is finalised.
+Database::~Database() { sqlite3_close_v2(db_); }
 
 void Database::execute(std::string_view sql) {
     char* error = nullptr;
@@ -142,6 +143,8 @@ void SqlStatement::reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
+long long SqlStatement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+
 int SqlStatement::columnCount() const { return sqlite3_column_count(stmt_); }
 std::string SqlStatement::columnName(int column) const { return sqlite3_column_name(stmt_, column); }
 
@@ -174,6 +177,17 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     db_.execute("COMMIT");
     done_ = true;
+}
+
+PostGroup::PostGroup(Database* db) {
+    if (db && sqlite3_get_autocommit(db->handle())) transaction_.emplace(*db);
+}
+
+PostGroup::~PostGroup() {
+    try {
+        if (transaction_) transaction_->commit();
+    } catch (...) {
+    }
 }
 
 }  // namespace torvalet

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -56,6 +57,7 @@ public:
     int columnCount() const;
     std::string columnName(int column) const;
     SqlValue column(int column) const;
+    long long integer(int column) const;
 
 private:
     [[noreturn]] void fail() const;
@@ -73,6 +75,19 @@ public:
 private:
     Database& db_;
     bool done_ = false;
+};
+
+// Groups the posts of a command that changes many rows in one transaction, unless one is open
+// already; what was done is committed when the group ends, also when an error stopped the command.
+class PostGroup {
+public:
+    explicit PostGroup(Database* db);
+    ~PostGroup();
+    PostGroup(const PostGroup&) = delete;
+    PostGroup& operator=(const PostGroup&) = delete;
+
+private:
+    std::optional<Transaction> transaction_;
 };
 
 }  // namespace torvalet

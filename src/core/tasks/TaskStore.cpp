@@ -15,6 +15,13 @@ TaskStore::TaskStore() {
     tasksQ.addLookupField("typeName", "TYPEKEY", typeKeyQ, "NAME");
 }
 
+// The queries' prepared statements go before the connection.
+TaskStore::~TaskStore() { setDatabase(nullptr); }
+
+std::array<Query*, 7> TaskStore::queries() {
+    return {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ};
+}
+
 std::filesystem::path TaskStore::storeFile(const std::filesystem::path& dataFolder) {
     return dataFolder / "tasks.db";
 }
@@ -33,8 +40,7 @@ void TaskStore::create(const std::filesystem::path& dataFolder) {
 }
 
 void TaskStore::setDatabase(Database* db) {
-    for (Query* query : {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ})
-        query->setDatabase(db);
+    for (Query* query : queries()) query->setDatabase(db);
 }
 
 void TaskStore::connect(const std::filesystem::path& dataFolder) {
@@ -53,8 +59,7 @@ void TaskStore::disconnect() {
 }
 
 void TaskStore::closeQueries() {
-    for (Query* query : {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ})
-        query->close();
+    for (Query* query : queries()) query->close();
 }
 
 void TaskStore::openStoreQuery(Query& query, const std::function<void(const std::string&)>& report) {
