@@ -347,6 +347,7 @@ void Query::beginNew(int position) {
     Values row;
     for (const ColumnDef* def : columnDefs_)
         row.push_back(def && def->kind == ColumnKind::Number ? SqlValue(0.0) : SqlValue(std::string()));
+    currentBeforeInsert_ = current_ >= position ? current_ + 1 : current_;
     notify(QueryEvent::RowAboutToBeInserted, position);
     rowids_.insert(rowids_.begin() + position, 0);
     editing_ = std::move(row);
@@ -405,7 +406,8 @@ void Query::cancel() {
         editing_.clear();
         rowsChanged();
         state_ = QueryState::Browse;
-        current_ = rowids_.empty() ? -1 : std::min(row, rowCount() - 1);
+        const int back = currentBeforeInsert_ > row ? currentBeforeInsert_ - 1 : currentBeforeInsert_;
+        current_ = rowids_.empty() ? -1 : std::clamp(back, 0, rowCount() - 1);
         eof_ = rowids_.empty();
         notify(QueryEvent::RowRemoved, row);
     } else if (state_ == QueryState::Edit) {

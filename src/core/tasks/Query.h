@@ -44,7 +44,8 @@ public:
     // the columns. -1 for none.
     using Field = int;
 
-    explicit Query(std::string name) : name_(std::move(name)) {}
+    // `cachedRows`: how many rows' values are kept at hand (a grid page or a few).
+    explicit Query(std::string name, std::size_t cachedRows = 256) : name_(std::move(name)), cache_(cachedRows) {}
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
@@ -189,12 +190,13 @@ private:
 
     std::vector<Bookmark> rowids_;   // in list order; 0 for a new row not stored yet
     std::vector<Values> wholeRows_;  // every row of a read-only statement (rowids 1, 2, ...)
-    mutable RowCache cache_{256};
+    mutable RowCache cache_;
     Values editing_;                 // the current row while it is edited or inserted
     mutable std::unique_ptr<SqlStatement> fetch_;
     std::unique_ptr<SqlStatement> insert_, update_, delete_;
 
     int current_ = -1;
+    int currentBeforeInsert_ = -1;  // where a cancelled insert returns to
     bool eof_ = true;
     QueryState state_ = QueryState::Inactive;
     std::set<Bookmark> selection_;
