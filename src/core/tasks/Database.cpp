@@ -145,6 +145,18 @@ void SqlStatement::reset() {
 
 long long SqlStatement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 
+std::string_view SqlStatement::textView(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))};
+}
+
+bool SqlStatement::isText(int column) const {
+    const int type = sqlite3_column_type(stmt_, column);
+    return type == SQLITE_TEXT || type == SQLITE_BLOB;
+}
+
+bool SqlStatement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+
 int SqlStatement::columnCount() const { return sqlite3_column_count(stmt_); }
 std::string SqlStatement::columnName(int column) const { return sqlite3_column_name(stmt_, column); }
 

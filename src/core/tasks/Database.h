@@ -58,6 +58,10 @@ public:
     std::string columnName(int column) const;
     SqlValue column(int column) const;
     long long integer(int column) const;
+    // A text column of the current row without copying it, valid until the next step.
+    std::string_view textView(int column) const;
+    bool isText(int column) const;
+    bool isNull(int column) const;
 
 private:
     [[noreturn]] void fail() const;

@@ -137,7 +137,11 @@ void Query::readRows() {
     std::vector<Bookmark> rowids;
     std::vector<Values> rows;
     if (keyed()) {
-        while (statement.step()) rowids.push_back(statement.integer(0));
+        while (statement.step()) {
+            if (statement.isNull(0))
+                throw StoreError("The table \"" + table_ + "\" has changed: its rows have no row identity");
+            rowids.push_back(statement.integer(0));
+        }
     } else {
         columns_.clear();
         for (int c = 0; c < statement.columnCount(); ++c) columns_.push_back(statement.columnName(c));
