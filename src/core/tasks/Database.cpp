@@ -56,6 +56,7 @@ Database::Database(const std::filesystem::path& file, bool create) {
     // A store in a folder we cannot write to is opened for reading: its rows can be shown, and
     // every attempt to change them fails with the engine's message.
     const bool readOnly = !create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0);
+    readOnly_ = readOnly;
     const int flags = (readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE) |
                       (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     const std::string name = readOnly ? "file:" + uriPath(file.string()) + "?immutable=1" : file.string();
@@ -65,14 +66,14 @@ Database::Database(const std::filesystem::path& file, bool create) {
         db_ = nullptr;
         throw StoreError("Cannot open the task store \"" + file.string() + "\": " + message);
     }
-    sqlite3_busy_timeout(db_, 2000);
+    setBusyTimeout(busyTimeout);
     sqlite3_extended_result_codes(db_, 1);
     try {
         if (!readOnly) execute("PRAGMA journal_mode=WAL");
         execute("PRAGMA synchronous=FULL");
-        // The task list reads every row in date order through the index: keep the pages at hand.
-        execute("PRAGMA cache_size=-32768");
-        execute("PRAGMA mmap_size=268435456");
+        // The task list reads its rowids from an index and then only the rows it shows: a modest
+        // page cache holds that, and no mapped file makes the store's pages count as ours.
+        execute("PRAGMA cache_size=-8192");
         // Touch the schema so that a file that is no store fails here, not at the first query.
         execute("SELECT count(*) FROM sqlite_master");
     } catch (...) {

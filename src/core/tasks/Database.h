@@ -33,9 +33,15 @@ public:
     long long lastInsertRowid() const;
     int changes() const;
     sqlite3* handle() const { return db_; }
+    // How long a statement waits for another program's lock before failing with "database is locked".
+    static constexpr int busyTimeout = 2000;  // milliseconds
+    void setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
+    // Opened for reading only (the store or its folder cannot be written).
+    bool readOnly() const { return readOnly_; }
 
 private:
     sqlite3* db_ = nullptr;
+    bool readOnly_ = false;
 };
 
 // A prepared statement; parameters bound by name (":d1") or position.

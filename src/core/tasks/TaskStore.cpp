@@ -50,6 +50,21 @@ void TaskStore::connect(const std::filesystem::path& dataFolder) {
         throw StoreError("The task store \"" + file.string() + "\" does not exist");
     db_ = std::make_unique<Database>(file, false);
     setDatabase(db_.get());
+    addMissingIndexes();
+}
+
+void TaskStore::addMissingIndexes() {
+    if (db_->readOnly() || hasTaskIndexes(*db_)) return;
+    // Once per store, and only when no other program is writing to it: the list works without
+    // the index, only slower.
+    db_->setBusyTimeout(0);
+    try {
+        Transaction transaction(*db_);
+        createTaskIndexes(*db_);
+        transaction.commit();
+    } catch (const StoreError&) {
+    }
+    db_->setBusyTimeout(Database::busyTimeout);
 }
 
 void TaskStore::disconnect() {

@@ -48,6 +48,7 @@ public:
 
 private:
     std::array<Query*, 7> queries();
+    void addMissingIndexes();
     void setDatabase(Database* db);
     std::unique_ptr<Database> db_;
 };
