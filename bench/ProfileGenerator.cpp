@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "shell/AppFolder.h"
+#include "shell/TreeFileKeeper.h"
 #include "tasks/Database.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskStore.h"
@@ -92,7 +93,7 @@ void generateTreeFiles(const std::filesystem::path& home, int nodes) {
 }
 
 void generateTaskProfile(const std::filesystem::path& home, int rows, Date today) {
-    provisionApplicationFolder(AppPaths{home}, nullptr);
+    provisionApplicationFolder(AppPaths{home}, [&home] { TreeFileKeeper::provision(home, TextCodec()); });
     Database db(TaskStore::storeFile(AppPaths{home}.data()), false);
     Transaction transaction(db);
     SqlStatement insert = db.prepare(

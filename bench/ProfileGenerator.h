@@ -10,7 +10,7 @@ class ItemTree;
 
 namespace torvalet::bench {
 
-// Fills a new application folder with `rows` task rows spread over the five years before
+// Makes a new application folder (every file a first start would make) and fills it with `rows` task rows spread over the five years before
 // `today`, with the usual mix of states, types, priorities, times and reminders.
 void generateTaskProfile(const std::filesystem::path& home, int rows, Date today);
 
