@@ -2,11 +2,19 @@
 
 #include <cstdio>
 #include <random>
+#include <string>
+#include <type_traits>
 
 #include "shell/AppFolder.h"
+#include "shell/TreeFileKeeper.h"
 #include "tasks/Database.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskStore.h"
+#include "trees/ItemTree.h"
+#include "trees/RecordFields.h"
+#include "trees/RecordNode.h"
+#include "trees/TreeFileIo.h"
+#include "trees/TreeFiles.h"
 
 namespace torvalet::bench {
 
@@ -33,10 +41,59 @@ std::string pick(std::mt19937& random, std::initializer_list<int> numbers) {
     return n ? makeLookupKey(n) : std::string();
 }
 
+// A text of 0 to `longest` characters, a quarter of them Cyrillic (two bytes each).
+std::string someText(std::mt19937& random, int longest) {
+    static const char* const treeWords[] = {"plan", "call", "отчёт", "meeting", "письмо", "budget", "review", "дом"};
+    const int length = static_cast<int>(random() % static_cast<unsigned>(longest + 1));
+    std::string text;
+    while (static_cast<int>(text.size()) < length) {
+        if (!text.empty()) text += ' ';
+        text += treeWords[random() % 8];
+    }
+    return text;
+}
+
+// Fills every text field (the first longer, notes sometimes long) and every number.
+template <class Record>
+void fillRecord(Record& record, std::mt19937& random) {
+    int field = 0;
+    visitFields(record, [&](const char* name, auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+            const bool note = std::string_view(name) == "Note";
+            value = someText(random, field == 0 ? 60 : note && random() % 10 == 0 ? 400 : 24);
+        } else {
+            value = static_cast<std::decay_t<decltype(value)>>(random() % 8);
+        }
+        ++field;
+    });
+}
+
 }  // namespace
 
+void fillOutline(ItemTree& tree, int nodes) {
+    std::mt19937 random(7);
+    TreeNode* parents[4] = {};
+    for (int i = 0; i < nodes; ++i) {
+        const int level = i == 0 ? 0 : static_cast<int>(random() % 4);
+        TreeNode* parent = nullptr;
+        for (int up = level - 1; up >= 0 && !parent; --up) parent = parents[up];
+        TreeNode* node = tree.appendChild(parent);
+        visitRecord(*node, [&](auto&... record) { (fillRecord(record, random), ...); });
+        parents[level] = node;
+        if (random() % 50 == 0) tree.select(node);
+    }
+}
+
+void generateTreeFiles(const std::filesystem::path& home, int nodes) {
+    for (const TreeFile& file : treeFiles()) {
+        ItemTree tree(std::string(file.treeName), file.family);
+        fillOutline(tree, nodes);
+        saveTreeFile(tree, home / file.fileName, TextCodec());
+    }
+}
+
 void generateTaskProfile(const std::filesystem::path& home, int rows, Date today) {
-    provisionApplicationFolder(AppPaths{home}, nullptr);
+    provisionApplicationFolder(AppPaths{home}, [&home] { TreeFileKeeper::provision(home, TextCodec()); });
     Database db(TaskStore::storeFile(AppPaths{home}.data()), false);
     Transaction transaction(db);
     SqlStatement insert = db.prepare(

@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <random>
+#include <vector>
 
 #include "ProfileGenerator.h"
 #include "tasks/LookupKey.h"
@@ -22,15 +25,17 @@ public:
     std::string shortDateFormat() const override { return "dd.MM.yyyy"; }
 };
 
-// One large profile for every benchmark of the run.
-const std::filesystem::path& profile() {
-    static const std::filesystem::path home = [] {
-        auto folder = std::filesystem::temp_directory_path() / "torvalet-bench-profile";
+// A profile of `rows` tasks, made once and kept between runs (it is only read, apart from the
+// rows the update benchmarks change).
+std::filesystem::path profile(int rows) {
+    const auto folder = std::filesystem::temp_directory_path() / ("torvalet-bench-" + std::to_string(rows));
+    const auto done = folder / "complete";
+    if (!std::filesystem::exists(done)) {
         std::filesystem::remove_all(folder);
-        bench::generateTaskProfile(folder, 100000, today);
-        return folder;
-    }();
-    return home;
+        bench::generateTaskProfile(folder, rows, today);
+        std::ofstream{done};
+    }
+    return folder;
 }
 
 struct OpenStore {
@@ -41,8 +46,8 @@ struct OpenStore {
     FixedLocale locale;
     TaskRecordRules rules{state, clock, locale, [] { return true; }};
 
-    OpenStore() {
-        store.connect(profile() / "Data");
+    explicit OpenStore(int rows) {
+        store.connect(profile(rows) / "Data");
         store.loadLookupTables(0);
         store.priorityKeyQ.open();
         rules.install(store.tasksQ);
@@ -51,16 +56,93 @@ struct OpenStore {
 };
 
 void BM_OpenStoreAndTaskList(benchmark::State& state) {
-    profile();
+    profile(100000);
     for (auto _ : state) {
-        OpenStore open;
+        OpenStore open(100000);
         benchmark::DoNotOptimize(open.store.tasksQ.rowCount());
     }
 }
 BENCHMARK(BM_OpenStoreAndTaskList)->Unit(benchmark::kMillisecond);
 
+// The task list read anew with the statement of the first order (what a rebuild costs).
+void BM_ResultSetOpen(benchmark::State& state) {
+    OpenStore open(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        open.list.listTasks(open.store.tasksQ, TaskList::orderList(1));
+        benchmark::DoNotOptimize(open.store.tasksQ.rowCount());
+    }
+    state.counters["rows"] = open.store.tasksQ.rowCount();
+}
+BENCHMARK(BM_ResultSetOpen)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// From the first row to the last one, reading it.
+void BM_MoveToLast(benchmark::State& state) {
+    OpenStore open(static_cast<int>(state.range(0)));
+    Query& tasks = open.store.tasksQ;
+    for (auto _ : state) {
+        tasks.first();
+        tasks.last();
+        benchmark::DoNotOptimize(tasks.text("Task"));
+    }
+}
+BENCHMARK(BM_MoveToLast)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// What the grid asks for after a jump: the eleven shown fields (lookups included) of 40 rows at a
+// place not looked at before.
+void BM_FetchVisiblePage(benchmark::State& state) {
+    OpenStore open(static_cast<int>(state.range(0)));
+    Query& tasks = open.store.tasksQ;
+    std::vector<Query::Field> fields;
+    for (const char* name : {"Time", "typeName", "Project", "priorityName", "typeMark", "Task", "stateName",
+                             "DoerKey", "Date", "Procent", "Comment"})
+        fields.push_back(tasks.field(name));
+    std::mt19937 random(1);
+    for (auto _ : state) {
+        const int top = static_cast<int>(random() % static_cast<unsigned>(tasks.rowCount() - 40));
+        for (int row = top; row < top + 40; ++row)
+            for (Query::Field field : fields) benchmark::DoNotOptimize(tasks.textAt(row, field));
+    }
+}
+BENCHMARK(BM_FetchVisiblePage)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// A changed row posted, then the list read again keeping the current row.
+void BM_RefreshAfterPost(benchmark::State& state) {
+    OpenStore open(static_cast<int>(state.range(0)));
+    Query& tasks = open.store.tasksQ;
+    tasks.moveTo(tasks.rowCount() / 2);
+    long long n = 0;
+    for (auto _ : state) {
+        tasks.edit();
+        tasks.setText("Task", "refreshed " + std::to_string(++n));  // a new text each time: a real write
+        tasks.post();
+        tasks.refresh();
+    }
+}
+BENCHMARK(BM_RefreshAfterPost)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// "Terminate" and "Null State" in turn on 1,000 selected rows spread over the list: each row
+// edited, its state and percent set and posted through the record rules, the posts in one group.
+void BM_StateOnSelectedRows(benchmark::State& state) {
+    OpenStore open(static_cast<int>(state.range(0)));
+    Query& tasks = open.store.tasksQ;
+    const int step = tasks.rowCount() / 1000;
+    for (int row = step / 2; row < tasks.rowCount(); row += step) tasks.selection().insert(tasks.bookmarkAt(row));
+    bool done = false;
+    for (auto _ : state) {
+        done = !done;
+        tasks.forEachRow(tasks.selection(), [&] {
+            tasks.edit();
+            tasks.setText("StateKey", done ? keys::Done : "");
+            tasks.setNumber("Procent", done ? 100 : 0);
+            tasks.post();
+        });
+    }
+    state.counters["rows"] = static_cast<double>(tasks.selection().size());
+}
+BENCHMARK(BM_StateOnSelectedRows)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 void BM_PostOneRowWithRules(benchmark::State& state) {
-    OpenStore open;
+    OpenStore open(100000);
     Query& tasks = open.store.tasksQ;
     tasks.moveTo(tasks.rowCount() / 2);
     long long n = 0;
@@ -73,7 +155,7 @@ void BM_PostOneRowWithRules(benchmark::State& state) {
 BENCHMARK(BM_PostOneRowWithRules)->Unit(benchmark::kMicrosecond);
 
 void BM_ReminderStatement(benchmark::State& state) {
-    OpenStore open;
+    OpenStore open(100000);
     Query& command = open.store.commandQ;
     command.setSql(
         "select * from tasks where RemindFlag = '+' and ((date = :d1 and time = :d2) or (date2 = :d3 and time2 = "

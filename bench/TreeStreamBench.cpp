@@ -2,10 +2,10 @@
 
 #include <malloc.h>
 
-#include <random>
 #include <string>
 #include <type_traits>
 
+#include "ProfileGenerator.h"
 #include "trees/ItemTree.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeStreamReader.h"
@@ -16,58 +16,10 @@ namespace {
 
 constexpr int kNodes = 100000;
 
-// A text of 0 to `longest` characters, a quarter of them Cyrillic (two bytes each).
-std::string someText(std::mt19937& random, int longest) {
-    static const char* const words[] = {"plan", "call", "отчёт", "meeting", "письмо", "budget", "review", "дом"};
-    const int length = static_cast<int>(random() % static_cast<unsigned>(longest + 1));
-    std::string text;
-    while (static_cast<int>(text.size()) < length) {
-        if (!text.empty()) text += ' ';
-        text += words[random() % 8];
-    }
-    return text;
-}
-
-// Fills every text field (the first longer, notes sometimes long) and every number.
-template <class Record>
-void fillRecord(Record& record, std::mt19937& random) {
-    int field = 0;
-    visitFields(record, [&](const char* name, auto& value) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-            const bool note = std::string_view(name) == "Note";
-            value = someText(random, field == 0 ? 60 : note && random() % 10 == 0 ? 400 : 24);
-        } else {
-            value = static_cast<std::decay_t<decltype(value)>>(random() % 8);
-        }
-        ++field;
-    });
-}
-
-// An outline of `nodes` items: groups of 10 to 40 items, about a third of them with children
-// of their own, four levels at most.
-template <class Record>
-void buildOutline(ItemTree& tree, int nodes) {
-    std::mt19937 random(7);
-    TreeNode* parents[4] = {};
-    for (int i = 0; i < nodes; ++i) {
-        const int level = i == 0 ? 0 : static_cast<int>(random() % 4);
-        TreeNode* parent = nullptr;
-        for (int up = level - 1; up >= 0 && !parent; --up) parent = parents[up];
-        TreeNode* node = tree.appendChild(parent);
-        fillRecord(node->record<Record>(), random);
-        parents[level] = node;
-        if (random() % 50 == 0) tree.select(node);
-    }
-}
-
 // A 100,000-item goal or contact tree.
 ItemTree outline(RecordFamily family) {
     ItemTree tree("Outline", family);
-    if (family == RecordFamily::Contacts) {
-        buildOutline<TContactData>(tree, kNodes);
-    } else {
-        buildOutline<TGoalData>(tree, kNodes);
-    }
+    bench::fillOutline(tree, kNodes);
     return tree;
 }
 

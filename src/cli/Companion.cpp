@@ -13,14 +13,14 @@
 #include "base/Version.h"
 #include "cli/HeadlessServices.h"
 #include "cli/HotKeyCommand.h"
+#include "cli/TaskCommands.h"
+#include "cli/UsageError.h"
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
 #include "shell/SetupFile.h"
 #include "trees/TreeDump.h"
 #include "trees/TreeFiles.h"
-#include "tasks/LookupKey.h"
-#include "tasks/TaskSchema.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet::cli {
@@ -33,9 +33,12 @@ const char* const usage =
     "Commands:\n"
     "  start                 run the start-up sequence and then the close sequence, without windows\n"
     "                        (a folder without the organiser's files is provisioned first)\n"
-    "  tasks [--json]        print the task list, one row per line (tab-separated columns), or as JSON\n"
+    "  tasks [--json]        print the task list, one row per line (tab-separated columns; a tab, line\n"
+    "                        feed, carriage return or backslash in a value is written \\t, \\n, \\r, \\\\),\n"
+    "                        or as JSON\n"
     "  add TEXT [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N]\n"
-    "                        insert one task as \"Insert\" and saving would; N is a key number\n"
+    "                        insert one task as \"Insert\" and saving would; N is a key number;\n"
+    "                        a TEXT longer than its column (180 characters) is cut, and said so\n"
     "  tree FILE [--json]    decode a tree file (goals*.dat, *.goto, contacts.co, calendar.clnd,\n"
     "                        phrases.phr): every node in tree order, or as JSON\n"
     "  hotkey TEXT           the value and canonical text of a hot key text such as Ctrl+Alt+L\n"
@@ -49,10 +52,6 @@ const char* const usage =
     "  --version             the program's version\n"
     "\n"
     "Exit status: 0 success, 1 data could not be read or written, 2 usage error.\n";
-
-struct UsageError {
-    std::string message;
-};
 
 struct Invocation {
     std::optional<std::string> home;
@@ -100,40 +99,6 @@ Invocation parse(const std::vector<std::string>& args) {
 std::filesystem::path homeOf(const Invocation& call, const std::string& executableFolder) {
     if (call.home) return std::filesystem::absolute(*call.home);
     return resolveApplicationFolder(AppFolderEnvironment::current(executableFolder));
-}
-
-std::string columnValue(const Query& tasks, int row, const ColumnDef& column, bool json) {
-    const std::string text = tasks.textAt(row, column.name);
-    if (!json) return text;
-    if (column.kind == ColumnKind::Number) return jsonNumber(sqlValueNumber(text));
-    return jsonString(text);
-}
-
-void printTasks(Query& tasks, bool json, std::ostream& out) {
-    if (json) out << "[";
-    for (int row = 0; row < tasks.rowCount(); ++row) {
-        if (json) out << (row ? ",\n " : "\n ") << "{";
-        bool first = true;
-        for (const ColumnDef& column : taskColumns()) {
-            if (json)
-                out << (first ? "" : ", ") << jsonString(column.name) << ": " << columnValue(tasks, row, column, true);
-            else
-                out << (first ? "" : "\t") << columnValue(tasks, row, column, false);
-            first = false;
-        }
-        out << (json ? "}" : "\n");
-    }
-    if (json) out << (tasks.rowCount() ? "\n]\n" : "]\n");
-}
-
-int keyNumber(const Invocation& call, const std::string& option) {
-    const auto found = call.values.find(option);
-    if (found == call.values.end()) return 0;
-    const std::string& text = found->second;
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoi(text) == 0)
-        throw UsageError{option + " takes a key number from 1 up, not \"" + text + "\""};
-    return std::stoi(text);
 }
 
 // How a command that writes may use the folder: it holds the folder's lock, another program
@@ -209,55 +174,19 @@ int startCommand(const Services& services, HeadlessUserInterface& ui, const std:
     return ui.messageCount() ? 1 : 0;
 }
 
-int tasksCommand(const Services& services, const std::filesystem::path& home, bool json, std::ostream& out) {
-    Organizer organizer(services, home);
-    organizer.openStore();
-    printTasks(organizer.store().tasksQ, json, out);
-    return 0;
-}
-
-int addCommand(const Services& services, const Invocation& call, const std::filesystem::path& home,
-               std::ostream& out, std::ostream& err) {
-    if (call.positional.size() != 1) throw UsageError{"add takes one TEXT"};
-    Date date;
-    if (call.values.count("--date")) {
-        date = Date::fromIso(call.values.at("--date"));
-        if (date.isNull()) throw UsageError{"--date takes YYYY-MM-DD, not \"" + call.values.at("--date") + "\""};
-    }
-    std::string time;
-    if (call.values.count("--time")) {
-        time = call.values.at("--time");
-        const auto moment = parseDateTime("2000-01-01 " + time);
-        if (time.size() != 5 || !moment) throw UsageError{"--time takes HH:MM, not \"" + time + "\""};
-    }
-    const int type = keyNumber(call, "--type"), state = keyNumber(call, "--state"), prio = keyNumber(call, "--prio");
-
-    // Only a folder that holds a store is used: a wrong --home leaves nothing behind.
+// Holds the folder for `add`: only a folder that holds a store is used, so a wrong --home leaves
+// nothing behind; nullptr with a message when the folder is busy or cannot be written.
+std::unique_ptr<AppFolderLock> holdForAdd(const std::filesystem::path& home, std::ostream& err) {
     const auto store = TaskStore::storeFile(AppPaths{home}.data());
     if (!std::filesystem::exists(store)) throw StoreError("The task store \"" + store.string() + "\" does not exist");
-    const FolderHold hold = holdFolder(home);
+    FolderHold hold = holdFolder(home);
     if (hold.busy || !hold.readOnlyReason.empty()) {
         err << (hold.busy ? AppFolderLock::busyMessage(home)
                           : "Cannot write to \"" + home.string() + "\": " + hold.readOnlyReason)
             << '\n';
-        return 1;
+        return nullptr;
     }
-    Organizer organizer(services, home);
-    organizer.openStore();
-    Query& tasks = organizer.store().tasksQ;
-    if (!date.isNull()) organizer.listState().calendar.select(date, date.addDays(1));
-    tasks.insert();
-    organizer.listState().pendingInsertTime.clear();
-    tasks.setText("Task", call.positional[0]);
-    if (!time.empty()) tasks.setText("Time", time);
-    tasks.setText("TypeKey", type ? makeLookupKey(type) : "");
-    tasks.setText("StateKey", state ? makeLookupKey(state) : "");
-    tasks.setText("Prior_key", prio ? makeLookupKey(prio) : "");
-    tasks.post();
-    for (const ColumnDef& column : taskColumns()) out << (&column == &taskColumns().front() ? "" : "\t") << tasks.text(column.name);
-    out << '\n';
-    organizer.store().disconnect();
-    return 0;
+    return std::move(hold.lock);
 }
 
 }  // namespace
@@ -269,9 +198,12 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
             out << "torvalet-cli " << programVersion() << '\n';
             return 0;
         }
+        if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+            out << usage;
+            return 0;
+        }
         const Invocation call = parse(args);
-        if (call.command.empty() || call.command == "help" ||
-            std::find(args.begin(), args.end(), "--help") != args.end()) {
+        if (call.command.empty() || call.command == "help") {
             (call.command.empty() && args.empty() ? err : out) << usage;
             return call.command.empty() && args.empty() ? 2 : 0;
         }
@@ -280,10 +212,16 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         const std::filesystem::path home = homeOf(call, executableFolder);
         HeadlessServices headless(call.options, err);
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);
+        if (call.command == "add") {
+            if (call.positional.size() != 1) throw UsageError{"add takes one TEXT"};
+            checkAddArguments(call.positional[0], call.values);
+        }
         if (call.command == "tree") return treeCommand(call, home, out, err);
         if (call.command == "start") return startCommand(headless.services, headless.ui, home, err);
-        if (call.command == "add") return addCommand(headless.services, call, home, out, err);
-        throw UsageError{"unknown command " + call.command};
+        if (call.command != "add") throw UsageError{"unknown command " + call.command};
+        const auto lock = holdForAdd(home, err);
+        if (!lock) return 1;
+        return addCommand(headless.services, home, call.positional[0], call.values, out, err);
     } catch (const UsageError& error) {
         err << "torvalet-cli: " << error.message << "\nRun \"torvalet-cli --help\" for the commands and options.\n";
         return 2;

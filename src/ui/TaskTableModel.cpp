@@ -19,31 +19,61 @@ TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
       tasks_(tasks),
       titles_{tr("Time"), tr("Type"), tr("Project"), QStringLiteral("!"), QStringLiteral("::"), tr("Task"),
               QStringLiteral("@"), QStringLiteral("Doer"), tr("Date"), QStringLiteral("%"), tr("Comment")} {
-    observer_ = tasks_.addObserver([this](const QueryEvent& event) {
-        switch (event.kind) {
-            case QueryEvent::RowChanged:
-                if (event.row >= 0 && event.row < rowCount())
-                    emit dataChanged(index(event.row, 0), index(event.row, ColumnCount - 1));
-                break;
-            case QueryEvent::CurrentChanged:
-                break;
-            default:
-                beginResetModel();
-                endResetModel();
-        }
-    });
+    rows_ = tasks_.rowCount();
+    observer_ = tasks_.addObserver([this](const QueryEvent& event) { onQueryEvent(event.kind, event.row); });
+}
+
+void TaskTableModel::onQueryEvent(int kind, int row) {
+    switch (kind) {
+        case QueryEvent::RowChanged:
+            if (row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+            break;
+        case QueryEvent::RowAboutToBeInserted:
+            beginInsertRows({}, row, row);
+            break;
+        case QueryEvent::RowInserted:
+            rows_ = tasks_.rowCount();
+            endInsertRows();
+            break;
+        case QueryEvent::RowAboutToBeRemoved:
+            beginRemoveRows({}, row, row);
+            break;
+        case QueryEvent::RowRemoved:
+            rows_ = tasks_.rowCount();
+            endRemoveRows();
+            break;
+        case QueryEvent::Reset:
+            beginResetModel();
+            rows_ = tasks_.rowCount();
+            endResetModel();
+            break;
+        default:
+            break;
+    }
 }
 
 TaskTableModel::~TaskTableModel() { tasks_.removeObserver(observer_); }
 
-int TaskTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : tasks_.rowCount(); }
+int TaskTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int TaskTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
+QString TaskTableModel::text(int row, Column column) const {
+    if (generation_ != tasks_.generation()) {
+        for (int c = 0; c < ColumnCount; ++c) fields_[c] = tasks_.field(fieldOf[c]);
+        generation_ = tasks_.generation();
+    }
+    try {
+        return QString::fromStdString(tasks_.textAt(row, fields_[column]));
+    } catch (const std::exception&) {
+        return {};  // a row the store can no longer give shows empty until the list is read again
+    }
+}
+
 QVariant TaskTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount()) return {};
-    const QString text = QString::fromStdString(tasks_.textAt(index.row(), fieldOf[index.column()]));
+    if (!index.isValid() || index.row() >= rows_) return {};
     if (role == Qt::DisplayRole) {
+        const QString text = this->text(index.row(), static_cast<Column>(index.column()));
         if (index.column() == Date) return QDate::fromString(text, Qt::ISODate).toString(dateFormat_);
         if (index.column() == Percent) return text.toDouble() > 0 ? text + "%" : QString();
         return text;

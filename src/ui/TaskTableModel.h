@@ -8,7 +8,8 @@ class Query;
 
 namespace torvalet::ui {
 
-// The task list's rows for the task grid, in the grid's column order.
+// The task list's rows for the task grid, in the grid's column order. Only the rows a view asks
+// for (the visible ones) are read from the task list.
 class TaskTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -27,8 +28,16 @@ public:
     void setDateFormat(const QString& format) { dateFormat_ = format; }
 
 private:
+    void onQueryEvent(int kind, int row);
+    QString text(int row, Column column) const;
+
     Query& tasks_;
     int observer_;
+    // The row count the views were last told of: a view never sees rows it has not heard about.
+    int rows_ = 0;
+    // The task list's fields for the grid's columns, resolved once per statement.
+    mutable int generation_ = -1;
+    mutable int fields_[ColumnCount] = {};
     QString titles_[ColumnCount];
     QString dateFormat_ = QStringLiteral("dd.MM.yyyy");
 };

@@ -113,12 +113,14 @@ void Organizer::finishStart() {
     phase_ = Phase::Running;
 }
 
-void Organizer::openStore() {
+void Organizer::openStore(bool openList) {
     readSettings();
     listState_.calendar.selectToday(today());
     connectStore();
-    openQueries();
-    if (!store_.tasksQ.isOpen()) throw StoreError("The task list could not be opened");
+    store_.loadLookupTables(settings_.iLanguage);
+    store_.priorityKeyQ.open();
+    presetViewFlags();
+    if (openList) taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
 }
 
 void Organizer::provision(const AppPaths& paths) {
@@ -315,6 +317,11 @@ void Organizer::openQueries() {
 }
 
 void Organizer::applyViewMode() {
+    presetViewFlags();
+    taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
+}
+
+void Organizer::presetViewFlags() {
     view_.easyView = settings_.fEasyMode;
     const bool easy = view_.easyView;
     const TaskList::Flag presetFlags[] = {TaskList::HideDone, TaskList::HideUndone, TaskList::HideTabs,
@@ -324,7 +331,6 @@ void Organizer::applyViewMode() {
     settings_.fHideDone = settings_.fHideUndone = settings_.fHideReminders = easy;
     settings_.fHideMute = settings_.fHideNormalState = settings_.fHideLow = false;
     settings_.fHideJokes = settings_.fHideTips = false;
-    taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
 }
 
 void Organizer::setLanguage(int language) {

@@ -61,8 +61,10 @@ public:
     // Gives a folder what it lacks before the first start (see provisionApplicationFolder).
     static void provision(const AppPaths& paths);
 
-    // Settings, store, lookups and task list only, for the companion's commands; writes nothing.
-    void openStore();
+    // Settings, store, lookups and (with `openList`) the task list only, for the companion's
+    // commands; writes nothing. Throws when the store or a lookup table cannot be opened. Without
+    // the list, the list's hide flags are still set as the view mode wants them.
+    void openStore(bool openList = true);
     // The start-of-day sequence for `activeDay`.
     void runStartOfDay(Date activeDay);
     // Today becomes the last launch date, in the settings file and in memory.
@@ -127,6 +129,7 @@ private:
     void closeStore();
     void saveFavourites();
     void saveMessagePad();
+    void presetViewFlags();
     void loadTextboard();
     void saveTextboard();
     std::filesystem::path textboardFile(Date day) const;

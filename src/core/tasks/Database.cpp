@@ -58,6 +58,7 @@ Database::Database(const std::filesystem::path& file, bool create, bool readOnly
     // every attempt to change them fails with the engine's message.
     readOnly = readOnly ||
                (!create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0));
+    readOnly_ = readOnly;
     if (!readOnly) {
         open(file, file.string(), SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0), false);
         return;
@@ -86,14 +87,14 @@ void Database::open(const std::filesystem::path& file, const std::string& name, 
         db_ = nullptr;
         throw StoreError("Cannot open the task store \"" + file.string() + "\": " + message);
     }
-    sqlite3_busy_timeout(db_, 2000);
+    setBusyTimeout(busyTimeout);
     sqlite3_extended_result_codes(db_, 1);
     try {
         if (!readOnly) execute("PRAGMA journal_mode=WAL");
         execute("PRAGMA synchronous=FULL");
-        // The task list reads every row in date order through the index: keep the pages at hand.
-        execute("PRAGMA cache_size=-32768");
-        execute("PRAGMA mmap_size=268435456");
+        // The task list reads its rowids from an index and then only the rows it shows: a modest
+        // page cache holds that, and no mapped file makes the store's pages count as ours.
+        execute("PRAGMA cache_size=-8192");
         // Touch the schema so that a file that is no store fails here, not at the first query.
         execute("SELECT count(*) FROM sqlite_master");
     } catch (const StoreError& error) {
@@ -103,7 +104,8 @@ void Database::open(const std::filesystem::path& file, const std::string& name, 
     }
 }
 
-Database::~Database() { sqlite3_close(db_); }
+// The connection goes when its last prepared statement is finalised.
+Database::~Database() { sqlite3_close_v2(db_); }
 
 void Database::execute(std::string_view sql) {
     char* error = nullptr;
@@ -163,6 +165,20 @@ void SqlStatement::reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
+long long SqlStatement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+std::string_view SqlStatement::textView(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))};
+}
+
+bool SqlStatement::isText(int column) const {
+    const int type = sqlite3_column_type(stmt_, column);
+    return type == SQLITE_TEXT || type == SQLITE_BLOB;
+}
+
+bool SqlStatement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+
 int SqlStatement::columnCount() const { return sqlite3_column_count(stmt_); }
 std::string SqlStatement::columnName(int column) const { return sqlite3_column_name(stmt_, column); }
 
@@ -195,6 +211,17 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     db_.execute("COMMIT");
     done_ = true;
+}
+
+PostGroup::PostGroup(Database* db) {
+    if (db && sqlite3_get_autocommit(db->handle())) transaction_.emplace(*db);
+}
+
+PostGroup::~PostGroup() {
+    try {
+        if (transaction_) transaction_->commit();
+    } catch (...) {
+    }
 }
 
 }  // namespace torvalet

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -34,12 +35,18 @@ public:
     long long lastInsertRowid() const;
     int changes() const;
     sqlite3* handle() const { return db_; }
+    // How long a statement waits for another program's lock before failing with "database is locked".
+    static constexpr int busyTimeout = 2000;  // milliseconds
+    void setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
+    // Opened for reading only (the store or its folder cannot be written).
+    bool readOnly() const { return readOnly_; }
 
 private:
     void open(const std::filesystem::path& file, const std::string& name, int flags, bool readOnly);
 
     sqlite3* db_ = nullptr;
     std::unique_ptr<StoreSnapshot> snapshot_;  // what is read when the store's own folder cannot be
+    bool readOnly_ = false;
 };
 
 // A prepared statement; parameters bound by name (":d1") or position.
@@ -61,6 +68,11 @@ public:
     int columnCount() const;
     std::string columnName(int column) const;
     SqlValue column(int column) const;
+    long long integer(int column) const;
+    // A text column of the current row without copying it, valid until the next step.
+    std::string_view textView(int column) const;
+    bool isText(int column) const;
+    bool isNull(int column) const;
 
 private:
     [[noreturn]] void fail() const;
@@ -78,6 +90,19 @@ public:
 private:
     Database& db_;
     bool done_ = false;
+};
+
+// Groups the posts of a command that changes many rows in one transaction, unless one is open
+// already; what was done is committed when the group ends, also when an error stopped the command.
+class PostGroup {
+public:
+    explicit PostGroup(Database* db);
+    ~PostGroup();
+    PostGroup(const PostGroup&) = delete;
+    PostGroup& operator=(const PostGroup&) = delete;
+
+private:
+    std::optional<Transaction> transaction_;
 };
 
 }  // namespace torvalet

@@ -1,6 +1,8 @@
 #include "tasks/Query.h"
 
 #include <algorithm>
+#include <cctype>
+#include <optional>
 #include <regex>
 
 #include "base/Errors.h"
@@ -12,26 +14,67 @@ namespace torvalet {
 
 namespace {
 
-// The table a select reads from, when its rows can be written back (no computed columns).
-std::string writableTable(const std::string& sql) {
-    static const std::regex select(R"(^\s*select\s+([^(]*?)\s+from\s+(\w+))", std::regex::icase);
+// A select over one table whose rows can be written back: plain columns (no computed ones),
+// no grouping or joining after the table name.
+struct WritableSelect {
+    std::string projection, table, tail;
+};
+
+std::optional<WritableSelect> writableSelect(const std::string& sql) {
+    static const std::regex select(R"(^\s*select\s+([^(]*?)\s+from\s+(\w+)(?=\s*$|\s+(where|order)\b))",
+                                   std::regex::icase);
+    static const std::regex distinct(R"(^(distinct|all)\b)", std::regex::icase);
     std::smatch match;
-    if (!std::regex_search(sql, match, select)) return {};
-    return match[2];
+    if (!std::regex_search(sql, match, select) || std::regex_search(match[1].str(), distinct)) return std::nullopt;
+    return WritableSelect{match[1], match[2], match.suffix()};
 }
 
-// The statement with the row identity in front of its columns.
-std::string withRowid(const std::string& sql) {
-    const auto start = sql.find_first_not_of(" \t\r\n");
-    return sql.substr(0, start + 6) + " rowid," + sql.substr(start + 6);
+// The statement giving the rowids of the rows in their order. A column list with names of its own
+// ("Date as Day") stays, since the order may use them.
+std::string rowidStatement(const WritableSelect& select) {
+    static const std::regex alias(R"(\bas\b)", std::regex::icase);
+    const std::string columns = std::regex_search(select.projection, alias) ? "rowid, " + select.projection : "rowid";
+    return "select " + columns + " from " + select.table + select.tail;
 }
+
+// Column names are ASCII identifiers: compare them without building upper-case copies.
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 0x80 || y >= 0x80) return equalsIgnoreCase(a, b);
+        if (x != y && (x | 0x20) != (y | 0x20)) return false;
+        if (x != y && !std::isalpha(x)) return false;
+    }
+    return true;
+}
+
+// Holds back a query's notices for a scope.
+class Suspension {
+public:
+    explicit Suspension(Query& query) : query_(query) { query_.suspend(); }
+    ~Suspension() { query_.resume(); }
+    Suspension(const Suspension&) = delete;
+    Suspension& operator=(const Suspension&) = delete;
+
+private:
+    Query& query_;
+};
 
 }  // namespace
+
+void Query::setDatabase(Database* db) {
+    dropStatements();
+    db_ = db;
+}
 
 void Query::setSql(std::string sql) {
     if (isOpen()) close();
     sql_ = std::move(sql);
-    table_ = writableTable(sql_);
+    const auto select = writableSelect(sql_);
+    table_ = select ? select->table : std::string();
+    projection_ = select ? select->projection : std::string();
+    rowidSql_ = select ? rowidStatement(*select) : std::string();
 }
 
 void Query::requireOpen() const {
@@ -42,43 +85,94 @@ void Query::requireEditing() const {
     if (!isEditing()) throw StoreError(name_ + ": Dataset not in edit or insert mode");
 }
 
+SqlStatement& Query::statement(std::unique_ptr<SqlStatement>& holder, const std::string& sql) {
+    if (!holder) holder = std::make_unique<SqlStatement>(db_->prepare(sql));
+    return *holder;
+}
+
+void Query::dropStatements() {
+    fetch_.reset();
+    insert_.reset();
+    update_.reset();
+    delete_.reset();
+}
+
 void Query::open() {
     if (isOpen()) return;
     if (!db_) throw StoreError(name_ + ": the task store is not open");
     if (trimmed(sql_).empty()) throw StoreError(name_ + ": the query has no statement");
-    readRows();
+    try {
+        prepareStatements();
+        readRows();
+    } catch (...) {
+        dropStatements();
+        forgetRows();
+        throw;
+    }
+    resolveFields();
     state_ = QueryState::Browse;
-    setCurrent(rows_.empty() ? -1 : 0);
-    eof_ = rows_.empty();
+    setCurrent(rowids_.empty() ? -1 : 0);
+    eof_ = rowids_.empty();
     notify(QueryEvent::Reset);
 }
 
-void Query::readRows() {
-    SqlStatement statement = db_->prepare(table_.empty() ? sql_ : withRowid(sql_));
-    for (const auto& [name, value] : params_) statement.bind(name, value);
-    const int first = table_.empty() ? 0 : 1;
-    std::vector<std::string> columns;
-    for (int c = first; c < statement.columnCount(); ++c) columns.push_back(statement.columnName(c));
-    std::vector<Row> rows;
-    while (statement.step()) {
-        Row row;
-        row.rowid = first ? std::get<long long>(statement.column(0)) : static_cast<Bookmark>(rows.size() + 1);
-        row.values.reserve(columns.size());
-        for (int c = first; c < statement.columnCount(); ++c) row.values.push_back(statement.column(c));
-        rows.push_back(std::move(row));
-    }
-    columns_ = std::move(columns);
+void Query::prepareStatements() {
+    dropStatements();
+    if (!keyed()) return;
+    SqlStatement& fetch = statement(fetch_, "select " + projection_ + " from " + table_ + " where rowid = ?");
+    columns_.clear();
+    for (int c = 0; c < fetch.columnCount(); ++c) columns_.push_back(fetch.columnName(c));
+}
+
+void Query::resolveFields() {
     columnDefs_.clear();
     for (const auto& name : columns_) columnDefs_.push_back(findColumn(table_, name));
-    rows_ = std::move(rows);
-    index_.clear();
+    for (auto& lookup : lookups_) lookup.key = column(lookup.keyColumn);
+    ++generation_;
 }
+
+void Query::readRows() {
+    SqlStatement statement = db_->prepare(keyed() ? rowidSql_ : sql_);
+    for (const auto& [name, value] : params_) statement.bind(name, value);
+    std::vector<Bookmark> rowids;
+    std::vector<Values> rows;
+    if (keyed()) {
+        while (statement.step()) {
+            if (statement.isNull(0))
+                throw StoreError("The table \"" + table_ + "\" has changed: its rows have no row identity");
+            rowids.push_back(statement.integer(0));
+        }
+    } else {
+        columns_.clear();
+        for (int c = 0; c < statement.columnCount(); ++c) columns_.push_back(statement.columnName(c));
+        while (statement.step()) {
+            Values& row = rows.emplace_back();
+            row.reserve(columns_.size());
+            for (int c = 0; c < statement.columnCount(); ++c) row.push_back(statement.column(c));
+            rowids.push_back(static_cast<Bookmark>(rows.size()));
+        }
+    }
+    rowids_ = std::move(rowids);
+    wholeRows_ = std::move(rows);
+    cache_.clear();
+    rowsChanged();
+}
+
+void Query::forgetRows() {
+    rowids_ = {};
+    wholeRows_ = {};
+    cache_.clear();
+    editing_.clear();
+    rowsChanged();
+}
+
+void Query::rowsChanged() { index_.clear(); }
 
 void Query::close() {
     if (!isOpen()) return;
     if (isEditing()) post();
-    rows_.clear();
-    index_.clear();
+    dropStatements();
+    forgetRows();
     selection_.clear();
     state_ = QueryState::Inactive;
     current_ = -1;
@@ -89,14 +183,16 @@ void Query::close() {
 void Query::refresh() {
     requireOpen();
     if (isEditing()) post();
-    const Bookmark kept = rows_.empty() || current_ < 0 ? 0 : rows_[current_].rowid;
+    const Bookmark kept = bookmark();
     const int keptIndex = current_;
     readRows();
     int index = std::min(keptIndex, rowCount() - 1);
-    for (int i = 0; i < rowCount(); ++i)
-        if (rows_[i].rowid == kept) index = i;
-    setCurrent(rows_.empty() ? -1 : std::max(index, 0));
-    eof_ = rows_.empty();
+    if (kept) {
+        const auto found = std::find(rowids_.begin(), rowids_.end(), kept);
+        if (found != rowids_.end()) index = static_cast<int>(found - rowids_.begin());
+    }
+    setCurrent(rowids_.empty() ? -1 : std::max(index, 0));
+    eof_ = rowids_.empty();
     notify(QueryEvent::Reset);
 }
 
@@ -119,7 +215,7 @@ void Query::moveTo(int index) {
     requireOpen();
     if (isEditing()) post();
     eof_ = index >= rowCount();
-    setCurrent(rows_.empty() ? -1 : std::clamp(index, 0, rowCount() - 1));
+    setCurrent(rowids_.empty() ? -1 : std::clamp(index, 0, rowCount() - 1));
 }
 
 void Query::first() { moveTo(0); }
@@ -131,19 +227,18 @@ void Query::next() { moveTo(current_ + 1); }
 void Query::prior() { moveTo(current_ - 1); }
 void Query::moveBy(int distance) { moveTo(current_ + distance); }
 
-int Query::column(std::string_view field) const {
+Query::Field Query::column(std::string_view name) const {
     for (std::size_t c = 0; c < columns_.size(); ++c)
-        if (equalsIgnoreCase(columns_[c], field)) return static_cast<int>(c);
+        if (sameName(columns_[c], name)) return static_cast<Field>(c);
     return -1;
 }
 
-const Query::LookupField* Query::lookupField(std::string_view field) const {
-    for (const auto& lookup : lookups_)
-        if (equalsIgnoreCase(lookup.name, field)) return &lookup;
-    return nullptr;
+Query::Field Query::field(std::string_view name) const {
+    if (const Field c = column(name); c >= 0) return c;
+    for (std::size_t i = 0; i < lookups_.size(); ++i)
+        if (sameName(lookups_[i].name, name)) return static_cast<Field>(columns_.size() + i);
+    return -1;
 }
-
-bool Query::hasField(std::string_view name) const { return column(name) >= 0 || lookupField(name); }
 
 std::vector<std::string> Query::fieldNames() const {
     std::vector<std::string> names = columns_;
@@ -151,35 +246,74 @@ std::vector<std::string> Query::fieldNames() const {
     return names;
 }
 
-std::string Query::textAt(int row, std::string_view field) const {
-    if (row < 0 || row >= rowCount()) return {};
-    if (const int c = column(field); c >= 0) return sqlValueText(rows_[row].values[c]);
-    if (const LookupField* lookup = lookupField(field)) {
-        const std::string key = textAt(row, lookup->keyColumn);
-        if (isEmptyKey(key)) return {};
-        const int found = lookup->lookup->findRow("KEY", key);
-        return found < 0 ? std::string() : lookup->lookup->textAt(found, lookup->resultColumn);
+const Query::Values& Query::rowValues(int row) const {
+    if (isEditing() && row == current_) return editing_;
+    if (!keyed()) return wholeRows_[static_cast<std::size_t>(row)];
+    const Bookmark rowid = rowids_[static_cast<std::size_t>(row)];
+    if (const Values* values = cache_.find(rowid)) return *values;
+    return fetch(rowid);
+}
+
+const Query::Values& Query::fetch(Bookmark rowid) const {
+    if (!fetch_) throw StoreError(name_ + ": Cannot perform this operation on a closed dataset");
+    SqlStatement& statement = *fetch_;
+    statement.bind(1, rowid);
+    Values values;
+    values.reserve(columns_.size());
+    if (statement.step())
+        for (int c = 0; c < statement.columnCount(); ++c) values.push_back(statement.column(c));
+    else
+        values.resize(columns_.size());  // deleted by another statement since the rows were read
+    statement.reset();
+    return cache_.put(rowid, std::move(values));
+}
+
+std::string Query::textAt(int row, Field field) const {
+    if (row < 0 || row >= rowCount() || field < 0) return {};
+    const auto index = static_cast<std::size_t>(field);
+    if (index < columns_.size()) return sqlValueText(rowValues(row)[index]);
+    if (index - columns_.size() < lookups_.size()) return lookupText(row, lookups_[index - columns_.size()]);
+    return {};
+}
+
+std::string Query::lookupText(int row, const LookupField& lookup) const {
+    if (lookup.key < 0) return {};
+    const std::string key = sqlValueText(rowValues(row)[static_cast<std::size_t>(lookup.key)]);
+    if (isEmptyKey(key)) return {};
+    const Query& table = *lookup.lookup;
+    if (lookup.lookupGeneration != table.generation_) {
+        lookup.lookupKey = table.column("KEY");
+        lookup.lookupResult = table.column(lookup.resultColumn);
+        lookup.lookupGeneration = table.generation_;
     }
-    throw StoreError(name_ + ": Field '" + std::string(field) + "' not found");
+    if (lookup.lookupKey < 0 || lookup.lookupResult < 0) return {};
+    const int found = table.findRow(lookup.lookupKey, key);
+    return found < 0 ? std::string() : table.textAt(found, lookup.lookupResult);
+}
+
+std::string Query::text(std::string_view name) const {
+    const Field f = field(name);
+    if (f < 0 && isOpen()) throw StoreError(name_ + ": Field '" + std::string(name) + "' not found");
+    return textAt(current_, f);
 }
 
 double Query::number(std::string_view field) const {
-    const int c = column(field);
+    const Field c = column(field);
     if (c < 0 || current_ < 0) return 0;
-    return sqlValueNumber(rows_[current_].values[c]);
+    return sqlValueNumber(rowValues(current_)[static_cast<std::size_t>(c)]);
 }
 
 bool Query::isNull(std::string_view field) const {
-    const int c = column(field);
+    const Field c = column(field);
     if (c < 0 || current_ < 0) return true;
-    const SqlValue& value = rows_[current_].values[c];
+    const SqlValue& value = rowValues(current_)[static_cast<std::size_t>(c)];
     const auto* text = std::get_if<std::string>(&value);
     return std::holds_alternative<std::monostate>(value) || (text && text->empty());
 }
 
 void Query::setText(std::string_view field, const std::string& value) {
-    const int c = column(field);
-    const ColumnDef* def = c >= 0 ? columnDefs_[c] : nullptr;
+    const Field c = column(field);
+    const ColumnDef* def = c >= 0 ? columnDefs_[static_cast<std::size_t>(c)] : nullptr;
     if (def && def->kind == ColumnKind::Number) {
         setNumber(field, sqlValueNumber(value));
         return;
@@ -192,32 +326,36 @@ void Query::setNumber(std::string_view field, double value) { setValue(field, va
 
 void Query::setValue(std::string_view field, SqlValue value) {
     requireEditing();
-    const int c = column(field);
+    const Field c = column(field);
     if (c < 0) throw StoreError(name_ + ": Field '" + std::string(field) + "' not found");
-    rows_[current_].values[c] = std::move(value);
+    editing_[static_cast<std::size_t>(c)] = std::move(value);
     notify(QueryEvent::RowChanged, current_);
 }
 
 void Query::edit() {
     requireOpen();
     if (isEditing()) return;
-    if (rows_.empty()) {
+    if (rowids_.empty()) {
         append();
         return;
     }
-    saved_ = rows_[current_];
+    if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
+    editing_ = rowValues(current_);
     state_ = QueryState::Edit;
 }
 
 void Query::beginNew(int position) {
     requireOpen();
-    if (table_.empty()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
+    if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
     if (isEditing()) post();
-    Row row;
+    Values row;
     for (const ColumnDef* def : columnDefs_)
-        row.values.push_back(def && def->kind == ColumnKind::Number ? SqlValue(0.0) : SqlValue(std::string()));
-    rows_.insert(rows_.begin() + position, std::move(row));
-    index_.clear();
+        row.push_back(def && def->kind == ColumnKind::Number ? SqlValue(0.0) : SqlValue(std::string()));
+    currentBeforeInsert_ = current_ >= position ? current_ + 1 : current_;
+    notify(QueryEvent::RowAboutToBeInserted, position);
+    rowids_.insert(rowids_.begin() + position, 0);
+    editing_ = std::move(row);
+    rowsChanged();
     state_ = QueryState::Insert;
     current_ = position;
     eof_ = false;
@@ -229,24 +367,27 @@ void Query::insert() { beginNew(std::max(current_, 0)); }
 void Query::append() { beginNew(rowCount()); }
 
 void Query::writeRow() {
-    Row& row = rows_[current_];
-    std::string sql;
+    const auto count = columns_.size();
     if (state_ == QueryState::Insert) {
         std::string names, marks;
-        for (std::size_t c = 0; c < columns_.size(); ++c) {
+        for (std::size_t c = 0; c < count; ++c) {
             names += (c ? ", \"" : "\"") + columns_[c] + "\"";
             marks += c ? ", ?" : "?";
         }
-        sql = "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")";
-    } else {
-        for (std::size_t c = 0; c < columns_.size(); ++c) sql += (c ? ", \"" : "\"") + columns_[c] + "\" = ?";
-        sql = "UPDATE " + table_ + " SET " + sql + " WHERE rowid = ?";
+        SqlStatement& insert = statement(insert_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")");
+        for (std::size_t c = 0; c < count; ++c) insert.bind(static_cast<int>(c + 1), editing_[c]);
+        insert.step();
+        insert.reset();
+        rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
+        return;
     }
-    SqlStatement statement = db_->prepare(sql);
-    for (std::size_t c = 0; c < columns_.size(); ++c) statement.bind(static_cast<int>(c + 1), row.values[c]);
-    if (state_ == QueryState::Edit) statement.bind(static_cast<int>(columns_.size() + 1), row.rowid);
-    statement.step();
-    if (state_ == QueryState::Insert) row.rowid = db_->lastInsertRowid();
+    std::string assignments;
+    for (std::size_t c = 0; c < count; ++c) assignments += (c ? ", \"" : "\"") + columns_[c] + "\" = ?";
+    SqlStatement& update = statement(update_, "UPDATE " + table_ + " SET " + assignments + " WHERE rowid = ?");
+    for (std::size_t c = 0; c < count; ++c) update.bind(static_cast<int>(c + 1), editing_[c]);
+    update.bind(static_cast<int>(count + 1), bookmark());
+    update.step();
+    update.reset();
 }
 
 void Query::post() {
@@ -254,7 +395,9 @@ void Query::post() {
     if (beforePost) beforePost(*this);
     writeRow();
     state_ = QueryState::Browse;
-    index_.clear();
+    cache_.put(bookmark(), std::move(editing_));
+    editing_.clear();
+    rowsChanged();
     notify(QueryEvent::RowChanged, current_);
     if (afterPost) afterPost(*this);
 }
@@ -262,12 +405,17 @@ void Query::post() {
 void Query::cancel() {
     if (state_ == QueryState::Insert) {
         const int row = current_;
-        rows_.erase(rows_.begin() + row);
+        notify(QueryEvent::RowAboutToBeRemoved, row);
+        rowids_.erase(rowids_.begin() + row);
+        editing_.clear();
+        rowsChanged();
         state_ = QueryState::Browse;
-        current_ = rows_.empty() ? -1 : std::min(row, rowCount() - 1);
+        const int back = currentBeforeInsert_ > row ? currentBeforeInsert_ - 1 : currentBeforeInsert_;
+        current_ = rowids_.empty() ? -1 : std::clamp(back, 0, rowCount() - 1);
+        eof_ = rowids_.empty();
         notify(QueryEvent::RowRemoved, row);
     } else if (state_ == QueryState::Edit) {
-        rows_[current_] = saved_;
+        editing_.clear();
         state_ = QueryState::Browse;
         notify(QueryEvent::RowChanged, current_);
     }
@@ -279,42 +427,95 @@ void Query::remove() {
         cancel();
         return;
     }
-    if (rows_.empty()) throw StoreError(name_ + ": Cannot perform this operation on an empty dataset");
-    if (table_.empty()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
+    if (rowids_.empty()) throw StoreError(name_ + ": Cannot perform this operation on an empty dataset");
+    if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
+    const Bookmark rowid = bookmark();
+    SqlStatement& remove = statement(delete_, "DELETE FROM " + table_ + " WHERE rowid = ?");
+    remove.bind(1, rowid);
+    remove.step();
+    remove.reset();
     state_ = QueryState::Browse;
-    SqlStatement statement = db_->prepare("DELETE FROM " + table_ + " WHERE rowid = ?");
-    statement.bind(1, rows_[current_].rowid);
-    statement.step();
+    editing_.clear();
     const int row = current_;
-    selection_.erase(rows_[row].rowid);
-    rows_.erase(rows_.begin() + row);
-    index_.clear();
-    current_ = rows_.empty() ? -1 : std::min(row, rowCount() - 1);
-    eof_ = rows_.empty();
+    notify(QueryEvent::RowAboutToBeRemoved, row);
+    selection_.erase(rowid);
+    cache_.erase(rowid);
+    rowids_.erase(rowids_.begin() + row);
+    rowsChanged();
+    current_ = rowids_.empty() ? -1 : std::min(row, rowCount() - 1);
+    eof_ = rowids_.empty();
     notify(QueryEvent::RowRemoved, row);
 }
 
-Query::Bookmark Query::bookmark() const { return current_ < 0 ? 0 : rows_[current_].rowid; }
+Query::Bookmark Query::bookmark() const { return current_ < 0 ? 0 : rowids_[static_cast<std::size_t>(current_)]; }
 
 bool Query::gotoBookmark(Bookmark bookmark) {
-    for (int i = 0; i < rowCount(); ++i)
-        if (rows_[i].rowid == bookmark) {
-            moveTo(i);
-            return true;
+    if (!bookmark) return false;
+    const auto found = std::find(rowids_.begin(), rowids_.end(), bookmark);
+    if (found == rowids_.end()) return false;
+    moveTo(static_cast<int>(found - rowids_.begin()));
+    return true;
+}
+
+std::vector<int> Query::rowsOf(const std::set<Bookmark>& bookmarks) const {
+    std::vector<int> rows;
+    if (bookmarks.empty()) return rows;
+    const std::vector<Bookmark> wanted(bookmarks.begin(), bookmarks.end());  // sorted, for binary search
+    for (std::size_t i = 0; i < rowids_.size() && rows.size() < wanted.size(); ++i)
+        if (std::binary_search(wanted.begin(), wanted.end(), rowids_[i])) rows.push_back(static_cast<int>(i));
+    return rows;
+}
+
+void Query::forEachRow(const std::set<Bookmark>& bookmarks, const std::function<void()>& visit) {
+    requireOpen();
+    if (isEditing()) post();
+    const Bookmark kept = bookmark();
+    const auto rowOf = [this](int expected, Bookmark rowid) {
+        // A visit that adds or takes away rows elsewhere than at the current row moves the
+        // remaining rows: look for the row again.
+        if (expected >= 0 && expected < rowCount() && rowids_[static_cast<std::size_t>(expected)] == rowid)
+            return expected;
+        const auto found = std::find(rowids_.begin(), rowids_.end(), rowid);
+        return found == rowids_.end() ? -1 : static_cast<int>(found - rowids_.begin());
+    };
+    const std::vector<int> rows = rowsOf(bookmarks);
+    std::vector<Bookmark> targets;
+    for (int row : rows) targets.push_back(rowids_[static_cast<std::size_t>(row)]);
+    const int keptIndex = current_;
+    {
+        Suspension suspension(*this);
+        PostGroup group(db_);
+        int shift = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int row = rowOf(rows[i] + shift, targets[i]);
+            if (row < 0) continue;
+            shift = row - rows[i];
+            const int before = rowCount();
+            moveTo(row);
+            visit();
+            shift += rowCount() - before;
         }
-    return false;
+        if (isEditing()) post();
+        const int back = kept ? rowOf(keptIndex, kept) : -1;
+        if (back >= 0) moveTo(back);
+    }
 }
 
 void Query::addLookupField(std::string name, std::string keyColumn, const Query& lookup, std::string resultColumn) {
     lookups_.push_back({std::move(name), std::move(keyColumn), std::move(resultColumn), &lookup});
+    lookups_.back().key = column(lookups_.back().keyColumn);
 }
 
 int Query::findRow(std::string_view field, const std::string& value) const {
-    const int c = column(field);
-    if (c < 0) return -1;
-    auto& index = index_[utf8Upper(field)];
+    const Field c = column(field);
+    return c < 0 ? -1 : findRow(c, value);
+}
+
+int Query::findRow(Field column, const std::string& value) const {
+    auto& index = index_[column];
     if (index.empty())
-        for (int i = rowCount() - 1; i >= 0; --i) index[sqlValueText(rows_[i].values[c])] = i;
+        for (int i = rowCount() - 1; i >= 0; --i)
+            index[sqlValueText(rowValues(i)[static_cast<std::size_t>(column)])] = i;
     const auto found = index.find(value);
     return found == index.end() ? -1 : found->second;
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 
 #include "base/Date.h"
 #include "tasks/Database.h"
+#include "tasks/RowCache.h"
 
 namespace torvalet {
 
@@ -16,28 +18,40 @@ struct ColumnDef;
 
 enum class QueryState { Inactive, Browse, Edit, Insert };
 
-// What observers of a result set (the task grid) are told.
+// What observers of a result set (the task grid) are told. The "about to" notices come before
+// the row is added or taken away, the others after.
 struct QueryEvent {
-    enum Kind { Reset, RowChanged, RowInserted, RowRemoved, CurrentChanged } kind;
+    enum Kind {
+        Reset, RowChanged, RowAboutToBeInserted, RowInserted, RowAboutToBeRemoved, RowRemoved, CurrentChanged
+    } kind;
     int row = -1;
 };
 
-// A result set over one select statement: the rows are read when it opens, one row is current,
-// and the current row can be edited, inserted, posted and deleted like a record of a data set.
-// Rows are identified by the store's rowid, which serves as the bookmark.
+// A result set over one select statement, with a current row that can be edited, inserted, posted
+// and deleted like a record of a data set. Rows are identified by the store's rowid, which serves
+// as the bookmark.
+//
+// A statement over one table (no computed columns, no grouping) is held as the ordered rowids of
+// its rows; the values of the rows being looked at are fetched by rowid and kept in a small cache.
+// The order and the membership of the rows are those of the last open or refresh; the values are
+// the stored ones at the time they are fetched. Any other statement is read whole when it opens.
 class Query {
 public:
     using Bookmark = long long;
     using Hook = std::function<void(Query&)>;
     using Observer = std::function<void(const QueryEvent&)>;
+    // A field resolved once by name for the statement in force: a column, or a lookup field after
+    // the columns. -1 for none.
+    using Field = int;
 
-    explicit Query(std::string name) : name_(std::move(name)) {}
+    // `cachedRows`: how many rows' values are kept at hand (a grid page or a few).
+    explicit Query(std::string name, std::size_t cachedRows = 256) : name_(std::move(name)), cache_(cachedRows) {}
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
     const std::string& name() const { return name_; }
-    // The connection, or nullptr while the store is closed.
-    void setDatabase(Database* db) { db_ = db; }
+    // The connection, or nullptr while the store is closed (the query's prepared statements go with it).
+    void setDatabase(Database* db);
     Database* database() const { return db_; }
 
     // Statement and parameters (":d1" ... bound by name; dates as "YYYY-MM-DD").
@@ -51,15 +65,15 @@ public:
     // Posts a pending edit first, then forgets the rows.
     void close();
     bool isOpen() const { return state_ != QueryState::Inactive; }
-    // Re-reads the rows, staying on the current row when it is still there.
+    // Re-reads the rows, staying on the current row when it is still there (else on the same position).
     void refresh();
     // Runs the statement as a command that returns no rows; returns the number of changed rows.
     int execute();
 
     // Navigation.
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int rowCount() const { return static_cast<int>(rowids_.size()); }
     int currentIndex() const { return current_; }
-    bool isEmpty() const { return rows_.empty(); }
+    bool isEmpty() const { return rowids_.empty(); }
     bool eof() const { return eof_; }
     void first();
     void last();
@@ -68,16 +82,23 @@ public:
     void moveBy(int distance);
     void moveTo(int index);
 
-    // Fields of the current row, by name without regard to case (lookup fields included).
-    bool hasField(std::string_view name) const;
+    // Fields by name without regard to case (lookup fields included). Callers that read many rows
+    // resolve a Field once and read through it.
+    Field field(std::string_view name) const;
+    bool hasField(std::string_view name) const { return field(name) >= 0; }
     std::vector<std::string> fieldNames() const;
-    std::string text(std::string_view field) const { return textAt(current_, field); }
+    // Counts up each time the statement's fields are resolved anew (every open).
+    int generation() const { return generation_; }
+
+    // The current row.
+    std::string text(std::string_view field) const;
     Date date(std::string_view field) const { return Date::fromIso(text(field)); }
     double number(std::string_view field) const;
     bool isNull(std::string_view field) const;
-    // Any row, for views that draw many rows.
-    std::string textAt(int row, std::string_view field) const;
-    Bookmark bookmarkAt(int row) const { return rows_.at(static_cast<std::size_t>(row)).rowid; }
+    // Any row, for views that draw many rows: empty for a row or field that is not there.
+    std::string textAt(int row, std::string_view field) const { return textAt(row, this->field(field)); }
+    std::string textAt(int row, Field field) const;
+    Bookmark bookmarkAt(int row) const { return rowids_.at(static_cast<std::size_t>(row)); }
 
     // Writes need the edit or insert state. Texts are cut to their column width in characters.
     void setText(std::string_view field, const std::string& value);
@@ -97,10 +118,19 @@ public:
     // Deletes the current row from the store.
     void remove();
 
+    // The current row's rowid; 0 for none or for a new row not stored yet.
     Bookmark bookmark() const;
     bool gotoBookmark(Bookmark bookmark);
     // The rows picked in a view for a command on several rows.
     std::set<Bookmark>& selection() { return selection_; }
+    const std::set<Bookmark>& selection() const { return selection_; }
+    // The positions of `bookmarks` in list order, found in one pass; bookmarks of rows that are not
+    // listed are left out.
+    std::vector<int> rowsOf(const std::set<Bookmark>& bookmarks) const;
+    // Makes each row of `bookmarks` current in turn, in list order, and calls `visit`; the notices
+    // are held back and the posts grouped in one transaction meanwhile (what was posted before an
+    // error stays). The row that was current before is current again afterwards.
+    void forEachRow(const std::set<Bookmark>& bookmarks, const std::function<void()>& visit);
 
     // The record rules.
     Hook afterInsert, beforePost, afterPost;
@@ -118,40 +148,60 @@ public:
     void resume();
 
 private:
-    struct Row {
-        Bookmark rowid = 0;
-        std::vector<SqlValue> values;
-    };
+    using Values = RowCache::Values;
     struct LookupField {
         std::string name, keyColumn, resultColumn;
         const Query* lookup;
+        Field key = -1;  // in this query
+        mutable int lookupGeneration = -1;
+        mutable Field lookupKey = -1, lookupResult = -1;  // in the lookup, for its generation
     };
 
-    int column(std::string_view field) const;
-    const LookupField* lookupField(std::string_view field) const;
+    Field column(std::string_view name) const;
+    bool keyed() const { return !table_.empty(); }
+    const Values& rowValues(int row) const;
+    const Values& fetch(Bookmark rowid) const;
+    std::string lookupText(int row, const LookupField& lookup) const;
+    int findRow(Field column, const std::string& value) const;
     void requireEditing() const;
     void requireOpen() const;
+    void prepareStatements();
+    void resolveFields();
     void readRows();
+    void dropStatements();
+    void forgetRows();
     void beginNew(int position);
     void writeRow();
+    void rowsChanged();
     void notify(QueryEvent::Kind kind, int row = -1);
     void setCurrent(int index);
+    SqlStatement& statement(std::unique_ptr<SqlStatement>& holder, const std::string& sql);
 
     std::string name_;
     Database* db_ = nullptr;
     std::string sql_;
-    std::string table_;  // the table rows are written back to; empty for a read-only statement
+    std::string table_;       // the table rows are written back to; empty for a read-only statement
+    std::string projection_;  // the statement's column list, for fetching a row by rowid
+    std::string rowidSql_;    // the statement giving only the rowids of the rows, in order
     std::map<std::string, SqlValue> params_;
     std::vector<std::string> columns_;
     std::vector<const ColumnDef*> columnDefs_;
-    std::vector<Row> rows_;
+    int generation_ = 0;
+
+    std::vector<Bookmark> rowids_;   // in list order; 0 for a new row not stored yet
+    std::vector<Values> wholeRows_;  // every row of a read-only statement (rowids 1, 2, ...)
+    mutable RowCache cache_;
+    Values editing_;                 // the current row while it is edited or inserted
+    mutable std::unique_ptr<SqlStatement> fetch_;
+    std::unique_ptr<SqlStatement> insert_, update_, delete_;
+
     int current_ = -1;
+    int currentBeforeInsert_ = -1;  // where a cancelled insert returns to
     bool eof_ = true;
     QueryState state_ = QueryState::Inactive;
-    Row saved_;  // the row as it was before the edit
     std::set<Bookmark> selection_;
     std::vector<LookupField> lookups_;
-    mutable std::unordered_map<std::string, std::unordered_map<std::string, int>> index_;
+    mutable std::unordered_map<Field, std::unordered_map<std::string, int>> index_;
     std::map<int, Observer> observers_;
     int nextObserver_ = 0;
     int suspended_ = 0;

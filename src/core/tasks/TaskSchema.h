@@ -25,4 +25,8 @@ const ColumnDef* findColumn(std::string_view table, std::string_view column);
 // The nine tables of a new store, their indexes and their lookup rows.
 void createTaskStore(Database& db);
 
+// The indexes of the task table, made when missing (a store made by an older version).
+void createTaskIndexes(Database& db);
+bool hasTaskIndexes(Database& db);
+
 }  // namespace torvalet

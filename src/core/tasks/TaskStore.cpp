@@ -15,6 +15,13 @@ TaskStore::TaskStore() {
     tasksQ.addLookupField("typeName", "TYPEKEY", typeKeyQ, "NAME");
 }
 
+// The queries' prepared statements go before the connection.
+TaskStore::~TaskStore() { setDatabase(nullptr); }
+
+std::array<Query*, 7> TaskStore::queries() {
+    return {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ};
+}
+
 std::filesystem::path TaskStore::storeFile(const std::filesystem::path& dataFolder) {
     return dataFolder / "tasks.db";
 }
@@ -33,8 +40,7 @@ void TaskStore::create(const std::filesystem::path& dataFolder) {
 }
 
 void TaskStore::setDatabase(Database* db) {
-    for (Query* query : {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ})
-        query->setDatabase(db);
+    for (Query* query : queries()) query->setDatabase(db);
 }
 
 void TaskStore::connect(const std::filesystem::path& dataFolder, bool readOnly) {
@@ -44,6 +50,21 @@ void TaskStore::connect(const std::filesystem::path& dataFolder, bool readOnly) 
         throw StoreError("The task store \"" + file.string() + "\" does not exist");
     db_ = std::make_unique<Database>(file, false, readOnly);
     setDatabase(db_.get());
+    addMissingIndexes();
+}
+
+void TaskStore::addMissingIndexes() {
+    if (db_->readOnly() || hasTaskIndexes(*db_)) return;
+    // Once per store, and only when no other program is writing to it: the list works without
+    // the index, only slower.
+    db_->setBusyTimeout(0);
+    try {
+        Transaction transaction(*db_);
+        createTaskIndexes(*db_);
+        transaction.commit();
+    } catch (const StoreError&) {
+    }
+    db_->setBusyTimeout(Database::busyTimeout);
 }
 
 void TaskStore::disconnect() {
@@ -53,8 +74,7 @@ void TaskStore::disconnect() {
 }
 
 void TaskStore::closeQueries() {
-    for (Query* query : {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ})
-        query->close();
+    for (Query* query : queries()) query->close();
 }
 
 void TaskStore::openStoreQuery(Query& query, const std::function<void(const std::string&)>& report) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -14,6 +15,9 @@ namespace torvalet {
 class TaskStore {
 public:
     TaskStore();
+    ~TaskStore();
+    TaskStore(const TaskStore&) = delete;
+    TaskStore& operator=(const TaskStore&) = delete;
 
     // The store file inside a data folder.
     static std::filesystem::path storeFile(const std::filesystem::path& dataFolder);
@@ -44,6 +48,8 @@ public:
     Query commandQ{"commandQ"};
 
 private:
+    std::array<Query*, 7> queries();
+    void addMissingIndexes();
     void setDatabase(Database* db);
     std::unique_ptr<Database> db_;
 };

@@ -1,7 +1,6 @@
 #include "trees/GoalsIntoTasks.h"
 
 #include <array>
-#include <optional>
 
 #include "tasks/Database.h"
 #include "tasks/Query.h"
@@ -27,26 +26,6 @@ constexpr std::array<int, 6> prioKeys{0, 1, 3, 4, 5, 2};
 // Types 0 Group .. 12 Phone ToDo, then 13 .. 35 of the language files' type list.
 constexpr std::array<int, 36> typeKeys{8,  0,  0,  0,  0,  3,  34, 12, 22, 4,  28, 11, 9,  29, 10, 32, 33, 31,
                                        19, 30, 14, 21, 17, 0,  16, 26, 35, 20, 37, 38, 25, 24, 0,  27, 36, 2};
-
-// One transaction around the posts of a run (unless the caller has one open), committed also
-// when the run stops on an error, so that the rows posted before it stay.
-class PostGroup {
-public:
-    explicit PostGroup(Database* db) {
-        if (db && sqlite3_get_autocommit(db->handle())) transaction_.emplace(*db);
-    }
-    ~PostGroup() {
-        try {
-            if (transaction_) transaction_->commit();
-        } catch (...) {
-        }
-    }
-    PostGroup(const PostGroup&) = delete;
-    PostGroup& operator=(const PostGroup&) = delete;
-
-private:
-    std::optional<Transaction> transaction_;
-};
 
 }  // namespace
 

@@ -176,6 +176,22 @@ TEST(TaskStoreClosed, OpenStoreQueryReportsWithoutConnection) {
     EXPECT_FALSE(store.tasksQ.isOpen());
 }
 
+TEST(TaskStoreClosed, AStoreOfTheOlderLayoutGetsTheListIndexAtConnect) {
+    testing::TempDir dir;
+    TaskStore::create(dir.path());
+    {
+        Database db(TaskStore::storeFile(dir.path()), false);
+        db.execute("drop index tasks_list; create index tasks_start on tasks (Date, Time)");
+    }
+    TaskStore store;
+    store.connect(dir.path());
+    SqlStatement indexes =
+        store.database()->prepare("select group_concat(name, ' ') from (select name from sqlite_master where "
+                                  "type = 'index' order by name)");
+    ASSERT_TRUE(indexes.step());
+    EXPECT_EQ(sqlValueText(indexes.column(0)), "tasks_final tasks_list");
+}
+
 TEST(TaskStoreClosed, ConnectFailsClearlyOnAMissingOrForeignStore) {
     testing::TempDir dir;
     TaskStore store;

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "base/Errors.h"
+#include "fakes/TempDir.h"
+#include "tasks/Query.h"
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+namespace {
+
+// Five rows "a" to "e" listed by their text through a cache of two rows, so that most reads and
+// every command over several rows go past the cache.
+class QueryTest : public ::testing::Test {
+protected:
+    QueryTest() {
+        TaskStore::create(dir.path());
+        db = std::make_unique<Database>(TaskStore::storeFile(dir.path()), false);
+        for (const char* text : {"c", "a", "e", "b", "d"}) sql(std::string("insert into tasks (Task) values ('") + text + "')");
+        query.setDatabase(db.get());
+        query.setSql("select Task, Project from tasks order by Task");
+        query.open();
+    }
+    ~QueryTest() override { query.setDatabase(nullptr); }
+
+    void sql(const std::string& statement) { db->execute(statement); }
+    std::string stored(const std::string& statement) {
+        SqlStatement s = db->prepare(statement);
+        std::string out;
+        while (s.step()) out += sqlValueText(s.column(0)) + " ";
+        return out;
+    }
+    // Every row's text, read through the cache.
+    std::string listed() {
+        std::string out;
+        const Query::Field task = query.field("TASK");
+        for (int row = 0; row < query.rowCount(); ++row) out += query.textAt(row, task) + " ";
+        return out;
+    }
+    Query::Bookmark bookmarkOf(const std::string& text) {
+        for (int row = 0; row < query.rowCount(); ++row)
+            if (query.textAt(row, "Task") == text) return query.bookmarkAt(row);
+        return 0;
+    }
+
+    testing::TempDir dir;
+    std::unique_ptr<Database> db;
+    Query query{"tasksQ", 2};
+};
+
+TEST_F(QueryTest, NavigatesAndKeepsTheCurrentRowByBookmarkAcrossARefresh) {
+    EXPECT_EQ(listed(), "a b c d e ");
+    query.last();
+    EXPECT_EQ(query.text("Task"), "e");
+    query.moveBy(-2);
+    EXPECT_EQ(query.text("task"), "c");
+    const auto c = query.bookmark();
+
+    sql("insert into tasks (Task) values ('bb')");  // lands before the current row
+    query.refresh();
+    EXPECT_EQ(query.rowCount(), 6);
+    EXPECT_EQ(query.currentIndex(), 3);
+    EXPECT_EQ(query.bookmark(), c);
+
+    sql("delete from tasks where Task = 'c'");  // the current row goes: the position stays
+    query.refresh();
+    EXPECT_EQ(query.text("Task"), "d");
+    EXPECT_FALSE(query.gotoBookmark(c));
+    EXPECT_TRUE(query.gotoBookmark(bookmarkOf("a")));
+    EXPECT_EQ(query.currentIndex(), 0);
+    query.moveBy(100);
+    EXPECT_EQ(query.text("Task"), "e");
+    EXPECT_TRUE(query.eof());
+}
+
+TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
+    query.moveTo(1);
+    query.edit();
+    query.setText("Task", "b2");
+    EXPECT_EQ(listed(), "a b2 c d e ");  // every other row went through the two cached rows
+    query.post();
+    EXPECT_EQ(stored("select Task from tasks order by Task"), "a b2 c d e ");
+
+    query.moveTo(2);
+    query.edit();
+    query.setText("Project", "Home");
+    listed();
+    query.cancel();
+    EXPECT_EQ(query.text("Project"), "");
+    EXPECT_EQ(stored("select count(*) from tasks where Project <> ''"), "0 ");
+}
+
+TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
+    query.moveTo(2);
+    query.insert();  // before the current row
+    EXPECT_EQ(query.bookmark(), 0);
+    query.setText("Task", "new");
+    EXPECT_EQ(listed(), "a b new c d e ");
+    query.post();
+    EXPECT_NE(query.bookmark(), 0);
+    EXPECT_EQ(stored("select count(*) from tasks where Task = 'new'"), "1 ");
+
+    query.append();
+    query.cancel();  // a row never posted leaves no trace, and the row before it is current again
+    EXPECT_EQ(query.rowCount(), 6);
+    EXPECT_EQ(query.text("Task"), "new");
+
+    query.selection() = {bookmarkOf("d"), query.bookmark()};
+    query.remove();
+    EXPECT_EQ(listed(), "a b c d e ");
+    EXPECT_EQ(query.text("Task"), "c");
+    EXPECT_EQ(query.selection(), std::set<Query::Bookmark>{bookmarkOf("d")});
+    EXPECT_EQ(stored("select Task from tasks order by Task"), "a b c d e ");
+}
+
+TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
+    query.moveTo(2);
+    const std::set<Query::Bookmark> picked{bookmarkOf("e"), bookmarkOf("a"), bookmarkOf("d")};
+    std::string visited;
+    query.forEachRow(picked, [&] {
+        visited += query.text("Task");
+        query.edit();
+        query.setText("Project", "P");
+        query.post();
+    });
+    EXPECT_EQ(visited, "ade");
+    EXPECT_EQ(query.text("Task"), "c");
+    EXPECT_EQ(stored("select Task from tasks where Project = 'P' order by Task"), "a d e ");
+
+    // Removing each visited row moves the rows after it.
+    query.forEachRow({bookmarkOf("b"), bookmarkOf("c"), bookmarkOf("e")}, [&] { query.remove(); });
+    EXPECT_EQ(listed(), "a d ");
+    EXPECT_EQ(stored("select Task from tasks order by Task"), "a d ");
+
+    // Rows added elsewhere while visiting do not make the visit miss a row.
+    visited.clear();
+    query.forEachRow({bookmarkOf("a"), bookmarkOf("d")}, [&] {
+        visited += query.text("Task");
+        query.append();
+        query.setText("Task", "z");
+        query.post();
+    });
+    EXPECT_EQ(visited, "ad");
+    EXPECT_EQ(listed(), "a d z z ");
+}
+
+TEST_F(QueryTest, ObserversHearOfEachChangeAndOnceAfterASuspension) {
+    std::vector<std::pair<QueryEvent::Kind, int>> events;
+    const int id = query.addObserver([&](const QueryEvent& e) { events.emplace_back(e.kind, e.row); });
+    query.moveTo(1);
+    query.insert();
+    query.post();
+    query.remove();
+    using E = QueryEvent;
+    EXPECT_EQ(events, (std::vector<std::pair<E::Kind, int>>{{E::CurrentChanged, 1},
+                                                            {E::RowAboutToBeInserted, 1},
+                                                            {E::RowInserted, 1},
+                                                            {E::RowChanged, 1},
+                                                            {E::RowAboutToBeRemoved, 1},
+                                                            {E::RowRemoved, 1}}));
+    events.clear();
+    query.suspend();
+    query.forEachRow({bookmarkOf("a"), bookmarkOf("b")}, [&] { query.edit(); query.post(); });
+    query.refresh();
+    query.resume();
+    EXPECT_EQ(events, (std::vector<std::pair<E::Kind, int>>{{E::Reset, -1}}));
+    query.removeObserver(id);
+}
+
+TEST_F(QueryTest, StatementsOfEveryShapeListTheirRows) {
+    struct Case {
+        const char* sql;
+        const char* column;
+        const char* rows;
+        bool writable;
+    };
+    const Case cases[] = {
+        {"select * from tasks where Task <> 'c' order by Task desc", "Task", "e d b a ", true},
+        {"select Task as T from tasks order by T", "T", "a b c d e ", true},
+        {"select   Task from tasks", "Task", "c a e b d ", true},
+        {"select distinct Project from tasks", "Project", " ", false},
+        {"select max(Task) as Last from tasks", "Last", "e ", false},
+        {"select Task from tasks group by Task order by Task", "Task", "a b c d e ", false},
+    };
+    for (const Case& c : cases) {
+        query.setSql(c.sql);
+        query.open();
+        std::string rows;
+        for (int row = 0; row < query.rowCount(); ++row) rows += query.textAt(row, query.field(c.column)) + " ";
+        EXPECT_EQ(rows, c.rows) << c.sql;
+        if (c.writable) {
+            EXPECT_NO_THROW(query.edit()) << c.sql;
+            query.cancel();
+        } else {
+            EXPECT_THROW(query.edit(), StoreError) << c.sql;
+        }
+    }
+}
+
+TEST_F(QueryTest, ReadingFailsClearlyWhenTheStatementCannotRun) {
+    query.setSql("select Nothing from tasks");
+    EXPECT_THROW(query.open(), StoreError);
+    EXPECT_FALSE(query.isOpen());
+    query.setSql("select Task from tasks");
+    query.open();
+    EXPECT_THROW(query.text("Nothing"), StoreError);
+    EXPECT_EQ(query.textAt(0, "Nothing"), "");
+}
+
+}  // namespace
+}  // namespace torvalet
