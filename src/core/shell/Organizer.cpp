@@ -30,7 +30,8 @@ Organizer::Organizer(const Services& services, fs::path home)
       treeFiles_(trees_, paths_.home),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
-                 [this] { return dayTextContext(); }) {
+                 [this] { return dayTextContext(); }),
+      navigation_(trees_, view_, treePages_.commands) {
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     favouriteSearches_ = services_.perUserStore.readList(favouriteSearchesList);
@@ -89,7 +90,8 @@ void Organizer::provision(const AppPaths& paths) {
 }
 
 void Organizer::loadTrees() {
-    treeFiles_.loadAll(codec_, [this](const std::string& message) { report(message); }, nullptr);
+    treeFiles_.loadAll(codec_, [this](const std::string& message) { report(message); },
+                       [this](ItemTree& tree) { navigation_.treeLoaded(tree); });
 }
 
 void Organizer::saveTrees() { treeFiles_.saveAll(codec_, [this](const std::string& message) { report(message); }); }

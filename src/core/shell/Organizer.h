@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Text.h"
+#include "navigation/Navigation.h"
 #include "platform/Services.h"
 #include "reminders/DayText.h"
 #include "reminders/SoundCues.h"
@@ -73,6 +74,7 @@ public:
     ItemTreeSet& trees() { return trees_; }
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
+    Navigation& navigation() { return navigation_; }
     SoundCues& cues() { return cues_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
@@ -133,6 +135,7 @@ private:
     TreeFileKeeper treeFiles_;
     SoundCues cues_;
     TreePages treePages_;
+    Navigation navigation_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
 };
