@@ -25,10 +25,12 @@ bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The lower case of a text, in a buffer reused from node to node.
+// The lower case of a text, in a buffer reused from node to node. The Greek final sigma is
+// folded into the plain one, as the capital Σ lowers to σ wherever it stands.
 void lowerInto(std::string& out, std::string_view text) {
     if (!isAscii(text)) {
         out = utf8Lower(text);
+        for (std::size_t at = out.find("ς"); at != std::string::npos; at = out.find("ς", at)) out.replace(at, 2, "σ");
         return;
     }
     out.assign(text);
