@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "base/Text.h"
+#include "navigation/CaseFold.h"
 #include "navigation/NavigationContext.h"
 #include "navigation/TreeLevels.h"
 #include "shell/ViewState.h"
@@ -21,27 +21,12 @@ namespace {
 
 constexpr std::int32_t kContactMan = 1;
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// The lower case of a text, in a buffer reused from node to node. The Greek final sigma is
-// folded into the plain one, as the capital Σ lowers to σ wherever it stands.
-void lowerInto(std::string& out, std::string_view text) {
-    if (!isAscii(text)) {
-        out = utf8Lower(text);
-        for (std::size_t at = out.find("ς"); at != std::string::npos; at = out.find("ς", at)) out.replace(at, 2, "σ");
-        return;
-    }
-    out.assign(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-}
-
 // Whether a node's fields hold the (lower-case) needle, by the family's rule.
 class NameMatcher {
 public:
-    NameMatcher(NavFamily family, std::string_view text) : family_(family) { lowerInto(needle_, text); }
+    NameMatcher(CaseFold& fold, NavFamily family, std::string_view text) : fold_(fold), family_(family) {
+        fold_.fold(text, needle_);
+    }
 
     bool operator()(const TreeNode& node) {
         switch (family_) {
@@ -53,9 +38,11 @@ public:
             return false;
         case NavFamily::Contacts:
             if (const auto* contact = node.findRecord<TContactData>()) {
-                joined_.assign(contact->Official).append(contact->FirstName).append(contact->MiddleName);
-                joined_.append(contact->LastName);
-                return holds(joined_) || holds(contact->Address);
+                scratch_.clear();
+                for (const std::string* name : {&contact->Official, &contact->FirstName, &contact->MiddleName,
+                                                &contact->LastName})
+                    fold_.append(*name, scratch_);
+                return found() || holds(contact->Address);
             }
             return false;
         }
@@ -64,14 +51,15 @@ public:
 
 private:
     bool holds(std::string_view field) {
-        lowerInto(scratch_, field);
-        return scratch_.find(needle_) != std::string::npos;
+        fold_.fold(field, scratch_);
+        return found();
     }
+    bool found() const { return scratch_.find(needle_) != std::string::npos; }
 
+    CaseFold& fold_;
     NavFamily family_;
     std::string needle_;
     std::string scratch_;
-    std::string joined_;
 };
 
 // The field the exact find compares: goal Text, link Name, contact FirstName.
@@ -104,7 +92,7 @@ void showMatches(ItemTree& tree, Match&& match) {
 
 void TreeFilters::filterByName(ItemTree& tree, NavFamily family, std::string_view text) {
     UpdateBracket bracket(context_, tree);
-    showMatches(tree, NameMatcher(family, text));
+    showMatches(tree, NameMatcher(fold_, family, text));
 }
 
 void TreeFilters::ItemsFilterByName(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "navigation/CaseFold.h"
 #include "navigation/FilterBars.h"
 
 namespace torvalet {
@@ -69,6 +70,7 @@ private:
 
     NavigationContext& context_;
     TreeLevels& levels_;
+    CaseFold fold_;
 };
 
 }  // namespace torvalet
