@@ -203,10 +203,6 @@ QAction* TreeMenus::action(QMenu* menu, const Entry& entry) {
     return added;
 }
 
-void TreeMenus::addGoalFromEditLine(const QString& text) {
-    run_([this, text] { organizer_.treePages().goals.AddGoal_RbBtnClick(text.toStdString()); });
-}
-
 QAction* TreeMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
 QToolBar* TreeMenus::toolBar(int page) {
