@@ -5,7 +5,9 @@ goal/00..54   goal types 0-35 (13-35 for the types a language file adds), states
               priorities 44-49, spare shapes 50-54
 link/00..07   link kinds        contact/00..07  contact kinds
 event/00..07  event kinds       phrase/00..02   phrase kinds
-tool/00..02   the buttons beside the trees: first item, last item, collapse all but selected
+tool/00..13   the buttons beside the trees (first item, last item, collapse all but selected) and
+              of the tool bars (new, cut, copy, paste, delete, move left, right, up, down,
+              priority, state)
 
 Run it again after changing a picture; the window embeds the files as Qt resources.
 """
@@ -276,6 +278,12 @@ def phrases():
     return [bubble(), folder(), diamond()]
 
 
+def arrow(direction):
+    paths = {"left": "M13 8 h-9 M7.5 4.5 l-3.5 3.5 l3.5 3.5", "right": "M3 8 h9 M8.5 4.5 l3.5 3.5 l-3.5 3.5",
+             "up": "M8 13 v-9 M4.5 7.5 l3.5 -3.5 l3.5 3.5", "down": "M8 3 v9 M4.5 8.5 l3.5 3.5 l3.5 -3.5"}
+    return [f'<path d="{paths[direction]}" fill="none" {s(DARKBLUE, 2)}/>']
+
+
 def tools():
     return [
         [f'<path d="M3 2.5 h10" {s(DARKBLUE, 2)}/>', f'<path d="M8 14 v-8.5 M4.5 9 l3.5 -3.5 l3.5 3.5" fill="none" {s(DARKBLUE, 1.8)}/>'],
@@ -284,6 +292,23 @@ def tools():
          f'<path d="M4.5 7.5 v6 h3 M4.5 10.5 h3" fill="none" {s(GREY)}/>',
          f'<rect x="8" y="8.5" width="6.5" height="4" rx="1" fill="{BLUE}" {s()}/>',
          f'<rect x="8" y="12" width="6.5" height="3" rx="1" fill="#dfe7f1" {s()}/>'],
+        # The tool bars: new, cut, copy, paste, delete, the four moves, priority, state.
+        [f'<path d="M3.5 1.5 h6 l3 3 v10 h-9 z" fill="#ffffff" {s()}/>',
+         f'<circle cx="11.5" cy="11.5" r="3.5" fill="{GREEN}" {s()}/>',
+         f'<path d="M11.5 9.5 v4 M9.5 11.5 h4" {s("#ffffff", 1.4)}/>'],
+        [f'<circle cx="4.5" cy="12" r="2.3" fill="none" {s(LINE, 1.4)}/>',
+         f'<circle cx="11.5" cy="12" r="2.3" fill="none" {s(LINE, 1.4)}/>',
+         f'<path d="M5.8 10.2 l6 -8.5 M10.2 10.2 l-6 -8.5" {s(GREY, 1.4)}/>'],
+        [f'<rect x="1.5" y="1.5" width="8" height="10" rx="1" fill="#ffffff" {s()}/>',
+         f'<rect x="6.5" y="4.5" width="8" height="10" rx="1" fill="#dbeafb" {s()}/>'],
+        [f'<rect x="2.5" y="2.5" width="10" height="12" rx="1" fill="{BROWN}" {s()}/>',
+         f'<rect x="5" y="1.5" width="5" height="2.5" rx="0.8" fill="{GREY}" {s()}/>',
+         f'<rect x="6.5" y="6.5" width="8" height="8" rx="1" fill="#ffffff" {s()}/>'],
+        [f'<path d="M3.5 4.5 h9 l-0.8 10 h-7.4 z" fill="#dfe7f1" {s()}/>',
+         f'<path d="M2.5 4.5 h11 M6 4.5 v-2 h4 v2 M6.5 7 v5.5 M9.5 7 v5.5" fill="none" {s(RED, 1.2)}/>'],
+        arrow("left"), arrow("right"), arrow("up"), arrow("down"),
+        [f'<path d="M8 2.5 v7" {s(RED, 2.6)}/>', f'<circle cx="8" cy="13" r="1.5" fill="{RED}"/>'],
+        badge(GREEN, [f'<path d="M4.6 8.2 l2.3 2.4 l4.4 -5" fill="none" {s("#ffffff", 2)}/>']),
     ]
 
 

@@ -21,7 +21,7 @@ struct SetFolder {
 };
 
 constexpr std::array<SetFolder, 6> kSets = {
-    {{"goal", 55}, {"link", 8}, {"contact", 8}, {"event", 8}, {"phrase", 3}, {"tool", 3}}};
+    {{"goal", 55}, {"link", 8}, {"contact", 8}, {"event", 8}, {"phrase", 3}, {"tool", 14}}};
 
 QPixmap render(QSvgRenderer& svg, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);

@@ -12,7 +12,10 @@ namespace torvalet::ui {
 class Pictures {
 public:
     enum Set { Goals, Links, Contacts, Events, Phrases, Tools };
-    enum Tool { FirstItem, LastItem, CollapseAllButSelected };
+    enum Tool {
+        FirstItem, LastItem, CollapseAllButSelected, NewItem, CutItems, CopyItems, PasteItems, DeleteItems,
+        MoveLeft, MoveRight, MoveUp, MoveDown, Priority, State
+    };
 
     // The picture `index` of the set, or a null icon for an index without one.
     static QIcon icon(Set set, int index);
