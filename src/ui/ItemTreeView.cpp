@@ -108,6 +108,7 @@ void ItemTreeView::setUpLook() {
     header()->setStretchLastSection(true);
     header()->setSectionsClickable(false);
     header()->setFixedHeight(21);
+    header()->setMinimumSectionSize(16);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header()->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background: rgb(183, 206, 255); font-family: Tahoma, sans-serif; font-weight: bold;"
