@@ -54,6 +54,10 @@ QModelIndex ItemTreeModel::indexOf(const TreeNode* node, int column) const {
     if (!node || node->isRoot() || !visible(node)) return {};
     for (const TreeNode* up = node->parent(); !up->isRoot(); up = up->parent())
         if (!visible(up)) return {};
+    return indexInView(node, column);
+}
+
+QModelIndex ItemTreeModel::indexInView(const TreeNode* node, int column) const {
     return createIndex(rowOf(node), column, const_cast<TreeNode*>(node));
 }
 
@@ -99,9 +103,11 @@ QModelIndex ItemTreeModel::index(int row, int column, const QModelIndex& parent)
     return createIndex(row, column, children[std::size_t(row)]);
 }
 
+// The parent of a row is a row too: no need to ask whether its branch is hidden.
 QModelIndex ItemTreeModel::parent(const QModelIndex& child) const {
     const TreeNode* node = nodeOf(child);
-    return node ? indexOf(node->parent()) : QModelIndex();
+    if (!node || node->parent()->isRoot()) return {};
+    return indexInView(node->parent());
 }
 
 int ItemTreeModel::rowCount(const QModelIndex& parent) const {

@@ -43,8 +43,10 @@ public:
 
     // Null for an invalid index (the root).
     TreeNode* nodeOf(const QModelIndex& index) const;
-    // Invalid for null, the root or a node in a hidden branch.
+    // Invalid for null, the root or a node in a hidden branch (found by walking up the tree).
     QModelIndex indexOf(const TreeNode* node, int column = 0) const;
+    // The index of a node known to be visible in a visible branch, without that walk.
+    QModelIndex indexInView(const TreeNode* node, int column = 0) const;
     // Default widths of the columns in pixels (0: hidden).
     int columnWidth(int column) const;
     // The text a cell draws, on one line.

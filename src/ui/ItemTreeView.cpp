@@ -158,7 +158,7 @@ void ItemTreeView::showExpanded() {
             node = nextAfterSubtree(node);
             continue;
         }
-        if (node->hasChildren() && node->hasFlag(NodeFlag::Expanded)) expand(model_->indexOf(node));
+        if (node->hasChildren() && node->hasFlag(NodeFlag::Expanded)) expand(model_->indexInView(node));
         node = ItemTree::nextInTreeOrder(node);
     }
 }
@@ -296,6 +296,18 @@ void ItemTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     painter->setPen(current ? QPen(kSelection, 1) : Qt::NoPen);
     painter->drawRoundedRect(item.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     painter->restore();
+}
+
+// Only the item's own expand mark: the style draws no lines, and a row of a deep tree would
+// otherwise ask for a mark at every level above it.
+void ItemTreeView::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    if (!model_->hasChildren(index)) return;
+    QStyleOption mark;
+    mark.initFrom(this);
+    mark.rect = QRect(rect.right() + 1 - indentation(), rect.top(), indentation(), rect.height());
+    mark.state = QStyle::State_Item | QStyle::State_Children;
+    if (isExpanded(index)) mark.state |= QStyle::State_Open;
+    style()->drawPrimitive(QStyle::PE_IndicatorBranch, &mark, painter, this);
 }
 
 // The drag carries the name of its tree only: the drop takes the items from the trees.
