@@ -24,10 +24,10 @@ constexpr int kTopLevel = 1000;
 constexpr int kChildren = 9;
 constexpr int kGrandChildren = 10;
 
-const std::array<const char*, 16> firstNames = {"Anna", "Boris", "Clara", "David", "Elena", "Fjodor", "Greta", "Hugo",
-                                                "Ирина", "Юрий", "Olga", "Peter", "Rosa", "Sven", "Ελένη", "Zoe"};
+const std::array<const char*, 16> firstNames = {"Anna",  "Boris", "Clara", "David", "Elena", "Fjodor", "Greta", "Hugo",
+                                                "Ирина", "Юрий",  "Olga",  "Peter", "Rosa",  "Sven",   "Ελένη", "Zoe"};
 const std::array<const char*, 12> lastNames = {"Garden", "Miller", "Smith", "Petrov", "Иванова", "Novak",
-                                               "Rossi", "Berg",   "Young", "Keller", "Παππάς", "Weber"};
+                                               "Rossi",  "Berg",   "Young", "Keller", "Παππάς",  "Weber"};
 const std::array<const char*, 8> cities = {"Madrid, Spain", "Berlin", "Москва", "Lyon",
                                            "Αθήνα",         "Prague", "Oslo",   "Dublin"};
 

@@ -36,13 +36,14 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
     });
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         const std::string text(1, letter);
-        addButton(letters, prefix + QChar(letter).toUpper(), QString::fromStdString(text), [letterTags, contacts, text] {
-            if (contacts) {
-                letterTags->GetLetterContactBookmarks(text);
-            } else {
-                letterTags->GetLetterLinkBookmarks(text);
-            }
-        });
+        addButton(letters, prefix + QChar(letter).toUpper(), QString::fromStdString(text),
+                  [letterTags, contacts, text] {
+                      if (contacts) {
+                          letterTags->GetLetterContactBookmarks(text);
+                      } else {
+                          letterTags->GetLetterLinkBookmarks(text);
+                      }
+                  });
     }
     const QList<QToolButton*> buttons = letters->findChildren<QToolButton*>();
     for (int i = 0; i < buttons.size(); ++i) grid->addWidget(buttons[i], i / kButtonsPerRow, i % kButtonsPerRow);
@@ -60,10 +61,13 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
             const char* name;
             const char* hint;
             std::int32_t kind;
-        } types[] = {{"ShowMenBtn", "Show Men", 1}, {"ShowWomenBtn", "Show Women", 2}, {"ShowCompaniesBtn", "Show Companies", 3}};
+        } types[] = {{"ShowMenBtn", "Show Men", 1},
+                     {"ShowWomenBtn", "Show Women", 2},
+                     {"ShowCompaniesBtn", "Show Companies", 3}};
         for (const auto& type : types) {
             const std::int32_t kind = type.kind;
-            addButton(kinds, QString::fromLatin1(type.name), {}, [letterTags, kind] { letterTags->showContactsOfKindClick(kind); });
+            addButton(kinds, QString::fromLatin1(type.name), {},
+                      [letterTags, kind] { letterTags->showContactsOfKindClick(kind); });
             auto* button = kinds->findChild<QToolButton*>(QString::fromLatin1(type.name));
             button->setIcon(Pictures::icon(Pictures::Contacts, kind));
             button->setToolTip(tr(type.hint));

@@ -4,8 +4,8 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -88,9 +88,10 @@ QWidget* MainWindow::buildGoalPanel() {
     connect(goalPages_, &QTabWidget::currentChanged, this, &MainWindow::goalTabChanged);
 
     GoalCommands* goals = &organizer_.treePages().goals;
-    goalBar_ = new FilterBarWidget(NavFamily::Goals, organizer_.navigation(),
-                                   [this](const std::function<void()>& command) { runCommand(command); },
-                                   [goals](const std::string& text) { goals->AddGoal_RbBtnClick(text); });
+    goalBar_ = new FilterBarWidget(
+        NavFamily::Goals, organizer_.navigation(),
+        [this](const std::function<void()>& command) { runCommand(command); },
+        [goals](const std::string& text) { goals->AddGoal_RbBtnClick(text); });
     auto* widths = new QHBoxLayout;
     widths->setSpacing(2);
     widths->addWidget(goalBar_->list(), 1);
@@ -133,9 +134,7 @@ void MainWindow::setGoalPanelWidth(PaneWidth width) {
 }
 
 // The goal edit line is as wide as the goal panel less 90 pixels (100 on a narrow panel).
-void MainWindow::GoalsPanelResize() {
-    goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(goalsPanel_->width()));
-}
+void MainWindow::GoalsPanelResize() { goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(goalsPanel_->width())); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == goalsPanel_ && event->type() == QEvent::Resize) GoalsPanelResize();
@@ -151,12 +150,13 @@ QWidget* MainWindow::buildLinksPage() {
     for (int i = 0; i < 6; ++i) linkPages_->addTab(treePane(trees[i]), titles[i]);
     connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().linksPage = tab; });
     TreeCommands* commands = &organizer_.treePages().commands;
-    linkBar_ = new FilterBarWidget(NavFamily::Links, organizer_.navigation(),
-                                   [this](const std::function<void()>& command) { runCommand(command); },
-                                   [commands](const std::string&) {
-                                       commands->SwitchTab(kLinksPage);
-                                       commands->NewChildLink_mpClick();
-                                   });
+    linkBar_ = new FilterBarWidget(
+        NavFamily::Links, organizer_.navigation(),
+        [this](const std::function<void()>& command) { runCommand(command); },
+        [commands](const std::string&) {
+            commands->SwitchTab(kLinksPage);
+            commands->NewChildLink_mpClick();
+        });
     layout->addWidget(treeMenus_->toolBar(kLinksPage));
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);
@@ -169,9 +169,9 @@ QWidget* MainWindow::buildContactsPage() {
     auto* contacts = new QWidget;
     QVBoxLayout* layout = column(contacts);
     Navigation* navigation = &organizer_.navigation();
-    contactBar_ = new FilterBarWidget(NavFamily::Contacts, *navigation,
-                                      [this](const std::function<void()>& command) { runCommand(command); },
-                                      [navigation](const std::string&) { navigation->filters().contactAddClick(); });
+    contactBar_ = new FilterBarWidget(
+        NavFamily::Contacts, *navigation, [this](const std::function<void()>& command) { runCommand(command); },
+        [navigation](const std::string&) { navigation->filters().contactAddClick(); });
     layout->addWidget(treeMenus_->toolBar(kContactsPage));
     layout->addWidget(contactBar_);
     layout->addWidget(treePane("ContactsTree"), 1);
@@ -203,7 +203,9 @@ QWidget* MainWindow::buildCalendarPage() {
     QVBoxLayout* layout = column(page);
     ItemTreeView* events = treeView("CalendarTree");
     connect(events, &QTreeView::doubleClicked, this, [this] {
-        runCommand([this] { organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get("CalendarTree")); });
+        runCommand([this] {
+            organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get("CalendarTree"));
+        });
     });
     layout->addWidget(withToolBar(kCalendarPage, events));
     return page;

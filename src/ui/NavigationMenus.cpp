@@ -51,14 +51,15 @@ void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plura
         levelItems.push_back({many + QStringLiteral("Level%1").arg(level), tr("%1 Level %2").arg(many).arg(level),
                               [levels, family, level] { levels->levelClick(family, level - 1); }});
     }
-    const QString showAll = family == NavFamily::Contacts ? tr("Contacts Show All Levels")
-                                                          : tr("Show All %1 Levels").arg(many);
+    const QString showAll =
+        family == NavFamily::Contacts ? tr("Contacts Show All Levels") : tr("Show All %1 Levels").arg(many);
     levelItems.push_back({QStringLiteral("ShowAll%1Levels1").arg(many), showAll,
                           [levels, family] { levels->showAllLevelsClick(family); }});
     menu->addSeparator();
     submenu(menu, many + QStringLiteral("Levels1"), tr("%1 Levels").arg(many), levelItems);
     submenu(menu, QStringLiteral("Expand%1_1").arg(many), tr("Expand / Collapse"),
-            {{QStringLiteral("Expand%1Node1").arg(one), tr("Expand Node"), [levels, family] { levels->expandNodeClick(family); }},
+            {{QStringLiteral("Expand%1Node1").arg(one), tr("Expand Node"),
+              [levels, family] { levels->expandNodeClick(family); }},
              {QStringLiteral("Collapse%1Node1").arg(one), tr("Collapse %1 Node").arg(one),
               [levels, family] { levels->collapseNodeClick(family); }},
              {QStringLiteral("ExpandAll%1_1").arg(many), tr("Expand All %1").arg(many),
@@ -69,11 +70,12 @@ void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plura
 
 void NavigationMenus::addLinkTags(QMenu* menu) {
     LetterTags* tags = &organizer_.navigation().tags();
-    QMenu* linkTags = submenu(menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
-                              {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"),
-                                [tags] { tags->showGeneralLinkTagsClick(); }}});
+    QMenu* linkTags = submenu(
+        menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
+        {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTagsClick(); }}});
     QMenu* byLetter = submenu(linkTags, QStringLiteral("ShowLinksByLetter1"), tr("Show By Letter"), {});
-    addLetters(byLetter, QStringLiteral("Links"), [tags](const std::string& letter) { tags->GetLetterLinkBookmarks(letter); });
+    addLetters(byLetter, QStringLiteral("Links"),
+               [tags](const std::string& letter) { tags->GetLetterLinkBookmarks(letter); });
 }
 
 void NavigationMenus::addContactTags(QMenu* menu) {

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
-
 #include <array>
 
 // Resources compiled into a static library are registered by name, outside any namespace.
@@ -37,7 +36,8 @@ QIcon load(Pictures::Set set, int index) {
     static const bool registered = (registerPictures(), true);
     (void)registered;
     const SetFolder& folder = kSets[set];
-    QSvgRenderer svg(QStringLiteral(":/pictures/%1/%2.svg").arg(QLatin1String(folder.folder)).arg(index, 2, 10, QLatin1Char('0')));
+    QSvgRenderer svg(
+        QStringLiteral(":/pictures/%1/%2.svg").arg(QLatin1String(folder.folder)).arg(index, 2, 10, QLatin1Char('0')));
     if (!svg.isValid()) return {};
     QIcon icon;
     for (int size : {16, 32}) icon.addPixmap(render(svg, size));

@@ -239,7 +239,9 @@ QToolBar* TreeMenus::toolBar(int page) {
                                            QString::fromStdString(captions[kind]));
         const auto value = static_cast<std::int32_t>(kind);
         connect(choice, &QAction::triggered, this,
-                [this, page, value] { run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); }); });
+                [this, page, value] {
+                    run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); });
+                });
     }
     newButton->setMenu(kinds);
     tools->addWidget(newButton);
@@ -271,14 +273,16 @@ void TreeMenus::addGoalDropDowns(QToolBar* tools) {
         auto* menu = new QMenu(button);
         for (const auto& [text, value] : entries) {
             const int chosen = value;
-            QAction* entry = menu->addAction(Pictures::icon(Pictures::Goals, firstPicture + value), QString::fromStdString(text));
+            QAction* entry =
+                menu->addAction(Pictures::icon(Pictures::Goals, firstPicture + value), QString::fromStdString(text));
             connect(entry, &QAction::triggered, this,
                     [this, goals, set, chosen] { run_([goals, set, chosen] { (goals->*set)(chosen); }); });
         }
         button->setMenu(menu);
         tools->addWidget(button);
     };
-    dropDown("GoalPrioBtn", tr("Prio"), Pictures::Priority, 44, GoalCommands::goalPrioMenu(), &GoalCommands::SetGoalsPrio);
+    dropDown("GoalPrioBtn", tr("Prio"), Pictures::Priority, 44, GoalCommands::goalPrioMenu(),
+             &GoalCommands::SetGoalsPrio);
     dropDown("GoalStateBtn", tr("State"), Pictures::State, 36, GoalCommands::goalStateMenu(),
              &GoalCommands::SetGoalsState);
 }

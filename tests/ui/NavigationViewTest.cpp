@@ -29,7 +29,9 @@ class NavigationViewTest : public QObject {
         ItemTree& tree(const char* name) { return organizer->trees().get(name); }
         ui::ItemTreeView* view(const char* name) { return window->findChild<ui::ItemTreeView*>(name); }
         template <class T>
-        T* find(const char* name) { return window->findChild<T*>(name); }
+        T* find(const char* name) {
+            return window->findChild<T*>(name);
+        }
         Navigation& navigation() { return organizer->navigation(); }
         // Replaces the tree's items: top-level items named, each with the children named after it
         // plus 1, 2, ... ("A" with two children: A1, A2), all expanded.
@@ -155,7 +157,8 @@ private slots:
         QTest::mouseClick(tags->viewport(), Qt::LeftButton, {}, branch.center());
         QTest::mouseDClick(tags->viewport(), Qt::LeftButton, {}, branch.center());
         ui::ItemTreeView* view = app.view("ContactsTree");
-        QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), contacts.root()->firstChild()->nextSibling()->firstChild());
+        QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()),
+                 contacts.root()->firstChild()->nextSibling()->firstChild());
         QVERIFY(view->hasFocus());
         QCOMPARE(Running::rowsOf(view), (QStringList{"apple", "Bank", "Branch", "Bistro"}));
 
@@ -208,13 +211,20 @@ private slots:
         ui::ItemTreeView* view = app.view("LinksTree");
         QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         const std::pair<const char*, const char*> items[] = {
-            {"LinksLevel1", "Links Level 1"},          {"ShowAllLinksLevels1", "Show All Links Levels"},
-            {"GoalsLevel9", "Goals Level 9"},          {"ShowAllContactsLevels1", "Contacts Show All Levels"},
-            {"ExpandLinkNode1", "Expand Node"},        {"CollapseGoalNode1", "Collapse Goal Node"},
-            {"ExpandAllContacts_1", "Expand All Contacts"}, {"CollapseAllLinks_1", "Collapse All Links"},
-            {"ShowGeneralTags1", "Show General Tags"}, {"ContactsA1", "Contacts A"},
-            {"LinksZ1", "Links Z"},                    {"ShowCompanies1", "Show Companies"},
-            {"ShowLinksTags1", "Show Links Tags"},     {"PrintContacts1", "Print Contacts"},
+            {"LinksLevel1", "Links Level 1"},
+            {"ShowAllLinksLevels1", "Show All Links Levels"},
+            {"GoalsLevel9", "Goals Level 9"},
+            {"ShowAllContactsLevels1", "Contacts Show All Levels"},
+            {"ExpandLinkNode1", "Expand Node"},
+            {"CollapseGoalNode1", "Collapse Goal Node"},
+            {"ExpandAllContacts_1", "Expand All Contacts"},
+            {"CollapseAllLinks_1", "Collapse All Links"},
+            {"ShowGeneralTags1", "Show General Tags"},
+            {"ContactsA1", "Contacts A"},
+            {"LinksZ1", "Links Z"},
+            {"ShowCompanies1", "Show Companies"},
+            {"ShowLinksTags1", "Show Links Tags"},
+            {"PrintContacts1", "Print Contacts"},
         };
         for (const auto& [name, caption] : items) {
             auto* action = app.find<QAction>(name);
@@ -241,7 +251,8 @@ private slots:
             ui::PaneWidth width;
             int panel;
             int editLine;
-        } cases[] = {{ui::PaneWidth::Wide, 680, 590}, {ui::PaneWidth::Normal, 512, 422}, {ui::PaneWidth::Slim, 256, 166}};
+        } cases[] = {
+            {ui::PaneWidth::Wide, 680, 590}, {ui::PaneWidth::Normal, 512, 422}, {ui::PaneWidth::Slim, 256, 166}};
         for (const auto& row : cases) {
             QCOMPARE(ui::goalPanelWidth(row.width, 1024), row.panel);
             QCOMPARE(GoalLook::editLineWidth(row.panel), row.editLine);

@@ -98,14 +98,18 @@ void links(Organizer& organizer) {
         const char* url;
         int kind;
     } others[] = {
-        {"StdLinksTree", "Text editor", "/usr/bin/gedit", 4},  {"StdLinksTree", "Calculator", "/usr/bin/galculator", 4},
-        {"FoldersTree", "Downloads", "/home/user/Downloads", 2}, {"FoldersTree", "Photos", "/home/user/Pictures", 2},
-        {"SearchTree", "Dictionary", "define", 6},              {"DocsTree", "Manual.pdf", "/home/user/Manual.pdf", 3},
+        {"StdLinksTree", "Text editor", "/usr/bin/gedit", 4},
+        {"StdLinksTree", "Calculator", "/usr/bin/galculator", 4},
+        {"FoldersTree", "Downloads", "/home/user/Downloads", 2},
+        {"FoldersTree", "Photos", "/home/user/Pictures", 2},
+        {"SearchTree", "Dictionary", "define", 6},
+        {"DocsTree", "Manual.pdf", "/home/user/Manual.pdf", 3},
         {"ImagesTree", "Holiday 2026", "/home/user/Pictures/Holiday", 2},
     };
     for (const char* name : {"StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"})
         organizer.trees().get(name).clear();
-    for (const auto& other : others) link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);
+    for (const auto& other : others)
+        link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);
 }
 
 TContactData& contact(ItemTree& tree, TreeNode* parent, const char* official, int kind, TreeNode** made = nullptr) {
@@ -230,8 +234,10 @@ void tasks(Organizer& organizer) {
         const char* time;
         int prio;
         int state;
-    } items[] = {{"Prepare the agenda", "09:00", 1, 1}, {"Call the bank", "11:00", 3, 0},
-                 {"Lunch with Boris", "13:00", 4, 2}, {"Send the report", "16:30", 2, 0}};
+    } items[] = {{"Prepare the agenda", "09:00", 1, 1},
+                 {"Call the bank", "11:00", 3, 0},
+                 {"Lunch with Boris", "13:00", 4, 2},
+                 {"Send the report", "16:30", 2, 0}};
     for (const auto& item : items) {
         tasks.insert();
         tasks.setText("Task", item.text);
