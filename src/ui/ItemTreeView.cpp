@@ -205,11 +205,12 @@ void ItemTreeView::takeSelection(const QItemSelection& selected, const QItemSele
 }
 
 // Moving the focus expands the new item and collapses the one before when they are siblings;
-// the letter-tag lists keep their items as they are.
+// the letter-tag lists keep their items as they are, and so does the first item that a tree
+// without a focused item makes current when it takes the keyboard focus.
 void ItemTreeView::takeCurrent(const QModelIndex& current, const QModelIndex& previous) {
     if (syncing_) return;
     tree_.setFocused(model_->nodeOf(current));
-    if (tree_.family() == RecordFamily::Tags || !current.isValid()) return;
+    if (tree_.family() == RecordFamily::Tags || !current.isValid() || focusingIn_) return;
     if (previous.isValid() && previous.parent() == current.parent() && previous.row() != current.row())
         collapse(previous.siblingAtColumn(0));
     expand(current.siblingAtColumn(0));
@@ -224,6 +225,12 @@ void ItemTreeView::clickedItem() {
 
 void ItemTreeView::jump() {
     run_([this] { navigation_.tags().jumpFrom(tree_); });
+}
+
+void ItemTreeView::focusInEvent(QFocusEvent* event) {
+    focusingIn_ = true;
+    QTreeView::focusInEvent(event);
+    focusingIn_ = false;
 }
 
 void ItemTreeView::keyPressEvent(QKeyEvent* event) {

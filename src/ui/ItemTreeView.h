@@ -44,6 +44,7 @@ public:
     void showSortMark(bool shown);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -72,6 +73,7 @@ private:
     CommandRunner run_;
     ItemTreeModel* model_;
     bool syncing_ = false;
+    bool focusingIn_ = false;
 };
 
 }  // namespace torvalet::ui

@@ -29,6 +29,12 @@ bool beginsWith(const std::string& name, const std::string& upperLetter) {
     return !upperLetter.empty() && name.compare(0, upperLetter.size(), upperLetter) == 0;
 }
 
+bool inHiddenBranch(const TreeNode* node) {
+    for (; node && !node->isRoot(); node = node->parent())
+        if (!node->hasFlag(NodeFlag::Visible)) return true;
+    return false;
+}
+
 }  // namespace
 
 ItemTree& LetterTags::contactTags() { return context_.contactTags(); }
@@ -132,6 +138,12 @@ TreeNode* LetterTags::jump(ItemTree& tags, ItemTree& source) {
     TreeNode* found = source.firstTopLevel();
     while (found && nameOf(*found) != name) found = ItemTree::nextInTreeOrder(found);
     if (!found) return nullptr;
+    if (inHiddenBranch(found)) {
+        // The name filter hid the item: it gives way, as it does to a click in the tree.
+        NavFamily family;
+        if (NavigationContext::familyOf(source, family)) context_.bars().of(family).clear();
+        levels_.ItemsShowAll(source);
+    }
     source.setFocused(found);
     source.selectOnly(found);
     ItemTree::forEachInSubtree(found, [](TreeNode* node) { node->setFlag(NodeFlag::Expanded, true); });

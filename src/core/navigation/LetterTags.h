@@ -36,8 +36,9 @@ public:
 
     // Double click or Enter on a tag list: the source tree collapses, and its first item named
     // as the first selected tag (the focused tag when none is selected) becomes the focused and
-    // only selected item, with its own branch expanded, scrolled into view with its path open.
-    // The source tree takes the focus. Returns the item, or null.
+    // only selected item, with its own branch expanded, scrolled into view with its path open;
+    // a name filter that hid it is emptied and every item shown again. The source tree takes the
+    // focus. Returns the item, or null.
     TreeNode* MarksTreeDblClick();
     TreeNode* MarksLinksTreeDblClick();
     // Double click or Enter on one of the two tag lists.

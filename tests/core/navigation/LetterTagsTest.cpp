@@ -128,6 +128,17 @@ TEST_F(LetterTagsTest, JumpSelectsTheFirstItemOfTheTagsNameAndOpensItsBranch) {
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint ContactsTree", "focus ContactsTree"}));
 }
 
+TEST_F(LetterTagsTest, JumpToAnItemTheNameFilterHidesEmptiesTheFilter) {
+    ItemTree& tree = contacts();
+    view.activePage = kContactsPage;
+    tags().GetLetterContactBookmarks("k");
+    filters().editChanged(NavFamily::Contacts, "bistro");
+    EXPECT_EQ(rows(tree), "Bistro");
+    EXPECT_EQ(tags().MarksTreeDblClick(), item(tree, "Kiosk"));
+    EXPECT_EQ(rows(tree), "apple Bank[Branch[Kiosk]] Bistro 1st");
+    EXPECT_FALSE(bar(NavFamily::Contacts).holdsText());
+}
+
 TEST_F(LetterTagsTest, LinkJumpShowsTheFirstLinkTab) {
     ItemTree& links = tree("LinksTree");
     build(links, "News[Paper]");
