@@ -40,8 +40,10 @@ int depthOf(QModelIndex index) {
 }
 
 void drawHeader(QPainter& painter, const ItemTreeView& view, const std::vector<PrintColumn>& columns) {
-    QFont font(QStringLiteral("Tahoma"), 9);
+    // In the page's scaled screen pixels: a point size would be taken at the printer's resolution.
+    QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
     font.setBold(true);
     painter.setFont(font);
     int x = 0;
