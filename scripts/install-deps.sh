@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev libxcb-keysyms1-dev libgl1-mesa-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxcb-keysyms1-dev libgl1-mesa-dev
   xvfb xauth xdotool python3 xdg-utils
   librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev file
 )

@@ -2,11 +2,9 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QFont>
 
 #include <array>
 
-#include "trees/GoalForm.h"
 #include "trees/GoalLook.h"
 #include "trees/ItemTree.h"
 #include "trees/RecordFields.h"
@@ -20,51 +18,51 @@ namespace torvalet::ui {
 
 namespace {
 
-struct Column {
-    const char* caption;
-    int width;
-};
-
-// The columns of each family; the goal "Typ" column is hidden, as are the link columns that
-// show nothing. The goal columns "Prio" and "State" show the state and the priority, in that
-// (crossed) order, by caption instead of by picture.
-std::vector<Column> columnsOf(RecordFamily family) {
-    switch (family) {
-    case RecordFamily::Goals: return {{"Goal", 350}, {"Typ", 0}, {"Prio", 70}, {"State", 70}, {"Comment", 450}};
-    case RecordFamily::Links:
-        return {{"name", 250}, {"URL", 300}, {"HotKey", 90}, {"Params", 120},
-                {"Dir", 0},    {"AccessDate", 0}, {"Note", 0}};
-    case RecordFamily::Contacts:
-        return {{"Official", 350}, {"phone1", 120}, {"phone2", 120}, {"email", 150}, {"Comment", 300}};
-    case RecordFamily::Phrases: return {{"name", 300}, {"Phrase", 338}};
-    case RecordFamily::Events: return {{"Event", 400}, {"Date", 80}, {"Time", 60}, {"Comment", 241}};
-    default: return {{"name", 150}};
-    }
+const std::string* pick(std::initializer_list<const std::string*> cells, int column) {
+    return column >= 0 && column < int(cells.size()) ? *(cells.begin() + column) : nullptr;
 }
 
-QString text(const std::string& value) { return QString::fromStdString(value); }
-
-QString caption(const std::vector<std::string>& captions, std::int32_t value) {
-    if (value < 0 || value >= static_cast<std::int32_t>(captions.size())) return {};
-    return text(captions[static_cast<std::size_t>(value)]);
+// Line breaks become blanks: every item is drawn on one line.
+QString oneLine(const std::string& text) {
+    QString line = QString::fromStdString(text);
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
 }
+
+bool visible(const TreeNode* node) { return node->hasFlag(NodeFlag::Visible); }
 
 }  // namespace
 
-ItemTreeModel::ItemTreeModel(ItemTree& tree, QObject* parent) : QAbstractItemModel(parent), tree_(tree) {}
+ItemTreeModel::ItemTreeModel(ItemTree& tree, QObject* parent)
+    : QAbstractItemModel(parent),
+      tree_(tree),
+      columns_(columnsOf(tree)),
+      linkTags_(tree.name() == "MarksLinksTree"),
+      font_(QStringLiteral("Tahoma"), tree.family() == RecordFamily::Tags ? 8 : 9) {
+    font_.setStyleHint(QFont::SansSerif);
+    boldFont_ = font_;
+    boldFont_.setBold(true);
+}
 
 TreeNode* ItemTreeModel::nodeOf(const QModelIndex& index) const {
     return index.isValid() ? static_cast<TreeNode*>(index.internalPointer()) : nullptr;
 }
 
 QModelIndex ItemTreeModel::indexOf(const TreeNode* node, int column) const {
-    if (!node || node->isRoot()) return {};
+    if (!node || node->isRoot() || !visible(node)) return {};
+    for (const TreeNode* up = node->parent(); !up->isRoot(); up = up->parent())
+        if (!visible(up)) return {};
+    return indexInView(node, column);
+}
+
+QModelIndex ItemTreeModel::indexInView(const TreeNode* node, int column) const {
     return createIndex(rowOf(node), column, const_cast<TreeNode*>(node));
 }
 
 int ItemTreeModel::columnWidth(int column) const {
-    const std::vector<Column> columns = columnsOf(tree_.family());
-    return column >= 0 && column < int(columns.size()) ? columns[std::size_t(column)].width : 0;
+    return column >= 0 && column < int(columns_.size()) ? columns_[std::size_t(column)].width : 0;
 }
 
 void ItemTreeModel::refresh() {
@@ -75,16 +73,16 @@ void ItemTreeModel::refresh() {
 }
 
 void ItemTreeModel::nodeChanged(const TreeNode* node) {
-    if (!node || node->isRoot()) return;
-    emit dataChanged(indexOf(node, 0), indexOf(node, columnCount() - 1));
+    const QModelIndex first = indexOf(node, 0);
+    if (first.isValid()) emit dataChanged(first, first.siblingAtColumn(columnCount() - 1));
 }
 
 const std::vector<TreeNode*>& ItemTreeModel::childrenOf(const TreeNode* parent) const {
     auto found = children_.find(parent);
     if (found != children_.end()) return found->second;
     std::vector<TreeNode*>& children = children_[parent];
-    children.reserve(parent->childCount());
     for (TreeNode* child = parent->firstChild(); child; child = child->nextSibling()) {
+        if (!visible(child)) continue;
         rows_[child] = int(children.size());
         children.push_back(child);
     }
@@ -100,103 +98,117 @@ int ItemTreeModel::rowOf(const TreeNode* node) const {
 
 QModelIndex ItemTreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column < 0 || column >= columnCount() || parent.column() > 0) return {};
-    const TreeNode* parentNode = parent.isValid() ? nodeOf(parent) : tree_.root();
-    const std::vector<TreeNode*>& children = childrenOf(parentNode);
+    const std::vector<TreeNode*>& children = childrenOf(parent.isValid() ? nodeOf(parent) : tree_.root());
     if (row >= int(children.size())) return {};
     return createIndex(row, column, children[std::size_t(row)]);
 }
 
+// The parent of a row is a row too: no need to ask whether its branch is hidden.
 QModelIndex ItemTreeModel::parent(const QModelIndex& child) const {
     const TreeNode* node = nodeOf(child);
-    return node ? indexOf(node->parent()) : QModelIndex();
+    if (!node || node->parent()->isRoot()) return {};
+    return indexInView(node->parent());
 }
 
 int ItemTreeModel::rowCount(const QModelIndex& parent) const {
     if (parent.column() > 0) return 0;
-    const TreeNode* node = parent.isValid() ? nodeOf(parent) : tree_.root();
-    return int(node->childCount());
+    return int(childrenOf(parent.isValid() ? nodeOf(parent) : tree_.root()).size());
 }
 
-int ItemTreeModel::columnCount(const QModelIndex&) const { return int(columnsOf(tree_.family()).size()); }
+int ItemTreeModel::columnCount(const QModelIndex&) const { return int(columns_.size()); }
 
 bool ItemTreeModel::hasChildren(const QModelIndex& parent) const {
     if (parent.column() > 0) return false;
     const TreeNode* node = parent.isValid() ? nodeOf(parent) : tree_.root();
-    return node->hasChildren();
+    for (const TreeNode* child = node->firstChild(); child; child = child->nextSibling())
+        if (visible(child)) return true;
+    return false;
+}
+
+const std::string* ItemTreeModel::cell(const TreeNode& node, int column) const {
+    if (const auto* goal = node.findRecord<TGoalData>()) return GoalLook::cellText(*goal, column);
+    if (const auto* link = node.findRecord<TLinkData>())
+        return pick({&link->Name, &link->Url, &link->HotKey, &link->Params}, column);
+    if (const auto* contact = node.findRecord<TContactData>())
+        return pick({&contact->Official, &contact->Phone1, &contact->Phone2, &contact->Email, &contact->Note}, column);
+    if (const auto* phrase = node.findRecord<TPhraseData>()) return pick({&phrase->Name, &phrase->Phrase}, column);
+    if (const auto* event = node.findRecord<TEventData>())
+        return pick({&event->Event, &event->EventDate, &event->EventTime, &event->Note}, column);
+    return column == 0 ? firstTextField(node) : nullptr;
+}
+
+QString ItemTreeModel::cellText(const TreeNode& node, int column) const {
+    const std::string* text = cell(node, column);
+    return text ? oneLine(*text) : QString();
+}
+
+QIcon ItemTreeModel::picture(const TreeNode& node, int column) const {
+    if (const auto* goal = node.findRecord<TGoalData>()) {
+        const std::optional<int> index = GoalLook::imageIndex(*goal, column);
+        return index ? Pictures::icon(Pictures::Goals, *index) : QIcon();
+    }
+    const std::int32_t* kind = kindField(node);
+    if (column != 0 || !kind) return {};
+    return Pictures::icon(Pictures::setOf(node.family(), linkTags_), *kind);
+}
+
+bool ItemTreeModel::isGroup(const TreeNode& node) const {
+    const std::int32_t* kind = kindField(node);
+    if (!kind) return false;
+    switch (node.family()) {
+    case RecordFamily::Goals: return *kind == 0;
+    case RecordFamily::Links: return *kind == 5;
+    case RecordFamily::Contacts: return *kind == 4;
+    case RecordFamily::Phrases:
+    case RecordFamily::Events: return *kind == 1;
+    case RecordFamily::Tags: return *kind == (linkTags_ ? 5 : 4);
+    case RecordFamily::None: break;
+    }
+    return false;
+}
+
+QVariant ItemTreeModel::background(const TreeNode& node, int row) const {
+    if (const auto* goal = node.findRecord<TGoalData>()) {
+        const GoalLook look = GoalLook::of(*goal, muteStateColour_);
+        return look.transparent ? QVariant() : QVariant(QBrush(fromSettingsColor(look.background)));
+    }
+    if (node.family() == RecordFamily::Tags && row % 2 == 1) return QBrush(tagTint());
+    return {};
+}
+
+QVariant ItemTreeModel::foreground(const TreeNode& node) const {
+    if (node.hasFlag(NodeFlag::CutOrCopyMark)) return QBrush(Qt::gray);
+    if (const auto* goal = node.findRecord<TGoalData>()) {
+        const GoalLook look = GoalLook::of(*goal, muteStateColour_);
+        return look.text ? QVariant(QBrush(fromSettingsColor(*look.text))) : QVariant();
+    }
+    return QBrush(Qt::black);
 }
 
 QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
     const TreeNode* node = nodeOf(index);
     if (!node) return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return display(*node, index.column());
-    if (node->family() == RecordFamily::Goals) return goalLook(*node, index.column(), role);
-    if (role == Qt::FontRole) {
-        const std::int32_t* kind = kindField(*node);
-        const bool group = kind && ((node->family() == RecordFamily::Links && *kind == 5) ||
-                                    (node->family() == RecordFamily::Contacts && *kind == 4) ||
-                                    (node->family() == RecordFamily::Phrases && *kind == 1) ||
-                                    (node->family() == RecordFamily::Events && *kind == 1));
-        if (group) {
-            QFont font;
-            font.setBold(true);
-            return font;
-        }
-    }
-    if (role == Qt::ForegroundRole && node->hasFlag(NodeFlag::CutOrCopyMark)) return QBrush(Qt::gray);
-    return {};
-}
-
-QVariant ItemTreeModel::display(const TreeNode& node, int column) const {
-    if (const auto* goal = node.findRecord<TGoalData>()) {
-        if (column == 2) return caption(GoalForm::goalStateCaptions(), goal->State);
-        if (column == 3) return caption(GoalForm::goalPrioCaptions(), goal->Prio);
-        const std::string* cell = GoalLook::cellText(*goal, column);
-        return cell ? text(*cell) : QVariant();
-    }
-    if (const auto* link = node.findRecord<TLinkData>()) {
-        const std::array<const std::string*, 4> cells{&link->Name, &link->Url, &link->HotKey, &link->Params};
-        return column < int(cells.size()) ? text(*cells[std::size_t(column)]) : QVariant();
-    }
-    if (const auto* contact = node.findRecord<TContactData>()) {
-        const std::array<const std::string*, 5> cells{&contact->Official, &contact->Phone1, &contact->Phone2,
-                                                      &contact->Email, &contact->Note};
-        return column < int(cells.size()) ? text(*cells[std::size_t(column)]) : QVariant();
-    }
-    if (const auto* phrase = node.findRecord<TPhraseData>()) return text(column == 0 ? phrase->Name : phrase->Phrase);
-    if (const auto* event = node.findRecord<TEventData>()) {
-        const std::array<const std::string*, 4> cells{&event->Event, &event->EventDate, &event->EventTime,
-                                                      &event->Note};
-        return column < int(cells.size()) ? text(*cells[std::size_t(column)]) : QVariant();
-    }
-    const std::string* name = firstTextField(node);
-    return name && column == 0 ? text(*name) : QVariant();
-}
-
-QVariant ItemTreeModel::goalLook(const TreeNode& node, int, int role) const {
-    const auto& goal = node.record<TGoalData>();
-    const GoalLook look = GoalLook::of(goal, muteStateColour_);
     switch (role) {
-    case Qt::BackgroundRole:
-        return look.transparent ? QVariant() : QVariant(QBrush(fromSettingsColor(look.background)));
-    case Qt::ForegroundRole:
-        if (node.hasFlag(NodeFlag::CutOrCopyMark)) return QBrush(Qt::gray);
-        return look.text ? QVariant(QBrush(fromSettingsColor(*look.text))) : QVariant();
-    case Qt::FontRole:
-        if (look.bold) {
-            QFont font;
-            font.setBold(true);
-            return font;
-        }
-        return {};
+    case Qt::DisplayRole: return cellText(*node, index.column());
+    case Qt::ToolTipRole: {
+        const std::string* text = cell(*node, index.column());
+        return text && !text->empty() ? QVariant(QString::fromStdString(*text)) : QVariant();
+    }
+    case Qt::DecorationRole: {
+        const QIcon icon = picture(*node, index.column());
+        return icon.isNull() ? QVariant() : QVariant(icon);
+    }
+    case Qt::FontRole: return isGroup(*node) ? boldFont_ : font_;
+    case Qt::BackgroundRole: return background(*node, index.row());
+    case Qt::ForegroundRole: return foreground(*node);
     default: return {};
     }
 }
 
 QVariant ItemTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    const std::vector<Column> columns = columnsOf(tree_.family());
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= int(columns.size()))
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= int(columns_.size()))
         return {};
-    return QString::fromLatin1(columns[std::size_t(section)].caption);
+    return QString::fromLatin1(columns_[std::size_t(section)].caption);
 }
 
 Qt::ItemFlags ItemTreeModel::flags(const QModelIndex& index) const {

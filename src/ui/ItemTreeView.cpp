@@ -2,15 +2,20 @@
 
 #include <QDrag>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 
 #include <optional>
 #include <utility>
 
+#include "navigation/Navigation.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeCommands.h"
+#include "ui/ItemTreeLook.h"
 #include "ui/ItemTreeModel.h"
 
 namespace torvalet::ui {
@@ -45,6 +50,21 @@ bool isArrow(TreeKey key) {
     return key == TreeKey::Left || key == TreeKey::Right || key == TreeKey::Up || key == TreeKey::Down;
 }
 
+std::int64_t steadyMs() {
+    static QElapsedTimer clock;
+    if (!clock.isValid()) clock.start();
+    return clock.elapsed();
+}
+
+const QColor kSelection(51, 153, 255);
+
+// The node that follows the node's subtree in tree order.
+TreeNode* nextAfterSubtree(const TreeNode* node) {
+    for (; node && !node->isRoot(); node = node->parent())
+        if (node->nextSibling()) return node->nextSibling();
+    return nullptr;
+}
+
 }  // namespace
 
 DropPosition ItemTreeView::dropPosition() const {
@@ -56,21 +76,44 @@ DropPosition ItemTreeView::dropPosition() const {
     }
 }
 
-ItemTreeView::ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, CommandRunner run,
-                           QWidget* parent)
-    : QTreeView(parent), tree_(tree), trees_(trees), commands_(commands), run_(std::move(run)),
-      model_(new ItemTreeModel(tree, this)) {
+ItemTreeView::ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, Navigation& navigation,
+                           CommandRunner run, QWidget* parent)
+    : QTreeView(parent), tree_(tree), trees_(trees), commands_(commands), navigation_(navigation),
+      run_(std::move(run)), model_(new ItemTreeModel(tree, this)) {
     setObjectName(QString::fromStdString(tree.name()));
     setModel(model_);
     setSelectionBehavior(SelectRows);
     setSelectionMode(tree.multiSelect() ? ExtendedSelection : SingleSelection);
-    setUniformRowHeights(true);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
     setDragDropMode(DragDrop);
     setAutoExpandDelay(600);
+    setUpLook();
+    connectSignals();
+}
+
+void ItemTreeView::setUpLook() {
+    setStyle(ItemTreeStyle::instance());
+    setItemDelegate(new ItemTreeDelegate(this));
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setTextElideMode(Qt::ElideRight);
+    setIconSize(QSize(16, 16));
+    setIndentation(18);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
     header()->setStretchLastSection(true);
+    header()->setSectionsClickable(false);
+    header()->setFixedHeight(21);
+    header()->setMinimumSectionSize(16);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header()->setStyleSheet(QStringLiteral(
+        "QHeaderView::section { background: rgb(183, 206, 255); font-family: Tahoma, sans-serif; font-weight: bold;"
+        " border: none; border-right: 1px solid rgb(150, 178, 235); border-bottom: 1px solid rgb(150, 178, 235);"
+        " padding-left: 6px; }"));
     for (int column = 0; column < model_->columnCount(); ++column) {
         const int width = model_->columnWidth(column);
         if (width == 0) {
@@ -79,8 +122,7 @@ ItemTreeView::ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& com
             setColumnWidth(column, width);
         }
     }
-    if (model_->columnCount() == 1) setHeaderHidden(true);
-    connectSignals();
+    if (tree_.family() == RecordFamily::Tags) setRootIsDecorated(false);
 }
 
 void ItemTreeView::connectSignals() {
@@ -92,42 +134,66 @@ void ItemTreeView::connectSignals() {
     connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
         if (TreeNode* node = model_->nodeOf(index)) node->setFlag(NodeFlag::Expanded, false);
     });
+    connect(this, &QTreeView::clicked, this, &ItemTreeView::clickedItem);
+    if (navigation_.tags().isTagList(tree_)) connect(this, &QTreeView::doubleClicked, this, &ItemTreeView::jump);
 }
 
 void ItemTreeView::refresh() {
+    const int top = verticalScrollBar()->value();
     syncing_ = true;
     model_->refresh();
-    showExpandedAndHidden();
+    showExpanded();
     syncing_ = false;
+    doItemsLayout();
+    verticalScrollBar()->setValue(top);
     showSelection();
+    if (navigation_.tags().isTagList(tree_)) showSortMark(navigation_.tags().sortMarkShown(tree_));
 }
 
-void ItemTreeView::showExpandedAndHidden() {
-    tree_.forEach([this](TreeNode* node) {
-        if (!node->hasFlag(NodeFlag::Visible)) setRowHidden(model_->indexOf(node).row(), model_->indexOf(node->parent()), true);
-        if (node->hasChildren() && node->hasFlag(NodeFlag::Expanded)) expand(model_->indexOf(node));
-    });
+// Hidden branches have no rows; everything else that is expanded is expanded in the view,
+// also below a collapsed item, so that opening it shows its children as they were.
+void ItemTreeView::showExpanded() {
+    for (TreeNode* node = tree_.firstTopLevel(); node;) {
+        if (!node->hasFlag(NodeFlag::Visible)) {
+            node = nextAfterSubtree(node);
+            continue;
+        }
+        if (node->hasChildren() && node->hasFlag(NodeFlag::Expanded)) expand(model_->indexInView(node));
+        node = ItemTree::nextInTreeOrder(node);
+    }
+}
+
+bool ItemTreeView::inView(const TreeNode* node) const {
+    if (!model_->indexOf(node).isValid()) return false;
+    for (const TreeNode* up = node->parent(); !up->isRoot(); up = up->parent())
+        if (!up->hasFlag(NodeFlag::Expanded)) return false;
+    return true;
 }
 
 void ItemTreeView::showSelection() {
     syncing_ = true;
     QItemSelection selection;
     const int lastColumn = model_->columnCount() - 1;
-    for (TreeNode* node : tree_.selection())
-        selection.select(model_->indexOf(node, 0), model_->indexOf(node, lastColumn));
+    for (TreeNode* node : tree_.selection()) {
+        const QModelIndex first = model_->indexOf(node, 0);
+        if (first.isValid()) selection.select(first, first.siblingAtColumn(lastColumn));
+    }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     const QModelIndex current = model_->indexOf(tree_.focused());
     selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    if (current.isValid()) scrollTo(current);
+    // Scrolling to an item inside a collapsed group would open the group.
+    if (current.isValid() && inView(tree_.focused())) scrollTo(current);
     syncing_ = false;
 }
 
-void ItemTreeView::SetTreeView() {
-    TreeNode* first = TreeCommands::GetFirstNode(tree_);
-    if (!isVisible()) return;
-    setFocus();
-    const QModelIndex index = model_->indexOf(first);
-    if (index.isValid()) scrollTo(index, PositionAtCenter);
+void ItemTreeView::scrollToCentre(const TreeNode& node) {
+    const QModelIndex index = model_->indexOf(&node);
+    if (index.isValid() && inView(&node)) scrollTo(index, PositionAtCenter);
+}
+
+void ItemTreeView::showSortMark(bool shown) {
+    header()->setSortIndicatorShown(shown);
+    if (shown) header()->setSortIndicator(0, Qt::AscendingOrder);
 }
 
 void ItemTreeView::takeSelection(const QItemSelection& selected, const QItemSelection& deselected) {
@@ -139,14 +205,32 @@ void ItemTreeView::takeSelection(const QItemSelection& selected, const QItemSele
 }
 
 // Moving the focus expands the new item and collapses the one before when they are siblings;
-// the letter-tag lists keep their items as they are.
+// the letter-tag lists keep their items as they are, and so does the first item that a tree
+// without a focused item makes current when it takes the keyboard focus.
 void ItemTreeView::takeCurrent(const QModelIndex& current, const QModelIndex& previous) {
     if (syncing_) return;
     tree_.setFocused(model_->nodeOf(current));
-    if (tree_.family() == RecordFamily::Tags || !current.isValid()) return;
+    if (tree_.family() == RecordFamily::Tags || !current.isValid() || focusingIn_) return;
     if (previous.isValid() && previous.parent() == current.parent() && previous.row() != current.row())
         collapse(previous.siblingAtColumn(0));
     expand(current.siblingAtColumn(0));
+}
+
+// A click while the family's filter bar holds text collapses all but the clicked item.
+void ItemTreeView::clickedItem() {
+    NavFamily family;
+    if (!NavigationContext::familyOf(tree_, family)) return;
+    run_([this, family] { navigation_.filters().treeClicked(family); });
+}
+
+void ItemTreeView::jump() {
+    run_([this] { navigation_.tags().jumpFrom(tree_); });
+}
+
+void ItemTreeView::focusInEvent(QFocusEvent* event) {
+    focusingIn_ = true;
+    QTreeView::focusInEvent(event);
+    focusingIn_ = false;
 }
 
 void ItemTreeView::keyPressEvent(QKeyEvent* event) {
@@ -158,16 +242,34 @@ void ItemTreeView::keyPressEvent(QKeyEvent* event) {
 }
 
 // With Ctrl only C, V and X are the tree's; the arrows are the tree's with Alt alone and
-// otherwise move the focus as usual.
+// otherwise move the focus as usual; a plain C is the tree's in the goal, link and contact
+// trees and type-ahead elsewhere. Enter in a tag list jumps to the tag's item.
 bool ItemTreeView::handleKey(QKeyEvent* event) {
     const std::optional<TreeKey> key = treeKeyOf(event->key());
     if (!key) return false;
     const KeyModifiers modifiers = modifiersOf(event->modifiers());
-    if (modifiers.ctrl && *key != TreeKey::C && *key != TreeKey::V && *key != TreeKey::X) return false;
+    const bool letter = *key == TreeKey::C || *key == TreeKey::V || *key == TreeKey::X;
+    if (navigation_.tags().isTagList(tree_)) {
+        if (*key != TreeKey::Enter || modifiers.ctrl) return false;
+        jump();
+        return true;
+    }
+    if (modifiers.ctrl && !letter) return false;
+    if (!modifiers.ctrl && letter) {
+        NavFamily family;
+        if (*key != TreeKey::C || !NavigationContext::familyOf(tree_, family)) return false;
+    }
     if (isArrow(*key) && !(modifiers.alt && !modifiers.shift && !modifiers.ctrl)) return false;
-    if (tree_.family() == RecordFamily::Tags) return false;
     run_([&] { commands_.treeKeyDown(tree_, *key, modifiers); });
     return true;
+}
+
+// Type-ahead where the tree has it; the other trees ignore typed text.
+void ItemTreeView::keyboardSearch(const QString& search) {
+    if (!navigation_.hasTypeAhead(tree_) || search.isEmpty()) return;
+    const std::string typed = search.toStdString();
+    const std::int64_t now = steadyMs();
+    run_([&] { navigation_.incrementalSearch(tree_, typed, now); });
 }
 
 // A right press opens the properties of the first selected item and leaves the selection.
@@ -178,6 +280,41 @@ void ItemTreeView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QTreeView::mousePressEvent(event);
+}
+
+// The row's colour under the whole row, indentation included; after the cells, the selection
+// blended over the item as a rounded rectangle, framed on the focused item.
+void ItemTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QVariant background = index.siblingAtColumn(0).data(Qt::BackgroundRole);
+    if (background.canConvert<QBrush>()) painter->fillRect(option.rect, background.value<QBrush>());
+    QTreeView::drawRow(painter, option, index);
+    const bool selected = selectionModel()->isSelected(index.siblingAtColumn(0));
+    const bool current = index.siblingAtColumn(0) == currentIndex() && hasFocus();
+    if (!selected && !current) return;
+    int depth = 0;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) ++depth;
+    const int left = columnViewportPosition(0) + indentation() * (depth + (rootIsDecorated() ? 1 : 0));
+    const QRectF item(QPointF(left + 1, option.rect.top() + 1), QPointF(option.rect.right() - 1, option.rect.bottom()));
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    QColor fill = kSelection;
+    fill.setAlpha(selected ? (hasFocus() ? 70 : 40) : 0);
+    painter->setBrush(fill);
+    painter->setPen(current ? QPen(kSelection, 1) : Qt::NoPen);
+    painter->drawRoundedRect(item.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter->restore();
+}
+
+// Only the item's own expand mark: the style draws no lines, and a row of a deep tree would
+// otherwise ask for a mark at every level above it.
+void ItemTreeView::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    if (!model_->hasChildren(index)) return;
+    QStyleOption mark;
+    mark.initFrom(this);
+    mark.rect = QRect(rect.right() + 1 - indentation(), rect.top(), indentation(), rect.height());
+    mark.state = QStyle::State_Item | QStyle::State_Children;
+    if (isExpanded(index)) mark.state |= QStyle::State_Open;
+    style()->drawPrimitive(QStyle::PE_IndicatorBranch, &mark, painter, this);
 }
 
 // The drag carries the name of its tree only: the drop takes the items from the trees.

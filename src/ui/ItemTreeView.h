@@ -8,6 +8,7 @@
 
 namespace torvalet {
 class ItemTreeSet;
+class Navigation;
 class TreeCommands;
 }  // namespace torvalet
 
@@ -20,47 +21,59 @@ class ItemTreeModel;
 using CommandRunner = std::function<void(const std::function<void()>&)>;
 
 // The view of one item tree. Its selection, current item and expanded items are kept in step
-// with the tree's selection, focused node and Expanded flags, both ways; the tree keys, the
-// right mouse press and drops go to the tree commands.
+// with the tree's selection, focused node and Expanded flags, both ways; hidden nodes take no
+// rows. The tree keys, the right mouse press, a click while the filter bar holds text, drops,
+// type-ahead and the tag lists' jump go to the core's commands.
 class ItemTreeView : public QTreeView {
     Q_OBJECT
 public:
-    ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, CommandRunner run,
-                 QWidget* parent = nullptr);
+    ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, Navigation& navigation,
+                 CommandRunner run, QWidget* parent = nullptr);
 
     ItemTree& tree() const { return tree_; }
     ItemTreeModel* itemModel() const { return model_; }
 
-    // The tree's structure changed: rebuilds the rows and shows the tree's expanded items,
-    // hidden items, selection and focused item.
+    // The tree's structure or flags changed: rebuilds the rows and shows the tree's expanded
+    // and hidden items, selection and focused item, keeping the scroll position.
     void refresh();
     // Shows the tree's selection and focused item (after a command changed only those).
     void showSelection();
-    // Gives the view the keyboard focus and scrolls the first item (first selected, else
-    // focused) into view, centred.
-    void SetTreeView();
+    // Scrolls the node into view, centred.
+    void scrollToCentre(const TreeNode& node);
+    // Shows the tag list's sort mark as the letter tags have it.
+    void showSortMark(bool shown);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
     void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
 
 private:
+    void setUpLook();
     void connectSignals();
     void takeSelection(const QItemSelection& selected, const QItemSelection& deselected);
     void takeCurrent(const QModelIndex& current, const QModelIndex& previous);
-    void showExpandedAndHidden();
+    void showExpanded();
     bool handleKey(QKeyEvent* event);
+    void clickedItem();
+    void jump();
+    bool inView(const TreeNode* node) const;
     DropPosition dropPosition() const;
 
     ItemTree& tree_;
     ItemTreeSet& trees_;
     TreeCommands& commands_;
+    Navigation& navigation_;
     CommandRunner run_;
     ItemTreeModel* model_;
     bool syncing_ = false;
+    bool focusingIn_ = false;
 };
 
 }  // namespace torvalet::ui

@@ -22,10 +22,12 @@
 #include "platform/UserInterface.h"
 #include "shell/Organizer.h"
 #include "shell/SessionAutostart.h"
+#include "ui/FilterBarWidget.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeView.h"
 #include "ui/OpenActions.h"
+#include "ui/NavigationMenus.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
@@ -49,7 +51,8 @@ QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), d
 
 }  // namespace
 
-MainWindow::MainWindow(Organizer& organizer, QWidget* parent) : QMainWindow(parent), organizer_(organizer) {
+MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
+    : QMainWindow(parent), organizer_(organizer), treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
     treeMenus_ = new TreeMenus(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();
@@ -115,6 +118,9 @@ void MainWindow::buildMenus() {
     }
     addStartWithSession(options);
     treeMenus_->addMenus(menuBar());
+    navigationMenus_ = new NavigationMenus(
+        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, treeViews_, this);
+    navigationMenus_->addMenus(menuBar());
 }
 
 // A check item that reflects, each time the menu opens, whether the session starts this program.
@@ -132,94 +138,6 @@ void MainWindow::addStartWithSession(QMenu* options) {
         reflect();
     });
     reflect();
-}
-
-QWidget* MainWindow::buildTasksPage() {
-    auto* splitter = named(new QSplitter, "TabSheet1");
-    grid_ = named(new QTableView, "tasksDBGrid");
-    taskModel_ = new TaskTableModel(organizer_.store().tasksQ, this);
-    grid_->setModel(taskModel_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grid_->setColumnHidden(TaskTableModel::TypeName, true);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setColumnWidth(TaskTableModel::Task, 320);
-    splitter->addWidget(grid_);
-
-    auto* goals = named(new QWidget, "GoalsPanel");
-    auto* goalLayout = new QVBoxLayout(goals);
-    goalPages_ = named(new QTabWidget, "GoalPageControl");
-    const char* trees[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
-    const QString titles[] = {tr("Day"), tr("Week"), tr("Month"), tr("Year"), tr("Global")};
-    for (int i = 0; i < 5; ++i) goalPages_->addTab(treeView(trees[i]), titles[i]);
-    connect(goalPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().goalPage = tab; });
-    goalLayout->addWidget(treeMenus_->toolBar(0));
-    goalLayout->addWidget(goalPages_, 1);
-    auto* bar = new QHBoxLayout;
-    auto* goalEdit = named(new QLineEdit, "GoalEdit");
-    goalEdit->setPlaceholderText(tr("Please enter Goal name here..."));
-    auto* addGoal = named(new QPushButton(tr("Add")), "AddGoal_RbBtn");
-    connect(addGoal, &QPushButton::clicked, this, [this, goalEdit] { treeMenus_->addGoalFromEditLine(goalEdit->text()); });
-    bar->addWidget(goalEdit, 1);
-    bar->addWidget(addGoal);
-    bar->addWidget(named(new QPushButton(QStringLiteral("<<")), "WideTaskPaneBtn"));
-    bar->addWidget(named(new QPushButton(QStringLiteral(">>")), "NormTaskPaneBtn"));
-    bar->addWidget(named(new QPushButton(QStringLiteral(">>>")), "SlimTaskPaneBtn"));
-    goalLayout->addLayout(bar);
-    splitter->addWidget(goals);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
-    return splitter;
-}
-
-QWidget* MainWindow::buildLinksPage() {
-    auto* page = named(new QSplitter, "TabSheet2");
-    linkPages_ = named(new QTabWidget, "LinksPageControl");
-    const char* trees[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
-    const QString titles[] = {tr("Personal"), tr("Tools"), tr("Folders"), tr("Search"), tr("Docs"), tr("Images")};
-    for (int i = 0; i < 6; ++i) linkPages_->addTab(treeView(trees[i]), titles[i]);
-    connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().linksPage = tab; });
-    page->addWidget(withToolBar(1, linkPages_));
-    page->addWidget(treeView("MarksLinksTree"));
-    page->setStretchFactor(0, 4);
-    return page;
-}
-
-QWidget* MainWindow::buildContactsPage() {
-    auto* page = named(new QSplitter, "TabSheet3");
-    page->addWidget(withToolBar(2, treeView("ContactsTree")));
-    page->addWidget(treeView("MarksTree"));
-    page->setStretchFactor(0, 4);
-    return page;
-}
-
-QWidget* MainWindow::buildBlocknotePage() {
-    auto* page = named(new QSplitter, "TabSheet4");
-    textboard_ = named(new QPlainTextEdit, "Memo1");
-    connect(textboard_, &QPlainTextEdit::textChanged, this,
-            [this] { organizer_.textboard() = textboard_->toPlainText().toStdString(); });
-    page->addWidget(textboard_);
-    ItemTreeView* phrases = treeView("PhrasesTree");
-    // A double click adds the phrase to the textboard.
-    connect(phrases, &QTreeView::doubleClicked, this, [this] {
-        std::string text = organizer_.textboard();
-        organizer_.treePages().phrases.PhrasesTreeDblClick(text);
-        textboard_->setPlainText(QString::fromStdString(text));
-    });
-    page->addWidget(withToolBar(3, phrases));
-    return page;
-}
-
-QWidget* MainWindow::buildCalendarPage() {
-    auto* page = named(new QWidget, "TabSheet5");
-    auto* layout = new QVBoxLayout(page);
-    ItemTreeView* events = treeView("CalendarTree");
-    connect(events, &QTreeView::doubleClicked, this, [this] {
-        runCommand([this] { organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get("CalendarTree")); });
-    });
-    layout->addWidget(withToolBar(4, events));
-    return page;
 }
 
 QWidget* MainWindow::buildBottomPanel() {
@@ -245,19 +163,24 @@ void MainWindow::showOrganizerState() {
     const QSignalBlocker block(textboard_);
     textboard_->setPlainText(QString::fromStdString(organizer_.textboard()));
     taskModel_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
-    const int language = organizer_.settings().iLanguage;
-    const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
-    if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
-        action->setChecked(true);
+    showLanguage();
     applyColors();
     applyFont();
     showCalendarSelection();
-    for (ItemTreeView* view : treeViews_) {
+    for (ItemTreeView* view : treeViews_.all()) {
         view->itemModel()->setMuteStateColour(organizer_.settings().MuteStateCol);
         view->refresh();
     }
     showViewState();
     if (organizer_.store().tasksQ.rowCount() > 0) grid_->selectRow(organizer_.store().tasksQ.currentIndex());
+}
+
+// The language in force is checked in the Language menu.
+void MainWindow::showLanguage() {
+    const int language = organizer_.settings().iLanguage;
+    const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
+    if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
+        action->setChecked(true);
 }
 
 // The settings' font face for the window, the bottom panel and the message pad; a face the
@@ -297,29 +220,6 @@ void MainWindow::showCalendarSelection() {
     }
 }
 
-ItemTreeView* MainWindow::treeView(const char* name) {
-    auto* view = new ItemTreeView(organizer_.trees().get(name), organizer_.trees(), organizer_.treePages().commands,
-                                  [this](const std::function<void()>& command) { runCommand(command); });
-    treeViews_.push_back(view);
-    return view;
-}
-
-QWidget* MainWindow::withToolBar(int page, QWidget* content) {
-    auto* box = new QWidget;
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(treeMenus_->toolBar(page));
-    layout->addWidget(content, 1);
-    return box;
-}
-
-ItemTreeView* MainWindow::viewOf(const ItemTree& tree) const {
-    for (ItemTreeView* view : treeViews_)
-        if (&view->tree() == &tree) return view;
-    return nullptr;
-}
-
 void MainWindow::installTreeHooks() {
     TreePages& pages = organizer_.treePages();
     TreeCommands::Hooks& hooks = pages.commands.hooks;
@@ -332,6 +232,8 @@ void MainWindow::installTreeHooks() {
     pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
     pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
     pages.phrases.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    organizer_.navigation().setDisplay(&treeViews_);
+    organizer_.languageChanged = [this] { showLanguage(); };
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                            &pages.phraseForm, &pages.calendarForm}) {
         formHooks_.emplace_back(form->accepted, form->repaint);
@@ -353,6 +255,8 @@ void MainWindow::removeTreeHooks() {
     pages.goals.repaintTree = nullptr;
     pages.goals.repaintNode = nullptr;
     pages.phrases.SwitchTab = nullptr;
+    organizer_.navigation().setDisplay(nullptr);
+    organizer_.languageChanged = nullptr;
     std::size_t next = 0;
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                            &pages.phraseForm, &pages.calendarForm}) {
@@ -368,7 +272,7 @@ void MainWindow::treeChanged(ItemTree& tree) {
 
 void MainWindow::nodeChanged(TreeNode& node) {
     const TreeNode* root = rootOf(&node);
-    for (ItemTreeView* view : treeViews_)
+    for (ItemTreeView* view : treeViews_.all())
         if (view->tree().root() == root) view->itemModel()->nodeChanged(&node);
 }
 
@@ -389,22 +293,25 @@ void MainWindow::showViewState() {
     pages_->setCurrentIndex(view.activePage);
     goalPages_->setCurrentIndex(view.goalPage);
     linkPages_->setCurrentIndex(view.linksPage);
+    for (FilterBarWidget* bar : {goalBar_, linkBar_, contactBar_}) bar->showState();
 }
 
 // After the user changed the page with its tab: the tree of the page takes the focus.
 void MainWindow::MainPageControlChange(int page) {
-    ItemTreeView* view = nullptr;
-    if (page == 0) view = viewOf(organizer_.treePages().commands.GetActiveGoalTree());
-    if (page == 1) {
-        if (ItemTree* links = organizer_.treePages().commands.GetLinksTree()) view = viewOf(*links);
-    }
-    if (page == 2) view = viewOf(organizer_.trees().get("ContactsTree"));
-    if (view) view->SetTreeView();
+    Navigation& navigation = organizer_.navigation();
+    if (page > kContactsPage) return;
+    runCommand([&navigation] {
+        if (ItemTree* tree = navigation.GetTree()) navigation.levels().SetTreeView(*tree);
+    });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     organizer_.firstShow();
+    if (!firstShown_) {
+        firstShown_ = true;
+        setGoalPanelWidth(PaneWidth::Slim);
+    }
     bottomPanel_->setVisible(organizer_.view().bottomPanelVisible);
     grid_->setFocus();
 }

@@ -6,10 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "ui/GoalPanelWidth.h"
+#include "ui/TreeViews.h"
+
 class QAction;
 class QCalendarWidget;
 class QMenu;
 class QPlainTextEdit;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 
@@ -21,9 +25,12 @@ class TreeNode;
 
 namespace torvalet::ui {
 
+class FilterBarWidget;
 class ItemTreeView;
+class NavigationMenus;
 class TaskTableModel;
 class TreeMenus;
+class TreePane;
 
 // The main window: five pages over the message pad and the month calendar. It shows the
 // organiser's state and calls its commands; closing it runs the close sequence once.
@@ -38,7 +45,9 @@ public:
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
     // The view of a tree, or nullptr.
-    ItemTreeView* viewOf(const ItemTree& tree) const;
+    ItemTreeView* viewOf(const ItemTree& tree) const { return treeViews_.viewOf(tree); }
+    // The goal panel's width buttons ("<<", ">>", ">>>") on the screen's width.
+    void setGoalPanelWidth(PaneWidth width);
 
     // Runs a command of the core: an error it throws is shown in a message box (the command
     // stops where it was), and the pages then show the view state the command left.
@@ -49,12 +58,18 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void addStartWithSession(QMenu* options);
     ItemTreeView* treeView(const char* name);
+    TreePane* treePane(const char* name);
     QWidget* withToolBar(int page, QWidget* content);
+    QWidget* buildGoalPanel();
+    void goalTabChanged(int tab);
+    void showLanguage();
+    void GoalsPanelResize();
     void installTreeHooks();
     void removeTreeHooks();
     void treeChanged(ItemTree& tree);
@@ -75,8 +90,15 @@ private:
     QTabWidget* pages_ = nullptr;
     QTabWidget* goalPages_ = nullptr;
     QTabWidget* linkPages_ = nullptr;
+    QSplitter* tasksSplitter_ = nullptr;
+    QWidget* goalsPanel_ = nullptr;
+    FilterBarWidget* goalBar_ = nullptr;
+    FilterBarWidget* linkBar_ = nullptr;
+    FilterBarWidget* contactBar_ = nullptr;
     TreeMenus* treeMenus_ = nullptr;
-    std::vector<ItemTreeView*> treeViews_;
+    NavigationMenus* navigationMenus_ = nullptr;
+    TreeViews treeViews_;
+    bool firstShown_ = false;
     // The forms' accepted and repaint hooks as they were before the window chained its own.
     std::vector<std::pair<std::function<void(TreeNode&)>, std::function<void(TreeNode&)>>> formHooks_;
     QTableView* grid_ = nullptr;

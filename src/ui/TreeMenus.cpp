@@ -9,6 +9,7 @@
 #include "shell/Organizer.h"
 #include "shell/ViewState.h"
 #include "trees/GoalForm.h"
+#include "ui/Pictures.h"
 
 namespace torvalet::ui {
 
@@ -41,6 +42,17 @@ PageBar pageBar(int page) {
     default:
         return {"CalendarToolBar", "NewEventBtn", "NewChildEvent_mp",
                 {"CutEvent_mp", "CopyEvent_mp", "PasteEvent_mp", "DeleteEvent_mp"}};
+    }
+}
+
+// The pictures of the kinds a page's New drop-down offers.
+Pictures::Set pictureSetOf(int page) {
+    switch (page) {
+    case kLinksPage: return Pictures::Links;
+    case kContactsPage: return Pictures::Contacts;
+    case kBlocknotePage: return Pictures::Phrases;
+    case kCalendarPage: return Pictures::Events;
+    default: return Pictures::Goals;
     }
 }
 
@@ -203,10 +215,6 @@ QAction* TreeMenus::action(QMenu* menu, const Entry& entry) {
     return added;
 }
 
-void TreeMenus::addGoalFromEditLine(const QString& text) {
-    run_([this, text] { organizer_.treePages().goals.AddGoal_RbBtnClick(text.toStdString()); });
-}
-
 QAction* TreeMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
 QToolBar* TreeMenus::toolBar(int page) {
@@ -214,26 +222,38 @@ QToolBar* TreeMenus::toolBar(int page) {
     auto* tools = new QToolBar(window_);
     tools->setObjectName(QString::fromLatin1(bar.name));
     tools->setIconSize(QSize(16, 16));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     auto* newButton = new QToolButton(tools);
     newButton->setObjectName(QString::fromLatin1(bar.newButton));
     newButton->setText(tr("New"));
+    newButton->setIcon(Pictures::icon(Pictures::Tools, Pictures::NewItem));
+    newButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     newButton->setPopupMode(QToolButton::MenuButtonPopup);
     if (QAction* newAction = find(bar.newAction))
         connect(newButton, &QToolButton::clicked, newAction, &QAction::trigger);
     auto* kinds = new QMenu(newButton);
     const std::vector<std::string> captions = kindCaptions(page);
     for (std::size_t kind = 0; kind < captions.size(); ++kind) {
-        QAction* choice = kinds->addAction(QString::fromStdString(captions[kind]));
+        QAction* choice = kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)),
+                                           QString::fromStdString(captions[kind]));
         const auto value = static_cast<std::int32_t>(kind);
         connect(choice, &QAction::triggered, this,
-                [this, page, value] { run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); }); });
+                [this, page, value] {
+                    run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); });
+                });
     }
     newButton->setMenu(kinds);
     tools->addWidget(newButton);
-    for (const char* name : bar.buttons)
-        if (QAction* shown = find(name)) tools->addAction(shown);
+    const Pictures::Tool pictures[] = {Pictures::CutItems, Pictures::CopyItems, Pictures::PasteItems,
+                                       Pictures::DeleteItems, Pictures::MoveLeft,  Pictures::MoveRight,
+                                       Pictures::MoveUp,   Pictures::MoveDown};
+    for (std::size_t i = 0; i < bar.buttons.size(); ++i) {
+        if (QAction* shown = find(bar.buttons[i])) {
+            shown->setIcon(Pictures::icon(Pictures::Tools, pictures[i]));
+            tools->addAction(shown);
+        }
+    }
     if (page == kTasksPage) addGoalDropDowns(tools);
     return tools;
 }
@@ -242,23 +262,29 @@ QToolBar* TreeMenus::toolBar(int page) {
 // selected goals.
 void TreeMenus::addGoalDropDowns(QToolBar* tools) {
     GoalCommands* goals = &organizer_.treePages().goals;
-    const auto dropDown = [&](const char* name, const QString& caption,
+    const auto dropDown = [&](const char* name, const QString& caption, Pictures::Tool picture, int firstPicture,
                               const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int)) {
         auto* button = new QToolButton(tools);
         button->setObjectName(QString::fromLatin1(name));
         button->setText(caption);
+        button->setToolTip(caption);
+        button->setIcon(Pictures::icon(Pictures::Tools, picture));
         button->setPopupMode(QToolButton::InstantPopup);
         auto* menu = new QMenu(button);
         for (const auto& [text, value] : entries) {
             const int chosen = value;
-            connect(menu->addAction(QString::fromStdString(text)), &QAction::triggered, this,
+            QAction* entry =
+                menu->addAction(Pictures::icon(Pictures::Goals, firstPicture + value), QString::fromStdString(text));
+            connect(entry, &QAction::triggered, this,
                     [this, goals, set, chosen] { run_([goals, set, chosen] { (goals->*set)(chosen); }); });
         }
         button->setMenu(menu);
         tools->addWidget(button);
     };
-    dropDown("GoalPrioBtn", tr("Prio"), GoalCommands::goalPrioMenu(), &GoalCommands::SetGoalsPrio);
-    dropDown("GoalStateBtn", tr("State"), GoalCommands::goalStateMenu(), &GoalCommands::SetGoalsState);
+    dropDown("GoalPrioBtn", tr("Prio"), Pictures::Priority, 44, GoalCommands::goalPrioMenu(),
+             &GoalCommands::SetGoalsPrio);
+    dropDown("GoalStateBtn", tr("State"), Pictures::State, 36, GoalCommands::goalStateMenu(),
+             &GoalCommands::SetGoalsState);
 }
 
 }  // namespace torvalet::ui

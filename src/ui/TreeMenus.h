@@ -34,8 +34,6 @@ public:
     // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
     // 4 Calendar).
     QToolBar* toolBar(int page);
-    // "Add" of the goal edit line: a ToDo goal named after the line's text.
-    void addGoalFromEditLine(const QString& text);
 
     // The captions of the New button's drop-down of a page, by kind value.
     static std::vector<std::string> kindCaptions(int page);

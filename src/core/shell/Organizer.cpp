@@ -34,7 +34,8 @@ Organizer::Organizer(const Services& services, fs::path home)
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
                  [this] { return dayTextContext(); }),
-      hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_) {
+      hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_),
+      navigation_(trees_, view_, treePages_.commands) {
     rules_.install(store_.tasksQ);
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
@@ -143,7 +144,8 @@ void Organizer::removeSaveLeftovers() {
 
 void Organizer::loadTrees() {
     treeFiles_.loadAll(
-        codec_, [this](const std::string& message) { report(message); }, nullptr, [this] { return stopping(); });
+        codec_, [this](const std::string& message) { report(message); },
+        [this](ItemTree& tree) { navigation_.treeLoaded(tree); }, [this] { return stopping(); });
 }
 
 void Organizer::saveTrees() {

@@ -9,6 +9,7 @@
 
 #include "base/FileFingerprint.h"
 #include "base/Text.h"
+#include "navigation/Navigation.h"
 #include "platform/Services.h"
 #include "reminders/DayText.h"
 #include "reminders/SoundCues.h"
@@ -89,6 +90,7 @@ public:
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
     HotKeyCommands& hotKeys() { return hotKeys_; }
+    Navigation& navigation() { return navigation_; }
     SoundCues& cues() { return cues_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
@@ -171,6 +173,7 @@ private:
     SoundCues cues_;
     TreePages treePages_;
     HotKeyCommands hotKeys_;
+    Navigation navigation_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
     std::vector<std::string> favouritesAsRead_;

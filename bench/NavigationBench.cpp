@@ -1,0 +1,205 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <random>
+#include <string>
+
+#include "navigation/Navigation.h"
+#include "platform/Sound.h"
+#include "platform/UserInterface.h"
+#include "reminders/SoundCues.h"
+#include "shell/MemoryClipboard.h"
+#include "shell/Settings.h"
+#include "shell/ViewState.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/TContactData.h"
+#include "trees/TGoalData.h"
+#include "trees/TreeCommands.h"
+
+namespace torvalet {
+namespace {
+
+// 1,000 top-level groups, each with 9 members of 10 members each: 100,000 items.
+constexpr int kTopLevel = 1000;
+constexpr int kChildren = 9;
+constexpr int kGrandChildren = 10;
+
+const std::array<const char*, 16> firstNames = {"Anna",  "Boris", "Clara", "David", "Elena", "Fjodor", "Greta", "Hugo",
+                                                "Ирина", "Юрий",  "Olga",  "Peter", "Rosa",  "Sven",   "Ελένη", "Zoe"};
+const std::array<const char*, 12> lastNames = {"Garden", "Miller", "Smith", "Petrov", "Иванова", "Novak",
+                                               "Rossi",  "Berg",   "Young", "Keller", "Παππάς",  "Weber"};
+const std::array<const char*, 8> cities = {"Madrid, Spain", "Berlin", "Москва", "Lyon",
+                                           "Αθήνα",         "Prague", "Oslo",   "Dublin"};
+
+class Silent : public Sound, public UserInterface {
+public:
+    std::optional<SoundError> play(const std::string&) override { return std::nullopt; }
+    void stop() override {}
+    void showMessage(const std::string&) override {}
+    bool askYesNo(const std::string&) override { return false; }
+    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return {}; }
+    void showTaskProperties(bool) override {}
+};
+
+// The sixteen trees with the navigation over them; the contact and goal trees hold 100,000
+// items each, every item expanded.
+struct Organised {
+    Silent silent;
+    Settings settings;
+    SoundCues cues{silent, silent, "Sounds", settings};
+    MemoryClipboard clipboard;
+    ViewState view;
+    ItemTreeSet trees;
+    TreeCommands commands{trees, clipboard, silent, cues, view, [] { return 0; }};
+    Navigation navigation{trees, view, commands};
+    ItemTree& contacts = trees.get("ContactsTree");
+    ItemTree& goals = trees.get("GoalTree");
+
+    Organised() {
+        std::mt19937 random(20261210);
+        const auto pick = [&random](const auto& list) { return list[random() % list.size()]; };
+        contacts.clear();
+        goals.clear();
+        int number = 0;
+        const auto add = [&](TreeNode* contactParent, TreeNode* goalParent) {
+            TreeNode* contact = contacts.appendChild(contactParent);
+            TContactData& c = contact->record<TContactData>();
+            c.FirstName = pick(firstNames);
+            c.LastName = pick(lastNames);
+            c.Official = c.FirstName + " " + c.LastName + " " + std::to_string(number);
+            c.Address = std::to_string(number % 200) + " Main Street\n" + pick(cities);
+            c.ContactKind = static_cast<std::int32_t>(random() % 6);
+            contact->setFlag(NodeFlag::Expanded, true);
+            TreeNode* goal = goals.appendChild(goalParent);
+            TGoalData& g = goal->record<TGoalData>();
+            g.Text = std::string("Call ") + c.FirstName + " about item " + std::to_string(number++);
+            g.Description = pick(cities);
+            g.State = static_cast<std::int32_t>(random() % 8);
+            goal->setFlag(NodeFlag::Expanded, true);
+            return std::pair{contact, goal};
+        };
+        for (int i = 0; i < kTopLevel; ++i) {
+            const auto [contact, goal] = add(nullptr, nullptr);
+            for (int j = 0; j < kChildren; ++j) {
+                const auto [child, childGoal] = add(contact, goal);
+                for (int k = 0; k < kGrandChildren; ++k) add(child, childGoal);
+            }
+        }
+    }
+};
+
+// The contact name filter as the user types "garden" key by key; each iteration is one key.
+void BM_ContactFilterPerKey(benchmark::State& state) {
+    Organised o;
+    const std::string word = "garden";
+    std::size_t typed = 0;
+    for (auto _ : state) {
+        typed = typed % word.size() + 1;
+        o.navigation.filters().editChanged(NavFamily::Contacts, word.substr(0, typed));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(o.contacts.nodeCount()));
+}
+BENCHMARK(BM_ContactFilterPerKey)->Unit(benchmark::kMillisecond);
+
+// The same with a Cyrillic word, which takes the case mapping of every name that is not ASCII.
+void BM_ContactFilterPerKeyCyrillic(benchmark::State& state) {
+    Organised o;
+    const std::string word = "иванова";
+    std::size_t typed = 0;
+    for (auto _ : state) {
+        typed = typed % word.size() + 2;  // two bytes a letter
+        o.navigation.filters().editChanged(NavFamily::Contacts, word.substr(0, typed));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(o.contacts.nodeCount()));
+}
+BENCHMARK(BM_ContactFilterPerKeyCyrillic)->Unit(benchmark::kMillisecond);
+
+void BM_GoalFilterPerKey(benchmark::State& state) {
+    Organised o;
+    const std::string word = "madrid";
+    std::size_t typed = 0;
+    for (auto _ : state) {
+        typed = typed % word.size() + 1;
+        o.navigation.filters().editChanged(NavFamily::Goals, word.substr(0, typed));
+    }
+}
+BENCHMARK(BM_GoalFilterPerKey)->Unit(benchmark::kMillisecond);
+
+void BM_GoalStateFilter(benchmark::State& state) {
+    Organised o;
+    int index = 0;
+    for (auto _ : state) o.navigation.filters().listChanged(NavFamily::Goals, index++ % 8);
+}
+BENCHMARK(BM_GoalStateFilter)->Unit(benchmark::kMillisecond);
+
+// "Contacts Level 2" and "Contacts Show All Levels" in turn.
+void BM_ShowLevel(benchmark::State& state) {
+    Organised o;
+    bool all = false;
+    for (auto _ : state) {
+        if (all) {
+            o.navigation.levels().ShowAllLevels(o.contacts);
+        } else {
+            o.navigation.levels().ShowLevel(o.contacts, 1);
+        }
+        all = !all;
+    }
+}
+BENCHMARK(BM_ShowLevel)->Unit(benchmark::kMillisecond);
+
+// "Collapse All Contacts" and "Expand All Contacts" in turn.
+void BM_CollapseAll(benchmark::State& state) {
+    Organised o;
+    bool expand = false;
+    for (auto _ : state) {
+        if (expand) {
+            o.navigation.levels().expandAllClick(NavFamily::Contacts);
+        } else {
+            o.navigation.levels().collapseAllClick(NavFamily::Contacts);
+        }
+        expand = !expand;
+    }
+}
+BENCHMARK(BM_CollapseAll)->Unit(benchmark::kMillisecond);
+
+// Key C with the last item selected.
+void BM_CollapseAllButSelected(benchmark::State& state) {
+    Organised o;
+    o.contacts.selectOnly(o.contacts.root()->lastChild()->lastChild()->lastChild());
+    for (auto _ : state) o.navigation.levels().CollapseAllButSelected(o.contacts);
+}
+BENCHMARK(BM_CollapseAllButSelected)->Unit(benchmark::kMillisecond);
+
+// Enter in the contact bar with the first name of no contact: the whole tree is searched.
+void BM_FindWithoutMatch(benchmark::State& state) {
+    Organised o;
+    o.navigation.bars().of(NavFamily::Contacts).text = "Nobody";
+    for (auto _ : state) o.navigation.filters().editEnter(NavFamily::Contacts);
+}
+BENCHMARK(BM_FindWithoutMatch)->Unit(benchmark::kMillisecond);
+
+// The general tags (1,000) and the letter tags of "r" (every Rosa at any depth) in turn.
+void BM_TagRebuild(benchmark::State& state) {
+    Organised o;
+    bool letter = false;
+    for (auto _ : state) {
+        if (letter) {
+            o.navigation.tags().GetLetterContactBookmarks("r");
+        } else {
+            o.navigation.tags().GetBookmarks1Click();
+        }
+        letter = !letter;
+    }
+}
+BENCHMARK(BM_TagRebuild)->Unit(benchmark::kMillisecond);
+
+// "Show Men": every contact of kind 1, about a sixth of the tree.
+void BM_TypeTags(benchmark::State& state) {
+    Organised o;
+    for (auto _ : state) o.navigation.tags().ShowContactByType(1);
+}
+BENCHMARK(BM_TypeTags)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace torvalet

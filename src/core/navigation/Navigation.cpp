@@ -1,0 +1,58 @@
+#include "navigation/Navigation.h"
+
+#include "shell/ViewState.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/TreeCommands.h"
+
+namespace torvalet {
+
+Navigation::Navigation(ItemTreeSet& trees, ViewState& view, TreeCommands& commands)
+    : context_(trees, view), levels_(context_), filters_(context_, levels_), tags_(context_, levels_) {
+    commands.hooks.rebuildLinkTags = [this] { tags_.GetLinkBookmarks(); };
+    commands.hooks.rebuildContactTags = [this] { tags_.GetBookmarks1Click(); };
+    commands.hooks.collapseAllButSelected = [this](ItemTree& tree) { levels_.CollapseAllButSelected(tree); };
+}
+
+ItemTree* Navigation::GetTree() {
+    switch (context_.view().activePage) {
+    case kTasksPage: return &context_.activeGoalTree();
+    case kLinksPage: return context_.activeLinksTree();
+    case kContactsPage: return &context_.contacts();
+    case kBlocknotePage: return &context_.phrases();
+    case kCalendarPage: return &context_.calendar();
+    default: return nullptr;
+    }
+}
+
+void Navigation::treeLoaded(ItemTree& tree) {
+    const bool links = &tree == &context_.links();
+    const bool contacts = &tree == &context_.contacts();
+    if (tree.family() == RecordFamily::Goals || links || contacts) levels_.ShowAllLevels(tree);
+    if (links) tags_.GetLinkBookmarks();
+    if (contacts) tags_.GetBookmarks1Click();
+}
+
+TypeAhead* Navigation::typeAheadOf(const ItemTree& tree) {
+    if (&tree == &context_.contactTags()) return &contactTagSearch_;
+    if (&tree == &context_.linkTags()) return &linkTagSearch_;
+    if (&tree == &context_.phrases()) return &phraseSearch_;
+    return nullptr;
+}
+
+bool Navigation::hasTypeAhead(const ItemTree& tree) const {
+    return const_cast<Navigation*>(this)->typeAheadOf(tree) != nullptr;
+}
+
+TreeNode* Navigation::incrementalSearch(ItemTree& tree, std::string_view typed, std::int64_t nowMs) {
+    TypeAhead* search = typeAheadOf(tree);
+    if (!search) return nullptr;
+    TreeNode* found = search->keyTyped(tree, typed, nowMs);
+    if (!found) return nullptr;
+    UpdateBracket bracket(context_, tree);
+    tree.setFocused(found);
+    tree.selectOnly(found);
+    context_.requestScroll(tree, found);
+    return found;
+}
+
+}  // namespace torvalet

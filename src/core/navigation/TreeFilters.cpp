@@ -1,0 +1,219 @@
+#include "navigation/TreeFilters.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "navigation/CaseFold.h"
+#include "navigation/NavigationContext.h"
+#include "navigation/TreeLevels.h"
+#include "shell/ViewState.h"
+#include "trees/ActiveTrees.h"
+#include "trees/ItemTree.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/TContactData.h"
+#include "trees/TGoalData.h"
+#include "trees/TLinkData.h"
+#include "trees/TreeCreation.h"
+
+namespace torvalet {
+
+namespace {
+
+constexpr std::int32_t kContactMan = 1;
+
+// Whether a node's fields hold the (lower-case) needle, by the family's rule.
+class NameMatcher {
+public:
+    NameMatcher(CaseFold& fold, NavFamily family, std::string_view text) : fold_(fold), family_(family) {
+        fold_.fold(text, needle_);
+    }
+
+    bool operator()(const TreeNode& node) {
+        switch (family_) {
+        case NavFamily::Goals:
+            if (const auto* goal = node.findRecord<TGoalData>()) return holds(goal->Text) || holds(goal->Description);
+            return false;
+        case NavFamily::Links:
+            if (const auto* link = node.findRecord<TLinkData>()) return holds(link->Name) || holds(link->Url);
+            return false;
+        case NavFamily::Contacts:
+            if (const auto* contact = node.findRecord<TContactData>()) {
+                scratch_.clear();
+                for (const std::string* name : {&contact->Official, &contact->FirstName, &contact->MiddleName,
+                                                &contact->LastName})
+                    fold_.append(*name, scratch_);
+                return found() || holds(contact->Address);
+            }
+            return false;
+        }
+        return false;
+    }
+
+private:
+    bool holds(std::string_view field) {
+        fold_.fold(field, scratch_);
+        return found();
+    }
+    bool found() const { return scratch_.find(needle_) != std::string::npos; }
+
+    CaseFold& fold_;
+    NavFamily family_;
+    std::string needle_;
+    std::string scratch_;
+};
+
+// The field the exact find compares: goal Text, link Name, contact FirstName.
+const std::string* findField(const TreeNode& node) {
+    if (const auto* goal = node.findRecord<TGoalData>()) return &goal->Text;
+    if (const auto* link = node.findRecord<TLinkData>()) return &link->Name;
+    if (const auto* contact = node.findRecord<TContactData>()) return &contact->FirstName;
+    return nullptr;
+}
+
+// Every node visible exactly when it matches; then the ancestors of visible nodes are made
+// visible and expanded. Walking the nodes backwards in tree order meets every child before its
+// parent, so one step up per node opens whole paths.
+template <class Match>
+void showMatches(ItemTree& tree, Match&& match) {
+    std::vector<TreeNode*> order;
+    order.reserve(tree.nodeCount());
+    tree.forEach([&](TreeNode* node) {
+        node->setFlag(NodeFlag::Visible, match(*node));
+        order.push_back(node);
+    });
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        TreeNode* parent = (*it)->parent();
+        if (!(*it)->hasFlag(NodeFlag::Visible) || parent->isRoot()) continue;
+        parent->setFlag(NodeFlag::Visible | NodeFlag::Expanded, true);
+    }
+}
+
+}  // namespace
+
+void TreeFilters::filterByName(ItemTree& tree, NavFamily family, std::string_view text) {
+    UpdateBracket bracket(context_, tree);
+    showMatches(tree, NameMatcher(fold_, family, text));
+}
+
+void TreeFilters::ItemsFilterByName(std::string_view text) {
+    filterByName(context_.activeGoalTree(), NavFamily::Goals, text);
+}
+
+void TreeFilters::LinksFilterByName(std::string_view text) {
+    if (ItemTree* links = context_.activeLinksTree()) filterByName(*links, NavFamily::Links, text);
+}
+
+void TreeFilters::ContactsFilterByName(std::string_view text) {
+    filterByName(context_.contacts(), NavFamily::Contacts, text);
+}
+
+void TreeFilters::ItemsFilterByState(int state) {
+    ItemTree& tree = context_.activeGoalTree();
+    UpdateBracket bracket(context_, tree);
+    showMatches(tree, [state](const TreeNode& node) {
+        const auto* goal = node.findRecord<TGoalData>();
+        return goal && goal->State == state;
+    });
+}
+
+TreeNode* TreeFilters::FindGoalsByName(ItemTree& tree, std::string_view text) {
+    return findExact(tree, NavFamily::Goals, text);
+}
+
+TreeNode* TreeFilters::FindLinksByName(ItemTree& tree, std::string_view text) {
+    return findExact(tree, NavFamily::Links, text);
+}
+
+TreeNode* TreeFilters::FindByName(ItemTree& tree, std::string_view text) {
+    return findExact(tree, NavFamily::Contacts, text);
+}
+
+TreeNode* TreeFilters::findExact(ItemTree& tree, NavFamily, std::string_view text) {
+    UpdateBracket bracket(context_, tree);
+    levels_.FullCollapse(tree);
+    TreeNode* found = tree.firstTopLevel();
+    for (; found; found = ItemTree::nextInTreeOrder(found)) {
+        const std::string* field = findField(*found);
+        if (field && *field == text) break;
+    }
+    if (!found) return nullptr;
+    context_.requestFocus(tree);
+    tree.setFocused(found);
+    tree.selectOnly(found);
+    levels_.CollapseAllButSelected(tree);
+    context_.requestScroll(tree, found);
+    return found;
+}
+
+// --- The bars ---
+
+void TreeFilters::editChanged(NavFamily family, const std::string& text) {
+    context_.bars().of(family).text = text;
+    ItemTree* tree = context_.treeOf(family);
+    if (!tree) return;
+    UpdateBracket bracket(context_, *tree);
+    if (text.empty()) {
+        levels_.ItemsShowAll(*tree);
+    } else {
+        filterByName(*tree, family, text);
+    }
+}
+
+void TreeFilters::editEnter(NavFamily family) {
+    if (ItemTree* tree = context_.treeOf(family)) findExact(*tree, family, context_.bars().of(family).text);
+}
+
+void TreeFilters::listChanged(NavFamily family, int index) {
+    context_.bars().of(family).listIndex = index;
+    applyList(family, index);
+}
+
+void TreeFilters::applyList(NavFamily family, int index) {
+    const bool state = index >= 1 && index <= 8;
+    if (family == NavFamily::Goals) {
+        ItemTree& tree = context_.activeGoalTree();
+        UpdateBracket bracket(context_, tree);
+        if (state) {
+            ItemsFilterByState(index);
+        } else {
+            levels_.ItemsShowAll(tree);
+        }
+    } else if (family == NavFamily::Contacts && !state) {
+        levels_.ItemsShowAll(context_.contacts());
+    }
+}
+
+void TreeFilters::clearBarClick(NavFamily family) {
+    context_.bars().of(family).clear();
+    ItemTree* tree = context_.treeOf(family);
+    if (!tree) return;
+    UpdateBracket bracket(context_, *tree);
+    levels_.ItemsShowAll(*tree);
+    if (family == NavFamily::Contacts) levels_.SetTreeView(*tree);
+}
+
+TreeNode* TreeFilters::contactAddClick() {
+    context_.SwitchTab(kContactsPage);
+    ItemTree& tree = context_.contacts();
+    UpdateBracket bracket(context_, tree);
+    TreeNode* first = tree.firstSelected();
+    TreeNode* parent = first && !first->parent()->isRoot() ? first->parent() : nullptr;
+    TreeNode* node = TreeCreation::CreateNewContact(tree, parent, kContactMan);
+    TreeCreation::focusOnly(tree, node);
+    node->record<TContactData>().Official = context_.bars().of(NavFamily::Contacts).text;
+    return node;
+}
+
+void TreeFilters::treeClicked(NavFamily family) {
+    if (!context_.bars().of(family).holdsText()) return;
+    if (ItemTree* tree = context_.treeOf(family)) levels_.CollapseAllButSelected(*tree);
+}
+
+void TreeFilters::GoalPageControlChanging(int leavingTab) {
+    context_.bars().of(NavFamily::Goals).listIndex = -1;
+    ViewState left = context_.view();
+    left.goalPage = leavingTab;
+    levels_.ItemsShowAll(activeGoalTree(context_.trees(), left));
+}
+
+}  // namespace torvalet

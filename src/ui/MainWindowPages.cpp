@@ -1,0 +1,235 @@
+// The item pages of the main window: the goal panel beside the task list, the Links,
+// Contacts, Blocknote and Calendar pages, each tree with its tool bar, filter bar, small
+// buttons and letter tags.
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "shell/Organizer.h"
+#include "trees/GoalLook.h"
+#include "ui/FilterBarWidget.h"
+#include "ui/ItemTreeView.h"
+#include "ui/LetterTagPanel.h"
+#include "ui/MainWindow.h"
+#include "ui/TaskTableModel.h"
+#include "ui/TreeMenus.h"
+#include "ui/TreePane.h"
+
+namespace torvalet::ui {
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QVBoxLayout* column(QWidget* parent, int spacing = 4) {
+    auto* layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+// A splitter with the tags panel at its right, a little wider than its 27 buttons.
+QSplitter* withTags(const char* name, QWidget* content, QWidget* tags) {
+    auto* page = named(new QSplitter, name);
+    page->addWidget(content);
+    page->addWidget(tags);
+    page->setStretchFactor(0, 1);
+    page->setStretchFactor(1, 0);
+    page->setSizes({900, 200});
+    page->setChildrenCollapsible(false);
+    return page;
+}
+
+}  // namespace
+
+QWidget* MainWindow::buildTasksPage() {
+    tasksSplitter_ = named(new QSplitter, "TabSheet1");
+    grid_ = named(new QTableView, "tasksDBGrid");
+    taskModel_ = new TaskTableModel(organizer_.store().tasksQ, this);
+    grid_->setModel(taskModel_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid_->setColumnHidden(TaskTableModel::TypeName, true);
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setColumnWidth(TaskTableModel::Task, 320);
+    tasksSplitter_->addWidget(grid_);
+    tasksSplitter_->addWidget(buildGoalPanel());
+    tasksSplitter_->setStretchFactor(0, 3);
+    tasksSplitter_->setStretchFactor(1, 1);
+    return tasksSplitter_;
+}
+
+// The goal trees on their tabs under the tool bar and the goal bar: the edit line with "Add"
+// and "*", then the state list and the three width buttons.
+QWidget* MainWindow::buildGoalPanel() {
+    goalsPanel_ = named(new QWidget, "GoalsPanel");
+    goalsPanel_->installEventFilter(this);
+    QVBoxLayout* layout = column(goalsPanel_);
+    goalPages_ = named(new QTabWidget, "GoalPageControl");
+    const char* trees[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
+    const QString titles[] = {tr("Day"), tr("Week"), tr("Month"), tr("Year"), tr("Global")};
+    for (int i = 0; i < 5; ++i) goalPages_->addTab(treePane(trees[i]), titles[i]);
+    connect(goalPages_, &QTabWidget::currentChanged, this, &MainWindow::goalTabChanged);
+
+    GoalCommands* goals = &organizer_.treePages().goals;
+    goalBar_ = new FilterBarWidget(
+        NavFamily::Goals, organizer_.navigation(),
+        [this](const std::function<void()>& command) { runCommand(command); },
+        [goals](const std::string& text) { goals->AddGoal_RbBtnClick(text); });
+    auto* widths = new QHBoxLayout;
+    widths->setSpacing(2);
+    widths->addWidget(goalBar_->list(), 1);
+    const struct {
+        const char* name;
+        const char* caption;
+        PaneWidth width;
+    } buttons[] = {{"WideTaskPaneBtn", "<<", PaneWidth::Wide},
+                   {"NormTaskPaneBtn", ">>", PaneWidth::Normal},
+                   {"SlimTaskPaneBtn", ">>>", PaneWidth::Slim}};
+    for (const auto& button : buttons) {
+        auto* widthButton = named(new QPushButton(QString::fromLatin1(button.caption)), button.name);
+        widthButton->setFixedWidth(36);
+        widthButton->setFocusPolicy(Qt::NoFocus);
+        const PaneWidth width = button.width;
+        connect(widthButton, &QPushButton::clicked, this, [this, width] { setGoalPanelWidth(width); });
+        widths->addWidget(widthButton);
+    }
+    layout->addWidget(treeMenus_->toolBar(kTasksPage));
+    layout->addWidget(goalBar_);
+    layout->addLayout(widths);
+    layout->addWidget(goalPages_, 1);
+    return goalsPanel_;
+}
+
+// Before another goal tab shows, the tree being left drops its state filter.
+void MainWindow::goalTabChanged(int tab) {
+    runCommand([this, tab] {
+        organizer_.navigation().filters().GoalPageControlChanging(organizer_.view().goalPage);
+        organizer_.view().goalPage = tab;
+    });
+}
+
+void MainWindow::setGoalPanelWidth(PaneWidth width) {
+    const int screenWidth = screen() ? screen()->geometry().width() : 1024;
+    const int panel = goalPanelWidth(width, screenWidth);
+    const int total = tasksSplitter_->width() > 0 ? tasksSplitter_->width() : screenWidth;
+    tasksSplitter_->setSizes({std::max(0, total - panel), panel});
+    GoalsPanelResize();
+}
+
+// The goal edit line is as wide as the goal panel less 90 pixels (100 on a narrow panel).
+void MainWindow::GoalsPanelResize() { goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(goalsPanel_->width())); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == goalsPanel_ && event->type() == QEvent::Resize) GoalsPanelResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QWidget* MainWindow::buildLinksPage() {
+    auto* links = new QWidget;
+    QVBoxLayout* layout = column(links);
+    linkPages_ = named(new QTabWidget, "LinksPageControl");
+    const char* trees[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
+    const QString titles[] = {tr("Personal"), tr("Tools"), tr("Folders"), tr("Search"), tr("Docs"), tr("Images")};
+    for (int i = 0; i < 6; ++i) linkPages_->addTab(treePane(trees[i]), titles[i]);
+    connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().linksPage = tab; });
+    TreeCommands* commands = &organizer_.treePages().commands;
+    linkBar_ = new FilterBarWidget(
+        NavFamily::Links, organizer_.navigation(),
+        [this](const std::function<void()>& command) { runCommand(command); },
+        [commands](const std::string&) {
+            commands->SwitchTab(kLinksPage);
+            commands->NewChildLink_mpClick();
+        });
+    layout->addWidget(treeMenus_->toolBar(kLinksPage));
+    layout->addWidget(linkBar_);
+    layout->addWidget(linkPages_, 1);
+    auto* tags = new LetterTagPanel(treeView("MarksLinksTree"), organizer_.navigation(),
+                                    [this](const std::function<void()>& command) { runCommand(command); });
+    return withTags("TabSheet2", links, tags);
+}
+
+QWidget* MainWindow::buildContactsPage() {
+    auto* contacts = new QWidget;
+    QVBoxLayout* layout = column(contacts);
+    Navigation* navigation = &organizer_.navigation();
+    contactBar_ = new FilterBarWidget(
+        NavFamily::Contacts, *navigation, [this](const std::function<void()>& command) { runCommand(command); },
+        [navigation](const std::string&) { navigation->filters().contactAddClick(); });
+    layout->addWidget(treeMenus_->toolBar(kContactsPage));
+    layout->addWidget(contactBar_);
+    layout->addWidget(treePane("ContactsTree"), 1);
+    auto* tags = new LetterTagPanel(treeView("MarksTree"), *navigation,
+                                    [this](const std::function<void()>& command) { runCommand(command); });
+    return withTags("TabSheet3", contacts, tags);
+}
+
+QWidget* MainWindow::buildBlocknotePage() {
+    auto* page = named(new QSplitter, "TabSheet4");
+    textboard_ = named(new QPlainTextEdit, "Memo1");
+    connect(textboard_, &QPlainTextEdit::textChanged, this,
+            [this] { organizer_.textboard() = textboard_->toPlainText().toStdString(); });
+    page->addWidget(textboard_);
+    ItemTreeView* phrases = treeView("PhrasesTree");
+    // A double click adds the phrase to the textboard.
+    connect(phrases, &QTreeView::doubleClicked, this, [this] {
+        std::string text = organizer_.textboard();
+        organizer_.treePages().phrases.PhrasesTreeDblClick(text);
+        textboard_->setPlainText(QString::fromStdString(text));
+    });
+    page->addWidget(withToolBar(kBlocknotePage, phrases));
+    page->setSizes({450, 650});
+    return page;
+}
+
+QWidget* MainWindow::buildCalendarPage() {
+    auto* page = named(new QWidget, "TabSheet5");
+    QVBoxLayout* layout = column(page);
+    ItemTreeView* events = treeView("CalendarTree");
+    connect(events, &QTreeView::doubleClicked, this, [this] {
+        runCommand([this] {
+            organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get("CalendarTree"));
+        });
+    });
+    layout->addWidget(withToolBar(kCalendarPage, events));
+    return page;
+}
+
+ItemTreeView* MainWindow::treeView(const char* name) {
+    auto* view = new ItemTreeView(organizer_.trees().get(name), organizer_.trees(), organizer_.treePages().commands,
+                                  organizer_.navigation(),
+                                  [this](const std::function<void()>& command) { runCommand(command); });
+    treeViews_.add(view);
+    return view;
+}
+
+TreePane* MainWindow::treePane(const char* name) {
+    return new TreePane(treeView(name), organizer_.navigation(),
+                        [this](const std::function<void()>& command) { runCommand(command); });
+}
+
+QWidget* MainWindow::withToolBar(int page, QWidget* content) {
+    auto* box = new QWidget;
+    QVBoxLayout* layout = column(box, 0);
+    layout->addWidget(treeMenus_->toolBar(page));
+    layout->addWidget(content, 1);
+    return box;
+}
+
+}  // namespace torvalet::ui

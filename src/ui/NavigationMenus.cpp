@@ -1,0 +1,135 @@
+#include "ui/NavigationMenus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/UserInterface.h"
+#include "shell/Organizer.h"
+#include "ui/ItemTreeView.h"
+#include "ui/TreePrinter.h"
+#include "ui/TreeViews.h"
+
+namespace torvalet::ui {
+
+namespace {
+
+QMenu* menuNamed(QMenuBar* bar, const char* name) { return bar->findChild<QMenu*>(QString::fromLatin1(name)); }
+
+}  // namespace
+
+NavigationMenus::NavigationMenus(Organizer& organizer, CommandRunner run, TreeViews& views, QWidget* window)
+    : QObject(window), organizer_(organizer), run_(std::move(run)), views_(views), window_(window) {}
+
+void NavigationMenus::addMenus(QMenuBar* bar) {
+    if (QMenu* goals = menuNamed(bar, "Goals_mp")) addLevels(goals, NavFamily::Goals, "Goals", "Goal");
+    if (QMenu* links = menuNamed(bar, "Links_mp")) {
+        addLevels(links, NavFamily::Links, "Links", "Link");
+        addLinkTags(links);
+    }
+    if (QMenu* contacts = menuNamed(bar, "Contacts_mp")) {
+        addLevels(contacts, NavFamily::Contacts, "Contacts", "Contact");
+        addContactTags(contacts);
+        contacts->addSeparator();
+        QAction* print = contacts->addAction(tr("Print Contacts"));
+        print->setObjectName(QStringLiteral("PrintContacts1"));
+        connect(print, &QAction::triggered, this, &NavigationMenus::PrintContacts1Click);
+    }
+}
+
+// "Goals Level 1" ... "Goals Level 9", "Show All Goals Levels"; "Expand Node",
+// "Collapse Goal Node", "Expand All Goals", "Collapse All Goals"; the contact menu says
+// "Contacts Level n" and "Contacts Show All Levels".
+void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plural, const char* singular) {
+    TreeLevels* levels = &organizer_.navigation().levels();
+    const QString many = QString::fromLatin1(plural);
+    const QString one = QString::fromLatin1(singular);
+    std::vector<Entry> levelItems;
+    for (int level = 1; level <= 9; ++level) {
+        levelItems.push_back({many + QStringLiteral("Level%1").arg(level), tr("%1 Level %2").arg(many).arg(level),
+                              [levels, family, level] { levels->levelClick(family, level - 1); }});
+    }
+    const QString showAll =
+        family == NavFamily::Contacts ? tr("Contacts Show All Levels") : tr("Show All %1 Levels").arg(many);
+    levelItems.push_back({QStringLiteral("ShowAll%1Levels1").arg(many), showAll,
+                          [levels, family] { levels->showAllLevelsClick(family); }});
+    menu->addSeparator();
+    submenu(menu, many + QStringLiteral("Levels1"), tr("%1 Levels").arg(many), levelItems);
+    submenu(menu, QStringLiteral("Expand%1_1").arg(many), tr("Expand / Collapse"),
+            {{QStringLiteral("Expand%1Node1").arg(one), tr("Expand Node"),
+              [levels, family] { levels->expandNodeClick(family); }},
+             {QStringLiteral("Collapse%1Node1").arg(one), tr("Collapse %1 Node").arg(one),
+              [levels, family] { levels->collapseNodeClick(family); }},
+             {QStringLiteral("ExpandAll%1_1").arg(many), tr("Expand All %1").arg(many),
+              [levels, family] { levels->expandAllClick(family); }},
+             {QStringLiteral("CollapseAll%1_1").arg(many), tr("Collapse All %1").arg(many),
+              [levels, family] { levels->collapseAllClick(family); }}});
+}
+
+void NavigationMenus::addLinkTags(QMenu* menu) {
+    LetterTags* tags = &organizer_.navigation().tags();
+    QMenu* linkTags = submenu(
+        menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
+        {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTagsClick(); }}});
+    QMenu* byLetter = submenu(linkTags, QStringLiteral("ShowLinksByLetter1"), tr("Show By Letter"), {});
+    addLetters(byLetter, QStringLiteral("Links"),
+               [tags](const std::string& letter) { tags->GetLetterLinkBookmarks(letter); });
+}
+
+void NavigationMenus::addContactTags(QMenu* menu) {
+    LetterTags* tags = &organizer_.navigation().tags();
+    QMenu* contactTags = submenu(menu, QStringLiteral("ContactsTags1"), tr("Contacts Tags"),
+                                 {{QStringLiteral("ShowGeneralTags1"), tr("Show General Tags"),
+                                   [tags] { tags->showGeneralContactTagsClick(); }}});
+    QMenu* byLetter = submenu(contactTags, QStringLiteral("ShowTagsByLetter1"), tr("Show Tags By Letter"), {});
+    addLetters(byLetter, QStringLiteral("Contacts"),
+               [tags](const std::string& letter) { tags->GetLetterContactBookmarks(letter); });
+    submenu(contactTags, QStringLiteral("ShowTagsByType1"), tr("Show Tags By Type"),
+            {{QStringLiteral("ShowMen1"), tr("Show Men"), [tags] { tags->showContactsOfKindClick(1); }},
+             {QStringLiteral("ShowWomen1"), tr("Show Women"), [tags] { tags->showContactsOfKindClick(2); }},
+             {QStringLiteral("ShowCompanies1"), tr("Show Companies"), [tags] { tags->showContactsOfKindClick(3); }}});
+}
+
+void NavigationMenus::addLetters(QMenu* parent, const QString& prefix,
+                                 const std::function<void(const std::string&)>& build) {
+    for (const auto& [first, last] : {std::pair{'A', 'M'}, std::pair{'N', 'Z'}}) {
+        std::vector<Entry> letters;
+        for (char letter = first; letter <= last; ++letter) {
+            const std::string text(1, letter);
+            letters.push_back({prefix + QChar(letter) + QStringLiteral("1"), prefix + QLatin1Char(' ') + QChar(letter),
+                               [build, text] { build(text); }});
+        }
+        submenu(parent, prefix + QChar(first) + QChar(last) + QStringLiteral("1"),
+                prefix + QLatin1Char(' ') + QChar(first) + QLatin1Char('-') + QChar(last), letters);
+    }
+}
+
+QMenu* NavigationMenus::submenu(QMenu* parent, const QString& name, const QString& caption,
+                                const std::vector<Entry>& entries) {
+    QMenu* sub = parent->addMenu(caption);
+    sub->setObjectName(name);
+    for (const Entry& entry : entries) {
+        QAction* action = sub->addAction(entry.caption);
+        action->setObjectName(entry.name);
+        const Handler handler = entry.handler;
+        connect(action, &QAction::triggered, this, [this, handler] { run_(handler); });
+    }
+    return sub;
+}
+
+void NavigationMenus::PrintContacts1Click() {
+    run_([this] { organizer_.view().activePage = kContactsPage; });
+    ItemTreeView* contacts = views_.viewOf(organizer_.trees().get("ContactsTree"));
+    if (!contacts) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Contacts"));
+    QPrintDialog dialog(&printer, window_);
+    dialog.setWindowTitle(tr("Print Contacts"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!printTree(*contacts, printer))
+        organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
+}
+
+}  // namespace torvalet::ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+#include "navigation/FilterBars.h"
+#include "ui/ItemTreeView.h"
+
+class QMenu;
+class QMenuBar;
+
+namespace torvalet {
+class Organizer;
+}
+
+namespace torvalet::ui {
+
+class TreeViews;
+
+// The navigation commands in the menus Goals, Links and Contacts: the level and the expand
+// submenus, the letter tags of links and contacts, and "Print Contacts". Every action carries
+// its component name as its object name and runs through the window's command runner.
+class NavigationMenus : public QObject {
+    Q_OBJECT
+public:
+    NavigationMenus(Organizer& organizer, CommandRunner run, TreeViews& views, QWidget* window);
+
+    // Adds the items to the menus "Goals_mp", "Links_mp" and "Contacts_mp" of the bar.
+    void addMenus(QMenuBar* bar);
+    // "Print Contacts": the Contacts page, then the print dialog (a printer or a PDF file).
+    void PrintContacts1Click();
+
+private:
+    using Handler = std::function<void()>;
+    struct Entry {
+        QString name;
+        QString caption;
+        Handler handler;
+    };
+
+    void addLevels(QMenu* menu, NavFamily family, const char* plural, const char* singular);
+    void addLinkTags(QMenu* menu);
+    void addContactTags(QMenu* menu);
+    QMenu* submenu(QMenu* parent, const QString& name, const QString& caption, const std::vector<Entry>& entries);
+    // "<Prefix> A-M" and "<Prefix> N-Z", each with one item per letter.
+    void addLetters(QMenu* parent, const QString& prefix, const std::function<void(const std::string&)>& build);
+
+    Organizer& organizer_;
+    CommandRunner run_;
+    TreeViews& views_;
+    QWidget* window_;
+};
+
+}  // namespace torvalet::ui

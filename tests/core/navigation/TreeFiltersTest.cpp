@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include "NavigationFixture.h"
+#include "trees/TContactData.h"
+#include "trees/TGoalData.h"
+#include "trees/TLinkData.h"
+
+namespace torvalet {
+namespace {
+
+using testing::build;
+using testing::expandAll;
+using testing::item;
+using testing::rows;
+using testing::select;
+
+class TreeFiltersTest : public testing::NavigationFixture {
+protected:
+    // Groups Hotels[Grand Hotel, Motel] and People[Rose (Rose Garden), Pedro (living in Spain)],
+    // and Bob (Robert) at the top level, all collapsed.
+    ItemTree& contacts() {
+        ItemTree& tree = this->tree("ContactsTree");
+        build(tree, "Hotels[Grand.Hotel Motel] People[Rose Pedro] Bob");
+        contact("Grand.Hotel").Official = "Grand Hotel";
+        contact("Rose").FirstName = "Rose";
+        contact("Rose").LastName = "Garden";
+        contact("Pedro").Address = "Gran Via 1\nMadrid, SPAIN";
+        contact("Bob").FirstName = "Robert";
+        return tree;
+    }
+    TContactData& contact(const char* name) {
+        return item(tree("ContactsTree"), name)->record<TContactData>();
+    }
+};
+
+TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
+    const struct {
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"an", "Hotels[Grand Hotel] People[Pedro]"},  // Grand Hotel, and Gran Via in the address
+        {"rosegarden", "People[Rose]"},
+        {"rose garden", ""},
+        {"HOTEL", "Hotels[Grand Hotel]"},  // the group matches too, Motel does not
+        {"spain", "People[Pedro]"},
+        {".*", ""},          // no pattern
+        {"pedrogran", ""},   // the address is not joined to the names
+        {"robert", "Bob"},
+    };
+    for (const auto& row : cases) {
+        ItemTree& tree = contacts();
+        filters().editChanged(NavFamily::Contacts, row.typed);
+        EXPECT_EQ(rows(tree), row.shown) << row.typed;
+    }
+}
+
+TEST_F(TreeFiltersTest, NameFiltersOfGoalsAndLinksLookAtTheirTwoFields) {
+    ItemTree& goals = tree("GoalTree");
+    build(goals, "Work[Отчёт Plan] Home[ΟΔΟΣ]");
+    item(goals, "Plan")->record<TGoalData>().Description = "[a-z]+ budget";
+    filters().ItemsFilterByName("отЧЁТ");
+    EXPECT_EQ(rows(goals), "Work[Отчёт]");
+    filters().ItemsFilterByName("οδος");
+    EXPECT_EQ(rows(goals), "Home[ΟΔΟΣ]");
+    filters().ItemsFilterByName("[A-Z]+");
+    EXPECT_EQ(rows(goals), "Work[Plan]");
+
+    ItemTree& links = tree("LinksTree");
+    build(links, "News[Paper Radio] Mail");
+    item(links, "Radio")->record<TLinkData>().Url = "https://radio.example/";
+    filters().LinksFilterByName("EXAMPLE");
+    EXPECT_EQ(rows(links), "News[Radio]");
+}
+
+TEST_F(TreeFiltersTest, AMatchingGroupShowsItselfButNotItsOtherMembers) {
+    ItemTree& goals = tree("GoalTree");
+    build(goals, "Garden[Seeds Tools[Rake]] Car");
+    filters().ItemsFilterByName("garden");
+    EXPECT_EQ(rows(goals), "Garden");
+    filters().ItemsFilterByName("rake");
+    EXPECT_EQ(rows(goals), "Garden[Tools[Rake]]");
+}
+
+TEST_F(TreeFiltersTest, EmptyingTheLineShowsEveryItemWithItsExpandedState) {
+    ItemTree& tree = contacts();
+    item(tree, "People")->setFlag(NodeFlag::Expanded, true);
+    filters().editChanged(NavFamily::Contacts, "motel");
+    EXPECT_EQ(rows(tree), "Hotels[Motel]");
+    filters().editChanged(NavFamily::Contacts, "");
+    EXPECT_EQ(rows(tree), "Hotels[Grand Hotel Motel] People[Rose Pedro] Bob");
+    EXPECT_EQ(display.calls.back(), "repaint ContactsTree");
+}
+
+TEST_F(TreeFiltersTest, GoalStateList) {
+    const struct {
+        int index;
+        const char* shown;
+    } cases[] = {
+        {0, "A[A1 A2] B"},  // "None" shows every goal, not the goals without state
+        {6, "A[A2]"},
+        {1, "B"},
+        {-1, "A[A1 A2] B"},
+        {7, ""},
+    };
+    ItemTree& goals = tree("GoalTree");
+    for (const auto& row : cases) {
+        build(goals, "A[A1 A2] B");
+        expandAll(goals);
+        item(goals, "A2")->record<TGoalData>().State = 6;
+        item(goals, "B")->record<TGoalData>().State = 1;
+        filters().listChanged(NavFamily::Goals, row.index);
+        EXPECT_EQ(rows(goals), row.shown) << row.index;
+        EXPECT_EQ(bar(NavFamily::Goals).listIndex, row.index);
+    }
+}
+
+TEST_F(TreeFiltersTest, ContactListOnlyShowsAllAgain) {
+    ItemTree& tree = contacts();
+    filters().editChanged(NavFamily::Contacts, "bob");
+    filters().listChanged(NavFamily::Contacts, 3);
+    EXPECT_EQ(rows(tree), "Bob");
+    filters().listChanged(NavFamily::Contacts, 0);
+    EXPECT_EQ(rows(tree), "Hotels People Bob");
+}
+
+TEST_F(TreeFiltersTest, EnterFindsTheExactNameAndEmptiesTheBar) {
+    const struct {
+        NavFamily family;
+        const char* tree;
+        const char* typed;
+        const char* found;  // "" for none
+        const char* shown;
+    } cases[] = {
+        {NavFamily::Goals, "GoalTree", "Seed", "", "A B"},  // no match: fully collapsed
+        {NavFamily::Goals, "GoalTree", "seeds", "", "A B"},  // case counts
+        {NavFamily::Goals, "GoalTree", "Seeds", "Seeds", "A[Seeds[Rake]] B"},  // the first in tree order
+        {NavFamily::Links, "LinksTree", "Rake", "Rake", "A[Seeds[Rake]] B"},
+    };
+    for (const auto& row : cases) {
+        ItemTree& items = tree(row.tree);
+        build(items, "A[Seeds[Rake]] B[Seeds]");
+        expandAll(items);
+        view.activePage = NavigationContext::pageOf(row.family);
+        filters().editChanged(row.family, row.typed);
+        filters().editEnter(row.family);
+        EXPECT_EQ(rows(items), row.shown) << row.typed;
+        if (*row.found) {
+            EXPECT_EQ(items.focused(), item(items, row.found)) << row.typed;
+            EXPECT_EQ(items.selectionCount(), 1u);
+            EXPECT_FALSE(bar(row.family).holdsText()) << row.typed;
+            EXPECT_EQ(display.calls.back(), std::string("scroll ") + row.tree + " " + row.found);
+        } else {
+            EXPECT_EQ(bar(row.family).text, row.typed);
+        }
+    }
+}
+
+TEST_F(TreeFiltersTest, ContactFindComparesTheFirstName) {
+    ItemTree& tree = contacts();
+    filters().editChanged(NavFamily::Contacts, "Bob");
+    filters().editEnter(NavFamily::Contacts);
+    EXPECT_EQ(tree.focused(), nullptr);
+    filters().editChanged(NavFamily::Contacts, "Robert");
+    filters().editEnter(NavFamily::Contacts);
+    EXPECT_EQ(tree.focused(), item(tree, "Bob"));
+}
+
+TEST_F(TreeFiltersTest, ClickInAFilteredTreeCollapsesAllButTheClickedItem) {
+    ItemTree& tree = contacts();
+    view.activePage = kContactsPage;
+    filters().editChanged(NavFamily::Contacts, "a");
+    EXPECT_EQ(rows(tree), "Hotels[Grand Hotel] People[Rose Pedro]");
+    tree.selectOnly(item(tree, "Rose"));
+    filters().treeClicked(NavFamily::Contacts);
+    EXPECT_EQ(rows(tree), "Hotels People[Rose Pedro] Bob");
+    EXPECT_EQ(bar(NavFamily::Contacts).text, "");
+    // Without text in the bar a click changes nothing.
+    tree.selectOnly(item(tree, "Motel"));
+    filters().treeClicked(NavFamily::Contacts);
+    EXPECT_EQ(rows(tree), "Hotels People[Rose Pedro] Bob");
+}
+
+TEST_F(TreeFiltersTest, ContactBarAddCreatesAManNamedAfterTheLine) {
+    const struct {
+        const char* line;
+        const char* selected;  // "" for none
+        const char* outline;
+    } cases[] = {
+        {"", "", "Hotels[Grand Hotel Motel] People[Rose Pedro] Bob _"},
+        {"Dora", "Pedro", "Hotels[Grand Hotel Motel] People[Rose Pedro Dora] Bob"},
+        {"Eve", "Hotels", "Hotels[Grand Hotel Motel] People[Rose Pedro] Bob Eve"},
+    };
+    for (const auto& row : cases) {
+        ItemTree& tree = contacts();
+        if (*row.selected) select(tree, {row.selected});
+        bar(NavFamily::Contacts).text = row.line;
+        view.activePage = kTasksPage;
+        TreeNode* added = filters().contactAddClick();
+        EXPECT_EQ(testing::outline(tree), row.outline) << row.line;
+        TContactData expected;
+        expected.Official = row.line;
+        expected.ContactKind = 1;
+        EXPECT_EQ(added->record<TContactData>(), expected);
+        EXPECT_EQ(tree.focused(), added);
+        EXPECT_EQ(tree.firstSelected(), added);
+        EXPECT_EQ(tree.selectionCount(), 1u);
+        EXPECT_EQ(view.activePage, kContactsPage);
+    }
+}
+
+TEST_F(TreeFiltersTest, StarEmptiesTheBarAndShowsEverything) {
+    ItemTree& people = contacts();
+    view.activePage = kContactsPage;
+    filters().editChanged(NavFamily::Contacts, "motel");
+    filters().listChanged(NavFamily::Contacts, 2);
+    display.calls.clear();
+    filters().clearBarClick(NavFamily::Contacts);
+    EXPECT_FALSE(bar(NavFamily::Contacts).holdsText());
+    EXPECT_EQ(rows(people), "Hotels[Grand Hotel Motel] People Bob");
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint ContactsTree", "focus ContactsTree"}));
+
+    ItemTree& goals = tree("GoalTree");
+    build(goals, "A B");
+    filters().editChanged(NavFamily::Goals, "b");
+    filters().listChanged(NavFamily::Goals, 0);
+    filters().editChanged(NavFamily::Goals, "b");
+    filters().clearBarClick(NavFamily::Goals);
+    EXPECT_EQ(rows(goals), "A B");
+    EXPECT_FALSE(bar(NavFamily::Goals).holdsText());
+}
+
+TEST_F(TreeFiltersTest, LeavingAGoalTabShowsItsGoalsAndEmptiesTheStateList) {
+    ItemTree& day = tree("GoalTree");
+    build(day, "A B");
+    item(day, "B")->record<TGoalData>().State = 2;
+    filters().listChanged(NavFamily::Goals, 2);
+    EXPECT_EQ(rows(day), "B");
+    filters().GoalPageControlChanging(0);
+    view.goalPage = 1;
+    EXPECT_EQ(rows(day), "A B");
+    EXPECT_EQ(bar(NavFamily::Goals).listIndex, -1);
+}
+
+TEST(TypeAheadTest, ComparesTheShorterLengthRegardlessOfCase) {
+    const struct {
+        const char* typed;
+        const char* name;
+        bool equal;
+    } cases[] = {
+        {"Tables", "Tab", true}, {"tab", "TABLES", true}, {"tx", "Tab", false},
+        {"жу", "Журнал", true},  {"b", "", false},        {"", "Any", true},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(TypeAhead::compare(row.typed, row.name) == 0, row.equal) << row.typed << " / " << row.name;
+}
+
+TEST_F(TreeFiltersTest, TypeAheadCollectsKeysUntilASecondPasses) {
+    ItemTree& phrases = tree("PhrasesTree");
+    build(phrases, "Alpha Tab[Table] Beta Tango");
+    const struct {
+        const char* key;
+        std::int64_t ms;
+        const char* found;  // "" for none
+    } keys[] = {
+        {"t", 0, "Tab"},       {"a", 500, "Tab"},    {"n", 900, "Tango"},  // "tan"
+        {"b", 2000, "Beta"},   {"t", 3500, "Tango"},  {"t", 4700, "Tab"},   // round to the start
+        {"q", 6000, ""},
+    };
+    for (const auto& key : keys) {
+        TreeNode* found = navigation.incrementalSearch(phrases, key.key, key.ms);
+        EXPECT_EQ(found ? *firstTextField(*found) : "", key.found) << key.key << " at " << key.ms;
+        if (found) {
+            EXPECT_EQ(phrases.focused(), found);
+        }
+    }
+    EXPECT_EQ(navigation.incrementalSearch(tree("GoalTree"), "a", 0), nullptr);
+}
+
+}  // namespace
+}  // namespace torvalet

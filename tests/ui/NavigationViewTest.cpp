@@ -1,0 +1,289 @@
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "shell/TreePages.h"
+#include "trees/GoalLook.h"
+#include "trees/RecordFields.h"
+#include "trees/TContactData.h"
+#include "trees/TGoalData.h"
+#include "ui/ItemTreeModel.h"
+#include "ui/ItemTreeView.h"
+#include "ui/RunningWindow.h"
+#include "ui/TreePrinter.h"
+#include "ui/dialogs/ItemDialogs.h"
+
+using namespace torvalet;
+
+class NavigationViewTest : public QObject {
+    Q_OBJECT
+
+    struct Running : testing::RunningWindow {
+        Running() { window->resize(1300, 800); }
+        ItemTree& tree(const char* name) { return organizer->trees().get(name); }
+        ui::ItemTreeView* view(const char* name) { return window->findChild<ui::ItemTreeView*>(name); }
+        template <class T>
+        T* find(const char* name) {
+            return window->findChild<T*>(name);
+        }
+        Navigation& navigation() { return organizer->navigation(); }
+        // Replaces the tree's items: top-level items named, each with the children named after it
+        // plus 1, 2, ... ("A" with two children: A1, A2), all expanded.
+        void fill(ItemTree& items, std::initializer_list<std::pair<const char*, int>> outline) {
+            items.clear();
+            for (const auto& [name, children] : outline) {
+                TreeNode* top = items.appendChild();
+                *firstTextField(*top) = name;
+                top->setFlag(NodeFlag::Expanded, true);
+                for (int i = 1; i <= children; ++i) *firstTextField(*items.appendChild(top)) = name + std::to_string(i);
+            }
+            window->viewOf(items)->refresh();
+        }
+        void showPage(int page) {
+            organizer->view().activePage = page;
+            window->showViewState();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        }
+        // The texts of the rows in view, depth first, children of collapsed rows left out.
+        static QStringList rowsOf(QTreeView* view) {
+            QStringList rows;
+            for (QModelIndex index = view->model()->index(0, 0); index.isValid(); index = view->indexBelow(index))
+                rows << index.data().toString();
+            return rows;
+        }
+    };
+
+private slots:
+    void everyCoreHookIsSetByTheWindow() {
+        std::vector<std::function<void()>*> unset;
+        {
+            Running app;
+            ui::installItemDialogs(app.organizer->treePages(), app.window.get());
+            TreePages& pages = app.organizer->treePages();
+            const TreeCommands::Hooks& hooks = pages.commands.hooks;
+            QVERIFY(hooks.editItem && hooks.treeChanged && hooks.rebuildLinkTags && hooks.rebuildContactTags &&
+                    hooks.collapseAllButSelected);
+            QVERIFY(pages.goals.SwitchTab && pages.goals.repaintTree && pages.goals.repaintNode);
+            QVERIFY(pages.phrases.SwitchTab);
+            for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
+                                                                   &pages.phraseForm, &pages.calendarForm})
+                QVERIFY(form->show && form->accepted && form->repaint);
+            QVERIFY(app.navigation().display());
+            QVERIFY(app.organizer->languageChanged);
+            QVERIFY(app.organizer->listState().calendar.changed);
+
+            // Gone with the window: nothing points at it any more.
+            app.window.reset();
+            QVERIFY(!app.navigation().display());
+            QVERIFY(!app.organizer->languageChanged);
+            QVERIFY(!pages.commands.hooks.treeChanged);
+        }
+    }
+
+    void keyCCollapsesAllButTheSelectedGoal() {
+        Running app;
+        app.showPage(kTasksPage);
+        ItemTree& goals = app.tree("GoalTree");
+        app.fill(goals, {{"A", 2}, {"B", 2}});
+        ui::ItemTreeView* view = app.view("GoalTree");
+        goals.selectOnly(goals.root()->lastChild()->firstChild());
+        goals.setFocused(goals.root()->lastChild()->firstChild());
+        view->showSelection();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_C);
+        QCOMPARE(Running::rowsOf(view), (QStringList{"A", "B", "B1", "B2"}));
+        QVERIFY(view->hasFocus());
+    }
+
+    void typingFiltersEnterFindsAndEmptiesTheLine() {
+        Running app;
+        app.showPage(kContactsPage);
+        ItemTree& contacts = app.tree("ContactsTree");
+        app.fill(contacts, {{"Hotels", 2}, {"People", 3}});
+        contacts.root()->lastChild()->lastChild()->record<TContactData>().FirstName = "Rosa";
+        ui::ItemTreeView* view = app.view("ContactsTree");
+        QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        auto* edit = app.find<QLineEdit>("ContactEdit");
+        QVERIFY(edit);
+        QCOMPARE(edit->placeholderText(), QString("Please enter Contact here..."));
+
+        QTest::keyClicks(edit, "ople2");
+        QCOMPARE(Running::rowsOf(view), (QStringList{"People", "People2"}));
+        edit->clear();
+        QTest::keyClicks(edit, "Rosa");
+        QCOMPARE(Running::rowsOf(view), (QStringList{"People", "People3"}));  // the first name counts
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Hotels", "People", "People1", "People2", "People3"}));
+        QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), contacts.root()->lastChild()->lastChild());
+    }
+
+    void clickInAFilteredTreeShowsEverythingAgain() {
+        Running app;
+        app.showPage(kTasksPage);
+        ItemTree& goals = app.tree("GoalTree");
+        app.fill(goals, {{"Work", 2}, {"Home", 2}});
+        ui::ItemTreeView* view = app.view("GoalTree");
+        auto* edit = app.find<QLineEdit>("GoalEdit");
+        QTest::keyClicks(edit, "home2");
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Home", "Home2"}));
+        const QRect row = view->visualRect(view->model()->index(0, 0, view->model()->index(0, 0)));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Work", "Home", "Home1", "Home2"}));
+    }
+
+    void letterButtonsAndTheJumpFromATag() {
+        Running app;
+        app.showPage(kContactsPage);
+        ItemTree& contacts = app.tree("ContactsTree");
+        app.fill(contacts, {{"apple", 0}, {"Bank", 1}, {"Bistro", 0}});
+        *firstTextField(*contacts.root()->firstChild()->nextSibling()->firstChild()) = "Branch";
+        app.find<QToolButton>("MarksTreeBtnB")->click();
+        ui::ItemTreeView* tags = app.view("MarksTree");
+        QCOMPARE(Running::rowsOf(tags), (QStringList{"Bank", "Branch", "Bistro"}));
+        QVERIFY(tags->header()->isSortIndicatorShown());
+        QCOMPARE(tags->model()->index(1, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
+                 ui::ItemTreeModel::tagTint());
+        QVERIFY(!tags->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+
+        const QRect branch = tags->visualRect(tags->model()->index(1, 0));
+        QTest::mouseClick(tags->viewport(), Qt::LeftButton, {}, branch.center());
+        QTest::mouseDClick(tags->viewport(), Qt::LeftButton, {}, branch.center());
+        ui::ItemTreeView* view = app.view("ContactsTree");
+        QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()),
+                 contacts.root()->firstChild()->nextSibling()->firstChild());
+        QVERIFY(view->hasFocus());
+        QCOMPARE(Running::rowsOf(view), (QStringList{"apple", "Bank", "Branch", "Bistro"}));
+
+        app.find<QToolButton>("ShowCompaniesBtn")->click();
+        QCOMPARE(Running::rowsOf(tags), QStringList{});
+    }
+
+    void typeAheadInThePhraseTree() {
+        Running app;
+        app.showPage(kBlocknotePage);
+        ItemTree& phrases = app.tree("PhrasesTree");
+        app.fill(phrases, {{"Alpha", 0}, {"Tab", 0}, {"Tango", 0}});
+        ui::ItemTreeView* view = app.view("PhrasesTree");
+        view->setFocus();
+        QTest::keyClicks(view, "tan");
+        QCOMPARE(phrases.focused(), phrases.root()->lastChild());
+        QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), phrases.root()->lastChild());
+        // The goal trees have none: a typed letter moves nothing.
+        ItemTree& goals = app.tree("GoalTree");
+        app.fill(goals, {{"Alpha", 0}, {"Tango", 0}});
+        app.showPage(kTasksPage);
+        app.view("GoalTree")->setFocus();
+        TreeNode* before = goals.focused();
+        QTest::keyClicks(app.view("GoalTree"), "t");
+        QCOMPARE(goals.focused(), before);
+    }
+
+    void goalColumnsShowPicturesAndAnEmptyGoalNoText() {
+        Running app;
+        ItemTree& goals = app.tree("GoalTree");
+        app.fill(goals, {{"", 0}});
+        ui::ItemTreeView* view = app.view("GoalTree");
+        const QStringList captions{"Goal", "Typ", "Prio", "State", "Comment"};
+        const int widths[] = {350, 0, 24, 24};
+        for (int column = 0; column < 5; ++column) {
+            QCOMPARE(view->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
+            if (column < 4) QCOMPARE(view->isColumnHidden(column) ? 0 : view->columnWidth(column), widths[column]);
+            QCOMPARE(view->model()->index(0, column).data().toString(), QString());
+        }
+        QVERIFY(view->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());  // type 0: a group
+        goals.firstTopLevel()->record<TGoalData>().State = 6;
+        QVERIFY(!view->model()->index(0, 2).data(Qt::DecorationRole).value<QIcon>().isNull());
+        QCOMPARE(view->model()->index(0, 2).data(Qt::DisplayRole).toString(), QString());
+    }
+
+    void levelMenusHideAndShowRows() {
+        Running app;
+        ItemTree& links = app.tree("LinksTree");
+        app.fill(links, {{"News", 2}, {"Mail", 1}});
+        ui::ItemTreeView* view = app.view("LinksTree");
+        QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const std::pair<const char*, const char*> items[] = {
+            {"LinksLevel1", "Links Level 1"},
+            {"ShowAllLinksLevels1", "Show All Links Levels"},
+            {"GoalsLevel9", "Goals Level 9"},
+            {"ShowAllContactsLevels1", "Contacts Show All Levels"},
+            {"ExpandLinkNode1", "Expand Node"},
+            {"CollapseGoalNode1", "Collapse Goal Node"},
+            {"ExpandAllContacts_1", "Expand All Contacts"},
+            {"CollapseAllLinks_1", "Collapse All Links"},
+            {"ShowGeneralTags1", "Show General Tags"},
+            {"ContactsA1", "Contacts A"},
+            {"LinksZ1", "Links Z"},
+            {"ShowCompanies1", "Show Companies"},
+            {"ShowLinksTags1", "Show Links Tags"},
+            {"PrintContacts1", "Print Contacts"},
+        };
+        for (const auto& [name, caption] : items) {
+            auto* action = app.find<QAction>(name);
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString(caption));
+        }
+        app.find<QAction>("LinksLevel1")->trigger();
+        QCOMPARE(app.organizer->view().activePage, int(kLinksPage));
+        QCOMPARE(Running::rowsOf(view), (QStringList{"News", "Mail"}));
+        QCOMPARE(view->model()->rowCount(view->model()->index(0, 0)), 0);
+        app.find<QAction>("ShowAllLinksLevels1")->trigger();
+        QCOMPARE(Running::rowsOf(view), (QStringList{"News", "News1", "News2", "Mail", "Mail1"}));
+        app.find<QAction>("CollapseAllLinks_1")->trigger();
+        QCOMPARE(Running::rowsOf(view), (QStringList{"News", "Mail"}));
+
+        auto* last = app.find<QToolButton>("LinksTreeLastBtn");
+        QCOMPARE(last->toolTip(), QString("Scroll Down Until Last Item"));
+        last->click();
+        QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), links.root()->lastChild());
+    }
+
+    void goalPanelWidths() {
+        const struct {
+            ui::PaneWidth width;
+            int panel;
+            int editLine;
+        } cases[] = {
+            {ui::PaneWidth::Wide, 680, 590}, {ui::PaneWidth::Normal, 512, 422}, {ui::PaneWidth::Slim, 256, 166}};
+        for (const auto& row : cases) {
+            QCOMPARE(ui::goalPanelWidth(row.width, 1024), row.panel);
+            QCOMPARE(GoalLook::editLineWidth(row.panel), row.editLine);
+        }
+        QCOMPARE(GoalLook::editLineWidth(80), 100);
+
+        Running app;
+        app.showPage(kTasksPage);
+        auto* panel = app.find<QWidget>("GoalsPanel");
+        app.find<QPushButton>("NormTaskPaneBtn")->click();
+        QCOMPARE(app.find<QLineEdit>("GoalEdit")->width(), GoalLook::editLineWidth(panel->width()));
+    }
+
+    void printContactsWritesEveryRowWithTheHeader() {
+        Running app;
+        ItemTree& contacts = app.tree("ContactsTree");
+        app.fill(contacts, {{"Family", 60}, {"Work", 40}});
+        testing::TempDir out;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString file = QString::fromStdString((out / "contacts.pdf").string());
+        printer.setOutputFileName(file);
+        QVERIFY(ui::printTree(*app.view("ContactsTree"), printer));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        // 102 rows of 20 pixels do not fit on one page.
+        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page\r") >= 2);
+    }
+};
+
+QTEST_MAIN(NavigationViewTest)
+#include "NavigationViewTest.moc"

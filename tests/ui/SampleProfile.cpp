@@ -1,0 +1,262 @@
+#include "SampleProfile.h"
+
+#include <string>
+
+#include "shell/Organizer.h"
+#include "tasks/LookupKey.h"
+#include "trees/TContactData.h"
+#include "trees/TEventData.h"
+#include "trees/TGoalData.h"
+#include "trees/TLinkData.h"
+#include "trees/TPhraseData.h"
+
+namespace torvalet::testing {
+
+namespace {
+
+template <class Record>
+Record& add(ItemTree& tree, TreeNode* parent, TreeNode** made = nullptr) {
+    TreeNode* node = tree.appendChild(parent);
+    node->setFlag(NodeFlag::Expanded, true);
+    if (made) *made = node;
+    return node->record<Record>();
+}
+
+TreeNode* goal(ItemTree& tree, TreeNode* parent, const char* text, int type, int state = 0, int prio = 0,
+               const char* comment = "") {
+    TreeNode* node = nullptr;
+    TGoalData& g = add<TGoalData>(tree, parent, &node);
+    g.Text = text;
+    g.GoalType = type;
+    g.State = state;
+    g.Prio = prio;
+    g.Description = comment;
+    return node;
+}
+
+void goals(Organizer& organizer) {
+    ItemTree& day = organizer.trees().get("GoalTree");
+    day.clear();
+    TreeNode* work = goal(day, nullptr, "Work", 0);
+    goal(day, work, "Finish the quarterly report", 1, 2, 1, "Numbers from finance by noon");
+    goal(day, work, "Call the printer about the brochures", 12, 1, 2, "Ask for the proof");
+    goal(day, work, "Review Anna's pull request", 3, 5, 3, "Delegated to Boris");
+    goal(day, work, "Book the meeting room", 3, 6, 4);
+    goal(day, work, "Expense claim for October", 11, 4, 3, "Waiting for the receipts");
+    TreeNode* home = goal(day, nullptr, "Home", 0);
+    goal(day, home, "Fix the kitchen tap", 3, 3, 5, "Mute until the plumber calls back");
+    goal(day, home, "Buy birthday present for Maria", 5, 1, 2);
+    goal(day, home, "Renew the car insurance", 2, 7, 1, "The old offer expired");
+    goal(day, home, "Ideas for the garden", 4, 0, 0, "Tulips, a bench, more light");
+
+    const char* week[] = {"Plan the team offsite", "Dentist on Thursday", "Read two chapters"};
+    const char* month[] = {"Close the project Atlas", "Visit grandmother"};
+    const char* year[] = {"Learn Spanish to B1", "Run a half marathon"};
+    const char* global[] = {"Write a book", "Travel to Japan"};
+    const struct {
+        const char* tree;
+        const char* const* texts;
+        int count;
+    } horizons[] = {{"Goal2Tree", week, 3}, {"Goal3Tree", month, 2}, {"Goal4Tree", year, 2}, {"Goal5Tree", global, 2}};
+    for (const auto& horizon : horizons) {
+        ItemTree& tree = organizer.trees().get(horizon.tree);
+        tree.clear();
+        for (int i = 0; i < horizon.count; ++i) goal(tree, nullptr, horizon.texts[i], i == 0 ? 1 : 9, i % 3, i + 1);
+    }
+}
+
+void link(ItemTree& tree, TreeNode* parent, const char* name, const char* url, int kind, const char* hotKey = "",
+          TreeNode** made = nullptr) {
+    TLinkData& l = add<TLinkData>(tree, parent, made);
+    l.Name = name;
+    l.Url = url;
+    l.LinkKind = kind;
+    l.HotKey = hotKey;
+}
+
+void links(Organizer& organizer) {
+    ItemTree& personal = organizer.trees().get("LinksTree");
+    personal.clear();
+    TreeNode* news = nullptr;
+    link(personal, nullptr, "News", "", 5, "", &news);
+    link(personal, news, "BBC News", "https://www.bbc.co.uk/news", 1, "Ctrl+Alt+N");
+    link(personal, news, "Weather", "https://weather.example.org", 1);
+    TreeNode* work = nullptr;
+    link(personal, nullptr, "Work", "", 5, "", &work);
+    link(personal, work, "Projects folder", "/home/user/Projects", 2);
+    link(personal, work, "Budget 2027.ods", "/home/user/Documents/Budget 2027.ods", 3);
+    link(personal, work, "Terminal", "/usr/bin/xterm", 4, "Ctrl+Alt+T");
+    link(personal, work, "Search the wiki", "team wiki", 6);
+    link(personal, work, "Mail to the team", "team@example.org", 7);
+    link(personal, nullptr, "Bank", "https://bank.example.com", 1);
+    link(personal, nullptr, "Maps", "https://maps.example.com", 1);
+    link(personal, nullptr, "Notes", "", 0);
+
+    const struct {
+        const char* tree;
+        const char* name;
+        const char* url;
+        int kind;
+    } others[] = {
+        {"StdLinksTree", "Text editor", "/usr/bin/gedit", 4},
+        {"StdLinksTree", "Calculator", "/usr/bin/galculator", 4},
+        {"FoldersTree", "Downloads", "/home/user/Downloads", 2},
+        {"FoldersTree", "Photos", "/home/user/Pictures", 2},
+        {"SearchTree", "Dictionary", "define", 6},
+        {"DocsTree", "Manual.pdf", "/home/user/Manual.pdf", 3},
+        {"ImagesTree", "Holiday 2026", "/home/user/Pictures/Holiday", 2},
+    };
+    for (const char* name : {"StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"})
+        organizer.trees().get(name).clear();
+    for (const auto& other : others)
+        link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);
+}
+
+TContactData& contact(ItemTree& tree, TreeNode* parent, const char* official, int kind, TreeNode** made = nullptr) {
+    TContactData& c = add<TContactData>(tree, parent, made);
+    c.Official = official;
+    c.ContactKind = kind;
+    return c;
+}
+
+void contacts(Organizer& organizer) {
+    ItemTree& tree = organizer.trees().get("ContactsTree");
+    tree.clear();
+    TreeNode* family = nullptr;
+    contact(tree, nullptr, "Family", 4, &family);
+    TContactData& maria = contact(tree, family, "Maria Novak", 2);
+    maria.FirstName = "Maria";
+    maria.LastName = "Novak";
+    maria.Phone1 = "+420 601 222 333";
+    maria.Email = "maria@example.org";
+    maria.Birthday = "14.12.88";
+    maria.Note = "Likes tulips";
+    TContactData& peter = contact(tree, family, "Peter Novak", 1);
+    peter.FirstName = "Peter";
+    peter.LastName = "Novak";
+    peter.Phone1 = "+420 602 111 444";
+    peter.NameDay = "22.02.26";
+    TreeNode* work = nullptr;
+    contact(tree, nullptr, "Work", 4, &work);
+    TContactData& boris = contact(tree, work, "Boris Keller", 1);
+    boris.FirstName = "Boris";
+    boris.Phone1 = "+49 30 555 0101";
+    boris.Phone2 = "+49 170 555 0102";
+    boris.Email = "boris.keller@example.com";
+    boris.Note = "Team lead, Berlin";
+    TContactData& anna = contact(tree, work, "Anna Rossi", 2);
+    anna.FirstName = "Anna";
+    anna.Email = "anna.rossi@example.com";
+    anna.SpecialDay = "01.03.20";
+    anna.Note = "Started in March 2020";
+    TContactData& acme = contact(tree, work, "Acme Printing Ltd", 3);
+    acme.Phone1 = "+44 20 7946 0000";
+    acme.Address = "12 Fleet Street\nLondon";
+    acme.WebPage = "https://acme.example.co.uk";
+    TreeNode* services = nullptr;
+    contact(tree, nullptr, "Services", 4, &services);
+    TContactData& hotel = contact(tree, services, "Grand Hotel Madrid", 3);
+    hotel.Address = "Gran Via 1\nMadrid, Spain";
+    hotel.Phone1 = "+34 91 000 0000";
+    contact(tree, services, "City library", 5).WebPage = "https://library.example.org";
+    contact(tree, services, "Tax forms", 6).Note = "Folder with the 2026 forms";
+    contact(tree, services, "Insurance", 7);
+    TContactData& dentist = contact(tree, nullptr, "Dr. Berg", 1);
+    dentist.Phone1 = "+47 22 00 00 00";
+    dentist.Note = "Dentist, Thursdays";
+    contact(tree, nullptr, "Bistro Lyon", 3).Phone1 = "+33 4 00 00 00 00";
+}
+
+void phrases(Organizer& organizer) {
+    ItemTree& tree = organizer.trees().get("PhrasesTree");
+    tree.clear();
+    TreeNode* greetings = nullptr;
+    TPhraseData& group = add<TPhraseData>(tree, nullptr, &greetings);
+    group.Name = "Greetings";
+    group.PhraseKind = 1;
+    const struct {
+        const char* name;
+        const char* phrase;
+        int kind;
+    } items[] = {{"Hello", "Hello,\nthank you for your message.", 0},
+                 {"Regards", "Kind regards,\nMaria", 0},
+                 {"Signature", "Maria Novak | +420 601 222 333", 2}};
+    for (const auto& item : items) {
+        TPhraseData& p = add<TPhraseData>(tree, greetings);
+        p.Name = item.name;
+        p.Phrase = item.phrase;
+        p.PhraseKind = item.kind;
+    }
+    TPhraseData& address = add<TPhraseData>(tree, nullptr);
+    address.Name = "Home address";
+    address.Phrase = "Nova 12, 110 00 Praha";
+    address.HotKey = "Ctrl+Alt+A";
+}
+
+void events(Organizer& organizer) {
+    ItemTree& tree = organizer.trees().get("CalendarTree");
+    tree.clear();
+    TreeNode* regular = nullptr;
+    TEventData& group = add<TEventData>(tree, nullptr, &regular);
+    group.Event = "Regular";
+    group.EventKind = 1;
+    const struct {
+        const char* text;
+        const char* date;
+        const char* time;
+        int kind;
+        std::uint8_t days;
+        const char* note;
+    } items[] = {
+        {"Team stand-up", "", "09:30", 2, 1 | 2 | 4 | 8 | 16, "Weekdays"},
+        {"Pay the rent", "01.12.26", "10:00", 3, 0, "Transfer to the landlord"},
+        {"Maria's birthday", "14.12.88", "08:00", 4, 0, ""},
+        {"Flight to Madrid", "18.12.26", "06:45", 5, 0, "Terminal 2"},
+        {"Send the monthly report", "", "16:00", 6, 0, "Last day of the month"},
+        {"Check the accounts", "", "09:00", 7, 0, "First day of the month"},
+        {"Someday", "", "", 0, 0, "No kind yet"},
+    };
+    for (const auto& item : items) {
+        TEventData& e = add<TEventData>(tree, regular);
+        e.Event = item.text;
+        e.EventDate = item.date;
+        e.EventTime = item.time;
+        e.EventKind = item.kind;
+        e.WeekDays = item.days;
+        e.Note = item.note;
+    }
+}
+
+void tasks(Organizer& organizer) {
+    Query& tasks = organizer.store().tasksQ;
+    const struct {
+        const char* text;
+        const char* time;
+        int prio;
+        int state;
+    } items[] = {{"Prepare the agenda", "09:00", 1, 1},
+                 {"Call the bank", "11:00", 3, 0},
+                 {"Lunch with Boris", "13:00", 4, 2},
+                 {"Send the report", "16:30", 2, 0}};
+    for (const auto& item : items) {
+        tasks.insert();
+        tasks.setText("Task", item.text);
+        tasks.setText("Time", item.time);
+        tasks.setText("Prior_key", makeLookupKey(item.prio));
+        if (item.state) tasks.setText("StateKey", makeLookupKey(item.state));
+        tasks.post();
+    }
+}
+
+}  // namespace
+
+void fillSampleProfile(Organizer& organizer) {
+    goals(organizer);
+    links(organizer);
+    contacts(organizer);
+    phrases(organizer);
+    events(organizer);
+    tasks(organizer);
+}
+
+}  // namespace torvalet::testing
