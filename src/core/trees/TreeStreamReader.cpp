@@ -26,12 +26,19 @@ void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
     }
     version_ = units[3];
     if (units[3] > kVersion) fail(TreeError::kUnknownVersion);
-    std::uint32_t count = kUncountedTopLevel;
-    if (version_ == kVersion && !in.readUInt32(count)) fail(TreeError::kStreamRead);
-    while (!in.atEnd() && count > 0) {
-        --count;
+    if (version_ < kVersion) {
+        while (!in.atEnd()) readSubtree(tree, tree.root(), in, version_);
+        return;
+    }
+    std::uint32_t count = 0;
+    if (!in.readUInt32(count)) fail(TreeError::kStreamRead);
+    // The count and the nodes present must agree: a file cut short or holding more than it
+    // says is damaged, and reading it as a whole tree would lose the rest at the next save.
+    for (; count > 0; --count) {
+        if (in.atEnd()) fail(TreeError::kAnchorChunkMissing);
         readSubtree(tree, tree.root(), in, version_);
     }
+    if (!in.atEnd()) fail(TreeError::kDataAfterNodeEnd);
 }
 
 std::vector<TreeNode*> TreeStreamReader::readNodes(ItemTree& tree, TreeNode* parent, std::string_view chunks) {
