@@ -150,25 +150,25 @@ QVariant ItemTreeModel::display(const TreeNode& node, int column) const {
     if (const auto* goal = node.findRecord<TGoalData>()) {
         if (column == 2) return caption(GoalForm::goalStateCaptions(), goal->State);
         if (column == 3) return caption(GoalForm::goalPrioCaptions(), goal->Prio);
-        const std::string* cell = GoalLook::cellText(*goal, column);
+        const RecordText* cell = GoalLook::cellText(*goal, column);
         return cell ? text(*cell) : QVariant();
     }
     if (const auto* link = node.findRecord<TLinkData>()) {
-        const std::array<const std::string*, 4> cells{&link->Name, &link->Url, &link->HotKey, &link->Params};
+        const std::array<const RecordText*, 4> cells{&link->Name, &link->Url, &link->HotKey, &link->Params};
         return column < int(cells.size()) ? text(*cells[std::size_t(column)]) : QVariant();
     }
     if (const auto* contact = node.findRecord<TContactData>()) {
-        const std::array<const std::string*, 5> cells{&contact->Official, &contact->Phone1, &contact->Phone2,
+        const std::array<const RecordText*, 5> cells{&contact->Official, &contact->Phone1, &contact->Phone2,
                                                       &contact->Email, &contact->Note};
         return column < int(cells.size()) ? text(*cells[std::size_t(column)]) : QVariant();
     }
     if (const auto* phrase = node.findRecord<TPhraseData>()) return text(column == 0 ? phrase->Name : phrase->Phrase);
     if (const auto* event = node.findRecord<TEventData>()) {
-        const std::array<const std::string*, 4> cells{&event->Event, &event->EventDate, &event->EventTime,
+        const std::array<const RecordText*, 4> cells{&event->Event, &event->EventDate, &event->EventTime,
                                                       &event->Note};
         return column < int(cells.size()) ? text(*cells[std::size_t(column)]) : QVariant();
     }
-    const std::string* name = firstTextField(node);
+    const RecordText* name = firstTextField(node);
     return name && column == 0 ? text(*name) : QVariant();
 }
 

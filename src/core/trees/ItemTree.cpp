@@ -12,7 +12,7 @@ ItemTree::ItemTree(std::string name, RecordFamily family, bool multiSelect, std:
       family_(family),
       multiSelect_(multiSelect),
       defaultHeight_(defaultHeight),
-      root_(makeTreeNode(RecordFamily::None, defaultHeight).release()) {}
+      root_(new TreeNode(RecordFamily::None, defaultHeight)) {}
 
 ItemTree::~ItemTree() { release(); }
 
@@ -54,7 +54,7 @@ void ItemTree::release() {
 }
 
 TreeNode* ItemTree::insertNode(TreeNode* target, NodePlace place) {
-    TreeNode* node = makeTreeNode(family_, defaultHeight_).release();
+    auto* node = new TreeNode(family_, defaultHeight_);
     link(node, target ? target : root_, place);
     ++nodeCount_;
     return node;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 #include "trees/ByteCursor.h"
 #include "trees/LittleEndian.h"
@@ -19,7 +20,7 @@ class FieldWriter {
 public:
     FieldWriter(std::string& out, const TextCodec& codec) : out_(out), codec_(codec) {}
 
-    FieldWriter& text(const std::string& value) {
+    FieldWriter& text(const RecordText& value) {
         if (codec_.isUtf8()) return bytes(value);
         return bytes(codec_.encode(value));
     }
@@ -53,7 +54,7 @@ public:
 
     bool complete() const { return complete_; }
 
-    FieldReader& text(std::string& value) {
+    FieldReader& text(RecordText& value) {
         std::int32_t count = 0;
         number(count);
         if (!complete_) return *this;
@@ -63,7 +64,11 @@ public:
         }
         const std::string_view stored = in_.take(static_cast<std::size_t>(count));
         complete_ = stored.size() == static_cast<std::size_t>(count);
-        value = codec_.isUtf8() ? std::string(stored) : codec_.decode(stored);
+        if (codec_.isUtf8()) {
+            value = stored;
+        } else {
+            value = codec_.decode(stored);
+        }
         return *this;
     }
     FieldReader& number(std::int32_t& value) {
@@ -177,7 +182,16 @@ void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& co
 void readNodeRecord(TreeNode& node, std::string_view bytes, const TextCodec& codec) {
     if (node.family() == RecordFamily::None) return;
     node.setHeight(kLoadedNodeHeight);
-    visitRecord(node, [&](auto&... record) { (readRecord(bytes, record, codec), ...); });
+    // Read beside the node, so that a record that holds nothing takes no memory.
+    visitRecord(std::as_const(node), [&](const auto&... stored) {
+        (
+            [&](const auto& current) {
+                auto record = current;
+                readRecord(bytes, record, codec);
+                if (!(record == current)) node.record<std::decay_t<decltype(current)>>() = std::move(record);
+            }(stored),
+            ...);
+    });
 }
 
 }  // namespace torvalet

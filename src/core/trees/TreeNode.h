@@ -8,17 +8,17 @@
 
 namespace torvalet {
 
-template <class Record>
-class RecordNode;
-
 // One node of an ItemTree: its place among its parent's ordered children, its state flags and
-// layout values, and (in RecordNode) one record of the tree's family. Nodes are created, linked,
-// moved and destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
+// layout values, and one record of the tree's family. Nodes are created, linked, moved and
+// destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
+//
+// A record is allocated when it is first written to: until then it reads as the zero-filled
+// record, and a node that holds nothing costs only the node itself.
 class TreeNode {
 public:
     static constexpr std::uint16_t kDefaultAlignment = 50;
 
-    virtual ~TreeNode() = default;
+    ~TreeNode();
     TreeNode(const TreeNode&) = delete;
     TreeNode& operator=(const TreeNode&) = delete;
 
@@ -60,13 +60,20 @@ public:
     template <class Record>
     const Record* findRecord() const;
 
-protected:
-    TreeNode(RecordFamily family, std::uint16_t height) : height_(height), family_(family) {}
-
 private:
     friend class ItemTree;
     friend class TreeStreamReader;
 
+    TreeNode(RecordFamily family, std::uint16_t height) : height_(height), family_(family) {}
+
+    // The zero-filled record that a node without one reads as.
+    template <class Record>
+    static const Record& emptyRecord() {
+        static const Record empty{};
+        return empty;
+    }
+
+    void* record_ = nullptr;
     TreeNode* parent_ = nullptr;
     TreeNode* firstChild_ = nullptr;
     TreeNode* lastChild_ = nullptr;
@@ -88,13 +95,14 @@ private:
 template <class Record>
 Record* TreeNode::findRecord() {
     if (family_ != Record::family) return nullptr;
-    return &static_cast<RecordNode<Record>&>(*this).data;
+    if (!record_) record_ = new Record();
+    return static_cast<Record*>(record_);
 }
 
 template <class Record>
 const Record* TreeNode::findRecord() const {
     if (family_ != Record::family) return nullptr;
-    return &static_cast<const RecordNode<Record>&>(*this).data;
+    return record_ ? static_cast<const Record*>(record_) : &emptyRecord<Record>();
 }
 
 template <class Record>
