@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <type_traits>
@@ -103,6 +104,28 @@ void BM_ReadTree(benchmark::State& state, RecordFamily family) {
     state.counters["heap_per_item"] = heap / kNodes;
     state.counters["file_per_item"] = static_cast<double>(bytes.size()) / kNodes;
 }
+
+// A file of node chunks that hold nothing (8 bytes each): what such a node costs once read.
+void BM_ReadEmptyNodes(benchmark::State& state) {
+    std::string bytes = TreeStreamWriter().writeTree(*std::make_unique<ItemTree>("Empty", RecordFamily::Contacts));
+    bytes.resize(12);
+    const std::uint32_t count = kNodes;
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(count >> shift & 0xFF);
+    for (int i = 0; i < kNodes; ++i) bytes += std::string("\x01\0\0\0\0\0\0\0", 8);
+    double heap = 0;
+    for (auto _ : state) {
+        ItemTree tree("ContactsTree", RecordFamily::Contacts);
+        const std::size_t before = mallinfo2().uordblks;
+        TreeStreamReader().readTree(tree, bytes);
+        heap = static_cast<double>(mallinfo2().uordblks - before);
+        state.PauseTiming();
+        tree.clear();
+        state.ResumeTiming();
+    }
+    state.counters["heap_per_item"] = heap / kNodes;
+    state.counters["file_per_item"] = 8;
+}
+BENCHMARK(BM_ReadEmptyNodes)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_WriteTree, goals, RecordFamily::Goals)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WriteTree, contacts, RecordFamily::Contacts)->Unit(benchmark::kMillisecond);
