@@ -23,6 +23,8 @@ bool isKeptByte(char32_t cp) { return cp >= kKeptByteBase && cp <= kKeptByteBase
 
 // A pair of bytes in the table of characters to bytes: lead * 256 + trail, with this bit set.
 constexpr std::uint32_t kPair = 0x10000;
+// Marks the entries of that table that hold bytes.
+constexpr std::uint32_t kFound = 0x80000000;
 
 std::string iconvNameOf(const std::string& codePage) {
     const std::string upper = utf8Upper(trimmed(codePage));
@@ -85,15 +87,19 @@ struct TextCodec::Table {
     std::array<unsigned char, 256> utf8Size{};
     // For a lead byte, the characters of the pairs it starts (0: the pair is no character).
     std::array<std::unique_ptr<std::array<char32_t, 256>>, 256> pairOf;
-    // Every character with its byte or kPair-marked pair, sorted by character.
-    std::vector<std::pair<char32_t, std::uint32_t>> bytesOf;
+    // The bytes of each character, by blocks of 256 characters: 0 for none, else kFound with the
+    // byte or the kPair-marked pair.
+    std::vector<std::unique_ptr<std::array<std::uint32_t, 256>>> bytesOf;
     bool asciiAsIs = true;
+    bool hasPairs = false;
 
     bool build(const std::string& iconvName);
     std::string decode(std::string_view bytes) const;
     std::string encode(std::string_view text) const;
 
 private:
+    std::string decodePairs(std::string_view bytes) const;
+
     // The character of the file text at `pos`, moving `pos` past its one or two bytes.
     char32_t next(std::string_view bytes, std::size_t& pos) const {
         const auto lead = static_cast<unsigned char>(bytes[pos]);
@@ -144,24 +150,33 @@ bool TextCodec::Table::build(const std::string& iconvName) {
         std::copy(utf8.begin(), utf8.end(), utf8Of[b].begin());
         utf8Size[b] = static_cast<unsigned char>(utf8.size());
     }
-    bytesOf.assign(taken.begin(), taken.end());
+    hasPairs = !leads.empty();
+    bytesOf.resize(0x110000 / 256);
+    for (const auto& [cp, bytes] : taken) {
+        auto& block = bytesOf[cp >> 8];
+        if (!block) block = std::make_unique<std::array<std::uint32_t, 256>>();
+        (*block)[cp & 0xFF] = kFound | bytes;
+    }
     return true;
 }
 
 std::string TextCodec::Table::decode(std::string_view bytes) const {
-    // Decoded into a buffer kept from call to call, then copied: the text that is returned
-    // takes no more memory than it needs.
-    thread_local std::string out;
-    out.clear();
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[pos]);
-        if (!pairOf[lead]) {
-            out.append(utf8Of[lead].data(), utf8Size[lead]);
-            ++pos;
-            continue;
-        }
-        appendUtf8(out, next(bytes, pos));
+    if (hasPairs) return decodePairs(bytes);
+    std::size_t size = 0;
+    for (const char c : bytes) size += utf8Size[static_cast<unsigned char>(c)];
+    std::string out(size, '\0');
+    char* write = out.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        for (unsigned char i = 0; i < utf8Size[b]; ++i) *write++ = utf8Of[b][i];
     }
+    return out;
+}
+
+std::string TextCodec::Table::decodePairs(std::string_view bytes) const {
+    std::string out;
+    out.reserve(bytes.size() * 3);
+    for (std::size_t pos = 0; pos < bytes.size();) appendUtf8(out, next(bytes, pos));
     return std::string(out);
 }
 
@@ -179,14 +194,15 @@ std::string TextCodec::Table::encode(std::string_view text) const {
         bool valid = false;
         const char32_t cp = nextCodePoint(text, pos, &valid);
         if (!valid) pos = start + 1;
-        const auto found = std::lower_bound(bytesOf.begin(), bytesOf.end(), std::pair<char32_t, std::uint32_t>(cp, 0));
-        if (!valid || found == bytesOf.end() || found->first != cp) {
+        const auto& block = bytesOf[cp >> 8];
+        const std::uint32_t bytes = valid && block ? (*block)[cp & 0xFF] : 0;
+        if (!(bytes & kFound)) {
             out += '?';
-        } else if (found->second & kPair) {
-            out += static_cast<char>(found->second >> 8 & 0xFF);
-            out += static_cast<char>(found->second & 0xFF);
+        } else if (bytes & kPair) {
+            out += static_cast<char>(bytes >> 8 & 0xFF);
+            out += static_cast<char>(bytes & 0xFF);
         } else {
-            out += static_cast<char>(found->second);
+            out += static_cast<char>(bytes & 0xFF);
         }
     }
     return out;
