@@ -1,9 +1,9 @@
 #include "trees/RecordIo.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
-#include <utility>
 
 #include "trees/ByteCursor.h"
 #include "trees/LittleEndian.h"
@@ -182,16 +182,9 @@ void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& co
 void readNodeRecord(TreeNode& node, std::string_view bytes, const TextCodec& codec) {
     if (node.family() == RecordFamily::None) return;
     node.setHeight(kLoadedNodeHeight);
-    // Read beside the node, so that a record that holds nothing takes no memory.
-    visitRecord(std::as_const(node), [&](const auto&... stored) {
-        (
-            [&](const auto& current) {
-                auto record = current;
-                readRecord(bytes, record, codec);
-                if (!(record == current)) node.record<std::decay_t<decltype(current)>>() = std::move(record);
-            }(stored),
-            ...);
-    });
+    // Zero bytes read as the zero-filled record the node holds already: it takes no memory.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; })) return;
+    visitRecord(node, [&](auto&... record) { (readRecord(bytes, record, codec), ...); });
 }
 
 }  // namespace torvalet
