@@ -182,8 +182,9 @@ void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& co
 void readNodeRecord(TreeNode& node, std::string_view bytes, const TextCodec& codec) {
     if (node.family() == RecordFamily::None) return;
     node.setHeight(kLoadedNodeHeight);
-    // Zero bytes read as the zero-filled record the node holds already: it takes no memory.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; })) return;
+    // Zero bytes read as the zero-filled record that a node without one has: it takes no memory.
+    const bool zeros = std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
+    if (zeros && !node.recordAllocated()) return;
     visitRecord(node, [&](auto&... record) { (readRecord(bytes, record, codec), ...); });
 }
 

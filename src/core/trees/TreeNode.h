@@ -12,8 +12,8 @@ namespace torvalet {
 // layout values, and one record of the tree's family. Nodes are created, linked, moved and
 // destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
 //
-// A record is allocated when it is first written to: until then it reads as the zero-filled
-// record, and a node that holds nothing costs only the node itself.
+// A record is allocated when it is first reached through a node that may change it: until then
+// it reads as the zero-filled record, and a node that holds nothing costs only the node itself.
 class TreeNode {
 public:
     static constexpr std::uint16_t kDefaultAlignment = 50;
@@ -49,6 +49,8 @@ public:
     void setCheckType(std::uint8_t type) { checkType_ = type; }
 
     RecordFamily family() const { return family_; }
+    // False while the record has not been allocated (it then reads as the zero-filled one).
+    bool recordAllocated() const { return record_ != nullptr; }
     // The node's record; throws std::logic_error when the node holds another family's record.
     template <class Record>
     Record& record();
