@@ -183,8 +183,8 @@ void readNodeRecord(TreeNode& node, std::string_view bytes, const TextCodec& cod
     if (node.family() == RecordFamily::None) return;
     node.setHeight(kLoadedNodeHeight);
     // Zero bytes read as the zero-filled record that a node without one has: it takes no memory.
-    const bool zeros = std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
-    if (zeros && !node.recordAllocated()) return;
+    const auto zero = [](char c) { return c == 0; };
+    if (!node.recordAllocated() && std::all_of(bytes.begin(), bytes.end(), zero)) return;
     visitRecord(node, [&](auto&... record) { (readRecord(bytes, record, codec), ...); });
 }
 

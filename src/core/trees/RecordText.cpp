@@ -1,6 +1,7 @@
 #include "trees/RecordText.h"
 
 #include <cstring>
+#include <functional>
 #include <ostream>
 #include <utility>
 
@@ -22,6 +23,15 @@ RecordText& RecordText::operator=(RecordText&& other) noexcept {
         std::memcpy(bytes_, other.bytes_, sizeof bytes_);
         other.setInline(0);
     }
+    return *this;
+}
+
+RecordText& RecordText::operator=(std::string_view text) {
+    const char* own = data();
+    const std::less_equal<const char*> notAfter;
+    if (notAfter(own, text.data()) && notAfter(text.data(), own + size())) return *this = RecordText(text);
+    release();
+    assign(text);
     return *this;
 }
 

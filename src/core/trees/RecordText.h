@@ -23,9 +23,9 @@ public:
 
     RecordText& operator=(const RecordText& other);
     RecordText& operator=(RecordText&& other) noexcept;
-    RecordText& operator=(std::string_view text) { return *this = RecordText(text); }
-    RecordText& operator=(const char* text) { return *this = RecordText(text); }
-    RecordText& operator=(const std::string& text) { return *this = RecordText(text); }
+    RecordText& operator=(std::string_view text);
+    RecordText& operator=(const char* text) { return *this = std::string_view(text); }
+    RecordText& operator=(const std::string& text) { return *this = std::string_view(text); }
     RecordText& operator+=(std::string_view text) { return *this = RecordText(str() + std::string(text)); }
 
     void clear() noexcept { release(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 
@@ -12,15 +13,19 @@ namespace torvalet {
 // layout values, and one record of the tree's family. Nodes are created, linked, moved and
 // destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
 //
-// A record is allocated when it is first reached through a node that may change it: until then
-// it reads as the zero-filled record, and a node that holds nothing costs only the node itself.
+// A node made with its record holds it in the same allocation. A node made without one (a node
+// read from a stream that holds no record for it) allocates it when it is first reached through
+// a node that may change it: until then it reads as the zero-filled record, and a node that holds
+// nothing costs only the node itself.
 class TreeNode {
 public:
     static constexpr std::uint16_t kDefaultAlignment = 50;
 
-    ~TreeNode();
     TreeNode(const TreeNode&) = delete;
     TreeNode& operator=(const TreeNode&) = delete;
+
+    // The bytes a record of the family takes in memory (0 for RecordFamily::None).
+    static std::size_t recordSize(RecordFamily family);
 
     // The parent (the root for a top-level node, nullptr for the root itself).
     TreeNode* parent() const { return parent_; }
@@ -67,6 +72,13 @@ private:
     friend class TreeStreamReader;
 
     TreeNode(RecordFamily family, std::uint16_t height) : height_(height), family_(family) {}
+    ~TreeNode() = default;
+
+    // A new detached node: flags visible only, alignment 50, its record zero-filled, made in the
+    // node's own allocation when `withRecord`. destroy() frees both.
+    static TreeNode* create(RecordFamily family, std::uint16_t height, bool withRecord);
+    static void destroy(TreeNode* node) noexcept;
+    void* ownRecordPlace() { return reinterpret_cast<char*>(this) + sizeof(TreeNode); }
 
     // The zero-filled record that a node without one reads as.
     template <class Record>
