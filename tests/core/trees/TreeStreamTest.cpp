@@ -164,6 +164,13 @@ TEST(TreeStream, ReaderSkipsWhatItDoesNotNeed) {
         chunk(1, chunk(2, baseBody(1) + goalNode("child")) + chunk(9, "junk") + chunk(4, goalRecord("parent") + "xyz"));
     readInto(tree, goalFile({padded, goalNode("next")}));
     EXPECT_EQ(shape(tree), "parent[child] next");
+
+    // The size of a base chunk is not needed to read the node's record.
+    for (const std::int64_t baseSize : {0, 9999, -1}) {
+        const std::string wrongBase = le32(2) + le32(baseSize) + baseBody(0);
+        readInto(tree, goalFile({chunk(1, wrongBase + chunk(4, goalRecord("read all the same")))}));
+        EXPECT_EQ(shape(tree), "read all the same") << baseSize;
+    }
 }
 
 TEST(TreeStream, UserChunkOfNegativeSizeIsIgnored) {
