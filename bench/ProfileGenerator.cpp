@@ -58,7 +58,7 @@ template <class Record>
 void fillRecord(Record& record, std::mt19937& random) {
     int field = 0;
     visitFields(record, [&](const char* name, auto& value) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, RecordText>) {
             const bool note = std::string_view(name) == "Note";
             value = someText(random, field == 0 ? 60 : note && random() % 10 == 0 ? 400 : 24);
         } else {

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -23,24 +24,6 @@ ItemTree outline(RecordFamily family) {
     return tree;
 }
 
-// Bytes of the records as they lie in memory: the structs and the heap blocks of long texts.
-std::size_t recordBytes(const ItemTree& tree) {
-    std::size_t bytes = 0;
-    tree.forEach([&](const TreeNode* node) {
-        visitRecord(*node, [&](const auto&... record) {
-            ((bytes += sizeof(record)), ...);
-            (visitFields(record,
-                         [&](const char*, const auto& value) {
-                             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                                 if (value.capacity() > 15) bytes += value.capacity() + 1;
-                             }
-                         }),
-             ...);
-        });
-    });
-    return bytes;
-}
-
 void BM_WriteTree(benchmark::State& state, RecordFamily family) {
     ItemTree tree = outline(family);
     const TreeStreamWriter writer;
@@ -57,7 +40,6 @@ void BM_WriteTree(benchmark::State& state, RecordFamily family) {
 void BM_ReadTree(benchmark::State& state, RecordFamily family) {
     ItemTree source = outline(family);
     const std::string bytes = TreeStreamWriter().writeTree(source);
-    const std::size_t records = recordBytes(source);
     TreeStreamReader reader;
     double heap = 0;
     for (auto _ : state) {
@@ -70,12 +52,32 @@ void BM_ReadTree(benchmark::State& state, RecordFamily family) {
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
-    state.counters["records_MB"] = static_cast<double>(records) / 1e6;
-    // The tree's heap, and the tree's heap with the file's bytes, per byte of records.
-    state.counters["tree_per_record_byte"] = heap / static_cast<double>(records);
-    state.counters["with_file_per_record_byte"] =
-        (heap + static_cast<double>(bytes.size())) / static_cast<double>(records);
+    // What an item takes in memory once read, and in the file.
+    state.counters["heap_per_item"] = heap / kNodes;
+    state.counters["file_per_item"] = static_cast<double>(bytes.size()) / kNodes;
 }
+
+// A file of node chunks that hold nothing (8 bytes each): what such a node costs once read.
+void BM_ReadEmptyNodes(benchmark::State& state) {
+    std::string bytes = TreeStreamWriter().writeTree(*std::make_unique<ItemTree>("Empty", RecordFamily::Contacts));
+    bytes.resize(12);
+    const std::uint32_t count = kNodes;
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(count >> shift & 0xFF);
+    for (int i = 0; i < kNodes; ++i) bytes += std::string("\x01\0\0\0\0\0\0\0", 8);
+    double heap = 0;
+    for (auto _ : state) {
+        ItemTree tree("ContactsTree", RecordFamily::Contacts);
+        const std::size_t before = mallinfo2().uordblks;
+        TreeStreamReader().readTree(tree, bytes);
+        heap = static_cast<double>(mallinfo2().uordblks - before);
+        state.PauseTiming();
+        tree.clear();
+        state.ResumeTiming();
+    }
+    state.counters["heap_per_item"] = heap / kNodes;
+    state.counters["file_per_item"] = 8;
+}
+BENCHMARK(BM_ReadEmptyNodes)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_WriteTree, goals, RecordFamily::Goals)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WriteTree, contacts, RecordFamily::Contacts)->Unit(benchmark::kMillisecond);

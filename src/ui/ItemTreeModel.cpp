@@ -18,13 +18,13 @@ namespace torvalet::ui {
 
 namespace {
 
-const std::string* pick(std::initializer_list<const std::string*> cells, int column) {
+const RecordText* pick(std::initializer_list<const RecordText*> cells, int column) {
     return column >= 0 && column < int(cells.size()) ? *(cells.begin() + column) : nullptr;
 }
 
 // Line breaks become blanks: every item is drawn on one line.
-QString oneLine(const std::string& text) {
-    QString line = QString::fromStdString(text);
+QString oneLine(std::string_view text) {
+    QString line = QString::fromUtf8(text.data(), qsizetype(text.size()));
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -125,7 +125,7 @@ bool ItemTreeModel::hasChildren(const QModelIndex& parent) const {
     return false;
 }
 
-const std::string* ItemTreeModel::cell(const TreeNode& node, int column) const {
+const RecordText* ItemTreeModel::cell(const TreeNode& node, int column) const {
     if (const auto* goal = node.findRecord<TGoalData>()) return GoalLook::cellText(*goal, column);
     if (const auto* link = node.findRecord<TLinkData>())
         return pick({&link->Name, &link->Url, &link->HotKey, &link->Params}, column);
@@ -138,7 +138,7 @@ const std::string* ItemTreeModel::cell(const TreeNode& node, int column) const {
 }
 
 QString ItemTreeModel::cellText(const TreeNode& node, int column) const {
-    const std::string* text = cell(node, column);
+    const RecordText* text = cell(node, column);
     return text ? oneLine(*text) : QString();
 }
 
@@ -191,8 +191,8 @@ QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole: return cellText(*node, index.column());
     case Qt::ToolTipRole: {
-        const std::string* text = cell(*node, index.column());
-        return text && !text->empty() ? QVariant(QString::fromStdString(*text)) : QVariant();
+        const RecordText* text = cell(*node, index.column());
+        return text && !text->empty() ? QVariant(QString::fromUtf8(text->data(), qsizetype(text->size()))) : QVariant();
     }
     case Qt::DecorationRole: {
         const QIcon icon = picture(*node, index.column());

@@ -12,6 +12,7 @@
 
 namespace torvalet {
 class ItemTree;
+class RecordText;
 class TreeNode;
 }  // namespace torvalet
 
@@ -72,7 +73,7 @@ public:
 private:
     const std::vector<TreeNode*>& childrenOf(const TreeNode* parent) const;
     int rowOf(const TreeNode* node) const;
-    const std::string* cell(const TreeNode& node, int column) const;
+    const RecordText* cell(const TreeNode& node, int column) const;
     QIcon picture(const TreeNode& node, int column) const;
     bool isGroup(const TreeNode& node) const;
     QVariant background(const TreeNode& node, int row) const;

@@ -1,20 +1,11 @@
 #include "base/Text.h"
 
-#include <iconv.h>
 #include <locale.h>
 #include <wctype.h>
 
-#include <cerrno>
-#include <stdexcept>
-
-#include "base/Errors.h"
-
 namespace torvalet {
 
-namespace {
-
-// Decodes one code point at `pos`, advancing it; returns U+FFFD for an invalid sequence.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos, bool* valid = nullptr) {
+char32_t nextCodePoint(std::string_view text, std::size_t& pos, bool* valid) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
     int extra = 0;
@@ -49,8 +40,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos, bool* valid = nu
     if (valid) *valid = ok;
     return ok ? cp : 0xFFFD;
 }
-
-}  // namespace
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -110,63 +99,6 @@ char32_t lowerOf(char32_t cp) {
     return loc ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), loc)) : cp;
 }
 
-std::string iconvNameOf(const std::string& codePage) {
-    const std::string upper = utf8Upper(trimmed(codePage));
-    if (upper.empty() || upper == "UTF-8" || upper == "UTF8" || upper == "65001") return {};
-    const std::string digits = upper.rfind("WINDOWS-", 0) == 0 ? upper.substr(8)
-                               : upper.rfind("CP", 0) == 0     ? upper.substr(2)
-                                                               : upper;
-    if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos) return "CP" + digits;
-    return upper;
-}
-
-// Runs iconv over the whole input; unconvertible input becomes `replacement`.
-std::string convert(iconv_t cd, std::string_view in, std::string_view replacement) {
-    std::string out;
-    out.resize(in.size() * 4 + 16);
-    char* inPtr = const_cast<char*>(in.data());
-    std::size_t inLeft = in.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    while (inLeft > 0) {
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) break;
-        if (errno == E2BIG) {
-            const std::size_t used = static_cast<std::size_t>(outPtr - out.data());
-            out.resize(out.size() * 2);
-            outPtr = out.data() + used;
-            outLeft = out.size() - used;
-            continue;
-        }
-        // EILSEQ or EINVAL: skip one input character and put the replacement in its place.
-        std::size_t skip = 1;
-        if (errno == EILSEQ && static_cast<unsigned char>(*inPtr) >= 0x80) {
-            std::size_t pos = 0;
-            nextCodePoint(std::string_view(inPtr, inLeft), pos);
-            skip = pos > 0 ? pos : 1;
-        }
-        inPtr += skip;
-        inLeft -= skip;
-        while (outLeft < replacement.size() + 8) {
-            const std::size_t used = static_cast<std::size_t>(outPtr - out.data());
-            out.resize(out.size() * 2);
-            outPtr = out.data() + used;
-            outLeft = out.size() - used;
-        }
-        for (char c : replacement) *outPtr++ = c, --outLeft;
-    }
-    out.resize(static_cast<std::size_t>(outPtr - out.data()));
-    return out;
-}
-
-std::string convertWith(const std::string& to, const std::string& from, std::string_view text,
-                        std::string_view replacement) {
-    iconv_t cd = iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw Error("Unknown code page: " + (to == "UTF-8" ? from : to));
-    std::string out = convert(cd, text, replacement);
-    iconv_close(cd);
-    return out;
-}
-
 }  // namespace
 
 std::size_t utf8Length(std::string_view text) {
@@ -205,25 +137,6 @@ std::string validUtf8(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) appendUtf8(out, nextCodePoint(text, pos));
     return out;
-}
-
-TextCodec::TextCodec(std::string codePage) : codePage_(std::move(codePage)), iconvName_(iconvNameOf(codePage_)) {
-    utf8_ = iconvName_.empty();
-    if (!utf8_) {
-        iconv_t cd = iconv_open("UTF-8", iconvName_.c_str());
-        if (cd == reinterpret_cast<iconv_t>(-1)) throw Error("Unknown code page: " + codePage_);
-        iconv_close(cd);
-    }
-}
-
-std::string TextCodec::decode(std::string_view bytes) const {
-    if (utf8_) return std::string(bytes);
-    return convertWith("UTF-8", iconvName_, bytes, "\xEF\xBF\xBD");
-}
-
-std::string TextCodec::encode(std::string_view text) const {
-    if (utf8_) return std::string(text);
-    return convertWith(iconvName_, "UTF-8", text, "?");
 }
 
 }  // namespace torvalet

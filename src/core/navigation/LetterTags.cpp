@@ -13,10 +13,9 @@ namespace torvalet {
 
 namespace {
 
-const std::string& nameOf(const TreeNode& node) {
-    static const std::string none;
-    const std::string* name = firstTextField(node);
-    return name ? *name : none;
+std::string_view nameOf(const TreeNode& node) {
+    const RecordText* name = firstTextField(node);
+    return name ? name->view() : std::string_view();
 }
 
 std::int32_t kindOf(const TreeNode& node) {
@@ -25,7 +24,7 @@ std::int32_t kindOf(const TreeNode& node) {
 }
 
 // Whether the name begins with the letter turned to upper case.
-bool beginsWith(const std::string& name, const std::string& upperLetter) {
+bool beginsWith(std::string_view name, const std::string& upperLetter) {
     return !upperLetter.empty() && name.compare(0, upperLetter.size(), upperLetter) == 0;
 }
 
@@ -134,7 +133,7 @@ TreeNode* LetterTags::jump(ItemTree& tags, ItemTree& source) {
     TreeNode* tag = tags.firstSelected();
     if (!tag) tag = tags.focused();
     if (!tag) return nullptr;
-    const std::string& name = nameOf(*tag);
+    const std::string_view name = nameOf(*tag);
     TreeNode* found = source.firstTopLevel();
     while (found && nameOf(*found) != name) found = ItemTree::nextInTreeOrder(found);
     if (!found) return nullptr;

@@ -39,7 +39,7 @@ public:
         case NavFamily::Contacts:
             if (const auto* contact = node.findRecord<TContactData>()) {
                 scratch_.clear();
-                for (const std::string* name : {&contact->Official, &contact->FirstName, &contact->MiddleName,
+                for (const RecordText* name : {&contact->Official, &contact->FirstName, &contact->MiddleName,
                                                 &contact->LastName})
                     fold_.append(*name, scratch_);
                 return found() || holds(contact->Address);
@@ -63,7 +63,7 @@ private:
 };
 
 // The field the exact find compares: goal Text, link Name, contact FirstName.
-const std::string* findField(const TreeNode& node) {
+const RecordText* findField(const TreeNode& node) {
     if (const auto* goal = node.findRecord<TGoalData>()) return &goal->Text;
     if (const auto* link = node.findRecord<TLinkData>()) return &link->Name;
     if (const auto* contact = node.findRecord<TContactData>()) return &contact->FirstName;
@@ -133,7 +133,7 @@ TreeNode* TreeFilters::findExact(ItemTree& tree, NavFamily, std::string_view tex
     levels_.FullCollapse(tree);
     TreeNode* found = tree.firstTopLevel();
     for (; found; found = ItemTree::nextInTreeOrder(found)) {
-        const std::string* field = findField(*found);
+        const RecordText* field = findField(*found);
         if (field && *field == text) break;
     }
     if (!found) return nullptr;

@@ -33,7 +33,7 @@ TreeNode* TypeAhead::keyTyped(const ItemTree& tree, std::string_view typed, std:
     TreeNode* start = goesOn && tree.focused() ? tree.focused() : nextAround(tree, tree.focused());
     TreeNode* node = start;
     do {
-        const std::string* name = firstTextField(*node);
+        const RecordText* name = firstTextField(*node);
         if (name && compare(text_, *name) == 0) return node;
         node = nextAround(tree, node);
     } while (node != start);

@@ -13,8 +13,10 @@ class TextCodec;
 
 // A rich text document holding `text` (UTF-8); characters beyond ASCII are written as \uN escapes.
 std::string plainTextToRichText(std::string_view text);
-// The plain text of a rich text document; \'hh bytes are decoded with `codec`.
-// A text that is no rich text document is returned decoded, as it stands.
+// The plain text of a rich text document. Its 8-bit text is decoded in the code page of the font's
+// character set (\fcharset), else the one the document declares (\ansicpg), else `codec`. Escapes
+// that cannot be read are dropped: reading never fails. A text that is no rich text document is
+// returned decoded with `codec`, as it stands.
 std::string richTextToPlainText(std::string_view rtf, const TextCodec& codec);
 
 }  // namespace torvalet

@@ -44,6 +44,12 @@ public:
         value = static_cast<std::int32_t>(raw);
         return true;
     }
+    // The int32 at `at`, wherever the position is; false when the block holds no four bytes there.
+    bool peekInt32(std::size_t at, std::int32_t& value) const {
+        if (at > bytes_.size() || bytes_.size() - at < 4) return false;
+        ByteCursor there(bytes_.substr(at, 4));
+        return there.readInt32(value);
+    }
     // Up to `count` bytes from the position on (fewer at the end of the block).
     std::string_view take(std::size_t count) {
         const std::string_view part = bytes_.substr(position_, count);

@@ -41,7 +41,7 @@ std::optional<int> GoalLook::imageIndex(const TGoalData& goal, int column) {
     return index;
 }
 
-const std::string* GoalLook::cellText(const TGoalData& goal, int column) {
+const RecordText* GoalLook::cellText(const TGoalData& goal, int column) {
     if (column == 0) return &goal.Text;
     if (column == 4) return &goal.Description;
     return nullptr;

@@ -25,7 +25,7 @@ struct GoalLook {
     static std::optional<int> imageIndex(const TGoalData& goal, int column);
 
     // The text of a cell: Text in column 0, Description in column 4, none elsewhere.
-    static const std::string* cellText(const TGoalData& goal, int column);
+    static const RecordText* cellText(const TGoalData& goal, int column);
 
     // Width of the goal edit line for the goal panel's width.
     static int editLineWidth(int panelWidth) { return panelWidth < 92 ? 100 : panelWidth - 90; }

@@ -12,7 +12,7 @@ ItemTree::ItemTree(std::string name, RecordFamily family, bool multiSelect, std:
       family_(family),
       multiSelect_(multiSelect),
       defaultHeight_(defaultHeight),
-      root_(makeTreeNode(RecordFamily::None, defaultHeight).release()) {}
+      root_(TreeNode::create(RecordFamily::None, defaultHeight, false)) {}
 
 ItemTree::~ItemTree() { release(); }
 
@@ -50,11 +50,11 @@ ItemTree& ItemTree::operator=(ItemTree&& other) noexcept {
 void ItemTree::release() {
     if (!root_) return;
     destroySubtree(root_);
-    delete std::exchange(root_, nullptr);
+    TreeNode::destroy(std::exchange(root_, nullptr));
 }
 
-TreeNode* ItemTree::insertNode(TreeNode* target, NodePlace place) {
-    TreeNode* node = makeTreeNode(family_, defaultHeight_).release();
+TreeNode* ItemTree::insertNode(TreeNode* target, NodePlace place, bool withRecord) {
+    TreeNode* node = TreeNode::create(family_, defaultHeight_, withRecord);
     link(node, target ? target : root_, place);
     ++nodeCount_;
     return node;
@@ -136,7 +136,7 @@ void ItemTree::destroySubtree(TreeNode* top) {
         TreeNode* next = node->next_;
         parent->firstChild_ = next;
         if (!next) parent->lastChild_ = nullptr;
-        delete node;
+        TreeNode::destroy(node);
         --nodeCount_;
         node = next ? next : parent;
     }
@@ -144,7 +144,7 @@ void ItemTree::destroySubtree(TreeNode* top) {
         root_->childCount_ = 0;
         return;
     }
-    delete top;
+    TreeNode::destroy(top);
     --nodeCount_;
 }
 

@@ -57,10 +57,13 @@ public:
 
     // Creates a node (height = default height, flags visible only, alignment 50, empty record)
     // at the place relative to the target. A null target means the root; relative to the root,
-    // Before means first child and After last child.
-    TreeNode* insertNode(TreeNode* target, NodePlace place);
+    // Before means first child and After last child. Without `withRecord` the record takes no
+    // memory until it is written to (for nodes that may well hold nothing).
+    TreeNode* insertNode(TreeNode* target, NodePlace place, bool withRecord = true);
     // A new last child of the parent (of the root when null).
-    TreeNode* appendChild(TreeNode* parent = nullptr) { return insertNode(parent, NodePlace::LastChild); }
+    TreeNode* appendChild(TreeNode* parent = nullptr, bool withRecord = true) {
+        return insertNode(parent, NodePlace::LastChild, withRecord);
+    }
     // Deletes the node with its whole subtree; deleted nodes leave the selection and the focus.
     // Deleting the root deletes every item.
     void deleteNode(TreeNode* node);

@@ -5,13 +5,13 @@ namespace torvalet {
 namespace {
 
 struct FirstText {
-    std::string* operator()(TGoalData& r) const { return &r.Text; }
-    std::string* operator()(TLinkData& r) const { return &r.Name; }
-    std::string* operator()(TPhraseData& r) const { return &r.Name; }
-    std::string* operator()(TEventData& r) const { return &r.Event; }
-    std::string* operator()(TContactData& r) const { return &r.Official; }
-    std::string* operator()(TTagData& r) const { return &r.Name; }
-    std::string* operator()() const { return nullptr; }
+    RecordText* operator()(TGoalData& r) const { return &r.Text; }
+    RecordText* operator()(TLinkData& r) const { return &r.Name; }
+    RecordText* operator()(TPhraseData& r) const { return &r.Name; }
+    RecordText* operator()(TEventData& r) const { return &r.Event; }
+    RecordText* operator()(TContactData& r) const { return &r.Official; }
+    RecordText* operator()(TTagData& r) const { return &r.Name; }
+    RecordText* operator()() const { return nullptr; }
 };
 
 struct Kind {
@@ -26,9 +26,9 @@ struct Kind {
 
 }  // namespace
 
-std::string* firstTextField(TreeNode& node) { return visitRecord(node, FirstText{}); }
+RecordText* firstTextField(TreeNode& node) { return visitRecord(node, FirstText{}); }
 
-const std::string* firstTextField(const TreeNode& node) { return firstTextField(const_cast<TreeNode&>(node)); }
+const RecordText* firstTextField(const TreeNode& node) { return firstTextField(const_cast<TreeNode&>(node)); }
 
 std::int32_t* kindField(TreeNode& node) { return visitRecord(node, Kind{}); }
 

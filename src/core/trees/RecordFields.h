@@ -9,7 +9,7 @@
 namespace torvalet {
 
 // Calls field(name, value) for every field of a record, in the record's own (memory) order,
-// with the field names of the record. Values are std::string, std::int32_t or std::uint8_t.
+// with the field names of the record. Values are RecordText, std::int32_t or std::uint8_t.
 template <class Record, class Field>
 requires std::is_same_v<std::remove_const_t<Record>, TGoalData>
 void visitFields(Record& r, Field&& field) {
@@ -87,8 +87,8 @@ void visitFields(Record& r, Field&& field) {
 
 // The first text field of a node's record (goal Text, link Name, contact Official, ...), the
 // text that names an item; nullptr for a node without a record.
-std::string* firstTextField(TreeNode& node);
-const std::string* firstTextField(const TreeNode& node);
+RecordText* firstTextField(TreeNode& node);
+const RecordText* firstTextField(const TreeNode& node);
 
 // The kind field of a node's record (GoalType, LinkKind, PhraseKind, EventKind, ContactKind,
 // Kind); nullptr for a node without a record.

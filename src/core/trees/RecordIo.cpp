@@ -1,5 +1,6 @@
 #include "trees/RecordIo.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
@@ -19,7 +20,7 @@ class FieldWriter {
 public:
     FieldWriter(std::string& out, const TextCodec& codec) : out_(out), codec_(codec) {}
 
-    FieldWriter& text(const std::string& value) {
+    FieldWriter& text(const RecordText& value) {
         if (codec_.isUtf8()) return bytes(value);
         return bytes(codec_.encode(value));
     }
@@ -53,7 +54,7 @@ public:
 
     bool complete() const { return complete_; }
 
-    FieldReader& text(std::string& value) {
+    FieldReader& text(RecordText& value) {
         std::int32_t count = 0;
         number(count);
         if (!complete_) return *this;
@@ -63,7 +64,11 @@ public:
         }
         const std::string_view stored = in_.take(static_cast<std::size_t>(count));
         complete_ = stored.size() == static_cast<std::size_t>(count);
-        value = codec_.isUtf8() ? std::string(stored) : codec_.decode(stored);
+        if (codec_.isUtf8()) {
+            value = stored;
+        } else {
+            value = codec_.decode(stored);
+        }
         return *this;
     }
     FieldReader& number(std::int32_t& value) {
@@ -177,6 +182,9 @@ void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& co
 void readNodeRecord(TreeNode& node, std::string_view bytes, const TextCodec& codec) {
     if (node.family() == RecordFamily::None) return;
     node.setHeight(kLoadedNodeHeight);
+    // Zero bytes read as the zero-filled record that a node without one has: it takes no memory.
+    const auto zero = [](char c) { return c == 0; };
+    if (!node.recordAllocated() && std::all_of(bytes.begin(), bytes.end(), zero)) return;
     visitRecord(node, [&](auto&... record) { (readRecord(bytes, record, codec), ...); });
 }
 

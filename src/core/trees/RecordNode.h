@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <utility>
 
 #include "trees/TContactData.h"
@@ -12,17 +11,6 @@
 #include "trees/TreeNode.h"
 
 namespace torvalet {
-
-// A tree node together with its record, in one allocation.
-template <class Record>
-class RecordNode final : public TreeNode {
-public:
-    explicit RecordNode(std::uint16_t height) : TreeNode(Record::family, height) {}
-    Record data;
-};
-
-// A new detached node of the family: flags visible only, alignment 50, record zero-filled.
-std::unique_ptr<TreeNode> makeTreeNode(RecordFamily family, std::uint16_t height);
 
 // Calls visitor(record) with the node's record, or visitor() for a node without one.
 template <class Node, class Visitor>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordText.h"
 
 namespace torvalet {
 
@@ -12,22 +12,22 @@ namespace torvalet {
 struct TContactData {
     static constexpr RecordFamily family = RecordFamily::Contacts;
 
-    std::string Official;
-    std::string FirstName;
-    std::string MiddleName;
-    std::string LastName;
-    std::string NickName;
-    std::string HotKey;
+    RecordText Official;
+    RecordText FirstName;
+    RecordText MiddleName;
+    RecordText LastName;
+    RecordText NickName;
+    RecordText HotKey;
     std::int32_t ContactKind = 0;
-    std::string Address;
-    std::string Phone1;
-    std::string Phone2;
-    std::string Email;
-    std::string WebPage;
-    std::string Birthday;
-    std::string NameDay;
-    std::string SpecialDay;
-    std::string Note;
+    RecordText Address;
+    RecordText Phone1;
+    RecordText Phone2;
+    RecordText Email;
+    RecordText WebPage;
+    RecordText Birthday;
+    RecordText NameDay;
+    RecordText SpecialDay;
+    RecordText Note;
 
     bool operator==(const TContactData&) const = default;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordText.h"
 
 namespace torvalet {
 
@@ -14,14 +14,14 @@ namespace torvalet {
 struct TEventData {
     static constexpr RecordFamily family = RecordFamily::Events;
 
-    std::string Event;
-    std::string EventDate;
-    std::string EventTime;
+    RecordText Event;
+    RecordText EventDate;
+    RecordText EventTime;
     std::int32_t EventKind = 0;
     std::int32_t Reserved1 = 0;
     std::int32_t Reserved2 = 0;
     std::uint8_t WeekDays = 0;
-    std::string Note;
+    RecordText Note;
 
     bool operator==(const TEventData&) const = default;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordText.h"
 
 namespace torvalet {
 
@@ -12,9 +12,9 @@ namespace torvalet {
 struct TGoalData {
     static constexpr RecordFamily family = RecordFamily::Goals;
 
-    std::string Text;
-    std::string Description;
-    std::string Note;
+    RecordText Text;
+    RecordText Description;
+    RecordText Note;
     std::int32_t Prio = 0;
     std::int32_t State = 0;
     std::int32_t GoalType = 0;

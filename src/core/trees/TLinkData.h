@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordText.h"
 
 namespace torvalet {
 
@@ -12,14 +12,14 @@ namespace torvalet {
 struct TLinkData {
     static constexpr RecordFamily family = RecordFamily::Links;
 
-    std::string Name;
-    std::string Url;
-    std::string HotKey;
-    std::string Params;
+    RecordText Name;
+    RecordText Url;
+    RecordText HotKey;
+    RecordText Params;
     std::int32_t LinkKind = 0;
-    std::string Dir;
-    std::string AccessDate;
-    std::string Note;
+    RecordText Dir;
+    RecordText AccessDate;
+    RecordText Note;
 
     bool operator==(const TLinkData&) const = default;
 };

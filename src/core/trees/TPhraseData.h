@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordText.h"
 
 namespace torvalet {
 
@@ -11,11 +11,11 @@ namespace torvalet {
 struct TPhraseData {
     static constexpr RecordFamily family = RecordFamily::Phrases;
 
-    std::string Name;
-    std::string Phrase;
-    std::string HotKey;
+    RecordText Name;
+    RecordText Phrase;
+    RecordText HotKey;
     std::int32_t PhraseKind = 0;
-    std::string Note;
+    RecordText Note;
 
     bool operator==(const TPhraseData&) const = default;
 };

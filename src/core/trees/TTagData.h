@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordText.h"
 
 namespace torvalet {
 
@@ -12,7 +12,7 @@ namespace torvalet {
 struct TTagData {
     static constexpr RecordFamily family = RecordFamily::Tags;
 
-    std::string Name;
+    RecordText Name;
     std::int32_t Kind = 0;
 
     bool operator==(const TTagData&) const = default;

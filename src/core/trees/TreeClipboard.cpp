@@ -37,7 +37,9 @@ TreeClipboard::Pasted TreeClipboard::PasteNode(ItemTree& tree) {
     TreeNode* target = tree.focused() ? tree.focused() : tree.root();
     ItemTree& source = *offer_->source;
     if (source.pendingClipboard() == PendingClipboard::Cut) return pasteCut(source, tree, target);
-    return {TreeStreamReader().readNodes(tree, target, *chunks)};
+    // The copied items as they are now: renamed ones with their new texts, deleted ones gone.
+    const std::string current = TreeStreamWriter().writeNodes(source, markedNodes(source));
+    return {TreeStreamReader().readNodes(tree, target, current)};
 }
 
 TreeClipboard::Pasted TreeClipboard::pasteCut(ItemTree& source, ItemTree& tree, TreeNode* target) {

@@ -28,19 +28,22 @@ public:
     // With at least one item selected: puts the node chunks of the selected items that are not
     // disabled on the clipboard, marks those items (NodeFlag::CutOrCopyMark) and records the
     // pending cut or copy; the marks of an earlier offer, in this or another tree, are dropped.
-    // The items stay where they are. False when nothing is selected.
+    // The items stay where they are; a paste takes the marked items as they are at that time.
+    // False when nothing is selected.
     bool CutNode(ItemTree& tree);
     bool CopyNode(ItemTree& tree);
 
     // Places the clipboard's items as last children of the focused item (top-level items when
     // none) and returns them. A pending cut moves the marked items of the tree that cut them,
     // in tree order, skipping an item that holds the target, and then ends; from another tree
-    // they leave it. Otherwise the chunks become new items (copies), as often as pasted.
+    // they leave it. Otherwise copies of the marked items that still exist, with their records
+    // and subtrees as they are now, become new items, as often as pasted.
     // Throws TreeError 2007 when the clipboard holds no tree items. Pastes nothing for refused
     // chunks and for a cut that has already been pasted.
     Pasted PasteNode(ItemTree& tree);
 
 private:
+    // What this program put on the clipboard, to tell whether the clipboard still holds it.
     struct Offer {
         ItemTree* source;
         std::string chunks;

@@ -42,8 +42,8 @@ void forEachField(const TreeNode& node, Field&& field) {
     visitRecord(node, [&](const auto&... record) {
         (visitFields(record,
                      [&](const char* name, const auto& value) {
-                         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                             field(name, value);
+                         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, RecordText>) {
+                             field(name, value.view());
                          } else {
                              field(name, static_cast<long long>(value));
                          }
@@ -59,7 +59,7 @@ std::string textLine(const TreeNode& node) {
         line += ' ';
         line += name;
         line += '=';
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string_view>) {
             line += quotedText(value, "\\x%02X");
         } else {
             line += std::to_string(value);
@@ -77,7 +77,7 @@ std::string jsonNodeStart(const TreeNode& node) {
         first = false;
         out += name;
         out += "\": ";
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string_view>) {
             out += jsonString(value);
         } else {
             out += std::to_string(value);

@@ -49,7 +49,7 @@ std::string TreeGrouping::groupText(std::span<TreeNode* const> items) {
     std::string text;
     for (const TreeNode* item : items) {
         if (text.size() >= kEnoughBytes) break;
-        if (const std::string* name = firstTextField(*item)) text += *name;
+        if (const RecordText* name = firstTextField(*item)) text += name->view();
         text += ' ';
     }
     return utf8Left(text, kGroupTextLength);

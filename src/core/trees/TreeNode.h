@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 
@@ -8,19 +9,23 @@
 
 namespace torvalet {
 
-template <class Record>
-class RecordNode;
-
 // One node of an ItemTree: its place among its parent's ordered children, its state flags and
-// layout values, and (in RecordNode) one record of the tree's family. Nodes are created, linked,
-// moved and destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
+// layout values, and one record of the tree's family. Nodes are created, linked, moved and
+// destroyed by their ItemTree only; the tree's invisible root is a TreeNode too.
+//
+// A node made with its record holds it in the same allocation. A node made without one (a node
+// read from a stream that holds no record for it) allocates it when it is first reached through
+// a node that may change it: until then it reads as the zero-filled record, and a node that holds
+// nothing costs only the node itself.
 class TreeNode {
 public:
     static constexpr std::uint16_t kDefaultAlignment = 50;
 
-    virtual ~TreeNode() = default;
     TreeNode(const TreeNode&) = delete;
     TreeNode& operator=(const TreeNode&) = delete;
+
+    // The bytes a record of the family takes in memory (0 for RecordFamily::None).
+    static std::size_t recordSize(RecordFamily family);
 
     // The parent (the root for a top-level node, nullptr for the root itself).
     TreeNode* parent() const { return parent_; }
@@ -49,6 +54,8 @@ public:
     void setCheckType(std::uint8_t type) { checkType_ = type; }
 
     RecordFamily family() const { return family_; }
+    // False while the record has not been allocated (it then reads as the zero-filled one).
+    bool recordAllocated() const { return record_ != nullptr; }
     // The node's record; throws std::logic_error when the node holds another family's record.
     template <class Record>
     Record& record();
@@ -60,13 +67,27 @@ public:
     template <class Record>
     const Record* findRecord() const;
 
-protected:
-    TreeNode(RecordFamily family, std::uint16_t height) : height_(height), family_(family) {}
-
 private:
     friend class ItemTree;
     friend class TreeStreamReader;
 
+    TreeNode(RecordFamily family, std::uint16_t height) : height_(height), family_(family) {}
+    ~TreeNode() = default;
+
+    // A new detached node: flags visible only, alignment 50, its record zero-filled, made in the
+    // node's own allocation when `withRecord`. destroy() frees both.
+    static TreeNode* create(RecordFamily family, std::uint16_t height, bool withRecord);
+    static void destroy(TreeNode* node) noexcept;
+    void* ownRecordPlace() { return reinterpret_cast<char*>(this) + sizeof(TreeNode); }
+
+    // The zero-filled record that a node without one reads as.
+    template <class Record>
+    static const Record& emptyRecord() {
+        static const Record empty{};
+        return empty;
+    }
+
+    void* record_ = nullptr;
     TreeNode* parent_ = nullptr;
     TreeNode* firstChild_ = nullptr;
     TreeNode* lastChild_ = nullptr;
@@ -88,13 +109,14 @@ private:
 template <class Record>
 Record* TreeNode::findRecord() {
     if (family_ != Record::family) return nullptr;
-    return &static_cast<RecordNode<Record>&>(*this).data;
+    if (!record_) record_ = new Record();
+    return static_cast<Record*>(record_);
 }
 
 template <class Record>
 const Record* TreeNode::findRecord() const {
     if (family_ != Record::family) return nullptr;
-    return &static_cast<const RecordNode<Record>&>(*this).data;
+    return record_ ? static_cast<const Record*>(record_) : &emptyRecord<Record>();
 }
 
 template <class Record>

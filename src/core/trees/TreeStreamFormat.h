@@ -22,9 +22,6 @@ constexpr std::size_t kBaseBodySize = 17;
 // Versions 0 and 1: child count, height, one flags byte, alignment, check state, check type.
 constexpr std::size_t kOldBaseBodySize = 11;
 
-// Versions 0 and 1 store no top-level count: read until the stream ends.
-constexpr std::uint32_t kUncountedTopLevel = 2147483647;
-
 // Deepest nesting the reader accepts; deeper streams are reported as damaged, which keeps
 // every walk over a tree that was read within sane bounds.
 constexpr std::size_t kMaxDepth = 10000;

@@ -12,6 +12,23 @@ using namespace treestream;
 
 [[noreturn]] void fail(int code) { throw TreeError::fromCode(code); }
 
+// Whether the node chunk whose content starts at the position and ends at `end` closes with a
+// user chunk that fills a record: its base chunk's size tells where that chunk is. Only a hint,
+// for keeping the record in the node's own allocation; a node without one still reads correctly.
+bool userChunkAhead(const ByteCursor& in, std::int64_t end, RecordFamily family) {
+    const auto at = static_cast<std::int64_t>(in.position());
+    std::int32_t type = 0;
+    std::int32_t size = 0;
+    if (!in.peekInt32(in.position(), type) || !in.peekInt32(in.position() + 4, size)) return false;
+    if (type != kBaseChunk || size < 0) return false;
+    const std::int64_t user = at + static_cast<std::int64_t>(kChunkHeaderSize) + size;
+    if (user + static_cast<std::int64_t>(kChunkHeaderSize) > end) return false;
+    const auto userAt = static_cast<std::size_t>(user);
+    if (!in.peekInt32(userAt, type) || !in.peekInt32(userAt + 4, size) || type != kUserChunk || size <= 0) return false;
+    // A record takes at most four times the bytes of a complete one in the file.
+    return static_cast<std::size_t>(size) * 4 >= TreeNode::recordSize(family);
+}
+
 }  // namespace
 
 void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
@@ -26,12 +43,19 @@ void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
     }
     version_ = units[3];
     if (units[3] > kVersion) fail(TreeError::kUnknownVersion);
-    std::uint32_t count = kUncountedTopLevel;
-    if (version_ == kVersion && !in.readUInt32(count)) fail(TreeError::kStreamRead);
-    while (!in.atEnd() && count > 0) {
-        --count;
+    if (version_ < kVersion) {
+        while (!in.atEnd()) readSubtree(tree, tree.root(), in, version_);
+        return;
+    }
+    std::uint32_t count = 0;
+    if (!in.readUInt32(count)) fail(TreeError::kStreamRead);
+    // The count and the nodes present must agree: a file cut short or holding more than it
+    // says is damaged, and reading it as a whole tree would lose the rest at the next save.
+    for (; count > 0; --count) {
+        if (in.atEnd()) fail(TreeError::kAnchorChunkMissing);
         readSubtree(tree, tree.root(), in, version_);
     }
+    if (!in.atEnd()) fail(TreeError::kDataAfterNodeEnd);
 }
 
 std::vector<TreeNode*> TreeStreamReader::readNodes(ItemTree& tree, TreeNode* parent, std::string_view chunks) {
@@ -91,8 +115,9 @@ TreeNode* TreeStreamReader::openNode(ItemTree& tree, TreeNode* parent, ByteCurso
     std::int32_t type = 0;
     std::int32_t size = 0;
     if (!in.readInt32(type) || !in.readInt32(size) || type != kNodeChunk) fail(TreeError::kAnchorChunkMissing);
-    TreeNode* node = tree.appendChild(parent);
-    open.push_back({node, static_cast<std::int64_t>(in.position()) + size, 0});
+    const std::int64_t end = static_cast<std::int64_t>(in.position()) + size;
+    TreeNode* node = tree.appendChild(parent, userChunkAhead(in, end, tree.family()));
+    open.push_back({node, end, 0});
     return node;
 }
 

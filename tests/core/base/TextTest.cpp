@@ -33,7 +33,46 @@ TEST(TextCodec, WindowsCodePageRoundTrips) {
     EXPECT_EQ(codec.decode("\xcf\xf0\xe8"), "При");
     EXPECT_EQ(codec.encode("При"), "\xcf\xf0\xe8");
     EXPECT_EQ(codec.encode("日"), "?");
+    EXPECT_EQ(codec.encode("a\xd0z"), "a?z") << "each byte of invalid UTF-8 becomes one '?'";
     EXPECT_THROW(TextCodec("no-such-page"), Error);
+}
+
+std::string everyByte() {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+    return bytes;
+}
+
+TEST(TextCodec, EveryByteOfAFileSurvivesAReadAndAWrite) {
+    const std::string bytes = everyByte() + "\x98\xd2\xc1\x81\x81\x82";
+    for (const char* page : {"1250", "1251", "1252", "1253", "1254", "1255", "1256", "1257", "1258", "874", "866",
+                             "932", "936", "949", "950", "UTF-8"}) {
+        const TextCodec codec(page);
+        EXPECT_EQ(codec.encode(codec.decode(bytes)), bytes) << page;
+    }
+}
+
+TEST(TextCodec, UndefinedBytesKeepTheirNeighbours) {
+    struct Case {
+        const char* page;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        // 0x98 is undefined in 1251; "И" written as UTF-8 is D0 98.
+        {"1251", "\xd0\x98", "Р\uEF98"},
+        // An undefined byte takes one byte: the Greek letter after it stays.
+        {"1253", "\xd2\xc1", "\uEFD2Α"},
+        {"1252", "x\x81y", "x\uEF81y"},
+        // A lead byte of a two-byte code page without its trail byte.
+        {"932", "\x81", "\uEF81"},
+        {"932", "\x82 A", "\uEF82 A"},
+    };
+    for (const Case& row : cases) {
+        const TextCodec codec(row.page);
+        EXPECT_EQ(codec.decode(row.bytes), row.text) << row.page;
+        EXPECT_EQ(codec.encode(row.text), row.bytes) << row.page;
+    }
 }
 
 TEST(Date, ConvertsAndValidates) {

@@ -92,26 +92,18 @@ TEST_F(OrganizerFilesTest, AViewModeThatCouldNotBeAppliedIsWrittenAsItWasRead) {
     EXPECT_EQ(setting("General", "fEasyMode"), "1");
 }
 
-// Whatever stops a file from being read, close leaves it as it is, and the other files are saved.
+// Whatever stops a file from being read (here a pipe in its place), close leaves it as it is,
+// and the other files are saved.
 TEST_F(OrganizerFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
-    struct Case {
-        const char* file;
-        const char* bytes;  // nullptr: a pipe in the file's place
-    };
-    for (const Case& c : {Case{"Logs/081226.rtf", "{\\rtf1\\ansi keep this text \\u-x end}"},
-                          Case{"Logs/081226.rtf", nullptr}, Case{"goals3.dat", nullptr},
-                          Case{"msgpad.txt", nullptr}, Case{"torvalet.ini", nullptr}}) {
-        SCOPED_TRACE(std::string(c.file) + (c.bytes ? "" : " as a pipe"));
+    for (const char* name : {"Logs/081226.rtf", "goals3.dat", "msgpad.txt", "torvalet.ini"}) {
+        SCOPED_TRACE(name);
         testing::TempDir folder;
         Organizer::provision(AppPaths{folder.path()});
         testing::writeText(folder / "torvalet.ini", "[General]\nlastLaunchDate=08.12.26\n");
         testing::writeText(folder / "msgpad.txt", "old line\n");
-        const fs::path file = folder / c.file;
+        const fs::path file = folder / name;
         fs::remove(file);
-        if (c.bytes)
-            testing::writeText(file, c.bytes);
-        else
-            ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
         testing::FakeServices services;
         Organizer organizer(services.services, folder.path());
         organizer.start();
@@ -120,11 +112,7 @@ TEST_F(OrganizerFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
         testing::addGoal(organizer.trees().get("Goal4Tree"), nullptr, "new goal");
         organizer.close();
         EXPECT_FALSE(services.ui.messages.empty());
-        if (c.bytes) {
-            EXPECT_EQ(testing::readText(file), c.bytes);
-        } else {
-            EXPECT_TRUE(fs::is_fifo(file));
-        }
+        EXPECT_TRUE(fs::is_fifo(file));
         EXPECT_EQ(goalsIn(folder / "goals4.dat"), 2u);
     }
 }

@@ -32,7 +32,7 @@ Record filled(const std::string& prefix) {
     int n = 0;
     visitFields(record, [&](const char*, auto& value) {
         ++n;
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, RecordText>) {
             value = prefix + " " + std::to_string(n);
         } else {
             value = static_cast<std::decay_t<decltype(value)>>(100 + n);

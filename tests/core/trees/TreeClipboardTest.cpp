@@ -76,6 +76,22 @@ TEST_F(TreeClipboardTest, CopiesAreNewItemsAndCanBePastedAgain) {
     EXPECT_EQ(day.pendingClipboard(), PendingClipboard::Copy);
 }
 
+TEST_F(TreeClipboardTest, PasteTakesTheCopiedItemsAsTheyAreAtPasteTime) {
+    select(day, {"A1", "B"});
+    clipboard.CopyNode(day);
+    item(day, "A1")->record<TGoalData>().Note = "changed after the copy";
+    day.appendChild(item(day, "A1"))->record<TGoalData>().Text = "A12";
+    day.deleteNode(item(day, "B"));
+    day.setFocused(item(day, "C"));
+    const auto pasted = clipboard.PasteNode(day);
+    EXPECT_EQ(outline(day), "A[A1[A11 A12] A2] C[A1[A11 A12]]");
+    EXPECT_EQ(names(pasted.items), std::vector<std::string>{"A1"});
+    EXPECT_EQ(pasted.items[0]->record<TGoalData>().Note, "changed after the copy");
+
+    day.deleteNode(item(day, "A"));
+    EXPECT_TRUE(clipboard.PasteNode(day).items.empty());
+}
+
 TEST_F(TreeClipboardTest, CutInOneGoalTreeAndPasteInAnother) {
     build(week, "W");
     item(day, "A")->setFlag(NodeFlag::Expanded, true);

@@ -45,7 +45,7 @@ inline std::string outline(const TreeNode* parent) {
     std::string out;
     for (const TreeNode* n = parent->firstChild(); n; n = n->nextSibling()) {
         if (!out.empty()) out += ' ';
-        const std::string* name = firstTextField(*n);
+        const RecordText* name = firstTextField(*n);
         out += name && !name->empty() ? *name : "_";
         if (n->hasChildren()) out += "[" + outline(n) + "]";
     }
