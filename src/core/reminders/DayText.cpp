@@ -142,13 +142,23 @@ Date DayText::DayTextToDate(std::string_view text) const {
 }
 
 bool DayText::DayMatches(std::string_view pattern, int window, Date date) const {
-    if (date.isNull() || window < 0 || window > 4) return false;
+    return DayWindow(*this, pattern, window).matches(date);
+}
+
+DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int window)
+    : dayText_(dayText), pattern_(pattern) {
+    if (window < 0 || window > 4) return;
     static constexpr int firstOffset[] = {-1, 0, 1, -1, -1};
     static constexpr int lastOffset[] = {0, 0, 1, 2, 3};
-    const std::string written = FormatDateTime2(pattern, date);
+    const Date today = dayText.context().today;
     for (int offset = firstOffset[window]; offset <= lastOffset[window]; ++offset)
-        if (FormatDateTime2(pattern, context_.today.addDays(offset)) == written) return true;
-    return false;
+        texts_[count_++] = dayText.FormatDateTime2(pattern, today.addDays(offset));
+}
+
+bool DayWindow::matches(Date date) const {
+    if (date.isNull() || count_ == 0) return false;
+    const std::string written = dayText_.FormatDateTime2(pattern_, date);
+    return std::find(texts_, texts_ + count_, written) != texts_ + count_;
 }
 
 std::string DayText::FormatDateTime2(std::string_view pattern, const DateTime& moment) const {

@@ -10,6 +10,7 @@
 #include "base/Text.h"
 #include "platform/Services.h"
 #include "reminders/DayText.h"
+#include "reminders/Reminders.h"
 #include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
 #include "shell/MessagePad.h"
@@ -74,6 +75,7 @@ public:
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
     SoundCues& cues() { return cues_; }
+    Reminders& reminders() { return reminders_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
     // The date conventions of this moment.
@@ -108,8 +110,9 @@ private:
     void deleteOldClosedTasks() {}
     void mInsertDateMarkClick() {}
     void InsertTimeMarks1Click() {}
-    void AnalyzeCalendar() {}
-    void AnalyzeContacts() {}
+    void AnalyzeCalendar() { reminders_.calendar.AnalyzeCalendar(); }
+    void AnalyzeContacts() { reminders_.contacts.AnalyzeContacts(); }
+    void executeTaskRow(const Query&) {}
     void delayExpiredTasks(Date) {}
     void shiftOpenTasks(Date) {}
     void registerHotKeys() {}
@@ -135,6 +138,7 @@ private:
     TreePages treePages_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
+    Reminders reminders_;
 };
 
 }  // namespace torvalet
