@@ -11,6 +11,7 @@
 #include "base/FileIo.h"
 #include "base/Json.h"
 #include "cli/HeadlessServices.h"
+#include "cli/ReminderCommands.h"
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
@@ -33,6 +34,9 @@ const char* const usage =
     "  tasks [--json]        print the task list, one row per line (tab-separated columns), or as JSON\n"
     "  add TEXT [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N]\n"
     "                        insert one task as \"Insert\" and saving would; N is a key number\n"
+    "  tick                  the start-up sequence, one tick of the reminder clock at --now, the close\n"
+    "                        sequence; prints every notice as its message pad or balloon line\n"
+    "  analyze calendar|contacts  turn the due events or contact days into reminder tasks\n"
     "  tree FILE [--json]    decode a tree file (goals*.dat, *.goto, contacts.co, calendar.clnd,\n"
     "                        phrases.phr): every node in tree order, or as JSON\n"
     "\n"
@@ -225,10 +229,16 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         HeadlessServices headless(call.options, err);
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);
         if (call.command == "tree") return treeCommand(call, home, out, err);
-        if (call.command != "start" && call.command != "add") throw UsageError{"unknown command " + call.command};
+        const bool analyze = call.command == "analyze";
+        if (analyze && (call.positional.size() != 1 || (call.positional[0] != "calendar" && call.positional[0] != "contacts")))
+            throw UsageError{"analyze takes calendar or contacts"};
+        if (call.command != "start" && call.command != "add" && call.command != "tick" && !analyze)
+            throw UsageError{"unknown command " + call.command};
         const auto lock = lockFolder(home, err);
         if (!lock) return 1;
         if (call.command == "start") return startCommand(headless.services, headless.ui, home);
+        if (call.command == "tick") return tickCommand(headless, home, out);
+        if (analyze) return analyzeCommand(headless, call.positional[0], home, out, err);
         return addCommand(headless.services, call, home, out);
     } catch (const UsageError& error) {
         err << "torvalet-cli: " << error.message << "\nRun \"torvalet-cli --help\" for the commands and options.\n";

@@ -40,8 +40,13 @@ public:
     bool answer = true;
     std::deque<std::optional<std::string>> fileAnswers;
     int propertiesShown = 0;
+    // Runs while a message is shown, as the event loop of a message box would.
+    std::function<void(const std::string&)> whileShown;
 
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (whileShown) whileShown(text);
+    }
     bool askYesNo(const std::string& question) override {
         questions.push_back(question);
         return answer;
@@ -98,11 +103,13 @@ class FakeSound : public Sound {
 public:
     std::vector<std::string> played;
     std::optional<SoundError> failure;
+    std::function<void(const SoundError&)> errorHandler;
     std::optional<SoundError> play(const std::string& path) override {
         played.push_back(path);
         return failure;
     }
     void stop() override {}
+    void setErrorHandler(std::function<void(const SoundError&)> handler) override { errorHandler = std::move(handler); }
 };
 
 using FakeClipboard = MemoryClipboard;

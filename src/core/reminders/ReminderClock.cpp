@@ -102,10 +102,10 @@ void ReminderClock::taskCheck() {
     due.close();
     if (due.sql() != dueStatement) due.setSql(dueStatement);
     due.clearParams();
-    due.setDateParam("d1", today);
-    due.setParam("d2", now);
-    due.setDateParam("d3", today);
-    due.setParam("d4", now);
+    due.setDateParam(":d1", today);
+    due.setParam(":d2", now);
+    due.setDateParam(":d3", today);
+    due.setParam(":d4", now);
     due.open();
     if (due.isEmpty()) {
         due.close();
