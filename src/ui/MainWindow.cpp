@@ -22,6 +22,7 @@
 #include "shell/Organizer.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
+#include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
@@ -73,6 +74,10 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent) : QMainWindow(pare
     layout->addWidget(hintPanel);
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
+    const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
+    reminderView_ = new ReminderView(organizer_, messagePad_, hintPanel, run, this);
+    reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
+                                menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         organizer_.view().activePage = page;
         MainPageControlChange(page);
@@ -93,6 +98,7 @@ void MainWindow::buildMenus() {
     QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
     quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("mView"));
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mOptions"));
@@ -382,6 +388,7 @@ void MainWindow::MainPageControlChange(int page) {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     organizer_.firstShow();
+    reminderView_->startClock();
     bottomPanel_->setVisible(organizer_.view().bottomPanelVisible);
     grid_->setFocus();
 }
@@ -389,6 +396,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
+        reminderView_->stopClock();
         organizer_.close();
     }
     event->accept();

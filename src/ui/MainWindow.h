@@ -21,6 +21,7 @@ class TreeNode;
 namespace torvalet::ui {
 
 class ItemTreeView;
+class ReminderView;
 class TaskTableModel;
 class TreeMenus;
 
@@ -36,6 +37,7 @@ public:
     void showOrganizerState();
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
+    ReminderView* reminderView() const { return reminderView_; }
     // The view of a tree, or nullptr.
     ItemTreeView* viewOf(const ItemTree& tree) const;
 
@@ -82,6 +84,7 @@ private:
     QPlainTextEdit* textboard_ = nullptr;
     QCalendarWidget* calendar_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
+    ReminderView* reminderView_ = nullptr;
     bool closed_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
 #include "ui/MainWindow.h"
+#include "ui/ReminderView.h"
 #include "ui/SingleInstance.h"
 #include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     Organizer organizer(services.services, home);
     ui::MainWindow window(organizer);
     services.ui.setParent(&window);
+    services.notices.setTrayIcon(window.reminderView()->trayIcon());
     ui::installItemDialogs(organizer.treePages(), &window);
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, &window, [&window] {
         window.showMaximized();

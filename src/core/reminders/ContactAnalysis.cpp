@@ -61,7 +61,8 @@ void ContactAnalysis::AnalyzeContacts() {
             try {
                 if (!around.matches(days.DayTextToDate(*field))) continue;
             } catch (const ConversionError& error) {
-                skipped.add(error.what(), "contact \"" + contact.Official + "\", " + fieldName(day) + " \"" + *field + "\"");
+                skipped.add(error.what(),
+                            "contact \"" + contact.Official + "\", " + fieldName(day) + " \"" + *field + "\"");
                 continue;
             }
             const std::string label = reminderTexts::contactLabel(settings_.iLanguage, day);

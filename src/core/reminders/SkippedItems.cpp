@@ -10,7 +10,9 @@ constexpr std::size_t kShownLines = 20;
 
 }  // namespace
 
-void SkippedItems::add(const std::string& error, const std::string& item) { lines_.push_back(error + " (" + item + ")"); }
+void SkippedItems::add(const std::string& error, const std::string& item) {
+    lines_.push_back(error + " (" + item + ")");
+}
 
 void SkippedItems::raise() const {
     if (lines_.empty()) return;

@@ -13,8 +13,8 @@ using testing::TaskRow;
 class ReminderClockTest : public testing::RunningOrganizer {
 protected:
     int padLinesWith(const std::string& text) {
-        return static_cast<int>(std::count_if(padLines().begin(), padLines().end(),
-                                               [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+        const auto holds = [&](const std::string& line) { return line.find(text) != std::string::npos; };
+        return static_cast<int>(std::count_if(padLines().begin(), padLines().end(), holds));
     }
 };
 

@@ -84,7 +84,8 @@ protected:
         return values.size() == 1 ? values[0] : "<" + std::to_string(values.size()) + " rows>";
     }
     std::vector<std::string> tasksOf(const std::string& isoDate) {
-        return column("select Task from tasks where Date = '" + isoDate + "' and TypeKey = '         1' order by rowid");
+        return column("select Task from tasks where Date = '" + isoDate +
+                      "' and TypeKey = '         1' order by rowid");
     }
     void clearTasks() {
         organizer->store().database()->execute("delete from tasks");
