@@ -75,8 +75,15 @@ public:
     std::string FormatDateTime2(std::string_view pattern, Date date) const;
 
 private:
+    // The three parts joined in the format's order (`joined`) and read under the format.
+    Date readParts(const std::string& day, const std::string& month, const std::string& year,
+                   std::string& joined) const;
+
     DayTextContext context_;
     std::string upperFormat_;
+    // Whether the format reads two-digit parts as the numbers they are (every format read here
+    // does, unless the context's separator is not the format's), so they need not be joined.
+    bool twoDigitsReadAsThey_ = false;
 };
 
 }  // namespace torvalet

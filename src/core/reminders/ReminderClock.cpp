@@ -70,13 +70,17 @@ void ReminderClock::tick() {
 void ReminderClock::Timer1Timer() {
     Query& tasks = store_.tasksQ;
     const bool wasEditing = tasks.isEditing();
-    timeCheck();
-    taskCheck();
+    const DateTime moment = services_.clock.now();
+    timeCheck(moment);
+    taskCheck(moment);
     if (wasEditing && tasks.isOpen() && !tasks.isEmpty()) tasks.edit();
 }
 
-void ReminderClock::timeCheck() {
-    const DateTime moment = services_.clock.now();
+void ReminderClock::timeCheck() { timeCheck(services_.clock.now()); }
+
+void ReminderClock::taskCheck() { taskCheck(services_.clock.now()); }
+
+void ReminderClock::timeCheck(const DateTime& moment) {
     const std::string now = timeText(moment, services_.locale.timeSeparator());
     const bool midnight = moment.hour == 0 && moment.minute == 0;
     if (midnight && moment.date != settings_.lastLaunchDate && hooks.startOfDay) hooks.startOfDay();
@@ -93,12 +97,12 @@ void ReminderClock::announceHour(const std::string& now, Date today) {
     cues_.playSoundCue(cues::BigBen);
 }
 
-void ReminderClock::taskCheck() {
+void ReminderClock::taskCheck(const DateTime& moment) {
     Query& due = store_.commandQ;
     // Without a store there is nothing to look for; start-up has said why.
     if (!due.database()) return;
-    const Date today = services_.clock.now().date;
-    const std::string now = getTime();
+    const Date today = moment.date;
+    const std::string now = timeText(moment, services_.locale.timeSeparator());
     due.close();
     if (due.sql() != dueStatement) due.setSql(dueStatement);
     due.clearParams();
@@ -116,7 +120,7 @@ void ReminderClock::taskCheck() {
     const int count = due.rowCount();
     due.first();
     for (int i = 0; i < count; ++i) {
-        fire(due, today);
+        fire(due, moment);
         due.next();
     }
     due.close();
@@ -125,12 +129,12 @@ void ReminderClock::taskCheck() {
     if (tasks.isOpen()) tasks.refresh();
 }
 
-void ReminderClock::fire(Query& due, Date today) {
+void ReminderClock::fire(Query& due, const DateTime& moment) {
     const std::string type = due.text("TypeKey");
     if (type != keys::TimeMarkType && type != keys::DayMarkType) {
-        const bool starts = due.date("Date") == today;
-        notices_.lastNoticeHeader =
-            "[" + getTime() + " " + shortDate(today) + "]" + reminderTexts::phase(settings_.iLanguage, starts);
+        const bool starts = due.date("Date") == moment.date;
+        notices_.lastNoticeHeader = "[" + timeText(moment, services_.locale.timeSeparator()) + " " +
+                                    shortDate(moment.date) + "]" + reminderTexts::phase(settings_.iLanguage, starts);
         notices_.lastNoticeText = due.text("Task");
         notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
         cues_.playSoundCue(cues::Ringing);

@@ -45,6 +45,9 @@ public:
     void timeCheck();
     // Notices, a cue and execution for every armed task due this minute; each is marked fired.
     void taskCheck();
+    // The same at a moment read once for the whole tick.
+    void timeCheck(const DateTime& moment);
+    void taskCheck(const DateTime& moment);
     // The current minute as "HH:MM".
     std::string getTime() const;
 
@@ -57,7 +60,7 @@ public:
 
 private:
     void announceHour(const std::string& now, Date today);
-    void fire(Query& due, Date today);
+    void fire(Query& due, const DateTime& moment);
     std::string shortDate(Date day) const;
 
     const Services& services_;
