@@ -104,6 +104,9 @@ void ReminderClock::taskCheck(const DateTime& moment) {
     const Date today = moment.date;
     const std::string now = timeText(moment, services_.locale.timeSeparator());
     due.close();
+    // Almost every tick finds nothing: the statement is first run bare, and the result set is
+    // opened only for a minute that has due rows.
+    if (!anyDue(*due.database(), today.toIso(), now)) return;
     if (due.sql() != dueStatement) due.setSql(dueStatement);
     due.clearParams();
     due.setDateParam(":d1", today);
@@ -127,6 +130,15 @@ void ReminderClock::taskCheck(const DateTime& moment) {
     // The task list shows the fired flags, and a row edited there later cannot write back
     // the flags it read before.
     if (tasks.isOpen()) tasks.refresh();
+}
+
+bool ReminderClock::anyDue(Database& db, const std::string& day, const std::string& minute) {
+    SqlStatement statement = db.prepare(dueStatement);
+    statement.bind(":d1", day);
+    statement.bind(":d2", minute);
+    statement.bind(":d3", day);
+    statement.bind(":d4", minute);
+    return statement.step();
 }
 
 void ReminderClock::fire(Query& due, const DateTime& moment) {

@@ -7,6 +7,7 @@
 
 namespace torvalet {
 
+class Database;
 class NoticeBoard;
 class Query;
 class SoundCues;
@@ -60,6 +61,8 @@ public:
 
 private:
     void announceHour(const std::string& now, Date today);
+    // Whether the due statement finds a row for the day ("YYYY-MM-DD") and minute.
+    static bool anyDue(Database& db, const std::string& day, const std::string& minute);
     void fire(Query& due, const DateTime& moment);
     std::string shortDate(Date day) const;
 
