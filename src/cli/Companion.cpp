@@ -230,7 +230,8 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);
         if (call.command == "tree") return treeCommand(call, home, out, err);
         const bool analyze = call.command == "analyze";
-        if (analyze && (call.positional.size() != 1 || (call.positional[0] != "calendar" && call.positional[0] != "contacts")))
+        const std::string analysis = analyze && call.positional.size() == 1 ? call.positional[0] : "";
+        if (analyze && analysis != "calendar" && analysis != "contacts")
             throw UsageError{"analyze takes calendar or contacts"};
         if (call.command != "start" && call.command != "add" && call.command != "tick" && !analyze)
             throw UsageError{"unknown command " + call.command};
@@ -238,7 +239,7 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         if (!lock) return 1;
         if (call.command == "start") return startCommand(headless.services, headless.ui, home);
         if (call.command == "tick") return tickCommand(headless, home, out);
-        if (analyze) return analyzeCommand(headless, call.positional[0], home, out, err);
+        if (analyze) return analyzeCommand(headless, analysis, home, out, err);
         return addCommand(headless.services, call, home, out);
     } catch (const UsageError& error) {
         err << "torvalet-cli: " << error.message << "\nRun \"torvalet-cli --help\" for the commands and options.\n";
