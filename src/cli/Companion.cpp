@@ -13,6 +13,7 @@
 #include "base/Version.h"
 #include "cli/HeadlessServices.h"
 #include "cli/HotKeyCommand.h"
+#include "cli/ReminderCommands.h"
 #include "cli/TaskCommands.h"
 #include "cli/UsageError.h"
 #include "shell/AppFolder.h"
@@ -39,6 +40,9 @@ const char* const usage =
     "  add TEXT [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N]\n"
     "                        insert one task as \"Insert\" and saving would; N is a key number;\n"
     "                        a TEXT longer than its column (180 characters) is cut, and said so\n"
+    "  tick                  the start-up sequence, one tick of the reminder clock at --now, the close\n"
+    "                        sequence; prints every notice as its message pad or balloon line\n"
+    "  analyze calendar|contacts  turn the due events or contact days into reminder tasks\n"
     "  tree FILE [--json]    decode a tree file (goals*.dat, *.goto, contacts.co, calendar.clnd,\n"
     "                        phrases.phr): every node in tree order, or as JSON\n"
     "  hotkey TEXT           the value and canonical text of a hot key text such as Ctrl+Alt+L\n"
@@ -174,9 +178,10 @@ int startCommand(const Services& services, HeadlessUserInterface& ui, const std:
     return ui.messageCount() ? 1 : 0;
 }
 
-// Holds the folder for `add`: only a folder that holds a store is used, so a wrong --home leaves
-// nothing behind; nullptr with a message when the folder is busy or cannot be written.
-std::unique_ptr<AppFolderLock> holdForAdd(const std::filesystem::path& home, std::ostream& err) {
+// Holds the folder for a command that changes the store: only a folder that holds a store is
+// used, so a wrong --home leaves nothing behind; nullptr with a message when the folder is busy or
+// cannot be written.
+std::unique_ptr<AppFolderLock> holdForWrite(const std::filesystem::path& home, std::ostream& err) {
     const auto store = TaskStore::storeFile(AppPaths{home}.data());
     if (!std::filesystem::exists(store)) throw StoreError("The task store \"" + store.string() + "\" does not exist");
     FolderHold hold = holdFolder(home);
@@ -218,9 +223,16 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         }
         if (call.command == "tree") return treeCommand(call, home, out, err);
         if (call.command == "start") return startCommand(headless.services, headless.ui, home, err);
-        if (call.command != "add") throw UsageError{"unknown command " + call.command};
-        const auto lock = holdForAdd(home, err);
+        const bool analyze = call.command == "analyze";
+        const std::string analysis = analyze && call.positional.size() == 1 ? call.positional[0] : "";
+        if (analyze && analysis != "calendar" && analysis != "contacts")
+            throw UsageError{"analyze takes calendar or contacts"};
+        if (call.command != "add" && call.command != "tick" && !analyze)
+            throw UsageError{"unknown command " + call.command};
+        const auto lock = holdForWrite(home, err);
         if (!lock) return 1;
+        if (call.command == "tick") return tickCommand(headless, home, out);
+        if (analyze) return analyzeCommand(headless, analysis, home, out, err);
         return addCommand(headless.services, home, call.positional[0], call.values, out, err);
     } catch (const UsageError& error) {
         err << "torvalet-cli: " << error.message << "\nRun \"torvalet-cli --help\" for the commands and options.\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,8 @@ public:
     // Silent where the machine has no audio device. Returns the error of a failed open or play.
     virtual std::optional<SoundError> play(const std::string& path) = 0;
     virtual void stop() = 0;
+    // Where a player that learns of an error only after play has returned reports it.
+    virtual void setErrorHandler(std::function<void(const SoundError&)>) {}
 };
 
 }  // namespace torvalet

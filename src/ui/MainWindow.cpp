@@ -28,6 +28,7 @@
 #include "ui/ItemTreeView.h"
 #include "ui/OpenActions.h"
 #include "ui/NavigationMenus.h"
+#include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
@@ -80,6 +81,10 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     layout->addWidget(hintPanel);
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
+    const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
+    reminderView_ = new ReminderView(organizer_, messagePad_, hintPanel, run, this);
+    reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
+                                menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         organizer_.view().activePage = page;
         MainPageControlChange(page);
@@ -101,6 +106,7 @@ void MainWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mFile"));
     QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
+    menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("mView"));
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mOptions"));
@@ -312,6 +318,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         firstShown_ = true;
         setGoalPanelWidth(PaneWidth::Slim);
     }
+    reminderView_->startClock();
     bottomPanel_->setVisible(organizer_.view().bottomPanelVisible);
     grid_->setFocus();
 }
@@ -319,6 +326,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
+        reminderView_->stopClock();
         organizer_.close();
     }
     event->accept();

@@ -28,6 +28,7 @@ namespace torvalet::ui {
 class FilterBarWidget;
 class ItemTreeView;
 class NavigationMenus;
+class ReminderView;
 class TaskTableModel;
 class TreeMenus;
 class TreePane;
@@ -44,6 +45,7 @@ public:
     void showOrganizerState();
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
+    ReminderView* reminderView() const { return reminderView_; }
     // The view of a tree, or nullptr.
     ItemTreeView* viewOf(const ItemTree& tree) const { return treeViews_.viewOf(tree); }
     // The goal panel's width buttons ("<<", ">>", ">>>") on the screen's width.
@@ -106,6 +108,7 @@ private:
     QPlainTextEdit* textboard_ = nullptr;
     QCalendarWidget* calendar_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
+    ReminderView* reminderView_ = nullptr;
     bool closed_ = false;
 };
 

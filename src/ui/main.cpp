@@ -11,6 +11,7 @@
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIdentity.h"
+#include "ui/ReminderView.h"
 #include "ui/SingleInstance.h"
 #include "ui/WindowStart.h"
 #include "ui/dialogs/ItemDialogs.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<ui::MainWindow> window = ui::startMainWindow(organizer, closeRequests);
     if (!window) return 0;
     services.ui.setParent(window.get());
+    services.notices.setTrayIcon(window->reminderView()->trayIcon());
     ui::installItemDialogs(organizer.treePages(), window.get());
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, window.get(), [&window] {
         window->showMaximized();

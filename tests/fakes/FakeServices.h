@@ -120,11 +120,13 @@ class FakeSound : public Sound {
 public:
     std::vector<std::string> played;
     std::optional<SoundError> failure;
+    std::function<void(const SoundError&)> errorHandler;
     std::optional<SoundError> play(const std::string& path) override {
         played.push_back(path);
         return failure;
     }
     void stop() override {}
+    void setErrorHandler(std::function<void(const SoundError&)> handler) override { errorHandler = std::move(handler); }
 };
 
 using FakeClipboard = MemoryClipboard;

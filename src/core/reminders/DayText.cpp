@@ -85,6 +85,21 @@ std::string withLeadingZero(std::string part) {
     return part;
 }
 
+int twoDigitValue(std::string_view text, std::size_t at) {
+    const auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+    return digit(at) && digit(at + 1) ? (text[at] - '0') * 10 + (text[at + 1] - '0') : -1;
+}
+
+// A day text of plain digits, "DD?MM?YY" or longer with the year's last two digits at its end,
+// read without joining it; the null date for any other text and for numbers that name no day.
+Date readTwoDigitParts(std::string_view text, int currentYear) {
+    if (text.size() < 5 || !std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+        return {};
+    const int day = twoDigitValue(text, 0), month = twoDigitValue(text, 3), year = twoDigitValue(text, text.size() - 2);
+    if (day < 0 || month < 0 || year < 0) return {};
+    return Date::fromYmd(windowYear(year, currentYear), month, day);
+}
+
 std::string quotedLiteral(char c) { return c == '\'' ? std::string("''") : std::string("'") + c + "'"; }
 
 }  // namespace
@@ -94,7 +109,11 @@ DayTextContext DayTextContext::fromLocale(const Locale& locale, Date today) {
 }
 
 DayText::DayText(DayTextContext context)
-    : context_(std::move(context)), upperFormat_(utf8Upper(context_.shortDateFormat)) {}
+    : context_(std::move(context)), upperFormat_(utf8Upper(context_.shortDateFormat)) {
+    std::string joined;
+    const int year = context_.today.year();
+    twoDigitsReadAsThey_ = readParts("12", "11", "26", joined) == Date::fromYmd(windowYear(26, year), 11, 12);
+}
 
 bool DayText::IsDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }
 bool DayText::IsMonthFirstFormat() const { return inTable(monthFirstFormats, upperFormat_); }
@@ -120,12 +139,20 @@ std::string DayText::DateToDayText(Date date) const {
 }
 
 Date DayText::DayTextToDate(std::string_view text) const {
+    if (twoDigitsReadAsThey_) {
+        if (const Date date = readTwoDigitParts(text, context_.today.year()); !date.isNull()) return date;
+    }
     const auto characters = charactersOf(text);
-    const std::string day = copyCharacters(characters, 1, 2);
-    const std::string month = copyCharacters(characters, 4, 2);
-    const std::string year = copyCharacters(characters, static_cast<long>(characters.size()) - 1, 2);
-    const std::string sep(1, context_.dateSeparator);
     std::string joined;
+    const Date date = readParts(copyCharacters(characters, 1, 2), copyCharacters(characters, 4, 2),
+                                copyCharacters(characters, static_cast<long>(characters.size()) - 1, 2), joined);
+    if (date.isNull()) throw ConversionError("'" + joined + "' is not a valid date");
+    return date;
+}
+
+Date DayText::readParts(const std::string& day, const std::string& month, const std::string& year,
+                        std::string& joined) const {
+    const std::string sep(1, context_.dateSeparator);
     std::string pattern = context_.shortDateFormat;
     if (IsMonthFirstFormat()) {
         joined = month + sep + day + sep + year;
@@ -136,19 +163,27 @@ Date DayText::DayTextToDate(std::string_view text) const {
         if (!IsDayFirstFormat()) pattern = "d" + quotedLiteral(context_.dateSeparator) + "M" +
                                            quotedLiteral(context_.dateSeparator) + "yy";
     }
-    const Date date = parseShortDate(joined, pattern, context_.today.year());
-    if (date.isNull()) throw ConversionError("'" + joined + "' is not a valid date");
-    return date;
+    return parseShortDate(joined, pattern, context_.today.year());
 }
 
 bool DayText::DayMatches(std::string_view pattern, int window, Date date) const {
-    if (date.isNull() || window < 0 || window > 4) return false;
+    return DayWindow(*this, pattern, window).matches(date);
+}
+
+DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int window)
+    : dayText_(dayText), pattern_(pattern) {
+    if (window < 0 || window > 4) return;
     static constexpr int firstOffset[] = {-1, 0, 1, -1, -1};
     static constexpr int lastOffset[] = {0, 0, 1, 2, 3};
-    const std::string written = FormatDateTime2(pattern, date);
+    const Date today = dayText.context().today;
     for (int offset = firstOffset[window]; offset <= lastOffset[window]; ++offset)
-        if (FormatDateTime2(pattern, context_.today.addDays(offset)) == written) return true;
-    return false;
+        texts_[count_++] = dayText.FormatDateTime2(pattern, today.addDays(offset));
+}
+
+bool DayWindow::matches(Date date) const {
+    if (date.isNull() || count_ == 0) return false;
+    const std::string written = dayText_.FormatDateTime2(pattern_, date);
+    return std::find(texts_, texts_ + count_, written) != texts_ + count_;
 }
 
 std::string DayText::FormatDateTime2(std::string_view pattern, const DateTime& moment) const {

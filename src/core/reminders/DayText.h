@@ -19,11 +19,31 @@ struct DayTextContext {
     static DayTextContext fromLocale(const Locale& locale, Date today);
 };
 
+class DayText;
+
+// The days of a window around today, each written with one pattern, for testing many dates
+// against them: what DayMatches does for one date. It refers to the DayText that made it.
+class DayWindow {
+public:
+    bool matches(Date date) const;
+
+private:
+    friend class DayText;
+    DayWindow(const DayText& dayText, std::string_view pattern, int window);
+
+    const DayText& dayText_;
+    std::string pattern_;
+    std::string texts_[5];
+    int count_ = 0;
+};
+
 // The day text "DD.MM.YY" that calendar and contact records store their dates in, whatever the
 // locale, and the tests that compare such dates with the days around today.
 class DayText {
 public:
     explicit DayText(DayTextContext context);
+
+    const DayTextContext& context() const { return context_; }
 
     // Where the short date format puts the day, the month and the year; a format in none of the
     // three (with blanks, month names, other separators) is unrecognised.
@@ -47,6 +67,7 @@ public:
     // 0 yesterday or today, 1 today, 2 tomorrow, 3 yesterday to today + 2, 4 yesterday to today + 3;
     // any other window never matches.
     bool DayMatches(std::string_view pattern, int window, Date date) const;
+    DayWindow window(std::string_view pattern, int window) const { return DayWindow(*this, pattern, window); }
 
     // The moment written under a classic date-time pattern ("dd", "mm", "yyyy", "hh", "nn", "ss";
     // "/" and ":" are the date and time separators of the context).
@@ -54,8 +75,15 @@ public:
     std::string FormatDateTime2(std::string_view pattern, Date date) const;
 
 private:
+    // The three parts joined in the format's order (`joined`) and read under the format.
+    Date readParts(const std::string& day, const std::string& month, const std::string& year,
+                   std::string& joined) const;
+
     DayTextContext context_;
     std::string upperFormat_;
+    // Whether the format reads two-digit parts as the numbers they are (every format read here
+    // does, unless the context's separator is not the format's), so they need not be joined.
+    bool twoDigitsReadAsThey_ = false;
 };
 
 }  // namespace torvalet

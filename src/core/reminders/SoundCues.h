@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace torvalet {
 
 class Sound;
+struct SoundError;
 class UserInterface;
 struct Settings;
 
@@ -24,19 +26,25 @@ inline constexpr const char* Delegated = "delegated.wav";
 
 // Plays the short sound cues, each cutting off the one still sounding. Nothing plays while the
 // sound switches of the settings are off, nor for a cue file that is missing; a player error is
-// shown in a message box and goes no further.
+// shown in a message box and goes no further, and the same error is shown once only.
 class SoundCues {
 public:
     SoundCues(Sound& sound, UserInterface& ui, std::filesystem::path soundsFolder, const Settings& settings);
+    ~SoundCues();
+    SoundCues(const SoundCues&) = delete;
+    SoundCues& operator=(const SoundCues&) = delete;
 
     // `cue` is a file name of the cues namespace.
     void playSoundCue(const std::string& cue);
 
 private:
+    void showError(const SoundError& error);
+
     Sound& sound_;
     UserInterface& ui_;
     std::filesystem::path folder_;
     const Settings& settings_;
+    std::set<std::string> shownErrors_;
 };
 
 }  // namespace torvalet

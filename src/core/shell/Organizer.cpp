@@ -35,8 +35,20 @@ Organizer::Organizer(const Services& services, fs::path home)
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
                  [this] { return dayTextContext(); }),
       hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_),
-      navigation_(trees_, view_, treePages_.commands) {
+      navigation_(trees_, view_, treePages_.commands),
+
+      reminders_(services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
+                 [this] { return dayTextContext(); }) {
     rules_.install(store_.tasksQ);
+    // At midnight today is selected first, so that the new day gets its day mark.
+    reminders_.clock.hooks.startOfDay = [this] {
+        listState_.calendar.selectToday(today());
+        store_.tasksQ.suspend();
+        runStartOfDay(today());
+        store_.tasksQ.resume();
+        attempt([this] { SaveLaunchDate(); });
+    };
+    reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);

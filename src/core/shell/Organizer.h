@@ -12,6 +12,7 @@
 #include "navigation/Navigation.h"
 #include "platform/Services.h"
 #include "reminders/DayText.h"
+#include "reminders/Reminders.h"
 #include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
 #include "shell/HotKeyCommands.h"
@@ -92,6 +93,7 @@ public:
     HotKeyCommands& hotKeys() { return hotKeys_; }
     Navigation& navigation() { return navigation_; }
     SoundCues& cues() { return cues_; }
+    Reminders& reminders() { return reminders_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
     // The date conventions of this moment.
@@ -142,8 +144,9 @@ private:
     void deleteOldClosedTasks() {}
     void mInsertDateMarkClick() {}
     void InsertTimeMarks1Click() {}
-    void AnalyzeCalendar() {}
-    void AnalyzeContacts() {}
+    void AnalyzeCalendar() { reminders_.calendar.AnalyzeCalendar(); }
+    void AnalyzeContacts() { reminders_.contacts.AnalyzeContacts(); }
+    void executeTaskRow(const Query&) {}
     void delayExpiredTasks(Date) {}
     void shiftOpenTasks(Date) {}
     void registerHotKeys() { hotKeys_.registerHotKeys(); }
@@ -178,6 +181,7 @@ private:
     std::vector<std::string> favouriteSearches_;
     std::vector<std::string> favouritesAsRead_;
     bool favouritesRead_ = false;
+    Reminders reminders_;
 };
 
 }  // namespace torvalet

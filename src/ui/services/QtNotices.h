@@ -6,7 +6,8 @@ class QSystemTrayIcon;
 
 namespace torvalet::ui {
 
-// Balloons at the tray icon; without a notification area they are not shown.
+// Balloons at the tray icon, with the information icon. Where the desktop has no notification
+// area, the desktop's notification service shows them instead; without either they are not shown.
 class QtNotices : public Notices {
 public:
     void setTrayIcon(QSystemTrayIcon* icon) { icon_ = icon; }

@@ -80,6 +80,15 @@ TEST(DayText, TextThatIsNoDateRaisesTheConversionErrorWithTheJoinedText) {
     }
 }
 
+// A day text is read under the format as joined with the context's separator, also when a
+// context's separator is not the one of its format.
+TEST(DayText, ReadsUnderTheFormatWithTheContextsSeparator) {
+    const DayText mismatched(DayTextContext{"dd.MM.yyyy", '/', ':', Date::fromYmd(2026, 3, 10)});
+    EXPECT_THROW(mismatched.DayTextToDate("05.03.26"), ConversionError);
+    const DayText matching(DayTextContext{"dd/MM/yyyy", '/', ':', Date::fromYmd(2026, 3, 10)});
+    EXPECT_EQ(matching.DayTextToDate("05.03.26"), Date::fromYmd(2026, 3, 5));
+}
+
 TEST(DayText, WindowsAroundToday) {
     const DayText dayText = under("dd.MM.yyyy", Date::fromYmd(2026, 3, 10));
     // For each day from today - 2 to today + 4: does it match in windows 0, 1, 2, 3, 4?

@@ -1,0 +1,72 @@
+#include "cli/ReminderCommands.h"
+
+#include <ostream>
+
+#include "base/Errors.h"
+#include "base/FileIo.h"
+#include "cli/HeadlessServices.h"
+#include "shell/AppFolder.h"
+#include "shell/Organizer.h"
+#include "trees/TreeFileIo.h"
+
+namespace torvalet::cli {
+
+namespace {
+
+// The notices are printed on standard output instead of standing as balloons on standard error.
+class NoBalloons : public Notices {
+public:
+    void showBalloon(const std::string&, const std::string&, int) override {}
+};
+
+Services withoutBalloons(const Services& s, Notices& notices) {
+    return {s.clock, s.locale, s.ui, s.shell, s.hotKeys, notices, s.sound, s.clipboard, s.perUserStore};
+}
+
+void printNotices(Organizer& organizer, std::ostream& out) {
+    organizer.reminders().notices.shown = [&out](const Notice& notice) { out << notice.line() << '\n'; };
+}
+
+}  // namespace
+
+int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, std::ostream& out) {
+    NoBalloons noBalloons;
+    const Services services = withoutBalloons(headless.services, noBalloons);
+    Organizer::provision(AppPaths{home});
+    Organizer organizer(services, home);
+    printNotices(organizer, out);
+    organizer.start();
+    organizer.firstShow();
+    organizer.reminders().clock.tick();
+    organizer.close();
+    return headless.ui.messageCount() ? 1 : 0;
+}
+
+int analyzeCommand(HeadlessServices& headless, const std::string& what, const std::filesystem::path& home,
+                   std::ostream& out, std::ostream& err) {
+    const bool contacts = what == "contacts";
+    Organizer organizer(headless.services, home);
+    organizer.openStore();
+    const char* treeName = contacts ? "ContactsTree" : "CalendarTree";
+    loadTreeFile(organizer.trees().get(treeName), home / (contacts ? "contacts.co" : "calendar.clnd"),
+                 organizer.codec());
+    const std::filesystem::path pad = organizer.paths().messagePad();
+    if (contacts && fileExists(pad))
+        organizer.messagePad().setLines(MessagePad::linesOf(readFileBytes(pad), organizer.codec()));
+    printNotices(organizer, out);
+    int status = 0;
+    try {
+        if (contacts)
+            organizer.reminders().contacts.AnContacts1Click();
+        else
+            organizer.reminders().calendar.AnCalend1Click();
+    } catch (const ConversionError& error) {
+        err << error.what() << '\n';
+        status = 1;
+    }
+    if (contacts) writeFileAtomic(pad, organizer.messagePad().bytes(organizer.codec()));
+    organizer.store().disconnect();
+    return status;
+}
+
+}  // namespace torvalet::cli

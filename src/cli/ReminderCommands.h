@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+
+namespace torvalet::cli {
+
+struct HeadlessServices;
+
+// `tick`: the start-up sequence, one tick of the reminder clock, the close sequence. Every
+// notice of the run is printed as its message pad or balloon line.
+int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, std::ostream& out);
+
+// `analyze calendar` and `analyze contacts`: the hidden analysis commands over the tree's file,
+// their tasks stored. The contact analysis's lines are printed and put on top of the message pad.
+int analyzeCommand(HeadlessServices& headless, const std::string& what, const std::filesystem::path& home,
+                   std::ostream& out, std::ostream& err);
+
+}  // namespace torvalet::cli

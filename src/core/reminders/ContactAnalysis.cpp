@@ -1,0 +1,79 @@
+#include "reminders/ContactAnalysis.h"
+
+#include "base/Errors.h"
+#include "base/Text.h"
+#include "reminders/GroupedPosts.h"
+#include "reminders/NoticeBoard.h"
+#include "reminders/ReminderClock.h"
+#include "reminders/ReminderTexts.h"
+#include "reminders/SkippedItems.h"
+#include "shell/Settings.h"
+#include "trees/ItemTree.h"
+#include "trees/TContactData.h"
+
+namespace torvalet {
+
+namespace {
+
+using reminderTexts::ContactDay;
+
+// The stored day text with the locale's date separator: characters 1-2, 4-5 and 7-8.
+std::string shownDayText(const std::string& field, char separator) {
+    const std::u32string characters = toCodePoints(field);
+    std::string shown;
+    for (std::size_t first : {0, 3, 6}) {
+        if (first) shown += separator;
+        for (std::size_t i = first; i < first + 2 && i < characters.size(); ++i) appendUtf8(shown, characters[i]);
+    }
+    return shown;
+}
+
+const char* fieldName(ContactDay day) {
+    static const char* const names[] = {"Birthday", "NameDay", "SpecialDay"};
+    return names[static_cast<int>(day)];
+}
+
+}  // namespace
+
+ContactAnalysis::ContactAnalysis(const ItemTree& contacts, ReminderClock& clock, NoticeBoard& notices,
+                                 TaskStore& store, const Settings& settings, std::function<DayTextContext()> dates)
+    : contacts_(contacts),
+      clock_(clock),
+      notices_(notices),
+      store_(store),
+      settings_(settings),
+      dates_(std::move(dates)) {}
+
+void ContactAnalysis::AnalyzeContacts() {
+    const DayTextContext context = dates_();
+    const DayText days(context);
+    const DayWindow around = days.window("dd/mm", 4);
+    const std::string now = clock_.getTime();
+    SkippedItems skipped;
+    GroupedPosts posts(store_);
+    contacts_.forEach([&](const TreeNode* node) {
+        const TContactData& contact = node->record<TContactData>();
+        const std::pair<const RecordText*, ContactDay> fields[] = {{&contact.Birthday, ContactDay::Birthday},
+                                                                    {&contact.NameDay, ContactDay::NameDay},
+                                                                    {&contact.SpecialDay, ContactDay::SpecialDay}};
+        for (const auto& [field, day] : fields) {
+            if (field->empty()) continue;
+            try {
+                if (!around.matches(days.DayTextToDate(*field))) continue;
+            } catch (const ConversionError& error) {
+                skipped.add(error.what(),
+                            "contact \"" + contact.Official + "\", " + fieldName(day) + " \"" + *field + "\"");
+                continue;
+            }
+            const std::string label = reminderTexts::contactLabel(settings_.iLanguage, day);
+            notices_.lastNoticeHeader = "[ " + shownDayText(*field, context.dateSeparator) + label + " ] ";
+            notices_.lastNoticeText = contact.Official;
+            clock_.addReminderTask(notices_.lastNoticeHeader + contact.Official, now, true, context.today);
+            notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, false, true);
+        }
+    });
+    posts.commit();
+    skipped.raise();
+}
+
+}  // namespace torvalet

@@ -1,0 +1,36 @@
+#include "reminders/GroupedPosts.h"
+
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+
+GroupedPosts::GroupedPosts(TaskStore& store) : store_(store) {
+    store_.tasksQ.suspend();
+    Database* db = store_.database();
+    if (db && sqlite3_get_autocommit(db->handle())) {
+        db->execute("BEGIN IMMEDIATE");
+        open_ = true;
+    }
+}
+
+GroupedPosts::~GroupedPosts() {
+    if (open_) {
+        try {
+            commit();
+        } catch (...) {
+            try {
+                store_.database()->execute("ROLLBACK");
+            } catch (...) {
+            }
+        }
+    }
+    store_.tasksQ.resume();
+}
+
+void GroupedPosts::commit() {
+    if (!open_) return;
+    store_.database()->execute("COMMIT");
+    open_ = false;
+}
+
+}  // namespace torvalet

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace torvalet {
+
+class TaskStore;
+
+// Many task rows posted as one: the task list tells its views once, when the group ends, and
+// the rows are committed together (unless a transaction is already open). Rows posted before an
+// error stay stored: the group commits what was done, also when it ends through an exception.
+class GroupedPosts {
+public:
+    explicit GroupedPosts(TaskStore& store);
+    ~GroupedPosts();
+    GroupedPosts(const GroupedPosts&) = delete;
+    GroupedPosts& operator=(const GroupedPosts&) = delete;
+
+    // Commits the rows; throws StoreError when the store cannot.
+    void commit();
+
+private:
+    TaskStore& store_;
+    bool open_ = false;
+};
+
+}  // namespace torvalet

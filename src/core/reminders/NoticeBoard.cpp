@@ -1,0 +1,27 @@
+#include "reminders/NoticeBoard.h"
+
+#include "platform/Notices.h"
+#include "shell/MessagePad.h"
+
+namespace torvalet {
+
+void NoticeBoard::showNotice(const std::string& header, const std::string& text, bool withBalloon,
+                             bool toMessagePad) {
+    const Notice notice{header, text, withBalloon, toMessagePad};
+    if (toMessagePad) pad_.prepend(notice.line());
+    hint_ = notice.line();
+    if (withBalloon) balloon();
+    if (shown) shown(notice);
+}
+
+void NoticeBoard::showLastNotice() {
+    balloon();
+    if (shown) shown({lastNoticeHeader, lastNoticeText, true, false});
+}
+
+void NoticeBoard::balloon() {
+    notices_.showBalloon(lastNoticeHeader, lastNoticeText, kBalloonSeconds);
+    hint_ = lastNoticeHeader + " " + lastNoticeText;
+}
+
+}  // namespace torvalet

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace torvalet {
+
+// The texts the reminder clock and the day analyses compose, by the language setting: 1 and 2
+// take the Russian texts, every other value the English ones (the contact labels excepted).
+namespace reminderTexts {
+
+// " Start todo" or " Finish todo" (each begins with a blank).
+std::string phase(int language, bool starts);
+// The text of the hourly announcement.
+std::string hourPassed(int language);
+
+enum class ContactDay { Birthday, NameDay, SpecialDay };
+// " - BirthDay", " - NameDay", " - Special Day" in English; empty for languages other than
+// English and Russian.
+std::string contactLabel(int language, ContactDay day);
+
+}  // namespace reminderTexts
+
+}  // namespace torvalet

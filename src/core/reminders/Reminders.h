@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+
+#include "reminders/CalendarAnalysis.h"
+#include "reminders/ContactAnalysis.h"
+#include "reminders/NoticeBoard.h"
+#include "reminders/ReminderClock.h"
+
+namespace torvalet {
+
+class ItemTreeSet;
+class MessagePad;
+class SoundCues;
+class TaskStore;
+struct Services;
+struct Settings;
+struct TaskListState;
+struct ViewState;
+
+// The reminder clock with its notices, and the two day analyses that feed it reminder tasks,
+// wired to each other.
+struct Reminders {
+    Reminders(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
+              const ViewState& view, SoundCues& cues, MessagePad& pad, ItemTreeSet& trees,
+              const std::function<DayTextContext()>& dates);
+    Reminders(const Reminders&) = delete;
+    Reminders& operator=(const Reminders&) = delete;
+
+    NoticeBoard notices;
+    ReminderClock clock;
+    CalendarAnalysis calendar;
+    ContactAnalysis contacts;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+
+#include "ui/ItemTreeView.h"
+
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSystemTrayIcon;
+class QTimer;
+
+namespace torvalet {
+class Organizer;
+struct Notice;
+}
+
+namespace torvalet::ui {
+
+// The reminder clock in the window: the timer "Timer1" that drives its ticks every two seconds,
+// the tray icon "CoolTrayIcon1" its balloons stand at, the message pad and hint line its notices
+// reach, and its menu commands.
+class ReminderView : public QObject {
+    Q_OBJECT
+public:
+    ReminderView(Organizer& organizer, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
+                 QWidget* window);
+    ~ReminderView() override;
+
+    // "Show Last Message" in the view menu; the hidden "AnCalend" and "AnContacts" in the options menu.
+    void addMenuItems(QMenu* view, QMenu* options);
+    // The timer runs from the end of the first show until close begins.
+    void startClock();
+    void stopClock();
+
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QTimer* timer() const { return timer_; }
+
+private:
+    void noticeShown(const Notice& notice);
+
+    Organizer& organizer_;
+    QPlainTextEdit* messagePad_;
+    QLabel* hintPanel_;
+    CommandRunner run_;
+    QTimer* timer_;
+    QSystemTrayIcon* tray_;
+};
+
+}  // namespace torvalet::ui

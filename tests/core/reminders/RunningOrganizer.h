@@ -1,0 +1,117 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "shell/AppFolder.h"
+#include "shell/Organizer.h"
+#include "trees/ItemTree.h"
+
+namespace torvalet::testing {
+
+// A task row as the store holds it, with the columns the reminder clock looks at.
+struct TaskRow {
+    std::string task = {};
+    std::string date = {}, time = {}, date2 = {}, time2 = {};  // dates as YYYY-MM-DD
+    std::string remindflag = "+";
+    std::string stateKey = {}, typeKey = {}, doflag = {};
+};
+
+inline TEventData event(int kind, std::string date, std::string time, std::string text, std::uint8_t weekDays = 0) {
+    TEventData event;
+    event.EventKind = kind;
+    event.EventDate = std::move(date);
+    event.EventTime = std::move(time);
+    event.Event = std::move(text);
+    event.WeekDays = weekDays;
+    return event;
+}
+
+inline TContactData contact(std::string official, std::string birthday, std::string nameDay = {},
+                            std::string specialDay = {}, int kind = 1) {
+    TContactData contact;
+    contact.Official = std::move(official);
+    contact.Birthday = std::move(birthday);
+    contact.NameDay = std::move(nameDay);
+    contact.SpecialDay = std::move(specialDay);
+    contact.ContactKind = kind;
+    return contact;
+}
+
+// The organiser started over a new application folder at a chosen moment, its window shown,
+// with a way to put rows, events and contacts in and to read the store back.
+class RunningOrganizer : public ::testing::Test {
+protected:
+    RunningOrganizer() { Organizer::provision(AppPaths{dir.path()}); }
+
+    void startAt(int y, int mo, int d, int h, int mi, int s = 0) {
+        fakes.clock.set(y, mo, d, h, mi, s);
+        organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+        organizer->start();
+        organizer->firstShow();
+    }
+    void tickAt(int y, int mo, int d, int h, int mi, int s = 0) {
+        fakes.clock.set(y, mo, d, h, mi, s);
+        clock().tick();
+    }
+    ReminderClock& clock() { return organizer->reminders().clock; }
+
+    void addRow(const TaskRow& row) {
+        SqlStatement insert = organizer->store().database()->prepare(
+            "insert into tasks (Task, Date, Time, Date2, Time2, Remindflag, StateKey, TypeKey, Doflag) "
+            "values (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        int column = 1;
+        for (const std::string* value : {&row.task, &row.date, &row.time, &row.date2, &row.time2, &row.remindflag,
+                                         &row.stateKey, &row.typeKey, &row.doflag})
+            insert.bind(column++, *value);
+        insert.step();
+        organizer->store().tasksQ.refresh();
+    }
+    // The first column of a statement's rows.
+    std::vector<std::string> column(const std::string& sql) {
+        std::vector<std::string> values;
+        SqlStatement statement = organizer->store().database()->prepare(sql);
+        while (statement.step()) values.push_back(sqlValueText(statement.column(0)));
+        return values;
+    }
+    std::string field(const std::string& name, const std::string& task) {
+        const auto values = column("select " + name + " from tasks where Task = '" + task + "'");
+        return values.size() == 1 ? values[0] : "<" + std::to_string(values.size()) + " rows>";
+    }
+    std::vector<std::string> tasksOf(const std::string& isoDate) {
+        return column("select Task from tasks where Date = '" + isoDate +
+                      "' and TypeKey = '         1' order by rowid");
+    }
+    void clearTasks() {
+        organizer->store().database()->execute("delete from tasks");
+        organizer->store().tasksQ.refresh();
+    }
+    int cuesPlayed(const std::string& cue) {
+        int count = 0;
+        for (const std::string& path : fakes.sound.played) count += path.ends_with(cue);
+        return count;
+    }
+    const std::vector<std::string>& padLines() { return organizer->messagePad().lines(); }
+
+    TreeNode* addEvent(const TEventData& event, TreeNode* parent = nullptr) {
+        TreeNode* node = organizer->trees().get("CalendarTree").appendChild(parent);
+        node->record<TEventData>() = event;
+        return node;
+    }
+    TreeNode* addContact(const TContactData& contact, TreeNode* parent = nullptr) {
+        TreeNode* node = organizer->trees().get("ContactsTree").appendChild(parent);
+        node->record<TContactData>() = contact;
+        return node;
+    }
+
+    TempDir dir;
+    FakeServices fakes;
+    std::unique_ptr<Organizer> organizer;
+};
+
+}  // namespace torvalet::testing
