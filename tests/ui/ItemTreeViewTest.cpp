@@ -41,7 +41,7 @@ class ItemTreeViewTest : public QObject {
 private slots:
     void modelStaysConsistentWhileCommandsReshapeTheTree() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         TreeNode* a = app.goal(goals, "a");
         TreeNode* b = app.goal(goals, "b");
@@ -77,7 +77,7 @@ private slots:
 
     void menuActionAddsAnItemTheViewShows() {
         Running app;
-        ItemTree& week = app.tree("Goal2Tree");
+        ItemTree& week = app.tree(TreeId::Goal2Tree);
         app.reset(week);
         app.organizer->view().goalPage = 1;
         app.organizer->view().activePage = 2;
@@ -115,7 +115,7 @@ private slots:
 
     void viewSelectionAndExpansionReachTheTree() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
@@ -147,7 +147,7 @@ private slots:
 
     void treeKeysRunTheTreeCommands() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         app.goal(goals, "keep");
         TreeNode* gone = app.goal(goals, "gone");
@@ -172,8 +172,8 @@ private slots:
 
     void dropFromAnotherGoalTreeCopiesTheItems() {
         Running app;
-        ItemTree& day = app.tree("GoalTree");
-        ItemTree& week = app.tree("Goal2Tree");
+        ItemTree& day = app.tree(TreeId::GoalTree);
+        ItemTree& week = app.tree(TreeId::Goal2Tree);
         app.reset(day);
         app.reset(week);
         TreeNode* target = app.goal(day, "target");
@@ -205,7 +205,7 @@ private slots:
 
     void commandErrorIsShownAndTheViewFollows() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);

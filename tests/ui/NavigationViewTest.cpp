@@ -89,7 +89,7 @@ private slots:
     void keyCCollapsesAllButTheSelectedGoal() {
         Running app;
         app.showPage(kTasksPage);
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"A", 2}, {"B", 2}});
         ui::ItemTreeView* view = app.view("GoalTree");
         goals.selectOnly(goals.root()->lastChild()->firstChild());
@@ -104,7 +104,7 @@ private slots:
     void typingFiltersEnterFindsAndEmptiesTheLine() {
         Running app;
         app.showPage(kContactsPage);
-        ItemTree& contacts = app.tree("ContactsTree");
+        ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"Hotels", 2}, {"People", 3}});
         contacts.root()->lastChild()->lastChild()->record<TContactData>().FirstName = "Rosa";
         ui::ItemTreeView* view = app.view("ContactsTree");
@@ -127,7 +127,7 @@ private slots:
     void clickInAFilteredTreeShowsEverythingAgain() {
         Running app;
         app.showPage(kTasksPage);
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"Work", 2}, {"Home", 2}});
         ui::ItemTreeView* view = app.view("GoalTree");
         auto* edit = app.find<QLineEdit>("GoalEdit");
@@ -142,7 +142,7 @@ private slots:
     void letterButtonsAndTheJumpFromATag() {
         Running app;
         app.showPage(kContactsPage);
-        ItemTree& contacts = app.tree("ContactsTree");
+        ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"apple", 0}, {"Bank", 1}, {"Bistro", 0}});
         *firstTextField(*contacts.root()->firstChild()->nextSibling()->firstChild()) = "Branch";
         app.find<QToolButton>("MarksTreeBtnB")->click();
@@ -169,7 +169,7 @@ private slots:
     void typeAheadInThePhraseTree() {
         Running app;
         app.showPage(kBlocknotePage);
-        ItemTree& phrases = app.tree("PhrasesTree");
+        ItemTree& phrases = app.tree(TreeId::PhrasesTree);
         app.fill(phrases, {{"Alpha", 0}, {"Tab", 0}, {"Tango", 0}});
         ui::ItemTreeView* view = app.view("PhrasesTree");
         view->setFocus();
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(phrases.focused(), phrases.root()->lastChild());
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), phrases.root()->lastChild());
         // The goal trees have none: a typed letter moves nothing.
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"Alpha", 0}, {"Tango", 0}});
         app.showPage(kTasksPage);
         app.view("GoalTree")->setFocus();
@@ -188,7 +188,7 @@ private slots:
 
     void goalColumnsShowPicturesAndAnEmptyGoalNoText() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"", 0}});
         ui::ItemTreeView* view = app.view("GoalTree");
         const QStringList captions{"Goal", "Typ", "Prio", "State", "Comment"};
@@ -206,7 +206,7 @@ private slots:
 
     void levelMenusHideAndShowRows() {
         Running app;
-        ItemTree& links = app.tree("LinksTree");
+        ItemTree& links = app.tree(TreeId::LinksTree);
         app.fill(links, {{"News", 2}, {"Mail", 1}});
         ui::ItemTreeView* view = app.view("LinksTree");
         QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -268,7 +268,7 @@ private slots:
 
     void printContactsWritesEveryRowWithTheHeader() {
         Running app;
-        ItemTree& contacts = app.tree("ContactsTree");
+        ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"Family", 60}, {"Work", 40}});
         testing::TempDir out;
         QPrinter printer(QPrinter::HighResolution);

@@ -35,7 +35,7 @@ TreeNode* goal(ItemTree& tree, TreeNode* parent, const char* text, int type, int
 }
 
 void goals(Organizer& organizer) {
-    ItemTree& day = organizer.trees().get("GoalTree");
+    ItemTree& day = organizer.trees().get(TreeId::GoalTree);
     day.clear();
     TreeNode* work = goal(day, nullptr, "Work", 0);
     goal(day, work, "Finish the quarterly report", 1, 2, 1, "Numbers from finance by noon");
@@ -75,7 +75,7 @@ void link(ItemTree& tree, TreeNode* parent, const char* name, const char* url, i
 }
 
 void links(Organizer& organizer) {
-    ItemTree& personal = organizer.trees().get("LinksTree");
+    ItemTree& personal = organizer.trees().get(TreeId::LinksTree);
     personal.clear();
     TreeNode* news = nullptr;
     link(personal, nullptr, "News", "", 5, "", &news);
@@ -120,7 +120,7 @@ TContactData& contact(ItemTree& tree, TreeNode* parent, const char* official, in
 }
 
 void contacts(Organizer& organizer) {
-    ItemTree& tree = organizer.trees().get("ContactsTree");
+    ItemTree& tree = organizer.trees().get(TreeId::ContactsTree);
     tree.clear();
     TreeNode* family = nullptr;
     contact(tree, nullptr, "Family", 4, &family);
@@ -168,7 +168,7 @@ void contacts(Organizer& organizer) {
 }
 
 void phrases(Organizer& organizer) {
-    ItemTree& tree = organizer.trees().get("PhrasesTree");
+    ItemTree& tree = organizer.trees().get(TreeId::PhrasesTree);
     tree.clear();
     TreeNode* greetings = nullptr;
     TPhraseData& group = add<TPhraseData>(tree, nullptr, &greetings);
@@ -194,7 +194,7 @@ void phrases(Organizer& organizer) {
 }
 
 void events(Organizer& organizer) {
-    ItemTree& tree = organizer.trees().get("CalendarTree");
+    ItemTree& tree = organizer.trees().get(TreeId::CalendarTree);
     tree.clear();
     TreeNode* regular = nullptr;
     TEventData& group = add<TEventData>(tree, nullptr, &regular);

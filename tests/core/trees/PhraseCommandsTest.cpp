@@ -33,7 +33,7 @@ protected:
     Settings settings;
     TextCodec codec;
     ItemTreeSet trees;
-    ItemTree& tree = trees.get("PhrasesTree");
+    ItemTree& tree = trees.get(TreeId::PhrasesTree);
     bool unreadable = false;
     PhraseCommands commands{tree,  fakes.clipboard, fakes.ui, settings, dir / "phrases.phr",
                             codec, [this] { return unreadable; }};
@@ -79,7 +79,7 @@ TEST_F(PhraseCommandsTest, DoubleClickAppendsTheFirstSelectedPhraseAsNewLines) {
 
 TEST_F(PhraseCommandsTest, SaveWritesThePhraseFile) {
     commands.SavePhrases_mpClick();
-    ItemTree read("PhrasesTree", RecordFamily::Phrases);
+    ItemTree read(TreeId::PhrasesTree);
     loadTreeFile(read, dir / "phrases.phr", codec);
     ASSERT_EQ(read.nodeCount(), 3u);
     EXPECT_EQ(read.firstTopLevel()->firstChild()->record<TPhraseData>(), child->record<TPhraseData>());
