@@ -7,6 +7,7 @@
 #include "fakes/TempDir.h"
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
+#include "trees/TreeTable.h"
 #include "trees/RecordFields.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
@@ -19,8 +20,11 @@ class ItemTreeViewTest : public QObject {
     Q_OBJECT
 
     struct Running : testing::RunningWindow {
-        ItemTree& tree(const char* name) { return organizer->trees().get(name); }
-        ui::ItemTreeView* view(const char* name) { return window->findChild<ui::ItemTreeView*>(name); }
+        ItemTree& tree(TreeId id) { return organizer->trees().get(id); }
+        // The view by its object name, the tree's component name.
+        ui::ItemTreeView* view(TreeId id) {
+            return window->findChild<ui::ItemTreeView*>(QString::fromUtf8(treeInfo(id).name.data()));
+        }
         TreeCommands& commands() { return organizer->treePages().commands; }
         // The tree holds exactly the named top-level goals, nothing below them.
         TreeNode* goal(ItemTree& tree, const char* text) {
@@ -46,7 +50,7 @@ private slots:
         TreeNode* a = app.goal(goals, "a");
         TreeNode* b = app.goal(goals, "b");
         app.goal(goals, "c");
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         QAbstractItemModel* model = view->model();
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -85,7 +89,7 @@ private slots:
         QVERIFY(action);
         QCOMPARE(action->text(), QString("New Root Goal"));
         action->trigger();
-        ui::ItemTreeView* view = app.view("Goal2Tree");
+        ui::ItemTreeView* view = app.view(TreeId::Goal2Tree);
         QCOMPARE(week.nodeCount(), std::size_t(1));
         QCOMPARE(view->model()->rowCount(), 1);
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), week.firstTopLevel());
@@ -120,7 +124,7 @@ private slots:
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
         TreeNode* second = app.goal(goals, "second");
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         ui::ItemTreeModel* model = view->itemModel();
 
@@ -152,7 +156,7 @@ private slots:
         app.goal(goals, "keep");
         TreeNode* gone = app.goal(goals, "gone");
         app.goal(goals, "next");
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         view->setFocus();
         view->setCurrentIndex(view->itemModel()->indexOf(gone));
@@ -178,7 +182,7 @@ private slots:
         app.reset(week);
         TreeNode* target = app.goal(day, "target");
         week.selectOnly(app.goal(week, "dragged"));
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         app.window->viewOf(week)->refresh();
         app.window->resize(1200, 800);
@@ -210,7 +214,7 @@ private slots:
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
         goals.selectOnly(parent);
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         app.window->runCommand([&] { app.commands().treeDragDrop(goals, child, &goals, DropPosition::On, {}); });
         QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));
