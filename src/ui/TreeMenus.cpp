@@ -8,7 +8,7 @@
 
 #include "shell/Organizer.h"
 #include "shell/ViewState.h"
-#include "trees/GoalForm.h"
+#include "trees/NewItemKinds.h"
 #include "ui/Pictures.h"
 
 namespace torvalet::ui {
@@ -60,18 +60,6 @@ Pictures::Set pictureSetOf(Page page) {
 
 TreeMenus::TreeMenus(Organizer& organizer, CommandRunner run, QWidget* window)
     : QObject(window), organizer_(organizer), run_(std::move(run)), window_(window) {}
-
-std::vector<std::string> TreeMenus::kindCaptions(Page page) {
-    switch (page) {
-    case kTasksPage: return GoalForm::goalTypeCaptions();
-    case kLinksPage: return {"None", "Internet", "Folder", "File", "Application", "Group", "Search"};
-    case kContactsPage: return {"None", "Man", "Woman", "Company", "Group", "Link"};
-    case kBlocknotePage: return {"Phrase", "Group", "Element"};
-    case kCalendarPage:
-        return {"None", "Group", "Daily", "Monthly", "Yearly", "Once", "Last Month's Day", "First Month's Day"};
-    default: return {};
-    }
-}
 
 void TreeMenus::addMenus(QMenuBar* bar) {
     TreePages* pages = &organizer_.treePages();
@@ -233,7 +221,7 @@ QToolBar* TreeMenus::toolBar(Page page) {
     if (QAction* newAction = find(bar.newAction))
         connect(newButton, &QToolButton::clicked, newAction, &QAction::trigger);
     auto* kinds = new QMenu(newButton);
-    const std::vector<std::string> captions = kindCaptions(page);
+    const std::vector<std::string> captions = newItemKindCaptions(page);
     for (std::size_t kind = 0; kind < captions.size(); ++kind) {
         QAction* choice = kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)),
                                            QString::fromStdString(captions[kind]));

@@ -36,9 +36,6 @@ public:
     // 4 Calendar).
     QToolBar* toolBar(Page page);
 
-    // The captions of the New button's drop-down of a page, by kind value.
-    static std::vector<std::string> kindCaptions(Page page);
-
 private:
     using Handler = std::function<void()>;
     struct Entry {
