@@ -84,7 +84,7 @@ private slots:
         ItemTree& week = app.tree(TreeId::Goal2Tree);
         app.reset(week);
         app.organizer->view().goalPage = 1;
-        app.organizer->view().activePage = 2;
+        app.organizer->view().activePage = kContactsPage;
         auto* action = app.window->findChild<QAction*>("NewRootGoal_mp");
         QVERIFY(action);
         QCOMPARE(action->text(), QString("New Root Goal"));

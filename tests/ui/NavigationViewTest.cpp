@@ -49,7 +49,7 @@ class NavigationViewTest : public QObject {
             }
             window->viewOf(items)->refresh();
         }
-        void showPage(int page) {
+        void showPage(Page page) {
             organizer->view().activePage = page;
             window->showViewState();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));

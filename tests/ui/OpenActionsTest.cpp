@@ -83,7 +83,7 @@ private slots:
         links.selectOnly(links.firstTopLevel());
 
         QTest::keyClick(app.window.get(), Qt::Key_F9);
-        QCOMPARE(app.organizer->view().activePage, 1);
+        QCOMPARE(app.organizer->view().activePage, int(kLinksPage));
         QTest::keyClick(app.window.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         QTest::keyClick(app.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         const std::string home = app.dir.path().string();

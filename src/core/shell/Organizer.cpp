@@ -106,7 +106,7 @@ void Organizer::openStoreAtStart() {
     attempt([this] { connectStore(); });
     openQueries();
     view_.activePage = kTasksPage;
-    view_.goalPage = 0;
+    view_.goalPage = treeInfo(TreeId::GoalTree).tab;
 }
 
 void Organizer::readTreesAndStartTheDay() {

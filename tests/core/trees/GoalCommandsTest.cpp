@@ -140,10 +140,10 @@ TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
 
     day.clearSelection();
     fakes.clipboard.clear();
-    view.activePage = 3;
+    view.activePage = kBlocknotePage;
     commands.InsertGoalFromClipboard_mpClick();
     EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H ");
-    EXPECT_EQ(view.activePage, 0);
+    EXPECT_EQ(view.activePage, kTasksPage);
 }
 
 TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {

@@ -107,11 +107,11 @@ TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder
     build(tree(TreeId::LinksTree), "G[G1 G2] L M");
     for (const char* name : {"G", "G1", "G2", "L", "M"}) setLink(name, linkOf(1, std::string("https://") + name));
     testing::select(tree(TreeId::LinksTree), {"M", "G1", "G"});
-    view.activePage = 0;
+    view.activePage = kTasksPage;
 
     open.OpenLink_mpClick();
 
-    EXPECT_EQ(view.activePage, 1);
+    EXPECT_EQ(view.activePage, kLinksPage);
     std::vector<std::string> opened;
     for (const OpenRequest& r : requests()) opened.push_back(r.parameters);
     EXPECT_EQ(opened, (std::vector<std::string>{" -new https://G", " -new https://G1", " -new https://M"}));
@@ -149,7 +149,7 @@ TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
     testing::select(tree(TreeId::ContactsTree), {"Cid", "Bob", "Ann"});
 
     open.EmailToContacts_mpClick();
-    EXPECT_EQ(view.activePage, 2);
+    EXPECT_EQ(view.activePage, kContactsPage);
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:ann@example.org; cid@example.org; ", "", folder()}}));
 
     requests().clear();
@@ -204,7 +204,7 @@ TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
     item(phraseTree, "C")->record<TPhraseData>().Phrase = "see you";
 
     open.GenerateEmailFromPhrases_mpClick();
-    EXPECT_EQ(view.activePage, 3);
+    EXPECT_EQ(view.activePage, kBlocknotePage);
     testing::select(tree(TreeId::ContactsTree), {"Ann"});
     testing::select(phraseTree, {"C", "G"});
     open.GenerateEmailFromPhrases_mpClick();

@@ -86,19 +86,19 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         const char* name;
         std::function<void()> command;
         const char* expected;
-        int page;  // only the _mpClick handler shows the Tasks page
+        Page page;  // only the _mpClick handler shows the Tasks page
     } cases[] = {
-        {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", 0},
-        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B", 0},
-        {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", 3},
-        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B", 3},
+        {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", kTasksPage},
+        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B", kTasksPage},
+        {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", kBlocknotePage},
+        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B", kBlocknotePage},
     };
     for (const auto& row : cases) {
         ItemTree& goals = tree(TreeId::GoalTree);
         build(goals, "A[A1 A2] B");
         select(goals, {"A1"});
         goals.setFocused(item(goals, "A1"));
-        view.activePage = 3;
+        view.activePage = kBlocknotePage;
         edited.clear();
 
         row.command();
@@ -185,10 +185,10 @@ TEST_F(TreeCommandsTest, CloneCopiesUnderTheDisplayedAncestor) {
     item(goals, "A")->setFlag(NodeFlag::Expanded, true);
     item(goals, "A1")->record<TGoalData>().Description = "kept";
     select(goals, {"A1", "A21"});
-    view.activePage = 4;
+    view.activePage = kCalendarPage;
 
     commands.CloneGoals1Click();
-    EXPECT_EQ(view.activePage, 0);
+    EXPECT_EQ(view.activePage, kTasksPage);
     EXPECT_EQ(outline(goals), "A[A1 A2[A21] A1 A21] B");
     EXPECT_EQ(goals.focused(), item(goals, "A"));
     EXPECT_EQ(item(goals, "A")->childCount(), 4u);
@@ -277,7 +277,7 @@ TEST_F(TreeCommandsTest, NewLinksAndContactsOpenPropertiesThenRebuildTags) {
     EXPECT_EQ(edited, (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:",
                                                 "contact tags"}));
     EXPECT_EQ(outline(tree(TreeId::FoldersTree)), "F[_] _");
-    EXPECT_EQ(view.activePage, 2);
+    EXPECT_EQ(view.activePage, kContactsPage);
 }
 
 TEST_F(TreeCommandsTest, PropertiesOfTheFirstSelectedItemOrTheNoSelectionMessage) {
