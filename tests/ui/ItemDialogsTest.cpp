@@ -21,9 +21,9 @@
 #include "ui/dialogs/CalendarPropDialog.h"
 #include "ui/dialogs/ContactDialog.h"
 #include "ui/dialogs/GoalDialog.h"
+#include "ui/dialogs/ItemDialogs.h"
 #include "ui/dialogs/LinkPropDialog.h"
 #include "ui/dialogs/PhraseDialog.h"
-#include "ui/dialogs/ItemDialogs.h"
 
 using namespace torvalet;
 

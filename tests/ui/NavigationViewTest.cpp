@@ -9,11 +9,11 @@
 #include <QToolButton>
 
 #include "shell/TreePages.h"
-#include "trees/TreeTable.h"
 #include "trees/GoalLook.h"
 #include "trees/RecordFields.h"
 #include "trees/TContactData.h"
 #include "trees/TGoalData.h"
+#include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"

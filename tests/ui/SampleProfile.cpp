@@ -109,7 +109,8 @@ void links(Organizer& organizer) {
         {TreeId::DocsTree, "Manual.pdf", "/home/user/Manual.pdf", 3},
         {TreeId::ImagesTree, "Holiday 2026", "/home/user/Pictures/Holiday", 2},
     };
-    for (TreeId id : {TreeId::StdLinksTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
+    for (TreeId id :
+         {TreeId::StdLinksTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
         organizer.trees().get(id).clear();
     for (const auto& other : others)
         link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);

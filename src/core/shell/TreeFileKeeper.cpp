@@ -8,9 +8,9 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
-#include "trees/TreeTable.h"
 #include "trees/TreeStreamReader.h"
 #include "trees/TreeStreamWriter.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -21,8 +21,10 @@ namespace {
 // Start-up reads "images.goto" first among the link files; everything else in close order.
 std::vector<TreeInfo> loadOrder() {
     std::vector<TreeInfo> files(treeFiles().begin(), treeFiles().end());
-    const auto images = std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.readOnlyWhenPresent; });
-    const auto links = std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.family == RecordFamily::Links; });
+    const auto images =
+        std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.readOnlyWhenPresent; });
+    const auto links =
+        std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.family == RecordFamily::Links; });
     if (images != files.end() && links != files.end() && images > links) std::rotate(links, images, images + 1);
     return files;
 }

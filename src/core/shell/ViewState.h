@@ -8,8 +8,8 @@ enum Page : int { kTasksPage = 0, kLinksPage = 1, kContactsPage = 2, kBlocknoteP
 // What the main window shows, kept by the core so that commands and the window agree.
 struct ViewState {
     int activePage = kTasksPage;
-    int goalPage = 0;    // the goal tab: 0 Day ... 4 Global (the trees' tabs in the tree table)
-    int linksPage = 0;   // the link tab: 0 Personal ... 5 Images
+    int goalPage = 0;    // 0 Day ... 4 Global
+    int linksPage = 0;
     bool maximised = true;
     bool bottomPanelVisible = true;  // the check of "MessagePad"
     bool rightPanelWide = false;     // the check of "Right Panel Wide"

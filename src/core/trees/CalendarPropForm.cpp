@@ -14,8 +14,14 @@ struct EventKindCaption {
 };
 
 constexpr EventKindCaption kEventKinds[] = {
-    {"None", "None"},     {"Group", "Group"}, {"Daily/Weekly", "Daily"},          {"Monthly", "Monthly"},
-    {"Yearly", "Yearly"}, {"Once", "Once"},   {"Last month day", "Last Month's Day"}, {"First month day", "First Month's Day"},
+    {"None", "None"},
+    {"Group", "Group"},
+    {"Daily/Weekly", "Daily"},
+    {"Monthly", "Monthly"},
+    {"Yearly", "Yearly"},
+    {"Once", "Once"},
+    {"Last month day", "Last Month's Day"},
+    {"First month day", "First Month's Day"},
 };
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace torvalet {
 // What the program knows about one of its trees; every layer reads it from here.
 struct TreeInfo {
     TreeId id;
-    std::string_view name;        // the component name, also the object name of the tree's view
-    std::string_view fileName;    // in the application folder; empty for the letter-tag lists
+    std::string_view name;      // the component name, also the object name of the tree's view
+    std::string_view fileName;  // in the application folder; empty for the letter-tag lists
     RecordFamily family;
     Page page;                    // the page that shows the tree
     int tab;                      // its tab on the page (goal and link tabs); -1 for a tree without one

@@ -28,9 +28,7 @@ protected:
         contact("Bob").FirstName = "Robert";
         return tree;
     }
-    TContactData& contact(const char* name) {
-        return item(tree(TreeId::ContactsTree), name)->record<TContactData>();
-    }
+    TContactData& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<TContactData>(); }
 };
 
 TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
@@ -131,8 +129,8 @@ TEST_F(TreeFiltersTest, EnterFindsTheExactNameAndEmptiesTheBar) {
         const char* found;  // "" for none
         const char* shown;
     } cases[] = {
-        {NavFamily::Goals, TreeId::GoalTree, "Seed", "", "A B"},              // no match: fully collapsed
-        {NavFamily::Goals, TreeId::GoalTree, "seeds", "", "A B"},             // case counts
+        {NavFamily::Goals, TreeId::GoalTree, "Seed", "", "A B"},                     // no match: fully collapsed
+        {NavFamily::Goals, TreeId::GoalTree, "seeds", "", "A B"},                    // case counts
         {NavFamily::Goals, TreeId::GoalTree, "Seeds", "Seeds", "A[Seeds[Rake]] B"},  // the first in tree order
         {NavFamily::Links, TreeId::LinksTree, "Rake", "Rake", "A[Seeds[Rake]] B"},
     };

@@ -191,7 +191,9 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
     std::vector<std::string> goals;
     std::string task;
     run([&](Organizer& o) {
-        o.trees().get(TreeId::GoalTree).forEach([&](TreeNode* node) { goals.push_back(node->record<TGoalData>().Text); });
+        o.trees().get(TreeId::GoalTree).forEach([&](TreeNode* node) {
+            goals.push_back(node->record<TGoalData>().Text);
+        });
         Query& tasks = o.store().tasksQ;
         task = tasks.text("Task") + "|" + tasks.text("StateKey") + "|" + tasks.text("TypeKey");
     });

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "trees/ItemTree.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TreeTable.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeError.h"
-#include "TreeBytes.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 namespace {

@@ -14,8 +14,11 @@ TEST(NewItemKinds, EachPageOffersItsKindsByValue) {
         std::size_t count;
         const char* last;
     } cases[] = {
-        {kTasksPage, 13, "Phone ToDo"}, {kLinksPage, 7, "Search"},           {kContactsPage, 6, "Link"},
-        {kBlocknotePage, 3, "Element"}, {kCalendarPage, 8, "First Month's Day"},
+        {kTasksPage, 13, "Phone ToDo"},
+        {kLinksPage, 7, "Search"},
+        {kContactsPage, 6, "Link"},
+        {kBlocknotePage, 3, "Element"},
+        {kCalendarPage, 8, "First Month's Day"},
     };
     for (const auto& row : cases) {
         const std::vector<std::string> captions = newItemKindCaptions(row.page);

@@ -49,8 +49,8 @@ protected:
 
     testing::TempDir home;
     TextCodec codec;
-    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, fakes.ui, settings, home / "phrases.phr", codec,
-                           nullptr};
+    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, fakes.ui, settings,
+                           home / "phrases.phr",      codec,           nullptr};
     OpenRequests openRequests{home.path(), settings};
     OpenCommands open{trees, commands, phrases, fakes.shell, fakes.ui, openRequests};
 };

@@ -89,9 +89,11 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         Page page;  // only the _mpClick handler shows the Tasks page
     } cases[] = {
         {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", kTasksPage},
-        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B", kTasksPage},
+        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B",
+         kTasksPage},
         {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", kBlocknotePage},
-        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B", kBlocknotePage},
+        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B",
+         kBlocknotePage},
     };
     for (const auto& row : cases) {
         ItemTree& goals = tree(TreeId::GoalTree);
@@ -124,9 +126,9 @@ TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
         bool focusA;
         const char* expected;
     } cases[] = {
-        {std::nullopt, true, "A[A1] B _"},      {NodePlace::Before, true, "_ A[A1] B"},
-        {NodePlace::After, true, "A[A1] _ B"},  {NodePlace::LastChild, true, "A[A1 _] B"},
-        {NodePlace::Before, false, "_ A[A1] B"}, {NodePlace::After, false, "A[A1] B _"},
+        {std::nullopt, true, "A[A1] B _"},          {NodePlace::Before, true, "_ A[A1] B"},
+        {NodePlace::After, true, "A[A1] _ B"},      {NodePlace::LastChild, true, "A[A1 _] B"},
+        {NodePlace::Before, false, "_ A[A1] B"},    {NodePlace::After, false, "A[A1] B _"},
         {NodePlace::LastChild, false, "A[A1] B _"},
     };
     for (const auto& row : cases) {
@@ -134,7 +136,8 @@ TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
         build(goals, "A[A1] B");
         goals.setFocused(row.focusA ? item(goals, "A") : nullptr);
         select(goals, {"B"});
-        TreeNode* created = row.place ? TreeCreation::AddNodeTo(goals, *row.place) : TreeCreation::AddTopLevelNode(goals);
+        TreeNode* created =
+            row.place ? TreeCreation::AddNodeTo(goals, *row.place) : TreeCreation::AddTopLevelNode(goals);
         const int place = row.place ? static_cast<int>(*row.place) : -1;
         EXPECT_EQ(outline(goals), row.expected) << place << row.focusA;
         ASSERT_NE(created, nullptr) << place;

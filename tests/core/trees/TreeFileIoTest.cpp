@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "base/Errors.h"
 #include "fakes/TempDir.h"
 #include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
 #include "trees/TreeTable.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {
