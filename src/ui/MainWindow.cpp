@@ -237,7 +237,7 @@ void MainWindow::installTreeHooks() {
     };
     pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
     pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
-    pages.phrases.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    pages.phrases.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
     organizer_.navigation().setDisplay(&treeViews_);
     organizer_.languageChanged = [this] { showLanguage(); };
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,

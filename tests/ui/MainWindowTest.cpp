@@ -139,7 +139,7 @@ private slots:
         Running app;
         app.window->findChild<QLineEdit*>("GoalEdit")->setText("Book the flights");
         app.window->findChild<QPushButton*>("AddGoal_RbBtn")->click();
-        ItemTree& goals = app.organizer->trees().get("GoalTree");
+        ItemTree& goals = app.organizer->trees().get(TreeId::GoalTree);
         TreeNode* added = goals.firstSelected();
         QVERIFY(added);
         QCOMPARE(added->record<TGoalData>().Text, std::string("Book the flights"));
@@ -155,7 +155,7 @@ private slots:
         Running app;
         app.organizer->textboard() = "Dear Ann,";
         app.window->showOrganizerState();
-        ItemTree& phrases = app.organizer->trees().get("PhrasesTree");
+        ItemTree& phrases = app.organizer->trees().get(TreeId::PhrasesTree);
         TreeNode* phrase = phrases.firstTopLevel();
         phrase->record<TPhraseData>().Phrase = "Kind regards";
         app.window->showOrganizerState();
