@@ -30,6 +30,7 @@
 #include "ui/NavigationMenus.h"
 #include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
+#include "ui/TaskGrid.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 
@@ -168,7 +169,6 @@ void MainWindow::showOrganizerState() {
     refreshMessagePad();
     const QSignalBlocker block(textboard_);
     textboard_->setPlainText(QString::fromStdString(organizer_.textboard()));
-    taskModel_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
     showLanguage();
     applyColors();
     applyFont();
@@ -178,7 +178,7 @@ void MainWindow::showOrganizerState() {
         view->refresh();
     }
     showViewState();
-    if (organizer_.store().tasksQ.rowCount() > 0) grid_->selectRow(organizer_.store().tasksQ.currentIndex());
+    grid_->showListState();
 }
 
 // The language in force is checked in the Language menu.
@@ -210,10 +210,7 @@ void MainWindow::refreshMessagePad() {
 
 void MainWindow::applyColors() {
     const Settings& settings = organizer_.settings();
-    QPalette palette = grid_->palette();
-    palette.setColor(QPalette::Base, fromSettingsColor(settings.clTasksGrid));
-    palette.setColor(QPalette::Text, fromSettingsColor(settings.clTasksFore));
-    grid_->setPalette(palette);
+    grid_->applySettings();
     calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
                                  .arg(fromSettingsColor(settings.clMessagePad).name()));
 }

@@ -15,7 +15,6 @@ class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
-class QTableView;
 
 namespace torvalet {
 class ItemTree;
@@ -29,6 +28,7 @@ class FilterBarWidget;
 class ItemTreeView;
 class NavigationMenus;
 class ReminderView;
+class TaskGrid;
 class TaskTableModel;
 class TreeMenus;
 class TreePane;
@@ -45,6 +45,7 @@ public:
     void showOrganizerState();
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
+    TaskGrid* taskGrid() const { return grid_; }
     ReminderView* reminderView() const { return reminderView_; }
     // The view of a tree, or nullptr.
     ItemTreeView* viewOf(const ItemTree& tree) const { return treeViews_.viewOf(tree); }
@@ -103,7 +104,7 @@ private:
     bool firstShown_ = false;
     // The forms' accepted and repaint hooks as they were before the window chained its own.
     std::vector<std::pair<std::function<void(TreeNode&)>, std::function<void(TreeNode&)>>> formHooks_;
-    QTableView* grid_ = nullptr;
+    TaskGrid* grid_ = nullptr;
     QPlainTextEdit* messagePad_ = nullptr;
     QPlainTextEdit* textboard_ = nullptr;
     QCalendarWidget* calendar_ = nullptr;

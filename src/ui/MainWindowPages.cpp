@@ -22,6 +22,7 @@
 #include "ui/ItemTreeView.h"
 #include "ui/LetterTagPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/TaskGrid.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 #include "ui/TreePane.h"
@@ -59,15 +60,8 @@ QSplitter* withTags(const char* name, QWidget* content, QWidget* tags) {
 
 QWidget* MainWindow::buildTasksPage() {
     tasksSplitter_ = named(new QSplitter, "TabSheet1");
-    grid_ = named(new QTableView, "tasksDBGrid");
-    taskModel_ = new TaskTableModel(organizer_.store().tasksQ, this);
-    grid_->setModel(taskModel_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grid_->setColumnHidden(TaskTableModel::TypeName, true);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setColumnWidth(TaskTableModel::Task, 320);
+    grid_ = new TaskGrid(organizer_);
+    taskModel_ = grid_->taskModel();
     tasksSplitter_->addWidget(grid_);
     tasksSplitter_->addWidget(buildGoalPanel());
     tasksSplitter_->setStretchFactor(0, 3);

@@ -53,6 +53,7 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
 
     const char* pages[] = {"1-tasks", "2-links", "3-contacts", "4-blocknote", "5-calendar"};
     for (int page = 0; page < 5; ++page) {
+        window.setGoalPanelWidth(page == kTasksPage ? ui::PaneWidth::Slim : ui::PaneWidth::Normal);
         organizer.view().activePage = page;
         shoot(window, folder, QString::fromLatin1(pages[page]));
     }
