@@ -31,6 +31,7 @@
 #include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskGrid.h"
+#include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 
@@ -57,6 +58,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     : QMainWindow(parent), organizer_(organizer), treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
     treeMenus_ = new TreeMenus(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+    taskPage_ = new TaskPage(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);

@@ -29,6 +29,7 @@ class ItemTreeView;
 class NavigationMenus;
 class ReminderView;
 class TaskGrid;
+class TaskPage;
 class TaskTableModel;
 class TreeMenus;
 class TreePane;
@@ -46,6 +47,7 @@ public:
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
     TaskGrid* taskGrid() const { return grid_; }
+    TaskPage* taskPage() const { return taskPage_; }
     ReminderView* reminderView() const { return reminderView_; }
     // The view of a tree, or nullptr.
     ItemTreeView* viewOf(const ItemTree& tree) const { return treeViews_.viewOf(tree); }
@@ -89,6 +91,7 @@ private:
     void applyFont();
 
     Organizer& organizer_;
+    TaskPage* taskPage_ = nullptr;
     TaskTableModel* taskModel_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QTabWidget* goalPages_ = nullptr;

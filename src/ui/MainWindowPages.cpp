@@ -23,6 +23,7 @@
 #include "ui/LetterTagPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/TaskGrid.h"
+#include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 #include "ui/TreePane.h"
@@ -60,9 +61,9 @@ QSplitter* withTags(const char* name, QWidget* content, QWidget* tags) {
 
 QWidget* MainWindow::buildTasksPage() {
     tasksSplitter_ = named(new QSplitter, "TabSheet1");
-    grid_ = new TaskGrid(organizer_);
+    grid_ = taskPage_->grid();
     taskModel_ = grid_->taskModel();
-    tasksSplitter_->addWidget(grid_);
+    tasksSplitter_->addWidget(taskPage_->panel());
     tasksSplitter_->addWidget(buildGoalPanel());
     tasksSplitter_->setStretchFactor(0, 3);
     tasksSplitter_->setStretchFactor(1, 1);

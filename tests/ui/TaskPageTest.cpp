@@ -1,0 +1,224 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "tasks/LookupKey.h"
+#include "ui/RunningWindow.h"
+#include "ui/TaskCellLook.h"
+#include "ui/TaskGrid.h"
+#include "ui/TaskPage.h"
+#include "ui/TaskTableModel.h"
+#include "ui/dialogs/TaskPropsDialog.h"
+
+using namespace torvalet;
+using namespace torvalet::ui;
+
+namespace {
+
+using Column = TaskTableModel::Column;
+
+const Date kToday = Date::fromYmd(2026, 12, 8);
+
+TaskPaintContext paintContext() {
+    TaskPaintContext context;
+    context.text = QColor(10, 10, 10);
+    context.grid = QColor(250, 250, 240);
+    context.muteState = QColor(200, 200, 255);
+    context.dateMarkFore = QColor(0, 0, 128);
+    context.reminderBack = QColor(255, 255, 200);
+    context.highlightedText = QColor(255, 255, 254);
+    context.today = kToday;
+    context.nowMinutes = 10 * 60;
+    return context;
+}
+
+// A row of today at 09:00 with the keys given by number (0 for none).
+TaskCellRow row(int state, int type, const char* priority = "", double procent = 0) {
+    TaskCellRow values;
+    values.stateKey = state ? makeLookupKey(state) : "";
+    values.typeKey = type ? makeLookupKey(type) : "";
+    values.priorityName = priority;
+    values.time = "09:00";
+    values.date = kToday;
+    values.procent = procent;
+    return values;
+}
+
+TaskCellRow withTime(TaskCellRow values, const char* time, Date date = kToday) {
+    values.time = time;
+    values.date = date;
+    return values;
+}
+
+TaskCellRow shown(TaskCellRow values, const char* priority, const char* state, const char* mark) {
+    values.priorityName = priority;
+    values.stateName = state;
+    values.typeMark = mark;
+    return values;
+}
+
+enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4, Strike = 8 };
+
+int styleOf(const TaskCellLook& look) {
+    return (look.bold ? Bold : 0) | (look.italic ? Italic : 0) | (look.underline ? Underline : 0) |
+           (look.strikeOut ? Strike : 0);
+}
+
+using Pictured = std::vector<std::pair<Pictures::Set, int>>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(TaskCellRow)
+Q_DECLARE_METATYPE(Pictured)
+
+class TaskPageTest : public QObject {
+    Q_OBJECT
+
+    using Running = testing::RunningWindow;
+
+    static void addTask(Running& app, const std::string& text) {
+        Query& tasks = app.organizer->store().tasksQ;
+        tasks.insert();
+        tasks.setText("Task", text);
+        tasks.post();
+    }
+
+private slots:
+    // The painting rule, cell by cell: colours (invalid = the grid's own) and font style.
+    void cellLooks_data() {
+        QTest::addColumn<TaskCellRow>("values");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("foreground");
+        QTest::addColumn<int>("style");
+        const QColor none, text(10, 10, 10), grey(128, 128, 128), dateMark(0, 0, 128);
+        const QColor selection(44, 60, 25), highlighted(255, 255, 254);
+        QTest::newRow("plain task") << row(0, 0) << int(Column::Task) << false << none << text << int(Plain);
+        QTest::newRow("done: task struck through in grey")
+            << row(1, 0) << int(Column::Task) << false << none << grey << int(Strike);
+        QTest::newRow("undone: state column too") << row(3, 0) << int(Column::State) << false << none << grey
+                                                   << int(Strike);
+        QTest::newRow("done: other columns keep theirs")
+            << row(1, 0) << int(Column::Project) << false << none << none << int(Plain);
+        QTest::newRow("mute") << row(2, 0) << int(Column::Task) << false << QColor(200, 200, 255) << text
+                              << int(Plain);
+        QTest::newRow("at work") << row(4, 0) << int(Column::Task) << false << QColor(255, 240, 240)
+                                 << QColor(Qt::black) << int(Bold | Underline);
+        QTest::newRow("prepare") << row(6, 0) << int(Column::State) << false << QColor(255, 221, 187) << text
+                                 << int(Plain);
+        QTest::newRow("delayed") << row(5, 0) << int(Column::Task) << false << none << text << int(Plain);
+        QTest::newRow("priority #1 is bold") << row(0, 0, "#1") << int(Column::Task) << false << none << text
+                                             << int(Bold);
+        QTest::newRow("priority !!! is bold and underlined")
+            << row(7, 0, "!!!") << int(Column::Task) << false << none << text << int(Bold | Underline);
+        QTest::newRow("done keeps its grey over priority !!!")
+            << row(1, 0, "!!!") << int(Column::Task) << false << none << grey << int(Strike);
+        QTest::newRow("past time of today") << row(0, 0) << int(Column::Time) << false << QColor(221, 238, 221)
+                                            << QColor(Qt::black) << int(Plain);
+        QTest::newRow("past time of another day")
+            << withTime(row(0, 0), "09:00", kToday.addDays(-1)) << int(Column::Time) << false << none << none
+            << int(Plain);
+        QTest::newRow("time still to come") << withTime(row(0, 0), "10:00") << int(Column::Time) << false << none
+                                            << none << int(Plain);
+        QTest::newRow("time that is no time") << withTime(row(0, 0), "9.30") << int(Column::Time) << false
+                                              << none << none << int(Plain);
+        QTest::newRow("day mark, any column") << row(1, 5) << int(Column::Doer) << false << QColor(225, 215, 238)
+                                              << dateMark << int(Plain);
+        QTest::newRow("day mark in a done task column")
+            << row(1, 5) << int(Column::Task) << false << QColor(225, 215, 238) << dateMark << int(Strike);
+        QTest::newRow("tip") << row(0, 18) << int(Column::Task) << false << none << QColor(51, 51, 51)
+                             << int(Bold | Italic);
+        QTest::newRow("type 43 mark") << row(0, 43) << int(Column::TypeMark) << false << QColor(255, 255, 0)
+                                      << dateMark << int(Plain);
+        QTest::newRow("type 42 mark") << row(0, 42) << int(Column::TypeMark) << false << QColor(231, 241, 238)
+                                      << dateMark << int(Plain);
+        QTest::newRow("type 42 elsewhere") << row(0, 42) << int(Column::Task) << false << none << text
+                                           << int(Plain);
+        QTest::newRow("log") << row(0, 44) << int(Column::Task) << false << none << QColor(146, 135, 49)
+                             << int(Plain);
+        QTest::newRow("time mark") << row(1, 6) << int(Column::Task) << false << QColor(250, 250, 240) << text
+                                   << int(Bold);
+        QTest::newRow("comment") << row(0, 27) << int(Column::Task) << false << none << QColor(170, 170, 238)
+                                 << int(Bold);
+        QTest::newRow("reminder") << row(0, 1) << int(Column::Task) << false << QColor(255, 255, 200)
+                                  << QColor(Qt::black) << int(Plain);
+        QTest::newRow("reminder at work: reminder background")
+            << row(4, 1) << int(Column::Task) << false << QColor(255, 255, 200) << QColor(Qt::black)
+            << int(Bold | Underline);
+        QTest::newRow("done reminder") << row(1, 1) << int(Column::Task) << false << none << QColor(153, 153, 153)
+                                       << int(Strike);
+        QTest::newRow("current row, picture column")
+            << row(4, 5) << int(Column::State) << true << selection << highlighted << int(Bold | Underline);
+        QTest::newRow("current row, time column")
+            << row(0, 1) << int(Column::Time) << true << selection << highlighted << int(Plain);
+        QTest::newRow("current day mark, comment column")
+            << row(0, 5) << int(Column::Comment) << true << selection << highlighted << int(Plain);
+    }
+
+    void cellLooks() {
+        QFETCH(TaskCellRow, values);
+        QFETCH(int, column);
+        QFETCH(bool, current);
+        const TaskCellLook look = taskCellLook(values, Column(column), current, paintContext());
+        QFETCH(QColor, background);
+        QFETCH(QColor, foreground);
+        QFETCH(int, style);
+        QCOMPARE(look.background, background);
+        QCOMPARE(look.foreground, foreground);
+        QCOMPARE(styleOf(look), style);
+    }
+
+    // The picture columns draw the pictures their value selects and no text; the percent column
+    // draws one progress step.
+    void cellPictures_data() {
+        QTest::addColumn<TaskCellRow>("values");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<Pictured>("pictures");
+        QTest::addColumn<int>("progress");
+        const TaskCellRow plain = row(0, 0);
+        QTest::newRow("priority !!!") << shown(plain, "!!!", "", "") << int(Column::Priority)
+                                      << Pictured{{Pictures::TaskPriorities, 5}} << -1;
+        QTest::newRow("priority ?") << shown(plain, "?", "", "") << int(Column::Priority)
+                                    << Pictured{{Pictures::TaskPriorities, 4}} << -1;
+        QTest::newRow("unknown priority name") << shown(plain, "#9", "", "") << int(Column::Priority)
+                                               << Pictured{} << -1;
+        QTest::newRow("state in Russian") << shown(plain, "", "В работе", "") << int(Column::State)
+                                          << Pictured{{Pictures::TaskStates, 15}} << -1;
+        QTest::newRow("state Delegated") << shown(plain, "", "Delegated", "") << int(Column::State)
+                                         << Pictured{{Pictures::TaskStates, 21}} << -1;
+        QTest::newRow("mark with blanks") << shown(plain, "", "", "  ^") << int(Column::TypeMark)
+                                          << Pictured{{Pictures::TaskTypes, 12}} << -1;
+        QTest::newRow("mark with a bar") << shown(plain, "", "", "||>") << int(Column::TypeMark)
+                                         << Pictured{{Pictures::TaskTypes, 14}} << -1;
+        QTest::newRow("rwd shares obs's picture") << shown(plain, "", "", "rwd") << int(Column::TypeMark)
+                                                  << Pictured{{Pictures::TaskTypes, 45}} << -1;
+        QTest::newRow("unknown mark") << shown(plain, "", "", "zzz") << int(Column::TypeMark) << Pictured{} << -1;
+        QTest::newRow("empty mark") << shown(plain, "", "", "") << int(Column::TypeMark) << Pictured{} << -1;
+        QTest::newRow("100 percent") << row(0, 1, "", 100) << int(Column::Percent) << Pictured{} << 9;
+        QTest::newRow("5 percent") << row(0, 1, "", 5) << int(Column::Percent) << Pictured{} << 0;
+        QTest::newRow("10 percent") << row(0, 1, "", 10) << int(Column::Percent) << Pictured{} << 0;
+        QTest::newRow("10.5 percent") << row(0, 1, "", 10.5) << int(Column::Percent) << Pictured{} << 1;
+        QTest::newRow("0 percent") << row(0, 1, "", 0) << int(Column::Percent) << Pictured{} << -1;
+        QTest::newRow("over 100 percent") << row(0, 1, "", 101) << int(Column::Percent) << Pictured{} << -1;
+    }
+
+    void cellPictures() {
+        QFETCH(TaskCellRow, values);
+        QFETCH(int, column);
+        const TaskCellLook look = taskCellLook(values, Column(column), false, paintContext());
+        QFETCH(Pictured, pictures);
+        QFETCH(int, progress);
+        QVERIFY(!look.drawsText);
+        QCOMPARE(look.pictures, pictures);
+        QCOMPARE(look.progress, progress);
+        for (const auto& [set, index] : look.pictures) QVERIFY(!Pictures::icon(set, index).isNull());
+        if (progress >= 0) QVERIFY(!Pictures::icon(Pictures::Progress, progress).isNull());
+    }
+};
+
+QTEST_MAIN(TaskPageTest)
+#include "TaskPageTest.moc"
