@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -79,11 +80,40 @@ class TaskPageTest : public QObject {
 
     using Running = testing::RunningWindow;
 
-    static void addTask(Running& app, const std::string& text) {
-        Query& tasks = app.organizer->store().tasksQ;
-        tasks.insert();
-        tasks.setText("Task", text);
-        tasks.post();
+    static Query& tasksOf(Running& app) { return app.organizer->store().tasksQ; }
+
+    // Rows "a", "b", "c" ... of today at 09:00, the current row on the last.
+    static void addTasks(Running& app, std::initializer_list<const char*> texts) {
+        Query& tasks = tasksOf(app);
+        for (const char* text : texts) {
+            tasks.append();
+            tasks.setText("Task", text);
+            tasks.setText("Procent", "30");
+            tasks.setText("DoerKey", "Boris");
+            tasks.setText("TypeKey", makeLookupKey(2));
+            tasks.post();
+        }
+        tasks.refresh();
+        tasks.last();
+    }
+
+    // The stored values of the row of that text.
+    static std::string stored(Running& app, const std::string& text, const char* field) {
+        Query& tasks = tasksOf(app);
+        tasks.refresh();
+        const int row = tasks.findRow("Task", text);
+        return row < 0 ? "(no row)" : tasks.textAt(row, field);
+    }
+
+    static TaskPropsDialog* openProperties(Running& app) {
+        app.window->taskPage()->showTaskProperties(false);
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
+
+    template <class Widget>
+    static Widget* control(TaskPropsDialog* dialog, const char* name) {
+        return dialog->findChild<Widget*>(QString::fromLatin1(name));
     }
 
 private slots:
@@ -217,6 +247,133 @@ private slots:
         QCOMPARE(look.progress, progress);
         for (const auto& [set, index] : look.pictures) QVERIFY(!Pictures::icon(set, index).isNull());
         if (progress >= 0) QVERIFY(!Pictures::icon(Pictures::Progress, progress).isNull());
+    }
+
+    // Closing the dialog in any way saves what was typed into the row it shows.
+    void everyCloseSavesTheRow_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Esc in the task text") << 1;
+        QTest::newRow("Ok") << 2;
+    }
+
+    void everyCloseSavesTheRow() {
+        QFETCH(int, how);
+        Running app;
+        addTasks(app, {"Call the bank"});
+        TaskPropsDialog* dialog = openProperties(app);
+        QVERIFY(dialog);
+        QVERIFY(!dialog->isModal());
+        auto* memo = control<QPlainTextEdit>(dialog, "TaskMemo");
+        QCOMPARE(memo->toPlainText(), QString("Call the bank"));
+        memo->selectAll();
+        QTest::keyClicks(memo, "Call Maria");
+        QVERIFY(tasksOf(app).isEditing());
+        if (how == 0) dialog->close();
+        if (how == 1) QTest::keyClick(memo, Qt::Key_Escape);
+        if (how == 2) QTest::mouseClick(control<QPushButton>(dialog, "OkBtn"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!tasksOf(app).isEditing());
+        QCOMPARE(stored(app, "Call Maria", "Doerkey"), std::string("Boris"));
+    }
+
+    // A name chosen in a list sets the key only: no cue, the percent stays. The clear buttons of
+    // Type and Doer empty the column and save.
+    void listsSetKeysAndClearButtonsSave() {
+        Running app;
+        addTasks(app, {"Pay the rent"});
+        TaskPropsDialog* dialog = openProperties(app);
+        auto* states = control<QComboBox>(dialog, "StateCombo");
+        QCOMPARE(states->maxVisibleItems(), 16);
+        const int done = states->findText("Done");
+        QVERIFY(done >= 0);
+        states->setCurrentIndex(done);
+        emit states->activated(done);
+        dialog->close();
+        QCOMPARE(stored(app, "Pay the rent", "StateKey"), makeLookupKey(1));
+        QCOMPARE(stored(app, "Pay the rent", "Procent"), std::string("30"));
+        QVERIFY(app.fakes.sound.played.empty());
+
+        dialog = openProperties(app);
+        QCOMPARE(control<QComboBox>(dialog, "TypeCombo")->currentText(), QString("Call"));
+        QTest::mouseClick(control<QToolButton>(dialog, "ClearTypeBtn"), Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(dialog, "ClearDoerBtn"), Qt::LeftButton);
+        QVERIFY(!tasksOf(app).isEditing());
+        QCOMPARE(stored(app, "Pay the rent", "TypeKey"), std::string());
+        QCOMPARE(stored(app, "Pay the rent", "DoerKey"), std::string());
+        QCOMPARE(control<QComboBox>(dialog, "TypeCombo")->currentIndex(), -1);
+        QCOMPARE(control<QLineEdit>(dialog, "DoerEdit")->text(), QString());
+    }
+
+    // The time boxes take no typing: a click runs the time command of their field.
+    void timeBoxesAreSetOnlyThroughTheTimeCommands() {
+        Running app;
+        addTasks(app, {"Dentist"});
+        TaskPropsDialog* dialog = openProperties(app);
+        QStringList ran;
+        dialog->form().setTime = [&] { ran << "start"; };
+        dialog->form().setFinalTime = [&] { ran << "final"; };
+        auto* start = control<QLineEdit>(dialog, "TimeEdit");
+        auto* final = control<QLineEdit>(dialog, "Time2Edit");
+        QVERIFY(start->isReadOnly() && final->isReadOnly());
+        QTest::keyClicks(start, "10:00");
+        QCOMPARE(start->text(), QString("09:05"));
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::mouseClick(final, Qt::LeftButton);
+        QCOMPARE(ran, QStringList({"start", "final"}));
+        QVERIFY(!tasksOf(app).isEditing());
+    }
+
+    // Moving the grid's current row moves the dialog along, saving the row it leaves.
+    void dialogFollowsTheGridsCurrentRow() {
+        Running app;
+        addTasks(app, {"first", "second"});
+        TaskPropsDialog* dialog = openProperties(app);
+        auto* project = control<QLineEdit>(dialog, "ProjectEdit");
+        QTest::keyClicks(project, "Atlas");
+        TaskGrid* grid = app.window->taskGrid();
+        grid->setCurrentIndex(grid->model()->index(0, TaskTableModel::Task));
+        QCOMPARE(control<QPlainTextEdit>(dialog, "TaskMemo")->toPlainText(), QString("first"));
+        QCOMPARE(project->text(), QString());
+        QCOMPARE(stored(app, "second", "Project"), std::string("Atlas"));
+    }
+
+    void gridKeysOpenTheDialogWithoutModality() {
+        Running app;
+        addTasks(app, {"one"});
+        TaskGrid* grid = app.window->taskGrid();
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QTest::keyClick(grid, Qt::Key_F2);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->isModal());
+        dialog->close();
+        const QRect cell = grid->visualRect(grid->model()->index(0, TaskTableModel::Task));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(dialog->isVisible());
+    }
+
+    // Rows picked in the grid are the task list's selection, and the list's selection and current
+    // row show in the grid.
+    void gridSelectionIsTheListsSelection() {
+        Running app;
+        addTasks(app, {"a", "b", "c", "d"});
+        Query& tasks = tasksOf(app);
+        TaskGrid* grid = app.window->taskGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(1, TaskTableModel::Task)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          grid->visualRect(grid->model()->index(3, TaskTableModel::Task)).center());
+        QCOMPARE(tasks.currentIndex(), 3);
+        QCOMPARE(tasks.selection(), (std::set<Query::Bookmark>{tasks.bookmarkAt(1), tasks.bookmarkAt(3)}));
+
+        tasks.selection() = {tasks.bookmarkAt(0)};
+        tasks.moveTo(2);
+        grid->showListState();
+        const QModelIndexList rows = grid->selectionModel()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.front().row(), 0);
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QCOMPARE(grid->model()->headerData(2, Qt::Vertical).toString(), QString("\u25B8"));
     }
 };
 

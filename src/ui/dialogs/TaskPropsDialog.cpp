@@ -126,14 +126,15 @@ void TaskPropsDialog::buildControls() {
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
-    const auto row = [grid](QLabel* caption, QWidget* control, QWidget* clear = nullptr) {
-        const int at = grid->rowCount();
-        grid->addWidget(caption, at, 0, Qt::AlignRight | Qt::AlignVCenter);
+    int rows = 0;
+    const auto row = [grid, &rows](QLabel* caption, QWidget* control, QWidget* clear = nullptr) {
+        const int at = rows++;
+        const bool tall = qobject_cast<QPlainTextEdit*>(control);
+        grid->addWidget(caption, at, 0, Qt::AlignRight | (tall ? Qt::AlignTop : Qt::AlignVCenter));
         grid->addWidget(control, at, 1);
         if (clear) grid->addWidget(clear, at, 2);
     };
     row(label("TaskLb", tr("Task")), taskMemo_);
-    grid->itemAtPosition(0, 0)->setAlignment(Qt::AlignRight | Qt::AlignTop);
     row(label("TypeLb", tr("Type")), typeList_, clearButton("ClearTypeBtn", [this] { form_.clearType(); }));
     row(label("PrioLb", tr("Prio")), prioList_, clearButton("ClearPrioBtn", [this] { form_.clearPriority(); }));
     row(label("StateLb", tr("State")), stateList_, clearButton("ClearStateBtn", [this] { form_.clearState(); }));
