@@ -38,7 +38,9 @@ Organizer::Organizer(const Services& services, fs::path home)
       navigation_(trees_, view_, treePages_.commands),
 
       reminders_(services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
-                 [this] { return dayTextContext(); }) {
+                 [this] { return dayTextContext(); }),
+      tasks_(TaskContext{services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, {}, {}, {}, {}},
+             treePages_.goals, treePages_.requests) {
     rules_.install(store_.tasksQ);
     // At midnight today is selected first, so that the new day gets its day mark.
     reminders_.clock.hooks.startOfDay = [this] {
@@ -97,8 +99,16 @@ void Organizer::start() {
     listState_.calendar.selectToday(today());
     if (!readOnly_) attempt([this] { removeSaveLeftovers(); });
     if (!stopping()) attempt([this] { LoadSetup(); });
-    if (!stopping()) openStoreAtStart();
-    if (!stopping()) readTreesAndStartTheDay();
+    {
+        // The list is built, cleaned and given its marks before anyone sees it.
+        store_.tasksQ.suspend();
+        struct Resume {
+            Query& list;
+            ~Resume() { list.resume(); }
+        } resume{store_.tasksQ};
+        if (!stopping()) openStoreAtStart();
+        if (!stopping()) readTreesAndStartTheDay();
+    }
     if (!stopping()) finishStart();
 }
 
@@ -112,7 +122,9 @@ void Organizer::openStoreAtStart() {
 void Organizer::readTreesAndStartTheDay() {
     store_.tasksQ.suspend();
     attempt([this] { loadTrees(); });
-    if (!stopping() && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
+    // Without a store the task steps have nothing to work on; start-up has said why.
+    const bool store = store_.isConnected();
+    if (!stopping() && store && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
     if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
     store_.tasksQ.resume();
 }
@@ -132,8 +144,10 @@ void Organizer::openStore(bool openList) {
     connectStore();
     store_.loadLookupTables(settings_.iLanguage);
     store_.priorityKeyQ.open();
-    presetViewFlags();
-    if (openList) taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
+    if (openList)
+        tasks_.list.applyStartViewMode();
+    else
+        tasks_.list.presetFlags();
 }
 
 void Organizer::provision(const AppPaths& paths) {
@@ -173,12 +187,13 @@ void Organizer::firstShow() {
 }
 
 void Organizer::runStartOfDay(Date activeDay) {
-    attempt([this] { mInsertDateMarkClick(); });
-    if (settings_.fInsertTimeMarks) attempt([this] { InsertTimeMarks1Click(); });
+    const bool store = store_.isConnected();
+    if (store) attempt([this] { mInsertDateMarkClick(); });
+    if (store && settings_.fInsertTimeMarks) attempt([this] { InsertTimeMarks1Click(); });
     if (settings_.fAnalyzeCalendar) attempt([this] { AnalyzeCalendar(); });
     if (settings_.fAnalyzeContacts) attempt([this] { AnalyzeContacts(); });
-    if (settings_.fMuteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
-    if (settings_.fShiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
+    if (store && settings_.fMuteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
+    if (store && settings_.fShiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
 }
 
 void Organizer::close() {
@@ -324,27 +339,10 @@ void Organizer::openQueries() {
     }
     if (store_.isConnected()) {
         attempt([this] { store_.priorityKeyQ.open(); });
-        attempt([this] { applyViewMode(); });
+        attempt([this] { tasks_.list.applyStartViewMode(); });
     } else {
         attempt([&] { store_.openStoreQuery(store_.tasksQ, reportFailure); });
     }
-}
-
-void Organizer::applyViewMode() {
-    presetViewFlags();
-    taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
-}
-
-void Organizer::presetViewFlags() {
-    view_.easyView = settings_.fEasyMode;
-    const bool easy = view_.easyView;
-    const TaskList::Flag presetFlags[] = {TaskList::HideDone, TaskList::HideUndone, TaskList::HideTabs,
-                                          TaskList::HideReminders};
-    for (int f = 0; f < TaskList::FlagCount; ++f) taskList_.setFlag(static_cast<TaskList::Flag>(f), false);
-    for (TaskList::Flag f : presetFlags) taskList_.setFlag(f, easy);
-    settings_.fHideDone = settings_.fHideUndone = settings_.fHideReminders = easy;
-    settings_.fHideMute = settings_.fHideNormalState = settings_.fHideLow = false;
-    settings_.fHideJokes = settings_.fHideTips = false;
 }
 
 void Organizer::setLanguage(int language) {
