@@ -110,6 +110,7 @@ void MainWindow::buildMenus() {
     QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
     menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("mView"));
+    taskPage_->addMenus(menuBar());
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mOptions"));
@@ -288,6 +289,7 @@ void MainWindow::runCommand(const std::function<void()>& command) {
         organizer_.services().ui.showMessage(error.what());
     }
     showViewState();
+    grid_->showListState();
 }
 
 void MainWindow::showViewState() {

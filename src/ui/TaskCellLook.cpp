@@ -146,7 +146,18 @@ void output(const TaskCellRow& row, Column column, TaskCellLook& look) {
     }
 }
 
+template <std::size_t N>
+int pictureOf(const Picture (&table)[N], const std::string& value) {
+    for (const Picture& picture : table)
+        if (value == picture.value) return picture.index;
+    return -1;
+}
+
 }  // namespace
+
+int priorityPicture(const std::string& name) { return pictureOf(kPriorityPictures, name); }
+int statePicture(const std::string& name) { return pictureOf(kStatePictures, name); }
+int typePicture(const std::string& mark) { return pictureOf(kTypePictures, mark); }
 
 int minutesOfDay(const std::string& time) {
     const auto digit = [&time](std::size_t i) { return time[i] >= '0' && time[i] <= '9'; };

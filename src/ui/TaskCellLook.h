@@ -43,6 +43,11 @@ struct TaskCellLook {
 TaskCellLook taskCellLook(const TaskCellRow& row, TaskTableModel::Column column, bool current,
                           const TaskPaintContext& context);
 
+// The picture a priority short name, a state name (either language) or a type mark selects, or -1.
+int priorityPicture(const std::string& name);
+int statePicture(const std::string& name);
+int typePicture(const std::string& mark);
+
 // Minutes of the day of an "HH:MM" text, or -1 when it does not read as one.
 int minutesOfDay(const std::string& time);
 

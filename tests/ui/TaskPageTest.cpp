@@ -332,7 +332,7 @@ private slots:
         auto* project = control<QLineEdit>(dialog, "ProjectEdit");
         QTest::keyClicks(project, "Atlas");
         TaskGrid* grid = app.window->taskGrid();
-        grid->setCurrentIndex(grid->model()->index(0, TaskTableModel::Task));
+        grid->setCurrentIndex(grid->model()->index(tasksOf(app).findRow("Task", "first"), TaskTableModel::Task));
         QCOMPARE(control<QPlainTextEdit>(dialog, "TaskMemo")->toPlainText(), QString("first"));
         QCOMPARE(project->text(), QString());
         QCOMPARE(stored(app, "second", "Project"), std::string("Atlas"));

@@ -155,12 +155,12 @@ void TaskPropsDialog::buildControls() {
     timesGrid->setColumnStretch(1, 1);
 
     auto* newButton = new QToolButton(this);
-    newButton->setObjectName(QStringLiteral("NewTaskBtn"));
+    newButton->setObjectName(QStringLiteral("NewBtn"));
     newButton->setIcon(Pictures::icon(Pictures::Tools, Pictures::NewItem));
     newButton->setToolTip(tr("New task"));
     connect(newButton, &QToolButton::clicked, this, [this] { run([this] { form_.newTask(); }); });
     auto* saveButton = new QToolButton(this);
-    saveButton->setObjectName(QStringLiteral("SaveTaskBtn"));
+    saveButton->setObjectName(QStringLiteral("SaveBtn"));
     saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     saveButton->setToolTip(tr("Save Task"));
     connect(saveButton, &QToolButton::clicked, this, [this] { run([this] { form_.save(); }); });
