@@ -41,7 +41,7 @@ void TaskMenus::addMenus(QMenuBar* bar) {
     for (const TaskMenuInfo& info : taskMenus()) {
         auto* menu = new QMenu(QString::fromUtf8(info.caption), window_);
         menu->setObjectName(QString::fromLatin1(info.name));
-        QMenu* parent = *info.parent ? findMenu(bar, info.parent) : nullptr;
+        QMenu* parent = *info.parent ? findMenu(window_, info.parent) : nullptr;
         if (parent) {
             parent->addMenu(menu);
         } else {
@@ -57,7 +57,7 @@ void TaskMenus::addMenus(QMenuBar* bar) {
         connect(menu, &QMenu::aboutToShow, this, &TaskMenus::showChecks);
     }
     for (const TaskCommandInfo& command : taskCommands()) {
-        QMenu* menu = findMenu(bar, command.menu);
+        QMenu* menu = findMenu(window_, command.menu);
         if (!menu) continue;
         QAction* action = addCommand(menu, command);
         if (command.radioGroup) {
