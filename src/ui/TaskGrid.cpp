@@ -1,5 +1,6 @@
 #include "ui/TaskGrid.h"
 
+#include <QDate>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -86,7 +87,12 @@ void TaskGrid::applySettings() {
     palette.setColor(QPalette::Base, fromSettingsColor(settings.clTasksGrid));
     palette.setColor(QPalette::Text, fromSettingsColor(settings.clTasksFore));
     setPalette(palette);
-    model_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
+    const QString dateFormat = QString::fromStdString(organizer_.services().locale.shortDateFormat());
+    model_->setDateFormat(dateFormat);
+    // A long date format widens its column so that dates show whole.
+    const QFontMetrics dates(TaskGridDelegate::cellFont(true));
+    const int dateWidth = dates.horizontalAdvance(QDate(2026, 12, 28).toString(dateFormat)) + 10;
+    setColumnWidth(TaskTableModel::Date, std::max(kWidths[TaskTableModel::Date], dateWidth));
     viewport()->update();
 }
 

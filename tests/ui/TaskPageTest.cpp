@@ -1,10 +1,15 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+
+#include "tasks/TaskCommandTable.h"
+#include "ui/TaskMenus.h"
 
 #include "tasks/LookupKey.h"
 #include "ui/RunningWindow.h"
@@ -374,6 +379,168 @@ private slots:
         QCOMPARE(rows.front().row(), 0);
         QCOMPARE(grid->currentIndex().row(), 2);
         QCOMPARE(grid->model()->headerData(2, Qt::Vertical).toString(), QString("\u25B8"));
+    }
+
+    // Every task command of the core's table is an action of the window with its component name,
+    // caption and fixed keys.
+    void everyTaskCommandIsReachable() {
+        Running app;
+        for (const TaskCommandInfo& command : taskCommands()) {
+            auto* action = app.window->findChild<QAction*>(command.name);
+            QVERIFY2(action, command.name);
+            QCOMPARE(action->text(), QString::fromUtf8(command.caption));
+            QCOMPARE(action->isCheckable(), command.checked != nullptr);
+            const QString keys = QString::fromStdString(command.shortcut());
+            if (!keys.isEmpty())
+                QCOMPARE(action->shortcut(), QKeySequence(keys, QKeySequence::PortableText));
+        }
+        auto* tasksMenu = app.window->findChild<QMenu*>("Task1");
+        QVERIFY(tasksMenu);
+        QCOMPARE(tasksMenu->title(), QString("Tasks"));
+        QCOMPARE(app.window->findChild<QMenu*>("mOrderBy")->menuAction()->parent(),
+                 app.window->findChild<QMenu*>("mView")->menuAction()->parent());
+    }
+
+    // Keys of the window reach the commands: F8 ends the current task, Alt+9 takes its priority.
+    void keysRunTheCommands() {
+        Running app;
+        addTasks(app, {"Call the bank"});
+        Query& tasks = tasksOf(app);
+        tasks.edit();
+        tasks.setText("Prior_key", makeLookupKey(1));
+        tasks.post();
+        app.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        QTest::keyClick(app.window->taskGrid(), Qt::Key_F8);
+        QTest::keyClick(app.window->taskGrid(), Qt::Key_9, Qt::AltModifier);
+        QCOMPARE(stored(app, "Call the bank", "StateKey"), makeLookupKey(1));
+        QCOMPARE(stored(app, "Call the bank", "Procent"), std::string("100"));
+        QCOMPARE(stored(app, "Call the bank", "Prior_key"), std::string());
+        QCOMPARE(app.fakes.sound.played.size(), std::size_t(1));
+    }
+
+    // The order items are one radio group; a hide item toggles its check with its flag.
+    void viewItemsCarryTheListsChecks() {
+        Running app;
+        auto* dateProject = app.window->findChild<QAction*>("DateProject1");
+        auto* dateTime = app.window->findChild<QAction*>("mDateTimeProject");
+        dateProject->trigger();
+        QVERIFY(dateProject->isChecked());
+        QVERIFY(!dateTime->isChecked());
+        QCOMPARE(app.organizer->tasks().list.currentOrder(), std::string("Date, Project, Time"));
+        auto* hideTabs = app.window->findChild<QAction*>("HideTabs1");
+        const bool before = hideTabs->isChecked();
+        hideTabs->trigger();
+        QCOMPARE(hideTabs->isChecked(), !before);
+        QCOMPARE(app.organizer->taskList().flag(TaskList::HideTabs), !before);
+    }
+
+    // Sixteen hours of twelve times, a separator after every third; a time picked sets the row.
+    void timeMenuSetsTheTime() {
+        Running app;
+        addTasks(app, {"Dentist"});
+        QMenu* menu = app.window->taskPage()->menus()->timeMenu();
+        const QList<QAction*> hours = menu->actions();
+        QCOMPARE(hours.size(), 16);
+        QCOMPARE(hours.front()->text(), QString("07:00"));
+        QCOMPARE(hours.back()->text(), QString("22:00"));
+        const QList<QAction*> times = hours[2]->menu()->actions();
+        QStringList captions;
+        for (QAction* time : times) captions << (time->isSeparator() ? QString("|") : time->text());
+        QCOMPARE(captions.join(' '), QString("09:00 09:05 09:10 | 09:15 09:20 09:25 | 09:30 09:35 09:40 | "
+                                             "09:45 09:50 09:55"));
+        QTimer::singleShot(0, [menu, &times] {
+            times[8]->trigger();
+            menu->close();
+        });
+        app.window->findChild<QAction*>("SetFinalTime1")->trigger();
+        QCOMPARE(stored(app, "Dentist", "Time2"), std::string("09:35"));
+        QCOMPARE(stored(app, "Dentist", "Time"), std::string("09:05"));
+    }
+
+    // "Insert" opens the dialog modally on the new row; what is typed there is saved at its close.
+    void insertOpensTheDialogModally() {
+        Running app;
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            modal = dialog->isVisible() && dialog->isModal();
+            QTest::keyClicks(control<QPlainTextEdit>(dialog, "TaskMemo"), "Buy milk");
+            dialog->close();
+        });
+        app.window->findChild<QAction*>("Insert1")->trigger();
+        QVERIFY(modal);
+        QCOMPARE(stored(app, "Buy milk", "Date"), app.organizer->today().toIso());
+    }
+
+    // The tool bar: the new-task drop-down of 25 types, the priority and state drop-downs.
+    void toolBarDropDowns() {
+        Running app;
+        const struct {
+            const char* button;
+            int items;
+            const char* first;
+            const char* last;
+        } buttons[] = {{"NewTaskBtn", 25, "Document", "Comment"},
+                       {"PriorityBtn", 6, "None", "Uncertain"},
+                       {"StateBtn", 8, "None", "Delayed"}};
+        for (const auto& b : buttons) {
+            auto* button = app.window->findChild<QToolButton*>(b.button);
+            QVERIFY2(button && button->menu(), b.button);
+            const QList<QAction*> items = button->menu()->actions();
+            QCOMPARE(items.size(), b.items);
+            QCOMPARE(items.front()->text(), QString(b.first));
+            QCOMPARE(items.back()->text(), QString(b.last));
+        }
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QTimer::singleShot(0, [&] {
+            QTest::keyClicks(control<QPlainTextEdit>(dialog, "TaskMemo"), "Call Anna");
+            dialog->close();
+        });
+        app.window->findChild<QToolButton*>("NewTaskBtn")->menu()->actions()[1]->trigger();
+        QCOMPARE(stored(app, "Call Anna", "TypeKey"), makeLookupKey(2));
+    }
+
+    // F5 clones the rows picked in the grid; Ctrl+Delete deletes them with the recycle cue.
+    void gridKeysCloneAndDelete() {
+        Running app;
+        addTasks(app, {"keep", "twice"});
+        TaskGrid* grid = app.window->taskGrid();
+        const int twice = tasksOf(app).findRow("Task", "twice");
+        grid->selectRow(twice);
+        QTest::keyClick(grid, Qt::Key_F5);
+        tasksOf(app).refresh();
+        int copies = 0;
+        for (int row = 0; row < tasksOf(app).rowCount(); ++row) copies += tasksOf(app).textAt(row, "Task") == "twice";
+        for (auto& m : app.fakes.ui.messages) qDebug() << m.c_str();
+        qDebug() << tasksOf(app).rowCount() << tasksOf(app).selection().size();
+        QCOMPARE(copies, 2);
+        grid->selectRow(tasksOf(app).findRow("Task", "keep"));
+        QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(stored(app, "keep", "Task"), std::string("(no row)"));
+        QVERIFY(!app.fakes.sound.played.empty());
+        QVERIFY(QString::fromStdString(app.fakes.sound.played.back()).endsWith("recycle.wav"));
+    }
+
+    // The Prio clear button acts on every row picked in the grid, not only the one shown.
+    void prioClearActsOnTheGridsSelection() {
+        Running app;
+        addTasks(app, {"a", "b", "c"});
+        Query& tasks = tasksOf(app);
+        for (const char* text : {"a", "b", "c"}) {
+            tasks.moveTo(tasks.findRow("Task", text));
+            tasks.edit();
+            tasks.setText("Prior_key", makeLookupKey(3));
+            tasks.post();
+        }
+        TaskGrid* grid = app.window->taskGrid();
+        grid->selectionModel()->clearSelection();
+        for (const char* text : {"a", "b", "c"})
+            grid->selectionModel()->select(grid->model()->index(tasks.findRow("Task", text), 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        TaskPropsDialog* dialog = openProperties(app);
+        QTest::mouseClick(control<QToolButton>(dialog, "ClearPrioBtn"), Qt::LeftButton);
+        for (const char* text : {"a", "b", "c"}) QCOMPARE(stored(app, text, "Prior_key"), std::string());
     }
 };
 
