@@ -12,15 +12,14 @@ namespace torvalet {
 
 namespace {
 
-// Sets the field of `to` to the value of `from`'s field, numbers and empty values as they are.
+// Sets the field of `to` to the value of `from`'s field; an empty number stays as the new row has it.
 void copyField(const Query& from, Query& to, const char* field) {
-    if (from.isNull(field))
-        to.setValue(field, SqlValue{});
-    else if (std::string_view(field) == "Duration" || std::string_view(field) == "Procent" ||
-             std::string_view(field) == "Cost")
-        to.setNumber(field, from.number(field));
-    else
+    const std::string_view name = field;
+    if (name == "Duration" || name == "Procent" || name == "Cost") {
+        if (!from.isNull(field)) to.setNumber(field, from.number(field));
+    } else {
         to.setText(field, from.text(field));
+    }
 }
 
 void copyFields(const Query& from, Query& to, std::initializer_list<const char*> fields) {
