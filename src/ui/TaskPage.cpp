@@ -64,7 +64,8 @@ void TaskPage::installHooks() {
         return [this, run] { run_([this, run] { (organizer_.tasks().commands.*run)(); }); };
     };
     form.insertTask = command(&TaskCommands::insertTask);
-    form.saveTask = command(&TaskCommands::saveTask);
+    // A save that fails keeps the dialog open on the row, which stays in edit state.
+    form.saveTask = [this] { organizer_.tasks().commands.saveTask(); };
     form.setTime = command(&TaskCommands::SetTime1Click);
     form.setFinalTime = command(&TaskCommands::SetFinalTime1Click);
     form.nullPriority = [this] { run_([this] { organizer_.tasks().commands.setPriority({}); }); };
