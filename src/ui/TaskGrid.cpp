@@ -86,6 +86,9 @@ void TaskGrid::applySettings() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, fromSettingsColor(settings.clTasksGrid));
     palette.setColor(QPalette::Text, fromSettingsColor(settings.clTasksFore));
+    // The picked rows stay as visible when the grid loses the focus.
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     setPalette(palette);
     const QString dateFormat = QString::fromStdString(organizer_.services().locale.shortDateFormat());
     model_->setDateFormat(dateFormat);

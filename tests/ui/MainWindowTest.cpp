@@ -53,16 +53,18 @@ private slots:
         auto* grid = app.window->findChild<QTableView*>("tasksDBGrid");
         QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Query& tasks = app.organizer->store().tasksQ;
+        const int before = grid->model()->rowCount();  // the day mark of the first start
         tasks.insert();
         tasks.setText("Task", "Write the report");
         tasks.setText("Prior_key", "         1");
         tasks.post();
-        QCOMPARE(grid->model()->rowCount(), 1);
-        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Task).data().toString(), QString("Write the report"));
-        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Priority).data().toString(), QString("!!!"));
-        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Date).data().toString(), QString("08.12.2026"));
+        QCOMPARE(grid->model()->rowCount(), before + 1);
+        const int row = tasks.currentIndex();
+        QCOMPARE(grid->model()->index(row, ui::TaskTableModel::Task).data().toString(), QString("Write the report"));
+        QCOMPARE(grid->model()->index(row, ui::TaskTableModel::Priority).data().toString(), QString("!!!"));
+        QCOMPARE(grid->model()->index(row, ui::TaskTableModel::Date).data().toString(), QString("08.12.2026"));
         tasks.remove();
-        QCOMPARE(grid->model()->rowCount(), 0);
+        QCOMPARE(grid->model()->rowCount(), before);
     }
 
     void secondStartOfTheDayShowsRunHeaderAndTextboard() {
