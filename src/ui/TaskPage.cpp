@@ -1,6 +1,5 @@
 #include "ui/TaskPage.h"
 
-#include <QApplication>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -11,15 +10,6 @@
 #include "ui/dialogs/TaskPropsDialog.h"
 
 namespace torvalet::ui {
-
-namespace {
-
-bool isGoalTree(const QWidget* widget) {
-    static const QStringList goalTrees = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
-    return widget && goalTrees.contains(widget->objectName());
-}
-
-}  // namespace
 
 TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
     : QObject(window),
@@ -42,7 +32,6 @@ TaskPage::~TaskPage() {
     TaskContext& context = organizer_.tasks().context;
     context.SwitchTab = nullptr;
     context.focusGrid = nullptr;
-    context.goalTreeHasFocus = nullptr;
     context.showTimeMenu = nullptr;
 }
 
@@ -56,7 +45,6 @@ void TaskPage::installHooks() {
     TaskContext& context = tasks.context;
     context.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
     context.focusGrid = [this] { grid_->setFocus(); };
-    context.goalTreeHasFocus = [] { return isGoalTree(QApplication::focusWidget()); };
     context.showTimeMenu = [this] { menus_->showTimeMenu(); };
 
     TaskPropsForm& form = props_->form();

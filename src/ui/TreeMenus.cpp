@@ -8,6 +8,7 @@
 
 #include "shell/Organizer.h"
 #include "shell/ViewState.h"
+#include "tasks/TaskCommandTable.h"
 #include "trees/GoalForm.h"
 #include "ui/Pictures.h"
 
@@ -259,17 +260,24 @@ QToolBar* TreeMenus::toolBar(int page) {
 }
 
 // The goal bar's priority and state buttons: each a drop-down of the values it sets on the
-// selected goals.
+// selected goals; a click on the button itself runs a task command ("Hi" on the task list,
+// "Terminate", which marks the selected goals done while their tree has the focus).
 void TreeMenus::addGoalDropDowns(QToolBar* tools) {
     GoalCommands* goals = &organizer_.treePages().goals;
     const auto dropDown = [&](const char* name, const QString& caption, Pictures::Tool picture, int firstPicture,
-                              const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int)) {
+                              const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int),
+                              const char* taskCommand) {
         auto* button = new QToolButton(tools);
         button->setObjectName(QString::fromLatin1(name));
         button->setText(caption);
         button->setToolTip(caption);
         button->setIcon(Pictures::icon(Pictures::Tools, picture));
-        button->setPopupMode(QToolButton::InstantPopup);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setFocusPolicy(Qt::NoFocus);
+        if (const TaskCommandInfo* command = findTaskCommand(taskCommand)) {
+            connect(button, &QToolButton::clicked, this,
+                    [this, command] { run_([this, command] { command->run(organizer_.tasks()); }); });
+        }
         auto* menu = new QMenu(button);
         for (const auto& [text, value] : entries) {
             const int chosen = value;
@@ -282,9 +290,9 @@ void TreeMenus::addGoalDropDowns(QToolBar* tools) {
         tools->addWidget(button);
     };
     dropDown("GoalPrioBtn", tr("Prio"), Pictures::Priority, 44, GoalCommands::goalPrioMenu(),
-             &GoalCommands::SetGoalsPrio);
+             &GoalCommands::SetGoalsPrio, "Hi1");
     dropDown("GoalStateBtn", tr("State"), Pictures::State, 36, GoalCommands::goalStateMenu(),
-             &GoalCommands::SetGoalsState);
+             &GoalCommands::SetGoalsState, "Terminate1");
 }
 
 }  // namespace torvalet::ui

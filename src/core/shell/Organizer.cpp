@@ -122,8 +122,7 @@ void Organizer::openStoreAtStart() {
 void Organizer::readTreesAndStartTheDay() {
     store_.tasksQ.suspend();
     attempt([this] { loadTrees(); });
-    // Without a store the task steps have nothing to work on; start-up has said why.
-    const bool store = store_.isConnected();
+    const bool store = taskStoreWritable();
     if (!stopping() && store && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
     if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
     store_.tasksQ.resume();
@@ -186,8 +185,12 @@ void Organizer::firstShow() {
     firstShowPending_ = false;
 }
 
+// Without a store the task steps have nothing to work on (start-up has said why), and a program
+// that may not write leaves the day's tasks to the one that may.
+bool Organizer::taskStoreWritable() const { return store_.isConnected() && !store_.database()->readOnly(); }
+
 void Organizer::runStartOfDay(Date activeDay) {
-    const bool store = store_.isConnected();
+    const bool store = taskStoreWritable();
     if (store) attempt([this] { mInsertDateMarkClick(); });
     if (store && settings_.fInsertTimeMarks) attempt([this] { InsertTimeMarks1Click(); });
     if (settings_.fAnalyzeCalendar) attempt([this] { AnalyzeCalendar(); });

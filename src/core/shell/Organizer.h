@@ -151,6 +151,7 @@ private:
     void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
     void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }
     void registerHotKeys() { hotKeys_.registerHotKeys(); }
+    bool taskStoreWritable() const;
 
     const Services services_;
     AppPaths paths_;

@@ -98,14 +98,31 @@ void TaskCommands::resetCalendar() {
 
 // --- New rows ---
 
-void TaskCommands::insertTask() {
+void TaskCommands::insertRow() {
     Query& tasks = context_.store.tasksQ;
     const Date day = context_.listState.calendar.first();
     tasks.insert();
     tasks.setDate("Date", day);
     context_.listState.pendingInsertTime.clear();
     tasks.selection().clear();
+}
+
+void TaskCommands::insertTask() {
+    insertRow();
     context_.services.ui.showTaskProperties(true);
+}
+
+void TaskCommands::addTask(const TaskEntry& entry) {
+    if (!entry.date.isNull()) context_.listState.calendar.select(entry.date, entry.date.addDays(1));
+    insertRow();
+    Query& tasks = context_.store.tasksQ;
+    const auto key = [](int n) { return n ? makeLookupKey(n) : LookupKey(); };
+    tasks.setText("Task", entry.text);
+    if (!entry.time.empty()) tasks.setText("Time", entry.time);
+    tasks.setText("TypeKey", key(entry.type));
+    tasks.setText("StateKey", key(entry.state));
+    tasks.setText("Prior_key", key(entry.prio));
+    tasks.post();
 }
 
 void TaskCommands::Insert1Click() {

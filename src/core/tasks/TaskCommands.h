@@ -15,6 +15,15 @@ struct TaskContext;
 // The states a state command sets, in the order of their key numbers (None has the empty key).
 enum class TaskState { None = 0, Done = 1, Mute = 2, Undone = 3, AtWork = 4, Delayed = 5, Prepare = 6, Delegated = 7 };
 
+// What a task entered in one go holds (the companion's "add"): numbers 0 for no key, a null date
+// for the calendar's day, an empty time for the present minute.
+struct TaskEntry {
+    std::string text;
+    Date date;
+    std::string time;
+    int type = 0, state = 0, prio = 0;
+};
+
 // The commands that create, change and delete task rows: the Tasks menu, the task tool bar and the
 // task grid's keys. Commands named after a menu item first show the Tasks page; the plain
 // operations (setPriority, setState, ...) do not.
@@ -31,6 +40,9 @@ public:
     // "Insert": a row of the calendar's first day, stored at once, edited in the properties dialog.
     void insertTask();
     void Insert1Click();
+    // "Insert" with the fields given at once and saved: the row the properties dialog would
+    // have made. With a date, the calendar selects that day to the next first.
+    void addTask(const TaskEntry& entry);
     // An item of the new-task drop-down: a row of type n (1..47; any other n gives no type).
     void newTaskOfType(int n);
     // "Save Task": posts a pending edit or insert.
@@ -121,6 +133,8 @@ private:
     void runOnDay(const char* statement, const std::function<std::string(const std::string&)>& question,
                   int fromDaysBefore, int toDaysBefore);
     void resetCalendar();
+    // The insert of "Insert" without the dialog: the row stored and being edited.
+    void insertRow();
     void focusGrid();
 
     TaskContext& context_;

@@ -159,3 +159,24 @@ TEST_F(ShiftMutedFromTest, OpenRowsOfTheCurrentRowsDayMoveToToday) {
 
 }  // namespace
 }  // namespace torvalet::testing
+
+namespace torvalet::testing {
+namespace {
+
+TEST_F(StartOfDayTest, AProgramThatMayNotWriteLeavesTheDaysTasksAlone) {
+    before({{"done yesterday", "2026-12-07", "09:00", k(1)}, {"at work yesterday", "2026-12-07", "10:00", k(4)}});
+    writeText(dir / "torvalet.ini", "[General]\nfShiftMutedTasks=1\nfInsertTimeMarks=1\nfAnalyzeCalendar=0\n"
+                                    "fAnalyzeContacts=0\n");
+    Organizer organizer(fakes.services, dir.path());
+    organizer.setReadOnly(true);
+    organizer.start();
+    organizer.firstShow();
+    organizer.close();
+    EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"2"});
+    EXPECT_EQ(where("at work yesterday"), "2026-12-07          4");
+    for (const std::string& message : fakes.ui.messages)
+        EXPECT_EQ(message.find("readonly"), std::string::npos) << message;
+}
+
+}  // namespace
+}  // namespace torvalet::testing

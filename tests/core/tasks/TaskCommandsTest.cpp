@@ -155,7 +155,9 @@ TEST_F(TaskCommandsTest, StatesSetTheirKeysCuesAndPercent) {
                   (std::vector<std::string>(2, std::string(c.key) + "|" + c.procent)))
             << c.key;
         EXPECT_EQ(fakes.sound.played.size(), c.cue ? 2u : 0u) << c.key;
-        if (c.cue) EXPECT_EQ(cuesPlayed(c.cue), 2) << c.key;
+        if (c.cue) {
+            EXPECT_EQ(cuesPlayed(c.cue), 2) << c.key;
+        }
     }
     EXPECT_EQ(field("StateKey", "other"), "");
     EXPECT_EQ(field("Procent", "other"), "40");
