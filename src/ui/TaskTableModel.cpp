@@ -20,6 +20,7 @@ const char* const fieldOf[TaskTableModel::ColumnCount] = {
 TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
     : QAbstractTableModel(parent),
       tasks_(tasks),
+      painted_(std::make_unique<TaskCellRow>()),
       titles_{tr("Time"), tr("Type"), tr("Project"), QStringLiteral("!"), QStringLiteral("::"), tr("Task"),
               QStringLiteral("@"), QStringLiteral("Doer"), tr("Date"), QStringLiteral("%"), tr("Comment")} {
     rows_ = tasks_.rowCount();
@@ -27,6 +28,7 @@ TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
 }
 
 void TaskTableModel::onQueryEvent(int kind, int row) {
+    if (kind != QueryEvent::CurrentChanged) paintedRow_ = -1;
     switch (kind) {
         case QueryEvent::RowChanged:
             if (row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
@@ -88,9 +90,11 @@ QString TaskTableModel::text(int row, Column column) const {
     return QString::fromStdString(value(row, fields_[column]));
 }
 
-TaskCellRow TaskTableModel::cellRow(int row) const {
+// The grid paints a row cell by cell: its values are read once for all its cells.
+const TaskCellRow& TaskTableModel::cellRow(int row) const {
     resolveFields();
-    TaskCellRow values;
+    if (row == paintedRow_ && generation_ == paintedGeneration_) return *painted_;
+    TaskCellRow& values = *painted_;
     values.stateKey = value(row, stateKey_);
     values.typeKey = value(row, typeKey_);
     values.priorityName = value(row, fields_[Priority]);
@@ -100,6 +104,8 @@ TaskCellRow TaskTableModel::cellRow(int row) const {
     values.date = torvalet::Date::fromIso(value(row, fields_[Date]));
     const std::string procent = value(row, fields_[Percent]);
     values.procent = procent.empty() ? 0 : std::strtod(procent.c_str(), nullptr);
+    paintedRow_ = row;
+    paintedGeneration_ = generation_;
     return values;
 }
 

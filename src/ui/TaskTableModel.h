@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+#include <memory>
+
 #include "tasks/Query.h"
 
 namespace torvalet::ui {
@@ -24,7 +26,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // The values that decide how the row's cells are painted.
-    TaskCellRow cellRow(int row) const;
+    const TaskCellRow& cellRow(int row) const;
     // The task list's current row.
     int currentRow() const { return tasks_.currentIndex(); }
     Query& tasks() const { return tasks_; }
@@ -47,6 +49,9 @@ private:
     // The row count the views were last told of: a view never sees rows it has not heard about.
     int rows_ = 0;
     int indicated_ = -1;
+    // The values of the row painted last.
+    std::unique_ptr<TaskCellRow> painted_;
+    mutable int paintedRow_ = -1, paintedGeneration_ = -1;
     // The task list's fields for the grid's columns, resolved once per statement.
     mutable int generation_ = -1;
     mutable Query::Field fields_[ColumnCount] = {};
