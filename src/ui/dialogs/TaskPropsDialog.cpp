@@ -285,6 +285,11 @@ void TaskPropsDialog::showEvent(QShowEvent* event) {
     taskMemo_->moveCursor(QTextCursor::End);
 }
 
+void TaskPropsDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh();
+}
+
 // Closing in any way saves the row; when the save fails the dialog stays, with the row still
 // being edited.
 void TaskPropsDialog::done(int result) {
