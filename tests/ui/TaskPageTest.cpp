@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <fstream>
+
 #include "tasks/TaskCommandTable.h"
 #include "ui/TaskMenus.h"
 
@@ -280,6 +282,22 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QVERIFY(!tasksOf(app).isEditing());
         QCOMPARE(stored(app, "Call Maria", "Doerkey"), std::string("Boris"));
+    }
+
+    // With a store that could not be opened the dialog shows no row and takes no typing.
+    void dialogWithoutARowTakesNoTyping() {
+        Running app([](Running& running) {
+            std::ofstream(running.dir.path() / "Data" / "tasks.db", std::ios::binary | std::ios::trunc)
+                << std::string(4096, 'x');
+        });
+        QVERIFY(!app.fakes.ui.messages.empty());
+        app.window->taskPage()->showTaskProperties(false);
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!control<QPlainTextEdit>(dialog, "TaskMemo")->isEnabled());
+        QVERIFY(!control<QComboBox>(dialog, "StateCombo")->isEnabled());
+        dialog->close();
+        QVERIFY(!dialog->isVisible());
     }
 
     // A name chosen in a list sets the key only: no cue, the percent stays. The clear buttons of

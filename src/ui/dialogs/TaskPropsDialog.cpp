@@ -108,6 +108,7 @@ void TaskPropsDialog::buildControls() {
     commentMemo_ = makeMemo(this, QStringLiteral("CommentMemo"));
     dateEdit_ = makeDatePicker(this, QStringLiteral("DateEdit"));
     date2Edit_ = makeDatePicker(this, QStringLiteral("Date2Edit"));
+    for (QDateEdit* picker : {dateEdit_, date2Edit_}) picker->setSpecialValueText(QStringLiteral(" "));  // no date
     timeEdit_ = makeLine(this, QStringLiteral("TimeEdit"));
     time2Edit_ = makeLine(this, QStringLiteral("Time2Edit"));
     for (QLineEdit* time : {timeEdit_, time2Edit_}) {
@@ -223,6 +224,12 @@ void TaskPropsDialog::fillLists() {
 void TaskPropsDialog::refresh() {
     if (showing_) return;
     showing_ = true;
+    // Without a row (a store that could not be opened) there is nothing to type into.
+    const bool hasRow = form_.hasRow();
+    for (QWidget* input : std::initializer_list<QWidget*>{taskMemo_, typeList_, prioList_, stateList_, projectEdit_,
+                                                           doerEdit_, procentEdit_, commentMemo_, dateEdit_,
+                                                           date2Edit_, timeEdit_, time2Edit_})
+        input->setEnabled(hasRow);
     const TaskPropsForm::Fields row = form_.fields();
     showValue(taskMemo_, row.task);
     showValue(typeList_, row.typeName);
