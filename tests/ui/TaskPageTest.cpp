@@ -10,13 +10,12 @@
 
 #include <fstream>
 
-#include "tasks/TaskCommandTable.h"
-#include "ui/TaskMenus.h"
-
 #include "tasks/LookupKey.h"
+#include "tasks/TaskCommandTable.h"
 #include "ui/RunningWindow.h"
 #include "ui/TaskCellLook.h"
 #include "ui/TaskGrid.h"
+#include "ui/TaskMenus.h"
 #include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/dialogs/TaskPropsDialog.h"
