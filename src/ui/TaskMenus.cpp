@@ -98,48 +98,53 @@ QAction* TaskMenus::find(const char* name) const {
     return window_->findChild<QAction*>(QString::fromLatin1(name));
 }
 
+// The picture of a drop-down item: its type, priority or state as the grid shows it.
+QIcon TaskMenus::itemPicture(const std::string& button, int value) const {
+    const TaskStore& store = organizer_.store();
+    if (button == "NewTaskBtn")
+        return Pictures::icon(Pictures::TaskTypes, typePicture(lookupName(store.typeKeyQ, value, "MARK")));
+    if (button == "PriorityBtn")
+        return Pictures::icon(Pictures::TaskPriorities, priorityPicture(lookupName(store.priorityKeyQ, value, "NAME")));
+    return Pictures::icon(Pictures::TaskStates, statePicture(lookupName(store.stateKeyQ, value, "NAME")));
+}
+
+// A button that runs its command, with the drop-down of its items beside it.
+QToolButton* TaskMenus::dropDownButton(const TaskToolButton& info, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    const std::string name = info.name;
+    button->setObjectName(QString::fromLatin1(info.name));
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* items = new QMenu(button);
+    for (const TaskDropDownItem& item : info.items) {
+        QAction* choice = items->addAction(itemPicture(name, item.value), QString::fromUtf8(item.caption));
+        const TaskDropDownItem* chosen = &item;
+        connect(choice, &QAction::triggered, this,
+                [this, chosen] { run_([this, chosen] { chosen->run(organizer_.tasks(), chosen->value); }); });
+    }
+    button->setMenu(items);
+    const Pictures::Tool picture = name == "NewTaskBtn"    ? Pictures::NewItem
+                                   : name == "PriorityBtn" ? Pictures::Priority
+                                                           : Pictures::State;
+    button->setIcon(Pictures::icon(Pictures::Tools, picture));
+    if (QAction* command = find(info.command)) {
+        button->setToolTip(command->text());
+        connect(button, &QToolButton::clicked, command, &QAction::trigger);
+    }
+    return button;
+}
+
 QToolBar* TaskMenus::toolBar() {
     auto* tools = new QToolBar(window_);
     tools->setObjectName(QStringLiteral("TasksToolBar"));
     tools->setIconSize(QSize(16, 16));
     tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const TaskStore& store = organizer_.store();
     for (const TaskToolButton& info : taskToolButtons()) {
-        auto* button = new QToolButton(tools);
-        button->setObjectName(QString::fromLatin1(info.name));
-        button->setPopupMode(QToolButton::MenuButtonPopup);
-        auto* items = new QMenu(button);
-        const std::string name = info.name;
-        for (const TaskDropDownItem& item : info.items) {
-            QIcon icon;
-            if (name == "NewTaskBtn")
-                icon = Pictures::icon(Pictures::TaskTypes, typePicture(lookupName(store.typeKeyQ, item.value, "MARK")));
-            else if (name == "PriorityBtn")
-                icon = Pictures::icon(Pictures::TaskPriorities,
-                                      priorityPicture(lookupName(store.priorityKeyQ, item.value, "NAME")));
-            else
-                icon = Pictures::icon(Pictures::TaskStates, statePicture(lookupName(store.stateKeyQ, item.value, "NAME")));
-            QAction* choice = items->addAction(icon, QString::fromUtf8(item.caption));
-            const TaskDropDownItem* chosen = &item;
-            connect(choice, &QAction::triggered, this,
-                    [this, chosen] { run_([this, chosen] { chosen->run(organizer_.tasks(), chosen->value); }); });
-        }
-        button->setMenu(items);
-        QAction* command = find(info.command);
-        const Pictures::Tool picture = name == "NewTaskBtn"    ? Pictures::NewItem
-                                       : name == "PriorityBtn" ? Pictures::Priority
-                                                               : Pictures::State;
-        button->setIcon(Pictures::icon(Pictures::Tools, picture));
-        if (command) {
-            button->setToolTip(command->text());
-            connect(button, &QToolButton::clicked, command, &QAction::trigger);
-        }
-        if (name == "NewTaskBtn") {
-            button->setText(tr("New"));
-            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        }
+        QToolButton* button = dropDownButton(info, tools);
         tools->addWidget(button);
-        if (name == "NewTaskBtn") tools->addSeparator();
+        if (std::string_view(info.name) != "NewTaskBtn") continue;
+        button->setText(tr("New"));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        tools->addSeparator();
     }
     tools->addSeparator();
     const Pictures::Tool pictures[] = {Pictures::CutItems, Pictures::CopyItems, Pictures::PasteItems,

@@ -3,9 +3,12 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
+class QIcon;
+class QToolButton;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -14,6 +17,7 @@ class QWidget;
 namespace torvalet {
 class Organizer;
 struct TaskCommandInfo;
+struct TaskToolButton;
 }
 
 namespace torvalet::ui {
@@ -41,6 +45,8 @@ public:
 private:
     QAction* addCommand(QMenu* menu, const TaskCommandInfo& command);
     void buildTimeMenu();
+    QToolButton* dropDownButton(const TaskToolButton& info, QWidget* parent);
+    QIcon itemPicture(const std::string& button, int value) const;
     QAction* find(const char* name) const;
 
     Organizer& organizer_;
