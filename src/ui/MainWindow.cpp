@@ -5,7 +5,6 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,7 +12,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableView>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>

@@ -5,14 +5,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 

@@ -74,9 +74,11 @@ TaskPropsDialog::TaskPropsDialog(TaskStore& store, QWidget* parent)
     setWindowTitle(tr("Properties"));
     buildControls();
     observer_ = store_.tasksQ.addObserver([this](const QueryEvent& event) {
-        if (isVisible() && event.kind != QueryEvent::RowAboutToBeInserted &&
-            event.kind != QueryEvent::RowAboutToBeRemoved)
-            refresh();
+        if (!isVisible() || event.kind == QueryEvent::RowAboutToBeInserted ||
+            event.kind == QueryEvent::RowAboutToBeRemoved)
+            return;
+        if (event.kind == QueryEvent::Reset) fillLists();  // a language change renames the lookups
+        refresh();
     });
 }
 
