@@ -36,37 +36,41 @@ TaskMenus::TaskMenus(Organizer& organizer, CommandRunner run, QWidget* window)
     buildTimeMenu();
 }
 
+// The commands of a menu come first, its submenus after them.
 void TaskMenus::addMenus(QMenuBar* bar) {
-    QHash<QString, QActionGroup*> groups;
+    std::vector<std::pair<QMenu*, QMenu*>> submenus;
     for (const TaskMenuInfo& info : taskMenus()) {
         auto* menu = new QMenu(QString::fromUtf8(info.caption), window_);
         menu->setObjectName(QString::fromLatin1(info.name));
-        QMenu* parent = *info.parent ? findMenu(window_, info.parent) : nullptr;
-        if (parent) {
-            parent->addMenu(menu);
-        } else {
-            // The Tasks menu stands after View.
-            QMenu* view = findMenu(bar, "mView");
-            const QList<QAction*> top = bar->actions();
-            const qsizetype at = view ? top.indexOf(view->menuAction()) : -1;
-            if (at >= 0 && at + 1 < top.size())
-                bar->insertMenu(top[at + 1], menu);
-            else
-                bar->addMenu(menu);
-        }
         connect(menu, &QMenu::aboutToShow, this, &TaskMenus::showChecks);
+        if (*info.parent)
+            submenus.emplace_back(findMenu(window_, info.parent), menu);
+        else
+            insertAfterView(bar, menu);
     }
+    QHash<QString, QActionGroup*> groups;
     for (const TaskCommandInfo& command : taskCommands()) {
         QMenu* menu = findMenu(window_, command.menu);
         if (!menu) continue;
         QAction* action = addCommand(menu, command);
-        if (command.radioGroup) {
-            QActionGroup*& group = groups[QString::fromLatin1(command.radioGroup)];
-            if (!group) group = new QActionGroup(this);
-            group->addAction(action);
-        }
+        if (!command.radioGroup) continue;
+        QActionGroup*& group = groups[QString::fromLatin1(command.radioGroup)];
+        if (!group) group = new QActionGroup(this);
+        group->addAction(action);
     }
+    for (const auto& [parent, menu] : submenus)
+        if (parent) parent->addMenu(menu);
     showChecks();
+}
+
+void TaskMenus::insertAfterView(QMenuBar* bar, QMenu* menu) {
+    QMenu* view = findMenu(window_, "mView");
+    const QList<QAction*> top = bar->actions();
+    const qsizetype at = view ? top.indexOf(view->menuAction()) : -1;
+    if (at >= 0 && at + 1 < top.size())
+        bar->insertMenu(top[at + 1], menu);
+    else
+        bar->addMenu(menu);
 }
 
 QAction* TaskMenus::addCommand(QMenu* menu, const TaskCommandInfo& command) {

@@ -44,6 +44,8 @@ public:
 
 private:
     QAction* addCommand(QMenu* menu, const TaskCommandInfo& command);
+    // The Tasks menu stands after View.
+    void insertAfterView(QMenuBar* bar, QMenu* menu);
     void buildTimeMenu();
     QToolButton* dropDownButton(const TaskToolButton& info, QWidget* parent);
     QIcon itemPicture(const std::string& button, int value) const;
