@@ -32,6 +32,9 @@ struct Running {
         organizer = std::make_unique<Organizer>(fakes.services, taskProfile());
         organizer->start();
         organizer->firstShow();
+        // Whatever view the last run left in the settings: every row, by date and time.
+        tasks().list.DetailView1Click();
+        tasks().list.setTaskOrder(1);
     }
     ~Running() { organizer->close(); }
     Tasks& tasks() { return organizer->tasks(); }

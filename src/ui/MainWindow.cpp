@@ -235,11 +235,11 @@ void MainWindow::installTreeHooks() {
     };
     pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
     pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
-    pages.phrases.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    pages.phrases.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
     // The task state commands act on the selected goals while a goal tree has the focus.
     organizer_.tasks().context.goalTreeHasFocus = [this] {
-        for (const char* name : {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"}) {
-            const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(name));
+        for (TreeId id : {TreeId::GoalTree, TreeId::Goal2Tree, TreeId::Goal3Tree, TreeId::Goal4Tree, TreeId::Goal5Tree}) {
+            const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
             if (view && view->hasFocus()) return true;
         }
         return false;

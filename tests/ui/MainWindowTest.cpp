@@ -139,9 +139,14 @@ private slots:
 
     void goalBarAddsGoalsAndSetsTheirState() {
         Running app;
+        // The view has read its rows already: the new goal must reach it as a new row.
+        QAbstractItemModel* model = app.window->findChild<QTreeView*>("GoalTree")->model();
+        const int rowsBefore = model->rowCount();
         app.window->findChild<QLineEdit*>("GoalEdit")->setText("Book the flights");
         app.window->findChild<QPushButton*>("AddGoal_RbBtn")->click();
-        ItemTree& goals = app.organizer->trees().get("GoalTree");
+        QCOMPARE(model->rowCount(), rowsBefore + 1);
+        QVERIFY(app.fakes.ui.messages.empty());
+        ItemTree& goals = app.organizer->trees().get(TreeId::GoalTree);
         TreeNode* added = goals.firstSelected();
         QVERIFY(added);
         QCOMPARE(added->record<TGoalData>().Text, std::string("Book the flights"));
@@ -157,7 +162,7 @@ private slots:
         Running app;
         app.organizer->textboard() = "Dear Ann,";
         app.window->showOrganizerState();
-        ItemTree& phrases = app.organizer->trees().get("PhrasesTree");
+        ItemTree& phrases = app.organizer->trees().get(TreeId::PhrasesTree);
         TreeNode* phrase = phrases.firstTopLevel();
         phrase->record<TPhraseData>().Phrase = "Kind regards";
         app.window->showOrganizerState();

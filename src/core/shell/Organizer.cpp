@@ -14,7 +14,7 @@
 #include "platform/UserInterface.h"
 #include "shell/RichText.h"
 #include "shell/SetupFile.h"
-#include "trees/TreeFiles.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -116,7 +116,7 @@ void Organizer::openStoreAtStart() {
     attempt([this] { connectStore(); });
     openQueries();
     view_.activePage = kTasksPage;
-    view_.goalPage = 0;
+    view_.goalPage = treeInfo(TreeId::GoalTree).tab;
 }
 
 void Organizer::readTreesAndStartTheDay() {
@@ -157,7 +157,7 @@ void Organizer::provision(const AppPaths& paths) {
 // that links lead elsewhere.
 void Organizer::removeSaveLeftovers() {
     std::vector<std::string> files{SetupFile::fileName, paths_.messagePad().filename().string()};
-    for (const TreeFile& tree : torvalet::treeFiles()) files.emplace_back(tree.fileName);
+    for (const TreeInfo& tree : torvalet::treeFiles()) files.emplace_back(tree.fileName);
     torvalet::removeSaveLeftovers(paths_.home, files);
     torvalet::removeSaveLeftovers(paths_.logs());
     torvalet::removeSaveLeftovers(paths_.tasks());

@@ -17,7 +17,9 @@ namespace fs = std::filesystem;
 TaskFiles::TaskFiles(TaskContext& context) : context_(context) {}
 
 fs::path TaskFiles::inTasksFolder(const std::string& chosen) const {
-    return context_.paths.tasks() / fs::path(chosen).filename();
+    fs::path name = fs::path(chosen).filename();
+    if (!name.has_extension()) name += ".ini";
+    return context_.paths.tasks() / name;
 }
 
 void TaskFiles::storeTaskFile() {

@@ -191,7 +191,7 @@ TEST_F(TaskCommandsTest, PrioritiesAndRotations) {
 
 TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoals) {
     add({{"a"}});
-    ItemTree& goals = organizer->trees().get("GoalTree");
+    ItemTree& goals = organizer->trees().get(TreeId::GoalTree);
     TreeNode* goal = goals.appendChild(nullptr);
     goals.select(goal);
     organizer->tasks().context.goalTreeHasFocus = [] { return true; };

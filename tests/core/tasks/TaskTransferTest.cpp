@@ -117,7 +117,7 @@ TEST_F(TaskTransferTest, StoreAndLoadGoThroughTheTasksFolder) {
     organizer->store().database()->execute("delete from tasks");
     list().refresh();
     calendar().select(Date::fromYmd(2026, 5, 5), Date::fromYmd(2026, 5, 7));
-    fakes.ui.fileAnswers.push_back("two.ini");
+    fakes.ui.fileAnswers.push_back("two");  // the default extension
     tasks().files.LoadTask1Click();
     EXPECT_EQ(column("select Task || '|' || Date || '|' || Time || '|' || StateKey || '|' || TypeKey || '|' || "
                      "Prior_key from tasks order by Task"),
