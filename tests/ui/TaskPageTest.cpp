@@ -275,12 +275,16 @@ private slots:
         memo->selectAll();
         QTest::keyClicks(memo, "Call Maria");
         QVERIFY(tasksOf(app).isEditing());
+        // Keys reach the dialog as the user's active window, past the main window's shortcuts.
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         if (how == 0) dialog->close();
         if (how == 1) QTest::keyClick(memo, Qt::Key_Escape);
         if (how == 2) QTest::mouseClick(control<QPushButton>(dialog, "OkBtn"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QVERIFY(!tasksOf(app).isEditing());
         QCOMPARE(stored(app, "Call Maria", "Doerkey"), std::string("Boris"));
+        QVERIFY(!app.window->isMinimized());
     }
 
     // With a store that could not be opened the dialog shows no row and takes no typing.
