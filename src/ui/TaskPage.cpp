@@ -3,6 +3,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/Locale.h"
 #include "platform/UserInterface.h"
 #include "shell/Organizer.h"
 #include "ui/TaskGrid.h"
@@ -58,6 +59,7 @@ void TaskPage::installHooks() {
     form.setFinalTime = command(&TaskCommands::SetFinalTime1Click);
     form.nullPriority = [this] { run_([this] { organizer_.tasks().commands.setPriority({}); }); };
     form.nullState = [this] { run_([this] { organizer_.tasks().commands.setState(TaskState::None); }); };
+    props_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
     props_->focusGrid = [this] { grid_->setFocus(); };
     props_->showError = [this](const std::string& message) { organizer_.services().ui.showMessage(message); };
 

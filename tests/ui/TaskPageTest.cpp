@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -351,6 +352,16 @@ private slots:
     }
 
     // Moving the grid's current row moves the dialog along, saving the row it leaves.
+    // The dates show in the desktop's short format, as in the grid, but with the whole year, so
+    // that a typed date cannot fall into the wrong century.
+    void dialogDatesFollowTheDesktopFormat() {
+        Running app([](Running& running) { running.fakes.locale.format = "d/M/yy"; });
+        addTasks(app, {"first"});
+        TaskPropsDialog* dialog = openProperties(app);
+        for (const char* name : {"DateEdit", "Date2Edit"})
+            QCOMPARE(control<QDateEdit>(dialog, name)->displayFormat(), QString("d/M/yyyy"));
+    }
+
     void dialogFollowsTheGridsCurrentRow() {
         Running app;
         addTasks(app, {"first", "second"});

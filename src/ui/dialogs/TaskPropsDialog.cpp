@@ -267,6 +267,12 @@ bool TaskPropsDialog::run(const std::function<void()>& operation) {
     }
 }
 
+void TaskPropsDialog::setDateFormat(QString format) {
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    dateEdit_->setDisplayFormat(format);
+    date2Edit_->setDisplayFormat(format);
+}
+
 void TaskPropsDialog::showFor(bool modal) {
     if (isVisible()) {
         raise();

@@ -32,6 +32,8 @@ public:
     void showFor(bool modal);
     // The controls show the current row again.
     void refresh();
+    // The dates show as the task grid shows them; a two-digit year is shown whole.
+    void setDateFormat(QString format);
 
     // After "Ok" closed the dialog: the task grid takes the focus.
     std::function<void()> focusGrid;
