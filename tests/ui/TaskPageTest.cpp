@@ -262,6 +262,7 @@ private slots:
         QTest::newRow("close box") << 0;
         QTest::newRow("Esc in the task text") << 1;
         QTest::newRow("Ok") << 2;
+        QTest::newRow("Esc in another box") << 3;
     }
 
     void everyCloseSavesTheRow() {
@@ -282,6 +283,7 @@ private slots:
         if (how == 0) dialog->close();
         if (how == 1) QTest::keyClick(memo, Qt::Key_Escape);
         if (how == 2) QTest::mouseClick(control<QPushButton>(dialog, "OkBtn"), Qt::LeftButton);
+        if (how == 3) QTest::keyClick(control<QLineEdit>(dialog, "ProjectEdit"), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QVERIFY(!tasksOf(app).isEditing());
         QCOMPARE(stored(app, "Call Maria", "Doerkey"), std::string("Boris"));
