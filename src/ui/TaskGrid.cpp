@@ -55,7 +55,8 @@ TaskGrid::TaskGrid(Organizer& organizer, QWidget* parent)
         showListState();
     });
     observer_ = organizer_.store().tasksQ.addObserver([this](const QueryEvent& event) {
-        if (event.kind == QueryEvent::CurrentChanged) showCurrent();
+        // A row the list moves to by itself (an insert, a command) comes with the list's selection.
+        if (event.kind == QueryEvent::CurrentChanged) movingFromGrid_ ? showCurrent() : showListState();
     });
 }
 
@@ -160,9 +161,12 @@ void TaskGrid::currentToList(const QModelIndex& current) {
     if (syncing_ || !current.isValid()) return;
     Query& tasks = organizer_.store().tasksQ;
     if (current.row() == tasks.currentIndex()) return;
+    movingFromGrid_ = true;
     try {
         tasks.moveTo(current.row());
+        movingFromGrid_ = false;
     } catch (const std::exception& error) {
+        movingFromGrid_ = false;
         organizer_.services().ui.showMessage(error.what());
         showListState();
     }

@@ -51,6 +51,7 @@ private:
     TaskGridDelegate* delegate_;
     int observer_ = -1;
     bool syncing_ = false;
+    bool movingFromGrid_ = false;
     bool userSizedTaskColumn_ = false;
     bool sizingTaskColumn_ = false;
 };

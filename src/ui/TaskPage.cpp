@@ -70,6 +70,8 @@ void TaskPage::installHooks() {
 
 void TaskPage::showTaskProperties(bool modal) {
     organizer_.view().activePage = kTasksPage;
+    // An insert clears the list's selection after moving to its new row.
+    grid_->showListState();
     props_->showFor(modal);
 }
 
