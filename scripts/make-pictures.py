@@ -8,6 +8,10 @@ event/00..07  event kinds       phrase/00..02   phrase kinds
 tool/00..13   the buttons beside the trees (first item, last item, collapse all but selected) and
               of the tool bars (new, cut, copy, paste, delete, move left, right, up, down,
               priority, state)
+taskprio/NN   the task grid's priority pictures, by the index the priority's short name selects
+taskstate/NN  the task grid's state pictures, by the index the state's name selects
+tasktype/NN   the task grid's type pictures, by the index the type's mark selects
+progress/00..09  the percent done of a task, one tenth per picture
 
 Run it again after changing a picture; the window embeds the files as Qt resources.
 """
@@ -312,13 +316,218 @@ def tools():
     ]
 
 
+# --- The task grid ------------------------------------------------------------------------------
+# Pictures are kept sparse: only the indices that a priority short name, a state name or a type
+# mark selects get a file.
+
+def bell():
+    return [f'<path d="M3.5 11.5 q1.2 -1.2 1.2 -4 q0 -3.5 3.3 -3.8 q3.3 0.3 3.3 3.8 q0 2.8 1.2 4 z" '
+            f'fill="{YELLOW}" {s()}/>',
+            f'<path d="M6.5 12.5 q1.5 2 3 0" fill="none" {s()}/>', f'<circle cx="8" cy="2.5" r="1" fill="{LINE}"/>']
+
+
+def clock(color="#ffffff"):
+    return [f'<circle cx="8" cy="8" r="6.5" fill="{color}" {s()}/>',
+            f'<path d="M8 4 v4 l3 1.8" fill="none" {s(LINE, 1.4)}/>']
+
+
+def cart():
+    return [f'<path d="M1 2.5 h2.2 l1.6 7.5 h7.7 l1.5 -5.5 h-10" fill="{ORANGE}" {s()}/>',
+            f'<circle cx="6" cy="12.8" r="1.3" fill="{LINE}"/>', f'<circle cx="11.5" cy="12.8" r="1.3" fill="{LINE}"/>']
+
+
+def bulb():
+    return [f'<path d="M5.8 10.5 q-2.8 -2 -2.3 -5 q0.7 -3.5 4.5 -3.7 q3.8 0.2 4.5 3.7 q0.5 3 -2.3 5 z" '
+            f'fill="{YELLOW}" {s()}/>',
+            f'<path d="M6 12 h4 M6.5 14 h3" {s(LINE, 1.4)}/>', f'<path d="M6.5 6.5 q1.5 -2 3 0" fill="none" {s("#ffffff", 1)}/>']
+
+
+def pushpin():
+    return [f'<path d="M5.5 1.5 h5 l-1 4 l2.5 2.5 h-8 l2.5 -2.5 z" fill="{RED}" {s()}/>',
+            f'<path d="M8 8 v6.5" {s(LINE, 1.4)}/>']
+
+
+def warning():
+    return [f'<path d="M8 1.5 l6.8 12.5 h-13.6 z" fill="{YELLOW}" {s()}/>',
+            f'<path d="M8 6 v3.8" {s(LINE, 1.8)}/>', f'<circle cx="8" cy="11.8" r="1" fill="{LINE}"/>']
+
+
+def thought():
+    return [f'<ellipse cx="9" cy="6" rx="6" ry="4.5" fill="#e8defa" {s()}/>',
+            f'<circle cx="4" cy="12" r="1.5" fill="#e8defa" {s()}/>', f'<circle cx="1.8" cy="14.5" r="0.9" fill="{LINE}"/>',
+            f'<path d="M6.5 5.5 h5 M6.5 7.5 h3.5" {s(PURPLE, 1)}/>']
+
+
+def package(arrow=True):
+    parts = [f'<path d="M2 6.5 l6 -3 l6 3 v6 l-6 3 l-6 -3 z" fill="{BROWN}" {s()}/>',
+             f'<path d="M2 6.5 l6 3 l6 -3 M8 9.5 v6" fill="none" {s()}/>']
+    if arrow:
+        parts.append(f'<path d="M8 0.5 v5 M6 3.5 l2 2 l2 -2" fill="none" {s(GREEN, 1.6)}/>')
+    return parts
+
+
+def percent():
+    return tag(RED) + [f'<path d="M7 11 l4 -4" {s("#ffffff", 1.2)}/>']
+
+
+def smiley():
+    return [f'<circle cx="8" cy="8" r="6.5" fill="{YELLOW}" {s()}/>',
+            f'<circle cx="5.8" cy="6.3" r="0.9" fill="{LINE}"/>', f'<circle cx="10.2" cy="6.3" r="0.9" fill="{LINE}"/>',
+            f'<path d="M4.8 9.3 q3.2 3.5 6.4 0" fill="none" {s(LINE, 1.2)}/>']
+
+
+def cup():
+    return [f'<path d="M2.5 5.5 h9 v4 q0 4 -4.5 4 q-4.5 0 -4.5 -4 z" fill="#ffffff" {s()}/>',
+            f'<path d="M11.5 6.5 h1 q2 0 2 2 q0 2 -2 2 h-1.3" fill="none" {s()}/>',
+            f'<path d="M5 1.5 q1 1 0 2 M8 1.5 q1 1 0 2" fill="none" {s(GREY, 1)}/>']
+
+
+def info():
+    return [f'<circle cx="8" cy="8" r="6.5" fill="{BLUE}" {s()}/>', f'<circle cx="8" cy="4.8" r="1.1" fill="#ffffff"/>',
+            f'<path d="M8 7.3 v5" {s("#ffffff", 2)}/>']
+
+
+def walk():
+    return [f'<path d="M2 8 h8.5 M7 4 l4.5 4 l-4.5 4" fill="none" {s(TEAL, 2.2)}/>',
+            f'<circle cx="13.5" cy="8" r="1.5" fill="{TEAL}"/>']
+
+
+def bubbles():
+    return [f'<path d="M1.5 2.5 h8 q1 0 1 1 v4 q0 1 -1 1 h-4.5 l-2.5 2 v-2 h-1 q-1 0 -1 -1 v-4 q0 -1 1 -1 z" '
+            f'fill="{BLUE}" {s()}/>',
+            f'<path d="M14.5 6.5 h-2.5 v2 q0 2 -2 2 h-3 v1 q0 1 1 1 h3 l2 2 v-2 h1.5 q1 0 1 -1 v-3 q0 -1 -1 -1 z" '
+            f'fill="{GREEN}" {s()}/>']
+
+
+def coin():
+    return [f'<circle cx="8" cy="8" r="6.5" fill="{YELLOW}" {s()}/>',
+            text("$", 8, 11.5, 9.5, "#8a6d1a")]
+
+
+def wrench():
+    return [f'<path d="M2.5 12 l6 -6 q-1 -3 1.5 -4.5 q1.5 -0.8 3 -0.3 l-2 2 l0.5 1.8 l1.8 0.5 l2 -2 '
+            f'q0.5 1.5 -0.3 3 q-1.5 2.5 -4.5 1.5 l-6 6 q-1 1 -2 0 q-1 -1 0 -2 z" fill="{GREY}" {s()}/>']
+
+
+def car():
+    return [f'<path d="M1.5 11.5 v-3 l2 -4 h8 l2.5 4 v3 z" fill="{RED}" {s()}/>',
+            f'<path d="M4.2 5.5 h7 l1.5 3 h-10 z" fill="#dbeafb" {s(LINE, 0.8)}/>',
+            f'<circle cx="4.5" cy="12" r="1.7" fill="{LINE}"/>', f'<circle cx="11.5" cy="12" r="1.7" fill="{LINE}"/>']
+
+
+def book(color=GREEN):
+    return [f'<path d="M2.5 2.5 h9 q1.5 0 1.5 1.5 v10.5 h-9 q-1.5 0 -1.5 -1.5 z" fill="{color}" {s()}/>',
+            f'<path d="M2.5 13 q0 -1.5 1.5 -1.5 h9" fill="none" {s("#ffffff", 1)}/>',
+            f'<path d="M5.5 5 h5 M5.5 7 h3.5" {s("#ffffff", 1)}/>']
+
+
+def truck():
+    return [f'<rect x="0.5" y="4.5" width="9" height="7" fill="{BROWN}" {s()}/>',
+            f'<path d="M9.5 6.5 h3 l2.5 3 v2 h-5.5 z" fill="{BLUE}" {s()}/>',
+            f'<circle cx="4" cy="12.5" r="1.6" fill="{LINE}"/>', f'<circle cx="12" cy="12.5" r="1.6" fill="{LINE}"/>']
+
+
+def play():
+    return [f'<rect x="1.5" y="2.5" width="13" height="11" rx="2" fill="{DARKBLUE}" {s()}/>',
+            '<path d="M6 5 l5 3 l-5 3 z" fill="#ffffff"/>']
+
+
+def question():
+    return [f'<circle cx="8" cy="8" r="6.5" fill="{PURPLE}" {s()}/>', text("?", 8, 11.8, 10, "#ffffff")]
+
+
+def red_cross():
+    return [f'<rect x="1.5" y="1.5" width="13" height="13" rx="2.5" fill="#ffffff" {s()}/>',
+            f'<path d="M6 3.5 h4 v2.5 h2.5 v4 h-2.5 v2.5 h-4 v-2.5 h-2.5 v-4 h2.5 z" fill="{RED}"/>']
+
+
+def clipboard_check():
+    return [f'<rect x="2.5" y="2.5" width="11" height="12" rx="1" fill="#ffffff" {s()}/>',
+            f'<rect x="5.5" y="1.5" width="5" height="2.5" rx="0.8" fill="{GREY}" {s()}/>',
+            f'<path d="M5 9 l2 2 l4 -4.5" fill="none" {s(GREEN, 1.8)}/>']
+
+
+def notebook():
+    return [f'<rect x="3.5" y="1.5" width="10" height="13" rx="1" fill="#f7f1df" {s()}/>',
+            f'<path d="M2 4 h3 M2 7 h3 M2 10 h3 M2 13 h3" {s(LINE, 1.2)}/>',
+            f'<path d="M6.5 5 h5 M6.5 7.5 h5 M6.5 10 h3.5" {s(BROWN, 0.9)}/>']
+
+
+def pages():
+    return [f'<rect x="1.5" y="1.5" width="8" height="10" rx="1" fill="#ffffff" {s()}/>',
+            f'<rect x="6.5" y="4.5" width="8" height="10" rx="1" fill="#dbeafb" {s()}/>',
+            f'<path d="M8.5 8 h4 M8.5 10 h4 M8.5 12 h2.5" {s(GREY, 0.8)}/>']
+
+
+def download():
+    return [f'<path d="M8 1.5 v8 M4.5 6.5 l3.5 3.5 l3.5 -3.5" fill="none" {s(GREEN, 2)}/>',
+            f'<path d="M2 11 v3 h12 v-3" fill="none" {s(LINE, 1.4)}/>']
+
+
+def hidden_eye():
+    return [f'<path d="M1 8 q7 -8 14 0 q-7 8 -14 0 z" fill="#ffffff" {s()}/>',
+            f'<circle cx="8" cy="8" r="2.3" fill="{GREY}"/>', f'<path d="M2.5 13.5 l11 -11" {s(RED, 1.6)}/>']
+
+
+def goal_target(color):
+    return target((color, "#ffffff", color))
+
+
+def day_mark():
+    return calendar(color=PURPLE) + [f'<path d="M4 8.5 h8 M4 11 h5" {s(PURPLE, 1.2)}/>']
+
+
+def task_priorities():
+    return {4: [text("?", 8, 13, 13, GREY)], 5: chevrons(RED, 2), 6: chevrons(ORANGE, 1),
+            7: [f'<path d="M3.5 6.5 h9 M3.5 9.5 h9" {s(BLUE, 2)}/>'], 8: chevrons(TEAL, 1, up=False)}
+
+
+def task_states():
+    return {
+        3: badge(RED, [f'<path d="M5.3 5.3 l5.4 5.4 M10.7 5.3 l-5.4 5.4" fill="none" {s("#ffffff", 2)}/>']),
+        4: badge(GREEN, [f'<path d="M4.6 8.2 l2.3 2.4 l4.4 -5" fill="none" {s("#ffffff", 2)}/>']),
+        9: badge(GREY, ['<path d="M6.2 5 v6 M9.8 5 v6" stroke="#ffffff" stroke-width="2"/>']),
+        10: badge(ORANGE, [f'<path d="M5 8 h5.5 M8.5 5.5 l2.5 2.5 l-2.5 2.5" fill="none" {s("#ffffff", 1.8)}/>']),
+        14: badge(YELLOW, [f'<path d="M8 4.3 v3.9 l2.6 1.6" fill="none" {s(LINE, 1.5)}/>']),
+        15: badge(BLUE, ['<path d="M6.3 4.8 l5 3.2 l-5 3.2 z" fill="#ffffff"/>']),
+        21: badge(PURPLE, [f'<path d="M4.5 10.5 q0.5 -5 6 -5 M8.5 3.5 l2.2 2 l-2.2 2.1" fill="none" '
+                           f'{s("#ffffff", 1.6)}/>']),
+    }
+
+
+def task_types():
+    return {
+        0: bell(), 5: cart(), 7: bulb(), 8: pushpin(), 9: envelope() + [
+            f'<path d="M14.5 14.5 h-5 M11.5 12.5 l-2 2 l2 2" fill="none" {s(BLUE, 1.3)}/>'],
+        10: phone(), 11: document(), 12: hidden_eye(), 13: warning(), 14: play(), 15: thought(), 16: bubble(GREY),
+        17: question(), 18: magnifier(), 19: package(), 20: percent(), 21: red_cross(), 22: cup(), 24: walk(),
+        25: window(), 26: bubbles(), 27: people(), 28: coin(), 29: wrench(), 30: sticky(), 31: clipboard_check(),
+        32: download(), 33: globe(), 34: clock(), 35: day_mark(), 36: info(), 37: envelope() + [
+            f'<path d="M9.5 14.5 h5 M12.5 12.5 l2 2 l-2 2" fill="none" {s(GREEN, 1.3)}/>'],
+        38: goal_target(ORANGE), 39: goal_target(PURPLE), 40: book(), 41: goal_target(BLUE), 42: goal_target(RED),
+        44: notebook(), 45: pages(), 47: truck(), 50: smiley(),
+    }
+
+
+def progress():
+    pictures = []
+    for k in range(10):
+        width = 11 * (k + 1) / 10
+        color = GREEN if k == 9 else BLUE
+        pictures.append([f'<rect x="1.5" y="4.5" width="13" height="7" rx="1.5" fill="#ffffff" {s()}/>',
+                         f'<rect x="2.5" y="5.5" width="{width:.2f}" height="5" rx="0.8" fill="{color}"/>'])
+    return pictures
+
+
 def main():
     families = {"goal": goals(), "link": links(), "contact": contacts(), "event": events(), "phrase": phrases(),
-                "tool": tools()}
+                "tool": tools(), "taskprio": task_priorities(), "taskstate": task_states(),
+                "tasktype": task_types(), "progress": progress()}
     names = []
     for family, pictures in families.items():
         os.makedirs(os.path.join(OUT, family), exist_ok=True)
-        for number, parts in enumerate(pictures):
+        numbered_parts = pictures.items() if isinstance(pictures, dict) else enumerate(pictures)
+        for number, parts in numbered_parts:
             name = f"{family}/{number:02d}.svg"
             with open(os.path.join(OUT, name), "w", encoding="utf-8") as out:
                 out.write(svg(*parts))

@@ -5,7 +5,6 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,7 +12,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableView>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -30,6 +28,8 @@
 #include "ui/NavigationMenus.h"
 #include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
+#include "ui/TaskGrid.h"
+#include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 
@@ -56,6 +56,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     : QMainWindow(parent), organizer_(organizer), treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
     treeMenus_ = new TreeMenus(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+    taskPage_ = new TaskPage(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -107,6 +108,7 @@ void MainWindow::buildMenus() {
     QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("Quit1"));
     menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("mView"));
+    taskPage_->addMenus(menuBar());
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mOptions"));
@@ -168,7 +170,6 @@ void MainWindow::showOrganizerState() {
     refreshMessagePad();
     const QSignalBlocker block(textboard_);
     textboard_->setPlainText(QString::fromStdString(organizer_.textboard()));
-    taskModel_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
     showLanguage();
     applyColors();
     applyFont();
@@ -178,7 +179,7 @@ void MainWindow::showOrganizerState() {
         view->refresh();
     }
     showViewState();
-    if (organizer_.store().tasksQ.rowCount() > 0) grid_->selectRow(organizer_.store().tasksQ.currentIndex());
+    grid_->showListState();
 }
 
 // The language in force is checked in the Language menu.
@@ -210,10 +211,7 @@ void MainWindow::refreshMessagePad() {
 
 void MainWindow::applyColors() {
     const Settings& settings = organizer_.settings();
-    QPalette palette = grid_->palette();
-    palette.setColor(QPalette::Base, fromSettingsColor(settings.clTasksGrid));
-    palette.setColor(QPalette::Text, fromSettingsColor(settings.clTasksFore));
-    grid_->setPalette(palette);
+    grid_->applySettings();
     calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
                                  .arg(fromSettingsColor(settings.clMessagePad).name()));
 }
@@ -298,6 +296,7 @@ void MainWindow::runCommand(const std::function<void()>& command) {
         organizer_.services().ui.showMessage(error.what());
     }
     showViewState();
+    grid_->showListState();
 }
 
 void MainWindow::showViewState() {

@@ -17,7 +17,6 @@ class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
-class QTableView;
 
 namespace torvalet {
 class ItemTree;
@@ -31,6 +30,8 @@ class FilterBarWidget;
 class ItemTreeView;
 class NavigationMenus;
 class ReminderView;
+class TaskGrid;
+class TaskPage;
 class TaskTableModel;
 class TreeMenus;
 class TreePane;
@@ -47,6 +48,8 @@ public:
     void showOrganizerState();
     void refreshMessagePad();
     TaskTableModel* taskModel() const { return taskModel_; }
+    TaskGrid* taskGrid() const { return grid_; }
+    TaskPage* taskPage() const { return taskPage_; }
     ReminderView* reminderView() const { return reminderView_; }
     // The view of a tree, or nullptr.
     ItemTreeView* viewOf(const ItemTree& tree) const { return treeViews_.viewOf(tree); }
@@ -91,6 +94,7 @@ private:
     void applyFont();
 
     Organizer& organizer_;
+    TaskPage* taskPage_ = nullptr;
     TaskTableModel* taskModel_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QTabWidget* goalPages_ = nullptr;
@@ -106,7 +110,7 @@ private:
     bool firstShown_ = false;
     // The forms' accepted and repaint hooks as they were before the window chained its own.
     std::vector<std::pair<std::function<void(TreeNode&)>, std::function<void(TreeNode&)>>> formHooks_;
-    QTableView* grid_ = nullptr;
+    TaskGrid* grid_ = nullptr;
     QPlainTextEdit* messagePad_ = nullptr;
     QPlainTextEdit* textboard_ = nullptr;
     QCalendarWidget* calendar_ = nullptr;

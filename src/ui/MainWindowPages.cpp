@@ -5,14 +5,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -23,6 +21,8 @@
 #include "ui/ItemTreeView.h"
 #include "ui/LetterTagPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/TaskGrid.h"
+#include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 #include "ui/TreePane.h"
@@ -60,16 +60,9 @@ QSplitter* withTags(const char* name, QWidget* content, QWidget* tags) {
 
 QWidget* MainWindow::buildTasksPage() {
     tasksSplitter_ = named(new QSplitter, "TabSheet1");
-    grid_ = named(new QTableView, "tasksDBGrid");
-    taskModel_ = new TaskTableModel(organizer_.store().tasksQ, this);
-    grid_->setModel(taskModel_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grid_->setColumnHidden(TaskTableModel::TypeName, true);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setColumnWidth(TaskTableModel::Task, 320);
-    tasksSplitter_->addWidget(grid_);
+    grid_ = taskPage_->grid();
+    taskModel_ = grid_->taskModel();
+    tasksSplitter_->addWidget(taskPage_->panel());
     tasksSplitter_->addWidget(buildGoalPanel());
     tasksSplitter_->setStretchFactor(0, 3);
     tasksSplitter_->setStretchFactor(1, 1);

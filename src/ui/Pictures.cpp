@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -19,8 +20,16 @@ struct SetFolder {
     int count;
 };
 
-constexpr std::array<SetFolder, 6> kSets = {
-    {{"goal", 55}, {"link", 8}, {"contact", 8}, {"event", 8}, {"phrase", 3}, {"tool", 14}}};
+constexpr std::array<SetFolder, 10> kSets = {{{"goal", 55},
+                                             {"link", 8},
+                                             {"contact", 8},
+                                             {"event", 8},
+                                             {"phrase", 3},
+                                             {"tool", 14},
+                                             {"taskprio", 9},
+                                             {"taskstate", 22},
+                                             {"tasktype", 51},
+                                             {"progress", 10}}};
 
 QPixmap render(QSvgRenderer& svg, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -36,8 +45,10 @@ QIcon load(Pictures::Set set, int index) {
     static const bool registered = (registerPictures(), true);
     (void)registered;
     const SetFolder& folder = kSets[set];
-    QSvgRenderer svg(
-        QStringLiteral(":/pictures/%1/%2.svg").arg(QLatin1String(folder.folder)).arg(index, 2, 10, QLatin1Char('0')));
+    const QString file =
+        QStringLiteral(":/pictures/%1/%2.svg").arg(QLatin1String(folder.folder)).arg(index, 2, 10, QLatin1Char('0'));
+    if (!QFile::exists(file)) return {};  // the task sets have pictures only where an index is used
+    QSvgRenderer svg(file);
     if (!svg.isValid()) return {};
     QIcon icon;
     for (int size : {16, 32}) icon.addPixmap(render(svg, size));

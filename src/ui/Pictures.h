@@ -8,10 +8,12 @@ namespace torvalet::ui {
 
 // The pictures of the item trees, drawn from the SVG files shipped as resources: the 55 goal
 // pictures (types 0-35, states 36-43, priorities 44-49), one per kind of link, contact, event
-// and phrase, and the pictures of the buttons beside the trees.
+// and phrase, the pictures of the buttons beside the trees, and the four picture lists of the
+// task grid (priorities, states and types by the index their names and marks select, and the
+// ten steps of percent done).
 class Pictures {
 public:
-    enum Set { Goals, Links, Contacts, Events, Phrases, Tools };
+    enum Set { Goals, Links, Contacts, Events, Phrases, Tools, TaskPriorities, TaskStates, TaskTypes, Progress };
     enum Tool {
         FirstItem, LastItem, CollapseAllButSelected, NewItem, CutItems, CopyItems, PasteItems, DeleteItems,
         MoveLeft, MoveRight, MoveUp, MoveDown, Priority, State

@@ -2,7 +2,10 @@
 
 #include <QDate>
 
+#include <cstdlib>
+
 #include "tasks/Query.h"
+#include "ui/TaskCellLook.h"
 
 namespace torvalet::ui {
 
@@ -17,6 +20,7 @@ const char* const fieldOf[TaskTableModel::ColumnCount] = {
 TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
     : QAbstractTableModel(parent),
       tasks_(tasks),
+      painted_(std::make_unique<TaskCellRow>()),
       titles_{tr("Time"), tr("Type"), tr("Project"), QStringLiteral("!"), QStringLiteral("::"), tr("Task"),
               QStringLiteral("@"), QStringLiteral("Doer"), tr("Date"), QStringLiteral("%"), tr("Comment")} {
     rows_ = tasks_.rowCount();
@@ -24,6 +28,7 @@ TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
 }
 
 void TaskTableModel::onQueryEvent(int kind, int row) {
+    if (kind != QueryEvent::CurrentChanged) paintedRow_ = -1;
     switch (kind) {
         case QueryEvent::RowChanged:
             if (row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
@@ -45,7 +50,11 @@ void TaskTableModel::onQueryEvent(int kind, int row) {
         case QueryEvent::Reset:
             beginResetModel();
             rows_ = tasks_.rowCount();
+            indicated_ = -1;
             endResetModel();
+            break;
+        case QueryEvent::CurrentChanged:
+            moveIndicator(row);
             break;
         default:
             break;
@@ -58,16 +67,46 @@ int TaskTableModel::rowCount(const QModelIndex& parent) const { return parent.is
 
 int TaskTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
-QString TaskTableModel::text(int row, Column column) const {
-    if (generation_ != tasks_.generation()) {
-        for (int c = 0; c < ColumnCount; ++c) fields_[c] = tasks_.field(fieldOf[c]);
-        generation_ = tasks_.generation();
-    }
+const char* TaskTableModel::fieldName(Column column) { return fieldOf[column]; }
+
+void TaskTableModel::resolveFields() const {
+    if (generation_ == tasks_.generation()) return;
+    for (int c = 0; c < ColumnCount; ++c) fields_[c] = tasks_.field(fieldOf[c]);
+    stateKey_ = tasks_.field("StateKey");
+    typeKey_ = tasks_.field("TypeKey");
+    generation_ = tasks_.generation();
+}
+
+std::string TaskTableModel::value(int row, Query::Field field) const {
     try {
-        return QString::fromStdString(tasks_.textAt(row, fields_[column]));
+        return tasks_.textAt(row, field);
     } catch (const std::exception&) {
         return {};  // a row the store can no longer give shows empty until the list is read again
     }
+}
+
+QString TaskTableModel::text(int row, Column column) const {
+    resolveFields();
+    return QString::fromStdString(value(row, fields_[column]));
+}
+
+// The grid paints a row cell by cell: its values are read once for all its cells.
+const TaskCellRow& TaskTableModel::cellRow(int row) const {
+    resolveFields();
+    if (row == paintedRow_ && generation_ == paintedGeneration_) return *painted_;
+    TaskCellRow& values = *painted_;
+    values.stateKey = value(row, stateKey_);
+    values.typeKey = value(row, typeKey_);
+    values.priorityName = value(row, fields_[Priority]);
+    values.stateName = value(row, fields_[State]);
+    values.typeMark = value(row, fields_[TypeMark]);
+    values.time = value(row, fields_[Time]);
+    values.date = torvalet::Date::fromIso(value(row, fields_[Date]));
+    const std::string procent = value(row, fields_[Percent]);
+    values.procent = procent.empty() ? 0 : std::strtod(procent.c_str(), nullptr);
+    paintedRow_ = row;
+    paintedGeneration_ = generation_;
+    return values;
 }
 
 QVariant TaskTableModel::data(const QModelIndex& index, int role) const {
@@ -84,9 +123,17 @@ QVariant TaskTableModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+// The row indicator points at the current row.
+void TaskTableModel::moveIndicator(int row) {
+    const int before = indicated_;
+    indicated_ = row;
+    for (int section : {before, row})
+        if (section >= 0 && section < rows_) emit headerDataChanged(Qt::Vertical, section, section);
+}
+
 QVariant TaskTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return {};
+    if (orientation == Qt::Vertical) return section == tasks_.currentIndex() ? QStringLiteral("\u25B8") : QString();
     return section >= 0 && section < ColumnCount ? titles_[section] : QVariant();
 }
 

@@ -13,6 +13,7 @@
 #include "ui/ProgramIdentity.h"
 #include "ui/ReminderView.h"
 #include "ui/SingleInstance.h"
+#include "ui/TaskPage.h"
 #include "ui/WindowStart.h"
 #include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<ui::MainWindow> window = ui::startMainWindow(organizer, closeRequests);
     if (!window) return 0;
     services.ui.setParent(window.get());
+    services.ui.taskPropertiesHandler = [&window](bool modal) { window->taskPage()->showTaskProperties(modal); };
     services.notices.setTrayIcon(window->reminderView()->trayIcon());
     ui::installItemDialogs(organizer.treePages(), window.get());
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, window.get(), [&window] {

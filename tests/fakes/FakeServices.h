@@ -54,7 +54,12 @@ public:
     }
     std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return nextFile(); }
     std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return nextFile(); }
-    void showTaskProperties(bool) override { ++propertiesShown; }
+    // Runs when the task properties dialog is asked for (a window test shows the real one).
+    std::function<void(bool modal)> onTaskProperties;
+    void showTaskProperties(bool modal) override {
+        ++propertiesShown;
+        if (onTaskProperties) onTaskProperties(modal);
+    }
 
 private:
     std::optional<std::string> nextFile() {

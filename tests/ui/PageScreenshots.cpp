@@ -60,6 +60,7 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
                  {kBlocknotePage, "4-blocknote"},
                  {kCalendarPage, "5-calendar"}};
     for (const auto& shown : pages) {
+        window.setGoalPanelWidth(shown.page == kTasksPage ? ui::PaneWidth::Slim : ui::PaneWidth::Normal);
         organizer.view().activePage = shown.page;
         shoot(window, folder, QString::fromLatin1(shown.file));
     }

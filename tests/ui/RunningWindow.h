@@ -9,6 +9,7 @@
 #include "shell/Organizer.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
+#include "ui/TaskPage.h"
 #include "ui/WindowStart.h"
 
 namespace torvalet::testing {
@@ -27,7 +28,9 @@ struct RunningWindow {
         organizer = std::make_unique<Organizer>(fakes.services, dir.path());
         if (beforeStart) beforeStart(*this);
         window = ui::startMainWindow(*organizer, closeRequests);
-        if (window) window->show();
+        if (!window) return;
+        fakes.ui.onTaskProperties = [this](bool modal) { window->taskPage()->showTaskProperties(modal); };
+        window->show();
     }
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/Organizer.h"
+#include "reminders/DayMarks.h"
 #include "tasks/LookupKey.h"
 #include "trees/TContactData.h"
 #include "trees/TEventData.h"
@@ -231,25 +232,64 @@ void events(Organizer& organizer) {
     }
 }
 
+struct SampleTask {
+    int day;  // days from today
+    const char* time;
+    const char* text;
+    int type, prio, state, procent;
+    const char* project = "";
+    const char* doer = "";
+    const char* comment = "";
+};
+
+void addTask(Query& tasks, Date today, const SampleTask& item) {
+    tasks.insert();
+    tasks.setDate("Date", today.addDays(item.day));
+    tasks.setDate("Date2", today.addDays(item.day));
+    tasks.setText("Time", item.time);
+    tasks.setText("Time2", item.time);
+    tasks.setText("Task", item.text);
+    tasks.setText("TypeKey", item.type ? makeLookupKey(item.type) : "");
+    tasks.setText("Prior_key", item.prio ? makeLookupKey(item.prio) : "");
+    tasks.setText("StateKey", item.state ? makeLookupKey(item.state) : "");
+    tasks.setNumber("Procent", item.procent);
+    tasks.setText("Project", item.project);
+    tasks.setText("DoerKey", item.doer);
+    tasks.setText("Comment", item.comment);
+    tasks.post();
+}
+
+// Two days of tasks: day marks and time marks as the program makes them, reminders, tasks in every
+// state and of many types.
 void tasks(Organizer& organizer) {
     Query& tasks = organizer.store().tasksQ;
-    const struct {
-        const char* text;
-        const char* time;
-        int prio;
-        int state;
-    } items[] = {{"Prepare the agenda", "09:00", 1, 1},
-                 {"Call the bank", "11:00", 3, 0},
-                 {"Lunch with Boris", "13:00", 4, 2},
-                 {"Send the report", "16:30", 2, 0}};
-    for (const auto& item : items) {
-        tasks.insert();
-        tasks.setText("Task", item.text);
-        tasks.setText("Time", item.time);
-        tasks.setText("Prior_key", makeLookupKey(item.prio));
-        if (item.state) tasks.setText("StateKey", makeLookupKey(item.state));
-        tasks.post();
+    const Date today = organizer.today();
+    DayMarks& marks = organizer.tasks().marks;
+    for (int day : {-1, 0}) {
+        organizer.listState().calendar.selectToday(today.addDays(day));
+        marks.mInsertDateMarkClick();
+        for (const char* hour : {"09:00", "12:00", "15:00"}) marks.addTimeMark(hour, today.addDays(day));
     }
+    const SampleTask items[] = {
+        {-1, "09:30", "Send the invoice to Acme", 28, 3, 1, 100, "Atlas", "Maria", "Invoice 2026-114"},
+        {-1, "11:00", "Call the dentist", 2, 4, 3, 100, "", "", "No answer, try again"},
+        {-1, "15:00", "Order toner for the printer", 3, 5, 1, 100, "Office", "Boris"},
+        {0, "08:00", "Birthday: Maria Novak", 1, 0, 0, 0},
+        {0, "09:00", "Prepare the agenda", 14, 1, 1, 100, "Atlas", "Maria", "Room 4B"},
+        {0, "09:30", "Team stand-up", 1, 0, 1, 100},
+        {0, "10:30", "Write the quarterly report", 11, 3, 4, 40, "Atlas", "Maria", "Numbers from finance"},
+        {0, "11:00", "Call the bank about the card", 2, 1, 0, 0, "Home", "", "+44 20 7946 0001"},
+        {0, "13:00", "Lunch with Boris", 14, 4, 2, 0, "", "Boris"},
+        {0, "14:00", "Fix the build on the CI machine", 12, 3, 6, 20, "Atlas", "Anna"},
+        {0, "14:30", "Review the contract draft", 11, 4, 7, 60, "Atlas", "Boris", "Legal wants it Friday"},
+        {0, "15:30", "Renew the car insurance", 34, 2, 5, 0, "Home"},
+        {0, "16:00", "Quarterly numbers are in the shared folder", 27, 0, 0, 0},
+        {0, "16:30", "Buy tickets to Lisbon", 3, 5, 0, 0, "Travel"},
+        {0, "17:00", "Press Ctrl+T to pick a time from the menu", 18, 0, 0, 0},
+        {0, "17:30", "Backup of the laptop finished", 44, 0, 0, 0},
+        {0, "18:00", "Pick up the parcel", 47, 0, 0, 0, "", "", "Post office, Nova 3"},
+    };
+    for (const SampleTask& item : items) addTask(tasks, today, item);
 }
 
 }  // namespace

@@ -1,0 +1,98 @@
+#include "tasks/TaskPropsForm.h"
+
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+
+TaskPropsForm::TaskPropsForm(TaskStore& store) : store_(store) {}
+
+Query& TaskPropsForm::tasks() const { return store_.tasksQ; }
+
+bool TaskPropsForm::hasRow() const { return tasks().isOpen() && tasks().currentIndex() >= 0; }
+
+TaskPropsForm::Fields TaskPropsForm::fields() const {
+    Fields shown;
+    if (!hasRow()) return shown;
+    const Query& row = tasks();
+    shown.task = row.text("Task");
+    shown.typeName = row.text("typeName");
+    shown.priorityName = row.text("priorityName");
+    shown.stateName = row.text("stateName");
+    shown.project = row.text("Project");
+    shown.doer = row.text("DoerKey");
+    shown.procent = row.text("Procent");
+    shown.comment = row.text("Comment");
+    shown.date = row.date("Date");
+    shown.date2 = row.date("Date2");
+    shown.time = row.text("Time");
+    shown.time2 = row.text("Time2");
+    return shown;
+}
+
+std::vector<std::string> TaskPropsForm::names(const Query& lookup) {
+    std::vector<std::string> names;
+    const Query::Field name = lookup.field("NAME");
+    for (int row = 0; row < lookup.rowCount(); ++row) names.push_back(lookup.textAt(row, name));
+    return names;
+}
+
+std::vector<std::string> TaskPropsForm::typeNames() const { return names(store_.typeKeyQ); }
+std::vector<std::string> TaskPropsForm::priorityNames() const { return names(store_.priorityKeyQ); }
+std::vector<std::string> TaskPropsForm::stateNames() const { return names(store_.stateKeyQ); }
+
+// The row being edited stays in edit state until something saves it.
+void TaskPropsForm::edit() {
+    if (!tasks().isEditing()) tasks().edit();
+}
+
+void TaskPropsForm::setText(const char* field, const std::string& text) {
+    if (!tasks().isOpen()) return;
+    edit();
+    tasks().setText(field, text);
+}
+
+void TaskPropsForm::setProcent(double procent) {
+    if (!tasks().isOpen()) return;
+    edit();
+    tasks().setNumber("Procent", procent);
+}
+
+void TaskPropsForm::setDate(Date day) {
+    if (!tasks().isOpen()) return;
+    edit();
+    tasks().setDate("Date", day);
+}
+
+void TaskPropsForm::setDate2(Date day) {
+    if (!tasks().isOpen()) return;
+    edit();
+    tasks().setDate("Date2", day);
+}
+
+void TaskPropsForm::choose(const char* keyColumn, const Query& lookup, const std::string& name) {
+    const int row = lookup.findRow("NAME", name);
+    if (row < 0) return;
+    setText(keyColumn, lookup.textAt(row, "KEY"));
+}
+
+void TaskPropsForm::chooseType(const std::string& name) { choose("TypeKey", store_.typeKeyQ, name); }
+void TaskPropsForm::choosePriority(const std::string& name) { choose("Prior_key", store_.priorityKeyQ, name); }
+void TaskPropsForm::chooseState(const std::string& name) { choose("StateKey", store_.stateKeyQ, name); }
+
+void TaskPropsForm::clearAndPost(const char* field) {
+    if (!tasks().isOpen()) return;
+    edit();
+    tasks().setText(field, "");
+    tasks().post();
+}
+
+void TaskPropsForm::save() {
+    if (saveTask) return saveTask();
+    if (tasks().isEditing()) tasks().post();
+}
+
+void TaskPropsForm::run(const std::function<void()>& command) {
+    if (command) command();
+}
+
+}  // namespace torvalet

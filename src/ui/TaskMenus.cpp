@@ -1,0 +1,185 @@
+#include "ui/TaskMenus.h"
+
+#include <QActionGroup>
+#include <QHash>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <vector>
+
+#include "shell/Organizer.h"
+#include "tasks/TaskCommandTable.h"
+#include "tasks/TaskStore.h"
+#include "ui/Pictures.h"
+#include "ui/TaskCellLook.h"
+
+namespace torvalet::ui {
+
+namespace {
+
+QMenu* findMenu(QWidget* in, const char* name) {
+    return in->findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+// The name a lookup table gives a key (the type, priority or state of a drop-down item).
+std::string lookupName(const Query& lookup, int n, const char* column) {
+    const int row = lookup.findRow("KEY", makeLookupKey(n));
+    return row < 0 ? std::string() : lookup.textAt(row, column);
+}
+
+}  // namespace
+
+TaskMenus::TaskMenus(Organizer& organizer, CommandRunner run, QWidget* window)
+    : QObject(window), organizer_(organizer), run_(std::move(run)), window_(window) {
+    buildTimeMenu();
+}
+
+// The commands of a menu come first, its submenus after them.
+void TaskMenus::addMenus(QMenuBar* bar) {
+    std::vector<std::pair<QMenu*, QMenu*>> submenus;
+    for (const TaskMenuInfo& info : taskMenus()) {
+        auto* menu = new QMenu(QString::fromUtf8(info.caption), window_);
+        menu->setObjectName(QString::fromLatin1(info.name));
+        connect(menu, &QMenu::aboutToShow, this, &TaskMenus::showChecks);
+        if (*info.parent)
+            submenus.emplace_back(findMenu(window_, info.parent), menu);
+        else
+            insertAfterView(bar, menu);
+    }
+    QHash<QString, QActionGroup*> groups;
+    for (const TaskCommandInfo& command : taskCommands()) {
+        QMenu* menu = findMenu(window_, command.menu);
+        if (!menu) continue;
+        QAction* action = addCommand(menu, command);
+        if (!command.radioGroup) continue;
+        QActionGroup*& group = groups[QString::fromLatin1(command.radioGroup)];
+        if (!group) group = new QActionGroup(this);
+        group->addAction(action);
+    }
+    for (const auto& [parent, menu] : submenus)
+        if (parent) parent->addMenu(menu);
+    showChecks();
+}
+
+void TaskMenus::insertAfterView(QMenuBar* bar, QMenu* menu) {
+    QMenu* view = findMenu(window_, "mView");
+    const QList<QAction*> top = bar->actions();
+    const qsizetype at = view ? top.indexOf(view->menuAction()) : -1;
+    if (at >= 0 && at + 1 < top.size())
+        bar->insertMenu(top[at + 1], menu);
+    else
+        bar->addMenu(menu);
+}
+
+QAction* TaskMenus::addCommand(QMenu* menu, const TaskCommandInfo& command) {
+    // File's items stand before "Quit".
+    QAction* before = nullptr;
+    for (QAction* item : menu->actions())
+        if (item->objectName() == QLatin1String("Quit1")) before = item;
+    if (command.separatorBefore) menu->insertSeparator(before);
+    auto* action = new QAction(QString::fromUtf8(command.caption), menu);
+    menu->insertAction(before, action);
+    action->setObjectName(QString::fromLatin1(command.name));
+    const TaskCommandInfo* info = &command;
+    if (command.checked) {
+        action->setCheckable(true);
+        checkable_.emplace_back(action, info);
+    }
+    connect(action, &QAction::triggered, this, [this, info] {
+        run_([this, info] { info->run(organizer_.tasks()); });
+        showChecks();
+    });
+    return action;
+}
+
+void TaskMenus::showChecks() {
+    for (const auto& [action, command] : checkable_) action->setChecked(command->checked(organizer_.tasks()));
+}
+
+QAction* TaskMenus::find(const char* name) const {
+    return window_->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// The picture of a drop-down item: its type, priority or state as the grid shows it.
+QIcon TaskMenus::itemPicture(const std::string& button, int value) const {
+    const TaskStore& store = organizer_.store();
+    if (button == "NewTaskBtn")
+        return Pictures::icon(Pictures::TaskTypes, typePicture(lookupName(store.typeKeyQ, value, "MARK")));
+    if (button == "PriorityBtn")
+        return Pictures::icon(Pictures::TaskPriorities, priorityPicture(lookupName(store.priorityKeyQ, value, "NAME")));
+    return Pictures::icon(Pictures::TaskStates, statePicture(lookupName(store.stateKeyQ, value, "NAME")));
+}
+
+// A button that runs its command, with the drop-down of its items beside it.
+QToolButton* TaskMenus::dropDownButton(const TaskToolButton& info, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    const std::string name = info.name;
+    button->setObjectName(QString::fromLatin1(info.name));
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* items = new QMenu(button);
+    for (const TaskDropDownItem& item : info.items) {
+        QAction* choice = items->addAction(itemPicture(name, item.value), QString::fromUtf8(item.caption));
+        const TaskDropDownItem* chosen = &item;
+        connect(choice, &QAction::triggered, this,
+                [this, chosen] { run_([this, chosen] { chosen->run(organizer_.tasks(), chosen->value); }); });
+    }
+    button->setMenu(items);
+    const Pictures::Tool picture = name == "NewTaskBtn"    ? Pictures::NewItem
+                                   : name == "PriorityBtn" ? Pictures::Priority
+                                                           : Pictures::State;
+    button->setIcon(Pictures::icon(Pictures::Tools, picture));
+    if (QAction* command = find(info.command)) {
+        button->setToolTip(command->text());
+        connect(button, &QToolButton::clicked, command, &QAction::trigger);
+    }
+    return button;
+}
+
+QToolBar* TaskMenus::toolBar() {
+    auto* tools = new QToolBar(window_);
+    tools->setObjectName(QStringLiteral("TasksToolBar"));
+    tools->setIconSize(QSize(16, 16));
+    tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const TaskToolButton& info : taskToolButtons()) {
+        QToolButton* button = dropDownButton(info, tools);
+        tools->addWidget(button);
+        if (std::string_view(info.name) != "NewTaskBtn") continue;
+        button->setText(tr("New"));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        tools->addSeparator();
+    }
+    tools->addSeparator();
+    const Pictures::Tool pictures[] = {Pictures::CutItems, Pictures::CopyItems, Pictures::PasteItems,
+                                       Pictures::DeleteItems};
+    int next = 0;
+    for (const char* name : taskToolBarCommands()) {
+        QAction* shown = find(name);
+        if (!shown) continue;
+        if (next < 4) shown->setIcon(Pictures::icon(Pictures::Tools, pictures[next++]));
+        tools->addAction(shown);
+    }
+    return tools;
+}
+
+// Sixteen hours, each with its twelve five-minute times and a separator after every third.
+void TaskMenus::buildTimeMenu() {
+    timeMenu_ = new QMenu(window_);
+    timeMenu_->setObjectName(QStringLiteral("TimePopupMenu"));
+    for (const TimeMenuHour& hour : torvalet::timeMenu()) {
+        QMenu* times = timeMenu_->addMenu(QString::fromStdString(hour.caption));
+        int count = 0;
+        for (const std::string& time : hour.times) {
+            QAction* item = times->addAction(QString::fromStdString(time));
+            connect(item, &QAction::triggered, this, [this, time] {
+                run_([this, time] { organizer_.tasks().commands.timeMenuItemClick(time); });
+            });
+            if (++count % timeMenuSeparatorEvery == 0 && count < int(hour.times.size())) times->addSeparator();
+        }
+    }
+}
+
+void TaskMenus::showTimeMenu() { timeMenu_->exec(window_->mapToGlobal(window_->rect().center())); }
+
+}  // namespace torvalet::ui

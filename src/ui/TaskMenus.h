@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QIcon;
+class QToolButton;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+namespace torvalet {
+class Organizer;
+struct TaskCommandInfo;
+struct TaskToolButton;
+}
+
+namespace torvalet::ui {
+
+using CommandRunner = std::function<void(const std::function<void()>&)>;
+
+// The task commands in the window, built from the core's table of them: the "Tasks" menu, the
+// File items, View's presets, "Order by", "Filter" and "Filter By Type", the task tool bar with
+// its new-task, priority and state drop-downs, and the time menu. Every action carries its
+// command's component name, so the fixed shortcuts reach it.
+class TaskMenus : public QObject {
+    Q_OBJECT
+public:
+    TaskMenus(Organizer& organizer, CommandRunner run, QWidget* window);
+
+    // The menus go into the window's menu bar (the "Tasks" menu after "View").
+    void addMenus(QMenuBar* bar);
+    QToolBar* toolBar();
+    // Pops up the time menu at the middle of the window; returns when it has closed.
+    void showTimeMenu();
+    QMenu* timeMenu() const { return timeMenu_; }
+    // Puts the check marks where the task list's state has them.
+    void showChecks();
+
+private:
+    QAction* addCommand(QMenu* menu, const TaskCommandInfo& command);
+    // The Tasks menu stands after View.
+    void insertAfterView(QMenuBar* bar, QMenu* menu);
+    void buildTimeMenu();
+    QToolButton* dropDownButton(const TaskToolButton& info, QWidget* parent);
+    QIcon itemPicture(const std::string& button, int value) const;
+    QAction* find(const char* name) const;
+
+    Organizer& organizer_;
+    CommandRunner run_;
+    QWidget* window_;
+    QMenu* timeMenu_ = nullptr;
+    std::vector<std::pair<QAction*, const TaskCommandInfo*>> checkable_;
+};
+
+}  // namespace torvalet::ui

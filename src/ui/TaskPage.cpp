@@ -1,0 +1,78 @@
+#include "ui/TaskPage.h"
+
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/Locale.h"
+#include "platform/UserInterface.h"
+#include "shell/Organizer.h"
+#include "ui/TaskGrid.h"
+#include "ui/TaskMenus.h"
+#include "ui/dialogs/TaskPropsDialog.h"
+
+namespace torvalet::ui {
+
+TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
+    : QObject(window),
+      organizer_(organizer),
+      run_(std::move(run)),
+      window_(window),
+      grid_(new TaskGrid(organizer)),
+      props_(new TaskPropsDialog(organizer.store(), window)),
+      menus_(new TaskMenus(organizer, run_, window)),
+      panel_(new QWidget) {
+    panel_->setObjectName(QStringLiteral("TasksPanel"));
+    auto* layout = new QVBoxLayout(panel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(grid_, 1);
+    installHooks();
+}
+
+TaskPage::~TaskPage() {
+    TaskContext& context = organizer_.tasks().context;
+    context.SwitchTab = nullptr;
+    context.focusGrid = nullptr;
+    context.showTimeMenu = nullptr;
+}
+
+void TaskPage::addMenus(QMenuBar* bar) {
+    menus_->addMenus(bar);
+    static_cast<QVBoxLayout*>(panel_->layout())->insertWidget(0, menus_->toolBar());
+}
+
+void TaskPage::installHooks() {
+    Tasks& tasks = organizer_.tasks();
+    TaskContext& context = tasks.context;
+    context.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    context.focusGrid = [this] { grid_->setFocus(); };
+    context.showTimeMenu = [this] { menus_->showTimeMenu(); };
+
+    TaskPropsForm& form = props_->form();
+    const auto command = [this](void (TaskCommands::*run)()) {
+        return [this, run] { run_([this, run] { (organizer_.tasks().commands.*run)(); }); };
+    };
+    form.insertTask = command(&TaskCommands::insertTask);
+    // A save that fails keeps the dialog open on the row, which stays in edit state.
+    form.saveTask = [this] { organizer_.tasks().commands.saveTask(); };
+    form.setTime = command(&TaskCommands::SetTime1Click);
+    form.setFinalTime = command(&TaskCommands::SetFinalTime1Click);
+    form.nullPriority = [this] { run_([this] { organizer_.tasks().commands.setPriority({}); }); };
+    form.nullState = [this] { run_([this] { organizer_.tasks().commands.setState(TaskState::None); }); };
+    props_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
+    props_->focusGrid = [this] { grid_->setFocus(); };
+    props_->showError = [this](const std::string& message) { organizer_.services().ui.showMessage(message); };
+
+    grid_->openProperties = command(&TaskCommands::mTaskPropsClick);
+    grid_->clone = command(&TaskCommands::mCloneClick);
+    grid_->deleteRows = command(&TaskCommands::gridDeleteKey);
+}
+
+void TaskPage::showTaskProperties(bool modal) {
+    organizer_.view().activePage = kTasksPage;
+    // An insert clears the list's selection after moving to its new row.
+    grid_->showListState();
+    props_->showFor(modal);
+}
+
+}  // namespace torvalet::ui

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+#include "tasks/TaskPropsForm.h"
+
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace torvalet {
+class TaskStore;
+}
+
+namespace torvalet::ui {
+
+// "Properties" of the task list's current row: a tool window above the main window whose
+// controls show the row and write what is typed straight into it. Modal after an insert,
+// modeless otherwise; every close saves the row.
+class TaskPropsDialog : public QDialog {
+    Q_OBJECT
+public:
+    TaskPropsDialog(TaskStore& store, QWidget* parent);
+    ~TaskPropsDialog() override;
+
+    TaskPropsForm& form() { return form_; }
+    // Shows the dialog on the current row; `modal` runs it modally unless it is already showing.
+    void showFor(bool modal);
+    // The controls show the current row again.
+    void refresh();
+    // The dates show as the task grid shows them; a two-digit year is shown whole.
+    void setDateFormat(QString format);
+
+    // After "Ok" closed the dialog: the task grid takes the focus.
+    std::function<void()> focusGrid;
+    // Shows an error of a command the dialog ran.
+    std::function<void(const std::string&)> showError;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Activated again, it shows the current row again.
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildControls();
+    QToolButton* clearButton(const char* name, const std::function<void()>& clear);
+    void fillLists();
+    // Runs a form operation; an error is shown and false returned.
+    bool run(const std::function<void()>& operation);
+    void userChanged(const std::function<void()>& operation);
+
+    TaskStore& store_;
+    TaskPropsForm form_;
+    int observer_ = -1;
+    bool showing_ = false;  // the controls are being filled from the row
+    QPlainTextEdit* taskMemo_ = nullptr;
+    QComboBox* typeList_ = nullptr;
+    QComboBox* prioList_ = nullptr;
+    QComboBox* stateList_ = nullptr;
+    QLineEdit* projectEdit_ = nullptr;
+    QLineEdit* doerEdit_ = nullptr;
+    QLineEdit* procentEdit_ = nullptr;
+    QPlainTextEdit* commentMemo_ = nullptr;
+    QDateEdit* dateEdit_ = nullptr;
+    QLineEdit* timeEdit_ = nullptr;
+    QDateEdit* date2Edit_ = nullptr;
+    QLineEdit* time2Edit_ = nullptr;
+};
+
+}  // namespace torvalet::ui

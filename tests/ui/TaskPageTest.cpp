@@ -1,0 +1,589 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <fstream>
+
+#include "tasks/LookupKey.h"
+#include "tasks/TaskCommandTable.h"
+#include "ui/RunningWindow.h"
+#include "ui/TaskCellLook.h"
+#include "ui/TaskGrid.h"
+#include "ui/TaskMenus.h"
+#include "ui/TaskPage.h"
+#include "ui/TaskTableModel.h"
+#include "ui/dialogs/TaskPropsDialog.h"
+
+using namespace torvalet;
+using namespace torvalet::ui;
+
+namespace {
+
+using Column = TaskTableModel::Column;
+
+const Date kToday = Date::fromYmd(2026, 12, 8);
+
+TaskPaintContext paintContext() {
+    TaskPaintContext context;
+    context.text = QColor(10, 10, 10);
+    context.grid = QColor(250, 250, 240);
+    context.muteState = QColor(200, 200, 255);
+    context.dateMarkFore = QColor(0, 0, 128);
+    context.reminderBack = QColor(255, 255, 200);
+    context.highlightedText = QColor(255, 255, 254);
+    context.today = kToday;
+    context.nowMinutes = 10 * 60;
+    return context;
+}
+
+// A row of today at 09:00 with the keys given by number (0 for none).
+TaskCellRow row(int state, int type, const char* priority = "", double procent = 0) {
+    TaskCellRow values;
+    values.stateKey = state ? makeLookupKey(state) : "";
+    values.typeKey = type ? makeLookupKey(type) : "";
+    values.priorityName = priority;
+    values.time = "09:00";
+    values.date = kToday;
+    values.procent = procent;
+    return values;
+}
+
+TaskCellRow withTime(TaskCellRow values, const char* time, Date date = kToday) {
+    values.time = time;
+    values.date = date;
+    return values;
+}
+
+TaskCellRow shown(TaskCellRow values, const char* priority, const char* state, const char* mark) {
+    values.priorityName = priority;
+    values.stateName = state;
+    values.typeMark = mark;
+    return values;
+}
+
+enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4, Strike = 8 };
+
+int styleOf(const TaskCellLook& look) {
+    return (look.bold ? Bold : 0) | (look.italic ? Italic : 0) | (look.underline ? Underline : 0) |
+           (look.strikeOut ? Strike : 0);
+}
+
+using Pictured = std::vector<std::pair<Pictures::Set, int>>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(TaskCellRow)
+Q_DECLARE_METATYPE(Pictured)
+
+class TaskPageTest : public QObject {
+    Q_OBJECT
+
+    using Running = testing::RunningWindow;
+
+    static Query& tasksOf(Running& app) { return app.organizer->store().tasksQ; }
+
+    // Rows "a", "b", "c" ... of today at 09:00, the current row on the last.
+    static void addTasks(Running& app, std::initializer_list<const char*> texts) {
+        Query& tasks = tasksOf(app);
+        for (const char* text : texts) {
+            tasks.append();
+            tasks.setText("Task", text);
+            tasks.setText("Procent", "30");
+            tasks.setText("DoerKey", "Boris");
+            tasks.setText("TypeKey", makeLookupKey(2));
+            tasks.post();
+        }
+        tasks.refresh();
+        tasks.last();
+    }
+
+    // The stored values of the row of that text.
+    static std::string stored(Running& app, const std::string& text, const char* field) {
+        Query& tasks = tasksOf(app);
+        tasks.refresh();
+        const int row = tasks.findRow("Task", text);
+        return row < 0 ? "(no row)" : tasks.textAt(row, field);
+    }
+
+    static TaskPropsDialog* openProperties(Running& app) {
+        app.window->taskPage()->showTaskProperties(false);
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
+
+    template <class Widget>
+    static Widget* control(TaskPropsDialog* dialog, const char* name) {
+        return dialog->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    // The painting rule, cell by cell: colours (invalid = the grid's own) and font style.
+    void cellLooks_data() {
+        QTest::addColumn<TaskCellRow>("values");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("foreground");
+        QTest::addColumn<int>("style");
+        const QColor none, text(10, 10, 10), grey(128, 128, 128), dateMark(0, 0, 128);
+        const QColor selection(44, 60, 25), highlighted(255, 255, 254);
+        QTest::newRow("plain task") << row(0, 0) << int(Column::Task) << false << none << text << int(Plain);
+        QTest::newRow("done: task struck through in grey")
+            << row(1, 0) << int(Column::Task) << false << none << grey << int(Strike);
+        QTest::newRow("undone: state column too") << row(3, 0) << int(Column::State) << false << none << grey
+                                                   << int(Strike);
+        QTest::newRow("done: other columns keep theirs")
+            << row(1, 0) << int(Column::Project) << false << none << none << int(Plain);
+        QTest::newRow("mute") << row(2, 0) << int(Column::Task) << false << QColor(200, 200, 255) << text
+                              << int(Plain);
+        QTest::newRow("at work") << row(4, 0) << int(Column::Task) << false << QColor(255, 240, 240)
+                                 << QColor(Qt::black) << int(Bold | Underline);
+        QTest::newRow("prepare") << row(6, 0) << int(Column::State) << false << QColor(255, 221, 187) << text
+                                 << int(Plain);
+        QTest::newRow("delayed") << row(5, 0) << int(Column::Task) << false << none << text << int(Plain);
+        QTest::newRow("priority #1 is bold") << row(0, 0, "#1") << int(Column::Task) << false << none << text
+                                             << int(Bold);
+        QTest::newRow("priority !!! is bold and underlined")
+            << row(7, 0, "!!!") << int(Column::Task) << false << none << text << int(Bold | Underline);
+        QTest::newRow("done keeps its grey over priority !!!")
+            << row(1, 0, "!!!") << int(Column::Task) << false << none << grey << int(Strike);
+        QTest::newRow("past time of today") << row(0, 0) << int(Column::Time) << false << QColor(221, 238, 221)
+                                            << QColor(Qt::black) << int(Plain);
+        QTest::newRow("past time of another day")
+            << withTime(row(0, 0), "09:00", kToday.addDays(-1)) << int(Column::Time) << false << none << none
+            << int(Plain);
+        QTest::newRow("time still to come") << withTime(row(0, 0), "10:00") << int(Column::Time) << false << none
+                                            << none << int(Plain);
+        QTest::newRow("time that is no time") << withTime(row(0, 0), "9.30") << int(Column::Time) << false
+                                              << none << none << int(Plain);
+        QTest::newRow("day mark, any column") << row(1, 5) << int(Column::Doer) << false << QColor(225, 215, 238)
+                                              << dateMark << int(Plain);
+        QTest::newRow("day mark in a done task column")
+            << row(1, 5) << int(Column::Task) << false << QColor(225, 215, 238) << dateMark << int(Strike);
+        QTest::newRow("tip") << row(0, 18) << int(Column::Task) << false << none << QColor(51, 51, 51)
+                             << int(Bold | Italic);
+        QTest::newRow("type 43 mark") << row(0, 43) << int(Column::TypeMark) << false << QColor(255, 255, 0)
+                                      << dateMark << int(Plain);
+        QTest::newRow("type 42 mark") << row(0, 42) << int(Column::TypeMark) << false << QColor(231, 241, 238)
+                                      << dateMark << int(Plain);
+        QTest::newRow("type 42 elsewhere") << row(0, 42) << int(Column::Task) << false << none << text
+                                           << int(Plain);
+        QTest::newRow("log") << row(0, 44) << int(Column::Task) << false << none << QColor(146, 135, 49)
+                             << int(Plain);
+        QTest::newRow("time mark") << row(1, 6) << int(Column::Task) << false << QColor(250, 250, 240) << text
+                                   << int(Bold);
+        QTest::newRow("comment") << row(0, 27) << int(Column::Task) << false << none << QColor(170, 170, 238)
+                                 << int(Bold);
+        QTest::newRow("reminder") << row(0, 1) << int(Column::Task) << false << QColor(255, 255, 200)
+                                  << QColor(Qt::black) << int(Plain);
+        QTest::newRow("reminder at work: reminder background")
+            << row(4, 1) << int(Column::Task) << false << QColor(255, 255, 200) << QColor(Qt::black)
+            << int(Bold | Underline);
+        QTest::newRow("done reminder") << row(1, 1) << int(Column::Task) << false << none << QColor(153, 153, 153)
+                                       << int(Strike);
+        QTest::newRow("current row, picture column")
+            << row(4, 5) << int(Column::State) << true << selection << highlighted << int(Bold | Underline);
+        QTest::newRow("current row, time column")
+            << row(0, 1) << int(Column::Time) << true << selection << highlighted << int(Plain);
+        QTest::newRow("current day mark, comment column")
+            << row(0, 5) << int(Column::Comment) << true << selection << highlighted << int(Plain);
+    }
+
+    void cellLooks() {
+        QFETCH(TaskCellRow, values);
+        QFETCH(int, column);
+        QFETCH(bool, current);
+        const TaskCellLook look = taskCellLook(values, Column(column), current, paintContext());
+        QFETCH(QColor, background);
+        QFETCH(QColor, foreground);
+        QFETCH(int, style);
+        QCOMPARE(look.background, background);
+        QCOMPARE(look.foreground, foreground);
+        QCOMPARE(styleOf(look), style);
+    }
+
+    // The picture columns draw the pictures their value selects and no text; the percent column
+    // draws one progress step.
+    void cellPictures_data() {
+        QTest::addColumn<TaskCellRow>("values");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<Pictured>("pictures");
+        QTest::addColumn<int>("progress");
+        const TaskCellRow plain = row(0, 0);
+        QTest::newRow("priority !!!") << shown(plain, "!!!", "", "") << int(Column::Priority)
+                                      << Pictured{{Pictures::TaskPriorities, 5}} << -1;
+        QTest::newRow("priority ?") << shown(plain, "?", "", "") << int(Column::Priority)
+                                    << Pictured{{Pictures::TaskPriorities, 4}} << -1;
+        QTest::newRow("unknown priority name") << shown(plain, "#9", "", "") << int(Column::Priority)
+                                               << Pictured{} << -1;
+        QTest::newRow("state in Russian") << shown(plain, "", "В работе", "") << int(Column::State)
+                                          << Pictured{{Pictures::TaskStates, 15}} << -1;
+        QTest::newRow("state Delegated") << shown(plain, "", "Delegated", "") << int(Column::State)
+                                         << Pictured{{Pictures::TaskStates, 21}} << -1;
+        QTest::newRow("mark with blanks") << shown(plain, "", "", "  ^") << int(Column::TypeMark)
+                                          << Pictured{{Pictures::TaskTypes, 12}} << -1;
+        QTest::newRow("mark with a bar") << shown(plain, "", "", "||>") << int(Column::TypeMark)
+                                         << Pictured{{Pictures::TaskTypes, 14}} << -1;
+        QTest::newRow("rwd shares obs's picture") << shown(plain, "", "", "rwd") << int(Column::TypeMark)
+                                                  << Pictured{{Pictures::TaskTypes, 45}} << -1;
+        QTest::newRow("unknown mark") << shown(plain, "", "", "zzz") << int(Column::TypeMark) << Pictured{} << -1;
+        QTest::newRow("empty mark") << shown(plain, "", "", "") << int(Column::TypeMark) << Pictured{} << -1;
+        QTest::newRow("100 percent") << row(0, 1, "", 100) << int(Column::Percent) << Pictured{} << 9;
+        QTest::newRow("5 percent") << row(0, 1, "", 5) << int(Column::Percent) << Pictured{} << 0;
+        QTest::newRow("10 percent") << row(0, 1, "", 10) << int(Column::Percent) << Pictured{} << 0;
+        QTest::newRow("10.5 percent") << row(0, 1, "", 10.5) << int(Column::Percent) << Pictured{} << 1;
+        QTest::newRow("0 percent") << row(0, 1, "", 0) << int(Column::Percent) << Pictured{} << -1;
+        QTest::newRow("over 100 percent") << row(0, 1, "", 101) << int(Column::Percent) << Pictured{} << -1;
+    }
+
+    void cellPictures() {
+        QFETCH(TaskCellRow, values);
+        QFETCH(int, column);
+        const TaskCellLook look = taskCellLook(values, Column(column), false, paintContext());
+        QFETCH(Pictured, pictures);
+        QFETCH(int, progress);
+        QVERIFY(!look.drawsText);
+        QCOMPARE(look.pictures, pictures);
+        QCOMPARE(look.progress, progress);
+        for (const auto& [set, index] : look.pictures) QVERIFY(!Pictures::icon(set, index).isNull());
+        if (progress >= 0) QVERIFY(!Pictures::icon(Pictures::Progress, progress).isNull());
+    }
+
+    // Closing the dialog in any way saves what was typed into the row it shows.
+    void everyCloseSavesTheRow_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("Esc in the task text") << 1;
+        QTest::newRow("Ok") << 2;
+        QTest::newRow("Esc in another box") << 3;
+    }
+
+    void everyCloseSavesTheRow() {
+        QFETCH(int, how);
+        Running app;
+        addTasks(app, {"Call the bank"});
+        TaskPropsDialog* dialog = openProperties(app);
+        QVERIFY(dialog);
+        QVERIFY(!dialog->isModal());
+        auto* memo = control<QPlainTextEdit>(dialog, "TaskMemo");
+        QCOMPARE(memo->toPlainText(), QString("Call the bank"));
+        memo->selectAll();
+        QTest::keyClicks(memo, "Call Maria");
+        QVERIFY(tasksOf(app).isEditing());
+        // Keys reach the dialog as the user's active window, past the main window's shortcuts.
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        if (how == 0) dialog->close();
+        if (how == 1) QTest::keyClick(memo, Qt::Key_Escape);
+        if (how == 2) QTest::mouseClick(control<QPushButton>(dialog, "OkBtn"), Qt::LeftButton);
+        if (how == 3) QTest::keyClick(control<QLineEdit>(dialog, "ProjectEdit"), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!tasksOf(app).isEditing());
+        QCOMPARE(stored(app, "Call Maria", "Doerkey"), std::string("Boris"));
+        QVERIFY(!app.window->isMinimized());
+    }
+
+    // With a store that could not be opened the dialog shows no row and takes no typing.
+    void dialogWithoutARowTakesNoTyping() {
+        Running app([](Running& running) {
+            std::ofstream(running.dir.path() / "Data" / "tasks.db", std::ios::binary | std::ios::trunc)
+                << std::string(4096, 'x');
+        });
+        QVERIFY(!app.fakes.ui.messages.empty());
+        app.window->taskPage()->showTaskProperties(false);
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!control<QPlainTextEdit>(dialog, "TaskMemo")->isEnabled());
+        QVERIFY(!control<QComboBox>(dialog, "StateCombo")->isEnabled());
+        dialog->close();
+        QVERIFY(!dialog->isVisible());
+    }
+
+    // A name chosen in a list sets the key only: no cue, the percent stays. The clear buttons of
+    // Type and Doer empty the column and save.
+    void listsSetKeysAndClearButtonsSave() {
+        Running app;
+        addTasks(app, {"Pay the rent"});
+        TaskPropsDialog* dialog = openProperties(app);
+        auto* states = control<QComboBox>(dialog, "StateCombo");
+        QCOMPARE(states->maxVisibleItems(), 16);
+        const int done = states->findText("Done");
+        QVERIFY(done >= 0);
+        states->setCurrentIndex(done);
+        emit states->activated(done);
+        dialog->close();
+        QCOMPARE(stored(app, "Pay the rent", "StateKey"), makeLookupKey(1));
+        QCOMPARE(stored(app, "Pay the rent", "Procent"), std::string("30"));
+        QVERIFY(app.fakes.sound.played.empty());
+
+        dialog = openProperties(app);
+        QCOMPARE(control<QComboBox>(dialog, "TypeCombo")->currentText(), QString("Call"));
+        QTest::mouseClick(control<QToolButton>(dialog, "ClearTypeBtn"), Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(dialog, "ClearDoerBtn"), Qt::LeftButton);
+        QVERIFY(!tasksOf(app).isEditing());
+        QCOMPARE(stored(app, "Pay the rent", "TypeKey"), std::string());
+        QCOMPARE(stored(app, "Pay the rent", "DoerKey"), std::string());
+        QCOMPARE(control<QComboBox>(dialog, "TypeCombo")->currentIndex(), -1);
+        QCOMPARE(control<QLineEdit>(dialog, "DoerEdit")->text(), QString());
+    }
+
+    // The time boxes take no typing: a click runs the time command of their field.
+    void timeBoxesAreSetOnlyThroughTheTimeCommands() {
+        Running app;
+        addTasks(app, {"Dentist"});
+        TaskPropsDialog* dialog = openProperties(app);
+        QStringList ran;
+        dialog->form().setTime = [&] { ran << "start"; };
+        dialog->form().setFinalTime = [&] { ran << "final"; };
+        auto* start = control<QLineEdit>(dialog, "TimeEdit");
+        auto* final = control<QLineEdit>(dialog, "Time2Edit");
+        QVERIFY(start->isReadOnly() && final->isReadOnly());
+        QTest::keyClicks(start, "10:00");
+        QCOMPARE(start->text(), QString("09:05"));
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::mouseClick(final, Qt::LeftButton);
+        QCOMPARE(ran, QStringList({"start", "final"}));
+        QVERIFY(!tasksOf(app).isEditing());
+    }
+
+    // Moving the grid's current row moves the dialog along, saving the row it leaves.
+    // The dates show in the desktop's short format, as in the grid, but with the whole year, so
+    // that a typed date cannot fall into the wrong century.
+    void dialogDatesFollowTheDesktopFormat() {
+        Running app([](Running& running) { running.fakes.locale.format = "d/M/yy"; });
+        addTasks(app, {"first"});
+        TaskPropsDialog* dialog = openProperties(app);
+        for (const char* name : {"DateEdit", "Date2Edit"})
+            QCOMPARE(control<QDateEdit>(dialog, name)->displayFormat(), QString("d/M/yyyy"));
+    }
+
+    void dialogFollowsTheGridsCurrentRow() {
+        Running app;
+        addTasks(app, {"first", "second"});
+        TaskPropsDialog* dialog = openProperties(app);
+        auto* project = control<QLineEdit>(dialog, "ProjectEdit");
+        QTest::keyClicks(project, "Atlas");
+        TaskGrid* grid = app.window->taskGrid();
+        grid->setCurrentIndex(grid->model()->index(tasksOf(app).findRow("Task", "first"), TaskTableModel::Task));
+        QCOMPARE(control<QPlainTextEdit>(dialog, "TaskMemo")->toPlainText(), QString("first"));
+        QCOMPARE(project->text(), QString());
+        QCOMPARE(stored(app, "second", "Project"), std::string("Atlas"));
+    }
+
+    void gridKeysOpenTheDialogWithoutModality() {
+        Running app;
+        addTasks(app, {"one"});
+        TaskGrid* grid = app.window->taskGrid();
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QTest::keyClick(grid, Qt::Key_F2);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->isModal());
+        dialog->close();
+        const QRect cell = grid->visualRect(grid->model()->index(0, TaskTableModel::Task));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(dialog->isVisible());
+    }
+
+    // Rows picked in the grid are the task list's selection, and the list's selection and current
+    // row show in the grid.
+    void gridSelectionIsTheListsSelection() {
+        Running app;
+        addTasks(app, {"a", "b", "c", "d"});
+        Query& tasks = tasksOf(app);
+        TaskGrid* grid = app.window->taskGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(1, TaskTableModel::Task)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          grid->visualRect(grid->model()->index(3, TaskTableModel::Task)).center());
+        QCOMPARE(tasks.currentIndex(), 3);
+        QCOMPARE(tasks.selection(), (std::set<Query::Bookmark>{tasks.bookmarkAt(1), tasks.bookmarkAt(3)}));
+
+        // The list moving by itself brings its selection along.
+        tasks.selection() = {tasks.bookmarkAt(0)};
+        tasks.moveTo(2);
+        const QModelIndexList rows = grid->selectionModel()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.front().row(), 0);
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QCOMPARE(grid->model()->headerData(2, Qt::Vertical).toString(), QString("\u25B8"));
+    }
+
+    // Every task command of the core's table is an action of the window with its component name,
+    // caption and fixed keys.
+    void everyTaskCommandIsReachable() {
+        Running app;
+        for (const TaskCommandInfo& command : taskCommands()) {
+            auto* action = app.window->findChild<QAction*>(command.name);
+            QVERIFY2(action, command.name);
+            QCOMPARE(action->text(), QString::fromUtf8(command.caption));
+            QCOMPARE(action->isCheckable(), command.checked != nullptr);
+            const QString keys = QString::fromStdString(command.shortcut());
+            if (!keys.isEmpty())
+                QCOMPARE(action->shortcut(), QKeySequence(keys, QKeySequence::PortableText));
+        }
+        auto* tasksMenu = app.window->findChild<QMenu*>("Task1");
+        QVERIFY(tasksMenu);
+        QCOMPARE(tasksMenu->title(), QString("Tasks"));
+        const auto* view = app.window->findChild<QMenu*>("mView");
+        for (const char* sub : {"mOrderBy", "mFilter", "FilterByType1"})
+            QVERIFY2(view->actions().contains(app.window->findChild<QMenu*>(sub)->menuAction()), sub);
+    }
+
+    // Keys of the window reach the commands: F8 ends the current task, Alt+9 takes its priority.
+    void keysRunTheCommands() {
+        Running app;
+        addTasks(app, {"Call the bank"});
+        Query& tasks = tasksOf(app);
+        tasks.edit();
+        tasks.setText("Prior_key", makeLookupKey(1));
+        tasks.post();
+        app.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        QTest::keyClick(app.window->taskGrid(), Qt::Key_F8);
+        QTest::keyClick(app.window->taskGrid(), Qt::Key_9, Qt::AltModifier);
+        QCOMPARE(stored(app, "Call the bank", "StateKey"), makeLookupKey(1));
+        QCOMPARE(stored(app, "Call the bank", "Procent"), std::string("100"));
+        QCOMPARE(stored(app, "Call the bank", "Prior_key"), std::string());
+        QCOMPARE(app.fakes.sound.played.size(), std::size_t(1));
+    }
+
+    // The order items are one radio group; a hide item toggles its check with its flag.
+    void viewItemsCarryTheListsChecks() {
+        Running app;
+        auto* dateProject = app.window->findChild<QAction*>("DateProject1");
+        auto* dateTime = app.window->findChild<QAction*>("mDateTimeProject");
+        dateProject->trigger();
+        QVERIFY(dateProject->isChecked());
+        QVERIFY(!dateTime->isChecked());
+        QCOMPARE(app.organizer->tasks().list.currentOrder(), std::string("Date, Project, Time"));
+        auto* hideTabs = app.window->findChild<QAction*>("HideTabs1");
+        const bool before = hideTabs->isChecked();
+        hideTabs->trigger();
+        QCOMPARE(hideTabs->isChecked(), !before);
+        QCOMPARE(app.organizer->taskList().flag(TaskList::HideTabs), !before);
+    }
+
+    // Sixteen hours of twelve times, a separator after every third; a time picked sets the row.
+    void timeMenuSetsTheTime() {
+        Running app;
+        addTasks(app, {"Dentist"});
+        QMenu* menu = app.window->taskPage()->menus()->timeMenu();
+        const QList<QAction*> hours = menu->actions();
+        QCOMPARE(hours.size(), 16);
+        QCOMPARE(hours.front()->text(), QString("07:00"));
+        QCOMPARE(hours.back()->text(), QString("22:00"));
+        const QList<QAction*> times = hours[2]->menu()->actions();
+        QStringList captions;
+        for (QAction* time : times) captions << (time->isSeparator() ? QString("|") : time->text());
+        QCOMPARE(captions.join(' '), QString("09:00 09:05 09:10 | 09:15 09:20 09:25 | 09:30 09:35 09:40 | "
+                                             "09:45 09:50 09:55"));
+        QTimer::singleShot(0, [menu, &times] {
+            times[9]->trigger();
+            menu->close();
+        });
+        app.window->findChild<QAction*>("SetFinalTime1")->trigger();
+        QCOMPARE(stored(app, "Dentist", "Time2"), std::string("09:35"));
+        QCOMPARE(stored(app, "Dentist", "Time"), std::string("09:05"));
+    }
+
+    // "Insert" opens the dialog modally on the new row; what is typed there is saved at its close.
+    void insertOpensTheDialogModally() {
+        Running app;
+        addTasks(app, {"a", "b"});
+        TaskGrid* grid = app.window->taskGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, TaskTableModel::Task)).center());
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        bool modal = false;
+        bool rowsPicked = true;
+        QTimer::singleShot(0, [&] {
+            modal = dialog->isVisible() && dialog->isModal();
+            // The insert left no row picked: the grid shows none while the dialog is up.
+            rowsPicked = !grid->selectionModel()->selectedRows().isEmpty();
+            QTest::keyClicks(control<QPlainTextEdit>(dialog, "TaskMemo"), "Buy milk");
+            dialog->close();
+        });
+        app.window->findChild<QAction*>("Insert1")->trigger();
+        QVERIFY(modal);
+        QVERIFY(!rowsPicked);
+        QCOMPARE(stored(app, "Buy milk", "Date"), app.organizer->today().toIso());
+    }
+
+    // The tool bar: the new-task drop-down of 25 types, the priority and state drop-downs.
+    void toolBarDropDowns() {
+        Running app;
+        const struct {
+            const char* button;
+            int items;
+            const char* first;
+            const char* last;
+        } buttons[] = {{"NewTaskBtn", 25, "Document", "Comment"},
+                       {"PriorityBtn", 6, "None", "Uncertain"},
+                       {"StateBtn", 8, "None", "Delayed"}};
+        for (const auto& b : buttons) {
+            auto* button = app.window->findChild<QToolButton*>(b.button);
+            QVERIFY2(button && button->menu(), b.button);
+            const QList<QAction*> items = button->menu()->actions();
+            QCOMPARE(items.size(), b.items);
+            QCOMPARE(items.front()->text(), QString(b.first));
+            QCOMPARE(items.back()->text(), QString(b.last));
+        }
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QTimer::singleShot(0, [&] {
+            QTest::keyClicks(control<QPlainTextEdit>(dialog, "TaskMemo"), "Call Anna");
+            dialog->close();
+        });
+        app.window->findChild<QToolButton*>("NewTaskBtn")->menu()->actions()[1]->trigger();
+        QCOMPARE(stored(app, "Call Anna", "TypeKey"), makeLookupKey(2));
+    }
+
+    // F5 clones the rows picked in the grid; Ctrl+Delete deletes them with the recycle cue.
+    void gridKeysCloneAndDelete() {
+        Running app;
+        addTasks(app, {"keep", "twice"});
+        TaskGrid* grid = app.window->taskGrid();
+        const int twice = tasksOf(app).findRow("Task", "twice");
+        grid->selectRow(twice);
+        QTest::keyClick(grid, Qt::Key_F5);
+        tasksOf(app).refresh();
+        int copies = 0;
+        for (int row = 0; row < tasksOf(app).rowCount(); ++row) copies += tasksOf(app).textAt(row, "Task") == "twice";
+        QCOMPARE(copies, 2);
+        grid->selectRow(tasksOf(app).findRow("Task", "keep"));
+        QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(stored(app, "keep", "Task"), std::string("(no row)"));
+        QVERIFY(!app.fakes.sound.played.empty());
+        QVERIFY(QString::fromStdString(app.fakes.sound.played.back()).endsWith("recycle.wav"));
+    }
+
+    // The Prio clear button acts on every row picked in the grid, not only the one shown.
+    void prioClearActsOnTheGridsSelection() {
+        Running app;
+        addTasks(app, {"a", "b", "c"});
+        Query& tasks = tasksOf(app);
+        for (const char* text : {"a", "b", "c"}) {
+            tasks.moveTo(tasks.findRow("Task", text));
+            tasks.edit();
+            tasks.setText("Prior_key", makeLookupKey(3));
+            tasks.post();
+        }
+        TaskGrid* grid = app.window->taskGrid();
+        grid->selectionModel()->clearSelection();
+        for (const char* text : {"a", "b", "c"})
+            grid->selectionModel()->select(grid->model()->index(tasks.findRow("Task", text), 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        TaskPropsDialog* dialog = openProperties(app);
+        QTest::mouseClick(control<QToolButton>(dialog, "ClearPrioBtn"), Qt::LeftButton);
+        for (const char* text : {"a", "b", "c"}) QCOMPARE(stored(app, text, "Prior_key"), std::string());
+    }
+};
+
+QTEST_MAIN(TaskPageTest)
+#include "TaskPageTest.moc"
