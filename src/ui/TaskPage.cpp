@@ -44,7 +44,7 @@ void TaskPage::addMenus(QMenuBar* bar) {
 void TaskPage::installHooks() {
     Tasks& tasks = organizer_.tasks();
     TaskContext& context = tasks.context;
-    context.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    context.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
     context.focusGrid = [this] { grid_->setFocus(); };
     context.showTimeMenu = [this] { menus_->showTimeMenu(); };
 

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "shell/ViewState.h"
+
 namespace torvalet {
 
 class SoundCues;
@@ -29,7 +31,7 @@ struct TaskContext {
     const TextCodec& codec;
 
     // Shows a page of the main window (0 Tasks).
-    std::function<void(int page)> SwitchTab;
+    std::function<void(Page page)> SwitchTab;
     // Gives the task grid the keyboard focus.
     std::function<void()> focusGrid;
     // Whether one of the five goal trees has the keyboard focus.
