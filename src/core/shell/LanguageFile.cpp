@@ -138,8 +138,12 @@ fs::path languageFilePath(const fs::path& langFolder, int iLanguage) {
 LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec) { return LanguageReader(file, codec).read(); }
 
 LanguageTable LoadLanguage(const fs::path& file, const TextCodec& codec) {
-    const ProfileFile parsed = fileExists(file) ? ProfileFile::parse(readFileBytes(file)) : ProfileFile();
-    return LoadLanguage(parsed, codec);
+    if (!fileExists(file)) return LoadLanguage(ProfileFile(), codec);
+    const std::string bytes = readFileBytes(file);
+    // The files the program ships are UTF-8 and say so with a byte order mark, so that they
+    // read right in a folder whose own files are in a Windows code page.
+    const bool markedUtf8 = bytes.starts_with("\xEF\xBB\xBF");
+    return LoadLanguage(ProfileFile::parse(bytes), markedUtf8 ? TextCodec() : codec);
 }
 
 std::vector<std::string> mainWindowCaptionTargets() {

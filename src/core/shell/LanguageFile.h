@@ -56,8 +56,9 @@ std::filesystem::path languageFilePath(const std::filesystem::path& langFolder, 
 
 // The table of a language file already parsed; its values are decoded with `codec`.
 LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec);
-// The table of a language file: a missing file gives every default. Throws FileError when the
-// file exists but cannot be read.
+// The table of a language file: a missing file gives every default. A file that starts with a
+// UTF-8 byte order mark is read as UTF-8, any other in `codec`. Throws FileError when the file
+// exists but cannot be read.
 LanguageTable LoadLanguage(const std::filesystem::path& file, const TextCodec& codec);
 
 // The component names of the main window that the caption keys of section "Form1" name (the

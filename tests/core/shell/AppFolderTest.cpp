@@ -44,12 +44,17 @@ TEST(AppFolder, ProvisionsANewFolderAndNeverReplacesFiles) {
     EXPECT_TRUE(fs::exists(TaskStore::storeFile(paths.data())));
     for (const char* cue : {"ringing", "bigben", "recycle", "prepare", "atwork", "mute", "done", "undone", "delegated"})
         EXPECT_EQ(testing::readText(paths.sounds() / (std::string(cue) + ".wav")).substr(0, 4), "RIFF") << cue;
+    for (const char* language : {"english", "russian", "macedonian", "hellenic"})
+        EXPECT_NE(testing::readText(paths.lang() / (std::string(language) + ".lng")).find("[Form1]"), std::string::npos)
+            << language;
     EXPECT_EQ(treeCalls, 1);
 
     testing::writeText(paths.sounds() / "done.wav", "mine");
+    testing::writeText(paths.lang() / "russian.lng", "mine");
     provisionApplicationFolder(paths, [&] { ++treeCalls; });
     EXPECT_EQ(treeCalls, 1);
     EXPECT_EQ(testing::readText(paths.sounds() / "done.wav"), "mine");
+    EXPECT_EQ(testing::readText(paths.lang() / "russian.lng"), "mine");
 }
 
 TEST(AppFolder, ADataFolderWithOtherFilesGetsNoNewStore) {

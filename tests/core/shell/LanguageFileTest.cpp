@@ -140,9 +140,13 @@ TEST(LanguageFile, DefaultsOfAMissingFile) {
     }
 }
 
-TEST(LanguageFile, ValuesAreReadInTheCodePageOfTheFolder) {
-    const LanguageTable table = readText("[Form1]\nmExit.c=\xc2\xfb\xf5\xee\xe4\n", TextCodec("1251"));
-    EXPECT_EQ(caption(table, "Form1", "Quit1"), "Выход");
+TEST(LanguageFile, ValuesAreReadInTheCodePageOfTheFolderUnlessMarkedUtf8) {
+    testing::TempDir dir;
+    const TextCodec windows("1251");
+    testing::writeText(dir / "windows.lng", "[Form1]\nmExit.c=\xc2\xfb\xf5\xee\xe4\n");
+    EXPECT_EQ(caption(LoadLanguage(dir / "windows.lng", windows), "Form1", "Quit1"), "Выход");
+    testing::writeText(dir / "marked.lng", "\xEF\xBB\xBF[Form1]\nmExit.c=Выход\n");
+    EXPECT_EQ(caption(LoadLanguage(dir / "marked.lng", windows), "Form1", "Quit1"), "Выход");
 }
 
 TEST(LanguageFile, AFileThatCannotBeReadIsAnError) {
@@ -162,11 +166,13 @@ TEST(LanguageFile, FileNamesByLanguage) {
 
 // The language files the program ships give every value themselves, in valid UTF-8.
 TEST(LanguageFile, ShippedFilesAreComplete) {
-    const std::filesystem::path folder = std::filesystem::path(TORVALET_TEST_DATA) / ".." / ".." / "data" / "lang";
+    const std::filesystem::path folder = TORVALET_LANG_DATA;
     for (int language = 0; language < 4; ++language) {
         const std::filesystem::path file = languageFilePath(folder, language);
         ASSERT_TRUE(std::filesystem::exists(file)) << file;
-        const ProfileFile parsed = ProfileFile::parse(testing::readText(file));
+        const std::string bytes = testing::readText(file);
+        EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF")) << file.filename() << " has no UTF-8 mark";
+        const ProfileFile parsed = ProfileFile::parse(bytes);
         for (const LanguageValue& value : LoadLanguage(parsed, TextCodec()).values) {
             const std::optional<std::string> text = parsed.value(value.section, value.key);
             EXPECT_TRUE(text && !text->empty() && *text != "?") << file.filename() << " " << value.key;
