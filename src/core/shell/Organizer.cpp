@@ -12,6 +12,7 @@
 #include "platform/PerUserStore.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
+#include "shell/LanguageForms.h"
 #include "shell/RichText.h"
 #include "shell/SetupFile.h"
 #include "trees/TreeFiles.h"
@@ -168,6 +169,8 @@ void Organizer::saveTrees() {
 void Organizer::firstShow() {
     if (!firstShowPending_) return;
     view_.bottomPanelVisible = settings_.MessagePadVisible;
+    // Language 0 keeps the built-in English captions; any other reads its file.
+    if (settings_.iLanguage != 0) LoadLanguage();
     view_.clockRunning = true;
     firstShowPending_ = false;
 }
@@ -349,9 +352,18 @@ void Organizer::presetViewFlags() {
 
 void Organizer::setLanguage(int language) {
     settings_.iLanguage = language;
-    attempt([&] { store_.loadLookupTables(language); });
     if (languageChanged) languageChanged();
+    attempt([&] { store_.loadLookupTables(language); });
+    LoadLanguage();
     if (store_.tasksQ.isOpen()) attempt([this] { store_.tasksQ.refresh(); });
+}
+
+void Organizer::LoadLanguage() {
+    attempt([this] {
+        const LanguageTable table = torvalet::LoadLanguage(languageFilePath(paths_.lang(), settings_.iLanguage), codec_);
+        applyLanguageLists(table, treePages_);
+        if (captionsChanged) captionsChanged(table);
+    });
 }
 
 fs::path Organizer::textboardFile(Date day) const {

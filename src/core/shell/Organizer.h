@@ -16,6 +16,7 @@
 #include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
 #include "shell/HotKeyCommands.h"
+#include "shell/LanguageFile.h"
 #include "shell/MessagePad.h"
 #include "shell/ProfileFile.h"
 #include "shell/Settings.h"
@@ -100,8 +101,15 @@ public:
     DayTextContext dayTextContext() const;
     Date today() const;
 
-    // Called after a language change so that the window applies its captions.
+    // Applies the language file of the language in force: the dialogs' lists here, every caption
+    // through `captionsChanged`. A missing file gives the file's defaults; one that cannot be read
+    // is reported and changes nothing.
+    void LoadLanguage();
+
+    // Called after a language change so that the window checks the language's menu item.
     std::function<void()> languageChanged;
+    // Given the captions of a language file, for the window to put on its components.
+    std::function<void(const LanguageTable&)> captionsChanged;
 
 private:
     enum class Phase { Created, Starting, Running, Closing };
