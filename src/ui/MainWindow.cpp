@@ -26,6 +26,7 @@
 #include "ui/ItemTreeModel.h"
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeView.h"
+#include "ui/LanguageCaptions.h"
 #include "ui/OpenActions.h"
 #include "ui/NavigationMenus.h"
 #include "ui/ReminderView.h"
@@ -91,6 +92,10 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     });
 
     organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
+    captions_ = std::make_unique<LanguageCaptions>(*this, *taskModel_, [this](const QString& title) {
+        caption_ = title;
+        showTitle();
+    });
     installTreeHooks();
     new OpenActions(organizer_, *this);
     applyFixedShortcuts(*this);
@@ -189,6 +194,17 @@ void MainWindow::showLanguage() {
         action->setChecked(true);
 }
 
+void MainWindow::markReadOnly() {
+    readOnly_ = true;
+    showTitle();
+}
+
+void MainWindow::showTitle() {
+    const QString note = tr("read-only, nothing is saved");
+    if (!readOnly_) setWindowTitle(caption_);
+    else setWindowTitle(caption_.isEmpty() ? note : caption_ + QStringLiteral(" (") + note + QLatin1Char(')'));
+}
+
 // The settings' font face for the window, the bottom panel and the message pad; a face the
 // machine lacks falls back to the nearest one it has.
 void MainWindow::applyFont() {
@@ -240,6 +256,7 @@ void MainWindow::installTreeHooks() {
     pages.phrases.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
     organizer_.navigation().setDisplay(&treeViews_);
     organizer_.languageChanged = [this] { showLanguage(); };
+    organizer_.captionsChanged = [this](const LanguageTable& table) { captions_->apply(table); };
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                            &pages.phraseForm, &pages.calendarForm}) {
         formHooks_.emplace_back(form->accepted, form->repaint);
@@ -263,6 +280,7 @@ void MainWindow::removeTreeHooks() {
     pages.phrases.SwitchTab = nullptr;
     organizer_.navigation().setDisplay(nullptr);
     organizer_.languageChanged = nullptr;
+    organizer_.captionsChanged = nullptr;
     std::size_t next = 0;
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                            &pages.phraseForm, &pages.calendarForm}) {

@@ -3,10 +3,11 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
-#include "ui/GoalPanelWidth.h"
+#include "shell/ViewCommands.h"
 #include "ui/TreeViews.h"
 
 class QAction;
@@ -27,6 +28,7 @@ namespace torvalet::ui {
 
 class FilterBarWidget;
 class ItemTreeView;
+class LanguageCaptions;
 class NavigationMenus;
 class ReminderView;
 class TaskTableModel;
@@ -56,6 +58,9 @@ public:
     void runCommand(const std::function<void()>& command);
     // The pages and tabs as the view state has them, without running the page change handler.
     void showViewState();
+    // The title says from now on that nothing is saved.
+    void markReadOnly();
+    const LanguageCaptions& captions() const { return *captions_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +76,7 @@ private:
     QWidget* buildGoalPanel();
     void goalTabChanged(int tab);
     void showLanguage();
+    void showTitle();
     void GoalsPanelResize();
     void installTreeHooks();
     void removeTreeHooks();
@@ -109,6 +115,10 @@ private:
     QCalendarWidget* calendar_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
     ReminderView* reminderView_ = nullptr;
+    std::unique_ptr<LanguageCaptions> captions_;
+    // The title a language file gives, and the read-only note after it.
+    QString caption_;
+    bool readOnly_ = false;
     bool closed_ = false;
 };
 

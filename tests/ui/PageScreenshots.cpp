@@ -49,7 +49,7 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
     window.resize(1366, 800);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "the window was not shown\n");
-    window.setGoalPanelWidth(ui::PaneWidth::Normal);
+    window.setGoalPanelWidth(PaneWidth::Normal);
 
     const char* pages[] = {"1-tasks", "2-links", "3-contacts", "4-blocknote", "5-calendar"};
     for (int page = 0; page < 5; ++page) {

@@ -31,6 +31,7 @@ Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
       rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }),
+      viewCommands_(view_, messagePad_, services.ui, settings_),
       treeFiles_(trees_, paths_.home),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
@@ -50,6 +51,7 @@ Organizer::Organizer(const Services& services, fs::path home)
         attempt([this] { SaveLaunchDate(); });
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
+    reminders_.clock.hooks.autoplayTips = [this] { viewCommands_.autoplayTick(); };
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);
@@ -123,7 +125,7 @@ void Organizer::finishStart() {
     attempt([this] { loadTextboard(); });
     if (stopping()) return;
     attempt([this] { registerHotKeys(); });
-    if (settings_.fRightPanelWide) view_.rightPanelWide = !view_.rightPanelWide;
+    if (settings_.fRightPanelWide) viewCommands_.RightPanelWide_mpClick();
     phase_ = Phase::Running;
 }
 

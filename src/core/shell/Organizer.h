@@ -22,6 +22,7 @@
 #include "shell/Settings.h"
 #include "shell/TreeFileKeeper.h"
 #include "shell/TreePages.h"
+#include "shell/ViewCommands.h"
 #include "shell/ViewState.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
@@ -88,6 +89,7 @@ public:
     MessagePad& messagePad() { return messagePad_; }
     std::string& textboard() { return textboard_; }
     ViewState& view() { return view_; }
+    ViewCommands& viewCommands() { return viewCommands_; }
     ItemTreeSet& trees() { return trees_; }
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
@@ -179,6 +181,7 @@ private:
     std::optional<std::string> textboardAsRead_;  // the text of the day file, when there was one
     Date textboardDay_;
     ViewState view_;
+    ViewCommands viewCommands_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
     SoundCues cues_;
