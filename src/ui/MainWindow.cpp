@@ -13,7 +13,10 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QStatusTipEvent>
+#include <QSystemTrayIcon>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -33,6 +36,7 @@
 #include "ui/SettingsColor.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
+#include "ui/ViewActions.h"
 
 namespace torvalet::ui {
 
@@ -63,7 +67,10 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tipPanel = named(new QWidget, "TipPanel");
     auto* tipLayout = new QHBoxLayout(tipPanel);
-    tipLayout->addWidget(named(new QLabel, "TipPanel2"));
+    tipLayout->setContentsMargins(6, 0, 6, 0);
+    auto* tipLine = named(new QLabel, "TipPanel2");
+    tipLine->setCursor(Qt::PointingHandCursor);
+    tipLayout->addWidget(tipLine);
     tipPanel->setFixedHeight(28);
     tipPanel->hide();
     layout->addWidget(tipPanel);
@@ -78,14 +85,20 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
 
     auto* hintPanel = named(new QLabel(tr("Welcome to Torvalet!")), "HintPanel");
     hintPanel->setFixedHeight(28);
-    hintPanel->hide();
+    hintPanel->setContentsMargins(6, 0, 6, 0);
     layout->addWidget(hintPanel);
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
     const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
     reminderView_ = new ReminderView(organizer_, messagePad_, hintPanel, run, this);
+    viewActions_ = new ViewActions(organizer_, *this,
+                                   {tipPanel, tipLine, hintPanel, bottomPanel_, textboard_, reminderView_->trayIcon()});
     reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
                                 menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
+    // The clock's minute may show the next tip.
+    connect(reminderView_->timer(), &QTimer::timeout, viewActions_, &ViewActions::showState);
+    if (QMenu* tray = reminderView_->trayIcon()->contextMenu())
+        tray->addAction(findChild<QAction*>(QStringLiteral("Quit1")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         organizer_.view().activePage = page;
         MainPageControlChange(page);
@@ -318,6 +331,21 @@ void MainWindow::showViewState() {
     goalPages_->setCurrentIndex(view.goalPage);
     linkPages_->setCurrentIndex(view.linksPage);
     for (FilterBarWidget* bar : {goalBar_, linkBar_, contactBar_}) bar->showState();
+    if (viewActions_) viewActions_->showState();
+}
+
+// Minimised: into the tray when there is one (after the change has run its course).
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, viewActions_, &ViewActions::minimised);
+}
+
+// The hint under the mouse goes to the hint line.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip && viewActions_)
+        viewActions_->showHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return QMainWindow::event(event);
 }
 
 // After the user changed the page with its tab: the tree of the page takes the focus.
@@ -337,7 +365,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         setGoalPanelWidth(PaneWidth::Slim);
     }
     reminderView_->startClock();
-    bottomPanel_->setVisible(organizer_.view().bottomPanelVisible);
+    viewActions_->showState();
     grid_->setFocus();
 }
 

@@ -34,6 +34,7 @@ class ReminderView;
 class TaskTableModel;
 class TreeMenus;
 class TreePane;
+class ViewActions;
 
 // The main window: five pages over the message pad and the month calendar. It shows the
 // organiser's state and calls its commands; closing it runs the close sequence once.
@@ -64,6 +65,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -115,6 +118,7 @@ private:
     QCalendarWidget* calendar_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
     ReminderView* reminderView_ = nullptr;
+    ViewActions* viewActions_ = nullptr;
     std::unique_ptr<LanguageCaptions> captions_;
     // The title a language file gives, and the read-only note after it.
     QString caption_;
