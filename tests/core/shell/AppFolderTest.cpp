@@ -8,7 +8,6 @@
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/MessagePad.h"
-#include "shell/RichText.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
@@ -100,21 +99,6 @@ TEST(MessagePad, RoundTripsLinesThroughTheCodePage) {
     EXPECT_EQ(bytes.size(), 40u);
     EXPECT_EQ(MessagePad::linesOf(bytes, TextCodec("1251")), pad.lines());
     EXPECT_EQ(MessagePad::linesOf("one\r\ntwo\r\n", TextCodec()), (std::vector<std::string>{"one", "two"}));
-}
-
-TEST(RichText, KeepsTextSpecialCharactersAndScriptsThroughAWriteAndRead) {
-    const std::string text = "Line {one} \\ back\nПривет, Ελλάδα 🙂\n\tend";
-    const std::string rtf = plainTextToRichText(text);
-    EXPECT_EQ(rtf.substr(0, 6), "{\\rtf1");
-    EXPECT_EQ(richTextToPlainText(rtf, TextCodec()), text);
-}
-
-TEST(RichText, ReadsDocumentsOfOtherWritersAndPlainFiles) {
-    const std::string fromWordPad =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Tahoma;}}"
-        "{\\*\\generator Riched20 5.50;}\\viewkind4\\uc1\\pard\\lang1049\\f0\\fs20 \\'cf\\'f0\\'e8\\par\nsecond\\par\n}";
-    EXPECT_EQ(richTextToPlainText(fromWordPad, TextCodec("1251")), "При\nsecond");
-    EXPECT_EQ(richTextToPlainText("just text", TextCodec()), "just text");
 }
 
 }  // namespace
