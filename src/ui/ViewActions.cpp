@@ -112,6 +112,11 @@ void ViewActions::TextboardPrint_mpClick() {
 
 void ViewActions::addHelpItems() {
     QMenu* help = menuNamed("mHelp", tr("&Help"));
+    HelpCommands* documents = &organizer_.helpCommands();
+    add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->TorvaletHelp1Click(); });
+    add(help, "mManual", tr("Manual"), [documents] { documents->mManualClick(); });
+    add(help, "mHomepage", tr("Homepage"), [documents] { documents->mHomepageClick(); });
+    help->addSeparator();
     ViewCommands* commands = &organizer_.viewCommands();
     add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->ShowNextTip1Click(); });
     add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->AutoplayTips1Click(); })

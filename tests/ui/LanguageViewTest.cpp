@@ -69,7 +69,7 @@ const QStringList tasksPageComponents = {
 // Help and service commands that nothing describes yet.
 const QStringList helpAndServiceItems = {
     "Form1/CreateDayFolder1", "Form1/OpenDayFolder1", "Form1/PrivateInfo1", "Form1/UsefulInfo1", "Form1/Service1",
-    "Form1/TorvaletHelp1", "Form1/SupportEmail_mp", "Form1/mHomepage", "Form1/mManual", "Form1/ReadMe1",
+    "Form1/SupportEmail_mp", "Form1/ReadMe1",
 };
 
 }  // namespace

@@ -32,6 +32,7 @@ Organizer::Organizer(const Services& services, fs::path home)
       paths_{std::move(home)},
       rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }),
       viewCommands_(view_, messagePad_, services.ui, settings_),
+      helpCommands_(services.shell, services.ui, settings_, paths_.home),
       treeFiles_(trees_, paths_.home),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,

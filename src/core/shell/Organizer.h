@@ -15,6 +15,7 @@
 #include "reminders/Reminders.h"
 #include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
+#include "shell/HelpCommands.h"
 #include "shell/HotKeyCommands.h"
 #include "shell/LanguageFile.h"
 #include "shell/MessagePad.h"
@@ -90,6 +91,7 @@ public:
     std::string& textboard() { return textboard_; }
     ViewState& view() { return view_; }
     ViewCommands& viewCommands() { return viewCommands_; }
+    HelpCommands& helpCommands() { return helpCommands_; }
     ItemTreeSet& trees() { return trees_; }
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
@@ -182,6 +184,7 @@ private:
     Date textboardDay_;
     ViewState view_;
     ViewCommands viewCommands_;
+    HelpCommands helpCommands_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
     SoundCues cues_;
