@@ -21,8 +21,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     version->setFont(bold);
-    auto* text = new QLabel(tr("A personal organizer: tasks with reminders, goals, links, contacts, phrases "
-                               "and a calendar of recurring events."));
+    auto* text =
+        new QLabel(tr("A personal organizer: tasks with reminders, goals, links, contacts, phrases "
+                      "and a calendar of recurring events."));
     text->setWordWrap(true);
     auto* column = new QVBoxLayout;
     column->addWidget(version);

@@ -70,10 +70,10 @@ int gridColumnOf(const std::string& field) {
     const struct {
         const char* field;
         TaskTableModel::Column column;
-    } columns[] = {{"TASK", TaskTableModel::Task},         {"Date", TaskTableModel::Date},
-                   {"Time", TaskTableModel::Time},         {"StateName", TaskTableModel::State},
-                   {"Comment", TaskTableModel::Comment},   {"Project", TaskTableModel::Project},
-                   {"DoerKey", TaskTableModel::Doer},      {"typeName", TaskTableModel::TypeName}};
+    } columns[] = {{"TASK", TaskTableModel::Task},       {"Date", TaskTableModel::Date},
+                   {"Time", TaskTableModel::Time},       {"StateName", TaskTableModel::State},
+                   {"Comment", TaskTableModel::Comment}, {"Project", TaskTableModel::Project},
+                   {"DoerKey", TaskTableModel::Doer},    {"typeName", TaskTableModel::TypeName}};
     for (const auto& c : columns)
         if (field == c.field) return c.column;
     return -1;
@@ -112,12 +112,15 @@ QWidget* LanguageCaptions::holder(const LanguageTarget& target) const {
 bool LanguageCaptions::put(const LanguageTarget& target, const QString& text) const {
     QWidget* owner = holder(target);
     if (!owner) return false;
-    const QList<QObject*> objects = target.component.empty() ? QList<QObject*>() : objectsNamed(owner, target.component);
+    const QList<QObject*> objects =
+        target.component.empty() ? QList<QObject*>() : objectsNamed(owner, target.component);
     switch (target.kind) {
     case LanguageTarget::Caption:
         if (target.component.empty()) {
-            if (owner == &window_) setTitle_(text);
-            else owner->setWindowTitle(text);
+            if (owner == &window_)
+                setTitle_(text);
+            else
+                owner->setWindowTitle(text);
             return true;
         }
         for (QObject* object : objects) setCaption(object, text);

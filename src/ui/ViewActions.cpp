@@ -119,8 +119,7 @@ void ViewActions::addHelpItems() {
     help->addSeparator();
     ViewCommands* commands = &organizer_.viewCommands();
     add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->ShowNextTip1Click(); });
-    add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->AutoplayTips1Click(); })
-        ->setCheckable(true);
+    add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->AutoplayTips1Click(); })->setCheckable(true);
     help->addSeparator();
     auto* about = new QAction(tr("About..."), help);
     about->setObjectName(QStringLiteral("mAbout"));
@@ -130,8 +129,9 @@ void ViewActions::addHelpItems() {
 
 void ViewActions::addHiddenItems() {
     ViewCommands* commands = &organizer_.viewCommands();
-    add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] { commands->RightPanelWide_mpClick(); })
-        ->setCheckable(true);
+    add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] {
+        commands->RightPanelWide_mpClick();
+    })->setCheckable(true);
     add(&window_, "EscapeCommand1", tr("Escape Command"), [this, commands] {
         if (trayAvailable()) {
             commands->EscapeCommand1Click();

@@ -1,6 +1,5 @@
 #include "shell/LanguageFile.h"
 
-#include <algorithm>
 #include <map>
 
 #include "base/FileIo.h"
@@ -135,7 +134,9 @@ fs::path languageFilePath(const fs::path& langFolder, int iLanguage) {
     return langFolder / (languageName(iLanguage) + ".lng");
 }
 
-LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec) { return LanguageReader(file, codec).read(); }
+LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec) {
+    return LanguageReader(file, codec).read();
+}
 
 LanguageTable LoadLanguage(const fs::path& file, const TextCodec& codec) {
     if (!fileExists(file)) return LoadLanguage(ProfileFile(), codec);
@@ -144,17 +145,6 @@ LanguageTable LoadLanguage(const fs::path& file, const TextCodec& codec) {
     // read right in a folder whose own files are in a Windows code page.
     const bool markedUtf8 = bytes.starts_with("\xEF\xBB\xBF");
     return LoadLanguage(ProfileFile::parse(bytes), markedUtf8 ? TextCodec() : codec);
-}
-
-std::vector<std::string> mainWindowCaptionTargets() {
-    std::vector<std::string> targets;
-    std::map<std::string, int> occurrences;
-    for (const std::string& key : mainWindowCaptionKeys()) {
-        std::string component = componentOfCaptionKey(key, occurrences[key]++);
-        if (std::find(targets.begin(), targets.end(), component) == targets.end())
-            targets.push_back(std::move(component));
-    }
-    return targets;
 }
 
 }  // namespace torvalet

@@ -61,8 +61,4 @@ LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec);
 // exists but cannot be read.
 LanguageTable LoadLanguage(const std::filesystem::path& file, const TextCodec& codec);
 
-// The component names of the main window that the caption keys of section "Form1" name (the
-// names the values go to, after the keys that are spelt differently), without repeats.
-std::vector<std::string> mainWindowCaptionTargets();
-
 }  // namespace torvalet

@@ -36,7 +36,9 @@ public:
     // screen div 4.
     static int goalPanelWidth(PaneWidth width, int screenWidth);
     void WideTaskPaneBtnClick(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Wide, screenWidth); }
-    void NormTaskPaneBtnClick(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Normal, screenWidth); }
+    void NormTaskPaneBtnClick(int screenWidth) {
+        view_.goalPanelWidth = goalPanelWidth(PaneWidth::Normal, screenWidth);
+    }
     void SlimTaskPaneBtnClick(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Slim, screenWidth); }
     // "Right Panel Wide": turns its check over (saved at close). The layout stays as it is.
     void RightPanelWide_mpClick();
