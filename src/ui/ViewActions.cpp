@@ -24,6 +24,7 @@ ViewActions::ViewActions(Organizer& organizer, MainWindow& window, const Widgets
     : QObject(&window), organizer_(organizer), window_(window), widgets_(widgets) {
     addViewItems();
     addTextboardItems();
+    addServiceItems();
     addHelpItems();
     addHiddenItems();
     addTrayMenu();
@@ -110,12 +111,29 @@ void ViewActions::TextboardPrint_mpClick() {
         organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
 }
 
+void ViewActions::addServiceItems() {
+    QMenu* service = menuNamed("Service1", tr("&Service"));
+    HelpCommands* documents = &organizer_.helpCommands();
+    Organizer* organizer = &organizer_;
+    add(service, "CreateDayFolder1", tr("Create Day Folder"), [documents, organizer] {
+        documents->CreateDayFolder1Click(organizer->today());
+    });
+    add(service, "OpenDayFolder1", tr("Open Day Folder"), [documents, organizer] {
+        documents->OpenDayFolder1Click(organizer->today());
+    });
+    service->addSeparator();
+    add(service, "PrivateInfo1", tr("Private Info"), [documents] { documents->PrivateInfo1Click(); });
+    add(service, "UsefulInfo1", tr("Useful Info"), [documents] { documents->UsefulInfo1Click(); });
+}
+
 void ViewActions::addHelpItems() {
     QMenu* help = menuNamed("mHelp", tr("&Help"));
     HelpCommands* documents = &organizer_.helpCommands();
     add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->TorvaletHelp1Click(); });
     add(help, "mManual", tr("Manual"), [documents] { documents->mManualClick(); });
     add(help, "mHomepage", tr("Homepage"), [documents] { documents->mHomepageClick(); });
+    add(help, "ReadMe1", tr("Read Me"), [documents] { documents->ReadMe1Click(); });
+    add(help, "SupportEmail_mp", tr("Write To Support"), [documents] { documents->SupportEmail_mpClick(); });
     help->addSeparator();
     ViewCommands* commands = &organizer_.viewCommands();
     add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->ShowNextTip1Click(); });

@@ -56,6 +56,7 @@ private:
     QAction* add(QWidget* menuOrWindow, const char* name, const QString& caption, const Handler& handler);
     QMenu* menuNamed(const char* name, const QString& caption);
     void addViewItems();
+    void addServiceItems();
     void addHelpItems();
     void addTextboardItems();
     void addHiddenItems();

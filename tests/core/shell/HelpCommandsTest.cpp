@@ -47,5 +47,56 @@ TEST(HelpCommands, AMissingHelpFileIsReported) {
     EXPECT_NE(fakes.ui.messages[0].find("en.chm"), std::string::npos);
 }
 
+struct Documents {
+    testing::TempDir dir;
+    testing::FakeServices fakes;
+    Settings settings;
+    HelpCommands help{fakes.shell, fakes.ui, settings, dir.path()};
+    std::string home() const { return dir.path().string(); }
+};
+
+TEST(HelpCommands, InformationFilesAreMadeWhenMissingAndKeepTheirText) {
+    Documents d;
+    testing::writeText(d.dir / "Useful.txt", "kept");
+    d.help.PrivateInfo1Click();
+    d.help.UsefulInfo1Click();
+    const std::vector<OpenRequest> expected = {{(d.dir / "Private.txt").string(), "", d.home()},
+                                               {(d.dir / "Useful.txt").string(), "", d.home()}};
+    EXPECT_EQ(d.fakes.shell.requests, expected);
+    EXPECT_EQ(testing::readText(d.dir / "Private.txt"), "");
+    EXPECT_EQ(testing::readText(d.dir / "Useful.txt"), "kept");
+    EXPECT_TRUE(d.fakes.ui.messages.empty());
+}
+
+TEST(HelpCommands, TheDayFolderIsOpenedOnceMade) {
+    Documents d;
+    const Date today = Date::fromYmd(2026, 12, 10);
+    const std::filesystem::path folder = d.dir / "Days" / "2026-12-10";
+    d.help.OpenDayFolder1Click(today);
+    EXPECT_TRUE(d.fakes.shell.requests.empty());
+    ASSERT_EQ(d.fakes.ui.messages.size(), 1u);
+    EXPECT_NE(d.fakes.ui.messages[0].find("2026-12-10"), std::string::npos);
+
+    d.help.CreateDayFolder1Click(today);
+    d.help.OpenDayFolder1Click(today);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    const OpenRequest shown{ShellText::fileManager, ShellText::folderSwitches + folder.string(), d.home()};
+    EXPECT_EQ(d.fakes.shell.requests, std::vector<OpenRequest>(2, shown));
+    EXPECT_EQ(d.fakes.ui.messages.size(), 1u);
+}
+
+TEST(HelpCommands, WhatCannotBeMadeOrOpenedIsReported) {
+    Documents d;
+    testing::writeText(d.dir / "Days", "a file where the folder should be");
+    d.help.CreateDayFolder1Click(Date::fromYmd(2026, 12, 10));
+    d.fakes.shell.succeed = false;
+    d.help.SupportEmail_mpClick();
+    d.help.ReadMe1Click();
+    ASSERT_EQ(d.fakes.ui.messages.size(), 3u);
+    EXPECT_NE(d.fakes.ui.messages[0].find("Days"), std::string::npos);
+    EXPECT_NE(d.fakes.ui.messages[1].find(HelpCommands::supportAddress), std::string::npos);
+    EXPECT_NE(d.fakes.ui.messages[2].find("ReadMe.txt"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace torvalet
