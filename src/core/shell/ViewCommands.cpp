@@ -24,7 +24,7 @@ const char* const tips[ViewCommands::kTipCount] = {
 
 }  // namespace
 
-void ViewCommands::SwitchTab(int page) {
+void ViewCommands::SwitchTab(Page page) {
     if (view_.activePage != page) view_.activePage = page;
 }
 

@@ -25,12 +25,12 @@ public:
         : view_(view), pad_(pad), ui_(ui), settings_(settings) {}
 
     // Makes the page the active one. The window's page change handler does not run for it.
-    void SwitchTab(int page);
-    void ViewTasksPage1Click() { SwitchTab(0); }
-    void ViewLinksPage1Click() { SwitchTab(1); }
-    void ViewContactsPage1Click() { SwitchTab(2); }
-    void ViewBlocknotePage1Click() { SwitchTab(3); }
-    void ViewCalendarPage1Click() { SwitchTab(4); }
+    void SwitchTab(Page page);
+    void ViewTasksPage1Click() { SwitchTab(kTasksPage); }
+    void ViewLinksPage1Click() { SwitchTab(kLinksPage); }
+    void ViewContactsPage1Click() { SwitchTab(kContactsPage); }
+    void ViewBlocknotePage1Click() { SwitchTab(kBlocknotePage); }
+    void ViewCalendarPage1Click() { SwitchTab(kCalendarPage); }
 
     // The goal panel's width for a button on a screen that wide: 4 × (screen div 6), screen div 2,
     // screen div 4.
