@@ -2,16 +2,7 @@
 # Drives the companion over a fresh application folder as a user would.
 set -u
 cli="$1"
-home="$(mktemp -d)"
-trap 'rm -rf "$home"' EXIT
-failures=0
-passed=0
-
-check() {  # check NAME CONDITION...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
-}
-contains() { grep -qF -- "$2" <<<"$1"; }
+source "$(dirname "$0")/checks.sh"
 
 run() { "$cli" --home "$home/app" --date-format dd.MM.yyyy "$@"; }
 
@@ -226,5 +217,4 @@ check "the start after the kills reports nothing" test $status -eq 0 -a ! -s "$h
 check "and clears what the killed saves left" test -z "$(ls -A "$killed" | grep torvalet-save)"
 check "and keeps every goal" test "$("$cli" --home "$killed" tree "$killed/goals2.dat" | wc -l)" -eq 20000
 
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

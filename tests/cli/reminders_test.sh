@@ -3,17 +3,7 @@
 set -u
 cli="$1"
 fixture="$2"
-home="$(mktemp -d)"
-trap 'rm -rf "$home"' EXIT
-failures=0
-passed=0
-
-check() {  # check NAME CONDITION...
-  local name="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name"; failures=$((failures + 1)); fi
-}
-contains() { grep -qF -- "$2" <<<"$1"; }
-lacks() { ! grep -qF -- "$2" <<<"$1"; }
+source "$(dirname "$0")/checks.sh"
 
 app="$home/app"
 run() { "$cli" --home "$app" --date-format dd.MM.yyyy "$@"; }
@@ -95,5 +85,4 @@ run --now "2027-12-08 08:10" analyze calendar >/dev/null 2>"$home/err"; status=$
 check "a missing calendar file is an error" test $status -eq 1 -a -s "$home/err"
 run analyze planets 2>/dev/null; check "an unknown analysis is a usage error" test $? -eq 2
 
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

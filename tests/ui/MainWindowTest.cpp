@@ -139,8 +139,13 @@ private slots:
 
     void goalBarAddsGoalsAndSetsTheirState() {
         Running app;
+        // The view has read its rows already: the new goal must reach it as a new row.
+        QAbstractItemModel* model = app.window->findChild<QTreeView*>("GoalTree")->model();
+        const int rowsBefore = model->rowCount();
         app.window->findChild<QLineEdit*>("GoalEdit")->setText("Book the flights");
         app.window->findChild<QPushButton*>("AddGoal_RbBtn")->click();
+        QCOMPARE(model->rowCount(), rowsBefore + 1);
+        QVERIFY(app.fakes.ui.messages.empty());
         ItemTree& goals = app.organizer->trees().get(TreeId::GoalTree);
         TreeNode* added = goals.firstSelected();
         QVERIFY(added);

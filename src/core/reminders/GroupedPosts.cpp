@@ -5,12 +5,12 @@
 namespace torvalet {
 
 GroupedPosts::GroupedPosts(TaskStore& store) : store_(store) {
-    store_.tasksQ.suspend();
     Database* db = store_.database();
     if (db && sqlite3_get_autocommit(db->handle())) {
         db->execute("BEGIN IMMEDIATE");
         open_ = true;
     }
+    store_.tasksQ.suspend();  // last: a refused BEGIN leaves the list as it was
 }
 
 GroupedPosts::~GroupedPosts() {

@@ -1,8 +1,7 @@
 #include "shell/AppFolder.h"
 
-#include <cstdlib>
-
 #include "base/Embedded.h"
+#include "base/Environment.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
 #include "shell/ShippedData.h"
@@ -13,12 +12,6 @@ namespace torvalet {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::optional<std::string> variable(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value || !*value) return std::nullopt;
-    return std::string(value);
-}
 
 void makeFolder(const fs::path& folder) {
     std::error_code error;
@@ -42,7 +35,8 @@ bool isEmptyFolder(const fs::path& folder) {
 }  // namespace
 
 AppFolderEnvironment AppFolderEnvironment::current(const fs::path& executableFolder) {
-    return {variable("TORVALET_HOME"), variable("XDG_DATA_HOME"), variable("HOME"), executableFolder};
+    return {environmentVariable("TORVALET_HOME"), environmentVariable("XDG_DATA_HOME"), environmentVariable("HOME"),
+            executableFolder};
 }
 
 fs::path resolveApplicationFolder(const AppFolderEnvironment& environment) {

@@ -48,9 +48,8 @@ Organizer::Organizer(const Services& services, fs::path home)
     // At midnight today is selected first, so that the new day gets its day mark.
     reminders_.clock.hooks.startOfDay = [this] {
         listState_.calendar.selectToday(today());
-        store_.tasksQ.suspend();
+        const QuerySuspension suspension(store_.tasksQ);
         runStartOfDay(today());
-        store_.tasksQ.resume();
         attempt([this] { SaveLaunchDate(); });
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
@@ -105,11 +104,7 @@ void Organizer::start() {
     if (!stopping()) attempt([this] { LoadSetup(); });
     {
         // The list is built, cleaned and given its marks before anyone sees it.
-        store_.tasksQ.suspend();
-        struct Resume {
-            Query& list;
-            ~Resume() { list.resume(); }
-        } resume{store_.tasksQ};
+        const QuerySuspension suspension(store_.tasksQ);
         if (!stopping()) openStoreAtStart();
         if (!stopping()) readTreesAndStartTheDay();
     }
@@ -124,12 +119,11 @@ void Organizer::openStoreAtStart() {
 }
 
 void Organizer::readTreesAndStartTheDay() {
-    store_.tasksQ.suspend();
+    const QuerySuspension suspension(store_.tasksQ);
     attempt([this] { loadTrees(); });
     const bool store = taskStoreWritable();
     if (!stopping() && store && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
     if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
-    store_.tasksQ.resume();
 }
 
 void Organizer::finishStart() {

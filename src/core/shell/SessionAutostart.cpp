@@ -1,28 +1,17 @@
 #include "shell/SessionAutostart.h"
 
-#include <cstdlib>
 #include <sstream>
 
+#include "base/Environment.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
+#include "base/Text.h"
 
 namespace torvalet {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::optional<std::string> variable(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value || !*value) return std::nullopt;
-    return std::string(value);
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 // Whether the keys of the main group of a desktop entry switch it off.
 bool hiddenEntry(const std::string& text) {
@@ -69,7 +58,7 @@ fs::path SessionAutostart::userFolder(const std::optional<std::string>& xdgConfi
 }
 
 SessionAutostart SessionAutostart::forCurrentUser(fs::path executable) {
-    return {userFolder(variable("XDG_CONFIG_HOME"), variable("HOME")), std::move(executable)};
+    return {userFolder(environmentVariable("XDG_CONFIG_HOME"), environmentVariable("HOME")), std::move(executable)};
 }
 
 bool SessionAutostart::enabled() const {

@@ -1,8 +1,8 @@
 #include "shell/UserListFile.h"
 
-#include <cstdlib>
 #include <sstream>
 
+#include "base/Environment.h"
 #include "base/FileIo.h"
 
 namespace torvalet {
@@ -12,9 +12,8 @@ namespace fs = std::filesystem;
 UserListFile::UserListFile(fs::path folder) : folder_(std::move(folder)) {}
 
 fs::path UserListFile::defaultFolder() {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) return fs::path(config) / "torvalet";
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : ".") / ".config" / "torvalet";
+    if (auto config = environmentVariable("XDG_CONFIG_HOME")) return fs::path(*config) / "torvalet";
+    return fs::path(environmentVariable("HOME").value_or(".")) / ".config" / "torvalet";
 }
 
 std::vector<std::string> UserListFile::readList(const std::string& name) const {

@@ -49,18 +49,6 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Holds back a query's notices for a scope.
-class Suspension {
-public:
-    explicit Suspension(Query& query) : query_(query) { query_.suspend(); }
-    ~Suspension() { query_.resume(); }
-    Suspension(const Suspension&) = delete;
-    Suspension& operator=(const Suspension&) = delete;
-
-private:
-    Query& query_;
-};
-
 }  // namespace
 
 void Query::setDatabase(Database* db) {
@@ -483,7 +471,7 @@ void Query::forEachRow(const std::set<Bookmark>& bookmarks, const std::function<
     for (int row : rows) targets.push_back(rowids_[static_cast<std::size_t>(row)]);
     const int keptIndex = current_;
     {
-        Suspension suspension(*this);
+        const QuerySuspension suspension(*this);
         PostGroup group(db_);
         int shift = 0;
         for (std::size_t i = 0; i < rows.size(); ++i) {

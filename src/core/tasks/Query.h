@@ -208,4 +208,16 @@ private:
     bool missedWhileSuspended_ = false;
 };
 
+// Holds back a query's notices for a scope: suspend at construction, resume at the end.
+class QuerySuspension {
+public:
+    explicit QuerySuspension(Query& query) : query_(query) { query_.suspend(); }
+    ~QuerySuspension() { query_.resume(); }
+    QuerySuspension(const QuerySuspension&) = delete;
+    QuerySuspension& operator=(const QuerySuspension&) = delete;
+
+private:
+    Query& query_;
+};
+
 }  // namespace torvalet

@@ -26,11 +26,6 @@ void copyFields(const Query& from, Query& to, std::initializer_list<const char*>
     for (const char* field : fields) copyField(from, to, field);
 }
 
-struct Resume {
-    Query& query;
-    ~Resume() { query.resume(); }
-};
-
 }  // namespace
 
 TaskClipboard::TaskClipboard(TaskContext& context) : context_(context) {}
@@ -48,8 +43,7 @@ void TaskClipboard::copyTasks() {
     Query& tasks = context_.store.tasksQ;
     Query& clip = context_.store.clipboardQ;
     if (!tasks.isOpen()) return;
-    tasks.suspend();
-    Resume resume{tasks};
+    const QuerySuspension suspension(tasks);
     const PostGroup group(tasks.database());
     if (tasks.isEditing()) tasks.post();
     taskRows::runStatement(context_.store.commandQ, "delete from clipbrd", {});
@@ -89,8 +83,7 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
     Query& tasks = context_.store.tasksQ;
     Query& clip = context_.store.clipboardQ;
     if (!tasks.isOpen()) return;
-    tasks.suspend();
-    Resume resume{tasks};
+    const QuerySuspension suspension(tasks);
     {
         const PostGroup group(tasks.database());
         if (!clip.isOpen()) clip.open();

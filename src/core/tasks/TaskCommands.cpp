@@ -162,11 +162,7 @@ void TaskCommands::mCloneClick() {
 
 void TaskCommands::deleteTasks() {
     Query& tasks = context_.store.tasksQ;
-    tasks.suspend();
-    struct Resume {
-        Query& q;
-        ~Resume() { q.resume(); }
-    } resume{tasks};
+    const QuerySuspension suspension(tasks);
     focusGrid();
     taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
     focusGrid();
@@ -323,11 +319,7 @@ void TaskCommands::SetFinalTime1Click() {
 void TaskCommands::timeMenuItemClick(const std::string& time) {
     Query& tasks = context_.store.tasksQ;
     const char* field = timeTarget_ == TimeTarget::Start ? "Time" : "Time2";
-    tasks.suspend();
-    struct Resume {
-        Query& q;
-        ~Resume() { q.resume(); }
-    } resume{tasks};
+    const QuerySuspension suspension(tasks);
     saveTask();
     focusGrid();
     taskRows::forSelectionAndCurrent(tasks, [&] {

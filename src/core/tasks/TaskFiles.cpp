@@ -28,12 +28,8 @@ void TaskFiles::storeTaskFile() {
     if (!tasks.isOpen()) return;
     if (tasks.isEditing()) tasks.post();
     std::vector<TaskFileEntry> entries;
-    tasks.suspend();
     {
-        struct Resume {
-            Query& q;
-            ~Resume() { q.resume(); }
-        } resume{tasks};
+        const QuerySuspension suspension(tasks);
         tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [&] {
             entries.push_back({tasks.text("Task"), tasks.text("Time"), tasks.text("StateKey"), tasks.text("TypeKey"),
                                tasks.text("Prior_key")});

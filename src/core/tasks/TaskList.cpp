@@ -56,17 +56,11 @@ void TaskList::listTasksOfType(Query& tasksQ, const LookupKey& typeKey, const st
 }
 
 void TaskList::install(Query& tasksQ, const std::string& sql) {
-    tasksQ.suspend();
-    try {
-        tasksQ.close();
-        tasksQ.setSql(sql);
-        tasksQ.open();
-        tasksQ.last();
-    } catch (...) {
-        tasksQ.resume();
-        throw;
-    }
-    tasksQ.resume();
+    const QuerySuspension suspension(tasksQ);
+    tasksQ.close();
+    tasksQ.setSql(sql);
+    tasksQ.open();
+    tasksQ.last();
 }
 
 }  // namespace torvalet

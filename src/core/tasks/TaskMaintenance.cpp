@@ -29,11 +29,7 @@ TaskMaintenance::TaskMaintenance(TaskContext& context) : context_(context) {}
 
 void TaskMaintenance::run(const char* sql, Date d0, Date d1, Date d2) {
     Query& tasks = context_.store.tasksQ;
-    tasks.suspend();
-    struct Resume {
-        Query& q;
-        ~Resume() { q.resume(); }
-    } resume{tasks};
+    const QuerySuspension suspension(tasks);
     if (tasks.isEditing()) tasks.post();
     if (d0.isNull())
         taskRows::runStatement(context_.store.commandQ, sql, {{":d1", d1}, {":d2", d2}});

@@ -93,6 +93,7 @@ TreeNode& GoalCommands::newToDo(ItemTree& tree, TreeNode* parent, const std::str
     goal.Text = text;
     tree.setFocused(node);
     tree.selectOnly(node);
+    if (repaintTree) repaintTree(tree);
     return *node;
 }
 

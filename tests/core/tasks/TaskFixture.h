@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
+#include "fakes/StoreReads.h"
 #include "fakes/TempDir.h"
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
@@ -72,16 +73,9 @@ protected:
             list().selection().insert(list().bookmarkAt(row));
         }
     }
-    // The first column of a statement's rows.
-    std::vector<std::string> column(const std::string& sql) {
-        std::vector<std::string> values;
-        SqlStatement statement = organizer->store().database()->prepare(sql);
-        while (statement.step()) values.push_back(sqlValueText(statement.column(0)));
-        return values;
-    }
+    std::vector<std::string> column(const std::string& sql) { return firstColumn(*organizer->store().database(), sql); }
     std::string field(const std::string& name, const std::string& task) {
-        const auto values = column("select " + name + " from tasks where Task = '" + task + "'");
-        return values.size() == 1 ? values[0] : "<" + std::to_string(values.size()) + " rows>";
+        return taskField(*organizer->store().database(), name, task);
     }
     // The task texts of the list, in list order.
     std::vector<std::string> listed() {
