@@ -1,6 +1,6 @@
-# embed_files(OUT NAMESPACE FILES...): writes a C++ source holding each file's bytes,
-# reachable through torvalet::embedded::find(name) (see src/core/base/Embedded.h).
-function(embed_files out)
+# embed_files(OUT FUNCTION FILES...): writes a C++ source holding each file's bytes, listed by
+# torvalet::embedded::FUNCTION() (declared in src/core/base/Embedded.h).
+function(embed_files out function)
   set(body "#include \"base/Embedded.h\"\n\nnamespace torvalet::embedded {\nnamespace {\n")
   set(table "")
   set(index 0)
@@ -14,7 +14,7 @@ function(embed_files out)
     string(APPEND table "    {\"${name}\", {reinterpret_cast<const char*>(data${index}), ${size}}},\n")
     math(EXPR index "${index} + 1")
   endforeach()
-  string(APPEND body "}  // namespace\n\nconst std::vector<File>& all() {\n  static const std::vector<File> files = {\n${table}  };\n  return files;\n}\n\n}  // namespace torvalet::embedded\n")
+  string(APPEND body "}  // namespace\n\nconst std::vector<File>& ${function}() {\n  static const std::vector<File> files = {\n${table}  };\n  return files;\n}\n\n}  // namespace torvalet::embedded\n")
   file(WRITE "${out}.tmp" "${body}")
   file(COPY_FILE "${out}.tmp" "${out}" ONLY_IF_DIFFERENT)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ARGN})

@@ -208,7 +208,14 @@ QVariant ItemTreeModel::data(const QModelIndex& index, int role) const {
 QVariant ItemTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= int(columns_.size()))
         return {};
+    if (const auto title = titles_.constFind(section); title != titles_.constEnd()) return *title;
     return QString::fromLatin1(columns_[std::size_t(section)].caption);
+}
+
+void ItemTreeModel::setColumnTitle(int column, const QString& title) {
+    if (column < 0 || column >= int(columns_.size())) return;
+    titles_.insert(column, title);
+    emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
 Qt::ItemFlags ItemTreeModel::flags(const QModelIndex& index) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QFont>
 
 #include <unordered_map>
@@ -50,6 +51,8 @@ public:
     QModelIndex indexInView(const TreeNode* node, int column = 0) const;
     // Default widths of the columns in pixels (0: hidden).
     int columnWidth(int column) const;
+    // A column title in place of the built-in one (a language file's).
+    void setColumnTitle(int column, const QString& title);
     // The text a cell draws, on one line.
     QString cellText(const TreeNode& node, int column) const;
 
@@ -81,6 +84,7 @@ private:
 
     ItemTree& tree_;
     std::vector<TreeColumn> columns_;
+    QHash<int, QString> titles_;
     bool linkTags_;
     QFont font_;
     QFont boldFont_;

@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QStatusTipEvent>
+#include <QSystemTrayIcon>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -24,6 +27,7 @@
 #include "ui/ItemTreeModel.h"
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeView.h"
+#include "ui/LanguageCaptions.h"
 #include "ui/OpenActions.h"
 #include "ui/NavigationMenus.h"
 #include "ui/ReminderView.h"
@@ -32,6 +36,7 @@
 #include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
+#include "ui/ViewActions.h"
 
 namespace torvalet::ui {
 
@@ -63,7 +68,10 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tipPanel = named(new QWidget, "TipPanel");
     auto* tipLayout = new QHBoxLayout(tipPanel);
-    tipLayout->addWidget(named(new QLabel, "TipPanel2"));
+    tipLayout->setContentsMargins(6, 0, 6, 0);
+    auto* tipLine = named(new QLabel, "TipPanel2");
+    tipLine->setCursor(Qt::PointingHandCursor);
+    tipLayout->addWidget(tipLine);
     tipPanel->setFixedHeight(28);
     tipPanel->hide();
     layout->addWidget(tipPanel);
@@ -78,20 +86,30 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
 
     auto* hintPanel = named(new QLabel(tr("Welcome to Torvalet!")), "HintPanel");
     hintPanel->setFixedHeight(28);
-    hintPanel->hide();
+    hintPanel->setContentsMargins(6, 0, 6, 0);
     layout->addWidget(hintPanel);
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
     const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
     reminderView_ = new ReminderView(organizer_, messagePad_, hintPanel, run, this);
+    viewActions_ = new ViewActions(organizer_, *this,
+                                   {tipPanel, tipLine, hintPanel, bottomPanel_, textboard_, reminderView_->trayIcon()});
     reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
                                 menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
+    // The clock's minute may show the next tip.
+    connect(reminderView_->timer(), &QTimer::timeout, viewActions_, &ViewActions::showState);
+    if (QMenu* tray = reminderView_->trayIcon()->contextMenu())
+        tray->addAction(findChild<QAction*>(QStringLiteral("Quit1")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         organizer_.view().activePage = page;
         MainPageControlChange(page);
     });
 
     organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
+    captions_ = std::make_unique<LanguageCaptions>(*this, *taskModel_, [this](const QString& title) {
+        caption_ = title;
+        showTitle();
+    });
     installTreeHooks();
     new OpenActions(organizer_, *this);
     applyFixedShortcuts(*this);
@@ -190,6 +208,17 @@ void MainWindow::showLanguage() {
         action->setChecked(true);
 }
 
+void MainWindow::markReadOnly() {
+    readOnly_ = true;
+    showTitle();
+}
+
+void MainWindow::showTitle() {
+    const QString note = tr("read-only, nothing is saved");
+    if (!readOnly_) setWindowTitle(caption_);
+    else setWindowTitle(caption_.isEmpty() ? note : caption_ + QStringLiteral(" (") + note + QLatin1Char(')'));
+}
+
 // The settings' font face for the window, the bottom panel and the message pad; a face the
 // machine lacks falls back to the nearest one it has.
 void MainWindow::applyFont() {
@@ -246,6 +275,7 @@ void MainWindow::installTreeHooks() {
     };
     organizer_.navigation().setDisplay(&treeViews_);
     organizer_.languageChanged = [this] { showLanguage(); };
+    organizer_.captionsChanged = [this](const LanguageTable& table) { captions_->apply(table); };
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                            &pages.phraseForm, &pages.calendarForm}) {
         formHooks_.emplace_back(form->accepted, form->repaint);
@@ -270,6 +300,7 @@ void MainWindow::removeTreeHooks() {
     organizer_.tasks().context.goalTreeHasFocus = nullptr;
     organizer_.navigation().setDisplay(nullptr);
     organizer_.languageChanged = nullptr;
+    organizer_.captionsChanged = nullptr;
     std::size_t next = 0;
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                            &pages.phraseForm, &pages.calendarForm}) {
@@ -308,6 +339,21 @@ void MainWindow::showViewState() {
     goalPages_->setCurrentIndex(view.goalPage);
     linkPages_->setCurrentIndex(view.linksPage);
     for (FilterBarWidget* bar : {goalBar_, linkBar_, contactBar_}) bar->showState();
+    if (viewActions_) viewActions_->showState();
+}
+
+// Minimised: into the tray when there is one (after the change has run its course).
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, viewActions_, &ViewActions::minimised);
+}
+
+// The hint under the mouse goes to the hint line.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip && viewActions_)
+        viewActions_->showHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return QMainWindow::event(event);
 }
 
 // After the user changed the page with its tab: the tree of the page takes the focus.
@@ -327,7 +373,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         setGoalPanelWidth(PaneWidth::Slim);
     }
     reminderView_->startClock();
-    bottomPanel_->setVisible(organizer_.view().bottomPanelVisible);
+    viewActions_->showState();
     grid_->setFocus();
 }
 

@@ -3,12 +3,12 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
-#include "shell/ViewState.h"
+#include "shell/ViewCommands.h"
 #include "trees/TreeId.h"
-#include "ui/GoalPanelWidth.h"
 #include "ui/TreeViews.h"
 
 class QAction;
@@ -28,6 +28,7 @@ namespace torvalet::ui {
 
 class FilterBarWidget;
 class ItemTreeView;
+class LanguageCaptions;
 class NavigationMenus;
 class ReminderView;
 class TaskGrid;
@@ -35,6 +36,7 @@ class TaskPage;
 class TaskTableModel;
 class TreeMenus;
 class TreePane;
+class ViewActions;
 
 // The main window: five pages over the message pad and the month calendar. It shows the
 // organiser's state and calls its commands; closing it runs the close sequence once.
@@ -61,9 +63,14 @@ public:
     void runCommand(const std::function<void()>& command);
     // The pages and tabs as the view state has them, without running the page change handler.
     void showViewState();
+    // The title says from now on that nothing is saved.
+    void markReadOnly();
+    const LanguageCaptions& captions() const { return *captions_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -77,6 +84,7 @@ private:
     QWidget* buildGoalPanel();
     void goalTabChanged(int tab);
     void showLanguage();
+    void showTitle();
     void GoalsPanelResize();
     void installTreeHooks();
     void removeTreeHooks();
@@ -116,6 +124,11 @@ private:
     QCalendarWidget* calendar_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
     ReminderView* reminderView_ = nullptr;
+    ViewActions* viewActions_ = nullptr;
+    std::unique_ptr<LanguageCaptions> captions_;
+    // The title a language file gives, and the read-only note after it.
+    QString caption_;
+    bool readOnly_ = false;
     bool closed_ = false;
 };
 

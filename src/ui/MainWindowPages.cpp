@@ -119,7 +119,13 @@ void MainWindow::goalTabChanged(int tab) {
 
 void MainWindow::setGoalPanelWidth(PaneWidth width) {
     const int screenWidth = screen() ? screen()->geometry().width() : 1024;
-    const int panel = goalPanelWidth(width, screenWidth);
+    ViewCommands& views = organizer_.viewCommands();
+    switch (width) {
+    case PaneWidth::Wide: views.WideTaskPaneBtnClick(screenWidth); break;
+    case PaneWidth::Normal: views.NormTaskPaneBtnClick(screenWidth); break;
+    case PaneWidth::Slim: views.SlimTaskPaneBtnClick(screenWidth); break;
+    }
+    const int panel = organizer_.view().goalPanelWidth;
     const int total = tasksSplitter_->width() > 0 ? tasksSplitter_->width() : screenWidth;
     tasksSplitter_->setSizes({std::max(0, total - panel), panel});
     GoalsPanelResize();

@@ -1,6 +1,7 @@
 #include "ui/NavigationMenus.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -34,8 +35,8 @@ void NavigationMenus::addMenus(QMenuBar* bar) {
         addContactTags(contacts);
         contacts->addSeparator();
         QAction* print = contacts->addAction(tr("Print Contacts"));
-        print->setObjectName(QStringLiteral("PrintContacts1"));
-        connect(print, &QAction::triggered, this, &NavigationMenus::PrintContacts1Click);
+        print->setObjectName(QStringLiteral("PrintContacts_mp"));
+        connect(print, &QAction::triggered, this, &NavigationMenus::PrintContacts_mpClick);
     }
 }
 
@@ -56,16 +57,33 @@ void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plura
     levelItems.push_back({QStringLiteral("ShowAll%1Levels1").arg(many), showAll,
                           [levels, family] { levels->showAllLevelsClick(family); }});
     menu->addSeparator();
-    submenu(menu, many + QStringLiteral("Levels1"), tr("%1 Levels").arg(many), levelItems);
-    submenu(menu, QStringLiteral("Expand%1_1").arg(many), tr("Expand / Collapse"),
+    submenu(menu, many + QStringLiteral("ShowLevels1"), tr("%1 Levels").arg(many), levelItems);
+    submenu(menu, QStringLiteral("ShowSub") + many + QStringLiteral("1"), tr("Expand / Collapse"),
             {{QStringLiteral("Expand%1Node1").arg(one), tr("Expand Node"),
               [levels, family] { levels->expandNodeClick(family); }},
              {QStringLiteral("Collapse%1Node1").arg(one), tr("Collapse %1 Node").arg(one),
               [levels, family] { levels->collapseNodeClick(family); }},
-             {QStringLiteral("ExpandAll%1_1").arg(many), tr("Expand All %1").arg(many),
+             {QStringLiteral("ExpandAll") + many + QStringLiteral("1"), tr("Expand All %1").arg(many),
               [levels, family] { levels->expandAllClick(family); }},
-             {QStringLiteral("CollapseAll%1_1").arg(many), tr("Collapse All %1").arg(many),
+             {QStringLiteral("CollapseAll") + many + QStringLiteral("1"), tr("Collapse All %1").arg(many),
               [levels, family] { levels->collapseAllClick(family); }}});
+    addFilterItem(menu, family, plural);
+}
+
+void NavigationMenus::addFilterItem(QMenu* menu, NavFamily family, const char* plural) {
+    const int page = family == NavFamily::Goals ? kTasksPage : family == NavFamily::Links ? kLinksPage : kContactsPage;
+    const QString line = family == NavFamily::Goals   ? QStringLiteral("GoalEdit")
+                         : family == NavFamily::Links ? QStringLiteral("LinkEdit")
+                                                      : QStringLiteral("ContactEdit");
+    QAction* filter = menu->addAction(tr("Filter %1").arg(QString::fromLatin1(plural)));
+    filter->setObjectName(QStringLiteral("Filter") + QString::fromLatin1(plural) + QStringLiteral("1"));
+    connect(filter, &QAction::triggered, this, [this, page, line] {
+        run_([this, page] { organizer_.view().activePage = page; });
+        if (auto* edit = window_->findChild<QLineEdit*>(line)) {
+            edit->setFocus();
+            edit->selectAll();
+        }
+    });
 }
 
 void NavigationMenus::addLinkTags(QMenu* menu) {
@@ -73,7 +91,7 @@ void NavigationMenus::addLinkTags(QMenu* menu) {
     QMenu* linkTags = submenu(
         menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
         {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTagsClick(); }}});
-    QMenu* byLetter = submenu(linkTags, QStringLiteral("ShowLinksByLetter1"), tr("Show By Letter"), {});
+    QMenu* byLetter = submenu(linkTags, QStringLiteral("ShowByLetter2"), tr("Show By Letter"), {});
     addLetters(byLetter, QStringLiteral("Links"),
                [tags](const std::string& letter) { tags->GetLetterLinkBookmarks(letter); });
 }
@@ -81,13 +99,13 @@ void NavigationMenus::addLinkTags(QMenu* menu) {
 void NavigationMenus::addContactTags(QMenu* menu) {
     LetterTags* tags = &organizer_.navigation().tags();
     QMenu* contactTags = submenu(menu, QStringLiteral("ContactsTags1"), tr("Contacts Tags"),
-                                 {{QStringLiteral("ShowGeneralTags1"), tr("Show General Tags"),
+                                 {{QStringLiteral("ShowContactsTags1"), tr("Show General Tags"),
                                    [tags] { tags->showGeneralContactTagsClick(); }}});
-    QMenu* byLetter = submenu(contactTags, QStringLiteral("ShowTagsByLetter1"), tr("Show Tags By Letter"), {});
+    QMenu* byLetter = submenu(contactTags, QStringLiteral("ShowByLetter1"), tr("Show Tags By Letter"), {});
     addLetters(byLetter, QStringLiteral("Contacts"),
                [tags](const std::string& letter) { tags->GetLetterContactBookmarks(letter); });
     submenu(contactTags, QStringLiteral("ShowTagsByType1"), tr("Show Tags By Type"),
-            {{QStringLiteral("ShowMen1"), tr("Show Men"), [tags] { tags->showContactsOfKindClick(1); }},
+            {{QStringLiteral("ShowManOnly1"), tr("Show Men"), [tags] { tags->showContactsOfKindClick(1); }},
              {QStringLiteral("ShowWomen1"), tr("Show Women"), [tags] { tags->showContactsOfKindClick(2); }},
              {QStringLiteral("ShowCompanies1"), tr("Show Companies"), [tags] { tags->showContactsOfKindClick(3); }}});
 }
@@ -98,7 +116,7 @@ void NavigationMenus::addLetters(QMenu* parent, const QString& prefix,
         std::vector<Entry> letters;
         for (char letter = first; letter <= last; ++letter) {
             const std::string text(1, letter);
-            letters.push_back({prefix + QChar(letter) + QStringLiteral("1"), prefix + QLatin1Char(' ') + QChar(letter),
+            letters.push_back({prefix + QChar(letter), prefix + QLatin1Char(' ') + QChar(letter),
                                [build, text] { build(text); }});
         }
         submenu(parent, prefix + QChar(first) + QChar(last) + QStringLiteral("1"),
@@ -119,7 +137,7 @@ QMenu* NavigationMenus::submenu(QMenu* parent, const QString& name, const QStrin
     return sub;
 }
 
-void NavigationMenus::PrintContacts1Click() {
+void NavigationMenus::PrintContacts_mpClick() {
     run_([this] { organizer_.view().activePage = kContactsPage; });
     ItemTreeView* contacts = views_.viewOf(organizer_.trees().get(TreeId::ContactsTree));
     if (!contacts) return;

@@ -30,7 +30,7 @@ public:
     // Adds the items to the menus "Goals_mp", "Links_mp" and "Contacts_mp" of the bar.
     void addMenus(QMenuBar* bar);
     // "Print Contacts": the Contacts page, then the print dialog (a printer or a PDF file).
-    void PrintContacts1Click();
+    void PrintContacts_mpClick();
 
 private:
     using Handler = std::function<void()>;
@@ -41,6 +41,8 @@ private:
     };
 
     void addLevels(QMenu* menu, NavFamily family, const char* plural, const char* singular);
+    // "Filter Goals", "Filter Links", "Filter Contacts": the page, with the keyboard in its filter line.
+    void addFilterItem(QMenu* menu, NavFamily family, const char* plural);
     void addLinkTags(QMenu* menu);
     void addContactTags(QMenu* menu);
     QMenu* submenu(QMenu* parent, const QString& name, const QString& caption, const std::vector<Entry>& entries);

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSystemTrayIcon>
 #include <QToolBar>
 
 #include "shell/Organizer.h"
@@ -62,7 +61,6 @@ void OpenActions::addHiddenItems() {
     addTo(&window_, "GoogleSearch1", "Google Search", [open] { open->GoogleSearch1Click(); });
     addTo(&window_, "InternetExplorer1", "Internet Explorer", [open] { open->InternetExplorer1Click(); });
     addTo(&window_, "WindowsExplorer1", "Windows Explorer", [open] { open->WindowsExplorer1Click(); });
-    addTo(&window_, "EscapeCommand1", "Escape Command", [this] { escape(); });
 }
 
 void OpenActions::addExecuteButtons() {
@@ -82,13 +80,6 @@ void OpenActions::connectLinkDoubleClicks() {
             connect(view, &QTreeView::doubleClicked, this,
                     [this, open, tree] { window_.runCommand([open, tree] { open->LinksTreeDblClick(*tree); }); });
     }
-}
-
-// Minimises the window, and hides it when the tray icon can bring it back.
-void OpenActions::escape() {
-    window_.showMinimized();
-    const auto* tray = window_.findChild<QSystemTrayIcon*>();
-    if (tray && tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) window_.hide();
 }
 
 }  // namespace torvalet::ui

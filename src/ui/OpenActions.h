@@ -20,8 +20,8 @@ class MainWindow;
 // "Email To Contact/s", "Visit Contacts Web Sites" and "Generate Email From Phrases" in the page
 // menus, "Generate Email From Textboard" in the "Textboard" menu, the "Execute Item(s)" buttons
 // of the link and contact pages, a double click on a link, and the hidden commands that only
-// their keys reach: "Google Search", "Internet Explorer", "Windows Explorer", "Escape Command"
-// (minimise, and hide to the tray when there is one) and "Open Link In Internal Browser".
+// their keys reach: "Google Search", "Internet Explorer", "Windows Explorer" and "Open Link In
+// Internal Browser".
 class OpenActions : public QObject {
     Q_OBJECT
 public:
@@ -36,7 +36,6 @@ private:
     void addHiddenItems();
     void addExecuteButtons();
     void connectLinkDoubleClicks();
-    void escape();
 
     Organizer& organizer_;
     MainWindow& window_;

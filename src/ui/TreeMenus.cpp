@@ -173,6 +173,31 @@ void TreeMenus::addMenus(QMenuBar* bar) {
           {nullptr, nullptr, nullptr},
           {"CalendarProperties1", "Calendar Properties",
            onPage(kCalendarPage, [c] { c->editFirstSelected(c->GetCalendarTree()); })}});
+    addHiddenItems(bar);
+}
+
+// The menus' hidden items, which carry a caption and no command.
+void TreeMenus::addHiddenItems(QMenuBar* bar) {
+    const struct {
+        const char* menu;
+        std::vector<std::pair<const char*, const char*>> items;
+    } hidden[] = {
+        {"Goals_mp", {{"InsertBeforeGoal_mp", "Insert Before Goal"}}},
+        {"Links_mp", {{"InsertLinkBefore_mp", "Insert Link Before"}, {"InsertLinkAfter_mp", "Insert Link After"}}},
+        {"Contacts_mp",
+         {{"InsertBeforeContact_mp", "Insert Before Contact"}, {"InsertAfterContact_mp", "Insert After Contact"}}},
+        {"Phrases_mp",
+         {{"InsertPhraseBefore_mp", "Insert Phrase Before"}, {"InsertPhraseAfter_mp", "Insert Phrase After"}}},
+        {"Calendar_mp", {{"InsertBeforeEvent_mp", "Insert Before Event"}, {"InsertAfterEvent_mp", "Insert After Event"}}},
+    };
+    for (const auto& menu : hidden) {
+        auto* owner = bar->findChild<QMenu*>(QString::fromLatin1(menu.menu));
+        for (const auto& [name, caption] : menu.items) {
+            QAction* item = owner->addAction(QString::fromLatin1(caption));
+            item->setObjectName(QString::fromLatin1(name));
+            item->setVisible(false);
+        }
+    }
 }
 
 QMenu* TreeMenus::menu(QMenuBar* bar, const char* name, const char* caption, const std::vector<Entry>& entries) {

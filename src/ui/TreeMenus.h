@@ -48,6 +48,7 @@ private:
     QMenu* moves(QMenu* parent, const char* name, const char* caption, const std::vector<Entry>& entries);
     QAction* action(QMenu* menu, const Entry& entry);
     QAction* find(const char* name) const;
+    void addHiddenItems(QMenuBar* bar);
 
     Organizer& organizer_;
     void addGoalDropDowns(QToolBar* tools);

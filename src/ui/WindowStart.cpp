@@ -15,7 +15,7 @@ std::unique_ptr<MainWindow> startMainWindow(Organizer& organizer, CloseRequests&
     }
     auto window = std::make_unique<MainWindow>(organizer);
     window->showOrganizerState();
-    if (organizer.isReadOnly()) window->setWindowTitle(MainWindow::tr("read-only, nothing is saved"));
+    if (organizer.isReadOnly()) window->markReadOnly();
     closeRequests.setWindow(window.get());
     return window;
 }

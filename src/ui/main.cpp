@@ -13,6 +13,7 @@
 #include "ui/ProgramIdentity.h"
 #include "ui/ReminderView.h"
 #include "ui/SingleInstance.h"
+#include "ui/SplashWindow.h"
 #include "ui/TaskPage.h"
 #include "ui/WindowStart.h"
 #include "ui/dialogs/ItemDialogs.h"
@@ -60,6 +61,11 @@ int main(int argc, char** argv) {
             services.ui.showMessage(error.what());
         }
     }
+    // Shown and painted before the windows are created; gone once they exist.
+    auto splash = std::make_unique<ui::SplashWindow>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
     Organizer organizer(services.services, home);
     organizer.setReadOnly(readOnly);
     const std::unique_ptr<ui::MainWindow> window = ui::startMainWindow(organizer, closeRequests);
@@ -68,6 +74,7 @@ int main(int argc, char** argv) {
     services.ui.taskPropertiesHandler = [&window](bool modal) { window->taskPage()->showTaskProperties(modal); };
     services.notices.setTrayIcon(window->reminderView()->trayIcon());
     ui::installItemDialogs(organizer.treePages(), window.get());
+    splash.reset();
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, window.get(), [&window] {
         window->showMaximized();
         window->raise();

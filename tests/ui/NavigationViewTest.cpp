@@ -221,14 +221,14 @@ private slots:
             {"ShowAllContactsLevels1", "Contacts Show All Levels"},
             {"ExpandLinkNode1", "Expand Node"},
             {"CollapseGoalNode1", "Collapse Goal Node"},
-            {"ExpandAllContacts_1", "Expand All Contacts"},
-            {"CollapseAllLinks_1", "Collapse All Links"},
-            {"ShowGeneralTags1", "Show General Tags"},
-            {"ContactsA1", "Contacts A"},
-            {"LinksZ1", "Links Z"},
+            {"ExpandAllContacts1", "Expand All Contacts"},
+            {"CollapseAllLinks1", "Collapse All Links"},
+            {"ShowContactsTags1", "Show General Tags"},
+            {"ContactsA", "Contacts A"},
+            {"LinksZ", "Links Z"},
             {"ShowCompanies1", "Show Companies"},
             {"ShowLinksTags1", "Show Links Tags"},
-            {"PrintContacts1", "Print Contacts"},
+            {"PrintContacts_mp", "Print Contacts"},
         };
         for (const auto& [name, caption] : items) {
             auto* action = app.find<QAction>(name);
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(view->model()->rowCount(view->model()->index(0, 0)), 0);
         app.find<QAction>("ShowAllLinksLevels1")->trigger();
         QCOMPARE(Running::rowsOf(view), (QStringList{"News", "News1", "News2", "Mail", "Mail1"}));
-        app.find<QAction>("CollapseAllLinks_1")->trigger();
+        app.find<QAction>("CollapseAllLinks1")->trigger();
         QCOMPARE(Running::rowsOf(view), (QStringList{"News", "Mail"}));
 
         auto* last = app.find<QToolButton>("LinksTreeLastBtn");
@@ -252,13 +252,13 @@ private slots:
 
     void goalPanelWidths() {
         const struct {
-            ui::PaneWidth width;
+            PaneWidth width;
             int panel;
             int editLine;
         } cases[] = {
-            {ui::PaneWidth::Wide, 680, 590}, {ui::PaneWidth::Normal, 512, 422}, {ui::PaneWidth::Slim, 256, 166}};
+            {PaneWidth::Wide, 680, 590}, {PaneWidth::Normal, 512, 422}, {PaneWidth::Slim, 256, 166}};
         for (const auto& row : cases) {
-            QCOMPARE(ui::goalPanelWidth(row.width, 1024), row.panel);
+            QCOMPARE(ViewCommands::goalPanelWidth(row.width, 1024), row.panel);
             QCOMPARE(GoalLook::editLineWidth(row.panel), row.editLine);
         }
         QCOMPARE(GoalLook::editLineWidth(80), 100);

@@ -49,7 +49,7 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
     window.resize(1366, 800);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "the window was not shown\n");
-    window.setGoalPanelWidth(ui::PaneWidth::Normal);
+    window.setGoalPanelWidth(PaneWidth::Normal);
 
     const struct {
         Page page;
@@ -60,7 +60,7 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
                  {kBlocknotePage, "4-blocknote"},
                  {kCalendarPage, "5-calendar"}};
     for (const auto& shown : pages) {
-        window.setGoalPanelWidth(shown.page == kTasksPage ? ui::PaneWidth::Slim : ui::PaneWidth::Normal);
+        window.setGoalPanelWidth(shown.page == kTasksPage ? PaneWidth::Slim : PaneWidth::Normal);
         organizer.view().activePage = shown.page;
         shoot(window, folder, QString::fromLatin1(shown.file));
     }

@@ -5,12 +5,16 @@
 
 namespace torvalet::embedded {
 
-// A data file compiled into the program (the sound cues a new application folder receives).
+// A data file compiled into the program: what a new application folder receives when no
+// installed copy of the data is found.
 struct File {
     std::string_view name;
     std::string_view bytes;
 };
 
-const std::vector<File>& all();
+// The sound cues of "Sounds".
+const std::vector<File>& soundCues();
+// The language files of "Lang".
+const std::vector<File>& languageFiles();
 
 }  // namespace torvalet::embedded

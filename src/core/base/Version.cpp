@@ -4,4 +4,8 @@ namespace torvalet {
 
 std::string_view programVersion() { return TORVALET_VERSION; }
 
+std::string programVersionCaption() {
+    return std::string("Torvalet ") + TORVALET_VERSION + " (" + TORVALET_RELEASE_DATE + ")";
+}
+
 }  // namespace torvalet

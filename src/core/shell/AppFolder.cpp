@@ -19,6 +19,14 @@ void makeFolder(const fs::path& folder) {
     if (error) throw FileError("Cannot create folder \"" + folder.string() + "\". " + error.message());
 }
 
+void copyMissing(const std::vector<embedded::File>& files, const fs::path& folder) {
+    std::error_code ignored;
+    for (const embedded::File& embedded : files) {
+        const fs::path file = folder / std::string(embedded.name);
+        if (!fs::exists(file, ignored)) writeFileAtomic(file, embedded.bytes);
+    }
+}
+
 bool isEmptyFolder(const fs::path& folder) {
     std::error_code error;
     return fs::is_empty(folder, error) && !error;
@@ -48,12 +56,10 @@ void provisionApplicationFolder(const AppPaths& paths, const std::function<void(
     for (const fs::path& folder : {paths.data(), paths.lang(), paths.sounds(), paths.logs(), paths.tasks()})
         makeFolder(folder);
     if (newData) TaskStore::create(paths.data());
-    // The installed program's shipped files first; the compiled-in cues fill what it does not ship.
+    // The installed program's shipped files first; the compiled-in ones fill what it does not ship.
     copyShippedData(shippedDataFolder(), paths);
-    for (const embedded::File& cue : embedded::all()) {
-        const fs::path file = paths.sounds() / std::string(cue.name);
-        if (!fs::exists(file, ignored)) writeFileAtomic(file, cue.bytes);
-    }
+    copyMissing(embedded::soundCues(), paths.sounds());
+    copyMissing(embedded::languageFiles(), paths.lang());
     if (newData && provisionTrees) provisionTrees();
 }
 

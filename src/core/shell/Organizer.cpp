@@ -12,6 +12,7 @@
 #include "platform/PerUserStore.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
+#include "shell/LanguageForms.h"
 #include "shell/RichText.h"
 #include "shell/SetupFile.h"
 #include "trees/TreeTable.h"
@@ -30,6 +31,8 @@ Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
       rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }),
+      viewCommands_(view_, messagePad_, services.ui, settings_),
+      helpCommands_(services.shell, services.ui, settings_, paths_.home),
       treeFiles_(trees_, paths_.home),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
@@ -50,6 +53,7 @@ Organizer::Organizer(const Services& services, fs::path home)
         attempt([this] { SaveLaunchDate(); });
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
+    reminders_.clock.hooks.autoplayTips = [this] { viewCommands_.autoplayTick(); };
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);
@@ -127,7 +131,7 @@ void Organizer::finishStart() {
     attempt([this] { loadTextboard(); });
     if (stopping()) return;
     attempt([this] { registerHotKeys(); });
-    if (settings_.fRightPanelWide) view_.rightPanelWide = !view_.rightPanelWide;
+    if (settings_.fRightPanelWide) viewCommands_.RightPanelWide_mpClick();
     phase_ = Phase::Running;
 }
 
@@ -175,6 +179,8 @@ void Organizer::saveTrees() {
 void Organizer::firstShow() {
     if (!firstShowPending_) return;
     view_.bottomPanelVisible = settings_.MessagePadVisible;
+    // Language 0 keeps the built-in English captions; any other reads its file.
+    if (settings_.iLanguage != 0) LoadLanguage();
     view_.clockRunning = true;
     firstShowPending_ = false;
 }
@@ -344,9 +350,18 @@ void Organizer::openQueries() {
 
 void Organizer::setLanguage(int language) {
     settings_.iLanguage = language;
-    attempt([&] { store_.loadLookupTables(language); });
     if (languageChanged) languageChanged();
+    attempt([&] { store_.loadLookupTables(language); });
+    LoadLanguage();
     if (store_.tasksQ.isOpen()) attempt([this] { store_.tasksQ.refresh(); });
+}
+
+void Organizer::LoadLanguage() {
+    attempt([this] {
+        const LanguageTable table = torvalet::LoadLanguage(languageFilePath(paths_.lang(), settings_.iLanguage), codec_);
+        applyLanguageLists(table, treePages_);
+        if (captionsChanged) captionsChanged(table);
+    });
 }
 
 fs::path Organizer::textboardFile(Date day) const {

@@ -15,12 +15,15 @@
 #include "reminders/Reminders.h"
 #include "reminders/SoundCues.h"
 #include "shell/AppFolder.h"
+#include "shell/HelpCommands.h"
 #include "shell/HotKeyCommands.h"
+#include "shell/LanguageFile.h"
 #include "shell/MessagePad.h"
 #include "shell/ProfileFile.h"
 #include "shell/Settings.h"
 #include "shell/TreeFileKeeper.h"
 #include "shell/TreePages.h"
+#include "shell/ViewCommands.h"
 #include "shell/ViewState.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
@@ -88,6 +91,8 @@ public:
     MessagePad& messagePad() { return messagePad_; }
     std::string& textboard() { return textboard_; }
     ViewState& view() { return view_; }
+    ViewCommands& viewCommands() { return viewCommands_; }
+    HelpCommands& helpCommands() { return helpCommands_; }
     ItemTreeSet& trees() { return trees_; }
     TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
@@ -103,8 +108,15 @@ public:
     DayTextContext dayTextContext() const;
     Date today() const;
 
-    // Called after a language change so that the window applies its captions.
+    // Applies the language file of the language in force: the dialogs' lists here, every caption
+    // through `captionsChanged`. A missing file gives the file's defaults; one that cannot be read
+    // is reported and changes nothing.
+    void LoadLanguage();
+
+    // Called after a language change so that the window checks the language's menu item.
     std::function<void()> languageChanged;
+    // Given the captions of a language file, for the window to put on its components.
+    std::function<void(const LanguageTable&)> captionsChanged;
 
 private:
     enum class Phase { Created, Starting, Running, Closing };
@@ -173,6 +185,8 @@ private:
     std::optional<std::string> textboardAsRead_;  // the text of the day file, when there was one
     Date textboardDay_;
     ViewState view_;
+    ViewCommands viewCommands_;
+    HelpCommands helpCommands_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
     SoundCues cues_;

@@ -8,7 +8,6 @@
 #include "shell/AppFolder.h"
 #include "shell/AppFolderLock.h"
 #include "shell/MessagePad.h"
-#include "shell/RichText.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
@@ -44,12 +43,17 @@ TEST(AppFolder, ProvisionsANewFolderAndNeverReplacesFiles) {
     EXPECT_TRUE(fs::exists(TaskStore::storeFile(paths.data())));
     for (const char* cue : {"ringing", "bigben", "recycle", "prepare", "atwork", "mute", "done", "undone", "delegated"})
         EXPECT_EQ(testing::readText(paths.sounds() / (std::string(cue) + ".wav")).substr(0, 4), "RIFF") << cue;
+    for (const char* language : {"english", "russian", "macedonian", "hellenic"})
+        EXPECT_NE(testing::readText(paths.lang() / (std::string(language) + ".lng")).find("[Form1]"), std::string::npos)
+            << language;
     EXPECT_EQ(treeCalls, 1);
 
     testing::writeText(paths.sounds() / "done.wav", "mine");
+    testing::writeText(paths.lang() / "russian.lng", "mine");
     provisionApplicationFolder(paths, [&] { ++treeCalls; });
     EXPECT_EQ(treeCalls, 1);
     EXPECT_EQ(testing::readText(paths.sounds() / "done.wav"), "mine");
+    EXPECT_EQ(testing::readText(paths.lang() / "russian.lng"), "mine");
 }
 
 TEST(AppFolder, ADataFolderWithOtherFilesGetsNoNewStore) {
@@ -95,21 +99,6 @@ TEST(MessagePad, RoundTripsLinesThroughTheCodePage) {
     EXPECT_EQ(bytes.size(), 40u);
     EXPECT_EQ(MessagePad::linesOf(bytes, TextCodec("1251")), pad.lines());
     EXPECT_EQ(MessagePad::linesOf("one\r\ntwo\r\n", TextCodec()), (std::vector<std::string>{"one", "two"}));
-}
-
-TEST(RichText, KeepsTextSpecialCharactersAndScriptsThroughAWriteAndRead) {
-    const std::string text = "Line {one} \\ back\nПривет, Ελλάδα 🙂\n\tend";
-    const std::string rtf = plainTextToRichText(text);
-    EXPECT_EQ(rtf.substr(0, 6), "{\\rtf1");
-    EXPECT_EQ(richTextToPlainText(rtf, TextCodec()), text);
-}
-
-TEST(RichText, ReadsDocumentsOfOtherWritersAndPlainFiles) {
-    const std::string fromWordPad =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset204 Tahoma;}}"
-        "{\\*\\generator Riched20 5.50;}\\viewkind4\\uc1\\pard\\lang1049\\f0\\fs20 \\'cf\\'f0\\'e8\\par\nsecond\\par\n}";
-    EXPECT_EQ(richTextToPlainText(fromWordPad, TextCodec("1251")), "При\nsecond");
-    EXPECT_EQ(richTextToPlainText("just text", TextCodec()), "just text");
 }
 
 }  // namespace

@@ -56,6 +56,18 @@ protected:
     testing::FakeServices fakes;
 };
 
+TEST_F(OrganizerFilesTest, ADayFileThatCannotBeWrittenIsReportedAndCloseCompletes) {
+    fs::remove_all(dir / "Logs");
+    testing::writeText(dir / "Logs", "a file where the folder should be");
+    run([](Organizer& o) {
+        o.textboard() = "lost words";
+        testing::addGoal(o.trees().get(TreeId::GoalTree), nullptr, "kept");
+    });
+    EXPECT_TRUE(reported("081226.rtf"));
+    EXPECT_EQ(goalsIn(dir / "goals.dat"), 2u);
+    EXPECT_EQ(setting("General", "lastLaunchDate"), "08.12.26");
+}
+
 TEST_F(OrganizerFilesTest, EachCloseStepRunsWhenAPendingTaskEditCannotBePosted) {
     run([](Organizer& o) {
         Query& tasks = o.store().tasksQ;

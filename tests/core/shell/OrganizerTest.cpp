@@ -121,6 +121,50 @@ TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
     EXPECT_EQ(ProfileFile::parse(testing::readText(dir / "torvalet.ini")).value("General", "iLanguage"), "3");
 }
 
+// Which language file the first show and the Language menu apply, and what reaches the dialogs' lists.
+TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
+    const struct {
+        int iLanguage;
+        int appliedAtFirstShow;
+        const char* firstGoalType;
+    } cases[] = {{0, 0, "Group"}, {1, 1, "Группа"}, {3, 1, "Ομάδα"}, {7, 1, "Group"}};
+    for (const auto& c : cases) {
+        testing::writeText(dir / "torvalet.ini", "[General]\niLanguage=" + std::to_string(c.iLanguage) + "\n");
+        Organizer organizer(fakes.services, dir.path());
+        int applied = 0;
+        organizer.captionsChanged = [&](const LanguageTable& table) {
+            ++applied;
+            EXPECT_EQ(table.values.size(), 555u);
+        };
+        organizer.start();
+        organizer.firstShow();
+        organizer.firstShow();
+        EXPECT_EQ(applied, c.appliedAtFirstShow) << c.iLanguage;
+        const GoalForm& goals = organizer.treePages().goalForm;
+        EXPECT_EQ(goals.ComboBox1.items().front(), c.firstGoalType) << c.iLanguage;
+        EXPECT_EQ(goals.ComboBox1.items().size(), c.appliedAtFirstShow ? 36u : 13u) << c.iLanguage;
+
+        organizer.Macedonian1Click();
+        EXPECT_EQ(applied, c.appliedAtFirstShow + 1);
+        EXPECT_EQ(organizer.treePages().linkForm.ComboBox1.items(),
+                  (std::vector<std::string>{"Нема", "Интернет", "Папка", "Датотека", "Програма", "Група", "Пребарување"}));
+        organizer.close();
+    }
+    for (const auto& m : fakes.ui.messages) ADD_FAILURE() << m;
+}
+
+TEST_F(OrganizerTest, ALanguageFileThatCannotBeReadIsReportedAndChangesNothing) {
+    fs::remove(dir / "Lang" / "russian.lng");
+    fs::create_directory(dir / "Lang" / "russian.lng");
+    run([](Organizer& o) {
+        o.captionsChanged = [](const LanguageTable&) { ADD_FAILURE() << "captions applied"; };
+        o.Russian1Click();
+        EXPECT_EQ(o.treePages().contactForm.ComboBox1.items().size(), 8u);
+    });
+    ASSERT_EQ(fakes.ui.messages.size(), 1u);
+    EXPECT_NE(fakes.ui.messages[0].find("russian.lng"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace torvalet
 

@@ -1,0 +1,243 @@
+#include "ui/ViewActions.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSystemTrayIcon>
+#include <QWheelEvent>
+
+#include "platform/UserInterface.h"
+#include "shell/Organizer.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainWindow.h"
+
+namespace torvalet::ui {
+
+ViewActions::ViewActions(Organizer& organizer, MainWindow& window, const Widgets& widgets)
+    : QObject(&window), organizer_(organizer), window_(window), widgets_(widgets) {
+    addViewItems();
+    addTextboardItems();
+    addServiceItems();
+    addHelpItems();
+    addHiddenItems();
+    addTrayMenu();
+    widgets_.tipLine->installEventFilter(this);
+    widgets_.hintLine->show();
+    qApp->installEventFilter(this);
+}
+
+ViewActions::~ViewActions() { qApp->removeEventFilter(this); }
+
+QAction* ViewActions::add(QWidget* menuOrWindow, const char* name, const QString& caption, const Handler& handler) {
+    auto* action = new QAction(caption, menuOrWindow);
+    action->setObjectName(QString::fromLatin1(name));
+    menuOrWindow->addAction(action);
+    connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    return action;
+}
+
+QMenu* ViewActions::menuNamed(const char* name, const QString& caption) {
+    if (auto* menu = window_.findChild<QMenu*>(QString::fromLatin1(name))) return menu;
+    QMenu* menu = window_.menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void ViewActions::run(const Handler& command) {
+    window_.runCommand(command);
+    showState();
+}
+
+void ViewActions::addViewItems() {
+    QMenu* view = menuNamed("mView", tr("&View"));
+    ViewCommands* commands = &organizer_.viewCommands();
+    add(view, "ViewTasksPage1", tr("View Tasks Page"), [commands] { commands->ViewTasksPage1Click(); });
+    add(view, "ViewLinksPage1", tr("View Links Page"), [commands] { commands->ViewLinksPage1Click(); });
+    add(view, "ViewContactsPage1", tr("View Contacts Page"), [commands] { commands->ViewContactsPage1Click(); });
+    add(view, "ViewBlocknotePage1", tr("View Blocknote Page"), [commands] { commands->ViewBlocknotePage1Click(); });
+    add(view, "ViewCalendarPage1", tr("View Calendar Page"), [commands] { commands->ViewCalendarPage1Click(); });
+    view->addSeparator();
+    add(view, "messagePad1", tr("MessagePad"), [commands] { commands->messagePad1Click(); })->setCheckable(true);
+    add(view, "ClearMessagePad1", tr("Clear MessagePad"), [this, commands] {
+        commands->ClearMessagePad1Click();
+        window_.refreshMessagePad();
+    });
+}
+
+void ViewActions::addTextboardItems() {
+    QMenu* menu = menuNamed("Textboard_mp", tr("Te&xtboard"));
+    QPlainTextEdit* board = widgets_.textboard;
+    ViewCommands* commands = &organizer_.viewCommands();
+    const auto onBoard = [commands, board](void (QPlainTextEdit::*edit)()) {
+        return [commands, board, edit] {
+            commands->ViewBlocknotePage1Click();
+            (board->*edit)();
+        };
+    };
+    add(menu, "TextboardUndo_mp", tr("Undo"), onBoard(&QPlainTextEdit::undo));
+    menu->addSeparator();
+    add(menu, "TextboardCut_mp", tr("Cut"), onBoard(&QPlainTextEdit::cut));
+    add(menu, "TextboardCopy_mp", tr("Copy"), onBoard(&QPlainTextEdit::copy));
+    add(menu, "TextboardPaste_mp", tr("Paste"), onBoard(&QPlainTextEdit::paste));
+    add(menu, "TextboardDelete_mp", tr("Delete"), [commands, board] {
+        commands->ViewBlocknotePage1Click();
+        board->textCursor().removeSelectedText();
+    });
+    add(menu, "TextboardClear_mp", tr("Clear"), onBoard(&QPlainTextEdit::clear));
+    menu->addSeparator();
+    auto* print = new QAction(tr("Print..."), menu);
+    print->setObjectName(QStringLiteral("TextboardPrint_mp"));
+    menu->addAction(print);
+    connect(print, &QAction::triggered, this, &ViewActions::TextboardPrint_mpClick);
+    menu->addSeparator();
+}
+
+void ViewActions::TextboardPrint_mpClick() {
+    run([this] { organizer_.viewCommands().ViewBlocknotePage1Click(); });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Textboard"));
+    QPrintDialog dialog(&printer, &window_);
+    dialog.setWindowTitle(tr("Print Textboard"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    widgets_.textboard->print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
+}
+
+void ViewActions::addServiceItems() {
+    QMenu* service = menuNamed("Service1", tr("&Service"));
+    HelpCommands* documents = &organizer_.helpCommands();
+    Organizer* organizer = &organizer_;
+    add(service, "CreateDayFolder1", tr("Create Day Folder"), [documents, organizer] {
+        documents->CreateDayFolder1Click(organizer->today());
+    });
+    add(service, "OpenDayFolder1", tr("Open Day Folder"), [documents, organizer] {
+        documents->OpenDayFolder1Click(organizer->today());
+    });
+    service->addSeparator();
+    add(service, "PrivateInfo1", tr("Private Info"), [documents] { documents->PrivateInfo1Click(); });
+    add(service, "UsefulInfo1", tr("Useful Info"), [documents] { documents->UsefulInfo1Click(); });
+}
+
+void ViewActions::addHelpItems() {
+    QMenu* help = menuNamed("mHelp", tr("&Help"));
+    HelpCommands* documents = &organizer_.helpCommands();
+    add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->TorvaletHelp1Click(); });
+    add(help, "mManual", tr("Manual"), [documents] { documents->mManualClick(); });
+    add(help, "mHomepage", tr("Homepage"), [documents] { documents->mHomepageClick(); });
+    add(help, "ReadMe1", tr("Read Me"), [documents] { documents->ReadMe1Click(); });
+    add(help, "SupportEmail_mp", tr("Write To Support"), [documents] { documents->SupportEmail_mpClick(); });
+    help->addSeparator();
+    ViewCommands* commands = &organizer_.viewCommands();
+    add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->ShowNextTip1Click(); });
+    add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->AutoplayTips1Click(); })->setCheckable(true);
+    help->addSeparator();
+    auto* about = new QAction(tr("About..."), help);
+    about->setObjectName(QStringLiteral("mAbout"));
+    help->addAction(about);
+    connect(about, &QAction::triggered, this, [this] { AboutDialog(&window_).exec(); });
+}
+
+void ViewActions::addHiddenItems() {
+    ViewCommands* commands = &organizer_.viewCommands();
+    add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] {
+        commands->RightPanelWide_mpClick();
+    })->setCheckable(true);
+    add(&window_, "EscapeCommand1", tr("Escape Command"), [this, commands] {
+        if (trayAvailable()) {
+            commands->EscapeCommand1Click();
+            showTrayState();
+        } else {
+            window_.showMinimized();
+        }
+    });
+}
+
+void ViewActions::addTrayMenu() {
+    auto* menu = new QMenu(&window_);
+    menu->setObjectName(QStringLiteral("TrayMenu"));
+    ViewCommands* commands = &organizer_.viewCommands();
+    ViewState* view = &organizer_.view();
+    add(menu, "mShow", tr("Show"), [this, view] {
+        view->hiddenInTray = false;
+        showTrayState();
+    });
+    add(menu, "mHide", tr("Hide"), [this, view] {
+        view->hiddenInTray = true;
+        showTrayState();
+    });
+    widgets_.tray->setContextMenu(menu);
+    connect(widgets_.tray, &QSystemTrayIcon::activated, this, [this, commands](QSystemTrayIcon::ActivationReason why) {
+        if (why != QSystemTrayIcon::Trigger) return;
+        commands->CoolTrayIcon1Click();
+        showTrayState();
+    });
+}
+
+bool ViewActions::trayAvailable() const {
+    return widgets_.tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void ViewActions::showState() {
+    const ViewState& view = organizer_.view();
+    const auto check = [this](const char* name, bool on) {
+        if (auto* action = window_.findChild<QAction*>(QString::fromLatin1(name))) action->setChecked(on);
+    };
+    check("messagePad1", view.bottomPanelVisible);
+    check("RightPanelWide_mp", view.rightPanelWide);
+    check("AutoplayTips1", view.autoplayTips);
+    widgets_.bottomPanel->setVisible(view.bottomPanelVisible);
+    widgets_.tipLine->setText(QString::fromStdString(organizer_.viewCommands().tipLine()));
+    widgets_.tipPanel->setVisible(view.tipVisible);
+}
+
+// Hidden: the window goes, only the tray icon stays. Shown: restored, raised and active.
+void ViewActions::showTrayState() {
+    if (organizer_.view().hiddenInTray) {
+        window_.hide();
+        return;
+    }
+    if (window_.isMinimized()) window_.showNormal();
+    window_.show();
+    window_.raise();
+    window_.activateWindow();
+}
+
+void ViewActions::minimised() {
+    if (!trayAvailable()) return;
+    organizer_.viewCommands().CoolTrayIcon1MinimizeToTray();
+    showTrayState();
+}
+
+void ViewActions::showHint(const QString& hint) { widgets_.hintLine->setText(hint); }
+
+bool ViewActions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widgets_.tipLine && event->type() == QEvent::MouseButtonPress) {
+        run([this] { organizer_.viewCommands().TipPanel2Click(); });
+        return true;
+    }
+    if (event->type() == QEvent::Wheel) return wheel(event);
+    return false;
+}
+
+// A wheel notch over the window moves the focused grid or tree by one row: it becomes an arrow
+// key for the widget with the keyboard focus, whatever the wheel's delta. Other widgets (text,
+// lists of dialogs) scroll as usual.
+bool ViewActions::wheel(QEvent* event) {
+    auto* view = qobject_cast<QAbstractItemView*>(QApplication::focusWidget());
+    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (!view || view->window() != &window_ || static_cast<QWheelEvent*>(event)->angleDelta().x() != 0) return false;
+    const bool up = ViewCommands::wheelKey(delta) == ViewCommands::WheelKey::Up;
+    QKeyEvent key(QEvent::KeyPress, up ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(view, &key);
+    return true;
+}
+
+}  // namespace torvalet::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSystemTrayIcon;
+class QWidget;
+
+namespace torvalet {
+class Organizer;
+}
+
+namespace torvalet::ui {
+
+class MainWindow;
+
+// The view commands in the window: the page items and "MessagePad" of the View menu, the tips in
+// the Help menu and on the tip line, the hint line, the Textboard menu, the tray icon's hide and
+// show and its menu, Esc, and the mouse wheel rule (one row of the focused grid or tree per notch).
+class ViewActions : public QObject {
+    Q_OBJECT
+public:
+    struct Widgets {
+        QWidget* tipPanel;
+        QLabel* tipLine;
+        QLabel* hintLine;
+        QWidget* bottomPanel;
+        QPlainTextEdit* textboard;
+        QSystemTrayIcon* tray;
+    };
+
+    ViewActions(Organizer& organizer, MainWindow& window, const Widgets& widgets);
+    ~ViewActions() override;
+
+    // The check marks, the tip line and the bottom panel as the view state has them.
+    void showState();
+    // The window hidden into the tray or shown from it, as the view state has it.
+    void showTrayState();
+    // The window was minimised: into the tray when there is one.
+    void minimised();
+    // A hint under the mouse, for the hint line.
+    void showHint(const QString& hint);
+    // "Textboard" > "Print...": the textboard to a printer (or a PDF file), titled "Textboard".
+    void TextboardPrint_mpClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using Handler = std::function<void()>;
+    QAction* add(QWidget* menuOrWindow, const char* name, const QString& caption, const Handler& handler);
+    QMenu* menuNamed(const char* name, const QString& caption);
+    void addViewItems();
+    void addServiceItems();
+    void addHelpItems();
+    void addTextboardItems();
+    void addHiddenItems();
+    void addTrayMenu();
+    // The command, then the view state shown.
+    void run(const Handler& command);
+    bool trayAvailable() const;
+    bool wheel(QEvent* event);
+
+    Organizer& organizer_;
+    MainWindow& window_;
+    Widgets widgets_;
+};
+
+}  // namespace torvalet::ui
