@@ -60,6 +60,7 @@ void TaskMenus::addMenus(QMenuBar* bar) {
     }
     for (const auto& [parent, menu] : submenus)
         if (parent) parent->addMenu(menu);
+    addLabels();
     showChecks();
 }
 
@@ -92,6 +93,21 @@ QAction* TaskMenus::addCommand(QMenu* menu, const TaskCommandInfo& command) {
         showChecks();
     });
     return action;
+}
+
+void TaskMenus::addLabels() {
+    for (const TaskMenuLabel& label : taskMenuLabels()) {
+        QMenu* menu = findMenu(window_, label.menu);
+        if (!menu) continue;
+        QAction* before = label.before ? find(label.before) : nullptr;
+        const QString caption = QString::fromUtf8(label.caption);
+        QAction* item = label.heading ? menu->insertSection(before, caption) : new QAction(caption, menu);
+        if (!label.heading) {
+            item->setVisible(false);
+            menu->insertAction(before, item);
+        }
+        item->setObjectName(QString::fromLatin1(label.name));
+    }
 }
 
 void TaskMenus::showChecks() {

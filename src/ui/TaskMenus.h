@@ -44,6 +44,7 @@ public:
 
 private:
     QAction* addCommand(QMenu* menu, const TaskCommandInfo& command);
+    void addLabels();
     // The Tasks menu stands after View.
     void insertAfterView(QMenuBar* bar, QMenu* menu);
     void buildTimeMenu();

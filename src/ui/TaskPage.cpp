@@ -1,5 +1,9 @@
 #include "ui/TaskPage.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -8,6 +12,7 @@
 #include "shell/Organizer.h"
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"
+#include "ui/TaskPrinter.h"
 #include "ui/dialogs/TaskPropsDialog.h"
 
 namespace torvalet::ui {
@@ -38,6 +43,7 @@ TaskPage::~TaskPage() {
 
 void TaskPage::addMenus(QMenuBar* bar) {
     menus_->addMenus(bar);
+    addPrintItem();
     static_cast<QVBoxLayout*>(panel_->layout())->insertWidget(0, menus_->toolBar());
 }
 
@@ -66,6 +72,27 @@ void TaskPage::installHooks() {
     grid_->openProperties = command(&TaskCommands::mTaskPropsClick);
     grid_->clone = command(&TaskCommands::mCloneClick);
     grid_->deleteRows = command(&TaskCommands::gridDeleteKey);
+}
+
+// File > Print: the task list as the grid shows it, before "Quit".
+void TaskPage::addPrintItem() {
+    auto* file = window_->findChild<QMenu*>(QStringLiteral("mFile"));
+    if (!file) return;
+    auto* print = new QAction(tr("Print"), file);
+    print->setObjectName(QStringLiteral("Print1"));
+    file->insertAction(window_->findChild<QAction*>(QStringLiteral("Quit1")), print);
+    connect(print, &QAction::triggered, this, &TaskPage::Print1Click);
+}
+
+void TaskPage::Print1Click() {
+    organizer_.view().activePage = kTasksPage;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Tasks"));
+    QPrintDialog dialog(&printer, window_);
+    dialog.setWindowTitle(tr("Print Tasks"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!printTaskList(*grid_, printer))
+        organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
 }
 
 void TaskPage::showTaskProperties(bool modal) {

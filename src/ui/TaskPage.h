@@ -41,6 +41,8 @@ public:
 private:
     // The task commands reach the window through the hooks of their context.
     void installHooks();
+    void addPrintItem();
+    void Print1Click();
 
     Organizer& organizer_;
     CommandRunner run_;

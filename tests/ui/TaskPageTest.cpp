@@ -18,6 +18,7 @@
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"
 #include "ui/TaskPage.h"
+#include "ui/TaskPrinter.h"
 #include "ui/TaskTableModel.h"
 #include "ui/dialogs/TaskPropsDialog.h"
 
@@ -434,6 +435,29 @@ private slots:
         const auto* view = app.window->findChild<QMenu*>("mView");
         for (const char* sub : {"mOrderBy", "mFilter", "FilterByType1"})
             QVERIFY2(view->actions().contains(app.window->findChild<QMenu*>(sub)->menuAction()), sub);
+    }
+
+    // The Filter menu's groups stand under their headings; items without a command stay hidden.
+    void filterHeadingsAndHiddenLabels() {
+        Running app;
+        const QList<QAction*> filter = app.window->findChild<QMenu*>("mFilter")->actions();
+        const auto at = [&](const char* name) { return filter.indexOf(app.window->findChild<QAction*>(name)); };
+        QVERIFY(at("HideByState1") >= 0 && at("HideByState1") + 1 == at("HideDone1"));
+        QVERIFY(at("HideByPriority1") + 1 == at("HideLow1"));
+        QVERIFY(at("HideByType1") + 1 == at("HideTabs1"));
+        for (const char* hidden : {"Complex1", "DeleteAllDayTasks1", "SetFinalDate1"})
+            QVERIFY2(!app.window->findChild<QAction*>(hidden)->isVisible(), hidden);
+    }
+
+    // File > Print prints the rows as the grid shows them, texts escaped.
+    void printedListIsTheGrid() {
+        Running app;
+        addTasks(app, {"Pay <rent> & gas", "Call Ann"});
+        const QString html = taskListHtml(*app.window->taskPage()->grid());
+        QVERIFY(html.contains("<th>Task</th>"));
+        QVERIFY(html.contains("<td>Pay &lt;rent&gt; &amp; gas</td>"));
+        QVERIFY(html.indexOf("Pay &lt;rent") < html.indexOf("Call Ann"));
+        QVERIFY(app.window->findChild<QAction*>("Print1"));
     }
 
     // Keys of the window reach the commands: F8 ends the current task, Alt+9 takes its priority.

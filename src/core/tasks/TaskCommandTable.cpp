@@ -116,12 +116,11 @@ const TaskCommandInfo commands[] = {
     {"HideMute1", "Hide Mute", "mFilter", R::List, false, &toggle<F::HideMute>, &flagChecked<F::HideMute>},
     {"HideNormalState1", "Hide Normal State", "mFilter", R::List, false, &toggle<F::HideNormalState>,
      &flagChecked<F::HideNormalState>},
-    {"HideLow1", "Hide Low", "mFilter", R::List, false, &toggle<F::HideLow>, &flagChecked<F::HideLow>, nullptr, true},
+    {"HideLow1", "Hide Low", "mFilter", R::List, false, &toggle<F::HideLow>, &flagChecked<F::HideLow>},
     {"HideNormal1", "Hide Normal", "mFilter", R::List, false, &toggle<F::HideNormal>, &flagChecked<F::HideNormal>},
     {"HideHigh1", "Hide High", "mFilter", R::List, false, &toggle<F::HideHigh>, &flagChecked<F::HideHigh>},
     {"HideExtra1", "Hide Extra", "mFilter", R::List, false, &toggle<F::HideExtra>, &flagChecked<F::HideExtra>},
-    {"HideTabs1", "Hide Tabs", "mFilter", R::List, false, &toggle<F::HideTabs>, &flagChecked<F::HideTabs>, nullptr,
-     true},
+    {"HideTabs1", "Hide Tabs", "mFilter", R::List, false, &toggle<F::HideTabs>, &flagChecked<F::HideTabs>},
     {"HideJokes1", "Hide Jokes", "mFilter", R::List, false, &toggle<F::HideJokes>, &flagChecked<F::HideJokes>},
     {"HideReminders1", "Hide Reminders", "mFilter", R::List, false, &toggle<F::HideReminders>,
      &flagChecked<F::HideReminders>},
@@ -206,6 +205,15 @@ const TaskToolButton toolButtons[] = {
 
 const char* const toolBarCommands[] = {"mCut", "mCopy", "mPaste", "mDelete"};
 
+const TaskMenuLabel menuLabels[] = {
+    {"HideByState1", "Hide By State", "mFilter", "HideDone1", true},
+    {"HideByPriority1", "Hide By Priority", "mFilter", "HideLow1", true},
+    {"HideByType1", "Hide By Type", "mFilter", "HideTabs1", true},
+    {"Complex1", "Complex", "mOrderBy", nullptr, false},
+    {"DeleteAllDayTasks1", "Delete All Day Tasks", "Delete1", nullptr, false},
+    {"SetFinalDate1", "Set Final Date...", "Date_mp", nullptr, false},
+};
+
 }  // namespace
 
 std::string TaskCommandInfo::shortcut() const {
@@ -223,6 +231,8 @@ const TaskCommandInfo* findTaskCommand(const std::string& name) {
 }
 
 std::span<const TaskMenuInfo> taskMenus() { return menus; }
+
+std::span<const TaskMenuLabel> taskMenuLabels() { return menuLabels; }
 
 std::span<const TaskToolButton> taskToolButtons() { return toolButtons; }
 

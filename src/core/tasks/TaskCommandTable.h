@@ -54,6 +54,17 @@ const TaskCommandInfo* findTaskCommand(const std::string& name);
 // "mView" are the window's own File and View menus.
 std::span<const TaskMenuInfo> taskMenus();
 
+// An item of the task menus that runs no command: a heading over a group of items, or an item
+// that only names a caption of the language files and is never shown.
+struct TaskMenuLabel {
+    const char* name;
+    const char* caption;
+    const char* menu;
+    const char* before;  // the item it stands before; nullptr: at the end of the menu
+    bool heading;        // false: hidden
+};
+std::span<const TaskMenuLabel> taskMenuLabels();
+
 // An item of a drop-down of the task tool bar: caption, its value (type, priority or state
 // number) and what it runs with that value.
 struct TaskDropDownItem {

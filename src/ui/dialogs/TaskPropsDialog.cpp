@@ -147,7 +147,7 @@ void TaskPropsDialog::buildControls() {
     row(label("CommentLb", tr("Comment")), commentMemo_);
 
     auto* times = new QGroupBox(tr("Date/Time"), this);
-    times->setObjectName(QStringLiteral("DateTimeGroup"));
+    times->setObjectName(QStringLiteral("DateTimeGBox"));
     auto* timesGrid = new QGridLayout(times);
     timesGrid->addWidget(label("DateTimeLb", tr("Date-Time")), 0, 0);
     timesGrid->addWidget(dateEdit_, 0, 1);
