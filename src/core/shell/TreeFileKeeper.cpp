@@ -83,7 +83,7 @@ bool TreeFileKeeper::wasUnreadable(const std::string& treeName) const {
 void TreeFileKeeper::save(ItemTree& tree, const fs::path& file, const TextCodec& codec, const Write& write) {
     Kept& kept = kept_[tree.name()];
     if (kept.state != FileState::Read && kept.state != FileState::Absent) return;
-    const std::string bytes = TreeStreamWriter(codec).writeTree(tree);
+    const std::string bytes = TreeStreamWriter(codec).writeTree(tree, kept.bytes ? kept.bytes->size : 0);
     const FileFingerprint written = FileFingerprint::of(bytes);
     if (kept.bytes == written) return;
     write(file, bytes);

@@ -21,6 +21,19 @@ TEST(Text, ChangesCaseOfCyrillicAndGreek) {
     EXPECT_TRUE(equalsIgnoreCase("General", "GENERAL"));
 }
 
+TEST(Text, ComparesWithoutRegardToCaseOnlyLetters) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool equal;
+    } cases[] = {
+        {"Page Up", "PAGE UP", true}, {"f12", "F12", true},   {"@", "`", false},          {"[", "{", false},
+        {"Tab", "Tabs", false},       {"", "", true},         {"ДОМ", "дом", true},        {"Дом", "Дол", false},
+        {"Alt", "ALT\xd0", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(equalsIgnoreCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+}
+
 TEST(TextCodec, Utf8PassesBytesThroughUnchanged) {
     TextCodec codec;
     const std::string bytes = "a\xff\xfe z";
