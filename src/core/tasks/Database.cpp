@@ -144,6 +144,12 @@ void SqlStatement::bind(int index, const SqlValue& value) {
     if (rc != SQLITE_OK) fail();
 }
 
+void SqlStatement::bindInPlace(int index, const SqlValue& value) {
+    const auto* text = std::get_if<std::string>(&value);
+    if (!text) return bind(index, value);
+    if (sqlite3_bind_text(stmt_, index, text->data(), static_cast<int>(text->size()), SQLITE_STATIC) != SQLITE_OK) fail();
+}
+
 bool SqlStatement::bind(const std::string& name, const SqlValue& value) {
     const int index = sqlite3_bind_parameter_index(stmt_, name.c_str());
     if (index == 0) return false;

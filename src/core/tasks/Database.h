@@ -59,10 +59,13 @@ public:
     SqlStatement(const SqlStatement&) = delete;
 
     void bind(int index, const SqlValue& value);
+    // Binds a text without copying it: the value must stay as it is until reset().
+    void bindInPlace(int index, const SqlValue& value);
     // False when the statement has no parameter of that name.
     bool bind(const std::string& name, const SqlValue& value);
     // True while a row is available.
     bool step();
+    // Rewinds the statement and forgets its parameters.
     void reset();
 
     int columnCount() const;

@@ -61,6 +61,18 @@ private:
     Query& query_;
 };
 
+// Rewinds a statement whose values were bound in place, whichever way its use ends.
+class Rewind {
+public:
+    explicit Rewind(SqlStatement& statement) : statement_(statement) {}
+    ~Rewind() { statement_.reset(); }
+    Rewind(const Rewind&) = delete;
+    Rewind& operator=(const Rewind&) = delete;
+
+private:
+    SqlStatement& statement_;
+};
+
 }  // namespace
 
 void Query::setDatabase(Database* db) {
@@ -93,7 +105,7 @@ SqlStatement& Query::statement(std::unique_ptr<SqlStatement>& holder, const std:
 void Query::dropStatements() {
     fetch_.reset();
     insert_.reset();
-    update_.reset();
+    updates_.clear();
     delete_.reset();
 }
 
@@ -341,6 +353,7 @@ void Query::edit() {
     }
     if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
     editing_ = rowValues(current_);
+    original_ = editing_;
     state_ = QueryState::Edit;
 }
 
@@ -367,27 +380,57 @@ void Query::insert() { beginNew(std::max(current_, 0)); }
 void Query::append() { beginNew(rowCount()); }
 
 void Query::writeRow() {
+    if (state_ == QueryState::Insert)
+        insertRow();
+    else
+        updateRow();
+}
+
+void Query::insertRow() {
     const auto count = columns_.size();
-    if (state_ == QueryState::Insert) {
+    if (!insert_) {
         std::string names, marks;
         for (std::size_t c = 0; c < count; ++c) {
             names += (c ? ", \"" : "\"") + columns_[c] + "\"";
             marks += c ? ", ?" : "?";
         }
-        SqlStatement& insert = statement(insert_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")");
-        for (std::size_t c = 0; c < count; ++c) insert.bind(static_cast<int>(c + 1), editing_[c]);
-        insert.step();
-        insert.reset();
-        rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
-        return;
+        statement(insert_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")");
     }
-    std::string assignments;
-    for (std::size_t c = 0; c < count; ++c) assignments += (c ? ", \"" : "\"") + columns_[c] + "\" = ?";
-    SqlStatement& update = statement(update_, "UPDATE " + table_ + " SET " + assignments + " WHERE rowid = ?");
-    for (std::size_t c = 0; c < count; ++c) update.bind(static_cast<int>(c + 1), editing_[c]);
-    update.bind(static_cast<int>(count + 1), bookmark());
+    SqlStatement& insert = *insert_;
+    Rewind rewind(insert);
+    for (std::size_t c = 0; c < count; ++c) insert.bindInPlace(static_cast<int>(c + 1), editing_[c]);
+    insert.step();
+    rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
+}
+
+// Writes the fields that the edit changed, so that a field another statement changed meanwhile
+// is not written back with the value the edit began with.
+void Query::updateRow() {
+    const auto count = columns_.size();
+    std::vector<std::size_t> changed;
+    std::uint64_t key = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c < original_.size() && editing_[c] == original_[c]) continue;
+        changed.push_back(c);
+        key |= c < 64 ? std::uint64_t{1} << c : ~std::uint64_t{0};
+    }
+    if (changed.empty()) return;
+    if (key == ~std::uint64_t{0}) {  // more columns than bits: every one is written
+        changed.resize(count);
+        for (std::size_t c = 0; c < count; ++c) changed[c] = c;
+    }
+    std::unique_ptr<SqlStatement>& held = updates_[key];
+    if (!held) {
+        std::string assignments;
+        for (std::size_t c : changed) assignments += (assignments.empty() ? "\"" : ", \"") + columns_[c] + "\" = ?";
+        statement(held, "UPDATE " + table_ + " SET " + assignments + " WHERE rowid = ?");
+    }
+    SqlStatement& update = *held;
+    Rewind rewind(update);
+    int index = 0;
+    for (std::size_t c : changed) update.bindInPlace(++index, editing_[c]);
+    update.bind(++index, bookmark());
     update.step();
-    update.reset();
 }
 
 void Query::post() {

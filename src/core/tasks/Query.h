@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -172,6 +173,8 @@ private:
     void forgetRows();
     void beginNew(int position);
     void writeRow();
+    void insertRow();
+    void updateRow();
     void rowsChanged();
     void notify(QueryEvent::Kind kind, int row = -1);
     void setCurrent(int index);
@@ -192,8 +195,11 @@ private:
     std::vector<Values> wholeRows_;  // every row of a read-only statement (rowids 1, 2, ...)
     mutable RowCache cache_;
     Values editing_;                 // the current row while it is edited or inserted
+    Values original_;                // the current row as an edit found it
     mutable std::unique_ptr<SqlStatement> fetch_;
-    std::unique_ptr<SqlStatement> insert_, update_, delete_;
+    std::unique_ptr<SqlStatement> insert_, delete_;
+    // The update statements by the set of columns they write (a bit per column).
+    std::unordered_map<std::uint64_t, std::unique_ptr<SqlStatement>> updates_;
 
     int current_ = -1;
     int currentBeforeInsert_ = -1;  // where a cancelled insert returns to

@@ -97,6 +97,15 @@ TEST(Date, ConvertsAndValidates) {
     EXPECT_FALSE(parseDateTime("2026-12-08 24:30"));
 }
 
+TEST(Date, WritesIsoDatesAndTimesWithLeadingZeros) {
+    EXPECT_EQ(Date::fromYmd(987, 3, 4).toIso(), "0987-03-04");
+    EXPECT_EQ(Date::fromYmd(9999, 12, 31).toIso(), "9999-12-31");
+    EXPECT_EQ(Date().toIso(), "");
+    EXPECT_EQ(timeText(DateTime{Date(), 9, 5, 0}, ':'), "09:05");
+    EXPECT_EQ(timeText(DateTime{Date(), 23, 59, 0}, '.'), "23.59");
+    EXPECT_EQ(timeText(DateTime{Date(), 0, 0, 0}, ':'), "00:00");
+}
+
 TEST(FileIo, AtomicWriteReplacesWholeAndReportsFailure) {
     testing::TempDir dir;
     writeFileAtomic(dir / "a.txt", "one");

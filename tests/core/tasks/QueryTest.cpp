@@ -89,6 +89,26 @@ TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
     EXPECT_EQ(stored("select count(*) from tasks where Project <> ''"), "0 ");
 }
 
+// A post writes what the edit changed: a field that another statement changed after the row was
+// read keeps that statement's value; a post that changed nothing writes nothing.
+TEST_F(QueryTest, APostWritesOnlyTheFieldsItsEditChanged) {
+    query.moveTo(0);
+    EXPECT_EQ(query.text("Project"), "");  // the row is read and held
+    sql("update tasks set Project = 'Home' where Task = 'a'");
+    query.edit();
+    query.setText("Task", "a2");
+    query.post();
+    EXPECT_EQ(stored("select Task || '/' || Project from tasks where Task like 'a%'"), "a2/Home ");
+
+    query.moveTo(1);
+    EXPECT_EQ(query.text("Task"), "b");
+    sql("update tasks set Task = 'b3' where Task = 'b'");
+    query.edit();
+    query.setText("Task", "b");
+    query.post();
+    EXPECT_EQ(stored("select Task from tasks order by Task"), "a2 b3 c d e ");
+}
+
 TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     query.moveTo(2);
     query.insert();  // before the current row
