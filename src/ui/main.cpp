@@ -13,6 +13,7 @@
 #include "ui/ProgramIdentity.h"
 #include "ui/ReminderView.h"
 #include "ui/SingleInstance.h"
+#include "ui/StartTiming.h"
 #include "ui/WindowStart.h"
 #include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
 
     // Without a window manager there is nobody to maximise the window: give it the screen.
     if (const QScreen* screen = QApplication::primaryScreen()) window->setGeometry(screen->availableGeometry());
+    ui::reportWhenShown(*window);
     window->showMaximized();
     return QApplication::exec();
 }
