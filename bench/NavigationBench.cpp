@@ -53,8 +53,8 @@ struct Organised {
     ItemTreeSet trees;
     TreeCommands commands{trees, clipboard, silent, cues, view, [] { return 0; }};
     Navigation navigation{trees, view, commands};
-    ItemTree& contacts = trees.get("ContactsTree");
-    ItemTree& goals = trees.get("GoalTree");
+    ItemTree& contacts = trees.get(TreeId::ContactsTree);
+    ItemTree& goals = trees.get(TreeId::GoalTree);
 
     Organised() {
         std::mt19937 random(20261210);

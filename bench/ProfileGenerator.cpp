@@ -14,7 +14,7 @@
 #include "trees/RecordFields.h"
 #include "trees/RecordNode.h"
 #include "trees/TreeFileIo.h"
-#include "trees/TreeFiles.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet::bench {
 
@@ -85,8 +85,8 @@ void fillOutline(ItemTree& tree, int nodes) {
 }
 
 void generateTreeFiles(const std::filesystem::path& home, int nodes) {
-    for (const TreeFile& file : treeFiles()) {
-        ItemTree tree(std::string(file.treeName), file.family);
+    for (const TreeInfo& file : treeFiles()) {
+        ItemTree tree(file.id);
         fillOutline(tree, nodes);
         saveTreeFile(tree, home / file.fileName, TextCodec());
     }

@@ -154,7 +154,7 @@ BENCHMARK(BM_AnalyzeCalendar100k)->Unit(benchmark::kMillisecond);
 
 void BM_AnalyzeContacts100k(benchmark::State& state) {
     Running app(eventsFolder(), {today, 8, 0, 0});
-    fillContacts(app.organizer->trees().get("ContactsTree"), 100000);
+    fillContacts(app.organizer->trees().get(TreeId::ContactsTree), 100000);
     runAnalysis(state, app, [&] { app.organizer->reminders().contacts.AnalyzeContacts(); });
 }
 BENCHMARK(BM_AnalyzeContacts100k)->Unit(benchmark::kMillisecond);

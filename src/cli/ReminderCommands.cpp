@@ -8,6 +8,7 @@
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
 #include "trees/TreeFileIo.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet::cli {
 
@@ -47,9 +48,8 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
     const bool contacts = what == "contacts";
     Organizer organizer(headless.services, home);
     organizer.openStore();
-    const char* treeName = contacts ? "ContactsTree" : "CalendarTree";
-    loadTreeFile(organizer.trees().get(treeName), home / (contacts ? "contacts.co" : "calendar.clnd"),
-                 organizer.codec());
+    const TreeInfo& tree = treeInfo(contacts ? TreeId::ContactsTree : TreeId::CalendarTree);
+    loadTreeFile(organizer.trees().get(tree.id), home / tree.fileName, organizer.codec());
     const std::filesystem::path pad = organizer.paths().messagePad();
     if (contacts && fileExists(pad))
         organizer.messagePad().setLines(MessagePad::linesOf(readFileBytes(pad), organizer.codec()));

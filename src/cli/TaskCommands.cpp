@@ -132,16 +132,8 @@ int addCommand(const Services& services, const std::filesystem::path& home, cons
 
     Organizer organizer(services, home);
     organizer.openStore();
-    Query& tasks = organizer.store().tasksQ;
-    if (!date.isNull()) organizer.listState().calendar.select(date, date.addDays(1));
-    tasks.insert();
-    organizer.listState().pendingInsertTime.clear();
-    tasks.setText("Task", text);
-    if (!time.empty()) tasks.setText("Time", time);
-    tasks.setText("TypeKey", type ? makeLookupKey(type) : "");
-    tasks.setText("StateKey", state ? makeLookupKey(state) : "");
-    tasks.setText("Prior_key", prio ? makeLookupKey(prio) : "");
-    tasks.post();
+    organizer.tasks().commands.addTask({text, date, time, type, state, prio});
+    const Query& tasks = organizer.store().tasksQ;
 
     const auto width = static_cast<std::size_t>(findColumn("tasks", "Task")->width);
     if (utf8Length(text) > width)

@@ -39,7 +39,7 @@ ItemTreeModel::ItemTreeModel(ItemTree& tree, QObject* parent)
     : QAbstractItemModel(parent),
       tree_(tree),
       columns_(columnsOf(tree)),
-      linkTags_(tree.name() == "MarksLinksTree"),
+      linkTags_(tree.id() == TreeId::MarksLinksTree),
       font_(QStringLiteral("Tahoma"), tree.family() == RecordFamily::Tags ? 8 : 9) {
     font_.setStyleHint(QFont::SansSerif);
     boldFont_ = font_;

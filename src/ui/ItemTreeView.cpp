@@ -15,6 +15,7 @@
 #include "navigation/Navigation.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeCommands.h"
+#include "trees/TreeTable.h"
 #include "ui/ItemTreeLook.h"
 #include "ui/ItemTreeModel.h"
 
@@ -334,7 +335,8 @@ void ItemTreeView::dragEnterEvent(QDragEnterEvent* event) {
 
 void ItemTreeView::dropEvent(QDropEvent* event) {
     const QByteArray name = event->mimeData()->data(QString::fromLatin1(ItemTreeModel::kMimeType));
-    ItemTree* source = name.isEmpty() ? nullptr : trees_.find(name.toStdString());
+    const std::optional<TreeId> sourceId = treeIdNamed(name.toStdString());
+    ItemTree* source = sourceId ? &trees_.get(*sourceId) : nullptr;
     TreeNode* dropNode = model_->nodeOf(indexAt(event->position().toPoint()));
     const DropPosition position = dropNode ? dropPosition() : DropPosition::Nowhere;
     const KeyModifiers keys = modifiersOf(event->modifiers());

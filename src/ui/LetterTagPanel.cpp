@@ -18,7 +18,7 @@ constexpr int kButtonsPerRow = 9;
 
 LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, CommandRunner run, QWidget* parent)
     : QWidget(parent), run_(std::move(run)) {
-    const bool contacts = tags->objectName() == QLatin1String("MarksTree");
+    const bool contacts = tags->tree().id() == TreeId::MarksTree;
     const QString prefix = tags->objectName() + QStringLiteral("Btn");
     setObjectName(tags->objectName() + QStringLiteral("Panel"));
     LetterTags* letterTags = &navigation.tags();

@@ -237,7 +237,15 @@ void MainWindow::installTreeHooks() {
     };
     pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
     pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
-    pages.phrases.SwitchTab = [this](int page) { organizer_.view().activePage = page; };
+    pages.phrases.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
+    // The task state commands act on the selected goals while a goal tree has the focus.
+    organizer_.tasks().context.goalTreeHasFocus = [this] {
+        for (TreeId id : {TreeId::GoalTree, TreeId::Goal2Tree, TreeId::Goal3Tree, TreeId::Goal4Tree, TreeId::Goal5Tree}) {
+            const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
+            if (view && view->hasFocus()) return true;
+        }
+        return false;
+    };
     organizer_.navigation().setDisplay(&treeViews_);
     organizer_.languageChanged = [this] { showLanguage(); };
     for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
@@ -261,6 +269,7 @@ void MainWindow::removeTreeHooks() {
     pages.goals.repaintTree = nullptr;
     pages.goals.repaintNode = nullptr;
     pages.phrases.SwitchTab = nullptr;
+    organizer_.tasks().context.goalTreeHasFocus = nullptr;
     organizer_.navigation().setDisplay(nullptr);
     organizer_.languageChanged = nullptr;
     std::size_t next = 0;

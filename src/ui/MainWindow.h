@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "shell/ViewState.h"
+#include "trees/TreeId.h"
 #include "ui/GoalPanelWidth.h"
 #include "ui/TreeViews.h"
 
@@ -65,9 +67,10 @@ protected:
 private:
     void buildMenus();
     void addStartWithSession(QMenu* options);
-    ItemTreeView* treeView(const char* name);
-    TreePane* treePane(const char* name);
-    QWidget* withToolBar(int page, QWidget* content);
+    ItemTreeView* treeView(TreeId id);
+    TreePane* treePane(TreeId id);
+    void addTreeTabs(QTabWidget* tabs, Page page);
+    QWidget* withToolBar(Page page, QWidget* content);
     QWidget* buildGoalPanel();
     void goalTabChanged(int tab);
     void showLanguage();

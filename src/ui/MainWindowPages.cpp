@@ -18,6 +18,7 @@
 
 #include "shell/Organizer.h"
 #include "trees/GoalLook.h"
+#include "trees/TreeTable.h"
 #include "ui/FilterBarWidget.h"
 #include "ui/ItemTreeView.h"
 #include "ui/LetterTagPanel.h"
@@ -82,9 +83,7 @@ QWidget* MainWindow::buildGoalPanel() {
     goalsPanel_->installEventFilter(this);
     QVBoxLayout* layout = column(goalsPanel_);
     goalPages_ = named(new QTabWidget, "GoalPageControl");
-    const char* trees[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree"};
-    const QString titles[] = {tr("Day"), tr("Week"), tr("Month"), tr("Year"), tr("Global")};
-    for (int i = 0; i < 5; ++i) goalPages_->addTab(treePane(trees[i]), titles[i]);
+    addTreeTabs(goalPages_, kTasksPage);
     connect(goalPages_, &QTabWidget::currentChanged, this, &MainWindow::goalTabChanged);
 
     GoalCommands* goals = &organizer_.treePages().goals;
@@ -145,9 +144,7 @@ QWidget* MainWindow::buildLinksPage() {
     auto* links = new QWidget;
     QVBoxLayout* layout = column(links);
     linkPages_ = named(new QTabWidget, "LinksPageControl");
-    const char* trees[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
-    const QString titles[] = {tr("Personal"), tr("Tools"), tr("Folders"), tr("Search"), tr("Docs"), tr("Images")};
-    for (int i = 0; i < 6; ++i) linkPages_->addTab(treePane(trees[i]), titles[i]);
+    addTreeTabs(linkPages_, kLinksPage);
     connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().linksPage = tab; });
     TreeCommands* commands = &organizer_.treePages().commands;
     linkBar_ = new FilterBarWidget(
@@ -160,7 +157,7 @@ QWidget* MainWindow::buildLinksPage() {
     layout->addWidget(treeMenus_->toolBar(kLinksPage));
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);
-    auto* tags = new LetterTagPanel(treeView("MarksLinksTree"), organizer_.navigation(),
+    auto* tags = new LetterTagPanel(treeView(TreeId::MarksLinksTree), organizer_.navigation(),
                                     [this](const std::function<void()>& command) { runCommand(command); });
     return withTags("TabSheet2", links, tags);
 }
@@ -174,8 +171,8 @@ QWidget* MainWindow::buildContactsPage() {
         [navigation](const std::string&) { navigation->filters().contactAddClick(); });
     layout->addWidget(treeMenus_->toolBar(kContactsPage));
     layout->addWidget(contactBar_);
-    layout->addWidget(treePane("ContactsTree"), 1);
-    auto* tags = new LetterTagPanel(treeView("MarksTree"), *navigation,
+    layout->addWidget(treePane(TreeId::ContactsTree), 1);
+    auto* tags = new LetterTagPanel(treeView(TreeId::MarksTree), *navigation,
                                     [this](const std::function<void()>& command) { runCommand(command); });
     return withTags("TabSheet3", contacts, tags);
 }
@@ -186,7 +183,7 @@ QWidget* MainWindow::buildBlocknotePage() {
     connect(textboard_, &QPlainTextEdit::textChanged, this,
             [this] { organizer_.textboard() = textboard_->toPlainText().toStdString(); });
     page->addWidget(textboard_);
-    ItemTreeView* phrases = treeView("PhrasesTree");
+    ItemTreeView* phrases = treeView(TreeId::PhrasesTree);
     // A double click adds the phrase to the textboard.
     connect(phrases, &QTreeView::doubleClicked, this, [this] {
         std::string text = organizer_.textboard();
@@ -201,30 +198,40 @@ QWidget* MainWindow::buildBlocknotePage() {
 QWidget* MainWindow::buildCalendarPage() {
     auto* page = named(new QWidget, "TabSheet5");
     QVBoxLayout* layout = column(page);
-    ItemTreeView* events = treeView("CalendarTree");
+    ItemTreeView* events = treeView(TreeId::CalendarTree);
     connect(events, &QTreeView::doubleClicked, this, [this] {
         runCommand([this] {
-            organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get("CalendarTree"));
+            organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get(TreeId::CalendarTree));
         });
     });
     layout->addWidget(withToolBar(kCalendarPage, events));
     return page;
 }
 
-ItemTreeView* MainWindow::treeView(const char* name) {
-    auto* view = new ItemTreeView(organizer_.trees().get(name), organizer_.trees(), organizer_.treePages().commands,
+ItemTreeView* MainWindow::treeView(TreeId id) {
+    auto* view = new ItemTreeView(organizer_.trees().get(id), organizer_.trees(), organizer_.treePages().commands,
                                   organizer_.navigation(),
                                   [this](const std::function<void()>& command) { runCommand(command); });
     treeViews_.add(view);
     return view;
 }
 
-TreePane* MainWindow::treePane(const char* name) {
-    return new TreePane(treeView(name), organizer_.navigation(),
+TreePane* MainWindow::treePane(TreeId id) {
+    return new TreePane(treeView(id), organizer_.navigation(),
                         [this](const std::function<void()>& command) { runCommand(command); });
 }
 
-QWidget* MainWindow::withToolBar(int page, QWidget* content) {
+// The trees of the page's tabs, in the order of their tabs.
+void MainWindow::addTreeTabs(QTabWidget* tabs, Page page) {
+    for (int tab = 0;; ++tab) {
+        const std::optional<TreeId> id = treeOnTab(page, tab);
+        if (!id) return;
+        const std::string_view caption = treeInfo(*id).tabCaption;
+        tabs->addTab(treePane(*id), QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+    }
+}
+
+QWidget* MainWindow::withToolBar(Page page, QWidget* content) {
     auto* box = new QWidget;
     QVBoxLayout* layout = column(box, 0);
     layout->addWidget(treeMenus_->toolBar(page));

@@ -121,7 +121,7 @@ QMenu* NavigationMenus::submenu(QMenu* parent, const QString& name, const QStrin
 
 void NavigationMenus::PrintContacts1Click() {
     run_([this] { organizer_.view().activePage = kContactsPage; });
-    ItemTreeView* contacts = views_.viewOf(organizer_.trees().get("ContactsTree"));
+    ItemTreeView* contacts = views_.viewOf(organizer_.trees().get(TreeId::ContactsTree));
     if (!contacts) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Contacts"));

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "shell/Organizer.h"
+#include "trees/TreeTable.h"
 #include "ui/ItemTreeView.h"
 #include "ui/MainWindow.h"
 
@@ -74,8 +75,9 @@ void OpenActions::addExecuteButtons() {
 
 void OpenActions::connectLinkDoubleClicks() {
     OpenCommands* open = &organizer_.treePages().open;
-    for (const char* name : {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"}) {
-        ItemTree* tree = &organizer_.trees().get(name);
+    for (const TreeInfo& info : treeTable()) {
+        if (info.family != RecordFamily::Links) continue;
+        ItemTree* tree = &organizer_.trees().get(info.id);
         if (ItemTreeView* view = window_.viewOf(*tree))
             connect(view, &QTreeView::doubleClicked, this,
                     [this, open, tree] { window_.runCommand([open, tree] { open->LinksTreeDblClick(*tree); }); });

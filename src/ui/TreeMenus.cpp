@@ -8,7 +8,9 @@
 
 #include "shell/Organizer.h"
 #include "shell/ViewState.h"
+#include "tasks/TaskCommandTable.h"
 #include "trees/GoalForm.h"
+#include "trees/NewItemKinds.h"
 #include "ui/Pictures.h"
 
 namespace torvalet::ui {
@@ -22,7 +24,7 @@ struct PageBar {
     std::vector<const char*> buttons;
 };
 
-PageBar pageBar(int page) {
+PageBar pageBar(Page page) {
     switch (page) {
     case kTasksPage:
         return {"GoalsToolBar", "NewGoalBtn", "InsertAfterGoal_mp",
@@ -46,7 +48,7 @@ PageBar pageBar(int page) {
 }
 
 // The pictures of the kinds a page's New drop-down offers.
-Pictures::Set pictureSetOf(int page) {
+Pictures::Set pictureSetOf(Page page) {
     switch (page) {
     case kLinksPage: return Pictures::Links;
     case kContactsPage: return Pictures::Contacts;
@@ -61,23 +63,11 @@ Pictures::Set pictureSetOf(int page) {
 TreeMenus::TreeMenus(Organizer& organizer, CommandRunner run, QWidget* window)
     : QObject(window), organizer_(organizer), run_(std::move(run)), window_(window) {}
 
-std::vector<std::string> TreeMenus::kindCaptions(int page) {
-    switch (page) {
-    case kTasksPage: return GoalForm::goalTypeCaptions();
-    case kLinksPage: return {"None", "Internet", "Folder", "File", "Application", "Group", "Search"};
-    case kContactsPage: return {"None", "Man", "Woman", "Company", "Group", "Link"};
-    case kBlocknotePage: return {"Phrase", "Group", "Element"};
-    case kCalendarPage:
-        return {"None", "Group", "Daily", "Monthly", "Yearly", "Once", "Last Month's Day", "First Month's Day"};
-    default: return {};
-    }
-}
-
 void TreeMenus::addMenus(QMenuBar* bar) {
     TreePages* pages = &organizer_.treePages();
     TreeCommands* c = &pages->commands;
     GoalCommands* goals = &pages->goals;
-    const auto onPage = [c](int page, auto command) {
+    const auto onPage = [c](Page page, auto command) {
         return [c, page, command] {
             c->SwitchTab(page);
             command();
@@ -133,7 +123,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
            {"MoveLinksUp1", "Move Links Up", [c] { c->MoveLinksUp1Click(); }},
            {"MoveLinksDown1", "Move Links Down", [c] { c->MoveLinksDown1Click(); }}});
 
-    ItemTree* contacts = &organizer_.trees().get("ContactsTree");
+    ItemTree* contacts = &organizer_.trees().get(TreeId::ContactsTree);
     QMenu* contactMenu =
         menu(bar, "Contacts_mp", "Contacts",
              {{"NewRootContact_mp", "New Root Contact", [c] { c->NewRootContact_mpClick(); }},
@@ -154,7 +144,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
            {"MoveContactsUp1", "Move Contacts Up", [c] { c->MoveContactsUp1Click(); }},
            {"MoveContactsDown1", "Move Contacts Down", [c] { c->MoveContactsDown1Click(); }}});
 
-    ItemTree* phrases = &organizer_.trees().get("PhrasesTree");
+    ItemTree* phrases = &organizer_.trees().get(TreeId::PhrasesTree);
     PhraseCommands* phraseCommands = &pages->phrases;
     menu(bar, "Phrases_mp", "Phrases",
          {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->NewRootPhrase_mpClick(); }},
@@ -217,7 +207,7 @@ QAction* TreeMenus::action(QMenu* menu, const Entry& entry) {
 
 QAction* TreeMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
-QToolBar* TreeMenus::toolBar(int page) {
+QToolBar* TreeMenus::toolBar(Page page) {
     const PageBar bar = pageBar(page);
     auto* tools = new QToolBar(window_);
     tools->setObjectName(QString::fromLatin1(bar.name));
@@ -233,7 +223,7 @@ QToolBar* TreeMenus::toolBar(int page) {
     if (QAction* newAction = find(bar.newAction))
         connect(newButton, &QToolButton::clicked, newAction, &QAction::trigger);
     auto* kinds = new QMenu(newButton);
-    const std::vector<std::string> captions = kindCaptions(page);
+    const std::vector<std::string> captions = newItemKindCaptions(page);
     for (std::size_t kind = 0; kind < captions.size(); ++kind) {
         QAction* choice = kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)),
                                            QString::fromStdString(captions[kind]));
@@ -259,17 +249,24 @@ QToolBar* TreeMenus::toolBar(int page) {
 }
 
 // The goal bar's priority and state buttons: each a drop-down of the values it sets on the
-// selected goals.
+// selected goals; a click on the button itself runs a task command ("Hi" on the task list,
+// "Terminate", which marks the selected goals done while their tree has the focus).
 void TreeMenus::addGoalDropDowns(QToolBar* tools) {
     GoalCommands* goals = &organizer_.treePages().goals;
     const auto dropDown = [&](const char* name, const QString& caption, Pictures::Tool picture, int firstPicture,
-                              const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int)) {
+                              const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int),
+                              const char* taskCommand) {
         auto* button = new QToolButton(tools);
         button->setObjectName(QString::fromLatin1(name));
         button->setText(caption);
         button->setToolTip(caption);
         button->setIcon(Pictures::icon(Pictures::Tools, picture));
-        button->setPopupMode(QToolButton::InstantPopup);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setFocusPolicy(Qt::NoFocus);
+        if (const TaskCommandInfo* command = findTaskCommand(taskCommand)) {
+            connect(button, &QToolButton::clicked, this,
+                    [this, command] { run_([this, command] { command->run(organizer_.tasks()); }); });
+        }
         auto* menu = new QMenu(button);
         for (const auto& [text, value] : entries) {
             const int chosen = value;
@@ -282,9 +279,9 @@ void TreeMenus::addGoalDropDowns(QToolBar* tools) {
         tools->addWidget(button);
     };
     dropDown("GoalPrioBtn", tr("Prio"), Pictures::Priority, 44, GoalCommands::goalPrioMenu(),
-             &GoalCommands::SetGoalsPrio);
+             &GoalCommands::SetGoalsPrio, "Hi1");
     dropDown("GoalStateBtn", tr("State"), Pictures::State, 36, GoalCommands::goalStateMenu(),
-             &GoalCommands::SetGoalsState);
+             &GoalCommands::SetGoalsState, "Terminate1");
 }
 
 }  // namespace torvalet::ui

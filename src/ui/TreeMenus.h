@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/ViewState.h"
 #include "ui/ItemTreeView.h"
 
 class QAction;
@@ -33,10 +34,7 @@ public:
     void addMenus(QMenuBar* bar);
     // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
     // 4 Calendar).
-    QToolBar* toolBar(int page);
-
-    // The captions of the New button's drop-down of a page, by kind value.
-    static std::vector<std::string> kindCaptions(int page);
+    QToolBar* toolBar(Page page);
 
 private:
     using Handler = std::function<void()>;

@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: tree-fixture events|contacts FILE < items\n";
         return 2;
     }
-    ItemTree tree(kind == "events" ? "CalendarTree" : "ContactsTree",
-                  kind == "events" ? RecordFamily::Events : RecordFamily::Contacts);
+    ItemTree tree(kind == "events" ? TreeId::CalendarTree : TreeId::ContactsTree);
     std::vector<TreeNode*> parents{nullptr};
     for (std::string line; std::getline(std::cin, line);) {
         std::size_t depth = line.find_first_not_of('>');

@@ -29,6 +29,16 @@ check "add applies the record rules" contains "$json" '"Date": "2026-12-08", "Da
 check "a saved future time arms the reminder" contains "$json" '"Remindflag": "+"'
 check "keys are right-aligned" contains "$json" '"StateKey": "         4", "TypeKey": "", "Prior_key": "         3"'
 
+# The first start of a new day: its day mark, its time marks, yesterday's open task carried over.
+sed -i 's/^\[General\]/[General]\nfInsertTimeMarks=1\nfShiftMutedTasks=1/' "$home/app/torvalet.ini"
+run --now "2026-12-09 07:30" start
+day="$(run tasks)"
+check "a new day gets its day mark" grep -qP '^2026-12-09\t2026-12-10\tWe 09.12.2026\t00:00\t' <<<"$day"
+check "and its time marks" grep -qP '^2026-12-09\t2026-12-09\t-- 08:00 --\t08:00\t08:00\t.*\t!\t' <<<"$day"
+check "an open task of yesterday moves to today" grep -qP '^2026-12-09\t2026-12-09\tCall the bank\t' <<<"$day"
+run --now "2026-12-09 07:40" start
+check "a second start adds no marks" test "$(run tasks | grep -c -- '-- 08:00 --')" -eq 1
+
 run add "x" --date 2026-02-30 2>/dev/null; check "a date that is no date is a usage error" test $? -eq 2
 run frobnicate 2>/dev/null; check "an unknown command is a usage error" test $? -eq 2
 run --now "tomorrow" tasks 2>/dev/null; check "a bad --now is a usage error" test $? -eq 2
@@ -38,7 +48,7 @@ check "--version prints the version" grep -qxE 'torvalet-cli [0-9]+\.[0-9]+\.[0-
 # Texts that would break a tab-separated line come out escaped, one row per line.
 run --now "2026-12-08 10:30" add $'tab\there\nnew line\\back' >/dev/null
 check "tabs, line feeds and backslashes are escaped" contains "$(run tasks)" 'tab\there\nnew line\\back'
-check "every row stays one line" test "$(run tasks | wc -l)" -eq 2
+check "every row stays one line" test "$(run tasks | wc -l)" -eq "$(run tasks --json | grep -c '"Task": ')"
 long="$(printf 'x%.0s' {1..200})"
 run add "$long" >/dev/null 2>"$home/err"; status=$?
 check "a text longer than its column is stored" test $status -eq 0

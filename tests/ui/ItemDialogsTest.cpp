@@ -17,12 +17,13 @@
 #include "fakes/TempDir.h"
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
+#include "trees/TreeTable.h"
 #include "ui/dialogs/CalendarPropDialog.h"
 #include "ui/dialogs/ContactDialog.h"
 #include "ui/dialogs/GoalDialog.h"
+#include "ui/dialogs/ItemDialogs.h"
 #include "ui/dialogs/LinkPropDialog.h"
 #include "ui/dialogs/PhraseDialog.h"
-#include "ui/dialogs/ItemDialogs.h"
 
 using namespace torvalet;
 
@@ -42,7 +43,7 @@ struct Pages {
         dialogs = ui::installItemDialogs(organizer->treePages(), &window);
     }
     TreePages& forms() { return organizer->treePages(); }
-    TreeNode& add(const char* tree) { return *organizer->trees().get(tree).appendChild(); }
+    TreeNode& add(TreeId tree) { return *organizer->trees().get(tree).appendChild(); }
 };
 
 template <class Control>
@@ -117,7 +118,7 @@ private slots:
 
     void goalOkWritesTheControls() {
         Pages pages;
-        TreeNode& node = pages.add("GoalTree");
+        TreeNode& node = pages.add(TreeId::GoalTree);
         auto& goal = node.record<TGoalData>();
         goal = {"Plan", "first\r\nsecond", "", 2, 6, 3};
         pages.organizer->view().taskProperties = true;
@@ -139,7 +140,7 @@ private slots:
 
     void linkOkStoresThePickedAccessDate() {
         Pages pages;
-        TreeNode& node = pages.add("LinksTree");
+        TreeNode& node = pages.add(TreeId::LinksTree);
         auto& link = node.record<TLinkData>();
         link.Name = "Home";
         link.LinkKind = 1;
@@ -158,7 +159,7 @@ private slots:
 
     void contactDaysChangeOnlyThroughTheirButtons() {
         Pages pages;
-        TreeNode& node = pages.add("ContactsTree");
+        TreeNode& node = pages.add(TreeId::ContactsTree);
         auto& contact = node.record<TContactData>();
         contact.Birthday = "02.03.80";
         contact.SpecialDay = "24.12.99";
@@ -181,7 +182,7 @@ private slots:
 
     void contactTypedDayThatIsNoDateKeepsTheDialogOpen() {
         Pages pages;
-        TreeNode& node = pages.add("ContactsTree");
+        TreeNode& node = pages.add(TreeId::ContactsTree);
         auto& contact = node.record<TContactData>();
         contact.Official = "Ann";
         QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); }, [&](QDialog& dialog) {
@@ -200,7 +201,7 @@ private slots:
 
     void contactMailAndWebButtonsRunTheirCommands() {
         Pages pages;
-        TreeNode& node = pages.add("ContactsTree");
+        TreeNode& node = pages.add(TreeId::ContactsTree);
         int mails = 0;
         int visits = 0;
         pages.dialogs.contact->mailContacts = [&] { ++mails; };
@@ -216,7 +217,7 @@ private slots:
 
     void phraseOkWritesTheControls() {
         Pages pages;
-        TreeNode& node = pages.add("PhrasesTree");
+        TreeNode& node = pages.add(TreeId::PhrasesTree);
         auto& phrase = node.record<TPhraseData>();
         phrase = {"Greeting", "Hello", "", 2, ""};
         QVERIFY(whileShown([&] { pages.forms().phraseForm.PhraseProps(node); }, [](QDialog& dialog) {
@@ -234,7 +235,7 @@ private slots:
 
     void calendarOkWritesDayChecksAndDate() {
         Pages pages;
-        TreeNode& node = pages.add("CalendarTree");
+        TreeNode& node = pages.add(TreeId::CalendarTree);
         auto& event = node.record<TEventData>();
         event.EventKind = 2;
         event.WeekDays = 128 | 1;  // Monday, and the bit no box shows
@@ -257,24 +258,24 @@ private slots:
         Pages pages;
         TreePages& forms = pages.forms();
         struct Case {
-            const char* tree;
+            TreeId tree;
             const char* line;
             std::function<void(TreeNode&)> open;
             std::function<bool()> isOpen;
             std::function<bool(TreeNode&)> untouched;
         };
         const std::vector<Case> cases{
-            {"GoalTree", "GoalMemo", [&](TreeNode& n) { forms.goalForm.GoalProps(n); },
+            {TreeId::GoalTree, "GoalMemo", [&](TreeNode& n) { forms.goalForm.GoalProps(n); },
              [&] { return forms.goalForm.isOpen(); }, [](TreeNode& n) { return n.record<TGoalData>() == TGoalData{}; }},
-            {"LinksTree", "NameEdit", [&](TreeNode& n) { forms.linkForm.LinkProps2(n); },
+            {TreeId::LinksTree, "NameEdit", [&](TreeNode& n) { forms.linkForm.LinkProps2(n); },
              [&] { return forms.linkForm.isOpen(); }, [](TreeNode& n) { return n.record<TLinkData>() == TLinkData{}; }},
-            {"ContactsTree", "Edit1", [&](TreeNode& n) { forms.contactForm.ContactProps2(n); },
+            {TreeId::ContactsTree, "Edit1", [&](TreeNode& n) { forms.contactForm.ContactProps2(n); },
              [&] { return forms.contactForm.isOpen(); },
              [](TreeNode& n) { return n.record<TContactData>() == TContactData{}; }},
-            {"PhrasesTree", "NameEdit", [&](TreeNode& n) { forms.phraseForm.PhraseProps(n); },
+            {TreeId::PhrasesTree, "NameEdit", [&](TreeNode& n) { forms.phraseForm.PhraseProps(n); },
              [&] { return forms.phraseForm.isOpen(); },
              [](TreeNode& n) { return n.record<TPhraseData>() == TPhraseData{}; }},
-            {"CalendarTree", "EventMemo", [&](TreeNode& n) { forms.calendarForm.CalendarProps(n); },
+            {TreeId::CalendarTree, "EventMemo", [&](TreeNode& n) { forms.calendarForm.CalendarProps(n); },
              [&] { return forms.calendarForm.isOpen(); },
              [](TreeNode& n) { return n.record<TEventData>() == TEventData{}; }},
         };
@@ -286,9 +287,10 @@ private slots:
                 if (auto* memo = qobject_cast<QPlainTextEdit*>(line)) memo->setPlainText("changed");
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
-            QVERIFY2(shown, c.tree);
-            QVERIFY2(!c.isOpen(), c.tree);
-            QVERIFY2(c.untouched(node), c.tree);
+            const std::string tree(treeInfo(c.tree).name);
+            QVERIFY2(shown, tree.c_str());
+            QVERIFY2(!c.isOpen(), tree.c_str());
+            QVERIFY2(c.untouched(node), tree.c_str());
         }
     }
 

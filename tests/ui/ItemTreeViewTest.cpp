@@ -8,6 +8,7 @@
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
 #include "trees/RecordFields.h"
+#include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/MainWindow.h"
@@ -19,8 +20,11 @@ class ItemTreeViewTest : public QObject {
     Q_OBJECT
 
     struct Running : testing::RunningWindow {
-        ItemTree& tree(const char* name) { return organizer->trees().get(name); }
-        ui::ItemTreeView* view(const char* name) { return window->findChild<ui::ItemTreeView*>(name); }
+        ItemTree& tree(TreeId id) { return organizer->trees().get(id); }
+        // The view by its object name, the tree's component name.
+        ui::ItemTreeView* view(TreeId id) {
+            return window->findChild<ui::ItemTreeView*>(QString::fromUtf8(treeInfo(id).name.data()));
+        }
         TreeCommands& commands() { return organizer->treePages().commands; }
         // The tree holds exactly the named top-level goals, nothing below them.
         TreeNode* goal(ItemTree& tree, const char* text) {
@@ -41,12 +45,12 @@ class ItemTreeViewTest : public QObject {
 private slots:
     void modelStaysConsistentWhileCommandsReshapeTheTree() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         TreeNode* a = app.goal(goals, "a");
         TreeNode* b = app.goal(goals, "b");
         app.goal(goals, "c");
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         QAbstractItemModel* model = view->model();
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -77,15 +81,15 @@ private slots:
 
     void menuActionAddsAnItemTheViewShows() {
         Running app;
-        ItemTree& week = app.tree("Goal2Tree");
+        ItemTree& week = app.tree(TreeId::Goal2Tree);
         app.reset(week);
         app.organizer->view().goalPage = 1;
-        app.organizer->view().activePage = 2;
+        app.organizer->view().activePage = kContactsPage;
         auto* action = app.window->findChild<QAction*>("NewRootGoal_mp");
         QVERIFY(action);
         QCOMPARE(action->text(), QString("New Root Goal"));
         action->trigger();
-        ui::ItemTreeView* view = app.view("Goal2Tree");
+        ui::ItemTreeView* view = app.view(TreeId::Goal2Tree);
         QCOMPARE(week.nodeCount(), std::size_t(1));
         QCOMPARE(view->model()->rowCount(), 1);
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), week.firstTopLevel());
@@ -115,12 +119,12 @@ private slots:
 
     void viewSelectionAndExpansionReachTheTree() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
         TreeNode* second = app.goal(goals, "second");
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         ui::ItemTreeModel* model = view->itemModel();
 
@@ -147,12 +151,12 @@ private slots:
 
     void treeKeysRunTheTreeCommands() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         app.goal(goals, "keep");
         TreeNode* gone = app.goal(goals, "gone");
         app.goal(goals, "next");
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         view->setFocus();
         view->setCurrentIndex(view->itemModel()->indexOf(gone));
@@ -172,13 +176,13 @@ private slots:
 
     void dropFromAnotherGoalTreeCopiesTheItems() {
         Running app;
-        ItemTree& day = app.tree("GoalTree");
-        ItemTree& week = app.tree("Goal2Tree");
+        ItemTree& day = app.tree(TreeId::GoalTree);
+        ItemTree& week = app.tree(TreeId::Goal2Tree);
         app.reset(day);
         app.reset(week);
         TreeNode* target = app.goal(day, "target");
         week.selectOnly(app.goal(week, "dragged"));
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         app.window->viewOf(week)->refresh();
         app.window->resize(1200, 800);
@@ -205,12 +209,12 @@ private slots:
 
     void commandErrorIsShownAndTheViewFollows() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.reset(goals);
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
         goals.selectOnly(parent);
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         view->refresh();
         app.window->runCommand([&] { app.commands().treeDragDrop(goals, child, &goals, DropPosition::On, {}); });
         QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));

@@ -53,16 +53,18 @@ private slots:
         auto* grid = app.window->findChild<QTableView*>("tasksDBGrid");
         QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Query& tasks = app.organizer->store().tasksQ;
+        const int before = grid->model()->rowCount();  // the day mark of the first start
         tasks.insert();
         tasks.setText("Task", "Write the report");
         tasks.setText("Prior_key", "         1");
         tasks.post();
-        QCOMPARE(grid->model()->rowCount(), 1);
-        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Task).data().toString(), QString("Write the report"));
-        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Priority).data().toString(), QString("!!!"));
-        QCOMPARE(grid->model()->index(0, ui::TaskTableModel::Date).data().toString(), QString("08.12.2026"));
+        QCOMPARE(grid->model()->rowCount(), before + 1);
+        const int row = tasks.currentIndex();
+        QCOMPARE(grid->model()->index(row, ui::TaskTableModel::Task).data().toString(), QString("Write the report"));
+        QCOMPARE(grid->model()->index(row, ui::TaskTableModel::Priority).data().toString(), QString("!!!"));
+        QCOMPARE(grid->model()->index(row, ui::TaskTableModel::Date).data().toString(), QString("08.12.2026"));
         tasks.remove();
-        QCOMPARE(grid->model()->rowCount(), 0);
+        QCOMPARE(grid->model()->rowCount(), before);
     }
 
     void secondStartOfTheDayShowsRunHeaderAndTextboard() {
@@ -139,7 +141,7 @@ private slots:
         Running app;
         app.window->findChild<QLineEdit*>("GoalEdit")->setText("Book the flights");
         app.window->findChild<QPushButton*>("AddGoal_RbBtn")->click();
-        ItemTree& goals = app.organizer->trees().get("GoalTree");
+        ItemTree& goals = app.organizer->trees().get(TreeId::GoalTree);
         TreeNode* added = goals.firstSelected();
         QVERIFY(added);
         QCOMPARE(added->record<TGoalData>().Text, std::string("Book the flights"));
@@ -155,7 +157,7 @@ private slots:
         Running app;
         app.organizer->textboard() = "Dear Ann,";
         app.window->showOrganizerState();
-        ItemTree& phrases = app.organizer->trees().get("PhrasesTree");
+        ItemTree& phrases = app.organizer->trees().get(TreeId::PhrasesTree);
         TreeNode* phrase = phrases.firstTopLevel();
         phrase->record<TPhraseData>().Phrase = "Kind regards";
         app.window->showOrganizerState();

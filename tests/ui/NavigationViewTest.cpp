@@ -13,6 +13,7 @@
 #include "trees/RecordFields.h"
 #include "trees/TContactData.h"
 #include "trees/TGoalData.h"
+#include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
@@ -26,8 +27,11 @@ class NavigationViewTest : public QObject {
 
     struct Running : testing::RunningWindow {
         Running() { window->resize(1300, 800); }
-        ItemTree& tree(const char* name) { return organizer->trees().get(name); }
-        ui::ItemTreeView* view(const char* name) { return window->findChild<ui::ItemTreeView*>(name); }
+        ItemTree& tree(TreeId id) { return organizer->trees().get(id); }
+        // The view by its object name, the tree's component name.
+        ui::ItemTreeView* view(TreeId id) {
+            return window->findChild<ui::ItemTreeView*>(QString::fromUtf8(treeInfo(id).name.data()));
+        }
         template <class T>
         T* find(const char* name) {
             return window->findChild<T*>(name);
@@ -45,7 +49,7 @@ class NavigationViewTest : public QObject {
             }
             window->viewOf(items)->refresh();
         }
-        void showPage(int page) {
+        void showPage(Page page) {
             organizer->view().activePage = page;
             window->showViewState();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -89,9 +93,9 @@ private slots:
     void keyCCollapsesAllButTheSelectedGoal() {
         Running app;
         app.showPage(kTasksPage);
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"A", 2}, {"B", 2}});
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         goals.selectOnly(goals.root()->lastChild()->firstChild());
         goals.setFocused(goals.root()->lastChild()->firstChild());
         view->showSelection();
@@ -104,10 +108,10 @@ private slots:
     void typingFiltersEnterFindsAndEmptiesTheLine() {
         Running app;
         app.showPage(kContactsPage);
-        ItemTree& contacts = app.tree("ContactsTree");
+        ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"Hotels", 2}, {"People", 3}});
         contacts.root()->lastChild()->lastChild()->record<TContactData>().FirstName = "Rosa";
-        ui::ItemTreeView* view = app.view("ContactsTree");
+        ui::ItemTreeView* view = app.view(TreeId::ContactsTree);
         QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto* edit = app.find<QLineEdit>("ContactEdit");
         QVERIFY(edit);
@@ -127,9 +131,9 @@ private slots:
     void clickInAFilteredTreeShowsEverythingAgain() {
         Running app;
         app.showPage(kTasksPage);
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"Work", 2}, {"Home", 2}});
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         auto* edit = app.find<QLineEdit>("GoalEdit");
         QTest::keyClicks(edit, "home2");
         QCOMPARE(Running::rowsOf(view), (QStringList{"Home", "Home2"}));
@@ -142,11 +146,11 @@ private slots:
     void letterButtonsAndTheJumpFromATag() {
         Running app;
         app.showPage(kContactsPage);
-        ItemTree& contacts = app.tree("ContactsTree");
+        ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"apple", 0}, {"Bank", 1}, {"Bistro", 0}});
         *firstTextField(*contacts.root()->firstChild()->nextSibling()->firstChild()) = "Branch";
         app.find<QToolButton>("MarksTreeBtnB")->click();
-        ui::ItemTreeView* tags = app.view("MarksTree");
+        ui::ItemTreeView* tags = app.view(TreeId::MarksTree);
         QCOMPARE(Running::rowsOf(tags), (QStringList{"Bank", "Branch", "Bistro"}));
         QVERIFY(tags->header()->isSortIndicatorShown());
         QCOMPARE(tags->model()->index(1, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
@@ -156,7 +160,7 @@ private slots:
         const QRect branch = tags->visualRect(tags->model()->index(1, 0));
         QTest::mouseClick(tags->viewport(), Qt::LeftButton, {}, branch.center());
         QTest::mouseDClick(tags->viewport(), Qt::LeftButton, {}, branch.center());
-        ui::ItemTreeView* view = app.view("ContactsTree");
+        ui::ItemTreeView* view = app.view(TreeId::ContactsTree);
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()),
                  contacts.root()->firstChild()->nextSibling()->firstChild());
         QVERIFY(view->hasFocus());
@@ -169,28 +173,28 @@ private slots:
     void typeAheadInThePhraseTree() {
         Running app;
         app.showPage(kBlocknotePage);
-        ItemTree& phrases = app.tree("PhrasesTree");
+        ItemTree& phrases = app.tree(TreeId::PhrasesTree);
         app.fill(phrases, {{"Alpha", 0}, {"Tab", 0}, {"Tango", 0}});
-        ui::ItemTreeView* view = app.view("PhrasesTree");
+        ui::ItemTreeView* view = app.view(TreeId::PhrasesTree);
         view->setFocus();
         QTest::keyClicks(view, "tan");
         QCOMPARE(phrases.focused(), phrases.root()->lastChild());
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), phrases.root()->lastChild());
         // The goal trees have none: a typed letter moves nothing.
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"Alpha", 0}, {"Tango", 0}});
         app.showPage(kTasksPage);
-        app.view("GoalTree")->setFocus();
+        app.view(TreeId::GoalTree)->setFocus();
         TreeNode* before = goals.focused();
-        QTest::keyClicks(app.view("GoalTree"), "t");
+        QTest::keyClicks(app.view(TreeId::GoalTree), "t");
         QCOMPARE(goals.focused(), before);
     }
 
     void goalColumnsShowPicturesAndAnEmptyGoalNoText() {
         Running app;
-        ItemTree& goals = app.tree("GoalTree");
+        ItemTree& goals = app.tree(TreeId::GoalTree);
         app.fill(goals, {{"", 0}});
-        ui::ItemTreeView* view = app.view("GoalTree");
+        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
         const QStringList captions{"Goal", "Typ", "Prio", "State", "Comment"};
         const int widths[] = {350, 0, 24, 24};
         for (int column = 0; column < 5; ++column) {
@@ -206,9 +210,9 @@ private slots:
 
     void levelMenusHideAndShowRows() {
         Running app;
-        ItemTree& links = app.tree("LinksTree");
+        ItemTree& links = app.tree(TreeId::LinksTree);
         app.fill(links, {{"News", 2}, {"Mail", 1}});
-        ui::ItemTreeView* view = app.view("LinksTree");
+        ui::ItemTreeView* view = app.view(TreeId::LinksTree);
         QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         const std::pair<const char*, const char*> items[] = {
             {"LinksLevel1", "Links Level 1"},
@@ -268,14 +272,14 @@ private slots:
 
     void printContactsWritesEveryRowWithTheHeader() {
         Running app;
-        ItemTree& contacts = app.tree("ContactsTree");
+        ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"Family", 60}, {"Work", 40}});
         testing::TempDir out;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString file = QString::fromStdString((out / "contacts.pdf").string());
         printer.setOutputFileName(file);
-        QVERIFY(ui::printTree(*app.view("ContactsTree"), printer));
+        QVERIFY(ui::printTree(*app.view(TreeId::ContactsTree), printer));
         QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();

@@ -21,7 +21,7 @@ QAction* action(const testing::RunningWindow& app, const char* name) {
 }
 
 TLinkData& firstLink(testing::RunningWindow& app) {
-    return app.organizer->trees().get("LinksTree").firstTopLevel()->record<TLinkData>();
+    return app.organizer->trees().get(TreeId::LinksTree).firstTopLevel()->record<TLinkData>();
 }
 
 }  // namespace
@@ -79,11 +79,11 @@ private slots:
         firstLink(app) = {};
         firstLink(app).Url = "https://example.org";
         firstLink(app).LinkKind = 1;
-        ItemTree& links = app.organizer->trees().get("LinksTree");
+        ItemTree& links = app.organizer->trees().get(TreeId::LinksTree);
         links.selectOnly(links.firstTopLevel());
 
         QTest::keyClick(app.window.get(), Qt::Key_F9);
-        QCOMPARE(app.organizer->view().activePage, 1);
+        QCOMPARE(app.organizer->view().activePage, int(kLinksPage));
         QTest::keyClick(app.window.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         QTest::keyClick(app.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         const std::string home = app.dir.path().string();
@@ -97,7 +97,7 @@ private slots:
 
     void doubleClickOnALinkWithoutChildrenOpensTheSelection() {
         testing::RunningWindow app;
-        ItemTree& links = app.organizer->trees().get("LinksTree");
+        ItemTree& links = app.organizer->trees().get(TreeId::LinksTree);
         firstLink(app).Url = "notes.txt";
         links.appendChild(links.firstTopLevel())->record<TLinkData>().Url = "child.txt";
         links.selectOnly(links.firstTopLevel());
@@ -118,7 +118,7 @@ private slots:
         app.organizer->textboard() = "Hello\nWorld";
         action(app, "GenerateEmailFromTextboard_mp")->trigger();
 
-        ItemTree& contacts = app.organizer->trees().get("ContactsTree");
+        ItemTree& contacts = app.organizer->trees().get(TreeId::ContactsTree);
         contacts.firstTopLevel()->record<TContactData>().Email = "ann@example.org";
         contacts.selectOnly(contacts.firstTopLevel());
         const ui::ItemDialogs dialogs = ui::installItemDialogs(app.organizer->treePages(), app.window.get());

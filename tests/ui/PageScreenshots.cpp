@@ -51,10 +51,17 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
     if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "the window was not shown\n");
     window.setGoalPanelWidth(ui::PaneWidth::Normal);
 
-    const char* pages[] = {"1-tasks", "2-links", "3-contacts", "4-blocknote", "5-calendar"};
-    for (int page = 0; page < 5; ++page) {
-        organizer.view().activePage = page;
-        shoot(window, folder, QString::fromLatin1(pages[page]));
+    const struct {
+        Page page;
+        const char* file;
+    } pages[] = {{kTasksPage, "1-tasks"},
+                 {kLinksPage, "2-links"},
+                 {kContactsPage, "3-contacts"},
+                 {kBlocknotePage, "4-blocknote"},
+                 {kCalendarPage, "5-calendar"}};
+    for (const auto& shown : pages) {
+        organizer.view().activePage = shown.page;
+        shoot(window, folder, QString::fromLatin1(shown.file));
     }
     Navigation& navigation = organizer.navigation();
     window.runCommand([&] {

@@ -77,7 +77,7 @@ private slots:
 
     void hiddenContactAnalysisShowsItsLinesAndWhatItCouldNotRead() {
         Running app;
-        ItemTree& contacts = app.organizer->trees().get("ContactsTree");
+        ItemTree& contacts = app.organizer->trees().get(TreeId::ContactsTree);
         TContactData anna;
         anna.Official = "Anna";
         anna.Birthday = "10.12.80";

@@ -35,7 +35,7 @@ TreeNode* goal(ItemTree& tree, TreeNode* parent, const char* text, int type, int
 }
 
 void goals(Organizer& organizer) {
-    ItemTree& day = organizer.trees().get("GoalTree");
+    ItemTree& day = organizer.trees().get(TreeId::GoalTree);
     day.clear();
     TreeNode* work = goal(day, nullptr, "Work", 0);
     goal(day, work, "Finish the quarterly report", 1, 2, 1, "Numbers from finance by noon");
@@ -54,10 +54,13 @@ void goals(Organizer& organizer) {
     const char* year[] = {"Learn Spanish to B1", "Run a half marathon"};
     const char* global[] = {"Write a book", "Travel to Japan"};
     const struct {
-        const char* tree;
+        TreeId tree;
         const char* const* texts;
         int count;
-    } horizons[] = {{"Goal2Tree", week, 3}, {"Goal3Tree", month, 2}, {"Goal4Tree", year, 2}, {"Goal5Tree", global, 2}};
+    } horizons[] = {{TreeId::Goal2Tree, week, 3},
+                    {TreeId::Goal3Tree, month, 2},
+                    {TreeId::Goal4Tree, year, 2},
+                    {TreeId::Goal5Tree, global, 2}};
     for (const auto& horizon : horizons) {
         ItemTree& tree = organizer.trees().get(horizon.tree);
         tree.clear();
@@ -75,7 +78,7 @@ void link(ItemTree& tree, TreeNode* parent, const char* name, const char* url, i
 }
 
 void links(Organizer& organizer) {
-    ItemTree& personal = organizer.trees().get("LinksTree");
+    ItemTree& personal = organizer.trees().get(TreeId::LinksTree);
     personal.clear();
     TreeNode* news = nullptr;
     link(personal, nullptr, "News", "", 5, "", &news);
@@ -93,21 +96,22 @@ void links(Organizer& organizer) {
     link(personal, nullptr, "Notes", "", 0);
 
     const struct {
-        const char* tree;
+        TreeId tree;
         const char* name;
         const char* url;
         int kind;
     } others[] = {
-        {"StdLinksTree", "Text editor", "/usr/bin/gedit", 4},
-        {"StdLinksTree", "Calculator", "/usr/bin/galculator", 4},
-        {"FoldersTree", "Downloads", "/home/user/Downloads", 2},
-        {"FoldersTree", "Photos", "/home/user/Pictures", 2},
-        {"SearchTree", "Dictionary", "define", 6},
-        {"DocsTree", "Manual.pdf", "/home/user/Manual.pdf", 3},
-        {"ImagesTree", "Holiday 2026", "/home/user/Pictures/Holiday", 2},
+        {TreeId::StdLinksTree, "Text editor", "/usr/bin/gedit", 4},
+        {TreeId::StdLinksTree, "Calculator", "/usr/bin/galculator", 4},
+        {TreeId::FoldersTree, "Downloads", "/home/user/Downloads", 2},
+        {TreeId::FoldersTree, "Photos", "/home/user/Pictures", 2},
+        {TreeId::SearchTree, "Dictionary", "define", 6},
+        {TreeId::DocsTree, "Manual.pdf", "/home/user/Manual.pdf", 3},
+        {TreeId::ImagesTree, "Holiday 2026", "/home/user/Pictures/Holiday", 2},
     };
-    for (const char* name : {"StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"})
-        organizer.trees().get(name).clear();
+    for (TreeId id :
+         {TreeId::StdLinksTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
+        organizer.trees().get(id).clear();
     for (const auto& other : others)
         link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);
 }
@@ -120,7 +124,7 @@ TContactData& contact(ItemTree& tree, TreeNode* parent, const char* official, in
 }
 
 void contacts(Organizer& organizer) {
-    ItemTree& tree = organizer.trees().get("ContactsTree");
+    ItemTree& tree = organizer.trees().get(TreeId::ContactsTree);
     tree.clear();
     TreeNode* family = nullptr;
     contact(tree, nullptr, "Family", 4, &family);
@@ -168,7 +172,7 @@ void contacts(Organizer& organizer) {
 }
 
 void phrases(Organizer& organizer) {
-    ItemTree& tree = organizer.trees().get("PhrasesTree");
+    ItemTree& tree = organizer.trees().get(TreeId::PhrasesTree);
     tree.clear();
     TreeNode* greetings = nullptr;
     TPhraseData& group = add<TPhraseData>(tree, nullptr, &greetings);
@@ -194,7 +198,7 @@ void phrases(Organizer& organizer) {
 }
 
 void events(Organizer& organizer) {
-    ItemTree& tree = organizer.trees().get("CalendarTree");
+    ItemTree& tree = organizer.trees().get(TreeId::CalendarTree);
     tree.clear();
     TreeNode* regular = nullptr;
     TEventData& group = add<TEventData>(tree, nullptr, &regular);

@@ -147,7 +147,7 @@ private slots:
             goals = testing::readText(running.dir / "goals.dat");
         });
         QVERIFY(app.window->windowTitle().contains("read-only"));
-        testing::addGoal(app.organizer->trees().get("GoalTree"), nullptr, "new goal");
+        testing::addGoal(app.organizer->trees().get(TreeId::GoalTree), nullptr, "new goal");
         app.window->close();
         QCOMPARE(testing::readText(app.dir / "goals.dat"), goals);
         QVERIFY(!fs::exists(app.dir / "torvalet.ini"));

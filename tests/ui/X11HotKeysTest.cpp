@@ -81,7 +81,7 @@ private slots:
         testing::TempDir dir;
         std::filesystem::create_directory(dir / "work");
         Organizer::provision(AppPaths{dir.path()});
-        ItemTree links("LinksTree", RecordFamily::Links);
+        ItemTree links(TreeId::LinksTree);
         addLink(links, "Ctrl+Alt+L", 3, "report.pdf", "work");
         addLink(links, "alt+ctrl+l", 1, "https://lower.example.org", "");
         addLink(links, "Ctrl+Alt+L", 1, "https://example.org", "work");

@@ -8,6 +8,7 @@
 #include "shell/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -118,7 +119,7 @@ void LetterTags::showContactsOfKindClick(std::int32_t kind) {
 TreeNode* LetterTags::MarksTreeDblClick() { return jump(contactTags(), context_.contacts()); }
 
 TreeNode* LetterTags::MarksLinksTreeDblClick() {
-    context_.view().linksPage = 0;
+    context_.view().linksPage = treeInfo(TreeId::LinksTree).tab;
     return jump(linkTags(), linksTree());
 }
 

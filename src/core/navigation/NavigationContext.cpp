@@ -13,12 +13,12 @@ namespace torvalet {
 NavigationContext::NavigationContext(ItemTreeSet& trees, ViewState& view)
     : trees_(trees),
       view_(view),
-      links_(trees.get("LinksTree")),
-      linkTags_(trees.get("MarksLinksTree")),
-      contacts_(trees.get("ContactsTree")),
-      contactTags_(trees.get("MarksTree")),
-      phrases_(trees.get("PhrasesTree")),
-      calendar_(trees.get("CalendarTree")) {}
+      links_(trees.get(TreeId::LinksTree)),
+      linkTags_(trees.get(TreeId::MarksLinksTree)),
+      contacts_(trees.get(TreeId::ContactsTree)),
+      contactTags_(trees.get(TreeId::MarksTree)),
+      phrases_(trees.get(TreeId::PhrasesTree)),
+      calendar_(trees.get(TreeId::CalendarTree)) {}
 
 ItemTree& NavigationContext::activeGoalTree() { return torvalet::activeGoalTree(trees_, view_); }
 
@@ -33,7 +33,7 @@ ItemTree* NavigationContext::treeOf(NavFamily family) {
     return nullptr;
 }
 
-int NavigationContext::pageOf(NavFamily family) {
+Page NavigationContext::pageOf(NavFamily family) {
     switch (family) {
     case NavFamily::Goals: return kTasksPage;
     case NavFamily::Links: return kLinksPage;
@@ -51,7 +51,7 @@ bool NavigationContext::familyOf(const ItemTree& tree, NavFamily& family) {
     }
 }
 
-void NavigationContext::SwitchTab(int page) { view_.activePage = page; }
+void NavigationContext::SwitchTab(Page page) { view_.activePage = page; }
 
 bool NavigationContext::isShown(const ItemTree& tree) {
     if (view_.activePage != TreeCommands::pageOf(tree)) return false;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "navigation/FilterBars.h"
+#include "shell/ViewState.h"
 
 namespace torvalet {
 
@@ -10,7 +11,6 @@ class ItemTree;
 class ItemTreeSet;
 class TreeDisplay;
 class TreeNode;
-struct ViewState;
 
 // What the navigation commands share: the trees, the view state, the filter bars, and the
 // window's display with the changes waiting to be shown on it.
@@ -44,10 +44,10 @@ public:
     // The tree of the family the commands act on: one of the three above.
     ItemTree* treeOf(NavFamily family);
     // The page (SwitchTab index) of the family: Tasks, Links, Contacts.
-    static int pageOf(NavFamily family);
+    static Page pageOf(NavFamily family);
     // The family of a goal, link or contact tree; the letter-tag lists and the other trees have none.
     static bool familyOf(const ItemTree& tree, NavFamily& family);
-    void SwitchTab(int page);
+    void SwitchTab(Page page);
     // Whether the tree is on the current page and, for goals and links, on the current tab.
     bool isShown(const ItemTree& tree);
 

@@ -10,7 +10,7 @@ Reminders::Reminders(const Services& services, TaskStore& store, TaskListState& 
                      const std::function<DayTextContext()>& dates)
     : notices(pad, services.notices),
       clock(services, store, listState, settings, view, cues, notices),
-      calendar(trees.get("CalendarTree"), clock, store, dates),
-      contacts(trees.get("ContactsTree"), clock, notices, store, settings, dates) {}
+      calendar(trees.get(TreeId::CalendarTree), clock, store, dates),
+      contacts(trees.get(TreeId::ContactsTree), clock, notices, store, settings, dates) {}
 
 }  // namespace torvalet

@@ -46,11 +46,11 @@ void HotKeyCommands::addTreeHotKeys(const ItemTree& tree) {
     });
 }
 
-void HotKeyCommands::AddLinksHotKeys() { addTreeHotKeys<TLinkData>(trees_.get("LinksTree")); }
+void HotKeyCommands::AddLinksHotKeys() { addTreeHotKeys<TLinkData>(trees_.get(TreeId::LinksTree)); }
 
-void HotKeyCommands::AddContactsHotKeys() { addTreeHotKeys<TContactData>(trees_.get("ContactsTree")); }
+void HotKeyCommands::AddContactsHotKeys() { addTreeHotKeys<TContactData>(trees_.get(TreeId::ContactsTree)); }
 
-void HotKeyCommands::AddPhrasesHotKeys() { addTreeHotKeys<TPhraseData>(trees_.get("PhrasesTree")); }
+void HotKeyCommands::AddPhrasesHotKeys() { addTreeHotKeys<TPhraseData>(trees_.get(TreeId::PhrasesTree)); }
 
 void HotKeyCommands::registerHotKeys() {
     AddLinksHotKeys();
@@ -64,17 +64,17 @@ void HotKeyCommands::registerHotKeys() {
 void HotKeyCommands::HotKeyManager1HotKeyPressed(std::uint32_t HotKey, std::uint16_t) {
     const std::string text = HotKeyText(HotKey);
     std::vector<OpenRequest> links;
-    trees_.get("LinksTree").forEach([&](const TreeNode* node) {
+    trees_.get(TreeId::LinksTree).forEach([&](const TreeNode* node) {
         const TLinkData& link = node->record<TLinkData>();
         if (link.HotKey == text) links.push_back(requests_.hotKeyLink(link));
     });
     std::vector<std::string> addresses;
-    trees_.get("ContactsTree").forEach([&](const TreeNode* node) {
+    trees_.get(TreeId::ContactsTree).forEach([&](const TreeNode* node) {
         const TContactData& contact = node->record<TContactData>();
         if (contact.HotKey == text) addresses.push_back(contact.Email);
     });
     std::vector<std::string> phrases;
-    trees_.get("PhrasesTree").forEach([&](const TreeNode* node) {
+    trees_.get(TreeId::PhrasesTree).forEach([&](const TreeNode* node) {
         const TPhraseData& phrase = node->record<TPhraseData>();
         if (phrase.HotKey == text) phrases.push_back(phrase.Phrase);
     });

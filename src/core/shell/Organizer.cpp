@@ -14,7 +14,7 @@
 #include "platform/UserInterface.h"
 #include "shell/RichText.h"
 #include "shell/SetupFile.h"
-#include "trees/TreeFiles.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -38,7 +38,9 @@ Organizer::Organizer(const Services& services, fs::path home)
       navigation_(trees_, view_, treePages_.commands),
 
       reminders_(services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
-                 [this] { return dayTextContext(); }) {
+                 [this] { return dayTextContext(); }),
+      tasks_(TaskContext{services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, {}, {}, {}, {}},
+             treePages_.goals, treePages_.requests) {
     rules_.install(store_.tasksQ);
     // At midnight today is selected first, so that the new day gets its day mark.
     reminders_.clock.hooks.startOfDay = [this] {
@@ -97,8 +99,16 @@ void Organizer::start() {
     listState_.calendar.selectToday(today());
     if (!readOnly_) attempt([this] { removeSaveLeftovers(); });
     if (!stopping()) attempt([this] { LoadSetup(); });
-    if (!stopping()) openStoreAtStart();
-    if (!stopping()) readTreesAndStartTheDay();
+    {
+        // The list is built, cleaned and given its marks before anyone sees it.
+        store_.tasksQ.suspend();
+        struct Resume {
+            Query& list;
+            ~Resume() { list.resume(); }
+        } resume{store_.tasksQ};
+        if (!stopping()) openStoreAtStart();
+        if (!stopping()) readTreesAndStartTheDay();
+    }
     if (!stopping()) finishStart();
 }
 
@@ -106,13 +116,14 @@ void Organizer::openStoreAtStart() {
     attempt([this] { connectStore(); });
     openQueries();
     view_.activePage = kTasksPage;
-    view_.goalPage = 0;
+    view_.goalPage = treeInfo(TreeId::GoalTree).tab;
 }
 
 void Organizer::readTreesAndStartTheDay() {
     store_.tasksQ.suspend();
     attempt([this] { loadTrees(); });
-    if (!stopping() && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
+    const bool store = taskStoreWritable();
+    if (!stopping() && store && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
     if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
     store_.tasksQ.resume();
 }
@@ -132,8 +143,10 @@ void Organizer::openStore(bool openList) {
     connectStore();
     store_.loadLookupTables(settings_.iLanguage);
     store_.priorityKeyQ.open();
-    presetViewFlags();
-    if (openList) taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
+    if (openList)
+        tasks_.list.applyStartViewMode();
+    else
+        tasks_.list.presetFlags();
 }
 
 void Organizer::provision(const AppPaths& paths) {
@@ -144,7 +157,7 @@ void Organizer::provision(const AppPaths& paths) {
 // that links lead elsewhere.
 void Organizer::removeSaveLeftovers() {
     std::vector<std::string> files{SetupFile::fileName, paths_.messagePad().filename().string()};
-    for (const TreeFile& tree : torvalet::treeFiles()) files.emplace_back(tree.fileName);
+    for (const TreeInfo& tree : torvalet::treeFiles()) files.emplace_back(tree.fileName);
     torvalet::removeSaveLeftovers(paths_.home, files);
     torvalet::removeSaveLeftovers(paths_.logs());
     torvalet::removeSaveLeftovers(paths_.tasks());
@@ -172,13 +185,18 @@ void Organizer::firstShow() {
     firstShowPending_ = false;
 }
 
+// Without a store the task steps have nothing to work on (start-up has said why), and a program
+// that may not write leaves the day's tasks to the one that may.
+bool Organizer::taskStoreWritable() const { return store_.isConnected() && !store_.database()->readOnly(); }
+
 void Organizer::runStartOfDay(Date activeDay) {
-    attempt([this] { mInsertDateMarkClick(); });
-    if (settings_.fInsertTimeMarks) attempt([this] { InsertTimeMarks1Click(); });
+    const bool store = taskStoreWritable();
+    if (store) attempt([this] { mInsertDateMarkClick(); });
+    if (store && settings_.fInsertTimeMarks) attempt([this] { InsertTimeMarks1Click(); });
     if (settings_.fAnalyzeCalendar) attempt([this] { AnalyzeCalendar(); });
     if (settings_.fAnalyzeContacts) attempt([this] { AnalyzeContacts(); });
-    if (settings_.fMuteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
-    if (settings_.fShiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
+    if (store && settings_.fMuteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
+    if (store && settings_.fShiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
 }
 
 void Organizer::close() {
@@ -324,27 +342,10 @@ void Organizer::openQueries() {
     }
     if (store_.isConnected()) {
         attempt([this] { store_.priorityKeyQ.open(); });
-        attempt([this] { applyViewMode(); });
+        attempt([this] { tasks_.list.applyStartViewMode(); });
     } else {
         attempt([&] { store_.openStoreQuery(store_.tasksQ, reportFailure); });
     }
-}
-
-void Organizer::applyViewMode() {
-    presetViewFlags();
-    taskList_.listTasks(store_.tasksQ, TaskList::orderList(settings_.OrderBy));
-}
-
-void Organizer::presetViewFlags() {
-    view_.easyView = settings_.fEasyMode;
-    const bool easy = view_.easyView;
-    const TaskList::Flag presetFlags[] = {TaskList::HideDone, TaskList::HideUndone, TaskList::HideTabs,
-                                          TaskList::HideReminders};
-    for (int f = 0; f < TaskList::FlagCount; ++f) taskList_.setFlag(static_cast<TaskList::Flag>(f), false);
-    for (TaskList::Flag f : presetFlags) taskList_.setFlag(f, easy);
-    settings_.fHideDone = settings_.fHideUndone = settings_.fHideReminders = easy;
-    settings_.fHideMute = settings_.fHideNormalState = settings_.fHideLow = false;
-    settings_.fHideJokes = settings_.fHideTips = false;
 }
 
 void Organizer::setLanguage(int language) {

@@ -26,6 +26,7 @@
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRecordRules.h"
 #include "tasks/TaskStore.h"
+#include "tasks/Tasks.h"
 #include "trees/ItemTreeSet.h"
 
 namespace torvalet {
@@ -94,6 +95,8 @@ public:
     Navigation& navigation() { return navigation_; }
     SoundCues& cues() { return cues_; }
     Reminders& reminders() { return reminders_; }
+    // Every task command; the window sets the hooks of tasks().context.
+    Tasks& tasks() { return tasks_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
     // The date conventions of this moment.
@@ -129,11 +132,9 @@ private:
     void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
     void connectStore();
     void openQueries();
-    void applyViewMode();
     void closeStore();
     void saveFavourites();
     void saveMessagePad();
-    void presetViewFlags();
     void loadTextboard();
     void saveTextboard();
     std::filesystem::path textboardFile(Date day) const;
@@ -141,15 +142,16 @@ private:
     // Steps whose behaviour arrives with the subsystems that own it.
     void loadTrees();
     void saveTrees();
-    void deleteOldClosedTasks() {}
-    void mInsertDateMarkClick() {}
-    void InsertTimeMarks1Click() {}
+    void deleteOldClosedTasks() { tasks_.maintenance.deleteOldClosedTasks(); }
+    void mInsertDateMarkClick() { tasks_.marks.mInsertDateMarkClick(); }
+    void InsertTimeMarks1Click() { tasks_.marks.InsertTimeMarks1Click(); }
     void AnalyzeCalendar() { reminders_.calendar.AnalyzeCalendar(); }
     void AnalyzeContacts() { reminders_.contacts.AnalyzeContacts(); }
-    void executeTaskRow(const Query&) {}
-    void delayExpiredTasks(Date) {}
-    void shiftOpenTasks(Date) {}
+    void executeTaskRow(const Query& row) { tasks_.execution.executeTaskRow(row); }
+    void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
+    void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }
     void registerHotKeys() { hotKeys_.registerHotKeys(); }
+    bool taskStoreWritable() const;
 
     const Services services_;
     AppPaths paths_;
@@ -182,6 +184,7 @@ private:
     std::vector<std::string> favouritesAsRead_;
     bool favouritesRead_ = false;
     Reminders reminders_;
+    Tasks tasks_;
 };
 
 }  // namespace torvalet

@@ -8,9 +8,9 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
-#include "trees/TreeFiles.h"
 #include "trees/TreeStreamReader.h"
 #include "trees/TreeStreamWriter.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -19,10 +19,12 @@ namespace fs = std::filesystem;
 namespace {
 
 // Start-up reads "images.goto" first among the link files; everything else in close order.
-std::vector<TreeFile> loadOrder() {
-    std::vector<TreeFile> files(treeFiles().begin(), treeFiles().end());
-    const auto images = std::find_if(files.begin(), files.end(), [](const TreeFile& f) { return f.readOnlyWhenPresent; });
-    const auto links = std::find_if(files.begin(), files.end(), [](const TreeFile& f) { return f.family == RecordFamily::Links; });
+std::vector<TreeInfo> loadOrder() {
+    std::vector<TreeInfo> files(treeFiles().begin(), treeFiles().end());
+    const auto images =
+        std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.readOnlyWhenPresent; });
+    const auto links =
+        std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.family == RecordFamily::Links; });
     if (images != files.end() && links != files.end() && images > links) std::rotate(links, images, images + 1);
     return files;
 }
@@ -37,16 +39,16 @@ TreeFileKeeper::TreeFileKeeper(ItemTreeSet& trees, fs::path folder) : trees_(tre
 
 void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad,
                              const ShouldStop& shouldStop) {
-    for (const TreeFile& entry : loadOrder()) {
+    for (const TreeInfo& entry : loadOrder()) {
         if (shouldStop && shouldStop()) return;
-        ItemTree& tree = trees_.get(entry.treeName);
-        const fs::path file = folder_ / std::string(entry.fileName);
+        ItemTree& tree = trees_.get(entry.id);
+        const fs::path file = folder_ / entry.fileName;
         if (entry.readOnlyWhenPresent && !fileExists(file)) {
-            kept_[tree.name()].state = FileState::Absent;
+            kept_[entry.id].state = FileState::Absent;
             continue;
         }
         try {
-            load(tree, file, codec);
+            load(entry.id, file, codec);
         } catch (const std::exception& error) {
             report(error.what());
         }
@@ -56,13 +58,13 @@ void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const
 
 // Whatever goes wrong while the file is read (a damaged stream, a failing disk, too little
 // memory) leaves the tree marked unread, so that close never writes a part over the whole.
-void TreeFileKeeper::load(ItemTree& tree, const fs::path& file, const TextCodec& codec) {
-    Kept& kept = kept_[tree.name()];
+void TreeFileKeeper::load(TreeId id, const fs::path& file, const TextCodec& codec) {
+    Kept& kept = kept_[id];
     // A missing file is reported; writing the tree there at close loses nothing.
     kept.state = fileExists(file) ? FileState::Unreadable : FileState::Absent;
     try {
         const std::string bytes = readFileBytes(file);
-        TreeStreamReader(codec).readTree(tree, bytes);
+        TreeStreamReader(codec).readTree(trees_.get(id), bytes);
         kept = {FileState::Read, FileFingerprint::of(bytes)};
     } catch (const TreeError& error) {
         throw TreeError(withFileName(error.what(), file), error.code());
@@ -75,15 +77,15 @@ void TreeFileKeeper::load(ItemTree& tree, const fs::path& file, const TextCodec&
     }
 }
 
-bool TreeFileKeeper::wasUnreadable(const std::string& treeName) const {
-    const auto found = kept_.find(treeName);
+bool TreeFileKeeper::wasUnreadable(TreeId id) const {
+    const auto found = kept_.find(id);
     return found != kept_.end() && found->second.state == FileState::Unreadable;
 }
 
-void TreeFileKeeper::save(ItemTree& tree, const fs::path& file, const TextCodec& codec, const Write& write) {
-    Kept& kept = kept_[tree.name()];
+void TreeFileKeeper::save(TreeId id, const fs::path& file, const TextCodec& codec, const Write& write) {
+    Kept& kept = kept_[id];
     if (kept.state != FileState::Read && kept.state != FileState::Absent) return;
-    const std::string bytes = TreeStreamWriter(codec).writeTree(tree, kept.bytes ? kept.bytes->size : 0);
+    const std::string bytes = TreeStreamWriter(codec).writeTree(trees_.get(id), kept.bytes ? kept.bytes->size : 0);
     const FileFingerprint written = FileFingerprint::of(bytes);
     if (kept.bytes == written) return;
     write(file, bytes);
@@ -91,9 +93,9 @@ void TreeFileKeeper::save(ItemTree& tree, const fs::path& file, const TextCodec&
 }
 
 void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report, const Write& write) {
-    for (const TreeFile& entry : treeFiles()) {
+    for (const TreeInfo& entry : treeFiles()) {
         try {
-            save(trees_.get(entry.treeName), folder_ / std::string(entry.fileName), codec, write);
+            save(entry.id, folder_ / entry.fileName, codec, write);
         } catch (const std::exception& error) {
             report(error.what());
         }
@@ -102,9 +104,9 @@ void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report, const
 
 void TreeFileKeeper::provision(const fs::path& folder, const TextCodec& codec) {
     ItemTreeSet fresh;
-    for (const TreeFile& entry : treeFiles()) {
-        const fs::path file = folder / std::string(entry.fileName);
-        if (!fileExists(file)) saveTreeFile(fresh.get(entry.treeName), file, codec);
+    for (const TreeInfo& entry : treeFiles()) {
+        const fs::path file = folder / entry.fileName;
+        if (!fileExists(file)) saveTreeFile(fresh.get(entry.id), file, codec);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/FileFingerprint.h"
+#include "trees/TreeId.h"
 
 namespace torvalet {
 
@@ -37,7 +38,7 @@ public:
                  const ShouldStop& shouldStop = nullptr);
     // In close order, the trees that may be written and have changed; each failure is reported.
     void saveAll(const TextCodec& codec, const Report& report, const Write& write);
-    bool wasUnreadable(const std::string& treeName) const;
+    bool wasUnreadable(TreeId id) const;
 
     // Writes every tree file with the one empty item a new tree holds.
     static void provision(const std::filesystem::path& folder, const TextCodec& codec);
@@ -49,12 +50,12 @@ private:
         std::optional<FileFingerprint> bytes;  // of the file as read or last written
     };
 
-    void load(ItemTree& tree, const std::filesystem::path& file, const TextCodec& codec);
-    void save(ItemTree& tree, const std::filesystem::path& file, const TextCodec& codec, const Write& write);
+    void load(TreeId id, const std::filesystem::path& file, const TextCodec& codec);
+    void save(TreeId id, const std::filesystem::path& file, const TextCodec& codec, const Write& write);
 
     ItemTreeSet& trees_;
     std::filesystem::path folder_;
-    std::map<std::string, Kept> kept_;
+    std::map<TreeId, Kept> kept_;
 };
 
 }  // namespace torvalet

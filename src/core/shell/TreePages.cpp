@@ -5,6 +5,7 @@
 #include "shell/Settings.h"
 #include "shell/TreeFileKeeper.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -18,8 +19,9 @@ TreePages::TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cu
       calendarForm(services.ui, settings, dates),
       commands(trees, services.clipboard, services.ui, cues, view, [&settings] { return settings.iLanguage; }),
       goals(trees, view, cues, services.clipboard, goalForm),
-      phrases(trees.get("PhrasesTree"), services.clipboard, services.ui, settings, paths.home / "phrases.phr", codec,
-              [&treeFiles] { return treeFiles.wasUnreadable("PhrasesTree"); }),
+      phrases(trees.get(TreeId::PhrasesTree), services.clipboard, services.ui, settings,
+              paths.home / treeInfo(TreeId::PhrasesTree).fileName, codec,
+              [&treeFiles] { return treeFiles.wasUnreadable(TreeId::PhrasesTree); }),
       goalsIntoTasks(tasksQ),
       requests(paths.home, settings),
       open(trees, commands, phrases, services.shell, services.ui, requests) {

@@ -13,10 +13,14 @@ const char* const conditions[TaskList::FlagCount] = {
     " and Typekey <> '        15'",  " and Typekey <> '         1'",  " and Typekey <> '        18'",
 };
 
+const char* const columns =
+    "select Date, Date2, Task, Time, Time2, Duration, Procent, Cost, Remindflag, Doflag, Project, DoerKey, "
+    "StateKey, TypeKey, Prior_key, Comment";
+
 }  // namespace
 
 std::string TaskList::orderList(int n) {
-    static const char* const orders[] = {
+    static const char* const orders[OrderCount] = {
         "Date, Time",
         "Date, Project, Time",
         "Project, Date, Time",
@@ -25,13 +29,15 @@ std::string TaskList::orderList(int n) {
         "Date, DoerKey, Time",
         "Date, TypeKey, Time",
     };
-    return orders[(n >= 1 && n <= 7 ? n : 1) - 1];
+    return orders[(n >= 1 && n <= OrderCount ? n : 1) - 1];
 }
 
-std::string TaskList::statement(const std::string& order) const {
-    std::string sql =
-        "select Date, Date2, Task, Time, Time2, Duration, Procent, Cost, Remindflag, Doflag, Project, DoerKey, "
-        "StateKey, TypeKey, Prior_key, Comment from tasks where  TypeKey <> '         7'";
+const char* TaskList::condition(Flag f) { return conditions[f]; }
+
+std::string TaskList::statement(const std::string& order, const LookupKey& typeKey) const {
+    std::string sql = columns;
+    sql += " from tasks where ";
+    sql += typeKey.empty() ? " TypeKey <> '" + keys::HiddenType + "'" : " TypeKey = '" + typeKey + "'";
     for (int f = 0; f < FlagCount; ++f)
         if (flags_[f]) sql += conditions[f];
     return sql + " order by " + order;
@@ -39,10 +45,21 @@ std::string TaskList::statement(const std::string& order) const {
 
 void TaskList::listTasks(Query& tasksQ, const std::string& order) {
     currentOrder_ = order;
+    typeFilter_.clear();
+    install(tasksQ, statement(order));
+}
+
+void TaskList::listTasksOfType(Query& tasksQ, const LookupKey& typeKey, const std::string& order) {
+    currentOrder_ = order;
+    typeFilter_ = typeKey;
+    install(tasksQ, statement(order, typeKey));
+}
+
+void TaskList::install(Query& tasksQ, const std::string& sql) {
     tasksQ.suspend();
-    tasksQ.close();
-    tasksQ.setSql(statement(order));
     try {
+        tasksQ.close();
+        tasksQ.setSql(sql);
         tasksQ.open();
         tasksQ.last();
     } catch (...) {

@@ -7,13 +7,38 @@ namespace {
 // The bit of each weekday box in WeekDays, Monday first; bit 128 belongs to no box.
 std::uint8_t dayBit(std::size_t day) { return static_cast<std::uint8_t>(1u << day); }
 
+// Each event kind as the dialog's list and the New button's drop-down name it, by EventKind.
+struct EventKindCaption {
+    const char* dialog;
+    const char* menu;
+};
+
+constexpr EventKindCaption kEventKinds[] = {
+    {"None", "None"},
+    {"Group", "Group"},
+    {"Daily/Weekly", "Daily"},
+    {"Monthly", "Monthly"},
+    {"Yearly", "Yearly"},
+    {"Once", "Once"},
+    {"Last month day", "Last Month's Day"},
+    {"First month day", "First Month's Day"},
+};
+
 }  // namespace
 
 CalendarPropForm::CalendarPropForm(UserInterface& ui, const Settings& settings, DayTextSource dates)
     : RecordForm(ui, settings), dates_(std::move(dates)) {}
 
 std::vector<std::string> CalendarPropForm::eventKindCaptions() {
-    return {"None", "Group", "Daily/Weekly", "Monthly", "Yearly", "Once", "Last month day", "First month day"};
+    std::vector<std::string> captions;
+    for (const EventKindCaption& kind : kEventKinds) captions.emplace_back(kind.dialog);
+    return captions;
+}
+
+std::vector<std::string> CalendarPropForm::eventKindMenuCaptions() {
+    std::vector<std::string> captions;
+    for (const EventKindCaption& kind : kEventKinds) captions.emplace_back(kind.menu);
+    return captions;
 }
 
 void CalendarPropForm::CalendarTreeDblClick(const ItemTree& calendarTree) {

@@ -18,6 +18,8 @@ public:
 
     // The eight event kinds, "None" to "First month day".
     static std::vector<std::string> eventKindCaptions();
+    // The same kinds as the New button's drop-down names them, "None" to "First Month's Day".
+    static std::vector<std::string> eventKindMenuCaptions();
 
     std::string EventMemo;
     Date EventDatePicker;

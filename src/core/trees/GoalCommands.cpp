@@ -33,7 +33,7 @@ const char* stateCue(int state) {
 }  // namespace
 
 GoalCommands::GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form)
-    : SwitchTab([&view](int tab) { view.activePage = tab; }),
+    : SwitchTab([&view](Page page) { view.activePage = page; }),
       trees_(trees),
       view_(view),
       cues_(cues),

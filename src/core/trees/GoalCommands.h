@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "shell/ViewState.h"
+
 namespace torvalet {
 
 class Clipboard;
@@ -14,7 +16,6 @@ class ItemTree;
 class ItemTreeSet;
 class SoundCues;
 class TreeNode;
-struct ViewState;
 
 // The task state commands, which act on the selected goals instead of the tasks while a goal
 // tree has the keyboard focus.
@@ -61,7 +62,7 @@ public:
     void GoalsIntoTasks_mpClick(GoalsIntoTasks& goalsIntoTasks);
 
     // Shows a page of the main window (0 Tasks); by default only the view state changes.
-    std::function<void(int)> SwitchTab;
+    std::function<void(Page)> SwitchTab;
     std::function<void(ItemTree&)> repaintTree;
     std::function<void(TreeNode&)> repaintNode;
 

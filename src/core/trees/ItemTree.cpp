@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "trees/TreeError.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -14,10 +15,16 @@ ItemTree::ItemTree(std::string name, RecordFamily family, bool multiSelect, std:
       defaultHeight_(defaultHeight),
       root_(TreeNode::create(RecordFamily::None, defaultHeight, false)) {}
 
+ItemTree::ItemTree(TreeId id, std::uint16_t defaultHeight)
+    : ItemTree(std::string(treeInfo(id).name), treeInfo(id).family, treeInfo(id).multiSelect, defaultHeight) {
+    id_ = id;
+}
+
 ItemTree::~ItemTree() { release(); }
 
 ItemTree::ItemTree(ItemTree&& other) noexcept
     : name_(std::move(other.name_)),
+      id_(other.id_),
       family_(other.family_),
       multiSelect_(other.multiSelect_),
       defaultHeight_(other.defaultHeight_),
@@ -33,6 +40,7 @@ ItemTree& ItemTree::operator=(ItemTree&& other) noexcept {
     if (this != &other) {
         release();
         name_ = std::move(other.name_);
+        id_ = other.id_;
         family_ = other.family_;
         multiSelect_ = other.multiSelect_;
         defaultHeight_ = other.defaultHeight_;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "trees/NodePlace.h"
 #include "trees/RecordFamily.h"
 #include "trees/RecordNode.h"
+#include "trees/TreeId.h"
 #include "trees/TreeNode.h"
 
 namespace torvalet {
@@ -30,7 +32,10 @@ class ItemTree {
 public:
     static constexpr std::uint16_t kDefaultNodeHeight = 20;
 
-    // name: the component name ("GoalTree", ...); multiSelect false allows one selected node.
+    // One of the program's trees, with the name, family and selection of its table row.
+    explicit ItemTree(TreeId id, std::uint16_t defaultHeight = kDefaultNodeHeight);
+    // A tree of no component (a file being decoded, a scratch tree); multiSelect false allows
+    // one selected node.
     ItemTree(std::string name, RecordFamily family, bool multiSelect = true,
              std::uint16_t defaultHeight = kDefaultNodeHeight);
     ~ItemTree();
@@ -40,6 +45,8 @@ public:
     ItemTree& operator=(ItemTree&& other) noexcept;
 
     const std::string& name() const { return name_; }
+    // Which of the program's trees this is; nothing for a tree of no component.
+    std::optional<TreeId> id() const { return id_; }
     RecordFamily family() const { return family_; }
     bool multiSelect() const { return multiSelect_; }
     std::uint16_t defaultHeight() const { return defaultHeight_; }
@@ -141,6 +148,7 @@ private:
     void release();
 
     std::string name_;
+    std::optional<TreeId> id_;
     RecordFamily family_;
     bool multiSelect_;
     std::uint16_t defaultHeight_;

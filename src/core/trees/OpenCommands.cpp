@@ -24,7 +24,7 @@ OpenCommands::OpenCommands(ItemTreeSet& trees, TreeCommands& commands, const Phr
                            UserInterface& ui, const OpenRequests& requests)
     : trees_(trees), commands_(commands), phrases_(phrases), shell_(shell), ui_(ui), requests_(requests) {}
 
-ItemTree& OpenCommands::contacts() const { return trees_.get("ContactsTree"); }
+ItemTree& OpenCommands::contacts() const { return trees_.get(TreeId::ContactsTree); }
 
 void OpenCommands::OpenLink() {
     const ItemTree* tree = commands_.GetLinksTree();

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "shell/ViewState.h"
+
 namespace torvalet {
 
 class Clipboard;
@@ -40,7 +42,7 @@ public:
     void SavePhrases_mpClick();
 
     // Shows a page of the main window (3 Blocknote); the window sets it.
-    std::function<void(int)> SwitchTab;
+    std::function<void(Page)> SwitchTab;
 
     static std::string unreadableFileText(int language, const std::string& file);
 

@@ -12,6 +12,7 @@
 #include "trees/TreeCreation.h"
 #include "trees/TreeGrouping.h"
 #include "trees/TreeMoves.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 
@@ -40,11 +41,11 @@ ItemTree& TreeCommands::GetActiveGoalTree() { return activeGoalTree(trees_, view
 
 ItemTree* TreeCommands::GetLinksTree() { return activeLinksTree(trees_, view_); }
 
-ItemTree& TreeCommands::GetCalendarTree() { return trees_.get("CalendarTree"); }
+ItemTree& TreeCommands::GetCalendarTree() { return trees_.get(TreeId::CalendarTree); }
 
-ItemTree& TreeCommands::contacts() { return trees_.get("ContactsTree"); }
+ItemTree& TreeCommands::contacts() { return trees_.get(TreeId::ContactsTree); }
 
-ItemTree& TreeCommands::phrases() { return trees_.get("PhrasesTree"); }
+ItemTree& TreeCommands::phrases() { return trees_.get(TreeId::PhrasesTree); }
 
 TreeNode* TreeCommands::GetFirstNode(const ItemTree& tree) {
     if (TreeNode* first = tree.firstSelected()) return first;
@@ -67,18 +68,19 @@ TreeNode* TreeCommands::displayedAncestor(const TreeNode* node) {
     return const_cast<TreeNode*>(found ? found : top);
 }
 
-int TreeCommands::pageOf(const ItemTree& tree) {
+Page TreeCommands::pageOf(const ItemTree& tree) {
+    if (tree.id()) return treeInfo(*tree.id()).page;
     switch (tree.family()) {
     case RecordFamily::Links: return kLinksPage;
     case RecordFamily::Contacts: return kContactsPage;
     case RecordFamily::Phrases: return kBlocknotePage;
     case RecordFamily::Events: return kCalendarPage;
-    case RecordFamily::Tags: return tree.name() == "MarksLinksTree" ? kLinksPage : kContactsPage;
+    case RecordFamily::Tags: return kContactsPage;
     default: return kTasksPage;
     }
 }
 
-void TreeCommands::SwitchTab(int page) { view_.activePage = page; }
+void TreeCommands::SwitchTab(Page page) { view_.activePage = page; }
 
 void TreeCommands::ShowNoSelectionMsg() {
     ui_.showMessage(FormBase::noSelectionText(language_ ? language_() : 0));
@@ -205,7 +207,7 @@ void TreeCommands::treeDragDrop(ItemTree& tree, TreeNode* dropNode, ItemTree* so
     }
 }
 
-void TreeCommands::newItemOfKindClick(int page, std::int32_t kind) {
+void TreeCommands::newItemOfKindClick(Page page, std::int32_t kind) {
     switch (page) {
     case kTasksPage: ItemAddRight(GetActiveGoalTree(), kind); break;
     case kLinksPage:
@@ -314,7 +316,7 @@ void TreeCommands::moveKey(ItemTree& tree, TreeKey key) {
 void TreeCommands::NewRootGoal_mpClick() {
     SwitchTab(kTasksPage);
     ItemTree& tree = GetActiveGoalTree();
-    TreeNode* node = TreeCreation::AddNodeTo(tree, 0);
+    TreeNode* node = TreeCreation::AddTopLevelNode(tree);
     TreeCreation::focusOnly(tree, node);
     edit(tree, node);
     changed(tree);
@@ -335,7 +337,7 @@ void TreeCommands::AddGoalRight1Click() { ItemAddRight(GetActiveGoalTree(), kGoa
 
 void TreeCommands::InsertAfterGoal_mpClick() {
     ItemTree& tree = GetActiveGoalTree();
-    TreeNode* node = TreeCreation::AddNodeTo(tree, 2);
+    TreeNode* node = TreeCreation::AddNodeTo(tree, NodePlace::After);
     edit(tree, node);
     changed(tree);
 }
@@ -357,7 +359,7 @@ void TreeCommands::NewRootLink_mpClick() {
     SwitchTab(kLinksPage);
     ItemTree* links = GetLinksTree();
     if (!links) return;
-    addAndEdit(*links, 0);
+    addRootAndEdit(*links);
     if (hooks.rebuildLinkTags) hooks.rebuildLinkTags();
 }
 
@@ -365,7 +367,7 @@ void TreeCommands::NewChildLink_mpClick() {
     SwitchTab(kLinksPage);
     ItemTree* links = GetLinksTree();
     if (!links) return;
-    TreeNode* node = TreeCreation::AddNodeTo(*links, 3);
+    TreeNode* node = TreeCreation::AddNodeTo(*links, NodePlace::LastChild);
     node->record<TLinkData>().LinkKind = kLinkInternet;
     edit(*links, node);
     changed(*links);
@@ -386,7 +388,7 @@ void TreeCommands::MoveLinksDown1Click() { onLinksTree(&TreeCommands::ItemMoveDo
 
 void TreeCommands::NewRootContact_mpClick() {
     SwitchTab(kContactsPage);
-    addAndEdit(contacts(), 0);
+    addRootAndEdit(contacts());
     if (hooks.rebuildContactTags) hooks.rebuildContactTags();
 }
 
@@ -423,7 +425,7 @@ void TreeCommands::DeleteEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree
 
 // --- Helpers ---
 
-void TreeCommands::onPage(int page, ItemTree& tree, TreeCommand command) {
+void TreeCommands::onPage(Page page, ItemTree& tree, TreeCommand command) {
     SwitchTab(page);
     (this->*command)(tree);
 }
@@ -437,15 +439,16 @@ void TreeCommands::onLinksPage(TreeCommand command) {
     onLinksTree(command);
 }
 
-void TreeCommands::addAndEdit(ItemTree& tree, int where) {
-    TreeNode* node = TreeCreation::AddNodeTo(tree, where);
+void TreeCommands::addAndEdit(ItemTree& tree, TreeNode* node) {
     edit(tree, node);
     changed(tree);
 }
 
-void TreeCommands::addRootAndEdit(ItemTree& tree) { addAndEdit(tree, 0); }
+void TreeCommands::addRootAndEdit(ItemTree& tree) { addAndEdit(tree, TreeCreation::AddTopLevelNode(tree)); }
 
-void TreeCommands::addChildAndEdit(ItemTree& tree) { addAndEdit(tree, 3); }
+void TreeCommands::addChildAndEdit(ItemTree& tree) {
+    addAndEdit(tree, TreeCreation::AddNodeTo(tree, NodePlace::LastChild));
+}
 
 void TreeCommands::edit(ItemTree& tree, TreeNode* node) {
     if (hooks.editItem && node) hooks.editItem(tree, node);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "shell/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeClipboard.h"
 #include "trees/TreeDrop.h"
@@ -12,7 +13,6 @@ namespace torvalet {
 class Clipboard;
 class SoundCues;
 class UserInterface;
-struct ViewState;
 
 // The keys the item trees handle themselves.
 enum class TreeKey { C, V, X, Enter, Left, Right, Up, Down, Insert, Delete, F2, F5 };
@@ -52,8 +52,8 @@ public:
     // shown; the root when there is none.
     static TreeNode* displayedAncestor(const TreeNode* node);
     // The page (SwitchTab index) that shows the tree.
-    static int pageOf(const ItemTree& tree);
-    void SwitchTab(int page);
+    static Page pageOf(const ItemTree& tree);
+    void SwitchTab(Page page);
     void ShowNoSelectionMsg();
 
     // --- Operations on any item tree ---
@@ -81,7 +81,7 @@ public:
     // The keys of an item tree: Ctrl+C, Ctrl+V, Ctrl+X, Enter, Alt+arrows, Insert, Delete, C, F2, F5.
     void treeKeyDown(ItemTree& tree, TreeKey key, KeyModifiers modifiers);
     // A kind chosen from the drop-down of a page's New button (page as for SwitchTab).
-    void newItemOfKindClick(int page, std::int32_t kind);
+    void newItemOfKindClick(Page page, std::int32_t kind);
 
     // --- Goal page ---
     void NewRootGoal_mpClick();
@@ -150,15 +150,15 @@ private:
     ItemTree& contacts();
     ItemTree& phrases();
     // SwitchTab(page), then the command on the tree.
-    void onPage(int page, ItemTree& tree, TreeCommand command);
+    void onPage(Page page, ItemTree& tree, TreeCommand command);
     // The command on the active link tree, when the link tabs show one.
     void onLinksTree(TreeCommand command);
     void onLinksPage(TreeCommand command);
     void moveStep(ItemTree& tree, bool (*move)(ItemTree&));
     // Pastes and repaints the tree the items were cut from, when it is another one.
     void pasteQuietly(ItemTree& tree);
-    // AddNodeTo, then the properties dialog of the new item.
-    void addAndEdit(ItemTree& tree, int where);
+    // The properties dialog of a new item, then the repaint.
+    void addAndEdit(ItemTree& tree, TreeNode* node);
     void addRootAndEdit(ItemTree& tree);
     void addChildAndEdit(ItemTree& tree);
     void edit(ItemTree& tree, TreeNode* node);

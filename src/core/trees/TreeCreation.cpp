@@ -15,16 +15,9 @@ TreeNode* createNew(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
 
 }  // namespace
 
-TreeNode* TreeCreation::AddNodeTo(ItemTree& tree, int where) {
-    TreeNode* focused = tree.focused();
-    switch (where) {
-    case 0: return tree.insertNode(nullptr, NodePlace::LastChild);
-    case 1: return focused ? tree.insertNode(focused, NodePlace::Before) : tree.insertNode(nullptr, NodePlace::FirstChild);
-    case 2: return focused ? tree.insertNode(focused, NodePlace::After) : tree.insertNode(nullptr, NodePlace::LastChild);
-    case 3: return tree.insertNode(focused, NodePlace::LastChild);
-    default: return nullptr;
-    }
-}
+TreeNode* TreeCreation::AddNodeTo(ItemTree& tree, NodePlace place) { return tree.insertNode(tree.focused(), place); }
+
+TreeNode* TreeCreation::AddTopLevelNode(ItemTree& tree) { return tree.insertNode(nullptr, NodePlace::LastChild); }
 
 TreeNode* TreeCreation::CreateNewItem(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
     return createNew(tree, parent, kind);

@@ -9,11 +9,12 @@ namespace torvalet {
 // Creating items at a given place of an item tree.
 class TreeCreation {
 public:
-    // Creates one node and returns it. where = 0: a new last top-level item; 1: just before the
-    // focused item; 2: just after it; 3: a new last child of it. Without a focused item, 1 makes
-    // the first top-level item, 2 and 3 the last one. Any other value creates nothing (nullptr).
-    // Focus and selection do not change.
-    static TreeNode* AddNodeTo(ItemTree& tree, int where);
+    // Creates one node at the place relative to the focused item and returns it. Without a
+    // focused item, Before and FirstChild make the first top-level item, After and LastChild the
+    // last one. Focus and selection do not change.
+    static TreeNode* AddNodeTo(ItemTree& tree, NodePlace place);
+    // Creates a new last top-level item and returns it; focus and selection do not change.
+    static TreeNode* AddTopLevelNode(ItemTree& tree);
 
     // A new last child of `parent` (a new last top-level item for null), focused, with its
     // record's kind field set to `kind`. One per record family; they differ in name only.

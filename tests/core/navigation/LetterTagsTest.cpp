@@ -17,7 +17,7 @@ class LetterTagsTest : public testing::NavigationFixture {
 protected:
     // apple, Bank[Branch[Kiosk]], Bistro, 1st; kinds: Bank a company, Branch and Kiosk men.
     ItemTree& contacts() {
-        ItemTree& tree = this->tree("ContactsTree");
+        ItemTree& tree = this->tree(TreeId::ContactsTree);
         build(tree, "apple Bank[Branch[Kiosk]] Bistro 1st");
         kind(tree, "Bank") = 3;
         kind(tree, "Branch") = 1;
@@ -25,7 +25,7 @@ protected:
         return tree;
     }
     std::int32_t& kind(ItemTree& tree, const char* name) { return *kindField(*item(tree, name)); }
-    ItemTree& marks() { return tree("MarksTree"); }
+    ItemTree& marks() { return tree(TreeId::MarksTree); }
 };
 
 TEST_F(LetterTagsTest, LetterTagsListNamesBeginningWithTheCapitalLetterInTreeOrder) {
@@ -62,21 +62,21 @@ TEST_F(LetterTagsTest, GeneralTagsListTheTopLevelItemsWithTheirKinds) {
 }
 
 TEST_F(LetterTagsTest, LinkTagsComeFromTheFirstLinkTab) {
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "Mail[Mailbox] Maps News");
     *kindField(*item(links, "Mail")) = 5;
-    build(tree("StdLinksTree"), "Make");
+    build(tree(TreeId::StdLinksTree), "Make");
     view.linksPage = 1;
     tags().GetLetterLinkBookmarks("m");
-    EXPECT_EQ(outline(tree("MarksLinksTree")), "Mail Mailbox Maps");
-    EXPECT_EQ(item(tree("MarksLinksTree"), "Mail")->record<TTagData>().Kind, 5);
+    EXPECT_EQ(outline(tree(TreeId::MarksLinksTree)), "Mail Mailbox Maps");
+    EXPECT_EQ(item(tree(TreeId::MarksLinksTree), "Mail")->record<TTagData>().Kind, 5);
     EXPECT_EQ(view.activePage, kLinksPage);
     tags().GetLinkBookmarks();
-    EXPECT_EQ(outline(tree("MarksLinksTree")), "Mail Maps News");
+    EXPECT_EQ(outline(tree(TreeId::MarksLinksTree)), "Mail Maps News");
 
     // A new root link in another tab leaves the tags as they were.
     commands.NewRootLink_mpClick();
-    EXPECT_EQ(outline(tree("MarksLinksTree")), "Mail Maps News");
+    EXPECT_EQ(outline(tree(TreeId::MarksLinksTree)), "Mail Maps News");
 }
 
 TEST_F(LetterTagsTest, TypeTagsListTheKindAtAnyDepth) {
@@ -140,7 +140,7 @@ TEST_F(LetterTagsTest, JumpToAnItemTheNameFilterHidesEmptiesTheFilter) {
 }
 
 TEST_F(LetterTagsTest, LinkJumpShowsTheFirstLinkTab) {
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "News[Paper]");
     tags().GetLetterLinkBookmarks("p");
     view.linksPage = 3;

@@ -11,8 +11,8 @@ namespace torvalet {
 namespace {
 
 // Writes a file of two top-level items, the second saved hidden with a hidden child.
-void writeHidden(const std::filesystem::path& file, const char* treeName, RecordFamily family) {
-    ItemTree tree(treeName, family);
+void writeHidden(const std::filesystem::path& file, TreeId id) {
+    ItemTree tree(id);
     TreeNode* shown = tree.appendChild();
     *firstTextField(*shown) = "Shown";
     TreeNode* hidden = tree.appendChild();
@@ -27,20 +27,20 @@ TEST(StartUpNavigationTest, StartShowsEveryLevelAndBuildsTheTags) {
     testing::TempDir dir;
     testing::FakeServices fakes;
     Organizer::provision(AppPaths{dir.path()});
-    writeHidden(dir / "goals3.dat", "Goal3Tree", RecordFamily::Goals);
-    writeHidden(dir / "links.goto", "LinksTree", RecordFamily::Links);
-    writeHidden(dir / "contacts.co", "ContactsTree", RecordFamily::Contacts);
-    writeHidden(dir / "phrases.phr", "PhrasesTree", RecordFamily::Phrases);
+    writeHidden(dir / "goals3.dat", TreeId::Goal3Tree);
+    writeHidden(dir / "links.goto", TreeId::LinksTree);
+    writeHidden(dir / "contacts.co", TreeId::ContactsTree);
+    writeHidden(dir / "phrases.phr", TreeId::PhrasesTree);
 
     Organizer organizer(fakes.services, dir.path());
     organizer.start();
-    for (const char* name : {"Goal3Tree", "LinksTree", "ContactsTree"}) {
+    for (TreeId name : {TreeId::Goal3Tree, TreeId::LinksTree, TreeId::ContactsTree}) {
         organizer.trees().get(name).forEach(
             [name](TreeNode* node) { EXPECT_TRUE(node->hasFlag(NodeFlag::Visible)) << name; });
     }
     // The other trees keep the flags they were saved with.
-    EXPECT_FALSE(organizer.trees().get("PhrasesTree").root()->lastChild()->hasFlag(NodeFlag::Visible));
-    for (const char* tags : {"MarksLinksTree", "MarksTree"}) {
+    EXPECT_FALSE(organizer.trees().get(TreeId::PhrasesTree).root()->lastChild()->hasFlag(NodeFlag::Visible));
+    for (TreeId tags : {TreeId::MarksLinksTree, TreeId::MarksTree}) {
         const ItemTree& list = organizer.trees().get(tags);
         ASSERT_EQ(list.nodeCount(), 2u) << tags;
         EXPECT_EQ(*firstTextField(*list.root()->lastChild()), "Hidden") << tags;

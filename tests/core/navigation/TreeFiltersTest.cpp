@@ -19,7 +19,7 @@ protected:
     // Groups Hotels[Grand Hotel, Motel] and People[Rose (Rose Garden), Pedro (living in Spain)],
     // and Bob (Robert) at the top level, all collapsed.
     ItemTree& contacts() {
-        ItemTree& tree = this->tree("ContactsTree");
+        ItemTree& tree = this->tree(TreeId::ContactsTree);
         build(tree, "Hotels[Grand.Hotel Motel] People[Rose Pedro] Bob");
         contact("Grand.Hotel").Official = "Grand Hotel";
         contact("Rose").FirstName = "Rose";
@@ -28,9 +28,7 @@ protected:
         contact("Bob").FirstName = "Robert";
         return tree;
     }
-    TContactData& contact(const char* name) {
-        return item(tree("ContactsTree"), name)->record<TContactData>();
-    }
+    TContactData& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<TContactData>(); }
 };
 
 TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
@@ -55,7 +53,7 @@ TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
 }
 
 TEST_F(TreeFiltersTest, NameFiltersOfGoalsAndLinksLookAtTheirTwoFields) {
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "Work[Отчёт Plan] Home[ΟΔΟΣ]");
     item(goals, "Plan")->record<TGoalData>().Description = "[a-z]+ budget";
     filters().ItemsFilterByName("отЧЁТ");
@@ -65,7 +63,7 @@ TEST_F(TreeFiltersTest, NameFiltersOfGoalsAndLinksLookAtTheirTwoFields) {
     filters().ItemsFilterByName("[A-Z]+");
     EXPECT_EQ(rows(goals), "Work[Plan]");
 
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "News[Paper Radio] Mail");
     item(links, "Radio")->record<TLinkData>().Url = "https://radio.example/";
     filters().LinksFilterByName("EXAMPLE");
@@ -73,7 +71,7 @@ TEST_F(TreeFiltersTest, NameFiltersOfGoalsAndLinksLookAtTheirTwoFields) {
 }
 
 TEST_F(TreeFiltersTest, AMatchingGroupShowsItselfButNotItsOtherMembers) {
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "Garden[Seeds Tools[Rake]] Car");
     filters().ItemsFilterByName("garden");
     EXPECT_EQ(rows(goals), "Garden");
@@ -102,7 +100,7 @@ TEST_F(TreeFiltersTest, GoalStateList) {
         {-1, "A[A1 A2] B"},
         {7, ""},
     };
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     for (const auto& row : cases) {
         build(goals, "A[A1 A2] B");
         expandAll(goals);
@@ -126,15 +124,15 @@ TEST_F(TreeFiltersTest, ContactListOnlyShowsAllAgain) {
 TEST_F(TreeFiltersTest, EnterFindsTheExactNameAndEmptiesTheBar) {
     const struct {
         NavFamily family;
-        const char* tree;
+        TreeId tree;
         const char* typed;
         const char* found;  // "" for none
         const char* shown;
     } cases[] = {
-        {NavFamily::Goals, "GoalTree", "Seed", "", "A B"},  // no match: fully collapsed
-        {NavFamily::Goals, "GoalTree", "seeds", "", "A B"},  // case counts
-        {NavFamily::Goals, "GoalTree", "Seeds", "Seeds", "A[Seeds[Rake]] B"},  // the first in tree order
-        {NavFamily::Links, "LinksTree", "Rake", "Rake", "A[Seeds[Rake]] B"},
+        {NavFamily::Goals, TreeId::GoalTree, "Seed", "", "A B"},                     // no match: fully collapsed
+        {NavFamily::Goals, TreeId::GoalTree, "seeds", "", "A B"},                    // case counts
+        {NavFamily::Goals, TreeId::GoalTree, "Seeds", "Seeds", "A[Seeds[Rake]] B"},  // the first in tree order
+        {NavFamily::Links, TreeId::LinksTree, "Rake", "Rake", "A[Seeds[Rake]] B"},
     };
     for (const auto& row : cases) {
         ItemTree& items = tree(row.tree);
@@ -148,7 +146,7 @@ TEST_F(TreeFiltersTest, EnterFindsTheExactNameAndEmptiesTheBar) {
             EXPECT_EQ(items.focused(), item(items, row.found)) << row.typed;
             EXPECT_EQ(items.selectionCount(), 1u);
             EXPECT_FALSE(bar(row.family).holdsText()) << row.typed;
-            EXPECT_EQ(display.calls.back(), std::string("scroll ") + row.tree + " " + row.found);
+            EXPECT_EQ(display.calls.back(), "scroll " + items.name() + " " + row.found);
         } else {
             EXPECT_EQ(bar(row.family).text, row.typed);
         }
@@ -219,7 +217,7 @@ TEST_F(TreeFiltersTest, StarEmptiesTheBarAndShowsEverything) {
     EXPECT_EQ(rows(people), "Hotels[Grand Hotel Motel] People Bob");
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint ContactsTree", "focus ContactsTree"}));
 
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "A B");
     filters().editChanged(NavFamily::Goals, "b");
     filters().listChanged(NavFamily::Goals, 0);
@@ -230,7 +228,7 @@ TEST_F(TreeFiltersTest, StarEmptiesTheBarAndShowsEverything) {
 }
 
 TEST_F(TreeFiltersTest, LeavingAGoalTabShowsItsGoalsAndEmptiesTheStateList) {
-    ItemTree& day = tree("GoalTree");
+    ItemTree& day = tree(TreeId::GoalTree);
     build(day, "A B");
     item(day, "B")->record<TGoalData>().State = 2;
     filters().listChanged(NavFamily::Goals, 2);
@@ -255,7 +253,7 @@ TEST(TypeAheadTest, ComparesTheShorterLengthRegardlessOfCase) {
 }
 
 TEST_F(TreeFiltersTest, TypeAheadCollectsKeysUntilASecondPasses) {
-    ItemTree& phrases = tree("PhrasesTree");
+    ItemTree& phrases = tree(TreeId::PhrasesTree);
     build(phrases, "Alpha Tab[Table] Beta Tango");
     const struct {
         const char* key;
@@ -273,7 +271,7 @@ TEST_F(TreeFiltersTest, TypeAheadCollectsKeysUntilASecondPasses) {
             EXPECT_EQ(phrases.focused(), found);
         }
     }
-    EXPECT_EQ(navigation.incrementalSearch(tree("GoalTree"), "a", 0), nullptr);
+    EXPECT_EQ(navigation.incrementalSearch(tree(TreeId::GoalTree), "a", 0), nullptr);
 }
 
 }  // namespace

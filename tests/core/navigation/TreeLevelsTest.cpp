@@ -23,7 +23,7 @@ TEST_F(TreeLevelsTest, ShowLevelHidesWhatLiesDeeper) {
         {2, "A[A1 A2[A21]] B[B1]"},
         {8, "A[A1 A2[A21]] B[B1]"},  // deeper than the tree: nothing hidden
     };
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     for (const auto& row : cases) {
         build(goals, "A[A1 A2[A21]] B[B1]");
         expandAll(goals);
@@ -33,7 +33,7 @@ TEST_F(TreeLevelsTest, ShowLevelHidesWhatLiesDeeper) {
 }
 
 TEST_F(TreeLevelsTest, ShowAllLevelsBringsItemsBackWithTheirExpandedState) {
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "A[A1 A2[A21]] B[B1]");
     expandAll(goals);
     item(goals, "A2")->setFlag(NodeFlag::Expanded, false);
@@ -49,7 +49,7 @@ TEST_F(TreeLevelsTest, ShowAllLevelsBringsItemsBackWithTheirExpandedState) {
 }
 
 TEST_F(TreeLevelsTest, ShowLevelWalksTenThousandLevels) {
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     goals.clear();
     TreeNode* node = nullptr;
     for (int depth = 0; depth < 10000; ++depth) node = goals.appendChild(node);
@@ -61,7 +61,7 @@ TEST_F(TreeLevelsTest, ShowLevelWalksTenThousandLevels) {
 }
 
 TEST_F(TreeLevelsTest, ExpandNodeOpensTheWholeBranchOfTheFirstSelected) {
-    ItemTree& contacts = tree("ContactsTree");
+    ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "A[A1[A11[A111]] A2] B[B1]");
     select(contacts, {"B", "A"});
     navigation.levels().ExpandContactNode1Click();
@@ -76,7 +76,7 @@ TEST_F(TreeLevelsTest, ExpandNodeOpensTheWholeBranchOfTheFirstSelected) {
 }
 
 TEST_F(TreeLevelsTest, MenuCommandsActOnTheActiveTreeOfTheirPage) {
-    ItemTree& week = tree("Goal2Tree");
+    ItemTree& week = tree(TreeId::Goal2Tree);
     build(week, "W[W1[W11]]");
     view.goalPage = 1;
     view.activePage = kContactsPage;
@@ -107,7 +107,7 @@ TEST_F(TreeLevelsTest, GotoFirstAndLastVisibleItem) {
         {"hidden items skipped", "A", "", "B", "B2"},
         {"the last child hidden", "B2", "", "A", "B1"},
     };
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     for (const auto& row : cases) {
         build(links, "A[A1] B[B1 B2]");
         expandAll(links);
@@ -129,7 +129,7 @@ TEST_F(TreeLevelsTest, GotoFirstAndLastVisibleItem) {
 }
 
 TEST_F(TreeLevelsTest, CollapseAllButSelectedOpensThePathToTheFirstSelected) {
-    ItemTree& contacts = tree("ContactsTree");
+    ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "A[A1[A11 A12] A2] B[B1]");
     expandAll(contacts);
     item(contacts, "B")->setFlag(NodeFlag::Visible, false);
@@ -147,7 +147,7 @@ TEST_F(TreeLevelsTest, CollapseAllButSelectedOpensThePathToTheFirstSelected) {
 }
 
 TEST_F(TreeLevelsTest, CollapseAllButSelectedWithoutSelectionOrFocusScrollsNowhere) {
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "A[A1] B[B1]");
     expandAll(goals);
     bar(NavFamily::Goals) = {"x", 4};
@@ -158,7 +158,7 @@ TEST_F(TreeLevelsTest, CollapseAllButSelectedWithoutSelectionOrFocusScrollsNowhe
 }
 
 TEST_F(TreeLevelsTest, KeyCCollapsesAllButTheSelected) {
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "A[A1] B[B1]");
     expandAll(links);
     select(links, {"B1"});
@@ -168,7 +168,7 @@ TEST_F(TreeLevelsTest, KeyCCollapsesAllButTheSelected) {
 }
 
 TEST_F(TreeLevelsTest, SetTreeViewFocusesOnlyAShownTree) {
-    ItemTree& goals = tree("Goal3Tree");
+    ItemTree& goals = tree(TreeId::Goal3Tree);
     build(goals, "A[A1[A11]]");
     select(goals, {"A11"});
     view.goalPage = 0;

@@ -57,7 +57,7 @@ TEST_F(CalendarAnalysisTest, EventsAreDueOnTheirDays) {
         {event(8, "08.12.26", "10:00", "unknown kind"), {}, {day(2026, 12, 8)}},
     };
     for (const auto& c : cases) {
-        organizer->trees().get("CalendarTree").clear();
+        organizer->trees().get(TreeId::CalendarTree).clear();
         addEvent(c.event);
         for (Date d : c.due) EXPECT_EQ(analyseOn(d).size(), 1u) << c.event.Event << " on " << d.toIso();
         for (Date d : c.notDue) EXPECT_EQ(analyseOn(d).size(), 0u) << c.event.Event << " on " << d.toIso();
@@ -112,10 +112,10 @@ TEST_F(CalendarAnalysisTest, AnEventWhoseDateCannotBeReadIsReportedAndTheOthersS
 // One mistyped date of the calendar does not silence the contacts of the day.
 TEST_F(CalendarAnalysisTest, AtStartAnUnreadableEventLeavesTheContactAnalysisToRun) {
     organizer->close();
-    ItemTree events("CalendarTree", RecordFamily::Events);
+    ItemTree events(TreeId::CalendarTree);
     events.appendChild()->record<TEventData>() = event(3, "5.3.80", "10:00", "Broken");
     saveTreeFile(events, dir / "calendar.clnd", TextCodec());
-    ItemTree contacts("ContactsTree", RecordFamily::Contacts);
+    ItemTree contacts(TreeId::ContactsTree);
     contacts.appendChild()->record<TContactData>() = testing::contact("Anna", "10.12.80");
     saveTreeFile(contacts, dir / "contacts.co", TextCodec());
     startAt(2026, 12, 9, 8, 0);

@@ -35,7 +35,7 @@ TEST_F(ContactAnalysisTest, EachDayIsAnnouncedFromThreeDaysBeforeItToTheDayAfter
         {"29.02.80", {day(2028, 2, 26), day(2028, 3, 1)}, {day(2027, 2, 26), day(2027, 2, 28), day(2027, 3, 1)}},
     };
     for (const auto& c : cases) {
-        organizer->trees().get("ContactsTree").clear();
+        organizer->trees().get(TreeId::ContactsTree).clear();
         addContact(contact("Anna", c.birthday));
         for (Date d : c.due) EXPECT_EQ(analyseOn(d).size(), 1u) << c.birthday << " on " << d.toIso();
         for (Date d : c.notDue) EXPECT_EQ(analyseOn(d).size(), 0u) << c.birthday << " on " << d.toIso();
@@ -74,7 +74,7 @@ TEST_F(ContactAnalysisTest, TasksAndPadLinesNameTheDayInTheLanguage) {
 // same minute, and never when the minute has changed.
 TEST_F(ContactAnalysisTest, TasksOfTheStartRingAtTheFirstTickOfTheSameMinuteOnly) {
     organizer->close();
-    ItemTree contacts("ContactsTree", RecordFamily::Contacts);
+    ItemTree contacts(TreeId::ContactsTree);
     contacts.appendChild()->record<TContactData>() = contact("Anna", "09.12.80");
     saveTreeFile(contacts, dir / "contacts.co", TextCodec());
     const struct {

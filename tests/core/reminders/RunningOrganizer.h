@@ -99,12 +99,12 @@ protected:
     const std::vector<std::string>& padLines() { return organizer->messagePad().lines(); }
 
     TreeNode* addEvent(const TEventData& event, TreeNode* parent = nullptr) {
-        TreeNode* node = organizer->trees().get("CalendarTree").appendChild(parent);
+        TreeNode* node = organizer->trees().get(TreeId::CalendarTree).appendChild(parent);
         node->record<TEventData>() = event;
         return node;
     }
     TreeNode* addContact(const TContactData& contact, TreeNode* parent = nullptr) {
-        TreeNode* node = organizer->trees().get("ContactsTree").appendChild(parent);
+        TreeNode* node = organizer->trees().get(TreeId::ContactsTree).appendChild(parent);
         node->record<TContactData>() = contact;
         return node;
     }

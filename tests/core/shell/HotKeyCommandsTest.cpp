@@ -61,9 +61,9 @@ protected:
     Settings settings;
     MessagePad pad;
     ItemTreeSet trees;
-    ItemTree& links = trees.get("LinksTree");
-    ItemTree& contacts = trees.get("ContactsTree");
-    ItemTree& phrases = trees.get("PhrasesTree");
+    ItemTree& links = trees.get(TreeId::LinksTree);
+    ItemTree& contacts = trees.get(TreeId::ContactsTree);
+    ItemTree& phrases = trees.get(TreeId::PhrasesTree);
     OpenRequests requests{dir.path(), settings};
     HotKeyCommands commands{trees, fakes.services, requests, pad, settings};
 };
@@ -72,8 +72,8 @@ TEST_F(HotKeyCommandsTest, StartRegistersLinksThenContactsThenPhrasesOnceEach) {
     TreeNode* group = addLink(links, nullptr, "Ctrl+Alt+L");
     addLink(links, group, "F5");
     for (const char* text : {"alt+ctrl+l", "Ctrl+Shift", "Ctrl+Foo", "Hyper+A", ""}) addLink(links, nullptr, text);
-    addLink(trees.get("StdLinksTree"), nullptr, "Ctrl+Alt+S");
-    addLink(trees.get("SearchTree"), nullptr, "Ctrl+Alt+Q");
+    addLink(trees.get(TreeId::StdLinksTree), nullptr, "Ctrl+Alt+S");
+    addLink(trees.get(TreeId::SearchTree), nullptr, "Ctrl+Alt+Q");
     addContact(contacts, "Ctrl+Alt+M", "");
     addPhrase(phrases, "ctrl+alt+p", "");
 
@@ -194,7 +194,7 @@ TEST(OrganizerHotKeysTest, StartRegistersTheHotKeysOfTheTreesRead) {
     testing::TempDir dir;
     testing::FakeServices fakes;
     Organizer::provision(AppPaths{dir.path()});
-    ItemTree links("LinksTree", RecordFamily::Links);
+    ItemTree links(TreeId::LinksTree);
     addLink(links, nullptr, "Ctrl+Alt+L", 1, "https://mail.example.org");
     saveTreeFile(links, dir / "links.goto", TextCodec());
     {

@@ -62,7 +62,7 @@ TEST_F(OrganizerFilesTest, EachCloseStepRunsWhenAPendingTaskEditCannotBePosted) 
         tasks.insert();
         tasks.setValue("Task", SqlValue{});  // the store refuses the post: the column may not be empty
         o.textboard() = "still saved";
-        testing::addGoal(o.trees().get("GoalTree"), nullptr, "still saved");
+        testing::addGoal(o.trees().get(TreeId::GoalTree), nullptr, "still saved");
     });
     EXPECT_TRUE(reported("NOT NULL"));
     EXPECT_EQ(setting("General", "lastLaunchDate"), "08.12.26");
@@ -108,8 +108,8 @@ TEST_F(OrganizerFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
         Organizer organizer(services.services, folder.path());
         organizer.start();
         organizer.textboard() = "new text";
-        testing::addGoal(organizer.trees().get("Goal3Tree"), nullptr, "new goal");
-        testing::addGoal(organizer.trees().get("Goal4Tree"), nullptr, "new goal");
+        testing::addGoal(organizer.trees().get(TreeId::Goal3Tree), nullptr, "new goal");
+        testing::addGoal(organizer.trees().get(TreeId::Goal4Tree), nullptr, "new goal");
         organizer.close();
         EXPECT_FALSE(services.ui.messages.empty());
         EXPECT_TRUE(fs::is_fifo(file));
@@ -144,7 +144,7 @@ TEST_F(OrganizerFilesTest, SavesGoThroughSymbolicLinksToTheirTargets) {
     fs::create_symlink(synced / "torvalet.ini", dir / "torvalet.ini");
     fs::create_symlink("synced/goals.dat", dir / "goals.dat");
     testing::writeText(synced / ".goals.dat.torvalet-save.Ab12Cd", "half a file");
-    run([](Organizer& o) { testing::addGoal(o.trees().get("GoalTree"), nullptr, "synced"); });
+    run([](Organizer& o) { testing::addGoal(o.trees().get(TreeId::GoalTree), nullptr, "synced"); });
     EXPECT_TRUE(fs::is_symlink(dir / "torvalet.ini"));
     EXPECT_TRUE(fs::is_symlink(dir / "goals.dat"));
     EXPECT_EQ(goalsIn(synced / "goals.dat"), 2u);
@@ -158,7 +158,7 @@ TEST_F(OrganizerFilesTest, CloseLeavesFilesThatWouldNotChangeAsTheyAre) {
     run([&](Organizer& o) {
         // Another program changes a file the organiser holds but the user does not touch.
         testing::writeText(dir / "goals3.dat", testing::kOneGoalFile);
-        testing::addGoal(o.trees().get("Goal2Tree"), nullptr, "changed");
+        testing::addGoal(o.trees().get(TreeId::Goal2Tree), nullptr, "changed");
     });
     EXPECT_EQ(inodeOf(dir / "goals.dat"), untouched);
     EXPECT_EQ(testing::readText(dir / "goals3.dat"), testing::kOneGoalFile);

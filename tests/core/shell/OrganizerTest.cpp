@@ -153,8 +153,8 @@ TEST_F(OrganizerTest, ATreeFileThatFailsToLoadIsReportedAndKeptWhileTheOthersAre
     fs::remove(dir / "images.goto");
     fs::remove(dir / "phrases.phr");
     run([](Organizer& o) {
-        o.trees().get("GoalTree").appendChild();
-        o.trees().get("Goal2Tree").appendChild();
+        o.trees().get(TreeId::GoalTree).appendChild();
+        o.trees().get(TreeId::Goal2Tree).appendChild();
     });
     ASSERT_EQ(fakes.ui.messages.size(), 2u);
     EXPECT_NE(fakes.ui.messages[0].find("Stream data corrupt."), std::string::npos);
@@ -191,7 +191,9 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
     std::vector<std::string> goals;
     std::string task;
     run([&](Organizer& o) {
-        o.trees().get("GoalTree").forEach([&](TreeNode* node) { goals.push_back(node->record<TGoalData>().Text); });
+        o.trees().get(TreeId::GoalTree).forEach([&](TreeNode* node) {
+            goals.push_back(node->record<TGoalData>().Text);
+        });
         Query& tasks = o.store().tasksQ;
         task = tasks.text("Task") + "|" + tasks.text("StateKey") + "|" + tasks.text("TypeKey");
     });

@@ -42,7 +42,7 @@ protected:
     Settings settings;
     ViewState view;
     ItemTreeSet trees;
-    ItemTree& day = trees.get("GoalTree");
+    ItemTree& day = trees.get(TreeId::GoalTree);
     SoundCues cues{fakes.sound, fakes.ui, sounds.path(), settings};
     GoalForm form{fakes.ui, settings, view};
     GoalCommands commands{trees, view, cues, fakes.clipboard, form};
@@ -54,12 +54,12 @@ protected:
 TEST_F(GoalCommandsTest, ActiveGoalTreeFollowsTheGoalTab) {
     const struct {
         int tab;
-        const char* tree;
-    } cases[] = {{0, "GoalTree"},  {1, "Goal2Tree"}, {2, "Goal3Tree"}, {3, "Goal4Tree"},
-                 {4, "Goal5Tree"}, {5, "GoalTree"},  {-1, "GoalTree"}};
+        TreeId tree;
+    } cases[] = {{0, TreeId::GoalTree},  {1, TreeId::Goal2Tree}, {2, TreeId::Goal3Tree}, {3, TreeId::Goal4Tree},
+                 {4, TreeId::Goal5Tree}, {5, TreeId::GoalTree},  {-1, TreeId::GoalTree}};
     for (const auto& c : cases) {
         view.goalPage = c.tab;
-        EXPECT_EQ(commands.GetActiveGoalTree().name(), c.tree) << c.tab;
+        EXPECT_EQ(commands.GetActiveGoalTree().id(), c.tree) << c.tab;
     }
 }
 
@@ -99,7 +99,7 @@ TEST_F(GoalCommandsTest, WithoutSelectionNothingChanges) {
 }
 
 TEST_F(GoalCommandsTest, PriorityActsOnTheActiveTreeOnly) {
-    ItemTree& month = trees.get("Goal3Tree");
+    ItemTree& month = trees.get(TreeId::Goal3Tree);
     TreeNode* m = month.firstTopLevel();
     month.select(m);
     day.select(h);
@@ -140,10 +140,10 @@ TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
 
     day.clearSelection();
     fakes.clipboard.clear();
-    view.activePage = 3;
+    view.activePage = kBlocknotePage;
     commands.InsertGoalFromClipboard_mpClick();
     EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H ");
-    EXPECT_EQ(view.activePage, 0);
+    EXPECT_EQ(view.activePage, kTasksPage);
 }
 
 TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {

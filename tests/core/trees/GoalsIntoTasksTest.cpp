@@ -42,7 +42,7 @@ protected:
                       " order by rowid");
     }
 
-    ItemTree goals{"GoalTree", RecordFamily::Goals};
+    ItemTree goals{TreeId::GoalTree};
     GoalsIntoTasks goalsIntoTasks{store.tasksQ};
 };
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "trees/ItemTree.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeError.h"
-#include "TreeBytes.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 namespace {
@@ -15,7 +16,7 @@ using testing::shape;
 // A[A1 A2] B C
 class GoalTreeFixture : public ::testing::Test {
 protected:
-    ItemTree tree{"GoalTree", RecordFamily::Goals};
+    ItemTree tree{TreeId::GoalTree};
     TreeNode* a = addGoal(tree, nullptr, "A");
     TreeNode* a1 = addGoal(tree, a, "A1");
     TreeNode* a2 = addGoal(tree, a, "A2");
@@ -24,7 +25,7 @@ protected:
 };
 
 TEST(ItemTree, NewNodeHasDefaultValuesAndEmptyRecord) {
-    ItemTree tree("ContactsTree", RecordFamily::Contacts);
+    ItemTree tree(TreeId::ContactsTree);
     TreeNode* node = tree.appendChild();
     EXPECT_EQ(node->height(), 20);
     EXPECT_EQ(node->flags(), NodeFlag::Visible);
@@ -130,7 +131,7 @@ TEST_F(GoalTreeFixture, SelectionInTreeOrderFollowsMoves) {
 }
 
 TEST(ItemTree, SingleSelectionTreeKeepsOneSelectedNode) {
-    ItemTree tree("MarksTree", RecordFamily::Tags, false);
+    ItemTree tree(TreeId::MarksTree);
     TreeNode* first = tree.appendChild();
     TreeNode* second = tree.appendChild();
     tree.select(first);
@@ -140,7 +141,7 @@ TEST(ItemTree, SingleSelectionTreeKeepsOneSelectedNode) {
 }
 
 TEST(ItemTree, SelectedFlagBelongsToTheSelection) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     TreeNode* node = tree.appendChild();
     node->setFlag(NodeFlag::Selected | NodeFlag::Expanded, true);
     EXPECT_EQ(node->flags(), NodeFlag::Visible | NodeFlag::Expanded);
@@ -156,10 +157,10 @@ TEST(ItemTree, FirstTextAndKindFieldsOfEveryFamily) {
         *firstTextField(*node) = "name";
         *kindField(*node) = 4;
     }
-    EXPECT_EQ(trees.get("GoalTree").firstTopLevel()->record<TGoalData>().GoalType, 4);
-    EXPECT_EQ(trees.get("ContactsTree").firstTopLevel()->record<TContactData>().Official, "name");
-    EXPECT_EQ(trees.get("CalendarTree").firstTopLevel()->record<TEventData>().EventKind, 4);
-    EXPECT_EQ(trees.get("MarksTree").firstTopLevel()->record<TTagData>().Name, "name");
+    EXPECT_EQ(trees.get(TreeId::GoalTree).firstTopLevel()->record<TGoalData>().GoalType, 4);
+    EXPECT_EQ(trees.get(TreeId::ContactsTree).firstTopLevel()->record<TContactData>().Official, "name");
+    EXPECT_EQ(trees.get(TreeId::CalendarTree).firstTopLevel()->record<TEventData>().EventKind, 4);
+    EXPECT_EQ(trees.get(TreeId::MarksTree).firstTopLevel()->record<TTagData>().Name, "name");
 }
 
 TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
@@ -168,20 +169,22 @@ TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
     for (const ItemTree& tree : trees.all()) {
         EXPECT_EQ(tree.nodeCount(), 1u) << tree.name();
         EXPECT_EQ(tree.defaultHeight(), 20) << tree.name();
-        EXPECT_EQ(tree.multiSelect(), tree.name() != "MarksTree") << tree.name();
+        EXPECT_EQ(tree.multiSelect(), tree.id() != TreeId::MarksTree) << tree.name();
+        ASSERT_TRUE(tree.id()) << tree.name();
+        EXPECT_EQ(&trees.get(*tree.id()), &tree) << tree.name();
+        EXPECT_EQ(treeIdNamed(tree.name()), tree.id()) << tree.name();
     }
     const struct {
-        const char* name;
+        TreeId id;
         RecordFamily family;
-    } families[] = {{"Goal5Tree", RecordFamily::Goals},       {"ImagesTree", RecordFamily::Links},
-                    {"PhrasesTree", RecordFamily::Phrases},   {"CalendarTree", RecordFamily::Events},
-                    {"ContactsTree", RecordFamily::Contacts}, {"MarksLinksTree", RecordFamily::Tags}};
+    } families[] = {{TreeId::Goal5Tree, RecordFamily::Goals},       {TreeId::ImagesTree, RecordFamily::Links},
+                    {TreeId::PhrasesTree, RecordFamily::Phrases},   {TreeId::CalendarTree, RecordFamily::Events},
+                    {TreeId::ContactsTree, RecordFamily::Contacts}, {TreeId::MarksLinksTree, RecordFamily::Tags}};
     for (const auto& row : families) {
-        EXPECT_EQ(trees.get(row.name).family(), row.family) << row.name;
-        EXPECT_EQ(ItemTreeSet::familyOf(row.name), row.family) << row.name;
+        EXPECT_EQ(trees.get(row.id).family(), row.family) << row.id;
+        EXPECT_EQ(treeInfo(row.id).family, row.family) << row.id;
     }
-    EXPECT_EQ(trees.find("NoSuchTree"), nullptr);
-    EXPECT_THROW(trees.get("NoSuchTree"), std::out_of_range);
+    EXPECT_EQ(treeIdNamed("NoSuchTree"), std::nullopt);
 }
 
 }  // namespace

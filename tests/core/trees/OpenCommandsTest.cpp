@@ -38,19 +38,19 @@ protected:
 
     std::string folder(const char* name = nullptr) const { return name ? (home / name).string() : home.path().string(); }
     // Gives the named link of the tree the kind, address and folder of `data`, keeping its name.
-    void setLink(const char* name, const TLinkData& data, const char* treeName = "LinksTree") {
-        TLinkData& link = item(tree(treeName), name)->record<TLinkData>();
+    void setLink(const char* name, const TLinkData& data, TreeId links = TreeId::LinksTree) {
+        TLinkData& link = item(tree(links), name)->record<TLinkData>();
         const std::string kept = link.Name;
         link = data;
         link.Name = kept;
     }
-    TContactData& contact(const char* name) { return item(tree("ContactsTree"), name)->record<TContactData>(); }
+    TContactData& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<TContactData>(); }
     std::vector<OpenRequest>& requests() { return fakes.shell.requests; }
 
     testing::TempDir home;
     TextCodec codec;
-    PhraseCommands phrases{tree("PhrasesTree"), fakes.clipboard, fakes.ui, settings, home / "phrases.phr", codec,
-                           nullptr};
+    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, fakes.ui, settings,
+                           home / "phrases.phr",      codec,           nullptr};
     OpenRequests openRequests{home.path(), settings};
     OpenCommands open{trees, commands, phrases, fakes.shell, fakes.ui, openRequests};
 };
@@ -104,14 +104,14 @@ TEST_F(OpenCommandsTest, TasksOpenByTheirType) {
 }
 
 TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder) {
-    build(tree("LinksTree"), "G[G1 G2] L M");
+    build(tree(TreeId::LinksTree), "G[G1 G2] L M");
     for (const char* name : {"G", "G1", "G2", "L", "M"}) setLink(name, linkOf(1, std::string("https://") + name));
-    testing::select(tree("LinksTree"), {"M", "G1", "G"});
-    view.activePage = 0;
+    testing::select(tree(TreeId::LinksTree), {"M", "G1", "G"});
+    view.activePage = kTasksPage;
 
     open.OpenLink_mpClick();
 
-    EXPECT_EQ(view.activePage, 1);
+    EXPECT_EQ(view.activePage, kLinksPage);
     std::vector<std::string> opened;
     for (const OpenRequest& r : requests()) opened.push_back(r.parameters);
     EXPECT_EQ(opened, (std::vector<std::string>{" -new https://G", " -new https://G1", " -new https://M"}));
@@ -119,15 +119,15 @@ TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder
     // On another link tab its own tree's selection is opened.
     requests().clear();
     view.linksPage = 1;
-    build(tree("StdLinksTree"), "T");
-    setLink("T", linkOf(7, "team@example.org"), "StdLinksTree");
-    testing::select(tree("StdLinksTree"), {"T"});
+    build(tree(TreeId::StdLinksTree), "T");
+    setLink("T", linkOf(7, "team@example.org"), TreeId::StdLinksTree);
+    testing::select(tree(TreeId::StdLinksTree), {"T"});
     open.OpenLink();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:team@example.org", "", folder()}}));
 }
 
 TEST_F(OpenCommandsTest, DoubleClickOpensOnlyFromALinkWithoutChildren) {
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "G[G1]");
     setLink("G", linkOf(1, "https://group"));
     setLink("G1", linkOf(1, "https://child"));
@@ -143,37 +143,37 @@ TEST_F(OpenCommandsTest, DoubleClickOpensOnlyFromALinkWithoutChildren) {
 }
 
 TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
-    build(tree("ContactsTree"), "Ann Bob Cid");
+    build(tree(TreeId::ContactsTree), "Ann Bob Cid");
     contact("Ann").Email = "ann@example.org";
     contact("Cid").Email = "cid@example.org";
-    testing::select(tree("ContactsTree"), {"Cid", "Bob", "Ann"});
+    testing::select(tree(TreeId::ContactsTree), {"Cid", "Bob", "Ann"});
 
     open.EmailToContacts_mpClick();
-    EXPECT_EQ(view.activePage, 2);
+    EXPECT_EQ(view.activePage, kContactsPage);
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:ann@example.org; cid@example.org; ", "", folder()}}));
 
     requests().clear();
-    testing::select(tree("ContactsTree"), {"Bob"});
+    testing::select(tree(TreeId::ContactsTree), {"Bob"});
     open.mailSelectedContacts();
     EXPECT_TRUE(requests().empty());
     EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"Sorry! Can not email: email address is empty."}));
 }
 
 TEST_F(OpenCommandsTest, SitesOfTheSelectedContactsOpenInNewWindows) {
-    build(tree("ContactsTree"), "Ann Bob Cid");
+    build(tree(TreeId::ContactsTree), "Ann Bob Cid");
     contact("Ann").WebPage = "https://ann.example.org";
     contact("Cid").WebPage = "cid.example.org";
     open.visitContactSites();
     EXPECT_TRUE(requests().empty());
 
-    testing::select(tree("ContactsTree"), {"Ann", "Bob", "Cid"});
+    testing::select(tree(TreeId::ContactsTree), {"Ann", "Bob", "Cid"});
     open.ExploreContacts_mpClick();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://ann.example.org", folder()},
                                                     {"IEXPLORE.EXE", " -new cid.example.org", folder()}}));
 }
 
 TEST_F(OpenCommandsTest, ExecuteItemsOfContactsGoesByTheFirstContact) {
-    ItemTree& contacts = tree("ContactsTree");
+    ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "Ann Bob Cid");
     contact("Cid").Email = "cid@example.org";
     contact("Cid").WebPage = "https://cid.example.org";
@@ -196,16 +196,16 @@ TEST_F(OpenCommandsTest, ExecuteItemsOfContactsGoesByTheFirstContact) {
 }
 
 TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
-    build(tree("ContactsTree"), "Ann");
+    build(tree(TreeId::ContactsTree), "Ann");
     contact("Ann").Email = "ann@example.org";
-    ItemTree& phraseTree = tree("PhrasesTree");
+    ItemTree& phraseTree = tree(TreeId::PhrasesTree);
     build(phraseTree, "G[C] O");
     item(phraseTree, "G")->record<TPhraseData>().Phrase = "Dear all,";
     item(phraseTree, "C")->record<TPhraseData>().Phrase = "see you";
 
     open.GenerateEmailFromPhrases_mpClick();
-    EXPECT_EQ(view.activePage, 3);
-    testing::select(tree("ContactsTree"), {"Ann"});
+    EXPECT_EQ(view.activePage, kBlocknotePage);
+    testing::select(tree(TreeId::ContactsTree), {"Ann"});
     testing::select(phraseTree, {"C", "G"});
     open.GenerateEmailFromPhrases_mpClick();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{

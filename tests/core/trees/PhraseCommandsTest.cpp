@@ -19,7 +19,7 @@ protected:
         group = addPhrase(nullptr, "Dear all,", 1);
         child = addPhrase(group, "see you\non Monday", 0);
         other = addPhrase(nullptr, "Regards", 0);
-        commands.SwitchTab = [this](int page) { pages.push_back(page); };
+        commands.SwitchTab = [this](Page page) { pages.push_back(page); };
     }
 
     TreeNode* addPhrase(TreeNode* parent, std::string phrase, int kind) {
@@ -33,12 +33,12 @@ protected:
     Settings settings;
     TextCodec codec;
     ItemTreeSet trees;
-    ItemTree& tree = trees.get("PhrasesTree");
+    ItemTree& tree = trees.get(TreeId::PhrasesTree);
     bool unreadable = false;
     PhraseCommands commands{tree,  fakes.clipboard, fakes.ui, settings, dir / "phrases.phr",
                             codec, [this] { return unreadable; }};
     TreeNode *group = nullptr, *child = nullptr, *other = nullptr;
-    std::vector<int> pages;
+    std::vector<Page> pages;
 };
 
 TEST_F(PhraseCommandsTest, ClipboardGetsEachSelectedPhraseAfterABlank) {
@@ -51,7 +51,7 @@ TEST_F(PhraseCommandsTest, ClipboardGetsEachSelectedPhraseAfterABlank) {
     tree.select(group);
     commands.PutPhrasesToClipboard_mpClick();
     EXPECT_EQ(fakes.clipboard.text(), " Dear all, see you\non Monday Regards");
-    EXPECT_EQ(pages, (std::vector<int>{3, 3}));
+    EXPECT_EQ(pages, (std::vector<Page>{kBlocknotePage, kBlocknotePage}));
 }
 
 TEST_F(PhraseCommandsTest, DoubleClickAppendsTheFirstSelectedPhraseAsNewLines) {
@@ -79,11 +79,11 @@ TEST_F(PhraseCommandsTest, DoubleClickAppendsTheFirstSelectedPhraseAsNewLines) {
 
 TEST_F(PhraseCommandsTest, SaveWritesThePhraseFile) {
     commands.SavePhrases_mpClick();
-    ItemTree read("PhrasesTree", RecordFamily::Phrases);
+    ItemTree read(TreeId::PhrasesTree);
     loadTreeFile(read, dir / "phrases.phr", codec);
     ASSERT_EQ(read.nodeCount(), 3u);
     EXPECT_EQ(read.firstTopLevel()->firstChild()->record<TPhraseData>(), child->record<TPhraseData>());
-    EXPECT_EQ(pages, std::vector<int>{3});
+    EXPECT_EQ(pages, std::vector<Page>{kBlocknotePage});
 }
 
 TEST_F(PhraseCommandsTest, SaveLeavesAPhraseFileThatCouldNotBeReadAlone) {

@@ -129,7 +129,7 @@ TEST(RecordIo, HostileCountsReadWhatIsThereAndNoMore) {
 }
 
 TEST(RecordIo, NodeReaderSetsHeightAndNodeWriterFollowsTheFamily) {
-    ItemTree goals("GoalTree", RecordFamily::Goals, true, 34);
+    ItemTree goals(TreeId::GoalTree, 34);
     TreeNode* node = goals.appendChild();
     EXPECT_EQ(node->height(), 34);
     readNodeRecord(*node, written(filled<TGoalData>("g")), TextCodec());

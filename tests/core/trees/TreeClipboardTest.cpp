@@ -26,8 +26,8 @@ protected:
 
     testing::FakeClipboard system;
     TreeClipboard clipboard{system};
-    ItemTree day{"GoalTree", RecordFamily::Goals};
-    ItemTree week{"Goal2Tree", RecordFamily::Goals};
+    ItemTree day{TreeId::GoalTree};
+    ItemTree week{TreeId::Goal2Tree};
 };
 
 TEST_F(TreeClipboardTest, CutAndPasteOntoOwnDescendantSkipsThatItem) {
@@ -109,7 +109,7 @@ TEST_F(TreeClipboardTest, CutInOneGoalTreeAndPasteInAnother) {
 }
 
 TEST_F(TreeClipboardTest, ItemsOfAnotherFamilyOrOfUnknownOriginAreRefused) {
-    ItemTree links("LinksTree", RecordFamily::Links);
+    ItemTree links(TreeId::LinksTree);
     build(links, "L");
     for (const bool cut : {false, true}) {
         select(day, {"B"});

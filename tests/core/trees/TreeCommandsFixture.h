@@ -90,7 +90,7 @@ protected:
         commands.hooks.rebuildContactTags = [this] { edited.push_back("contact tags"); };
     }
 
-    ItemTree& tree(std::string_view name) { return trees.get(name); }
+    ItemTree& tree(TreeId id) { return trees.get(id); }
     std::vector<std::string> recycleCues(int count) const {
         return std::vector<std::string>(static_cast<std::size_t>(count), (sounds / cues::Recycle).string());
     }

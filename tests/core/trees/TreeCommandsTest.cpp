@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "TreeCommandsFixture.h"
 #include "trees/TreeCreation.h"
 
@@ -15,16 +17,18 @@ using testing::select;
 using TreeCommandsTest = testing::TreeCommandsFixture;
 
 TEST_F(TreeCommandsTest, ActiveTreesFollowTheTabs) {
-    const char* goals[] = {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree", "GoalTree"};
+    const TreeId goals[] = {TreeId::GoalTree,  TreeId::Goal2Tree, TreeId::Goal3Tree,
+                            TreeId::Goal4Tree, TreeId::Goal5Tree, TreeId::GoalTree};
     const int goalTabs[] = {0, 1, 2, 3, 4, 9};
     for (int i = 0; i < 6; ++i) {
         view.goalPage = goalTabs[i];
-        EXPECT_EQ(commands.GetActiveGoalTree().name(), goals[i]);
+        EXPECT_EQ(commands.GetActiveGoalTree().id(), goals[i]);
     }
-    const char* links[] = {"LinksTree", "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree"};
+    const TreeId links[] = {TreeId::LinksTree,  TreeId::StdLinksTree, TreeId::FoldersTree,
+                            TreeId::SearchTree, TreeId::DocsTree,     TreeId::ImagesTree};
     for (int tab = 0; tab < 6; ++tab) {
         view.linksPage = tab;
-        EXPECT_EQ(commands.GetLinksTree()->name(), links[tab]);
+        EXPECT_EQ(commands.GetLinksTree()->id(), links[tab]);
     }
     view.linksPage = 6;
     EXPECT_EQ(commands.GetLinksTree(), nullptr);
@@ -58,7 +62,7 @@ TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
         {"several, the first decides", {"B", "A21"}, 0, "A", "A[A1 A2]"},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree("GoalTree");
+        ItemTree& goals = tree(TreeId::GoalTree);
         build(goals, "A[A1 A2[A21]] B");
         item(goals, "A")->setFlag(NodeFlag::Expanded, true);
         item(goals, "A")->setFlag(row.clearOnA, false);
@@ -72,8 +76,8 @@ TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
     }
     EXPECT_EQ(fakes.sound.played, recycleCues(6));
 
-    tree("GoalTree").clearSelection();
-    commands.DelNode(tree("GoalTree"));  // nothing selected: nothing happens, no cue
+    tree(TreeId::GoalTree).clearSelection();
+    commands.DelNode(tree(TreeId::GoalTree));  // nothing selected: nothing happens, no cue
     EXPECT_EQ(fakes.sound.played.size(), 6u);
 }
 
@@ -82,19 +86,21 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         const char* name;
         std::function<void()> command;
         const char* expected;
-        int page;  // only the _mpClick handler shows the Tasks page
+        Page page;  // only the _mpClick handler shows the Tasks page
     } cases[] = {
-        {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", 0},
-        {"Enter", [this] { commands.treeKeyDown(tree("GoalTree"), TreeKey::Enter, {}); }, "A[A1 A2 _] B", 0},
-        {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", 3},
-        {"Insert", [this] { commands.treeKeyDown(tree("GoalTree"), TreeKey::Insert, {}); }, "A[A1[_] A2] B", 3},
+        {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", kTasksPage},
+        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B",
+         kTasksPage},
+        {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", kBlocknotePage},
+        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B",
+         kBlocknotePage},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree("GoalTree");
+        ItemTree& goals = tree(TreeId::GoalTree);
         build(goals, "A[A1 A2] B");
         select(goals, {"A1"});
         goals.setFocused(item(goals, "A1"));
-        view.activePage = 3;
+        view.activePage = kBlocknotePage;
         edited.clear();
 
         row.command();
@@ -107,7 +113,7 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         EXPECT_EQ(view.activePage, row.page) << row.name;
     }
 
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "A B");
     select(goals, {"A"});
     commands.NewChildGoal_mpClick();  // for a top-level item: a new last top-level item
@@ -116,21 +122,25 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
 
 TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
     const struct {
-        int where;
+        std::optional<NodePlace> place;  // none: a new top-level item
         bool focusA;
         const char* expected;
     } cases[] = {
-        {0, true, "A[A1] B _"}, {1, true, "_ A[A1] B"}, {2, true, "A[A1] _ B"}, {3, true, "A[A1 _] B"},
-        {1, false, "_ A[A1] B"}, {2, false, "A[A1] B _"}, {3, false, "A[A1] B _"}, {7, true, "A[A1] B"},
+        {std::nullopt, true, "A[A1] B _"},          {NodePlace::Before, true, "_ A[A1] B"},
+        {NodePlace::After, true, "A[A1] _ B"},      {NodePlace::LastChild, true, "A[A1 _] B"},
+        {NodePlace::Before, false, "_ A[A1] B"},    {NodePlace::After, false, "A[A1] B _"},
+        {NodePlace::LastChild, false, "A[A1] B _"},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree("Goal3Tree");
+        ItemTree& goals = tree(TreeId::Goal3Tree);
         build(goals, "A[A1] B");
         goals.setFocused(row.focusA ? item(goals, "A") : nullptr);
         select(goals, {"B"});
-        TreeNode* created = TreeCreation::AddNodeTo(goals, row.where);
-        EXPECT_EQ(outline(goals), row.expected) << row.where << row.focusA;
-        EXPECT_EQ(created == nullptr, row.where == 7) << row.where;
+        TreeNode* created =
+            row.place ? TreeCreation::AddNodeTo(goals, *row.place) : TreeCreation::AddTopLevelNode(goals);
+        const int place = row.place ? static_cast<int>(*row.place) : -1;
+        EXPECT_EQ(outline(goals), row.expected) << place << row.focusA;
+        ASSERT_NE(created, nullptr) << place;
         EXPECT_EQ(goals.focused(), row.focusA ? item(goals, "A") : nullptr);
         EXPECT_EQ(names(goals.selection()), std::vector<std::string>{"B"});
     }
@@ -138,13 +148,13 @@ TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
 
 TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
     const struct {
-        const char* tree;
+        TreeId tree;
         void (TreeCommands::*group)(ItemTree&);
         std::int32_t kind;
     } cases[] = {
-        {"Goal4Tree", &TreeCommands::GroupGoalsItems, 0},
-        {"FoldersTree", &TreeCommands::GroupLinksItems, 5},
-        {"ContactsTree", &TreeCommands::GroupContactsItems, 4},
+        {TreeId::Goal4Tree, &TreeCommands::GroupGoalsItems, 0},
+        {TreeId::FoldersTree, &TreeCommands::GroupLinksItems, 5},
+        {TreeId::ContactsTree, &TreeCommands::GroupContactsItems, 4},
     };
     for (const auto& row : cases) {
         ItemTree& items = tree(row.tree);
@@ -158,7 +168,7 @@ TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
     }
 
     // Forty characters, not bytes, of a longer text.
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "Пятнадцать_букв Пятнадцать_букв Пятнадцать_букв");
     for (TreeNode* n = goals.firstTopLevel(); n; n = n->nextSibling()) goals.select(n);
     commands.GroupGoalsItems(goals);
@@ -172,16 +182,16 @@ TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
 }
 
 TEST_F(TreeCommandsTest, CloneCopiesUnderTheDisplayedAncestor) {
-    ItemTree& goals = tree("Goal2Tree");
+    ItemTree& goals = tree(TreeId::Goal2Tree);
     view.goalPage = 1;
     build(goals, "A[A1 A2[A21]] B");
     item(goals, "A")->setFlag(NodeFlag::Expanded, true);
     item(goals, "A1")->record<TGoalData>().Description = "kept";
     select(goals, {"A1", "A21"});
-    view.activePage = 4;
+    view.activePage = kCalendarPage;
 
     commands.CloneGoals1Click();
-    EXPECT_EQ(view.activePage, 0);
+    EXPECT_EQ(view.activePage, kTasksPage);
     EXPECT_EQ(outline(goals), "A[A1 A2[A21] A1 A21] B");
     EXPECT_EQ(goals.focused(), item(goals, "A"));
     EXPECT_EQ(item(goals, "A")->childCount(), 4u);
@@ -189,7 +199,7 @@ TEST_F(TreeCommandsTest, CloneCopiesUnderTheDisplayedAncestor) {
 }
 
 TEST_F(TreeCommandsTest, F5ClonesAndFocusesTheLastCopyDeepest) {
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "A[A1 A2[A21]] B");
     item(links, "A")->setFlag(NodeFlag::Expanded, true);
     select(links, {"A2"});
@@ -207,7 +217,7 @@ TEST_F(TreeCommandsTest, F5ClonesAndFocusesTheLastCopyDeepest) {
 }
 
 TEST_F(TreeCommandsTest, KeysNeedTheirModifiers) {
-    ItemTree& phrases = tree("PhrasesTree");
+    ItemTree& phrases = tree(TreeId::PhrasesTree);
     const struct {
         TreeKey key;
         KeyModifiers modifiers;
@@ -234,7 +244,8 @@ TEST_F(TreeCommandsTest, KeysNeedTheirModifiers) {
 }
 
 TEST_F(TreeCommandsTest, CtrlXSoundsOnlyInGoalTrees) {
-    for (const char* name : {"GoalTree", "LinksTree", "ContactsTree", "PhrasesTree", "CalendarTree"}) {
+    for (TreeId name :
+         {TreeId::GoalTree, TreeId::LinksTree, TreeId::ContactsTree, TreeId::PhrasesTree, TreeId::CalendarTree}) {
         ItemTree& items = tree(name);
         build(items, "A B");
         select(items, {"A"});
@@ -248,7 +259,7 @@ TEST_F(TreeCommandsTest, CtrlXSoundsOnlyInGoalTrees) {
 }
 
 TEST_F(TreeCommandsTest, InsertInContactsNeedsAFocusedItemAndOpensItsProperties) {
-    ItemTree& contacts = tree("ContactsTree");
+    ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "A");
     commands.treeKeyDown(contacts, TreeKey::Insert, {});
     EXPECT_EQ(outline(contacts), "A");
@@ -260,27 +271,27 @@ TEST_F(TreeCommandsTest, InsertInContactsNeedsAFocusedItemAndOpensItsProperties)
 
 TEST_F(TreeCommandsTest, NewLinksAndContactsOpenPropertiesThenRebuildTags) {
     view.linksPage = 2;
-    build(tree("FoldersTree"), "F");
-    tree("FoldersTree").setFocused(item(tree("FoldersTree"), "F"));
+    build(tree(TreeId::FoldersTree), "F");
+    tree(TreeId::FoldersTree).setFocused(item(tree(TreeId::FoldersTree), "F"));
     commands.NewChildLink_mpClick();
     EXPECT_EQ(editedNode->record<TLinkData>().LinkKind, 1);
     commands.NewRootLink_mpClick();
     commands.NewRootContact_mpClick();
     EXPECT_EQ(edited, (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:",
                                                 "contact tags"}));
-    EXPECT_EQ(outline(tree("FoldersTree")), "F[_] _");
-    EXPECT_EQ(view.activePage, 2);
+    EXPECT_EQ(outline(tree(TreeId::FoldersTree)), "F[_] _");
+    EXPECT_EQ(view.activePage, kContactsPage);
 }
 
 TEST_F(TreeCommandsTest, PropertiesOfTheFirstSelectedItemOrTheNoSelectionMessage) {
-    ItemTree& contacts = tree("ContactsTree");
+    ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "A B");
     commands.treeKeyDown(contacts, TreeKey::F2, {});
-    commands.editFirstSelected(tree("CalendarTree"));
+    commands.editFirstSelected(tree(TreeId::CalendarTree));
     contacts.setFocused(item(contacts, "B"));
     commands.treeKeyDown(contacts, TreeKey::F2, {});  // contacts take the focused item too
-    select(tree("GoalTree"), {});
-    commands.treeKeyDown(tree("GoalTree"), TreeKey::F2, {});
+    select(tree(TreeId::GoalTree), {});
+    commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::F2, {});
     EXPECT_EQ(fakes.ui.messages.size(), 3u);
     EXPECT_EQ(edited, std::vector<std::string>{"ContactsTree:B"});
 }

@@ -34,7 +34,7 @@ TEST_F(TreeDropTest, PositionAndKeysDecideWhereAndHow) {
         {DropPosition::Above, {}, {"B", "C"}, "A[B C A1 A2]"},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree("GoalTree");
+        ItemTree& goals = tree(TreeId::GoalTree);
         build(goals, "A[A1 A2] B C");
         select(goals, row.selected);
         repainted.clear();
@@ -45,8 +45,8 @@ TEST_F(TreeDropTest, PositionAndKeysDecideWhereAndHow) {
 }
 
 TEST_F(TreeDropTest, BetweenGoalTreesItemsAreCopiedOrMovedWithTheirRecords) {
-    ItemTree& day = tree("GoalTree");
-    ItemTree& week = tree("Goal2Tree");
+    ItemTree& day = tree(TreeId::GoalTree);
+    ItemTree& week = tree(TreeId::Goal2Tree);
     build(day, "A[A1] B");
     build(week, "W");
     item(day, "A1")->record<TGoalData>().State = 4;
@@ -64,11 +64,11 @@ TEST_F(TreeDropTest, BetweenGoalTreesItemsAreCopiedOrMovedWithTheirRecords) {
 }
 
 TEST_F(TreeDropTest, DropsAcrossFamiliesOntoTagListsOrFromOtherProgramsAreIgnored) {
-    ItemTree& links = tree("LinksTree");
+    ItemTree& links = tree(TreeId::LinksTree);
     build(links, "L[L1]");
-    ItemTree& goals = tree("GoalTree");
+    ItemTree& goals = tree(TreeId::GoalTree);
     build(goals, "G");
-    ItemTree& tags = tree("MarksLinksTree");
+    ItemTree& tags = tree(TreeId::MarksLinksTree);
     build(tags, "T");
     select(links, {"L"});
     select(goals, {"G"});
@@ -87,7 +87,7 @@ TEST_F(TreeDropTest, DropsAcrossFamiliesOntoTagListsOrFromOtherProgramsAreIgnore
 }
 
 TEST_F(TreeDropTest, DropIntoOwnSubtreeStopsWithError2001KeepingEarlierMoves) {
-    ItemTree& contacts = tree("ContactsTree");
+    ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "A[A1] B[B1]");
     select(contacts, {"A", "B"});
     try {

@@ -11,7 +11,7 @@ namespace {
 using testing::kOneGoalFile;
 
 TEST(TreeDump, ListsAndNestsEveryNodeWithItsRecord) {
-    ItemTree tree("PhrasesTree", RecordFamily::Phrases);
+    ItemTree tree(TreeId::PhrasesTree);
     TreeNode* group = tree.appendChild();
     group->record<TPhraseData>().Name = "Say \"hi\"";
     group->record<TPhraseData>().PhraseKind = 1;

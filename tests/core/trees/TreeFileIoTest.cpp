@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "base/Errors.h"
 #include "fakes/TempDir.h"
 #include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
-#include "TreeBytes.h"
+#include "trees/TreeTable.h"
 
 namespace torvalet {
 namespace {
@@ -16,7 +17,7 @@ using testing::shape;
 
 TEST(TreeFileIo, MissingFileFailsBeforeTheTreeIsTouched) {
     testing::TempDir dir;
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     addGoal(tree, nullptr, "kept");
     const auto path = dir / "goals.dat";
     try {
@@ -32,12 +33,12 @@ TEST(TreeFileIo, MissingFileFailsBeforeTheTreeIsTouched) {
 TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
     testing::TempDir dir;
     const auto path = dir / "goals.dat";
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     addGoal(tree, addGoal(tree, nullptr, "Привет"), "child");
     saveTreeFile(tree, path, TextCodec("1251"));
     EXPECT_NE(testing::readText(path).find("\xcf\xf0\xe8\xe2\xe5\xf2"), std::string::npos);
 
-    ItemTree read("GoalTree", RecordFamily::Goals);
+    ItemTree read(TreeId::GoalTree);
     loadTreeFile(read, path, TextCodec("1251"));
     EXPECT_EQ(shape(read), "Привет[child]");
     EXPECT_THROW(saveTreeFile(tree, dir / "missing" / "goals.dat", TextCodec()), FileError);
@@ -46,7 +47,7 @@ TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
 TEST(TreeFileIo, DamagedFileKeepsWhatWasRead) {
     testing::TempDir dir;
     testing::writeText(dir / "goals.dat", kOneGoalFile.substr(0, 60));
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     EXPECT_THROW(loadTreeFile(tree, dir / "goals.dat", TextCodec()), TreeError);
     EXPECT_EQ(tree.nodeCount(), 1u);
 }
@@ -55,10 +56,10 @@ TEST(TreeFiles, NamesEveryTreeFileAndItsFamily) {
     ASSERT_EQ(treeFiles().size(), 14u);
     EXPECT_EQ(treeFiles().front().fileName, "goals.dat");
     EXPECT_EQ(treeFiles().back().fileName, "phrases.phr");
-    EXPECT_EQ(treeFileOf("StdLinksTree")->fileName, "tools.goto");
-    EXPECT_TRUE(treeFileOf("ImagesTree")->readOnlyWhenPresent);
-    EXPECT_FALSE(treeFileOf("MarksTree"));
-    for (const TreeFile& file : treeFiles()) {
+    EXPECT_EQ(treeInfo(TreeId::StdLinksTree).fileName, "tools.goto");
+    EXPECT_TRUE(treeInfo(TreeId::ImagesTree).readOnlyWhenPresent);
+    EXPECT_TRUE(treeInfo(TreeId::MarksTree).fileName.empty());
+    for (const TreeInfo& file : treeFiles()) {
         EXPECT_EQ(recordFamilyOfFile("/home/u/" + std::string(file.fileName)), file.family) << file.fileName;
     }
     EXPECT_EQ(recordFamilyOfFile("backup/goals-old.dat"), RecordFamily::Goals);

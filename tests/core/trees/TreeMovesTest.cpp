@@ -36,7 +36,7 @@ TEST(TreeMoves, OneStepInFourDirections) {
         {"left on a top-level item", TreeMoves::ItemMoveLeft, {"B"}, "B A[A1 A2 A3] C"},
     };
     for (const auto& row : cases) {
-        ItemTree tree("GoalTree", RecordFamily::Goals);
+        ItemTree tree(TreeId::GoalTree);
         build(tree, "A[A1 A2 A3] B C");
         select(tree, row.selected);
         EXPECT_TRUE(row.move(tree)) << row.name;
@@ -46,7 +46,7 @@ TEST(TreeMoves, OneStepInFourDirections) {
 }
 
 TEST(TreeMoves, RightExpandsTheTargetAndNothingSelectedMovesNothing) {
-    ItemTree tree("LinksTree", RecordFamily::Links);
+    ItemTree tree(TreeId::LinksTree);
     build(tree, "A B");
     EXPECT_FALSE(TreeMoves::ItemMoveRight(tree));
     EXPECT_FALSE(TreeMoves::ItemMoveDown(tree));
@@ -59,8 +59,8 @@ TEST(TreeMoves, RightExpandsTheTargetAndNothingSelectedMovesNothing) {
 }
 
 TEST(TreeMoves, IntoAnotherTreeTheItemsTravelWithRecordsAndLeave) {
-    ItemTree day("GoalTree", RecordFamily::Goals);
-    ItemTree week("Goal2Tree", RecordFamily::Goals);
+    ItemTree day(TreeId::GoalTree);
+    ItemTree week(TreeId::Goal2Tree);
     build(day, "A[A1] B C");
     build(week, "W");
     item(day, "A1")->record<TGoalData>().Note = "call";
@@ -76,7 +76,7 @@ TEST(TreeMoves, IntoAnotherTreeTheItemsTravelWithRecordsAndLeave) {
     EXPECT_TRUE(item(week, "A")->hasFlag(NodeFlag::Expanded));
     EXPECT_FALSE(item(week, "A")->hasFlag(NodeFlag::CutOrCopyMark));
 
-    ItemTree links("LinksTree", RecordFamily::Links);
+    ItemTree links(TreeId::LinksTree);
     EXPECT_THROW(TreeMoves::moveNodesTo(week, moved, links, nullptr, NodePlace::After), std::logic_error);
     EXPECT_EQ(outline(week), "W C A[A1]");
 }

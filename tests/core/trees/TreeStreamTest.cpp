@@ -60,12 +60,12 @@ std::string writtenTree(ItemTree& tree) { return TreeStreamWriter().writeTree(tr
 void readInto(ItemTree& tree, std::string_view bytes) { TreeStreamReader().readTree(tree, bytes); }
 
 TEST(TreeStream, OneGoalFileIsWrittenAndReadByteForByte) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     TreeNode* goal = addGoal(tree, nullptr, "A");
     EXPECT_EQ(writtenTree(tree), kOneGoalFile);
     EXPECT_TRUE(goal->hasFlag(NodeFlag::Initialized));
 
-    ItemTree read("GoalTree", RecordFamily::Goals);
+    ItemTree read(TreeId::GoalTree);
     readInto(read, kOneGoalFile);
     ASSERT_EQ(read.nodeCount(), 1u);
     const TreeNode* node = read.firstTopLevel();
@@ -77,7 +77,7 @@ TEST(TreeStream, OneGoalFileIsWrittenAndReadByteForByte) {
 }
 
 TEST(TreeStream, EmptyTreeIsSixteenBytesAndReadsBackEmpty) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     const std::string bytes = writtenTree(tree);
     EXPECT_EQ(bytes, identifier() + le32(0));
     addGoal(tree, nullptr, "old");
@@ -86,7 +86,7 @@ TEST(TreeStream, EmptyTreeIsSixteenBytesAndReadsBackEmpty) {
 }
 
 TEST(TreeStream, ShapeFlagsAndLayoutSurviveAndTransientFlagsAreDropped) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     TreeNode* a = addGoal(tree, nullptr, "A");
     TreeNode* a1 = addGoal(tree, a, "A1");
     addGoal(tree, a1, "A11");
@@ -101,7 +101,7 @@ TEST(TreeStream, ShapeFlagsAndLayoutSurviveAndTransientFlagsAreDropped) {
     tree.select(a1);
     tree.select(b);
 
-    ItemTree read("Goal2Tree", RecordFamily::Goals);
+    ItemTree read(TreeId::Goal2Tree);
     readInto(read, writtenTree(tree));
     EXPECT_EQ(shape(read), "A[A1[A11]] B");
     const TreeNode* readA = read.firstTopLevel();
@@ -117,7 +117,7 @@ TEST(TreeStream, ShapeFlagsAndLayoutSurviveAndTransientFlagsAreDropped) {
 }
 
 TEST(TreeStream, SingleSelectionTreeDropsStoredSelection) {
-    ItemTree tags("MarksTree", RecordFamily::Tags, false);
+    ItemTree tags(TreeId::MarksTree);
     readInto(tags, goalFile({chunk(1, chunk(2, baseBody(0, 0x181)))}));
     ASSERT_EQ(tags.nodeCount(), 1u);
     EXPECT_FALSE(tags.firstTopLevel()->isSelected());
@@ -130,7 +130,7 @@ TEST(TreeStream, NodeWithoutUserChunkKeepsEmptyRecordAndStoredHeight) {
     const std::string bytes = writtenTree(plain);
     EXPECT_EQ(bytes, goalFile({chunk(1, chunk(2, baseBody(0, 0x81, 33)))}));
 
-    ItemTree goals("GoalTree", RecordFamily::Goals);
+    ItemTree goals(TreeId::GoalTree);
     readInto(goals, bytes);
     EXPECT_EQ(goals.firstTopLevel()->height(), 33);
     EXPECT_EQ(goals.firstTopLevel()->record<TGoalData>(), TGoalData{});
@@ -140,7 +140,7 @@ TEST(TreeStream, OldVersionsHaveNoCountAndOneFlagsByte) {
     for (int version : {0, 1}) {
         const std::string oldBase = le32(0) + le32(0x10021) + hexBytes("81 32 00 00");
         const std::string node = chunk(1, chunk(2, oldBase));
-        ItemTree tree("GoalTree", RecordFamily::Goals);
+        ItemTree tree(TreeId::GoalTree);
         readInto(tree, identifier(version) + node + node + node);
         ASSERT_EQ(tree.nodeCount(), 3u) << version;
         const TreeNode* first = tree.firstTopLevel();
@@ -156,7 +156,7 @@ TEST(TreeStream, ReaderSkipsWhatItDoesNotNeed) {
     // chunk are skipped.
     std::string file = goalFile({goalNode("one"), goalNode("two")});
     file[8] = 'X';
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     readInto(tree, file);
     EXPECT_EQ(shape(tree), "one two");
 
@@ -174,7 +174,7 @@ TEST(TreeStream, ReaderSkipsWhatItDoesNotNeed) {
 }
 
 TEST(TreeStream, UserChunkOfNegativeSizeIsIgnored) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     readInto(tree, goalFile({chunk(1, chunk(2, baseBody(0)) + le32(4) + le32(-5)), goalNode("next")}));
     ASSERT_EQ(tree.nodeCount(), 2u);
     EXPECT_EQ(tree.firstTopLevel()->record<TGoalData>(), TGoalData{});
@@ -217,7 +217,7 @@ TEST(TreeStream, EveryDamageGivesItsErrorAndKeepsWhatWasRead) {
         {"bytes after an empty tree", goalFile({}) + "x", 2006, 0},
     };
     for (const BrokenStream& row : cases) {
-        ItemTree tree("GoalTree", RecordFamily::Goals);
+        ItemTree tree(TreeId::GoalTree);
         addGoal(tree, nullptr, "held before");
         TreeStreamReader reader;
         try {
@@ -234,7 +234,7 @@ TEST(TreeStream, EveryDamageGivesItsErrorAndKeepsWhatWasRead) {
 }
 
 TEST(TreeStream, TruncationAtEveryOffsetFails) {
-    ItemTree tree("LinksTree", RecordFamily::Links);
+    ItemTree tree(TreeId::LinksTree);
     for (int i = 0; i < 3; ++i) {
         TreeNode* group = tree.appendChild();
         group->record<TLinkData>().Name = "group " + std::to_string(i);
@@ -244,7 +244,7 @@ TEST(TreeStream, TruncationAtEveryOffsetFails) {
     }
     const std::string full = TreeStreamWriter().writeTree(tree);
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
-        ItemTree read("LinksTree", RecordFamily::Links);
+        ItemTree read(TreeId::LinksTree);
         try {
             readInto(read, std::string_view(full).substr(0, cut));
             ADD_FAILURE() << "no error at " << cut;
@@ -258,7 +258,7 @@ TEST(TreeStream, TruncationAtEveryOffsetFails) {
 }
 
 TEST(TreeStream, HugeChildCountsEndWithTheStream) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     try {
         readInto(tree, goalFile({chunk(1, chunk(2, baseBody(0xFFFFFFFF)))}));
         FAIL() << "children missing";
@@ -278,7 +278,7 @@ std::string nestedNodes(std::int64_t depth) {
 }
 
 TEST(TreeStream, DeepNestingIsRefusedWithoutExhaustingTheStack) {
-    ItemTree tree("GoalTree", RecordFamily::Goals);
+    ItemTree tree(TreeId::GoalTree);
     try {
         readInto(tree, goalFile({nestedNodes(50000)}));
         FAIL() << "accepted 50,000 levels";
@@ -287,16 +287,16 @@ TEST(TreeStream, DeepNestingIsRefusedWithoutExhaustingTheStack) {
     }
     EXPECT_EQ(tree.nodeCount(), 10000u);
 
-    ItemTree deep("GoalTree", RecordFamily::Goals);
+    ItemTree deep(TreeId::GoalTree);
     TreeNode* node = nullptr;
     for (int i = 0; i < 9000; ++i) node = deep.appendChild(node);
-    ItemTree read("GoalTree", RecordFamily::Goals);
+    ItemTree read(TreeId::GoalTree);
     readInto(read, writtenTree(deep));
     EXPECT_EQ(read.nodeCount(), 9000u);
 }
 
 TEST(TreeStream, ClipboardChunksCarryEachSubtreeOnce) {
-    ItemTree source("GoalTree", RecordFamily::Goals);
+    ItemTree source(TreeId::GoalTree);
     TreeNode* a = addGoal(source, nullptr, "A");
     TreeNode* a1 = addGoal(source, a, "A1");
     TreeNode* b = addGoal(source, nullptr, "B");
@@ -305,7 +305,7 @@ TEST(TreeStream, ClipboardChunksCarryEachSubtreeOnce) {
     const std::string chunks = writer.writeNodes(source, marked);
     EXPECT_EQ(writer.writeClipboardBlock(source, marked), le32(static_cast<std::int64_t>(chunks.size())) + chunks);
 
-    ItemTree target("Goal3Tree", RecordFamily::Goals);
+    ItemTree target(TreeId::Goal3Tree);
     TreeNode* parent = addGoal(target, nullptr, "P");
     TreeStreamReader reader;
     const auto pasted = reader.readNodes(target, parent, chunks);

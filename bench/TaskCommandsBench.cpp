@@ -1,0 +1,125 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "ProfileGenerator.h"
+#include "fakes/FakeServices.h"
+#include "shell/Organizer.h"
+
+using namespace torvalet;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const Date today = Date::fromYmd(2026, 12, 10);
+constexpr int profileRows = 100000;
+
+fs::path taskProfile() {
+    const fs::path home = fs::temp_directory_path() / ("torvalet-bench-taskcommands-" + std::to_string(profileRows));
+    if (!fs::exists(home / "Data")) bench::generateTaskProfile(home, profileRows, today);
+    return home;
+}
+
+// The organiser started over the 100,000-row profile, with its list in Detail View.
+struct Running {
+    testing::FakeServices fakes;
+    std::unique_ptr<Organizer> organizer;
+
+    Running() {
+        fakes.clock.current = DateTime{today, 9, 5, 0};
+        organizer = std::make_unique<Organizer>(fakes.services, taskProfile());
+        organizer->start();
+        organizer->firstShow();
+        // Whatever view the last run left in the settings: every row, by date and time.
+        tasks().list.DetailView1Click();
+        tasks().list.setTaskOrder(1);
+    }
+    ~Running() { organizer->close(); }
+    Tasks& tasks() { return organizer->tasks(); }
+    Query& list() { return organizer->store().tasksQ; }
+};
+
+void BM_OrderCommand(benchmark::State& state) {
+    Running running;
+    int n = 0;
+    for (auto _ : state) {
+        running.tasks().list.setTaskOrder(n % 7 + 1);
+        ++n;
+        benchmark::DoNotOptimize(running.list().rowCount());
+    }
+    state.counters["rows"] = running.list().rowCount();
+}
+BENCHMARK(BM_OrderCommand)->Unit(benchmark::kMillisecond);
+
+void BM_HideToggle(benchmark::State& state) {
+    Running running;
+    for (auto _ : state) {
+        running.tasks().list.toggleHideFlag(TaskList::HideDone);
+        benchmark::DoNotOptimize(running.list().rowCount());
+    }
+}
+BENCHMARK(BM_HideToggle)->Unit(benchmark::kMillisecond);
+
+void BM_ViewPreset(benchmark::State& state) {
+    Running running;
+    bool easy = false;
+    for (auto _ : state) {
+        easy = !easy;
+        if (easy)
+            running.tasks().list.EasyView1Click();
+        else
+            running.tasks().list.DetailView1Click();
+        benchmark::DoNotOptimize(running.list().rowCount());
+    }
+}
+BENCHMARK(BM_ViewPreset)->Unit(benchmark::kMillisecond);
+
+void BM_TypeFilter(benchmark::State& state) {
+    Running running;
+    for (auto _ : state) {
+        running.tasks().list.filterTasksByType(2);
+        benchmark::DoNotOptimize(running.list().rowCount());
+    }
+    state.counters["rows"] = running.list().rowCount();
+}
+BENCHMARK(BM_TypeFilter)->Unit(benchmark::kMillisecond);
+
+// A command on the current row that refreshes the list after its post.
+void BM_RotatePriorityWithRefresh(benchmark::State& state) {
+    Running running;
+    running.list().moveTo(running.list().rowCount() / 2);
+    for (auto _ : state) running.tasks().commands.rotatePriority();
+}
+BENCHMARK(BM_RotatePriorityWithRefresh)->Unit(benchmark::kMillisecond);
+
+// A command on the current row without a refresh: what a key press costs beyond its write.
+void BM_StateOnCurrentRow(benchmark::State& state) {
+    Running running;
+    running.list().moveTo(running.list().rowCount() / 2);
+    bool done = false;
+    for (auto _ : state) {
+        done = !done;
+        running.tasks().commands.stateCommand(done ? TaskState::Done : TaskState::Mute);
+    }
+}
+BENCHMARK(BM_StateOnCurrentRow)->Unit(benchmark::kMicrosecond);
+
+// "Terminate" and "Mute" in turn on 1,000 selected rows spread over the list.
+void BM_StateOnThousandSelectedRows(benchmark::State& state) {
+    Running running;
+    Query& list = running.list();
+    bool done = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.selection().clear();
+        for (int i = 0; i < 1000; ++i) list.selection().insert(list.bookmarkAt(i * (list.rowCount() / 1000)));
+        done = !done;
+        state.ResumeTiming();
+        running.tasks().commands.stateCommand(done ? TaskState::Done : TaskState::Mute);
+    }
+}
+BENCHMARK(BM_StateOnThousandSelectedRows)->Unit(benchmark::kMillisecond);
+
+}  // namespace

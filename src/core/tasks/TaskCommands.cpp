@@ -1,0 +1,483 @@
+#include "tasks/TaskCommands.h"
+
+#include <cctype>
+
+#include "base/DateFormat.h"
+#include "base/Errors.h"
+#include "base/Text.h"
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "platform/Services.h"
+#include "platform/UserInterface.h"
+#include "reminders/ClockTime.h"
+#include "reminders/SoundCues.h"
+#include "shell/Settings.h"
+#include "tasks/TaskClipboard.h"
+#include "tasks/TaskContext.h"
+#include "tasks/TaskListState.h"
+#include "tasks/TaskMaintenance.h"
+#include "tasks/TaskRows.h"
+#include "tasks/TaskStore.h"
+#include "trees/GoalCommands.h"
+
+namespace torvalet {
+
+namespace {
+
+const char* const deleteDayStatements[] = {
+    "delete from tasks where date <= :d1 and date >= :d2",
+    "delete from tasks where date <= :d1 and date >= :d2 and ( statekey='         1' or statekey='         3' or "
+    "typekey='         6' )",
+    "delete from tasks where date <= :d1 and date >= :d2 and typekey='         1'",
+};
+
+const char* const deleteDoneTasksStatement =
+    "delete from tasks where date <= :d1 and date >= :d2 and ( statekey='         1' or statekey='         3' )";
+
+const LookupKey priorityCycle[] = {"", keys::Highest, keys::High, keys::Average, keys::Low, keys::Uncertain};
+const LookupKey stateCycle[] = {"", keys::Prepare, keys::AtWork, keys::Mute, keys::Done, keys::Undone};
+
+const char* cueOf(TaskState state) {
+    switch (state) {
+    case TaskState::Done: return cues::Done;
+    case TaskState::Mute: return cues::Mute;
+    case TaskState::Undone: return cues::Undone;
+    case TaskState::AtWork: return cues::AtWork;
+    case TaskState::Prepare: return cues::Prepare;
+    case TaskState::Delegated: return cues::Delegated;
+    case TaskState::None:
+    case TaskState::Delayed: break;
+    }
+    return "";
+}
+
+TaskStateCommand goalCommandOf(TaskState state) {
+    switch (state) {
+    case TaskState::Done: return TaskStateCommand::Terminate;
+    case TaskState::Mute: return TaskStateCommand::Mute;
+    case TaskState::Undone: return TaskStateCommand::Undone;
+    case TaskState::AtWork: return TaskStateCommand::AtWork;
+    case TaskState::Delayed: return TaskStateCommand::Delayed;
+    case TaskState::Prepare: return TaskStateCommand::Prepare;
+    case TaskState::Delegated: return TaskStateCommand::Delegated;
+    case TaskState::None: break;
+    }
+    return TaskStateCommand::NullState;
+}
+
+// The hour of a time text, as a conversion of its first two characters to a number.
+int hourOf(const std::string& time) {
+    const std::string digits = time.substr(0, 2);
+    const std::string number = trimmed(digits);
+    bool valid = !number.empty();
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        const bool sign = i == 0 && (number[i] == '-' || number[i] == '+') && number.size() > 1;
+        valid = valid && (sign || std::isdigit(static_cast<unsigned char>(number[i])));
+    }
+    if (!valid) throw ConversionError("'" + digits + "' is not a valid integer value");
+    return std::stoi(number);
+}
+
+std::string withHour(int hour, const std::string& time) {
+    std::string text = (hour < 10 ? "0" : "") + std::to_string(hour);
+    return text + (time.size() > 2 ? time.substr(2, 3) : std::string());
+}
+
+}  // namespace
+
+TaskCommands::TaskCommands(TaskContext& context, TaskClipboard& clipboard, GoalCommands& goals)
+    : context_(context), clipboard_(clipboard), goals_(goals) {}
+
+void TaskCommands::focusGrid() {
+    if (context_.focusGrid) context_.focusGrid();
+}
+
+void TaskCommands::resetCalendar() {
+    context_.listState.calendar.selectToday(context_.services.clock.now().date);
+}
+
+// --- New rows ---
+
+void TaskCommands::insertRow() {
+    Query& tasks = context_.store.tasksQ;
+    const Date day = context_.listState.calendar.first();
+    tasks.insert();
+    tasks.setDate("Date", day);
+    context_.listState.pendingInsertTime.clear();
+    tasks.selection().clear();
+}
+
+void TaskCommands::insertTask() {
+    insertRow();
+    context_.services.ui.showTaskProperties(true);
+}
+
+void TaskCommands::addTask(const TaskEntry& entry) {
+    if (!entry.date.isNull()) context_.listState.calendar.select(entry.date, entry.date.addDays(1));
+    insertRow();
+    Query& tasks = context_.store.tasksQ;
+    const auto key = [](int n) { return n ? makeLookupKey(n) : LookupKey(); };
+    tasks.setText("Task", entry.text);
+    if (!entry.time.empty()) tasks.setText("Time", entry.time);
+    tasks.setText("TypeKey", key(entry.type));
+    tasks.setText("StateKey", key(entry.state));
+    tasks.setText("Prior_key", key(entry.prio));
+    tasks.post();
+}
+
+void TaskCommands::Insert1Click() {
+    context_.switchToTasks();
+    insertTask();
+}
+
+void TaskCommands::newTaskOfType(int n) {
+    Query& tasks = context_.store.tasksQ;
+    const LookupKey key = n >= 1 && n <= 47 ? makeLookupKey(n) : LookupKey();
+    if (tasks.isOpen()) tasks.selection().erase(tasks.bookmark());
+    tasks.insert();
+    tasks.setText("TypeKey", key);
+    tasks.post();
+    tasks.edit();
+    context_.services.ui.showTaskProperties(true);
+}
+
+void TaskCommands::saveTask() {
+    Query& tasks = context_.store.tasksQ;
+    if (tasks.isEditing()) tasks.post();
+}
+
+void TaskCommands::SaveTask1Click() {
+    context_.switchToTasks();
+    saveTask();
+}
+
+void TaskCommands::mCloneClick() {
+    context_.switchToTasks();
+    const Date first = context_.listState.calendar.first(), last = context_.listState.calendar.last();
+    clipboard_.copyTasks();
+    clipboard_.pasteTasks(first, last);
+}
+
+// --- Deleting ---
+
+void TaskCommands::deleteTasks() {
+    Query& tasks = context_.store.tasksQ;
+    tasks.suspend();
+    struct Resume {
+        Query& q;
+        ~Resume() { q.resume(); }
+    } resume{tasks};
+    focusGrid();
+    taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
+    focusGrid();
+}
+
+void TaskCommands::mDeleteClick() {
+    context_.switchToTasks();
+    deleteTasks();
+}
+
+void TaskCommands::gridDeleteKey() { taskRows::deleteSelectionOrCurrent(context_.store.tasksQ, context_.cues); }
+
+std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const std::string& day) {
+    const std::string english = "Are you sure to delete " + day + " day tasks?";
+    switch (which) {
+    case DayDelete::DayTasks: return language == 1 ? "Удалить  задачи за " + day + "?" : english;
+    case DayDelete::DoneDayTasks:
+        return language == 1 || language == 2 ? "Удалить задачи за " + day + "?" : english;
+    case DayDelete::DayReminders:
+        return language == 1 || language == 2 ? "Вы действительно хотите удалить  задачи за " + day + "?" : english;
+    }
+    return english;
+}
+
+std::string TaskCommands::deleteDoneBeforeQuestion(int language, const std::string& day) {
+    if (language == 1 || language == 2) return "Удалить выполненные задачи перед " + day + "?";
+    return "Are you sure to delete tasks before " + day + "?";
+}
+
+std::string TaskCommands::deleteDoneTasksQuestion(int language) {
+    return language == 1 ? "Вы действительно хотите удалить выполненные задачи?" : "Are you sure to delete done tasks?";
+}
+
+void TaskCommands::deleteDay(DayDelete which) {
+    context_.switchToTasks();
+    const int language = context_.settings.iLanguage;
+    runOnDay(deleteDayStatements[static_cast<int>(which)],
+             [which, language](const std::string& day) { return deleteDayQuestion(which, language, day); }, 0, 0);
+}
+
+void TaskCommands::deleteDoneBefore() {
+    context_.switchToTasks();
+    const int language = context_.settings.iLanguage;
+    runOnDay(TaskMaintenance::deleteClosedStatement,
+             [language](const std::string& day) { return deleteDoneBeforeQuestion(language, day); }, 1, 101);
+}
+
+// The day deletes: the current row's day d is shown in the calendar while the question is asked;
+// on Yes the statement runs from d - toDaysBefore to d - fromDaysBefore.
+void TaskCommands::runOnDay(const char* statement, const std::function<std::string(const std::string&)>& question,
+                            int fromDaysBefore, int toDaysBefore) {
+    Query& tasks = context_.store.tasksQ;
+    if (!tasks.isOpen() || tasks.isEmpty()) return;
+    if (tasks.isEditing()) tasks.post();
+    const Date day = tasks.date("Date");
+    if (day.isNull()) return;
+    MonthCalendarSelection& calendar = context_.listState.calendar;
+    const Date first = calendar.first(), last = calendar.last();
+    tasks.suspend();
+    struct Restore {
+        Query& tasks;
+        MonthCalendarSelection& calendar;
+        Date first, last;
+        ~Restore() {
+            calendar.select(first, last);
+            tasks.resume();
+        }
+    } restore{tasks, calendar, first, last};
+    calendar.select(day, day);
+    const std::string shown = formatShortDate(day, context_.services.locale.shortDateFormat());
+    if (!context_.services.ui.askYesNo(question(shown))) return;
+    taskRows::runStatement(context_.store.commandQ, statement,
+                           {{":d1", day.addDays(-fromDaysBefore)}, {":d2", day.addDays(-toDaysBefore)}});
+    tasks.refresh();
+}
+
+void TaskCommands::deleteDoneTasks() {
+    context_.switchToTasks();
+    if (!context_.services.ui.askYesNo(deleteDoneTasksQuestion(context_.settings.iLanguage))) return;
+    taskRows::runStatement(context_.store.commandQ, deleteDoneTasksStatement,
+                           {{":d1", Date::fromIso(doneTasksLastDay)}, {":d2", Date::fromIso(doneTasksFirstDay)}});
+    Query& tasks = context_.store.tasksQ;
+    if (tasks.isOpen()) tasks.refresh();
+}
+
+// --- Dates ---
+
+void TaskCommands::setDates(Date start, Date final) {
+    Query& tasks = context_.store.tasksQ;
+    taskRows::forSelectionOrCurrent(tasks, [&] {
+        tasks.edit();
+        tasks.setDate("Date", start);
+        tasks.setDate("Date2", final);
+        tasks.post();
+    });
+    resetCalendar();
+}
+
+void TaskCommands::shiftDates(int startDays, int finalDays) {
+    Query& tasks = context_.store.tasksQ;
+    taskRows::forSelectionOrCurrent(tasks, [&] {
+        const Date start = tasks.date("Date"), final = tasks.date("Date2");
+        tasks.edit();
+        tasks.setDate("Date", start.isNull() ? start : start.addDays(startDays));
+        tasks.setDate("Date2", final.isNull() ? final : final.addDays(finalDays));
+        tasks.post();
+    });
+    resetCalendar();
+}
+
+void TaskCommands::SetDate1Click() {
+    context_.switchToTasks();
+    setDates(context_.listState.calendar.first(), context_.listState.calendar.last());
+}
+
+void TaskCommands::ShiftDateBack1Click() {
+    context_.switchToTasks();
+    shiftDates(-1, -1);
+}
+
+void TaskCommands::ShiftDateForward1Click() {
+    context_.switchToTasks();
+    shiftDates(1, 1);
+}
+
+void TaskCommands::mShiftClick() {
+    context_.switchToTasks();
+    const Date today = context_.services.clock.now().date;
+    setDates(today, today.addDays(1));
+}
+
+void TaskCommands::ShiftToTomorrow1Click() {
+    context_.switchToTasks();
+    const Date today = context_.services.clock.now().date;
+    setDates(today.addDays(1), today.addDays(2));
+}
+
+// --- Times ---
+
+void TaskCommands::SetTime1Click() {
+    context_.switchToTasks();
+    timeTarget_ = TimeTarget::Start;
+    if (context_.showTimeMenu) context_.showTimeMenu();
+    saveTask();
+}
+
+void TaskCommands::SetFinalTime1Click() {
+    context_.switchToTasks();
+    timeTarget_ = TimeTarget::Final;
+    if (context_.showTimeMenu) context_.showTimeMenu();
+    saveTask();
+}
+
+void TaskCommands::timeMenuItemClick(const std::string& time) {
+    Query& tasks = context_.store.tasksQ;
+    const char* field = timeTarget_ == TimeTarget::Start ? "Time" : "Time2";
+    tasks.suspend();
+    struct Resume {
+        Query& q;
+        ~Resume() { q.resume(); }
+    } resume{tasks};
+    saveTask();
+    focusGrid();
+    taskRows::forSelectionAndCurrent(tasks, [&] {
+        tasks.edit();
+        tasks.setText(field, time);
+        tasks.post();
+    });
+}
+
+std::string TaskCommands::hourBack(const std::string& time) {
+    const int hour = hourOf(time) - 1;
+    return withHour(hour < 0 ? 23 : hour, time);
+}
+
+std::string TaskCommands::hourForward(const std::string& time) {
+    const int hour = hourOf(time) + 1;
+    return withHour(hour > 23 ? 0 : hour, time);
+}
+
+void TaskCommands::shiftHours(bool forward) {
+    context_.switchToTasks();
+    Query& tasks = context_.store.tasksQ;
+    const auto shift = forward ? &TaskCommands::hourForward : &TaskCommands::hourBack;
+    struct Clear {
+        Query& q;
+        ~Clear() { q.selection().clear(); }
+    } clear{tasks};
+    taskRows::forSelectionAndCurrent(tasks, [&] {
+        // Both times are converted before the row changes: a row whose time is no time stays as it was.
+        const std::string start = shift(tasks.text("Time"));
+        const std::string final = shift(tasks.text("Time2"));
+        tasks.edit();
+        tasks.setText("Time", start);
+        tasks.setText("Time2", final);
+        tasks.post();
+    });
+}
+
+void TaskCommands::ShiftTimeHourBack1Click() { shiftHours(false); }
+
+void TaskCommands::ShiftTimeHourForward1Click() { shiftHours(true); }
+
+void TaskCommands::ShiftAtTheMoment1Click() {
+    context_.switchToTasks();
+    Query& tasks = context_.store.tasksQ;
+    const std::string now = getTime(context_.services.clock, context_.services.locale);
+    const Date today = context_.services.clock.now().date;
+    taskRows::forSelectionAndCurrent(tasks, [&] {
+        tasks.edit();
+        tasks.setText("Time", now);
+        tasks.setDate("Date", today);
+        tasks.post();
+    });
+}
+
+// --- Priority and state ---
+
+void TaskCommands::setPriority(const LookupKey& key) {
+    Query& tasks = context_.store.tasksQ;
+    taskRows::forSelectionOrCurrent(tasks, [&] {
+        tasks.edit();
+        tasks.setText("Prior_key", key);
+        tasks.post();
+    });
+    focusGrid();
+}
+
+void TaskCommands::priorityCommand(const LookupKey& key) {
+    context_.switchToTasks();
+    setPriority(key);
+}
+
+void TaskCommands::setState(TaskState state) {
+    if (context_.goalTreeHasFocus && context_.goalTreeHasFocus()) {
+        goals_.SetGoalsStateByCommand(goalCommandOf(state));
+        return;
+    }
+    Query& tasks = context_.store.tasksQ;
+    const int number = static_cast<int>(state);
+    const LookupKey key = number ? makeLookupKey(number) : LookupKey();
+    const char* cue = cueOf(state);
+    taskRows::forSelectionOrCurrent(tasks, [&] {
+        context_.cues.playSoundCue(cue);
+        tasks.edit();
+        tasks.setText("StateKey", key);
+        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber("Procent", 100);
+        if (state == TaskState::None) tasks.setNumber("Procent", 0);
+        tasks.post();
+    });
+}
+
+void TaskCommands::stateCommand(TaskState state) {
+    context_.switchToTasks();
+    setState(state);
+}
+
+void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length) {
+    Query& tasks = context_.store.tasksQ;
+    if (!tasks.isOpen() || tasks.isEmpty()) return;
+    saveTask();
+    tasks.edit();
+    const std::string current = tasks.text(column);
+    for (int i = 0; i < length; ++i) {
+        const bool same = i == 0 ? isEmptyKey(current) : current == cycle[i];
+        if (same) {
+            tasks.setText(column, cycle[(i + 1) % length]);
+            break;
+        }
+    }
+    tasks.post();
+    tasks.refresh();
+}
+
+void TaskCommands::rotatePriority() { rotate("Prior_key", priorityCycle, 6); }
+
+void TaskCommands::RotatePriority1Click() {
+    context_.switchToTasks();
+    rotatePriority();
+}
+
+void TaskCommands::rotateState() { rotate("StateKey", stateCycle, 6); }
+
+void TaskCommands::RotateState1Click() {
+    context_.switchToTasks();
+    rotateState();
+}
+
+// --- Text ---
+
+void TaskCommands::setTaskText(bool upper) {
+    context_.switchToTasks();
+    Query& tasks = context_.store.tasksQ;
+    if (!tasks.isOpen() || tasks.isEmpty()) return;
+    tasks.edit();
+    const std::string text = tasks.text("Task");
+    tasks.setText("Task", upper ? utf8Upper(text) : utf8Lower(text));
+    tasks.post();
+}
+
+void TaskCommands::Capitalize1Click() { setTaskText(true); }
+
+void TaskCommands::LowerCase1Click() { setTaskText(false); }
+
+// --- Properties ---
+
+void TaskCommands::mTaskPropsClick() {
+    context_.switchToTasks();
+    context_.services.ui.showTaskProperties(false);
+}
+
+void TaskCommands::TaskReport1Click() { context_.switchToTasks(); }
+
+}  // namespace torvalet

@@ -1,0 +1,77 @@
+#include "tasks/TaskFiles.h"
+
+#include "base/FileIo.h"
+#include "base/Text.h"
+#include "platform/Services.h"
+#include "platform/UserInterface.h"
+#include "shell/AppFolder.h"
+#include "tasks/TaskContext.h"
+#include "tasks/TaskFile.h"
+#include "tasks/TaskRows.h"
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+
+namespace fs = std::filesystem;
+
+TaskFiles::TaskFiles(TaskContext& context) : context_(context) {}
+
+fs::path TaskFiles::inTasksFolder(const std::string& chosen) const {
+    fs::path name = fs::path(chosen).filename();
+    if (!name.has_extension()) name += ".ini";
+    return context_.paths.tasks() / name;
+}
+
+void TaskFiles::storeTaskFile() {
+    const std::optional<std::string> chosen = context_.services.ui.chooseFileToSave("Store Task", fileFilter);
+    Query& tasks = context_.store.tasksQ;
+    if (!tasks.isOpen()) return;
+    if (tasks.isEditing()) tasks.post();
+    std::vector<TaskFileEntry> entries;
+    tasks.suspend();
+    {
+        struct Resume {
+            Query& q;
+            ~Resume() { q.resume(); }
+        } resume{tasks};
+        tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [&] {
+            entries.push_back({tasks.text("Task"), tasks.text("Time"), tasks.text("StateKey"), tasks.text("TypeKey"),
+                               tasks.text("Prior_key")});
+        });
+        if (context_.focusGrid) context_.focusGrid();
+        tasks.selection().clear();
+    }
+    if (!chosen || fs::path(*chosen).filename().empty()) return;
+    writeFileAtomic(inTasksFolder(*chosen), context_.codec.encode(taskFile::write(entries)));
+}
+
+void TaskFiles::loadTaskFile() {
+    const std::optional<std::string> chosen = context_.services.ui.chooseFileToOpen("Load Task", fileFilter);
+    if (!chosen || fs::path(*chosen).filename().empty()) return;
+    const fs::path file = inTasksFolder(*chosen);
+    // A file that is not there reads as an empty one.
+    const std::string text = fileExists(file) ? context_.codec.decode(readFileBytes(file)) : std::string();
+    Query& tasks = context_.store.tasksQ;
+    const PostGroup group(tasks.database());
+    for (const TaskFileEntry& entry : taskFile::read(text)) {
+        tasks.insert();
+        tasks.setText("Task", entry.task);
+        tasks.setText("Time", entry.time);
+        tasks.setText("StateKey", entry.stateKey);
+        tasks.setText("Prior_key", entry.priorKey);
+        tasks.setText("TypeKey", entry.typeKey);
+        tasks.post();
+    }
+}
+
+void TaskFiles::StoreTask1Click() {
+    context_.switchToTasks();
+    storeTaskFile();
+}
+
+void TaskFiles::LoadTask1Click() {
+    context_.switchToTasks();
+    loadTaskFile();
+}
+
+}  // namespace torvalet

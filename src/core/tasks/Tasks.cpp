@@ -1,0 +1,24 @@
+#include "tasks/Tasks.h"
+
+#include "shell/ViewState.h"
+
+namespace torvalet {
+
+void TaskContext::switchToTasks() const {
+    if (SwitchTab)
+        SwitchTab(kTasksPage);
+    else
+        view.activePage = kTasksPage;
+}
+
+Tasks::Tasks(const TaskContext& taskContext, GoalCommands& goals, const OpenRequests& requests)
+    : context(taskContext),
+      list(context),
+      clipboard(context),
+      files(context),
+      execution(context, requests),
+      maintenance(context),
+      marks(context),
+      commands(context, clipboard, goals) {}
+
+}  // namespace torvalet

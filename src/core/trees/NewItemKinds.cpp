@@ -1,0 +1,36 @@
+#include "trees/NewItemKinds.h"
+
+#include <algorithm>
+
+#include "trees/CalendarPropForm.h"
+#include "trees/ContactForm.h"
+#include "trees/GoalForm.h"
+#include "trees/LinkPropForm.h"
+#include "trees/PhraseForm.h"
+
+namespace torvalet {
+
+namespace {
+
+constexpr std::size_t kNewLinkKinds = 7;     // "None" to "Search"
+constexpr std::size_t kNewContactKinds = 6;  // "None" to "Link"
+
+std::vector<std::string> firstOf(std::vector<std::string> captions, std::size_t count) {
+    captions.resize(std::min(count, captions.size()));
+    return captions;
+}
+
+}  // namespace
+
+std::vector<std::string> newItemKindCaptions(Page page) {
+    switch (page) {
+    case kTasksPage: return GoalForm::goalTypeCaptions();
+    case kLinksPage: return firstOf(LinkPropForm::linkKindCaptions(), kNewLinkKinds);
+    case kContactsPage: return firstOf(ContactForm::contactKindCaptions(), kNewContactKinds);
+    case kBlocknotePage: return PhraseForm::phraseKindCaptions();
+    case kCalendarPage: return CalendarPropForm::eventKindMenuCaptions();
+    }
+    return {};
+}
+
+}  // namespace torvalet

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+
+namespace torvalet {
+
+// The sixteen item trees of the program, named after their components. The order is that of
+// the tree table: the trees kept in files in the order they are written at close, then the two
+// letter-tag lists.
+enum class TreeId : std::uint8_t {
+    GoalTree,
+    Goal2Tree,
+    Goal3Tree,
+    Goal4Tree,
+    Goal5Tree,
+    LinksTree,
+    StdLinksTree,
+    FoldersTree,
+    SearchTree,
+    DocsTree,
+    ImagesTree,
+    ContactsTree,
+    CalendarTree,
+    PhrasesTree,
+    MarksLinksTree,
+    MarksTree,
+};
+
+inline constexpr std::size_t kTreeCount = 16;
+
+constexpr std::size_t indexOf(TreeId id) { return static_cast<std::size_t>(id); }
+
+// Writes the tree's component name.
+std::ostream& operator<<(std::ostream& out, TreeId id);
+
+}  // namespace torvalet
