@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <optional>
 #include <regex>
+#include <utility>
 
 #include "base/Errors.h"
 #include "base/Text.h"
@@ -75,7 +77,15 @@ private:
 
 }  // namespace
 
+Query::~Query() {
+    try {
+        makeHeldInsert();
+    } catch (...) {  // the transaction it belonged to is rolled back
+    }
+}
+
 void Query::setDatabase(Database* db) {
+    makeHeldInsert();
     dropStatements();
     db_ = db;
 }
@@ -105,6 +115,8 @@ SqlStatement& Query::statement(std::unique_ptr<SqlStatement>& holder, const std:
 void Query::dropStatements() {
     fetch_.reset();
     insert_.reset();
+    largestRowid_.reset();
+    triggers_.reset();
     updates_.clear();
     delete_.reset();
 }
@@ -183,6 +195,7 @@ void Query::rowsChanged() { index_.clear(); }
 void Query::close() {
     if (!isOpen()) return;
     if (isEditing()) post();
+    makeHeldInsert();
     dropStatements();
     forgetRows();
     selection_.clear();
@@ -380,27 +393,74 @@ void Query::insert() { beginNew(std::max(current_, 0)); }
 void Query::append() { beginNew(rowCount()); }
 
 void Query::writeRow() {
-    if (state_ == QueryState::Insert)
-        insertRow();
-    else
+    if (state_ == QueryState::Insert) {
+        if (!holdInsert()) insertRow(0, editing_);
+    } else if (heldRow_ && bookmark() == heldRow_) {
+        // The row posted at its insert and edited since is written once, as it stands now.
+        dropHeldWrite(db_->handle());
+        try {
+            insertRow(heldRow_, editing_);
+        } catch (const StoreError&) {
+            makeHeldInsert();  // the row as posted at its insert stays, as when it was written then
+            throw;
+        }
+        heldRow_ = 0;
+        heldValues_.clear();
+    } else {
         updateRow();
+    }
 }
 
-void Query::insertRow() {
+// `rowid` 0 lets the store choose it.
+void Query::insertRow(Bookmark rowid, const Values& values) {
     const auto count = columns_.size();
     if (!insert_) {
-        std::string names, marks;
+        std::string names = "rowid", marks = "?";
         for (std::size_t c = 0; c < count; ++c) {
-            names += (c ? ", \"" : "\"") + columns_[c] + "\"";
-            marks += c ? ", ?" : "?";
+            names += ", \"" + columns_[c] + "\"";
+            marks += ", ?";
         }
         statement(insert_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")");
     }
     SqlStatement& insert = *insert_;
     Rewind rewind(insert);
-    for (std::size_t c = 0; c < count; ++c) insert.bindInPlace(static_cast<int>(c + 1), editing_[c]);
+    insert.bind(1, rowid ? SqlValue(rowid) : SqlValue());
+    for (std::size_t c = 0; c < count; ++c) insert.bindInPlace(static_cast<int>(c + 2), values[c]);
     insert.step();
-    rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
+    if (!rowid) rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
+}
+
+// Inside a transaction a new row is held back: the record rules post it at once and then edit
+// it, and its final post writes it whole. The rowid is the one the store would give it now
+// (one past the largest), so that bookmarks stay as they would be.
+bool Query::holdInsert() {
+    if (sqlite3_get_autocommit(db_->handle())) return false;
+    makeHeldWrite(db_->handle());
+    // A trigger of the table would see one insert where it saw an insert and an update.
+    SqlStatement& triggers =
+        statement(triggers_, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND tbl_name = ? COLLATE NOCASE");
+    Rewind rewindTriggers(triggers);
+    triggers.bind(1, table_);
+    if (triggers.step()) return false;
+    SqlStatement& largest = statement(largestRowid_, "SELECT max(rowid) FROM " + table_);
+    Rewind rewind(largest);
+    largest.step();
+    const Bookmark last = largest.isNull(0) ? 0 : largest.integer(0);
+    if (last == std::numeric_limits<Bookmark>::max()) return false;  // the store picks one at random then
+    heldRow_ = last + 1;
+    heldValues_ = editing_;
+    rowids_[static_cast<std::size_t>(current_)] = heldRow_;
+    holdWrite(db_->handle(), [this] { makeHeldInsert(); });
+    return true;
+}
+
+void Query::makeHeldInsert() {
+    if (!heldRow_) return;
+    dropHeldWrite(db_->handle());
+    const Bookmark rowid = std::exchange(heldRow_, 0);
+    const Values values = std::move(heldValues_);
+    heldValues_.clear();
+    insertRow(rowid, values);
 }
 
 // Writes the fields that the edit changed, so that a field another statement changed meanwhile
