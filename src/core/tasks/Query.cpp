@@ -4,38 +4,22 @@
 #include <cctype>
 #include <limits>
 #include <optional>
-#include <regex>
 #include <utility>
 
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "tasks/LookupKey.h"
+#include "tasks/SelectShape.h"
 #include "tasks/TaskSchema.h"
 
 namespace torvalet {
 
 namespace {
 
-// A select over one table whose rows can be written back: plain columns (no computed ones),
-// no grouping or joining after the table name.
-struct WritableSelect {
-    std::string projection, table, tail;
-};
-
-std::optional<WritableSelect> writableSelect(const std::string& sql) {
-    static const std::regex select(R"(^\s*select\s+([^(]*?)\s+from\s+(\w+)(?=\s*$|\s+(where|order)\b))",
-                                   std::regex::icase);
-    static const std::regex distinct(R"(^(distinct|all)\b)", std::regex::icase);
-    std::smatch match;
-    if (!std::regex_search(sql, match, select) || std::regex_search(match[1].str(), distinct)) return std::nullopt;
-    return WritableSelect{match[1], match[2], match.suffix()};
-}
-
 // The statement giving the rowids of the rows in their order. A column list with names of its own
 // ("Date as Day") stays, since the order may use them.
 std::string rowidStatement(const WritableSelect& select) {
-    static const std::regex alias(R"(\bas\b)", std::regex::icase);
-    const std::string columns = std::regex_search(select.projection, alias) ? "rowid, " + select.projection : "rowid";
+    const std::string columns = hasColumnAlias(select.projection) ? "rowid, " + select.projection : "rowid";
     return "select " + columns + " from " + select.table + select.tail;
 }
 
