@@ -101,6 +101,8 @@ void Query::dropStatements() {
     insert_.reset();
     largestRowid_.reset();
     triggers_.reset();
+    schemaVersion_.reset();
+    triggersSchema_ = -1;
     updates_.clear();
     delete_.reset();
 }
@@ -420,12 +422,7 @@ void Query::insertRow(Bookmark rowid, const Values& values) {
 bool Query::holdInsert() {
     if (sqlite3_get_autocommit(db_->handle())) return false;
     makeHeldWrite(db_->handle());
-    // A trigger of the table would see one insert where it saw an insert and an update.
-    SqlStatement& triggers =
-        statement(triggers_, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND tbl_name = ? COLLATE NOCASE");
-    Rewind rewindTriggers(triggers);
-    triggers.bind(1, table_);
-    if (triggers.step()) return false;
+    if (tableHasTriggers()) return false;  // they would see one insert where they saw an insert and an update
     SqlStatement& largest = statement(largestRowid_, "SELECT max(rowid) FROM " + table_);
     Rewind rewind(largest);
     largest.step();
@@ -436,6 +433,22 @@ bool Query::holdInsert() {
     rowids_[static_cast<std::size_t>(current_)] = heldRow_;
     holdWrite(db_->handle(), [this] { makeHeldInsert(); });
     return true;
+}
+
+// Looked up again only when the schema has changed since.
+bool Query::tableHasTriggers() {
+    SqlStatement& version = statement(schemaVersion_, "PRAGMA schema_version");
+    Rewind rewindVersion(version);
+    version.step();
+    const long long now = version.integer(0);
+    if (now == triggersSchema_) return hasTriggers_;
+    SqlStatement& triggers =
+        statement(triggers_, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND tbl_name = ? COLLATE NOCASE");
+    Rewind rewindTriggers(triggers);
+    triggers.bind(1, table_);
+    hasTriggers_ = triggers.step();
+    triggersSchema_ = now;
+    return hasTriggers_;
 }
 
 void Query::makeHeldInsert() {

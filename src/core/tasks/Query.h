@@ -176,6 +176,7 @@ private:
     void writeRow();
     void insertRow(Bookmark rowid, const Values& values);
     bool holdInsert();
+    bool tableHasTriggers();
     void makeHeldInsert();
     void updateRow();
     void rowsChanged();
@@ -200,7 +201,9 @@ private:
     Values editing_;                 // the current row while it is edited or inserted
     Values original_;                // the current row as an edit found it
     mutable std::unique_ptr<SqlStatement> fetch_;
-    std::unique_ptr<SqlStatement> insert_, delete_, largestRowid_, triggers_;
+    std::unique_ptr<SqlStatement> insert_, delete_, largestRowid_, triggers_, schemaVersion_;
+    long long triggersSchema_ = -1;  // the schema version that hasTriggers_ was found under
+    bool hasTriggers_ = false;
     // A new row posted inside a transaction and not written yet (see holdWrite): its rowid,
     // taken in advance as the store would give it, and its values as posted.
     Bookmark heldRow_ = 0;
