@@ -184,7 +184,7 @@ if [ -x "$window" ]; then
   cp "$large/torvalet.ini" "$huge/torvalet.ini"  # started today already: no start-of-day sequence
   Xvfb :87 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
-  trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+  trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
   sleep 1
   for p in "$large" "$huge"; do
     DISPLAY=:87 python3 - "$window" "$p" "$runs" <<'PY'
