@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Times the companion against its peers on the same task data, whole processes side by side:
+# Times the organiser against its peers on the same data, whole processes side by side:
 #   torvalet-cli tasks   against the sqlite3 CLI printing the same rows in the same order,
 #                        and Taskwarrior's `task list` over the same tasks imported;
-#   torvalet-cli start   on the large start profile (100,000 tasks, 14 trees of 10,000 items);
+#   torvalet-cli start   on the large start profile (100,000 tasks, 14 trees of 10,000 items)
+#                        against calcurse loading and saving 200,000 appointments: the profile's
+#                        tasks and 100,000 of its tree items, in the order calcurse saves them;
+#   the window           time from launch to the main window on screen, and its peak memory,
+#                        with the large profile and with 1,000,000 tasks (no peer);
+#   analyze calendar     against remind -q over 100,000 recurring events (bench/compare-remind.sh);
 # and the peak memory of each. Ratios are medians of paired runs (ours and the peer's one after
-# the other, the order alternating), which a busy machine disturbs least.
+# the other, the order alternating), which a busy machine disturbs least; the CPU ratio (user and
+# system time) is printed beside the wall-clock one, since other work on the machine inflates the
+# wall clock of both.
 #
 #   bash bench/compare-peers.sh [BUILD_DIR] [RUNS]
 #
-# BUILD_DIR defaults to build-bench (configured as a Release build when missing). Installs
-# hyperfine, sqlite3, taskwarrior and GNU time through apt-get when they are missing. Not part of
-# CI: it takes minutes and measures this machine.
+# BUILD_DIR defaults to build-bench (configured as a Release build when missing; the window is
+# timed only when BUILD_DIR holds it). Installs hyperfine, sqlite3, taskwarrior, calcurse, Xvfb
+# and GNU time through apt-get when they are missing. Not part of CI: it takes minutes and
+# measures this machine.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -19,7 +27,8 @@ runs="${2:-15}"
 sizes=(10000 50000 100000)
 
 need=()
-for tool in hyperfine:hyperfine sqlite3:sqlite3 task:taskwarrior /usr/bin/time:time python3:python3; do
+for tool in hyperfine:hyperfine sqlite3:sqlite3 task:taskwarrior calcurse:calcurse Xvfb:xvfb /usr/bin/time:time \
+  python3:python3; do
   command -v "${tool%%:*}" >/dev/null || need+=("${tool##*:}")
 done
 if ((${#need[@]})); then
@@ -64,25 +73,30 @@ PY
   task rc.data.location="$2" rc.confirmation=off rc.verbose=nothing rc.hooks=off import "$2/import.json" >/dev/null
 }
 
-# Median wall time of each command and the median of the per-pair ratios ours/peer.
+# Median wall time of each command, the median of the per-pair ratios ours/peer, and the median
+# of the per-pair ratios of CPU time (user and system).
 paired() {  # paired RUNS OURS PEER
   python3 - "$@" <<'PY'
-import statistics, subprocess, sys, time
+import os, statistics, subprocess, sys, time
 runs, ours, peer = int(sys.argv[1]), sys.argv[2], sys.argv[3]
 def once(command):
+    before = os.times()
     start = time.perf_counter()
     subprocess.run(command, shell=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-    return time.perf_counter() - start
+    wall = time.perf_counter() - start
+    after = os.times()
+    return wall, (after.children_user - before.children_user) + (after.children_system - before.children_system)
 for command in (ours, peer):
     once(command)  # warm the page cache
-a, b, ratios = [], [], []
+a, b, ratios, cpu = [], [], [], []
 for i in range(runs):
     if i % 2:
         y = once(peer); x = once(ours)
     else:
         x = once(ours); y = once(peer)
-    a.append(x); b.append(y); ratios.append(x / y)
-print(f"{statistics.median(a) * 1000:9.1f} {statistics.median(b) * 1000:9.1f} {statistics.median(ratios):7.2f}")
+    a.append(x[0]); b.append(y[0]); ratios.append(x[0] / y[0]); cpu.append(x[1] / max(y[1], 0.001))
+print(f"{statistics.median(a) * 1000:9.1f} {statistics.median(b) * 1000:9.1f} {statistics.median(ratios):7.2f}"
+      f" {statistics.median(cpu):7.2f}")
 PY
 }
 
@@ -97,12 +111,12 @@ for n in "${sizes[@]}"; do
   ours="$cli --home $p tasks"
   sqlite="sqlite3 -separator \"\$(printf '\\t')\" $p/Data/tasks.db \"$list_sql\""
   [ "$("$cli" --home "$p" tasks | wc -l)" -eq "$(eval "$sqlite" | wc -l)" ] || { echo "row counts differ" >&2; exit 1; }
-  read -r a b ratio < <(paired "$runs" "$ours" "$sqlite")
+  read -r a b ratio _ < <(paired "$runs" "$ours" "$sqlite")
   printf 'vs sqlite3 %7d | %7s  %7s  %5s | %7s  %7s\n' "$n" "$a" "$b" "$ratio" "$(rss $ours)" "$(eval rss "$sqlite")"
   tw="$work/tw$n"
   taskwarrior_data "$p" "$tw"
   twlist="task rc.data.location=$tw rc.verbose=nothing rc.hooks=off rc.gc=off rc.color=off rc.detection=off rc.defaultwidth=200 list"
-  read -r a b ratio < <(paired "$(((runs + 2) / 3))" "$ours" "$twlist")
+  read -r a b ratio _ < <(paired "$(((runs + 2) / 3))" "$ours" "$twlist")
   printf 'vs task   %8d | %7s  %7s  %5s | %7s  %7s\n' "$n" "$a" "$b" "$ratio" "$(rss $ours)" "$(rss $twlist)"
   rm -rf "$tw"
 done
@@ -117,5 +131,86 @@ large="$work/large"
 profile "$large" 100000 10000
 start="$cli --home $large --now '2026-12-10 09:00' start"
 eval "$start" >/dev/null 2>&1 || true  # the first start of the day runs the start-of-day sequence
-read -r a _ _ < <(paired "$runs" "$start" "true")
-echo "start, 100,000 tasks and 14 trees of 10,000 items: $a ms, $(eval rss "$start") MB"
+
+# calcurse keeps its lists sorted by insertion, so that loading is quadratic unless the file comes
+# in the order it saves: appointments sorted by start; its to-do and all-day event lists are
+# quadratic in any order (40,000 to-do items take minutes), so the items are appointments.
+calendar="$work/calcurse"
+mkdir -p "$calendar/data" "$calendar/conf"
+python3 - "$large" "$cli" "$calendar/data/apts" <<'PY'
+import json, random, sqlite3, subprocess, sys, datetime
+profile, cli, out = sys.argv[1], sys.argv[2], sys.argv[3]
+def one_line(text):
+    return " ".join((text or "").split()) or "-"
+items = []
+for date, date2, time, time2, task in sqlite3.connect(profile + "/Data/tasks.db").execute(
+        "select Date, Date2, Time, Time2, Task from tasks"):
+    day = datetime.date.fromisoformat(date)
+    end = datetime.date.fromisoformat(date2) if date2 >= date else day
+    items.append((day, time, end, time2 if (end, time2) >= (day, time) else time, one_line(task)))
+random.seed(5)
+names = ["goals.dat", "goals2.dat", "goals3.dat", "goals4.dat", "goals5.dat", "links.goto", "tools.goto",
+         "folders.goto", "search.goto", "docs.goto", "images.goto"]
+for name in names:
+    nodes = json.loads(subprocess.run([cli, "--home", profile, "tree", f"{profile}/{name}", "--json"],
+                                      capture_output=True, check=True).stdout)["nodes"]
+    while nodes and len(items) < 200000:
+        node = nodes.pop()
+        nodes.extend(node["children"])
+        text = next(v for v in node["record"].values() if isinstance(v, str))
+        day = datetime.date(2022, 1, 1) + datetime.timedelta(days=random.randrange(5 * 365))
+        minute = random.randrange(7 * 60, 21 * 60)
+        items.append((day, f"{minute // 60:02d}:{minute % 60:02d}", day,
+                      f"{(minute + 30) // 60:02d}:{(minute + 30) % 60:02d}", one_line(text)))
+items.sort(key=lambda item: (item[0], item[1]))
+us = lambda day: day.strftime("%m/%d/%Y")
+with open(out, "w") as apts:
+    for day, time, end, end_time, text in items:
+        apts.write(f"{us(day)} @ {time} -> {us(end)} @ {end_time} |{text}\n")
+PY
+touch "$calendar/data/todo"
+# A filter that matches nothing: every item is read and written back.
+calcurse="calcurse -D $calendar/data -C $calendar/conf -P --filter-pattern no-item-has-this-text"
+read -r a b ratio cpu < <(paired "$runs" "$start" "$calcurse")
+echo "start (100,000 tasks, 14 trees of 10,000 items) against calcurse -P (200,000 appointments):"
+echo "  ours $a ms, calcurse $b ms: wall ratio $ratio, CPU ratio $cpu;" \
+     "peak memory ours $(eval rss "$start") MB, calcurse $(eval rss "$calcurse") MB"
+
+# The window: launch to the main window on screen, on one X server for all runs.
+window="$build/src/ui/torvalet"
+if [ -x "$window" ]; then
+  huge="$work/huge"
+  profile "$huge" 1000000 10000
+  cp "$large/torvalet.ini" "$huge/torvalet.ini"  # started today already: no start-of-day sequence
+  Xvfb :87 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+  sleep 1
+  for p in "$large" "$huge"; do
+    DISPLAY=:87 python3 - "$window" "$p" "$runs" <<'PY'
+import os, statistics, subprocess, sys, time
+window, home, runs = sys.argv[1], sys.argv[2], int(sys.argv[3])
+env = dict(os.environ, TORVALET_HOME=home, TORVALET_REPORT_SHOWN="1")
+def once():
+    start = time.time()
+    process = subprocess.Popen([window], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    shown = None
+    for line in process.stderr:
+        if line.startswith("shown "):
+            _, when, peak = line.split()
+            shown = (float(when) - start, int(peak) / 1024)
+    process.wait()
+    return shown
+once()
+times, peaks = zip(*(once() for _ in range(runs)))
+print(f"window, {os.path.basename(home)} profile: {statistics.median(times) * 1000:.0f} ms to the window on screen,"
+      f" {statistics.median(peaks):.1f} MB peak by then")
+PY
+  done
+  kill "$xvfb" 2>/dev/null || true
+else
+  echo "window: $window not built (configure BUILD_DIR with the window program to time it)"
+fi
+
+echo
+bash "$root/bench/compare-remind.sh"

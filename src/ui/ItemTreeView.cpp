@@ -82,7 +82,9 @@ ItemTreeView::ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& com
     : QTreeView(parent), tree_(tree), trees_(trees), commands_(commands), navigation_(navigation),
       run_(std::move(run)), model_(new ItemTreeModel(tree, this)) {
     setObjectName(QString::fromStdString(tree.name()));
+    setUpLook();  // before the model: a change of style re-lays out every row the view has
     setModel(model_);
+    setUpColumns();
     setSelectionBehavior(SelectRows);
     setSelectionMode(tree.multiSelect() ? ExtendedSelection : SingleSelection);
     setDragEnabled(true);
@@ -90,7 +92,6 @@ ItemTreeView::ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& com
     setDropIndicatorShown(true);
     setDragDropMode(DragDrop);
     setAutoExpandDelay(600);
-    setUpLook();
     connectSignals();
 }
 
@@ -115,6 +116,10 @@ void ItemTreeView::setUpLook() {
         "QHeaderView::section { background: rgb(183, 206, 255); font-family: Tahoma, sans-serif; font-weight: bold;"
         " border: none; border-right: 1px solid rgb(150, 178, 235); border-bottom: 1px solid rgb(150, 178, 235);"
         " padding-left: 6px; }"));
+    if (tree_.family() == RecordFamily::Tags) setRootIsDecorated(false);
+}
+
+void ItemTreeView::setUpColumns() {
     for (int column = 0; column < model_->columnCount(); ++column) {
         const int width = model_->columnWidth(column);
         if (width == 0) {
@@ -123,7 +128,6 @@ void ItemTreeView::setUpLook() {
             setColumnWidth(column, width);
         }
     }
-    if (tree_.family() == RecordFamily::Tags) setRootIsDecorated(false);
 }
 
 void ItemTreeView::connectSignals() {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void setUpLook();
+    void setUpColumns();
     void connectSignals();
     void takeSelection(const QItemSelection& selected, const QItemSelection& deselected);
     void takeCurrent(const QModelIndex& current, const QModelIndex& previous);

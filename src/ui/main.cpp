@@ -14,6 +14,7 @@
 #include "ui/ReminderView.h"
 #include "ui/SingleInstance.h"
 #include "ui/SplashWindow.h"
+#include "ui/StartTiming.h"
 #include "ui/TaskPage.h"
 #include "ui/WindowStart.h"
 #include "ui/dialogs/ItemDialogs.h"
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
 
     // Without a window manager there is nobody to maximise the window: give it the screen.
     if (const QScreen* screen = QApplication::primaryScreen()) window->setGeometry(screen->availableGeometry());
+    ui::reportWhenShown(*window);
     window->showMaximized();
     return QApplication::exec();
 }

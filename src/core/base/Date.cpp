@@ -60,17 +60,45 @@ Date Date::addDays(int days) const {
     return date;
 }
 
+namespace {
+
+// The two digits of a number from 0 to 99.
+void putTwoDigits(char* at, int number) {
+    at[0] = static_cast<char>('0' + number / 10);
+    at[1] = static_cast<char>('0' + number % 10);
+}
+
+}  // namespace
+
 std::string Date::toIso() const {
     if (!valid_) return {};
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year(), month(), day());
-    return buffer;
+    const int y = year();
+    if (y < 0 || y > 9999) {
+        char buffer[24];
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", y, month(), day());
+        return buffer;
+    }
+    char text[10];
+    putTwoDigits(text, y / 100);
+    putTwoDigits(text + 2, y % 100);
+    text[4] = text[7] = '-';
+    putTwoDigits(text + 5, month());
+    putTwoDigits(text + 8, day());
+    return std::string(text, sizeof text);
 }
 
 std::string timeText(const DateTime& moment, char separator) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%02d%c%02d", moment.hour % 100, separator, moment.minute % 100);
-    return buffer;
+    const int hour = moment.hour % 100, minute = moment.minute % 100;
+    if (hour < 0 || minute < 0) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%02d%c%02d", hour, separator, minute);
+        return buffer;
+    }
+    char text[5];
+    putTwoDigits(text, hour);
+    text[2] = separator;
+    putTwoDigits(text + 3, minute);
+    return std::string(text, separator ? sizeof text : 2);  // as printed, a zero separator ends the text
 }
 
 std::optional<DateTime> parseDateTime(std::string_view text) {

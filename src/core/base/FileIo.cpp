@@ -84,18 +84,21 @@ std::string readFileBytes(const fs::path& path) {
     if (::fstat(fd.get(), &info) != 0) throw fail(reason(errno));
     if (S_ISDIR(info.st_mode)) throw fail(reason(EISDIR));
     if (!S_ISREG(info.st_mode)) throw fail("It is not a regular file.");
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
+    // Read straight into the text, one byte longer than the file so that its end shows at once;
+    // a file that grows meanwhile is read to its new end.
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (size == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd.get(), bytes.data() + size, bytes.size() - size);
         if (got < 0) {
             if (errno == EINTR) continue;
             throw fail(reason(errno));
         }
         if (got == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        size += static_cast<std::size_t>(got);
     }
+    bytes.resize(size);
     return bytes;
 }
 

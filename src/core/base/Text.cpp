@@ -116,7 +116,18 @@ std::string utf8Left(std::string_view text, std::size_t count) {
 std::string utf8Upper(std::string_view text) { return mapCase(text, upperOf); }
 std::string utf8Lower(std::string_view text) { return mapCase(text, lowerOf); }
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b) { return utf8Upper(a) == utf8Upper(b); }
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+    const auto ascii = [](std::string_view text) {
+        for (char c : text)
+            if (static_cast<unsigned char>(c) >= 0x80) return false;
+        return true;
+    };
+    if (!ascii(a) || !ascii(b)) return utf8Upper(a) == utf8Upper(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (upperOf(static_cast<unsigned char>(a[i])) != upperOf(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
 
 std::string trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };

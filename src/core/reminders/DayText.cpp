@@ -176,12 +176,24 @@ DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int windo
     static constexpr int firstOffset[] = {-1, 0, 1, -1, -1};
     static constexpr int lastOffset[] = {0, 0, 1, 2, 3};
     const Date today = dayText.context().today;
-    for (int offset = firstOffset[window]; offset <= lastOffset[window]; ++offset)
-        texts_[count_++] = dayText.FormatDateTime2(pattern, today.addDays(offset));
+    for (int offset = firstOffset[window]; offset <= lastOffset[window]; ++offset, ++count_) {
+        days_[count_] = today.addDays(offset);
+        texts_[count_] = dayText.FormatDateTime2(pattern, days_[count_]);
+    }
+    parts_ = pattern == "dd" ? Parts::Day : pattern == "dd/mm" ? Parts::DayMonth : pattern == "dd/mm/yyyy" ? Parts::WholeDate
+                                                                                                        : Parts::Written;
 }
 
 bool DayWindow::matches(Date date) const {
     if (date.isNull() || count_ == 0) return false;
+    const auto found = [&](auto same) { return std::any_of(days_, days_ + count_, same); };
+    switch (parts_) {
+        case Parts::Day: return found([d = date.day()](Date day) { return day.day() == d; });
+        case Parts::DayMonth:
+            return found([d = date.day(), m = date.month()](Date day) { return day.day() == d && day.month() == m; });
+        case Parts::WholeDate: return found([date](Date day) { return day == date; });
+        case Parts::Written: break;
+    }
     const std::string written = dayText_.FormatDateTime2(pattern_, date);
     return std::find(texts_, texts_ + count_, written) != texts_ + count_;
 }

@@ -31,9 +31,15 @@ private:
     friend class DayText;
     DayWindow(const DayText& dayText, std::string_view pattern, int window);
 
+    // The patterns whose texts are equal exactly when these parts of the dates are; any other is
+    // compared as written.
+    enum class Parts { Written, Day, DayMonth, WholeDate };
+
     const DayText& dayText_;
     std::string pattern_;
+    Parts parts_ = Parts::Written;
     std::string texts_[5];
+    Date days_[5];
     int count_ = 0;
 };
 

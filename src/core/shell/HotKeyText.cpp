@@ -1,6 +1,7 @@
 #include "shell/HotKeyText.h"
 
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "base/Text.h"
@@ -46,11 +47,31 @@ const std::vector<std::string>& keyNames() {
     return names;
 }
 
+// The key of each name in capitals; a name that two keys share belongs to the lower key.
+const std::unordered_map<std::string, unsigned>& keysByCapitals() {
+    static const std::unordered_map<std::string, unsigned> keys = [] {
+        std::unordered_map<std::string, unsigned> map;
+        for (unsigned key = 8; key <= 255; ++key)
+            if (!keyNames()[key].empty()) map.emplace(utf8Upper(keyNames()[key]), key);
+        return map;
+    }();
+    return keys;
+}
+
 struct Modifier {
+    Modifier(unsigned flag_, std::uint32_t bit_, std::string builtIn_, std::string display_)
+        : flag(flag_),
+          bit(bit_),
+          builtIn(std::move(builtIn_)),
+          display(std::move(display_)),
+          builtInCapitals(utf8Upper(builtIn)),
+          displayCapitals(utf8Upper(display)) {}
+
     unsigned flag;
     std::uint32_t bit;
     std::string builtIn;
     std::string display;
+    std::string builtInCapitals, displayCapitals;  // for comparisons without regard to case
 };
 
 bool capitalsOnly(const std::string& text) {
@@ -64,10 +85,10 @@ bool capitalsOnly(const std::string& text) {
 const std::array<Modifier, 4>& modifiers() {
     static const std::array<Modifier, 4> table = [] {
         const std::string alt = KeyName(18);
-        return std::array<Modifier, 4>{{{HotKeyFlag::Ctrl, HotKeyBit::Ctrl, "Ctrl", KeyName(17)},
-                                        {HotKeyFlag::Shift, HotKeyBit::Shift, "Shift", KeyName(16)},
-                                        {HotKeyFlag::Alt, HotKeyBit::Alt, "Alt", alt},
-                                        {HotKeyFlag::Win, HotKeyBit::Win, "Win", capitalsOnly(alt) ? "WIN" : "Win"}}};
+        return std::array<Modifier, 4>{Modifier{HotKeyFlag::Ctrl, HotKeyBit::Ctrl, "Ctrl", KeyName(17)},
+                                       Modifier{HotKeyFlag::Shift, HotKeyBit::Shift, "Shift", KeyName(16)},
+                                       Modifier{HotKeyFlag::Alt, HotKeyBit::Alt, "Alt", alt},
+                                       Modifier{HotKeyFlag::Win, HotKeyBit::Win, "Win", capitalsOnly(alt) ? "WIN" : "Win"}};
     }();
     return table;
 }
@@ -80,8 +101,9 @@ const Modifier* modifierOf(unsigned flag) {
 
 // The modifier named by the text, in any case; nullptr when none is.
 const Modifier* modifierNamed(const std::string& text) {
+    const std::string capitals = utf8Upper(text);
     for (const Modifier& m : modifiers())
-        if (equalsIgnoreCase(text, m.builtIn) || (!m.display.empty() && equalsIgnoreCase(text, m.display))) return &m;
+        if (capitals == m.builtInCapitals || (!m.display.empty() && capitals == m.displayCapitals)) return &m;
     return nullptr;
 }
 
@@ -92,9 +114,8 @@ bool isModifierNameExactly(const std::string& text) {
 }
 
 unsigned keyNamed(const std::string& text) {
-    for (unsigned key = 8; key <= 255; ++key)
-        if (!keyNames()[key].empty() && equalsIgnoreCase(keyNames()[key], text)) return key;
-    return 0;
+    const auto found = keysByCapitals().find(utf8Upper(text));
+    return found == keysByCapitals().end() ? 0 : found->second;
 }
 
 bool isAsciiLetterOrDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

@@ -85,7 +85,7 @@ bool TreeFileKeeper::wasUnreadable(TreeId id) const {
 void TreeFileKeeper::save(TreeId id, const fs::path& file, const TextCodec& codec, const Write& write) {
     Kept& kept = kept_[id];
     if (kept.state != FileState::Read && kept.state != FileState::Absent) return;
-    const std::string bytes = TreeStreamWriter(codec).writeTree(trees_.get(id));
+    const std::string bytes = TreeStreamWriter(codec).writeTree(trees_.get(id), kept.bytes ? kept.bytes->size : 0);
     const FileFingerprint written = FileFingerprint::of(bytes);
     if (kept.bytes == written) return;
     write(file, bytes);

@@ -104,10 +104,41 @@ void Database::open(const std::filesystem::path& file, const std::string& name, 
     }
 }
 
+namespace {
+
+struct HeldWrite {
+    sqlite3* db = nullptr;
+    std::function<void()> write;
+};
+
+HeldWrite held;
+
+}  // namespace
+
+void holdWrite(sqlite3* db, std::function<void()> write) {
+    if (held.db) makeHeldWrite(held.db);
+    held = {db, std::move(write)};
+}
+
+void makeHeldWrite(sqlite3* db) {
+    if (held.db != db || !db) return;
+    const std::function<void()> write = std::move(held.write);
+    held = {};
+    write();
+}
+
+void dropHeldWrite(sqlite3* db) {
+    if (held.db == db) held = {};
+}
+
 // The connection goes when its last prepared statement is finalised.
-Database::~Database() { sqlite3_close_v2(db_); }
+Database::~Database() {
+    dropHeldWrite(db_);  // an open transaction is rolled back with the connection
+    sqlite3_close_v2(db_);
+}
 
 void Database::execute(std::string_view sql) {
+    makeHeldWrite(db_);
     char* error = nullptr;
     const std::string text(sql);
     if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
@@ -144,6 +175,12 @@ void SqlStatement::bind(int index, const SqlValue& value) {
     if (rc != SQLITE_OK) fail();
 }
 
+void SqlStatement::bindInPlace(int index, const SqlValue& value) {
+    const auto* text = std::get_if<std::string>(&value);
+    if (!text) return bind(index, value);
+    if (sqlite3_bind_text(stmt_, index, text->data(), static_cast<int>(text->size()), SQLITE_STATIC) != SQLITE_OK) fail();
+}
+
 bool SqlStatement::bind(const std::string& name, const SqlValue& value) {
     const int index = sqlite3_bind_parameter_index(stmt_, name.c_str());
     if (index == 0) return false;
@@ -152,6 +189,7 @@ bool SqlStatement::bind(const std::string& name, const SqlValue& value) {
 }
 
 bool SqlStatement::step() {
+    makeHeldWrite(db_);
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;

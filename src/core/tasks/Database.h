@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,15 @@ double sqlValueNumber(const SqlValue& value);
 
 class SqlStatement;
 class StoreSnapshot;
+
+// A write held back inside an open transaction, so that a row posted twice in a row is written
+// once: it is made before the next statement of the same connection runs, at the latest when the
+// transaction ends. One write is held at a time; holding another makes the first one.
+void holdWrite(sqlite3* db, std::function<void()> write);
+// Makes the write held for `db` now, if there is one.
+void makeHeldWrite(sqlite3* db);
+// Forgets the write held for `db` without making it (its owner makes it itself).
+void dropHeldWrite(sqlite3* db);
 
 // One connection to the SQLite store. Errors raise StoreError with the engine's message.
 class Database {
@@ -59,10 +69,13 @@ public:
     SqlStatement(const SqlStatement&) = delete;
 
     void bind(int index, const SqlValue& value);
+    // Binds a text without copying it: the value must stay as it is until reset().
+    void bindInPlace(int index, const SqlValue& value);
     // False when the statement has no parameter of that name.
     bool bind(const std::string& name, const SqlValue& value);
     // True while a row is available.
     bool step();
+    // Rewinds the statement and forgets its parameters.
     void reset();
 
     int columnCount() const;

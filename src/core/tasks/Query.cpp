@@ -2,38 +2,24 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <optional>
-#include <regex>
+#include <utility>
 
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "tasks/LookupKey.h"
+#include "tasks/SelectShape.h"
 #include "tasks/TaskSchema.h"
 
 namespace torvalet {
 
 namespace {
 
-// A select over one table whose rows can be written back: plain columns (no computed ones),
-// no grouping or joining after the table name.
-struct WritableSelect {
-    std::string projection, table, tail;
-};
-
-std::optional<WritableSelect> writableSelect(const std::string& sql) {
-    static const std::regex select(R"(^\s*select\s+([^(]*?)\s+from\s+(\w+)(?=\s*$|\s+(where|order)\b))",
-                                   std::regex::icase);
-    static const std::regex distinct(R"(^(distinct|all)\b)", std::regex::icase);
-    std::smatch match;
-    if (!std::regex_search(sql, match, select) || std::regex_search(match[1].str(), distinct)) return std::nullopt;
-    return WritableSelect{match[1], match[2], match.suffix()};
-}
-
 // The statement giving the rowids of the rows in their order. A column list with names of its own
 // ("Date as Day") stays, since the order may use them.
 std::string rowidStatement(const WritableSelect& select) {
-    static const std::regex alias(R"(\bas\b)", std::regex::icase);
-    const std::string columns = std::regex_search(select.projection, alias) ? "rowid, " + select.projection : "rowid";
+    const std::string columns = hasColumnAlias(select.projection) ? "rowid, " + select.projection : "rowid";
     return "select " + columns + " from " + select.table + select.tail;
 }
 
@@ -49,9 +35,29 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Rewinds a statement whose values were bound in place, whichever way its use ends.
+class Rewind {
+public:
+    explicit Rewind(SqlStatement& statement) : statement_(statement) {}
+    ~Rewind() { statement_.reset(); }
+    Rewind(const Rewind&) = delete;
+    Rewind& operator=(const Rewind&) = delete;
+
+private:
+    SqlStatement& statement_;
+};
+
 }  // namespace
 
+Query::~Query() {
+    try {
+        makeHeldInsert();
+    } catch (...) {  // the transaction it belonged to is rolled back
+    }
+}
+
 void Query::setDatabase(Database* db) {
+    makeHeldInsert();
     dropStatements();
     db_ = db;
 }
@@ -81,7 +87,11 @@ SqlStatement& Query::statement(std::unique_ptr<SqlStatement>& holder, const std:
 void Query::dropStatements() {
     fetch_.reset();
     insert_.reset();
-    update_.reset();
+    largestRowid_.reset();
+    triggers_.reset();
+    schemaVersion_.reset();
+    triggersSchema_ = -1;
+    updates_.clear();
     delete_.reset();
 }
 
@@ -159,6 +169,7 @@ void Query::rowsChanged() { index_.clear(); }
 void Query::close() {
     if (!isOpen()) return;
     if (isEditing()) post();
+    makeHeldInsert();
     dropStatements();
     forgetRows();
     selection_.clear();
@@ -329,6 +340,7 @@ void Query::edit() {
     }
     if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
     editing_ = rowValues(current_);
+    original_ = editing_;
     state_ = QueryState::Edit;
 }
 
@@ -355,27 +367,115 @@ void Query::insert() { beginNew(std::max(current_, 0)); }
 void Query::append() { beginNew(rowCount()); }
 
 void Query::writeRow() {
-    const auto count = columns_.size();
     if (state_ == QueryState::Insert) {
-        std::string names, marks;
-        for (std::size_t c = 0; c < count; ++c) {
-            names += (c ? ", \"" : "\"") + columns_[c] + "\"";
-            marks += c ? ", ?" : "?";
+        if (!holdInsert()) insertRow(0, editing_);
+    } else if (heldRow_ && bookmark() == heldRow_) {
+        // The row posted at its insert and edited since is written once, as it stands now.
+        dropHeldWrite(db_->handle());
+        try {
+            insertRow(heldRow_, editing_);
+        } catch (const StoreError&) {
+            makeHeldInsert();  // the row as posted at its insert stays, as when it was written then
+            throw;
         }
-        SqlStatement& insert = statement(insert_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")");
-        for (std::size_t c = 0; c < count; ++c) insert.bind(static_cast<int>(c + 1), editing_[c]);
-        insert.step();
-        insert.reset();
-        rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
-        return;
+        heldRow_ = 0;
+        heldValues_.clear();
+    } else {
+        updateRow();
     }
-    std::string assignments;
-    for (std::size_t c = 0; c < count; ++c) assignments += (c ? ", \"" : "\"") + columns_[c] + "\" = ?";
-    SqlStatement& update = statement(update_, "UPDATE " + table_ + " SET " + assignments + " WHERE rowid = ?");
-    for (std::size_t c = 0; c < count; ++c) update.bind(static_cast<int>(c + 1), editing_[c]);
-    update.bind(static_cast<int>(count + 1), bookmark());
+}
+
+// `rowid` 0 lets the store choose it.
+void Query::insertRow(Bookmark rowid, const Values& values) {
+    const auto count = columns_.size();
+    if (!insert_) {
+        std::string names = "rowid", marks = "?";
+        for (std::size_t c = 0; c < count; ++c) {
+            names += ", \"" + columns_[c] + "\"";
+            marks += ", ?";
+        }
+        statement(insert_, "INSERT INTO " + table_ + " (" + names + ") VALUES (" + marks + ")");
+    }
+    SqlStatement& insert = *insert_;
+    Rewind rewind(insert);
+    insert.bind(1, rowid ? SqlValue(rowid) : SqlValue());
+    for (std::size_t c = 0; c < count; ++c) insert.bindInPlace(static_cast<int>(c + 2), values[c]);
+    insert.step();
+    if (!rowid) rowids_[static_cast<std::size_t>(current_)] = db_->lastInsertRowid();
+}
+
+// Inside a transaction a new row is held back: the record rules post it at once and then edit
+// it, and its final post writes it whole. The rowid is the one the store would give it now
+// (one past the largest), so that bookmarks stay as they would be.
+bool Query::holdInsert() {
+    if (sqlite3_get_autocommit(db_->handle())) return false;
+    makeHeldWrite(db_->handle());
+    if (tableHasTriggers()) return false;  // they would see one insert where they saw an insert and an update
+    SqlStatement& largest = statement(largestRowid_, "SELECT max(rowid) FROM " + table_);
+    Rewind rewind(largest);
+    largest.step();
+    const Bookmark last = largest.isNull(0) ? 0 : largest.integer(0);
+    if (last == std::numeric_limits<Bookmark>::max()) return false;  // the store picks one at random then
+    heldRow_ = last + 1;
+    heldValues_ = editing_;
+    rowids_[static_cast<std::size_t>(current_)] = heldRow_;
+    holdWrite(db_->handle(), [this] { makeHeldInsert(); });
+    return true;
+}
+
+// Looked up again only when the schema has changed since.
+bool Query::tableHasTriggers() {
+    SqlStatement& version = statement(schemaVersion_, "PRAGMA schema_version");
+    Rewind rewindVersion(version);
+    version.step();
+    const long long now = version.integer(0);
+    if (now == triggersSchema_) return hasTriggers_;
+    SqlStatement& triggers =
+        statement(triggers_, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND tbl_name = ? COLLATE NOCASE");
+    Rewind rewindTriggers(triggers);
+    triggers.bind(1, table_);
+    hasTriggers_ = triggers.step();
+    triggersSchema_ = now;
+    return hasTriggers_;
+}
+
+void Query::makeHeldInsert() {
+    if (!heldRow_) return;
+    dropHeldWrite(db_->handle());
+    const Bookmark rowid = std::exchange(heldRow_, 0);
+    const Values values = std::move(heldValues_);
+    heldValues_.clear();
+    insertRow(rowid, values);
+}
+
+// Writes the fields that the edit changed, so that a field another statement changed meanwhile
+// is not written back with the value the edit began with.
+void Query::updateRow() {
+    const auto count = columns_.size();
+    std::vector<std::size_t> changed;
+    std::uint64_t key = 0;
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c < original_.size() && editing_[c] == original_[c]) continue;
+        changed.push_back(c);
+        key |= c < 64 ? std::uint64_t{1} << c : ~std::uint64_t{0};
+    }
+    if (changed.empty()) return;
+    if (key == ~std::uint64_t{0}) {  // more columns than bits: every one is written
+        changed.resize(count);
+        for (std::size_t c = 0; c < count; ++c) changed[c] = c;
+    }
+    std::unique_ptr<SqlStatement>& held = updates_[key];
+    if (!held) {
+        std::string assignments;
+        for (std::size_t c : changed) assignments += (assignments.empty() ? "\"" : ", \"") + columns_[c] + "\" = ?";
+        statement(held, "UPDATE " + table_ + " SET " + assignments + " WHERE rowid = ?");
+    }
+    SqlStatement& update = *held;
+    Rewind rewind(update);
+    int index = 0;
+    for (std::size_t c : changed) update.bindInPlace(++index, editing_[c]);
+    update.bind(++index, bookmark());
     update.step();
-    update.reset();
 }
 
 void Query::post() {

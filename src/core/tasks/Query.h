@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -46,6 +47,7 @@ public:
 
     // `cachedRows`: how many rows' values are kept at hand (a grid page or a few).
     explicit Query(std::string name, std::size_t cachedRows = 256) : name_(std::move(name)), cache_(cachedRows) {}
+    ~Query();
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
@@ -172,6 +174,11 @@ private:
     void forgetRows();
     void beginNew(int position);
     void writeRow();
+    void insertRow(Bookmark rowid, const Values& values);
+    bool holdInsert();
+    bool tableHasTriggers();
+    void makeHeldInsert();
+    void updateRow();
     void rowsChanged();
     void notify(QueryEvent::Kind kind, int row = -1);
     void setCurrent(int index);
@@ -192,8 +199,17 @@ private:
     std::vector<Values> wholeRows_;  // every row of a read-only statement (rowids 1, 2, ...)
     mutable RowCache cache_;
     Values editing_;                 // the current row while it is edited or inserted
+    Values original_;                // the current row as an edit found it
     mutable std::unique_ptr<SqlStatement> fetch_;
-    std::unique_ptr<SqlStatement> insert_, update_, delete_;
+    std::unique_ptr<SqlStatement> insert_, delete_, largestRowid_, triggers_, schemaVersion_;
+    long long triggersSchema_ = -1;  // the schema version that hasTriggers_ was found under
+    bool hasTriggers_ = false;
+    // A new row posted inside a transaction and not written yet (see holdWrite): its rowid,
+    // taken in advance as the store would give it, and its values as posted.
+    Bookmark heldRow_ = 0;
+    Values heldValues_;
+    // The update statements by the set of columns they write (a bit per column).
+    std::unordered_map<std::uint64_t, std::unique_ptr<SqlStatement>> updates_;
 
     int current_ = -1;
     int currentBeforeInsert_ = -1;  // where a cancelled insert returns to

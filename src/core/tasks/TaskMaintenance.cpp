@@ -31,11 +31,11 @@ void TaskMaintenance::run(const char* sql, Date d0, Date d1, Date d2) {
     Query& tasks = context_.store.tasksQ;
     const QuerySuspension suspension(tasks);
     if (tasks.isEditing()) tasks.post();
-    if (d0.isNull())
-        taskRows::runStatement(context_.store.commandQ, sql, {{":d1", d1}, {":d2", d2}});
-    else
-        taskRows::runStatement(context_.store.commandQ, sql, {{":d0", d0}, {":d1", d1}, {":d2", d2}});
-    if (tasks.isOpen()) tasks.refresh();
+    const int changed =
+        d0.isNull() ? taskRows::runStatement(context_.store.commandQ, sql, {{":d1", d1}, {":d2", d2}})
+                    : taskRows::runStatement(context_.store.commandQ, sql, {{":d0", d0}, {":d1", d1}, {":d2", d2}});
+    // Re-reading a large list costs more than the statement: only when it changed a row.
+    if (changed > 0 && tasks.isOpen()) tasks.refresh();
 }
 
 void TaskMaintenance::deleteOldClosedTasks() {

@@ -20,9 +20,9 @@ inline void patchUInt32(std::string& out, std::size_t at, std::uint32_t value) {
 }
 
 inline void appendUInt32(std::string& out, std::uint32_t value) {
-    const std::size_t at = out.size();
-    out.resize(at + 4);
-    patchUInt32(out, at, value);
+    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
+    out.append(bytes, 4);
 }
 
 inline void appendInt32(std::string& out, std::int32_t value) { appendUInt32(out, static_cast<std::uint32_t>(value)); }

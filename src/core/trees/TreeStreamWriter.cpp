@@ -49,8 +49,9 @@ struct OpenNode {
 
 }  // namespace
 
-std::string TreeStreamWriter::writeTree(ItemTree& tree) const {
+std::string TreeStreamWriter::writeTree(ItemTree& tree, std::size_t expectedSize) const {
     std::string out;
+    out.reserve(expectedSize + expectedSize / 16);
     for (std::uint16_t unit : kIdentifier) appendUInt16(out, unit);
     appendUInt32(out, tree.topLevelCount());
     for (TreeNode* n = tree.firstTopLevel(); n; n = n->nextSibling()) writeNode(out, n);

@@ -19,8 +19,9 @@ public:
     // The codec converts record texts to the file's code page.
     explicit TreeStreamWriter(TextCodec codec = TextCodec()) : codec_(std::move(codec)) {}
 
-    // The whole tree as a tree stream (an empty tree is 16 bytes).
-    std::string writeTree(ItemTree& tree) const;
+    // The whole tree as a tree stream (an empty tree is 16 bytes). `expectedSize`, when known
+    // (the size of the file last read or written), saves growing the text on the way.
+    std::string writeTree(ItemTree& tree, std::size_t expectedSize = 0) const;
     // The node chunks of the nodes, each with its whole subtree, in tree order; a node inside
     // another one's subtree is not repeated. No identifier and no count: the clipboard flavour.
     std::string writeNodes(ItemTree& tree, std::span<TreeNode* const> nodes) const;

@@ -21,6 +21,19 @@ TEST(Text, ChangesCaseOfCyrillicAndGreek) {
     EXPECT_TRUE(equalsIgnoreCase("General", "GENERAL"));
 }
 
+TEST(Text, ComparesWithoutRegardToCaseOnlyLetters) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool equal;
+    } cases[] = {
+        {"Page Up", "PAGE UP", true}, {"f12", "F12", true},   {"@", "`", false},          {"[", "{", false},
+        {"Tab", "Tabs", false},       {"", "", true},         {"ДОМ", "дом", true},        {"Дом", "Дол", false},
+        {"Alt", "ALT\xd0", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(equalsIgnoreCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+}
+
 TEST(TextCodec, Utf8PassesBytesThroughUnchanged) {
     TextCodec codec;
     const std::string bytes = "a\xff\xfe z";
@@ -82,6 +95,15 @@ TEST(Date, ConvertsAndValidates) {
     EXPECT_TRUE(Date::fromIso("2026-13-01").isNull());
     EXPECT_EQ(parseDateTime("2026-12-08 14:30")->minute, 30);
     EXPECT_FALSE(parseDateTime("2026-12-08 24:30"));
+}
+
+TEST(Date, WritesIsoDatesAndTimesWithLeadingZeros) {
+    EXPECT_EQ(Date::fromYmd(987, 3, 4).toIso(), "0987-03-04");
+    EXPECT_EQ(Date::fromYmd(9999, 12, 31).toIso(), "9999-12-31");
+    EXPECT_EQ(Date().toIso(), "");
+    EXPECT_EQ(timeText(DateTime{Date(), 9, 5, 0}, ':'), "09:05");
+    EXPECT_EQ(timeText(DateTime{Date(), 23, 59, 0}, '.'), "23.59");
+    EXPECT_EQ(timeText(DateTime{Date(), 0, 0, 0}, ':'), "00:00");
 }
 
 TEST(FileIo, AtomicWriteReplacesWholeAndReportsFailure) {

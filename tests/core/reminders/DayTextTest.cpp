@@ -122,6 +122,9 @@ TEST(DayText, ThePatternChoosesWhatMustAgree) {
         {Date::fromYmd(2027, 2, 26), "dd/mm", 4, leapBirthday, false},  // no 29 February in 2027
         {Date::fromYmd(2027, 3, 1), "dd/mm", 4, leapBirthday, false},   // window 28.02 to 04.03
         {Date::fromYmd(2026, 3, 10), "dd/mm", 4, Date::fromYmd(1970, 3, 13), true},
+        {Date::fromYmd(2026, 3, 10), "dd/mm", 4, Date::fromYmd(1970, 4, 12), false},  // the day agrees, not the month
+        {Date::fromYmd(2026, 3, 10), "dd/mm/yyyy", 4, Date::fromYmd(2026, 3, 14), false},
+        {Date::fromYmd(2026, 3, 10), "dd/mm/yyyy", 4, Date::fromYmd(2026, 3, 13), true},
         {Date::fromYmd(2026, 3, 10), "dd/mm/yyyy", 4, Date::fromYmd(1970, 3, 13), false},
         {Date::fromYmd(2026, 3, 31), "dd", 2, Date::fromYmd(2003, 1, 1), true},  // tomorrow is the 1st
         {Date::fromYmd(2026, 3, 30), "dd", 2, Date::fromYmd(2003, 1, 1), false},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/Errors.h"
 #include "fakes/TempDir.h"
 #include "tasks/Query.h"
@@ -89,6 +91,26 @@ TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
     EXPECT_EQ(stored("select count(*) from tasks where Project <> ''"), "0 ");
 }
 
+// A post writes what the edit changed: a field that another statement changed after the row was
+// read keeps that statement's value; a post that changed nothing writes nothing.
+TEST_F(QueryTest, APostWritesOnlyTheFieldsItsEditChanged) {
+    query.moveTo(0);
+    EXPECT_EQ(query.text("Project"), "");  // the row is read and held
+    sql("update tasks set Project = 'Home' where Task = 'a'");
+    query.edit();
+    query.setText("Task", "a2");
+    query.post();
+    EXPECT_EQ(stored("select Task || '/' || Project from tasks where Task like 'a%'"), "a2/Home ");
+
+    query.moveTo(1);
+    EXPECT_EQ(query.text("Task"), "b");
+    sql("update tasks set Task = 'b3' where Task = 'b'");
+    query.edit();
+    query.setText("Task", "b");
+    query.post();
+    EXPECT_EQ(stored("select Task from tasks order by Task"), "a2 b3 c d e ");
+}
+
 TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     query.moveTo(2);
     query.insert();  // before the current row
@@ -110,6 +132,54 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     EXPECT_EQ(query.text("Task"), "c");
     EXPECT_EQ(query.selection(), std::set<Query::Bookmark>{bookmarkOf("d")});
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a b c d e ");
+}
+
+// Inside a transaction a row that the after-insert rule posts and edits again is written once at
+// its final post; whatever happens in between must find the store as if it had been written at once.
+TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOnce) {
+    struct Case {
+        const char* name;
+        std::function<void()> between;    // after the rule's post, before the final one
+        bool finalPost;                            // else the edit is cancelled
+        const char* stored;                        // Task/Project of the new row, "!" when the final post fails
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"final post", nullptr, true, "new", "6 new/rule "},
+        {"a statement in between", [this] { EXPECT_EQ(stored("select count(*) from tasks"), "6 "); }, true,
+         "new", "6 new/rule "},
+        {"cancelled", nullptr, false, "new", "6 /rule "},
+        {"final post fails", nullptr, true, "!", "6 /rule "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        query.afterInsert = [](Query& q) {
+            q.setText("Project", "rule");
+            q.post();
+            q.edit();
+        };
+        Transaction transaction(*db);
+        query.insert();
+        EXPECT_EQ(query.bookmark(), 6);
+        if (c.between) c.between();
+        if (std::string(c.stored) == "!") {
+            query.setValue("Task", SqlValue{});  // NOT NULL
+            EXPECT_THROW(query.post(), StoreError);
+            query.cancel();
+        } else {
+            query.setText("Task", c.stored);
+            c.finalPost ? query.post() : query.cancel();
+        }
+        transaction.commit();
+        Database other(TaskStore::storeFile(dir.path()), false);
+        SqlStatement row = other.prepare("select rowid, Task || '/' || Project from tasks where rowid > 5");
+        std::string out;
+        while (row.step()) out += sqlValueText(row.column(0)) + " " + sqlValueText(row.column(1)) + " ";
+        EXPECT_EQ(out, c.expected);
+        query.afterInsert = nullptr;
+        sql("delete from tasks where rowid > 5");
+        query.refresh();
+    }
 }
 
 TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
