@@ -28,6 +28,7 @@
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeView.h"
 #include "ui/LanguageCaptions.h"
+#include "ui/Named.h"
 #include "ui/OpenActions.h"
 #include "ui/NavigationMenus.h"
 #include "ui/ReminderView.h"
@@ -41,12 +42,6 @@
 namespace torvalet::ui {
 
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 TreeNode* rootOf(TreeNode* node) {
     while (node->parent()) node = node->parent();

@@ -21,6 +21,7 @@
 #include "ui/ItemTreeView.h"
 #include "ui/LetterTagPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/Named.h"
 #include "ui/TaskGrid.h"
 #include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
@@ -30,12 +31,6 @@
 namespace torvalet::ui {
 
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QVBoxLayout* column(QWidget* parent, int spacing = 4) {
     auto* layout = new QVBoxLayout(parent);
