@@ -4,12 +4,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "platform/UserInterface.h"
 #include "shell/Organizer.h"
 #include "ui/ItemTreeView.h"
+#include "ui/PrintWithDialog.h"
 #include "ui/TreePrinter.h"
 #include "ui/TreeViews.h"
 
@@ -141,13 +140,9 @@ void NavigationMenus::PrintContacts_mpClick() {
     run_([this] { organizer_.view().activePage = kContactsPage; });
     ItemTreeView* contacts = views_.viewOf(organizer_.trees().get(TreeId::ContactsTree));
     if (!contacts) return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Contacts"));
-    QPrintDialog dialog(&printer, window_);
-    dialog.setWindowTitle(tr("Print Contacts"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (!printTree(*contacts, printer))
-        organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
+    printWithDialog(
+        window_, tr("Print Contacts"), tr("Contacts"),
+        [contacts](QPrinter& printer) { return printTree(*contacts, printer); }, organizer_.services().ui);
 }
 
 }  // namespace torvalet::ui

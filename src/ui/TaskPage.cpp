@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -11,6 +9,7 @@
 #include "platform/UserInterface.h"
 #include "shell/Organizer.h"
 #include "ui/TaskGrid.h"
+#include "ui/PrintWithDialog.h"
 #include "ui/TaskMenus.h"
 #include "ui/TaskPrinter.h"
 #include "ui/dialogs/TaskPropsDialog.h"
@@ -86,13 +85,9 @@ void TaskPage::addPrintItem() {
 
 void TaskPage::Print1Click() {
     organizer_.view().activePage = kTasksPage;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Tasks"));
-    QPrintDialog dialog(&printer, window_);
-    dialog.setWindowTitle(tr("Print Tasks"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (!printTaskList(*grid_, printer))
-        organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
+    printWithDialog(
+        window_, tr("Print Tasks"), tr("Tasks"), [this](QPrinter& printer) { return printTaskList(*grid_, printer); },
+        organizer_.services().ui);
 }
 
 void TaskPage::showTaskProperties(bool modal) {

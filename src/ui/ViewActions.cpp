@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSystemTrayIcon>
 #include <QWheelEvent>
@@ -17,6 +16,7 @@
 #include "shell/Organizer.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintWithDialog.h"
 
 namespace torvalet::ui {
 
@@ -101,14 +101,13 @@ void ViewActions::addTextboardItems() {
 
 void ViewActions::TextboardPrint_mpClick() {
     run([this] { organizer_.viewCommands().ViewBlocknotePage1Click(); });
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Textboard"));
-    QPrintDialog dialog(&printer, &window_);
-    dialog.setWindowTitle(tr("Print Textboard"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    widgets_.textboard->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
-        organizer_.services().ui.showMessage(tr("The printer could not be started.").toStdString());
+    printWithDialog(
+        &window_, tr("Print Textboard"), QStringLiteral("Textboard"),
+        [this](QPrinter& printer) {
+            widgets_.textboard->print(&printer);
+            return true;
+        },
+        organizer_.services().ui);
 }
 
 void ViewActions::addServiceItems() {
