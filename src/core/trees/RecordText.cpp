@@ -5,6 +5,8 @@
 #include <ostream>
 #include <utility>
 
+#include "base/SmallBlocks.h"
+
 namespace torvalet {
 
 RecordText::RecordText(RecordText&& other) noexcept {
@@ -63,7 +65,7 @@ void RecordText::assign(std::string_view text) {
     }
     // Record texts come from int32 byte counts: they always fit 32 bits.
     const auto size = static_cast<std::uint32_t>(text.size());
-    char* block = new char[text.size() + 1];
+    auto* block = static_cast<char*>(allocateSmallBlock(text.size() + 1));
     std::memcpy(block, text.data(), text.size());
     block[text.size()] = '\0';
     std::memcpy(bytes_, &block, sizeof block);
@@ -72,7 +74,7 @@ void RecordText::assign(std::string_view text) {
 }
 
 void RecordText::release() noexcept {
-    if (onHeap()) delete[] heapData();
+    if (onHeap()) freeSmallBlock(heapData(), size() + 1);
     setInline(0);
 }
 

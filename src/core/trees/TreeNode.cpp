@@ -3,6 +3,7 @@
 #include <new>
 #include <type_traits>
 
+#include "base/SmallBlocks.h"
 #include "trees/RecordNode.h"
 
 namespace torvalet {
@@ -42,7 +43,7 @@ std::size_t TreeNode::recordSize(RecordFamily family) {
 
 TreeNode* TreeNode::create(RecordFamily family, std::uint16_t height, bool withRecord) {
     static_assert(sizeof(TreeNode) % alignof(RecordText) == 0, "a record placed after the node is aligned");
-    void* block = ::operator new(sizeof(TreeNode) + (withRecord ? recordSize(family) : 0));
+    void* block = allocateSmallBlock(sizeof(TreeNode) + (withRecord ? recordSize(family) : 0));
     auto* node = new (block) TreeNode(family, height);
     if (withRecord) {
         forRecordType(family, [&](auto* type) {
@@ -53,12 +54,11 @@ TreeNode* TreeNode::create(RecordFamily family, std::uint16_t height, bool withR
 }
 
 void TreeNode::destroy(TreeNode* node) noexcept {
-    if (node->record_) {
-        const bool own = node->record_ == node->ownRecordPlace();
-        visitRecord(*node, [own](auto&... record) { (destroyRecord(record, own), ...); });
-    }
+    const bool own = node->record_ && node->record_ == node->ownRecordPlace();
+    if (node->record_) visitRecord(*node, [own](auto&... record) { (destroyRecord(record, own), ...); });
+    const std::size_t size = sizeof(TreeNode) + (own ? recordSize(node->family_) : 0);
     node->~TreeNode();
-    ::operator delete(node);
+    freeSmallBlock(node, size);
 }
 
 void TreeNode::setFlag(std::uint16_t flag, bool on) {

@@ -1,0 +1,97 @@
+#include "base/SmallBlocks.h"
+
+#include <array>
+#include <mutex>
+#include <new>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TORVALET_PLAIN_BLOCKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TORVALET_PLAIN_BLOCKS 1
+#endif
+#endif
+
+namespace torvalet {
+
+namespace {
+
+constexpr std::size_t kStep = 8;
+constexpr std::size_t kLargest = 512;
+constexpr std::size_t kChunkSize = 64 * 1024;
+
+struct FreeBlock {
+    FreeBlock* next;
+};
+
+// Every chunk stays listed here, so that leak checkers see the blocks as reachable.
+std::vector<void*>& chunks() {
+    static auto* all = new std::vector<void*>();
+    return *all;
+}
+
+class Pool {
+public:
+    void* allocate(std::size_t size) {
+        const std::size_t index = (size + kStep - 1) / kStep;
+        if (FreeBlock* block = free_[index]) {
+            free_[index] = block->next;
+            return block;
+        }
+        const std::size_t rounded = index * kStep;
+        if (static_cast<std::size_t>(end_ - next_) < rounded) newChunk();
+        void* block = next_;
+        next_ += rounded;
+        return block;
+    }
+
+    void release(void* block, std::size_t size) noexcept {
+        const std::size_t index = (size + kStep - 1) / kStep;
+        auto* freed = static_cast<FreeBlock*>(block);
+        freed->next = free_[index];
+        free_[index] = freed;
+    }
+
+private:
+    // The rest of the current chunk is dropped: less than the largest block.
+    void newChunk() {
+        next_ = static_cast<char*>(::operator new(kChunkSize));
+        end_ = next_ + kChunkSize;
+        static std::mutex guard;
+        const std::lock_guard lock(guard);
+        chunks().push_back(next_);
+    }
+
+    std::array<FreeBlock*, kLargest / kStep + 1> free_{};
+    char* next_ = nullptr;
+    char* end_ = nullptr;
+};
+
+thread_local Pool pool;
+
+bool pooled(std::size_t size) {
+#ifdef TORVALET_PLAIN_BLOCKS
+    (void)size;
+    return false;
+#else
+    return size > 0 && size <= kLargest;
+#endif
+}
+
+}  // namespace
+
+void* allocateSmallBlock(std::size_t size) {
+    return pooled(size) ? pool.allocate(size < sizeof(FreeBlock) ? sizeof(FreeBlock) : size) : ::operator new(size);
+}
+
+void freeSmallBlock(void* block, std::size_t size) noexcept {
+    if (!block) return;
+    if (pooled(size)) {
+        pool.release(block, size < sizeof(FreeBlock) ? sizeof(FreeBlock) : size);
+    } else {
+        ::operator delete(block);
+    }
+}
+
+}  // namespace torvalet
