@@ -20,8 +20,8 @@ namespace torvalet::bench {
 
 namespace {
 
-const char* const words[] = {"call", "buy", "write", "report", "meeting", "bank", "doctor", "review", "plan",
-                             "send", "invoice", "garden", "car", "project", "email", "book", "tickets", "idea"};
+const char* const words[] = {"call", "buy",     "write",  "report", "meeting", "bank",  "doctor", "review",  "plan",
+                             "send", "invoice", "garden", "car",    "project", "email", "book",   "tickets", "idea"};
 
 std::string sentence(std::mt19937& random, int wordCount) {
     std::string text;
@@ -107,12 +107,20 @@ void generateTaskProfile(const std::filesystem::path& home, int rows, Date today
         const std::string state = pick(random, {0, 0, 0, 1, 1, 1, 1, 2, 3, 4, 5, 6, 7});
         const std::string type = pick(random, {0, 0, 0, 0, 1, 1, 2, 3, 5, 6, 6, 8, 12, 14, 15, 18, 27, 28});
         const bool past = day < today;
-        const SqlValue values[] = {
-            day.toIso(), day.addDays(static_cast<int>(random() % 3)).toIso(), sentence(random, 2 + static_cast<int>(random() % 9)),
-            timeOf(start), timeOf(std::min(start + 60, 23 * 60 + 59)), state == makeLookupKey(1) ? 100.0 : 0.0,
-            std::string(past ? "!" : (random() % 2 ? "+" : "")), std::string(), std::string(random() % 4 ? "" : "Home"),
-            std::string(), state, type, pick(random, {0, 0, 0, 1, 2, 3, 4, 5}),
-            std::string(random() % 5 ? "" : sentence(random, 4))};
+        const SqlValue values[] = {day.toIso(),
+                                   day.addDays(static_cast<int>(random() % 3)).toIso(),
+                                   sentence(random, 2 + static_cast<int>(random() % 9)),
+                                   timeOf(start),
+                                   timeOf(std::min(start + 60, 23 * 60 + 59)),
+                                   state == makeLookupKey(1) ? 100.0 : 0.0,
+                                   std::string(past ? "!" : (random() % 2 ? "+" : "")),
+                                   std::string(),
+                                   std::string(random() % 4 ? "" : "Home"),
+                                   std::string(),
+                                   state,
+                                   type,
+                                   pick(random, {0, 0, 0, 1, 2, 3, 4, 5}),
+                                   std::string(random() % 5 ? "" : sentence(random, 4))};
         for (int c = 0; c < 14; ++c) insert.bind(c + 1, values[c]);
         insert.step();
         insert.reset();

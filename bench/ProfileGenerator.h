@@ -10,8 +10,8 @@ class ItemTree;
 
 namespace torvalet::bench {
 
-// Makes a new application folder (every file a first start would make) and fills it with `rows` task rows spread over the five years before
-// `today`, with the usual mix of states, types, priorities, times and reminders.
+// Makes a new application folder (every file a first start would make) and fills it with `rows` task rows spread over
+// the five years before `today`, with the usual mix of states, types, priorities, times and reminders.
 void generateTaskProfile(const std::filesystem::path& home, int rows, Date today);
 
 // Appends an outline of `nodes` items to the tree: groups of items, about a third of them with

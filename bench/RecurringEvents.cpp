@@ -29,21 +29,21 @@ std::string remindLine(TEventData& event, std::mt19937& random, int index) {
     const int year = kind == 5 ? 2026 + static_cast<int>(random() % 2) : 1950 + static_cast<int>(random() % 76);
     event.EventKind = kind;
     event.EventDate = twoDigits(day) + "." + twoDigits(month) + "." + twoDigits(year);
-    event.EventTime = twoDigits(7 + static_cast<int>(random() % 14)) + ":" + twoDigits(5 * static_cast<int>(random() % 12));
+    event.EventTime =
+        twoDigits(7 + static_cast<int>(random() % 14)) + ":" + twoDigits(5 * static_cast<int>(random() % 12));
     event.Event = "Event " + std::to_string(index);
     const std::string tail = " AT " + event.EventTime + " MSG " + event.Event + "\n";
     switch (kind) {
-        case 2: {
-            const int weekday = static_cast<int>(random() % 7);
-            event.WeekDays = static_cast<std::uint8_t>(1 << weekday);
-            return std::string("REM ") + weekdays[weekday] + tail;
-        }
-        case 3: return "REM " + std::to_string(day) + " +3" + tail;
-        case 4: return std::string("REM ") + months[month - 1] + " " + std::to_string(day) + " +3" + tail;
-        case 5:
-            return "REM " + std::to_string(day) + " " + months[month - 1] + " " + std::to_string(year) + " +3" + tail;
-        case 6: return "REM 1 -1" + tail;
-        default: return "REM 1" + tail;
+    case 2: {
+        const int weekday = static_cast<int>(random() % 7);
+        event.WeekDays = static_cast<std::uint8_t>(1 << weekday);
+        return std::string("REM ") + weekdays[weekday] + tail;
+    }
+    case 3: return "REM " + std::to_string(day) + " +3" + tail;
+    case 4: return std::string("REM ") + months[month - 1] + " " + std::to_string(day) + " +3" + tail;
+    case 5: return "REM " + std::to_string(day) + " " + months[month - 1] + " " + std::to_string(year) + " +3" + tail;
+    case 6: return "REM 1 -1" + tail;
+    default: return "REM 1" + tail;
     }
 }
 

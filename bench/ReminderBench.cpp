@@ -68,7 +68,8 @@ void BM_TickNothingDue(benchmark::State& state) {
         clock.tick();
         allocated += allocations - before;
     }
-    state.counters["allocs/tick"] = benchmark::Counter(static_cast<double>(allocated) / static_cast<double>(state.iterations()));
+    state.counters["allocs/tick"] =
+        benchmark::Counter(static_cast<double>(allocated) / static_cast<double>(state.iterations()));
     state.counters["list rows"] = app.organizer->store().tasksQ.rowCount();
 }
 BENCHMARK(BM_TickNothingDue)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);

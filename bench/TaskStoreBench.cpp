@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "ProfileGenerator.h"
+#include "platform/Locale.h"
+#include "shell/SystemClock.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRecordRules.h"
 #include "tasks/TaskStore.h"
-#include "platform/Locale.h"
-#include "shell/SystemClock.h"
 
 using namespace torvalet;
 
@@ -93,8 +93,8 @@ void BM_FetchVisiblePage(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
     Query& tasks = open.store.tasksQ;
     std::vector<Query::Field> fields;
-    for (const char* name : {"Time", "typeName", "Project", "priorityName", "typeMark", "Task", "stateName",
-                             "DoerKey", "Date", "Procent", "Comment"})
+    for (const char* name : {"Time", "typeName", "Project", "priorityName", "typeMark", "Task", "stateName", "DoerKey",
+                             "Date", "Procent", "Comment"})
         fields.push_back(tasks.field(name));
     std::mt19937 random(1);
     for (auto _ : state) {

@@ -12,7 +12,7 @@ namespace {
 // 100,000 record texts of 0 to 60 bytes as a Windows installation writes them: Russian words in
 // code page 1251 (one byte a letter) mixed with Latin ones.
 std::vector<std::string> cp1251Texts() {
-    static const char* const words[] = {"plan", "\xee\xf2\xf7\xb8\xf2", "meeting", "\xef\xe8\xf1\xfc\xec\xee",
+    static const char* const words[] = {"plan",   "\xee\xf2\xf7\xb8\xf2", "meeting", "\xef\xe8\xf1\xfc\xec\xee",
                                         "budget", "\xe4\xee\xec"};
     std::mt19937 random(7);
     std::vector<std::string> texts(100000);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -20,9 +20,9 @@
 #include "shell/AppFolderLock.h"
 #include "shell/Organizer.h"
 #include "shell/SetupFile.h"
+#include "tasks/TaskStore.h"
 #include "trees/TreeDump.h"
 #include "trees/TreeFiles.h"
-#include "tasks/TaskStore.h"
 
 namespace torvalet::cli {
 

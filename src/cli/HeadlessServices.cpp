@@ -20,14 +20,14 @@ std::string systemShortDateFormat() {
             continue;
         }
         switch (format[++i]) {
-            case 'd': pattern += "dd"; break;
-            case 'e': pattern += "d"; break;
-            case 'm': pattern += "MM"; break;
-            case 'y': pattern += "yy"; break;
-            case 'Y': pattern += "yyyy"; break;
-            case 'D': pattern += "MM/dd/yy"; break;
-            case 'F': pattern += "yyyy-MM-dd"; break;
-            default: break;
+        case 'd': pattern += "dd"; break;
+        case 'e': pattern += "d"; break;
+        case 'm': pattern += "MM"; break;
+        case 'y': pattern += "yy"; break;
+        case 'Y': pattern += "yyyy"; break;
+        case 'D': pattern += "MM/dd/yy"; break;
+        case 'F': pattern += "yyyy-MM-dd"; break;
+        default: break;
         }
     }
     return pattern.empty() ? "dd.MM.yyyy" : pattern;

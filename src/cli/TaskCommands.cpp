@@ -22,10 +22,10 @@ void appendEscaped(std::string& out, std::string_view text) {
         out.append(text.substr(start, special - start));
         if (special == std::string_view::npos) return;
         switch (text[special]) {
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += "\\\\"; break;
         }
         start = special + 1;
     }
@@ -47,7 +47,8 @@ void appendRow(std::string& out, bool json, bool firstRow, ValueOf&& valueOf) {
         if (c) out += ", ";
         out += jsonString(columns[c].name);
         out += ": ";
-        out += columns[c].kind == ColumnKind::Number ? jsonNumber(sqlValueNumber(std::string(value))) : jsonString(value);
+        out +=
+            columns[c].kind == ColumnKind::Number ? jsonNumber(sqlValueNumber(std::string(value))) : jsonString(value);
     }
     out += json ? "}" : "\n";
 }

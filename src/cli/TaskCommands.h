@@ -21,8 +21,7 @@ int tasksCommand(const Services& services, const std::filesystem::path& home, bo
 // --type, --state and --prio as given. Prints the stored row; a text cut to its column is said
 // on `err`.
 int addCommand(const Services& services, const std::filesystem::path& home, const std::string& text,
-               const std::map<std::string, std::string>& options, std::ostream& out,
-               std::ostream& err);
+               const std::map<std::string, std::string>& options, std::ostream& out, std::ostream& err);
 
 // Throws UsageError when `add` cannot be run with these arguments, before anything is opened.
 void checkAddArguments(const std::string& text, const std::map<std::string, std::string>& options);

@@ -8,7 +8,7 @@ namespace torvalet {
 // folder it runs in. The organiser builds the texts as its Windows ancestor handed them to the
 // shell; a shell implementation recognises these:
 namespace ShellText {
-inline constexpr const char* browser = "IEXPLORE.EXE";   // with newWindow + the address as parameters
+inline constexpr const char* browser = "IEXPLORE.EXE";  // with newWindow + the address as parameters
 inline constexpr const char* newWindow = " -new ";
 inline constexpr const char* fileManager = "explorer.exe";  // with folderSwitches + the folder
 inline constexpr const char* folderSwitches = "/n, /e,";

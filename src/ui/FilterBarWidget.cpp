@@ -71,19 +71,16 @@ FilterBarWidget::FilterBarWidget(NavFamily family, Navigation& navigation, Comma
     connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
         run_([this, typed = text.toStdString()] { navigation_.filters().editChanged(family_, typed); });
     });
-    connect(edit_, &QLineEdit::returnPressed, this, [this] {
-        run_([this] { navigation_.filters().editEnter(family_); });
-    });
-    connect(list_, &QComboBox::activated, this, [this](int index) {
-        run_([this, index] { navigation_.filters().listChanged(family_, index); });
-    });
+    connect(edit_, &QLineEdit::returnPressed, this,
+            [this] { run_([this] { navigation_.filters().editEnter(family_); }); });
+    connect(list_, &QComboBox::activated, this,
+            [this](int index) { run_([this, index] { navigation_.filters().listChanged(family_, index); }); });
     connect(addButton, &QPushButton::clicked, this, [this, add = std::move(add)] {
         const std::string text = edit_->text().toStdString();
         run_([&add, &text] { add(text); });
     });
-    connect(clearButton, &QPushButton::clicked, this, [this] {
-        run_([this] { navigation_.filters().clearBarClick(family_); });
-    });
+    connect(clearButton, &QPushButton::clicked, this,
+            [this] { run_([this] { navigation_.filters().clearBarClick(family_); }); });
 }
 
 void FilterBarWidget::showState() {

@@ -225,12 +225,8 @@ Qt::ItemFlags ItemTreeModel::flags(const QModelIndex& index) const {
 
 QStringList ItemTreeModel::mimeTypes() const { return {QString::fromLatin1(kMimeType)}; }
 
-Qt::DropActions ItemTreeModel::supportedDropActions() const {
-    return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-}
+Qt::DropActions ItemTreeModel::supportedDropActions() const { return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction; }
 
-Qt::DropActions ItemTreeModel::supportedDragActions() const {
-    return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-}
+Qt::DropActions ItemTreeModel::supportedDragActions() const { return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction; }
 
 }  // namespace torvalet::ui

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QAbstractItemModel>
-#include <QHash>
 #include <QFont>
+#include <QHash>
 
 #include <unordered_map>
 #include <vector>

@@ -79,8 +79,13 @@ DropPosition ItemTreeView::dropPosition() const {
 
 ItemTreeView::ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, Navigation& navigation,
                            CommandRunner run, QWidget* parent)
-    : QTreeView(parent), tree_(tree), trees_(trees), commands_(commands), navigation_(navigation),
-      run_(std::move(run)), model_(new ItemTreeModel(tree, this)) {
+    : QTreeView(parent),
+      tree_(tree),
+      trees_(trees),
+      commands_(commands),
+      navigation_(navigation),
+      run_(std::move(run)),
+      model_(new ItemTreeModel(tree, this)) {
     setObjectName(QString::fromStdString(tree.name()));
     setUpLook();  // before the model: a change of style re-lays out every row the view has
     setModel(model_);

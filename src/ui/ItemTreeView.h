@@ -27,8 +27,8 @@ using CommandRunner = std::function<void(const std::function<void()>&)>;
 class ItemTreeView : public QTreeView {
     Q_OBJECT
 public:
-    ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, Navigation& navigation,
-                 CommandRunner run, QWidget* parent = nullptr);
+    ItemTreeView(ItemTree& tree, ItemTreeSet& trees, TreeCommands& commands, Navigation& navigation, CommandRunner run,
+                 QWidget* parent = nullptr);
 
     ItemTree& tree() const { return tree_; }
     ItemTreeModel* itemModel() const { return model_; }

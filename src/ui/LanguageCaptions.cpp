@@ -107,8 +107,8 @@ bool LanguageCaptions::exists(const LanguageTarget& target) const {
 QWidget* LanguageCaptions::holder(const LanguageTarget& target) const {
     if (target.window == kMainWindow) return &window_;
     // The task dialog's section is named after its form, the dialog after its instance.
-    const QString dialog = target.window == "taskForm" ? QStringLiteral("taskPropsForm")
-                                                       : QString::fromStdString(target.window);
+    const QString dialog =
+        target.window == "taskForm" ? QStringLiteral("taskPropsForm") : QString::fromStdString(target.window);
     return window_.findChild<QDialog*>(dialog);
 }
 

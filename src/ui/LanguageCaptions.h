@@ -11,7 +11,7 @@ class QWidget;
 namespace torvalet {
 struct LanguageTable;
 struct LanguageTarget;
-}
+}  // namespace torvalet
 
 namespace torvalet::ui {
 

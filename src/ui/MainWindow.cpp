@@ -11,9 +11,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
@@ -24,13 +24,13 @@
 #include "shell/Organizer.h"
 #include "shell/SessionAutostart.h"
 #include "ui/FilterBarWidget.h"
-#include "ui/ItemTreeModel.h"
 #include "ui/FixedShortcutKeys.h"
+#include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/LanguageCaptions.h"
 #include "ui/Named.h"
-#include "ui/OpenActions.h"
 #include "ui/NavigationMenus.h"
+#include "ui/OpenActions.h"
 #include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskGrid.h"
@@ -55,8 +55,10 @@ QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), d
 MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     : QMainWindow(parent), organizer_(organizer), treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
-    treeMenus_ = new TreeMenus(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
-    taskPage_ = new TaskPage(organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+    treeMenus_ = new TreeMenus(
+        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+    taskPage_ = new TaskPage(
+        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -210,8 +212,10 @@ void MainWindow::markReadOnly() {
 
 void MainWindow::showTitle() {
     const QString note = tr("read-only, nothing is saved");
-    if (!readOnly_) setWindowTitle(caption_);
-    else setWindowTitle(caption_.isEmpty() ? note : caption_ + QStringLiteral(" (") + note + QLatin1Char(')'));
+    if (!readOnly_)
+        setWindowTitle(caption_);
+    else
+        setWindowTitle(caption_.isEmpty() ? note : caption_ + QStringLiteral(" (") + note + QLatin1Char(')'));
 }
 
 // The settings' font face for the window, the bottom panel and the message pad; a face the
@@ -262,7 +266,8 @@ void MainWindow::installTreeHooks() {
     pages.phrases.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
     // The task state commands act on the selected goals while a goal tree has the focus.
     organizer_.tasks().context.goalTreeHasFocus = [this] {
-        for (TreeId id : {TreeId::GoalTree, TreeId::Goal2Tree, TreeId::Goal3Tree, TreeId::Goal4Tree, TreeId::Goal5Tree}) {
+        for (TreeId id :
+             {TreeId::GoalTree, TreeId::Goal2Tree, TreeId::Goal3Tree, TreeId::Goal4Tree, TreeId::Goal5Tree}) {
             const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
             if (view && view->hasFocus()) return true;
         }

@@ -22,7 +22,7 @@ namespace torvalet {
 class ItemTree;
 class Organizer;
 class TreeNode;
-}
+}  // namespace torvalet
 
 namespace torvalet::ui {
 

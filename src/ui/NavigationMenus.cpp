@@ -115,8 +115,8 @@ void NavigationMenus::addLetters(QMenu* parent, const QString& prefix,
         std::vector<Entry> letters;
         for (char letter = first; letter <= last; ++letter) {
             const std::string text(1, letter);
-            letters.push_back({prefix + QChar(letter), prefix + QLatin1Char(' ') + QChar(letter),
-                               [build, text] { build(text); }});
+            letters.push_back(
+                {prefix + QChar(letter), prefix + QLatin1Char(' ') + QChar(letter), [build, text] { build(text); }});
         }
         submenu(parent, prefix + QChar(first) + QChar(last) + QStringLiteral("1"),
                 prefix + QLatin1Char(' ') + QChar(first) + QLatin1Char('-') + QChar(last), letters);

@@ -21,15 +21,15 @@ struct SetFolder {
 };
 
 constexpr std::array<SetFolder, 10> kSets = {{{"goal", 55},
-                                             {"link", 8},
-                                             {"contact", 8},
-                                             {"event", 8},
-                                             {"phrase", 3},
-                                             {"tool", 14},
-                                             {"taskprio", 9},
-                                             {"taskstate", 22},
-                                             {"tasktype", 51},
-                                             {"progress", 10}}};
+                                              {"link", 8},
+                                              {"contact", 8},
+                                              {"event", 8},
+                                              {"phrase", 3},
+                                              {"tool", 14},
+                                              {"taskprio", 9},
+                                              {"taskstate", 22},
+                                              {"tasktype", 51},
+                                              {"progress", 10}}};
 
 QPixmap render(QSvgRenderer& svg, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);

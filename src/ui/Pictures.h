@@ -15,8 +15,20 @@ class Pictures {
 public:
     enum Set { Goals, Links, Contacts, Events, Phrases, Tools, TaskPriorities, TaskStates, TaskTypes, Progress };
     enum Tool {
-        FirstItem, LastItem, CollapseAllButSelected, NewItem, CutItems, CopyItems, PasteItems, DeleteItems,
-        MoveLeft, MoveRight, MoveUp, MoveDown, Priority, State
+        FirstItem,
+        LastItem,
+        CollapseAllButSelected,
+        NewItem,
+        CutItems,
+        CopyItems,
+        PasteItems,
+        DeleteItems,
+        MoveLeft,
+        MoveRight,
+        MoveUp,
+        MoveDown,
+        Priority,
+        State
     };
 
     // The picture `index` of the set, or a null icon for an index without one.

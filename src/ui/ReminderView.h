@@ -13,7 +13,7 @@ class QTimer;
 namespace torvalet {
 class Organizer;
 struct Notice;
-}
+}  // namespace torvalet
 
 namespace torvalet::ui {
 

@@ -14,7 +14,8 @@ SingleInstance::SingleInstance(std::filesystem::path home, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverName() const {
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(home_.string()), QCryptographicHash::Sha1);
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArray::fromStdString(home_.string()), QCryptographicHash::Sha1);
     return QStringLiteral("torvalet-") + QString::fromLatin1(hash.toHex().left(16));
 }
 

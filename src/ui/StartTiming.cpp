@@ -32,7 +32,8 @@ public:
         done_ = true;
         timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);
-        std::fprintf(stderr, "shown %lld.%09ld %ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec, peakResidentKb());
+        std::fprintf(stderr, "shown %lld.%09ld %ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec,
+                     peakResidentKb());
         std::fflush(stderr);
         QTimer::singleShot(0, &window_, [this] { window_.close(); });
         return false;

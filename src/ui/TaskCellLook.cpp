@@ -25,18 +25,17 @@ struct Picture {
 constexpr Picture kPriorityPictures[] = {{"!!!", 5}, {"#1", 6}, {"#2", 7}, {"#3", 8}, {"?", 4}};
 
 constexpr Picture kStatePictures[] = {
-    {"AtWork", 15},  {"В работе", 15},   {"Mute", 9},      {"Заминка", 9},    {"Done", 4},
-    {"Сделано", 4},  {"Undone", 3},      {"Несделано", 3}, {"Prepare", 10},   {"Подготовка", 10},
-    {"Delegated", 21}, {"Делегировано", 21}, {"Delayed", 14}, {"Отложено", 14},
+    {"AtWork", 15},    {"В работе", 15},     {"Mute", 9},      {"Заминка", 9},   {"Done", 4},
+    {"Сделано", 4},    {"Undone", 3},        {"Несделано", 3}, {"Prepare", 10},  {"Подготовка", 10},
+    {"Delegated", 21}, {"Делегировано", 21}, {"Delayed", 14},  {"Отложено", 14},
 };
 
 constexpr Picture kTypePictures[] = {
-    {"<!>", 0},  {"//:", 33}, {"..]", 35}, {"[..", 34}, {"..>", 32}, {"<.$", 5},  {"$.>", 37}, {" ?!", 7},
-    {"<-@", 9},  {"@->", 10}, {"i:=", 8},  {"  &", 11}, {"  ^", 12}, {".:!", 13}, {"{h}", 15}, {",,,", 16},
-    {"//?", 18}, {"{b}", 19}, {"  %", 20}, {":O)", 50}, {" ][", 22}, {" i>", 36}, {"~>", 24},  {"EXE", 25},
-    {"=->", 26}, {"<:>", 27}, {"prn", 28}, {"~s~", 29}, {"{?}", 30}, {"g_g", 41}, {"y_g", 40}, {"m_g", 39},
-    {"w_g", 38}, {"d_g", 42}, {"obs", 45}, {"log", 44}, {"rwd", 45}, {"rid", 47}, {"||>", 14}, {"?|[", 17},
-    {"_|_", 21}, {"|=|", 31},
+    {"<!>", 0},  {"//:", 33}, {"..]", 35}, {"[..", 34}, {"..>", 32}, {"<.$", 5},  {"$.>", 37}, {" ?!", 7},  {"<-@", 9},
+    {"@->", 10}, {"i:=", 8},  {"  &", 11}, {"  ^", 12}, {".:!", 13}, {"{h}", 15}, {",,,", 16}, {"//?", 18}, {"{b}", 19},
+    {"  %", 20}, {":O)", 50}, {" ][", 22}, {" i>", 36}, {"~>", 24},  {"EXE", 25}, {"=->", 26}, {"<:>", 27}, {"prn", 28},
+    {"~s~", 29}, {"{?}", 30}, {"g_g", 41}, {"y_g", 40}, {"m_g", 39}, {"w_g", 38}, {"d_g", 42}, {"obs", 45}, {"log", 44},
+    {"rwd", 45}, {"rid", 47}, {"||>", 14}, {"?|[", 17}, {"_|_", 21}, {"|=|", 31},
 };
 
 template <std::size_t N>
@@ -130,7 +129,7 @@ void typeStyling(const TaskCellRow& row, Column column, const TaskPaintContext& 
 }
 
 void output(const TaskCellRow& row, Column column, TaskCellLook& look) {
-    const std::string* value = column == Column::TypeMark ? &row.typeMark
+    const std::string* value = column == Column::TypeMark   ? &row.typeMark
                                : column == Column::Priority ? &row.priorityName
                                : column == Column::State    ? &row.stateName
                                                             : nullptr;

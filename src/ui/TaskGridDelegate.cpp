@@ -37,11 +37,11 @@ void TaskGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         taskCellLook(model->cellRow(index.row()), column, index.row() == model->currentRow(), context_);
 
     const QColor background = look.background.isValid() ? look.background
-                              : selected                 ? option.palette.color(QPalette::Highlight)
-                                                         : context_.grid;
+                              : selected                ? option.palette.color(QPalette::Highlight)
+                                                        : context_.grid;
     const QColor foreground = look.foreground.isValid() ? look.foreground
-                              : selected                 ? option.palette.color(QPalette::HighlightedText)
-                                                         : context_.text;
+                              : selected                ? option.palette.color(QPalette::HighlightedText)
+                                                        : context_.text;
     painter->save();
     painter->fillRect(option.rect, background);
     int left = option.rect.left() + 4;

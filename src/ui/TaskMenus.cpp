@@ -19,9 +19,7 @@ namespace torvalet::ui {
 
 namespace {
 
-QMenu* findMenu(QWidget* in, const char* name) {
-    return in->findChild<QMenu*>(QString::fromLatin1(name));
-}
+QMenu* findMenu(QWidget* in, const char* name) { return in->findChild<QMenu*>(QString::fromLatin1(name)); }
 
 // The name a lookup table gives a key (the type, priority or state of a drop-down item).
 std::string lookupName(const Query& lookup, int n, const char* column) {
@@ -114,9 +112,7 @@ void TaskMenus::showChecks() {
     for (const auto& [action, command] : checkable_) action->setChecked(command->checked(organizer_.tasks()));
 }
 
-QAction* TaskMenus::find(const char* name) const {
-    return window_->findChild<QAction*>(QString::fromLatin1(name));
-}
+QAction* TaskMenus::find(const char* name) const { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
 
 // The picture of a drop-down item: its type, priority or state as the grid shows it.
 QIcon TaskMenus::itemPicture(const std::string& button, int value) const {
@@ -188,9 +184,8 @@ void TaskMenus::buildTimeMenu() {
         int count = 0;
         for (const std::string& time : hour.times) {
             QAction* item = times->addAction(QString::fromStdString(time));
-            connect(item, &QAction::triggered, this, [this, time] {
-                run_([this, time] { organizer_.tasks().commands.timeMenuItemClick(time); });
-            });
+            connect(item, &QAction::triggered, this,
+                    [this, time] { run_([this, time] { organizer_.tasks().commands.timeMenuItemClick(time); }); });
             if (++count % timeMenuSeparatorEvery == 0 && count < int(hour.times.size())) times->addSeparator();
         }
     }

@@ -18,7 +18,7 @@ namespace torvalet {
 class Organizer;
 struct TaskCommandInfo;
 struct TaskToolButton;
-}
+}  // namespace torvalet
 
 namespace torvalet::ui {
 

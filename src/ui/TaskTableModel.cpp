@@ -11,9 +11,9 @@ namespace torvalet::ui {
 
 namespace {
 
-const char* const fieldOf[TaskTableModel::ColumnCount] = {
-    "Time", "typeName", "Project", "priorityName", "typeMark", "Task", "stateName", "DoerKey", "Date", "Procent",
-    "Comment"};
+const char* const fieldOf[TaskTableModel::ColumnCount] = {"Time",     "typeName", "Project",   "priorityName",
+                                                          "typeMark", "Task",     "stateName", "DoerKey",
+                                                          "Date",     "Procent",  "Comment"};
 
 }  // namespace
 
@@ -21,8 +21,9 @@ TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
     : QAbstractTableModel(parent),
       tasks_(tasks),
       painted_(std::make_unique<TaskCellRow>()),
-      titles_{tr("Time"), tr("Type"), tr("Project"), QStringLiteral("!"), QStringLiteral("::"), tr("Task"),
-              QStringLiteral("@"), QStringLiteral("Doer"), tr("Date"), QStringLiteral("%"), tr("Comment")} {
+      titles_{tr("Time"),           tr("Type"),          tr("Project"),       QStringLiteral("!"),
+              QStringLiteral("::"), tr("Task"),          QStringLiteral("@"), QStringLiteral("Doer"),
+              tr("Date"),           QStringLiteral("%"), tr("Comment")} {
     rows_ = tasks_.rowCount();
     observer_ = tasks_.addObserver([this](const QueryEvent& event) { onQueryEvent(event.kind, event.row); });
 }
@@ -30,34 +31,27 @@ TaskTableModel::TaskTableModel(Query& tasks, QObject* parent)
 void TaskTableModel::onQueryEvent(int kind, int row) {
     if (kind != QueryEvent::CurrentChanged) paintedRow_ = -1;
     switch (kind) {
-        case QueryEvent::RowChanged:
-            if (row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-            break;
-        case QueryEvent::RowAboutToBeInserted:
-            beginInsertRows({}, row, row);
-            break;
-        case QueryEvent::RowInserted:
-            rows_ = tasks_.rowCount();
-            endInsertRows();
-            break;
-        case QueryEvent::RowAboutToBeRemoved:
-            beginRemoveRows({}, row, row);
-            break;
-        case QueryEvent::RowRemoved:
-            rows_ = tasks_.rowCount();
-            endRemoveRows();
-            break;
-        case QueryEvent::Reset:
-            beginResetModel();
-            rows_ = tasks_.rowCount();
-            indicated_ = -1;
-            endResetModel();
-            break;
-        case QueryEvent::CurrentChanged:
-            moveIndicator(row);
-            break;
-        default:
-            break;
+    case QueryEvent::RowChanged:
+        if (row >= 0 && row < rows_) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        break;
+    case QueryEvent::RowAboutToBeInserted: beginInsertRows({}, row, row); break;
+    case QueryEvent::RowInserted:
+        rows_ = tasks_.rowCount();
+        endInsertRows();
+        break;
+    case QueryEvent::RowAboutToBeRemoved: beginRemoveRows({}, row, row); break;
+    case QueryEvent::RowRemoved:
+        rows_ = tasks_.rowCount();
+        endRemoveRows();
+        break;
+    case QueryEvent::Reset:
+        beginResetModel();
+        rows_ = tasks_.rowCount();
+        indicated_ = -1;
+        endResetModel();
+        break;
+    case QueryEvent::CurrentChanged: moveIndicator(row); break;
+    default: break;
     }
 }
 
@@ -117,8 +111,8 @@ QVariant TaskTableModel::data(const QModelIndex& index, int role) const {
         if (index.column() == Percent) return text.toDouble() > 0 ? text + "%" : QString();
         return text;
     }
-    if (role == Qt::TextAlignmentRole && (index.column() == Time || index.column() == TypeMark ||
-                                          index.column() == Doer || index.column() == Date))
+    if (role == Qt::TextAlignmentRole &&
+        (index.column() == Time || index.column() == TypeMark || index.column() == Doer || index.column() == Date))
         return int(Qt::AlignCenter);
     return {};
 }

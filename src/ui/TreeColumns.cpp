@@ -10,8 +10,9 @@ std::vector<TreeColumn> columnsOf(const ItemTree& tree) {
     case RecordFamily::Links: {
         const std::optional<TreeId> id = tree.id();
         const bool accessInfo = id == TreeId::SearchTree || id == TreeId::DocsTree || id == TreeId::ImagesTree;
-        return {{"name", 260},  {"URL", 320}, {"HotKey", 90}, {"Params", 110}, {"Dir", 90},
-                {accessInfo ? "AccessInfo" : "AccessDate", 90}, {"Note", 120}};
+        return {{"name", 260},   {"URL", 320}, {"HotKey", 90},
+                {"Params", 110}, {"Dir", 90},  {accessInfo ? "AccessInfo" : "AccessDate", 90},
+                {"Note", 120}};
     }
     case RecordFamily::Contacts:
         return {{"Official", 350}, {"phone1", 120}, {"phone2", 120}, {"email", 150}, {"Comment", 300}};

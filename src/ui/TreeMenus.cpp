@@ -27,22 +27,32 @@ struct PageBar {
 PageBar pageBar(Page page) {
     switch (page) {
     case kTasksPage:
-        return {"GoalsToolBar", "NewGoalBtn", "InsertAfterGoal_mp",
+        return {"GoalsToolBar",
+                "NewGoalBtn",
+                "InsertAfterGoal_mp",
                 {"CutGoal_mp", "CopyGoal_mp", "PasteGoal_mp", "DeleteGoal_mp", "MoveGoalsLeft1", "MoveGoalsRight1",
                  "MoveGoalsUp1", "MoveGoalsDown1"}};
     case kLinksPage:
-        return {"LinksToolBar", "NewLinkBtn", "NewChildLink_mp",
+        return {"LinksToolBar",
+                "NewLinkBtn",
+                "NewChildLink_mp",
                 {"CutLink_mp", "CopyLink_mp", "PasteLink_mp", "DeleteLink_mp", "MoveLinksLeft1", "MoveLinksRight1",
                  "MoveLinksUp1", "MoveLinksDown1"}};
     case kContactsPage:
-        return {"ContactsToolBar", "NewContactBtn", "NewChildContact_mp",
+        return {"ContactsToolBar",
+                "NewContactBtn",
+                "NewChildContact_mp",
                 {"CutContact_mp", "CopyContact_mp", "PasteContact_mp", "DeleteContact_mp", "MoveContactsLeft1",
                  "MoveContactsRight1", "MoveContactsUp1", "MoveContactsDown1"}};
     case kBlocknotePage:
-        return {"PhrasesToolBar", "NewPhraseBtn", "NewChildPhrase_mp",
+        return {"PhrasesToolBar",
+                "NewPhraseBtn",
+                "NewChildPhrase_mp",
                 {"CutPhrase_mp", "CopyPhrase_mp", "PastePhrase_mp", "DeletePhrase_mp"}};
     default:
-        return {"CalendarToolBar", "NewEventBtn", "NewChildEvent_mp",
+        return {"CalendarToolBar",
+                "NewEventBtn",
+                "NewChildEvent_mp",
                 {"CutEvent_mp", "CopyEvent_mp", "PasteEvent_mp", "DeleteEvent_mp"}};
     }
 }
@@ -79,44 +89,43 @@ void TreeMenus::addMenus(QMenuBar* bar) {
         };
     };
 
-    QMenu* goalMenu = menu(bar, "Goals_mp", "Goals",
-                           {{"NewRootGoal_mp", "New Root Goal", [c] { c->NewRootGoal_mpClick(); }},
-                            {"NewChildGoal_mp", "New Child Goal", [c] { c->NewChildGoal_mpClick(); }},
-                            {"AddGoalRight1", "Add Goal Right", [c] { c->AddGoalRight1Click(); }},
-                            {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->InsertAfterGoal_mpClick(); }},
-                            {"InsertGoalFromClipboard_mp", "Insert From Clipboard",
-                             [goals] { goals->InsertGoalFromClipboard_mpClick(); }},
-                            {nullptr, nullptr, nullptr},
-                            {"CutGoal_mp", "Cut Goal", [c] { c->CutGoal_mpClick(); }},
-                            {"CopyGoal_mp", "Copy Goal", [c] { c->CopyGoal_mpClick(); }},
-                            {"PasteGoal_mp", "Paste Goal", [c] { c->PasteGoal_mpClick(); }},
-                            {"DeleteGoal_mp", "Delete Goal", [c] { c->DeleteGoal_mpClick(); }},
-                            {nullptr, nullptr, nullptr},
-                            {"CloneGoals1", "Clone Goals", [c] { c->CloneGoals1Click(); }},
-                            {"GroupGoals1", "Group Goals", [c] { c->GroupGoals1Click(); }},
-                            {"GoalProperties1", "Goal Properties", [goals] { goals->GoalProperties1Click(); }},
-                            {"GoalsIntoTasks_mp", "Goals Into Task",
-                             [goals, pages] { goals->GoalsIntoTasks_mpClick(pages->goalsIntoTasks); }}});
+    QMenu* goalMenu = menu(
+        bar, "Goals_mp", "Goals",
+        {{"NewRootGoal_mp", "New Root Goal", [c] { c->NewRootGoal_mpClick(); }},
+         {"NewChildGoal_mp", "New Child Goal", [c] { c->NewChildGoal_mpClick(); }},
+         {"AddGoalRight1", "Add Goal Right", [c] { c->AddGoalRight1Click(); }},
+         {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->InsertAfterGoal_mpClick(); }},
+         {"InsertGoalFromClipboard_mp", "Insert From Clipboard", [goals] { goals->InsertGoalFromClipboard_mpClick(); }},
+         {nullptr, nullptr, nullptr},
+         {"CutGoal_mp", "Cut Goal", [c] { c->CutGoal_mpClick(); }},
+         {"CopyGoal_mp", "Copy Goal", [c] { c->CopyGoal_mpClick(); }},
+         {"PasteGoal_mp", "Paste Goal", [c] { c->PasteGoal_mpClick(); }},
+         {"DeleteGoal_mp", "Delete Goal", [c] { c->DeleteGoal_mpClick(); }},
+         {nullptr, nullptr, nullptr},
+         {"CloneGoals1", "Clone Goals", [c] { c->CloneGoals1Click(); }},
+         {"GroupGoals1", "Group Goals", [c] { c->GroupGoals1Click(); }},
+         {"GoalProperties1", "Goal Properties", [goals] { goals->GoalProperties1Click(); }},
+         {"GoalsIntoTasks_mp", "Goals Into Task",
+          [goals, pages] { goals->GoalsIntoTasks_mpClick(pages->goalsIntoTasks); }}});
     moves(goalMenu, "MoveGoals1", "Move Goals",
           {{"MoveGoalsRight1", "Move Goals Right", [c] { c->MoveGoalsRight1Click(); }},
            {"MoveGoalsLeft1", "Move Goals Left", [c] { c->MoveGoalsLeft1Click(); }},
            {"MoveGoalsUp1", "Move Goals Up", [c] { c->MoveGoalsUp1Click(); }},
            {"MoveGoalsDown1", "Move Goals Down", [c] { c->MoveGoalsDown1Click(); }}});
 
-    QMenu* linkMenu = menu(
-        bar, "Links_mp", "Links",
-        {{"NewRootLink_mp", "New Root Link", [c] { c->NewRootLink_mpClick(); }},
-         {"NewChildLink_mp", "New Child Link", [c] { c->NewChildLink_mpClick(); }},
-         {nullptr, nullptr, nullptr},
-         {"CutLink_mp", "Cut Link", [c] { c->CutLink_mpClick(); }},
-         {"CopyLink_mp", "Copy Link", [c] { c->CopyLink_mpClick(); }},
-         {"PasteLink_mp", "Paste Link", [c] { c->PasteLink_mpClick(); }},
-         {"DeleteLink_mp", "Delete Link", [c] { c->DeleteLink_mpClick(); }},
-         {nullptr, nullptr, nullptr},
-         {"CloneLinks1", "Clone Links", [c] { c->CloneLinks1Click(); }},
-         {"GroupLinks1", "Group Links", [c] { c->GroupLinks1Click(); }},
-         {"LinkProperties1", "Link Properties",
-          onPage(kLinksPage, links([c](ItemTree& tree) { c->editFirstSelected(tree); }))}});
+    QMenu* linkMenu = menu(bar, "Links_mp", "Links",
+                           {{"NewRootLink_mp", "New Root Link", [c] { c->NewRootLink_mpClick(); }},
+                            {"NewChildLink_mp", "New Child Link", [c] { c->NewChildLink_mpClick(); }},
+                            {nullptr, nullptr, nullptr},
+                            {"CutLink_mp", "Cut Link", [c] { c->CutLink_mpClick(); }},
+                            {"CopyLink_mp", "Copy Link", [c] { c->CopyLink_mpClick(); }},
+                            {"PasteLink_mp", "Paste Link", [c] { c->PasteLink_mpClick(); }},
+                            {"DeleteLink_mp", "Delete Link", [c] { c->DeleteLink_mpClick(); }},
+                            {nullptr, nullptr, nullptr},
+                            {"CloneLinks1", "Clone Links", [c] { c->CloneLinks1Click(); }},
+                            {"GroupLinks1", "Group Links", [c] { c->GroupLinks1Click(); }},
+                            {"LinkProperties1", "Link Properties",
+                             onPage(kLinksPage, links([c](ItemTree& tree) { c->editFirstSelected(tree); }))}});
     moves(linkMenu, "MoveLinks1", "Move Links",
           {{"MoveLinksRight1", "Move Links Right", [c] { c->MoveLinksRight1Click(); }},
            {"MoveLinksLeft1", "Move Links Left", [c] { c->MoveLinksLeft1Click(); }},
@@ -124,20 +133,19 @@ void TreeMenus::addMenus(QMenuBar* bar) {
            {"MoveLinksDown1", "Move Links Down", [c] { c->MoveLinksDown1Click(); }}});
 
     ItemTree* contacts = &organizer_.trees().get(TreeId::ContactsTree);
-    QMenu* contactMenu =
-        menu(bar, "Contacts_mp", "Contacts",
-             {{"NewRootContact_mp", "New Root Contact", [c] { c->NewRootContact_mpClick(); }},
-              {"NewChildContact_mp", "New Child Contact", [c] { c->NewChildContact_mpClick(); }},
-              {nullptr, nullptr, nullptr},
-              {"CutContact_mp", "Cut Contact", [c] { c->CutContact_mpClick(); }},
-              {"CopyContact_mp", "Copy Contact", [c] { c->CopyContact_mpClick(); }},
-              {"PasteContact_mp", "Paste Contact", [c] { c->PasteContact_mpClick(); }},
-              {"DeleteContact_mp", "Delete Contact", [c] { c->DeleteContact_mpClick(); }},
-              {nullptr, nullptr, nullptr},
-              {"CloneContacts1", "Clone Contacts", [c] { c->CloneContacts1Click(); }},
-              {"GroupContacts1", "Group Contacts", [c] { c->GroupContacts1Click(); }},
-              {"ContactProperties1", "Contact Properties",
-               onPage(kContactsPage, [c, contacts] { c->editFirstSelected(*contacts); })}});
+    QMenu* contactMenu = menu(bar, "Contacts_mp", "Contacts",
+                              {{"NewRootContact_mp", "New Root Contact", [c] { c->NewRootContact_mpClick(); }},
+                               {"NewChildContact_mp", "New Child Contact", [c] { c->NewChildContact_mpClick(); }},
+                               {nullptr, nullptr, nullptr},
+                               {"CutContact_mp", "Cut Contact", [c] { c->CutContact_mpClick(); }},
+                               {"CopyContact_mp", "Copy Contact", [c] { c->CopyContact_mpClick(); }},
+                               {"PasteContact_mp", "Paste Contact", [c] { c->PasteContact_mpClick(); }},
+                               {"DeleteContact_mp", "Delete Contact", [c] { c->DeleteContact_mpClick(); }},
+                               {nullptr, nullptr, nullptr},
+                               {"CloneContacts1", "Clone Contacts", [c] { c->CloneContacts1Click(); }},
+                               {"GroupContacts1", "Group Contacts", [c] { c->GroupContacts1Click(); }},
+                               {"ContactProperties1", "Contact Properties",
+                                onPage(kContactsPage, [c, contacts] { c->editFirstSelected(*contacts); })}});
     moves(contactMenu, "MoveContacts1", "Move Contacts",
           {{"MoveContactsRight1", "Move Contacts Right", [c] { c->MoveContactsRight1Click(); }},
            {"MoveContactsLeft1", "Move Contacts Left", [c] { c->MoveContactsLeft1Click(); }},
@@ -188,7 +196,8 @@ void TreeMenus::addHiddenItems(QMenuBar* bar) {
          {{"InsertBeforeContact_mp", "Insert Before Contact"}, {"InsertAfterContact_mp", "Insert After Contact"}}},
         {"Phrases_mp",
          {{"InsertPhraseBefore_mp", "Insert Phrase Before"}, {"InsertPhraseAfter_mp", "Insert Phrase After"}}},
-        {"Calendar_mp", {{"InsertBeforeEvent_mp", "Insert Before Event"}, {"InsertAfterEvent_mp", "Insert After Event"}}},
+        {"Calendar_mp",
+         {{"InsertBeforeEvent_mp", "Insert Before Event"}, {"InsertAfterEvent_mp", "Insert After Event"}}},
     };
     for (const auto& menu : hidden) {
         auto* owner = bar->findChild<QMenu*>(QString::fromLatin1(menu.menu));
@@ -250,19 +259,18 @@ QToolBar* TreeMenus::toolBar(Page page) {
     auto* kinds = new QMenu(newButton);
     const std::vector<std::string> captions = newItemKindCaptions(page);
     for (std::size_t kind = 0; kind < captions.size(); ++kind) {
-        QAction* choice = kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)),
-                                           QString::fromStdString(captions[kind]));
+        QAction* choice =
+            kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)), QString::fromStdString(captions[kind]));
         const auto value = static_cast<std::int32_t>(kind);
-        connect(choice, &QAction::triggered, this,
-                [this, page, value] {
-                    run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); });
-                });
+        connect(choice, &QAction::triggered, this, [this, page, value] {
+            run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); });
+        });
     }
     newButton->setMenu(kinds);
     tools->addWidget(newButton);
-    const Pictures::Tool pictures[] = {Pictures::CutItems, Pictures::CopyItems, Pictures::PasteItems,
+    const Pictures::Tool pictures[] = {Pictures::CutItems,    Pictures::CopyItems, Pictures::PasteItems,
                                        Pictures::DeleteItems, Pictures::MoveLeft,  Pictures::MoveRight,
-                                       Pictures::MoveUp,   Pictures::MoveDown};
+                                       Pictures::MoveUp,      Pictures::MoveDown};
     for (std::size_t i = 0; i < bar.buttons.size(); ++i) {
         if (QAction* shown = find(bar.buttons[i])) {
             shown->setIcon(Pictures::icon(Pictures::Tools, pictures[i]));

@@ -40,9 +40,8 @@ TreePane::TreePane(ItemTreeView* view, Navigation& navigation, const CommandRunn
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         const auto command = kind.command;
-        connect(button, &QToolButton::clicked, this, [run, levels, tree, command] {
-            run([levels, tree, command] { (levels->*command)(*tree); });
-        });
+        connect(button, &QToolButton::clicked, this,
+                [run, levels, tree, command] { run([levels, tree, command] { (levels->*command)(*tree); }); });
         buttons->addWidget(button);
     }
     buttons->addStretch(1);

@@ -114,12 +114,10 @@ void ViewActions::addServiceItems() {
     QMenu* service = menuNamed("Service1", tr("&Service"));
     HelpCommands* documents = &organizer_.helpCommands();
     Organizer* organizer = &organizer_;
-    add(service, "CreateDayFolder1", tr("Create Day Folder"), [documents, organizer] {
-        documents->CreateDayFolder1Click(organizer->today());
-    });
-    add(service, "OpenDayFolder1", tr("Open Day Folder"), [documents, organizer] {
-        documents->OpenDayFolder1Click(organizer->today());
-    });
+    add(service, "CreateDayFolder1", tr("Create Day Folder"),
+        [documents, organizer] { documents->CreateDayFolder1Click(organizer->today()); });
+    add(service, "OpenDayFolder1", tr("Open Day Folder"),
+        [documents, organizer] { documents->OpenDayFolder1Click(organizer->today()); });
     service->addSeparator();
     add(service, "PrivateInfo1", tr("Private Info"), [documents] { documents->PrivateInfo1Click(); });
     add(service, "UsefulInfo1", tr("Useful Info"), [documents] { documents->UsefulInfo1Click(); });

@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
     ui::CloseRequests closeRequests;
     closeRequests.catchSignals();
 
-    const auto home = resolveApplicationFolder(
-        AppFolderEnvironment::current(QApplication::applicationDirPath().toStdString()));
+    const auto home =
+        resolveApplicationFolder(AppFolderEnvironment::current(QApplication::applicationDirPath().toStdString()));
     std::error_code ignored;
     std::filesystem::create_directories(home, ignored);
 

@@ -96,13 +96,14 @@ private slots:
     void dialogsCarryTheComponentNames() {
         Pages pages;
         const std::vector<std::pair<QWidget*, std::vector<const char*>>> expected{
-            {pages.dialogs.goal, {"GoalLb", "DescriptionLb", "TypeLb", "StateLb", "PrioLb", "CommentLb", "GoalPropOkBtn1"}},
+            {pages.dialogs.goal,
+             {"GoalLb", "DescriptionLb", "TypeLb", "StateLb", "PrioLb", "CommentLb", "GoalPropOkBtn1"}},
             {pages.dialogs.link,
              {"NameLb", "URLLb", "HotKeyLb", "ParamsLb", "DirLb", "AcDateLb", "TypeLb", "NoteLb", "OkLinkPropBtn"}},
             {pages.dialogs.contact,
-             {"OfficialLb", "TypeLb", "LastNameLb", "MidNameLb", "NameLb", "NickNameLb", "AdrLb", "Phone1Lb",
-              "Phone2Lb", "HotKeyLb", "EmailLb", "WebLb", "BirthdayLb", "NameDayLb", "SpecDayLb", "NoteLb",
-              "ClearBDayBtn", "ClearNDayBtn", "ClearSDayBtn", "OkContactBtn"}},
+             {"OfficialLb", "TypeLb",   "LastNameLb",   "MidNameLb",    "NameLb",       "NickNameLb",  "AdrLb",
+              "Phone1Lb",   "Phone2Lb", "HotKeyLb",     "EmailLb",      "WebLb",        "BirthdayLb",  "NameDayLb",
+              "SpecDayLb",  "NoteLb",   "ClearBDayBtn", "ClearNDayBtn", "ClearSDayBtn", "OkContactBtn"}},
             {pages.dialogs.phrase, {"TypeLb", "NameLb", "PhraseLb", "HotKeyLb", "NoteLb", "OkPhrasePropsBtn"}},
             {pages.dialogs.calendar,
              {"EventLb", "TypeLb", "MonChkBox", "TueChkBox", "WedChkBox", "ThuChkBox", "FriChkBox", "SatChkBox",
@@ -122,14 +123,15 @@ private slots:
         auto& goal = node.record<TGoalData>();
         goal = {"Plan", "first\r\nsecond", "", 2, 6, 3};
         pages.organizer->view().taskProperties = true;
-        QVERIFY(whileShown([&] { pages.forms().goalForm.GoalProps(node); }, [](QDialog& dialog) {
-            QCOMPARE(control<QComboBox>(dialog, "ComboBox1")->currentText(), QString("ToDo"));
-            QCOMPARE(control<QComboBox>(dialog, "ComboBox2")->currentText(), QString("Done"));
-            control<QPlainTextEdit>(dialog, "GoalMemo")->setPlainText("Plan B");
-            control<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(2);
-            control<QComboBox>(dialog, "ComboBox3")->setEditText("Someday");
-            click(dialog, "GoalPropOkBtn1");
-        }));
+        QVERIFY(whileShown([&] { pages.forms().goalForm.GoalProps(node); },
+                           [](QDialog& dialog) {
+                               QCOMPARE(control<QComboBox>(dialog, "ComboBox1")->currentText(), QString("ToDo"));
+                               QCOMPARE(control<QComboBox>(dialog, "ComboBox2")->currentText(), QString("Done"));
+                               control<QPlainTextEdit>(dialog, "GoalMemo")->setPlainText("Plan B");
+                               control<QComboBox>(dialog, "ComboBox2")->setCurrentIndex(2);
+                               control<QComboBox>(dialog, "ComboBox3")->setEditText("Someday");
+                               click(dialog, "GoalPropOkBtn1");
+                           }));
         QCOMPARE(goal.Text, std::string("Plan B"));
         QCOMPARE(goal.Description, std::string("first\r\nsecond"));  // memo left alone keeps its line breaks
         QCOMPARE(goal.GoalType, 3);
@@ -144,14 +146,15 @@ private slots:
         auto& link = node.record<TLinkData>();
         link.Name = "Home";
         link.LinkKind = 1;
-        QVERIFY(whileShown([&] { pages.forms().linkForm.LinkProps2(node); }, [](QDialog& dialog) {
-            auto* picker = control<QDateEdit>(dialog, "AccessDatePicker");
-            QCOMPARE(picker->date(), QDate(2026, 12, 8));
-            QCOMPARE(control<QLineEdit>(dialog, "NameEdit")->text(), QString("Home"));
-            picker->setDate(QDate(2025, 1, 31));
-            control<QLineEdit>(dialog, "UrlEdit")->setText("example.org");
-            click(dialog, "OkLinkPropBtn");
-        }));
+        QVERIFY(whileShown([&] { pages.forms().linkForm.LinkProps2(node); },
+                           [](QDialog& dialog) {
+                               auto* picker = control<QDateEdit>(dialog, "AccessDatePicker");
+                               QCOMPARE(picker->date(), QDate(2026, 12, 8));
+                               QCOMPARE(control<QLineEdit>(dialog, "NameEdit")->text(), QString("Home"));
+                               picker->setDate(QDate(2025, 1, 31));
+                               control<QLineEdit>(dialog, "UrlEdit")->setText("example.org");
+                               click(dialog, "OkLinkPropBtn");
+                           }));
         QCOMPARE(link.AccessDate, std::string("31.01.25"));
         QCOMPARE(link.Url, std::string("example.org"));
         QCOMPARE(link.LinkKind, 1);
@@ -163,17 +166,18 @@ private slots:
         auto& contact = node.record<TContactData>();
         contact.Birthday = "02.03.80";
         contact.SpecialDay = "24.12.99";
-        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); }, [](QDialog& dialog) {
-            QVERIFY(control<QLineEdit>(dialog, "bday_Edit")->isReadOnly());
-            QCOMPARE(control<QDateEdit>(dialog, "DateTimePicker1")->date(), QDate(1980, 3, 2));
-            control<QDateEdit>(dialog, "DateTimePicker2")->setDate(QDate(2026, 5, 21));
-            click(dialog, "TakeNDayBtn");
-            QCOMPARE(control<QLineEdit>(dialog, "nday_Edit")->text(), QString("21.05.26"));
-            control<QDateEdit>(dialog, "DateTimePicker3")->setDate(QDate(2026, 1, 1));  // no "="
-            click(dialog, "ClearBDayBtn");
-            control<QLineEdit>(dialog, "Edit1")->setText("Ann Lee");
-            click(dialog, "OkContactBtn");
-        }));
+        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); },
+                           [](QDialog& dialog) {
+                               QVERIFY(control<QLineEdit>(dialog, "bday_Edit")->isReadOnly());
+                               QCOMPARE(control<QDateEdit>(dialog, "DateTimePicker1")->date(), QDate(1980, 3, 2));
+                               control<QDateEdit>(dialog, "DateTimePicker2")->setDate(QDate(2026, 5, 21));
+                               click(dialog, "TakeNDayBtn");
+                               QCOMPARE(control<QLineEdit>(dialog, "nday_Edit")->text(), QString("21.05.26"));
+                               control<QDateEdit>(dialog, "DateTimePicker3")->setDate(QDate(2026, 1, 1));  // no "="
+                               click(dialog, "ClearBDayBtn");
+                               control<QLineEdit>(dialog, "Edit1")->setText("Ann Lee");
+                               click(dialog, "OkContactBtn");
+                           }));
         QCOMPARE(contact.Official, std::string("Ann Lee"));
         QCOMPARE(contact.Birthday, std::string());
         QCOMPARE(contact.NameDay, std::string("21.05.26"));
@@ -185,16 +189,17 @@ private slots:
         TreeNode& node = pages.add(TreeId::ContactsTree);
         auto& contact = node.record<TContactData>();
         contact.Official = "Ann";
-        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); }, [&](QDialog& dialog) {
-            control<QLineEdit>(dialog, "Edit1")->setText("Ann Lee");
-            control<QLineEdit>(dialog, "nday_Edit")->setText("5.3.80");
-            QVERIFY(messageOn(dialog, "OkContactBtn").contains("is not a valid date"));
-            QVERIFY(dialog.isVisible());
-            QCOMPARE(contact.Official, std::string("Ann"));
-            control<QLineEdit>(dialog, "nday_Edit")->setText("05.03.80");
-            QCOMPARE(messageOn(dialog, "OkContactBtn"), QString());
-            QVERIFY(!dialog.isVisible());
-        }));
+        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); },
+                           [&](QDialog& dialog) {
+                               control<QLineEdit>(dialog, "Edit1")->setText("Ann Lee");
+                               control<QLineEdit>(dialog, "nday_Edit")->setText("5.3.80");
+                               QVERIFY(messageOn(dialog, "OkContactBtn").contains("is not a valid date"));
+                               QVERIFY(dialog.isVisible());
+                               QCOMPARE(contact.Official, std::string("Ann"));
+                               control<QLineEdit>(dialog, "nday_Edit")->setText("05.03.80");
+                               QCOMPARE(messageOn(dialog, "OkContactBtn"), QString());
+                               QVERIFY(!dialog.isVisible());
+                           }));
         QCOMPARE(contact.Official, std::string("Ann Lee"));
         QCOMPARE(contact.NameDay, std::string("05.03.80"));
     }
@@ -206,11 +211,12 @@ private slots:
         int visits = 0;
         pages.dialogs.contact->mailContacts = [&] { ++mails; };
         pages.dialogs.contact->browseContacts = [&] { ++visits; };
-        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); }, [](QDialog& dialog) {
-            click(dialog, "EmailBtn");
-            click(dialog, "WebBtn");
-            QVERIFY(dialog.isVisible());
-        }));
+        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); },
+                           [](QDialog& dialog) {
+                               click(dialog, "EmailBtn");
+                               click(dialog, "WebBtn");
+                               QVERIFY(dialog.isVisible());
+                           }));
         QCOMPARE(mails, 1);
         QCOMPARE(visits, 1);
     }
@@ -220,13 +226,14 @@ private slots:
         TreeNode& node = pages.add(TreeId::PhrasesTree);
         auto& phrase = node.record<TPhraseData>();
         phrase = {"Greeting", "Hello", "", 2, ""};
-        QVERIFY(whileShown([&] { pages.forms().phraseForm.PhraseProps(node); }, [](QDialog& dialog) {
-            QCOMPARE(control<QComboBox>(dialog, "ComboBox1")->currentIndex(), 2);
-            control<QLineEdit>(dialog, "NameEdit")->setText("Hi");
-            control<QLineEdit>(dialog, "HotKeyEdit")->setText("Ctrl+Alt+H");
-            control<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
-            click(dialog, "OkPhrasePropsBtn");
-        }));
+        QVERIFY(whileShown([&] { pages.forms().phraseForm.PhraseProps(node); },
+                           [](QDialog& dialog) {
+                               QCOMPARE(control<QComboBox>(dialog, "ComboBox1")->currentIndex(), 2);
+                               control<QLineEdit>(dialog, "NameEdit")->setText("Hi");
+                               control<QLineEdit>(dialog, "HotKeyEdit")->setText("Ctrl+Alt+H");
+                               control<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
+                               click(dialog, "OkPhrasePropsBtn");
+                           }));
         QCOMPARE(phrase.Name, std::string("Hi"));
         QCOMPARE(phrase.Phrase, std::string("Hello"));
         QCOMPARE(phrase.HotKey, std::string("Ctrl+Alt+H"));
@@ -239,15 +246,16 @@ private slots:
         auto& event = node.record<TEventData>();
         event.EventKind = 2;
         event.WeekDays = 128 | 1;  // Monday, and the bit no box shows
-        QVERIFY(whileShown([&] { pages.forms().calendarForm.CalendarProps(node); }, [](QDialog& dialog) {
-            QVERIFY(control<QCheckBox>(dialog, "MonChkBox")->isChecked());
-            QVERIFY(!control<QCheckBox>(dialog, "SunChkBox")->isChecked());
-            QCOMPARE(control<QDateEdit>(dialog, "EventDatePicker")->date(), QDate(2026, 12, 8));
-            control<QCheckBox>(dialog, "MonChkBox")->setChecked(false);
-            control<QCheckBox>(dialog, "SunChkBox")->setChecked(true);
-            control<QLineEdit>(dialog, "EventTimeEdit")->setText("9:30");
-            click(dialog, "OkCalendarPropBtn");
-        }));
+        QVERIFY(whileShown([&] { pages.forms().calendarForm.CalendarProps(node); },
+                           [](QDialog& dialog) {
+                               QVERIFY(control<QCheckBox>(dialog, "MonChkBox")->isChecked());
+                               QVERIFY(!control<QCheckBox>(dialog, "SunChkBox")->isChecked());
+                               QCOMPARE(control<QDateEdit>(dialog, "EventDatePicker")->date(), QDate(2026, 12, 8));
+                               control<QCheckBox>(dialog, "MonChkBox")->setChecked(false);
+                               control<QCheckBox>(dialog, "SunChkBox")->setChecked(true);
+                               control<QLineEdit>(dialog, "EventTimeEdit")->setText("9:30");
+                               click(dialog, "OkCalendarPropBtn");
+                           }));
         QCOMPARE(event.WeekDays, std::uint8_t(128 | 64));
         QCOMPARE(event.EventDate, std::string("08.12.26"));
         QCOMPARE(event.EventTime, std::string("9:30"));
@@ -281,12 +289,14 @@ private slots:
         };
         for (const Case& c : cases) {
             TreeNode& node = pages.add(c.tree);
-            const bool shown = whileShown([&] { c.open(node); }, [&](QDialog& dialog) {
-                QWidget* line = control<QWidget>(dialog, c.line);
-                if (auto* edit = qobject_cast<QLineEdit*>(line)) edit->setText("changed");
-                if (auto* memo = qobject_cast<QPlainTextEdit*>(line)) memo->setPlainText("changed");
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            });
+            const bool shown = whileShown([&] { c.open(node); },
+                                          [&](QDialog& dialog) {
+                                              QWidget* line = control<QWidget>(dialog, c.line);
+                                              if (auto* edit = qobject_cast<QLineEdit*>(line)) edit->setText("changed");
+                                              if (auto* memo = qobject_cast<QPlainTextEdit*>(line))
+                                                  memo->setPlainText("changed");
+                                              QTest::keyClick(&dialog, Qt::Key_Escape);
+                                          });
             const std::string tree(treeInfo(c.tree).name);
             QVERIFY2(shown, tree.c_str());
             QVERIFY2(!c.isOpen(), tree.c_str());

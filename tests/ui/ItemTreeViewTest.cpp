@@ -102,11 +102,16 @@ private slots:
     void menusCarryComponentNamesAndCaptions() {
         Running app;
         const std::pair<const char*, const char*> items[] = {
-            {"Goals_mp", "Goals"},           {"CutGoal_mp", "Cut Goal"},
-            {"GroupGoals1", "Group Goals"},  {"MoveGoalsRight1", "Move Goals Right"},
-            {"GoalsIntoTasks_mp", "Goals Into Task"}, {"Links_mp", "Links"},
-            {"NewChildLink_mp", "New Child Link"},    {"MoveContactsDown1", "Move Contacts Down"},
-            {"ClonePhrases1", "Clone Phrases"},       {"NewRootEvent_mp", "New Root Event"},
+            {"Goals_mp", "Goals"},
+            {"CutGoal_mp", "Cut Goal"},
+            {"GroupGoals1", "Group Goals"},
+            {"MoveGoalsRight1", "Move Goals Right"},
+            {"GoalsIntoTasks_mp", "Goals Into Task"},
+            {"Links_mp", "Links"},
+            {"NewChildLink_mp", "New Child Link"},
+            {"MoveContactsDown1", "Move Contacts Down"},
+            {"ClonePhrases1", "Clone Phrases"},
+            {"NewRootEvent_mp", "New Root Event"},
         };
         for (const auto& [name, caption] : items) {
             QObject* found = app.window->findChild<QObject*>(name);
@@ -128,10 +133,9 @@ private slots:
         view->refresh();
         ui::ItemTreeModel* model = view->itemModel();
 
-        view->selectionModel()->select(model->indexOf(second), QItemSelectionModel::ClearAndSelect |
-                                                                   QItemSelectionModel::Rows);
-        view->selectionModel()->select(model->indexOf(parent), QItemSelectionModel::Select |
-                                                                   QItemSelectionModel::Rows);
+        view->selectionModel()->select(model->indexOf(second),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->select(model->indexOf(parent), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(goals.firstSelected(), parent);
         QCOMPARE(goals.selectionCount(), std::size_t(2));
 

@@ -3,12 +3,12 @@
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QToolButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "fakes/FakeServices.h"
@@ -34,9 +34,9 @@ class MainWindowTest : public QObject {
 private slots:
     void componentsCarryTheirNames() {
         Running app;
-        for (const char* name : {"MainPageControl", "tasksDBGrid", "GoalsPanel", "GoalPageControl", "GoalEdit",
-                                 "LinksPageControl", "Memo1", "BottomPanel", "reminderMemo", "MonthCalendar1",
-                                 "HintPanel", "TipPanel"})
+        for (const char* name :
+             {"MainPageControl", "tasksDBGrid", "GoalsPanel", "GoalPageControl", "GoalEdit", "LinksPageControl",
+              "Memo1", "BottomPanel", "reminderMemo", "MonthCalendar1", "HintPanel", "TipPanel"})
             QVERIFY2(app.window->findChild<QWidget*>(name), name);
         for (const char* name : {"GoalTree", "Goal2Tree", "Goal3Tree", "Goal4Tree", "Goal5Tree", "LinksTree",
                                  "StdLinksTree", "FoldersTree", "SearchTree", "DocsTree", "ImagesTree",

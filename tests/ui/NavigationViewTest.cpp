@@ -255,8 +255,7 @@ private slots:
             PaneWidth width;
             int panel;
             int editLine;
-        } cases[] = {
-            {PaneWidth::Wide, 680, 590}, {PaneWidth::Normal, 512, 422}, {PaneWidth::Slim, 256, 166}};
+        } cases[] = {{PaneWidth::Wide, 680, 590}, {PaneWidth::Normal, 512, 422}, {PaneWidth::Slim, 256, 166}};
         for (const auto& row : cases) {
             QCOMPARE(ViewCommands::goalPanelWidth(row.width, 1024), row.panel);
             QCOMPARE(GoalLook::editLineWidth(row.panel), row.editLine);

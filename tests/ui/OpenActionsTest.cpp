@@ -65,7 +65,8 @@ private slots:
             QCOMPARE(found->text(), QString(c.caption));
             QCOMPARE(found->shortcut(), QKeySequence(c.keys));
             bool inMenu = false;
-            for (const QObject* user : found->associatedObjects()) inMenu |= qobject_cast<const QMenu*>(user) != nullptr;
+            for (const QObject* user : found->associatedObjects())
+                inMenu |= qobject_cast<const QMenu*>(user) != nullptr;
             QCOMPARE(inMenu, !c.hidden);
         }
         QVERIFY(app.window->findChild<QToolBar*>("LinksToolBar")->actions().contains(action(app, "SpeedButton9")));
@@ -87,9 +88,10 @@ private slots:
         QTest::keyClick(app.window.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         QTest::keyClick(app.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         const std::string home = app.dir.path().string();
-        QCOMPARE(app.fakes.shell.requests, (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://example.org", home},
-                                                                     {"IEXPLORE.EXE", " -new https://duckduckgo.com/", home},
-                                                                     {"explorer.exe", "", home}}));
+        QCOMPARE(app.fakes.shell.requests,
+                 (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://example.org", home},
+                                           {"IEXPLORE.EXE", " -new https://duckduckgo.com/", home},
+                                           {"explorer.exe", "", home}}));
 
         QTest::keyClick(app.window.get(), Qt::Key_Escape);
         QVERIFY(app.window->isMinimized());

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "shell/Organizer.h"
 #include "reminders/DayMarks.h"
+#include "shell/Organizer.h"
 #include "tasks/LookupKey.h"
 #include "trees/TContactData.h"
 #include "trees/TEventData.h"

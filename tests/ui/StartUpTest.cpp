@@ -11,12 +11,12 @@
 
 #include "core/trees/TreeBytes.h"
 #include "shell/ProfileFile.h"
+#include "trees/ItemTree.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
 #include "ui/SingleInstance.h"
 #include "ui/services/QtUserInterface.h"
-#include "trees/ItemTree.h"
 
 using namespace torvalet;
 namespace fs = std::filesystem;
@@ -66,10 +66,10 @@ private slots:
         };
         std::string version3 = testing::kOneGoalFile;
         version3[6] = 3;
-        QTest::newRow("launch date that is no date") << write("torvalet.ini", "[General]\nlastLaunchDate=garbage\n")
-                                                     << "is not a valid date";
-        QTest::newRow("missing goals2.dat") << Damage([](const fs::path& home) { fs::remove(home / "goals2.dat"); })
-                                            << "Cannot open file";
+        QTest::newRow("launch date that is no date")
+            << write("torvalet.ini", "[General]\nlastLaunchDate=garbage\n") << "is not a valid date";
+        QTest::newRow("missing goals2.dat")
+            << Damage([](const fs::path& home) { fs::remove(home / "goals2.dat"); }) << "Cannot open file";
         QTest::newRow("empty goals2.dat") << write("goals2.dat", "") << "not enough data available";
         QTest::newRow("links.goto of version 3") << write("links.goto", version3) << "the version is unknown";
         QTest::newRow("store replaced by text") << write("Data/tasks.db", "just some text\n") << "not a database";
@@ -114,8 +114,8 @@ private slots:
         QVERIFY(!app.window);
         QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));
         const auto after = filesOf(app.dir.path());
-        for (const char* untouched : {"goals.dat", "goals2.dat", "goals3.dat", "goals5.dat", "links.goto",
-                                      "phrases.phr", "Logs/081226.rtf"})
+        for (const char* untouched :
+             {"goals.dat", "goals2.dat", "goals3.dat", "goals5.dat", "links.goto", "phrases.phr", "Logs/081226.rtf"})
             QVERIFY2(after.at(app.dir / untouched) == before.at(app.dir / untouched), untouched);
     }
 
@@ -127,8 +127,9 @@ private slots:
         testing::FakeServices fakes;
         ui::QtUserInterface boxes;
         Services services = fakes.services;
-        Services withBoxes{services.clock, services.locale, boxes, services.shell, services.hotKeys,
-                           services.notices, services.sound, services.clipboard, services.perUserStore};
+        Services withBoxes{services.clock, services.locale,    boxes,
+                           services.shell, services.hotKeys,   services.notices,
+                           services.sound, services.clipboard, services.perUserStore};
         Organizer organizer(withBoxes, dir.path());
         ui::CloseRequests closeRequests;
         closeRequests.catchSignals();

@@ -138,46 +138,42 @@ private slots:
         QTest::newRow("plain task") << row(0, 0) << int(Column::Task) << false << none << text << int(Plain);
         QTest::newRow("done: task struck through in grey")
             << row(1, 0) << int(Column::Task) << false << none << grey << int(Strike);
-        QTest::newRow("undone: state column too") << row(3, 0) << int(Column::State) << false << none << grey
-                                                   << int(Strike);
+        QTest::newRow("undone: state column too")
+            << row(3, 0) << int(Column::State) << false << none << grey << int(Strike);
         QTest::newRow("done: other columns keep theirs")
             << row(1, 0) << int(Column::Project) << false << none << none << int(Plain);
-        QTest::newRow("mute") << row(2, 0) << int(Column::Task) << false << QColor(200, 200, 255) << text
-                              << int(Plain);
+        QTest::newRow("mute") << row(2, 0) << int(Column::Task) << false << QColor(200, 200, 255) << text << int(Plain);
         QTest::newRow("at work") << row(4, 0) << int(Column::Task) << false << QColor(255, 240, 240)
                                  << QColor(Qt::black) << int(Bold | Underline);
         QTest::newRow("prepare") << row(6, 0) << int(Column::State) << false << QColor(255, 221, 187) << text
                                  << int(Plain);
         QTest::newRow("delayed") << row(5, 0) << int(Column::Task) << false << none << text << int(Plain);
-        QTest::newRow("priority #1 is bold") << row(0, 0, "#1") << int(Column::Task) << false << none << text
-                                             << int(Bold);
+        QTest::newRow("priority #1 is bold")
+            << row(0, 0, "#1") << int(Column::Task) << false << none << text << int(Bold);
         QTest::newRow("priority !!! is bold and underlined")
             << row(7, 0, "!!!") << int(Column::Task) << false << none << text << int(Bold | Underline);
         QTest::newRow("done keeps its grey over priority !!!")
             << row(1, 0, "!!!") << int(Column::Task) << false << none << grey << int(Strike);
-        QTest::newRow("past time of today") << row(0, 0) << int(Column::Time) << false << QColor(221, 238, 221)
-                                            << QColor(Qt::black) << int(Plain);
-        QTest::newRow("past time of another day")
-            << withTime(row(0, 0), "09:00", kToday.addDays(-1)) << int(Column::Time) << false << none << none
-            << int(Plain);
-        QTest::newRow("time still to come") << withTime(row(0, 0), "10:00") << int(Column::Time) << false << none
-                                            << none << int(Plain);
-        QTest::newRow("time that is no time") << withTime(row(0, 0), "9.30") << int(Column::Time) << false
-                                              << none << none << int(Plain);
-        QTest::newRow("day mark, any column") << row(1, 5) << int(Column::Doer) << false << QColor(225, 215, 238)
-                                              << dateMark << int(Plain);
+        QTest::newRow("past time of today")
+            << row(0, 0) << int(Column::Time) << false << QColor(221, 238, 221) << QColor(Qt::black) << int(Plain);
+        QTest::newRow("past time of another day") << withTime(row(0, 0), "09:00", kToday.addDays(-1))
+                                                  << int(Column::Time) << false << none << none << int(Plain);
+        QTest::newRow("time still to come")
+            << withTime(row(0, 0), "10:00") << int(Column::Time) << false << none << none << int(Plain);
+        QTest::newRow("time that is no time")
+            << withTime(row(0, 0), "9.30") << int(Column::Time) << false << none << none << int(Plain);
+        QTest::newRow("day mark, any column")
+            << row(1, 5) << int(Column::Doer) << false << QColor(225, 215, 238) << dateMark << int(Plain);
         QTest::newRow("day mark in a done task column")
             << row(1, 5) << int(Column::Task) << false << QColor(225, 215, 238) << dateMark << int(Strike);
         QTest::newRow("tip") << row(0, 18) << int(Column::Task) << false << none << QColor(51, 51, 51)
                              << int(Bold | Italic);
-        QTest::newRow("type 43 mark") << row(0, 43) << int(Column::TypeMark) << false << QColor(255, 255, 0)
-                                      << dateMark << int(Plain);
+        QTest::newRow("type 43 mark") << row(0, 43) << int(Column::TypeMark) << false << QColor(255, 255, 0) << dateMark
+                                      << int(Plain);
         QTest::newRow("type 42 mark") << row(0, 42) << int(Column::TypeMark) << false << QColor(231, 241, 238)
                                       << dateMark << int(Plain);
-        QTest::newRow("type 42 elsewhere") << row(0, 42) << int(Column::Task) << false << none << text
-                                           << int(Plain);
-        QTest::newRow("log") << row(0, 44) << int(Column::Task) << false << none << QColor(146, 135, 49)
-                             << int(Plain);
+        QTest::newRow("type 42 elsewhere") << row(0, 42) << int(Column::Task) << false << none << text << int(Plain);
+        QTest::newRow("log") << row(0, 44) << int(Column::Task) << false << none << QColor(146, 135, 49) << int(Plain);
         QTest::newRow("time mark") << row(1, 6) << int(Column::Task) << false << QColor(250, 250, 240) << text
                                    << int(Bold);
         QTest::newRow("comment") << row(0, 27) << int(Column::Task) << false << none << QColor(170, 170, 238)
@@ -222,18 +218,18 @@ private slots:
                                       << Pictured{{Pictures::TaskPriorities, 5}} << -1;
         QTest::newRow("priority ?") << shown(plain, "?", "", "") << int(Column::Priority)
                                     << Pictured{{Pictures::TaskPriorities, 4}} << -1;
-        QTest::newRow("unknown priority name") << shown(plain, "#9", "", "") << int(Column::Priority)
-                                               << Pictured{} << -1;
-        QTest::newRow("state in Russian") << shown(plain, "", "В работе", "") << int(Column::State)
-                                          << Pictured{{Pictures::TaskStates, 15}} << -1;
+        QTest::newRow("unknown priority name")
+            << shown(plain, "#9", "", "") << int(Column::Priority) << Pictured{} << -1;
+        QTest::newRow("state in Russian")
+            << shown(plain, "", "В работе", "") << int(Column::State) << Pictured{{Pictures::TaskStates, 15}} << -1;
         QTest::newRow("state Delegated") << shown(plain, "", "Delegated", "") << int(Column::State)
                                          << Pictured{{Pictures::TaskStates, 21}} << -1;
-        QTest::newRow("mark with blanks") << shown(plain, "", "", "  ^") << int(Column::TypeMark)
-                                          << Pictured{{Pictures::TaskTypes, 12}} << -1;
+        QTest::newRow("mark with blanks")
+            << shown(plain, "", "", "  ^") << int(Column::TypeMark) << Pictured{{Pictures::TaskTypes, 12}} << -1;
         QTest::newRow("mark with a bar") << shown(plain, "", "", "||>") << int(Column::TypeMark)
                                          << Pictured{{Pictures::TaskTypes, 14}} << -1;
-        QTest::newRow("rwd shares obs's picture") << shown(plain, "", "", "rwd") << int(Column::TypeMark)
-                                                  << Pictured{{Pictures::TaskTypes, 45}} << -1;
+        QTest::newRow("rwd shares obs's picture")
+            << shown(plain, "", "", "rwd") << int(Column::TypeMark) << Pictured{{Pictures::TaskTypes, 45}} << -1;
         QTest::newRow("unknown mark") << shown(plain, "", "", "zzz") << int(Column::TypeMark) << Pictured{} << -1;
         QTest::newRow("empty mark") << shown(plain, "", "", "") << int(Column::TypeMark) << Pictured{} << -1;
         QTest::newRow("100 percent") << row(0, 1, "", 100) << int(Column::Percent) << Pictured{} << 9;
@@ -426,8 +422,7 @@ private slots:
             QCOMPARE(action->text(), QString::fromUtf8(command.caption));
             QCOMPARE(action->isCheckable(), command.checked != nullptr);
             const QString keys = QString::fromStdString(command.shortcut());
-            if (!keys.isEmpty())
-                QCOMPARE(action->shortcut(), QKeySequence(keys, QKeySequence::PortableText));
+            if (!keys.isEmpty()) QCOMPARE(action->shortcut(), QKeySequence(keys, QKeySequence::PortableText));
         }
         auto* tasksMenu = app.window->findChild<QMenu*>("Task1");
         QVERIFY(tasksMenu);

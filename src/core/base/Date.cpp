@@ -9,9 +9,7 @@ namespace chr = std::chrono;
 
 namespace {
 
-chr::year_month_day ymdOf(int serial) {
-    return chr::year_month_day{chr::sys_days{chr::days{serial}}};
-}
+chr::year_month_day ymdOf(int serial) { return chr::year_month_day{chr::sys_days{chr::days{serial}}}; }
 
 bool parseDigits(std::string_view text, int& value) {
     if (text.empty()) return false;
@@ -39,8 +37,7 @@ Date Date::fromYmd(int year, int month, int day) {
 Date Date::fromIso(std::string_view text) {
     int y = 0, m = 0, d = 0;
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return {};
-    if (!parseDigits(text.substr(0, 4), y) || !parseDigits(text.substr(5, 2), m) ||
-        !parseDigits(text.substr(8, 2), d))
+    if (!parseDigits(text.substr(0, 4), y) || !parseDigits(text.substr(5, 2), m) || !parseDigits(text.substr(8, 2), d))
         return {};
     return fromYmd(y, m, d);
 }
@@ -49,9 +46,7 @@ int Date::year() const { return static_cast<int>(ymdOf(serial_).year()); }
 int Date::month() const { return static_cast<int>(static_cast<unsigned>(ymdOf(serial_).month())); }
 int Date::day() const { return static_cast<int>(static_cast<unsigned>(ymdOf(serial_).day())); }
 
-int Date::dayOfWeek() const {
-    return static_cast<int>(chr::weekday{chr::sys_days{chr::days{serial_}}}.iso_encoding());
-}
+int Date::dayOfWeek() const { return static_cast<int>(chr::weekday{chr::sys_days{chr::days{serial_}}}.iso_encoding()); }
 
 Date Date::addDays(int days) const {
     if (!valid_) return {};

@@ -9,9 +9,9 @@ namespace torvalet {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> monthNames{"January", "February", "March",     "April",
-                                                      "May",     "June",     "July",      "August",
-                                                      "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> monthNames{"January",   "February", "March",    "April",
+                                                      "May",       "June",     "July",     "August",
+                                                      "September", "October",  "November", "December"};
 constexpr std::array<std::string_view, 7> weekdayNames{"Monday", "Tuesday",  "Wednesday", "Thursday",
                                                        "Friday", "Saturday", "Sunday"};
 
@@ -24,10 +24,13 @@ struct PatternPiece {
 
 char fieldOf(char c) {
     switch (c) {
-        case 'd': case 'D': return 'd';
-        case 'M': case 'm': return 'M';
-        case 'y': case 'Y': return 'y';
-        default: return 0;
+    case 'd':
+    case 'D': return 'd';
+    case 'M':
+    case 'm': return 'M';
+    case 'y':
+    case 'Y': return 'y';
+    default: return 0;
     }
 }
 
@@ -83,9 +86,7 @@ std::string padded(int value, int width) {
     return digits;
 }
 
-std::string nameText(std::string_view name, int count) {
-    return std::string(count == 3 ? name.substr(0, 3) : name);
-}
+std::string nameText(std::string_view name, int count) { return std::string(count == 3 ? name.substr(0, 3) : name); }
 
 std::string dayText(Date date, int count) {
     if (count >= 3) return nameText(weekdayNames[static_cast<std::size_t>(date.dayOfWeek() - 1)], count);
@@ -135,19 +136,19 @@ struct ParsedDate {
 bool readField(std::string_view text, std::size_t& pos, const PatternPiece& piece, int currentYear, ParsedDate& out) {
     std::size_t digits = 0;
     switch (piece.field) {
-        case 'd':
-            if (piece.count >= 3) return !readWord(text, pos).empty();
-            return out.hasDay = readNumber(text, pos, 2, out.day, digits);
-        case 'M':
-            if (piece.count >= 3 && pos < text.size() && !isDigit(text[pos])) {
-                out.month = monthOfName(readWord(text, pos));
-                return out.hasMonth = out.month != 0;
-            }
-            return out.hasMonth = readNumber(text, pos, 2, out.month, digits);
-        default:
-            out.hasYear = readNumber(text, pos, 4, out.year, digits);
-            if (out.hasYear && digits <= 2) out.year = windowYear(out.year, currentYear);
-            return out.hasYear;
+    case 'd':
+        if (piece.count >= 3) return !readWord(text, pos).empty();
+        return out.hasDay = readNumber(text, pos, 2, out.day, digits);
+    case 'M':
+        if (piece.count >= 3 && pos < text.size() && !isDigit(text[pos])) {
+            out.month = monthOfName(readWord(text, pos));
+            return out.hasMonth = out.month != 0;
+        }
+        return out.hasMonth = readNumber(text, pos, 2, out.month, digits);
+    default:
+        out.hasYear = readNumber(text, pos, 4, out.year, digits);
+        if (out.hasYear && digits <= 2) out.year = windowYear(out.year, currentYear);
+        return out.hasYear;
     }
 }
 
@@ -155,14 +156,14 @@ std::string classicField(char letter, int count, const DateTime& moment, char pr
     const Date date = moment.date;
     if (date.isNull() && (letter == 'd' || letter == 'y' || (letter == 'm' && previous != 'h'))) return {};
     switch (letter) {
-        case 'd': return dayText(date, count > 4 ? 4 : count);
-        case 'm':
-            if (previous == 'h' && count <= 2) return padded(moment.minute, count);
-            return monthText(date.month(), count > 4 ? 4 : count);
-        case 'y': return count <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4);
-        case 'h': return padded(moment.hour, count >= 2 ? 2 : 1);
-        case 'n': return padded(moment.minute, count >= 2 ? 2 : 1);
-        default: return padded(moment.second, count >= 2 ? 2 : 1);
+    case 'd': return dayText(date, count > 4 ? 4 : count);
+    case 'm':
+        if (previous == 'h' && count <= 2) return padded(moment.minute, count);
+        return monthText(date.month(), count > 4 ? 4 : count);
+    case 'y': return count <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4);
+    case 'h': return padded(moment.hour, count >= 2 ? 2 : 1);
+    case 'n': return padded(moment.minute, count >= 2 ? 2 : 1);
+    default: return padded(moment.second, count >= 2 ? 2 : 1);
     }
 }
 
@@ -177,10 +178,10 @@ std::string formatShortDate(Date date, std::string_view pattern) {
     std::string out;
     for (const PatternPiece& piece : piecesOf(pattern)) {
         switch (piece.field) {
-            case 'd': out += dayText(date, piece.count); break;
-            case 'M': out += monthText(date.month(), piece.count); break;
-            case 'y': out += yearText(date.year(), piece.count); break;
-            default: out += piece.literal;
+        case 'd': out += dayText(date, piece.count); break;
+        case 'M': out += monthText(date.month(), piece.count); break;
+        case 'y': out += yearText(date.year(), piece.count); break;
+        default: out += piece.literal;
         }
     }
     return out;

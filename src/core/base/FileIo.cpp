@@ -122,8 +122,9 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
         return FileError("Cannot create file \"" + path.string() + "\". " + reason(error));
     };
     const fs::path target = followLinks(path);
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + std::string(saveMark) +
-                                                 std::string(randomPart, 'X'))).string();
+    std::string temp = (target.parent_path() /
+                        ("." + target.filename().string() + std::string(saveMark) + std::string(randomPart, 'X')))
+                           .string();
     Descriptor fd(::mkstemp(temp.data()));
     if (fd.get() < 0) throw fail(errno);
     const auto abandon = [&](int error) {

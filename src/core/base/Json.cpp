@@ -11,21 +11,21 @@ std::string quotedText(std::string_view text, const char* controlFormat) {
     std::string out = "\"";
     for (char c : validUtf8(text)) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default: {
-                const auto byte = static_cast<unsigned char>(c);
-                if (byte < 0x20 || byte == 0x7F) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, controlFormat, static_cast<unsigned>(byte));
-                    out += escape;
-                } else {
-                    out += c;
-                }
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x20 || byte == 0x7F) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, controlFormat, static_cast<unsigned>(byte));
+                out += escape;
+            } else {
+                out += c;
             }
+        }
         }
     }
     return out + "\"";

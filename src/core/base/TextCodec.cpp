@@ -235,8 +235,6 @@ std::string TextCodec::decode(std::string_view bytes) const {
     return table_ ? table_->decode(bytes) : std::string(bytes);
 }
 
-std::string TextCodec::encode(std::string_view text) const {
-    return table_ ? table_->encode(text) : std::string(text);
-}
+std::string TextCodec::encode(std::string_view text) const { return table_ ? table_->encode(text) : std::string(text); }
 
 }  // namespace torvalet

@@ -13,9 +13,10 @@ bool continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 // Length of the valid sequence that starts at `at` (2 to 4), or 0.
 std::size_t sequenceLength(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4                            ? 4
-                                                                                          : 0;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     if (length == 0 || at + length > text.size()) return 0;
     for (std::size_t i = 1; i < length; ++i)
         if (!continuation(static_cast<unsigned char>(text[at + i]))) return 0;

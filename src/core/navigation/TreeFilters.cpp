@@ -39,8 +39,8 @@ public:
         case NavFamily::Contacts:
             if (const auto* contact = node.findRecord<TContactData>()) {
                 scratch_.clear();
-                for (const RecordText* name : {&contact->Official, &contact->FirstName, &contact->MiddleName,
-                                                &contact->LastName})
+                for (const RecordText* name :
+                     {&contact->Official, &contact->FirstName, &contact->MiddleName, &contact->LastName})
                     fold_.append(*name, scratch_);
                 return found() || holds(contact->Address);
             }

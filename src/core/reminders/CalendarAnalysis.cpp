@@ -56,13 +56,13 @@ std::optional<std::string> CalendarAnalysis::dueDateText(const TEventData& event
         return std::nullopt;
     };
     switch (event.EventKind) {
-        case DailyWeekly: return (event.WeekDays & today.weekDay) ? std::optional(today.dateText) : std::nullopt;
-        case Monthly: return dueOn(today.monthly);
-        case Yearly: return dueOn(today.yearly);
-        case Once: return dueOn(today.once);
-        case LastMonthDay: return today.tomorrowIsFirst ? std::optional(today.dateText) : std::nullopt;
-        case FirstMonthDay: return today.todayIsFirst ? std::optional(today.dateText) : std::nullopt;
-        default: return std::nullopt;
+    case DailyWeekly: return (event.WeekDays & today.weekDay) ? std::optional(today.dateText) : std::nullopt;
+    case Monthly: return dueOn(today.monthly);
+    case Yearly: return dueOn(today.yearly);
+    case Once: return dueOn(today.once);
+    case LastMonthDay: return today.tomorrowIsFirst ? std::optional(today.dateText) : std::nullopt;
+    case FirstMonthDay: return today.todayIsFirst ? std::optional(today.dateText) : std::nullopt;
+    default: return std::nullopt;
     }
 }
 

@@ -35,8 +35,8 @@ const char* fieldName(ContactDay day) {
 
 }  // namespace
 
-ContactAnalysis::ContactAnalysis(const ItemTree& contacts, ReminderClock& clock, NoticeBoard& notices,
-                                 TaskStore& store, const Settings& settings, std::function<DayTextContext()> dates)
+ContactAnalysis::ContactAnalysis(const ItemTree& contacts, ReminderClock& clock, NoticeBoard& notices, TaskStore& store,
+                                 const Settings& settings, std::function<DayTextContext()> dates)
     : contacts_(contacts),
       clock_(clock),
       notices_(notices),
@@ -54,8 +54,8 @@ void ContactAnalysis::AnalyzeContacts() {
     contacts_.forEach([&](const TreeNode* node) {
         const TContactData& contact = node->record<TContactData>();
         const std::pair<const RecordText*, ContactDay> fields[] = {{&contact.Birthday, ContactDay::Birthday},
-                                                                    {&contact.NameDay, ContactDay::NameDay},
-                                                                    {&contact.SpecialDay, ContactDay::SpecialDay}};
+                                                                   {&contact.NameDay, ContactDay::NameDay},
+                                                                   {&contact.SpecialDay, ContactDay::SpecialDay}};
         for (const auto& [field, day] : fields) {
             if (field->empty()) continue;
             try {

@@ -16,23 +16,20 @@ namespace {
 
 using FormatTable = std::array<std::string_view, 24>;
 
-constexpr FormatTable dayFirstFormats{
-    "DD/MM/YY",   "DD.MM.YY",   "DD-MM-YY",   "DD/MM/YYYY", "DD.MM.YYYY", "DD-MM-YYYY",
-    "D/M/YY",     "D.M.YY",     "D-M-YY",     "D/M/YYYY",   "D.M.YYYY",   "D-M-YYYY",
-    "D/MM/YY",    "D.MM.YY",    "D-MM-YY",    "D/MM/YYYY",  "D.MM.YYYY",  "D-MM-YYYY",
-    "DD/M/YY",    "DD.M.YY",    "DD-M-YY",    "DD/M/YYYY",  "DD.M.YYYY",  "DD-M-YYYY"};
+constexpr FormatTable dayFirstFormats{"DD/MM/YY", "DD.MM.YY", "DD-MM-YY", "DD/MM/YYYY", "DD.MM.YYYY", "DD-MM-YYYY",
+                                      "D/M/YY",   "D.M.YY",   "D-M-YY",   "D/M/YYYY",   "D.M.YYYY",   "D-M-YYYY",
+                                      "D/MM/YY",  "D.MM.YY",  "D-MM-YY",  "D/MM/YYYY",  "D.MM.YYYY",  "D-MM-YYYY",
+                                      "DD/M/YY",  "DD.M.YY",  "DD-M-YY",  "DD/M/YYYY",  "DD.M.YYYY",  "DD-M-YYYY"};
 
-constexpr FormatTable monthFirstFormats{
-    "MM/DD/YY",   "MM.DD.YY",   "MM-DD-YY",   "MM/DD/YYYY", "MM.DD.YYYY", "MM-DD-YYYY",
-    "M/D/YY",     "M.D.YY",     "M-D-YY",     "M/D/YYYY",   "M.D.YYYY",   "M-D-YYYY",
-    "M/DD/YY",    "M.DD.YY",    "M-DD-YY",    "M/DD/YYYY",  "M.DD.YYYY",  "M-DD-YYYY",
-    "MM/D/YY",    "MM.D.YY",    "MM-D-YY",    "MM/D/YYYY",  "MM.D.YYYY",  "MM-D-YYYY"};
+constexpr FormatTable monthFirstFormats{"MM/DD/YY", "MM.DD.YY", "MM-DD-YY", "MM/DD/YYYY", "MM.DD.YYYY", "MM-DD-YYYY",
+                                        "M/D/YY",   "M.D.YY",   "M-D-YY",   "M/D/YYYY",   "M.D.YYYY",   "M-D-YYYY",
+                                        "M/DD/YY",  "M.DD.YY",  "M-DD-YY",  "M/DD/YYYY",  "M.DD.YYYY",  "M-DD-YYYY",
+                                        "MM/D/YY",  "MM.D.YY",  "MM-D-YY",  "MM/D/YYYY",  "MM.D.YYYY",  "MM-D-YYYY"};
 
-constexpr FormatTable yearFirstFormats{
-    "YY/MM/DD",   "YY.MM.DD",   "YY-MM-DD",   "YYYY/MM/DD", "YYYY.MM.DD", "YYYY-MM-DD",
-    "YY/M/D",     "YY.M.D",     "YY-M-D",     "YYYY/M/D",   "YYYY.M.D",   "YYYY-M-D",
-    "YY/M/DD",    "YY.M.DD",    "YY-M-DD",    "YYYY/M/DD",  "YYYY.M.DD",  "YYYY-M-DD",
-    "YY/MM/D",    "YY.MM.D",    "YY-MM-D",    "YYYY/MM/D",  "YYYY.MM.D",  "YYYY-MM-D"};
+constexpr FormatTable yearFirstFormats{"YY/MM/DD", "YY.MM.DD", "YY-MM-DD", "YYYY/MM/DD", "YYYY.MM.DD", "YYYY-MM-DD",
+                                       "YY/M/D",   "YY.M.D",   "YY-M-D",   "YYYY/M/D",   "YYYY.M.D",   "YYYY-M-D",
+                                       "YY/M/DD",  "YY.M.DD",  "YY-M-DD",  "YYYY/M/DD",  "YYYY.M.DD",  "YYYY-M-DD",
+                                       "YY/MM/D",  "YY.MM.D",  "YY-MM-D",  "YYYY/MM/D",  "YYYY.MM.D",  "YYYY-MM-D"};
 
 bool inTable(const FormatTable& table, std::string_view upperFormat) {
     return std::find(table.begin(), table.end(), upperFormat) != table.end();
@@ -93,8 +90,7 @@ int twoDigitValue(std::string_view text, std::size_t at) {
 // A day text of plain digits, "DD?MM?YY" or longer with the year's last two digits at its end,
 // read without joining it; the null date for any other text and for numbers that name no day.
 Date readTwoDigitParts(std::string_view text, int currentYear) {
-    if (text.size() < 5 || !std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
-        return {};
+    if (text.size() < 5 || !std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) return {};
     const int day = twoDigitValue(text, 0), month = twoDigitValue(text, 3), year = twoDigitValue(text, text.size() - 2);
     if (day < 0 || month < 0 || year < 0) return {};
     return Date::fromYmd(windowYear(year, currentYear), month, day);
@@ -160,8 +156,8 @@ Date DayText::readParts(const std::string& day, const std::string& month, const 
         joined = year + sep + month + sep + day;
     } else {
         joined = day + sep + month + sep + year;
-        if (!IsDayFirstFormat()) pattern = "d" + quotedLiteral(context_.dateSeparator) + "M" +
-                                           quotedLiteral(context_.dateSeparator) + "yy";
+        if (!IsDayFirstFormat())
+            pattern = "d" + quotedLiteral(context_.dateSeparator) + "M" + quotedLiteral(context_.dateSeparator) + "yy";
     }
     return parseShortDate(joined, pattern, context_.today.year());
 }
@@ -180,19 +176,21 @@ DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int windo
         days_[count_] = today.addDays(offset);
         texts_[count_] = dayText.FormatDateTime2(pattern, days_[count_]);
     }
-    parts_ = pattern == "dd" ? Parts::Day : pattern == "dd/mm" ? Parts::DayMonth : pattern == "dd/mm/yyyy" ? Parts::WholeDate
-                                                                                                        : Parts::Written;
+    parts_ = pattern == "dd"           ? Parts::Day
+             : pattern == "dd/mm"      ? Parts::DayMonth
+             : pattern == "dd/mm/yyyy" ? Parts::WholeDate
+                                       : Parts::Written;
 }
 
 bool DayWindow::matches(Date date) const {
     if (date.isNull() || count_ == 0) return false;
     const auto found = [&](auto same) { return std::any_of(days_, days_ + count_, same); };
     switch (parts_) {
-        case Parts::Day: return found([d = date.day()](Date day) { return day.day() == d; });
-        case Parts::DayMonth:
-            return found([d = date.day(), m = date.month()](Date day) { return day.day() == d && day.month() == m; });
-        case Parts::WholeDate: return found([date](Date day) { return day == date; });
-        case Parts::Written: break;
+    case Parts::Day: return found([d = date.day()](Date day) { return day.day() == d; });
+    case Parts::DayMonth:
+        return found([d = date.day(), m = date.month()](Date day) { return day.day() == d && day.month() == m; });
+    case Parts::WholeDate: return found([date](Date day) { return day == date; });
+    case Parts::Written: break;
     }
     const std::string written = dayText_.FormatDateTime2(pattern_, date);
     return std::find(texts_, texts_ + count_, written) != texts_ + count_;

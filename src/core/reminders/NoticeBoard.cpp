@@ -5,8 +5,7 @@
 
 namespace torvalet {
 
-void NoticeBoard::showNotice(const std::string& header, const std::string& text, bool withBalloon,
-                             bool toMessagePad) {
+void NoticeBoard::showNotice(const std::string& header, const std::string& text, bool withBalloon, bool toMessagePad) {
     const Notice notice{header, text, withBalloon, toMessagePad};
     if (toMessagePad) pad_.prepend(notice.line());
     hint_ = notice.line();

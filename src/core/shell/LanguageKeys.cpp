@@ -5,6 +5,7 @@ namespace torvalet {
 namespace {
 
 // "Name#" stands for Name1 ... Name9, "Name@" for NameA ... NameZ.
+// clang-format off
 const char* const captionKeyPatterns[] = {
     "LoadTask1", "StoreTask1", "Delegated1", "Delayed1", "DateProject1", "ProjectDate1", "mFile", "Prepare1",
     "CreateDayFolder1", "OpenDayFolder1", "Undone1", "PrivateInfo1", "UsefulInfo1", "Edit_mp", "mView", "Task1",
@@ -50,6 +51,7 @@ const char* const captionKeyPatterns[] = {
     "Macedonian1", "Hellenic1", "Do1", "Capitalize1", "LowerCase1", "mHomepage", "mManual", "ReadMe1", "mAbout",
     "ClearMessagePad1", "mShow", "mHide",
 };
+// clang-format on
 
 std::vector<std::string> expandPatterns() {
     std::vector<std::string> keys;
@@ -77,9 +79,12 @@ std::string componentOfCaptionKey(const std::string& key, int occurrence) {
     static const struct {
         const char* key;
         const char* component;
-    } renamed[] = {{"FilterByProblem1", "FilterByProblems1"}, {"mExit", "Quit1"},
-                   {"DeleteTasks1", "Delete1"},               {"mStateDateTime", "mDateStateTime"},
-                   {"PriorityDateandTime1", "DatePriorityAndTime1"}, {"MessagePad1", "messagePad1"}};
+    } renamed[] = {{"FilterByProblem1", "FilterByProblems1"},
+                   {"mExit", "Quit1"},
+                   {"DeleteTasks1", "Delete1"},
+                   {"mStateDateTime", "mDateStateTime"},
+                   {"PriorityDateandTime1", "DatePriorityAndTime1"},
+                   {"MessagePad1", "messagePad1"}};
     if (key == "NewChildRoot_mp") return occurrence == 0 ? "NewChildGoal_mp" : "NewChildLink_mp";
     for (const auto& entry : renamed)
         if (key == entry.key) return entry.component;

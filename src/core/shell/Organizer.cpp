@@ -42,8 +42,10 @@ Organizer::Organizer(const Services& services, fs::path home)
 
       reminders_(services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
                  [this] { return dayTextContext(); }),
-      tasks_(TaskContext{services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, {}, {}, {}, {}},
-             treePages_.goals, treePages_.requests) {
+      tasks_(
+          TaskContext{
+              services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, {}, {}, {}, {}},
+          treePages_.goals, treePages_.requests) {
     rules_.install(store_.tasksQ);
     // At midnight today is selected first, so that the new day gets its day mark.
     reminders_.clock.hooks.startOfDay = [this] {
@@ -172,8 +174,9 @@ void Organizer::loadTrees() {
 }
 
 void Organizer::saveTrees() {
-    treeFiles_.saveAll(codec_, [this](const std::string& message) { report(message); },
-                       [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); });
+    treeFiles_.saveAll(
+        codec_, [this](const std::string& message) { report(message); },
+        [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); });
 }
 
 void Organizer::firstShow() {
@@ -210,8 +213,8 @@ void Organizer::close() {
     attempt([this] { saveTrees(); });
     attempt([this] { saveTextboard(); });
     if (!notSaved_.empty()) {
-        std::string message = "The application folder \"" + paths_.home.string() +
-                              "\" is open read-only. These files were not saved:";
+        std::string message =
+            "The application folder \"" + paths_.home.string() + "\" is open read-only. These files were not saved:";
         for (const std::string& file : notSaved_) message += "\n" + file;
         notSaved_.clear();
         report(message);
@@ -291,8 +294,8 @@ void Organizer::runHeader() {
     }
     messagePadRead_ = true;
     const std::string header = "...-> #" + std::to_string(runCount) + " [ " +
-                               formatShortDate(day, services_.locale.shortDateFormat()) + " :: " +
-                               timeText(services_.clock.now()) + " ]";
+                               formatShortDate(day, services_.locale.shortDateFormat()) +
+                               " :: " + timeText(services_.clock.now()) + " ]";
     messagePad_.prepend(header);
     settings_.runCount = runCount;
     updateSettingsFile([runCount](ProfileFile& file) { file.writeInteger("General", "runCount", runCount); });
@@ -358,7 +361,8 @@ void Organizer::setLanguage(int language) {
 
 void Organizer::LoadLanguage() {
     attempt([this] {
-        const LanguageTable table = torvalet::LoadLanguage(languageFilePath(paths_.lang(), settings_.iLanguage), codec_);
+        const LanguageTable table =
+            torvalet::LoadLanguage(languageFilePath(paths_.lang(), settings_.iLanguage), codec_);
         applyLanguageLists(table, treePages_);
         if (captionsChanged) captionsChanged(table);
     });

@@ -51,11 +51,14 @@ std::optional<std::int32_t> decimalInteger(std::string_view text) {
 
 std::string oneLine(std::string_view value) {
     std::string out(value);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return out;
 }
 
-std::string valueOf(const std::string& keyLine) { return trimmed(std::string_view(keyLine).substr(keyLine.find('=') + 1)); }
+std::string valueOf(const std::string& keyLine) {
+    return trimmed(std::string_view(keyLine).substr(keyLine.find('=') + 1));
+}
 
 }  // namespace
 
@@ -136,8 +139,7 @@ std::string ProfileFile::readString(std::string_view section, std::string_view k
     return value(section, key).value_or(std::string(defaultValue));
 }
 
-std::int32_t ProfileFile::readInteger(std::string_view section, std::string_view key,
-                                      std::int32_t defaultValue) const {
+std::int32_t ProfileFile::readInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
     const auto text = value(section, key);
     if (!text) return defaultValue;
     return toInteger(*text).value_or(defaultValue);
@@ -147,8 +149,7 @@ bool ProfileFile::readBool(std::string_view section, std::string_view key, bool 
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-std::int32_t ProfileFile::readColor(std::string_view section, std::string_view key,
-                                    std::int32_t defaultValue) const {
+std::int32_t ProfileFile::readColor(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
     return readInteger(section, key, defaultValue);
 }
 

@@ -52,7 +52,7 @@ private:
         std::string text;    // without the line end
         std::string ending;  // "\n", "\r\n" or "" for a last line without one
         Kind kind = Kind::Other;
-        std::string name;    // section or key name in lower case
+        std::string name;  // section or key name in lower case
     };
 
     static Line classify(std::string text, std::string ending, bool first);

@@ -22,14 +22,21 @@ void appendUnicodeEscape(std::string& out, char32_t cp) {
 }  // namespace
 
 std::string plainTextToRichText(std::string_view text) {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\n\\viewkind4\\uc1\\pard\\f0\\fs20 ";
+    std::string out =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\n\\viewkind4\\uc1\\pard\\f0\\fs20 ";
     for (char32_t cp : toCodePoints(text)) {
-        if (cp == '\n') out += "\\par\n";
-        else if (cp == '\r') continue;
-        else if (cp == '\t') out += "\\tab ";
-        else if (cp == '\\' || cp == '{' || cp == '}') out += '\\', out += static_cast<char>(cp);
-        else if (cp < 0x80) out += static_cast<char>(cp);
-        else appendUnicodeEscape(out, cp);
+        if (cp == '\n')
+            out += "\\par\n";
+        else if (cp == '\r')
+            continue;
+        else if (cp == '\t')
+            out += "\\tab ";
+        else if (cp == '\\' || cp == '{' || cp == '}')
+            out += '\\', out += static_cast<char>(cp);
+        else if (cp < 0x80)
+            out += static_cast<char>(cp);
+        else
+            appendUnicodeEscape(out, cp);
     }
     return out + "\\par\n}\n";
 }

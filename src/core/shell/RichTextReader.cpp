@@ -23,8 +23,9 @@ int hexValue(char c) {
 
 // Destinations whose text is not part of the document's text.
 bool isSkippedDestination(const std::string& word) {
-    static const char* const skipped[] = {"fonttbl", "colortbl", "stylesheet", "info", "pict", "header", "footer",
-                                          "listtable", "listoverridetable", "generator", "xmlnstbl", "themedata"};
+    static const char* const skipped[] = {
+        "fonttbl", "colortbl",  "stylesheet",        "info",      "pict",     "header",
+        "footer",  "listtable", "listoverridetable", "generator", "xmlnstbl", "themedata"};
     for (const char* name : skipped)
         if (word == name) return true;
     return false;
@@ -33,8 +34,8 @@ bool isSkippedDestination(const std::string& word) {
 // The Windows code page of a font's character set; nullopt where the document's own applies.
 std::optional<int> codePageOfCharset(long charset) {
     static const std::map<long, int> codePages = {
-        {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},  {161, 1253}, {162, 1254},
-        {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874},  {238, 1250}, {255, 437}};
+        {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950}, {161, 1253}, {162, 1254},
+        {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874}, {238, 1250}, {255, 437}};
     const auto found = codePages.find(charset);
     if (found == codePages.end()) return std::nullopt;
     return found->second;
@@ -151,9 +152,12 @@ private:
         if (word.name == "fcharset" && number) return setCharset(word.number);
         if (word.name == "uc" && number && word.number >= 0) state_.unicodeSkip = word.number;
         if (state_.skip) return;
-        if (word.name == "par" || word.name == "line") text(U'\n');
-        else if (word.name == "tab") text(U'\t');
-        else if (word.name == "u" && number) unicode(word.number);
+        if (word.name == "par" || word.name == "line")
+            text(U'\n');
+        else if (word.name == "tab")
+            text(U'\t');
+        else if (word.name == "u" && number)
+            unicode(word.number);
     }
 
     // \fN: in the font table it starts font N's entry; in the text it selects font N.

@@ -150,9 +150,7 @@ std::string readLastLaunchDate(const SetupReader& in, const DayTextContext& date
 }
 
 std::string codePageMessage(const std::string& problem, int language) {
-    return "torvalet.ini: CodePage: " + problem +
-           (russian(language) ? "; используется UTF-8."
-                              : "; UTF-8 is used.");
+    return "torvalet.ini: CodePage: " + problem + (russian(language) ? "; используется UTF-8." : "; UTF-8 is used.");
 }
 
 void writeSounds(const SetupWriter& out, const Settings& s) {

@@ -31,12 +31,12 @@ TreePages::TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cu
 void TreePages::editItem(ItemTree&, TreeNode* node) {
     if (!node || node->isRoot()) return;
     switch (node->family()) {
-        case RecordFamily::Goals: goalForm.props(*node); break;
-        case RecordFamily::Links: linkForm.props(*node); break;
-        case RecordFamily::Contacts: contactForm.props(*node); break;
-        case RecordFamily::Phrases: phraseForm.props(*node); break;
-        case RecordFamily::Events: calendarForm.props(*node); break;
-        default: break;
+    case RecordFamily::Goals: goalForm.props(*node); break;
+    case RecordFamily::Links: linkForm.props(*node); break;
+    case RecordFamily::Contacts: contactForm.props(*node); break;
+    case RecordFamily::Phrases: phraseForm.props(*node); break;
+    case RecordFamily::Events: calendarForm.props(*node); break;
+    default: break;
     }
 }
 

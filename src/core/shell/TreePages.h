@@ -23,12 +23,13 @@ class TreeFileKeeper;
 
 // The behaviour of the item pages without their windows: the editing commands of every tree,
 // the five properties dialogs, the goal and phrase commands and goals into tasks, wired to
-// each other, and the commands that open links and mail. The window layer shows the dialogs (the forms' `show` hooks) and repaints.
+// each other, and the commands that open links and mail. The window layer shows the dialogs (the forms' `show` hooks)
+// and repaints.
 class TreePages {
 public:
-    TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view,
-              const Settings& settings, Query& tasksQ, const AppPaths& paths, const TextCodec& codec,
-              const TreeFileKeeper& treeFiles, std::function<DayTextContext()> dates);
+    TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view, const Settings& settings,
+              Query& tasksQ, const AppPaths& paths, const TextCodec& codec, const TreeFileKeeper& treeFiles,
+              std::function<DayTextContext()> dates);
     TreePages(const TreePages&) = delete;
     TreePages& operator=(const TreePages&) = delete;
 

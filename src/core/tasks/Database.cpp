@@ -56,8 +56,8 @@ std::string uriPath(const std::string& path) {
 Database::Database(const std::filesystem::path& file, bool create, bool readOnly) {
     // A store in a folder we cannot write to is opened for reading: its rows can be shown, and
     // every attempt to change them fails with the engine's message.
-    readOnly = readOnly ||
-               (!create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0));
+    readOnly =
+        readOnly || (!create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0));
     readOnly_ = readOnly;
     if (!readOnly) {
         open(file, file.string(), SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0), false);
@@ -159,7 +159,8 @@ SqlStatement::SqlStatement(sqlite3* db, std::string_view sql) : db_(db) {
 
 SqlStatement::~SqlStatement() { sqlite3_finalize(stmt_); }
 
-SqlStatement::SqlStatement(SqlStatement&& other) noexcept : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+SqlStatement::SqlStatement(SqlStatement&& other) noexcept
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
 
 void SqlStatement::fail() const { throw StoreError(sqlite3_errmsg(db_)); }
 
@@ -179,7 +180,8 @@ void SqlStatement::bind(int index, const SqlValue& value) {
 void SqlStatement::bindInPlace(int index, const SqlValue& value) {
     const auto* text = std::get_if<std::string>(&value);
     if (!text) return bind(index, value);
-    if (sqlite3_bind_text(stmt_, index, text->data(), static_cast<int>(text->size()), SQLITE_STATIC) != SQLITE_OK) fail();
+    if (sqlite3_bind_text(stmt_, index, text->data(), static_cast<int>(text->size()), SQLITE_STATIC) != SQLITE_OK)
+        fail();
 }
 
 bool SqlStatement::bind(const std::string& name, const SqlValue& value) {
@@ -223,16 +225,13 @@ std::string SqlStatement::columnName(int column) const { return sqlite3_column_n
 
 SqlValue SqlStatement::column(int column) const {
     switch (sqlite3_column_type(stmt_, column)) {
-        case SQLITE_INTEGER:
-            return static_cast<long long>(sqlite3_column_int64(stmt_, column));
-        case SQLITE_FLOAT:
-            return sqlite3_column_double(stmt_, column);
-        case SQLITE_NULL:
-            return std::monostate{};
-        default: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-            return std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
-        }
+    case SQLITE_INTEGER: return static_cast<long long>(sqlite3_column_int64(stmt_, column));
+    case SQLITE_FLOAT: return sqlite3_column_double(stmt_, column);
+    case SQLITE_NULL: return std::monostate{};
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        return std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+    }
     }
 }
 

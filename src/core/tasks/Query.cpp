@@ -317,8 +317,8 @@ void Query::setText(std::string_view field, const std::string& value) {
         setNumber(field, sqlValueNumber(value));
         return;
     }
-    setValue(field, def && def->kind == ColumnKind::Text ? utf8Left(value, static_cast<std::size_t>(def->width))
-                                                          : value);
+    setValue(field,
+             def && def->kind == ColumnKind::Text ? utf8Left(value, static_cast<std::size_t>(def->width)) : value);
 }
 
 void Query::setNumber(std::string_view field, double value) { setValue(field, value); }

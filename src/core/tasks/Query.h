@@ -23,7 +23,13 @@ enum class QueryState { Inactive, Browse, Edit, Insert };
 // the row is added or taken away, the others after.
 struct QueryEvent {
     enum Kind {
-        Reset, RowChanged, RowAboutToBeInserted, RowInserted, RowAboutToBeRemoved, RowRemoved, CurrentChanged
+        Reset,
+        RowChanged,
+        RowAboutToBeInserted,
+        RowInserted,
+        RowAboutToBeRemoved,
+        RowRemoved,
+        CurrentChanged
     } kind;
     int row = -1;
 };
@@ -198,8 +204,8 @@ private:
     std::vector<Bookmark> rowids_;   // in list order; 0 for a new row not stored yet
     std::vector<Values> wholeRows_;  // every row of a read-only statement (rowids 1, 2, ...)
     mutable RowCache cache_;
-    Values editing_;                 // the current row while it is edited or inserted
-    Values original_;                // the current row as an edit found it
+    Values editing_;   // the current row while it is edited or inserted
+    Values original_;  // the current row as an edit found it
     mutable std::unique_ptr<SqlStatement> fetch_;
     std::unique_ptr<SqlStatement> insert_, delete_, largestRowid_, triggers_, schemaVersion_;
     long long triggersSchema_ = -1;  // the schema version that hasTriggers_ was found under

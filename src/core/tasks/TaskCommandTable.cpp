@@ -15,13 +15,34 @@ using F = TaskList::Flag;
 
 LookupKey priorityKey(int n) { return n ? makeLookupKey(n) : LookupKey(); }
 
-template <int N> void priority(Tasks& t) { t.commands.priorityCommand(priorityKey(N)); }
-template <TaskState S> void state(Tasks& t) { t.commands.stateCommand(S); }
-template <int N> void order(Tasks& t) { t.list.setTaskOrder(N); }
-template <int N> bool orderChecked(const Tasks& t) { return t.list.checkedOrder() == N; }
-template <int N> void filterBy(Tasks& t) { t.list.filterTasksByType(N); }
-template <F Flag> void toggle(Tasks& t) { t.list.toggleHideFlag(Flag); }
-template <F Flag> bool flagChecked(const Tasks& t) { return t.list.flagChecked(Flag); }
+template <int N>
+void priority(Tasks& t) {
+    t.commands.priorityCommand(priorityKey(N));
+}
+template <TaskState S>
+void state(Tasks& t) {
+    t.commands.stateCommand(S);
+}
+template <int N>
+void order(Tasks& t) {
+    t.list.setTaskOrder(N);
+}
+template <int N>
+bool orderChecked(const Tasks& t) {
+    return t.list.checkedOrder() == N;
+}
+template <int N>
+void filterBy(Tasks& t) {
+    t.list.filterTasksByType(N);
+}
+template <F Flag>
+void toggle(Tasks& t) {
+    t.list.toggleHideFlag(Flag);
+}
+template <F Flag>
+bool flagChecked(const Tasks& t) {
+    return t.list.flagChecked(Flag);
+}
 
 bool detailChecked(const Tasks& t) { return t.list.checkedPreset() == TaskListCommands::Preset::Detail; }
 bool easyChecked(const Tasks& t) { return t.list.checkedPreset() == TaskListCommands::Preset::Easy; }
@@ -41,8 +62,7 @@ const TaskCommandInfo commands[] = {
     {"mCut", "Cut", "Edit_mp", R::Selection, true, RUN(t.clipboard.mCutClick())},
     {"mCopy", "Copy", "Edit_mp", R::Selection, true, RUN(t.clipboard.mCopyClick())},
     {"mPaste", "Paste", "Edit_mp", R::New, true, RUN(t.clipboard.mPasteClick())},
-    {"mDelete", "Delete Task", "Edit_mp", R::Selection, true, RUN(t.commands.mDeleteClick()), nullptr, nullptr,
-     true},
+    {"mDelete", "Delete Task", "Edit_mp", R::Selection, true, RUN(t.commands.mDeleteClick()), nullptr, nullptr, true},
     // Tasks > Date
     {"SetDate1", "Set Date...", "Date_mp", R::Selection, true, RUN(t.commands.SetDate1Click())},
     {"ShiftDateBack1", "Shift Date Back", "Date_mp", R::Selection, true, RUN(t.commands.ShiftDateBack1Click())},
@@ -170,14 +190,14 @@ void stateDropDown(Tasks& t, int n) {
 }
 
 const TaskDropDownItem newTaskItems[] = {
-    {"Document", 11, &newTask}, {"Call", 2, &newTask},         {"Email", 28, &newTask},
-    {"Problem", 12, &newTask},  {"Ride", 47, &newTask},        {"TalkTo", 20, &newTask},
-    {"Meeting", 14, &newTask},  {"Pay", 34, &newTask},         {"Buy", 3, &newTask},
-    {"Idea", 8, &newTask},      {"ToRemember", 9, &newTask},   {"Inform", 13, &newTask},
-    {"Think About", 25, &newTask}, {"Repair", 31, &newTask},   {"Check", 29, &newTask},
-    {"Copy", 35, &newTask},     {"Download", 21, &newTask},    {"Open", 10, &newTask},
-    {"Search", 16, &newTask},   {"Install", 17, &newTask},     {"Program", 22, &newTask},
-    {"Health Care", 32, &newTask}, {"Relax", 33, &newTask},    {"Log", 44, &newTask},
+    {"Document", 11, &newTask},    {"Call", 2, &newTask},       {"Email", 28, &newTask},
+    {"Problem", 12, &newTask},     {"Ride", 47, &newTask},      {"TalkTo", 20, &newTask},
+    {"Meeting", 14, &newTask},     {"Pay", 34, &newTask},       {"Buy", 3, &newTask},
+    {"Idea", 8, &newTask},         {"ToRemember", 9, &newTask}, {"Inform", 13, &newTask},
+    {"Think About", 25, &newTask}, {"Repair", 31, &newTask},    {"Check", 29, &newTask},
+    {"Copy", 35, &newTask},        {"Download", 21, &newTask},  {"Open", 10, &newTask},
+    {"Search", 16, &newTask},      {"Install", 17, &newTask},   {"Program", 22, &newTask},
+    {"Health Care", 32, &newTask}, {"Relax", 33, &newTask},     {"Log", 44, &newTask},
     {"Comment", 27, &newTask},
 };
 
@@ -187,14 +207,10 @@ const TaskDropDownItem priorityItems[] = {
 };
 
 const TaskDropDownItem stateItems[] = {
-    {"None", int(TaskState::None), &stateDropDown},
-    {"Prepare", int(TaskState::Prepare), &stateDropDown},
-    {"At Work", int(TaskState::AtWork), &stateDropDown},
-    {"Mute", int(TaskState::Mute), &stateDropDown},
-    {"Done", int(TaskState::Done), &stateDropDown},
-    {"Undone", int(TaskState::Undone), &stateDropDown},
-    {"Delegated", int(TaskState::Delegated), &stateDropDown},
-    {"Delayed", int(TaskState::Delayed), &stateDropDown},
+    {"None", int(TaskState::None), &stateDropDown},           {"Prepare", int(TaskState::Prepare), &stateDropDown},
+    {"At Work", int(TaskState::AtWork), &stateDropDown},      {"Mute", int(TaskState::Mute), &stateDropDown},
+    {"Done", int(TaskState::Done), &stateDropDown},           {"Undone", int(TaskState::Undone), &stateDropDown},
+    {"Delegated", int(TaskState::Delegated), &stateDropDown}, {"Delayed", int(TaskState::Delayed), &stateDropDown},
 };
 
 const TaskToolButton toolButtons[] = {

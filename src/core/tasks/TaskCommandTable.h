@@ -10,14 +10,14 @@ struct Tasks;
 
 // The rows a task command works on.
 enum class TaskRowSet {
-    New,           // a new row
-    Selection,     // S: the selected rows, else the current row; the selection is cleared
-    SelectionPlus, // S+: the selected rows and the current row
-    Current,       // C: the current row
-    Day,           // the rows of the current row's day
-    All,           // rows of every day
-    List,          // the list itself (order, filters, view)
-    None,          // no row
+    New,            // a new row
+    Selection,      // S: the selected rows, else the current row; the selection is cleared
+    SelectionPlus,  // S+: the selected rows and the current row
+    Current,        // C: the current row
+    Day,            // the rows of the current row's day
+    All,            // rows of every day
+    List,           // the list itself (order, filters, view)
+    None,           // no row
 };
 
 // One command of the task list, as the window builds its menus and tool bar from it: the

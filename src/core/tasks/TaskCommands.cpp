@@ -92,9 +92,7 @@ void TaskCommands::focusGrid() {
     if (context_.focusGrid) context_.focusGrid();
 }
 
-void TaskCommands::resetCalendar() {
-    context_.listState.calendar.selectToday(context_.services.clock.now().date);
-}
+void TaskCommands::resetCalendar() { context_.listState.calendar.selectToday(context_.services.clock.now().date); }
 
 // --- New rows ---
 
@@ -179,8 +177,7 @@ std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const
     const std::string english = "Are you sure to delete " + day + " day tasks?";
     switch (which) {
     case DayDelete::DayTasks: return language == 1 ? "Удалить  задачи за " + day + "?" : english;
-    case DayDelete::DoneDayTasks:
-        return language == 1 || language == 2 ? "Удалить задачи за " + day + "?" : english;
+    case DayDelete::DoneDayTasks: return language == 1 || language == 2 ? "Удалить задачи за " + day + "?" : english;
     case DayDelete::DayReminders:
         return language == 1 || language == 2 ? "Вы действительно хотите удалить  задачи за " + day + "?" : english;
     }
@@ -199,15 +196,17 @@ std::string TaskCommands::deleteDoneTasksQuestion(int language) {
 void TaskCommands::deleteDay(DayDelete which) {
     context_.switchToTasks();
     const int language = context_.settings.iLanguage;
-    runOnDay(deleteDayStatements[static_cast<int>(which)],
-             [which, language](const std::string& day) { return deleteDayQuestion(which, language, day); }, 0, 0);
+    runOnDay(
+        deleteDayStatements[static_cast<int>(which)],
+        [which, language](const std::string& day) { return deleteDayQuestion(which, language, day); }, 0, 0);
 }
 
 void TaskCommands::deleteDoneBefore() {
     context_.switchToTasks();
     const int language = context_.settings.iLanguage;
-    runOnDay(TaskMaintenance::deleteClosedStatement,
-             [language](const std::string& day) { return deleteDoneBeforeQuestion(language, day); }, 1, 101);
+    runOnDay(
+        TaskMaintenance::deleteClosedStatement,
+        [language](const std::string& day) { return deleteDoneBeforeQuestion(language, day); }, 1, 101);
 }
 
 // The day deletes: the current row's day d is shown in the calendar while the question is asked;

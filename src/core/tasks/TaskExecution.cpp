@@ -35,8 +35,8 @@ void TaskExecution::doTasks() {
     context_.switchToTasks();
     Query& tasks = context_.store.tasksQ;
     taskRows::forSelectionAndCurrent(tasks, [&] {
-        const auto request = requests_.taskDo(typeNumber(tasks.text("TypeKey")), tasks.text("Task"),
-                                              tasks.text("Comment"));
+        const auto request =
+            requests_.taskDo(typeNumber(tasks.text("TypeKey")), tasks.text("Task"), tasks.text("Comment"));
         if (request) context_.services.shell.open(*request);
     });
 }

@@ -7,10 +7,12 @@ namespace torvalet {
 namespace {
 
 const char* const conditions[TaskList::FlagCount] = {
-    " and StateKey <> '         1'", " and StateKey <> '         3'", " and StateKey <> '         2'",
-    " and StateKey <> ''",           " and Prior_key <> '         2'", " and Prior_key <> ''",
-    " and Prior_key <> '         1'", " and Prior_key <> '         3'", " and Typekey <> '         6'",
-    " and Typekey <> '        15'",  " and Typekey <> '         1'",  " and Typekey <> '        18'",
+    " and StateKey <> '         1'",  " and StateKey <> '         3'",
+    " and StateKey <> '         2'",  " and StateKey <> ''",
+    " and Prior_key <> '         2'", " and Prior_key <> ''",
+    " and Prior_key <> '         1'", " and Prior_key <> '         3'",
+    " and Typekey <> '         6'",   " and Typekey <> '        15'",
+    " and Typekey <> '         1'",   " and Typekey <> '        18'",
 };
 
 const char* const columns =

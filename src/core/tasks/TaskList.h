@@ -14,8 +14,19 @@ class Query;
 class TaskList {
 public:
     enum Flag {
-        HideDone, HideUndone, HideMute, HideNormalState, HideLow, HideNormal,
-        HideHigh, HideExtra, HideTabs, HideJokes, HideReminders, HideTips, FlagCount
+        HideDone,
+        HideUndone,
+        HideMute,
+        HideNormalState,
+        HideLow,
+        HideNormal,
+        HideHigh,
+        HideExtra,
+        HideTabs,
+        HideJokes,
+        HideReminders,
+        HideTips,
+        FlagCount
     };
     static constexpr int OrderCount = 7;
 

@@ -12,8 +12,7 @@ struct TaskListState;
 // The rules that run whenever a row of the task list is inserted or posted.
 class TaskRecordRules {
 public:
-    TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale,
-                    std::function<bool()> autoRemind);
+    TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale, std::function<bool()> autoRemind);
 
     // Binds the three rules to the task list's hooks.
     void install(Query& tasksQ);

@@ -59,26 +59,46 @@ struct TypeRow {
 
 // Names and marks of the task types; the keys carry the behaviour, names and marks are shown.
 const TypeRow typeRows[] = {
-    {1, "<!>", "Reminder", "Напоминание"},     {2, "@->", "Call", "Звонок"},
-    {3, "<.$", "Buy", "Купить"},                {4, "<-@", "Mail", "Письмо"},
-    {5, "..]", "Day Mark", "Метка дня"},        {6, "[..", "Time Mark", "Метка часа"},
-    {7, "  ^", "Hidden", "Скрытая"},            {8, " ?!", "Idea", "Идея"},
-    {9, "i:=", "ToRemember", "Запомнить"},      {10, "//:", "Open", "Открыть"},
-    {11, "  &", "Document", "Документ"},        {12, ".:!", "Problem", "Проблема"},
-    {13, " i>", "Inform", "Сообщить"},          {14, "<:>", "Meeting", "Встреча"},
-    {15, ":O)", "Joke", "Шутка"},               {16, "//?", "Search", "Поиск"},
-    {17, "{b}", "Install", "Установить"},       {18, "{?}", "Tip", "Совет"},
-    {19, "  %", "Discount", "Скидка"},          {20, "=->", "TalkTo", "Поговорить"},
-    {21, "..>", "Download", "Скачать"},         {22, "EXE", "Program", "Программа"},
-    {24, "~>", "Go To", "Сходить"},             {25, "{h}", "Think About", "Обдумать"},
-    {26, "||>", "Run", "Запустить"},            {27, ",,,", "Comment", "Комментарий"},
-    {28, "$.>", "Email", "Эл. почта"},          {29, "|=|", "Check", "Проверить"},
-    {30, "?|[", "Question", "Вопрос"},          {31, "~s~", "Repair", "Ремонт"},
-    {32, "_|_", "Health Care", "Здоровье"},     {33, " ][", "Relax", "Отдых"},
-    {34, "prn", "Pay", "Оплатить"},             {35, "obs", "Copy", "Копировать"},
-    {36, "y_g", "Learn", "Изучить"},            {37, "rwd", "Reward", "Награда"},
-    {38, "rid", "Deliver", "Доставить"},        {42, "d_g", "Day Goal", "Цель дня"},
-    {43, "w_g", "Week Goal", "Цель недели"},    {44, "log", "Log", "Журнал"},
+    {1, "<!>", "Reminder", "Напоминание"},
+    {2, "@->", "Call", "Звонок"},
+    {3, "<.$", "Buy", "Купить"},
+    {4, "<-@", "Mail", "Письмо"},
+    {5, "..]", "Day Mark", "Метка дня"},
+    {6, "[..", "Time Mark", "Метка часа"},
+    {7, "  ^", "Hidden", "Скрытая"},
+    {8, " ?!", "Idea", "Идея"},
+    {9, "i:=", "ToRemember", "Запомнить"},
+    {10, "//:", "Open", "Открыть"},
+    {11, "  &", "Document", "Документ"},
+    {12, ".:!", "Problem", "Проблема"},
+    {13, " i>", "Inform", "Сообщить"},
+    {14, "<:>", "Meeting", "Встреча"},
+    {15, ":O)", "Joke", "Шутка"},
+    {16, "//?", "Search", "Поиск"},
+    {17, "{b}", "Install", "Установить"},
+    {18, "{?}", "Tip", "Совет"},
+    {19, "  %", "Discount", "Скидка"},
+    {20, "=->", "TalkTo", "Поговорить"},
+    {21, "..>", "Download", "Скачать"},
+    {22, "EXE", "Program", "Программа"},
+    {24, "~>", "Go To", "Сходить"},
+    {25, "{h}", "Think About", "Обдумать"},
+    {26, "||>", "Run", "Запустить"},
+    {27, ",,,", "Comment", "Комментарий"},
+    {28, "$.>", "Email", "Эл. почта"},
+    {29, "|=|", "Check", "Проверить"},
+    {30, "?|[", "Question", "Вопрос"},
+    {31, "~s~", "Repair", "Ремонт"},
+    {32, "_|_", "Health Care", "Здоровье"},
+    {33, " ][", "Relax", "Отдых"},
+    {34, "prn", "Pay", "Оплатить"},
+    {35, "obs", "Copy", "Копировать"},
+    {36, "y_g", "Learn", "Изучить"},
+    {37, "rwd", "Reward", "Награда"},
+    {38, "rid", "Deliver", "Доставить"},
+    {42, "d_g", "Day Goal", "Цель дня"},
+    {43, "w_g", "Week Goal", "Цель недели"},
+    {44, "log", "Log", "Журнал"},
     {47, "g_g", "Ride", "Поездка"},
 };
 
@@ -89,14 +109,18 @@ struct NamedRow {
 };
 
 const NamedRow stateRows[] = {
-    {1, "Done", "Сделано"},     {2, "Mute", "Заминка"},        {3, "Undone", "Несделано"},
-    {4, "AtWork", "В работе"},  {5, "Delayed", "Отложено"},    {6, "Prepare", "Подготовка"},
+    {1, "Done", "Сделано"},           {2, "Mute", "Заминка"},     {3, "Undone", "Несделано"},
+    {4, "AtWork", "В работе"},        {5, "Delayed", "Отложено"}, {6, "Prepare", "Подготовка"},
     {7, "Delegated", "Делегировано"},
 };
 
 const NamedRow eventRows[] = {
-    {1, "Daily", "Ежедневно"},   {2, "Weekly", "Еженедельно"},      {3, "Monthly", "Ежемесячно"},
-    {4, "Yearly", "Ежегодно"},   {5, "Once", "Однократно"},         {6, "First Day Of Month", "Первый день месяца"},
+    {1, "Daily", "Ежедневно"},
+    {2, "Weekly", "Еженедельно"},
+    {3, "Monthly", "Ежемесячно"},
+    {4, "Yearly", "Ежегодно"},
+    {5, "Once", "Однократно"},
+    {6, "First Day Of Month", "Первый день месяца"},
     {7, "Last Day Of Month", "Последний день месяца"},
 };
 
@@ -129,11 +153,11 @@ void insertLookupRows(Database& db) {
 
 const std::vector<ColumnDef>& taskColumns() {
     static const std::vector<ColumnDef> columns = {
-        {"Date", ColumnKind::Date, 10},       {"Date2", ColumnKind::Date, 10},     {"Task", ColumnKind::Text, 180},
-        {"Time", ColumnKind::Text, 8},        {"Time2", ColumnKind::Text, 8},      {"Duration", ColumnKind::Number, 0},
-        {"Procent", ColumnKind::Number, 0},   {"Cost", ColumnKind::Number, 0},     {"Remindflag", ColumnKind::Text, 1},
-        {"Doflag", ColumnKind::Text, 1},      {"Project", ColumnKind::Text, 20},   {"DoerKey", ColumnKind::Text, 20},
-        {"StateKey", ColumnKind::Text, 10},   {"TypeKey", ColumnKind::Text, 10},   {"Prior_key", ColumnKind::Text, 10},
+        {"Date", ColumnKind::Date, 10},     {"Date2", ColumnKind::Date, 10},   {"Task", ColumnKind::Text, 180},
+        {"Time", ColumnKind::Text, 8},      {"Time2", ColumnKind::Text, 8},    {"Duration", ColumnKind::Number, 0},
+        {"Procent", ColumnKind::Number, 0}, {"Cost", ColumnKind::Number, 0},   {"Remindflag", ColumnKind::Text, 1},
+        {"Doflag", ColumnKind::Text, 1},    {"Project", ColumnKind::Text, 20}, {"DoerKey", ColumnKind::Text, 20},
+        {"StateKey", ColumnKind::Text, 10}, {"TypeKey", ColumnKind::Text, 10}, {"Prior_key", ColumnKind::Text, 10},
         {"Comment", ColumnKind::Text, 60},
     };
     return columns;
@@ -149,8 +173,8 @@ const ColumnDef* findColumn(std::string_view table, std::string_view column) {
 
 void createTaskStore(Database& db) {
     Transaction transaction(db);
-    for (const char* table : {"tasks", "clipbrd", "priority", "en_state", "ru_state", "en_type", "ru_type",
-                              "en_event", "ru_event"})
+    for (const char* table :
+         {"tasks", "clipbrd", "priority", "en_state", "ru_state", "en_type", "ru_type", "en_event", "ru_event"})
         db.execute(createTable(table, *columnsOf(table)));
     createTaskIndexes(db);
     insertLookupRows(db);
@@ -168,7 +192,8 @@ void createTaskIndexes(Database& db) {
 }
 
 bool hasTaskIndexes(Database& db) {
-    SqlStatement statement = db.prepare("select count(*) from sqlite_master where type = 'index' and name = 'tasks_list'");
+    SqlStatement statement =
+        db.prepare("select count(*) from sqlite_master where type = 'index' and name = 'tasks_list'");
     return statement.step() && statement.integer(0) > 0;
 }
 

@@ -22,9 +22,7 @@ std::array<Query*, 7> TaskStore::queries() {
     return {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ};
 }
 
-std::filesystem::path TaskStore::storeFile(const std::filesystem::path& dataFolder) {
-    return dataFolder / "tasks.db";
-}
+std::filesystem::path TaskStore::storeFile(const std::filesystem::path& dataFolder) { return dataFolder / "tasks.db"; }
 
 void TaskStore::create(const std::filesystem::path& dataFolder) {
     const auto file = storeFile(dataFolder);
@@ -46,8 +44,7 @@ void TaskStore::setDatabase(Database* db) {
 void TaskStore::connect(const std::filesystem::path& dataFolder, bool readOnly) {
     disconnect();
     const auto file = storeFile(dataFolder);
-    if (!std::filesystem::exists(file))
-        throw StoreError("The task store \"" + file.string() + "\" does not exist");
+    if (!std::filesystem::exists(file)) throw StoreError("The task store \"" + file.string() + "\" does not exist");
     db_ = std::make_unique<Database>(file, false, readOnly);
     setDatabase(db_.get());
     addMissingIndexes();

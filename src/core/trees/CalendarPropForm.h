@@ -23,7 +23,7 @@ public:
 
     std::string EventMemo;
     Date EventDatePicker;
-    std::string EventTimeEdit;  // kept as typed
+    std::string EventTimeEdit;                // kept as typed
     FormList ComboBox1{eventKindCaptions()};  // EventKind
     // MonChkBox .. SunChkBox.
     std::array<bool, 7> dayChecks{};

@@ -22,25 +22,25 @@ public:
     // The eight built-in contact kinds, "None" to "Subject".
     static std::vector<std::string> contactKindCaptions();
 
-    std::string Edit1;          // Official
-    std::string Edit2;          // FirstName
-    std::string Edit3;          // MiddleName
-    std::string Edit4;          // LastName
-    std::string NickName_Edit;  // NickName
-    std::string Edit5;          // HotKey
+    std::string Edit1;                          // Official
+    std::string Edit2;                          // FirstName
+    std::string Edit3;                          // MiddleName
+    std::string Edit4;                          // LastName
+    std::string NickName_Edit;                  // NickName
+    std::string Edit5;                          // HotKey
     FormList ComboBox1{contactKindCaptions()};  // ContactKind
-    std::string Memo1;          // Address
-    std::string Edit6;          // Phone1
-    std::string Edit7;          // Phone2
-    std::string Edit8;          // Email
-    std::string Edit9;          // WebPage
-    std::string bday_Edit;      // Birthday (read-only in the dialog)
-    std::string nday_Edit;      // NameDay
-    std::string cday_Edit;      // SpecialDay
-    std::string Memo2;          // Note
-    Date DateTimePicker1;       // under Birthday
-    Date DateTimePicker2;       // under NameDay
-    Date DateTimePicker3;       // under SpecialDay
+    std::string Memo1;                          // Address
+    std::string Edit6;                          // Phone1
+    std::string Edit7;                          // Phone2
+    std::string Edit8;                          // Email
+    std::string Edit9;                          // WebPage
+    std::string bday_Edit;                      // Birthday (read-only in the dialog)
+    std::string nday_Edit;                      // NameDay
+    std::string cday_Edit;                      // SpecialDay
+    std::string Memo2;                          // Note
+    Date DateTimePicker1;                       // under Birthday
+    Date DateTimePicker2;                       // under NameDay
+    Date DateTimePicker3;                       // under SpecialDay
 
     // Throws ConversionError, the dialog unopened, for a date field that is no day text.
     void ContactProps2(TreeNode& node) { props(node); }

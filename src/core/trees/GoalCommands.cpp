@@ -82,8 +82,8 @@ std::vector<std::pair<std::string, int>> GoalCommands::goalPrioMenu() {
 }
 
 std::vector<std::pair<std::string, int>> GoalCommands::goalStateMenu() {
-    return {{"None", 0},   {"Prepare", 1}, {"At Work", 2},   {"Mute", 3},
-            {"Done", 6},   {"Undone", 7},  {"Delegated", 5}, {"Delayed", 4}};
+    return {{"None", 0}, {"Prepare", 1}, {"At Work", 2},   {"Mute", 3},
+            {"Done", 6}, {"Undone", 7},  {"Delegated", 5}, {"Delayed", 4}};
 }
 
 TreeNode& GoalCommands::newToDo(ItemTree& tree, TreeNode* parent, const std::string& text) {

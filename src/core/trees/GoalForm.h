@@ -21,9 +21,9 @@ public:
     static std::vector<std::string> goalStateCaptions();
     static std::vector<std::string> goalPrioCaptions();
 
-    std::string GoalMemo;  // Text
-    std::string Memo1;     // Description
-    std::string NoteMemo;  // Note
+    std::string GoalMemo;                     // Text
+    std::string Memo1;                        // Description
+    std::string NoteMemo;                     // Note
     FormList ComboBox1{goalTypeCaptions()};   // GoalType
     FormList ComboBox2{goalStateCaptions()};  // State
     FormList ComboBox3{goalPrioCaptions()};   // Prio

@@ -24,8 +24,8 @@ constexpr std::array<int, 8> stateKeys{0, 6, 4, 2, 5, 7, 1, 3};
 // Prio 0 None .. 5 LowPrio.
 constexpr std::array<int, 6> prioKeys{0, 1, 3, 4, 5, 2};
 // Types 0 Group .. 12 Phone ToDo, then 13 .. 35 of the language files' type list.
-constexpr std::array<int, 36> typeKeys{8,  0,  0,  0,  0,  3,  34, 12, 22, 4,  28, 11, 9,  29, 10, 32, 33, 31,
-                                       19, 30, 14, 21, 17, 0,  16, 26, 35, 20, 37, 38, 25, 24, 0,  27, 36, 2};
+constexpr std::array<int, 36> typeKeys{8,  0,  0,  0,  0,  3, 34, 12, 22, 4,  28, 11, 9,  29, 10, 32, 33, 31,
+                                       19, 30, 14, 21, 17, 0, 16, 26, 35, 20, 37, 38, 25, 24, 0,  27, 36, 2};
 
 }  // namespace
 

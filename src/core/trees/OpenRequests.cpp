@@ -26,7 +26,8 @@ const char* const defaultStartPage = "https://duckduckgo.com/";
 
 fs::path expandHome(const std::string& dir) {
     const char* userHome = std::getenv("HOME");
-    if (userHome && (dir == "~" || dir.rfind("~/", 0) == 0)) return fs::path(userHome) / dir.substr(dir.size() > 1 ? 2 : 1);
+    if (userHome && (dir == "~" || dir.rfind("~/", 0) == 0))
+        return fs::path(userHome) / dir.substr(dir.size() > 1 ? 2 : 1);
     return fs::path(dir);
 }
 

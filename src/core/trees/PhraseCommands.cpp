@@ -10,8 +10,8 @@
 
 namespace torvalet {
 
-PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui,
-                               const Settings& settings, std::filesystem::path phraseFile, const TextCodec& codec,
+PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui, const Settings& settings,
+                               std::filesystem::path phraseFile, const TextCodec& codec,
                                std::function<bool()> fileUnreadable)
     : tree_(phrasesTree),
       clipboard_(clipboard),

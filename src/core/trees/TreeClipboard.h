@@ -19,7 +19,7 @@ class Clipboard;
 class TreeClipboard {
 public:
     struct Pasted {
-        std::vector<TreeNode*> items;  // the pasted items, in order
+        std::vector<TreeNode*> items;   // the pasted items, in order
         ItemTree* movedFrom = nullptr;  // the tree they were cut from, when they moved
     };
 

@@ -82,9 +82,7 @@ Page TreeCommands::pageOf(const ItemTree& tree) {
 
 void TreeCommands::SwitchTab(Page page) { view_.activePage = page; }
 
-void TreeCommands::ShowNoSelectionMsg() {
-    ui_.showMessage(FormBase::noSelectionText(language_ ? language_() : 0));
-}
+void TreeCommands::ShowNoSelectionMsg() { ui_.showMessage(FormBase::noSelectionText(language_ ? language_() : 0)); }
 
 // --- Operations on any item tree ---
 

@@ -15,9 +15,9 @@ namespace torvalet {
 // ItemTree. Every failure raises TreeError with the system's code and message (or the standard
 // library's exception when memory runs out); the nodes read before a failure stay in the tree,
 // which then no longer matches the stream. A version-2 stream must hold exactly the top-level
-// nodes that its count states: fewer is error 2005, bytes after them error 2006. The reader never moves backwards, never reads or
-// allocates beyond what the stream holds, and refuses nesting deeper than 10,000 levels
-// (error 2006), so damaged or hostile input ends in an error, never a crash.
+// nodes that its count states: fewer is error 2005, bytes after them error 2006. The reader never moves backwards,
+// never reads or allocates beyond what the stream holds, and refuses nesting deeper than 10,000 levels (error 2006), so
+// damaged or hostile input ends in an error, never a crash.
 class TreeStreamReader {
 public:
     // The codec converts record texts from the file's code page.

@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QDateEdit>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,7 +33,7 @@ CalendarPropDialog::CalendarPropDialog(CalendarPropForm& form, QWidget* parent)
 
 QWidget* CalendarPropDialog::buildDayChecks() {
     static const std::array<const char*, 7> names{"MonChkBox", "TueChkBox", "WedChkBox", "ThuChkBox",
-                                                   "FriChkBox", "SatChkBox", "SunChkBox"};
+                                                  "FriChkBox", "SatChkBox", "SunChkBox"};
     static const std::array<const char*, 7> captions{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);

@@ -58,12 +58,15 @@ ContactDialog::ContactDialog(ContactForm& form, QWidget* parent)
     addRow(QStringLiteral("WebLb"), QStringLiteral("Web page"),
            lineWithButton(webPageEdit_, QStringLiteral("WebBtn"), QStringLiteral("Visit Contacts Web Sites"),
                           browseContacts));
-    addRow(QStringLiteral("BirthdayLb"), QStringLiteral("Birthday"),
-           buildDay(0, QStringLiteral("ClearBDayBtn"), QStringLiteral("TakeBDayBtn"), QStringLiteral("DateTimePicker1")));
-    addRow(QStringLiteral("NameDayLb"), QStringLiteral("Nameday"),
-           buildDay(1, QStringLiteral("ClearNDayBtn"), QStringLiteral("TakeNDayBtn"), QStringLiteral("DateTimePicker2")));
-    addRow(QStringLiteral("SpecDayLb"), QStringLiteral("Special day"),
-           buildDay(2, QStringLiteral("ClearSDayBtn"), QStringLiteral("TakeSDayBtn"), QStringLiteral("DateTimePicker3")));
+    addRow(
+        QStringLiteral("BirthdayLb"), QStringLiteral("Birthday"),
+        buildDay(0, QStringLiteral("ClearBDayBtn"), QStringLiteral("TakeBDayBtn"), QStringLiteral("DateTimePicker1")));
+    addRow(
+        QStringLiteral("NameDayLb"), QStringLiteral("Nameday"),
+        buildDay(1, QStringLiteral("ClearNDayBtn"), QStringLiteral("TakeNDayBtn"), QStringLiteral("DateTimePicker2")));
+    addRow(
+        QStringLiteral("SpecDayLb"), QStringLiteral("Special day"),
+        buildDay(2, QStringLiteral("ClearSDayBtn"), QStringLiteral("TakeSDayBtn"), QStringLiteral("DateTimePicker3")));
     addRow(QStringLiteral("NoteLb"), QStringLiteral("Note"), noteMemo_);
     days_[0].field->setReadOnly(true);
     resize(520, 720);
@@ -109,9 +112,9 @@ void ContactDialog::takePickerDate(int day) {
     const DayControls& controls = days_[static_cast<std::size_t>(day)];
     const Date picked = toDate(controls.picker->date());
     switch (formDay(day)) {
-        case ContactForm::Day::Birthday: form_.DateTimePicker1 = picked; break;
-        case ContactForm::Day::NameDay: form_.DateTimePicker2 = picked; break;
-        case ContactForm::Day::SpecialDay: form_.DateTimePicker3 = picked; break;
+    case ContactForm::Day::Birthday: form_.DateTimePicker1 = picked; break;
+    case ContactForm::Day::NameDay: form_.DateTimePicker2 = picked; break;
+    case ContactForm::Day::SpecialDay: form_.DateTimePicker3 = picked; break;
     }
     form_.takePickerDate(formDay(day));
     loadDays();

@@ -9,7 +9,8 @@
 namespace torvalet::ui {
 
 GoalDialog::GoalDialog(GoalForm& form, QWidget* parent)
-    : ItemDialog(parent, QStringLiteral("GoalForm"), QStringLiteral("Goal Properties"), QStringLiteral("GoalPropOkBtn1")),
+    : ItemDialog(parent, QStringLiteral("GoalForm"), QStringLiteral("Goal Properties"),
+                 QStringLiteral("GoalPropOkBtn1")),
       form_(form),
       goalMemo_(makeMemo(this, QStringLiteral("GoalMemo"))),
       descriptionMemo_(makeMemo(this, QStringLiteral("Memo1"))),

@@ -121,8 +121,8 @@ void TaskPropsDialog::buildControls() {
         time->setToolTip(tr("Click to pick a time"));
         time->installEventFilter(this);
     }
-    for (QWidget* text : std::initializer_list<QWidget*>{taskMemo_, projectEdit_, doerEdit_, procentEdit_,
-                                                          commentMemo_, timeEdit_, time2Edit_})
+    for (QWidget* text : std::initializer_list<QWidget*>{taskMemo_, projectEdit_, doerEdit_, procentEdit_, commentMemo_,
+                                                         timeEdit_, time2Edit_})
         paintBase(text, tooltip);
     taskMemo_->setMinimumHeight(64);
     commentMemo_->setMaximumHeight(56);
@@ -205,9 +205,8 @@ void TaskPropsDialog::buildControls() {
     connect(date2Edit_, &QDateEdit::dateChanged, this,
             [this](QDate day) { userChanged([&] { form_.setDate2(toDate(day)); }); });
     const auto chosen = [this](QComboBox* list, void (TaskPropsForm::*choose)(const std::string&)) {
-        connect(list, &QComboBox::activated, this, [this, list, choose] {
-            userChanged([&] { (form_.*choose)(list->currentText().toStdString()); });
-        });
+        connect(list, &QComboBox::activated, this,
+                [this, list, choose] { userChanged([&] { (form_.*choose)(list->currentText().toStdString()); }); });
     };
     chosen(typeList_, &TaskPropsForm::chooseType);
     chosen(prioList_, &TaskPropsForm::choosePriority);
@@ -228,9 +227,9 @@ void TaskPropsDialog::refresh() {
     showing_ = true;
     // Without a row (a store that could not be opened) there is nothing to type into.
     const bool hasRow = form_.hasRow();
-    for (QWidget* input : std::initializer_list<QWidget*>{taskMemo_, typeList_, prioList_, stateList_, projectEdit_,
-                                                           doerEdit_, procentEdit_, commentMemo_, dateEdit_,
-                                                           date2Edit_, timeEdit_, time2Edit_})
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{taskMemo_, typeList_, prioList_, stateList_, projectEdit_, doerEdit_,
+                                         procentEdit_, commentMemo_, dateEdit_, date2Edit_, timeEdit_, time2Edit_})
         input->setEnabled(hasRow);
     const TaskPropsForm::Fields row = form_.fields();
     showValue(taskMemo_, row.task);

@@ -25,7 +25,8 @@ std::optional<Command> commandOfDesktopEntry(const QString& entry) {
         if (line.startsWith(QLatin1Char('['))) inMainGroup = line == QLatin1String("[Desktop Entry]");
         if (!inMainGroup || !line.startsWith(QLatin1String("Exec="))) continue;
         QStringList words = QProcess::splitCommand(line.mid(5));
-        words.removeIf([](const QString& word) { return word.size() == 2 && word[0] == QLatin1Char('%') && word != "%%"; });
+        words.removeIf(
+            [](const QString& word) { return word.size() == 2 && word[0] == QLatin1Char('%') && word != "%%"; });
         for (QString& word : words) word.replace(QLatin1String("%%"), QLatin1String("%"));
         if (words.isEmpty()) return std::nullopt;
         return Command{words.takeFirst(), words};

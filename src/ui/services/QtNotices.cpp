@@ -16,8 +16,8 @@ void notifyDesktop(const QString& title, const QString& text, int timeoutSeconds
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    call << QStringLiteral("Torvalet") << 0u << QStringLiteral("dialog-information") << title << text
-         << QStringList() << QVariantMap() << timeoutSeconds * 1000;
+    call << QStringLiteral("Torvalet") << 0u << QStringLiteral("dialog-information") << title << text << QStringList()
+         << QVariantMap() << timeoutSeconds * 1000;
     bus.call(call, QDBus::NoBlock);
 }
 

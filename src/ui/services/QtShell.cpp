@@ -68,8 +68,7 @@ DesktopAction start(const QString& program, const QString& parameters, const QSt
 DesktopAction QtShell::plan(const OpenRequest& request) {
     const QString file = QString::fromStdString(request.file);
     const QString parameters = QString::fromStdString(request.parameters);
-    const QString folder =
-        request.directory.empty() ? QDir::currentPath() : QString::fromStdString(request.directory);
+    const QString folder = request.directory.empty() ? QDir::currentPath() : QString::fromStdString(request.directory);
     if (file.trimmed().isEmpty()) return {};
     if (isOneOf(file, {ShellText::browser, "iexplore"}))
         return browse(withoutPrefix(parameters, QString::fromLatin1(ShellText::newWindow)), folder);
@@ -110,9 +109,10 @@ void QtShell::tellRefused(const OpenRequest& request) {
     QString what = QString::fromStdString(request.file);
     if (!request.parameters.empty()) what += QLatin1Char(' ') + QString::fromStdString(request.parameters).trimmed();
     const bool russian = QLocale().language() == QLocale::Russian;
-    const QString text = russian ? QStringLiteral("Не удалось открыть \"%1\".") : QStringLiteral("Could not open \"%1\".");
-    auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), text.arg(what),
-                                QMessageBox::Ok);
+    const QString text =
+        russian ? QStringLiteral("Не удалось открыть \"%1\".") : QStringLiteral("Could not open \"%1\".");
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), text.arg(what), QMessageBox::Ok);
     box->setObjectName(QStringLiteral("ShellRefusal"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();

@@ -12,10 +12,10 @@ namespace torvalet::ui {
 struct DesktopAction {
     enum Kind { Refuse, OpenUrl, StartProgram, StartBrowser };
     Kind kind = Refuse;
-    QUrl url;                // OpenUrl: a web or mail address, or a local file or folder
-    QString program;         // StartProgram
-    QStringList arguments;   // StartProgram: the parameters split as a command line, never given to a shell
-    QString folder;          // StartProgram, StartBrowser: the folder it runs in
+    QUrl url;               // OpenUrl: a web or mail address, or a local file or folder
+    QString program;        // StartProgram
+    QStringList arguments;  // StartProgram: the parameters split as a command line, never given to a shell
+    QString folder;         // StartProgram, StartBrowser: the folder it runs in
 
     bool operator==(const DesktopAction&) const = default;
 };

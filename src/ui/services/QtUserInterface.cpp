@@ -18,15 +18,15 @@ bool QtUserInterface::askYesNo(const std::string& question) {
 }
 
 std::optional<std::string> QtUserInterface::chooseFileToOpen(const std::string& title, const std::string& filter) {
-    const QString file = QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), {},
-                                                      QString::fromStdString(filter));
+    const QString file =
+        QFileDialog::getOpenFileName(parent_, QString::fromStdString(title), {}, QString::fromStdString(filter));
     if (file.isEmpty()) return std::nullopt;
     return file.toStdString();
 }
 
 std::optional<std::string> QtUserInterface::chooseFileToSave(const std::string& title, const std::string& filter) {
-    const QString file = QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), {},
-                                                      QString::fromStdString(filter));
+    const QString file =
+        QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), {}, QString::fromStdString(filter));
     if (file.isEmpty()) return std::nullopt;
     return file.toStdString();
 }

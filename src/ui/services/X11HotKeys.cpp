@@ -17,8 +17,7 @@ namespace torvalet::ui {
 
 namespace {
 
-constexpr std::uint16_t combinationMask =
-    XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
+constexpr std::uint16_t combinationMask = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
 
 std::uint16_t modifierMask(unsigned flags) {
     std::uint16_t mask = 0;
@@ -59,7 +58,8 @@ void X11HotKeys::findNumLockMask() {
         for (int modifier = 0; modifier < 8; ++modifier)
             for (int i = 0; i < perModifier; ++i)
                 for (const xcb_keycode_t* code = numLock; *code != XCB_NO_SYMBOL; ++code)
-                    if (codes[modifier * perModifier + i] == *code) numLockMask_ = static_cast<std::uint16_t>(1u << modifier);
+                    if (codes[modifier * perModifier + i] == *code)
+                        numLockMask_ = static_cast<std::uint16_t>(1u << modifier);
     }
     std::free(numLock);
     std::free(mapping);

@@ -32,24 +32,15 @@ TEST(DateFormat, ReadsDatesUnderShortDatePatterns) {
         const char* pattern;
         const char* expected;  // ISO, "" for no date
     } cases[] = {
-        {"05.03.2026", "dd.MM.yyyy", "2026-03-05"},
-        {"5.3.2026", "dd.MM.yyyy", "2026-03-05"},
-        {"03/05/26", "M/d/yyyy", "2026-03-05"},
-        {"26-03-05", "yyyy-MM-dd", "2026-03-05"},
-        {"5 Mar 2026", "d MMM yyyy", "2026-03-05"},
-        {"5 MARCH 2026", "d MMM yyyy", "2026-03-05"},
-        {"05 03 26", "d MMM yyyy", "2026-03-05"},
-        {" 05.03.2026 ", "dd.MM.yyyy", "2026-03-05"},
-        {"05.03", "dd.MM", "2026-03-05"},
-        {"29.02.2028", "dd.MM.yyyy", "2028-02-29"},
-        {"29.02.2027", "dd.MM.yyyy", ""},
-        {"31.04.2026", "dd.MM.yyyy", ""},
-        {"05/03/2026", "dd.MM.yyyy", ""},
-        {"5...8.80", "dd.MM.yyyy", ""},
-        {"05.03.2026x", "dd.MM.yyyy", ""},
-        {"123.03.2026", "dd.MM.yyyy", ""},
-        {"5 Mars 2026", "d MMM yyyy", ""},
-        {"", "dd.MM.yyyy", ""},
+        {"05.03.2026", "dd.MM.yyyy", "2026-03-05"}, {"5.3.2026", "dd.MM.yyyy", "2026-03-05"},
+        {"03/05/26", "M/d/yyyy", "2026-03-05"},     {"26-03-05", "yyyy-MM-dd", "2026-03-05"},
+        {"5 Mar 2026", "d MMM yyyy", "2026-03-05"}, {"5 MARCH 2026", "d MMM yyyy", "2026-03-05"},
+        {"05 03 26", "d MMM yyyy", "2026-03-05"},   {" 05.03.2026 ", "dd.MM.yyyy", "2026-03-05"},
+        {"05.03", "dd.MM", "2026-03-05"},           {"29.02.2028", "dd.MM.yyyy", "2028-02-29"},
+        {"29.02.2027", "dd.MM.yyyy", ""},           {"31.04.2026", "dd.MM.yyyy", ""},
+        {"05/03/2026", "dd.MM.yyyy", ""},           {"5...8.80", "dd.MM.yyyy", ""},
+        {"05.03.2026x", "dd.MM.yyyy", ""},          {"123.03.2026", "dd.MM.yyyy", ""},
+        {"5 Mars 2026", "d MMM yyyy", ""},          {"", "dd.MM.yyyy", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseShortDate(c.text, c.pattern, 2026).toIso(), c.expected) << c.text << " / " << c.pattern;
@@ -84,8 +75,7 @@ TEST(DateFormat, WritesClassicDateTimePatternsWithTheGivenSeparators) {
         {"dd 'of' mmmm", "05 of March"},
         {"\"dd/mm\" dd", "dd/mm 05"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(formatClassicDateTime(c.pattern, moment, '-', '.'), c.expected) << c.pattern;
+    for (const auto& c : cases) EXPECT_EQ(formatClassicDateTime(c.pattern, moment, '-', '.'), c.expected) << c.pattern;
 }
 
 }  // namespace

@@ -20,10 +20,16 @@ TEST(FileFingerprint, AnyChangeTells) {
     std::string swapped = base;
     swapped.replace(0, 16, base.substr(8, 8) + base.substr(0, 8));
     const std::string changed[] = {
-        std::string("X") + base.substr(1), base.substr(0, 9) + "X" + base.substr(10), base.substr(0, 22) + "X",
-        base + std::string(1, '\0'), base.substr(0, 22), std::string(1, '\0') + base.substr(1), swapped,
+        std::string("X") + base.substr(1),
+        base.substr(0, 9) + "X" + base.substr(10),
+        base.substr(0, 22) + "X",
+        base + std::string(1, '\0'),
+        base.substr(0, 22),
+        std::string(1, '\0') + base.substr(1),
+        swapped,
     };
-    for (const std::string& other : changed) EXPECT_FALSE(FileFingerprint::of(base) == FileFingerprint::of(other)) << other;
+    for (const std::string& other : changed)
+        EXPECT_FALSE(FileFingerprint::of(base) == FileFingerprint::of(other)) << other;
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ TEST(Text, ComparesWithoutRegardToCaseOnlyLetters) {
         const char* b;
         bool equal;
     } cases[] = {
-        {"Page Up", "PAGE UP", true}, {"f12", "F12", true},   {"@", "`", false},          {"[", "{", false},
-        {"Tab", "Tabs", false},       {"", "", true},         {"ДОМ", "дом", true},        {"Дом", "Дол", false},
+        {"Page Up", "PAGE UP", true}, {"f12", "F12", true}, {"@", "`", false},    {"[", "{", false},
+        {"Tab", "Tabs", false},       {"", "", true},       {"ДОМ", "дом", true}, {"Дом", "Дол", false},
         {"Alt", "ALT\xd0", false},
     };
     for (const auto& c : cases) EXPECT_EQ(equalsIgnoreCase(c.a, c.b), c.equal) << c.a << " / " << c.b;

@@ -12,9 +12,12 @@ TEST(CaseFoldTest, LowersEveryScriptAndKeepsBytesThatAreNoText) {
     } cases[] = {
         {"Grand HOTEL 12", "grand hotel 12"},
         {"ИВАНОВА Ёлка", "иванова ёлка"},
-        {"ΟΔΟΣ Οδος", "οδοσ οδοσ"},   // the final sigma and the capital fold alike
-        {"ＡＢＣ", "ａｂｃ"},         // three-byte characters
-        {"a\xff" "B\xc3", "a\xff" "b\xc3"},  // invalid UTF-8 passes unchanged
+        {"ΟΔΟΣ Οδος", "οδοσ οδοσ"},  // the final sigma and the capital fold alike
+        {"ＡＢＣ", "ａｂｃ"},        // three-byte characters
+        {"a\xff"
+         "B\xc3",
+         "a\xff"
+         "b\xc3"},  // invalid UTF-8 passes unchanged
         {"", ""},
     };
     CaseFold fold;

@@ -93,7 +93,7 @@ TEST_F(LetterTagsTest, JumpSelectsTheFirstItemOfTheTagsNameAndOpensItsBranch) {
         const char* name;
         const char* selectedTag;  // "" to leave the tags unselected
         const char* focusedTag;
-        const char* found;        // "" for none
+        const char* found;  // "" for none
         const char* shown;
     } cases[] = {
         {"selected tag", "Branch", "Bistro", "Branch", "apple Bank[Branch[Kiosk]] Bistro Bistro"},

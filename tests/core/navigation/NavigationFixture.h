@@ -37,7 +37,9 @@ inline std::string rows(const TreeNode* parent) {
 
 inline std::string rows(const ItemTree& tree) { return rows(tree.root()); }
 
-inline void expandAll(ItemTree& tree) { tree.forEach([](TreeNode* n) { n->setFlag(NodeFlag::Expanded, true); }); }
+inline void expandAll(ItemTree& tree) {
+    tree.forEach([](TreeNode* n) { n->setFlag(NodeFlag::Expanded, true); });
+}
 
 // The tree commands and the navigation over them, with a recording display.
 class NavigationFixture : public TreeCommandsFixture {

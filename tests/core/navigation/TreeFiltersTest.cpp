@@ -41,8 +41,8 @@ TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
         {"rose garden", ""},
         {"HOTEL", "Hotels[Grand Hotel]"},  // the group matches too, Motel does not
         {"spain", "People[Pedro]"},
-        {".*", ""},          // no pattern
-        {"pedrogran", ""},   // the address is not joined to the names
+        {".*", ""},         // no pattern
+        {"pedrogran", ""},  // the address is not joined to the names
         {"robert", "Bob"},
     };
     for (const auto& row : cases) {
@@ -95,10 +95,7 @@ TEST_F(TreeFiltersTest, GoalStateList) {
         const char* shown;
     } cases[] = {
         {0, "A[A1 A2] B"},  // "None" shows every goal, not the goals without state
-        {6, "A[A2]"},
-        {1, "B"},
-        {-1, "A[A1 A2] B"},
-        {7, ""},
+        {6, "A[A2]"},      {1, "B"}, {-1, "A[A1 A2] B"}, {7, ""},
     };
     ItemTree& goals = tree(TreeId::GoalTree);
     for (const auto& row : cases) {
@@ -260,8 +257,8 @@ TEST_F(TreeFiltersTest, TypeAheadCollectsKeysUntilASecondPasses) {
         std::int64_t ms;
         const char* found;  // "" for none
     } keys[] = {
-        {"t", 0, "Tab"},       {"a", 500, "Tab"},    {"n", 900, "Tango"},  // "tan"
-        {"b", 2000, "Beta"},   {"t", 3500, "Tango"},  {"t", 4700, "Tab"},   // round to the start
+        {"t", 0, "Tab"},     {"a", 500, "Tab"},    {"n", 900, "Tango"},  // "tan"
+        {"b", 2000, "Beta"}, {"t", 3500, "Tango"}, {"t", 4700, "Tab"},   // round to the start
         {"q", 6000, ""},
     };
     for (const auto& key : keys) {

@@ -37,17 +37,22 @@ TEST_F(CalendarAnalysisTest, EventsAreDueOnTheirDays) {
         {event(3, "02.01.26", "10:00", "m2"),
          {day(2026, 4, 29), day(2026, 4, 30), day(2026, 5, 1), day(2026, 5, 2), day(2026, 5, 3)},
          {day(2026, 4, 28), day(2026, 5, 4)}},
-        {event(4, "29.02.80", "10:00", "leap"), {day(2028, 2, 26), day(2028, 2, 29), day(2028, 3, 1)},
+        {event(4, "29.02.80", "10:00", "leap"),
+         {day(2028, 2, 26), day(2028, 2, 29), day(2028, 3, 1)},
          {day(2027, 2, 26), day(2027, 3, 1), day(2028, 2, 25), day(2028, 3, 2)}},
-        {event(5, "07.12.26", "10:00", "once"), {day(2026, 12, 4), day(2026, 12, 7), day(2026, 12, 8)},
+        {event(5, "07.12.26", "10:00", "once"),
+         {day(2026, 12, 4), day(2026, 12, 7), day(2026, 12, 8)},
          {day(2026, 12, 3), day(2026, 12, 9), day(2025, 12, 7)}},
         {event(2, "01.01.26", "10:00", "tuesdays", 2), {day(2026, 12, 8), day(2026, 12, 15)}, {day(2026, 12, 9)}},
-        {event(2, "01.01.26", "10:00", "weekends", 32 | 64 | 128), {day(2026, 12, 12), day(2026, 12, 13)},
+        {event(2, "01.01.26", "10:00", "weekends", 32 | 64 | 128),
+         {day(2026, 12, 12), day(2026, 12, 13)},
          {day(2026, 12, 11), day(2026, 12, 14)}},
         {event(2, "01.01.26", "10:00", "no weekday"), {}, {day(2026, 12, 7), day(2026, 12, 8), day(2026, 12, 13)}},
-        {event(6, "01.01.26", "10:00", "last"), {day(2027, 2, 28), day(2028, 2, 29), day(2026, 12, 31)},
+        {event(6, "01.01.26", "10:00", "last"),
+         {day(2027, 2, 28), day(2028, 2, 29), day(2026, 12, 31)},
          {day(2028, 2, 28), day(2026, 12, 30), day(2027, 1, 1)}},
-        {event(7, "01.01.26", "10:00", "first"), {day(2026, 3, 1), day(2027, 1, 1)},
+        {event(7, "01.01.26", "10:00", "first"),
+         {day(2026, 3, 1), day(2027, 1, 1)},
          {day(2026, 3, 2), day(2026, 2, 28)}},
         {event(3, "", "10:00", "no date"), {}, {day(2026, 12, 8), day(2027, 1, 1)}},
         {event(7, "", "10:00", "first, no date"), {}, {day(2027, 1, 1)}},
@@ -72,9 +77,9 @@ TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeInTree
     addEvent(event(2, "01.01.26", "9:30", "Standup", 16));
     addEvent(event(4, "04.04.26", "", "Tax day"));
     // Friday 3 April: the stored date for the monthly and yearly events, today's for the weekly one.
-    EXPECT_EQ(analyseOn(day(2026, 4, 3)), (std::vector<std::string>{"[ 05.03.26 :: 10:00 ] Pay the rent",
-                                                                     "[ 3/4/2026 :: 9:30 ] Standup",
-                                                                     "[ 04.04.26 ::  ] Tax day"}));
+    EXPECT_EQ(analyseOn(day(2026, 4, 3)),
+              (std::vector<std::string>{"[ 05.03.26 :: 10:00 ] Pay the rent", "[ 3/4/2026 :: 9:30 ] Standup",
+                                        "[ 04.04.26 ::  ] Tax day"}));
     const struct {
         const char* task;
         const char* time;

@@ -28,7 +28,8 @@ TEST_F(ContactAnalysisTest, EachDayIsAnnouncedFromThreeDaysBeforeItToTheDayAfter
         const char* birthday;
         std::vector<Date> due, notDue;
     } cases[] = {
-        {"25.12.80", {day(2026, 12, 22), day(2026, 12, 24), day(2026, 12, 25), day(2026, 12, 26)},
+        {"25.12.80",
+         {day(2026, 12, 22), day(2026, 12, 24), day(2026, 12, 25), day(2026, 12, 26)},
          {day(2026, 12, 21), day(2026, 12, 27)}},
         {"01.01.99", {day(2026, 12, 29), day(2027, 1, 2)}, {day(2026, 12, 28), day(2027, 1, 3)}},
         // 29 February only in leap years: on 1 March of a common year the window ends on 4 March.
@@ -101,9 +102,9 @@ TEST_F(ContactAnalysisTest, ADateThatCannotBeReadIsReportedAndTheOtherDatesStill
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'5...8.80' is not a valid date (contact \"Olga\", NameDay \"5.3.80\")");
     }
-    EXPECT_EQ(tasksOf("2026-12-08"), (std::vector<std::string>{"[ 09.12.90 - BirthDay ] Olga",
-                                                                "[ 10.12.90 - Special Day ] Olga",
-                                                                "[ 11.12.70 - BirthDay ] Ivan"}));
+    EXPECT_EQ(tasksOf("2026-12-08"),
+              (std::vector<std::string>{"[ 09.12.90 - BirthDay ] Olga", "[ 10.12.90 - Special Day ] Olga",
+                                        "[ 11.12.70 - BirthDay ] Ivan"}));
 }
 
 }  // namespace

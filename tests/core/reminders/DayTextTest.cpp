@@ -21,8 +21,8 @@ TEST(DayText, ClassifiesShortDateFormats) {
         const char* format;
         char order;  // 'D' day first, 'M' month first, 'Y' year first, '-' unrecognised
     } cases[] = {
-        {"dd.MM.yyyy", 'D'}, {"d/M/yy", 'D'},     {"dd/mm/yyyy", 'D'}, {"M/d/yyyy", 'M'},
-        {"MM-dd-yy", 'M'},   {"yyyy-MM-dd", 'Y'}, {"yy.M.d", 'Y'},     {"d MMM yyyy", '-'},
+        {"dd.MM.yyyy", 'D'},  {"d/M/yy", 'D'},      {"dd/mm/yyyy", 'D'}, {"M/d/yyyy", 'M'},
+        {"MM-dd-yy", 'M'},    {"yyyy-MM-dd", 'Y'},  {"yy.M.d", 'Y'},     {"d MMM yyyy", '-'},
         {"dd.MM.yyyy.", '-'}, {"d.M.yyyy г.", '-'}, {"dd:MM:yyyy", '-'}, {"", '-'},
     };
     for (const auto& c : cases) {
@@ -35,15 +35,14 @@ TEST(DayText, ClassifiesShortDateFormats) {
 
 // Every locale gives the same day text, and reads it back as the same day.
 TEST(DayText, ConvertsBothWaysWhateverTheLocale) {
-    const char* formats[] = {"dd.MM.yyyy", "M/d/yyyy", "yyyy-MM-dd", "d/M/yy", "yy.MM.dd", "d MMM yyyy", "yyyy年M月d日"};
+    const char* formats[] = {"dd.MM.yyyy", "M/d/yyyy",   "yyyy-MM-dd",  "d/M/yy",
+                             "yy.MM.dd",   "d MMM yyyy", "yyyy年M月d日"};
     const struct {
         Date date;
         const char* dayText;
     } cases[] = {
-        {Date::fromYmd(2026, 3, 5), "05.03.26"},
-        {Date::fromYmd(1999, 12, 31), "31.12.99"},
-        {Date::fromYmd(2075, 1, 9), "09.01.75"},
-        {Date::fromYmd(1976, 10, 1), "01.10.76"},
+        {Date::fromYmd(2026, 3, 5), "05.03.26"},  {Date::fromYmd(1999, 12, 31), "31.12.99"},
+        {Date::fromYmd(2075, 1, 9), "09.01.75"},  {Date::fromYmd(1976, 10, 1), "01.10.76"},
         {Date::fromYmd(2000, 2, 29), "29.02.00"},
     };
     for (const char* format : formats) {
@@ -96,8 +95,7 @@ TEST(DayText, WindowsAroundToday) {
         int offset;
         const char* windows;
     } cases[] = {
-        {-2, "-----"}, {-1, "x--xx"}, {0, "xx-xx"}, {1, "--xxx"},
-        {2, "---xx"},  {3, "----x"},  {4, "-----"},
+        {-2, "-----"}, {-1, "x--xx"}, {0, "xx-xx"}, {1, "--xxx"}, {2, "---xx"}, {3, "----x"}, {4, "-----"},
     };
     for (const auto& c : cases)
         for (int window = 0; window <= 4; ++window)

@@ -109,10 +109,10 @@ TEST_F(ReminderClockTest, ADayOfTicks) {
     std::vector<std::string> hours;
     for (const auto& balloon : fakes.notices.balloons)
         if (balloon.text == "Attention! Yet another hour passed!") hours.push_back(balloon.title);
-    EXPECT_EQ(hours, (std::vector<std::string>{"09:00 08.12.2026", "10:00 08.12.2026", "11:00 08.12.2026",
-                                               "12:00 08.12.2026", "13:00 08.12.2026", "14:00 08.12.2026",
-                                               "15:00 08.12.2026", "16:00 08.12.2026", "17:00 08.12.2026",
-                                               "18:00 08.12.2026"}));
+    EXPECT_EQ(hours,
+              (std::vector<std::string>{"09:00 08.12.2026", "10:00 08.12.2026", "11:00 08.12.2026", "12:00 08.12.2026",
+                                        "13:00 08.12.2026", "14:00 08.12.2026", "15:00 08.12.2026", "16:00 08.12.2026",
+                                        "17:00 08.12.2026", "18:00 08.12.2026"}));
     EXPECT_EQ(cuesPlayed("bigben.wav"), 10);
     EXPECT_EQ(cuesPlayed("ringing.wav"), 4);
     EXPECT_EQ(executed, 1);
@@ -137,8 +137,10 @@ TEST_F(ReminderClockTest, TheHourIsAnnouncedInTheLanguageOnTheHintLineAndInABall
     const struct {
         int language;
         const char* text;
-    } cases[] = {{0, "Attention! Yet another hour passed!"}, {1, "Внимание! Начинается новый час!"},
-                 {2, "Внимание! Начинается новый час!"}, {3, "Attention! Yet another hour passed!"},
+    } cases[] = {{0, "Attention! Yet another hour passed!"},
+                 {1, "Внимание! Начинается новый час!"},
+                 {2, "Внимание! Начинается новый час!"},
+                 {3, "Attention! Yet another hour passed!"},
                  {7, "Attention! Yet another hour passed!"}};
     startAt(2026, 12, 8, 9, 0, 0);
     int hour = 9;

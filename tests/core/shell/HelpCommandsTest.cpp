@@ -11,7 +11,7 @@ namespace {
 TEST(HelpCommands, HelpAndManualOfTheLanguageInForce) {
     const struct {
         int language;
-        const char* help;    // nullptr: the command does nothing
+        const char* help;  // nullptr: the command does nothing
         const char* manual;
     } cases[] = {{0, "Help/en.chm", "Help/en_index.htm"},
                  {1, "Help/ru.chm", "Help/ru_index.htm"},

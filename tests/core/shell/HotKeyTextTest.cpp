@@ -29,16 +29,16 @@ TEST(HotKeyTextTest, TextsParseToValuesAndCanonicalTexts) {
         // A key name in another case than a modifier's is looked up as a key.
         {"Ctrl+shift", 0x4010, "Ctrl+Shift"},
         // No hot key:
-        {"Ctrl+Shift", 0, nullptr},          // no main key
-        {"Ctrl+Foo", 0, nullptr},            // no key of that name
-        {"Hyper+A", 0, nullptr},             // a first part that is no modifier
-        {"Ctrl+Alt+L+K", 0, nullptr},        // L is no modifier
-        {"Ctrl++", 0, nullptr},              // "+" cannot be a key
+        {"Ctrl+Shift", 0, nullptr},    // no main key
+        {"Ctrl+Foo", 0, nullptr},      // no key of that name
+        {"Hyper+A", 0, nullptr},       // a first part that is no modifier
+        {"Ctrl+Alt+L+K", 0, nullptr},  // L is no modifier
+        {"Ctrl++", 0, nullptr},        // "+" cannot be a key
         {"+", 0, nullptr},
         {"", 0, nullptr},
         {"   ", 0, nullptr},
-        {"Ctrl+Num +", 0, nullptr},          // the part "Num" names no key
-        {"Ctrl+\xD0\xB6", 0, nullptr},       // a Cyrillic letter has no key code of its own
+        {"Ctrl+Num +", 0, nullptr},     // the part "Num" names no key
+        {"Ctrl+\xD0\xB6", 0, nullptr},  // a Cyrillic letter has no key code of its own
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -53,8 +53,11 @@ TEST(HotKeyTextTest, ModifierFlagsAndValueBits) {
     const struct {
         unsigned flags;
         std::uint32_t bits;
-    } cases[] = {{HotKeyFlag::Alt, 0x8000}, {HotKeyFlag::Ctrl, 0x4000}, {HotKeyFlag::Shift, 0x2000},
-                 {HotKeyFlag::Win, 0x10000}, {HotKeyFlag::Alt | HotKeyFlag::Ctrl | HotKeyFlag::Win, 0x1C000}};
+    } cases[] = {{HotKeyFlag::Alt, 0x8000},
+                 {HotKeyFlag::Ctrl, 0x4000},
+                 {HotKeyFlag::Shift, 0x2000},
+                 {HotKeyFlag::Win, 0x10000},
+                 {HotKeyFlag::Alt | HotKeyFlag::Ctrl | HotKeyFlag::Win, 0x1C000}};
     for (const auto& c : cases) {
         EXPECT_EQ(MakeHotKey(c.flags, 0x4C), c.bits | 0x4C);
         EXPECT_EQ(SplitHotKey(c.bits | 0x4C), (SplitKey{c.flags, 0x4C}));
@@ -68,9 +71,10 @@ TEST(HotKeyTextTest, KeyNames) {
     const struct {
         unsigned key;
         const char* name;
-    } cases[] = {{8, "Backspace"}, {13, "Enter"}, {33, "Page Up"}, {35, "End"}, {40, "Down"}, {45, "Insert"},
-                 {46, "Delete"}, {48, "0"}, {90, "Z"}, {96, "Num 0"}, {105, "Num 9"}, {106, "Num *"},
-                 {107, "Num +"}, {112, "F1"}, {135, "F24"}, {0, ""}, {7, ""}, {136, ""}, {255, ""}, {300, ""}};
+    } cases[] = {{8, "Backspace"}, {13, "Enter"},  {33, "Page Up"}, {35, "End"}, {40, "Down"},
+                 {45, "Insert"},   {46, "Delete"}, {48, "0"},       {90, "Z"},   {96, "Num 0"},
+                 {105, "Num 9"},   {106, "Num *"}, {107, "Num +"},  {112, "F1"}, {135, "F24"},
+                 {0, ""},          {7, ""},        {136, ""},       {255, ""},   {300, ""}};
     for (const auto& c : cases) EXPECT_EQ(KeyName(c.key), c.name) << c.key;
 }
 

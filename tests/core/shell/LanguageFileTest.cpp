@@ -91,8 +91,9 @@ TEST(LanguageFile, ListsEndWithTheirOwnLengthWhateverTheFileHolds) {
         const char* dialog;
         const char* list;
         std::size_t length;
-    } lengths[] = {{"GoalForm", "ComboBox1", 36},   {"GoalForm", "ComboBox2", 8},         {"GoalForm", "ComboBox3", 6},
-                   {"ContactForm", "ComboBox1", 6}, {"PhraseForm", "ComboBox1", 3},       {"CalendarPropForm", "ComboBox1", 8},
+    } lengths[] = {{"GoalForm", "ComboBox1", 36},  {"GoalForm", "ComboBox2", 8},
+                   {"GoalForm", "ComboBox3", 6},   {"ContactForm", "ComboBox1", 6},
+                   {"PhraseForm", "ComboBox1", 3}, {"CalendarPropForm", "ComboBox1", 8},
                    {"taskForm", "ComboBox1", 0}};
     for (const auto& l : lengths) EXPECT_EQ(table.list(l.dialog, l.list).size(), l.length) << l.dialog << l.list;
 }
@@ -159,7 +160,7 @@ TEST(LanguageFile, FileNamesByLanguage) {
     const struct {
         int language;
         const char* file;
-    } cases[] = {{0, "english.lng"}, {1, "russian.lng"}, {2, "macedonian.lng"},
+    } cases[] = {{0, "english.lng"},  {1, "russian.lng"}, {2, "macedonian.lng"},
                  {3, "hellenic.lng"}, {4, "english.lng"}, {-1, "english.lng"}};
     for (const auto& c : cases) EXPECT_EQ(languageFilePath("Lang", c.language), std::filesystem::path("Lang") / c.file);
 }

@@ -132,7 +132,8 @@ TEST_F(OrganizerFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
 TEST_F(OrganizerFilesTest, LeftoversOfKilledSavesGoAtTheNextStart) {
     const char* leftovers[] = {".goals.dat.torvalet-save.Ab12Cd", "goals.dat.Xy12Ab", "torvalet.ini.q1w2e3",
                                "Logs/.081226.rtf.torvalet-save.q1w2e3"};
-    const char* others[] = {"notes.txt.abcdef", ".goals.dat.torvalet-save.toolong", "goals.dat.Xy12", "Logs/081226.rtf"};
+    const char* others[] = {"notes.txt.abcdef", ".goals.dat.torvalet-save.toolong", "goals.dat.Xy12",
+                            "Logs/081226.rtf"};
     for (const char* name : leftovers) testing::writeText(dir / name, "half a file");
     for (const char* name : others) testing::writeText(dir / name, "mine");
     run();

@@ -146,8 +146,9 @@ TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
 
         organizer.Macedonian1Click();
         EXPECT_EQ(applied, c.appliedAtFirstShow + 1);
-        EXPECT_EQ(organizer.treePages().linkForm.ComboBox1.items(),
-                  (std::vector<std::string>{"Нема", "Интернет", "Папка", "Датотека", "Програма", "Група", "Пребарување"}));
+        EXPECT_EQ(
+            organizer.treePages().linkForm.ComboBox1.items(),
+            (std::vector<std::string>{"Нема", "Интернет", "Папка", "Датотека", "Програма", "Група", "Пребарување"}));
         organizer.close();
     }
     for (const auto& m : fakes.ui.messages) ADD_FAILURE() << m;
@@ -171,8 +172,8 @@ TEST_F(OrganizerTest, ALanguageFileThatCannotBeReadIsReportedAndChangesNothing) 
 namespace torvalet {
 namespace {
 
-const char* const allTreeFiles[] = {"goals.dat",   "goals2.dat",  "goals3.dat",  "goals4.dat",    "goals5.dat",
-                                    "links.goto",  "tools.goto",  "folders.goto", "search.goto", "docs.goto",
+const char* const allTreeFiles[] = {"goals.dat",   "goals2.dat",  "goals3.dat",    "goals4.dat",  "goals5.dat",
+                                    "links.goto",  "tools.goto",  "folders.goto",  "search.goto", "docs.goto",
                                     "images.goto", "contacts.co", "calendar.clnd", "phrases.phr"};
 
 // The number of items a tree file holds, read as the program reads it.

@@ -42,7 +42,8 @@ TEST(ViewCommands, TipsComeInTurnAndStartAgainAfterTheTenth) {
         shown.push_back(std::stoi(v.commands.tipLine().substr(5)));
     }
     EXPECT_EQ(shown, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1}));
-    EXPECT_EQ(v.commands.tipLine(), "Tip #1: Click once on TipsPanel to make it disappear. Press {Alt+F1} to show next tip...");
+    EXPECT_EQ(v.commands.tipLine(),
+              "Tip #1: Click once on TipsPanel to make it disappear. Press {Alt+F1} to show next tip...");
     v.commands.TipPanel2Click();
     EXPECT_FALSE(v.view.tipVisible);
 

@@ -17,7 +17,8 @@ protected:
     QueryTest() {
         TaskStore::create(dir.path());
         db = std::make_unique<Database>(TaskStore::storeFile(dir.path()), false);
-        for (const char* text : {"c", "a", "e", "b", "d"}) sql(std::string("insert into tasks (Task) values ('") + text + "')");
+        for (const char* text : {"c", "a", "e", "b", "d"})
+            sql(std::string("insert into tasks (Task) values ('") + text + "')");
         query.setDatabase(db.get());
         query.setSql("select Task, Project from tasks order by Task");
         query.open();
@@ -139,15 +140,15 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
 TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOnce) {
     struct Case {
         const char* name;
-        std::function<void()> between;    // after the rule's post, before the final one
-        bool finalPost;                            // else the edit is cancelled
-        const char* stored;                        // Task/Project of the new row, "!" when the final post fails
+        std::function<void()> between;  // after the rule's post, before the final one
+        bool finalPost;                 // else the edit is cancelled
+        const char* stored;             // Task/Project of the new row, "!" when the final post fails
         const char* expected;
     };
     const Case cases[] = {
         {"final post", nullptr, true, "new", "6 new/rule "},
-        {"a statement in between", [this] { EXPECT_EQ(stored("select count(*) from tasks"), "6 "); }, true,
-         "new", "6 new/rule "},
+        {"a statement in between", [this] { EXPECT_EQ(stored("select count(*) from tasks"), "6 "); }, true, "new",
+         "6 new/rule "},
         {"cancelled", nullptr, false, "new", "6 /rule "},
         {"final post fails", nullptr, true, "!", "6 /rule "},
     };
@@ -229,7 +230,10 @@ TEST_F(QueryTest, ObserversHearOfEachChangeAndOnceAfterASuspension) {
                                                             {E::RowRemoved, 1}}));
     events.clear();
     query.suspend();
-    query.forEachRow({bookmarkOf("a"), bookmarkOf("b")}, [&] { query.edit(); query.post(); });
+    query.forEachRow({bookmarkOf("a"), bookmarkOf("b")}, [&] {
+        query.edit();
+        query.post();
+    });
     query.refresh();
     query.resume();
     EXPECT_EQ(events, (std::vector<std::pair<E::Kind, int>>{{E::Reset, -1}}));

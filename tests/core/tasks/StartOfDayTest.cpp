@@ -13,8 +13,8 @@ protected:
 
     void before(const std::vector<Row>& rows) {
         Database db(TaskStore::storeFile(dir / "Data"), false);
-        SqlStatement insert =
-            db.prepare("insert into tasks (Task, Date, Time, StateKey, TypeKey, Date2, Time2) values (?, ?, ?, ?, ?, ?, ?)");
+        SqlStatement insert = db.prepare(
+            "insert into tasks (Task, Date, Time, StateKey, TypeKey, Date2, Time2) values (?, ?, ?, ?, ?, ?, ?)");
         for (const Row& row : rows) {
             int c = 1;
             for (const std::string* v : {&row.task, &row.date, &row.time, &row.state, &row.type, &row.date, &row.time})
@@ -87,8 +87,9 @@ TEST_F(StartOfDayTest, TheCleanUpRunsAtEveryStartTheMarksOncePerDay) {
               (std::vector<std::string>{"done 4 days ago", "done today"}));
     EXPECT_EQ(column("select Task || ' ' || Time || ' ' || Date2 from tasks where TypeKey = '         5'"),
               std::vector<std::string>{"Tu 08.12.2026 00:00 2026-12-09"});
-    const auto marks = column("select Task || ' ' || Time || ' ' || Time2 || ' ' || Remindflag || ' ' || Date2 "
-                              "from tasks where TypeKey = '         6' order by Time");
+    const auto marks = column(
+        "select Task || ' ' || Time || ' ' || Time2 || ' ' || Remindflag || ' ' || Date2 "
+        "from tasks where TypeKey = '         6' order by Time");
     ASSERT_EQ(marks.size(), 11u) << "08:00 to 18:00 by default";
     EXPECT_EQ(marks.front(), "-- 08:00 -- 08:00 08:00 ! 2026-12-08");
     EXPECT_EQ(marks.back(), "-- 18:00 -- 18:00 18:00 ! 2026-12-08");
@@ -108,8 +109,8 @@ TEST_F(StartOfDayTest, TheCleanUpRunsAtEveryStartTheMarksOncePerDay) {
 
 TEST_F(StartOfDayTest, WithEveryHourSwitchedOffNoTimeMarkIsAdded) {
     std::string settings = "[General]\nfInsertTimeMarks=1\n[Interface]\n";
-    for (int hour = 0; hour < 24; ++hour) settings += "fTimeMark" + std::string(hour < 10 ? "0" : "") +
-                                                      std::to_string(hour) + "00=0\n";
+    for (int hour = 0; hour < 24; ++hour)
+        settings += "fTimeMark" + std::string(hour < 10 ? "0" : "") + std::to_string(hour) + "00=0\n";
     run(settings);
     EXPECT_EQ(column("select count(*) from tasks where TypeKey = '         6'"), std::vector<std::string>{"0"});
 }
@@ -165,8 +166,9 @@ namespace {
 
 TEST_F(StartOfDayTest, AProgramThatMayNotWriteLeavesTheDaysTasksAlone) {
     before({{"done yesterday", "2026-12-07", "09:00", k(1)}, {"at work yesterday", "2026-12-07", "10:00", k(4)}});
-    writeText(dir / "torvalet.ini", "[General]\nfShiftMutedTasks=1\nfInsertTimeMarks=1\nfAnalyzeCalendar=0\n"
-                                    "fAnalyzeContacts=0\n");
+    writeText(dir / "torvalet.ini",
+              "[General]\nfShiftMutedTasks=1\nfInsertTimeMarks=1\nfAnalyzeCalendar=0\n"
+              "fAnalyzeContacts=0\n");
     Organizer organizer(fakes.services, dir.path());
     organizer.setReadOnly(true);
     organizer.start();

@@ -142,10 +142,14 @@ TEST_F(TaskCommandsTest, StatesSetTheirKeysCuesAndPercent) {
         const char* procent;
         const char* cue;
     } cases[] = {
-        {TaskState::Done, "         1", "100.0", "done.wav"},    {TaskState::Undone, "         3", "100.0", "undone.wav"},
-        {TaskState::None, "", "0.0", nullptr},                   {TaskState::Mute, "         2", "0.0", "mute.wav"},
-        {TaskState::AtWork, "         4", "0.0", "atwork.wav"},  {TaskState::Delayed, "         5", "0.0", nullptr},
-        {TaskState::Prepare, "         6", "0.0", "prepare.wav"}, {TaskState::Delegated, "         7", "0.0", "delegated.wav"},
+        {TaskState::Done, "         1", "100.0", "done.wav"},
+        {TaskState::Undone, "         3", "100.0", "undone.wav"},
+        {TaskState::None, "", "0.0", nullptr},
+        {TaskState::Mute, "         2", "0.0", "mute.wav"},
+        {TaskState::AtWork, "         4", "0.0", "atwork.wav"},
+        {TaskState::Delayed, "         5", "0.0", nullptr},
+        {TaskState::Prepare, "         6", "0.0", "prepare.wav"},
+        {TaskState::Delegated, "         7", "0.0", "delegated.wav"},
     };
     for (const auto& c : cases) {
         fakes.sound.played.clear();
@@ -174,13 +178,15 @@ TEST_F(TaskCommandsTest, PrioritiesAndRotations) {
         commands().rotatePriority();
         seen.push_back(field("Prior_key", "a"));
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"         4", "         5", "         2", "", "         1", "         3"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"         4", "         5", "         2", "", "         1", "         3"}));
     seen.clear();
     for (int i = 0; i < 6; ++i) {
         commands().rotateState();
         seen.push_back(field("StateKey", "a"));
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"         6", "         4", "         2", "         1", "         3", ""}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"         6", "         4", "         2", "         1", "         3", ""}));
     EXPECT_TRUE(fakes.sound.played.empty()) << "a rotation plays no cue";
     organizer->store().database()->execute("update tasks set StateKey = '         5'");
     list().refresh();
@@ -240,8 +246,10 @@ TEST_F(TaskCommandsTest, DayDeleteQuestionsByLanguage) {
 }
 
 TEST_F(TaskCommandsTest, DayDeletesRemoveWhatTheirStatementsSayAfterAYes) {
-    const std::vector<Row> rows = {{"open", "2026-06-20"},           {"done", "2026-06-20", "11:00", k(1)},
-                                   {"mark", "2026-06-20", "12:00", "", k(6)}, {"reminder", "2026-06-20", "13:00", "", k(1)},
+    const std::vector<Row> rows = {{"open", "2026-06-20"},
+                                   {"done", "2026-06-20", "11:00", k(1)},
+                                   {"mark", "2026-06-20", "12:00", "", k(6)},
+                                   {"reminder", "2026-06-20", "13:00", "", k(1)},
                                    {"other day", "2026-06-21"}};
     const struct {
         void (TaskCommands::*command)();
@@ -281,7 +289,9 @@ TEST_F(TaskCommandsTest, DeleteDoneBeforeTakesTheHundredDaysBeforeTheRowsDay) {
 }
 
 TEST_F(TaskCommandsTest, DeleteDoneTasksTakesDoneAndUndoneRowsOfEveryDate) {
-    add({{"done", "1999-01-01", "09:00", k(1)}, {"undone", "2090-01-01", "09:00", k(3)}, {"mark", "2026-12-08", "09:00", "", k(6)},
+    add({{"done", "1999-01-01", "09:00", k(1)},
+         {"undone", "2090-01-01", "09:00", k(3)},
+         {"mark", "2026-12-08", "09:00", "", k(6)},
          {"open", "2026-12-08", "10:00", k(4)}});
     fakes.ui.answer = false;
     commands().deleteDoneTasks();
@@ -327,7 +337,8 @@ TEST_F(TaskCommandsTest, EveryCommandOfTheTableRunsOnAnEmptyListWithoutHarm) {
     EXPECT_EQ(findTaskCommand("Delayed1")->shortcut(), "");
     for (const TaskCommandInfo& command : taskCommands()) {
         bool menuKnown = std::string_view(command.menu) == "mFile" || std::string_view(command.menu) == "mView";
-        for (const TaskMenuInfo& menu : taskMenus()) menuKnown = menuKnown || std::string_view(menu.name) == command.menu;
+        for (const TaskMenuInfo& menu : taskMenus())
+            menuKnown = menuKnown || std::string_view(menu.name) == command.menu;
         EXPECT_TRUE(menuKnown) << command.name;
     }
 }

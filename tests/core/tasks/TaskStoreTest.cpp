@@ -2,8 +2,8 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
-#include "tasks/LookupKey.h"
 #include "core/tasks/TaskStoreFixture.h"
+#include "tasks/LookupKey.h"
 
 namespace torvalet {
 namespace {
@@ -43,7 +43,8 @@ TEST_F(TaskStoreTest, LookupFieldsFollowTheLanguage) {
     EXPECT_EQ(tasks.text("priorityName"), "#1");
     EXPECT_EQ(tasks.text("typeName"), "Call");
     EXPECT_EQ(tasks.text("typeMark").size(), 3u);
-    for (const auto& [language, name] : std::vector<std::pair<int, std::string>>{{1, "В работе"}, {2, "AtWork"}, {3, "AtWork"}}) {
+    for (const auto& [language, name] :
+         std::vector<std::pair<int, std::string>>{{1, "В работе"}, {2, "AtWork"}, {3, "AtWork"}}) {
         store.loadLookupTables(language);
         EXPECT_EQ(tasks.text("stateName"), name) << "language " << language;
     }
@@ -53,8 +54,9 @@ TEST_F(TaskStoreTest, InsertStoresTheRowAtOnceWithCalendarDaysAndCurrentMinute) 
     state.calendar.select(Date::fromYmd(2026, 12, 20), Date::fromYmd(2026, 12, 22));
     store.tasksQ.insert();
     EXPECT_EQ(store.tasksQ.state(), QueryState::Edit);
-    EXPECT_EQ(column("select Date || ' ' || Date2 || ' ' || Time || ' ' || Time2 || ' [' || Remindflag || ']' from tasks"),
-              std::vector<std::string>{"2026-12-20 2026-12-22 09:05 09:05 []"});
+    EXPECT_EQ(
+        column("select Date || ' ' || Date2 || ' ' || Time || ' ' || Time2 || ' [' || Remindflag || ']' from tasks"),
+        std::vector<std::string>{"2026-12-20 2026-12-22 09:05 09:05 []"});
     // The post reset the calendar to today and tomorrow.
     EXPECT_EQ(state.calendar.first(), Date::fromYmd(2026, 12, 8));
     EXPECT_EQ(state.calendar.last(), Date::fromYmd(2026, 12, 9));
@@ -86,8 +88,8 @@ TEST_F(TaskStoreTest, BeforePostArmsByPriorityAndAutoRemind) {
         {"!", keys::Average, "10:00", true, "!"},  // fired stays fired
         {"!", keys::Highest, "10:00", true, "+"},  // high priorities re-arm
         {"!", keys::High, "10:00", false, "+"},
-        {"!", keys::High, "09:05", true, "!"},     // due this minute: never armed
-        {"", "", "10:00", false, ""},              // auto remind off leaves the flag
+        {"!", keys::High, "09:05", true, "!"},  // due this minute: never armed
+        {"", "", "10:00", false, ""},           // auto remind off leaves the flag
         {"", "", "10:00", true, "+"},
         {"", keys::Low, "09:05", true, ""},
     };
@@ -185,9 +187,9 @@ TEST(TaskStoreClosed, AStoreOfTheOlderLayoutGetsTheListIndexAtConnect) {
     }
     TaskStore store;
     store.connect(dir.path());
-    SqlStatement indexes =
-        store.database()->prepare("select group_concat(name, ' ') from (select name from sqlite_master where "
-                                  "type = 'index' order by name)");
+    SqlStatement indexes = store.database()->prepare(
+        "select group_concat(name, ' ') from (select name from sqlite_master where "
+        "type = 'index' order by name)");
     ASSERT_TRUE(indexes.step());
     EXPECT_EQ(sqlValueText(indexes.column(0)), "tasks_final tasks_list");
 }

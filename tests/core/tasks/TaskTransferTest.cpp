@@ -84,7 +84,8 @@ TEST_F(TaskTransferTest, BrokenTaskFilesReadAsFarAsTheyGo) {
         {"empty file", "", {empty}},
         {"no head: the first section only", "[Task1]\nTask=first\n[Task2]\nTask=second\n", {first}},
         {"no first section", "[Head]\nNum=1\n", {empty}},
-        {"head gives three, file has 1 and 3", "[Head]\nNum=3\n[Task1]\nTask=first\n[Task3]\nTask=third\n",
+        {"head gives three, file has 1 and 3",
+         "[Head]\nNum=3\n[Task1]\nTask=first\n[Task3]\nTask=third\n",
          {first, third}},
         {"Num that is no number", "[Head]\nNum=many\n[Task1]\nTask=first\n[Task2]\nTask=second\n", {first}},
         {"negative Num", "[Head]\nNum=-4\n[Task1]\nTask=first\n", {first}},
@@ -119,10 +120,10 @@ TEST_F(TaskTransferTest, StoreAndLoadGoThroughTheTasksFolder) {
     calendar().select(Date::fromYmd(2026, 5, 5), Date::fromYmd(2026, 5, 7));
     fakes.ui.fileAnswers.push_back("two");  // the default extension
     tasks().files.LoadTask1Click();
-    EXPECT_EQ(column("select Task || '|' || Date || '|' || Time || '|' || StateKey || '|' || TypeKey || '|' || "
-                     "Prior_key from tasks order by Task"),
-              (std::vector<std::string>{"a|2026-05-05|09:15|         1|        27|         4",
-                                        "b|2026-12-08|10:30|||"}))
+    EXPECT_EQ(
+        column("select Task || '|' || Date || '|' || Time || '|' || StateKey || '|' || TypeKey || '|' || "
+               "Prior_key from tasks order by Task"),
+        (std::vector<std::string>{"a|2026-05-05|09:15|         1|        27|         4", "b|2026-12-08|10:30|||"}))
         << "the first row takes the calendar's days, the next ones today";
 }
 
@@ -134,7 +135,8 @@ TEST_F(TaskTransferTest, AMissingTasksFolderFailsTheStoreClearlyAndLoadsOneEmpty
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"1"});
     fakes.ui.fileAnswers.push_back("x.ini");
     tasks().files.loadTaskFile();
-    EXPECT_EQ(column("select Task || '|' || StateKey from tasks order by rowid"), (std::vector<std::string>{"a|", "|"}));
+    EXPECT_EQ(column("select Task || '|' || StateKey from tasks order by rowid"),
+              (std::vector<std::string>{"a|", "|"}));
 }
 
 TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {

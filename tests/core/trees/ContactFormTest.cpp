@@ -23,8 +23,9 @@ protected:
 };
 
 TEST_F(ContactFormTest, OkWritesEveryFieldFromItsControl) {
-    const TContactData stored{"Official", "First", "Middle", "Last", "Nick", "Ctrl+F1", 2, "Street 1\nTown",
-                              "111",      "222",   "a@b.c",  "http://w", "25.12.80", "", "01.04.26", "note"};
+    const TContactData stored{"Official",       "First", "Middle", "Last",  "Nick",     "Ctrl+F1",  2,
+                              "Street 1\nTown", "111",   "222",    "a@b.c", "http://w", "25.12.80", "",
+                              "01.04.26",       "note"};
     TreeNode* node = addContact(stored);
     form.ContactProps2(*node);
     form.OkContactBtnClick();

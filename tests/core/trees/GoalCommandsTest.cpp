@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "reminders/SoundCues.h"
@@ -8,7 +9,6 @@
 #include "trees/GoalCommands.h"
 #include "trees/GoalForm.h"
 #include "trees/ItemTreeSet.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {
@@ -78,7 +78,7 @@ TEST_F(GoalCommandsTest, EachStateHasItsCue) {
     const struct {
         int state;
         const char* cue;  // nullptr: silent
-    } cases[] = {{0, nullptr},         {1, "prepare.wav"}, {2, "atwork.wav"}, {3, "mute.wav"},  {4, nullptr},
+    } cases[] = {{0, nullptr},         {1, "prepare.wav"}, {2, "atwork.wav"}, {3, "mute.wav"}, {4, nullptr},
                  {5, "delegated.wav"}, {6, "done.wav"},    {7, "undone.wav"}, {-1, nullptr}};
     day.select(h);
     for (const auto& c : cases) {
@@ -114,9 +114,9 @@ TEST_F(GoalCommandsTest, TaskStateCommandsSetTheGoalStateOfTheSameMeaning) {
     const struct {
         TaskStateCommand command;
         int state;
-    } cases[] = {{TaskStateCommand::Terminate, 6}, {TaskStateCommand::Done, 6},      {TaskStateCommand::Mute, 3},
-                 {TaskStateCommand::AtWork, 2},    {TaskStateCommand::Undone, 7},    {TaskStateCommand::Prepare, 1},
-                 {TaskStateCommand::Delegated, 5}, {TaskStateCommand::Delayed, 4},   {TaskStateCommand::None, 0},
+    } cases[] = {{TaskStateCommand::Terminate, 6}, {TaskStateCommand::Done, 6},    {TaskStateCommand::Mute, 3},
+                 {TaskStateCommand::AtWork, 2},    {TaskStateCommand::Undone, 7},  {TaskStateCommand::Prepare, 1},
+                 {TaskStateCommand::Delegated, 5}, {TaskStateCommand::Delayed, 4}, {TaskStateCommand::None, 0},
                  {TaskStateCommand::NullState, 0}};
     day.select(g1);
     for (const auto& c : cases) {

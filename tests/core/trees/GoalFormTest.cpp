@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "FormFixture.h"
+#include "TreeBytes.h"
 #include "shell/ViewState.h"
 #include "trees/GoalForm.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {

@@ -14,9 +14,9 @@ TEST(GoalLook, StateChoosesBackgroundAndTextColour) {
         SettingsColor background;
         std::optional<SettingsColor> text;  // nothing: the window text colour
     } cases[] = {
-        {0, white, std::nullopt},      {1, 0xDDEEFF, 0x000000}, {2, 0xF0F0FF, 0x000000},
-        {3, muteColour, 0x000000},     {4, white, std::nullopt}, {5, white, std::nullopt},
-        {6, white, 0x404040},          {7, white, 0x404040},     {-1, white, std::nullopt},
+        {0, white, std::nullopt},  {1, 0xDDEEFF, 0x000000},  {2, 0xF0F0FF, 0x000000},
+        {3, muteColour, 0x000000}, {4, white, std::nullopt}, {5, white, std::nullopt},
+        {6, white, 0x404040},      {7, white, 0x404040},     {-1, white, std::nullopt},
     };
     for (const auto& c : cases) {
         const GoalLook look = GoalLook::of({"", "", "", 0, c.state, 3}, muteColour);

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "base/Errors.h"
 #include "core/tasks/TaskStoreFixture.h"
 #include "tasks/LookupKey.h"
 #include "trees/GoalsIntoTasks.h"
 #include "trees/ItemTree.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {
@@ -15,10 +15,10 @@ TEST(GoalsIntoTasksKeys, GoalValuesMapOntoTaskKeys) {
         int value;
         const char *state, *prio, *type;  // key numbers, "" for the empty key
     } cases[] = {
-        {0, "", "", "8"},  {1, "6", "1", ""},   {2, "4", "3", ""},   {3, "2", "4", ""},  {4, "5", "5", ""},
-        {5, "7", "2", "3"}, {6, "1", "", "34"}, {7, "3", "", "12"},  {8, "", "", "22"},  {12, "", "", "9"},
-        {13, "", "", "29"}, {23, "", "", ""},   {32, "", "", ""},    {35, "", "", "2"},  {36, "", "", ""},
-        {-1, "", "", ""},
+        {0, "", "", "8"},  {1, "6", "1", ""},  {2, "4", "3", ""},  {3, "2", "4", ""},
+        {4, "5", "5", ""}, {5, "7", "2", "3"}, {6, "1", "", "34"}, {7, "3", "", "12"},
+        {8, "", "", "22"}, {12, "", "", "9"},  {13, "", "", "29"}, {23, "", "", ""},
+        {32, "", "", ""},  {35, "", "", "2"},  {36, "", "", ""},   {-1, "", "", ""},
     };
     const auto key = [](const char* number) { return *number ? makeLookupKey(std::stoi(number)) : LookupKey(); };
     for (const auto& c : cases) {
@@ -38,8 +38,9 @@ protected:
     }
 
     std::vector<std::string> rows() {
-        return column("select Date || '|' || Task || '|' || StateKey || '|' || Prior_key || '|' || TypeKey from tasks"
-                      " order by rowid");
+        return column(
+            "select Date || '|' || Task || '|' || StateKey || '|' || Prior_key || '|' || TypeKey from tasks"
+            " order by rowid");
     }
 
     ItemTree goals{TreeId::GoalTree};

@@ -36,7 +36,9 @@ protected:
         settings.sEngine = "https://duckduckgo.com/?q=";
     }
 
-    std::string folder(const char* name = nullptr) const { return name ? (home / name).string() : home.path().string(); }
+    std::string folder(const char* name = nullptr) const {
+        return name ? (home / name).string() : home.path().string();
+    }
     // Gives the named link of the tree the kind, address and folder of `data`, keeping its name.
     void setLink(const char* name, const TLinkData& data, TreeId links = TreeId::LinksTree) {
         TLinkData& link = item(tree(links), name)->record<TLinkData>();
@@ -61,7 +63,8 @@ TEST_F(OpenCommandsTest, EachLinkKindBuildsItsRequest) {
         TLinkData link;
         std::optional<OpenRequest> expected;
     } cases[] = {
-        {linkOf(1, "https://example.org/a-new-page", "work"), {{"IEXPLORE.EXE", " -new https://example.org/a-new-page", app}}},
+        {linkOf(1, "https://example.org/a-new-page", "work"),
+         {{"IEXPLORE.EXE", " -new https://example.org/a-new-page", app}}},
         {linkOf(5, "https://example.org"), {{"IEXPLORE.EXE", " -new https://example.org", app}}},
         {linkOf(2, "/data/photos", "work"), {{"explorer.exe", "/n, /e,/data/photos", work}}},
         {linkOf(2, "/data/photos"), {{"explorer.exe", "/n, /e,/data/photos", app}}},
@@ -208,9 +211,9 @@ TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
     testing::select(tree(TreeId::ContactsTree), {"Ann"});
     testing::select(phraseTree, {"C", "G"});
     open.GenerateEmailFromPhrases_mpClick();
-    EXPECT_EQ(requests(), (std::vector<OpenRequest>{
-                              {"mailto:?subject= &body=", "", folder()},
-                              {"mailto:ann@example.org; ?subject= &body= Dear all, see you", "", folder()}}));
+    EXPECT_EQ(requests(),
+              (std::vector<OpenRequest>{{"mailto:?subject= &body=", "", folder()},
+                                        {"mailto:ann@example.org; ?subject= &body= Dear all, see you", "", folder()}}));
 
     const struct {
         const char* textboard;

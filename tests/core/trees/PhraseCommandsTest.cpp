@@ -35,8 +35,8 @@ protected:
     ItemTreeSet trees;
     ItemTree& tree = trees.get(TreeId::PhrasesTree);
     bool unreadable = false;
-    PhraseCommands commands{tree,  fakes.clipboard, fakes.ui, settings, dir / "phrases.phr",
-                            codec, [this] { return unreadable; }};
+    PhraseCommands commands{
+        tree, fakes.clipboard, fakes.ui, settings, dir / "phrases.phr", codec, [this] { return unreadable; }};
     TreeNode *group = nullptr, *child = nullptr, *other = nullptr;
     std::vector<Page> pages;
 };

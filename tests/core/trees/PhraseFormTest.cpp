@@ -32,9 +32,7 @@ TEST_F(PhraseFormTest, OkWritesEveryControlBack) {
 // The list shows kinds 1 to 4 at their place and anything else as "Phrase"; the list has no
 // entry 3 or 4, so those come back as -1.
 TEST_F(PhraseFormTest, KindOnOpeningAndAfterOk) {
-    const struct {
-        int stored, shown;
-    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, -1}, {4, -1}, {5, 0}, {-1, 0}};
+    const struct { int stored, shown; } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, -1}, {4, -1}, {5, 0}, {-1, 0}};
     for (const auto& c : cases) {
         TreeNode* node = tree.appendChild();
         node->record<TPhraseData>().PhraseKind = c.stored;

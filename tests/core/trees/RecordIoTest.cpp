@@ -2,9 +2,9 @@
 
 #include <type_traits>
 
+#include "TreeBytes.h"
 #include "trees/RecordFields.h"
 #include "trees/RecordIo.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {

@@ -71,7 +71,8 @@ TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
         commands.DelNode(goals);
         EXPECT_EQ(outline(goals), row.left) << row.name;
         EXPECT_EQ(names({goals.focused()}), std::vector<std::string>{row.focus}) << row.name;
-        const auto expectedSelection = goals.focused() ? std::vector<TreeNode*>{goals.focused()} : std::vector<TreeNode*>{};
+        const auto expectedSelection =
+            goals.focused() ? std::vector<TreeNode*>{goals.focused()} : std::vector<TreeNode*>{};
         EXPECT_EQ(goals.selection(), expectedSelection) << row.name;
     }
     EXPECT_EQ(fakes.sound.played, recycleCues(6));
@@ -172,8 +173,7 @@ TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
     build(goals, "Пятнадцать_букв Пятнадцать_букв Пятнадцать_букв");
     for (TreeNode* n = goals.firstTopLevel(); n; n = n->nextSibling()) goals.select(n);
     commands.GroupGoalsItems(goals);
-    EXPECT_EQ(goals.firstTopLevel()->record<TGoalData>().Text,
-              "Пятнадцать_букв Пятнадцать_букв Пятнадца");
+    EXPECT_EQ(goals.firstTopLevel()->record<TGoalData>().Text, "Пятнадцать_букв Пятнадцать_букв Пятнадца");
 
     build(goals, "A");
     goals.clearSelection();
@@ -277,8 +277,8 @@ TEST_F(TreeCommandsTest, NewLinksAndContactsOpenPropertiesThenRebuildTags) {
     EXPECT_EQ(editedNode->record<TLinkData>().LinkKind, 1);
     commands.NewRootLink_mpClick();
     commands.NewRootContact_mpClick();
-    EXPECT_EQ(edited, (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:",
-                                                "contact tags"}));
+    EXPECT_EQ(edited,
+              (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:", "contact tags"}));
     EXPECT_EQ(outline(tree(TreeId::FoldersTree)), "F[_] _");
     EXPECT_EQ(view.activePage, kContactsPage);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "TreeBytes.h"
 #include "trees/RecordIo.h"
 #include "trees/TreeDump.h"
 #include "trees/TreeStreamWriter.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
+#include "TreeBytes.h"
 #include "trees/LittleEndian.h"
 #include "trees/RecordIo.h"
 #include "trees/TreeError.h"
 #include "trees/TreeStreamReader.h"
 #include "trees/TreeStreamWriter.h"
-#include "TreeBytes.h"
 
 namespace torvalet {
 namespace {
