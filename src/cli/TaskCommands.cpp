@@ -17,18 +17,21 @@ namespace {
 // A value inside a tab-separated line: the characters that would break the line or the columns
 // are written as escapes.
 void appendEscaped(std::string& out, std::string_view text) {
-    for (std::size_t start = 0;;) {
-        const std::size_t special = text.find_first_of("\t\n\r\\", start);
-        out.append(text.substr(start, special - start));
-        if (special == std::string_view::npos) return;
-        switch (text[special]) {
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += "\\\\"; break;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char* escape = nullptr;
+        switch (text[i]) {
+        case '\t': escape = "\\t"; break;
+        case '\n': escape = "\\n"; break;
+        case '\r': escape = "\\r"; break;
+        case '\\': escape = "\\\\"; break;
+        default: continue;
         }
-        start = special + 1;
+        out.append(text.data() + start, i - start);
+        out += escape;
+        start = i + 1;
     }
+    out.append(text.data() + start, text.size() - start);
 }
 
 // One task row as a line of tab-separated values or as a JSON object; `valueOf(c)` gives the

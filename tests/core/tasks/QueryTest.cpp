@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 #include "base/Errors.h"
@@ -49,6 +50,19 @@ protected:
     std::unique_ptr<Database> db;
     Query query{"tasksQ", 2};
 };
+
+// Numbers read as text exactly as printf's "%.15g" writes them, which the task files and the
+// companion's output have always shown.
+TEST(SqlValueText, NumbersReadAsPrintfWritesThem) {
+    for (double number : {0.0, -0.0, 1.0, 100.0, 0.1, 33.333333333333336, 1.0 / 3, 2.5e-7, 1e15, 1e16,
+                          123456789012345678.0, -42.75, 1e300, 5e-324}) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.15g", number);
+        EXPECT_EQ(sqlValueText(SqlValue(number)), expected) << expected;
+    }
+    EXPECT_EQ(sqlValueText(SqlValue(-7LL)), "-7");
+    EXPECT_EQ(sqlValueText(SqlValue()), "");
+}
 
 TEST_F(QueryTest, NavigatesAndKeepsTheCurrentRowByBookmarkAcrossARefresh) {
     EXPECT_EQ(listed(), "a b c d e ");
