@@ -50,8 +50,10 @@ Organizer::Organizer(const Services& services, fs::path home)
     // At midnight today is selected first, so that the new day gets its day mark.
     reminders_.clock.hooks.startOfDay = [this] {
         listState_.calendar.selectToday(today());
-        const QuerySuspension suspension(store_.tasksQ);
-        runStartOfDay(today());
+        {
+            const QuerySuspension suspension(store_.tasksQ);
+            runStartOfDay(today());
+        }
         attempt([this] { SaveLaunchDate(); });
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
