@@ -106,10 +106,7 @@ bool LanguageCaptions::exists(const LanguageTarget& target) const {
 
 QWidget* LanguageCaptions::holder(const LanguageTarget& target) const {
     if (target.window == kMainWindow) return &window_;
-    // The task dialog's section is named after its form, the dialog after its instance.
-    const QString dialog =
-        target.window == "taskForm" ? QStringLiteral("taskPropsForm") : QString::fromStdString(target.window);
-    return window_.findChild<QDialog*>(dialog);
+    return window_.findChild<QDialog*>(QString::fromStdString(target.window));
 }
 
 bool LanguageCaptions::put(const LanguageTarget& target, const QString& text) const {

@@ -72,15 +72,15 @@ private:
     }
 
     void readDialog(const LanguageDialogKeys& dialog) {
-        const std::string section = dialog.section;
-        add({LanguageTarget::Caption, section, "", 0}, section, "Form.c", kUnknown);
+        const std::string section = dialog.section, window = dialog.window;
+        add({LanguageTarget::Caption, window, "", 0}, section, "Form.c", kUnknown);
         for (const char* component : dialog.captions)
-            add({LanguageTarget::Caption, section, component, 0}, section, std::string(component) + ".c", kUnknown);
+            add({LanguageTarget::Caption, window, component, 0}, section, std::string(component) + ".c", kUnknown);
         for (const char* component : dialog.hints)
-            add({LanguageTarget::Hint, section, component, 0}, section, std::string(component) + ".Hint", "");
+            add({LanguageTarget::Hint, window, component, 0}, section, std::string(component) + ".Hint", "");
         for (const LanguageListKeys& list : dialog.lists)
             for (int entry = 0; entry < list.count; ++entry)
-                add({LanguageTarget::ListEntry, section, list.component, entry}, section,
+                add({LanguageTarget::ListEntry, window, list.component, entry}, section,
                     list.prefix + std::to_string(entry), kUnknown);
     }
 

@@ -21,7 +21,7 @@ struct LanguageTarget {
         PageTitle,   // the title of page `index` of the page control `component`
     };
     Kind kind = Caption;
-    // The window that holds the component: "Form1" (the main window), "taskForm", "GoalForm",
+    // The window that holds the component: "Form1" (the main window), "taskPropsForm", "GoalForm",
     // "ContactForm", "PhraseForm", "CalendarPropForm" or "LinkPropForm".
     std::string window;
     std::string component;

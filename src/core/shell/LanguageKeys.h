@@ -23,6 +23,7 @@ struct LanguageListKeys {
 // A dialog's section: its title ("Form.c"), the captions and hints of its components and its lists.
 struct LanguageDialogKeys {
     const char* section;
+    const char* window;  // the dialog's component name; the task dialog's differs from its section
     std::vector<const char*> captions;
     std::vector<const char*> hints;
     std::vector<LanguageListKeys> lists;

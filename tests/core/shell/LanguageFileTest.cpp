@@ -77,7 +77,7 @@ TEST(LanguageFile, EveryValueOfACompleteFileReachesItsTarget) {
     EXPECT_EQ(column(table, "FoldersTree", 0), "<none>");
     EXPECT_EQ(*table.find(Kind::GridColumn, "Form1", "TASK"), "Form1/tasksQTASK.DisplayLabel");
     EXPECT_EQ(*table.find(Kind::PageTitle, "Form1", "LinksPageControl", 5), "Tabs/LinksImagesTab");
-    EXPECT_EQ(*table.find(Kind::Hint, "taskForm", "StateLb"), "taskForm/StateLb.Hint");
+    EXPECT_EQ(*table.find(Kind::Hint, "taskPropsForm", "StateLb"), "taskForm/StateLb.Hint");
 }
 
 TEST(LanguageFile, ListsEndWithTheirOwnLengthWhateverTheFileHolds) {
@@ -94,7 +94,7 @@ TEST(LanguageFile, ListsEndWithTheirOwnLengthWhateverTheFileHolds) {
     } lengths[] = {{"GoalForm", "ComboBox1", 36},  {"GoalForm", "ComboBox2", 8},
                    {"GoalForm", "ComboBox3", 6},   {"ContactForm", "ComboBox1", 6},
                    {"PhraseForm", "ComboBox1", 3}, {"CalendarPropForm", "ComboBox1", 8},
-                   {"taskForm", "ComboBox1", 0}};
+                   {"taskPropsForm", "ComboBox1", 0}};
     for (const auto& l : lengths) EXPECT_EQ(table.list(l.dialog, l.list).size(), l.length) << l.dialog << l.list;
 }
 
