@@ -17,4 +17,21 @@ struct FileFingerprint {
     friend bool operator==(const FileFingerprint&, const FileFingerprint&) = default;
 };
 
+// The fingerprint of bytes that come in pieces, as a file is read: equal to FileFingerprint::of
+// their concatenation.
+class FingerprintBuilder {
+public:
+    FingerprintBuilder();
+    void add(std::string_view bytes);
+    FileFingerprint finish() const;
+
+private:
+    void mix(std::uint64_t word);
+
+    std::uint64_t size_ = 0;
+    std::uint64_t first_, second_;
+    char pending_[8] = {};  // the start of a word that the next piece completes
+    std::size_t pendingSize_ = 0;
+};
+
 }  // namespace torvalet

@@ -24,6 +24,10 @@ constexpr std::size_t randomPart = 6;  // the XXXXXX of mkstemp
 
 std::string reason(int error) { return std::strerror(error); }
 
+FileError cannotOpen(const fs::path& path, const std::string& why) {
+    return FileError("Cannot open file \"" + path.string() + "\". " + why);
+}
+
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -73,30 +77,39 @@ bool fileExists(const fs::path& path) {
     return fs::exists(path, ignored);
 }
 
-std::string readFileBytes(const fs::path& path) {
-    const auto fail = [&](const std::string& why) {
-        return FileError("Cannot open file \"" + path.string() + "\". " + why);
-    };
+FileReader::FileReader(const fs::path& path) : path_(path) {
     // Without O_NONBLOCK, opening a pipe waits for a writer.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) throw fail(reason(errno));
+    if (fd.get() < 0) throw cannotOpen(path, reason(errno));
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) throw fail(reason(errno));
-    if (S_ISDIR(info.st_mode)) throw fail(reason(EISDIR));
-    if (!S_ISREG(info.st_mode)) throw fail("It is not a regular file.");
+    if (::fstat(fd.get(), &info) != 0) throw cannotOpen(path, reason(errno));
+    if (S_ISDIR(info.st_mode)) throw cannotOpen(path, reason(EISDIR));
+    if (!S_ISREG(info.st_mode)) throw cannotOpen(path, "It is not a regular file.");
+    sizeAtOpen_ = static_cast<std::size_t>(info.st_size);
+    fd_ = fd.release();
+}
+
+FileReader::~FileReader() { ::close(fd_); }
+
+std::size_t FileReader::read(char* into, std::size_t count) {
+    for (;;) {
+        const ssize_t got = ::read(fd_, into, count);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) throw cannotOpen(path_, reason(errno));
+    }
+}
+
+std::string readFileBytes(const fs::path& path) {
+    FileReader file(path);
     // Read straight into the text, one byte longer than the file so that its end shows at once;
     // a file that grows meanwhile is read to its new end.
-    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::string bytes(file.sizeAtOpen() + 1, '\0');
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(fd.get(), bytes.data() + size, bytes.size() - size);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw fail(reason(errno));
-        }
+        const std::size_t got = file.read(bytes.data() + size, bytes.size() - size);
         if (got == 0) break;
-        size += static_cast<std::size_t>(got);
+        size += got;
     }
     bytes.resize(size);
     return bytes;

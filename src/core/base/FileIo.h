@@ -10,7 +10,28 @@ namespace torvalet {
 // True when something exists at the path; false also when that cannot be told.
 bool fileExists(const std::filesystem::path& path);
 
-// The whole file as bytes. Only regular files are read: a pipe, a device or a folder in the
+// A regular file read from its start, in pieces. Only regular files are opened: a pipe, a device
+// or a folder in the file's place is refused at once, never waited on. Throws FileError "Cannot
+// open file "<path>". <reason>" when it cannot be opened or read.
+class FileReader {
+public:
+    explicit FileReader(const std::filesystem::path& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // The file's size when it was opened; it may still grow or shrink while it is read.
+    std::size_t sizeAtOpen() const { return sizeAtOpen_; }
+    // Reads up to `count` bytes into `into`; returns how many, 0 at the end of the file.
+    std::size_t read(char* into, std::size_t count);
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+    std::size_t sizeAtOpen_ = 0;
+};
+
+// The whole file as bytes (see FileReader). Only regular files are read: a pipe, a device or a folder in the
 // file's place is refused at once, never waited on. Throws FileError "Cannot open file "<path>".
 // <reason>" when it cannot be read.
 std::string readFileBytes(const std::filesystem::path& path);

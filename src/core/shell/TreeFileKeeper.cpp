@@ -63,9 +63,7 @@ void TreeFileKeeper::load(TreeId id, const fs::path& file, const TextCodec& code
     // A missing file is reported; writing the tree there at close loses nothing.
     kept.state = fileExists(file) ? FileState::Unreadable : FileState::Absent;
     try {
-        const std::string bytes = readFileBytes(file);
-        TreeStreamReader(codec).readTree(trees_.get(id), bytes);
-        kept = {FileState::Read, FileFingerprint::of(bytes)};
+        kept = {FileState::Read, loadTreeFile(trees_.get(id), file, codec)};
     } catch (const TreeError& error) {
         throw TreeError(withFileName(error.what(), file), error.code());
     } catch (const Error&) {

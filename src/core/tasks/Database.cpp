@@ -53,6 +53,14 @@ std::string uriPath(const std::string& path) {
     return out;
 }
 
+// The library keeps no memory statistics (nothing here reads them): each of its allocations
+// would otherwise take a process-wide lock. Only possible before its first use; later it is a
+// harmless refusal.
+void configureLibrary() {
+    static const bool configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    (void)configured;
+}
+
 }  // namespace
 
 Database::Database(const std::filesystem::path& file, bool create, bool readOnly) {
@@ -83,6 +91,7 @@ Database::Database(const std::filesystem::path& file, bool create, bool readOnly
 }
 
 void Database::open(const std::filesystem::path& file, const std::string& name, int flags, bool readOnly) {
+    configureLibrary();
     if (sqlite3_open_v2(name.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         const std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
         sqlite3_close(db_);

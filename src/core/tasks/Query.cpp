@@ -118,8 +118,14 @@ void Query::prepareStatements() {
     dropStatements();
     if (!keyed()) return;
     SqlStatement& fetch = statement(fetch_, "select " + projection_ + " from " + table_ + " where rowid = ?");
+    takeColumns(fetch);
+}
+
+void Query::takeColumns(const SqlStatement& statement) {
+    columnsByName_.clear();
     columns_.clear();
-    for (int c = 0; c < fetch.columnCount(); ++c) columns_.push_back(fetch.columnName(c));
+    for (int c = 0; c < statement.columnCount(); ++c) columns_.push_back(statement.columnName(c));
+    for (std::size_t c = 0; c < columns_.size(); ++c) columnsByName_.emplace(columns_[c], static_cast<Field>(c));
 }
 
 void Query::resolveFields() {
@@ -132,7 +138,7 @@ void Query::resolveFields() {
 void Query::readRows() {
     SqlStatement statement = db_->prepare(keyed() ? rowidSql_ : sql_);
     for (const auto& [name, value] : params_) statement.bind(name, value);
-    std::vector<Bookmark> rowids;
+    std::deque<Bookmark> rowids;
     std::vector<Values> rows;
     if (keyed()) {
         while (statement.step()) {
@@ -141,8 +147,7 @@ void Query::readRows() {
             rowids.push_back(statement.integer(0));
         }
     } else {
-        columns_.clear();
-        for (int c = 0; c < statement.columnCount(); ++c) columns_.push_back(statement.columnName(c));
+        takeColumns(statement);
         while (statement.step()) {
             Values& row = rows.emplace_back();
             row.reserve(columns_.size());
@@ -227,6 +232,7 @@ void Query::prior() { moveTo(current_ - 1); }
 void Query::moveBy(int distance) { moveTo(current_ + distance); }
 
 Query::Field Query::column(std::string_view name) const {
+    if (const auto found = columnsByName_.find(name); found != columnsByName_.end()) return found->second;
     for (std::size_t c = 0; c < columns_.size(); ++c)
         if (sameName(columns_[c], name)) return static_cast<Field>(c);
     return -1;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -174,6 +176,7 @@ private:
     void requireEditing() const;
     void requireOpen() const;
     void prepareStatements();
+    void takeColumns(const SqlStatement& statement);
     void resolveFields();
     void readRows();
     void dropStatements();
@@ -198,10 +201,14 @@ private:
     std::string rowidSql_;    // the statement giving only the rowids of the rows, in order
     std::map<std::string, SqlValue> params_;
     std::vector<std::string> columns_;
+    // The columns by their names as the statement gives them: most callers spell them so.
+    std::unordered_map<std::string_view, Field> columnsByName_;
     std::vector<const ColumnDef*> columnDefs_;
     int generation_ = 0;
 
-    std::vector<Bookmark> rowids_;   // in list order; 0 for a new row not stored yet
+    // In list order; 0 for a new row not stored yet. A deque: new rows go in at the current
+    // row, which is often the first.
+    std::deque<Bookmark> rowids_;
     std::vector<Values> wholeRows_;  // every row of a read-only statement (rowids 1, 2, ...)
     mutable RowCache cache_;
     Values editing_;   // the current row while it is edited or inserted

@@ -4,34 +4,38 @@
 #include <cstdint>
 #include <string_view>
 
+#include "trees/ByteStream.h"
+
 namespace torvalet {
 
-// Reads little-endian values from a block of bytes, never past its end. A read that does not
-// find all its bytes reports false and leaves the position as it was.
+// Reads little-endian values from a block of bytes or a stream, never past its end. A read that
+// does not find all its bytes reports false and leaves the position as it was. Over a stream,
+// the bytes before the position may be gone: views that take() gave stay valid only until the
+// next read.
 class ByteCursor {
 public:
     explicit ByteCursor(std::string_view bytes) : bytes_(bytes) {}
+    explicit ByteCursor(ByteStream& stream) : stream_(&stream) { refill(0); }
 
-    std::size_t position() const { return position_; }
-    std::size_t size() const { return bytes_.size(); }
-    std::size_t remaining() const { return bytes_.size() - position_; }
-    bool atEnd() const { return position_ >= bytes_.size(); }
-    // Moves to `position`, at most to the end.
-    void seek(std::size_t position) { position_ = position < bytes_.size() ? position : bytes_.size(); }
+    // Counted from the start of the block or stream.
+    std::size_t position() const { return base_ + position_; }
+    // Whether `count` more bytes can be read.
+    bool available(std::size_t count) { return bytes_.size() - position_ >= count || refill(count); }
+    bool atEnd() { return !available(1); }
 
     bool readUInt8(std::uint8_t& value) {
-        if (remaining() < 1) return false;
+        if (!available(1)) return false;
         value = byte(position_++);
         return true;
     }
     bool readUInt16(std::uint16_t& value) {
-        if (remaining() < 2) return false;
+        if (!available(2)) return false;
         value = static_cast<std::uint16_t>(byte(position_) | byte(position_ + 1) << 8);
         position_ += 2;
         return true;
     }
     bool readUInt32(std::uint32_t& value) {
-        if (remaining() < 4) return false;
+        if (!available(4)) return false;
         value = static_cast<std::uint32_t>(byte(position_)) | static_cast<std::uint32_t>(byte(position_ + 1)) << 8 |
                 static_cast<std::uint32_t>(byte(position_ + 2)) << 16 |
                 static_cast<std::uint32_t>(byte(position_ + 3)) << 24;
@@ -44,14 +48,16 @@ public:
         value = static_cast<std::int32_t>(raw);
         return true;
     }
-    // The int32 at `at`, wherever the position is; false when the block holds no four bytes there.
-    bool peekInt32(std::size_t at, std::int32_t& value) const {
-        if (at > bytes_.size() || bytes_.size() - at < 4) return false;
-        ByteCursor there(bytes_.substr(at, 4));
+    // The int32 at `at` (not before the position), leaving the position where it is; false when
+    // there are no four bytes there.
+    bool peekInt32(std::size_t at, std::int32_t& value) {
+        if (at < position() || at - position() > SIZE_MAX - 4 || !available(at - position() + 4)) return false;
+        ByteCursor there(bytes_.substr(at - base_, 4));
         return there.readInt32(value);
     }
-    // Up to `count` bytes from the position on (fewer at the end of the block).
+    // Up to `count` bytes from the position on (fewer at the end).
     std::string_view take(std::size_t count) {
+        available(count);
         const std::string_view part = bytes_.substr(position_, count);
         position_ += part.size();
         return part;
@@ -59,9 +65,20 @@ public:
 
 private:
     std::uint8_t byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
+    // Over a stream: drops what was read and holds at least `count` bytes from the position on,
+    // unless the stream ends first.
+    bool refill(std::size_t count) {
+        if (!stream_) return false;
+        bytes_ = stream_->advance(position_, count);
+        base_ = stream_->dropped();
+        position_ = 0;
+        return bytes_.size() >= count;
+    }
 
     std::string_view bytes_;
-    std::size_t position_ = 0;
+    std::size_t position_ = 0;  // in bytes_
+    std::size_t base_ = 0;      // where bytes_ begins
+    ByteStream* stream_ = nullptr;
 };
 
 }  // namespace torvalet

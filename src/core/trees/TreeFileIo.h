@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/FileFingerprint.h"
 #include "base/Text.h"
 #include "trees/ItemTree.h"
 
@@ -9,8 +10,9 @@ namespace torvalet {
 
 // Reads a tree file into the tree. When the file cannot be read, FileError "Cannot open file
 // "<path>". <reason>" comes before the tree is touched; otherwise the tree stream rules apply
-// (TreeError, with the nodes read before a failure kept).
-void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec);
+// (TreeError, with the nodes read before a failure kept). Returns the fingerprint of the bytes
+// read.
+FileFingerprint loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec);
 
 // Writes the tree to its file through a temporary file renamed over the old one, so the old
 // file stays whole until the new one is complete. FileError "Cannot create file "<path>".

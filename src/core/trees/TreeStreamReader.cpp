@@ -15,7 +15,7 @@ using namespace treestream;
 // Whether the node chunk whose content starts at the position and ends at `end` closes with a
 // user chunk that fills a record: its base chunk's size tells where that chunk is. Only a hint,
 // for keeping the record in the node's own allocation; a node without one still reads correctly.
-bool userChunkAhead(const ByteCursor& in, std::int64_t end, RecordFamily family) {
+bool userChunkAhead(ByteCursor& in, std::int64_t end, RecordFamily family) {
     const auto at = static_cast<std::int64_t>(in.position());
     std::int32_t type = 0;
     std::int32_t size = 0;
@@ -32,10 +32,19 @@ bool userChunkAhead(const ByteCursor& in, std::int64_t end, RecordFamily family)
 }  // namespace
 
 void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
+    ByteCursor in(bytes);
+    readTree(tree, in);
+}
+
+void TreeStreamReader::readTree(ItemTree& tree, ByteStream& stream) {
+    ByteCursor in(stream);
+    readTree(tree, in);
+}
+
+void TreeStreamReader::readTree(ItemTree& tree, ByteCursor& in) {
     tree.clear();
     version_ = -1;
-    ByteCursor in(bytes);
-    if (bytes.size() < kIdentifierSize) fail(TreeError::kNotEnoughData);
+    if (!in.available(kIdentifierSize)) fail(TreeError::kNotEnoughData);
     std::uint16_t units[6] = {};
     for (std::uint16_t& unit : units) in.readUInt16(unit);
     for (int i : {0, 1, 2, 5}) {
@@ -43,8 +52,9 @@ void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
     }
     version_ = units[3];
     if (units[3] > kVersion) fail(TreeError::kUnknownVersion);
+    std::vector<OpenNode> open;
     if (version_ < kVersion) {
-        while (!in.atEnd()) readSubtree(tree, tree.root(), in, version_);
+        while (!in.atEnd()) readSubtree(tree, tree.root(), in, version_, open);
         return;
     }
     std::uint32_t count = 0;
@@ -53,7 +63,7 @@ void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
     // says is damaged, and reading it as a whole tree would lose the rest at the next save.
     for (; count > 0; --count) {
         if (in.atEnd()) fail(TreeError::kAnchorChunkMissing);
-        readSubtree(tree, tree.root(), in, version_);
+        readSubtree(tree, tree.root(), in, version_, open);
     }
     if (!in.atEnd()) fail(TreeError::kDataAfterNodeEnd);
 }
@@ -61,22 +71,25 @@ void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
 std::vector<TreeNode*> TreeStreamReader::readNodes(ItemTree& tree, TreeNode* parent, std::string_view chunks) {
     ByteCursor in(chunks);
     std::vector<TreeNode*> read;
-    while (!in.atEnd()) read.push_back(readSubtree(tree, parent ? parent : tree.root(), in, kVersion));
+    std::vector<OpenNode> open;
+    while (!in.atEnd()) read.push_back(readSubtree(tree, parent ? parent : tree.root(), in, kVersion, open));
     return read;
 }
 
 std::vector<TreeNode*> TreeStreamReader::readClipboardBlock(ItemTree& tree, TreeNode* parent, std::string_view block) {
     ByteCursor in(block);
     std::int32_t size = 0;
-    if (!in.readInt32(size) || size < 0 || static_cast<std::size_t>(size) > in.remaining())
+    if (!in.readInt32(size) || size < 0 || !in.available(static_cast<std::size_t>(size)))
         fail(TreeError::kStreamRead);
     return readNodes(tree, parent, block.substr(4, static_cast<std::size_t>(size)));
 }
 
 // Reads one node chunk with its subtree into a new last child of `parent` and settles the
-// selection of what was read, also when reading fails part way.
-TreeNode* TreeStreamReader::readSubtree(ItemTree& tree, TreeNode* parent, ByteCursor& in, int version) const {
-    std::vector<OpenNode> open;
+// selection of what was read, also when reading fails part way. `open` is the caller's stack of
+// nodes being read, empty at the start and at the end.
+TreeNode* TreeStreamReader::readSubtree(ItemTree& tree, TreeNode* parent, ByteCursor& in, int version,
+                                        std::vector<OpenNode>& open) const {
+    open.clear();
     TreeNode* top = openNode(tree, parent, in, open);
     try {
         readNodes(tree, in, version, open);
@@ -140,7 +153,7 @@ void TreeStreamReader::readChunk(OpenNode& current, ByteCursor& in, int version)
 
 std::uint32_t TreeStreamReader::readBase(TreeNode& node, ByteCursor& in, int version) {
     const std::size_t bodySize = version == kVersion ? kBaseBodySize : kOldBaseBodySize;
-    if (in.remaining() < bodySize) fail(TreeError::kDataAfterNodeEnd);
+    if (!in.available(bodySize)) fail(TreeError::kDataAfterNodeEnd);
     std::uint32_t children = 0;
     std::uint32_t height = 0;
     in.readUInt32(children);

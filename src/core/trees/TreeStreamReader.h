@@ -27,6 +27,8 @@ public:
     // and a pending cut or copy are dropped: the caller empties the system clipboard when the
     // tree had one pending). Nodes stored as selected join the selection.
     void readTree(ItemTree& tree, std::string_view bytes);
+    // The same from a stream, read to its end.
+    void readTree(ItemTree& tree, ByteStream& stream);
     // Node chunks without identifier or count (the clipboard flavour, read by the version-2
     // rules) become new last children of `parent` (top-level items when null), in order.
     // Returns the new nodes. To hold them apart from any tree, read them into a scratch tree of
@@ -45,7 +47,9 @@ private:
         std::uint32_t childrenToRead;
     };
 
-    TreeNode* readSubtree(ItemTree& tree, TreeNode* parent, ByteCursor& in, int version) const;
+    void readTree(ItemTree& tree, ByteCursor& in);
+    TreeNode* readSubtree(ItemTree& tree, TreeNode* parent, ByteCursor& in, int version,
+                          std::vector<OpenNode>& open) const;
     void readNodes(ItemTree& tree, ByteCursor& in, int version, std::vector<OpenNode>& open) const;
     TreeNode* openNode(ItemTree& tree, TreeNode* parent, ByteCursor& in, std::vector<OpenNode>& open) const;
     void readChunk(OpenNode& current, ByteCursor& in, int version) const;

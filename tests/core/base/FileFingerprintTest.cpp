@@ -13,6 +13,17 @@ TEST(FileFingerprint, SameBytesSameFingerprint) {
     EXPECT_EQ(FileFingerprint::of(""), FileFingerprint::of(std::string()));
 }
 
+// However the bytes are cut into pieces, across words or not, the fingerprint is the same.
+TEST(FileFingerprint, PiecesGiveTheFingerprintOfTheWhole) {
+    const std::string bytes = "0123456789abcdefghijklmnopqrstuvwxyz!";
+    for (const std::size_t piece : {1, 3, 7, 8, 9, 100}) {
+        FingerprintBuilder builder;
+        for (std::size_t at = 0; at < bytes.size(); at += piece) builder.add(std::string_view(bytes).substr(at, piece));
+        builder.add("");
+        EXPECT_EQ(builder.finish(), FileFingerprint::of(bytes)) << "pieces of " << piece;
+    }
+}
+
 // One changed byte anywhere (in a whole word or in the tail after the last one), a byte more or a
 // byte less, and two swapped words all tell.
 TEST(FileFingerprint, AnyChangeTells) {

@@ -39,7 +39,7 @@ TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
     EXPECT_NE(testing::readText(path).find("\xcf\xf0\xe8\xe2\xe5\xf2"), std::string::npos);
 
     ItemTree read(TreeId::GoalTree);
-    loadTreeFile(read, path, TextCodec("1251"));
+    EXPECT_EQ(loadTreeFile(read, path, TextCodec("1251")), FileFingerprint::of(testing::readText(path)));
     EXPECT_EQ(shape(read), "Привет[child]");
     EXPECT_THROW(saveTreeFile(tree, dir / "missing" / "goals.dat", TextCodec()), FileError);
 }

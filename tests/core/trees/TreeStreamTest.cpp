@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "TreeBytes.h"
+#include "trees/ByteStream.h"
 #include "trees/LittleEndian.h"
 #include "trees/RecordIo.h"
 #include "trees/TreeError.h"
@@ -58,6 +60,22 @@ std::string goalFile(const std::vector<std::string>& nodes, std::int64_t count =
 std::string writtenTree(ItemTree& tree) { return TreeStreamWriter().writeTree(tree); }
 
 void readInto(ItemTree& tree, std::string_view bytes) { TreeStreamReader().readTree(tree, bytes); }
+
+// Reads the bytes as a stream that gives at most `piece` bytes a time (0: as one block).
+void readInPieces(ItemTree& tree, std::string_view bytes, std::size_t piece) {
+    if (piece == 0) return readInto(tree, bytes);
+    ByteStream stream(
+        [&bytes, piece](char* into, std::size_t count) {
+            const std::string_view part = bytes.substr(0, std::min(count, piece));
+            part.copy(into, part.size());
+            bytes.remove_prefix(part.size());
+            return part.size();
+        },
+        piece);
+    TreeStreamReader().readTree(tree, stream);
+}
+
+constexpr std::size_t kPieces[] = {0, 1, 3, 8, 64};
 
 TEST(TreeStream, OneGoalFileIsWrittenAndReadByteForByte) {
     ItemTree tree(TreeId::GoalTree);
@@ -217,20 +235,35 @@ TEST(TreeStream, EveryDamageGivesItsErrorAndKeepsWhatWasRead) {
         {"bytes after an empty tree", goalFile({}) + "x", 2006, 0},
     };
     for (const BrokenStream& row : cases) {
-        ItemTree tree(TreeId::GoalTree);
-        addGoal(tree, nullptr, "held before");
-        TreeStreamReader reader;
-        try {
-            reader.readTree(tree, row.bytes);
-            ADD_FAILURE() << row.name << ": no error";
-        } catch (const TreeError& error) {
-            EXPECT_EQ(error.code(), row.code) << row.name;
-            EXPECT_STREQ(error.what(), TreeError::fromCode(row.code).what()) << row.name;
+        for (const std::size_t piece : kPieces) {
+            ItemTree tree(TreeId::GoalTree);
+            addGoal(tree, nullptr, "held before");
+            try {
+                readInPieces(tree, row.bytes, piece);
+                ADD_FAILURE() << row.name << ": no error";
+            } catch (const TreeError& error) {
+                EXPECT_EQ(error.code(), row.code) << row.name << ", pieces of " << piece;
+                EXPECT_STREQ(error.what(), TreeError::fromCode(row.code).what()) << row.name;
+            }
+            EXPECT_EQ(tree.nodeCount(), row.nodesKept) << row.name << ", pieces of " << piece;
         }
-        EXPECT_EQ(tree.nodeCount(), row.nodesKept) << row.name;
     }
     EXPECT_STREQ(TreeError::fromCode(2006).what(), "Stream data corrupt. Unexpected data after node's end position.");
     EXPECT_STREQ(TreeError::fromCode(TreeError::kStreamRead).what(), "Stream read error");
+}
+
+TEST(TreeStream, StreamInPiecesReadsAsTheWholeBlock) {
+    ItemTree tree(TreeId::GoalTree);
+    TreeNode* parent = addGoal(tree, nullptr, std::string(300, 'p'));
+    for (int i = 0; i < 3; ++i) addGoal(tree, parent, "child " + std::to_string(i));
+    addGoal(tree, nullptr, "last");
+    const std::string bytes = writtenTree(tree);
+    for (const std::size_t piece : kPieces) {
+        ItemTree read(TreeId::GoalTree);
+        readInPieces(read, bytes, piece);
+        EXPECT_EQ(shape(read), shape(tree)) << "pieces of " << piece;
+        EXPECT_EQ(writtenTree(read), bytes) << "pieces of " << piece;
+    }
 }
 
 TEST(TreeStream, TruncationAtEveryOffsetFails) {
