@@ -174,6 +174,8 @@ DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int windo
     const Date today = dayText.context().today;
     for (int offset = firstOffset[window]; offset <= lastOffset[window]; ++offset, ++count_) {
         days_[count_] = today.addDays(offset);
+        dayOfMonth_[count_] = days_[count_].day();
+        month_[count_] = days_[count_].month();
         texts_[count_] = dayText.FormatDateTime2(pattern, days_[count_]);
     }
     parts_ = pattern == "dd"           ? Parts::Day
@@ -184,12 +186,16 @@ DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int windo
 
 bool DayWindow::matches(Date date) const {
     if (date.isNull() || count_ == 0) return false;
-    const auto found = [&](auto same) { return std::any_of(days_, days_ + count_, same); };
+    const auto found = [&](auto same) {
+        for (int i = 0; i < count_; ++i)
+            if (same(i)) return true;
+        return false;
+    };
     switch (parts_) {
-    case Parts::Day: return found([d = date.day()](Date day) { return day.day() == d; });
+    case Parts::Day: return found([this, d = date.day()](int i) { return dayOfMonth_[i] == d; });
     case Parts::DayMonth:
-        return found([d = date.day(), m = date.month()](Date day) { return day.day() == d && day.month() == m; });
-    case Parts::WholeDate: return found([date](Date day) { return day == date; });
+        return found([this, d = date.day(), m = date.month()](int i) { return dayOfMonth_[i] == d && month_[i] == m; });
+    case Parts::WholeDate: return found([this, date](int i) { return days_[i] == date; });
     case Parts::Written: break;
     }
     const std::string written = dayText_.FormatDateTime2(pattern_, date);

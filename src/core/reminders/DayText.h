@@ -40,6 +40,7 @@ private:
     Parts parts_ = Parts::Written;
     std::string texts_[5];
     Date days_[5];
+    int dayOfMonth_[5] = {}, month_[5] = {};  // of days_, worked out once
     int count_ = 0;
 };
 

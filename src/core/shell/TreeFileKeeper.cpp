@@ -8,7 +8,6 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
-#include "trees/TreeStreamReader.h"
 #include "trees/TreeStreamWriter.h"
 #include "trees/TreeTable.h"
 
@@ -63,7 +62,9 @@ void TreeFileKeeper::load(TreeId id, const fs::path& file, const TextCodec& code
     // A missing file is reported; writing the tree there at close loses nothing.
     kept.state = fileExists(file) ? FileState::Unreadable : FileState::Absent;
     try {
-        kept = {FileState::Read, loadTreeFile(trees_.get(id), file, codec)};
+        FileFingerprint read;
+        loadTreeFile(trees_.get(id), file, codec, &read);
+        kept = {FileState::Read, read};
     } catch (const TreeError& error) {
         throw TreeError(withFileName(error.what(), file), error.code());
     } catch (const Error&) {

@@ -100,6 +100,15 @@ void Database::open(const std::filesystem::path& file, const std::string& name, 
     }
     setBusyTimeout(busyTimeout);
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_commit_hook(
+        db_,
+        [](void* self) {
+            ++static_cast<Database*>(self)->transactionsEnded_;
+            return 0;
+        },
+        this);
+    sqlite3_rollback_hook(
+        db_, [](void* self) { ++static_cast<Database*>(self)->transactionsEnded_; }, this);
     try {
         if (!readOnly) execute("PRAGMA journal_mode=WAL");
         execute("PRAGMA synchronous=FULL");

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -50,6 +51,9 @@ public:
     void setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
     // Opened for reading only (the store or its folder cannot be written).
     bool readOnly() const { return readOnly_; }
+    // How many transactions ended (committed or rolled back) on this connection: what was learnt
+    // inside a transaction holds only while this stays.
+    std::uint64_t transactionsEnded() const { return transactionsEnded_; }
 
 private:
     void open(const std::filesystem::path& file, const std::string& name, int flags, bool readOnly);
@@ -57,6 +61,7 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<StoreSnapshot> snapshot_;  // what is read when the store's own folder cannot be
     bool readOnly_ = false;
+    std::uint64_t transactionsEnded_ = 0;
 };
 
 // A prepared statement; parameters bound by name (":d1") or position.

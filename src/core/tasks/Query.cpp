@@ -384,6 +384,7 @@ void Query::writeRow() {
             makeHeldInsert();  // the row as posted at its insert stays, as when it was written then
             throw;
         }
+        heldRowWritten(heldRow_);
         heldRow_ = 0;
         heldValues_.clear();
     } else {
@@ -416,17 +417,33 @@ void Query::insertRow(Bookmark rowid, const Values& values) {
 bool Query::holdInsert() {
     if (sqlite3_get_autocommit(db_->handle())) return false;
     makeHeldWrite(db_->handle());
-    if (tableHasTriggers()) return false;  // they would see one insert where they saw an insert and an update
-    SqlStatement& largest = statement(largestRowid_, "SELECT max(rowid) FROM " + table_);
-    Rewind rewind(largest);
-    largest.step();
-    const Bookmark last = largest.isNull(0) ? 0 : largest.integer(0);
+    Bookmark last = 0;
+    if (!largestRowidKnown(last)) {
+        if (tableHasTriggers()) return false;  // they would see one insert where they saw an insert and an update
+        SqlStatement& largest = statement(largestRowid_, "SELECT max(rowid) FROM " + table_);
+        Rewind rewind(largest);
+        largest.step();
+        last = largest.isNull(0) ? 0 : largest.integer(0);
+    }
     if (last == std::numeric_limits<Bookmark>::max()) return false;  // the store picks one at random then
     heldRow_ = last + 1;
     heldValues_ = editing_;
     rowids_[static_cast<std::size_t>(current_)] = heldRow_;
     holdWrite(db_->handle(), [this] { makeHeldInsert(); });
     return true;
+}
+
+bool Query::largestRowidKnown(Bookmark& largest) const {
+    if (lastHeldWrite_.changes != sqlite3_total_changes64(db_->handle()) ||
+        lastHeldWrite_.transactionsEnded != db_->transactionsEnded())
+        return false;
+    largest = lastHeldWrite_.rowid;
+    return true;
+}
+
+// Written as one past the largest rowid, the row is now the largest.
+void Query::heldRowWritten(Bookmark rowid) {
+    lastHeldWrite_ = {sqlite3_total_changes64(db_->handle()), db_->transactionsEnded(), rowid};
 }
 
 // Looked up again only when the schema has changed since.
@@ -452,6 +469,7 @@ void Query::makeHeldInsert() {
     const Values values = std::move(heldValues_);
     heldValues_.clear();
     insertRow(rowid, values);
+    heldRowWritten(rowid);
 }
 
 // Writes the fields that the edit changed, so that a field another statement changed meanwhile

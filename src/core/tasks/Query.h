@@ -185,6 +185,8 @@ private:
     void writeRow();
     void insertRow(Bookmark rowid, const Values& values);
     bool holdInsert();
+    bool largestRowidKnown(Bookmark& largest) const;
+    void heldRowWritten(Bookmark rowid);
     bool tableHasTriggers();
     void makeHeldInsert();
     void updateRow();
@@ -221,6 +223,15 @@ private:
     // taken in advance as the store would give it, and its values as posted.
     Bookmark heldRow_ = 0;
     Values heldValues_;
+    // The table's largest rowid as the last held row's write left it, with the connection's
+    // count of changed rows and of ended transactions then: while both stay, the transaction
+    // (which holds the store's write lock since that write) has changed nothing else, and a run
+    // of new rows asks the store for it once.
+    struct {
+        long long changes = -1;
+        std::uint64_t transactionsEnded = 0;
+        Bookmark rowid = 0;
+    } lastHeldWrite_;
     // The update statements by the set of columns they write (a bit per column).
     std::unordered_map<std::uint64_t, std::unique_ptr<SqlStatement>> updates_;
 

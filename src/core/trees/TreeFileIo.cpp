@@ -9,7 +9,8 @@
 
 namespace torvalet {
 
-FileFingerprint loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec) {
+void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec,
+                  FileFingerprint* fingerprintOut) {
     FileReader file(path);
     FingerprintBuilder fingerprint;
     // Read in pieces: a large tree file is never in memory whole besides the tree it makes.
@@ -17,12 +18,12 @@ FileFingerprint loadTreeFile(ItemTree& tree, const std::filesystem::path& path, 
     ByteStream stream(
         [&](char* into, std::size_t count) {
             const std::size_t got = file.read(into, count);
-            fingerprint.add({into, got});
+            if (fingerprintOut) fingerprint.add({into, got});
             return got;
         },
         std::min(file.sizeAtOpen() + 1, kPiece));
     TreeStreamReader(codec).readTree(tree, stream);
-    return fingerprint.finish();
+    if (fingerprintOut) *fingerprintOut = fingerprint.finish();
 }
 
 void saveTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec) {

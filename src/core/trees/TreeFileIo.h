@@ -10,9 +10,10 @@ namespace torvalet {
 
 // Reads a tree file into the tree. When the file cannot be read, FileError "Cannot open file
 // "<path>". <reason>" comes before the tree is touched; otherwise the tree stream rules apply
-// (TreeError, with the nodes read before a failure kept). Returns the fingerprint of the bytes
-// read.
-FileFingerprint loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec);
+// (TreeError, with the nodes read before a failure kept). When the tree is read,
+// `fingerprint` (if given) receives the fingerprint of the file's bytes.
+void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec,
+                  FileFingerprint* fingerprint = nullptr);
 
 // Writes the tree to its file through a temporary file renamed over the old one, so the old
 // file stays whole until the new one is complete. FileError "Cannot create file "<path>".

@@ -197,6 +197,37 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
     }
 }
 
+// A run of new rows in one transaction asks the store for its largest rowid once; a row changed in
+// between, or a transaction ended while another program added rows, makes it ask again.
+TEST_F(QueryTest, NewRowsInARunTakeTheRowidsTheStoreWouldGive) {
+    query.afterInsert = [](Query& q) {
+        q.post();
+        q.edit();
+    };
+    const auto add = [this](const char* text) {
+        query.insert();
+        query.setText("Task", text);
+        query.post();
+        return query.bookmark();
+    };
+    {
+        Transaction transaction(*db);
+        EXPECT_EQ(add("f"), 6);
+        EXPECT_EQ(add("g"), 7);
+        sql("delete from tasks where rowid = 7");
+        EXPECT_EQ(add("h"), 7);
+        transaction.commit();
+    }
+    Database other(TaskStore::storeFile(dir.path()), false);
+    other.execute("insert into tasks (rowid, Task) values (20, 'other')");
+    {
+        Transaction transaction(*db);
+        EXPECT_EQ(add("i"), 21);
+        transaction.commit();
+    }
+    EXPECT_EQ(stored("select rowid || Task from tasks where rowid > 5 order by rowid"), "6f 7h 20other 21i ");
+}
+
 TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     query.moveTo(2);
     const std::set<Query::Bookmark> picked{bookmarkOf("e"), bookmarkOf("a"), bookmarkOf("d")};

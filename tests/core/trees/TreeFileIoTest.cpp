@@ -39,7 +39,9 @@ TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
     EXPECT_NE(testing::readText(path).find("\xcf\xf0\xe8\xe2\xe5\xf2"), std::string::npos);
 
     ItemTree read(TreeId::GoalTree);
-    EXPECT_EQ(loadTreeFile(read, path, TextCodec("1251")), FileFingerprint::of(testing::readText(path)));
+    FileFingerprint fingerprint;
+    loadTreeFile(read, path, TextCodec("1251"), &fingerprint);
+    EXPECT_EQ(fingerprint, FileFingerprint::of(testing::readText(path)));
     EXPECT_EQ(shape(read), "Привет[child]");
     EXPECT_THROW(saveTreeFile(tree, dir / "missing" / "goals.dat", TextCodec()), FileError);
 }
