@@ -320,18 +320,20 @@ void Query::setText(std::string_view field, const std::string& value) {
     const Field c = column(field);
     const ColumnDef* def = c >= 0 ? columnDefs_[static_cast<std::size_t>(c)] : nullptr;
     if (def && def->kind == ColumnKind::Number) {
-        setNumber(field, sqlValueNumber(value));
+        setColumn(field, c, sqlValueNumber(value));
         return;
     }
-    setValue(field,
-             def && def->kind == ColumnKind::Text ? utf8Left(value, static_cast<std::size_t>(def->width)) : value);
+    setColumn(field, c,
+              def && def->kind == ColumnKind::Text ? utf8Left(value, static_cast<std::size_t>(def->width)) : value);
 }
 
 void Query::setNumber(std::string_view field, double value) { setValue(field, value); }
 
-void Query::setValue(std::string_view field, SqlValue value) {
+void Query::setValue(std::string_view field, SqlValue value) { setColumn(field, column(field), std::move(value)); }
+
+// `c` is the column named `field`, -1 when there is none.
+void Query::setColumn(std::string_view field, Field c, SqlValue value) {
     requireEditing();
-    const Field c = column(field);
     if (c < 0) throw StoreError(name_ + ": Field '" + std::string(field) + "' not found");
     editing_[static_cast<std::size_t>(c)] = std::move(value);
     notify(QueryEvent::RowChanged, current_);
@@ -355,6 +357,7 @@ void Query::beginNew(int position) {
     if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
     if (isEditing()) post();
     Values row;
+    row.reserve(columnDefs_.size());
     for (const ColumnDef* def : columnDefs_)
         row.push_back(def && def->kind == ColumnKind::Number ? SqlValue(0.0) : SqlValue(std::string()));
     currentBeforeInsert_ = current_ >= position ? current_ + 1 : current_;

@@ -174,6 +174,7 @@ private:
     std::string lookupText(int row, const LookupField& lookup) const;
     int findRow(Field column, const std::string& value) const;
     void requireEditing() const;
+    void setColumn(std::string_view field, Field c, SqlValue value);
     void requireOpen() const;
     void prepareStatements();
     void takeColumns(const SqlStatement& statement);

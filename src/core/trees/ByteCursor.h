@@ -36,9 +36,7 @@ public:
     }
     bool readUInt32(std::uint32_t& value) {
         if (!available(4)) return false;
-        value = static_cast<std::uint32_t>(byte(position_)) | static_cast<std::uint32_t>(byte(position_ + 1)) << 8 |
-                static_cast<std::uint32_t>(byte(position_ + 2)) << 16 |
-                static_cast<std::uint32_t>(byte(position_ + 3)) << 24;
+        value = uint32At(position_);
         position_ += 4;
         return true;
     }
@@ -52,8 +50,8 @@ public:
     // there are no four bytes there.
     bool peekInt32(std::size_t at, std::int32_t& value) {
         if (at < position() || at - position() > SIZE_MAX - 4 || !available(at - position() + 4)) return false;
-        ByteCursor there(bytes_.substr(at - base_, 4));
-        return there.readInt32(value);
+        value = static_cast<std::int32_t>(uint32At(at - base_));
+        return true;
     }
     // Up to `count` bytes from the position on (fewer at the end).
     std::string_view take(std::size_t count) {
@@ -65,6 +63,10 @@ public:
 
 private:
     std::uint8_t byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
+    std::uint32_t uint32At(std::size_t at) const {
+        return static_cast<std::uint32_t>(byte(at)) | static_cast<std::uint32_t>(byte(at + 1)) << 8 |
+               static_cast<std::uint32_t>(byte(at + 2)) << 16 | static_cast<std::uint32_t>(byte(at + 3)) << 24;
+    }
     // Over a stream: drops what was read and holds at least `count` bytes from the position on,
     // unless the stream ends first.
     bool refill(std::size_t count) {
