@@ -73,31 +73,8 @@ PY
   task rc.data.location="$2" rc.confirmation=off rc.verbose=nothing rc.hooks=off import "$2/import.json" >/dev/null
 }
 
-# Median wall time of each command, the median of the per-pair ratios ours/peer, and the median
-# of the per-pair ratios of CPU time (user and system).
-paired() {  # paired RUNS OURS PEER
-  python3 - "$@" <<'PY'
-import os, statistics, subprocess, sys, time
-runs, ours, peer = int(sys.argv[1]), sys.argv[2], sys.argv[3]
-def once(command):
-    before = os.times()
-    start = time.perf_counter()
-    subprocess.run(command, shell=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-    wall = time.perf_counter() - start
-    after = os.times()
-    return wall, (after.children_user - before.children_user) + (after.children_system - before.children_system)
-for command in (ours, peer):
-    once(command)  # warm the page cache
-a, b, ratios, cpu = [], [], [], []
-for i in range(runs):
-    if i % 2:
-        y = once(peer); x = once(ours)
-    else:
-        x = once(ours); y = once(peer)
-    a.append(x[0]); b.append(y[0]); ratios.append(x[0] / y[0]); cpu.append(x[1] / max(y[1], 0.001))
-print(f"{statistics.median(a) * 1000:9.1f} {statistics.median(b) * 1000:9.1f} {statistics.median(ratios):7.2f}"
-      f" {statistics.median(cpu):7.2f}")
-PY
+paired() {  # paired RUNS OURS PEER: see bench/paired.py
+  python3 "$root/bench/paired.py" "$@"
 }
 
 rss() {  # rss COMMAND...: peak resident memory in MB

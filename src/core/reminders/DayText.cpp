@@ -105,10 +105,12 @@ DayTextContext DayTextContext::fromLocale(const Locale& locale, Date today) {
 }
 
 DayText::DayText(DayTextContext context)
-    : context_(std::move(context)), upperFormat_(utf8Upper(context_.shortDateFormat)) {
+    : context_(std::move(context)),
+      currentYear_(context_.today.year()),
+      upperFormat_(utf8Upper(context_.shortDateFormat)) {
     std::string joined;
-    const int year = context_.today.year();
-    twoDigitsReadAsThey_ = readParts("12", "11", "26", joined) == Date::fromYmd(windowYear(26, year), 11, 12);
+    twoDigitsReadAsThey_ =
+        readParts("12", "11", "26", joined) == Date::fromYmd(windowYear(26, currentYear_), 11, 12);
 }
 
 bool DayText::IsDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }
@@ -136,7 +138,7 @@ std::string DayText::DateToDayText(Date date) const {
 
 Date DayText::DayTextToDate(std::string_view text) const {
     if (twoDigitsReadAsThey_) {
-        if (const Date date = readTwoDigitParts(text, context_.today.year()); !date.isNull()) return date;
+        if (const Date date = readTwoDigitParts(text, currentYear_); !date.isNull()) return date;
     }
     const auto characters = charactersOf(text);
     std::string joined;
@@ -159,7 +161,7 @@ Date DayText::readParts(const std::string& day, const std::string& month, const 
         if (!IsDayFirstFormat())
             pattern = "d" + quotedLiteral(context_.dateSeparator) + "M" + quotedLiteral(context_.dateSeparator) + "yy";
     }
-    return parseShortDate(joined, pattern, context_.today.year());
+    return parseShortDate(joined, pattern, currentYear_);
 }
 
 bool DayText::DayMatches(std::string_view pattern, int window, Date date) const {

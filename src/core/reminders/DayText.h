@@ -87,6 +87,7 @@ private:
                    std::string& joined) const;
 
     DayTextContext context_;
+    int currentYear_;  // today's, for two-digit years
     std::string upperFormat_;
     // Whether the format reads two-digit parts as the numbers they are (every format read here
     // does, unless the context's separator is not the format's), so they need not be joined.
