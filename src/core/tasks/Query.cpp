@@ -91,6 +91,7 @@ void Query::dropStatements() {
     triggers_.reset();
     schemaVersion_.reset();
     triggersSchema_ = -1;
+    lastHeldWrite_ = {};
     updates_.clear();
     delete_.reset();
 }

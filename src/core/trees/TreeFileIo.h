@@ -8,9 +8,10 @@
 
 namespace torvalet {
 
-// Reads a tree file into the tree. When the file cannot be read, FileError "Cannot open file
-// "<path>". <reason>" comes before the tree is touched; otherwise the tree stream rules apply
-// (TreeError, with the nodes read before a failure kept). When the tree is read,
+// Reads a tree file into the tree, in pieces as it is parsed. When the file cannot be opened,
+// FileError "Cannot open file "<path>". <reason>" comes before the tree is touched; otherwise the
+// tree stream rules apply (TreeError, with the nodes read before a failure kept), and a failing
+// read part way is that FileError with the nodes read before it kept. When the tree is read,
 // `fingerprint` (if given) receives the fingerprint of the file's bytes.
 void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec,
                   FileFingerprint* fingerprint = nullptr);
