@@ -128,4 +128,11 @@ void generateTaskProfile(const std::filesystem::path& home, int rows, Date today
     transaction.commit();
 }
 
+std::filesystem::path keptTaskProfile(const std::string& name, int rows, Date today) {
+    const std::filesystem::path home =
+        std::filesystem::temp_directory_path() / ("torvalet-bench-" + name + "-" + std::to_string(rows));
+    if (!std::filesystem::exists(home / "Data")) generateTaskProfile(home, rows, today);
+    return home;
+}
+
 }  // namespace torvalet::bench

@@ -36,12 +36,7 @@ const std::string dueStatement =
     "select * from tasks where RemindFlag = '+' and ((date = :d1 and time = :d2) or (date2 = :d3 and time2 = :d4)) "
     "and statekey<>'         1'";
 
-// A task profile of `rows` rows, made once per size.
-fs::path taskProfile(int rows) {
-    const fs::path home = fs::temp_directory_path() / ("torvalet-bench-reminders-" + std::to_string(rows));
-    if (!fs::exists(home / "Data")) bench::generateTaskProfile(home, rows, today);
-    return home;
-}
+fs::path taskProfile(int rows) { return bench::keptTaskProfile("reminders", rows, today); }
 
 // The organiser started over a folder and shown, its clock standing at a moment.
 struct Running {

@@ -16,11 +16,7 @@ namespace fs = std::filesystem;
 const Date today = Date::fromYmd(2026, 12, 10);
 constexpr int profileRows = 100000;
 
-fs::path taskProfile() {
-    const fs::path home = fs::temp_directory_path() / ("torvalet-bench-taskcommands-" + std::to_string(profileRows));
-    if (!fs::exists(home / "Data")) bench::generateTaskProfile(home, profileRows, today);
-    return home;
-}
+fs::path taskProfile() { return bench::keptTaskProfile("taskcommands", profileRows, today); }
 
 // The organiser started over the 100,000-row profile, with its list in Detail View.
 struct Running {

@@ -31,11 +31,7 @@ namespace fs = std::filesystem;
 const Date today = Date::fromYmd(2026, 12, 10);
 constexpr int kRows = 100000;
 
-fs::path profile() {
-    const fs::path home = fs::temp_directory_path() / ("torvalet-bench-grid-" + std::to_string(kRows));
-    if (!fs::exists(home / "Data")) bench::generateTaskProfile(home, kRows, today);
-    return home;
-}
+fs::path profile() { return bench::keptTaskProfile("grid", kRows, today); }
 
 // The window over the profile, as large as a laptop screen, every row listed.
 struct Window {
