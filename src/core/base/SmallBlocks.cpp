@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -52,6 +56,51 @@ void makePages(char* begin, char* end) {
 #endif
 }
 
+// Makes the pages of chunks on a thread of its own, while the thread that will use them goes on
+// with the chunk it has: a large profile is loaded while its next megabyte is being made. Pages
+// that are used before their turn come the usual way, through faults.
+class PageMaker {
+public:
+    // False when no thread could be started: the caller makes the pages itself.
+    bool makeLater(char* begin, char* end) {
+        const std::lock_guard lock(mutex_);
+        if (!started_) {
+            try {
+                std::thread([this] { run(); }).detach();
+            } catch (const std::system_error&) {
+                return false;
+            }
+            started_ = true;
+        }
+        waiting_.emplace_back(begin, end);
+        wake_.notify_one();
+        return true;
+    }
+
+private:
+    [[noreturn]] void run() {
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return !waiting_.empty(); });
+            const auto [begin, end] = waiting_.back();
+            waiting_.pop_back();
+            lock.unlock();
+            makePages(begin, end);
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::vector<std::pair<char*, char*>> waiting_;
+    bool started_ = false;
+};
+
+// Never destroyed: its thread may still wait for work while the process ends.
+PageMaker& pageMaker() {
+    static auto* maker = new PageMaker();
+    return *maker;
+}
+
 class Pool {
 public:
     void* allocate(std::size_t size) {
@@ -75,20 +124,35 @@ public:
     }
 
 private:
-    // The rest of the current chunk is dropped: less than the largest block.
+    // The rest of the current chunk is dropped: less than the largest block. Once the chunks have
+    // grown to the largest size, a profile of some size is being loaded, and the chunk after the
+    // new one is taken at once and its pages made ahead.
     void newChunk() {
-        next_ = static_cast<char*>(::operator new(chunkSize_));
-        end_ = next_ + chunkSize_;
-        makePages(next_, end_);
-        chunkSize_ = std::min(chunkSize_ * 2, kLargestChunk);
+        const std::size_t size = chunkSize_;
+        const bool made = ahead_ && aheadMade_;
+        next_ = ahead_ ? std::exchange(ahead_, nullptr) : takeChunk(size);
+        end_ = next_ + size;
+        if (!made) makePages(next_, end_);
+        chunkSize_ = std::min(size * 2, kLargestChunk);
+        if (size == kLargestChunk) {
+            ahead_ = takeChunk(kLargestChunk);
+            aheadMade_ = pageMaker().makeLater(ahead_, ahead_ + kLargestChunk);
+        }
+    }
+
+    static char* takeChunk(std::size_t size) {
+        auto* chunk = static_cast<char*>(::operator new(size));
         static std::mutex guard;
         const std::lock_guard lock(guard);
-        chunks().push_back(next_);
+        chunks().push_back(chunk);
+        return chunk;
     }
 
     std::array<FreeBlock*, kLargest / kStep + 1> free_{};
     char* next_ = nullptr;
     char* end_ = nullptr;
+    char* ahead_ = nullptr;  // the next chunk, its pages being made
+    bool aheadMade_ = false;
     std::size_t chunkSize_ = kFirstChunk;
 };
 

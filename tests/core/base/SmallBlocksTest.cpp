@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "base/SmallBlocks.h"
@@ -35,6 +36,31 @@ TEST(SmallBlocks, LiveBlocksKeepTheirBytesWhileOthersComeAndGo) {
     }
     for (const Held& h : held) freeSmallBlock(h.block, h.size);
     freeSmallBlock(nullptr, 8);
+}
+
+// Two threads each take enough blocks to fill several full-size chunks, whose pages are made
+// ahead while the blocks are written: every block keeps what its thread wrote.
+TEST(SmallBlocks, ThreadsFillingManyChunksKeepTheirBlocksApart) {
+    constexpr std::size_t kSize = 200, kCount = 40000;
+    const auto fill = [](char mark, bool& intact) {
+        std::vector<char*> blocks;
+        for (std::size_t i = 0; i < kCount; ++i) {
+            blocks.push_back(static_cast<char*>(allocateSmallBlock(kSize)));
+            std::memset(blocks.back(), mark + static_cast<char>(i % 7), kSize);
+        }
+        intact = true;
+        for (std::size_t i = 0; i < kCount; ++i) {
+            intact = intact && blocks[i][0] == mark + static_cast<char>(i % 7) &&
+                     blocks[i][kSize - 1] == mark + static_cast<char>(i % 7);
+            freeSmallBlock(blocks[i], kSize);
+        }
+    };
+    bool firstIntact = false, secondIntact = false;
+    std::thread other(fill, 'a', std::ref(secondIntact));
+    fill('A', firstIntact);
+    other.join();
+    EXPECT_TRUE(firstIntact);
+    EXPECT_TRUE(secondIntact);
 }
 
 }  // namespace
