@@ -165,12 +165,13 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
 void ReminderClock::addReminderTask(const std::string& text, const std::string& time, bool remind, Date day) {
     listState_.pendingInsertTime = time;
     Query& tasks = store_.tasksQ;
+    const TaskFields::Set& field = taskFields_.of(tasks);
     tasks.insert();
-    tasks.setText("Task", text);
-    tasks.setText("TypeKey", keys::ReminderType);
-    tasks.setDate("Date", day);
-    tasks.setText("Time", time);
-    tasks.setText("Remindflag", remind ? "+" : "");
+    tasks.setText(field.Task, text);
+    tasks.setText(field.TypeKey, keys::ReminderType);
+    tasks.setDate(field.Date, day);
+    tasks.setText(field.Time, time);
+    tasks.setText(field.Remindflag, remind ? "+" : "");
     tasks.post();
 }
 

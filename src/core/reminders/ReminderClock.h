@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/Date.h"
+#include "tasks/TaskFields.h"
 
 namespace torvalet {
 
@@ -73,6 +74,7 @@ private:
     const ViewState& view_;
     SoundCues& cues_;
     NoticeBoard& notices_;
+    TaskFields taskFields_;
     std::string lastClockText_;
     bool ticking_ = false;
     std::string lastError_;

@@ -309,16 +309,23 @@ double Query::number(std::string_view field) const {
     return sqlValueNumber(rowValues(current_)[static_cast<std::size_t>(c)]);
 }
 
-bool Query::isNull(std::string_view field) const {
-    const Field c = column(field);
-    if (c < 0 || current_ < 0) return true;
-    const SqlValue& value = rowValues(current_)[static_cast<std::size_t>(c)];
+bool Query::isNull(std::string_view field) const { return isNull(column(field)); }
+
+bool Query::isNull(Field field) const {
+    if (field < 0 || static_cast<std::size_t>(field) >= columns_.size() || current_ < 0) return true;
+    const SqlValue& value = rowValues(current_)[static_cast<std::size_t>(field)];
     const auto* text = std::get_if<std::string>(&value);
     return std::holds_alternative<std::monostate>(value) || (text && text->empty());
 }
 
-void Query::setText(std::string_view field, const std::string& value) {
-    const Field c = column(field);
+void Query::setText(std::string_view field, const std::string& value) { setTextColumn(field, column(field), value); }
+
+void Query::setText(Field field, const std::string& value) {
+    const bool isColumn = field >= 0 && static_cast<std::size_t>(field) < columns_.size();
+    setTextColumn(isColumn ? columns_[static_cast<std::size_t>(field)] : "", isColumn ? field : -1, value);
+}
+
+void Query::setTextColumn(std::string_view field, Field c, const std::string& value) {
     const ColumnDef* def = c >= 0 ? columnDefs_[static_cast<std::size_t>(c)] : nullptr;
     if (def && def->kind == ColumnKind::Number) {
         setColumn(field, c, sqlValueNumber(value));

@@ -105,6 +105,9 @@ public:
     Date date(std::string_view field) const { return Date::fromIso(text(field)); }
     double number(std::string_view field) const;
     bool isNull(std::string_view field) const;
+    // The same through a field resolved once: empty (and null) for -1 or a lookup field.
+    std::string text(Field field) const { return textAt(current_, field); }
+    bool isNull(Field field) const;
     // Any row, for views that draw many rows: empty for a row or field that is not there.
     std::string textAt(int row, std::string_view field) const { return textAt(row, this->field(field)); }
     std::string textAt(int row, Field field) const;
@@ -113,6 +116,9 @@ public:
     // Writes need the edit or insert state. Texts are cut to their column width in characters.
     void setText(std::string_view field, const std::string& value);
     void setDate(std::string_view field, Date value) { setText(field, value.toIso()); }
+    // The same through a field resolved once; -1 and lookup fields are not there to be written.
+    void setText(Field field, const std::string& value);
+    void setDate(Field field, Date value) { setText(field, value.toIso()); }
     void setNumber(std::string_view field, double value);
     void setValue(std::string_view field, SqlValue value);
 
@@ -174,6 +180,7 @@ private:
     std::string lookupText(int row, const LookupField& lookup) const;
     int findRow(Field column, const std::string& value) const;
     void requireEditing() const;
+    void setTextColumn(std::string_view field, Field c, const std::string& value);
     void setColumn(std::string_view field, Field c, SqlValue value);
     void requireOpen() const;
     void prepareStatements();

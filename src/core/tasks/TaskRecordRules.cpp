@@ -18,21 +18,23 @@ void TaskRecordRules::install(Query& tasksQ) {
 }
 
 void TaskRecordRules::tasksQAfterInsert(Query& tasks) {
-    if (tasks.isNull("Date")) tasks.setDate("Date", state_.calendar.first());
-    if (tasks.isNull("Date2")) tasks.setDate("Date2", state_.calendar.last());
+    const TaskFields::Set& field = fields_.of(tasks);
+    if (tasks.isNull(field.Date)) tasks.setDate(field.Date, state_.calendar.first());
+    if (tasks.isNull(field.Date2)) tasks.setDate(field.Date2, state_.calendar.last());
     const std::string time = state_.pendingInsertTime.empty() ? getTime(clock_, locale_) : state_.pendingInsertTime;
-    tasks.setText("Time", time);
-    tasks.setText("Time2", time);
+    tasks.setText(field.Time, time);
+    tasks.setText(field.Time2, time);
     tasks.post();
     tasks.edit();
 }
 
 void TaskRecordRules::tasksQBeforePost(Query& tasks) {
+    const TaskFields::Set& field = fields_.of(tasks);
     const std::string now = getTime(clock_, locale_);
-    const std::string time = tasks.text("Time");
-    const std::string priority = tasks.text("Prior_key");
-    if ((priority == keys::Highest || priority == keys::High) && now != time) tasks.setText("Remindflag", "+");
-    if (autoRemind_() && now != time && tasks.text("Remindflag") != "!") tasks.setText("Remindflag", "+");
+    const std::string time = tasks.text(field.Time);
+    const std::string priority = tasks.text(field.Prior_key);
+    if ((priority == keys::Highest || priority == keys::High) && now != time) tasks.setText(field.Remindflag, "+");
+    if (autoRemind_() && now != time && tasks.text(field.Remindflag) != "!") tasks.setText(field.Remindflag, "+");
 }
 
 void TaskRecordRules::tasksQAfterPost(Query&) {

@@ -2,11 +2,12 @@
 
 #include <functional>
 
+#include "tasks/TaskFields.h"
+
 namespace torvalet {
 
 class Clock;
 class Locale;
-class Query;
 struct TaskListState;
 
 // The rules that run whenever a row of the task list is inserted or posted.
@@ -29,6 +30,7 @@ private:
     const Clock& clock_;
     const Locale& locale_;
     std::function<bool()> autoRemind_;
+    TaskFields fields_;
 };
 
 }  // namespace torvalet

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "trees/ByteStream.h"
@@ -63,7 +65,14 @@ public:
 
 private:
     std::uint8_t byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
+    // One load where the machine is little-endian too: put together byte by byte, the compiler
+    // kept the bytes apart on the stack and read them back as a word, which stalls.
     std::uint32_t uint32At(std::size_t at) const {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::uint32_t value;
+            std::memcpy(&value, bytes_.data() + at, sizeof value);
+            return value;
+        }
         return static_cast<std::uint32_t>(byte(at)) | static_cast<std::uint32_t>(byte(at + 1)) << 8 |
                static_cast<std::uint32_t>(byte(at + 2)) << 16 | static_cast<std::uint32_t>(byte(at + 3)) << 24;
     }

@@ -315,6 +315,22 @@ TEST_F(QueryTest, StatementsOfEveryShapeListTheirRows) {
     }
 }
 
+// Writes through resolved fields land where writes by name do; a field that is no column (none,
+// or one past them, where lookup fields are) is refused instead of written past the row.
+TEST_F(QueryTest, ResolvedFieldsWriteLikeNamesAndRefuseWhatIsNoColumn) {
+    const Query::Field project = query.field("Project");
+    query.edit();
+    query.setText(project, "p");
+    for (const Query::Field none : {-1, 2}) {
+        EXPECT_THROW(query.setText(none, "x"), StoreError) << none;
+        EXPECT_TRUE(query.isNull(none)) << none;
+        EXPECT_EQ(query.text(none), "") << none;
+    }
+    EXPECT_FALSE(query.isNull(project));
+    query.post();
+    EXPECT_EQ(stored("select Project from tasks where Task = 'a'"), "p ");
+}
+
 TEST_F(QueryTest, ReadingFailsClearlyWhenTheStatementCannotRun) {
     query.setSql("select Nothing from tasks");
     EXPECT_THROW(query.open(), StoreError);
