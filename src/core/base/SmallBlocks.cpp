@@ -1,5 +1,7 @@
 #include "base/SmallBlocks.h"
 
+#include <pthread.h>
+#include <sched.h>
 #include <sys/mman.h>
 
 #include <algorithm>
@@ -56,6 +58,17 @@ void makePages(char* begin, char* end) {
 #endif
 }
 
+// A helper that shares the processor of the thread it works ahead of is no help: where there are
+// others, it keeps off the one its starter runs on.
+void keepOffCurrentProcessor(std::thread& helper) {
+    cpu_set_t allowed;
+    if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
+    const int current = ::sched_getcpu();
+    if (current < 0 || current >= CPU_SETSIZE || !CPU_ISSET(current, &allowed) || CPU_COUNT(&allowed) < 2) return;
+    CPU_CLR(current, &allowed);
+    ::pthread_setaffinity_np(helper.native_handle(), sizeof allowed, &allowed);
+}
+
 // Makes the pages of chunks on a thread of its own, while the thread that will use them goes on
 // with the chunk it has: a large profile is loaded while its next megabyte is being made. Pages
 // that are used before their turn come the usual way, through faults.
@@ -66,7 +79,9 @@ public:
         const std::lock_guard lock(mutex_);
         if (!started_) {
             try {
-                std::thread([this] { run(); }).detach();
+                std::thread helper([this] { run(); });
+                keepOffCurrentProcessor(helper);
+                helper.detach();
             } catch (const std::system_error&) {
                 return false;
             }
