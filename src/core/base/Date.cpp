@@ -67,18 +67,21 @@ void putTwoDigits(char* at, int number) {
 
 std::string Date::toIso() const {
     if (!valid_) return {};
-    const int y = year();
+    const chr::year_month_day ymd = ymdOf(serial_);
+    const int y = static_cast<int>(ymd.year());
+    const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
     if (y < 0 || y > 9999) {
         char buffer[24];
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", y, month(), day());
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", y, m, d);
         return buffer;
     }
     char text[10];
     putTwoDigits(text, y / 100);
     putTwoDigits(text + 2, y % 100);
     text[4] = text[7] = '-';
-    putTwoDigits(text + 5, month());
-    putTwoDigits(text + 8, day());
+    putTwoDigits(text + 5, m);
+    putTwoDigits(text + 8, d);
     return std::string(text, sizeof text);
 }
 

@@ -108,6 +108,7 @@ std::size_t utf8Length(std::string_view text) {
 }
 
 std::string utf8Left(std::string_view text, std::size_t count) {
+    if (text.size() <= count) return std::string(text);  // no more characters than bytes
     std::size_t pos = 0;
     for (std::size_t n = 0; n < count && pos < text.size(); ++n) nextCodePoint(text, pos);
     return std::string(text.substr(0, pos));

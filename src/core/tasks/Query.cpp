@@ -356,7 +356,12 @@ void Query::edit() {
     }
     if (!keyed()) throw StoreError(name_ + ": Cannot modify a read-only dataset");
     editing_ = rowValues(current_);
-    original_ = editing_;
+    // A row held back since its insert is written whole at its post: nothing to compare it with.
+    if (heldRow_ && bookmark() == heldRow_) {
+        original_.clear();
+    } else {
+        original_ = editing_;
+    }
     state_ = QueryState::Edit;
 }
 
@@ -477,10 +482,12 @@ void Query::makeHeldInsert() {
     if (!heldRow_) return;
     dropHeldWrite(db_->handle());
     const Bookmark rowid = std::exchange(heldRow_, 0);
-    const Values values = std::move(heldValues_);
+    Values values = std::move(heldValues_);
     heldValues_.clear();
     insertRow(rowid, values);
     heldRowWritten(rowid);
+    // An edit of the row goes on as the edit of a stored one: its post writes what it changed.
+    if (state_ == QueryState::Edit && bookmark() == rowid) original_ = std::move(values);
 }
 
 // Writes the fields that the edit changed, so that a field another statement changed meanwhile

@@ -163,6 +163,8 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
         {"final post", nullptr, true, "new", "6 new/rule "},
         {"a statement in between", [this] { EXPECT_EQ(stored("select count(*) from tasks"), "6 "); }, true, "new",
          "6 new/rule "},
+        {"the row changed in between", [this] { sql("update tasks set Project = 'other' where rowid = 6"); }, true,
+         "new", "6 new/other "},
         {"cancelled", nullptr, false, "new", "6 /rule "},
         {"final post fails", nullptr, true, "!", "6 /rule "},
     };
