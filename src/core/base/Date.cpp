@@ -31,6 +31,20 @@ Date Date::fromYmd(int year, int month, int day) {
     Date date;
     date.valid_ = true;
     date.serial_ = static_cast<int>(chr::sys_days{ymd}.time_since_epoch().count());
+    date.year_ = year;
+    date.month_ = static_cast<unsigned char>(month);
+    date.day_ = static_cast<unsigned char>(day);
+    return date;
+}
+
+Date Date::fromSerial(int serial) {
+    const chr::year_month_day ymd = ymdOf(serial);
+    Date date;
+    date.valid_ = true;
+    date.serial_ = serial;
+    date.year_ = static_cast<int>(ymd.year());
+    date.month_ = static_cast<unsigned char>(static_cast<unsigned>(ymd.month()));
+    date.day_ = static_cast<unsigned char>(static_cast<unsigned>(ymd.day()));
     return date;
 }
 
@@ -42,18 +56,9 @@ Date Date::fromIso(std::string_view text) {
     return fromYmd(y, m, d);
 }
 
-int Date::year() const { return static_cast<int>(ymdOf(serial_).year()); }
-int Date::month() const { return static_cast<int>(static_cast<unsigned>(ymdOf(serial_).month())); }
-int Date::day() const { return static_cast<int>(static_cast<unsigned>(ymdOf(serial_).day())); }
-
 int Date::dayOfWeek() const { return static_cast<int>(chr::weekday{chr::sys_days{chr::days{serial_}}}.iso_encoding()); }
 
-Date Date::addDays(int days) const {
-    if (!valid_) return {};
-    Date date = *this;
-    date.serial_ += days;
-    return date;
-}
+Date Date::addDays(int days) const { return valid_ ? fromSerial(serial_ + days) : Date(); }
 
 namespace {
 
@@ -67,10 +72,7 @@ void putTwoDigits(char* at, int number) {
 
 std::string Date::toIso() const {
     if (!valid_) return {};
-    const chr::year_month_day ymd = ymdOf(serial_);
-    const int y = static_cast<int>(ymd.year());
-    const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    const int y = year_, m = month_, d = day_;
     if (y < 0 || y > 9999) {
         char buffer[24];
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", y, m, d);

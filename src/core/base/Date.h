@@ -18,9 +18,9 @@ public:
     static Date fromIso(std::string_view text);
 
     bool isNull() const { return !valid_; }
-    int year() const;
-    int month() const;
-    int day() const;
+    int year() const { return year_; }
+    int month() const { return month_; }
+    int day() const { return day_; }
     // 1 Monday ... 7 Sunday.
     int dayOfWeek() const;
     Date addDays(int days) const;
@@ -34,8 +34,13 @@ public:
     friend auto operator<=>(const Date&, const Date&) = default;
 
 private:
+    // The date of a day number: its calendar parts are worked out once, here.
+    static Date fromSerial(int serial);
+
     bool valid_ = false;
     int serial_ = 0;  // days since 1970-01-01
+    int year_ = 0;
+    unsigned char month_ = 0, day_ = 0;
 };
 
 // A moment of the wall clock in local time.

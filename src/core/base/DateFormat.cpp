@@ -204,13 +204,6 @@ Date parseShortDate(std::string_view text, std::string_view pattern, int current
     return Date::fromYmd(parsed.hasYear ? parsed.year : currentYear, parsed.month, parsed.day);
 }
 
-int windowYear(int twoDigitYear, int currentYear) {
-    const int lowest = currentYear - 50;
-    int year = lowest - ((lowest % 100) + 100) % 100 + twoDigitYear;
-    if (year < lowest) year += 100;
-    return year;
-}
-
 std::string formatClassicDateTime(std::string_view pattern, const DateTime& moment, char dateSeparator,
                                   char timeSeparator) {
     std::string out;

@@ -24,8 +24,23 @@ std::string formatShortDate(Date date, std::string_view pattern);
 // around `currentYear`; a pattern without a year field gives the current year.
 Date parseShortDate(std::string_view text, std::string_view pattern, int currentYear);
 
+// The years from currentYear - 50 to currentYear + 49, which two-digit years name.
+class CenturyWindow {
+public:
+    explicit CenturyWindow(int currentYear)
+        : lowest_(currentYear - 50), base_(lowest_ - ((lowest_ % 100) + 100) % 100) {}
+    int yearOf(int twoDigitYear) const {
+        const int year = base_ + twoDigitYear;
+        return year < lowest_ ? year + 100 : year;
+    }
+
+private:
+    int lowest_;
+    int base_;  // the first year of lowest_'s century
+};
+
 // The year of a two-digit year in the window from currentYear - 50 to currentYear + 49.
-int windowYear(int twoDigitYear, int currentYear);
+inline int windowYear(int twoDigitYear, int currentYear) { return CenturyWindow(currentYear).yearOf(twoDigitYear); }
 
 // The moment written under a pattern of the classic date-time letters, without regard to case:
 //   d dd ddd dddd   day, weekday name;   m mm mmm mmmm   month (minutes right after an h field)

@@ -89,11 +89,11 @@ int twoDigitValue(std::string_view text, std::size_t at) {
 
 // A day text of plain digits, "DD?MM?YY" or longer with the year's last two digits at its end,
 // read without joining it; the null date for any other text and for numbers that name no day.
-Date readTwoDigitParts(std::string_view text, int currentYear) {
+Date readTwoDigitParts(std::string_view text, const CenturyWindow& century) {
     if (text.size() < 5 || !std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) return {};
     const int day = twoDigitValue(text, 0), month = twoDigitValue(text, 3), year = twoDigitValue(text, text.size() - 2);
     if (day < 0 || month < 0 || year < 0) return {};
-    return Date::fromYmd(windowYear(year, currentYear), month, day);
+    return Date::fromYmd(century.yearOf(year), month, day);
 }
 
 std::string quotedLiteral(char c) { return c == '\'' ? std::string("''") : std::string("'") + c + "'"; }
@@ -107,6 +107,7 @@ DayTextContext DayTextContext::fromLocale(const Locale& locale, Date today) {
 DayText::DayText(DayTextContext context)
     : context_(std::move(context)),
       currentYear_(context_.today.year()),
+      century_(currentYear_),
       upperFormat_(utf8Upper(context_.shortDateFormat)) {
     std::string joined;
     twoDigitsReadAsThey_ =
@@ -138,7 +139,7 @@ std::string DayText::DateToDayText(Date date) const {
 
 Date DayText::DayTextToDate(std::string_view text) const {
     if (twoDigitsReadAsThey_) {
-        if (const Date date = readTwoDigitParts(text, currentYear_); !date.isNull()) return date;
+        if (const Date date = readTwoDigitParts(text, century_); !date.isNull()) return date;
     }
     const auto characters = charactersOf(text);
     std::string joined;

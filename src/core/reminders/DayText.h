@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/Date.h"
+#include "base/DateFormat.h"
 
 namespace torvalet {
 
@@ -88,6 +89,7 @@ private:
 
     DayTextContext context_;
     int currentYear_;  // today's, for two-digit years
+    CenturyWindow century_;
     std::string upperFormat_;
     // Whether the format reads two-digit parts as the numbers they are (every format read here
     // does, unless the context's separator is not the format's), so they need not be joined.
