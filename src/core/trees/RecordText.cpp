@@ -28,7 +28,7 @@ RecordText& RecordText::operator=(RecordText&& other) noexcept {
     return *this;
 }
 
-RecordText& RecordText::operator=(std::string_view text) {
+RecordText& RecordText::assignSlow(std::string_view text) {
     const char* own = data();
     const std::less_equal<const char*> notAfter;
     if (notAfter(own, text.data()) && notAfter(text.data(), own + size())) return *this = RecordText(text);
@@ -50,11 +50,6 @@ char* RecordText::heapData() const {
     char* block = nullptr;
     std::memcpy(&block, bytes_, sizeof block);
     return block;
-}
-
-void RecordText::setInline(std::size_t size) noexcept {
-    bytes_[size] = '\0';
-    bytes_[15] = static_cast<char>(size);
 }
 
 void RecordText::assign(std::string_view text) {

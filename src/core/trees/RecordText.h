@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -23,7 +24,12 @@ public:
 
     RecordText& operator=(const RecordText& other);
     RecordText& operator=(RecordText&& other) noexcept;
-    RecordText& operator=(std::string_view text);
+    RecordText& operator=(std::string_view text) {
+        if (onHeap() || text.size() > kInline) return assignSlow(text);
+        std::memmove(bytes_, text.data(), text.size());  // the text may be this one's own
+        setInline(text.size());
+        return *this;
+    }
     RecordText& operator=(const char* text) { return *this = std::string_view(text); }
     RecordText& operator=(const std::string& text) { return *this = std::string_view(text); }
     RecordText& operator+=(std::string_view text) { return *this = RecordText(str() + std::string(text)); }
@@ -61,8 +67,12 @@ private:
     static constexpr unsigned char kOnHeap = 0xFF;
 
     void assign(std::string_view text);
+    RecordText& assignSlow(std::string_view text);
     void release() noexcept;
-    void setInline(std::size_t size) noexcept;
+    void setInline(std::size_t size) noexcept {
+        bytes_[size] = '\0';
+        bytes_[15] = static_cast<char>(size);
+    }
     bool onHeap() const { return static_cast<unsigned char>(bytes_[15]) == kOnHeap; }
     char* heapData() const;
 
