@@ -1,10 +1,16 @@
 #include "reminders/CalendarAnalysis.h"
 
+#include <algorithm>
+#include <deque>
+#include <vector>
+
 #include "base/DateFormat.h"
 #include "base/Errors.h"
+#include "base/Text.h"
 #include "reminders/GroupedPosts.h"
 #include "reminders/ReminderClock.h"
 #include "reminders/SkippedItems.h"
+#include "tasks/TaskSchema.h"
 #include "trees/ItemTree.h"
 #include "trees/TEventData.h"
 
@@ -13,6 +19,23 @@ namespace torvalet {
 namespace {
 
 enum EventKind { DailyWeekly = 2, Monthly = 3, Yearly = 4, Once = 5, LastMonthDay = 6, FirstMonthDay = 7 };
+
+// An event due today, with the date text of its task and its time as the task list stores it.
+struct DueEvent {
+    const TEventData* event;
+    std::string dateText;
+    std::string_view storedTime;
+};
+
+// The time as the task list stores it (cut to the column's width) and compares it (without
+// trailing blanks). A time that has to be cut is kept in `cutTimes`.
+std::string_view storedTime(const RecordText& time, std::deque<std::string>& cutTimes) {
+    static const std::size_t width = static_cast<std::size_t>(findColumn("tasks", "Time")->width);
+    std::string_view stored = time.view();
+    if (stored.size() > width) stored = cutTimes.emplace_back(utf8Left(stored, width));
+    while (!stored.empty() && stored.back() == ' ') stored.remove_suffix(1);
+    return stored;
+}
 
 // The first line of an event's text, to name it in a report.
 std::string nameOf(const TEventData& event) {
@@ -69,7 +92,8 @@ std::optional<std::string> CalendarAnalysis::dueDateText(const TEventData& event
 void CalendarAnalysis::AnalyzeCalendar() {
     const Today today(dates_());
     SkippedItems skipped;
-    GroupedPosts posts(store_);
+    std::vector<DueEvent> due;
+    std::deque<std::string> cutTimes;
     calendar_.forEach([&](const TreeNode* node) {
         const TEventData& event = node->record<TEventData>();
         std::optional<std::string> dateText;
@@ -79,9 +103,18 @@ void CalendarAnalysis::AnalyzeCalendar() {
             skipped.add(error.what(), "event " + nameOf(event) + ", date \"" + event.EventDate + "\"");
         }
         if (!dateText) return;
-        const std::string text = "[ " + *dateText + " :: " + event.EventTime + " ] " + event.Event;
-        clock_.addReminderTask(text, event.EventTime, true, today.days.context().today);
+        due.push_back({&event, std::move(*dateText), storedTime(event.EventTime, cutTimes)});
     });
+    // The tasks go in by their times, which the store's indexes take with less work than times
+    // in tree order; tasks of one time keep the tree's order, as the list shows them.
+    std::stable_sort(due.begin(), due.end(),
+                     [](const DueEvent& a, const DueEvent& b) { return a.storedTime < b.storedTime; });
+    GroupedPosts posts(store_);
+    for (const DueEvent& task : due) {
+        const TEventData& event = *task.event;
+        const std::string text = "[ " + task.dateText + " :: " + event.EventTime + " ] " + event.Event;
+        clock_.addReminderTask(text, event.EventTime, true, today.days.context().today);
+    }
     posts.commit();
     skipped.raise();
 }

@@ -19,9 +19,10 @@ public:
     CalendarAnalysis(const ItemTree& calendar, ReminderClock& clock, TaskStore& store,
                      std::function<DayTextContext()> dates);
 
-    // Walks the whole tree in tree order and adds one task per due event. An event whose date
-    // cannot be read is skipped; the analysis goes on, and the skipped events are reported at
-    // its end as a ConversionError.
+    // Walks the whole tree in tree order and adds one task per due event; the tasks go into the
+    // store by their times, and tasks of one time in tree order. An event whose date cannot be
+    // read is skipped; the analysis goes on, and the skipped events are reported at its end as a
+    // ConversionError.
     void AnalyzeCalendar();
     // The hidden menu item "AnCalend".
     void AnCalend1Click() { AnalyzeCalendar(); }

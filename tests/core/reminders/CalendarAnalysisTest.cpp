@@ -69,8 +69,11 @@ TEST_F(CalendarAnalysisTest, EventsAreDueOnTheirDays) {
     }
 }
 
-TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeInTreeOrder) {
+// The tasks go into the store by their times as the list compares them (blanks at the end do not
+// count), and tasks of one time in tree order, so that the list shows them as it always did.
+TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeAndGoInByTime) {
     fakes.locale.format = "d/M/yyyy";
+    addEvent(event(5, "03.04.26", "10:00 ", "Call the bank"));
     TreeNode* group = addEvent(event(1, "01.01.26", "", "Bills"));
     addEvent(event(3, "05.03.26", "10:00", "Pay the rent"), group);
     group->setFlag(NodeFlag::Expanded, false);
@@ -78,8 +81,8 @@ TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeInTree
     addEvent(event(4, "04.04.26", "", "Tax day"));
     // Friday 3 April: the stored date for the monthly and yearly events, today's for the weekly one.
     EXPECT_EQ(analyseOn(day(2026, 4, 3)),
-              (std::vector<std::string>{"[ 05.03.26 :: 10:00 ] Pay the rent", "[ 3/4/2026 :: 9:30 ] Standup",
-                                        "[ 04.04.26 ::  ] Tax day"}));
+              (std::vector<std::string>{"[ 04.04.26 ::  ] Tax day", "[ 03.04.26 :: 10:00  ] Call the bank",
+                                        "[ 05.03.26 :: 10:00 ] Pay the rent", "[ 3/4/2026 :: 9:30 ] Standup"}));
     const struct {
         const char* task;
         const char* time;
@@ -93,7 +96,7 @@ TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeInTree
         EXPECT_EQ(field("Remindflag", c.task), "+") << c.task;
     }
     organizer->reminders().calendar.AnCalend1Click();
-    EXPECT_EQ(tasksOf("2026-04-03").size(), 6u) << "a second run the same day adds its tasks again";
+    EXPECT_EQ(tasksOf("2026-04-03").size(), 8u) << "a second run the same day adds its tasks again";
 }
 
 TEST_F(CalendarAnalysisTest, AnEventWhoseDateCannotBeReadIsReportedAndTheOthersStillGiveTheirTasks) {
