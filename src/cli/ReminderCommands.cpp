@@ -1,6 +1,8 @@
 #include "cli/ReminderCommands.h"
 
+#include <memory>
 #include <ostream>
+#include <utility>
 
 #include "base/Errors.h"
 #include "base/FileIo.h"
@@ -22,6 +24,14 @@ public:
 
 Services withoutBalloons(const Services& s, Notices& notices) {
     return {s.clock, s.locale, s.ui, s.shell, s.hotKeys, notices, s.sound, s.clipboard, s.perUserStore};
+}
+
+// The store closed and every file written, the organizer is left to the end of the process, which
+// gives its memory back to the system at once: taking a large tree apart node by node would cost
+// a good part of the analysis the command is run for.
+void keepToTheEnd(std::unique_ptr<Organizer> organizer) {
+    static Organizer* kept = nullptr;
+    delete std::exchange(kept, organizer.release());
 }
 
 void printNotices(Organizer& organizer, std::ostream& out) {
@@ -46,7 +56,8 @@ int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, s
 int analyzeCommand(HeadlessServices& headless, const std::string& what, const std::filesystem::path& home,
                    std::ostream& out, std::ostream& err) {
     const bool contacts = what == "contacts";
-    Organizer organizer(headless.services, home);
+    auto kept = std::make_unique<Organizer>(headless.services, home);
+    Organizer& organizer = *kept;
     organizer.openStore();
     const TreeInfo& tree = treeInfo(contacts ? TreeId::ContactsTree : TreeId::CalendarTree);
     loadTreeFile(organizer.trees().get(tree.id), home / tree.fileName, organizer.codec());
@@ -66,6 +77,7 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
     }
     if (contacts) writeFileAtomic(pad, organizer.messagePad().bytes(organizer.codec()));
     organizer.store().disconnect();
+    keepToTheEnd(std::move(kept));
     return status;
 }
 

@@ -256,6 +256,7 @@ const Query::Values& Query::rowValues(int row) const {
     if (isEditing() && row == current_) return editing_;
     if (!keyed()) return wholeRows_[static_cast<std::size_t>(row)];
     const Bookmark rowid = rowids_[static_cast<std::size_t>(row)];
+    if (heldRow_ && rowid == heldRow_) return heldValues_;
     if (const Values* values = cache_.find(rowid)) return *values;
     return fetch(rowid);
 }
@@ -443,7 +444,6 @@ bool Query::holdInsert() {
     }
     if (last == std::numeric_limits<Bookmark>::max()) return false;  // the store picks one at random then
     heldRow_ = last + 1;
-    heldValues_ = editing_;
     rowids_[static_cast<std::size_t>(current_)] = heldRow_;
     holdWrite(db_->handle(), [this] { makeHeldInsert(); });
     return true;
@@ -482,12 +482,14 @@ void Query::makeHeldInsert() {
     if (!heldRow_) return;
     dropHeldWrite(db_->handle());
     const Bookmark rowid = std::exchange(heldRow_, 0);
-    Values values = std::move(heldValues_);
-    heldValues_.clear();
-    insertRow(rowid, values);
+    insertRow(rowid, heldValues_);
     heldRowWritten(rowid);
     // An edit of the row goes on as the edit of a stored one: its post writes what it changed.
-    if (state_ == QueryState::Edit && bookmark() == rowid) original_ = std::move(values);
+    if (state_ == QueryState::Edit && bookmark() == rowid) {
+        original_ = heldValues_;
+    } else {
+        cache_.put(rowid, heldValues_);
+    }
 }
 
 // Writes the fields that the edit changed, so that a field another statement changed meanwhile
@@ -525,7 +527,12 @@ void Query::post() {
     if (beforePost) beforePost(*this);
     writeRow();
     state_ = QueryState::Browse;
-    cache_.put(bookmark(), std::move(editing_));
+    // A held row is read from its held values until it is written; other rows from the cache.
+    if (heldRow_ && bookmark() == heldRow_) {
+        heldValues_ = std::move(editing_);
+    } else {
+        cache_.put(bookmark(), std::move(editing_));
+    }
     editing_.clear();
     rowsChanged();
     notify(QueryEvent::RowChanged, current_);

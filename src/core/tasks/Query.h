@@ -228,7 +228,8 @@ private:
     long long triggersSchema_ = -1;  // the schema version that hasTriggers_ was found under
     bool hasTriggers_ = false;
     // A new row posted inside a transaction and not written yet (see holdWrite): its rowid,
-    // taken in advance as the store would give it, and its values as posted.
+    // taken in advance as the store would give it, and its values as posted, which the list
+    // reads it by until it is written.
     Bookmark heldRow_ = 0;
     Values heldValues_;
     // The table's largest rowid as the last held row's write left it, with the connection's
