@@ -12,6 +12,7 @@
 #include "core/trees/TreeBytes.h"
 #include "shell/ProfileFile.h"
 #include "trees/ItemTree.h"
+#include "trees/TPhraseData.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
@@ -149,10 +150,16 @@ private slots:
         });
         QVERIFY(app.window->windowTitle().contains("read-only"));
         testing::addGoal(app.organizer->trees().get(TreeId::GoalTree), nullptr, "new goal");
+        const std::string phrases = testing::readText(app.dir / "phrases.phr");
+        app.organizer->trees().get(TreeId::PhrasesTree).appendChild()->record<TPhraseData>().Phrase = "new phrase";
+        app.organizer->treePages().phrases.SavePhrases_mpClick();
+        QCOMPARE(testing::readText(app.dir / "phrases.phr"), phrases);
         app.window->close();
         QCOMPARE(testing::readText(app.dir / "goals.dat"), goals);
+        QCOMPARE(testing::readText(app.dir / "phrases.phr"), phrases);
         QVERIFY(!fs::exists(app.dir / "torvalet.ini"));
-        QVERIFY(QString::fromStdString(app.fakes.ui.messages.back()).contains("goals.dat"));
+        const QString closing = QString::fromStdString(app.fakes.ui.messages.back());
+        QVERIFY(closing.contains("goals.dat") && closing.contains("phrases.phr"));
     }
 
     // A lock file that cannot be opened for writing (another user's, or a folder in its place)

@@ -58,6 +58,7 @@ Organizer::Organizer(const Services& services, fs::path home)
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
     reminders_.clock.hooks.autoplayTips = [this] { viewCommands_.autoplayTick(); };
+    treePages_.phrases.saveFile = [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); };
     store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);

@@ -6,7 +6,8 @@
 #include "shell/ViewState.h"
 #include "trees/ItemTree.h"
 #include "trees/TPhraseData.h"
-#include "trees/TreeFileIo.h"
+#include "base/FileIo.h"
+#include "trees/TreeStreamWriter.h"
 
 namespace torvalet {
 
@@ -54,7 +55,12 @@ void PhraseCommands::SavePhrases_mpClick() {
         ui_.showMessage(unreadableFileText(settings_.iLanguage, file_.string()));
         return;
     }
-    saveTreeFile(tree_, file_, codec_);
+    const std::string bytes = TreeStreamWriter(codec_).writeTree(tree_);
+    if (saveFile) {
+        saveFile(file_, bytes);
+    } else {
+        writeFileAtomic(file_, bytes);
+    }
 }
 
 std::string PhraseCommands::unreadableFileText(int language, const std::string& file) {
