@@ -182,12 +182,22 @@ unsigned mainKey(const std::string& text) {
     return keyNamed(text);
 }
 
+// True when the part and a last "+" make the keypad's plus key, as in "Ctrl+Num +": the only
+// key name with a "+" in it, which the canonical text of that key writes.
+bool isKeypadPlus(const std::string& part, std::string_view afterPlus) {
+    return utf8Upper(part) == "NUM" && trimmed(afterPlus).empty();
+}
+
 std::vector<std::string> parts(std::string_view text) {
     std::vector<std::string> found;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t plus = std::min(text.find('+', start), text.size());
         std::string part = trimmed(text.substr(start, plus - start));
+        if (plus < text.size() && isKeypadPlus(part, text.substr(plus + 1))) {
+            found.push_back(std::move(part) + " +");
+            break;
+        }
         if (!part.empty()) found.push_back(std::move(part));
         start = plus + 1;
     }

@@ -37,7 +37,12 @@ TEST(HotKeyTextTest, TextsParseToValuesAndCanonicalTexts) {
         {"+", 0, nullptr},
         {"", 0, nullptr},
         {"   ", 0, nullptr},
-        {"Ctrl+Num +", 0, nullptr},     // the part "Num" names no key
+        // The keypad's plus key keeps the "+" of its name.
+        {"Ctrl+Num +", 0x406B, "Ctrl+Num +"},
+        {"num+", 0x6B, "Num +"},
+        {"Num + ", 0x6B, "Num +"},
+        {"Ctrl+Num", 0, nullptr},  // "Num" alone names no key
+        {"Num+A", 0, nullptr},     // and is no modifier
         {"Ctrl+\xD0\xB6", 0, nullptr},  // a Cyrillic letter has no key code of its own
     };
     for (const auto& c : cases) {
