@@ -47,8 +47,9 @@ std::string escapedValue(const std::string& text) {
 
 }  // namespace
 
-SessionAutostart::SessionAutostart(fs::path autostartFolder, fs::path executable)
-    : folder_(std::move(autostartFolder)), executable_(std::move(executable)) {}
+SessionAutostart::SessionAutostart(fs::path autostartFolder, fs::path executable,
+                                   std::optional<fs::path> torvaletHome)
+    : folder_(std::move(autostartFolder)), executable_(std::move(executable)), torvaletHome_(std::move(torvaletHome)) {}
 
 fs::path SessionAutostart::userFolder(const std::optional<std::string>& xdgConfigHome,
                                       const std::optional<std::string>& home) {
@@ -58,7 +59,10 @@ fs::path SessionAutostart::userFolder(const std::optional<std::string>& xdgConfi
 }
 
 SessionAutostart SessionAutostart::forCurrentUser(fs::path executable) {
-    return {userFolder(environmentVariable("XDG_CONFIG_HOME"), environmentVariable("HOME")), std::move(executable)};
+    std::optional<fs::path> torvaletHome;
+    if (const auto home = environmentVariable("TORVALET_HOME")) torvaletHome = fs::absolute(*home);
+    return {userFolder(environmentVariable("XDG_CONFIG_HOME"), environmentVariable("HOME")), std::move(executable),
+            std::move(torvaletHome)};
 }
 
 bool SessionAutostart::enabled() const {
@@ -90,7 +94,10 @@ std::string SessionAutostart::entryText() const {
         "Name=Torvalet\n"
         "GenericName=Personal Organizer\n"
         "Comment=Dated tasks and reminders, goals, links, contacts, phrases and recurring events\n";
-    text += "Exec=" + escapedValue(desktopExecArgument(executable_.string())) + "\n";
+    std::string exec;
+    if (torvaletHome_) exec = "env " + desktopExecArgument("TORVALET_HOME=" + torvaletHome_->string()) + " ";
+    exec += desktopExecArgument(executable_.string());
+    text += "Exec=" + escapedValue(exec) + "\n";
     text += "Icon=org.torvalet.Torvalet\nTerminal=false\n";
     return text;
 }

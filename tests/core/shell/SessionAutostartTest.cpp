@@ -39,6 +39,15 @@ TEST(SessionAutostart, EntryExecEscapesBackslashesAgainAsAStringValue) {
         << autostart.entryText();
 }
 
+TEST(SessionAutostart, TheSessionStartsTheProgramOnTheFolderItWasEnabledFrom) {
+    const SessionAutostart plain("/cfg/autostart", "/usr/bin/torvalet");
+    EXPECT_NE(plain.entryText().find("\nExec=/usr/bin/torvalet\n"), std::string::npos) << plain.entryText();
+    const SessionAutostart other("/cfg/autostart", "/usr/bin/torvalet", "/home/u/My Organiser");
+    EXPECT_NE(other.entryText().find("\nExec=env \"TORVALET_HOME=/home/u/My Organiser\" /usr/bin/torvalet\n"),
+              std::string::npos)
+        << other.entryText();
+}
+
 TEST(SessionAutostart, WritesRemovesAndReflectsTheEntry) {
     TempDir dir;
     const SessionAutostart autostart(dir / "config" / "autostart", "/usr/bin/torvalet");
