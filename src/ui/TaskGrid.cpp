@@ -49,6 +49,12 @@ TaskGrid::TaskGrid(Organizer& organizer, QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
         if (column == TaskTableModel::Task && !sizingTaskColumn_) userSizedTaskColumn_ = true;
     });
+    connect(model_, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation orientation, int first, int last) {
+                if (orientation != Qt::Horizontal) return;
+                for (int c = first; c <= last; ++c) fitTitle(c);
+                if (!userSizedTaskColumn_) fillTaskColumn();
+            });
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { syncing_ = true; });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         syncing_ = false;
@@ -97,6 +103,7 @@ void TaskGrid::applySettings() {
     const QFontMetrics dates(TaskGridDelegate::cellFont(true));
     const int dateWidth = dates.horizontalAdvance(QDate(2026, 12, 28).toString(dateFormat)) + 10;
     setColumnWidth(TaskTableModel::Date, std::max(kWidths[TaskTableModel::Date], dateWidth));
+    fitTitle(TaskTableModel::Date);
     viewport()->update();
 }
 
@@ -193,6 +200,13 @@ void TaskGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 void TaskGrid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
     if (!userSizedTaskColumn_) fillTaskColumn();
+}
+
+// A column never starts narrower than its title: a longer title of another language widens it.
+void TaskGrid::fitTitle(int column) {
+    if (column == TaskTableModel::Task) return;
+    const int titleWidth = horizontalHeader()->sectionSizeHint(column);
+    if (titleWidth > columnWidth(column)) setColumnWidth(column, titleWidth);
 }
 
 void TaskGrid::fillTaskColumn() {

@@ -44,6 +44,7 @@ private:
     void setUpColumns();
     void selectionToList();
     void currentToList(const QModelIndex& current);
+    void fitTitle(int column);
     void fillTaskColumn();
 
     Organizer& organizer_;

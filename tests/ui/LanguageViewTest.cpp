@@ -39,6 +39,13 @@ struct Window : testing::RunningWindow {
     }
     QString tab(const char* pages, int index) const { return find<QTabWidget>(pages)->tabText(index); }
     void trigger(const char* action) const { find<QAction>(action)->trigger(); }
+    // No title of the task grid is cut: a longer one widens its column.
+    void expectGridTitlesWhole() const {
+        const QHeaderView* header = find<QTableView>("tasksDBGrid")->horizontalHeader();
+        for (int c = 0; c < ui::TaskTableModel::ColumnCount; ++c)
+            if (!header->isSectionHidden(c))
+                QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c), qPrintable(gridColumn(ui::TaskTableModel::Column(c))));
+    }
 };
 
 }  // namespace
@@ -83,6 +90,7 @@ private slots:
             QCOMPARE(QString::fromStdString(types.front()), QString(c.firstGoalType));
             QCOMPARE(app.organizer->treePages().linkForm.ComboBox1.items().size(), std::size_t(7));
             QCOMPARE(app.organizer->treePages().contactForm.ComboBox1.items().size(), std::size_t(6));
+            app.expectGridTitlesWhole();
         }
         QCOMPARE(builtInQuit, QString("Quit"));
 
