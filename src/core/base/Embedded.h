@@ -16,5 +16,7 @@ struct File {
 const std::vector<File>& soundCues();
 // The language files of "Lang".
 const std::vector<File>& languageFiles();
+// The documents of the application folder itself ("ReadMe.txt").
+const std::vector<File>& documents();
 
 }  // namespace torvalet::embedded

@@ -60,6 +60,7 @@ void provisionApplicationFolder(const AppPaths& paths, const std::function<void(
     copyShippedData(shippedDataFolder(), paths);
     copyMissing(embedded::soundCues(), paths.sounds());
     copyMissing(embedded::languageFiles(), paths.lang());
+    copyMissing(embedded::documents(), paths.home);
     if (newData && provisionTrees) provisionTrees();
 }
 

@@ -46,14 +46,15 @@ TEST(AppFolder, ProvisionsANewFolderAndNeverReplacesFiles) {
     for (const char* language : {"english", "russian", "macedonian", "hellenic"})
         EXPECT_NE(testing::readText(paths.lang() / (std::string(language) + ".lng")).find("[Form1]"), std::string::npos)
             << language;
+    EXPECT_NE(testing::readText(paths.home / "ReadMe.txt").find("Torvalet"), std::string::npos);
     EXPECT_EQ(treeCalls, 1);
 
-    testing::writeText(paths.sounds() / "done.wav", "mine");
-    testing::writeText(paths.lang() / "russian.lng", "mine");
+    for (const fs::path& file : {paths.sounds() / "done.wav", paths.lang() / "russian.lng", paths.home / "ReadMe.txt"})
+        testing::writeText(file, "mine");
     provisionApplicationFolder(paths, [&] { ++treeCalls; });
     EXPECT_EQ(treeCalls, 1);
-    EXPECT_EQ(testing::readText(paths.sounds() / "done.wav"), "mine");
-    EXPECT_EQ(testing::readText(paths.lang() / "russian.lng"), "mine");
+    for (const fs::path& file : {paths.sounds() / "done.wav", paths.lang() / "russian.lng", paths.home / "ReadMe.txt"})
+        EXPECT_EQ(testing::readText(file), "mine") << file;
 }
 
 TEST(AppFolder, ADataFolderWithOtherFilesGetsNoNewStore) {
