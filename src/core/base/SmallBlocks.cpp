@@ -30,9 +30,9 @@ namespace {
 constexpr std::size_t kStep = 8;
 constexpr std::size_t kLargest = 512;
 // Chunks grow from the first size to the largest by doubling: a small profile takes little
-// memory, and a large one is served by few requests.
+// memory, and a large one is served by few requests. The largest is the size of a huge page.
 constexpr std::size_t kFirstChunk = 64 * 1024;
-constexpr std::size_t kLargestChunk = 1024 * 1024;
+constexpr std::size_t kLargestChunk = 2 * 1024 * 1024;
 constexpr std::size_t kPage = 4096;
 
 struct FreeBlock {
@@ -46,8 +46,13 @@ std::vector<void*>& chunks() {
 }
 
 // Makes the pages of a new chunk in one request, which costs less than a fault on each page as
-// the blocks are first written. Where the system cannot, the faults make them all the same.
+// the blocks are first written; a chunk of the largest size, aligned to it, asks to be one huge
+// page, which spares a virtual machine a fault for each of its 512 small pages. Where the system
+// cannot, the faults make them all the same.
 void makePages(char* begin, char* end) {
+#ifdef MADV_HUGEPAGE
+    if (end - begin == static_cast<std::ptrdiff_t>(kLargestChunk)) ::madvise(begin, kLargestChunk, MADV_HUGEPAGE);
+#endif
 #ifdef MADV_POPULATE_WRITE
     const auto first = (reinterpret_cast<std::uintptr_t>(begin) + kPage - 1) & ~(kPage - 1);
     const auto last = reinterpret_cast<std::uintptr_t>(end) & ~(kPage - 1);
@@ -70,7 +75,7 @@ void keepOffCurrentProcessor(std::thread& helper) {
 }
 
 // Makes the pages of chunks on a thread of its own, while the thread that will use them goes on
-// with the chunk it has: a large profile is loaded while its next megabyte is being made. Pages
+// with the chunk it has: a large profile is loaded while its next chunk is being made. Pages
 // that are used before their turn come the usual way, through faults.
 class PageMaker {
 public:
@@ -156,7 +161,8 @@ private:
     }
 
     static char* takeChunk(std::size_t size) {
-        auto* chunk = static_cast<char*>(::operator new(size));
+        auto* chunk = static_cast<char*>(
+            size == kLargestChunk ? ::operator new(size, std::align_val_t(kLargestChunk)) : ::operator new(size));
         static std::mutex guard;
         const std::lock_guard lock(guard);
         chunks().push_back(chunk);
