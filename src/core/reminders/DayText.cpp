@@ -111,7 +111,7 @@ DayText::DayText(DayTextContext context)
       upperFormat_(utf8Upper(context_.shortDateFormat)) {
     std::string joined;
     twoDigitsReadAsThey_ =
-        readParts("12", "11", "26", joined) == Date::fromYmd(windowYear(26, currentYear_), 11, 12);
+        readParts("12", "11", "26", joined) == Date::fromYmd(century_.yearOf(26), 11, 12);
 }
 
 bool DayText::IsDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }
