@@ -60,8 +60,12 @@ void provisionApplicationFolder(const AppPaths& paths, const std::function<void(
     copyShippedData(shippedDataFolder(), paths);
     copyMissing(embedded::soundCues(), paths.sounds());
     copyMissing(embedded::languageFiles(), paths.lang());
-    copyMissing(embedded::documents(), paths.home);
     if (newData && provisionTrees) provisionTrees();
+    // The guide is a courtesy: a folder that cannot take it still starts.
+    try {
+        copyMissing(embedded::documents(), paths.home);
+    } catch (const FileError&) {
+    }
 }
 
 }  // namespace torvalet

@@ -57,6 +57,17 @@ TEST(AppFolder, ProvisionsANewFolderAndNeverReplacesFiles) {
         EXPECT_EQ(testing::readText(file), "mine") << file;
 }
 
+TEST(AppFolder, AGuideThatCannotBeWrittenStopsNothing) {
+    TempDir dir;
+    const AppPaths paths{dir / "home"};
+    fs::create_directories(paths.home);
+    fs::create_symlink(dir / "missing" / "ReadMe.txt", paths.home / "ReadMe.txt");
+    int treeCalls = 0;
+    EXPECT_NO_THROW(provisionApplicationFolder(paths, [&] { ++treeCalls; }));
+    EXPECT_EQ(treeCalls, 1);
+    EXPECT_TRUE(fs::exists(TaskStore::storeFile(paths.data())));
+}
+
 TEST(AppFolder, ADataFolderWithOtherFilesGetsNoNewStore) {
     TempDir dir;
     const AppPaths paths{dir.path()};
