@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Whole-process comparison with Debian's remind(1): what is due today among the same recurring
-# events, as `torvalet-cli analyze calendar` (start, calendar tree read, analysis, due tasks
+# events, as `torvalet-cli analyze calendar` (start, calendar file read, analysis, due tasks
 # stored) and as `remind -q` over a reminder file. The ratio is the median of paired runs (see
 # bench/paired.py); every run of ours starts from the same empty store, restored untimed. Installs
 # remind and python3 when missing. Not part of CI.

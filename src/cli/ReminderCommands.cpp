@@ -9,6 +9,7 @@
 #include "cli/HeadlessServices.h"
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
+#include "trees/TEventData.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeTable.h"
 
@@ -60,17 +61,24 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
     Organizer& organizer = *kept;
     organizer.openStore();
     const TreeInfo& tree = treeInfo(contacts ? TreeId::ContactsTree : TreeId::CalendarTree);
-    loadTreeFile(organizer.trees().get(tree.id), home / tree.fileName, organizer.codec());
+    if (contacts) loadTreeFile(organizer.trees().get(tree.id), home / tree.fileName, organizer.codec());
     const std::filesystem::path pad = organizer.paths().messagePad();
     if (contacts && fileExists(pad))
         organizer.messagePad().setLines(MessagePad::linesOf(readFileBytes(pad), organizer.codec()));
     printNotices(organizer, out);
     int status = 0;
     try {
-        if (contacts)
+        if (contacts) {
             organizer.reminders().contacts.AnContacts1Click();
-        else
-            organizer.reminders().calendar.AnCalend1Click();
+        } else {
+            // The events are analysed as the file is read, without keeping the calendar's tree.
+            organizer.reminders().calendar.AnalyzeCalendar([&](const auto& visit) {
+                ItemTree scratch(tree.id);
+                walkTreeFile(scratch, home / tree.fileName, organizer.codec(), [&](const ItemTree& item) {
+                    item.forEach([&](const TreeNode* node) { visit(node->record<TEventData>()); });
+                });
+            });
+        }
     } catch (const ConversionError& error) {
         err << error.what() << '\n';
         status = 1;

@@ -71,15 +71,20 @@ check "and puts them on top of the message pad" test "$(head -n 1 "$app/msgpad.t
 
 "$fixture" events "$home/full.clnd" <<'ITEMS'
 3|05.01.27|10:00||Pay the rent
+3|05.01.27|10:30||Water the plants
 ITEMS
-head -c 60 "$home/full.clnd" >"$app/calendar.clnd"
+damaged() { head -c $(($(stat -c %s "$home/full.clnd") - 10)) "$home/full.clnd"; }
+damaged >"$app/calendar.clnd"
+before="$(run --now "2027-01-04 08:00" tasks | grep -c 'Pay the rent')"
 run --now "2027-01-04 08:00" analyze calendar >/dev/null 2>"$home/err"; status=$?
 check "a damaged calendar file is an error" test $status -eq 1
 check "that names the damage" grep -q "Stream data corrupt" "$home/err"
+check "and stores none of its tasks, not even those of the whole events before the damage" \
+  test "$(run --now "2027-01-04 08:00" tasks | grep -c 'Pay the rent')" -eq "$before"
 out="$(run --now "2027-12-08 08:00" tick 2>"$home/err")"
 check "a new day with a damaged calendar is reported" grep -q "Stream data corrupt" "$home/err"
 check "and the contacts' days still come" contains "$out" "[ 09.12.90 - Special Day ]  Olga"
-check "the damaged file is kept" cmp -s "$app/calendar.clnd" <(head -c 60 "$home/full.clnd")
+check "the damaged file is kept" cmp -s "$app/calendar.clnd" <(damaged)
 rm "$app/calendar.clnd"
 run --now "2027-12-08 08:10" analyze calendar >/dev/null 2>"$home/err"; status=$?
 check "a missing calendar file is an error" test $status -eq 1 -a -s "$home/err"

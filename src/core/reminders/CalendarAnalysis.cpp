@@ -1,16 +1,17 @@
 #include "reminders/CalendarAnalysis.h"
 
-#include <algorithm>
-#include <deque>
+#include <cstdint>
+#include <exception>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "base/DateFormat.h"
 #include "base/Errors.h"
-#include "base/Text.h"
+#include "base/HandOff.h"
 #include "reminders/GroupedPosts.h"
 #include "reminders/ReminderClock.h"
 #include "reminders/SkippedItems.h"
-#include "tasks/TaskSchema.h"
 #include "trees/ItemTree.h"
 #include "trees/TEventData.h"
 
@@ -20,22 +21,8 @@ namespace {
 
 enum EventKind { DailyWeekly = 2, Monthly = 3, Yearly = 4, Once = 5, LastMonthDay = 6, FirstMonthDay = 7 };
 
-// An event due today, with the date text of its task and its time as the task list stores it.
-struct DueEvent {
-    const TEventData* event;
-    std::string dateText;
-    std::string_view storedTime;
-};
-
-// The time as the task list stores it (cut to the column's width) and compares it (without
-// trailing blanks). A time that has to be cut is kept in `cutTimes`.
-std::string_view storedTime(const RecordText& time, std::deque<std::string>& cutTimes) {
-    static const std::size_t width = static_cast<std::size_t>(findColumn("tasks", "Time")->width);
-    std::string_view stored = time.view();
-    if (stored.size() > width) stored = cutTimes.emplace_back(utf8Left(stored, width));
-    while (!stored.empty() && stored.back() == ' ') stored.remove_suffix(1);
-    return stored;
-}
+// Raised in the walk of the events when their due tasks are no longer taken.
+struct StoppedWalk {};
 
 // The first line of an event's text, to name it in a report.
 std::string nameOf(const TEventData& event) {
@@ -68,6 +55,26 @@ struct CalendarAnalysis::Today {
     bool tomorrowIsFirst = false, todayIsFirst = false;
 };
 
+// The task of an event due today; its text holds the event's time.
+class CalendarAnalysis::DueTask {
+public:
+    DueTask(const TEventData& event, std::string_view dateText) {
+        const std::string_view time = event.EventTime.view();
+        text_.reserve(dateText.size() + time.size() + event.Event.size() + 10);
+        text_.append("[ ").append(dateText).append(" :: ");
+        timeAt_ = static_cast<std::uint32_t>(text_.size());
+        text_.append(time).append(" ] ").append(event.Event.view());
+        timeSize_ = static_cast<std::uint32_t>(time.size());
+    }
+
+    const std::string& text() const { return text_; }
+    std::string time() const { return text_.substr(timeAt_, timeSize_); }
+
+private:
+    std::string text_;
+    std::uint32_t timeAt_ = 0, timeSize_ = 0;
+};
+
 CalendarAnalysis::CalendarAnalysis(const ItemTree& calendar, ReminderClock& clock, TaskStore& store,
                                    std::function<DayTextContext()> dates)
     : calendar_(calendar), clock_(clock), store_(store), dates_(std::move(dates)) {}
@@ -92,31 +99,68 @@ std::optional<std::string> CalendarAnalysis::dueDateText(const TEventData& event
 void CalendarAnalysis::AnalyzeCalendar() {
     const Today today(dates_());
     SkippedItems skipped;
-    std::vector<DueEvent> due;
-    std::deque<std::string> cutTimes;
-    calendar_.forEach([&](const TreeNode* node) {
-        const TEventData& event = node->record<TEventData>();
+    GroupedPosts posts(store_);
+    const auto walk = [this](const std::function<void(const TEventData&)>& visit) {
+        calendar_.forEach([&](const TreeNode* node) { visit(node->record<TEventData>()); });
+    };
+    findDue(walk, today, skipped, [&](DueTask&& task) { store(task, today); });
+    posts.commit();
+    skipped.raise();
+}
+
+// The events are walked on a thread of their own, which passes the due ones to this thread to be
+// stored: a calendar read from its file is so read and stored side by side. When the walk fails,
+// the tasks stored so far are taken back and the failure raised, as when the file could not be
+// read before the analysis.
+void CalendarAnalysis::AnalyzeCalendar(const EventWalk& events) {
+    const Today today(dates_());
+    SkippedItems skipped;
+    HandOff<DueTask> due;
+    std::thread finder([&] {
+        try {
+            findDue(events, today, skipped, [&](DueTask&& task) {
+                if (!due.put(std::move(task))) throw StoppedWalk();
+            });
+            due.finish();
+        } catch (...) {
+            due.finish(std::current_exception());
+        }
+    });
+    // On every way out, the walk is stopped and its thread waited for.
+    struct Join {
+        std::thread& thread;
+        HandOff<DueTask>& due;
+        ~Join() {
+            due.stop();
+            thread.join();
+        }
+    } const join{finder, due};
+    GroupedPosts posts(store_);
+    for (std::vector<DueTask> batch; due.take(batch);)
+        for (const DueTask& task : batch) store(task, today);
+    if (const std::exception_ptr failure = due.failure()) {
+        posts.rollback();
+        std::rethrow_exception(failure);
+    }
+    posts.commit();
+    skipped.raise();
+}
+
+void CalendarAnalysis::findDue(const EventWalk& events, const Today& today, SkippedItems& skipped,
+                               const std::function<void(DueTask&&)>& found) {
+    events([&](const TEventData& event) {
         std::optional<std::string> dateText;
         try {
             dateText = dueDateText(event, today);
         } catch (const ConversionError& error) {
             skipped.add(error.what(), "event " + nameOf(event) + ", date \"" + event.EventDate + "\"");
         }
-        if (!dateText) return;
-        due.push_back({&event, std::move(*dateText), storedTime(event.EventTime, cutTimes)});
+        if (dateText) found(DueTask(event, *dateText));
     });
-    // The tasks go in by their times, which the store's indexes take with less work than times
-    // in tree order; tasks of one time keep the tree's order, as the list shows them.
-    std::stable_sort(due.begin(), due.end(),
-                     [](const DueEvent& a, const DueEvent& b) { return a.storedTime < b.storedTime; });
-    GroupedPosts posts(store_);
-    for (const DueEvent& task : due) {
-        const TEventData& event = *task.event;
-        const std::string text = "[ " + task.dateText + " :: " + event.EventTime + " ] " + event.Event;
-        clock_.addReminderTask(text, event.EventTime, true, today.days.context().today);
-    }
-    posts.commit();
-    skipped.raise();
+}
+
+void CalendarAnalysis::store(const DueTask& task, const Today& today) {
+    clock_.addReminderTask(task.text(), task.time(), true, today.days.context().today);
 }
 
 }  // namespace torvalet

@@ -10,25 +10,39 @@ namespace torvalet {
 
 class ItemTree;
 class ReminderClock;
+class SkippedItems;
 class TaskStore;
 struct TEventData;
 
 // Turns the events of the calendar tree that fall due around today into reminder tasks of today.
 class CalendarAnalysis {
 public:
+    // Calls its argument for every event of a calendar, in tree order.
+    using EventWalk = std::function<void(const std::function<void(const TEventData&)>&)>;
+
     CalendarAnalysis(const ItemTree& calendar, ReminderClock& clock, TaskStore& store,
                      std::function<DayTextContext()> dates);
 
-    // Walks the whole tree in tree order and adds one task per due event; the tasks go into the
-    // store by their times, and tasks of one time in tree order. An event whose date cannot be
-    // read is skipped; the analysis goes on, and the skipped events are reported at its end as a
-    // ConversionError.
+    // Walks the whole tree in tree order and adds one task per due event, in that order. An event
+    // whose date cannot be read is skipped; the analysis goes on, and the skipped events are
+    // reported at its end as a ConversionError.
     void AnalyzeCalendar();
+    // The same over the events that `events` walks, such as those of a calendar file read
+    // without keeping its tree; the walk runs on a thread of its own. When it fails, nothing is
+    // stored (unless the analysis runs inside a transaction begun before) and its error is raised.
+    void AnalyzeCalendar(const EventWalk& events);
     // The hidden menu item "AnCalend".
     void AnCalend1Click() { AnalyzeCalendar(); }
 
 private:
     struct Today;
+    class DueTask;
+
+    // Calls `found` with the task of every due event that `events` walks; an event whose date
+    // cannot be read is added to `skipped`.
+    static void findDue(const EventWalk& events, const Today& today, SkippedItems& skipped,
+                        const std::function<void(DueTask&&)>& found);
+    void store(const DueTask& task, const Today& today);
     // The date text of the event's task when the event is due today, or nothing. Throws
     // ConversionError for a date that cannot be read.
     static std::optional<std::string> dueDateText(const TEventData& event, const Today& today);

@@ -33,4 +33,11 @@ void GroupedPosts::commit() {
     open_ = false;
 }
 
+void GroupedPosts::rollback() {
+    if (!open_) return;
+    open_ = false;
+    store_.database()->execute("ROLLBACK");
+    if (store_.tasksQ.isOpen()) store_.tasksQ.refresh();
+}
+
 }  // namespace torvalet

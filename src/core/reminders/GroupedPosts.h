@@ -16,6 +16,9 @@ public:
 
     // Commits the rows; throws StoreError when the store cannot.
     void commit();
+    // Takes the rows back and reads the task list again. Inside a transaction begun before the
+    // group, the rows stay: they cannot be taken back alone.
+    void rollback();
 
 private:
     TaskStore& store_;

@@ -9,11 +9,13 @@
 
 namespace torvalet {
 
-void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec,
-                  FileFingerprint* fingerprintOut) {
+namespace {
+
+// Reads the file in pieces as `read` parses it: a large tree file is never in memory whole.
+void readInPieces(const std::filesystem::path& path, FileFingerprint* fingerprintOut,
+                  const std::function<void(ByteStream&)>& read) {
     FileReader file(path);
     FingerprintBuilder fingerprint;
-    // Read in pieces: a large tree file is never in memory whole besides the tree it makes.
     constexpr std::size_t kPiece = 256 * 1024;
     ByteStream stream(
         [&](char* into, std::size_t count) {
@@ -22,8 +24,20 @@ void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextC
             return got;
         },
         std::min(file.sizeAtOpen() + 1, kPiece));
-    TreeStreamReader(codec).readTree(tree, stream);
+    read(stream);
     if (fingerprintOut) *fingerprintOut = fingerprint.finish();
+}
+
+}  // namespace
+
+void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec,
+                  FileFingerprint* fingerprintOut) {
+    readInPieces(path, fingerprintOut, [&](ByteStream& stream) { TreeStreamReader(codec).readTree(tree, stream); });
+}
+
+void walkTreeFile(ItemTree& scratch, const std::filesystem::path& path, const TextCodec& codec,
+                  const std::function<void(const ItemTree&)>& visit) {
+    readInPieces(path, nullptr, [&](ByteStream& stream) { TreeStreamReader(codec).walkTree(scratch, stream, visit); });
 }
 
 void saveTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec) {

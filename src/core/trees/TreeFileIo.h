@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "base/FileFingerprint.h"
 #include "base/Text.h"
@@ -15,6 +16,11 @@ namespace torvalet {
 // `fingerprint` (if given) receives the fingerprint of the file's bytes.
 void loadTreeFile(ItemTree& tree, const std::filesystem::path& path, const TextCodec& codec,
                   FileFingerprint* fingerprint = nullptr);
+
+// Walks a tree file without keeping the tree (see TreeStreamReader::walkTree): `visit` sees
+// each top-level item of the file, read into `scratch`, in turn. Failures as for loadTreeFile.
+void walkTreeFile(ItemTree& scratch, const std::filesystem::path& path, const TextCodec& codec,
+                  const std::function<void(const ItemTree&)>& visit);
 
 // Writes the tree to its file through a temporary file renamed over the old one, so the old
 // file stays whole until the new one is complete. FileError "Cannot create file "<path>".

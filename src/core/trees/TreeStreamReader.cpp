@@ -41,7 +41,13 @@ void TreeStreamReader::readTree(ItemTree& tree, ByteStream& stream) {
     readTree(tree, in);
 }
 
-void TreeStreamReader::readTree(ItemTree& tree, ByteCursor& in) {
+void TreeStreamReader::walkTree(ItemTree& scratch, ByteStream& stream,
+                                const std::function<void(const ItemTree&)>& visit) {
+    ByteCursor in(stream);
+    readTree(scratch, in, &visit);
+}
+
+void TreeStreamReader::readTree(ItemTree& tree, ByteCursor& in, const std::function<void(const ItemTree&)>* visit) {
     tree.clear();
     version_ = -1;
     if (!in.available(kIdentifierSize)) fail(TreeError::kNotEnoughData);
@@ -53,8 +59,14 @@ void TreeStreamReader::readTree(ItemTree& tree, ByteCursor& in) {
     version_ = units[3];
     if (units[3] > kVersion) fail(TreeError::kUnknownVersion);
     std::vector<OpenNode> open;
+    const auto readTopLevel = [&] {
+        readSubtree(tree, tree.root(), in, version_, open);
+        if (!visit) return;
+        (*visit)(tree);
+        tree.clear();
+    };
     if (version_ < kVersion) {
-        while (!in.atEnd()) readSubtree(tree, tree.root(), in, version_, open);
+        while (!in.atEnd()) readTopLevel();
         return;
     }
     std::uint32_t count = 0;
@@ -63,7 +75,7 @@ void TreeStreamReader::readTree(ItemTree& tree, ByteCursor& in) {
     // says is damaged, and reading it as a whole tree would lose the rest at the next save.
     for (; count > 0; --count) {
         if (in.atEnd()) fail(TreeError::kAnchorChunkMissing);
-        readSubtree(tree, tree.root(), in, version_, open);
+        readTopLevel();
     }
     if (!in.atEnd()) fail(TreeError::kDataAfterNodeEnd);
 }

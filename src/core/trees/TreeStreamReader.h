@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -29,6 +30,11 @@ public:
     void readTree(ItemTree& tree, std::string_view bytes);
     // The same from a stream, read to its end.
     void readTree(ItemTree& tree, ByteStream& stream);
+    // Walks a tree stream without keeping the tree: each top-level item is read with its subtree
+    // into `scratch` (emptied first), handed to `visit` and deleted before the next one is read.
+    // The items are so visited in tree order, in the memory of the largest of them. Failures
+    // are those of readTree, raised when reading reaches them: the items before were visited.
+    void walkTree(ItemTree& scratch, ByteStream& stream, const std::function<void(const ItemTree&)>& visit);
     // Node chunks without identifier or count (the clipboard flavour, read by the version-2
     // rules) become new last children of `parent` (top-level items when null), in order.
     // Returns the new nodes. To hold them apart from any tree, read them into a scratch tree of
@@ -47,7 +53,8 @@ private:
         std::uint32_t childrenToRead;
     };
 
-    void readTree(ItemTree& tree, ByteCursor& in);
+    // `visit`, when given, sees each top-level item as it is read, which is then deleted.
+    void readTree(ItemTree& tree, ByteCursor& in, const std::function<void(const ItemTree&)>* visit = nullptr);
     TreeNode* readSubtree(ItemTree& tree, TreeNode* parent, ByteCursor& in, int version,
                           std::vector<OpenNode>& open) const;
     void readNodes(ItemTree& tree, ByteCursor& in, int version, std::vector<OpenNode>& open) const;

@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "core/reminders/RunningOrganizer.h"
+#include "trees/TreeError.h"
 #include "trees/TreeFileIo.h"
 
 namespace torvalet {
@@ -69,9 +70,8 @@ TEST_F(CalendarAnalysisTest, EventsAreDueOnTheirDays) {
     }
 }
 
-// The tasks go into the store by their times as the list compares them (blanks at the end do not
-// count), and tasks of one time in tree order, so that the list shows them as it always did.
-TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeAndGoInByTime) {
+// The tasks go into the store in tree order, collapsed groups included.
+TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeAndGoInInTreeOrder) {
     fakes.locale.format = "d/M/yyyy";
     addEvent(event(5, "03.04.26", "10:00 ", "Call the bank"));
     TreeNode* group = addEvent(event(1, "01.01.26", "", "Bills"));
@@ -81,8 +81,8 @@ TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeAndGoI
     addEvent(event(4, "04.04.26", "", "Tax day"));
     // Friday 3 April: the stored date for the monthly and yearly events, today's for the weekly one.
     EXPECT_EQ(analyseOn(day(2026, 4, 3)),
-              (std::vector<std::string>{"[ 04.04.26 ::  ] Tax day", "[ 03.04.26 :: 10:00  ] Call the bank",
-                                        "[ 05.03.26 :: 10:00 ] Pay the rent", "[ 3/4/2026 :: 9:30 ] Standup"}));
+              (std::vector<std::string>{"[ 03.04.26 :: 10:00  ] Call the bank", "[ 05.03.26 :: 10:00 ] Pay the rent",
+                                        "[ 3/4/2026 :: 9:30 ] Standup", "[ 04.04.26 ::  ] Tax day"}));
     const struct {
         const char* task;
         const char* time;
@@ -115,6 +115,35 @@ TEST_F(CalendarAnalysisTest, AnEventWhoseDateCannotBeReadIsReportedAndTheOthersS
     }
     EXPECT_EQ(tasksOf("2026-12-08"),
               (std::vector<std::string>{"[ 08.01.26 :: 10:00 ] before", "[ 08.01.26 :: 11:00 ] after"}));
+}
+
+// Events walked on a thread of their own, as the companion reads the calendar file, give their
+// tasks in walk order, and a mistyped date is still reported at the end. A walk that fails part
+// way stores none of its tasks, not even in the task list, and its error comes through.
+TEST_F(CalendarAnalysisTest, AWalkOnItsOwnThreadStoresItsTasksOrNoneWhenItFails) {
+    std::vector<TEventData> events;
+    for (int i = 0; i < 300; ++i) events.push_back(event(3, "08.01.26", "10:00", "e" + std::to_string(i)));
+    events[150] = event(3, "41.01.26", "10:00", "mistyped");
+    const auto walkUpTo = [&events](std::size_t failAt) {
+        return [&events, failAt](const std::function<void(const TEventData&)>& visit) {
+            for (std::size_t i = 0; i < events.size(); ++i) {
+                if (i == failAt) throw TreeError::fromCode(TreeError::kAnchorChunkMissing);
+                visit(events[i]);
+            }
+        };
+    };
+    CalendarAnalysis& calendar = organizer->reminders().calendar;
+    clearTasks();
+    EXPECT_THROW(calendar.AnalyzeCalendar(walkUpTo(events.size())), ConversionError);
+    const std::vector<std::string> tasks = tasksOf("2026-12-08");
+    ASSERT_EQ(tasks.size(), 299u);
+    EXPECT_EQ(tasks.front(), "[ 08.01.26 :: 10:00 ] e0");
+    EXPECT_EQ(tasks.back(), "[ 08.01.26 :: 10:00 ] e299");
+
+    clearTasks();
+    EXPECT_THROW(calendar.AnalyzeCalendar(walkUpTo(200)), TreeError);
+    EXPECT_TRUE(tasksOf("2026-12-08").empty());
+    EXPECT_EQ(organizer->store().tasksQ.rowCount(), 0);
 }
 
 // One mistyped date of the calendar does not silence the contacts of the day.

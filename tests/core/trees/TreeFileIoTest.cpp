@@ -54,6 +54,34 @@ TEST(TreeFileIo, DamagedFileKeepsWhatWasRead) {
     EXPECT_EQ(tree.nodeCount(), 1u);
 }
 
+// A walk sees each top-level item with its subtree, alone in the scratch tree, in file order; a
+// damaged file fails when the walk reaches the damage, after the whole items before it.
+TEST(TreeFileIo, WalkSeesEachTopLevelItemAloneAndFailsAtTheDamage) {
+    testing::TempDir dir;
+    ItemTree tree(TreeId::GoalTree);
+    addGoal(tree, addGoal(tree, nullptr, "a"), "a1");
+    addGoal(tree, nullptr, "b");
+    addGoal(tree, addGoal(tree, nullptr, "c"), "c1");
+    const auto path = dir / "goals.dat";
+    saveTreeFile(tree, path, TextCodec());
+    const std::string bytes = testing::readText(path);
+
+    ItemTree scratch(TreeId::GoalTree);
+    addGoal(scratch, nullptr, "left over");
+    std::vector<std::string> seen;
+    const auto walk = [&] {
+        seen.clear();
+        walkTreeFile(scratch, path, TextCodec(), [&](const ItemTree& item) { seen.push_back(shape(item)); });
+    };
+    walk();
+    EXPECT_EQ(seen, (std::vector<std::string>{"a[a1]", "b", "c[c1]"}));
+    EXPECT_EQ(scratch.nodeCount(), 0u);
+
+    testing::writeText(path, bytes.substr(0, bytes.size() - 10));
+    EXPECT_THROW(walk(), TreeError);
+    EXPECT_EQ(seen, (std::vector<std::string>{"a[a1]", "b"}));
+}
+
 TEST(TreeFiles, NamesEveryTreeFileAndItsFamily) {
     ASSERT_EQ(treeFiles().size(), 14u);
     EXPECT_EQ(treeFiles().front().fileName, "goals.dat");
