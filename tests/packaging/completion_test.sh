@@ -25,8 +25,9 @@ while IFS='|' read -r line expected; do
   if [ "$got" = "$expected" ]; then passed=$((passed + 1)); else
     echo "FAILED: \"$line\": expected \"$expected\", got \"$got\""; failures=$((failures + 1)); fi
 done <<TABLE
-torvalet-cli |--date-format --help --home --now --version --yes add help start tasks tree 
-torvalet-cli --home /tmp t|tasks tree 
+torvalet-cli |--date-format --help --home --now --version --yes add analyze help hotkey start tasks tick tree 
+torvalet-cli --home /tmp t|tasks tick tree 
+torvalet-cli --yes analyze c|calendar contacts 
 torvalet-cli --home $dir/su|$dir/sub 
 torvalet-cli --yes add "x" --p|--prio 
 torvalet-cli tasks --j|--json 
