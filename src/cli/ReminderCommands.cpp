@@ -7,9 +7,9 @@
 #include "base/Errors.h"
 #include "base/FileIo.h"
 #include "cli/HeadlessServices.h"
+#include "reminders/CalendarAnalysis.h"
 #include "shell/AppFolder.h"
 #include "shell/Organizer.h"
-#include "trees/TEventData.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeTable.h"
 
@@ -74,9 +74,8 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
             // The events are analysed as the file is read, without keeping the calendar's tree.
             organizer.reminders().calendar.AnalyzeCalendar([&](const auto& visit) {
                 ItemTree scratch(tree.id);
-                walkTreeFile(scratch, home / tree.fileName, organizer.codec(), [&](const ItemTree& item) {
-                    item.forEach([&](const TreeNode* node) { visit(node->record<TEventData>()); });
-                });
+                walkTreeFile(scratch, home / tree.fileName, organizer.codec(),
+                             [&](const ItemTree& item) { CalendarAnalysis::visitEvents(item, visit); });
             });
         }
     } catch (const ConversionError& error) {

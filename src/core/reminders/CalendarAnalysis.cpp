@@ -100,9 +100,7 @@ void CalendarAnalysis::AnalyzeCalendar() {
     const Today today(dates_());
     SkippedItems skipped;
     GroupedPosts posts(store_);
-    const auto walk = [this](const std::function<void(const TEventData&)>& visit) {
-        calendar_.forEach([&](const TreeNode* node) { visit(node->record<TEventData>()); });
-    };
+    const auto walk = [this](const std::function<void(const TEventData&)>& visit) { visitEvents(calendar_, visit); };
     findDue(walk, today, skipped, [&](DueTask&& task) { store(task, today); });
     posts.commit();
     skipped.raise();
@@ -144,6 +142,10 @@ void CalendarAnalysis::AnalyzeCalendar(const EventWalk& events) {
     }
     posts.commit();
     skipped.raise();
+}
+
+void CalendarAnalysis::visitEvents(const ItemTree& tree, const std::function<void(const TEventData&)>& visit) {
+    tree.forEach([&](const TreeNode* node) { visit(node->record<TEventData>()); });
 }
 
 void CalendarAnalysis::findDue(const EventWalk& events, const Today& today, SkippedItems& skipped,

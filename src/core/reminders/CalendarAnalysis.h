@@ -31,6 +31,8 @@ public:
     // without keeping its tree; the walk runs on a thread of its own. When it fails, nothing is
     // stored (unless the analysis runs inside a transaction begun before) and its error is raised.
     void AnalyzeCalendar(const EventWalk& events);
+    // Calls `visit` for the event of every item of the tree, in tree order.
+    static void visitEvents(const ItemTree& tree, const std::function<void(const TEventData&)>& visit);
     // The hidden menu item "AnCalend".
     void AnCalend1Click() { AnalyzeCalendar(); }
 
