@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "ProfileGenerator.h"
-#include "shell/SystemClock.h"
+#include "headless/SystemClock.h"
 #include "tasks/TaskStore.h"
 
 namespace {

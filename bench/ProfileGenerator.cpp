@@ -5,8 +5,9 @@
 #include <string>
 #include <type_traits>
 
-#include "shell/AppFolder.h"
-#include "shell/TreeFileKeeper.h"
+#include "model/AppFolder.h"
+#include "app/Provisioning.h"
+#include "trees/TreeFileKeeper.h"
 #include "tasks/Database.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskStore.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <random>
 
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "trees/ItemTree.h"
 #include "trees/TreeFileIo.h"
 

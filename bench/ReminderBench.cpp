@@ -9,7 +9,7 @@
 #include "ProfileGenerator.h"
 #include "RecurringEvents.h"
 #include "fakes/FakeServices.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "trees/TreeFileIo.h"
 
 using namespace torvalet;

@@ -5,7 +5,7 @@
 
 #include "ProfileGenerator.h"
 #include "fakes/FakeServices.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 
 using namespace torvalet;
 

@@ -7,7 +7,7 @@
 
 #include "ProfileGenerator.h"
 #include "platform/Locale.h"
-#include "shell/SystemClock.h"
+#include "headless/SystemClock.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/MemoryClipboard.h"
+#include "headless/MemoryClipboard.h"
 #include "trees/ItemTree.h"
 #include "trees/TGoalData.h"
 #include "trees/TreeClipboard.h"

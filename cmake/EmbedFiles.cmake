@@ -1,7 +1,7 @@
 # embed_files(OUT FUNCTION FILES...): writes a C++ source holding each file's bytes, listed by
-# torvalet::embedded::FUNCTION() (declared in src/core/base/Embedded.h).
+# torvalet::embedded::FUNCTION() (declared in src/core/app/Embedded.h).
 function(embed_files out function)
-  set(body "#include \"base/Embedded.h\"\n\nnamespace torvalet::embedded {\nnamespace {\n")
+  set(body "#include \"app/Embedded.h\"\n\nnamespace torvalet::embedded {\nnamespace {\n")
   set(table "")
   set(index 0)
   foreach(file IN LISTS ARGN)

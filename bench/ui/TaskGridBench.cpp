@@ -16,7 +16,7 @@
 
 #include "ProfileGenerator.h"
 #include "fakes/FakeServices.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/TaskGrid.h"

@@ -11,9 +11,9 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "shell/MemoryClipboard.h"
-#include "shell/SystemClock.h"
-#include "shell/UserListFile.h"
+#include "headless/MemoryClipboard.h"
+#include "headless/SystemClock.h"
+#include "headless/UserListFile.h"
 
 namespace torvalet::cli {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "shell/HotKeyText.h"
+#include "hotkeys/HotKeyText.h"
 
 namespace torvalet::cli {
 

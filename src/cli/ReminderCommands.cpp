@@ -8,8 +8,8 @@
 #include "base/FileIo.h"
 #include "cli/HeadlessServices.h"
 #include "reminders/CalendarAnalysis.h"
-#include "shell/AppFolder.h"
-#include "shell/Organizer.h"
+#include "model/AppFolder.h"
+#include "app/Organizer.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeTable.h"
 

@@ -6,7 +6,7 @@
 #include "base/Json.h"
 #include "base/Text.h"
 #include "cli/UsageError.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskSchema.h"
 

@@ -4,7 +4,7 @@
 #include <QKeySequence>
 #include <QWidget>
 
-#include "shell/FixedShortcuts.h"
+#include "model/FixedShortcuts.h"
 
 namespace torvalet::ui {
 

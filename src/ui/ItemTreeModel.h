@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "shell/Settings.h"
+#include "model/Settings.h"
 #include "ui/Pictures.h"
 #include "ui/TreeColumns.h"
 

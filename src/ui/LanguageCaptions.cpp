@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QTabWidget>
 
-#include "shell/LanguageFile.h"
+#include "app/LanguageFile.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/TaskTableModel.h"

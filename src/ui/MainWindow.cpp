@@ -21,8 +21,8 @@
 
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
-#include "shell/Organizer.h"
-#include "shell/SessionAutostart.h"
+#include "app/Organizer.h"
+#include "app/SessionAutostart.h"
 #include "ui/FilterBarWidget.h"
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeModel.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/ViewCommands.h"
+#include "app/ViewCommands.h"
 #include "trees/TreeId.h"
 #include "ui/TreeViews.h"
 

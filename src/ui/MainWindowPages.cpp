@@ -14,7 +14,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "trees/GoalLook.h"
 #include "trees/TreeTable.h"
 #include "ui/FilterBarWidget.h"

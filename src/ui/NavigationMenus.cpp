@@ -6,7 +6,7 @@
 #include <QMenuBar>
 
 #include "platform/UserInterface.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "ui/ItemTreeView.h"
 #include "ui/PrintWithDialog.h"
 #include "ui/TreePrinter.h"

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeView.h"
 #include "ui/MainWindow.h"

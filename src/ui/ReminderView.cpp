@@ -10,7 +10,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 
 namespace torvalet::ui {
 

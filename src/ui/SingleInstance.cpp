@@ -4,7 +4,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
-#include "shell/AppFolderLock.h"
+#include "app/AppFolderLock.h"
 
 namespace torvalet::ui {
 

@@ -8,7 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskCellLook.h"
 #include "ui/TaskGridDelegate.h"

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "tasks/TaskCommandTable.h"
 #include "tasks/TaskStore.h"
 #include "ui/Pictures.h"

@@ -7,7 +7,7 @@
 
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "ui/PrintWithDialog.h"
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"

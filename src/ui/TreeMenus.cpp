@@ -6,8 +6,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "shell/Organizer.h"
-#include "shell/ViewState.h"
+#include "app/Organizer.h"
+#include "model/ViewState.h"
 #include "tasks/TaskCommandTable.h"
 #include "trees/GoalForm.h"
 #include "trees/NewItemKinds.h"
@@ -106,7 +106,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
          {"GroupGoals1", "Group Goals", [c] { c->GroupGoals1Click(); }},
          {"GoalProperties1", "Goal Properties", [goals] { goals->GoalProperties1Click(); }},
          {"GoalsIntoTasks_mp", "Goals Into Task",
-          [goals, pages] { goals->GoalsIntoTasks_mpClick(pages->goalsIntoTasks); }}});
+          [pages] { pages->turnGoalsIntoTasks(); }}});
     moves(goalMenu, "MoveGoals1", "Move Goals",
           {{"MoveGoalsRight1", "Move Goals Right", [c] { c->MoveGoalsRight1Click(); }},
            {"MoveGoalsLeft1", "Move Goals Left", [c] { c->MoveGoalsLeft1Click(); }},

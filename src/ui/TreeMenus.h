@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "ui/ItemTreeView.h"
 
 class QAction;

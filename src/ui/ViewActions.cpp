@@ -13,7 +13,7 @@
 #include <QWheelEvent>
 
 #include "platform/UserInterface.h"
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/PrintWithDialog.h"

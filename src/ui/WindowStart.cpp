@@ -1,6 +1,6 @@
 #include "ui/WindowStart.h"
 
-#include "shell/Organizer.h"
+#include "app/Organizer.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 

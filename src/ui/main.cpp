@@ -5,9 +5,9 @@
 #include <iostream>
 
 #include "base/Errors.h"
-#include "shell/AppFolder.h"
-#include "shell/AppFolderLock.h"
-#include "shell/Organizer.h"
+#include "model/AppFolder.h"
+#include "app/AppFolderLock.h"
+#include "app/Organizer.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIdentity.h"

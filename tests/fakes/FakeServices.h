@@ -17,7 +17,7 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "shell/MemoryClipboard.h"
+#include "headless/MemoryClipboard.h"
 
 namespace torvalet::testing {
 

@@ -7,7 +7,7 @@
 
 #include "fakes/TempDir.h"
 #include "platform/HotKeys.h"
-#include "shell/HotKeyText.h"
+#include "hotkeys/HotKeyText.h"
 #include "ui/services/DefaultBrowser.h"
 #include "ui/services/QtShell.h"
 #include "ui/services/X11HotKeys.h"

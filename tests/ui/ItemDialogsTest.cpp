@@ -15,8 +15,8 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "shell/AppFolder.h"
-#include "shell/Organizer.h"
+#include "model/AppFolder.h"
+#include "app/Organizer.h"
 #include "trees/TreeTable.h"
 #include "ui/dialogs/CalendarPropDialog.h"
 #include "ui/dialogs/ContactDialog.h"

@@ -5,8 +5,8 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "shell/AppFolder.h"
-#include "shell/Organizer.h"
+#include "model/AppFolder.h"
+#include "app/Organizer.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"

@@ -9,8 +9,8 @@
 #include <QWheelEvent>
 
 #include "base/Text.h"
-#include "shell/LanguageFile.h"
-#include "shell/ProfileFile.h"
+#include "app/LanguageFile.h"
+#include "base/ProfileFile.h"
 #include "ui/ItemTreeView.h"
 #include "ui/LanguageCaptions.h"
 #include "ui/RunningWindow.h"

@@ -13,9 +13,9 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "shell/AppFolder.h"
-#include "shell/Organizer.h"
-#include "shell/ProfileFile.h"
+#include "model/AppFolder.h"
+#include "app/Organizer.h"
+#include "base/ProfileFile.h"
 #include "trees/TGoalData.h"
 #include "trees/TPhraseData.h"
 #include "ui/MainWindow.h"

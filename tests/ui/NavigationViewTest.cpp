@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "shell/TreePages.h"
+#include "app/TreePages.h"
 #include "trees/GoalLook.h"
 #include "trees/RecordFields.h"
 #include "trees/TContactData.h"

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "shell/FixedShortcuts.h"
+#include "model/FixedShortcuts.h"
 #include "trees/TContactData.h"
 #include "trees/TLinkData.h"
 #include "ui/ItemTreeModel.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "reminders/DayMarks.h"
-#include "shell/Organizer.h"
+#include "tasks/DayMarks.h"
+#include "app/Organizer.h"
 #include "tasks/LookupKey.h"
 #include "trees/TContactData.h"
 #include "trees/TEventData.h"

@@ -10,7 +10,7 @@
 #include <map>
 
 #include "core/trees/TreeBytes.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "trees/ItemTree.h"
 #include "trees/TPhraseData.h"
 #include "ui/ItemTreeModel.h"

@@ -10,7 +10,7 @@
 #include <QWheelEvent>
 
 #include "base/Version.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "ui/ItemTreeView.h"
 #include "ui/ReminderView.h"
 #include "ui/RunningWindow.h"

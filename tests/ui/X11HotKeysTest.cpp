@@ -11,8 +11,8 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "shell/AppFolder.h"
-#include "shell/Organizer.h"
+#include "model/AppFolder.h"
+#include "app/Organizer.h"
 #include "trees/ItemTree.h"
 #include "trees/TLinkData.h"
 #include "trees/TreeFileIo.h"

@@ -5,7 +5,7 @@
 #include "base/Text.h"
 #include "navigation/NavigationContext.h"
 #include "navigation/TreeLevels.h"
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeTable.h"

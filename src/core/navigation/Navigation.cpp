@@ -1,6 +1,6 @@
 #include "navigation/Navigation.h"
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeCommands.h"
 

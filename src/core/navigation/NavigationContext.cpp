@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "navigation/TreeDisplay.h"
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ActiveTrees.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeCommands.h"

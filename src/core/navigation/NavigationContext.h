@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "navigation/FilterBars.h"
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 

@@ -6,7 +6,7 @@
 #include "navigation/CaseFold.h"
 #include "navigation/NavigationContext.h"
 #include "navigation/TreeLevels.h"
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ActiveTrees.h"
 #include "trees/ItemTree.h"
 #include "trees/ItemTreeSet.h"

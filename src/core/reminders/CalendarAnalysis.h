@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "reminders/DayText.h"
+#include "model/DayText.h"
 
 namespace torvalet {
 

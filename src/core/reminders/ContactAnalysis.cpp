@@ -7,7 +7,7 @@
 #include "reminders/ReminderClock.h"
 #include "reminders/ReminderTexts.h"
 #include "reminders/SkippedItems.h"
-#include "shell/Settings.h"
+#include "model/Settings.h"
 #include "trees/ItemTree.h"
 #include "trees/TContactData.h"
 

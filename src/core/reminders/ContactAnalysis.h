@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "reminders/DayText.h"
+#include "model/DayText.h"
 
 namespace torvalet {
 

@@ -1,7 +1,7 @@
 #include "reminders/NoticeBoard.h"
 
 #include "platform/Notices.h"
-#include "shell/MessagePad.h"
+#include "model/MessagePad.h"
 
 namespace torvalet {
 

@@ -2,7 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Services.h"
-#include "reminders/ClockTime.h"
+#include "model/ClockTime.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRows.h"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "shell/FixedShortcuts.h"
-#include "shell/Settings.h"
+#include "model/FixedShortcuts.h"
+#include "model/Settings.h"
 #include "tasks/Tasks.h"
 
 namespace torvalet {

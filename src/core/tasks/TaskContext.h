@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 

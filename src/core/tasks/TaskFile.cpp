@@ -4,7 +4,7 @@
 #include <set>
 
 #include "base/Text.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace torvalet::taskFile {
 

@@ -4,7 +4,7 @@
 #include "base/Text.h"
 #include "platform/Services.h"
 #include "platform/UserInterface.h"
-#include "shell/AppFolder.h"
+#include "model/AppFolder.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskFile.h"
 #include "tasks/TaskRows.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "shell/Settings.h"
-#include "shell/ViewState.h"
+#include "model/Settings.h"
+#include "model/ViewState.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskStore.h"
 

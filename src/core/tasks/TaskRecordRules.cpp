@@ -1,6 +1,6 @@
 #include "tasks/TaskRecordRules.h"
 
-#include "reminders/ClockTime.h"
+#include "model/ClockTime.h"
 #include "tasks/LookupKey.h"
 #include "tasks/Query.h"
 #include "tasks/TaskListState.h"

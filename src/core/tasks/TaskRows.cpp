@@ -1,6 +1,6 @@
 #include "tasks/TaskRows.h"
 
-#include "reminders/SoundCues.h"
+#include "model/SoundCues.h"
 
 namespace torvalet::taskRows {
 

@@ -1,6 +1,6 @@
 #include "tasks/Tasks.h"
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 

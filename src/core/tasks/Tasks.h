@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reminders/DayMarks.h"
+#include "tasks/DayMarks.h"
 #include "tasks/TaskClipboard.h"
 #include "tasks/TaskCommands.h"
 #include "tasks/TaskContext.h"

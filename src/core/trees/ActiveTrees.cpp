@@ -1,6 +1,6 @@
 #include "trees/ActiveTrees.h"
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeTable.h"
 

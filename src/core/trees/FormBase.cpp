@@ -1,7 +1,7 @@
 #include "trees/FormBase.h"
 
 #include "platform/UserInterface.h"
-#include "shell/Settings.h"
+#include "model/Settings.h"
 
 namespace torvalet {
 

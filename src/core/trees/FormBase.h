@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "reminders/DayText.h"
+#include "model/DayText.h"
 
 namespace torvalet {
 

@@ -3,11 +3,10 @@
 #include <array>
 
 #include "platform/Clipboard.h"
-#include "reminders/SoundCues.h"
-#include "shell/ViewState.h"
+#include "model/SoundCues.h"
+#include "model/ViewState.h"
 #include "trees/ActiveTrees.h"
 #include "trees/GoalForm.h"
-#include "trees/GoalsIntoTasks.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TGoalData.h"
 
@@ -124,11 +123,6 @@ void GoalCommands::EditGoal() { form_.EditGoal(GetActiveGoalTree()); }
 void GoalCommands::GoalProperties1Click() {
     SwitchTab(kTasksPage);
     EditGoal();
-}
-
-void GoalCommands::GoalsIntoTasks_mpClick(GoalsIntoTasks& goalsIntoTasks) {
-    SwitchTab(kTasksPage);
-    goalsIntoTasks.run(GetActiveGoalTree());
 }
 
 }  // namespace torvalet

@@ -5,13 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 
 class Clipboard;
 class GoalForm;
-class GoalsIntoTasks;
 class ItemTree;
 class ItemTreeSet;
 class SoundCues;
@@ -57,9 +56,6 @@ public:
     // Goal properties of the first selected goal of the active tree.
     void EditGoal();
     void GoalProperties1Click();
-
-    // "Goals Into Task".
-    void GoalsIntoTasks_mpClick(GoalsIntoTasks& goalsIntoTasks);
 
     // Shows a page of the main window (0 Tasks); by default only the view state changes.
     std::function<void(Page)> SwitchTab;

@@ -1,6 +1,6 @@
 #include "trees/GoalForm.h"
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 

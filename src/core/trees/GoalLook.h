@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/Settings.h"
+#include "model/Settings.h"
 #include "trees/TGoalData.h"
 
 namespace torvalet {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 

@@ -2,7 +2,7 @@
 
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"

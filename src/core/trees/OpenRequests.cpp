@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/Settings.h"
+#include "model/Settings.h"
 #include "trees/TLinkData.h"
 
 namespace torvalet {

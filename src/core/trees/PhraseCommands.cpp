@@ -2,8 +2,8 @@
 
 #include "platform/Clipboard.h"
 #include "platform/UserInterface.h"
-#include "shell/Settings.h"
-#include "shell/ViewState.h"
+#include "model/Settings.h"
+#include "model/ViewState.h"
 #include "trees/ItemTree.h"
 #include "trees/TPhraseData.h"
 #include "base/FileIo.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 
 namespace torvalet {
 

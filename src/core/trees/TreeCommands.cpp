@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "platform/UserInterface.h"
-#include "reminders/SoundCues.h"
-#include "shell/ViewState.h"
+#include "model/SoundCues.h"
+#include "model/ViewState.h"
 #include "trees/ActiveTrees.h"
 #include "trees/FormBase.h"
 #include "trees/TreeCreation.h"

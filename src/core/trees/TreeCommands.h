@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeClipboard.h"
 #include "trees/TreeDrop.h"

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/RecordFamily.h"
 #include "trees/TreeId.h"
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/ItemDialogs.h"
 
-#include "shell/TreePages.h"
+#include "app/TreePages.h"
 #include "ui/dialogs/CalendarPropDialog.h"
 #include "ui/dialogs/ContactDialog.h"
 #include "ui/dialogs/GoalDialog.h"

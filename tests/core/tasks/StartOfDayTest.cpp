@@ -1,5 +1,5 @@
 #include "core/tasks/TaskFixture.h"
-#include "reminders/DayMarks.h"
+#include "tasks/DayMarks.h"
 
 namespace torvalet::testing {
 namespace {

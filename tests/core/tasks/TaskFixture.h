@@ -9,8 +9,8 @@
 #include "fakes/FakeServices.h"
 #include "fakes/StoreReads.h"
 #include "fakes/TempDir.h"
-#include "shell/AppFolder.h"
-#include "shell/Organizer.h"
+#include "model/AppFolder.h"
+#include "app/Organizer.h"
 
 namespace torvalet::testing {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
-#include "reminders/DayText.h"
-#include "shell/Settings.h"
+#include "model/DayText.h"
+#include "model/Settings.h"
 #include "trees/FormBase.h"
 #include "trees/ItemTree.h"
 

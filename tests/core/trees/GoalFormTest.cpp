@@ -2,7 +2,7 @@
 
 #include "FormFixture.h"
 #include "TreeBytes.h"
-#include "shell/ViewState.h"
+#include "model/ViewState.h"
 #include "trees/GoalForm.h"
 
 namespace torvalet {

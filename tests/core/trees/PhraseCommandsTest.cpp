@@ -3,7 +3,7 @@
 #include "base/Text.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "shell/Settings.h"
+#include "model/Settings.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/PhraseCommands.h"
 #include "trees/TreeFileIo.h"

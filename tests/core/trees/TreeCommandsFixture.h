@@ -9,9 +9,9 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "reminders/SoundCues.h"
-#include "shell/Settings.h"
-#include "shell/ViewState.h"
+#include "model/SoundCues.h"
+#include "model/Settings.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeCommands.h"

@@ -1,0 +1,96 @@
+#include "app/HelpCommands.h"
+
+#include <cstdio>
+
+#include "base/FileIo.h"
+#include "platform/Shell.h"
+#include "platform/UserInterface.h"
+#include "model/Settings.h"
+
+namespace torvalet {
+
+std::optional<std::string> HelpCommands::helpFile(int language) {
+    if (language == 0) return "Help/en.chm";
+    if (language == 1 || language == 2) return "Help/ru.chm";
+    return std::nullopt;
+}
+
+std::optional<std::string> HelpCommands::manualFile(int language) {
+    if (language == 0) return "Help/en_index.htm";
+    if (language == 1) return "Help/ru_index.htm";
+    return std::nullopt;
+}
+
+void HelpCommands::TorvaletHelp1Click() { openDocument(helpFile(settings_.iLanguage)); }
+
+void HelpCommands::mManualClick() { openDocument(manualFile(settings_.iLanguage)); }
+
+void HelpCommands::mHomepageClick() {
+    openRequest({ShellText::browser, std::string(ShellText::newWindow) + homePage, home_.string()}, homePage);
+}
+
+void HelpCommands::ReadMe1Click() { openDocument("ReadMe.txt"); }
+
+void HelpCommands::SupportEmail_mpClick() {
+    openRequest({std::string(ShellText::mailTo) + supportAddress, "", home_.string()}, supportAddress);
+}
+
+void HelpCommands::PrivateInfo1Click() { openNotes("Private.txt"); }
+
+void HelpCommands::UsefulInfo1Click() { openNotes("Useful.txt"); }
+
+std::string HelpCommands::dayFolder(Date today) {
+    char name[24];
+    std::snprintf(name, sizeof name, "Days/%04d-%02d-%02d", today.year(), today.month(), today.day());
+    return name;
+}
+
+void HelpCommands::CreateDayFolder1Click(Date today) {
+    const std::filesystem::path folder = home_ / dayFolder(today);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder)) {
+        ui_.showMessage("Cannot create the folder \"" + folder.string() + "\": " + error.message());
+        return;
+    }
+    OpenDayFolder1Click(today);
+}
+
+void HelpCommands::OpenDayFolder1Click(Date today) {
+    const std::filesystem::path folder = home_ / dayFolder(today);
+    if (!std::filesystem::is_directory(folder)) {
+        ui_.showMessage("The day folder \"" + folder.string() + "\" is not there: Create Day Folder makes it.");
+        return;
+    }
+    openRequest({ShellText::fileManager, std::string(ShellText::folderSwitches) + folder.string(), home_.string()},
+                folder.string());
+}
+
+void HelpCommands::openNotes(const std::string& relative) {
+    const std::filesystem::path file = home_ / relative;
+    if (!fileExists(file)) {
+        try {
+            writeFileAtomic(file, "");
+        } catch (const std::exception& e) {
+            ui_.showMessage(e.what());
+            return;
+        }
+    }
+    openRequest({file.string(), "", home_.string()}, file.string());
+}
+
+void HelpCommands::openRequest(const OpenRequest& request, const std::string& what) {
+    if (!shell_.open(request)) ui_.showMessage("Cannot open \"" + what + "\"");
+}
+
+void HelpCommands::openDocument(const std::optional<std::string>& relative) {
+    if (!relative) return;
+    const std::filesystem::path file = home_ / *relative;
+    if (!fileExists(file)) {
+        ui_.showMessage("The file \"" + file.string() + "\" is not there.");
+        return;
+    }
+    openRequest({file.string(), "", home_.string()}, file.string());
+}
+
+}  // namespace torvalet

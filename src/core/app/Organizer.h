@@ -1,0 +1,204 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/FileFingerprint.h"
+#include "base/Text.h"
+#include "navigation/Navigation.h"
+#include "platform/Services.h"
+#include "model/DayText.h"
+#include "reminders/Reminders.h"
+#include "model/SoundCues.h"
+#include "model/AppFolder.h"
+#include "app/HelpCommands.h"
+#include "hotkeys/HotKeyCommands.h"
+#include "app/LanguageFile.h"
+#include "model/MessagePad.h"
+#include "base/ProfileFile.h"
+#include "model/Settings.h"
+#include "trees/TreeFileKeeper.h"
+#include "app/TreePages.h"
+#include "app/ViewCommands.h"
+#include "model/ViewState.h"
+#include "tasks/TaskList.h"
+#include "tasks/TaskListState.h"
+#include "tasks/TaskRecordRules.h"
+#include "tasks/TaskStore.h"
+#include "tasks/Tasks.h"
+#include "trees/ItemTreeSet.h"
+
+namespace torvalet {
+
+// The organiser without its windows: it owns the settings, the task store, the message pad,
+// the textboard and the view state, and runs the start-up and close sequences. The window
+// program and the headless companion both drive one of these.
+class Organizer {
+public:
+    Organizer(const Services& services, std::filesystem::path home);
+    ~Organizer();
+    Organizer(const Organizer&) = delete;
+    Organizer& operator=(const Organizer&) = delete;
+
+    // The start-up sequence: settings, store, task list, trees, start of day, launch date.
+    // A step that fails is reported and the steps after it that do not depend on it still run.
+    // When `closeRequested` answers true, start-up ends before its next step and shows no more
+    // messages.
+    void start();
+    // The first show of the main window; later calls do nothing.
+    void firstShow();
+    // The close sequence: clock, store, settings, message pad, trees, textboard. Each step runs
+    // whatever became of the one before. Only files that start-up read whole (or found missing)
+    // are written, and only when their bytes change: a file that could not be read, or that a
+    // start cut short never reached, is left as it is.
+    void close();
+
+    // Asked between the steps of start-up: true when the user or the system asked to close.
+    std::function<bool()> closeRequested;
+    // A program that may not write the folder (another one may): it writes no file and no task,
+    // and at close tells which files it did not save. Set before start().
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    bool isReadOnly() const { return readOnly_; }
+
+    // Gives a folder what it lacks before the first start (see provisionApplicationFolder).
+    static void provision(const AppPaths& paths);
+
+    // Settings, store, lookups and (with `openList`) the task list only, for the companion's
+    // commands; writes nothing. Throws when the store or a lookup table cannot be opened. Without
+    // the list, the list's hide flags are still set as the view mode wants them.
+    void openStore(bool openList = true);
+    // The start-of-day sequence for `activeDay`.
+    void runStartOfDay(Date activeDay);
+    // Today becomes the last launch date, in the settings file and in memory.
+    void SaveLaunchDate();
+    // The Language menu: 0 English, 1 Russian, 2 Macedonian, 3 Hellenic.
+    void setLanguage(int language);
+    void English1Click() { setLanguage(0); }
+    void Russian1Click() { setLanguage(1); }
+    void Macedonian1Click() { setLanguage(2); }
+    void Hellenic1Click() { setLanguage(3); }
+
+    const AppPaths& paths() const { return paths_; }
+    const Services& services() const { return services_; }
+    Settings& settings() { return settings_; }
+    TaskStore& store() { return store_; }
+    TaskList& taskList() { return taskList_; }
+    TaskListState& listState() { return listState_; }
+    MessagePad& messagePad() { return messagePad_; }
+    std::string& textboard() { return textboard_; }
+    ViewState& view() { return view_; }
+    ViewCommands& viewCommands() { return viewCommands_; }
+    HelpCommands& helpCommands() { return helpCommands_; }
+    ItemTreeSet& trees() { return trees_; }
+    TreeFileKeeper& treeFiles() { return treeFiles_; }
+    TreePages& treePages() { return treePages_; }
+    HotKeyCommands& hotKeys() { return hotKeys_; }
+    Navigation& navigation() { return navigation_; }
+    SoundCues& cues() { return cues_; }
+    Reminders& reminders() { return reminders_; }
+    // Every task command; the window sets the hooks of tasks().context.
+    Tasks& tasks() { return tasks_; }
+    const TextCodec& codec() const { return codec_; }
+    Date lastLaunchDate() const { return settings_.lastLaunchDate; }
+    // The date conventions of this moment.
+    DayTextContext dayTextContext() const;
+    Date today() const;
+
+    // Applies the language file of the language in force: the dialogs' lists here, every caption
+    // through `captionsChanged`. A missing file gives the file's defaults; one that cannot be read
+    // is reported and changes nothing.
+    void LoadLanguage();
+
+    // Called after a language change so that the window checks the language's menu item.
+    std::function<void()> languageChanged;
+    // Given the captions of a language file, for the window to put on its components.
+    std::function<void(const LanguageTable&)> captionsChanged;
+
+private:
+    enum class Phase { Created, Starting, Running, Closing };
+
+    // Runs one step; a failure is shown to the user and the sequence goes on.
+    bool attempt(const std::function<void()>& step);
+    void report(const std::string& message);
+    bool stopping() const { return closeRequested && closeRequested(); }
+    // Puts a file's new bytes in place; in a read-only program, notes it as not saved.
+    void saveFile(const std::filesystem::path& file, const std::string& bytes);
+    void removeSaveLeftovers();
+    // The parts of start-up between which a close request ends it.
+    void openStoreAtStart();
+    void readTreesAndStartTheDay();
+    void finishStart();
+
+    // The settings file into the settings record, and the code page it names.
+    void readSettings();
+    void LoadSetup();
+    // The written keys and the launch date, into the settings file as it is now.
+    void SaveSetup();
+    void runHeader();
+    // Reads the settings file again, changes it and writes it when its bytes changed, so that
+    // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
+    void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
+    void connectStore();
+    void openQueries();
+    void closeStore();
+    void saveFavourites();
+    void saveMessagePad();
+    void loadTextboard();
+    void saveTextboard();
+    std::filesystem::path textboardFile(Date day) const;
+
+    // Steps whose behaviour arrives with the subsystems that own it.
+    void loadTrees();
+    void saveTrees();
+    void deleteOldClosedTasks() { tasks_.maintenance.deleteOldClosedTasks(); }
+    void mInsertDateMarkClick() { tasks_.marks.mInsertDateMarkClick(); }
+    void InsertTimeMarks1Click() { tasks_.marks.InsertTimeMarks1Click(); }
+    void AnalyzeCalendar() { reminders_.calendar.AnalyzeCalendar(); }
+    void AnalyzeContacts() { reminders_.contacts.AnalyzeContacts(); }
+    void executeTaskRow(const Query& row) { tasks_.execution.executeTaskRow(row); }
+    void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
+    void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }
+    void registerHotKeys() { hotKeys_.registerHotKeys(); }
+    bool taskStoreWritable() const;
+
+    const Services services_;
+    AppPaths paths_;
+    Phase phase_ = Phase::Created;
+    bool readOnly_ = false;
+    std::vector<std::string> notSaved_;
+    bool settingsRead_ = false;
+    Settings settings_;
+    TextCodec codec_;
+    TaskStore store_;
+    TaskList taskList_;
+    TaskListState listState_;
+    TaskRecordRules rules_;
+    MessagePad messagePad_;
+    bool messagePadRead_ = false;
+    std::optional<FileFingerprint> messagePadBytes_;  // of the file as read or last written
+    std::string textboard_;
+    bool textboardRead_ = false;
+    std::optional<std::string> textboardAsRead_;  // the text of the day file, when there was one
+    Date textboardDay_;
+    ViewState view_;
+    ViewCommands viewCommands_;
+    HelpCommands helpCommands_;
+    ItemTreeSet trees_;
+    TreeFileKeeper treeFiles_;
+    SoundCues cues_;
+    TreePages treePages_;
+    HotKeyCommands hotKeys_;
+    Navigation navigation_;
+    bool firstShowPending_ = true;
+    std::vector<std::string> favouriteSearches_;
+    std::vector<std::string> favouritesAsRead_;
+    bool favouritesRead_ = false;
+    Reminders reminders_;
+    Tasks tasks_;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+
+#include "trees/CalendarPropForm.h"
+#include "trees/ContactForm.h"
+#include "trees/GoalCommands.h"
+#include "trees/GoalForm.h"
+#include "tasks/GoalsIntoTasks.h"
+#include "trees/LinkPropForm.h"
+#include "trees/OpenCommands.h"
+#include "trees/OpenRequests.h"
+#include "trees/PhraseCommands.h"
+#include "trees/PhraseForm.h"
+#include "trees/TreeCommands.h"
+#include "tasks/GoalsIntoTasks.h"
+
+namespace torvalet {
+
+struct AppPaths;
+struct Services;
+class TextCodec;
+class TreeFileKeeper;
+
+// The behaviour of the item pages without their windows: the editing commands of every tree,
+// the five properties dialogs, the goal and phrase commands and goals into tasks, wired to
+// each other, and the commands that open links and mail. The window layer shows the dialogs (the forms' `show` hooks)
+// and repaints.
+class TreePages {
+public:
+    TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view, const Settings& settings,
+              Query& tasksQ, const AppPaths& paths, const TextCodec& codec, const TreeFileKeeper& treeFiles,
+              std::function<DayTextContext()> dates);
+    TreePages(const TreePages&) = delete;
+    TreePages& operator=(const TreePages&) = delete;
+
+    // Opens the properties dialog that belongs to the item's tree.
+    void editItem(ItemTree& tree, TreeNode* node);
+    // "Goals Into Task": the selected goals of the active goal tree become tasks, on the Tasks page.
+    void turnGoalsIntoTasks();
+
+    GoalForm goalForm;
+    LinkPropForm linkForm;
+    ContactForm contactForm;
+    PhraseForm phraseForm;
+    CalendarPropForm calendarForm;
+    TreeCommands commands;
+    GoalCommands goals;
+    PhraseCommands phrases;
+    GoalsIntoTasks goalsIntoTasks;
+    OpenRequests requests;
+    OpenCommands open;
+};
+
+}  // namespace torvalet

@@ -1,0 +1,70 @@
+#include "hotkeys/THotKeyManager.h"
+
+#include "platform/HotKeys.h"
+#include "hotkeys/HotKeyText.h"
+
+namespace torvalet {
+
+std::uint16_t THotKeyManager::AtomTable::add(const std::string& name) {
+    const auto found = atoms_.find(name);
+    if (found != atoms_.end()) {
+        ++found->second.uses;
+        return found->second.number;
+    }
+    if (next_ == 0) return 0;  // every number has been given out
+    const std::uint16_t number = next_++;
+    atoms_.emplace(name, Atom{number, 1});
+    return number;
+}
+
+void THotKeyManager::AtomTable::remove(std::uint16_t atom) {
+    for (auto it = atoms_.begin(); it != atoms_.end(); ++it) {
+        if (it->second.number != atom) continue;
+        if (--it->second.uses == 0) atoms_.erase(it);
+        return;
+    }
+}
+
+THotKeyManager::THotKeyManager(HotKeys& platform) : platform_(platform) {
+    platform_.setHandler([this](std::uint16_t id, unsigned flags, unsigned key) { hotKeyMessage(id, flags, key); });
+}
+
+THotKeyManager::~THotKeyManager() {
+    ReleaseAll();
+    platform_.setHandler(nullptr);
+}
+
+std::uint16_t THotKeyManager::RegisterKey(std::uint32_t HotKey) {
+    const SplitKey split = SplitHotKey(HotKey);
+    const std::uint16_t id = atoms_.add("HotKeyManagerHotKey" + std::to_string(HotKey));
+    if (id == 0) return 0;
+    if (!platform_.registerKey(id, split.flags, split.key)) {
+        atoms_.remove(id);
+        return 0;
+    }
+    list_.push_back({HotKey, id});
+    return id;
+}
+
+void THotKeyManager::ReleaseAll() {
+    while (!list_.empty()) {
+        const Registration last = list_.back();
+        platform_.releaseKey(last.id);
+        atoms_.remove(last.id);
+        list_.pop_back();
+    }
+}
+
+bool THotKeyManager::IsRegisteredKey(std::uint32_t HotKey) const {
+    for (const Registration& entry : list_)
+        if (entry.HotKey == HotKey) return true;
+    return false;
+}
+
+void THotKeyManager::hotKeyMessage(std::uint16_t id, unsigned flags, unsigned key) {
+    if (!OnHotKeyPressed) return;
+    const std::uint32_t value = MakeHotKey(flags, key);
+    if (IsRegisteredKey(value)) OnHotKeyPressed(value, id);
+}
+
+}  // namespace torvalet

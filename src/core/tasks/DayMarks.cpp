@@ -1,0 +1,101 @@
+#include "tasks/DayMarks.h"
+
+#include <cstdio>
+
+#include "base/DateFormat.h"
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "platform/Services.h"
+#include "model/Settings.h"
+#include "tasks/LookupKey.h"
+#include "tasks/TaskContext.h"
+#include "tasks/TaskListState.h"
+#include "tasks/TaskStore.h"
+
+namespace torvalet {
+
+namespace {
+
+const char* const englishDays[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+const char* const russianDays[] = {"Вс", "Пн", "Вт", "Ср", "Чт", "Пт", "Сб"};
+
+}  // namespace
+
+DayMarks::DayMarks(TaskContext& context) : context_(context) {}
+
+std::string DayMarks::weekdayAbbreviation(Date day, int language) {
+    const int sundayFirst = day.dayOfWeek() % 7;
+    if (language == 0) return englishDays[sundayFirst];
+    if (language == 1 || language == 2) return russianDays[sundayFirst];
+    return {};
+}
+
+int DayMarks::countRows(const std::string& sql, Date day, const std::string& time) {
+    Query& command = context_.store.commandQ;
+    command.close();
+    command.setSql(sql);
+    command.clearParams();
+    command.setDateParam(":d1", day);
+    if (!time.empty()) command.setParam(":d2", time);
+    struct Clear {
+        Query& q;
+        ~Clear() {
+            q.close();
+            q.clearParams();
+            q.setSql({});
+        }
+    } clear{command};
+    command.open();
+    return command.rowCount();
+}
+
+void DayMarks::mInsertDateMarkClick() {
+    const Date day = context_.listState.calendar.first();
+    const std::string sql =
+        "select * from tasks  where date = :d1 and time = :d2 and Typekey='" + keys::DayMarkType + "'";
+    if (countRows(sql, day, "00:00") > 0) return;
+    insertDateMark(weekdayAbbreviation(day, context_.settings.iLanguage) + " " +
+                   formatShortDate(day, context_.services.locale.shortDateFormat()));
+}
+
+void DayMarks::insertDateMark(const std::string& text) {
+    const Date first = context_.listState.calendar.first(), last = context_.listState.calendar.last();
+    Query& tasks = context_.store.tasksQ;
+    tasks.insert();
+    tasks.setDate("Date", first);
+    tasks.setDate("Date2", last);
+    tasks.setText("Time", "00:00");
+    tasks.setText("TypeKey", keys::DayMarkType);
+    tasks.setText("Task", text);
+    tasks.post();
+}
+
+void DayMarks::InsertTimeMarks1Click() {
+    const Date day = context_.listState.calendar.first();
+    const std::string sql = "select * from tasks  where date = :d1 and typekey='" + keys::TimeMarkType + "'";
+    if (countRows(sql, day) == 0) {
+        const PostGroup group(context_.store.database());
+        for (int hour = 0; hour < 24; ++hour) {
+            if (!context_.settings.fTimeMark[static_cast<std::size_t>(hour)]) continue;
+            char text[8];
+            std::snprintf(text, sizeof text, "%2.2d:00", hour);
+            addTimeMark(text, day);
+        }
+    }
+    context_.listState.calendar.selectToday(context_.services.clock.now().date);
+}
+
+void DayMarks::addTimeMark(const std::string& hour, Date day) {
+    context_.listState.pendingInsertTime = hour;
+    Query& tasks = context_.store.tasksQ;
+    tasks.insert();
+    tasks.setDate("Date", day);
+    tasks.setDate("Date2", day);
+    tasks.setText("TypeKey", keys::TimeMarkType);
+    tasks.setText("Task", "-- " + hour + " --");
+    tasks.setText("Time", hour);
+    tasks.setText("Remindflag", "!");
+    tasks.post();
+}
+
+}  // namespace torvalet

@@ -1,0 +1,112 @@
+#include "trees/TreeFileKeeper.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "base/Errors.h"
+#include "base/FileIo.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/TreeError.h"
+#include "trees/TreeFileIo.h"
+#include "trees/TreeStreamWriter.h"
+#include "trees/TreeTable.h"
+
+namespace torvalet {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Start-up reads "images.goto" first among the link files; everything else in close order.
+std::vector<TreeInfo> loadOrder() {
+    std::vector<TreeInfo> files(treeFiles().begin(), treeFiles().end());
+    const auto images =
+        std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.readOnlyWhenPresent; });
+    const auto links =
+        std::find_if(files.begin(), files.end(), [](const TreeInfo& f) { return f.family == RecordFamily::Links; });
+    if (images != files.end() && links != files.end() && images > links) std::rotate(links, images, images + 1);
+    return files;
+}
+
+std::string withFileName(const std::string& message, const fs::path& file) {
+    return message + "\n\"" + file.string() + "\"";
+}
+
+}  // namespace
+
+TreeFileKeeper::TreeFileKeeper(ItemTreeSet& trees, fs::path folder) : trees_(trees), folder_(std::move(folder)) {}
+
+void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad,
+                             const ShouldStop& shouldStop) {
+    for (const TreeInfo& entry : loadOrder()) {
+        if (shouldStop && shouldStop()) return;
+        ItemTree& tree = trees_.get(entry.id);
+        const fs::path file = folder_ / entry.fileName;
+        if (entry.readOnlyWhenPresent && !fileExists(file)) {
+            kept_[entry.id].state = FileState::Absent;
+            continue;
+        }
+        try {
+            load(entry.id, file, codec);
+        } catch (const std::exception& error) {
+            report(error.what());
+        }
+        if (afterLoad) afterLoad(tree);
+    }
+}
+
+// Whatever goes wrong while the file is read (a damaged stream, a failing disk, too little
+// memory) leaves the tree marked unread, so that close never writes a part over the whole.
+void TreeFileKeeper::load(TreeId id, const fs::path& file, const TextCodec& codec) {
+    Kept& kept = kept_[id];
+    // A missing file is reported; writing the tree there at close loses nothing.
+    kept.state = fileExists(file) ? FileState::Unreadable : FileState::Absent;
+    try {
+        FileFingerprint read;
+        loadTreeFile(trees_.get(id), file, codec, &read);
+        kept = {FileState::Read, read};
+    } catch (const TreeError& error) {
+        throw TreeError(withFileName(error.what(), file), error.code());
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw Error(withFileName(error.what(), file));
+    } catch (...) {
+        throw Error(withFileName("Unknown error", file));
+    }
+}
+
+bool TreeFileKeeper::wasUnreadable(TreeId id) const {
+    const auto found = kept_.find(id);
+    return found != kept_.end() && found->second.state == FileState::Unreadable;
+}
+
+void TreeFileKeeper::save(TreeId id, const fs::path& file, const TextCodec& codec, const Write& write) {
+    Kept& kept = kept_[id];
+    if (kept.state != FileState::Read && kept.state != FileState::Absent) return;
+    const std::string bytes = TreeStreamWriter(codec).writeTree(trees_.get(id), kept.bytes ? kept.bytes->size : 0);
+    const FileFingerprint written = FileFingerprint::of(bytes);
+    if (kept.bytes == written) return;
+    write(file, bytes);
+    kept.bytes = written;
+}
+
+void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report, const Write& write) {
+    for (const TreeInfo& entry : treeFiles()) {
+        try {
+            save(entry.id, folder_ / entry.fileName, codec, write);
+        } catch (const std::exception& error) {
+            report(error.what());
+        }
+    }
+}
+
+void TreeFileKeeper::provision(const fs::path& folder, const TextCodec& codec) {
+    ItemTreeSet fresh;
+    for (const TreeInfo& entry : treeFiles()) {
+        const fs::path file = folder / entry.fileName;
+        if (!fileExists(file)) saveTreeFile(fresh.get(entry.id), file, codec);
+    }
+}
+
+}  // namespace torvalet

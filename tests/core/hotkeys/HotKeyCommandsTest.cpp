@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fakes/FakeServices.h"
+#include "fakes/TempDir.h"
+#include "platform/HotKeys.h"
+#include "model/AppFolder.h"
+#include "hotkeys/HotKeyCommands.h"
+#include "hotkeys/HotKeyText.h"
+#include "model/MessagePad.h"
+#include "app/Organizer.h"
+#include "model/Settings.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/OpenRequests.h"
+#include "trees/TContactData.h"
+#include "trees/TLinkData.h"
+#include "trees/TPhraseData.h"
+#include "trees/TreeFileIo.h"
+
+namespace torvalet {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr unsigned CtrlAlt = HotKeyFlag::Ctrl | HotKeyFlag::Alt;
+
+TreeNode* addLink(ItemTree& tree, TreeNode* parent, const std::string& hotKey, std::int32_t kind = 0,
+                  const std::string& url = {}, const std::string& dir = {}, const std::string& params = {}) {
+    TreeNode* node = tree.appendChild(parent);
+    TLinkData& link = node->record<TLinkData>();
+    link.HotKey = hotKey;
+    link.LinkKind = kind;
+    link.Url = url;
+    link.Dir = dir;
+    link.Params = params;
+    return node;
+}
+
+void addContact(ItemTree& tree, const std::string& hotKey, const std::string& email) {
+    TContactData& contact = tree.appendChild()->record<TContactData>();
+    contact.HotKey = hotKey;
+    contact.Email = email;
+}
+
+void addPhrase(ItemTree& tree, const std::string& hotKey, const std::string& phrase) {
+    tree.appendChild()->record<TPhraseData>() = {"name", phrase, hotKey, 0, ""};
+}
+
+class HotKeyCommandsTest : public ::testing::Test {
+protected:
+    HotKeyCommandsTest() {
+        for (ItemTree& tree : trees.all()) tree.clear();
+        fs::create_directory(dir / "work");
+    }
+
+    std::string home() const { return dir.path().string(); }
+
+    testing::TempDir dir;
+    testing::FakeServices fakes;
+    Settings settings;
+    MessagePad pad;
+    ItemTreeSet trees;
+    ItemTree& links = trees.get(TreeId::LinksTree);
+    ItemTree& contacts = trees.get(TreeId::ContactsTree);
+    ItemTree& phrases = trees.get(TreeId::PhrasesTree);
+    OpenRequests requests{dir.path(), settings};
+    HotKeyCommands commands{trees, fakes.services, requests, pad, settings};
+};
+
+TEST_F(HotKeyCommandsTest, StartRegistersLinksThenContactsThenPhrasesOnceEach) {
+    TreeNode* group = addLink(links, nullptr, "Ctrl+Alt+L");
+    addLink(links, group, "F5");
+    for (const char* text : {"alt+ctrl+l", "Ctrl+Shift", "Ctrl+Foo", "Hyper+A", ""}) addLink(links, nullptr, text);
+    addLink(trees.get(TreeId::StdLinksTree), nullptr, "Ctrl+Alt+S");
+    addLink(trees.get(TreeId::SearchTree), nullptr, "Ctrl+Alt+Q");
+    addContact(contacts, "Ctrl+Alt+M", "");
+    addPhrase(phrases, "ctrl+alt+p", "");
+
+    commands.registerHotKeys();
+
+    std::vector<std::string> registered;
+    for (const auto& entry : commands.HotKeyManager1.registrations()) registered.push_back(HotKeyText(entry.HotKey));
+    EXPECT_EQ(registered, (std::vector<std::string>{"Ctrl+Alt+L", "F5", "Ctrl+Alt+M", "Ctrl+Alt+P"}));
+    EXPECT_EQ(fakes.hotKeys.registered.size(), 4u);
+    EXPECT_TRUE(pad.lines().empty());
+    EXPECT_TRUE(fakes.ui.messages.empty());
+}
+
+TEST_F(HotKeyCommandsTest, ManagerRefusesTakenCombinationsAndReleasesAll) {
+    fakes.hotKeys.heldByOthers.insert({CtrlAlt, 'K'});
+    THotKeyManager& manager = commands.HotKeyManager1;
+    const std::uint16_t first = manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+L"));
+    EXPECT_GE(first, 0xC000);
+    EXPECT_EQ(manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+L")), 0);  // twice in this program
+    EXPECT_EQ(manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+K")), 0);  // held by another program
+    EXPECT_TRUE(manager.IsRegisteredKey(ParseHotKeyText("Ctrl+Alt+L")));
+    EXPECT_FALSE(manager.IsRegisteredKey(ParseHotKeyText("Ctrl+Alt+K")));
+    const std::uint16_t second = manager.RegisterKey(ParseHotKeyText("F5"));
+    EXPECT_NE(second, 0);
+    EXPECT_NE(second, first);
+
+    manager.ReleaseAll();
+    EXPECT_TRUE(fakes.hotKeys.registered.empty());
+    EXPECT_FALSE(manager.IsRegisteredKey(ParseHotKeyText("Ctrl+Alt+L")));
+    EXPECT_NE(manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+L")), 0);
+}
+
+TEST_F(HotKeyCommandsTest, DestroyingTheManagerReleasesItsKeys) {
+    {
+        THotKeyManager manager(fakes.hotKeys);
+        manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+Z"));
+        EXPECT_EQ(fakes.hotKeys.registered.size(), 1u);
+    }
+    EXPECT_TRUE(fakes.hotKeys.registered.empty());
+}
+
+TEST_F(HotKeyCommandsTest, PressOpensTheLinksWrittenAsTheCanonicalTextInTreeOrder) {
+    addLink(links, nullptr, "Ctrl+Alt+L", 1, "https://example.org/a-new-page", "work");
+    addLink(links, nullptr, "alt+ctrl+l", 1, "https://example.org/lower");
+    TreeNode* group = addLink(links, nullptr, "F6");
+    addLink(links, group, "Ctrl+Alt+L", 3, "report.pdf", "work", "-p 'a b'");
+    addLink(links, nullptr, "Ctrl+Alt+L", 7, "/usr/bin/xterm", "missing");
+    addLink(links, nullptr, "Ctrl+Alt+L", 2, "https://example.org/folder");
+    commands.registerHotKeys();
+
+    fakes.hotKeys.press(CtrlAlt, 'L');
+
+    const std::string work = (dir / "work").string();
+    EXPECT_EQ(fakes.shell.requests,
+              (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://example.org/a-new-page", work},
+                                        {"report.pdf", "-p 'a b'", work},
+                                        {"/usr/bin/xterm", "", home()},
+                                        {"https://example.org/folder", "", home()}}));
+}
+
+TEST_F(HotKeyCommandsTest, PressMailsTheContactsAndSaysWhenOneHasNoAddress) {
+    addContact(contacts, "Ctrl+Alt+M", "ann@example.org");
+    addContact(contacts, "Ctrl+Alt+M", "");
+    addContact(contacts, "Ctrl+Alt+N", "bob@example.org");
+    commands.registerHotKeys();
+
+    fakes.hotKeys.press(CtrlAlt, 'M');
+
+    EXPECT_EQ(fakes.shell.requests, (std::vector<OpenRequest>{{"mailto:ann@example.org", "", home()}}));
+    EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"Sorry! Can not email: email address is empty."}));
+}
+
+TEST_F(HotKeyCommandsTest, PressPutsThePhraseOnTheClipboardOnlyWhenItHoldsText) {
+    addPhrase(phrases, "Ctrl+Alt+P", "Kind regards");
+    commands.registerHotKeys();
+
+    fakes.clipboard.setTreeData("a picture");
+    fakes.hotKeys.press(CtrlAlt, 'P');
+    EXPECT_EQ(fakes.clipboard.treeData(), "a picture");
+    EXPECT_FALSE(fakes.clipboard.hasText());
+
+    fakes.clipboard.setText("something");
+    fakes.hotKeys.press(CtrlAlt, 'P');
+    EXPECT_EQ(fakes.clipboard.text(), "Kind regards");
+}
+
+TEST_F(HotKeyCommandsTest, OneCombinationActsOnLinksThenContactsThenPhrases) {
+    addLink(links, nullptr, "Ctrl+Alt+A", 1, "https://example.org");
+    addContact(contacts, "Ctrl+Alt+A", "ann@example.org");
+    addPhrase(phrases, "Ctrl+Alt+A", "Hello");
+    fakes.clipboard.setText("old");
+    commands.registerHotKeys();
+    EXPECT_EQ(commands.HotKeyManager1.registrations().size(), 1u);
+
+    fakes.hotKeys.press(CtrlAlt, 'A');
+
+    ASSERT_EQ(fakes.shell.requests.size(), 2u);
+    EXPECT_EQ(fakes.shell.requests[0].file, "IEXPLORE.EXE");
+    EXPECT_EQ(fakes.shell.requests[1].file, "mailto:ann@example.org");
+    EXPECT_EQ(fakes.clipboard.text(), "Hello");
+}
+
+TEST_F(HotKeyCommandsTest, WithoutSystemWideKeysTheMessagePadSaysSoOnce) {
+    fakes.hotKeys.desktopHasKeys = false;
+    commands.registerHotKeys();
+    EXPECT_TRUE(pad.lines().empty()) << "no item asked for a hot key";
+
+    addLink(links, nullptr, "Ctrl+Alt+L");
+    addPhrase(phrases, "Ctrl+Alt+P", "");
+    settings.iLanguage = 1;
+    commands.registerHotKeys();
+    EXPECT_EQ(pad.lines(), (std::vector<std::string>{HotKeyCommands::unavailableText(1)}));
+    EXPECT_TRUE(commands.HotKeyManager1.registrations().empty());
+}
+
+// The organiser registers the hot keys of the trees it read at start, and releases them when it ends.
+TEST(OrganizerHotKeysTest, StartRegistersTheHotKeysOfTheTreesRead) {
+    testing::TempDir dir;
+    testing::FakeServices fakes;
+    Organizer::provision(AppPaths{dir.path()});
+    ItemTree links(TreeId::LinksTree);
+    addLink(links, nullptr, "Ctrl+Alt+L", 1, "https://mail.example.org");
+    saveTreeFile(links, dir / "links.goto", TextCodec());
+    {
+        Organizer organizer(fakes.services, dir.path());
+        organizer.start();
+        EXPECT_EQ(fakes.hotKeys.registered.size(), 1u);
+        fakes.hotKeys.press(CtrlAlt, 'L');
+        EXPECT_EQ(fakes.shell.requests,
+                  (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://mail.example.org", dir.path().string()}}));
+        organizer.close();
+    }
+    EXPECT_TRUE(fakes.hotKeys.registered.empty());
+    EXPECT_TRUE(fakes.ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace torvalet
