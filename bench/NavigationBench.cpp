@@ -12,8 +12,8 @@
 #include "model/Settings.h"
 #include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TContactData.h"
-#include "trees/TGoalData.h"
+#include "trees/ContactRecord.h"
+#include "trees/GoalRecord.h"
 #include "trees/TreeCommands.h"
 
 namespace torvalet {
@@ -54,7 +54,7 @@ struct Organised {
     TreeCommands commands{trees, clipboard, silent, cues, view, [] { return 0; }};
     Navigation navigation{trees, view, commands};
     ItemTree& contacts = trees.get(TreeId::ContactsTree);
-    ItemTree& goals = trees.get(TreeId::GoalTree);
+    ItemTree& goals = trees.get(TreeId::DayGoalTree);
 
     Organised() {
         std::mt19937 random(20261210);
@@ -64,18 +64,18 @@ struct Organised {
         int number = 0;
         const auto add = [&](TreeNode* contactParent, TreeNode* goalParent) {
             TreeNode* contact = contacts.appendChild(contactParent);
-            TContactData& c = contact->record<TContactData>();
-            c.FirstName = pick(firstNames);
-            c.LastName = pick(lastNames);
-            c.Official = c.FirstName + " " + c.LastName + " " + std::to_string(number);
-            c.Address = std::to_string(number % 200) + " Main Street\n" + pick(cities);
-            c.ContactKind = static_cast<std::int32_t>(random() % 6);
+            ContactRecord& c = contact->record<ContactRecord>();
+            c.firstName = pick(firstNames);
+            c.lastName = pick(lastNames);
+            c.official = c.firstName + " " + c.lastName + " " + std::to_string(number);
+            c.address = std::to_string(number % 200) + " Main Street\n" + pick(cities);
+            c.kind = static_cast<std::int32_t>(random() % 6);
             contact->setFlag(NodeFlag::Expanded, true);
             TreeNode* goal = goals.appendChild(goalParent);
-            TGoalData& g = goal->record<TGoalData>();
-            g.Text = std::string("Call ") + c.FirstName + " about item " + std::to_string(number++);
-            g.Description = pick(cities);
-            g.State = static_cast<std::int32_t>(random() % 8);
+            GoalRecord& g = goal->record<GoalRecord>();
+            g.text = std::string("Call ") + c.firstName + " about item " + std::to_string(number++);
+            g.description = pick(cities);
+            g.state = static_cast<std::int32_t>(random() % 8);
             goal->setFlag(NodeFlag::Expanded, true);
             return std::pair{contact, goal};
         };
@@ -139,9 +139,9 @@ void BM_ShowLevel(benchmark::State& state) {
     bool all = false;
     for (auto _ : state) {
         if (all) {
-            o.navigation.levels().ShowAllLevels(o.contacts);
+            o.navigation.levels().showAllLevels(o.contacts);
         } else {
-            o.navigation.levels().ShowLevel(o.contacts, 1);
+            o.navigation.levels().showLevel(o.contacts, 1);
         }
         all = !all;
     }
@@ -154,9 +154,9 @@ void BM_CollapseAll(benchmark::State& state) {
     bool expand = false;
     for (auto _ : state) {
         if (expand) {
-            o.navigation.levels().expandAllClick(NavFamily::Contacts);
+            o.navigation.levels().expandAllOf(NavFamily::Contacts);
         } else {
-            o.navigation.levels().collapseAllClick(NavFamily::Contacts);
+            o.navigation.levels().collapseAllOf(NavFamily::Contacts);
         }
         expand = !expand;
     }
@@ -167,7 +167,7 @@ BENCHMARK(BM_CollapseAll)->Unit(benchmark::kMillisecond);
 void BM_CollapseAllButSelected(benchmark::State& state) {
     Organised o;
     o.contacts.selectOnly(o.contacts.root()->lastChild()->lastChild()->lastChild());
-    for (auto _ : state) o.navigation.levels().CollapseAllButSelected(o.contacts);
+    for (auto _ : state) o.navigation.levels().collapseAllButSelected(o.contacts);
 }
 BENCHMARK(BM_CollapseAllButSelected)->Unit(benchmark::kMillisecond);
 
@@ -185,9 +185,9 @@ void BM_TagRebuild(benchmark::State& state) {
     bool letter = false;
     for (auto _ : state) {
         if (letter) {
-            o.navigation.tags().GetLetterContactBookmarks("r");
+            o.navigation.tags().buildLetterContactTags("r");
         } else {
-            o.navigation.tags().GetBookmarks1Click();
+            o.navigation.tags().buildGeneralContactTags();
         }
         letter = !letter;
     }
@@ -197,7 +197,7 @@ BENCHMARK(BM_TagRebuild)->Unit(benchmark::kMillisecond);
 // "Show Men": every contact of kind 1, about a sixth of the tree.
 void BM_TypeTags(benchmark::State& state) {
     Organised o;
-    for (auto _ : state) o.navigation.tags().ShowContactByType(1);
+    for (auto _ : state) o.navigation.tags().buildContactKindTags(1);
 }
 BENCHMARK(BM_TypeTags)->Unit(benchmark::kMillisecond);
 

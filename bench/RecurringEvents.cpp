@@ -22,21 +22,21 @@ std::string twoDigits(int n) {
 }
 
 // One event of the calendar and its line of the reminder file.
-std::string remindLine(TEventData& event, std::mt19937& random, int index) {
+std::string remindLine(EventRecord& event, std::mt19937& random, int index) {
     static constexpr int kinds[] = {2, 3, 4, 4, 5, 6, 7};
     const int kind = kinds[random() % std::size(kinds)];
     const int day = 1 + static_cast<int>(random() % 28), month = 1 + static_cast<int>(random() % 12);
     const int year = kind == 5 ? 2026 + static_cast<int>(random() % 2) : 1950 + static_cast<int>(random() % 76);
-    event.EventKind = kind;
-    event.EventDate = twoDigits(day) + "." + twoDigits(month) + "." + twoDigits(year);
-    event.EventTime =
+    event.kind = kind;
+    event.date = twoDigits(day) + "." + twoDigits(month) + "." + twoDigits(year);
+    event.time =
         twoDigits(7 + static_cast<int>(random() % 14)) + ":" + twoDigits(5 * static_cast<int>(random() % 12));
-    event.Event = "Event " + std::to_string(index);
-    const std::string tail = " AT " + event.EventTime + " MSG " + event.Event + "\n";
+    event.text = "Event " + std::to_string(index);
+    const std::string tail = " AT " + event.time + " MSG " + event.text + "\n";
     switch (kind) {
     case 2: {
         const int weekday = static_cast<int>(random() % 7);
-        event.WeekDays = static_cast<std::uint8_t>(1 << weekday);
+        event.weekDays = static_cast<std::uint8_t>(1 << weekday);
         return std::string("REM ") + weekdays[weekday] + tail;
     }
     case 3: return "REM " + std::to_string(day) + " +3" + tail;
@@ -54,7 +54,7 @@ void writeRecurringEvents(const std::filesystem::path& home, const std::filesyst
     std::mt19937 random(2026);
     ItemTree calendar("CalendarTree", RecordFamily::Events);
     std::ofstream remind(remindFile, std::ios::binary);
-    for (int i = 0; i < count; ++i) remind << remindLine(calendar.appendChild()->record<TEventData>(), random, i);
+    for (int i = 0; i < count; ++i) remind << remindLine(calendar.appendChild()->record<EventRecord>(), random, i);
     saveTreeFile(calendar, home / "calendar.clnd", TextCodec());
 }
 

@@ -65,7 +65,7 @@ void BM_TickNothingDue(benchmark::State& state) {
     }
     state.counters["allocs/tick"] =
         benchmark::Counter(static_cast<double>(allocated) / static_cast<double>(state.iterations()));
-    state.counters["list rows"] = app.organizer->store().tasksQ.rowCount();
+    state.counters["list rows"] = app.organizer->store().listRows.rowCount();
 }
 BENCHMARK(BM_TickNothingDue)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
@@ -120,11 +120,11 @@ void fillContacts(ItemTree& tree, int count) {
     };
     tree.clear();
     for (int i = 0; i < count; ++i) {
-        TContactData& contact = tree.appendChild()->record<TContactData>();
-        contact.Official = "Contact " + std::to_string(i);
-        contact.Birthday = dayText();
-        if (i % 3 == 0) contact.NameDay = dayText();
-        if (i % 10 == 0) contact.SpecialDay = dayText();
+        ContactRecord& contact = tree.appendChild()->record<ContactRecord>();
+        contact.official = "Contact " + std::to_string(i);
+        contact.birthday = dayText();
+        if (i % 3 == 0) contact.nameDay = dayText();
+        if (i % 10 == 0) contact.specialDay = dayText();
     }
 }
 
@@ -134,9 +134,9 @@ void runAnalysis(benchmark::State& state, Running& app, Analyse analyse) {
     for (auto _ : state) {
         analyse();
         state.PauseTiming();
-        state.counters["tasks"] = static_cast<double>(app.organizer->store().tasksQ.rowCount());
+        state.counters["tasks"] = static_cast<double>(app.organizer->store().listRows.rowCount());
         app.organizer->store().database()->execute("delete from tasks");
-        app.organizer->store().tasksQ.refresh();
+        app.organizer->store().listRows.refresh();
         app.organizer->messagePad().clear();
         state.ResumeTiming();
     }
@@ -144,14 +144,14 @@ void runAnalysis(benchmark::State& state, Running& app, Analyse analyse) {
 
 void BM_AnalyzeCalendar100k(benchmark::State& state) {
     Running app(eventsFolder(), {today, 8, 0, 0});
-    runAnalysis(state, app, [&] { app.organizer->reminders().calendar.AnalyzeCalendar(); });
+    runAnalysis(state, app, [&] { app.organizer->reminders().calendar.analyzeCalendar(); });
 }
 BENCHMARK(BM_AnalyzeCalendar100k)->Unit(benchmark::kMillisecond);
 
 void BM_AnalyzeContacts100k(benchmark::State& state) {
     Running app(eventsFolder(), {today, 8, 0, 0});
     fillContacts(app.organizer->trees().get(TreeId::ContactsTree), 100000);
-    runAnalysis(state, app, [&] { app.organizer->reminders().contacts.AnalyzeContacts(); });
+    runAnalysis(state, app, [&] { app.organizer->reminders().contacts.analyzeContacts(); });
 }
 BENCHMARK(BM_AnalyzeContacts100k)->Unit(benchmark::kMillisecond);
 

@@ -49,9 +49,9 @@ struct OpenStore {
     explicit OpenStore(int rows) {
         store.connect(profile(rows) / "Data");
         store.loadLookupTables(0);
-        store.priorityKeyQ.open();
-        rules.install(store.tasksQ);
-        list.listTasks(store.tasksQ, TaskList::orderList(1));
+        store.priorities.open();
+        rules.install(store.listRows);
+        list.listTasks(store.listRows, TaskList::orderList(1));
     }
 };
 
@@ -59,7 +59,7 @@ void BM_OpenStoreAndTaskList(benchmark::State& state) {
     profile(100000);
     for (auto _ : state) {
         OpenStore open(100000);
-        benchmark::DoNotOptimize(open.store.tasksQ.rowCount());
+        benchmark::DoNotOptimize(open.store.listRows.rowCount());
     }
 }
 BENCHMARK(BM_OpenStoreAndTaskList)->Unit(benchmark::kMillisecond);
@@ -68,17 +68,17 @@ BENCHMARK(BM_OpenStoreAndTaskList)->Unit(benchmark::kMillisecond);
 void BM_ResultSetOpen(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        open.list.listTasks(open.store.tasksQ, TaskList::orderList(1));
-        benchmark::DoNotOptimize(open.store.tasksQ.rowCount());
+        open.list.listTasks(open.store.listRows, TaskList::orderList(1));
+        benchmark::DoNotOptimize(open.store.listRows.rowCount());
     }
-    state.counters["rows"] = open.store.tasksQ.rowCount();
+    state.counters["rows"] = open.store.listRows.rowCount();
 }
 BENCHMARK(BM_ResultSetOpen)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // From the first row to the last one, reading it.
 void BM_MoveToLast(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
-    Query& tasks = open.store.tasksQ;
+    Query& tasks = open.store.listRows;
     for (auto _ : state) {
         tasks.first();
         tasks.last();
@@ -91,7 +91,7 @@ BENCHMARK(BM_MoveToLast)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark:
 // place not looked at before.
 void BM_FetchVisiblePage(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
-    Query& tasks = open.store.tasksQ;
+    Query& tasks = open.store.listRows;
     std::vector<Query::Field> fields;
     for (const char* name : {"Time", "typeName", "Project", "priorityName", "typeMark", "Task", "stateName", "DoerKey",
                              "Date", "Procent", "Comment"})
@@ -108,7 +108,7 @@ BENCHMARK(BM_FetchVisiblePage)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benc
 // A changed row posted, then the list read again keeping the current row.
 void BM_RefreshAfterPost(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
-    Query& tasks = open.store.tasksQ;
+    Query& tasks = open.store.listRows;
     tasks.moveTo(tasks.rowCount() / 2);
     long long n = 0;
     for (auto _ : state) {
@@ -124,7 +124,7 @@ BENCHMARK(BM_RefreshAfterPost)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benc
 // edited, its state and percent set and posted through the record rules, the posts in one group.
 void BM_StateOnSelectedRows(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
-    Query& tasks = open.store.tasksQ;
+    Query& tasks = open.store.listRows;
     const int step = tasks.rowCount() / 1000;
     for (int row = step / 2; row < tasks.rowCount(); row += step) tasks.selection().insert(tasks.bookmarkAt(row));
     bool done = false;
@@ -143,7 +143,7 @@ BENCHMARK(BM_StateOnSelectedRows)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(b
 
 void BM_PostOneRowWithRules(benchmark::State& state) {
     OpenStore open(100000);
-    Query& tasks = open.store.tasksQ;
+    Query& tasks = open.store.listRows;
     tasks.moveTo(tasks.rowCount() / 2);
     long long n = 0;
     for (auto _ : state) {
@@ -156,7 +156,7 @@ BENCHMARK(BM_PostOneRowWithRules)->Unit(benchmark::kMicrosecond);
 
 void BM_ReminderStatement(benchmark::State& state) {
     OpenStore open(100000);
-    Query& command = open.store.commandQ;
+    Query& command = open.store.scratch;
     command.setSql(
         "select * from tasks where RemindFlag = '+' and ((date = :d1 and time = :d2) or (date2 = :d3 and time2 = "
         ":d4)) and statekey<>'         1'");

@@ -6,7 +6,7 @@
 
 #include "headless/MemoryClipboard.h"
 #include "trees/ItemTree.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 #include "trees/TreeClipboard.h"
 #include "trees/TreeDrop.h"
 #include "trees/TreeGrouping.h"
@@ -21,10 +21,10 @@ constexpr int kChildren = 9;
 constexpr int kGrandChildren = 10;
 
 void addGoal(ItemTree& tree, TreeNode* parent, int number) {
-    TGoalData& goal = tree.appendChild(parent)->record<TGoalData>();
-    goal.Text = "goal number " + std::to_string(number);
-    goal.Description = "what it takes";
-    goal.GoalType = 3;
+    GoalRecord& goal = tree.appendChild(parent)->record<GoalRecord>();
+    goal.text = "goal number " + std::to_string(number);
+    goal.description = "what it takes";
+    goal.kind = 3;
 }
 
 void buildOutline(ItemTree& tree) {
@@ -57,7 +57,7 @@ void BM_MoveDown(benchmark::State& state) {
     ItemTree tree("GoalTree", RecordFamily::Goals);
     buildOutline(tree);
     selectSpread(tree, state.range(0));
-    for (auto _ : state) TreeMoves::ItemMoveDown(tree);
+    for (auto _ : state) TreeMoves::moveDown(tree);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_MoveDown)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -73,8 +73,8 @@ void BM_CutPaste(benchmark::State& state) {
         selectSpread(tree, state.range(0));
         tree.setFocused(tree.root()->lastChild());
         state.ResumeTiming();
-        clipboard.CutNode(tree);
-        clipboard.PasteNode(tree);
+        clipboard.cutSelected(tree);
+        clipboard.paste(tree);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -96,8 +96,8 @@ void BM_CutPasteAcrossTrees(benchmark::State& state) {
         selectSpread(from, state.range(0));
         to.setFocused(nullptr);
         state.ResumeTiming();
-        clipboard.CutNode(from);
-        clipboard.PasteNode(to);
+        clipboard.cutSelected(from);
+        clipboard.paste(to);
         forth = !forth;
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -112,8 +112,8 @@ void BM_CopyPaste(benchmark::State& state) {
     TreeClipboard clipboard(system);
     selectSpread(tree, state.range(0));
     for (auto _ : state) {
-        clipboard.CopyNode(tree);
-        const TreeClipboard::Pasted pasted = clipboard.PasteNode(tree);
+        clipboard.copySelected(tree);
+        const TreeClipboard::Pasted pasted = clipboard.paste(tree);
         state.PauseTiming();
         for (TreeNode* copy : pasted.items) tree.deleteNode(copy);
         selectSpread(tree, state.range(0));
@@ -129,7 +129,7 @@ void BM_Group(benchmark::State& state) {
     ItemTree tree("GoalTree", RecordFamily::Goals);
     buildOutline(tree);
     selectSpread(tree, state.range(0));
-    for (auto _ : state) benchmark::DoNotOptimize(TreeGrouping::GroupGoalsItems(tree));
+    for (auto _ : state) benchmark::DoNotOptimize(TreeGrouping::groupSelectedGoals(tree));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Group)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(50);

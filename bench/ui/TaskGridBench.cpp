@@ -71,7 +71,7 @@ void BM_ScrollPageByPage(benchmark::State& state) {
         bar->setValue(bar->value() >= bar->maximum() ? 0 : bar->value() + bar->pageStep());
         w.paint();
     }
-    state.counters["rows"] = w.organizer->store().tasksQ.rowCount();
+    state.counters["rows"] = w.organizer->store().listRows.rowCount();
 }
 BENCHMARK(BM_ScrollPageByPage)->Unit(benchmark::kMicrosecond);
 

@@ -69,10 +69,10 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
     int status = 0;
     try {
         if (contacts) {
-            organizer.reminders().contacts.AnContacts1Click();
+            organizer.reminders().contacts.analyzeContacts();
         } else {
             // The events are analysed as the file is read, without keeping the calendar's tree.
-            organizer.reminders().calendar.AnalyzeCalendar([&](const auto& visit) {
+            organizer.reminders().calendar.analyzeCalendar([&](const auto& visit) {
                 ItemTree scratch(tree.id);
                 walkTreeFile(scratch, home / tree.fileName, organizer.codec(),
                              [&](const ItemTree& item) { CalendarAnalysis::visitEvents(item, visit); });

@@ -95,7 +95,7 @@ int tasksCommand(const Services& services, const std::filesystem::path& home, bo
     // The rows pass once, in order: a small page cache does, and mapped pages would count as ours.
     db.execute("PRAGMA mmap_size=0");
     db.execute("PRAGMA cache_size=-2048");
-    SqlStatement rows = db.prepare(organizer.taskList().statement(TaskList::orderList(organizer.settings().OrderBy)));
+    SqlStatement rows = db.prepare(organizer.taskList().statement(TaskList::orderList(organizer.settings().taskOrder)));
     if (rows.columnCount() != static_cast<int>(taskColumns().size()))
         throw StoreError("The table tasks does not have the columns of a task list");
     std::string buffer = json ? "[" : "";
@@ -137,7 +137,7 @@ int addCommand(const Services& services, const std::filesystem::path& home, cons
     Organizer organizer(services, home);
     organizer.openStore();
     organizer.tasks().commands.addTask({text, date, time, type, state, prio});
-    const Query& tasks = organizer.store().tasksQ;
+    const Query& tasks = organizer.store().listRows;
 
     const auto width = static_cast<std::size_t>(findColumn("tasks", "Task")->width);
     if (utf8Length(text) > width)

@@ -14,7 +14,7 @@ constexpr unsigned Win = 8;
 }  // namespace HotKeyFlag
 
 // System-wide key combinations: they reach the program wherever the keyboard focus is. A key is
-// one of the organiser's virtual key codes (8 to 255, see KeyName).
+// one of the organiser's virtual key codes (8 to 255, see keyName).
 class HotKeys {
 public:
     // A press of a registered combination: its id, modifier flags and virtual key.

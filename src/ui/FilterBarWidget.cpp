@@ -80,7 +80,7 @@ FilterBarWidget::FilterBarWidget(NavFamily family, Navigation& navigation, Comma
         run_([&add, &text] { add(text); });
     });
     connect(clearButton, &QPushButton::clicked, this,
-            [this] { run_([this] { navigation_.filters().clearBarClick(family_); }); });
+            [this] { run_([this] { navigation_.filters().clearBar(family_); }); });
 }
 
 void FilterBarWidget::showState() {

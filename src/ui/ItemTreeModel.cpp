@@ -8,10 +8,10 @@
 #include "trees/GoalLook.h"
 #include "trees/ItemTree.h"
 #include "trees/RecordFields.h"
-#include "trees/TContactData.h"
-#include "trees/TEventData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
+#include "trees/ContactRecord.h"
+#include "trees/EventRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
 #include "ui/SettingsColor.h"
 
 namespace torvalet::ui {
@@ -39,7 +39,7 @@ ItemTreeModel::ItemTreeModel(ItemTree& tree, QObject* parent)
     : QAbstractItemModel(parent),
       tree_(tree),
       columns_(columnsOf(tree)),
-      linkTags_(tree.id() == TreeId::MarksLinksTree),
+      linkTags_(tree.id() == TreeId::LinkTagsTree),
       font_(QStringLiteral("Tahoma"), tree.family() == RecordFamily::Tags ? 8 : 9) {
     font_.setStyleHint(QFont::SansSerif);
     boldFont_ = font_;
@@ -126,14 +126,14 @@ bool ItemTreeModel::hasChildren(const QModelIndex& parent) const {
 }
 
 const RecordText* ItemTreeModel::cell(const TreeNode& node, int column) const {
-    if (const auto* goal = node.findRecord<TGoalData>()) return GoalLook::cellText(*goal, column);
-    if (const auto* link = node.findRecord<TLinkData>())
-        return pick({&link->Name, &link->Url, &link->HotKey, &link->Params}, column);
-    if (const auto* contact = node.findRecord<TContactData>())
-        return pick({&contact->Official, &contact->Phone1, &contact->Phone2, &contact->Email, &contact->Note}, column);
-    if (const auto* phrase = node.findRecord<TPhraseData>()) return pick({&phrase->Name, &phrase->Phrase}, column);
-    if (const auto* event = node.findRecord<TEventData>())
-        return pick({&event->Event, &event->EventDate, &event->EventTime, &event->Note}, column);
+    if (const auto* goal = node.findRecord<GoalRecord>()) return GoalLook::cellText(*goal, column);
+    if (const auto* link = node.findRecord<LinkRecord>())
+        return pick({&link->name, &link->url, &link->hotKey, &link->params}, column);
+    if (const auto* contact = node.findRecord<ContactRecord>())
+        return pick({&contact->official, &contact->phone1, &contact->phone2, &contact->email, &contact->note}, column);
+    if (const auto* phrase = node.findRecord<PhraseRecord>()) return pick({&phrase->name, &phrase->text}, column);
+    if (const auto* event = node.findRecord<EventRecord>())
+        return pick({&event->text, &event->date, &event->time, &event->note}, column);
     return column == 0 ? firstTextField(node) : nullptr;
 }
 
@@ -143,7 +143,7 @@ QString ItemTreeModel::cellText(const TreeNode& node, int column) const {
 }
 
 QIcon ItemTreeModel::picture(const TreeNode& node, int column) const {
-    if (const auto* goal = node.findRecord<TGoalData>()) {
+    if (const auto* goal = node.findRecord<GoalRecord>()) {
         const std::optional<int> index = GoalLook::imageIndex(*goal, column);
         return index ? Pictures::icon(Pictures::Goals, *index) : QIcon();
     }
@@ -168,7 +168,7 @@ bool ItemTreeModel::isGroup(const TreeNode& node) const {
 }
 
 QVariant ItemTreeModel::background(const TreeNode& node, int row) const {
-    if (const auto* goal = node.findRecord<TGoalData>()) {
+    if (const auto* goal = node.findRecord<GoalRecord>()) {
         const GoalLook look = GoalLook::of(*goal, muteStateColour_);
         return look.transparent ? QVariant() : QVariant(QBrush(fromSettingsColor(look.background)));
     }
@@ -178,7 +178,7 @@ QVariant ItemTreeModel::background(const TreeNode& node, int row) const {
 
 QVariant ItemTreeModel::foreground(const TreeNode& node) const {
     if (node.hasFlag(NodeFlag::CutOrCopyMark)) return QBrush(Qt::gray);
-    if (const auto* goal = node.findRecord<TGoalData>()) {
+    if (const auto* goal = node.findRecord<GoalRecord>()) {
         const GoalLook look = GoalLook::of(*goal, muteStateColour_);
         return look.text ? QVariant(QBrush(fromSettingsColor(*look.text))) : QVariant();
     }

@@ -40,7 +40,7 @@ public:
     explicit ItemTreeModel(ItemTree& tree, QObject* parent = nullptr);
 
     ItemTree& tree() const { return tree_; }
-    // The colour of goals in the mute state (the setting MuteStateCol).
+    // The colour of goals in the mute state (the setting muteStateColour).
     void setMuteStateColour(SettingsColor colour) { muteStateColour_ = colour; }
 
     // Null for an invalid index (the root).

@@ -18,7 +18,7 @@ constexpr int kButtonsPerRow = 9;
 
 LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, CommandRunner run, QWidget* parent)
     : QWidget(parent), run_(std::move(run)) {
-    const bool contacts = tags->tree().id() == TreeId::MarksTree;
+    const bool contacts = tags->tree().id() == TreeId::ContactTagsTree;
     const QString prefix = tags->objectName() + QStringLiteral("Btn");
     setObjectName(tags->objectName() + QStringLiteral("Panel"));
     LetterTags* letterTags = &navigation.tags();
@@ -29,9 +29,9 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
     grid->setSpacing(1);
     addButton(letters, prefix + QStringLiteral("All"), QStringLiteral("!"), [letterTags, contacts] {
         if (contacts) {
-            letterTags->showGeneralContactTagsClick();
+            letterTags->showGeneralContactTags();
         } else {
-            letterTags->showGeneralLinkTagsClick();
+            letterTags->showGeneralLinkTags();
         }
     });
     for (char letter = 'a'; letter <= 'z'; ++letter) {
@@ -39,9 +39,9 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
         addButton(letters, prefix + QChar(letter).toUpper(), QString::fromStdString(text),
                   [letterTags, contacts, text] {
                       if (contacts) {
-                          letterTags->GetLetterContactBookmarks(text);
+                          letterTags->buildLetterContactTags(text);
                       } else {
-                          letterTags->GetLetterLinkBookmarks(text);
+                          letterTags->buildLetterLinkTags(text);
                       }
                   });
     }
@@ -67,7 +67,7 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
         for (const auto& type : types) {
             const std::int32_t kind = type.kind;
             addButton(kinds, QString::fromLatin1(type.name), {},
-                      [letterTags, kind] { letterTags->showContactsOfKindClick(kind); });
+                      [letterTags, kind] { letterTags->showContactsOfKind(kind); });
             auto* button = kinds->findChild<QToolButton*>(QString::fromLatin1(type.name));
             button->setIcon(Pictures::icon(Pictures::Contacts, kind));
             button->setToolTip(tr(type.hint));

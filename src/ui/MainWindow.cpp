@@ -99,7 +99,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
         tray->addAction(findChild<QAction*>(QStringLiteral("Quit1")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         organizer_.view().activePage = page;
-        MainPageControlChange(page);
+        pageChanged(page);
     });
 
     organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
@@ -190,7 +190,7 @@ void MainWindow::showOrganizerState() {
     applyFont();
     showCalendarSelection();
     for (ItemTreeView* view : treeViews_.all()) {
-        view->itemModel()->setMuteStateColour(organizer_.settings().MuteStateCol);
+        view->itemModel()->setMuteStateColour(organizer_.settings().muteStateColour);
         view->refresh();
     }
     showViewState();
@@ -199,7 +199,7 @@ void MainWindow::showOrganizerState() {
 
 // The language in force is checked in the Language menu.
 void MainWindow::showLanguage() {
-    const int language = organizer_.settings().iLanguage;
+    const int language = organizer_.settings().language;
     const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
     if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
         action->setChecked(true);
@@ -241,7 +241,7 @@ void MainWindow::applyColors() {
     const Settings& settings = organizer_.settings();
     grid_->applySettings();
     calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
-                                 .arg(fromSettingsColor(settings.clMessagePad).name()));
+                                 .arg(fromSettingsColor(settings.messagePadColour).name()));
 }
 
 void MainWindow::showCalendarSelection() {
@@ -263,11 +263,11 @@ void MainWindow::installTreeHooks() {
     };
     pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
     pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
-    pages.phrases.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
+    pages.phrases.switchTab = [this](Page page) { organizer_.view().activePage = page; };
     // The task state commands act on the selected goals while a goal tree has the focus.
     organizer_.tasks().context.goalTreeHasFocus = [this] {
         for (TreeId id :
-             {TreeId::GoalTree, TreeId::Goal2Tree, TreeId::Goal3Tree, TreeId::Goal4Tree, TreeId::Goal5Tree}) {
+             {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree, TreeId::GlobalGoalTree}) {
             const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
             if (view && view->hasFocus()) return true;
         }
@@ -296,7 +296,7 @@ void MainWindow::removeTreeHooks() {
     pages.commands.hooks.editItem = [&pages](ItemTree& tree, TreeNode* node) { pages.editItem(tree, node); };
     pages.goals.repaintTree = nullptr;
     pages.goals.repaintNode = nullptr;
-    pages.phrases.SwitchTab = nullptr;
+    pages.phrases.switchTab = nullptr;
     organizer_.tasks().context.goalTreeHasFocus = nullptr;
     organizer_.navigation().setDisplay(nullptr);
     organizer_.languageChanged = nullptr;
@@ -357,11 +357,11 @@ bool MainWindow::event(QEvent* event) {
 }
 
 // After the user changed the page with its tab: the tree of the page takes the focus.
-void MainWindow::MainPageControlChange(int page) {
+void MainWindow::pageChanged(int page) {
     Navigation& navigation = organizer_.navigation();
     if (page > kContactsPage) return;
     runCommand([&navigation] {
-        if (ItemTree* tree = navigation.GetTree()) navigation.levels().SetTreeView(*tree);
+        if (ItemTree* tree = navigation.currentTree()) navigation.levels().revealFirstSelected(*tree);
     });
 }
 

@@ -85,12 +85,12 @@ private:
     void goalTabChanged(int tab);
     void showLanguage();
     void showTitle();
-    void GoalsPanelResize();
+    void fitGoalEditLine();
     void installTreeHooks();
     void removeTreeHooks();
     void treeChanged(ItemTree& tree);
     void nodeChanged(TreeNode& node);
-    void MainPageControlChange(int page);
+    void pageChanged(int page);
     QWidget* buildTasksPage();
     QWidget* buildLinksPage();
     QWidget* buildContactsPage();

@@ -78,7 +78,7 @@ QWidget* MainWindow::buildGoalPanel() {
     goalBar_ = new FilterBarWidget(
         NavFamily::Goals, organizer_.navigation(),
         [this](const std::function<void()>& command) { runCommand(command); },
-        [goals](const std::string& text) { goals->AddGoal_RbBtnClick(text); });
+        [goals](const std::string& text) { goals->addGoalNamed(text); });
     auto* widths = new QHBoxLayout;
     widths->setSpacing(2);
     widths->addWidget(goalBar_->list(), 1);
@@ -107,7 +107,7 @@ QWidget* MainWindow::buildGoalPanel() {
 // Before another goal tab shows, the tree being left drops its state filter.
 void MainWindow::goalTabChanged(int tab) {
     runCommand([this, tab] {
-        organizer_.navigation().filters().GoalPageControlChanging(organizer_.view().goalPage);
+        organizer_.navigation().filters().leaveGoalTab(organizer_.view().goalPage);
         organizer_.view().goalPage = tab;
     });
 }
@@ -116,21 +116,21 @@ void MainWindow::setGoalPanelWidth(PaneWidth width) {
     const int screenWidth = screen() ? screen()->geometry().width() : 1024;
     ViewCommands& views = organizer_.viewCommands();
     switch (width) {
-    case PaneWidth::Wide: views.WideTaskPaneBtnClick(screenWidth); break;
-    case PaneWidth::Normal: views.NormTaskPaneBtnClick(screenWidth); break;
-    case PaneWidth::Slim: views.SlimTaskPaneBtnClick(screenWidth); break;
+    case PaneWidth::Wide: views.makeGoalPanelWide(screenWidth); break;
+    case PaneWidth::Normal: views.makeGoalPanelNormal(screenWidth); break;
+    case PaneWidth::Slim: views.makeGoalPanelSlim(screenWidth); break;
     }
     const int panel = organizer_.view().goalPanelWidth;
     const int total = tasksSplitter_->width() > 0 ? tasksSplitter_->width() : screenWidth;
     tasksSplitter_->setSizes({std::max(0, total - panel), panel});
-    GoalsPanelResize();
+    fitGoalEditLine();
 }
 
 // The goal edit line is as wide as the goal panel less 90 pixels (100 on a narrow panel).
-void MainWindow::GoalsPanelResize() { goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(goalsPanel_->width())); }
+void MainWindow::fitGoalEditLine() { goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(goalsPanel_->width())); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == goalsPanel_ && event->type() == QEvent::Resize) GoalsPanelResize();
+    if (watched == goalsPanel_ && event->type() == QEvent::Resize) fitGoalEditLine();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -145,13 +145,13 @@ QWidget* MainWindow::buildLinksPage() {
         NavFamily::Links, organizer_.navigation(),
         [this](const std::function<void()>& command) { runCommand(command); },
         [commands](const std::string&) {
-            commands->SwitchTab(kLinksPage);
-            commands->NewChildLink_mpClick();
+            commands->switchTab(kLinksPage);
+            commands->newChildLink();
         });
     layout->addWidget(treeMenus_->toolBar(kLinksPage));
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);
-    auto* tags = new LetterTagPanel(treeView(TreeId::MarksLinksTree), organizer_.navigation(),
+    auto* tags = new LetterTagPanel(treeView(TreeId::LinkTagsTree), organizer_.navigation(),
                                     [this](const std::function<void()>& command) { runCommand(command); });
     return withTags("TabSheet2", links, tags);
 }
@@ -162,11 +162,11 @@ QWidget* MainWindow::buildContactsPage() {
     Navigation* navigation = &organizer_.navigation();
     contactBar_ = new FilterBarWidget(
         NavFamily::Contacts, *navigation, [this](const std::function<void()>& command) { runCommand(command); },
-        [navigation](const std::string&) { navigation->filters().contactAddClick(); });
+        [navigation](const std::string&) { navigation->filters().addContactFromBar(); });
     layout->addWidget(treeMenus_->toolBar(kContactsPage));
     layout->addWidget(contactBar_);
     layout->addWidget(treePane(TreeId::ContactsTree), 1);
-    auto* tags = new LetterTagPanel(treeView(TreeId::MarksTree), *navigation,
+    auto* tags = new LetterTagPanel(treeView(TreeId::ContactTagsTree), *navigation,
                                     [this](const std::function<void()>& command) { runCommand(command); });
     return withTags("TabSheet3", contacts, tags);
 }
@@ -181,7 +181,7 @@ QWidget* MainWindow::buildBlocknotePage() {
     // A double click adds the phrase to the textboard.
     connect(phrases, &QTreeView::doubleClicked, this, [this] {
         std::string text = organizer_.textboard();
-        organizer_.treePages().phrases.PhrasesTreeDblClick(text);
+        organizer_.treePages().phrases.appendFirstSelectedPhrase(text);
         textboard_->setPlainText(QString::fromStdString(text));
     });
     page->addWidget(withToolBar(kBlocknotePage, phrases));
@@ -195,7 +195,7 @@ QWidget* MainWindow::buildCalendarPage() {
     ItemTreeView* events = treeView(TreeId::CalendarTree);
     connect(events, &QTreeView::doubleClicked, this, [this] {
         runCommand([this] {
-            organizer_.treePages().calendarForm.CalendarTreeDblClick(organizer_.trees().get(TreeId::CalendarTree));
+            organizer_.treePages().calendarForm.openFirstSelected(organizer_.trees().get(TreeId::CalendarTree));
         });
     });
     layout->addWidget(withToolBar(kCalendarPage, events));

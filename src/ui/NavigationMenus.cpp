@@ -35,7 +35,7 @@ void NavigationMenus::addMenus(QMenuBar* bar) {
         contacts->addSeparator();
         QAction* print = contacts->addAction(tr("Print Contacts"));
         print->setObjectName(QStringLiteral("PrintContacts_mp"));
-        connect(print, &QAction::triggered, this, &NavigationMenus::PrintContacts_mpClick);
+        connect(print, &QAction::triggered, this, &NavigationMenus::printContacts);
     }
 }
 
@@ -49,23 +49,23 @@ void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plura
     std::vector<Entry> levelItems;
     for (int level = 1; level <= 9; ++level) {
         levelItems.push_back({many + QStringLiteral("Level%1").arg(level), tr("%1 Level %2").arg(many).arg(level),
-                              [levels, family, level] { levels->levelClick(family, level - 1); }});
+                              [levels, family, level] { levels->showLevelOf(family, level - 1); }});
     }
     const QString showAll =
         family == NavFamily::Contacts ? tr("Contacts Show All Levels") : tr("Show All %1 Levels").arg(many);
     levelItems.push_back({QStringLiteral("ShowAll%1Levels1").arg(many), showAll,
-                          [levels, family] { levels->showAllLevelsClick(family); }});
+                          [levels, family] { levels->showAllLevelsOf(family); }});
     menu->addSeparator();
     submenu(menu, many + QStringLiteral("ShowLevels1"), tr("%1 Levels").arg(many), levelItems);
     submenu(menu, QStringLiteral("ShowSub") + many + QStringLiteral("1"), tr("Expand / Collapse"),
             {{QStringLiteral("Expand%1Node1").arg(one), tr("Expand Node"),
-              [levels, family] { levels->expandNodeClick(family); }},
+              [levels, family] { levels->expandNodeOf(family); }},
              {QStringLiteral("Collapse%1Node1").arg(one), tr("Collapse %1 Node").arg(one),
-              [levels, family] { levels->collapseNodeClick(family); }},
+              [levels, family] { levels->collapseNodeOf(family); }},
              {QStringLiteral("ExpandAll") + many + QStringLiteral("1"), tr("Expand All %1").arg(many),
-              [levels, family] { levels->expandAllClick(family); }},
+              [levels, family] { levels->expandAllOf(family); }},
              {QStringLiteral("CollapseAll") + many + QStringLiteral("1"), tr("Collapse All %1").arg(many),
-              [levels, family] { levels->collapseAllClick(family); }}});
+              [levels, family] { levels->collapseAllOf(family); }}});
     addFilterItem(menu, family, plural);
 }
 
@@ -89,24 +89,24 @@ void NavigationMenus::addLinkTags(QMenu* menu) {
     LetterTags* tags = &organizer_.navigation().tags();
     QMenu* linkTags = submenu(
         menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
-        {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTagsClick(); }}});
+        {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTags(); }}});
     QMenu* byLetter = submenu(linkTags, QStringLiteral("ShowByLetter2"), tr("Show By Letter"), {});
     addLetters(byLetter, QStringLiteral("Links"),
-               [tags](const std::string& letter) { tags->GetLetterLinkBookmarks(letter); });
+               [tags](const std::string& letter) { tags->buildLetterLinkTags(letter); });
 }
 
 void NavigationMenus::addContactTags(QMenu* menu) {
     LetterTags* tags = &organizer_.navigation().tags();
     QMenu* contactTags = submenu(menu, QStringLiteral("ContactsTags1"), tr("Contacts Tags"),
                                  {{QStringLiteral("ShowContactsTags1"), tr("Show General Tags"),
-                                   [tags] { tags->showGeneralContactTagsClick(); }}});
+                                   [tags] { tags->showGeneralContactTags(); }}});
     QMenu* byLetter = submenu(contactTags, QStringLiteral("ShowByLetter1"), tr("Show Tags By Letter"), {});
     addLetters(byLetter, QStringLiteral("Contacts"),
-               [tags](const std::string& letter) { tags->GetLetterContactBookmarks(letter); });
+               [tags](const std::string& letter) { tags->buildLetterContactTags(letter); });
     submenu(contactTags, QStringLiteral("ShowTagsByType1"), tr("Show Tags By Type"),
-            {{QStringLiteral("ShowManOnly1"), tr("Show Men"), [tags] { tags->showContactsOfKindClick(1); }},
-             {QStringLiteral("ShowWomen1"), tr("Show Women"), [tags] { tags->showContactsOfKindClick(2); }},
-             {QStringLiteral("ShowCompanies1"), tr("Show Companies"), [tags] { tags->showContactsOfKindClick(3); }}});
+            {{QStringLiteral("ShowManOnly1"), tr("Show Men"), [tags] { tags->showContactsOfKind(1); }},
+             {QStringLiteral("ShowWomen1"), tr("Show Women"), [tags] { tags->showContactsOfKind(2); }},
+             {QStringLiteral("ShowCompanies1"), tr("Show Companies"), [tags] { tags->showContactsOfKind(3); }}});
 }
 
 void NavigationMenus::addLetters(QMenu* parent, const QString& prefix,
@@ -136,7 +136,7 @@ QMenu* NavigationMenus::submenu(QMenu* parent, const QString& name, const QStrin
     return sub;
 }
 
-void NavigationMenus::PrintContacts_mpClick() {
+void NavigationMenus::printContacts() {
     run_([this] { organizer_.view().activePage = kContactsPage; });
     ItemTreeView* contacts = views_.viewOf(organizer_.trees().get(TreeId::ContactsTree));
     if (!contacts) return;

@@ -30,7 +30,7 @@ public:
     // Adds the items to the menus "Goals_mp", "Links_mp" and "Contacts_mp" of the bar.
     void addMenus(QMenuBar* bar);
     // "Print Contacts": the Contacts page, then the print dialog (a printer or a PDF file).
-    void PrintContacts_mpClick();
+    void printContacts();
 
 private:
     using Handler = std::function<void()>;

@@ -34,16 +34,16 @@ void OpenActions::addMenuItems() {
     OpenCommands* open = &organizer_.treePages().open;
     if (QMenu* links = menuNamed("Links_mp")) {
         links->addSeparator();
-        addTo(links, "OpenLink_mp", "Open Link", [open] { open->OpenLink_mpClick(); });
+        addTo(links, "OpenLink_mp", "Open Link", [open] { open->openLinks(); });
     }
     if (QMenu* contacts = menuNamed("Contacts_mp")) {
         contacts->addSeparator();
-        addTo(contacts, "EmailToContacts_mp", "Email To Contact/s", [open] { open->EmailToContacts_mpClick(); });
-        addTo(contacts, "ExploreContacts_mp", "Visit Contacts Web Sites", [open] { open->ExploreContacts_mpClick(); });
+        addTo(contacts, "EmailToContacts_mp", "Email To Contact/s", [open] { open->emailToContacts(); });
+        addTo(contacts, "ExploreContacts_mp", "Visit Contacts Web Sites", [open] { open->exploreContacts(); });
     }
     if (QMenu* phrases = menuNamed("Phrases_mp"))
         addTo(phrases, "GenerateEmailFromPhrases_mp", "Generate Email From Phrases",
-              [open] { open->GenerateEmailFromPhrases_mpClick(); });
+              [open] { open->generateEmailFromPhrases(); });
     QMenu* textboard = menuNamed("Textboard_mp");
     if (!textboard) {
         textboard = window_.menuBar()->addMenu(tr("Textboard"));
@@ -51,24 +51,24 @@ void OpenActions::addMenuItems() {
     }
     Organizer* organizer = &organizer_;
     addTo(textboard, "GenerateEmailFromTextboard_mp", "Generate Email From Textboard",
-          [open, organizer] { open->GenerateEmailFromTextboard_mpClick(organizer->textboard()); });
+          [open, organizer] { open->generateEmailFromTextboard(organizer->textboard()); });
 }
 
 void OpenActions::addHiddenItems() {
     OpenCommands* open = &organizer_.treePages().open;
     addTo(&window_, "OpenLinkInInternalBrowser_mp", "Open Link In Internal Browser",
-          [open] { open->OpenLinkInInternalBrowser_mpClick(); });
-    addTo(&window_, "GoogleSearch1", "Google Search", [open] { open->GoogleSearch1Click(); });
-    addTo(&window_, "InternetExplorer1", "Internet Explorer", [open] { open->InternetExplorer1Click(); });
-    addTo(&window_, "WindowsExplorer1", "Windows Explorer", [open] { open->WindowsExplorer1Click(); });
+          [open] { open->openLinkInInternalBrowser(); });
+    addTo(&window_, "GoogleSearch1", "Google Search", [open] { open->openSearchPage(); });
+    addTo(&window_, "InternetExplorer1", "Internet Explorer", [open] { open->openBrowser(); });
+    addTo(&window_, "WindowsExplorer1", "Windows Explorer", [open] { open->openFileManager(); });
 }
 
 void OpenActions::addExecuteButtons() {
     OpenCommands* open = &organizer_.treePages().open;
     if (auto* links = window_.findChild<QToolBar*>(QStringLiteral("LinksToolBar")))
-        addTo(links, "SpeedButton9", "Execute Item(s)", [open] { open->OpenLink(); });
+        addTo(links, "SpeedButton9", "Execute Item(s)", [open] { open->openSelectedLinks(); });
     if (auto* contacts = window_.findChild<QToolBar*>(QStringLiteral("ContactsToolBar")))
-        addTo(contacts, "ContactsRunBtn", "Execute Item(s)", [open] { open->ContactsTreeRun(); });
+        addTo(contacts, "ContactsRunBtn", "Execute Item(s)", [open] { open->executeContact(); });
 }
 
 void OpenActions::connectLinkDoubleClicks() {
@@ -78,7 +78,7 @@ void OpenActions::connectLinkDoubleClicks() {
         ItemTree* tree = &organizer_.trees().get(info.id);
         if (ItemTreeView* view = window_.viewOf(*tree))
             connect(view, &QTreeView::doubleClicked, this,
-                    [this, open, tree] { window_.runCommand([open, tree] { open->LinksTreeDblClick(*tree); }); });
+                    [this, open, tree] { window_.runCommand([open, tree] { open->openOnDoubleClick(*tree); }); });
     }
 }
 

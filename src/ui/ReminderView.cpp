@@ -57,11 +57,11 @@ void ReminderView::addMenuItems(QMenu* view, QMenu* options) {
     QAction* calendar = namedAction(options, "mAnalyzeCalendar", QStringLiteral("AnCalend"));
     calendar->setVisible(false);
     connect(calendar, &QAction::triggered, this,
-            [this] { run_([this] { organizer_.reminders().calendar.AnCalend1Click(); }); });
+            [this] { run_([this] { organizer_.reminders().calendar.analyzeCalendar(); }); });
     QAction* contacts = namedAction(options, "AnalyzeContacts1", QStringLiteral("AnContacts"));
     contacts->setVisible(false);
     connect(contacts, &QAction::triggered, this,
-            [this] { run_([this] { organizer_.reminders().contacts.AnContacts1Click(); }); });
+            [this] { run_([this] { organizer_.reminders().contacts.analyzeContacts(); }); });
 }
 
 void ReminderView::startClock() {

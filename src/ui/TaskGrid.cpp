@@ -30,7 +30,7 @@ constexpr int kLeastTaskWidth = 240;
 TaskGrid::TaskGrid(Organizer& organizer, QWidget* parent)
     : QTableView(parent),
       organizer_(organizer),
-      model_(new TaskTableModel(organizer.store().tasksQ, this)),
+      model_(new TaskTableModel(organizer.store().listRows, this)),
       delegate_(new TaskGridDelegate(this)) {
     setObjectName(QStringLiteral("tasksDBGrid"));
     setModel(model_);
@@ -60,13 +60,13 @@ TaskGrid::TaskGrid(Organizer& organizer, QWidget* parent)
         syncing_ = false;
         showListState();
     });
-    observer_ = organizer_.store().tasksQ.addObserver([this](const QueryEvent& event) {
+    observer_ = organizer_.store().listRows.addObserver([this](const QueryEvent& event) {
         // A row the list moves to by itself (an insert, a command) comes with the list's selection.
         if (event.kind == QueryEvent::CurrentChanged) movingFromGrid_ ? showCurrent() : showListState();
     });
 }
 
-TaskGrid::~TaskGrid() { organizer_.store().tasksQ.removeObserver(observer_); }
+TaskGrid::~TaskGrid() { organizer_.store().listRows.removeObserver(observer_); }
 
 void TaskGrid::setUpColumns() {
     const QFontMetrics metrics(TaskGridDelegate::cellFont(false));
@@ -91,8 +91,8 @@ void TaskGrid::setUpColumns() {
 void TaskGrid::applySettings() {
     const Settings& settings = organizer_.settings();
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, fromSettingsColor(settings.clTasksGrid));
-    palette.setColor(QPalette::Text, fromSettingsColor(settings.clTasksFore));
+    palette.setColor(QPalette::Base, fromSettingsColor(settings.tasksGridColour));
+    palette.setColor(QPalette::Text, fromSettingsColor(settings.tasksTextColour));
     // The picked rows stay as visible when the grid loses the focus.
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
@@ -110,11 +110,11 @@ void TaskGrid::applySettings() {
 void TaskGrid::paintEvent(QPaintEvent* event) {
     const Settings& settings = organizer_.settings();
     TaskPaintContext context;
-    context.text = fromSettingsColor(settings.clTasksFore);
-    context.grid = fromSettingsColor(settings.clTasksGrid);
-    context.muteState = fromSettingsColor(settings.MuteStateCol);
-    context.dateMarkFore = fromSettingsColor(settings.clDateMarkFore);
-    context.reminderBack = fromSettingsColor(settings.clReminderBack);
+    context.text = fromSettingsColor(settings.tasksTextColour);
+    context.grid = fromSettingsColor(settings.tasksGridColour);
+    context.muteState = fromSettingsColor(settings.muteStateColour);
+    context.dateMarkFore = fromSettingsColor(settings.dateMarkTextColour);
+    context.reminderBack = fromSettingsColor(settings.reminderBackColour);
     context.highlightedText = palette().color(QPalette::HighlightedText);
     const DateTime now = organizer_.services().clock.now();
     context.today = now.date;
@@ -126,7 +126,7 @@ void TaskGrid::paintEvent(QPaintEvent* event) {
 void TaskGrid::showListState() {
     if (syncing_) return;
     syncing_ = true;
-    const Query& tasks = organizer_.store().tasksQ;
+    const Query& tasks = organizer_.store().listRows;
     QItemSelection selection;
     for (int row : tasks.rowsOf(tasks.selection())) {
         if (!selection.isEmpty() && selection.last().bottom() == row - 1) {
@@ -144,7 +144,7 @@ void TaskGrid::showListState() {
 void TaskGrid::showCurrent() {
     if (syncing_) return;
     syncing_ = true;
-    const int current = organizer_.store().tasksQ.currentIndex();
+    const int current = organizer_.store().listRows.currentIndex();
     if (current >= 0 && current < model_->rowCount()) {
         const QModelIndex index = model_->index(current, currentIndex().isValid() ? currentIndex().column() : 0);
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
@@ -156,7 +156,7 @@ void TaskGrid::showCurrent() {
 
 void TaskGrid::selectionToList() {
     if (syncing_) return;
-    Query& tasks = organizer_.store().tasksQ;
+    Query& tasks = organizer_.store().listRows;
     std::set<Query::Bookmark> bookmarks;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row) bookmarks.insert(tasks.bookmarkAt(row));
@@ -166,7 +166,7 @@ void TaskGrid::selectionToList() {
 // Leaving a row posts what was typed into it, as the list does when its current row moves.
 void TaskGrid::currentToList(const QModelIndex& current) {
     if (syncing_ || !current.isValid()) return;
-    Query& tasks = organizer_.store().tasksQ;
+    Query& tasks = organizer_.store().listRows;
     if (current.row() == tasks.currentIndex()) return;
     movingFromGrid_ = true;
     try {

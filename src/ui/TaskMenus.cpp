@@ -118,10 +118,10 @@ QAction* TaskMenus::find(const char* name) const { return window_->findChild<QAc
 QIcon TaskMenus::itemPicture(const std::string& button, int value) const {
     const TaskStore& store = organizer_.store();
     if (button == "NewTaskBtn")
-        return Pictures::icon(Pictures::TaskTypes, typePicture(lookupName(store.typeKeyQ, value, "MARK")));
+        return Pictures::icon(Pictures::TaskTypes, typePicture(lookupName(store.types, value, "MARK")));
     if (button == "PriorityBtn")
-        return Pictures::icon(Pictures::TaskPriorities, priorityPicture(lookupName(store.priorityKeyQ, value, "NAME")));
-    return Pictures::icon(Pictures::TaskStates, statePicture(lookupName(store.stateKeyQ, value, "NAME")));
+        return Pictures::icon(Pictures::TaskPriorities, priorityPicture(lookupName(store.priorities, value, "NAME")));
+    return Pictures::icon(Pictures::TaskStates, statePicture(lookupName(store.states, value, "NAME")));
 }
 
 // A button that runs its command, with the drop-down of its items beside it.
@@ -185,7 +185,7 @@ void TaskMenus::buildTimeMenu() {
         for (const std::string& time : hour.times) {
             QAction* item = times->addAction(QString::fromStdString(time));
             connect(item, &QAction::triggered, this,
-                    [this, time] { run_([this, time] { organizer_.tasks().commands.timeMenuItemClick(time); }); });
+                    [this, time] { run_([this, time] { organizer_.tasks().commands.pickTime(time); }); });
             if (++count % timeMenuSeparatorEvery == 0 && count < int(hour.times.size())) times->addSeparator();
         }
     }

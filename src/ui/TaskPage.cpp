@@ -35,7 +35,7 @@ TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
 
 TaskPage::~TaskPage() {
     TaskContext& context = organizer_.tasks().context;
-    context.SwitchTab = nullptr;
+    context.switchTab = nullptr;
     context.focusGrid = nullptr;
     context.showTimeMenu = nullptr;
 }
@@ -49,7 +49,7 @@ void TaskPage::addMenus(QMenuBar* bar) {
 void TaskPage::installHooks() {
     Tasks& tasks = organizer_.tasks();
     TaskContext& context = tasks.context;
-    context.SwitchTab = [this](Page page) { organizer_.view().activePage = page; };
+    context.switchTab = [this](Page page) { organizer_.view().activePage = page; };
     context.focusGrid = [this] { grid_->setFocus(); };
     context.showTimeMenu = [this] { menus_->showTimeMenu(); };
 
@@ -60,16 +60,16 @@ void TaskPage::installHooks() {
     form.insertTask = command(&TaskCommands::insertTask);
     // A save that fails keeps the dialog open on the row, which stays in edit state.
     form.saveTask = [this] { organizer_.tasks().commands.saveTask(); };
-    form.setTime = command(&TaskCommands::SetTime1Click);
-    form.setFinalTime = command(&TaskCommands::SetFinalTime1Click);
+    form.setTime = command(&TaskCommands::chooseTime);
+    form.setFinalTime = command(&TaskCommands::chooseFinalTime);
     form.nullPriority = [this] { run_([this] { organizer_.tasks().commands.setPriority({}); }); };
     form.nullState = [this] { run_([this] { organizer_.tasks().commands.setState(TaskState::None); }); };
     props_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
     props_->focusGrid = [this] { grid_->setFocus(); };
     props_->showError = [this](const std::string& message) { organizer_.services().ui.showMessage(message); };
 
-    grid_->openProperties = command(&TaskCommands::mTaskPropsClick);
-    grid_->clone = command(&TaskCommands::mCloneClick);
+    grid_->openProperties = command(&TaskCommands::modifyTask);
+    grid_->clone = command(&TaskCommands::cloneTasks);
     grid_->deleteRows = command(&TaskCommands::gridDeleteKey);
 }
 
@@ -80,10 +80,10 @@ void TaskPage::addPrintItem() {
     auto* print = new QAction(tr("Print"), file);
     print->setObjectName(QStringLiteral("Print1"));
     file->insertAction(window_->findChild<QAction*>(QStringLiteral("Quit1")), print);
-    connect(print, &QAction::triggered, this, &TaskPage::Print1Click);
+    connect(print, &QAction::triggered, this, &TaskPage::printTasks);
 }
 
-void TaskPage::Print1Click() {
+void TaskPage::printTasks() {
     organizer_.view().activePage = kTasksPage;
     printWithDialog(
         window_, tr("Print Tasks"), tr("Tasks"), [this](QPrinter& printer) { return printTaskList(*grid_, printer); },

@@ -42,7 +42,7 @@ private:
     // The task commands reach the window through the hooks of their context.
     void installHooks();
     void addPrintItem();
-    void Print1Click();
+    void printTasks();
 
     Organizer& organizer_;
     CommandRunner run_;

@@ -18,7 +18,7 @@ std::vector<TreeColumn> columnsOf(const ItemTree& tree) {
         return {{"Official", 350}, {"phone1", 120}, {"phone2", 120}, {"email", 150}, {"Comment", 300}};
     case RecordFamily::Phrases: return {{"name", 300}, {"Phrase", 338}};
     case RecordFamily::Events: return {{"Event", 400}, {"Date", 80}, {"Time", 60}, {"Comment", 241}};
-    case RecordFamily::Tags: return {{tree.id() == TreeId::MarksLinksTree ? "name" : "Official", 150}};
+    case RecordFamily::Tags: return {{tree.id() == TreeId::LinkTagsTree ? "name" : "Official", 150}};
     case RecordFamily::None: break;
     }
     return {{"name", 150}};

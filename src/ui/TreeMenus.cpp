@@ -79,108 +79,108 @@ void TreeMenus::addMenus(QMenuBar* bar) {
     GoalCommands* goals = &pages->goals;
     const auto onPage = [c](Page page, auto command) {
         return [c, page, command] {
-            c->SwitchTab(page);
+            c->switchTab(page);
             command();
         };
     };
     const auto links = [c](auto command) {
         return [c, command] {
-            if (ItemTree* tree = c->GetLinksTree()) command(*tree);
+            if (ItemTree* tree = c->activeLinksTree()) command(*tree);
         };
     };
 
     QMenu* goalMenu = menu(
         bar, "Goals_mp", "Goals",
-        {{"NewRootGoal_mp", "New Root Goal", [c] { c->NewRootGoal_mpClick(); }},
-         {"NewChildGoal_mp", "New Child Goal", [c] { c->NewChildGoal_mpClick(); }},
-         {"AddGoalRight1", "Add Goal Right", [c] { c->AddGoalRight1Click(); }},
-         {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->InsertAfterGoal_mpClick(); }},
-         {"InsertGoalFromClipboard_mp", "Insert From Clipboard", [goals] { goals->InsertGoalFromClipboard_mpClick(); }},
+        {{"NewRootGoal_mp", "New Root Goal", [c] { c->newRootGoal(); }},
+         {"NewChildGoal_mp", "New Child Goal", [c] { c->newChildGoal(); }},
+         {"AddGoalRight1", "Add Goal Right", [c] { c->addGoalRight(); }},
+         {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->insertAfterGoal(); }},
+         {"InsertGoalFromClipboard_mp", "Insert From Clipboard", [goals] { goals->insertGoalFromClipboard(); }},
          {nullptr, nullptr, nullptr},
-         {"CutGoal_mp", "Cut Goal", [c] { c->CutGoal_mpClick(); }},
-         {"CopyGoal_mp", "Copy Goal", [c] { c->CopyGoal_mpClick(); }},
-         {"PasteGoal_mp", "Paste Goal", [c] { c->PasteGoal_mpClick(); }},
-         {"DeleteGoal_mp", "Delete Goal", [c] { c->DeleteGoal_mpClick(); }},
+         {"CutGoal_mp", "Cut Goal", [c] { c->cutGoals(); }},
+         {"CopyGoal_mp", "Copy Goal", [c] { c->copyGoals(); }},
+         {"PasteGoal_mp", "Paste Goal", [c] { c->pasteGoals(); }},
+         {"DeleteGoal_mp", "Delete Goal", [c] { c->deleteGoals(); }},
          {nullptr, nullptr, nullptr},
-         {"CloneGoals1", "Clone Goals", [c] { c->CloneGoals1Click(); }},
-         {"GroupGoals1", "Group Goals", [c] { c->GroupGoals1Click(); }},
-         {"GoalProperties1", "Goal Properties", [goals] { goals->GoalProperties1Click(); }},
+         {"CloneGoals1", "Clone Goals", [c] { c->cloneGoals(); }},
+         {"GroupGoals1", "Group Goals", [c] { c->groupGoals(); }},
+         {"GoalProperties1", "Goal Properties", [goals] { goals->showGoalProperties(); }},
          {"GoalsIntoTasks_mp", "Goals Into Task",
           [pages] { pages->turnGoalsIntoTasks(); }}});
     moves(goalMenu, "MoveGoals1", "Move Goals",
-          {{"MoveGoalsRight1", "Move Goals Right", [c] { c->MoveGoalsRight1Click(); }},
-           {"MoveGoalsLeft1", "Move Goals Left", [c] { c->MoveGoalsLeft1Click(); }},
-           {"MoveGoalsUp1", "Move Goals Up", [c] { c->MoveGoalsUp1Click(); }},
-           {"MoveGoalsDown1", "Move Goals Down", [c] { c->MoveGoalsDown1Click(); }}});
+          {{"MoveGoalsRight1", "Move Goals Right", [c] { c->moveGoalsRight(); }},
+           {"MoveGoalsLeft1", "Move Goals Left", [c] { c->moveGoalsLeft(); }},
+           {"MoveGoalsUp1", "Move Goals Up", [c] { c->moveGoalsUp(); }},
+           {"MoveGoalsDown1", "Move Goals Down", [c] { c->moveGoalsDown(); }}});
 
     QMenu* linkMenu = menu(bar, "Links_mp", "Links",
-                           {{"NewRootLink_mp", "New Root Link", [c] { c->NewRootLink_mpClick(); }},
-                            {"NewChildLink_mp", "New Child Link", [c] { c->NewChildLink_mpClick(); }},
+                           {{"NewRootLink_mp", "New Root Link", [c] { c->newRootLink(); }},
+                            {"NewChildLink_mp", "New Child Link", [c] { c->newChildLink(); }},
                             {nullptr, nullptr, nullptr},
-                            {"CutLink_mp", "Cut Link", [c] { c->CutLink_mpClick(); }},
-                            {"CopyLink_mp", "Copy Link", [c] { c->CopyLink_mpClick(); }},
-                            {"PasteLink_mp", "Paste Link", [c] { c->PasteLink_mpClick(); }},
-                            {"DeleteLink_mp", "Delete Link", [c] { c->DeleteLink_mpClick(); }},
+                            {"CutLink_mp", "Cut Link", [c] { c->cutLinks(); }},
+                            {"CopyLink_mp", "Copy Link", [c] { c->copyLinks(); }},
+                            {"PasteLink_mp", "Paste Link", [c] { c->pasteLinks(); }},
+                            {"DeleteLink_mp", "Delete Link", [c] { c->deleteLinks(); }},
                             {nullptr, nullptr, nullptr},
-                            {"CloneLinks1", "Clone Links", [c] { c->CloneLinks1Click(); }},
-                            {"GroupLinks1", "Group Links", [c] { c->GroupLinks1Click(); }},
+                            {"CloneLinks1", "Clone Links", [c] { c->cloneLinks(); }},
+                            {"GroupLinks1", "Group Links", [c] { c->groupLinks(); }},
                             {"LinkProperties1", "Link Properties",
                              onPage(kLinksPage, links([c](ItemTree& tree) { c->editFirstSelected(tree); }))}});
     moves(linkMenu, "MoveLinks1", "Move Links",
-          {{"MoveLinksRight1", "Move Links Right", [c] { c->MoveLinksRight1Click(); }},
-           {"MoveLinksLeft1", "Move Links Left", [c] { c->MoveLinksLeft1Click(); }},
-           {"MoveLinksUp1", "Move Links Up", [c] { c->MoveLinksUp1Click(); }},
-           {"MoveLinksDown1", "Move Links Down", [c] { c->MoveLinksDown1Click(); }}});
+          {{"MoveLinksRight1", "Move Links Right", [c] { c->moveLinksRight(); }},
+           {"MoveLinksLeft1", "Move Links Left", [c] { c->moveLinksLeft(); }},
+           {"MoveLinksUp1", "Move Links Up", [c] { c->moveLinksUp(); }},
+           {"MoveLinksDown1", "Move Links Down", [c] { c->moveLinksDown(); }}});
 
     ItemTree* contacts = &organizer_.trees().get(TreeId::ContactsTree);
     QMenu* contactMenu = menu(bar, "Contacts_mp", "Contacts",
-                              {{"NewRootContact_mp", "New Root Contact", [c] { c->NewRootContact_mpClick(); }},
-                               {"NewChildContact_mp", "New Child Contact", [c] { c->NewChildContact_mpClick(); }},
+                              {{"NewRootContact_mp", "New Root Contact", [c] { c->newRootContact(); }},
+                               {"NewChildContact_mp", "New Child Contact", [c] { c->newChildContact(); }},
                                {nullptr, nullptr, nullptr},
-                               {"CutContact_mp", "Cut Contact", [c] { c->CutContact_mpClick(); }},
-                               {"CopyContact_mp", "Copy Contact", [c] { c->CopyContact_mpClick(); }},
-                               {"PasteContact_mp", "Paste Contact", [c] { c->PasteContact_mpClick(); }},
-                               {"DeleteContact_mp", "Delete Contact", [c] { c->DeleteContact_mpClick(); }},
+                               {"CutContact_mp", "Cut Contact", [c] { c->cutContacts(); }},
+                               {"CopyContact_mp", "Copy Contact", [c] { c->copyContacts(); }},
+                               {"PasteContact_mp", "Paste Contact", [c] { c->pasteContacts(); }},
+                               {"DeleteContact_mp", "Delete Contact", [c] { c->deleteContacts(); }},
                                {nullptr, nullptr, nullptr},
-                               {"CloneContacts1", "Clone Contacts", [c] { c->CloneContacts1Click(); }},
-                               {"GroupContacts1", "Group Contacts", [c] { c->GroupContacts1Click(); }},
+                               {"CloneContacts1", "Clone Contacts", [c] { c->cloneContacts(); }},
+                               {"GroupContacts1", "Group Contacts", [c] { c->groupContacts(); }},
                                {"ContactProperties1", "Contact Properties",
                                 onPage(kContactsPage, [c, contacts] { c->editFirstSelected(*contacts); })}});
     moves(contactMenu, "MoveContacts1", "Move Contacts",
-          {{"MoveContactsRight1", "Move Contacts Right", [c] { c->MoveContactsRight1Click(); }},
-           {"MoveContactsLeft1", "Move Contacts Left", [c] { c->MoveContactsLeft1Click(); }},
-           {"MoveContactsUp1", "Move Contacts Up", [c] { c->MoveContactsUp1Click(); }},
-           {"MoveContactsDown1", "Move Contacts Down", [c] { c->MoveContactsDown1Click(); }}});
+          {{"MoveContactsRight1", "Move Contacts Right", [c] { c->moveContactsRight(); }},
+           {"MoveContactsLeft1", "Move Contacts Left", [c] { c->moveContactsLeft(); }},
+           {"MoveContactsUp1", "Move Contacts Up", [c] { c->moveContactsUp(); }},
+           {"MoveContactsDown1", "Move Contacts Down", [c] { c->moveContactsDown(); }}});
 
     ItemTree* phrases = &organizer_.trees().get(TreeId::PhrasesTree);
     PhraseCommands* phraseCommands = &pages->phrases;
     menu(bar, "Phrases_mp", "Phrases",
-         {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->NewRootPhrase_mpClick(); }},
-          {"NewChildPhrase_mp", "New Child Phrase", [c] { c->NewChildPhrase_mpClick(); }},
+         {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->newRootPhrase(); }},
+          {"NewChildPhrase_mp", "New Child Phrase", [c] { c->newChildPhrase(); }},
           {nullptr, nullptr, nullptr},
-          {"CutPhrase_mp", "Cut Phrase", [c] { c->CutPhrase_mpClick(); }},
-          {"CopyPhrase_mp", "Copy Phrase", [c] { c->CopyPhrase_mpClick(); }},
-          {"PastePhrase_mp", "Paste Phrase", [c] { c->PastePhrase_mpClick(); }},
-          {"DeletePhrase_mp", "Delete Phrase", [c] { c->DeletePhrase_mpClick(); }},
+          {"CutPhrase_mp", "Cut Phrase", [c] { c->cutPhrases(); }},
+          {"CopyPhrase_mp", "Copy Phrase", [c] { c->copyPhrases(); }},
+          {"PastePhrase_mp", "Paste Phrase", [c] { c->pastePhrases(); }},
+          {"DeletePhrase_mp", "Delete Phrase", [c] { c->deletePhrases(); }},
           {nullptr, nullptr, nullptr},
-          {"ClonePhrases1", "Clone Phrases", [c] { c->ClonePhrases1Click(); }},
+          {"ClonePhrases1", "Clone Phrases", [c] { c->clonePhrases(); }},
           {"PhraseProperties1", "Phrase Properties",
            onPage(kBlocknotePage, [c, phrases] { c->editFirstSelected(*phrases); })},
           {"PutPhrasesToClipboard_mp", "Put Phrases To Clipboard",
-           [phraseCommands] { phraseCommands->PutPhrasesToClipboard_mpClick(); }},
-          {"SavePhrases_mp", "Save Phrases", [phraseCommands] { phraseCommands->SavePhrases_mpClick(); }}});
+           [phraseCommands] { phraseCommands->putPhrasesToClipboard(); }},
+          {"SavePhrases_mp", "Save Phrases", [phraseCommands] { phraseCommands->savePhrases(); }}});
 
     menu(bar, "Calendar_mp", "Calendar",
-         {{"NewRootEvent_mp", "New Root Event", [c] { c->NewRootEvent_mpClick(); }},
-          {"NewChildEvent_mp", "New Child Event", [c] { c->NewChildEvent_mpClick(); }},
+         {{"NewRootEvent_mp", "New Root Event", [c] { c->newRootEvent(); }},
+          {"NewChildEvent_mp", "New Child Event", [c] { c->newChildEvent(); }},
           {nullptr, nullptr, nullptr},
-          {"CutEvent_mp", "Cut Event", [c] { c->CutEvent_mpClick(); }},
-          {"CopyEvent_mp", "Copy Event", [c] { c->CopyEvent_mpClick(); }},
-          {"PasteEvent_mp", "Paste Event", [c] { c->PasteEvent_mpClick(); }},
-          {"DeleteEvent_mp", "Delete Event", [c] { c->DeleteEvent_mpClick(); }},
+          {"CutEvent_mp", "Cut Event", [c] { c->cutEvents(); }},
+          {"CopyEvent_mp", "Copy Event", [c] { c->copyEvents(); }},
+          {"PasteEvent_mp", "Paste Event", [c] { c->pasteEvents(); }},
+          {"DeleteEvent_mp", "Delete Event", [c] { c->deleteEvents(); }},
           {nullptr, nullptr, nullptr},
           {"CalendarProperties1", "Calendar Properties",
-           onPage(kCalendarPage, [c] { c->editFirstSelected(c->GetCalendarTree()); })}});
+           onPage(kCalendarPage, [c] { c->editFirstSelected(c->calendarTree()); })}});
     addHiddenItems(bar);
 }
 
@@ -263,7 +263,7 @@ QToolBar* TreeMenus::toolBar(Page page) {
             kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)), QString::fromStdString(captions[kind]));
         const auto value = static_cast<std::int32_t>(kind);
         connect(choice, &QAction::triggered, this, [this, page, value] {
-            run_([this, page, value] { organizer_.treePages().commands.newItemOfKindClick(page, value); });
+            run_([this, page, value] { organizer_.treePages().commands.newItemOfKind(page, value); });
         });
     }
     newButton->setMenu(kinds);
@@ -312,9 +312,9 @@ void TreeMenus::addGoalDropDowns(QToolBar* tools) {
         tools->addWidget(button);
     };
     dropDown("GoalPrioBtn", tr("Prio"), Pictures::Priority, 44, GoalCommands::goalPrioMenu(),
-             &GoalCommands::SetGoalsPrio, "Hi1");
+             &GoalCommands::setGoalsPriority, "Hi1");
     dropDown("GoalStateBtn", tr("State"), Pictures::State, 36, GoalCommands::goalStateMenu(),
-             &GoalCommands::SetGoalsState, "Terminate1");
+             &GoalCommands::setGoalsState, "Terminate1");
 }
 
 }  // namespace torvalet::ui

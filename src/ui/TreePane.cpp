@@ -27,10 +27,10 @@ TreePane::TreePane(ItemTreeView* view, Navigation& navigation, const CommandRunn
         Pictures::Tool picture;
         void (TreeLevels::*command)(ItemTree&);
     } kinds[] = {
-        {"FirstBtn", "Scroll Up To The First Item", Pictures::FirstItem, &TreeLevels::GotoFirstVisibleItem},
-        {"LastBtn", "Scroll Down Until Last Item", Pictures::LastItem, &TreeLevels::GotoLastVisibleItem},
+        {"FirstBtn", "Scroll Up To The First Item", Pictures::FirstItem, &TreeLevels::gotoFirstVisibleItem},
+        {"LastBtn", "Scroll Down Until Last Item", Pictures::LastItem, &TreeLevels::gotoLastVisibleItem},
         {"CollapseBtn", "Collapse All Notes But Selected", Pictures::CollapseAllButSelected,
-         &TreeLevels::CollapseAllButSelected},
+         &TreeLevels::collapseAllButSelected},
     };
     for (const auto& kind : kinds) {
         auto* button = new QToolButton(this);

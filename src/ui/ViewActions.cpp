@@ -58,15 +58,15 @@ void ViewActions::run(const Handler& command) {
 void ViewActions::addViewItems() {
     QMenu* view = menuNamed("mView", tr("&View"));
     ViewCommands* commands = &organizer_.viewCommands();
-    add(view, "ViewTasksPage1", tr("View Tasks Page"), [commands] { commands->ViewTasksPage1Click(); });
-    add(view, "ViewLinksPage1", tr("View Links Page"), [commands] { commands->ViewLinksPage1Click(); });
-    add(view, "ViewContactsPage1", tr("View Contacts Page"), [commands] { commands->ViewContactsPage1Click(); });
-    add(view, "ViewBlocknotePage1", tr("View Blocknote Page"), [commands] { commands->ViewBlocknotePage1Click(); });
-    add(view, "ViewCalendarPage1", tr("View Calendar Page"), [commands] { commands->ViewCalendarPage1Click(); });
+    add(view, "ViewTasksPage1", tr("View Tasks Page"), [commands] { commands->showTasksPage(); });
+    add(view, "ViewLinksPage1", tr("View Links Page"), [commands] { commands->showLinksPage(); });
+    add(view, "ViewContactsPage1", tr("View Contacts Page"), [commands] { commands->showContactsPage(); });
+    add(view, "ViewBlocknotePage1", tr("View Blocknote Page"), [commands] { commands->showBlocknotePage(); });
+    add(view, "ViewCalendarPage1", tr("View Calendar Page"), [commands] { commands->showCalendarPage(); });
     view->addSeparator();
-    add(view, "messagePad1", tr("MessagePad"), [commands] { commands->messagePad1Click(); })->setCheckable(true);
+    add(view, "messagePad1", tr("MessagePad"), [commands] { commands->toggleMessagePad(); })->setCheckable(true);
     add(view, "ClearMessagePad1", tr("Clear MessagePad"), [this, commands] {
-        commands->ClearMessagePad1Click();
+        commands->clearMessagePad();
         window_.refreshMessagePad();
     });
 }
@@ -77,7 +77,7 @@ void ViewActions::addTextboardItems() {
     ViewCommands* commands = &organizer_.viewCommands();
     const auto onBoard = [commands, board](void (QPlainTextEdit::*edit)()) {
         return [commands, board, edit] {
-            commands->ViewBlocknotePage1Click();
+            commands->showBlocknotePage();
             (board->*edit)();
         };
     };
@@ -87,7 +87,7 @@ void ViewActions::addTextboardItems() {
     add(menu, "TextboardCopy_mp", tr("Copy"), onBoard(&QPlainTextEdit::copy));
     add(menu, "TextboardPaste_mp", tr("Paste"), onBoard(&QPlainTextEdit::paste));
     add(menu, "TextboardDelete_mp", tr("Delete"), [commands, board] {
-        commands->ViewBlocknotePage1Click();
+        commands->showBlocknotePage();
         board->textCursor().removeSelectedText();
     });
     add(menu, "TextboardClear_mp", tr("Clear"), onBoard(&QPlainTextEdit::clear));
@@ -95,12 +95,12 @@ void ViewActions::addTextboardItems() {
     auto* print = new QAction(tr("Print..."), menu);
     print->setObjectName(QStringLiteral("TextboardPrint_mp"));
     menu->addAction(print);
-    connect(print, &QAction::triggered, this, &ViewActions::TextboardPrint_mpClick);
+    connect(print, &QAction::triggered, this, &ViewActions::printTextboard);
     menu->addSeparator();
 }
 
-void ViewActions::TextboardPrint_mpClick() {
-    run([this] { organizer_.viewCommands().ViewBlocknotePage1Click(); });
+void ViewActions::printTextboard() {
+    run([this] { organizer_.viewCommands().showBlocknotePage(); });
     printWithDialog(
         &window_, tr("Print Textboard"), QStringLiteral("Textboard"),
         [this](QPrinter& printer) {
@@ -115,26 +115,26 @@ void ViewActions::addServiceItems() {
     HelpCommands* documents = &organizer_.helpCommands();
     Organizer* organizer = &organizer_;
     add(service, "CreateDayFolder1", tr("Create Day Folder"),
-        [documents, organizer] { documents->CreateDayFolder1Click(organizer->today()); });
+        [documents, organizer] { documents->createDayFolder(organizer->today()); });
     add(service, "OpenDayFolder1", tr("Open Day Folder"),
-        [documents, organizer] { documents->OpenDayFolder1Click(organizer->today()); });
+        [documents, organizer] { documents->openDayFolder(organizer->today()); });
     service->addSeparator();
-    add(service, "PrivateInfo1", tr("Private Info"), [documents] { documents->PrivateInfo1Click(); });
-    add(service, "UsefulInfo1", tr("Useful Info"), [documents] { documents->UsefulInfo1Click(); });
+    add(service, "PrivateInfo1", tr("Private Info"), [documents] { documents->openPrivateInfo(); });
+    add(service, "UsefulInfo1", tr("Useful Info"), [documents] { documents->openUsefulInfo(); });
 }
 
 void ViewActions::addHelpItems() {
     QMenu* help = menuNamed("mHelp", tr("&Help"));
     HelpCommands* documents = &organizer_.helpCommands();
-    add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->TorvaletHelp1Click(); });
-    add(help, "mManual", tr("Manual"), [documents] { documents->mManualClick(); });
-    add(help, "mHomepage", tr("Homepage"), [documents] { documents->mHomepageClick(); });
-    add(help, "ReadMe1", tr("Read Me"), [documents] { documents->ReadMe1Click(); });
-    add(help, "SupportEmail_mp", tr("Write To Support"), [documents] { documents->SupportEmail_mpClick(); });
+    add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->openHelp(); });
+    add(help, "mManual", tr("Manual"), [documents] { documents->openManual(); });
+    add(help, "mHomepage", tr("Homepage"), [documents] { documents->openHomePage(); });
+    add(help, "ReadMe1", tr("Read Me"), [documents] { documents->openReadMe(); });
+    add(help, "SupportEmail_mp", tr("Write To Support"), [documents] { documents->mailSupport(); });
     help->addSeparator();
     ViewCommands* commands = &organizer_.viewCommands();
-    add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->ShowNextTip1Click(); });
-    add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->AutoplayTips1Click(); })->setCheckable(true);
+    add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->showNextTip(); });
+    add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->toggleAutoplayTips(); })->setCheckable(true);
     help->addSeparator();
     auto* about = new QAction(tr("About..."), help);
     about->setObjectName(QStringLiteral("mAbout"));
@@ -145,11 +145,11 @@ void ViewActions::addHelpItems() {
 void ViewActions::addHiddenItems() {
     ViewCommands* commands = &organizer_.viewCommands();
     add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] {
-        commands->RightPanelWide_mpClick();
+        commands->toggleRightPanelWide();
     })->setCheckable(true);
     add(&window_, "EscapeCommand1", tr("Escape Command"), [this, commands] {
         if (trayAvailable()) {
-            commands->EscapeCommand1Click();
+            commands->hideInTray();
             showTrayState();
         } else {
             window_.showMinimized();
@@ -173,7 +173,7 @@ void ViewActions::addTrayMenu() {
     widgets_.tray->setContextMenu(menu);
     connect(widgets_.tray, &QSystemTrayIcon::activated, this, [this, commands](QSystemTrayIcon::ActivationReason why) {
         if (why != QSystemTrayIcon::Trigger) return;
-        commands->CoolTrayIcon1Click();
+        commands->toggleTray();
         showTrayState();
     });
 }
@@ -209,7 +209,7 @@ void ViewActions::showTrayState() {
 
 void ViewActions::minimised() {
     if (!trayAvailable()) return;
-    organizer_.viewCommands().CoolTrayIcon1MinimizeToTray();
+    organizer_.viewCommands().minimisedToTray();
     showTrayState();
 }
 
@@ -217,7 +217,7 @@ void ViewActions::showHint(const QString& hint) { widgets_.hintLine->setText(hin
 
 bool ViewActions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widgets_.tipLine && event->type() == QEvent::MouseButtonPress) {
-        run([this] { organizer_.viewCommands().TipPanel2Click(); });
+        run([this] { organizer_.viewCommands().hideTip(); });
         return true;
     }
     if (event->type() == QEvent::Wheel) return wheel(event);

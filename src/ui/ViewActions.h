@@ -46,7 +46,7 @@ public:
     // A hint under the mouse, for the hint line.
     void showHint(const QString& hint);
     // "Textboard" > "Print...": the textboard to a printer (or a PDF file), titled "Textboard".
-    void TextboardPrint_mpClick();
+    void printTextboard();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

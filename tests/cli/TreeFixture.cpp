@@ -24,15 +24,15 @@ std::vector<std::string> fieldsOf(const std::string& line) {
 }
 
 void fill(TreeNode& node, const std::vector<std::string>& f) {
-    if (auto* event = node.findRecord<TEventData>()) {
+    if (auto* event = node.findRecord<EventRecord>()) {
         *event = {f[4], f[1], f[2], std::stoi(f[0]), 0, 0, static_cast<std::uint8_t>(std::stoi("0" + f[3])), {}};
     } else {
-        auto& contact = node.record<TContactData>();
-        contact.ContactKind = std::stoi(f[0]);
-        contact.Official = f[1];
-        contact.Birthday = f[2];
-        contact.NameDay = f[3];
-        contact.SpecialDay = f[4];
+        auto& contact = node.record<ContactRecord>();
+        contact.kind = std::stoi(f[0]);
+        contact.official = f[1];
+        contact.birthday = f[2];
+        contact.nameDay = f[3];
+        contact.specialDay = f[4];
     }
 }
 

@@ -120,7 +120,7 @@ private slots:
 
     void everyNamedKeyHasAnX11Key() {
         for (unsigned key = 8; key <= 255; ++key)
-            if (!KeyName(key).empty()) QVERIFY2(ui::keysymOfVirtualKey(key) != 0, KeyName(key).c_str());
+            if (!keyName(key).empty()) QVERIFY2(ui::keysymOfVirtualKey(key) != 0, keyName(key).c_str());
     }
 
     void withoutX11ThereAreNoSystemWideKeys() {

@@ -119,11 +119,11 @@ private slots:
 
     void goalOkWritesTheControls() {
         Pages pages;
-        TreeNode& node = pages.add(TreeId::GoalTree);
-        auto& goal = node.record<TGoalData>();
+        TreeNode& node = pages.add(TreeId::DayGoalTree);
+        auto& goal = node.record<GoalRecord>();
         goal = {"Plan", "first\r\nsecond", "", 2, 6, 3};
         pages.organizer->view().taskProperties = true;
-        QVERIFY(whileShown([&] { pages.forms().goalForm.GoalProps(node); },
+        QVERIFY(whileShown([&] { pages.forms().goalForm.showGoal(node); },
                            [](QDialog& dialog) {
                                QCOMPARE(control<QComboBox>(dialog, "ComboBox1")->currentText(), QString("ToDo"));
                                QCOMPARE(control<QComboBox>(dialog, "ComboBox2")->currentText(), QString("Done"));
@@ -132,21 +132,21 @@ private slots:
                                control<QComboBox>(dialog, "ComboBox3")->setEditText("Someday");
                                click(dialog, "GoalPropOkBtn1");
                            }));
-        QCOMPARE(goal.Text, std::string("Plan B"));
-        QCOMPARE(goal.Description, std::string("first\r\nsecond"));  // memo left alone keeps its line breaks
-        QCOMPARE(goal.GoalType, 3);
-        QCOMPARE(goal.State, 2);
-        QCOMPARE(goal.Prio, -1);
+        QCOMPARE(goal.text, std::string("Plan B"));
+        QCOMPARE(goal.description, std::string("first\r\nsecond"));  // memo left alone keeps its line breaks
+        QCOMPARE(goal.kind, 3);
+        QCOMPARE(goal.state, 2);
+        QCOMPARE(goal.priority, -1);
         QVERIFY(!pages.organizer->view().taskProperties);
     }
 
     void linkOkStoresThePickedAccessDate() {
         Pages pages;
         TreeNode& node = pages.add(TreeId::LinksTree);
-        auto& link = node.record<TLinkData>();
-        link.Name = "Home";
-        link.LinkKind = 1;
-        QVERIFY(whileShown([&] { pages.forms().linkForm.LinkProps2(node); },
+        auto& link = node.record<LinkRecord>();
+        link.name = "Home";
+        link.kind = 1;
+        QVERIFY(whileShown([&] { pages.forms().linkForm.showLink(node); },
                            [](QDialog& dialog) {
                                auto* picker = control<QDateEdit>(dialog, "AccessDatePicker");
                                QCOMPARE(picker->date(), QDate(2026, 12, 8));
@@ -155,18 +155,18 @@ private slots:
                                control<QLineEdit>(dialog, "UrlEdit")->setText("example.org");
                                click(dialog, "OkLinkPropBtn");
                            }));
-        QCOMPARE(link.AccessDate, std::string("31.01.25"));
-        QCOMPARE(link.Url, std::string("example.org"));
-        QCOMPARE(link.LinkKind, 1);
+        QCOMPARE(link.accessDate, std::string("31.01.25"));
+        QCOMPARE(link.url, std::string("example.org"));
+        QCOMPARE(link.kind, 1);
     }
 
     void contactDaysChangeOnlyThroughTheirButtons() {
         Pages pages;
         TreeNode& node = pages.add(TreeId::ContactsTree);
-        auto& contact = node.record<TContactData>();
-        contact.Birthday = "02.03.80";
-        contact.SpecialDay = "24.12.99";
-        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); },
+        auto& contact = node.record<ContactRecord>();
+        contact.birthday = "02.03.80";
+        contact.specialDay = "24.12.99";
+        QVERIFY(whileShown([&] { pages.forms().contactForm.showContact(node); },
                            [](QDialog& dialog) {
                                QVERIFY(control<QLineEdit>(dialog, "bday_Edit")->isReadOnly());
                                QCOMPARE(control<QDateEdit>(dialog, "DateTimePicker1")->date(), QDate(1980, 3, 2));
@@ -178,30 +178,30 @@ private slots:
                                control<QLineEdit>(dialog, "Edit1")->setText("Ann Lee");
                                click(dialog, "OkContactBtn");
                            }));
-        QCOMPARE(contact.Official, std::string("Ann Lee"));
-        QCOMPARE(contact.Birthday, std::string());
-        QCOMPARE(contact.NameDay, std::string("21.05.26"));
-        QCOMPARE(contact.SpecialDay, std::string("24.12.99"));
+        QCOMPARE(contact.official, std::string("Ann Lee"));
+        QCOMPARE(contact.birthday, std::string());
+        QCOMPARE(contact.nameDay, std::string("21.05.26"));
+        QCOMPARE(contact.specialDay, std::string("24.12.99"));
     }
 
     void contactTypedDayThatIsNoDateKeepsTheDialogOpen() {
         Pages pages;
         TreeNode& node = pages.add(TreeId::ContactsTree);
-        auto& contact = node.record<TContactData>();
-        contact.Official = "Ann";
-        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); },
+        auto& contact = node.record<ContactRecord>();
+        contact.official = "Ann";
+        QVERIFY(whileShown([&] { pages.forms().contactForm.showContact(node); },
                            [&](QDialog& dialog) {
                                control<QLineEdit>(dialog, "Edit1")->setText("Ann Lee");
                                control<QLineEdit>(dialog, "nday_Edit")->setText("5.3.80");
                                QVERIFY(messageOn(dialog, "OkContactBtn").contains("is not a valid date"));
                                QVERIFY(dialog.isVisible());
-                               QCOMPARE(contact.Official, std::string("Ann"));
+                               QCOMPARE(contact.official, std::string("Ann"));
                                control<QLineEdit>(dialog, "nday_Edit")->setText("05.03.80");
                                QCOMPARE(messageOn(dialog, "OkContactBtn"), QString());
                                QVERIFY(!dialog.isVisible());
                            }));
-        QCOMPARE(contact.Official, std::string("Ann Lee"));
-        QCOMPARE(contact.NameDay, std::string("05.03.80"));
+        QCOMPARE(contact.official, std::string("Ann Lee"));
+        QCOMPARE(contact.nameDay, std::string("05.03.80"));
     }
 
     void contactMailAndWebButtonsRunTheirCommands() {
@@ -211,7 +211,7 @@ private slots:
         int visits = 0;
         pages.dialogs.contact->mailContacts = [&] { ++mails; };
         pages.dialogs.contact->browseContacts = [&] { ++visits; };
-        QVERIFY(whileShown([&] { pages.forms().contactForm.ContactProps2(node); },
+        QVERIFY(whileShown([&] { pages.forms().contactForm.showContact(node); },
                            [](QDialog& dialog) {
                                click(dialog, "EmailBtn");
                                click(dialog, "WebBtn");
@@ -224,9 +224,9 @@ private slots:
     void phraseOkWritesTheControls() {
         Pages pages;
         TreeNode& node = pages.add(TreeId::PhrasesTree);
-        auto& phrase = node.record<TPhraseData>();
+        auto& phrase = node.record<PhraseRecord>();
         phrase = {"Greeting", "Hello", "", 2, ""};
-        QVERIFY(whileShown([&] { pages.forms().phraseForm.PhraseProps(node); },
+        QVERIFY(whileShown([&] { pages.forms().phraseForm.showPhrase(node); },
                            [](QDialog& dialog) {
                                QCOMPARE(control<QComboBox>(dialog, "ComboBox1")->currentIndex(), 2);
                                control<QLineEdit>(dialog, "NameEdit")->setText("Hi");
@@ -234,19 +234,19 @@ private slots:
                                control<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(1);
                                click(dialog, "OkPhrasePropsBtn");
                            }));
-        QCOMPARE(phrase.Name, std::string("Hi"));
-        QCOMPARE(phrase.Phrase, std::string("Hello"));
-        QCOMPARE(phrase.HotKey, std::string("Ctrl+Alt+H"));
-        QCOMPARE(phrase.PhraseKind, 1);
+        QCOMPARE(phrase.name, std::string("Hi"));
+        QCOMPARE(phrase.text, std::string("Hello"));
+        QCOMPARE(phrase.hotKey, std::string("Ctrl+Alt+H"));
+        QCOMPARE(phrase.kind, 1);
     }
 
     void calendarOkWritesDayChecksAndDate() {
         Pages pages;
         TreeNode& node = pages.add(TreeId::CalendarTree);
-        auto& event = node.record<TEventData>();
-        event.EventKind = 2;
-        event.WeekDays = 128 | 1;  // Monday, and the bit no box shows
-        QVERIFY(whileShown([&] { pages.forms().calendarForm.CalendarProps(node); },
+        auto& event = node.record<EventRecord>();
+        event.kind = 2;
+        event.weekDays = 128 | 1;  // Monday, and the bit no box shows
+        QVERIFY(whileShown([&] { pages.forms().calendarForm.showCalendarEvent(node); },
                            [](QDialog& dialog) {
                                QVERIFY(control<QCheckBox>(dialog, "MonChkBox")->isChecked());
                                QVERIFY(!control<QCheckBox>(dialog, "SunChkBox")->isChecked());
@@ -256,10 +256,10 @@ private slots:
                                control<QLineEdit>(dialog, "EventTimeEdit")->setText("9:30");
                                click(dialog, "OkCalendarPropBtn");
                            }));
-        QCOMPARE(event.WeekDays, std::uint8_t(128 | 64));
-        QCOMPARE(event.EventDate, std::string("08.12.26"));
-        QCOMPARE(event.EventTime, std::string("9:30"));
-        QCOMPARE(event.EventKind, 2);
+        QCOMPARE(event.weekDays, std::uint8_t(128 | 64));
+        QCOMPARE(event.date, std::string("08.12.26"));
+        QCOMPARE(event.time, std::string("9:30"));
+        QCOMPARE(event.kind, 2);
     }
 
     void closingWithoutOkLeavesEveryRecord() {
@@ -273,19 +273,19 @@ private slots:
             std::function<bool(TreeNode&)> untouched;
         };
         const std::vector<Case> cases{
-            {TreeId::GoalTree, "GoalMemo", [&](TreeNode& n) { forms.goalForm.GoalProps(n); },
-             [&] { return forms.goalForm.isOpen(); }, [](TreeNode& n) { return n.record<TGoalData>() == TGoalData{}; }},
-            {TreeId::LinksTree, "NameEdit", [&](TreeNode& n) { forms.linkForm.LinkProps2(n); },
-             [&] { return forms.linkForm.isOpen(); }, [](TreeNode& n) { return n.record<TLinkData>() == TLinkData{}; }},
-            {TreeId::ContactsTree, "Edit1", [&](TreeNode& n) { forms.contactForm.ContactProps2(n); },
+            {TreeId::DayGoalTree, "GoalMemo", [&](TreeNode& n) { forms.goalForm.showGoal(n); },
+             [&] { return forms.goalForm.isOpen(); }, [](TreeNode& n) { return n.record<GoalRecord>() == GoalRecord{}; }},
+            {TreeId::LinksTree, "NameEdit", [&](TreeNode& n) { forms.linkForm.showLink(n); },
+             [&] { return forms.linkForm.isOpen(); }, [](TreeNode& n) { return n.record<LinkRecord>() == LinkRecord{}; }},
+            {TreeId::ContactsTree, "Edit1", [&](TreeNode& n) { forms.contactForm.showContact(n); },
              [&] { return forms.contactForm.isOpen(); },
-             [](TreeNode& n) { return n.record<TContactData>() == TContactData{}; }},
-            {TreeId::PhrasesTree, "NameEdit", [&](TreeNode& n) { forms.phraseForm.PhraseProps(n); },
+             [](TreeNode& n) { return n.record<ContactRecord>() == ContactRecord{}; }},
+            {TreeId::PhrasesTree, "NameEdit", [&](TreeNode& n) { forms.phraseForm.showPhrase(n); },
              [&] { return forms.phraseForm.isOpen(); },
-             [](TreeNode& n) { return n.record<TPhraseData>() == TPhraseData{}; }},
-            {TreeId::CalendarTree, "EventMemo", [&](TreeNode& n) { forms.calendarForm.CalendarProps(n); },
+             [](TreeNode& n) { return n.record<PhraseRecord>() == PhraseRecord{}; }},
+            {TreeId::CalendarTree, "EventMemo", [&](TreeNode& n) { forms.calendarForm.showCalendarEvent(n); },
              [&] { return forms.calendarForm.isOpen(); },
-             [](TreeNode& n) { return n.record<TEventData>() == TEventData{}; }},
+             [](TreeNode& n) { return n.record<EventRecord>() == EventRecord{}; }},
         };
         for (const Case& c : cases) {
             TreeNode& node = pages.add(c.tree);

@@ -45,43 +45,43 @@ class ItemTreeViewTest : public QObject {
 private slots:
     void modelStaysConsistentWhileCommandsReshapeTheTree() {
         Running app;
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.reset(goals);
         TreeNode* a = app.goal(goals, "a");
         TreeNode* b = app.goal(goals, "b");
         app.goal(goals, "c");
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         view->refresh();
         QAbstractItemModel* model = view->model();
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
         goals.selectOnly(b);
-        app.commands().MoveGoalsRight1Click();  // b under a
+        app.commands().moveGoalsRight();  // b under a
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(textAt(model, 0, model->index(0, 0)), QString("b"));
         QCOMPARE(model->parent(model->index(0, 0, model->index(0, 0))), model->index(0, 0));
 
         goals.selectOnly(a);
         goals.select(goals.root()->lastChild());
-        app.commands().GroupGoals1Click();
+        app.commands().groupGoals();
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(textAt(model, 0), QString("a c "));
         QCOMPARE(model->rowCount(model->index(0, 0)), 2);
         QVERIFY(model->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
 
-        app.commands().NewRootGoal_mpClick();
+        app.commands().newRootGoal();
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(view->currentIndex(), model->index(1, 0));
 
         goals.selectOnly(goals.firstTopLevel());
-        app.commands().DeleteGoal_mpClick();
+        app.commands().deleteGoals();
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(textAt(model, 0), QString());
     }
 
     void menuActionAddsAnItemTheViewShows() {
         Running app;
-        ItemTree& week = app.tree(TreeId::Goal2Tree);
+        ItemTree& week = app.tree(TreeId::WeekGoalTree);
         app.reset(week);
         app.organizer->view().goalPage = 1;
         app.organizer->view().activePage = kContactsPage;
@@ -89,7 +89,7 @@ private slots:
         QVERIFY(action);
         QCOMPARE(action->text(), QString("New Root Goal"));
         action->trigger();
-        ui::ItemTreeView* view = app.view(TreeId::Goal2Tree);
+        ui::ItemTreeView* view = app.view(TreeId::WeekGoalTree);
         QCOMPARE(week.nodeCount(), std::size_t(1));
         QCOMPARE(view->model()->rowCount(), 1);
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), week.firstTopLevel());
@@ -124,12 +124,12 @@ private slots:
 
     void viewSelectionAndExpansionReachTheTree() {
         Running app;
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.reset(goals);
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
         TreeNode* second = app.goal(goals, "second");
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         view->refresh();
         ui::ItemTreeModel* model = view->itemModel();
 
@@ -155,12 +155,12 @@ private slots:
 
     void treeKeysRunTheTreeCommands() {
         Running app;
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.reset(goals);
         app.goal(goals, "keep");
         TreeNode* gone = app.goal(goals, "gone");
         app.goal(goals, "next");
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         view->refresh();
         view->setFocus();
         view->setCurrentIndex(view->itemModel()->indexOf(gone));
@@ -180,13 +180,13 @@ private slots:
 
     void dropFromAnotherGoalTreeCopiesTheItems() {
         Running app;
-        ItemTree& day = app.tree(TreeId::GoalTree);
-        ItemTree& week = app.tree(TreeId::Goal2Tree);
+        ItemTree& day = app.tree(TreeId::DayGoalTree);
+        ItemTree& week = app.tree(TreeId::WeekGoalTree);
         app.reset(day);
         app.reset(week);
         TreeNode* target = app.goal(day, "target");
         week.selectOnly(app.goal(week, "dragged"));
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         view->refresh();
         app.window->viewOf(week)->refresh();
         app.window->resize(1200, 800);
@@ -213,12 +213,12 @@ private slots:
 
     void commandErrorIsShownAndTheViewFollows() {
         Running app;
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.reset(goals);
         TreeNode* parent = app.goal(goals, "parent");
         TreeNode* child = goals.appendChild(parent);
         goals.selectOnly(parent);
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         view->refresh();
         app.window->runCommand([&] { app.commands().treeDragDrop(goals, child, &goals, DropPosition::On, {}); });
         QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));

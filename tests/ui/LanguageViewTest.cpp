@@ -56,7 +56,7 @@ class LanguageViewTest : public QObject {
 private slots:
     void everyComponentALanguageFileNamesIsThere() {
         Window app;
-        const LanguageTable table = LoadLanguage(ProfileFile(), TextCodec());
+        const LanguageTable table = loadLanguage(ProfileFile(), TextCodec());
         const QStringList missing = app.window->captions().missing(table);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(' ')));
     }
@@ -85,11 +85,11 @@ private slots:
             QCOMPARE(app.find<QWidget>("GoalForm")->windowTitle(), QString(c.goalDialog));
             for (const char* tree : {"GoalTree", "Goal3Tree", "Goal4Tree", "Goal5Tree"})
                 QCOMPARE(app.column(tree, 0), QString(c.goalColumn));
-            const std::vector<std::string>& types = app.organizer->treePages().goalForm.ComboBox1.items();
+            const std::vector<std::string>& types = app.organizer->treePages().goalForm.kind.items();
             QCOMPARE(types.size(), std::size_t(36));
             QCOMPARE(QString::fromStdString(types.front()), QString(c.firstGoalType));
-            QCOMPARE(app.organizer->treePages().linkForm.ComboBox1.items().size(), std::size_t(7));
-            QCOMPARE(app.organizer->treePages().contactForm.ComboBox1.items().size(), std::size_t(6));
+            QCOMPARE(app.organizer->treePages().linkForm.kind.items().size(), std::size_t(7));
+            QCOMPARE(app.organizer->treePages().contactForm.kind.items().size(), std::size_t(6));
             app.expectGridTitlesWhole();
         }
         QCOMPARE(builtInQuit, QString("Quit"));
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(app.text("Quit1"), QString());
         QCOMPARE(app.window->windowTitle(), QString("Редактор"));
         QCOMPARE(app.column("GoalTree", 0), QString("?"));
-        QCOMPARE(app.organizer->treePages().linkForm.ComboBox1.items(), std::vector<std::string>(7, "?"));
+        QCOMPARE(app.organizer->treePages().linkForm.kind.items(), std::vector<std::string>(7, "?"));
         QVERIFY(app.fakes.ui.messages.empty());
     }
 

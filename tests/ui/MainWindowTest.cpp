@@ -16,8 +16,8 @@
 #include "model/AppFolder.h"
 #include "app/Organizer.h"
 #include "base/ProfileFile.h"
-#include "trees/TGoalData.h"
-#include "trees/TPhraseData.h"
+#include "trees/GoalRecord.h"
+#include "trees/PhraseRecord.h"
 #include "ui/MainWindow.h"
 #include "ui/RunningWindow.h"
 #include "ui/SingleInstance.h"
@@ -52,7 +52,7 @@ private slots:
         Running app;
         auto* grid = app.window->findChild<QTableView*>("tasksDBGrid");
         QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        Query& tasks = app.organizer->store().tasksQ;
+        Query& tasks = app.organizer->store().listRows;
         const int before = grid->model()->rowCount();  // the day mark of the first start
         tasks.insert();
         tasks.setText("Task", "Write the report");
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(app.window->findChild<QAction*>("English1")->isChecked());
         russian->trigger();
         QVERIFY(russian->isChecked());
-        QCOMPARE(app.organizer->settings().iLanguage, 1);
+        QCOMPARE(app.organizer->settings().language, 1);
     }
 
     void startWithTheSessionWritesRemovesAndReflectsTheAutostartEntry() {
@@ -146,16 +146,16 @@ private slots:
         app.window->findChild<QPushButton*>("AddGoal_RbBtn")->click();
         QCOMPARE(model->rowCount(), rowsBefore + 1);
         QVERIFY(app.fakes.ui.messages.empty());
-        ItemTree& goals = app.organizer->trees().get(TreeId::GoalTree);
+        ItemTree& goals = app.organizer->trees().get(TreeId::DayGoalTree);
         TreeNode* added = goals.firstSelected();
         QVERIFY(added);
-        QCOMPARE(added->record<TGoalData>().Text, std::string("Book the flights"));
-        QCOMPARE(added->record<TGoalData>().GoalType, 3);
+        QCOMPARE(added->record<GoalRecord>().text, std::string("Book the flights"));
+        QCOMPARE(added->record<GoalRecord>().kind, 3);
 
         QMenu* states = app.window->findChild<QToolButton*>("GoalStateBtn")->menu();
         for (QAction* action : states->actions())
             if (action->text() == "Done") action->trigger();
-        QCOMPARE(added->record<TGoalData>().State, 6);
+        QCOMPARE(added->record<GoalRecord>().state, 6);
     }
 
     void doubleClickedPhraseGoesToTheTextboard() {
@@ -164,7 +164,7 @@ private slots:
         app.window->showOrganizerState();
         ItemTree& phrases = app.organizer->trees().get(TreeId::PhrasesTree);
         TreeNode* phrase = phrases.firstTopLevel();
-        phrase->record<TPhraseData>().Phrase = "Kind regards";
+        phrase->record<PhraseRecord>().text = "Kind regards";
         app.window->showOrganizerState();
         auto* view = app.window->findChild<QTreeView*>("PhrasesTree");
         const QModelIndex first = view->model()->index(0, 0);

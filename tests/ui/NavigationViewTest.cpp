@@ -11,8 +11,8 @@
 #include "app/TreePages.h"
 #include "trees/GoalLook.h"
 #include "trees/RecordFields.h"
-#include "trees/TContactData.h"
-#include "trees/TGoalData.h"
+#include "trees/ContactRecord.h"
+#include "trees/GoalRecord.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
@@ -73,8 +73,8 @@ private slots:
             const TreeCommands::Hooks& hooks = pages.commands.hooks;
             QVERIFY(hooks.editItem && hooks.treeChanged && hooks.rebuildLinkTags && hooks.rebuildContactTags &&
                     hooks.collapseAllButSelected);
-            QVERIFY(pages.goals.SwitchTab && pages.goals.repaintTree && pages.goals.repaintNode);
-            QVERIFY(pages.phrases.SwitchTab);
+            QVERIFY(pages.goals.switchTab && pages.goals.repaintTree && pages.goals.repaintNode);
+            QVERIFY(pages.phrases.switchTab);
             for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
                                                                    &pages.phraseForm, &pages.calendarForm})
                 QVERIFY(form->show && form->accepted && form->repaint);
@@ -93,9 +93,9 @@ private slots:
     void keyCCollapsesAllButTheSelectedGoal() {
         Running app;
         app.showPage(kTasksPage);
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.fill(goals, {{"A", 2}, {"B", 2}});
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         goals.selectOnly(goals.root()->lastChild()->firstChild());
         goals.setFocused(goals.root()->lastChild()->firstChild());
         view->showSelection();
@@ -110,7 +110,7 @@ private slots:
         app.showPage(kContactsPage);
         ItemTree& contacts = app.tree(TreeId::ContactsTree);
         app.fill(contacts, {{"Hotels", 2}, {"People", 3}});
-        contacts.root()->lastChild()->lastChild()->record<TContactData>().FirstName = "Rosa";
+        contacts.root()->lastChild()->lastChild()->record<ContactRecord>().firstName = "Rosa";
         ui::ItemTreeView* view = app.view(TreeId::ContactsTree);
         QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto* edit = app.find<QLineEdit>("ContactEdit");
@@ -131,9 +131,9 @@ private slots:
     void clickInAFilteredTreeShowsEverythingAgain() {
         Running app;
         app.showPage(kTasksPage);
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.fill(goals, {{"Work", 2}, {"Home", 2}});
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         auto* edit = app.find<QLineEdit>("GoalEdit");
         QTest::keyClicks(edit, "home2");
         QCOMPARE(Running::rowsOf(view), (QStringList{"Home", "Home2"}));
@@ -150,7 +150,7 @@ private slots:
         app.fill(contacts, {{"apple", 0}, {"Bank", 1}, {"Bistro", 0}});
         *firstTextField(*contacts.root()->firstChild()->nextSibling()->firstChild()) = "Branch";
         app.find<QToolButton>("MarksTreeBtnB")->click();
-        ui::ItemTreeView* tags = app.view(TreeId::MarksTree);
+        ui::ItemTreeView* tags = app.view(TreeId::ContactTagsTree);
         QCOMPARE(Running::rowsOf(tags), (QStringList{"Bank", "Branch", "Bistro"}));
         QVERIFY(tags->header()->isSortIndicatorShown());
         QCOMPARE(tags->model()->index(1, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
@@ -181,20 +181,20 @@ private slots:
         QCOMPARE(phrases.focused(), phrases.root()->lastChild());
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), phrases.root()->lastChild());
         // The goal trees have none: a typed letter moves nothing.
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.fill(goals, {{"Alpha", 0}, {"Tango", 0}});
         app.showPage(kTasksPage);
-        app.view(TreeId::GoalTree)->setFocus();
+        app.view(TreeId::DayGoalTree)->setFocus();
         TreeNode* before = goals.focused();
-        QTest::keyClicks(app.view(TreeId::GoalTree), "t");
+        QTest::keyClicks(app.view(TreeId::DayGoalTree), "t");
         QCOMPARE(goals.focused(), before);
     }
 
     void goalColumnsShowPicturesAndAnEmptyGoalNoText() {
         Running app;
-        ItemTree& goals = app.tree(TreeId::GoalTree);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
         app.fill(goals, {{"", 0}});
-        ui::ItemTreeView* view = app.view(TreeId::GoalTree);
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
         const QStringList captions{"Goal", "Typ", "Prio", "State", "Comment"};
         const int widths[] = {350, 0, 24, 24};
         for (int column = 0; column < 5; ++column) {
@@ -203,7 +203,7 @@ private slots:
             QCOMPARE(view->model()->index(0, column).data().toString(), QString());
         }
         QVERIFY(view->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold());  // type 0: a group
-        goals.firstTopLevel()->record<TGoalData>().State = 6;
+        goals.firstTopLevel()->record<GoalRecord>().state = 6;
         QVERIFY(!view->model()->index(0, 2).data(Qt::DecorationRole).value<QIcon>().isNull());
         QCOMPARE(view->model()->index(0, 2).data(Qt::DisplayRole).toString(), QString());
     }

@@ -4,8 +4,8 @@
 #include <QToolBar>
 
 #include "model/FixedShortcuts.h"
-#include "trees/TContactData.h"
-#include "trees/TLinkData.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
@@ -20,8 +20,8 @@ QAction* action(const testing::RunningWindow& app, const char* name) {
     return app.window->findChild<QAction*>(QString::fromLatin1(name));
 }
 
-TLinkData& firstLink(testing::RunningWindow& app) {
-    return app.organizer->trees().get(TreeId::LinksTree).firstTopLevel()->record<TLinkData>();
+LinkRecord& firstLink(testing::RunningWindow& app) {
+    return app.organizer->trees().get(TreeId::LinksTree).firstTopLevel()->record<LinkRecord>();
 }
 
 }  // namespace
@@ -78,8 +78,8 @@ private slots:
         app.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
         firstLink(app) = {};
-        firstLink(app).Url = "https://example.org";
-        firstLink(app).LinkKind = 1;
+        firstLink(app).url = "https://example.org";
+        firstLink(app).kind = 1;
         ItemTree& links = app.organizer->trees().get(TreeId::LinksTree);
         links.selectOnly(links.firstTopLevel());
 
@@ -100,8 +100,8 @@ private slots:
     void doubleClickOnALinkWithoutChildrenOpensTheSelection() {
         testing::RunningWindow app;
         ItemTree& links = app.organizer->trees().get(TreeId::LinksTree);
-        firstLink(app).Url = "notes.txt";
-        links.appendChild(links.firstTopLevel())->record<TLinkData>().Url = "child.txt";
+        firstLink(app).url = "notes.txt";
+        links.appendChild(links.firstTopLevel())->record<LinkRecord>().url = "child.txt";
         links.selectOnly(links.firstTopLevel());
         ui::ItemTreeView* view = app.window->viewOf(links);
         view->refresh();
@@ -121,7 +121,7 @@ private slots:
         action(app, "GenerateEmailFromTextboard_mp")->trigger();
 
         ItemTree& contacts = app.organizer->trees().get(TreeId::ContactsTree);
-        contacts.firstTopLevel()->record<TContactData>().Email = "ann@example.org";
+        contacts.firstTopLevel()->record<ContactRecord>().email = "ann@example.org";
         contacts.selectOnly(contacts.firstTopLevel());
         const ui::ItemDialogs dialogs = ui::installItemDialogs(app.organizer->treePages(), app.window.get());
         dialogs.contact->mailContacts();

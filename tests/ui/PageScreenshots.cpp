@@ -71,8 +71,8 @@ void takeScreenshots(const std::filesystem::path& home, const QString& folder) {
     });
     shoot(window, folder, QStringLiteral("6-contacts-filtered"));
     window.runCommand([&] {
-        navigation.filters().clearBarClick(NavFamily::Contacts);
-        navigation.tags().GetLetterContactBookmarks("b");
+        navigation.filters().clearBar(NavFamily::Contacts);
+        navigation.tags().buildLetterContactTags("b");
     });
     shoot(window, folder, QStringLiteral("7-contacts-letter-b"));
     window.runCommand([&] {

@@ -78,11 +78,11 @@ private slots:
     void hiddenContactAnalysisShowsItsLinesAndWhatItCouldNotRead() {
         Running app;
         ItemTree& contacts = app.organizer->trees().get(TreeId::ContactsTree);
-        TContactData anna;
-        anna.Official = "Anna";
-        anna.Birthday = "10.12.80";
-        anna.NameDay = "5.3.80";
-        contacts.appendChild()->record<TContactData>() = anna;
+        ContactRecord anna;
+        anna.official = "Anna";
+        anna.birthday = "10.12.80";
+        anna.nameDay = "5.3.80";
+        contacts.appendChild()->record<ContactRecord>() = anna;
         app.window->findChild<QAction*>("AnalyzeContacts1")->trigger();
         const QString pad = app.window->findChild<QPlainTextEdit*>("reminderMemo")->toPlainText();
         QVERIFY(pad.startsWith("[ 10.12.80 - BirthDay ]  Anna"));

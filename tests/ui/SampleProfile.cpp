@@ -5,11 +5,11 @@
 #include "tasks/DayMarks.h"
 #include "app/Organizer.h"
 #include "tasks/LookupKey.h"
-#include "trees/TContactData.h"
-#include "trees/TEventData.h"
-#include "trees/TGoalData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
+#include "trees/ContactRecord.h"
+#include "trees/EventRecord.h"
+#include "trees/GoalRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
 
 namespace torvalet::testing {
 
@@ -26,17 +26,17 @@ Record& add(ItemTree& tree, TreeNode* parent, TreeNode** made = nullptr) {
 TreeNode* goal(ItemTree& tree, TreeNode* parent, const char* text, int type, int state = 0, int prio = 0,
                const char* comment = "") {
     TreeNode* node = nullptr;
-    TGoalData& g = add<TGoalData>(tree, parent, &node);
-    g.Text = text;
-    g.GoalType = type;
-    g.State = state;
-    g.Prio = prio;
-    g.Description = comment;
+    GoalRecord& g = add<GoalRecord>(tree, parent, &node);
+    g.text = text;
+    g.kind = type;
+    g.state = state;
+    g.priority = prio;
+    g.description = comment;
     return node;
 }
 
 void goals(Organizer& organizer) {
-    ItemTree& day = organizer.trees().get(TreeId::GoalTree);
+    ItemTree& day = organizer.trees().get(TreeId::DayGoalTree);
     day.clear();
     TreeNode* work = goal(day, nullptr, "Work", 0);
     goal(day, work, "Finish the quarterly report", 1, 2, 1, "Numbers from finance by noon");
@@ -58,10 +58,10 @@ void goals(Organizer& organizer) {
         TreeId tree;
         const char* const* texts;
         int count;
-    } horizons[] = {{TreeId::Goal2Tree, week, 3},
-                    {TreeId::Goal3Tree, month, 2},
-                    {TreeId::Goal4Tree, year, 2},
-                    {TreeId::Goal5Tree, global, 2}};
+    } horizons[] = {{TreeId::WeekGoalTree, week, 3},
+                    {TreeId::MonthGoalTree, month, 2},
+                    {TreeId::YearGoalTree, year, 2},
+                    {TreeId::GlobalGoalTree, global, 2}};
     for (const auto& horizon : horizons) {
         ItemTree& tree = organizer.trees().get(horizon.tree);
         tree.clear();
@@ -71,11 +71,11 @@ void goals(Organizer& organizer) {
 
 void link(ItemTree& tree, TreeNode* parent, const char* name, const char* url, int kind, const char* hotKey = "",
           TreeNode** made = nullptr) {
-    TLinkData& l = add<TLinkData>(tree, parent, made);
-    l.Name = name;
-    l.Url = url;
-    l.LinkKind = kind;
-    l.HotKey = hotKey;
+    LinkRecord& l = add<LinkRecord>(tree, parent, made);
+    l.name = name;
+    l.url = url;
+    l.kind = kind;
+    l.hotKey = hotKey;
 }
 
 void links(Organizer& organizer) {
@@ -102,8 +102,8 @@ void links(Organizer& organizer) {
         const char* url;
         int kind;
     } others[] = {
-        {TreeId::StdLinksTree, "Text editor", "/usr/bin/gedit", 4},
-        {TreeId::StdLinksTree, "Calculator", "/usr/bin/galculator", 4},
+        {TreeId::ToolsTree, "Text editor", "/usr/bin/gedit", 4},
+        {TreeId::ToolsTree, "Calculator", "/usr/bin/galculator", 4},
         {TreeId::FoldersTree, "Downloads", "/home/user/Downloads", 2},
         {TreeId::FoldersTree, "Photos", "/home/user/Pictures", 2},
         {TreeId::SearchTree, "Dictionary", "define", 6},
@@ -111,16 +111,16 @@ void links(Organizer& organizer) {
         {TreeId::ImagesTree, "Holiday 2026", "/home/user/Pictures/Holiday", 2},
     };
     for (TreeId id :
-         {TreeId::StdLinksTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
+         {TreeId::ToolsTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
         organizer.trees().get(id).clear();
     for (const auto& other : others)
         link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);
 }
 
-TContactData& contact(ItemTree& tree, TreeNode* parent, const char* official, int kind, TreeNode** made = nullptr) {
-    TContactData& c = add<TContactData>(tree, parent, made);
-    c.Official = official;
-    c.ContactKind = kind;
+ContactRecord& contact(ItemTree& tree, TreeNode* parent, const char* official, int kind, TreeNode** made = nullptr) {
+    ContactRecord& c = add<ContactRecord>(tree, parent, made);
+    c.official = official;
+    c.kind = kind;
     return c;
 }
 
@@ -129,56 +129,56 @@ void contacts(Organizer& organizer) {
     tree.clear();
     TreeNode* family = nullptr;
     contact(tree, nullptr, "Family", 4, &family);
-    TContactData& maria = contact(tree, family, "Maria Novak", 2);
-    maria.FirstName = "Maria";
-    maria.LastName = "Novak";
-    maria.Phone1 = "+420 601 222 333";
-    maria.Email = "maria@example.org";
-    maria.Birthday = "14.12.88";
-    maria.Note = "Likes tulips";
-    TContactData& peter = contact(tree, family, "Peter Novak", 1);
-    peter.FirstName = "Peter";
-    peter.LastName = "Novak";
-    peter.Phone1 = "+420 602 111 444";
-    peter.NameDay = "22.02.26";
+    ContactRecord& maria = contact(tree, family, "Maria Novak", 2);
+    maria.firstName = "Maria";
+    maria.lastName = "Novak";
+    maria.phone1 = "+420 601 222 333";
+    maria.email = "maria@example.org";
+    maria.birthday = "14.12.88";
+    maria.note = "Likes tulips";
+    ContactRecord& peter = contact(tree, family, "Peter Novak", 1);
+    peter.firstName = "Peter";
+    peter.lastName = "Novak";
+    peter.phone1 = "+420 602 111 444";
+    peter.nameDay = "22.02.26";
     TreeNode* work = nullptr;
     contact(tree, nullptr, "Work", 4, &work);
-    TContactData& boris = contact(tree, work, "Boris Keller", 1);
-    boris.FirstName = "Boris";
-    boris.Phone1 = "+49 30 555 0101";
-    boris.Phone2 = "+49 170 555 0102";
-    boris.Email = "boris.keller@example.com";
-    boris.Note = "Team lead, Berlin";
-    TContactData& anna = contact(tree, work, "Anna Rossi", 2);
-    anna.FirstName = "Anna";
-    anna.Email = "anna.rossi@example.com";
-    anna.SpecialDay = "01.03.20";
-    anna.Note = "Started in March 2020";
-    TContactData& acme = contact(tree, work, "Acme Printing Ltd", 3);
-    acme.Phone1 = "+44 20 7946 0000";
-    acme.Address = "12 Fleet Street\nLondon";
-    acme.WebPage = "https://acme.example.co.uk";
+    ContactRecord& boris = contact(tree, work, "Boris Keller", 1);
+    boris.firstName = "Boris";
+    boris.phone1 = "+49 30 555 0101";
+    boris.phone2 = "+49 170 555 0102";
+    boris.email = "boris.keller@example.com";
+    boris.note = "Team lead, Berlin";
+    ContactRecord& anna = contact(tree, work, "Anna Rossi", 2);
+    anna.firstName = "Anna";
+    anna.email = "anna.rossi@example.com";
+    anna.specialDay = "01.03.20";
+    anna.note = "Started in March 2020";
+    ContactRecord& acme = contact(tree, work, "Acme Printing Ltd", 3);
+    acme.phone1 = "+44 20 7946 0000";
+    acme.address = "12 Fleet Street\nLondon";
+    acme.webPage = "https://acme.example.co.uk";
     TreeNode* services = nullptr;
     contact(tree, nullptr, "Services", 4, &services);
-    TContactData& hotel = contact(tree, services, "Grand Hotel Madrid", 3);
-    hotel.Address = "Gran Via 1\nMadrid, Spain";
-    hotel.Phone1 = "+34 91 000 0000";
-    contact(tree, services, "City library", 5).WebPage = "https://library.example.org";
-    contact(tree, services, "Tax forms", 6).Note = "Folder with the 2026 forms";
+    ContactRecord& hotel = contact(tree, services, "Grand Hotel Madrid", 3);
+    hotel.address = "Gran Via 1\nMadrid, Spain";
+    hotel.phone1 = "+34 91 000 0000";
+    contact(tree, services, "City library", 5).webPage = "https://library.example.org";
+    contact(tree, services, "Tax forms", 6).note = "Folder with the 2026 forms";
     contact(tree, services, "Insurance", 7);
-    TContactData& dentist = contact(tree, nullptr, "Dr. Berg", 1);
-    dentist.Phone1 = "+47 22 00 00 00";
-    dentist.Note = "Dentist, Thursdays";
-    contact(tree, nullptr, "Bistro Lyon", 3).Phone1 = "+33 4 00 00 00 00";
+    ContactRecord& dentist = contact(tree, nullptr, "Dr. Berg", 1);
+    dentist.phone1 = "+47 22 00 00 00";
+    dentist.note = "Dentist, Thursdays";
+    contact(tree, nullptr, "Bistro Lyon", 3).phone1 = "+33 4 00 00 00 00";
 }
 
 void phrases(Organizer& organizer) {
     ItemTree& tree = organizer.trees().get(TreeId::PhrasesTree);
     tree.clear();
     TreeNode* greetings = nullptr;
-    TPhraseData& group = add<TPhraseData>(tree, nullptr, &greetings);
-    group.Name = "Greetings";
-    group.PhraseKind = 1;
+    PhraseRecord& group = add<PhraseRecord>(tree, nullptr, &greetings);
+    group.name = "Greetings";
+    group.kind = 1;
     const struct {
         const char* name;
         const char* phrase;
@@ -187,24 +187,24 @@ void phrases(Organizer& organizer) {
                  {"Regards", "Kind regards,\nMaria", 0},
                  {"Signature", "Maria Novak | +420 601 222 333", 2}};
     for (const auto& item : items) {
-        TPhraseData& p = add<TPhraseData>(tree, greetings);
-        p.Name = item.name;
-        p.Phrase = item.phrase;
-        p.PhraseKind = item.kind;
+        PhraseRecord& p = add<PhraseRecord>(tree, greetings);
+        p.name = item.name;
+        p.text = item.phrase;
+        p.kind = item.kind;
     }
-    TPhraseData& address = add<TPhraseData>(tree, nullptr);
-    address.Name = "Home address";
-    address.Phrase = "Nova 12, 110 00 Praha";
-    address.HotKey = "Ctrl+Alt+A";
+    PhraseRecord& address = add<PhraseRecord>(tree, nullptr);
+    address.name = "Home address";
+    address.text = "Nova 12, 110 00 Praha";
+    address.hotKey = "Ctrl+Alt+A";
 }
 
 void events(Organizer& organizer) {
     ItemTree& tree = organizer.trees().get(TreeId::CalendarTree);
     tree.clear();
     TreeNode* regular = nullptr;
-    TEventData& group = add<TEventData>(tree, nullptr, &regular);
-    group.Event = "Regular";
-    group.EventKind = 1;
+    EventRecord& group = add<EventRecord>(tree, nullptr, &regular);
+    group.text = "Regular";
+    group.kind = 1;
     const struct {
         const char* text;
         const char* date;
@@ -222,13 +222,13 @@ void events(Organizer& organizer) {
         {"Someday", "", "", 0, 0, "No kind yet"},
     };
     for (const auto& item : items) {
-        TEventData& e = add<TEventData>(tree, regular);
-        e.Event = item.text;
-        e.EventDate = item.date;
-        e.EventTime = item.time;
-        e.EventKind = item.kind;
-        e.WeekDays = item.days;
-        e.Note = item.note;
+        EventRecord& e = add<EventRecord>(tree, regular);
+        e.text = item.text;
+        e.date = item.date;
+        e.time = item.time;
+        e.kind = item.kind;
+        e.weekDays = item.days;
+        e.note = item.note;
     }
 }
 
@@ -262,12 +262,12 @@ void addTask(Query& tasks, Date today, const SampleTask& item) {
 // Two days of tasks: day marks and time marks as the program makes them, reminders, tasks in every
 // state and of many types.
 void tasks(Organizer& organizer) {
-    Query& tasks = organizer.store().tasksQ;
+    Query& tasks = organizer.store().listRows;
     const Date today = organizer.today();
     DayMarks& marks = organizer.tasks().marks;
     for (int day : {-1, 0}) {
         organizer.listState().calendar.selectToday(today.addDays(day));
-        marks.mInsertDateMarkClick();
+        marks.insertDayMark();
         for (const char* hour : {"09:00", "12:00", "15:00"}) marks.addTimeMark(hour, today.addDays(day));
     }
     const SampleTask items[] = {

@@ -12,7 +12,7 @@
 #include "core/trees/TreeBytes.h"
 #include "base/ProfileFile.h"
 #include "trees/ItemTree.h"
-#include "trees/TPhraseData.h"
+#include "trees/PhraseRecord.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
@@ -149,10 +149,10 @@ private slots:
             goals = testing::readText(running.dir / "goals.dat");
         });
         QVERIFY(app.window->windowTitle().contains("read-only"));
-        testing::addGoal(app.organizer->trees().get(TreeId::GoalTree), nullptr, "new goal");
+        testing::addGoal(app.organizer->trees().get(TreeId::DayGoalTree), nullptr, "new goal");
         const std::string phrases = testing::readText(app.dir / "phrases.phr");
-        app.organizer->trees().get(TreeId::PhrasesTree).appendChild()->record<TPhraseData>().Phrase = "new phrase";
-        app.organizer->treePages().phrases.SavePhrases_mpClick();
+        app.organizer->trees().get(TreeId::PhrasesTree).appendChild()->record<PhraseRecord>().text = "new phrase";
+        app.organizer->treePages().phrases.savePhrases();
         QCOMPARE(testing::readText(app.dir / "phrases.phr"), phrases);
         app.window->close();
         QCOMPARE(testing::readText(app.dir / "goals.dat"), goals);

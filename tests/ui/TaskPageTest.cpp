@@ -88,7 +88,7 @@ class TaskPageTest : public QObject {
 
     using Running = testing::RunningWindow;
 
-    static Query& tasksOf(Running& app) { return app.organizer->store().tasksQ; }
+    static Query& tasksOf(Running& app) { return app.organizer->store().listRows; }
 
     // Rows "a", "b", "c" ... of today at 09:00, the current row on the last.
     static void addTasks(Running& app, std::initializer_list<const char*> texts) {

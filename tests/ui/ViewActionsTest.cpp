@@ -96,7 +96,7 @@ private slots:
     void aWheelNotchMovesTheFocusedGridOneRowWhateverItsDelta() {
         Window app;
         QVERIFY(app.activate());
-        Query& tasks = app.organizer->store().tasksQ;
+        Query& tasks = app.organizer->store().listRows;
         for (const char* text : {"one", "two", "three", "four"}) {
             tasks.insert();
             tasks.setText("Task", text);

@@ -14,7 +14,7 @@
 #include "model/AppFolder.h"
 #include "app/Organizer.h"
 #include "trees/ItemTree.h"
-#include "trees/TLinkData.h"
+#include "trees/LinkRecord.h"
 #include "trees/TreeFileIo.h"
 #include "ui/services/X11HotKeys.h"
 
@@ -25,11 +25,11 @@ namespace {
 constexpr unsigned CtrlAlt = HotKeyFlag::Ctrl | HotKeyFlag::Alt;
 
 void addLink(ItemTree& tree, const char* hotKey, int kind, const char* url, const char* dir) {
-    TLinkData& link = tree.appendChild()->record<TLinkData>();
-    link.HotKey = hotKey;
-    link.LinkKind = kind;
-    link.Url = url;
-    link.Dir = dir;
+    LinkRecord& link = tree.appendChild()->record<LinkRecord>();
+    link.hotKey = hotKey;
+    link.kind = kind;
+    link.url = url;
+    link.dir = dir;
 }
 
 bool sendKeys(const char* keys) { return QProcess::execute("xdotool", {"key", keys}) == 0; }
@@ -95,7 +95,7 @@ private slots:
                                 fakes.notices, fakes.sound,  fakes.clipboard, fakes.perUserStore};
         Organizer organizer(services, dir.path());
         organizer.start();
-        QCOMPARE(organizer.hotKeys().HotKeyManager1.registrations().size(), std::size_t(1));
+        QCOMPARE(organizer.hotKeys().registry.registrations().size(), std::size_t(1));
 
         const std::string home = dir.path().string(), work = (dir / "work").string();
         const std::vector<OpenRequest> onePress{{"report.pdf", "", work},

@@ -21,23 +21,23 @@ std::optional<std::string> HelpCommands::manualFile(int language) {
     return std::nullopt;
 }
 
-void HelpCommands::TorvaletHelp1Click() { openDocument(helpFile(settings_.iLanguage)); }
+void HelpCommands::openHelp() { openDocument(helpFile(settings_.language)); }
 
-void HelpCommands::mManualClick() { openDocument(manualFile(settings_.iLanguage)); }
+void HelpCommands::openManual() { openDocument(manualFile(settings_.language)); }
 
-void HelpCommands::mHomepageClick() {
+void HelpCommands::openHomePage() {
     openRequest({ShellText::browser, std::string(ShellText::newWindow) + homePage, home_.string()}, homePage);
 }
 
-void HelpCommands::ReadMe1Click() { openDocument("ReadMe.txt"); }
+void HelpCommands::openReadMe() { openDocument("ReadMe.txt"); }
 
-void HelpCommands::SupportEmail_mpClick() {
+void HelpCommands::mailSupport() {
     openRequest({std::string(ShellText::mailTo) + supportAddress, "", home_.string()}, supportAddress);
 }
 
-void HelpCommands::PrivateInfo1Click() { openNotes("Private.txt"); }
+void HelpCommands::openPrivateInfo() { openNotes("Private.txt"); }
 
-void HelpCommands::UsefulInfo1Click() { openNotes("Useful.txt"); }
+void HelpCommands::openUsefulInfo() { openNotes("Useful.txt"); }
 
 std::string HelpCommands::dayFolder(Date today) {
     char name[24];
@@ -45,7 +45,7 @@ std::string HelpCommands::dayFolder(Date today) {
     return name;
 }
 
-void HelpCommands::CreateDayFolder1Click(Date today) {
+void HelpCommands::createDayFolder(Date today) {
     const std::filesystem::path folder = home_ / dayFolder(today);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -53,10 +53,10 @@ void HelpCommands::CreateDayFolder1Click(Date today) {
         ui_.showMessage("Cannot create the folder \"" + folder.string() + "\": " + error.message());
         return;
     }
-    OpenDayFolder1Click(today);
+    openDayFolder(today);
 }
 
-void HelpCommands::OpenDayFolder1Click(Date today) {
+void HelpCommands::openDayFolder(Date today) {
     const std::filesystem::path folder = home_ / dayFolder(today);
     if (!std::filesystem::is_directory(folder)) {
         ui_.showMessage("The day folder \"" + folder.string() + "\" is not there: Create Day Folder makes it.");

@@ -26,20 +26,20 @@ public:
         : shell_(shell), ui_(ui), settings_(settings), home_(std::move(home)) {}
 
     // "Help/en.chm" for English, "Help/ru.chm" for Russian and Macedonian; nothing for Hellenic.
-    void TorvaletHelp1Click();
+    void openHelp();
     // "Help/en_index.htm" for English, "Help/ru_index.htm" for Russian; nothing for the others.
-    void mManualClick();
-    void mHomepageClick();
+    void openManual();
+    void openHomePage();
     // "ReadMe.txt" of the application folder.
-    void ReadMe1Click();
-    void SupportEmail_mpClick();
+    void openReadMe();
+    void mailSupport();
     // "Private.txt" and "Useful.txt" of the application folder, made empty when missing.
-    void PrivateInfo1Click();
-    void UsefulInfo1Click();
+    void openPrivateInfo();
+    void openUsefulInfo();
     // "Days/YYYY-MM-DD" of the application folder: made then shown in the file
     // manager; opening a day folder that was not made is reported.
-    void CreateDayFolder1Click(Date today);
-    void OpenDayFolder1Click(Date today);
+    void createDayFolder(Date today);
+    void openDayFolder(Date today);
     static std::string dayFolder(Date today);
 
     // The help document of a language, relative to the application folder, if it has one.

@@ -121,8 +121,8 @@ const std::string* LanguageTable::find(LanguageTarget::Kind kind, std::string_vi
     return nullptr;
 }
 
-std::string languageName(int iLanguage) {
-    switch (iLanguage) {
+std::string languageName(int language) {
+    switch (language) {
     case 1: return "russian";
     case 2: return "macedonian";
     case 3: return "hellenic";
@@ -130,21 +130,21 @@ std::string languageName(int iLanguage) {
     }
 }
 
-fs::path languageFilePath(const fs::path& langFolder, int iLanguage) {
-    return langFolder / (languageName(iLanguage) + ".lng");
+fs::path languageFilePath(const fs::path& langFolder, int language) {
+    return langFolder / (languageName(language) + ".lng");
 }
 
-LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec) {
+LanguageTable loadLanguage(const ProfileFile& file, const TextCodec& codec) {
     return LanguageReader(file, codec).read();
 }
 
-LanguageTable LoadLanguage(const fs::path& file, const TextCodec& codec) {
-    if (!fileExists(file)) return LoadLanguage(ProfileFile(), codec);
+LanguageTable loadLanguage(const fs::path& file, const TextCodec& codec) {
+    if (!fileExists(file)) return loadLanguage(ProfileFile(), codec);
     const std::string bytes = readFileBytes(file);
     // The files the program ships are UTF-8 and say so with a byte order mark, so that they
     // read right in a folder whose own files are in a Windows code page.
     const bool markedUtf8 = bytes.starts_with("\xEF\xBB\xBF");
-    return LoadLanguage(ProfileFile::parse(bytes), markedUtf8 ? TextCodec() : codec);
+    return loadLanguage(ProfileFile::parse(bytes), markedUtf8 ? TextCodec() : codec);
 }
 
 }  // namespace torvalet

@@ -50,15 +50,15 @@ struct LanguageTable {
 
 // The file name of a language: "english", "russian", "macedonian", "hellenic"; English for any
 // other index.
-std::string languageName(int iLanguage);
+std::string languageName(int language);
 // "Lang/" + the name + ".lng" in the application folder.
-std::filesystem::path languageFilePath(const std::filesystem::path& langFolder, int iLanguage);
+std::filesystem::path languageFilePath(const std::filesystem::path& langFolder, int language);
 
 // The table of a language file already parsed; its values are decoded with `codec`.
-LanguageTable LoadLanguage(const ProfileFile& file, const TextCodec& codec);
+LanguageTable loadLanguage(const ProfileFile& file, const TextCodec& codec);
 // The table of a language file: a missing file gives every default. A file that starts with a
 // UTF-8 byte order mark is read as UTF-8, any other in `codec`. Throws FileError when the file
 // exists but cannot be read.
-LanguageTable LoadLanguage(const std::filesystem::path& file, const TextCodec& codec);
+LanguageTable loadLanguage(const std::filesystem::path& file, const TextCodec& codec);
 
 }  // namespace torvalet

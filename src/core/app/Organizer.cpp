@@ -31,12 +31,12 @@ const char* const favouriteSearchesList = "FaveGoogleSearches";
 Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
-      rules_(listState_, services.clock, services.locale, [this] { return settings_.fAutoRemind; }),
+      rules_(listState_, services.clock, services.locale, [this] { return settings_.autoRemind; }),
       viewCommands_(view_, messagePad_, services.ui, settings_),
       helpCommands_(services.shell, services.ui, settings_, paths_.home),
       treeFiles_(trees_, paths_.home),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
-      treePages_(trees_, services_, cues_, view_, settings_, store_.tasksQ, paths_, codec_, treeFiles_,
+      treePages_(trees_, services_, cues_, view_, settings_, store_.listRows, paths_, codec_, treeFiles_,
                  [this] { return dayTextContext(); }),
       hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_),
       navigation_(trees_, view_, treePages_.commands),
@@ -47,20 +47,20 @@ Organizer::Organizer(const Services& services, fs::path home)
           TaskContext{
               services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, {}, {}, {}, {}},
           treePages_.goals, treePages_.requests) {
-    rules_.install(store_.tasksQ);
+    rules_.install(store_.listRows);
     // At midnight today is selected first, so that the new day gets its day mark.
     reminders_.clock.hooks.startOfDay = [this] {
         listState_.calendar.selectToday(today());
         {
-            const QuerySuspension suspension(store_.tasksQ);
+            const QuerySuspension suspension(store_.listRows);
             runStartOfDay(today());
         }
-        attempt([this] { SaveLaunchDate(); });
+        attempt([this] { recordLaunchDate(); });
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
     reminders_.clock.hooks.autoplayTips = [this] { viewCommands_.autoplayTick(); };
     treePages_.phrases.saveFile = [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); };
-    store_.tasksQ.setSql(taskList_.statement(taskList_.currentOrder()));
+    store_.listRows.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);
         favouriteSearches_ = favouritesAsRead_;
@@ -107,10 +107,10 @@ void Organizer::start() {
     phase_ = Phase::Starting;
     listState_.calendar.selectToday(today());
     if (!readOnly_) attempt([this] { removeSaveLeftovers(); });
-    if (!stopping()) attempt([this] { LoadSetup(); });
+    if (!stopping()) attempt([this] { loadSettingsAtStart(); });
     {
         // The list is built, cleaned and given its marks before anyone sees it.
-        const QuerySuspension suspension(store_.tasksQ);
+        const QuerySuspension suspension(store_.listRows);
         if (!stopping()) openStoreAtStart();
         if (!stopping()) readTreesAndStartTheDay();
     }
@@ -121,23 +121,23 @@ void Organizer::openStoreAtStart() {
     attempt([this] { connectStore(); });
     openQueries();
     view_.activePage = kTasksPage;
-    view_.goalPage = treeInfo(TreeId::GoalTree).tab;
+    view_.goalPage = treeInfo(TreeId::DayGoalTree).tab;
 }
 
 void Organizer::readTreesAndStartTheDay() {
-    const QuerySuspension suspension(store_.tasksQ);
+    const QuerySuspension suspension(store_.listRows);
     attempt([this] { loadTrees(); });
     const bool store = taskStoreWritable();
-    if (!stopping() && store && settings_.fAutoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
+    if (!stopping() && store && settings_.autoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
     if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
 }
 
 void Organizer::finishStart() {
-    attempt([this] { SaveLaunchDate(); });
+    attempt([this] { recordLaunchDate(); });
     attempt([this] { loadTextboard(); });
     if (stopping()) return;
     attempt([this] { registerHotKeys(); });
-    if (settings_.fRightPanelWide) viewCommands_.RightPanelWide_mpClick();
+    if (settings_.rightPanelWide) viewCommands_.toggleRightPanelWide();
     phase_ = Phase::Running;
 }
 
@@ -145,8 +145,8 @@ void Organizer::openStore(bool openList) {
     readSettings();
     listState_.calendar.selectToday(today());
     connectStore();
-    store_.loadLookupTables(settings_.iLanguage);
-    store_.priorityKeyQ.open();
+    store_.loadLookupTables(settings_.language);
+    store_.priorities.open();
     if (openList)
         tasks_.list.applyStartViewMode();
     else
@@ -185,9 +185,9 @@ void Organizer::saveTrees() {
 
 void Organizer::firstShow() {
     if (!firstShowPending_) return;
-    view_.bottomPanelVisible = settings_.MessagePadVisible;
+    view_.bottomPanelVisible = settings_.messagePadVisible;
     // Language 0 keeps the built-in English captions; any other reads its file.
-    if (settings_.iLanguage != 0) LoadLanguage();
+    if (settings_.language != 0) loadLanguage();
     view_.clockRunning = true;
     firstShowPending_ = false;
 }
@@ -198,12 +198,12 @@ bool Organizer::taskStoreWritable() const { return store_.isConnected() && !stor
 
 void Organizer::runStartOfDay(Date activeDay) {
     const bool store = taskStoreWritable();
-    if (store) attempt([this] { mInsertDateMarkClick(); });
-    if (store && settings_.fInsertTimeMarks) attempt([this] { InsertTimeMarks1Click(); });
-    if (settings_.fAnalyzeCalendar) attempt([this] { AnalyzeCalendar(); });
-    if (settings_.fAnalyzeContacts) attempt([this] { AnalyzeContacts(); });
-    if (store && settings_.fMuteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
-    if (store && settings_.fShiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
+    if (store) attempt([this] { insertDayMark(); });
+    if (store && settings_.insertTimeMarks) attempt([this] { insertTimeMarks(); });
+    if (settings_.analyzeCalendar) attempt([this] { analyzeCalendar(); });
+    if (settings_.analyzeContacts) attempt([this] { analyzeContacts(); });
+    if (store && settings_.muteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
+    if (store && settings_.shiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
 }
 
 void Organizer::close() {
@@ -212,7 +212,7 @@ void Organizer::close() {
     view_.clockRunning = false;
     services_.sound.stop();
     closeStore();
-    attempt([this] { SaveSetup(); });
+    attempt([this] { saveSettings(); });
     attempt([this] { saveMessagePad(); });
     attempt([this] { saveTrees(); });
     attempt([this] { saveTextboard(); });
@@ -235,7 +235,7 @@ void Organizer::saveFavourites() {
 // and given up, so that the store still closes and the rest of the close runs.
 void Organizer::closeStore() {
     if (!attempt([this] { store_.closeQueries(); })) {
-        for (Query* query : {&store_.tasksQ, &store_.clipboardQ, &store_.commandQ})
+        for (Query* query : {&store_.listRows, &store_.clipboardRows, &store_.scratch})
             if (query->isEditing()) attempt([query] { query->cancel(); });
     }
     attempt([this] { store_.disconnect(); });
@@ -265,12 +265,12 @@ void Organizer::updateSettingsFile(const std::function<void(ProfileFile&)>& chan
     if (after != before) saveFile(paths_.settings(), after);
 }
 
-void Organizer::LoadSetup() {
+void Organizer::loadSettingsAtStart() {
     readSettings();
     view_.taskProperties = settings_.showProperties;
-    view_.bottomPanelVisible = settings_.MessagePadVisible;
+    view_.bottomPanelVisible = settings_.messagePadVisible;
     // The view mode in force until the list applies it; a store that cannot be opened leaves it so.
-    view_.easyView = settings_.fEasyMode;
+    view_.easyView = settings_.easyMode;
     runHeader();
 }
 
@@ -305,11 +305,11 @@ void Organizer::runHeader() {
     updateSettingsFile([runCount](ProfileFile& file) { file.writeInteger("General", "runCount", runCount); });
 }
 
-void Organizer::SaveSetup() {
-    settings_.fRightPanelWide = view_.rightPanelWide;
-    settings_.MessagePadVisible = view_.bottomPanelVisible;
-    settings_.PropertyPanel = view_.taskProperties;
-    settings_.fEasyMode = view_.easyView;
+void Organizer::saveSettings() {
+    settings_.rightPanelWide = view_.rightPanelWide;
+    settings_.messagePadVisible = view_.bottomPanelVisible;
+    settings_.taskProperties = view_.taskProperties;
+    settings_.easyMode = view_.easyView;
     updateSettingsFile([this](ProfileFile& file) {
         saveSetup(file, settings_, dayTextContext());
         saveLaunchDate(file, today());
@@ -326,7 +326,7 @@ void Organizer::saveMessagePad() {
     messagePadBytes_ = written;
 }
 
-void Organizer::SaveLaunchDate() {
+void Organizer::recordLaunchDate() {
     updateSettingsFile([this](ProfileFile& file) { saveLaunchDate(file, today()); });
     settings_.lastLaunchDate = today();
 }
@@ -343,30 +343,30 @@ void Organizer::connectStore() {
 // The task list opens once, with the statement of the view mode and order in force.
 void Organizer::openQueries() {
     const auto reportFailure = [this](const std::string& message) { report(message); };
-    attempt([this] { store_.loadLookupTables(settings_.iLanguage); });
-    for (Query* query : {&store_.typeKeyQ, &store_.stateKeyQ, &store_.EventsKeyQ, &store_.clipboardQ}) {
+    attempt([this] { store_.loadLookupTables(settings_.language); });
+    for (Query* query : {&store_.types, &store_.states, &store_.eventKinds, &store_.clipboardRows}) {
         attempt([&] { store_.openStoreQuery(*query, reportFailure); });
     }
     if (store_.isConnected()) {
-        attempt([this] { store_.priorityKeyQ.open(); });
+        attempt([this] { store_.priorities.open(); });
         attempt([this] { tasks_.list.applyStartViewMode(); });
     } else {
-        attempt([&] { store_.openStoreQuery(store_.tasksQ, reportFailure); });
+        attempt([&] { store_.openStoreQuery(store_.listRows, reportFailure); });
     }
 }
 
 void Organizer::setLanguage(int language) {
-    settings_.iLanguage = language;
+    settings_.language = language;
     if (languageChanged) languageChanged();
     attempt([&] { store_.loadLookupTables(language); });
-    LoadLanguage();
-    if (store_.tasksQ.isOpen()) attempt([this] { store_.tasksQ.refresh(); });
+    loadLanguage();
+    if (store_.listRows.isOpen()) attempt([this] { store_.listRows.refresh(); });
 }
 
-void Organizer::LoadLanguage() {
+void Organizer::loadLanguage() {
     attempt([this] {
         const LanguageTable table =
-            torvalet::LoadLanguage(languageFilePath(paths_.lang(), settings_.iLanguage), codec_);
+            torvalet::loadLanguage(languageFilePath(paths_.lang(), settings_.language), codec_);
         applyLanguageLists(table, treePages_);
         if (captionsChanged) captionsChanged(table);
     });

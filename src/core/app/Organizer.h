@@ -74,13 +74,13 @@ public:
     // The start-of-day sequence for `activeDay`.
     void runStartOfDay(Date activeDay);
     // Today becomes the last launch date, in the settings file and in memory.
-    void SaveLaunchDate();
+    void recordLaunchDate();
     // The Language menu: 0 English, 1 Russian, 2 Macedonian, 3 Hellenic.
     void setLanguage(int language);
-    void English1Click() { setLanguage(0); }
-    void Russian1Click() { setLanguage(1); }
-    void Macedonian1Click() { setLanguage(2); }
-    void Hellenic1Click() { setLanguage(3); }
+    void chooseEnglish() { setLanguage(0); }
+    void chooseRussian() { setLanguage(1); }
+    void chooseMacedonian() { setLanguage(2); }
+    void chooseHellenic() { setLanguage(3); }
 
     const AppPaths& paths() const { return paths_; }
     const Services& services() const { return services_; }
@@ -111,7 +111,7 @@ public:
     // Applies the language file of the language in force: the dialogs' lists here, every caption
     // through `captionsChanged`. A missing file gives the file's defaults; one that cannot be read
     // is reported and changes nothing.
-    void LoadLanguage();
+    void loadLanguage();
 
     // Called after a language change so that the window checks the language's menu item.
     std::function<void()> languageChanged;
@@ -135,9 +135,9 @@ private:
 
     // The settings file into the settings record, and the code page it names.
     void readSettings();
-    void LoadSetup();
+    void loadSettingsAtStart();
     // The written keys and the launch date, into the settings file as it is now.
-    void SaveSetup();
+    void saveSettings();
     void runHeader();
     // Reads the settings file again, changes it and writes it when its bytes changed, so that
     // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
@@ -155,10 +155,10 @@ private:
     void loadTrees();
     void saveTrees();
     void deleteOldClosedTasks() { tasks_.maintenance.deleteOldClosedTasks(); }
-    void mInsertDateMarkClick() { tasks_.marks.mInsertDateMarkClick(); }
-    void InsertTimeMarks1Click() { tasks_.marks.InsertTimeMarks1Click(); }
-    void AnalyzeCalendar() { reminders_.calendar.AnalyzeCalendar(); }
-    void AnalyzeContacts() { reminders_.contacts.AnalyzeContacts(); }
+    void insertDayMark() { tasks_.marks.insertDayMark(); }
+    void insertTimeMarks() { tasks_.marks.insertTimeMarks(); }
+    void analyzeCalendar() { reminders_.calendar.analyzeCalendar(); }
+    void analyzeContacts() { reminders_.contacts.analyzeContacts(); }
     void executeTaskRow(const Query& row) { tasks_.execution.executeTaskRow(row); }
     void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
     void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }

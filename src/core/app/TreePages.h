@@ -2,12 +2,12 @@
 
 #include <functional>
 
-#include "trees/CalendarPropForm.h"
+#include "trees/EventForm.h"
 #include "trees/ContactForm.h"
 #include "trees/GoalCommands.h"
 #include "trees/GoalForm.h"
 #include "tasks/GoalsIntoTasks.h"
-#include "trees/LinkPropForm.h"
+#include "trees/LinkForm.h"
 #include "trees/OpenCommands.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
@@ -29,7 +29,7 @@ class TreeFileKeeper;
 class TreePages {
 public:
     TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view, const Settings& settings,
-              Query& tasksQ, const AppPaths& paths, const TextCodec& codec, const TreeFileKeeper& treeFiles,
+              Query& listRows, const AppPaths& paths, const TextCodec& codec, const TreeFileKeeper& treeFiles,
               std::function<DayTextContext()> dates);
     TreePages(const TreePages&) = delete;
     TreePages& operator=(const TreePages&) = delete;
@@ -40,10 +40,10 @@ public:
     void turnGoalsIntoTasks();
 
     GoalForm goalForm;
-    LinkPropForm linkForm;
+    LinkForm linkForm;
     ContactForm contactForm;
     PhraseForm phraseForm;
-    CalendarPropForm calendarForm;
+    EventForm calendarForm;
     TreeCommands commands;
     GoalCommands goals;
     PhraseCommands phrases;

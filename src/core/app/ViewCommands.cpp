@@ -24,7 +24,7 @@ const char* const tips[ViewCommands::kTipCount] = {
 
 }  // namespace
 
-void ViewCommands::SwitchTab(Page page) {
+void ViewCommands::switchTab(Page page) {
     if (view_.activePage != page) view_.activePage = page;
 }
 
@@ -37,26 +37,26 @@ int ViewCommands::goalPanelWidth(PaneWidth width, int screenWidth) {
     return screenWidth / 4;
 }
 
-void ViewCommands::RightPanelWide_mpClick() { view_.rightPanelWide = !view_.rightPanelWide; }
+void ViewCommands::toggleRightPanelWide() { view_.rightPanelWide = !view_.rightPanelWide; }
 
-void ViewCommands::messagePad1Click() { view_.bottomPanelVisible = !view_.bottomPanelVisible; }
+void ViewCommands::toggleMessagePad() { view_.bottomPanelVisible = !view_.bottomPanelVisible; }
 
 std::string ViewCommands::clearMessagePadQuestion(int language) {
     return language == 1 ? "Вы действительно хотите очистить MessagePad?" : "Are you sure to clear MessagePad?";
 }
 
-void ViewCommands::ClearMessagePad1Click() {
-    if (ui_.askYesNo(clearMessagePadQuestion(settings_.iLanguage))) pad_.clear();
+void ViewCommands::clearMessagePad() {
+    if (ui_.askYesNo(clearMessagePadQuestion(settings_.language))) pad_.clear();
 }
 
-void ViewCommands::ShowNextTip1Click() {
+void ViewCommands::showNextTip() {
     view_.shownTip = view_.nextTip;
     view_.tipVisible = true;
     view_.nextTip = (view_.nextTip + 1) % kTipCount;
 }
 
 void ViewCommands::autoplayTick() {
-    if (view_.autoplayTips) ShowNextTip1Click();
+    if (view_.autoplayTips) showNextTip();
 }
 
 std::string ViewCommands::tipLine() const {

@@ -25,47 +25,47 @@ public:
         : view_(view), pad_(pad), ui_(ui), settings_(settings) {}
 
     // Makes the page the active one. The window's page change handler does not run for it.
-    void SwitchTab(Page page);
-    void ViewTasksPage1Click() { SwitchTab(kTasksPage); }
-    void ViewLinksPage1Click() { SwitchTab(kLinksPage); }
-    void ViewContactsPage1Click() { SwitchTab(kContactsPage); }
-    void ViewBlocknotePage1Click() { SwitchTab(kBlocknotePage); }
-    void ViewCalendarPage1Click() { SwitchTab(kCalendarPage); }
+    void switchTab(Page page);
+    void showTasksPage() { switchTab(kTasksPage); }
+    void showLinksPage() { switchTab(kLinksPage); }
+    void showContactsPage() { switchTab(kContactsPage); }
+    void showBlocknotePage() { switchTab(kBlocknotePage); }
+    void showCalendarPage() { switchTab(kCalendarPage); }
 
     // The goal panel's width for a button on a screen that wide: 4 × (screen div 6), screen div 2,
     // screen div 4.
     static int goalPanelWidth(PaneWidth width, int screenWidth);
-    void WideTaskPaneBtnClick(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Wide, screenWidth); }
-    void NormTaskPaneBtnClick(int screenWidth) {
+    void makeGoalPanelWide(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Wide, screenWidth); }
+    void makeGoalPanelNormal(int screenWidth) {
         view_.goalPanelWidth = goalPanelWidth(PaneWidth::Normal, screenWidth);
     }
-    void SlimTaskPaneBtnClick(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Slim, screenWidth); }
+    void makeGoalPanelSlim(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Slim, screenWidth); }
     // "Right Panel Wide": turns its check over (saved at close). The layout stays as it is.
-    void RightPanelWide_mpClick();
+    void toggleRightPanelWide();
 
     // "MessagePad": shows the bottom panel when hidden, hides it when shown.
-    void messagePad1Click();
+    void toggleMessagePad();
     // "Clear MessagePad": on Yes to the question, every line of the message pad goes.
-    void ClearMessagePad1Click();
+    void clearMessagePad();
     static std::string clearMessagePadQuestion(int language);
 
     // "Show Next Tip": the tip line shows the next tip; after the tenth comes the first again.
-    void ShowNextTip1Click();
+    void showNextTip();
     // "Autoplay Tips": turns its check over; while checked the clock shows a tip each minute.
-    void AutoplayTips1Click() { view_.autoplayTips = !view_.autoplayTips; }
+    void toggleAutoplayTips() { view_.autoplayTips = !view_.autoplayTips; }
     void autoplayTick();
     // A click on the tip line hides it.
-    void TipPanel2Click() { view_.tipVisible = false; }
+    void hideTip() { view_.tipVisible = false; }
     // What the tip line shows: "Tip #", the number from 1, ": " and the text.
     std::string tipLine() const;
     static const char* tipText(int index);
 
     // The window was minimised into the tray.
-    void CoolTrayIcon1MinimizeToTray() { view_.hiddenInTray = true; }
+    void minimisedToTray() { view_.hiddenInTray = true; }
     // A click on the tray icon: back from the tray, or into it.
-    void CoolTrayIcon1Click() { view_.hiddenInTray = !view_.hiddenInTray; }
+    void toggleTray() { view_.hiddenInTray = !view_.hiddenInTray; }
     // Esc: into the tray.
-    void EscapeCommand1Click() { view_.hiddenInTray = true; }
+    void hideInTray() { view_.hiddenInTray = true; }
 
     // The key one notch of the mouse wheel stands for: Down for a delta of 0 or less, else Up.
     static WheelKey wheelKey(int delta) { return delta > 0 ? WheelKey::Up : WheelKey::Down; }

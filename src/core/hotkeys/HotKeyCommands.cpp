@@ -13,70 +13,70 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/OpenCommands.h"
 #include "trees/OpenRequests.h"
-#include "trees/TContactData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
 
 namespace torvalet {
 
 HotKeyCommands::HotKeyCommands(ItemTreeSet& trees, const Services& services, const OpenRequests& requests,
                                MessagePad& messagePad, const Settings& settings)
-    : HotKeyManager1(services.hotKeys),
+    : registry(services.hotKeys),
       trees_(trees),
       services_(services),
       requests_(requests),
       messagePad_(messagePad),
       settings_(settings) {
-    HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t HotKey, std::uint16_t Index) {
-        HotKeyManager1HotKeyPressed(HotKey, Index);
+    registry.keyPressed = [this](std::uint32_t hotKey, std::uint16_t id) {
+        hotKeyPressed(hotKey, id);
     };
 }
 
-void HotKeyCommands::AddHotKey(std::uint32_t HotKey) {
+void HotKeyCommands::addHotKey(std::uint32_t hotKey) {
     asked_ = true;
-    HotKeyManager1.RegisterKey(HotKey);
+    registry.registerKey(hotKey);
 }
 
 template <class Record>
 void HotKeyCommands::addTreeHotKeys(const ItemTree& tree) {
     tree.forEach([this](const TreeNode* node) {
-        const std::string& text = node->record<Record>().HotKey;
+        const std::string& text = node->record<Record>().hotKey;
         if (text.empty()) return;
-        if (const std::uint32_t value = ParseHotKeyText(text)) AddHotKey(value);
+        if (const std::uint32_t value = parseHotKeyText(text)) addHotKey(value);
     });
 }
 
-void HotKeyCommands::AddLinksHotKeys() { addTreeHotKeys<TLinkData>(trees_.get(TreeId::LinksTree)); }
+void HotKeyCommands::addLinkHotKeys() { addTreeHotKeys<LinkRecord>(trees_.get(TreeId::LinksTree)); }
 
-void HotKeyCommands::AddContactsHotKeys() { addTreeHotKeys<TContactData>(trees_.get(TreeId::ContactsTree)); }
+void HotKeyCommands::addContactHotKeys() { addTreeHotKeys<ContactRecord>(trees_.get(TreeId::ContactsTree)); }
 
-void HotKeyCommands::AddPhrasesHotKeys() { addTreeHotKeys<TPhraseData>(trees_.get(TreeId::PhrasesTree)); }
+void HotKeyCommands::addPhraseHotKeys() { addTreeHotKeys<PhraseRecord>(trees_.get(TreeId::PhrasesTree)); }
 
 void HotKeyCommands::registerHotKeys() {
-    AddLinksHotKeys();
-    AddContactsHotKeys();
-    AddPhrasesHotKeys();
-    if (asked_ && !services_.hotKeys.available()) messagePad_.prepend(unavailableText(settings_.iLanguage));
+    addLinkHotKeys();
+    addContactHotKeys();
+    addPhraseHotKeys();
+    if (asked_ && !services_.hotKeys.available()) messagePad_.prepend(unavailableText(settings_.language));
 }
 
 // The matching items are gathered before anything is done: a message box runs an event loop,
 // and no tree is walked while the user may change it.
-void HotKeyCommands::HotKeyManager1HotKeyPressed(std::uint32_t HotKey, std::uint16_t) {
-    const std::string text = HotKeyText(HotKey);
+void HotKeyCommands::hotKeyPressed(std::uint32_t hotKey, std::uint16_t) {
+    const std::string text = hotKeyText(hotKey);
     std::vector<OpenRequest> links;
     trees_.get(TreeId::LinksTree).forEach([&](const TreeNode* node) {
-        const TLinkData& link = node->record<TLinkData>();
-        if (link.HotKey == text) links.push_back(requests_.hotKeyLink(link));
+        const LinkRecord& link = node->record<LinkRecord>();
+        if (link.hotKey == text) links.push_back(requests_.hotKeyLink(link));
     });
     std::vector<std::string> addresses;
     trees_.get(TreeId::ContactsTree).forEach([&](const TreeNode* node) {
-        const TContactData& contact = node->record<TContactData>();
-        if (contact.HotKey == text) addresses.push_back(contact.Email);
+        const ContactRecord& contact = node->record<ContactRecord>();
+        if (contact.hotKey == text) addresses.push_back(contact.email);
     });
     std::vector<std::string> phrases;
     trees_.get(TreeId::PhrasesTree).forEach([&](const TreeNode* node) {
-        const TPhraseData& phrase = node->record<TPhraseData>();
-        if (phrase.HotKey == text) phrases.push_back(phrase.Phrase);
+        const PhraseRecord& phrase = node->record<PhraseRecord>();
+        if (phrase.hotKey == text) phrases.push_back(phrase.text);
     });
 
     for (const OpenRequest& link : links) services_.shell.open(link);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "hotkeys/THotKeyManager.h"
+#include "hotkeys/HotKeyRegistry.h"
 
 namespace torvalet {
 
@@ -23,16 +23,16 @@ public:
     HotKeyCommands(ItemTreeSet& trees, const Services& services, const OpenRequests& requests, MessagePad& messagePad,
                    const Settings& settings);
 
-    THotKeyManager HotKeyManager1;
+    HotKeyRegistry registry;
 
-    void AddHotKey(std::uint32_t HotKey);
-    void AddLinksHotKeys();
-    void AddContactsHotKeys();
-    void AddPhrasesHotKeys();
+    void addHotKey(std::uint32_t hotKey);
+    void addLinkHotKeys();
+    void addContactHotKeys();
+    void addPhraseHotKeys();
     // The three above, in that order. Where the desktop has no system-wide keys and an item
     // asks for one, the message pad says so.
     void registerHotKeys();
-    void HotKeyManager1HotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
+    void hotKeyPressed(std::uint32_t hotKey, std::uint16_t id);
 
     static std::string unavailableText(int language);
 

@@ -138,10 +138,10 @@ bool capitalsOnly(const std::string& text) {
 // In the order of canonical texts: Ctrl, Shift, Alt, Win. The display names are taken once.
 const std::array<Modifier, 4>& modifiers() {
     static const std::array<Modifier, 4> table = [] {
-        const std::string alt = KeyName(18);
+        const std::string alt = keyName(18);
         return std::array<Modifier, 4>{
-            Modifier{HotKeyFlag::Ctrl, HotKeyBit::Ctrl, "Ctrl", KeyName(17)},
-            Modifier{HotKeyFlag::Shift, HotKeyBit::Shift, "Shift", KeyName(16)},
+            Modifier{HotKeyFlag::Ctrl, HotKeyBit::Ctrl, "Ctrl", keyName(17)},
+            Modifier{HotKeyFlag::Shift, HotKeyBit::Shift, "Shift", keyName(16)},
             Modifier{HotKeyFlag::Alt, HotKeyBit::Alt, "Alt", alt},
             Modifier{HotKeyFlag::Win, HotKeyBit::Win, "Win", capitalsOnly(alt) ? "WIN" : "Win"}};
     }();
@@ -206,21 +206,21 @@ std::vector<std::string> parts(std::string_view text) {
 
 }  // namespace
 
-std::uint32_t MakeHotKey(unsigned flags, unsigned key) {
+std::uint32_t makeHotKey(unsigned flags, unsigned key) {
     std::uint32_t value = key & 0xFFu;
     for (const Modifier& m : modifiers())
         if (flags & m.flag) value |= m.bit;
     return value;
 }
 
-SplitKey SplitHotKey(std::uint32_t value) {
+SplitKey splitHotKey(std::uint32_t value) {
     SplitKey split{0, value & 0xFFu};
     for (const Modifier& m : modifiers())
         if (value & m.bit) split.flags |= m.flag;
     return split;
 }
 
-std::string KeyName(unsigned virtualKey) { return virtualKey < 256 ? keyNames()[virtualKey] : std::string(); }
+std::string keyName(unsigned virtualKey) { return virtualKey < 256 ? keyNames()[virtualKey] : std::string(); }
 
 const std::string& builtInModifierName(unsigned flag) {
     static const std::string none;
@@ -234,7 +234,7 @@ const std::string& displayModifierName(unsigned flag) {
     return m ? m->display : none;
 }
 
-std::uint32_t ParseHotKeyText(std::string_view text) {
+std::uint32_t parseHotKeyText(std::string_view text) {
     const std::vector<std::string> found = parts(text);
     if (found.empty()) return 0;
     unsigned flags = 0;
@@ -245,14 +245,14 @@ std::uint32_t ParseHotKeyText(std::string_view text) {
     }
     if (flags == 0 && found.size() > 1) return 0;
     const unsigned key = mainKey(found.back());
-    return key ? MakeHotKey(flags, key) : 0;
+    return key ? makeHotKey(flags, key) : 0;
 }
 
-std::string HotKeyText(std::uint32_t value) {
+std::string hotKeyText(std::uint32_t value) {
     std::string text;
     for (const Modifier& m : modifiers())
         if (value & m.bit) text += m.display + "+";
-    return text + KeyName(value & 0xFFu);
+    return text + keyName(value & 0xFFu);
 }
 
 }  // namespace torvalet

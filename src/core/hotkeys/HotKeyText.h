@@ -23,12 +23,12 @@ struct SplitKey {
 };
 
 // Between (HotKeyFlag modifier flags, virtual key) and a hot key value.
-std::uint32_t MakeHotKey(unsigned flags, unsigned key);
-SplitKey SplitHotKey(std::uint32_t value);
+std::uint32_t makeHotKey(unsigned flags, unsigned key);
+SplitKey splitHotKey(std::uint32_t value);
 
 // The English name of a virtual key ("Backspace", "Page Up", "F5", "Num 1", "L", "7", ";"),
 // empty for a code that names no key.
-std::string KeyName(unsigned virtualKey);
+std::string keyName(unsigned virtualKey);
 
 // The name of a modifier (a HotKeyFlag) that texts may use: its built-in name ("Shift", "Ctrl",
 // "Alt", "Win") and its display name, the one canonical texts show.
@@ -39,9 +39,9 @@ const std::string& displayModifierName(unsigned flag);
 // any case, joined by "+" to one main key (a letter or digit in either case, or a key name in
 // any case). Blanks around the parts are ignored and empty parts dropped. 0 when the text is
 // no hot key.
-std::uint32_t ParseHotKeyText(std::string_view text);
+std::uint32_t parseHotKeyText(std::string_view text);
 // The canonical text: the display names of the modifiers held, in the order Ctrl, Shift, Alt,
 // Win, each followed by "+", then the key's name.
-std::string HotKeyText(std::uint32_t value);
+std::string hotKeyText(std::uint32_t value);
 
 }  // namespace torvalet

@@ -114,21 +114,21 @@ DayText::DayText(DayTextContext context)
         readParts("12", "11", "26", joined) == Date::fromYmd(century_.yearOf(26), 11, 12);
 }
 
-bool DayText::IsDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }
-bool DayText::IsMonthFirstFormat() const { return inTable(monthFirstFormats, upperFormat_); }
-bool DayText::IsYearFirstFormat() const { return inTable(yearFirstFormats, upperFormat_); }
+bool DayText::isDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }
+bool DayText::isMonthFirstFormat() const { return inTable(monthFirstFormats, upperFormat_); }
+bool DayText::isYearFirstFormat() const { return inTable(yearFirstFormats, upperFormat_); }
 
-std::string DayText::DateToDayText(Date date) const {
+std::string DayText::dayTextOfDate(Date date) const {
     if (date.isNull()) return {};
     const std::string written = formatShortDate(date, context_.shortDateFormat);
     std::string parts[3];
     if (!splitThree(written, context_.dateSeparator, parts)) return dayTextOf(date);
     std::string day, month, year;
-    if (IsDayFirstFormat()) {
+    if (isDayFirstFormat()) {
         day = parts[0], month = parts[1], year = parts[2];
-    } else if (IsMonthFirstFormat()) {
+    } else if (isMonthFirstFormat()) {
         month = parts[0], day = parts[1], year = parts[2];
-    } else if (IsYearFirstFormat()) {
+    } else if (isYearFirstFormat()) {
         year = parts[0], month = parts[1], day = parts[2];
     } else {
         return dayTextOf(date);
@@ -137,7 +137,7 @@ std::string DayText::DateToDayText(Date date) const {
     return withLeadingZero(day) + "." + withLeadingZero(month) + "." + year;
 }
 
-Date DayText::DayTextToDate(std::string_view text) const {
+Date DayText::dateOfDayText(std::string_view text) const {
     if (twoDigitsReadAsThey_) {
         if (const Date date = readTwoDigitParts(text, century_); !date.isNull()) return date;
     }
@@ -153,19 +153,19 @@ Date DayText::readParts(const std::string& day, const std::string& month, const 
                         std::string& joined) const {
     const std::string sep(1, context_.dateSeparator);
     std::string pattern = context_.shortDateFormat;
-    if (IsMonthFirstFormat()) {
+    if (isMonthFirstFormat()) {
         joined = month + sep + day + sep + year;
-    } else if (IsYearFirstFormat()) {
+    } else if (isYearFirstFormat()) {
         joined = year + sep + month + sep + day;
     } else {
         joined = day + sep + month + sep + year;
-        if (!IsDayFirstFormat())
+        if (!isDayFirstFormat())
             pattern = "d" + quotedLiteral(context_.dateSeparator) + "M" + quotedLiteral(context_.dateSeparator) + "yy";
     }
     return parseShortDate(joined, pattern, currentYear_);
 }
 
-bool DayText::DayMatches(std::string_view pattern, int window, Date date) const {
+bool DayText::dayMatches(std::string_view pattern, int window, Date date) const {
     return DayWindow(*this, pattern, window).matches(date);
 }
 
@@ -179,7 +179,7 @@ DayWindow::DayWindow(const DayText& dayText, std::string_view pattern, int windo
         days_[count_] = today.addDays(offset);
         dayOfMonth_[count_] = days_[count_].day();
         month_[count_] = days_[count_].month();
-        texts_[count_] = dayText.FormatDateTime2(pattern, days_[count_]);
+        texts_[count_] = dayText.formatDateTime(pattern, days_[count_]);
     }
     parts_ = pattern == "dd"           ? Parts::Day
              : pattern == "dd/mm"      ? Parts::DayMonth
@@ -201,16 +201,16 @@ bool DayWindow::matches(Date date) const {
     case Parts::WholeDate: return found([this, date](int i) { return days_[i] == date; });
     case Parts::Written: break;
     }
-    const std::string written = dayText_.FormatDateTime2(pattern_, date);
+    const std::string written = dayText_.formatDateTime(pattern_, date);
     return std::find(texts_, texts_ + count_, written) != texts_ + count_;
 }
 
-std::string DayText::FormatDateTime2(std::string_view pattern, const DateTime& moment) const {
+std::string DayText::formatDateTime(std::string_view pattern, const DateTime& moment) const {
     return formatClassicDateTime(pattern, moment, context_.dateSeparator, context_.timeSeparator);
 }
 
-std::string DayText::FormatDateTime2(std::string_view pattern, Date date) const {
-    return FormatDateTime2(pattern, DateTime{date, 0, 0, 0});
+std::string DayText::formatDateTime(std::string_view pattern, Date date) const {
+    return formatDateTime(pattern, DateTime{date, 0, 0, 0});
 }
 
 }  // namespace torvalet

@@ -23,7 +23,7 @@ struct DayTextContext {
 class DayText;
 
 // The days of a window around today, each written with one pattern, for testing many dates
-// against them: what DayMatches does for one date. It refers to the DayText that made it.
+// against them: what dayMatches does for one date. It refers to the DayText that made it.
 class DayWindow {
 public:
     bool matches(Date date) const;
@@ -55,32 +55,32 @@ public:
 
     // Where the short date format puts the day, the month and the year; a format in none of the
     // three (with blanks, month names, other separators) is unrecognised.
-    bool IsDayFirstFormat() const;
-    bool IsMonthFirstFormat() const;
-    bool IsYearFirstFormat() const;
+    bool isDayFirstFormat() const;
+    bool isMonthFirstFormat() const;
+    bool isYearFirstFormat() const;
 
     // The day text of a date ("" for the null date). The date is written in the short date format
     // and its parts are put in day text order. Under an unrecognised format, or when the written
     // date has fewer than two date separators, the day text is built from the date itself: the
-    // same text that DayTextToDate reads back under such a format.
-    std::string DateToDayText(Date date) const;
+    // same text that dateOfDayText reads back under such a format.
+    std::string dayTextOfDate(Date date) const;
 
     // The date of a day text: day, month and year are taken from characters 1-2, 4-5 and the last
     // two, joined with the date separator in the format's order (an unrecognised format in day
     // order) and read under the short date format. Throws ConversionError "'<joined>' is not a
     // valid date" when they name no day.
-    Date DayTextToDate(std::string_view text) const;
+    Date dateOfDayText(std::string_view text) const;
 
     // Whether `date`, written with `pattern`, reads the same as one of the days of the window:
     // 0 yesterday or today, 1 today, 2 tomorrow, 3 yesterday to today + 2, 4 yesterday to today + 3;
     // any other window never matches.
-    bool DayMatches(std::string_view pattern, int window, Date date) const;
+    bool dayMatches(std::string_view pattern, int window, Date date) const;
     DayWindow window(std::string_view pattern, int window) const { return DayWindow(*this, pattern, window); }
 
     // The moment written under a classic date-time pattern ("dd", "mm", "yyyy", "hh", "nn", "ss";
     // "/" and ":" are the date and time separators of the context).
-    std::string FormatDateTime2(std::string_view pattern, const DateTime& moment) const;
-    std::string FormatDateTime2(std::string_view pattern, Date date) const;
+    std::string formatDateTime(std::string_view pattern, const DateTime& moment) const;
+    std::string formatDateTime(std::string_view pattern, Date date) const;
 
 private:
     // The three parts joined in the format's order (`joined`) and read under the format.

@@ -68,71 +68,71 @@ TextCodec codecFor(const std::string& codePage, std::string* problem = nullptr) 
 }
 
 void readColors(const SetupReader& in, Settings& s) {
-    in.color("clTasksGrid", s.clTasksGrid);
-    in.color("clTasksFore", s.clTasksFore);
-    in.color("clContactsGrid", s.clContactsGrid);
-    in.color("clLinksGrid", s.clLinksGrid);
-    in.color("clCalendarGrid", s.clCalendarGrid);
-    in.color("clQuickie", s.clQuickie);
-    in.color("clMessagePad", s.clMessagePad);
-    in.color("clTypeMarkBack", s.clTypeMarkBack);
-    in.color("clTypeMarkFore", s.clTypeMarkFore);
-    in.color("clReminderBack", s.clReminderBack);
-    in.color("clReminderFore", s.clReminderFore);
-    in.color("clDateMarkBack", s.clDateMarkBack);
-    in.color("clDateMarkFore", s.clDateMarkFore);
-    in.color("clActiveDateMarkFore", s.clActiveDateMarkFore);
-    in.color("FirstPriorCol", s.FirstPriorCol);
-    in.color("HiPriorCol", s.HiPriorCol);
-    in.color("LowPriorCol", s.LowPriorCol);
-    in.color("DoneStateCol", s.DoneStateCol);
-    in.color("MuteStateCol", s.MuteStateCol);
-    in.color("UndoneStateCol", s.UndoneStateCol);
+    in.color("clTasksGrid", s.tasksGridColour);
+    in.color("clTasksFore", s.tasksTextColour);
+    in.color("clContactsGrid", s.contactsGridColour);
+    in.color("clLinksGrid", s.linksGridColour);
+    in.color("clCalendarGrid", s.calendarGridColour);
+    in.color("clQuickie", s.quickieColour);
+    in.color("clMessagePad", s.messagePadColour);
+    in.color("clTypeMarkBack", s.typeMarkBackColour);
+    in.color("clTypeMarkFore", s.typeMarkTextColour);
+    in.color("clReminderBack", s.reminderBackColour);
+    in.color("clReminderFore", s.reminderTextColour);
+    in.color("clDateMarkBack", s.dateMarkBackColour);
+    in.color("clDateMarkFore", s.dateMarkTextColour);
+    in.color("clActiveDateMarkFore", s.activeDateMarkTextColour);
+    in.color("FirstPriorCol", s.firstPriorityColour);
+    in.color("HiPriorCol", s.highPriorityColour);
+    in.color("LowPriorCol", s.lowPriorityColour);
+    in.color("DoneStateCol", s.doneStateColour);
+    in.color("MuteStateCol", s.muteStateColour);
+    in.color("UndoneStateCol", s.undoneStateColour);
 }
 
 void readSounds(const SetupReader& in, Settings& s) {
-    in.flag(sounds, "fEnableSounds", s.fEnableSounds);
-    in.flag(sounds, "fStartUpSnd", s.fStartUpSnd);
-    in.flag(sounds, "fRemindSnd", s.fRemindSnd);
-    in.flag(sounds, "fTickSnd00", s.fTickSnd00);
-    in.flag(sounds, "fTickSnd15", s.fTickSnd15);
-    in.flag(sounds, "fTickSnd30", s.fTickSnd30);
-    in.flag(sounds, "fTickSnd45", s.fTickSnd45);
+    in.flag(sounds, "fEnableSounds", s.soundsEnabled);
+    in.flag(sounds, "fStartUpSnd", s.startUpSound);
+    in.flag(sounds, "fRemindSnd", s.reminderSound);
+    in.flag(sounds, "fTickSnd00", s.tickSound00);
+    in.flag(sounds, "fTickSnd15", s.tickSound15);
+    in.flag(sounds, "fTickSnd30", s.tickSound30);
+    in.flag(sounds, "fTickSnd45", s.tickSound45);
 }
 
 void readFilters(const SetupReader& in, Settings& s) {
-    in.flag(filter, "fHideDone", s.fHideDone);
-    in.flag(filter, "fHideUndone", s.fHideUndone);
-    in.flag(filter, "fHideMute", s.fHideMute);
-    in.flag(filter, "fHideNormalState", s.fHideNormalState);
-    in.flag(filter, "fHideJokes", s.fHideJokes);
-    in.flag(filter, "fHideReminders", s.fHideReminders);
-    in.flag(filter, "fHideTips", s.fHideTips);
-    in.flag(filter, "fHideLow", s.fHideLow);
+    in.flag(filter, "fHideDone", s.hideDone);
+    in.flag(filter, "fHideUndone", s.hideUndone);
+    in.flag(filter, "fHideMute", s.hideMute);
+    in.flag(filter, "fHideNormalState", s.hideNormalState);
+    in.flag(filter, "fHideJokes", s.hideJokes);
+    in.flag(filter, "fHideReminders", s.hideReminders);
+    in.flag(filter, "fHideTips", s.hideTips);
+    in.flag(filter, "fHideLow", s.hideLow);
 }
 
 void readStartUpChoices(const SetupReader& in, Settings& s) {
-    in.flag(general, "fClearBlockNoteOnStartUp", s.fClearBlockNoteOnStartUp);
-    in.flag(general, "fClearMessagePadOnStartUp", s.fClearMessagePadOnStartUp);
-    in.flag(general, "fShiftMutedTasks", s.fShiftMutedTasks);
-    in.flag(general, "fMuteExpiredTasks", s.fMuteExpiredTasks);
-    in.flag(general, "fEasyMode", s.fEasyMode);
-    in.flag(general, "fInsertTimeMarks", s.fInsertTimeMarks);
+    in.flag(general, "fClearBlockNoteOnStartUp", s.clearBlocknoteOnStart);
+    in.flag(general, "fClearMessagePadOnStartUp", s.clearMessagePadOnStart);
+    in.flag(general, "fShiftMutedTasks", s.shiftMutedTasks);
+    in.flag(general, "fMuteExpiredTasks", s.muteExpiredTasks);
+    in.flag(general, "fEasyMode", s.easyMode);
+    in.flag(general, "fInsertTimeMarks", s.insertTimeMarks);
     in.text(general, "fromWhom", s.fromWhom);
 }
 
 void readWindowAndTasks(const SetupReader& in, Settings& s) {
     in.flag(mainWindow, "showProperties", s.showProperties);
-    s.PropertyPanel = s.showProperties;
-    in.number(mainWindow, "TabSheetNum", s.TabSheetNum);
-    in.flag(mainWindow, "MessagePadVisible", s.MessagePadVisible);
-    in.number(general, "iLanguage", s.iLanguage);
-    in.text(inet, "sEngine", s.sEngine);
-    in.number(general, "OrderBy", s.OrderBy);
-    in.flag(general, "fAutoRemind", s.fAutoRemind);
-    in.flag(general, "fAutoDeleteDoneTasks", s.fAutoDeleteDoneTasks);
-    in.flag(interfaceSection, "fTasksGridHLines", s.fTasksGridHLines);
-    in.flag(interfaceSection, "fTasksGridVLines", s.fTasksGridVLines);
+    s.taskProperties = s.showProperties;
+    in.number(mainWindow, "TabSheetNum", s.pageNumber);
+    in.flag(mainWindow, "MessagePadVisible", s.messagePadVisible);
+    in.number(general, "iLanguage", s.language);
+    in.text(inet, "sEngine", s.webSearchPrefix);
+    in.number(general, "OrderBy", s.taskOrder);
+    in.flag(general, "fAutoRemind", s.autoRemind);
+    in.flag(general, "fAutoDeleteDoneTasks", s.autoDeleteDoneTasks);
+    in.flag(interfaceSection, "fTasksGridHLines", s.tasksGridHorizontalLines);
+    in.flag(interfaceSection, "fTasksGridVLines", s.tasksGridVerticalLines);
 }
 
 // The last launch date as a day text; a text that is no date leaves the date unset.
@@ -140,10 +140,10 @@ std::string readLastLaunchDate(const SetupReader& in, const DayTextContext& date
     in.text(general, "lastLaunchDate", s.lastLaunchDateText);
     if (s.lastLaunchDateText.empty()) return {};
     try {
-        s.lastLaunchDate = DayText(dates).DayTextToDate(s.lastLaunchDateText);
+        s.lastLaunchDate = DayText(dates).dateOfDayText(s.lastLaunchDateText);
     } catch (const ConversionError&) {
         const std::string shown = "torvalet.ini: lastLaunchDate \"" + s.lastLaunchDateText + "\"";
-        return russian(s.iLanguage) ? shown + " — неверная дата, значение пропущено."
+        return russian(s.language) ? shown + " — неверная дата, значение пропущено."
                                     : shown + " is not a valid date and is ignored.";
     }
     return {};
@@ -154,23 +154,23 @@ std::string codePageMessage(const std::string& problem, int language) {
 }
 
 void writeSounds(const SetupWriter& out, const Settings& s) {
-    out.flag(sounds, "fEnableSounds", s.fEnableSounds);
-    out.flag(sounds, "fStartUpSnd", s.fStartUpSnd);
-    out.flag(sounds, "fRemindSnd", s.fRemindSnd);
-    out.flag(sounds, "fTickSnd00", s.fTickSnd00);
-    out.flag(sounds, "fTickSnd15", s.fTickSnd15);
-    out.flag(sounds, "fTickSnd30", s.fTickSnd30);
-    out.flag(sounds, "fTickSnd45", s.fTickSnd45);
+    out.flag(sounds, "fEnableSounds", s.soundsEnabled);
+    out.flag(sounds, "fStartUpSnd", s.startUpSound);
+    out.flag(sounds, "fRemindSnd", s.reminderSound);
+    out.flag(sounds, "fTickSnd00", s.tickSound00);
+    out.flag(sounds, "fTickSnd15", s.tickSound15);
+    out.flag(sounds, "fTickSnd30", s.tickSound30);
+    out.flag(sounds, "fTickSnd45", s.tickSound45);
 }
 
 void writeFilters(const SetupWriter& out, const Settings& s) {
-    out.flag(filter, "fHideDone", s.fHideDone);
-    out.flag(filter, "fHideUndone", s.fHideUndone);
-    out.flag(filter, "fHideMute", s.fHideMute);
-    out.flag(filter, "fHideNormalState", s.fHideNormalState);
-    out.flag(filter, "fHideJokes", s.fHideJokes);
-    out.flag(filter, "fHideReminders", s.fHideReminders);
-    out.flag(filter, "fHideTips", s.fHideTips);
+    out.flag(filter, "fHideDone", s.hideDone);
+    out.flag(filter, "fHideUndone", s.hideUndone);
+    out.flag(filter, "fHideMute", s.hideMute);
+    out.flag(filter, "fHideNormalState", s.hideNormalState);
+    out.flag(filter, "fHideJokes", s.hideJokes);
+    out.flag(filter, "fHideReminders", s.hideReminders);
+    out.flag(filter, "fHideTips", s.hideTips);
 }
 
 }  // namespace
@@ -178,24 +178,24 @@ void writeFilters(const SetupWriter& out, const Settings& s) {
 LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates) {
     LoadedSetup loaded;
     Settings& s = loaded.settings;
-    s.CodePage = file.readString(general, "CodePage", "");
+    s.codePage = file.readString(general, "CodePage", "");
     std::string codePageProblem;
-    loaded.codec = codecFor(s.CodePage, &codePageProblem);
+    loaded.codec = codecFor(s.codePage, &codePageProblem);
     const SetupReader in{file, loaded.codec};
 
     in.text(mainWindow, "fontName", s.fontName);
-    in.flag(general, "fRightPanelWide", s.fRightPanelWide);
+    in.flag(general, "fRightPanelWide", s.rightPanelWide);
     readColors(in, s);
     readSounds(in, s);
-    in.flag(general, "fAnalyzeCalendar", s.fAnalyzeCalendar);
-    in.flag(general, "fAnalyzeContacts", s.fAnalyzeContacts);
+    in.flag(general, "fAnalyzeCalendar", s.analyzeCalendar);
+    in.flag(general, "fAnalyzeContacts", s.analyzeContacts);
     readFilters(in, s);
     readStartUpChoices(in, s);
     readWindowAndTasks(in, s);
-    if (!codePageProblem.empty()) loaded.messages.push_back(codePageMessage(codePageProblem, s.iLanguage));
+    if (!codePageProblem.empty()) loaded.messages.push_back(codePageMessage(codePageProblem, s.language));
     if (auto problem = readLastLaunchDate(in, dates, s); !problem.empty()) loaded.messages.push_back(problem);
     for (int hour = 0; hour < 24; ++hour)
-        in.flag(interfaceSection, timeMarkKey(hour), s.fTimeMark[static_cast<std::size_t>(hour)]);
+        in.flag(interfaceSection, timeMarkKey(hour), s.timeMarks[static_cast<std::size_t>(hour)]);
     in.number(general, "runCount", s.runCount);
     return loaded;
 }
@@ -208,24 +208,24 @@ TextCodec settingsCodec(const ProfileFile& file, std::string* message) {
 }
 
 void saveSetup(ProfileFile& file, const Settings& s, const DayTextContext& dates) {
-    const SetupWriter out{file, codecFor(s.CodePage)};
-    out.flag(general, "fRightPanelWide", s.fRightPanelWide);
+    const SetupWriter out{file, codecFor(s.codePage)};
+    out.flag(general, "fRightPanelWide", s.rightPanelWide);
     out.flag(mainWindow, "showProperties", s.showProperties);
-    out.number(mainWindow, "TabSheetNum", s.TabSheetNum);
+    out.number(mainWindow, "TabSheetNum", s.pageNumber);
     writeSounds(out, s);
     writeFilters(out, s);
-    out.flag(general, "fClearBlockNoteOnStartUp", s.fClearBlockNoteOnStartUp);
-    out.flag(general, "fClearMessagePadOnStartUp", s.fClearMessagePadOnStartUp);
-    out.flag(general, "fEasyMode", s.fEasyMode);
-    out.flag(filter, "fHideLow", s.fHideLow);
-    out.number(general, "iLanguage", s.iLanguage);
-    out.number(general, "OrderBy", s.OrderBy);
-    out.text(inet, "sEngine", s.sEngine);
+    out.flag(general, "fClearBlockNoteOnStartUp", s.clearBlocknoteOnStart);
+    out.flag(general, "fClearMessagePadOnStartUp", s.clearMessagePadOnStart);
+    out.flag(general, "fEasyMode", s.easyMode);
+    out.flag(filter, "fHideLow", s.hideLow);
+    out.number(general, "iLanguage", s.language);
+    out.number(general, "OrderBy", s.taskOrder);
+    out.text(inet, "sEngine", s.webSearchPrefix);
     out.text(general, "lastLaunchDate", formatShortDate(dates.today, dates.shortDateFormat));
-    out.flag(mainWindow, "PropertyPanel", s.PropertyPanel);
-    out.flag(mainWindow, "MessagePadVisible", s.MessagePadVisible);
-    out.flag(interfaceSection, "fTasksGridHLines", s.fTasksGridHLines);
-    out.flag(interfaceSection, "fTasksGridVLines", s.fTasksGridVLines);
+    out.flag(mainWindow, "PropertyPanel", s.taskProperties);
+    out.flag(mainWindow, "MessagePadVisible", s.messagePadVisible);
+    out.flag(interfaceSection, "fTasksGridHLines", s.tasksGridHorizontalLines);
+    out.flag(interfaceSection, "fTasksGridVLines", s.tasksGridVerticalLines);
 }
 
 void saveLaunchDate(ProfileFile& file, Date today) {

@@ -22,91 +22,91 @@ constexpr std::array<bool, 24> defaultTimeMarks() {
     return marks;
 }
 
-// The program's copy of the settings file "torvalet.ini": one field per key, named after it,
-// holding the key's default until loadSetup fills it.
+// The program's copy of the settings file "torvalet.ini": one field per key (Settings.cpp names
+// the key of each), holding the key's default until loadSetup fills it.
 struct Settings {
     // [General]
-    bool fRightPanelWide = false;  // the check state of "Right Panel Wide"
-    bool fAnalyzeCalendar = true;
-    bool fAnalyzeContacts = true;
-    bool fClearBlockNoteOnStartUp = false;
-    bool fClearMessagePadOnStartUp = true;
-    bool fShiftMutedTasks = false;
-    bool fMuteExpiredTasks = false;
-    bool fEasyMode = false;
-    bool fInsertTimeMarks = false;
+    bool rightPanelWide = false;  // the check state of "Right Panel Wide"
+    bool analyzeCalendar = true;
+    bool analyzeContacts = true;
+    bool clearBlocknoteOnStart = false;
+    bool clearMessagePadOnStart = true;
+    bool shiftMutedTasks = false;
+    bool muteExpiredTasks = false;
+    bool easyMode = false;
+    bool insertTimeMarks = false;
     std::string fromWhom;
-    int iLanguage = 0;
-    int OrderBy = 1;
-    bool fAutoRemind = true;
-    bool fAutoDeleteDoneTasks = true;
+    int language = 0;
+    int taskOrder = 1;
+    bool autoRemind = true;
+    bool autoDeleteDoneTasks = true;
     Date lastLaunchDate;             // null when unset or unreadable
     std::string lastLaunchDateText;  // the value as read
     int runCount = 0;
-    std::string CodePage;  // code page of the program's 8-bit files; empty is UTF-8
+    std::string codePage;  // code page of the program's 8-bit files; empty is UTF-8
 
     // [MainWindow]
     std::string fontName = "Tahoma";
     bool showProperties = false;
-    int TabSheetNum = 1;
-    bool MessagePadVisible = true;  // the check state of "MessagePad"
-    bool PropertyPanel = false;     // the check state of "Modify Task...", showProperties at start
+    int pageNumber = 1;
+    bool messagePadVisible = true;  // the check state of "MessagePad"
+    bool taskProperties = false;     // the check state of "Modify Task...", showProperties at start
 
     // [Colors]
-    SettingsColor clTasksGrid = 0x00FFFFFF;
-    SettingsColor clTasksFore = 0x00000000;
-    SettingsColor clContactsGrid = 0x00FFFFFF;
-    SettingsColor clLinksGrid = 0x00FFFFFF;
-    SettingsColor clCalendarGrid = 0x00FFFFFF;
-    SettingsColor clQuickie = 0x00FFFFFF;
-    SettingsColor clMessagePad = 0x00FFFFFF;
-    SettingsColor clTypeMarkBack = 0x00FFFFFF;
-    SettingsColor clTypeMarkFore = 0x00000000;
-    SettingsColor clReminderBack = 0x00FFFFFF;
-    SettingsColor clReminderFore = 0x00000000;
-    SettingsColor clDateMarkBack = 0x00FFFFFF;
-    SettingsColor clDateMarkFore = 0x00000000;
-    SettingsColor clActiveDateMarkFore = 0x00000000;
-    SettingsColor FirstPriorCol = 0x00CC0000;
-    SettingsColor HiPriorCol = 0x00CC0000;
-    SettingsColor LowPriorCol = 0x00CC0000;
-    SettingsColor DoneStateCol = 0x00FFFFFF;
-    SettingsColor MuteStateCol = 0x00FFFFFF;
-    SettingsColor UndoneStateCol = 0x00FFFFFF;
+    SettingsColor tasksGridColour = 0x00FFFFFF;
+    SettingsColor tasksTextColour = 0x00000000;
+    SettingsColor contactsGridColour = 0x00FFFFFF;
+    SettingsColor linksGridColour = 0x00FFFFFF;
+    SettingsColor calendarGridColour = 0x00FFFFFF;
+    SettingsColor quickieColour = 0x00FFFFFF;
+    SettingsColor messagePadColour = 0x00FFFFFF;
+    SettingsColor typeMarkBackColour = 0x00FFFFFF;
+    SettingsColor typeMarkTextColour = 0x00000000;
+    SettingsColor reminderBackColour = 0x00FFFFFF;
+    SettingsColor reminderTextColour = 0x00000000;
+    SettingsColor dateMarkBackColour = 0x00FFFFFF;
+    SettingsColor dateMarkTextColour = 0x00000000;
+    SettingsColor activeDateMarkTextColour = 0x00000000;
+    SettingsColor firstPriorityColour = 0x00CC0000;
+    SettingsColor highPriorityColour = 0x00CC0000;
+    SettingsColor lowPriorityColour = 0x00CC0000;
+    SettingsColor doneStateColour = 0x00FFFFFF;
+    SettingsColor muteStateColour = 0x00FFFFFF;
+    SettingsColor undoneStateColour = 0x00FFFFFF;
 
     // [Sounds]
-    bool fEnableSounds = true;
-    bool fStartUpSnd = true;
-    bool fRemindSnd = true;
-    bool fTickSnd00 = true;
-    bool fTickSnd15 = false;
-    bool fTickSnd30 = false;
-    bool fTickSnd45 = false;
+    bool soundsEnabled = true;
+    bool startUpSound = true;
+    bool reminderSound = true;
+    bool tickSound00 = true;
+    bool tickSound15 = false;
+    bool tickSound30 = false;
+    bool tickSound45 = false;
 
     // [Filter]: the filter flags in force
-    bool fHideDone = true;
-    bool fHideUndone = true;
-    bool fHideMute = false;
-    bool fHideNormalState = false;
-    bool fHideLow = true;
-    bool fHideJokes = true;
-    bool fHideReminders = true;
-    bool fHideTips = true;
+    bool hideDone = true;
+    bool hideUndone = true;
+    bool hideMute = false;
+    bool hideNormalState = false;
+    bool hideLow = true;
+    bool hideJokes = true;
+    bool hideReminders = true;
+    bool hideTips = true;
 
     // [Inet]: put directly before the search words of a web search
-    std::string sEngine = "https://duckduckgo.com/?q=";
+    std::string webSearchPrefix = "https://duckduckgo.com/?q=";
 
     // [Interface]
-    bool fTasksGridHLines = true;
-    bool fTasksGridVLines = true;
-    std::array<bool, 24> fTimeMark = defaultTimeMarks();  // keys fTimeMark0000 ... fTimeMark2300
+    bool tasksGridHorizontalLines = true;
+    bool tasksGridVerticalLines = true;
+    std::array<bool, 24> timeMarks = defaultTimeMarks();  // keys fTimeMark0000 ... fTimeMark2300
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 struct LoadedSetup {
     Settings settings;
-    // The code page of the program's 8-bit files: CodePage's, or UTF-8 when that is unknown.
+    // The code page of the program's 8-bit files: codePage's, or UTF-8 when that is unknown.
     TextCodec codec;
     // Problems met on the way (an unreadable date, an unknown code page), for the user; each was
     // answered with the key's default.

@@ -14,8 +14,8 @@ SoundCues::SoundCues(Sound& sound, UserInterface& ui, std::filesystem::path soun
 SoundCues::~SoundCues() { sound_.setErrorHandler(nullptr); }
 
 void SoundCues::playSoundCue(const std::string& cue) {
-    // Both switches must be on; with fStartUpSnd off the cues stay silent as well.
-    if (!settings_.fEnableSounds || !settings_.fStartUpSnd || cue.empty()) return;
+    // Both switches must be on; with startUpSound off the cues stay silent as well.
+    if (!settings_.soundsEnabled || !settings_.startUpSound || cue.empty()) return;
     const std::filesystem::path file = folder_ / cue;
     std::error_code ignored;
     if (!std::filesystem::exists(file, ignored)) return;

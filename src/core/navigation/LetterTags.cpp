@@ -50,9 +50,9 @@ void LetterTags::build(ItemTree& tags, ItemTree& source, Keep&& keep) {
     source.forEach([&](TreeNode* node) {
         if (!keep(*node)) return;
         TreeNode* tag = tags.appendChild();
-        TTagData& data = tag->record<TTagData>();
-        data.Name = nameOf(*node);
-        data.Kind = kindOf(*node);
+        TagRecord& data = tag->record<TagRecord>();
+        data.name = nameOf(*node);
+        data.kind = kindOf(*node);
         tags.setFocused(tag);
     });
 }
@@ -67,7 +67,7 @@ bool LetterTags::isTagList(const ItemTree& tree) const {
     return &tree == &context_.contactTags() || &tree == &context_.linkTags();
 }
 
-void LetterTags::GetBookmarks1Click() {
+void LetterTags::buildGeneralContactTags() {
     ItemTree& tags = contactTags();
     UpdateBracket bracket(context_, tags);
     build(tags, context_.contacts(), [](const TreeNode& node) { return node.parent()->isRoot(); });
@@ -75,7 +75,7 @@ void LetterTags::GetBookmarks1Click() {
     if (TreeNode* first = tags.firstTopLevel()) tags.setFocused(first);
 }
 
-void LetterTags::GetLinkBookmarks() {
+void LetterTags::buildGeneralLinkTags() {
     ItemTree& tags = linkTags();
     UpdateBracket bracket(context_, tags);
     build(tags, linksTree(), [](const TreeNode& node) { return node.parent()->isRoot(); });
@@ -83,53 +83,53 @@ void LetterTags::GetLinkBookmarks() {
     if (TreeNode* first = tags.firstTopLevel()) tags.setFocused(first);
 }
 
-void LetterTags::GetLetterContactBookmarks(std::string_view letter) {
-    context_.SwitchTab(kContactsPage);
+void LetterTags::buildLetterContactTags(std::string_view letter) {
+    context_.switchTab(kContactsPage);
     const std::string upper = utf8Upper(utf8Left(letter, 1));
     build(contactTags(), context_.contacts(), [&](const TreeNode& node) { return beginsWith(nameOf(node), upper); });
     markSorted(contactTags());
 }
 
-void LetterTags::GetLetterLinkBookmarks(std::string_view letter) {
-    context_.SwitchTab(kLinksPage);
+void LetterTags::buildLetterLinkTags(std::string_view letter) {
+    context_.switchTab(kLinksPage);
     const std::string upper = utf8Upper(utf8Left(letter, 1));
     build(linkTags(), linksTree(), [&](const TreeNode& node) { return beginsWith(nameOf(node), upper); });
     markSorted(linkTags());
 }
 
-void LetterTags::ShowContactByType(std::int32_t kind) {
+void LetterTags::buildContactKindTags(std::int32_t kind) {
     build(contactTags(), context_.contacts(), [kind](const TreeNode& node) { return kindOf(node) == kind; });
 }
 
-void LetterTags::showGeneralContactTagsClick() {
-    context_.SwitchTab(kContactsPage);
-    GetBookmarks1Click();
+void LetterTags::showGeneralContactTags() {
+    context_.switchTab(kContactsPage);
+    buildGeneralContactTags();
 }
 
-void LetterTags::showGeneralLinkTagsClick() {
-    context_.SwitchTab(kLinksPage);
-    GetLinkBookmarks();
+void LetterTags::showGeneralLinkTags() {
+    context_.switchTab(kLinksPage);
+    buildGeneralLinkTags();
 }
 
-void LetterTags::showContactsOfKindClick(std::int32_t kind) {
-    context_.SwitchTab(kContactsPage);
-    ShowContactByType(kind);
+void LetterTags::showContactsOfKind(std::int32_t kind) {
+    context_.switchTab(kContactsPage);
+    buildContactKindTags(kind);
 }
 
-TreeNode* LetterTags::MarksTreeDblClick() { return jump(contactTags(), context_.contacts()); }
+TreeNode* LetterTags::jumpFromContactTag() { return jump(contactTags(), context_.contacts()); }
 
-TreeNode* LetterTags::MarksLinksTreeDblClick() {
+TreeNode* LetterTags::jumpFromLinkTag() {
     context_.view().linksPage = treeInfo(TreeId::LinksTree).tab;
     return jump(linkTags(), linksTree());
 }
 
 TreeNode* LetterTags::jumpFrom(ItemTree& tagTree) {
-    return &tagTree == &contactTags() ? MarksTreeDblClick() : MarksLinksTreeDblClick();
+    return &tagTree == &contactTags() ? jumpFromContactTag() : jumpFromLinkTag();
 }
 
 TreeNode* LetterTags::jump(ItemTree& tags, ItemTree& source) {
     UpdateBracket bracket(context_, source);
-    levels_.FullCollapse(source);
+    levels_.collapseAll(source);
     context_.requestFocus(source);
     TreeNode* tag = tags.firstSelected();
     if (!tag) tag = tags.focused();
@@ -142,7 +142,7 @@ TreeNode* LetterTags::jump(ItemTree& tags, ItemTree& source) {
         // The name filter hid the item: it gives way, as it does to a click in the tree.
         NavFamily family;
         if (NavigationContext::familyOf(source, family)) context_.bars().of(family).clear();
-        levels_.ItemsShowAll(source);
+        levels_.showAllItems(source);
     }
     source.setFocused(found);
     source.selectOnly(found);

@@ -10,7 +10,7 @@ class NavigationContext;
 class TreeLevels;
 class TreeNode;
 
-// The letter-tag lists beside the contact tree (MarksTree) and the link trees (MarksLinksTree,
+// The letter-tag lists beside the contact tree (ContactTagsTree) and the link trees (LinkTagsTree,
 // built from LinksTree, the first link tab). A tag is a flat copy of an item's name and kind;
 // the lists are rebuilt on demand and never stored. Tags keep the order of their source tree.
 class LetterTags {
@@ -18,29 +18,29 @@ public:
     LetterTags(NavigationContext& context, TreeLevels& levels) : context_(context), levels_(levels) {}
 
     // General tags: one per top-level item, the first tag focused.
-    void GetBookmarks1Click();
-    void GetLinkBookmarks();
+    void buildGeneralContactTags();
+    void buildGeneralLinkTags();
     // Letter tags: one per item, at any depth, whose name begins with the letter in upper case
     // (a case-sensitive test, so lower-case names, digits and blanks get none). They show the
     // Contacts or the Links page.
-    void GetLetterContactBookmarks(std::string_view letter);
-    void GetLetterLinkBookmarks(std::string_view letter);
+    void buildLetterContactTags(std::string_view letter);
+    void buildLetterLinkTags(std::string_view letter);
     // Type tags: the contacts of the kind (1 men, 2 women, 3 companies) at any depth.
-    void ShowContactByType(std::int32_t kind);
+    void buildContactKindTags(std::int32_t kind);
 
     // The menu items and the "!" buttons: the page, then the general tags.
-    void showGeneralContactTagsClick();
-    void showGeneralLinkTagsClick();
+    void showGeneralContactTags();
+    void showGeneralLinkTags();
     // "Show Men", "Show Women", "Show Companies": the Contacts page, then the type tags.
-    void showContactsOfKindClick(std::int32_t kind);
+    void showContactsOfKind(std::int32_t kind);
 
     // Double click or Enter on a tag list: the source tree collapses, and its first item named
     // as the first selected tag (the focused tag when none is selected) becomes the focused and
     // only selected item, with its own branch expanded, scrolled into view with its path open;
     // a name filter that hid it is emptied and every item shown again. The source tree takes the
     // focus. Returns the item, or null.
-    TreeNode* MarksTreeDblClick();
-    TreeNode* MarksLinksTreeDblClick();
+    TreeNode* jumpFromContactTag();
+    TreeNode* jumpFromLinkTag();
     // Double click or Enter on one of the two tag lists.
     TreeNode* jumpFrom(ItemTree& tagTree);
 

@@ -8,12 +8,12 @@ namespace torvalet {
 
 Navigation::Navigation(ItemTreeSet& trees, ViewState& view, TreeCommands& commands)
     : context_(trees, view), levels_(context_), filters_(context_, levels_), tags_(context_, levels_) {
-    commands.hooks.rebuildLinkTags = [this] { tags_.GetLinkBookmarks(); };
-    commands.hooks.rebuildContactTags = [this] { tags_.GetBookmarks1Click(); };
-    commands.hooks.collapseAllButSelected = [this](ItemTree& tree) { levels_.CollapseAllButSelected(tree); };
+    commands.hooks.rebuildLinkTags = [this] { tags_.buildGeneralLinkTags(); };
+    commands.hooks.rebuildContactTags = [this] { tags_.buildGeneralContactTags(); };
+    commands.hooks.collapseAllButSelected = [this](ItemTree& tree) { levels_.collapseAllButSelected(tree); };
 }
 
-ItemTree* Navigation::GetTree() {
+ItemTree* Navigation::currentTree() {
     switch (context_.view().activePage) {
     case kTasksPage: return &context_.activeGoalTree();
     case kLinksPage: return context_.activeLinksTree();
@@ -27,9 +27,9 @@ ItemTree* Navigation::GetTree() {
 void Navigation::treeLoaded(ItemTree& tree) {
     const bool links = &tree == &context_.links();
     const bool contacts = &tree == &context_.contacts();
-    if (tree.family() == RecordFamily::Goals || links || contacts) levels_.ShowAllLevels(tree);
-    if (links) tags_.GetLinkBookmarks();
-    if (contacts) tags_.GetBookmarks1Click();
+    if (tree.family() == RecordFamily::Goals || links || contacts) levels_.showAllLevels(tree);
+    if (links) tags_.buildGeneralLinkTags();
+    if (contacts) tags_.buildGeneralContactTags();
 }
 
 TypeAhead* Navigation::typeAheadOf(const ItemTree& tree) {

@@ -33,7 +33,7 @@ public:
 
     // The tree of the current page: the active goal tree, the active link tree (none for a link
     // tab out of range), ContactsTree, PhrasesTree or CalendarTree.
-    ItemTree* GetTree();
+    ItemTree* currentTree();
     // After start-up has read a tree: the goal trees, LinksTree and ContactsTree show all their
     // levels, and the link and contact tags are rebuilt.
     void treeLoaded(ItemTree& tree);

@@ -14,9 +14,9 @@ NavigationContext::NavigationContext(ItemTreeSet& trees, ViewState& view)
     : trees_(trees),
       view_(view),
       links_(trees.get(TreeId::LinksTree)),
-      linkTags_(trees.get(TreeId::MarksLinksTree)),
+      linkTags_(trees.get(TreeId::LinkTagsTree)),
       contacts_(trees.get(TreeId::ContactsTree)),
-      contactTags_(trees.get(TreeId::MarksTree)),
+      contactTags_(trees.get(TreeId::ContactTagsTree)),
       phrases_(trees.get(TreeId::PhrasesTree)),
       calendar_(trees.get(TreeId::CalendarTree)) {}
 
@@ -51,7 +51,7 @@ bool NavigationContext::familyOf(const ItemTree& tree, NavFamily& family) {
     }
 }
 
-void NavigationContext::SwitchTab(Page page) { view_.activePage = page; }
+void NavigationContext::switchTab(Page page) { view_.activePage = page; }
 
 bool NavigationContext::isShown(const ItemTree& tree) {
     if (view_.activePage != TreeCommands::pageOf(tree)) return false;

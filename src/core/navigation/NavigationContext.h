@@ -43,11 +43,11 @@ public:
     ItemTree& calendar() { return calendar_; }
     // The tree of the family the commands act on: one of the three above.
     ItemTree* treeOf(NavFamily family);
-    // The page (SwitchTab index) of the family: Tasks, Links, Contacts.
+    // The page (switchTab index) of the family: Tasks, Links, Contacts.
     static Page pageOf(NavFamily family);
     // The family of a goal, link or contact tree; the letter-tag lists and the other trees have none.
     static bool familyOf(const ItemTree& tree, NavFamily& family);
-    void SwitchTab(Page page);
+    void switchTab(Page page);
     // Whether the tree is on the current page and, for goals and links, on the current tab.
     bool isShown(const ItemTree& tree);
 

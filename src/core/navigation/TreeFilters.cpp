@@ -10,9 +10,9 @@
 #include "trees/ActiveTrees.h"
 #include "trees/ItemTree.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TContactData.h"
-#include "trees/TGoalData.h"
-#include "trees/TLinkData.h"
+#include "trees/ContactRecord.h"
+#include "trees/GoalRecord.h"
+#include "trees/LinkRecord.h"
 #include "trees/TreeCreation.h"
 
 namespace torvalet {
@@ -31,18 +31,18 @@ public:
     bool operator()(const TreeNode& node) {
         switch (family_) {
         case NavFamily::Goals:
-            if (const auto* goal = node.findRecord<TGoalData>()) return holds(goal->Text) || holds(goal->Description);
+            if (const auto* goal = node.findRecord<GoalRecord>()) return holds(goal->text) || holds(goal->description);
             return false;
         case NavFamily::Links:
-            if (const auto* link = node.findRecord<TLinkData>()) return holds(link->Name) || holds(link->Url);
+            if (const auto* link = node.findRecord<LinkRecord>()) return holds(link->name) || holds(link->url);
             return false;
         case NavFamily::Contacts:
-            if (const auto* contact = node.findRecord<TContactData>()) {
+            if (const auto* contact = node.findRecord<ContactRecord>()) {
                 scratch_.clear();
                 for (const RecordText* name :
-                     {&contact->Official, &contact->FirstName, &contact->MiddleName, &contact->LastName})
+                     {&contact->official, &contact->firstName, &contact->middleName, &contact->lastName})
                     fold_.append(*name, scratch_);
-                return found() || holds(contact->Address);
+                return found() || holds(contact->address);
             }
             return false;
         }
@@ -64,9 +64,9 @@ private:
 
 // The field the exact find compares: goal Text, link Name, contact FirstName.
 const RecordText* findField(const TreeNode& node) {
-    if (const auto* goal = node.findRecord<TGoalData>()) return &goal->Text;
-    if (const auto* link = node.findRecord<TLinkData>()) return &link->Name;
-    if (const auto* contact = node.findRecord<TContactData>()) return &contact->FirstName;
+    if (const auto* goal = node.findRecord<GoalRecord>()) return &goal->text;
+    if (const auto* link = node.findRecord<LinkRecord>()) return &link->name;
+    if (const auto* contact = node.findRecord<ContactRecord>()) return &contact->firstName;
     return nullptr;
 }
 
@@ -95,42 +95,42 @@ void TreeFilters::filterByName(ItemTree& tree, NavFamily family, std::string_vie
     showMatches(tree, NameMatcher(fold_, family, text));
 }
 
-void TreeFilters::ItemsFilterByName(std::string_view text) {
+void TreeFilters::filterGoalsByName(std::string_view text) {
     filterByName(context_.activeGoalTree(), NavFamily::Goals, text);
 }
 
-void TreeFilters::LinksFilterByName(std::string_view text) {
+void TreeFilters::filterLinksByName(std::string_view text) {
     if (ItemTree* links = context_.activeLinksTree()) filterByName(*links, NavFamily::Links, text);
 }
 
-void TreeFilters::ContactsFilterByName(std::string_view text) {
+void TreeFilters::filterContactsByName(std::string_view text) {
     filterByName(context_.contacts(), NavFamily::Contacts, text);
 }
 
-void TreeFilters::ItemsFilterByState(int state) {
+void TreeFilters::filterGoalsByState(int state) {
     ItemTree& tree = context_.activeGoalTree();
     UpdateBracket bracket(context_, tree);
     showMatches(tree, [state](const TreeNode& node) {
-        const auto* goal = node.findRecord<TGoalData>();
-        return goal && goal->State == state;
+        const auto* goal = node.findRecord<GoalRecord>();
+        return goal && goal->state == state;
     });
 }
 
-TreeNode* TreeFilters::FindGoalsByName(ItemTree& tree, std::string_view text) {
+TreeNode* TreeFilters::findGoalByName(ItemTree& tree, std::string_view text) {
     return findExact(tree, NavFamily::Goals, text);
 }
 
-TreeNode* TreeFilters::FindLinksByName(ItemTree& tree, std::string_view text) {
+TreeNode* TreeFilters::findLinkByName(ItemTree& tree, std::string_view text) {
     return findExact(tree, NavFamily::Links, text);
 }
 
-TreeNode* TreeFilters::FindByName(ItemTree& tree, std::string_view text) {
+TreeNode* TreeFilters::findContactByName(ItemTree& tree, std::string_view text) {
     return findExact(tree, NavFamily::Contacts, text);
 }
 
 TreeNode* TreeFilters::findExact(ItemTree& tree, NavFamily, std::string_view text) {
     UpdateBracket bracket(context_, tree);
-    levels_.FullCollapse(tree);
+    levels_.collapseAll(tree);
     TreeNode* found = tree.firstTopLevel();
     for (; found; found = ItemTree::nextInTreeOrder(found)) {
         const RecordText* field = findField(*found);
@@ -140,7 +140,7 @@ TreeNode* TreeFilters::findExact(ItemTree& tree, NavFamily, std::string_view tex
     context_.requestFocus(tree);
     tree.setFocused(found);
     tree.selectOnly(found);
-    levels_.CollapseAllButSelected(tree);
+    levels_.collapseAllButSelected(tree);
     context_.requestScroll(tree, found);
     return found;
 }
@@ -153,7 +153,7 @@ void TreeFilters::editChanged(NavFamily family, const std::string& text) {
     if (!tree) return;
     UpdateBracket bracket(context_, *tree);
     if (text.empty()) {
-        levels_.ItemsShowAll(*tree);
+        levels_.showAllItems(*tree);
     } else {
         filterByName(*tree, family, text);
     }
@@ -174,46 +174,46 @@ void TreeFilters::applyList(NavFamily family, int index) {
         ItemTree& tree = context_.activeGoalTree();
         UpdateBracket bracket(context_, tree);
         if (state) {
-            ItemsFilterByState(index);
+            filterGoalsByState(index);
         } else {
-            levels_.ItemsShowAll(tree);
+            levels_.showAllItems(tree);
         }
     } else if (family == NavFamily::Contacts && !state) {
-        levels_.ItemsShowAll(context_.contacts());
+        levels_.showAllItems(context_.contacts());
     }
 }
 
-void TreeFilters::clearBarClick(NavFamily family) {
+void TreeFilters::clearBar(NavFamily family) {
     context_.bars().of(family).clear();
     ItemTree* tree = context_.treeOf(family);
     if (!tree) return;
     UpdateBracket bracket(context_, *tree);
-    levels_.ItemsShowAll(*tree);
-    if (family == NavFamily::Contacts) levels_.SetTreeView(*tree);
+    levels_.showAllItems(*tree);
+    if (family == NavFamily::Contacts) levels_.revealFirstSelected(*tree);
 }
 
-TreeNode* TreeFilters::contactAddClick() {
-    context_.SwitchTab(kContactsPage);
+TreeNode* TreeFilters::addContactFromBar() {
+    context_.switchTab(kContactsPage);
     ItemTree& tree = context_.contacts();
     UpdateBracket bracket(context_, tree);
     TreeNode* first = tree.firstSelected();
     TreeNode* parent = first && !first->parent()->isRoot() ? first->parent() : nullptr;
-    TreeNode* node = TreeCreation::CreateNewContact(tree, parent, kContactMan);
+    TreeNode* node = TreeCreation::createContact(tree, parent, kContactMan);
     TreeCreation::focusOnly(tree, node);
-    node->record<TContactData>().Official = context_.bars().of(NavFamily::Contacts).text;
+    node->record<ContactRecord>().official = context_.bars().of(NavFamily::Contacts).text;
     return node;
 }
 
 void TreeFilters::treeClicked(NavFamily family) {
     if (!context_.bars().of(family).holdsText()) return;
-    if (ItemTree* tree = context_.treeOf(family)) levels_.CollapseAllButSelected(*tree);
+    if (ItemTree* tree = context_.treeOf(family)) levels_.collapseAllButSelected(*tree);
 }
 
-void TreeFilters::GoalPageControlChanging(int leavingTab) {
+void TreeFilters::leaveGoalTab(int leavingTab) {
     context_.bars().of(NavFamily::Goals).listIndex = -1;
     ViewState left = context_.view();
     left.goalPage = leavingTab;
-    levels_.ItemsShowAll(activeGoalTree(context_.trees(), left));
+    levels_.showAllItems(activeGoalTree(context_.trees(), left));
 }
 
 }  // namespace torvalet

@@ -28,41 +28,40 @@ public:
     // Name or Url, contacts in Official, FirstName, MiddleName and LastName joined without
     // separators, or in Address.
     void filterByName(ItemTree& tree, NavFamily family, std::string_view text);
-    void ItemsFilterByName(std::string_view text);
-    void LinksFilterByName(std::string_view text);
-    void ContactsFilterByName(std::string_view text);
+    void filterGoalsByName(std::string_view text);
+    void filterLinksByName(std::string_view text);
+    void filterContactsByName(std::string_view text);
     // The goals of the active goal tree whose State is `state`, with their ancestors.
-    void ItemsFilterByState(int state);
+    void filterGoalsByState(int state);
 
     // Exact find (case-sensitive) of goals by Text, links by Name, contacts by FirstName: the
     // tree collapses; the first match in tree order becomes the focused and only selected item
     // and the tree collapses all but it. Returns the match, null when none (the tree then stays
     // collapsed).
-    TreeNode* FindGoalsByName(ItemTree& tree, std::string_view text);
-    TreeNode* FindLinksByName(ItemTree& tree, std::string_view text);
-    TreeNode* FindByName(ItemTree& tree, std::string_view text);
+    TreeNode* findGoalByName(ItemTree& tree, std::string_view text);
+    TreeNode* findLinkByName(ItemTree& tree, std::string_view text);
+    TreeNode* findContactByName(ItemTree& tree, std::string_view text);
 
     // --- The bars ---
-    // The edit line changed (GoalEditChange, LinkEditChange, ContactEditChange).
+    // The edit line changed.
     void editChanged(NavFamily family, const std::string& text);
-    // Enter in the edit line (GoalEditKeyDown, LinkEditKeyDown, ContactEditKeyDown).
+    // Enter in the edit line.
     void editEnter(NavFamily family);
-    // A choice in the list (ItemFlagComboBoxChange, ContactsFilterComboBoxChange; the link list
-    // only keeps its choice). -1: the list was emptied.
+    // A choice in the list (the link list only keeps its choice). -1: the list was emptied.
     void listChanged(NavFamily family, int index);
     // "*": the bar emptied and every item of the family's tree shown again; the contact tree also
-    // takes the focus (SetTreeView).
-    void clearBarClick(NavFamily family);
+    // takes the focus (revealFirstSelected).
+    void clearBar(NavFamily family);
     // The contact bar's "Add": a contact of kind Man named after the edit line, as the last child
     // of the first selected contact's parent (top level without a selection); it becomes the
     // focused and only selected contact. No dialog opens.
-    TreeNode* contactAddClick();
-    // A click in a goal, link or contact tree (GoalTreeClick, LinksTreeClick, ContactsTreeClick):
+    TreeNode* addContactFromBar();
+    // A click in a goal, link or contact tree:
     // while the bar holds text, collapse all but the selected items.
     void treeClicked(NavFamily family);
     // Before another goal tab is shown: the state list is emptied and the tree being left shows
     // all its goals again.
-    void GoalPageControlChanging(int leavingTab);
+    void leaveGoalTab(int leavingTab);
 
 private:
     TreeNode* findExact(ItemTree& tree, NavFamily family, std::string_view text);

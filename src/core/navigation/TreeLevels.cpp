@@ -37,7 +37,7 @@ void setAll(ItemTree& tree, std::uint16_t flag, bool on) {
 
 }  // namespace
 
-void TreeLevels::ShowLevel(ItemTree& tree, int level) {
+void TreeLevels::showLevel(ItemTree& tree, int level) {
     UpdateBracket bracket(context_, tree);
     // Depth follows the walk: one deeper at a first child, back up by the levels closed.
     int depth = 0;
@@ -55,19 +55,19 @@ void TreeLevels::ShowLevel(ItemTree& tree, int level) {
     });
 }
 
-void TreeLevels::ShowAllLevels(ItemTree& tree) {
+void TreeLevels::showAllLevels(ItemTree& tree) {
     UpdateBracket bracket(context_, tree);
     setAll(tree, NodeFlag::Visible, true);
 }
 
-void TreeLevels::ItemsShowAll(ItemTree& tree) { ShowAllLevels(tree); }
+void TreeLevels::showAllItems(ItemTree& tree) { showAllLevels(tree); }
 
-void TreeLevels::ExpandNodes(ItemTree& tree, TreeNode* node) {
+void TreeLevels::expandNode(ItemTree& tree, TreeNode* node) {
     UpdateBracket bracket(context_, tree);
     if (node && !node->isRoot()) node->setFlag(NodeFlag::Expanded, true);
 }
 
-void TreeLevels::CollapseNode(ItemTree& tree) {
+void TreeLevels::collapseFirstSelected(ItemTree& tree) {
     UpdateBracket bracket(context_, tree);
     if (TreeNode* first = tree.firstSelected()) first->setFlag(NodeFlag::Expanded, false);
 }
@@ -79,32 +79,32 @@ void TreeLevels::expandBranch(ItemTree& tree) {
     ItemTree::forEachInSubtree(first, [](TreeNode* node) { node->setFlag(NodeFlag::Expanded, true); });
 }
 
-void TreeLevels::FullExpand(ItemTree& tree) {
+void TreeLevels::expandAll(ItemTree& tree) {
     UpdateBracket bracket(context_, tree);
     setAll(tree, NodeFlag::Expanded, true);
 }
 
-void TreeLevels::FullCollapse(ItemTree& tree) {
+void TreeLevels::collapseAll(ItemTree& tree) {
     UpdateBracket bracket(context_, tree);
     setAll(tree, NodeFlag::Expanded, false);
 }
 
-void TreeLevels::CollapseAllButSelected(ItemTree& tree) {
+void TreeLevels::collapseAllButSelected(ItemTree& tree) {
     UpdateBracket bracket(context_, tree);
-    ItemsShowAll(tree);
+    showAllItems(tree);
     NavFamily family;
     if (NavigationContext::familyOf(tree, family)) context_.bars().of(family).clear();
-    TreeNode* node = TreeCommands::GetFirstNode(tree);
-    FullCollapse(tree);
+    TreeNode* node = TreeCommands::firstNode(tree);
+    collapseAll(tree);
     if (!node->isRoot()) node->setFlag(NodeFlag::Expanded, true);
-    SetTreeView(tree);
+    revealFirstSelected(tree);
 }
 
-void TreeLevels::SetTreeView(ItemTree& tree) {
+void TreeLevels::revealFirstSelected(ItemTree& tree) {
     UpdateBracket bracket(context_, tree);
     if (!context_.isShown(tree)) return;
     context_.requestFocus(tree);
-    TreeNode* node = TreeCommands::GetFirstNode(tree);
+    TreeNode* node = TreeCommands::firstNode(tree);
     if (node->isRoot()) return;
     openPath(node);
     if (inView(node)) context_.requestScroll(tree, node);
@@ -126,9 +126,9 @@ TreeNode* TreeLevels::lastVisibleNode(const ItemTree& tree) {
     return node;
 }
 
-void TreeLevels::GotoFirstVisibleItem(ItemTree& tree) { gotoNode(tree, firstVisibleNode(tree)); }
+void TreeLevels::gotoFirstVisibleItem(ItemTree& tree) { gotoNode(tree, firstVisibleNode(tree)); }
 
-void TreeLevels::GotoLastVisibleItem(ItemTree& tree) { gotoNode(tree, lastVisibleNode(tree)); }
+void TreeLevels::gotoLastVisibleItem(ItemTree& tree) { gotoNode(tree, lastVisibleNode(tree)); }
 
 void TreeLevels::gotoNode(ItemTree& tree, TreeNode* node) {
     UpdateBracket bracket(context_, tree);
@@ -142,32 +142,32 @@ void TreeLevels::gotoNode(ItemTree& tree, TreeNode* node) {
 // --- Menu commands ---
 
 ItemTree* TreeLevels::onPage(NavFamily family) {
-    context_.SwitchTab(NavigationContext::pageOf(family));
+    context_.switchTab(NavigationContext::pageOf(family));
     return context_.treeOf(family);
 }
 
-void TreeLevels::levelClick(NavFamily family, int level) {
-    if (ItemTree* tree = onPage(family)) ShowLevel(*tree, level);
+void TreeLevels::showLevelOf(NavFamily family, int level) {
+    if (ItemTree* tree = onPage(family)) showLevel(*tree, level);
 }
 
-void TreeLevels::showAllLevelsClick(NavFamily family) {
-    if (ItemTree* tree = onPage(family)) ShowAllLevels(*tree);
+void TreeLevels::showAllLevelsOf(NavFamily family) {
+    if (ItemTree* tree = onPage(family)) showAllLevels(*tree);
 }
 
-void TreeLevels::expandNodeClick(NavFamily family) {
+void TreeLevels::expandNodeOf(NavFamily family) {
     if (ItemTree* tree = onPage(family)) expandBranch(*tree);
 }
 
-void TreeLevels::collapseNodeClick(NavFamily family) {
-    if (ItemTree* tree = context_.treeOf(family)) CollapseNode(*tree);
+void TreeLevels::collapseNodeOf(NavFamily family) {
+    if (ItemTree* tree = context_.treeOf(family)) collapseFirstSelected(*tree);
 }
 
-void TreeLevels::expandAllClick(NavFamily family) {
-    if (ItemTree* tree = onPage(family)) FullExpand(*tree);
+void TreeLevels::expandAllOf(NavFamily family) {
+    if (ItemTree* tree = onPage(family)) expandAll(*tree);
 }
 
-void TreeLevels::collapseAllClick(NavFamily family) {
-    if (ItemTree* tree = onPage(family)) FullCollapse(*tree);
+void TreeLevels::collapseAllOf(NavFamily family) {
+    if (ItemTree* tree = onPage(family)) collapseAll(*tree);
 }
 
 }  // namespace torvalet

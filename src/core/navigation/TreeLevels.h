@@ -18,42 +18,42 @@ public:
 
     // Shows the nodes of depth at most `level` (top-level items have depth 0) and hides the
     // deeper ones. Expanded flags stay as they are.
-    void ShowLevel(ItemTree& tree, int level);
-    // Every node visible; ItemsShowAll is the same.
-    void ShowAllLevels(ItemTree& tree);
-    void ItemsShowAll(ItemTree& tree);
+    void showLevel(ItemTree& tree, int level);
+    // Every node visible; showAllItems is the same.
+    void showAllLevels(ItemTree& tree);
+    void showAllItems(ItemTree& tree);
     // Expands one node.
-    void ExpandNodes(ItemTree& tree, TreeNode* node);
+    void expandNode(ItemTree& tree, TreeNode* node);
     // Collapses the first selected node, if any.
-    void CollapseNode(ItemTree& tree);
+    void collapseFirstSelected(ItemTree& tree);
     // Expands the first selected node and every node below it; nothing without a selection.
     void expandBranch(ItemTree& tree);
-    void FullExpand(ItemTree& tree);
-    void FullCollapse(ItemTree& tree);
+    void expandAll(ItemTree& tree);
+    void collapseAll(ItemTree& tree);
     // Everything collapsed and shown, the family's filter bar emptied, and the first selected
     // (else focused) item expanded and scrolled into view with its path open.
-    void CollapseAllButSelected(ItemTree& tree);
+    void collapseAllButSelected(ItemTree& tree);
     // The first (last) item in view becomes the focused and only selected item, centred.
-    void GotoFirstVisibleItem(ItemTree& tree);
-    void GotoLastVisibleItem(ItemTree& tree);
+    void gotoFirstVisibleItem(ItemTree& tree);
+    void gotoLastVisibleItem(ItemTree& tree);
     // The tree takes the focus when it is shown, and its first selected (else focused) item
     // is scrolled into view, centred, with its collapsed ancestors opened.
-    void SetTreeView(ItemTree& tree);
+    void revealFirstSelected(ItemTree& tree);
 
     // --- The menu commands of a family (on its active tree); those that name a page show it ---
     // "Goals Level 1" ... "Goals Level 9" with level 0 ... 8, and the same for links and contacts.
-    void levelClick(NavFamily family, int level);
-    void showAllLevelsClick(NavFamily family);
-    // "Expand Node": ExpandGoalNode, ExpandLinkNode, ExpandContactNode1Click.
-    void expandNodeClick(NavFamily family);
-    void ExpandGoalNode() { expandNodeClick(NavFamily::Goals); }
-    void ExpandLinkNode() { expandNodeClick(NavFamily::Links); }
-    void ExpandContactNode1Click() { expandNodeClick(NavFamily::Contacts); }
+    void showLevelOf(NavFamily family, int level);
+    void showAllLevelsOf(NavFamily family);
+    // "Expand Node": expandGoalNode, expandLinkNode, expandContactNode.
+    void expandNodeOf(NavFamily family);
+    void expandGoalNode() { expandNodeOf(NavFamily::Goals); }
+    void expandLinkNode() { expandNodeOf(NavFamily::Links); }
+    void expandContactNode() { expandNodeOf(NavFamily::Contacts); }
     // "Collapse Goal Node", "Collapse Link Node", "Collapse Contact Node".
-    void collapseNodeClick(NavFamily family);
+    void collapseNodeOf(NavFamily family);
     // "Expand All Goals" / "Collapse All Goals" and the same for links and contacts.
-    void expandAllClick(NavFamily family);
-    void collapseAllClick(NavFamily family);
+    void expandAllOf(NavFamily family);
+    void collapseAllOf(NavFamily family);
 
     // The first and last node in view: visible, and not inside a collapsed or hidden branch.
     static TreeNode* firstVisibleNode(const ItemTree& tree);

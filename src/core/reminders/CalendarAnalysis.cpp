@@ -13,7 +13,7 @@
 #include "reminders/ReminderClock.h"
 #include "reminders/SkippedItems.h"
 #include "trees/ItemTree.h"
-#include "trees/TEventData.h"
+#include "trees/EventRecord.h"
 
 namespace torvalet {
 
@@ -25,8 +25,8 @@ enum EventKind { DailyWeekly = 2, Monthly = 3, Yearly = 4, Once = 5, LastMonthDa
 struct StoppedWalk {};
 
 // The first line of an event's text, to name it in a report.
-std::string nameOf(const TEventData& event) {
-    const std::string_view text = event.Event.view();
+std::string nameOf(const EventRecord& event) {
+    const std::string_view text = event.text.view();
     const std::string line(text.substr(0, text.find_first_of("\r\n")));
     return "\"" + (line.size() > 60 ? line.substr(0, 60) + "..." : line) + "\"";
 }
@@ -43,9 +43,9 @@ struct CalendarAnalysis::Today {
           yearly(days.window("dd/mm", 4)),
           once(days.window("dd/mm/yyyy", 4)) {
         // The last and the first day of a month are found through a date on the first.
-        const Date first = days.DayTextToDate("01.01.03");
-        tomorrowIsFirst = days.DayMatches("dd", 2, first);
-        todayIsFirst = days.DayMatches("dd", 1, first);
+        const Date first = days.dateOfDayText("01.01.03");
+        tomorrowIsFirst = days.dayMatches("dd", 2, first);
+        todayIsFirst = days.dayMatches("dd", 1, first);
     }
 
     DayText days;
@@ -58,12 +58,12 @@ struct CalendarAnalysis::Today {
 // The task of an event due today; its text holds the event's time.
 class CalendarAnalysis::DueTask {
 public:
-    DueTask(const TEventData& event, std::string_view dateText) {
-        const std::string_view time = event.EventTime.view();
-        text_.reserve(dateText.size() + time.size() + event.Event.size() + 10);
+    DueTask(const EventRecord& event, std::string_view dateText) {
+        const std::string_view time = event.time.view();
+        text_.reserve(dateText.size() + time.size() + event.text.size() + 10);
         text_.append("[ ").append(dateText).append(" :: ");
         timeAt_ = static_cast<std::uint32_t>(text_.size());
-        text_.append(time).append(" ] ").append(event.Event.view());
+        text_.append(time).append(" ] ").append(event.text.view());
         timeSize_ = static_cast<std::uint32_t>(time.size());
     }
 
@@ -79,14 +79,14 @@ CalendarAnalysis::CalendarAnalysis(const ItemTree& calendar, ReminderClock& cloc
                                    std::function<DayTextContext()> dates)
     : calendar_(calendar), clock_(clock), store_(store), dates_(std::move(dates)) {}
 
-std::optional<std::string> CalendarAnalysis::dueDateText(const TEventData& event, const Today& today) {
-    if (event.EventDate.empty()) return std::nullopt;
+std::optional<std::string> CalendarAnalysis::dueDateText(const EventRecord& event, const Today& today) {
+    if (event.date.empty()) return std::nullopt;
     const auto dueOn = [&](const DayWindow& window) -> std::optional<std::string> {
-        if (window.matches(today.days.DayTextToDate(event.EventDate))) return event.EventDate;
+        if (window.matches(today.days.dateOfDayText(event.date))) return event.date;
         return std::nullopt;
     };
-    switch (event.EventKind) {
-    case DailyWeekly: return (event.WeekDays & today.weekDay) ? std::optional(today.dateText) : std::nullopt;
+    switch (event.kind) {
+    case DailyWeekly: return (event.weekDays & today.weekDay) ? std::optional(today.dateText) : std::nullopt;
     case Monthly: return dueOn(today.monthly);
     case Yearly: return dueOn(today.yearly);
     case Once: return dueOn(today.once);
@@ -96,11 +96,11 @@ std::optional<std::string> CalendarAnalysis::dueDateText(const TEventData& event
     }
 }
 
-void CalendarAnalysis::AnalyzeCalendar() {
+void CalendarAnalysis::analyzeCalendar() {
     const Today today(dates_());
     SkippedItems skipped;
     GroupedPosts posts(store_);
-    const auto walk = [this](const std::function<void(const TEventData&)>& visit) { visitEvents(calendar_, visit); };
+    const auto walk = [this](const std::function<void(const EventRecord&)>& visit) { visitEvents(calendar_, visit); };
     findDue(walk, today, skipped, [&](DueTask&& task) { store(task, today); });
     posts.commit();
     skipped.raise();
@@ -110,7 +110,7 @@ void CalendarAnalysis::AnalyzeCalendar() {
 // stored: a calendar read from its file is so read and stored side by side. When the walk fails,
 // the tasks stored so far are taken back and the failure raised, as when the file could not be
 // read before the analysis.
-void CalendarAnalysis::AnalyzeCalendar(const EventWalk& events) {
+void CalendarAnalysis::analyzeCalendar(const EventWalk& events) {
     const Today today(dates_());
     SkippedItems skipped;
     HandOff<DueTask> due;
@@ -144,18 +144,18 @@ void CalendarAnalysis::AnalyzeCalendar(const EventWalk& events) {
     skipped.raise();
 }
 
-void CalendarAnalysis::visitEvents(const ItemTree& tree, const std::function<void(const TEventData&)>& visit) {
-    tree.forEach([&](const TreeNode* node) { visit(node->record<TEventData>()); });
+void CalendarAnalysis::visitEvents(const ItemTree& tree, const std::function<void(const EventRecord&)>& visit) {
+    tree.forEach([&](const TreeNode* node) { visit(node->record<EventRecord>()); });
 }
 
 void CalendarAnalysis::findDue(const EventWalk& events, const Today& today, SkippedItems& skipped,
                                const std::function<void(DueTask&&)>& found) {
-    events([&](const TEventData& event) {
+    events([&](const EventRecord& event) {
         std::optional<std::string> dateText;
         try {
             dateText = dueDateText(event, today);
         } catch (const ConversionError& error) {
-            skipped.add(error.what(), "event " + nameOf(event) + ", date \"" + event.EventDate + "\"");
+            skipped.add(error.what(), "event " + nameOf(event) + ", date \"" + event.date + "\"");
         }
         if (dateText) found(DueTask(event, *dateText));
     });

@@ -12,13 +12,13 @@ class ItemTree;
 class ReminderClock;
 class SkippedItems;
 class TaskStore;
-struct TEventData;
+struct EventRecord;
 
 // Turns the events of the calendar tree that fall due around today into reminder tasks of today.
 class CalendarAnalysis {
 public:
     // Calls its argument for every event of a calendar, in tree order.
-    using EventWalk = std::function<void(const std::function<void(const TEventData&)>&)>;
+    using EventWalk = std::function<void(const std::function<void(const EventRecord&)>&)>;
 
     CalendarAnalysis(const ItemTree& calendar, ReminderClock& clock, TaskStore& store,
                      std::function<DayTextContext()> dates);
@@ -26,15 +26,13 @@ public:
     // Walks the whole tree in tree order and adds one task per due event, in that order. An event
     // whose date cannot be read is skipped; the analysis goes on, and the skipped events are
     // reported at its end as a ConversionError.
-    void AnalyzeCalendar();
+    void analyzeCalendar();
     // The same over the events that `events` walks, such as those of a calendar file read
     // without keeping its tree; the walk runs on a thread of its own. When it fails, nothing is
     // stored (unless the analysis runs inside a transaction begun before) and its error is raised.
-    void AnalyzeCalendar(const EventWalk& events);
+    void analyzeCalendar(const EventWalk& events);
     // Calls `visit` for the event of every item of the tree, in tree order.
-    static void visitEvents(const ItemTree& tree, const std::function<void(const TEventData&)>& visit);
-    // The hidden menu item "AnCalend".
-    void AnCalend1Click() { AnalyzeCalendar(); }
+    static void visitEvents(const ItemTree& tree, const std::function<void(const EventRecord&)>& visit);
 
 private:
     struct Today;
@@ -47,7 +45,7 @@ private:
     void store(const DueTask& task, const Today& today);
     // The date text of the event's task when the event is due today, or nothing. Throws
     // ConversionError for a date that cannot be read.
-    static std::optional<std::string> dueDateText(const TEventData& event, const Today& today);
+    static std::optional<std::string> dueDateText(const EventRecord& event, const Today& today);
 
     const ItemTree& calendar_;
     ReminderClock& clock_;

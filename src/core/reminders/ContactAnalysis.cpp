@@ -9,7 +9,7 @@
 #include "reminders/SkippedItems.h"
 #include "model/Settings.h"
 #include "trees/ItemTree.h"
-#include "trees/TContactData.h"
+#include "trees/ContactRecord.h"
 
 namespace torvalet {
 
@@ -44,7 +44,7 @@ ContactAnalysis::ContactAnalysis(const ItemTree& contacts, ReminderClock& clock,
       settings_(settings),
       dates_(std::move(dates)) {}
 
-void ContactAnalysis::AnalyzeContacts() {
+void ContactAnalysis::analyzeContacts() {
     const DayTextContext context = dates_();
     const DayText days(context);
     const DayWindow around = days.window("dd/mm", 4);
@@ -52,23 +52,23 @@ void ContactAnalysis::AnalyzeContacts() {
     SkippedItems skipped;
     GroupedPosts posts(store_);
     contacts_.forEach([&](const TreeNode* node) {
-        const TContactData& contact = node->record<TContactData>();
-        const std::pair<const RecordText*, ContactDay> fields[] = {{&contact.Birthday, ContactDay::Birthday},
-                                                                   {&contact.NameDay, ContactDay::NameDay},
-                                                                   {&contact.SpecialDay, ContactDay::SpecialDay}};
+        const ContactRecord& contact = node->record<ContactRecord>();
+        const std::pair<const RecordText*, ContactDay> fields[] = {{&contact.birthday, ContactDay::Birthday},
+                                                                   {&contact.nameDay, ContactDay::NameDay},
+                                                                   {&contact.specialDay, ContactDay::SpecialDay}};
         for (const auto& [field, day] : fields) {
             if (field->empty()) continue;
             try {
-                if (!around.matches(days.DayTextToDate(*field))) continue;
+                if (!around.matches(days.dateOfDayText(*field))) continue;
             } catch (const ConversionError& error) {
                 skipped.add(error.what(),
-                            "contact \"" + contact.Official + "\", " + fieldName(day) + " \"" + *field + "\"");
+                            "contact \"" + contact.official + "\", " + fieldName(day) + " \"" + *field + "\"");
                 continue;
             }
-            const std::string label = reminderTexts::contactLabel(settings_.iLanguage, day);
+            const std::string label = reminderTexts::contactLabel(settings_.language, day);
             notices_.lastNoticeHeader = "[ " + shownDayText(*field, context.dateSeparator) + label + " ] ";
-            notices_.lastNoticeText = contact.Official;
-            clock_.addReminderTask(notices_.lastNoticeHeader + contact.Official, now, true, context.today);
+            notices_.lastNoticeText = contact.official;
+            clock_.addReminderTask(notices_.lastNoticeHeader + contact.official, now, true, context.today);
             notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, false, true);
         }
     });

@@ -21,9 +21,7 @@ public:
 
     // Walks the whole tree in tree order. A date that cannot be read is skipped; the analysis
     // goes on, and the skipped dates are reported at its end as a ConversionError.
-    void AnalyzeContacts();
-    // The hidden menu item "AnContacts".
-    void AnContacts1Click() { AnalyzeContacts(); }
+    void analyzeContacts();
 
 private:
     const ItemTree& contacts_;

@@ -10,7 +10,7 @@ GroupedPosts::GroupedPosts(TaskStore& store) : store_(store) {
         db->execute("BEGIN IMMEDIATE");
         open_ = true;
     }
-    store_.tasksQ.suspend();  // last: a refused BEGIN leaves the list as it was
+    store_.listRows.suspend();  // last: a refused BEGIN leaves the list as it was
 }
 
 GroupedPosts::~GroupedPosts() {
@@ -24,7 +24,7 @@ GroupedPosts::~GroupedPosts() {
             }
         }
     }
-    store_.tasksQ.resume();
+    store_.listRows.resume();
 }
 
 void GroupedPosts::commit() {
@@ -37,7 +37,7 @@ void GroupedPosts::rollback() {
     if (!open_) return;
     open_ = false;
     store_.database()->execute("ROLLBACK");
-    if (store_.tasksQ.isOpen()) store_.tasksQ.refresh();
+    if (store_.listRows.isOpen()) store_.listRows.refresh();
 }
 
 }  // namespace torvalet

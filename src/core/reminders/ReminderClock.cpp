@@ -58,7 +58,7 @@ void ReminderClock::tick() {
     if (!view_.clockRunning || ticking_) return;
     const Busy busy(ticking_);
     try {
-        Timer1Timer();
+        runTick();
         lastError_.clear();
     } catch (const std::exception& error) {
         if (error.what() == lastError_) return;
@@ -67,20 +67,20 @@ void ReminderClock::tick() {
     }
 }
 
-void ReminderClock::Timer1Timer() {
-    Query& tasks = store_.tasksQ;
+void ReminderClock::runTick() {
+    Query& tasks = store_.listRows;
     const bool wasEditing = tasks.isEditing();
     const DateTime moment = services_.clock.now();
-    timeCheck(moment);
-    taskCheck(moment);
+    checkTime(moment);
+    checkDueTasks(moment);
     if (wasEditing && tasks.isOpen() && !tasks.isEmpty()) tasks.edit();
 }
 
-void ReminderClock::timeCheck() { timeCheck(services_.clock.now()); }
+void ReminderClock::checkTime() { checkTime(services_.clock.now()); }
 
-void ReminderClock::taskCheck() { taskCheck(services_.clock.now()); }
+void ReminderClock::checkDueTasks() { checkDueTasks(services_.clock.now()); }
 
-void ReminderClock::timeCheck(const DateTime& moment) {
+void ReminderClock::checkTime(const DateTime& moment) {
     const std::string now = timeText(moment, services_.locale.timeSeparator());
     const bool midnight = moment.hour == 0 && moment.minute == 0;
     if (midnight && moment.date != settings_.lastLaunchDate && hooks.startOfDay) hooks.startOfDay();
@@ -92,13 +92,13 @@ void ReminderClock::timeCheck(const DateTime& moment) {
 
 void ReminderClock::announceHour(const std::string& now, Date today) {
     notices_.lastNoticeHeader = now + " " + shortDate(today);
-    notices_.lastNoticeText = reminderTexts::hourPassed(settings_.iLanguage);
+    notices_.lastNoticeText = reminderTexts::hourPassed(settings_.language);
     notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, false);
     cues_.playSoundCue(cues::BigBen);
 }
 
-void ReminderClock::taskCheck(const DateTime& moment) {
-    Query& due = store_.commandQ;
+void ReminderClock::checkDueTasks(const DateTime& moment) {
+    Query& due = store_.scratch;
     // Without a store there is nothing to look for; start-up has said why.
     if (!due.database()) return;
     const Date today = moment.date;
@@ -118,7 +118,7 @@ void ReminderClock::taskCheck(const DateTime& moment) {
         due.close();
         return;
     }
-    Query& tasks = store_.tasksQ;
+    Query& tasks = store_.listRows;
     if (tasks.isEditing()) tasks.post();
     const int count = due.rowCount();
     due.first();
@@ -146,7 +146,7 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
     if (type != keys::TimeMarkType && type != keys::DayMarkType) {
         const bool starts = due.date("Date") == moment.date;
         notices_.lastNoticeHeader = "[" + timeText(moment, services_.locale.timeSeparator()) + " " +
-                                    shortDate(moment.date) + "]" + reminderTexts::phase(settings_.iLanguage, starts);
+                                    shortDate(moment.date) + "]" + reminderTexts::phase(settings_.language, starts);
         notices_.lastNoticeText = due.text("Task");
         notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
         cues_.playSoundCue(cues::Ringing);
@@ -164,14 +164,14 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
 
 void ReminderClock::addReminderTask(const std::string& text, const std::string& time, bool remind, Date day) {
     listState_.pendingInsertTime = time;
-    Query& tasks = store_.tasksQ;
+    Query& tasks = store_.listRows;
     const TaskFields::Set& field = taskFields_.of(tasks);
     tasks.insert();
-    tasks.setText(field.Task, text);
-    tasks.setText(field.TypeKey, keys::ReminderType);
-    tasks.setDate(field.Date, day);
-    tasks.setText(field.Time, time);
-    tasks.setText(field.Remindflag, remind ? "+" : "");
+    tasks.setText(field.task, text);
+    tasks.setText(field.typeKey, keys::ReminderType);
+    tasks.setDate(field.date, day);
+    tasks.setText(field.time, time);
+    tasks.setText(field.remindFlag, remind ? "+" : "");
     tasks.post();
 }
 

@@ -35,7 +35,7 @@ public:
     ReminderClock(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
                   const ViewState& view, SoundCues& cues, NoticeBoard& notices);
 
-    // What the window's timer calls every two seconds: Timer1Timer while the clock runs (from
+    // What the window's timer calls every two seconds: runTick while the clock runs (from
     // the end of the first show until close begins). A tick that comes while another one is
     // still at work (its message box keeps the event loop going) is left out. An error ends the
     // tick and is shown; the same error on the ticks that follow is not shown again.
@@ -43,13 +43,13 @@ public:
 
     // One tick: the turn of the day and the minute, then the due tasks. A task row being
     // edited in the task list is posted when a reminder fires and is open for editing again after.
-    void Timer1Timer();
-    void timeCheck();
+    void runTick();
+    void checkTime();
     // Notices, a cue and execution for every armed task due this minute; each is marked fired.
-    void taskCheck();
+    void checkDueTasks();
     // The same at a moment read once for the whole tick.
-    void timeCheck(const DateTime& moment);
-    void taskCheck(const DateTime& moment);
+    void checkTime(const DateTime& moment);
+    void checkDueTasks(const DateTime& moment);
     // The current minute as "HH:MM".
     std::string getTime() const;
 

@@ -31,7 +31,7 @@ std::string DayMarks::weekdayAbbreviation(Date day, int language) {
 }
 
 int DayMarks::countRows(const std::string& sql, Date day, const std::string& time) {
-    Query& command = context_.store.commandQ;
+    Query& command = context_.store.scratch;
     command.close();
     command.setSql(sql);
     command.clearParams();
@@ -49,18 +49,18 @@ int DayMarks::countRows(const std::string& sql, Date day, const std::string& tim
     return command.rowCount();
 }
 
-void DayMarks::mInsertDateMarkClick() {
+void DayMarks::insertDayMark() {
     const Date day = context_.listState.calendar.first();
     const std::string sql =
         "select * from tasks  where date = :d1 and time = :d2 and Typekey='" + keys::DayMarkType + "'";
     if (countRows(sql, day, "00:00") > 0) return;
-    insertDateMark(weekdayAbbreviation(day, context_.settings.iLanguage) + " " +
+    insertDateMark(weekdayAbbreviation(day, context_.settings.language) + " " +
                    formatShortDate(day, context_.services.locale.shortDateFormat()));
 }
 
 void DayMarks::insertDateMark(const std::string& text) {
     const Date first = context_.listState.calendar.first(), last = context_.listState.calendar.last();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     tasks.insert();
     tasks.setDate("Date", first);
     tasks.setDate("Date2", last);
@@ -70,13 +70,13 @@ void DayMarks::insertDateMark(const std::string& text) {
     tasks.post();
 }
 
-void DayMarks::InsertTimeMarks1Click() {
+void DayMarks::insertTimeMarks() {
     const Date day = context_.listState.calendar.first();
     const std::string sql = "select * from tasks  where date = :d1 and typekey='" + keys::TimeMarkType + "'";
     if (countRows(sql, day) == 0) {
         const PostGroup group(context_.store.database());
         for (int hour = 0; hour < 24; ++hour) {
-            if (!context_.settings.fTimeMark[static_cast<std::size_t>(hour)]) continue;
+            if (!context_.settings.timeMarks[static_cast<std::size_t>(hour)]) continue;
             char text[8];
             std::snprintf(text, sizeof text, "%2.2d:00", hour);
             addTimeMark(text, day);
@@ -87,7 +87,7 @@ void DayMarks::InsertTimeMarks1Click() {
 
 void DayMarks::addTimeMark(const std::string& hour, Date day) {
     context_.listState.pendingInsertTime = hour;
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     tasks.insert();
     tasks.setDate("Date", day);
     tasks.setDate("Date2", day);

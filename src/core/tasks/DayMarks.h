@@ -14,11 +14,11 @@ public:
     explicit DayMarks(TaskContext& context);
 
     // The day mark of the calendar's first day, unless that day has one at "00:00".
-    void mInsertDateMarkClick();
+    void insertDayMark();
     // One day mark row with `text` for the calendar's selection.
     void insertDateMark(const std::string& text);
     // The time marks of the calendar's first day, unless it has any; then today is selected.
-    void InsertTimeMarks1Click();
+    void insertTimeMarks();
     // One time mark row: "-- " + hour + " --", fired already.
     void addTimeMark(const std::string& hour, Date day);
 

@@ -5,7 +5,7 @@
 #include "tasks/Database.h"
 #include "tasks/Query.h"
 #include "trees/ItemTree.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 
 namespace torvalet {
 
@@ -36,18 +36,18 @@ LookupKey GoalsIntoTasks::typeKeyOf(int goalType) { return keyFrom(typeKeys, goa
 std::size_t GoalsIntoTasks::run(const ItemTree& goalTree) {
     const auto goals = goalTree.selectedInTreeOrder();
     if (goals.empty()) return 0;
-    PostGroup group(tasksQ_.database());
-    for (const TreeNode* goal : goals) insertTask(goal->record<TGoalData>());
+    PostGroup group(listRows_.database());
+    for (const TreeNode* goal : goals) insertTask(goal->record<GoalRecord>());
     return goals.size();
 }
 
-void GoalsIntoTasks::insertTask(const TGoalData& goal) {
-    tasksQ_.insert();
-    tasksQ_.setText("Task", goal.Text);
-    tasksQ_.setText("StateKey", stateKeyOf(goal.State));
-    tasksQ_.setText("Prior_key", prioKeyOf(goal.Prio));
-    tasksQ_.setText("TypeKey", typeKeyOf(goal.GoalType));
-    tasksQ_.post();
+void GoalsIntoTasks::insertTask(const GoalRecord& goal) {
+    listRows_.insert();
+    listRows_.setText("Task", goal.text);
+    listRows_.setText("StateKey", stateKeyOf(goal.state));
+    listRows_.setText("Prior_key", prioKeyOf(goal.priority));
+    listRows_.setText("TypeKey", typeKeyOf(goal.kind));
+    listRows_.post();
 }
 
 }  // namespace torvalet

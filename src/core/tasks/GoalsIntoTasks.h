@@ -8,15 +8,15 @@ namespace torvalet {
 
 class ItemTree;
 class Query;
-struct TGoalData;
+struct GoalRecord;
 
 // Turns the selected goals of a goal tree into task rows of the task list, through its record
 // rules: each goal's text, and its state, priority and type as task keys. The goals stay as
 // they are.
 class GoalsIntoTasks {
 public:
-    // `tasksQ`: the open task list with its record rules installed.
-    explicit GoalsIntoTasks(Query& tasksQ) : tasksQ_(tasksQ) {}
+    // `listRows`: the open task list with its record rules installed.
+    explicit GoalsIntoTasks(Query& listRows) : listRows_(listRows) {}
 
     // The task keys of a goal's state, priority and type; the empty key where the goal's value
     // has no task counterpart or lies outside the tables.
@@ -30,9 +30,9 @@ public:
     std::size_t run(const ItemTree& goalTree);
 
 private:
-    void insertTask(const TGoalData& goal);
+    void insertTask(const GoalRecord& goal);
 
-    Query& tasksQ_;
+    Query& listRows_;
 };
 
 }  // namespace torvalet

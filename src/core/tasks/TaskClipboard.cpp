@@ -31,22 +31,22 @@ void copyFields(const Query& from, Query& to, std::initializer_list<const char*>
 TaskClipboard::TaskClipboard(TaskContext& context) : context_(context) {}
 
 void TaskClipboard::copyCurrentRow() {
-    Query& clip = context_.store.clipboardQ;
+    Query& clip = context_.store.clipboardRows;
     clip.append();
-    copyFields(context_.store.tasksQ, clip,
+    copyFields(context_.store.listRows, clip,
                {"Task", "StateKey", "Prior_key", "TypeKey", "DoerKey", "Time", "Date", "Date2", "Time2", "Comment",
                 "Project", "Remindflag", "Doflag", "Duration", "Procent", "Cost"});
     clip.post();
 }
 
 void TaskClipboard::copyTasks() {
-    Query& tasks = context_.store.tasksQ;
-    Query& clip = context_.store.clipboardQ;
+    Query& tasks = context_.store.listRows;
+    Query& clip = context_.store.clipboardRows;
     if (!tasks.isOpen()) return;
     const QuerySuspension suspension(tasks);
     const PostGroup group(tasks.database());
     if (tasks.isEditing()) tasks.post();
-    taskRows::runStatement(context_.store.commandQ, "delete from clipbrd", {});
+    taskRows::runStatement(context_.store.scratch, "delete from clipbrd", {});
     if (!clip.isOpen()) clip.open();
     clip.refresh();
     tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [this] { copyCurrentRow(); });
@@ -54,7 +54,7 @@ void TaskClipboard::copyTasks() {
 }
 
 void TaskClipboard::cutTasks() {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (!tasks.isOpen()) return;
     if (tasks.isEditing()) tasks.post();
     const std::set<Query::Bookmark> rows = taskRows::selectionOrCurrent(tasks);
@@ -64,8 +64,8 @@ void TaskClipboard::cutTasks() {
 }
 
 void TaskClipboard::pasteRow(Date first, Date last) {
-    const Query& clip = context_.store.clipboardQ;
-    Query& tasks = context_.store.tasksQ;
+    const Query& clip = context_.store.clipboardRows;
+    Query& tasks = context_.store.listRows;
     tasks.insert();
     copyFields(clip, tasks, {"Task", "Prior_key", "TypeKey", "StateKey", "DoerKey"});
     if (tasks.text("Time").empty())
@@ -80,8 +80,8 @@ void TaskClipboard::pasteRow(Date first, Date last) {
 }
 
 void TaskClipboard::pasteTasks(Date first, Date last) {
-    Query& tasks = context_.store.tasksQ;
-    Query& clip = context_.store.clipboardQ;
+    Query& tasks = context_.store.listRows;
+    Query& clip = context_.store.clipboardRows;
     if (!tasks.isOpen()) return;
     const QuerySuspension suspension(tasks);
     {
@@ -99,7 +99,7 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
 }
 
 void TaskClipboard::insertFromSystemClipboard() {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (context_.focusGrid) context_.focusGrid();
     tasks.selection().clear();
     if (tasks.isEditing()) return;
@@ -109,22 +109,22 @@ void TaskClipboard::insertFromSystemClipboard() {
     tasks.post();
 }
 
-void TaskClipboard::mCopyClick() {
+void TaskClipboard::copyTasksCommand() {
     context_.switchToTasks();
     copyTasks();
 }
 
-void TaskClipboard::mCutClick() {
+void TaskClipboard::cutTasksCommand() {
     context_.switchToTasks();
     cutTasks();
 }
 
-void TaskClipboard::mPasteClick() {
+void TaskClipboard::pasteTasksCommand() {
     context_.switchToTasks();
     pasteTasks(context_.listState.calendar.first(), context_.listState.calendar.last());
 }
 
-void TaskClipboard::InsertFromClipboard1Click() {
+void TaskClipboard::insertFromClipboardCommand() {
     context_.switchToTasks();
     insertFromSystemClipboard();
 }

@@ -23,10 +23,10 @@ public:
     void insertFromSystemClipboard();
 
     // The menu and tool bar commands: they show the Tasks page first.
-    void mCopyClick();
-    void mCutClick();
-    void mPasteClick();
-    void InsertFromClipboard1Click();
+    void copyTasksCommand();
+    void cutTasksCommand();
+    void pasteTasksCommand();
+    void insertFromClipboardCommand();
 
 private:
     void copyCurrentRow();

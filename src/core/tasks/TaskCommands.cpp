@@ -97,7 +97,7 @@ void TaskCommands::resetCalendar() { context_.listState.calendar.selectToday(con
 // --- New rows ---
 
 void TaskCommands::insertRow() {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const Date day = context_.listState.calendar.first();
     tasks.insert();
     tasks.setDate("Date", day);
@@ -113,7 +113,7 @@ void TaskCommands::insertTask() {
 void TaskCommands::addTask(const TaskEntry& entry) {
     if (!entry.date.isNull()) context_.listState.calendar.select(entry.date, entry.date.addDays(1));
     insertRow();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const auto key = [](int n) { return n ? makeLookupKey(n) : LookupKey(); };
     tasks.setText("Task", entry.text);
     if (!entry.time.empty()) tasks.setText("Time", entry.time);
@@ -123,13 +123,13 @@ void TaskCommands::addTask(const TaskEntry& entry) {
     tasks.post();
 }
 
-void TaskCommands::Insert1Click() {
+void TaskCommands::insertTaskCommand() {
     context_.switchToTasks();
     insertTask();
 }
 
 void TaskCommands::newTaskOfType(int n) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const LookupKey key = n >= 1 && n <= 47 ? makeLookupKey(n) : LookupKey();
     if (tasks.isOpen()) tasks.selection().erase(tasks.bookmark());
     tasks.insert();
@@ -140,16 +140,16 @@ void TaskCommands::newTaskOfType(int n) {
 }
 
 void TaskCommands::saveTask() {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (tasks.isEditing()) tasks.post();
 }
 
-void TaskCommands::SaveTask1Click() {
+void TaskCommands::saveTaskCommand() {
     context_.switchToTasks();
     saveTask();
 }
 
-void TaskCommands::mCloneClick() {
+void TaskCommands::cloneTasks() {
     context_.switchToTasks();
     const Date first = context_.listState.calendar.first(), last = context_.listState.calendar.last();
     clipboard_.copyTasks();
@@ -159,19 +159,19 @@ void TaskCommands::mCloneClick() {
 // --- Deleting ---
 
 void TaskCommands::deleteTasks() {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const QuerySuspension suspension(tasks);
     focusGrid();
     taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
     focusGrid();
 }
 
-void TaskCommands::mDeleteClick() {
+void TaskCommands::deleteTasksCommand() {
     context_.switchToTasks();
     deleteTasks();
 }
 
-void TaskCommands::gridDeleteKey() { taskRows::deleteSelectionOrCurrent(context_.store.tasksQ, context_.cues); }
+void TaskCommands::gridDeleteKey() { taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.cues); }
 
 std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const std::string& day) {
     const std::string english = "Are you sure to delete " + day + " day tasks?";
@@ -195,7 +195,7 @@ std::string TaskCommands::deleteDoneTasksQuestion(int language) {
 
 void TaskCommands::deleteDay(DayDelete which) {
     context_.switchToTasks();
-    const int language = context_.settings.iLanguage;
+    const int language = context_.settings.language;
     runOnDay(
         deleteDayStatements[static_cast<int>(which)],
         [which, language](const std::string& day) { return deleteDayQuestion(which, language, day); }, 0, 0);
@@ -203,7 +203,7 @@ void TaskCommands::deleteDay(DayDelete which) {
 
 void TaskCommands::deleteDoneBefore() {
     context_.switchToTasks();
-    const int language = context_.settings.iLanguage;
+    const int language = context_.settings.language;
     runOnDay(
         TaskMaintenance::deleteClosedStatement,
         [language](const std::string& day) { return deleteDoneBeforeQuestion(language, day); }, 1, 101);
@@ -213,7 +213,7 @@ void TaskCommands::deleteDoneBefore() {
 // on Yes the statement runs from d - toDaysBefore to d - fromDaysBefore.
 void TaskCommands::runOnDay(const char* statement, const std::function<std::string(const std::string&)>& question,
                             int fromDaysBefore, int toDaysBefore) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     if (tasks.isEditing()) tasks.post();
     const Date day = tasks.date("Date");
@@ -233,24 +233,24 @@ void TaskCommands::runOnDay(const char* statement, const std::function<std::stri
     calendar.select(day, day);
     const std::string shown = formatShortDate(day, context_.services.locale.shortDateFormat());
     if (!context_.services.ui.askYesNo(question(shown))) return;
-    taskRows::runStatement(context_.store.commandQ, statement,
+    taskRows::runStatement(context_.store.scratch, statement,
                            {{":d1", day.addDays(-fromDaysBefore)}, {":d2", day.addDays(-toDaysBefore)}});
     tasks.refresh();
 }
 
 void TaskCommands::deleteDoneTasks() {
     context_.switchToTasks();
-    if (!context_.services.ui.askYesNo(deleteDoneTasksQuestion(context_.settings.iLanguage))) return;
-    taskRows::runStatement(context_.store.commandQ, deleteDoneTasksStatement,
+    if (!context_.services.ui.askYesNo(deleteDoneTasksQuestion(context_.settings.language))) return;
+    taskRows::runStatement(context_.store.scratch, deleteDoneTasksStatement,
                            {{":d1", Date::fromIso(doneTasksLastDay)}, {":d2", Date::fromIso(doneTasksFirstDay)}});
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (tasks.isOpen()) tasks.refresh();
 }
 
 // --- Dates ---
 
 void TaskCommands::setDates(Date start, Date final) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     taskRows::forSelectionOrCurrent(tasks, [&] {
         tasks.edit();
         tasks.setDate("Date", start);
@@ -261,7 +261,7 @@ void TaskCommands::setDates(Date start, Date final) {
 }
 
 void TaskCommands::shiftDates(int startDays, int finalDays) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     taskRows::forSelectionOrCurrent(tasks, [&] {
         const Date start = tasks.date("Date"), final = tasks.date("Date2");
         tasks.edit();
@@ -272,28 +272,28 @@ void TaskCommands::shiftDates(int startDays, int finalDays) {
     resetCalendar();
 }
 
-void TaskCommands::SetDate1Click() {
+void TaskCommands::setDatesFromCalendar() {
     context_.switchToTasks();
     setDates(context_.listState.calendar.first(), context_.listState.calendar.last());
 }
 
-void TaskCommands::ShiftDateBack1Click() {
+void TaskCommands::shiftDatesBack() {
     context_.switchToTasks();
     shiftDates(-1, -1);
 }
 
-void TaskCommands::ShiftDateForward1Click() {
+void TaskCommands::shiftDatesForward() {
     context_.switchToTasks();
     shiftDates(1, 1);
 }
 
-void TaskCommands::mShiftClick() {
+void TaskCommands::shiftToToday() {
     context_.switchToTasks();
     const Date today = context_.services.clock.now().date;
     setDates(today, today.addDays(1));
 }
 
-void TaskCommands::ShiftToTomorrow1Click() {
+void TaskCommands::shiftToTomorrow() {
     context_.switchToTasks();
     const Date today = context_.services.clock.now().date;
     setDates(today.addDays(1), today.addDays(2));
@@ -301,22 +301,22 @@ void TaskCommands::ShiftToTomorrow1Click() {
 
 // --- Times ---
 
-void TaskCommands::SetTime1Click() {
+void TaskCommands::chooseTime() {
     context_.switchToTasks();
     timeTarget_ = TimeTarget::Start;
     if (context_.showTimeMenu) context_.showTimeMenu();
     saveTask();
 }
 
-void TaskCommands::SetFinalTime1Click() {
+void TaskCommands::chooseFinalTime() {
     context_.switchToTasks();
     timeTarget_ = TimeTarget::Final;
     if (context_.showTimeMenu) context_.showTimeMenu();
     saveTask();
 }
 
-void TaskCommands::timeMenuItemClick(const std::string& time) {
-    Query& tasks = context_.store.tasksQ;
+void TaskCommands::pickTime(const std::string& time) {
+    Query& tasks = context_.store.listRows;
     const char* field = timeTarget_ == TimeTarget::Start ? "Time" : "Time2";
     const QuerySuspension suspension(tasks);
     saveTask();
@@ -340,7 +340,7 @@ std::string TaskCommands::hourForward(const std::string& time) {
 
 void TaskCommands::shiftHours(bool forward) {
     context_.switchToTasks();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const auto shift = forward ? &TaskCommands::hourForward : &TaskCommands::hourBack;
     struct Clear {
         Query& q;
@@ -357,13 +357,13 @@ void TaskCommands::shiftHours(bool forward) {
     });
 }
 
-void TaskCommands::ShiftTimeHourBack1Click() { shiftHours(false); }
+void TaskCommands::shiftHourBack() { shiftHours(false); }
 
-void TaskCommands::ShiftTimeHourForward1Click() { shiftHours(true); }
+void TaskCommands::shiftHourForward() { shiftHours(true); }
 
-void TaskCommands::ShiftAtTheMoment1Click() {
+void TaskCommands::shiftToNow() {
     context_.switchToTasks();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const std::string now = getTime(context_.services.clock, context_.services.locale);
     const Date today = context_.services.clock.now().date;
     taskRows::forSelectionAndCurrent(tasks, [&] {
@@ -377,7 +377,7 @@ void TaskCommands::ShiftAtTheMoment1Click() {
 // --- Priority and state ---
 
 void TaskCommands::setPriority(const LookupKey& key) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     taskRows::forSelectionOrCurrent(tasks, [&] {
         tasks.edit();
         tasks.setText("Prior_key", key);
@@ -393,10 +393,10 @@ void TaskCommands::priorityCommand(const LookupKey& key) {
 
 void TaskCommands::setState(TaskState state) {
     if (context_.goalTreeHasFocus && context_.goalTreeHasFocus()) {
-        goals_.SetGoalsStateByCommand(goalCommandOf(state));
+        goals_.setGoalsStateByCommand(goalCommandOf(state));
         return;
     }
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const int number = static_cast<int>(state);
     const LookupKey key = number ? makeLookupKey(number) : LookupKey();
     const char* cue = cueOf(state);
@@ -416,7 +416,7 @@ void TaskCommands::stateCommand(TaskState state) {
 }
 
 void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     saveTask();
     tasks.edit();
@@ -434,14 +434,14 @@ void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length
 
 void TaskCommands::rotatePriority() { rotate("Prior_key", priorityCycle, 6); }
 
-void TaskCommands::RotatePriority1Click() {
+void TaskCommands::rotatePriorityCommand() {
     context_.switchToTasks();
     rotatePriority();
 }
 
 void TaskCommands::rotateState() { rotate("StateKey", stateCycle, 6); }
 
-void TaskCommands::RotateState1Click() {
+void TaskCommands::rotateStateCommand() {
     context_.switchToTasks();
     rotateState();
 }
@@ -450,7 +450,7 @@ void TaskCommands::RotateState1Click() {
 
 void TaskCommands::setTaskText(bool upper) {
     context_.switchToTasks();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     tasks.edit();
     const std::string text = tasks.text("Task");
@@ -458,17 +458,17 @@ void TaskCommands::setTaskText(bool upper) {
     tasks.post();
 }
 
-void TaskCommands::Capitalize1Click() { setTaskText(true); }
+void TaskCommands::upperCaseTask() { setTaskText(true); }
 
-void TaskCommands::LowerCase1Click() { setTaskText(false); }
+void TaskCommands::lowerCaseTask() { setTaskText(false); }
 
 // --- Properties ---
 
-void TaskCommands::mTaskPropsClick() {
+void TaskCommands::modifyTask() {
     context_.switchToTasks();
     context_.services.ui.showTaskProperties(false);
 }
 
-void TaskCommands::TaskReport1Click() { context_.switchToTasks(); }
+void TaskCommands::reportTasks() { context_.switchToTasks(); }
 
 }  // namespace torvalet

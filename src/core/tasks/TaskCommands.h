@@ -25,7 +25,7 @@ struct TaskEntry {
 };
 
 // The commands that create, change and delete task rows: the Tasks menu, the task tool bar and the
-// task grid's keys. Commands named after a menu item first show the Tasks page; the plain
+// task grid's keys. The menu commands (the `...Command` ones) first show the Tasks page; the plain
 // operations (setPriority, setState, ...) do not.
 class TaskCommands {
 public:
@@ -39,7 +39,7 @@ public:
     // --- New rows ---
     // "Insert": a row of the calendar's first day, stored at once, edited in the properties dialog.
     void insertTask();
-    void Insert1Click();
+    void insertTaskCommand();
     // "Insert" with the fields given at once and saved: the row the properties dialog would
     // have made. With a date, the calendar selects that day to the next first.
     void addTask(const TaskEntry& entry);
@@ -47,22 +47,22 @@ public:
     void newTaskOfType(int n);
     // "Save Task": posts a pending edit or insert.
     void saveTask();
-    void SaveTask1Click();
+    void saveTaskCommand();
     // "Clone" (F5 in the grid): copy, then paste at the calendar's days.
-    void mCloneClick();
+    void cloneTasks();
 
     // --- Deleting ---
     // "Delete Task" and the toolbar's delete button: the selected rows, else the current one,
     // without asking.
     void deleteTasks();
-    void mDeleteClick();
+    void deleteTasksCommand();
     // Ctrl+Delete in the grid: as deleteTasks, without giving the grid the focus.
     void gridDeleteKey();
     // The day deletes, for the day of the current row, after a Yes.
     void deleteDay(DayDelete which);
-    void DeleteDayTasks1Click() { deleteDay(DayDelete::DayTasks); }
-    void DeleteDoneDayTasks1Click() { deleteDay(DayDelete::DoneDayTasks); }
-    void DeleteDayReminders1Click() { deleteDay(DayDelete::DayReminders); }
+    void deleteDayTasks() { deleteDay(DayDelete::DayTasks); }
+    void deleteDoneDayTasks() { deleteDay(DayDelete::DoneDayTasks); }
+    void deleteDayReminders() { deleteDay(DayDelete::DayReminders); }
     // "Delete Done Before...": done, undone and time marks of the hundred days before the
     // current row's day.
     void deleteDoneBefore();
@@ -70,23 +70,23 @@ public:
     void deleteDoneTasks();
 
     // --- Dates ---
-    void SetDate1Click();
-    void ShiftDateBack1Click();
-    void ShiftDateForward1Click();
+    void setDatesFromCalendar();
+    void shiftDatesBack();
+    void shiftDatesForward();
     // "Shift" (F6): today to tomorrow.
-    void mShiftClick();
-    void ShiftToTomorrow1Click();
+    void shiftToToday();
+    void shiftToTomorrow();
 
     // --- Times ---
     // "Set Time" and "Set Final Time...": choose the time target and pop up the time menu.
-    void SetTime1Click();
-    void SetFinalTime1Click();
+    void chooseTime();
+    void chooseFinalTime();
     // A time picked from the time menu ("09:35") into the time target of S+.
-    void timeMenuItemClick(const std::string& time);
+    void pickTime(const std::string& time);
     TimeTarget timeTarget() const { return timeTarget_; }
-    void ShiftTimeHourBack1Click();
-    void ShiftTimeHourForward1Click();
-    void ShiftAtTheMoment1Click();
+    void shiftHourBack();
+    void shiftHourForward();
+    void shiftToNow();
 
     // --- Priority and state ---
     // The priority of S; the menu commands show the Tasks page first, the drop-down does not.
@@ -97,19 +97,19 @@ public:
     void setState(TaskState state);
     void stateCommand(TaskState state);
     void rotatePriority();
-    void RotatePriority1Click();
+    void rotatePriorityCommand();
     void rotateState();
-    void RotateState1Click();
+    void rotateStateCommand();
 
     // --- Text ---
-    void Capitalize1Click();
-    void LowerCase1Click();
+    void upperCaseTask();
+    void lowerCaseTask();
 
     // --- Properties ---
     // "Modify Task...", F2 and a double click: the properties dialog without modality.
-    void mTaskPropsClick();
+    void modifyTask();
     // "Tasks Report (Today)": shows the Tasks page; nothing is printed.
-    void TaskReport1Click();
+    void reportTasks();
 
     // One hour earlier or later ("00:30" back gives "23:30"); throws ConversionError with
     // "'%s' is not a valid integer value" when the first two characters are no number.

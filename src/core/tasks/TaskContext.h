@@ -31,13 +31,13 @@ struct TaskContext {
     const TextCodec& codec;
 
     // Shows a page of the main window (0 Tasks).
-    std::function<void(Page page)> SwitchTab;
+    std::function<void(Page page)> switchTab;
     // Gives the task grid the keyboard focus.
     std::function<void()> focusGrid;
     // Whether one of the five goal trees has the keyboard focus.
     std::function<bool()> goalTreeHasFocus;
     // Pops up the time menu at the middle of the main window and returns when it has closed;
-    // a time picked from it calls TaskCommands::timeMenuItemClick.
+    // a time picked from it calls TaskCommands::pickTime.
     std::function<void()> showTimeMenu;
 
     void switchToTasks() const;

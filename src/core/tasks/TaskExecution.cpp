@@ -33,7 +33,7 @@ TaskExecution::TaskExecution(TaskContext& context, const OpenRequests& requests)
 
 void TaskExecution::doTasks() {
     context_.switchToTasks();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     taskRows::forSelectionAndCurrent(tasks, [&] {
         const auto request =
             requests_.taskDo(typeNumber(tasks.text("TypeKey")), tasks.text("Task"), tasks.text("Comment"));

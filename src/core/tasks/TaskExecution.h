@@ -14,7 +14,6 @@ public:
 
     // "Do" (Ctrl+G): every selected row and the current one, in list order.
     void doTasks();
-    void Do1Click() { doTasks(); }
     // The reminder clock's row, by its type.
     void executeTaskRow(const Query& row);
 

@@ -9,7 +9,7 @@ namespace torvalet {
 class TaskFields {
 public:
     struct Set {
-        Query::Field Date, Date2, Task, Time, Time2, Remindflag, TypeKey, Prior_key;
+        Query::Field date, date2, task, time, time2, remindFlag, typeKey, priorityKey;
     };
 
     const Set& of(const Query& tasks) {

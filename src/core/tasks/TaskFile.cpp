@@ -65,7 +65,7 @@ std::string write(const std::vector<TaskFileEntry>& entries) {
         line(out, "Time=" + entry.time);
         line(out, "Statekey=" + trimmed(entry.stateKey));
         line(out, "Typekey=" + trimmed(entry.typeKey));
-        line(out, "Prior_key=" + trimmed(entry.priorKey));
+        line(out, "Prior_key=" + trimmed(entry.priorityKey));
         out += separator;
     }
     return out;

@@ -8,7 +8,7 @@ namespace torvalet {
 
 // The five fields of a task that a task file carries; keys as the row holds them ("         4").
 struct TaskFileEntry {
-    std::string task, time, stateKey, typeKey, priorKey;
+    std::string task, time, stateKey, typeKey, priorityKey;
 
     friend bool operator==(const TaskFileEntry&, const TaskFileEntry&) = default;
 };

@@ -24,7 +24,7 @@ fs::path TaskFiles::inTasksFolder(const std::string& chosen) const {
 
 void TaskFiles::storeTaskFile() {
     const std::optional<std::string> chosen = context_.services.ui.chooseFileToSave("Store Task", fileFilter);
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (!tasks.isOpen()) return;
     if (tasks.isEditing()) tasks.post();
     std::vector<TaskFileEntry> entries;
@@ -47,25 +47,25 @@ void TaskFiles::loadTaskFile() {
     const fs::path file = inTasksFolder(*chosen);
     // A file that is not there reads as an empty one.
     const std::string text = fileExists(file) ? context_.codec.decode(readFileBytes(file)) : std::string();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const PostGroup group(tasks.database());
     for (const TaskFileEntry& entry : taskFile::read(text)) {
         tasks.insert();
         tasks.setText("Task", entry.task);
         tasks.setText("Time", entry.time);
         tasks.setText("StateKey", entry.stateKey);
-        tasks.setText("Prior_key", entry.priorKey);
+        tasks.setText("Prior_key", entry.priorityKey);
         tasks.setText("TypeKey", entry.typeKey);
         tasks.post();
     }
 }
 
-void TaskFiles::StoreTask1Click() {
+void TaskFiles::storeTaskFileCommand() {
     context_.switchToTasks();
     storeTaskFile();
 }
 
-void TaskFiles::LoadTask1Click() {
+void TaskFiles::loadTaskFileCommand() {
     context_.switchToTasks();
     loadTaskFile();
 }

@@ -18,8 +18,8 @@ public:
     void storeTaskFile();
     // Inserts the tasks of the file chosen in the open dialog.
     void loadTaskFile();
-    void StoreTask1Click();
-    void LoadTask1Click();
+    void storeTaskFileCommand();
+    void loadTaskFileCommand();
 
     static constexpr const char* fileFilter = "Task files (*.ini)";
 

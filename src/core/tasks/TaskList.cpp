@@ -45,24 +45,24 @@ std::string TaskList::statement(const std::string& order, const LookupKey& typeK
     return sql + " order by " + order;
 }
 
-void TaskList::listTasks(Query& tasksQ, const std::string& order) {
+void TaskList::listTasks(Query& listRows, const std::string& order) {
     currentOrder_ = order;
     typeFilter_.clear();
-    install(tasksQ, statement(order));
+    install(listRows, statement(order));
 }
 
-void TaskList::listTasksOfType(Query& tasksQ, const LookupKey& typeKey, const std::string& order) {
+void TaskList::listTasksOfType(Query& listRows, const LookupKey& typeKey, const std::string& order) {
     currentOrder_ = order;
     typeFilter_ = typeKey;
-    install(tasksQ, statement(order, typeKey));
+    install(listRows, statement(order, typeKey));
 }
 
-void TaskList::install(Query& tasksQ, const std::string& sql) {
-    const QuerySuspension suspension(tasksQ);
-    tasksQ.close();
-    tasksQ.setSql(sql);
-    tasksQ.open();
-    tasksQ.last();
+void TaskList::install(Query& listRows, const std::string& sql) {
+    const QuerySuspension suspension(listRows);
+    listRows.close();
+    listRows.setSql(sql);
+    listRows.open();
+    listRows.last();
 }
 
 }  // namespace torvalet

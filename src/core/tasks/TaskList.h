@@ -44,12 +44,12 @@ public:
     // The select statement with every hide condition that is on; with a `typeKey`, only the rows
     // of that type.
     std::string statement(const std::string& order, const LookupKey& typeKey = {}) const;
-    // Rebuild the list in `tasksQ` and stand on its last row.
-    void listTasks(Query& tasksQ, const std::string& order);
-    void listTasksOfType(Query& tasksQ, const LookupKey& typeKey, const std::string& order);
+    // Rebuild the list in `listRows` and stand on its last row.
+    void listTasks(Query& listRows, const std::string& order);
+    void listTasksOfType(Query& listRows, const LookupKey& typeKey, const std::string& order);
 
 private:
-    void install(Query& tasksQ, const std::string& sql);
+    void install(Query& listRows, const std::string& sql);
 
     std::array<bool, FlagCount> flags_{};
     std::string currentOrder_ = "Date, Time, Project";

@@ -13,10 +13,10 @@ TaskListCommands::TaskListCommands(TaskContext& context) : context_(context) {}
 
 const TaskList& TaskListCommands::list() const { return context_.list; }
 
-void TaskListCommands::listTasks(const std::string& order) { context_.list.listTasks(context_.store.tasksQ, order); }
+void TaskListCommands::listTasks(const std::string& order) { context_.list.listTasks(context_.store.listRows, order); }
 
 void TaskListCommands::listTasksOfType(const LookupKey& typeKey, const std::string& order) {
-    context_.list.listTasksOfType(context_.store.tasksQ, typeKey, order);
+    context_.list.listTasksOfType(context_.store.listRows, typeKey, order);
 }
 
 void TaskListCommands::setTaskOrder(int n) {
@@ -24,13 +24,13 @@ void TaskListCommands::setTaskOrder(int n) {
     if (n < 1 || n > TaskList::OrderCount) n = 1;
     listTasks(TaskList::orderList(n));
     checkedOrder_ = n;
-    context_.settings.OrderBy = n;
+    context_.settings.taskOrder = n;
 }
 
 void TaskListCommands::filterTasksByType(int n) {
     context_.switchToTasks();
     listTasksOfType(makeLookupKey(n), "Date, Time");
-    context_.settings.OrderBy = 1;
+    context_.settings.taskOrder = 1;
 }
 
 void TaskListCommands::toggleHideFlag(TaskList::Flag flag) {
@@ -46,17 +46,17 @@ void TaskListCommands::applyPreset(Preset preset) {
     context_.view.easyView = easy;
     checkedPreset_ = preset;
     setPresetFlags(easy);
-    setTaskOrder(context_.settings.OrderBy);
+    setTaskOrder(context_.settings.taskOrder);
 }
 
 void TaskListCommands::applyStartViewMode() {
     checkedPreset_ = Preset::None;
-    applyPreset(context_.settings.fEasyMode ? Preset::Easy : Preset::Detail);
+    applyPreset(context_.settings.easyMode ? Preset::Easy : Preset::Detail);
 }
 
 void TaskListCommands::presetFlags() {
-    context_.view.easyView = context_.settings.fEasyMode;
-    setPresetFlags(context_.settings.fEasyMode);
+    context_.view.easyView = context_.settings.easyMode;
+    setPresetFlags(context_.settings.easyMode);
 }
 
 void TaskListCommands::setPresetFlags(bool easy) {
@@ -69,15 +69,15 @@ void TaskListCommands::setPresetFlags(bool easy) {
 void TaskListCommands::keepInSettings() {
     Settings& s = context_.settings;
     const TaskList& l = context_.list;
-    s.fHideDone = l.flag(TaskList::HideDone);
-    s.fHideUndone = l.flag(TaskList::HideUndone);
-    s.fHideMute = l.flag(TaskList::HideMute);
-    s.fHideNormalState = l.flag(TaskList::HideNormalState);
-    s.fHideLow = l.flag(TaskList::HideLow);
-    s.fHideJokes = l.flag(TaskList::HideJokes);
-    s.fHideReminders = l.flag(TaskList::HideReminders);
-    s.fHideTips = l.flag(TaskList::HideTips);
-    s.fEasyMode = context_.view.easyView;
+    s.hideDone = l.flag(TaskList::HideDone);
+    s.hideUndone = l.flag(TaskList::HideUndone);
+    s.hideMute = l.flag(TaskList::HideMute);
+    s.hideNormalState = l.flag(TaskList::HideNormalState);
+    s.hideLow = l.flag(TaskList::HideLow);
+    s.hideJokes = l.flag(TaskList::HideJokes);
+    s.hideReminders = l.flag(TaskList::HideReminders);
+    s.hideTips = l.flag(TaskList::HideTips);
+    s.easyMode = context_.view.easyView;
 }
 
 int TaskListCommands::typeFilter() const {

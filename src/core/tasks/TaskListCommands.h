@@ -26,8 +26,8 @@ public:
     // A hide item: turns its check mark and flag over and lists again. Every one of the twelve
     // items toggles, the four type items too.
     void toggleHideFlag(TaskList::Flag flag);
-    void DetailView1Click() { applyPreset(Preset::Detail); }
-    void EasyView1Click() { applyPreset(Preset::Easy); }
+    void useDetailView() { applyPreset(Preset::Detail); }
+    void useEasyView() { applyPreset(Preset::Easy); }
 
     // Start-up: no preset item carries its check mark yet; the one the settings name is clicked,
     // which builds the first list.

@@ -28,12 +28,12 @@ const char* const TaskMaintenance::deleteClosedStatement =
 TaskMaintenance::TaskMaintenance(TaskContext& context) : context_(context) {}
 
 void TaskMaintenance::run(const char* sql, Date d0, Date d1, Date d2) {
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     const QuerySuspension suspension(tasks);
     if (tasks.isEditing()) tasks.post();
     const int changed =
-        d0.isNull() ? taskRows::runStatement(context_.store.commandQ, sql, {{":d1", d1}, {":d2", d2}})
-                    : taskRows::runStatement(context_.store.commandQ, sql, {{":d0", d0}, {":d1", d1}, {":d2", d2}});
+        d0.isNull() ? taskRows::runStatement(context_.store.scratch, sql, {{":d1", d1}, {":d2", d2}})
+                    : taskRows::runStatement(context_.store.scratch, sql, {{":d0", d0}, {":d1", d1}, {":d2", d2}});
     // Re-reading a large list costs more than the statement: only when it changed a row.
     if (changed > 0 && tasks.isOpen()) tasks.refresh();
 }
@@ -50,7 +50,7 @@ void TaskMaintenance::delayExpiredTasks(Date activeDay) {
 
 void TaskMaintenance::shiftDayToToday(Date day) {
     run(shiftStatement, context_.services.clock.now().date, day, day);
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (tasks.isOpen()) tasks.last();
 }
 
@@ -58,9 +58,9 @@ void TaskMaintenance::shiftOpenTasks(Date activeDay) {
     for (int daysBefore = 1; daysBefore <= 3; ++daysBefore) shiftDayToToday(activeDay.addDays(-daysBefore));
 }
 
-void TaskMaintenance::ShiftMutedFrom1Click() {
+void TaskMaintenance::shiftCurrentDayToToday() {
     context_.switchToTasks();
-    Query& tasks = context_.store.tasksQ;
+    Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     if (tasks.isEditing()) tasks.post();
     const Date day = tasks.date("Date");

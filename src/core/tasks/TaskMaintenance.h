@@ -21,7 +21,7 @@ public:
     // shiftDayToToday for the three days before `activeDay`, the nearest first.
     void shiftOpenTasks(Date activeDay);
     // "Shift Muted From...": the open rows of the current row's day move to today.
-    void ShiftMutedFrom1Click();
+    void shiftCurrentDayToToday();
 
     // The statement of the clean-up, shared with "Delete Done Before...".
     static const char* const deleteClosedStatement;

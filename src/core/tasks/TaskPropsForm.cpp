@@ -6,7 +6,7 @@ namespace torvalet {
 
 TaskPropsForm::TaskPropsForm(TaskStore& store) : store_(store) {}
 
-Query& TaskPropsForm::tasks() const { return store_.tasksQ; }
+Query& TaskPropsForm::tasks() const { return store_.listRows; }
 
 bool TaskPropsForm::hasRow() const { return tasks().isOpen() && tasks().currentIndex() >= 0; }
 
@@ -36,9 +36,9 @@ std::vector<std::string> TaskPropsForm::names(const Query& lookup) {
     return names;
 }
 
-std::vector<std::string> TaskPropsForm::typeNames() const { return names(store_.typeKeyQ); }
-std::vector<std::string> TaskPropsForm::priorityNames() const { return names(store_.priorityKeyQ); }
-std::vector<std::string> TaskPropsForm::stateNames() const { return names(store_.stateKeyQ); }
+std::vector<std::string> TaskPropsForm::typeNames() const { return names(store_.types); }
+std::vector<std::string> TaskPropsForm::priorityNames() const { return names(store_.priorities); }
+std::vector<std::string> TaskPropsForm::stateNames() const { return names(store_.states); }
 
 // The row being edited stays in edit state until something saves it.
 void TaskPropsForm::edit() {
@@ -75,9 +75,9 @@ void TaskPropsForm::choose(const char* keyColumn, const Query& lookup, const std
     setText(keyColumn, lookup.textAt(row, "KEY"));
 }
 
-void TaskPropsForm::chooseType(const std::string& name) { choose("TypeKey", store_.typeKeyQ, name); }
-void TaskPropsForm::choosePriority(const std::string& name) { choose("Prior_key", store_.priorityKeyQ, name); }
-void TaskPropsForm::chooseState(const std::string& name) { choose("StateKey", store_.stateKeyQ, name); }
+void TaskPropsForm::chooseType(const std::string& name) { choose("TypeKey", store_.types, name); }
+void TaskPropsForm::choosePriority(const std::string& name) { choose("Prior_key", store_.priorities, name); }
+void TaskPropsForm::chooseState(const std::string& name) { choose("StateKey", store_.states, name); }
 
 void TaskPropsForm::clearAndPost(const char* field) {
     if (!tasks().isOpen()) return;

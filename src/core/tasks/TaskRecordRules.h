@@ -16,14 +16,14 @@ public:
     TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale, std::function<bool()> autoRemind);
 
     // Binds the three rules to the task list's hooks.
-    void install(Query& tasksQ);
+    void install(Query& listRows);
 
     // A new row gets the calendar's days and the pending (or current) minute and is stored at once.
-    void tasksQAfterInsert(Query& tasks);
+    void fillNewRow(Query& tasks);
     // Arms the reminder of a row saved with a time other than the present minute.
-    void tasksQBeforePost(Query& tasks);
+    void armReminder(Query& tasks);
     // The calendar returns to today and the pending insert time is used up.
-    void tasksQAfterPost(Query& tasks);
+    void returnToToday(Query& tasks);
 
 private:
     TaskListState& state_;

@@ -49,19 +49,19 @@ void deleteSelectionOrCurrent(Query& tasks, SoundCues& cues) {
     tasks.selection().clear();
 }
 
-int runStatement(Query& commandQ, const std::string& sql, std::initializer_list<std::pair<const char*, Date>> dates) {
-    commandQ.close();
-    commandQ.setSql(sql);
-    commandQ.clearParams();
-    for (const auto& [name, day] : dates) commandQ.setDateParam(name, day);
+int runStatement(Query& scratch, const std::string& sql, std::initializer_list<std::pair<const char*, Date>> dates) {
+    scratch.close();
+    scratch.setSql(sql);
+    scratch.clearParams();
+    for (const auto& [name, day] : dates) scratch.setDateParam(name, day);
     struct Clear {
         Query& q;
         ~Clear() {
             q.clearParams();
             q.setSql({});
         }
-    } clear{commandQ};
-    return commandQ.execute();
+    } clear{scratch};
+    return scratch.execute();
 }
 
 }  // namespace torvalet::taskRows

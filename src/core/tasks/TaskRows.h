@@ -27,7 +27,7 @@ void deleteSelectionOrCurrent(Query& tasks, SoundCues& cues);
 
 // Runs a statement that returns no rows on the scratch query, its parameters bound as dates, and
 // leaves the scratch query closed and empty. Returns the number of rows changed.
-int runStatement(Query& commandQ, const std::string& sql, std::initializer_list<std::pair<const char*, Date>> dates);
+int runStatement(Query& scratch, const std::string& sql, std::initializer_list<std::pair<const char*, Date>> dates);
 
 }  // namespace taskRows
 

@@ -6,20 +6,20 @@
 namespace torvalet {
 
 TaskStore::TaskStore() {
-    clipboardQ.setSql("select * from clipbrd\n   order by date");
-    priorityKeyQ.setSql("select * from priority\n  order by name");
+    clipboardRows.setSql("select * from clipbrd\n   order by date");
+    priorities.setSql("select * from priority\n  order by name");
     loadLookupTables(0);
-    tasksQ.addLookupField("typeMark", "TYPEKEY", typeKeyQ, "MARK");
-    tasksQ.addLookupField("priorityName", "PRIOR_KEY", priorityKeyQ, "NAME");
-    tasksQ.addLookupField("stateName", "STATEKEY", stateKeyQ, "NAME");
-    tasksQ.addLookupField("typeName", "TYPEKEY", typeKeyQ, "NAME");
+    listRows.addLookupField("typeMark", "TYPEKEY", types, "MARK");
+    listRows.addLookupField("priorityName", "PRIOR_KEY", priorities, "NAME");
+    listRows.addLookupField("stateName", "STATEKEY", states, "NAME");
+    listRows.addLookupField("typeName", "TYPEKEY", types, "NAME");
 }
 
 // The queries' prepared statements go before the connection.
 TaskStore::~TaskStore() { setDatabase(nullptr); }
 
 std::array<Query*, 7> TaskStore::queries() {
-    return {&tasksQ, &clipboardQ, &priorityKeyQ, &stateKeyQ, &typeKeyQ, &EventsKeyQ, &commandQ};
+    return {&listRows, &clipboardRows, &priorities, &states, &types, &eventKinds, &scratch};
 }
 
 std::filesystem::path TaskStore::storeFile(const std::filesystem::path& dataFolder) { return dataFolder / "tasks.db"; }
@@ -85,7 +85,7 @@ void TaskStore::openStoreQuery(Query& query, const std::function<void(const std:
 void TaskStore::loadLookupTables(int language) {
     const std::string prefix = language == 1 ? "ru_" : "en_";
     const std::pair<Query*, const char*> lookups[] = {
-        {&stateKeyQ, "state"}, {&typeKeyQ, "type"}, {&EventsKeyQ, "event"}};
+        {&states, "state"}, {&types, "type"}, {&eventKinds, "event"}};
     for (const auto& [query, table] : lookups) {
         query->close();
         query->setSql("select * from " + prefix + table + " order by name");

@@ -39,13 +39,13 @@ public:
     // Points the state, type and event lookups at the tables of the language and opens them.
     void loadLookupTables(int language);
 
-    Query tasksQ{"tasksQ"};
-    Query clipboardQ{"clipboardQ"};
-    Query priorityKeyQ{"priorityKeyQ"};
-    Query stateKeyQ{"stateKeyQ"};
-    Query typeKeyQ{"typeKeyQ"};
-    Query EventsKeyQ{"EventsKeyQ"};
-    Query commandQ{"commandQ"};
+    Query listRows{"tasksQ"};
+    Query clipboardRows{"clipboardQ"};
+    Query priorities{"priorityKeyQ"};
+    Query states{"stateKeyQ"};
+    Query types{"typeKeyQ"};
+    Query eventKinds{"EventsKeyQ"};
+    Query scratch{"commandQ"};
 
 private:
     std::array<Query*, 7> queries();

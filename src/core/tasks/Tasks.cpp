@@ -5,8 +5,8 @@
 namespace torvalet {
 
 void TaskContext::switchToTasks() const {
-    if (SwitchTab)
-        SwitchTab(kTasksPage);
+    if (switchTab)
+        switchTab(kTasksPage);
     else
         view.activePage = kTasksPage;
 }

@@ -7,7 +7,7 @@
 namespace torvalet {
 
 ItemTree& activeGoalTree(ItemTreeSet& trees, const ViewState& view) {
-    return trees.get(treeOnTab(kTasksPage, view.goalPage).value_or(TreeId::GoalTree));
+    return trees.get(treeOnTab(kTasksPage, view.goalPage).value_or(TreeId::DayGoalTree));
 }
 
 ItemTree* activeLinksTree(ItemTreeSet& trees, const ViewState& view) {

@@ -11,75 +11,75 @@ std::vector<std::string> ContactForm::contactKindCaptions() {
 
 std::string& ContactForm::field(Day day) {
     switch (day) {
-    case Day::Birthday: return bday_Edit;
-    case Day::NameDay: return nday_Edit;
+    case Day::Birthday: return birthday;
+    case Day::NameDay: return nameDay;
     case Day::SpecialDay: break;
     }
-    return cday_Edit;
+    return specialDay;
 }
 
 Date& ContactForm::picker(Day day) {
     switch (day) {
-    case Day::Birthday: return DateTimePicker1;
-    case Day::NameDay: return DateTimePicker2;
+    case Day::Birthday: return birthdayPicker;
+    case Day::NameDay: return nameDayPicker;
     case Day::SpecialDay: break;
     }
-    return DateTimePicker3;
+    return specialDayPicker;
 }
 
-void ContactForm::takePickerDate(Day day) { field(day) = DayText(dates_()).DateToDayText(picker(day)); }
+void ContactForm::takePickerDate(Day day) { field(day) = DayText(dates_()).dayTextOfDate(picker(day)); }
 
 void ContactForm::clearDay(Day day) { field(day).clear(); }
 
-void ContactForm::fill(const TContactData& contact) {
+void ContactForm::fill(const ContactRecord& contact) {
     const DayTextContext context = dates_();
     const DayText dayText(context);
     const auto pickerDate = [&](const std::string& dayField) {
-        return dayField.empty() ? context.today : dayText.DayTextToDate(dayField);
+        return dayField.empty() ? context.today : dayText.dateOfDayText(dayField);
     };
-    DateTimePicker1 = pickerDate(contact.Birthday);
-    DateTimePicker2 = pickerDate(contact.NameDay);
-    DateTimePicker3 = pickerDate(contact.SpecialDay);
-    ComboBox1.setItemIndex(contact.ContactKind);
-    Edit1 = contact.Official;
-    Edit2 = contact.FirstName;
-    Edit3 = contact.MiddleName;
-    Edit4 = contact.LastName;
-    NickName_Edit = contact.NickName;
-    Edit5 = contact.HotKey;
-    Memo1 = contact.Address;
-    Edit6 = contact.Phone1;
-    Edit7 = contact.Phone2;
-    Edit8 = contact.Email;
-    Edit9 = contact.WebPage;
-    bday_Edit = contact.Birthday;
-    nday_Edit = contact.NameDay;
-    cday_Edit = contact.SpecialDay;
-    Memo2 = contact.Note;
+    birthdayPicker = pickerDate(contact.birthday);
+    nameDayPicker = pickerDate(contact.nameDay);
+    specialDayPicker = pickerDate(contact.specialDay);
+    kind.setItemIndex(contact.kind);
+    official = contact.official;
+    firstName = contact.firstName;
+    middleName = contact.middleName;
+    lastName = contact.lastName;
+    nickName = contact.nickName;
+    hotKey = contact.hotKey;
+    address = contact.address;
+    phone1 = contact.phone1;
+    phone2 = contact.phone2;
+    email = contact.email;
+    webPage = contact.webPage;
+    birthday = contact.birthday;
+    nameDay = contact.nameDay;
+    specialDay = contact.specialDay;
+    note = contact.note;
 }
 
-void ContactForm::store(TContactData& contact) const {
+void ContactForm::store(ContactRecord& contact) const {
     // A typed name day or special day must read back as a date: the dialog would not open on it
     // again, and the daily contact analysis would stop at it.
     const DayText days(dates_());
-    for (const std::string* typed : {&nday_Edit, &cday_Edit})
-        if (!typed->empty()) days.DayTextToDate(*typed);
-    contact.ContactKind = ComboBox1.itemIndex();
-    contact.Official = Edit1;
-    contact.FirstName = Edit2;
-    contact.MiddleName = Edit3;
-    contact.LastName = Edit4;
-    contact.NickName = NickName_Edit;
-    contact.HotKey = Edit5;
-    contact.Address = Memo1;
-    contact.Phone1 = Edit6;
-    contact.Phone2 = Edit7;
-    contact.Email = Edit8;
-    contact.WebPage = Edit9;
-    contact.Birthday = bday_Edit;
-    contact.NameDay = nday_Edit;
-    contact.SpecialDay = cday_Edit;
-    contact.Note = Memo2;
+    for (const std::string* typed : {&nameDay, &specialDay})
+        if (!typed->empty()) days.dateOfDayText(*typed);
+    contact.kind = kind.itemIndex();
+    contact.official = official;
+    contact.firstName = firstName;
+    contact.middleName = middleName;
+    contact.lastName = lastName;
+    contact.nickName = nickName;
+    contact.hotKey = hotKey;
+    contact.address = address;
+    contact.phone1 = phone1;
+    contact.phone2 = phone2;
+    contact.email = email;
+    contact.webPage = webPage;
+    contact.birthday = birthday;
+    contact.nameDay = nameDay;
+    contact.specialDay = specialDay;
+    contact.note = note;
 }
 
 }  // namespace torvalet

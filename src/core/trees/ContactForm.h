@@ -6,14 +6,14 @@
 #include "base/Date.h"
 #include "trees/FormList.h"
 #include "trees/RecordForm.h"
-#include "trees/TContactData.h"
+#include "trees/ContactRecord.h"
 
 namespace torvalet {
 
-// The contact properties dialog (TContactForm). The three date fields hold day texts; their
+// The contact properties dialog. The three date fields hold day texts; their
 // pickers only reach a field through its "=" button. The buttons beside "E-mail" and "Web page"
 // are the mail and browse commands on the selected contacts, bound by the window.
-class ContactForm : public RecordForm<TContactData> {
+class ContactForm : public RecordForm<ContactRecord> {
 public:
     enum class Day { Birthday, NameDay, SpecialDay };
 
@@ -22,30 +22,30 @@ public:
     // The eight built-in contact kinds, "None" to "Subject".
     static std::vector<std::string> contactKindCaptions();
 
-    std::string Edit1;                          // Official
-    std::string Edit2;                          // FirstName
-    std::string Edit3;                          // MiddleName
-    std::string Edit4;                          // LastName
-    std::string NickName_Edit;                  // NickName
-    std::string Edit5;                          // HotKey
-    FormList ComboBox1{contactKindCaptions()};  // ContactKind
-    std::string Memo1;                          // Address
-    std::string Edit6;                          // Phone1
-    std::string Edit7;                          // Phone2
-    std::string Edit8;                          // Email
-    std::string Edit9;                          // WebPage
-    std::string bday_Edit;                      // Birthday (read-only in the dialog)
-    std::string nday_Edit;                      // NameDay
-    std::string cday_Edit;                      // SpecialDay
-    std::string Memo2;                          // Note
-    Date DateTimePicker1;                       // under Birthday
-    Date DateTimePicker2;                       // under NameDay
-    Date DateTimePicker3;                       // under SpecialDay
+    std::string official;
+    std::string firstName;
+    std::string middleName;
+    std::string lastName;
+    std::string nickName;
+    std::string hotKey;
+    FormList kind{contactKindCaptions()};
+    std::string address;
+    std::string phone1;
+    std::string phone2;
+    std::string email;
+    std::string webPage;
+    std::string birthday;  // read-only in the dialog
+    std::string nameDay;
+    std::string specialDay;
+    std::string note;
+    Date birthdayPicker;  // the picker under birthday
+    Date nameDayPicker;  // the picker under nameDay
+    Date specialDayPicker;  // the picker under specialDay
 
     // Throws ConversionError, the dialog unopened, for a date field that is no day text.
-    void ContactProps2(TreeNode& node) { props(node); }
+    void showContact(TreeNode& node) { props(node); }
     void editContact(const ItemTree& contactsTree) { edit(contactsTree); }
-    void OkContactBtnClick() { ok(); }
+    void acceptContact() { ok(); }
 
     // "=": the day text of the field's picker into the field.
     void takePickerDate(Day day);
@@ -53,8 +53,8 @@ public:
     void clearDay(Day day);
 
 protected:
-    void fill(const TContactData& contact) override;
-    void store(TContactData& contact) const override;
+    void fill(const ContactRecord& contact) override;
+    void store(ContactRecord& contact) const override;
 
 private:
     std::string& field(Day day);

@@ -5,7 +5,7 @@
 
 namespace torvalet {
 
-void FormBase::ShowNoSelectionMsg() const { ui_.showMessage(noSelectionText(settings_.iLanguage)); }
+void FormBase::showNoSelectionMessage() const { ui_.showMessage(noSelectionText(settings_.language)); }
 
 std::string FormBase::noSelectionText(int language) {
     const bool russian = language == 1 || language == 2;

@@ -31,7 +31,7 @@ public:
     std::function<void(TreeNode&)> repaint;
 
     // "There are no selected nodes!" in a message box, in the language in force.
-    void ShowNoSelectionMsg() const;
+    void showNoSelectionMessage() const;
     static std::string noSelectionText(int language);
 
 protected:

@@ -8,7 +8,7 @@
 #include "trees/ActiveTrees.h"
 #include "trees/GoalForm.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 
 namespace torvalet {
 
@@ -32,32 +32,32 @@ const char* stateCue(int state) {
 }  // namespace
 
 GoalCommands::GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form)
-    : SwitchTab([&view](Page page) { view.activePage = page; }),
+    : switchTab([&view](Page page) { view.activePage = page; }),
       trees_(trees),
       view_(view),
       cues_(cues),
       clipboard_(clipboard),
       form_(form) {}
 
-ItemTree& GoalCommands::GetActiveGoalTree() const { return activeGoalTree(trees_, view_); }
+ItemTree& GoalCommands::activeGoalTree() const { return torvalet::activeGoalTree(trees_, view_); }
 
-std::vector<TreeNode*> GoalCommands::selectedGoals() const { return GetActiveGoalTree().selectedInTreeOrder(); }
+std::vector<TreeNode*> GoalCommands::selectedGoals() const { return activeGoalTree().selectedInTreeOrder(); }
 
-void GoalCommands::SetGoalsPrio(int value) {
+void GoalCommands::setGoalsPriority(int value) {
     const auto goals = selectedGoals();
     if (goals.empty()) return;
-    for (TreeNode* goal : goals) goal->record<TGoalData>().Prio = value;
-    if (repaintTree) repaintTree(GetActiveGoalTree());
+    for (TreeNode* goal : goals) goal->record<GoalRecord>().priority = value;
+    if (repaintTree) repaintTree(activeGoalTree());
 }
 
-void GoalCommands::SetGoalsState(int value) {
+void GoalCommands::setGoalsState(int value) {
     const auto goals = selectedGoals();
     if (goals.empty()) return;
     for (TreeNode* goal : goals) {
-        goal->record<TGoalData>().State = value;
+        goal->record<GoalRecord>().state = value;
         if (const char* cue = stateCue(value)) cues_.playSoundCue(cue);
     }
-    if (repaintTree) repaintTree(GetActiveGoalTree());
+    if (repaintTree) repaintTree(activeGoalTree());
 }
 
 int GoalCommands::goalStateOf(TaskStateCommand command) {
@@ -87,42 +87,42 @@ std::vector<std::pair<std::string, int>> GoalCommands::goalStateMenu() {
 
 TreeNode& GoalCommands::newToDo(ItemTree& tree, TreeNode* parent, const std::string& text) {
     TreeNode* node = tree.appendChild(parent && !parent->isRoot() ? parent : nullptr);
-    TGoalData& goal = node->record<TGoalData>();
-    goal.GoalType = toDoType;
-    goal.Text = text;
+    GoalRecord& goal = node->record<GoalRecord>();
+    goal.kind = toDoType;
+    goal.text = text;
     tree.setFocused(node);
     tree.selectOnly(node);
     if (repaintTree) repaintTree(tree);
     return *node;
 }
 
-TreeNode& GoalCommands::InsertNewGoalFromClipboard() {
-    ItemTree& tree = GetActiveGoalTree();
+TreeNode& GoalCommands::addGoalFromClipboard() {
+    ItemTree& tree = activeGoalTree();
     TreeNode& node = newToDo(tree, tree.firstSelected(), clipboard_.text());
-    form_.GoalProps(node);
+    form_.showGoal(node);
     if (repaintNode) repaintNode(node);
     return node;
 }
 
-void GoalCommands::InsertGoalFromClipboard_mpClick() {
-    SwitchTab(kTasksPage);
-    InsertNewGoalFromClipboard();
+void GoalCommands::insertGoalFromClipboard() {
+    switchTab(kTasksPage);
+    addGoalFromClipboard();
 }
 
-TreeNode& GoalCommands::AddGoal_RbBtnClick(const std::string& goalEditText) {
-    SwitchTab(kTasksPage);
-    ItemTree& tree = GetActiveGoalTree();
+TreeNode& GoalCommands::addGoalNamed(const std::string& goalEditText) {
+    switchTab(kTasksPage);
+    ItemTree& tree = activeGoalTree();
     TreeNode* first = tree.firstSelected();
     TreeNode& node = newToDo(tree, first ? first->parent() : nullptr, goalEditText);
     if (repaintNode) repaintNode(node);
     return node;
 }
 
-void GoalCommands::EditGoal() { form_.EditGoal(GetActiveGoalTree()); }
+void GoalCommands::editGoal() { form_.editGoal(activeGoalTree()); }
 
-void GoalCommands::GoalProperties1Click() {
-    SwitchTab(kTasksPage);
-    EditGoal();
+void GoalCommands::showGoalProperties() {
+    switchTab(kTasksPage);
+    editGoal();
 }
 
 }  // namespace torvalet

@@ -26,18 +26,18 @@ class GoalCommands {
 public:
     GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form);
 
-    // The goal tree of the current goal tab (GoalTree for a tab out of range).
-    ItemTree& GetActiveGoalTree() const;
+    // The goal tree of the current goal tab (DayGoalTree for a tab out of range).
+    ItemTree& activeGoalTree() const;
 
     // Priority (0..5) or state (0..7) of every selected goal of the active tree, in tree order;
     // nothing without a selection. A state plays its cue once per goal.
-    void SetGoalsPrio(int value);
-    void SetGoalsState(int value);
+    void setGoalsPriority(int value);
+    void setGoalsState(int value);
 
     // The goal state of the same meaning as a task state command.
     static int goalStateOf(TaskStateCommand command);
     // A task state command given while a goal tree has the focus.
-    void SetGoalsStateByCommand(TaskStateCommand command) { SetGoalsState(goalStateOf(command)); }
+    void setGoalsStateByCommand(TaskStateCommand command) { setGoalsState(goalStateOf(command)); }
 
     // The entries of the goal toolbar's drop-downs: caption and the value they set.
     static std::vector<std::pair<std::string, int>> goalPrioMenu();
@@ -46,19 +46,19 @@ public:
     // A ToDo goal holding the clipboard's text as the last child of the first selected goal
     // (last top-level goal without a selection); it becomes the focused and only selected goal
     // and its properties dialog opens.
-    TreeNode& InsertNewGoalFromClipboard();
-    void InsertGoalFromClipboard_mpClick();
+    TreeNode& addGoalFromClipboard();
+    void insertGoalFromClipboard();
 
     // "Add" of the goal edit line: a ToDo goal named `goalEditText` at the end of the first
     // selected goal's level (top level without a selection); focused and only selected, no dialog.
-    TreeNode& AddGoal_RbBtnClick(const std::string& goalEditText);
+    TreeNode& addGoalNamed(const std::string& goalEditText);
 
     // Goal properties of the first selected goal of the active tree.
-    void EditGoal();
-    void GoalProperties1Click();
+    void editGoal();
+    void showGoalProperties();
 
     // Shows a page of the main window (0 Tasks); by default only the view state changes.
-    std::function<void(Page)> SwitchTab;
+    std::function<void(Page)> switchTab;
     std::function<void(ItemTree&)> repaintTree;
     std::function<void(TreeNode&)> repaintNode;
 

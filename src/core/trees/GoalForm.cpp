@@ -20,22 +20,22 @@ std::vector<std::string> GoalForm::goalPrioCaptions() {
     return {"None", "HiPrio", "Prio#1", "Prio#2", "Prio#3", "LowPrio"};
 }
 
-void GoalForm::fill(const TGoalData& goal) {
-    GoalMemo = goal.Text;
-    Memo1 = goal.Description;
-    NoteMemo = goal.Note;
-    ComboBox1.setItemIndex(goal.GoalType);
-    ComboBox2.setItemIndex(goal.State);
-    ComboBox3.setItemIndex(goal.Prio);
+void GoalForm::fill(const GoalRecord& goal) {
+    text = goal.text;
+    description = goal.description;
+    note = goal.note;
+    kind.setItemIndex(goal.kind);
+    state.setItemIndex(goal.state);
+    priority.setItemIndex(goal.priority);
 }
 
-void GoalForm::store(TGoalData& goal) const {
-    goal.Text = GoalMemo;
-    goal.Description = Memo1;
-    goal.Note = NoteMemo;
-    goal.GoalType = ComboBox1.itemIndex();
-    goal.State = ComboBox2.itemIndex();
-    goal.Prio = ComboBox3.itemIndex();
+void GoalForm::store(GoalRecord& goal) const {
+    goal.text = text;
+    goal.description = description;
+    goal.note = note;
+    goal.kind = kind.itemIndex();
+    goal.state = state.itemIndex();
+    goal.priority = priority.itemIndex();
 }
 
 void GoalForm::afterOk() { view_.taskProperties = false; }

@@ -5,14 +5,14 @@
 
 #include "trees/FormList.h"
 #include "trees/RecordForm.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 
 namespace torvalet {
 
 struct ViewState;
 
-// The goal properties dialog (TGoalForm).
-class GoalForm : public RecordForm<TGoalData> {
+// The goal properties dialog.
+class GoalForm : public RecordForm<GoalRecord> {
 public:
     GoalForm(UserInterface& ui, const Settings& settings, ViewState& view);
 
@@ -21,21 +21,21 @@ public:
     static std::vector<std::string> goalStateCaptions();
     static std::vector<std::string> goalPrioCaptions();
 
-    std::string GoalMemo;                     // Text
-    std::string Memo1;                        // Description
-    std::string NoteMemo;                     // Note
-    FormList ComboBox1{goalTypeCaptions()};   // GoalType
-    FormList ComboBox2{goalStateCaptions()};  // State
-    FormList ComboBox3{goalPrioCaptions()};   // Prio
+    std::string text;
+    std::string description;
+    std::string note;
+    FormList kind{goalTypeCaptions()};
+    FormList state{goalStateCaptions()};
+    FormList priority{goalPrioCaptions()};
 
-    void GoalProps(TreeNode& node) { props(node); }
-    void EditGoal(const ItemTree& goalTree) { edit(goalTree); }
+    void showGoal(TreeNode& node) { props(node); }
+    void editGoal(const ItemTree& goalTree) { edit(goalTree); }
     // "Ok": also clears the check of "Modify Task...".
-    void GoalPropOkBtn1Click() { ok(); }
+    void acceptGoal() { ok(); }
 
 protected:
-    void fill(const TGoalData& goal) override;
-    void store(TGoalData& goal) const override;
+    void fill(const GoalRecord& goal) override;
+    void store(GoalRecord& goal) const override;
     void afterOk() override;
 
 private:

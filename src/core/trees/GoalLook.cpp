@@ -12,10 +12,10 @@ constexpr int pictureCount = 55;
 
 }  // namespace
 
-GoalLook GoalLook::of(const TGoalData& goal, SettingsColor muteStateColour) {
+GoalLook GoalLook::of(const GoalRecord& goal, SettingsColor muteStateColour) {
     GoalLook look;
     look.background = white;
-    switch (goal.State) {
+    switch (goal.state) {
     case 1: look = {rgb(255, 238, 221), black}; break;
     case 2: look = {rgb(255, 240, 240), black}; break;
     case 3: look = {muteStateColour, black}; break;
@@ -23,27 +23,27 @@ GoalLook GoalLook::of(const TGoalData& goal, SettingsColor muteStateColour) {
     case 7: look.text = rgb(64, 64, 64); break;
     default: break;
     }
-    look.bold = goal.GoalType == 0;
+    look.bold = goal.kind == 0;
     look.transparent = look.background == white;
     return look;
 }
 
-std::optional<int> GoalLook::imageIndex(const TGoalData& goal, int column) {
+std::optional<int> GoalLook::imageIndex(const GoalRecord& goal, int column) {
     int index = 0;
     switch (column) {
     case 0:
-    case 1: index = goal.GoalType; break;
-    case 2: index = 36 + goal.State; break;
-    case 3: index = 44 + goal.Prio; break;
+    case 1: index = goal.kind; break;
+    case 2: index = 36 + goal.state; break;
+    case 3: index = 44 + goal.priority; break;
     default: return std::nullopt;
     }
     if (index < 0 || index >= pictureCount) return std::nullopt;
     return index;
 }
 
-const RecordText* GoalLook::cellText(const TGoalData& goal, int column) {
-    if (column == 0) return &goal.Text;
-    if (column == 4) return &goal.Description;
+const RecordText* GoalLook::cellText(const GoalRecord& goal, int column) {
+    if (column == 0) return &goal.text;
+    if (column == 4) return &goal.description;
     return nullptr;
 }
 

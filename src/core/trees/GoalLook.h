@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/Settings.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 
 namespace torvalet {
 
@@ -16,16 +16,16 @@ struct GoalLook {
     bool bold = false;                  // groups
     bool transparent = true;            // white rows draw their text without a background
 
-    // By the goal's state (a state outside 0..7 gets the default look); MuteStateCol colours
+    // By the goal's state (a state outside 0..7 gets the default look); muteStateColour colours
     // the mute state.
-    static GoalLook of(const TGoalData& goal, SettingsColor muteStateColour);
+    static GoalLook of(const GoalRecord& goal, SettingsColor muteStateColour);
 
     // The picture of a cell: column 0 and 1 the type, 2 the state (36 + State), 3 the priority
     // (44 + Prio); nothing for other columns or where that falls outside the 55 pictures.
-    static std::optional<int> imageIndex(const TGoalData& goal, int column);
+    static std::optional<int> imageIndex(const GoalRecord& goal, int column);
 
     // The text of a cell: Text in column 0, Description in column 4, none elsewhere.
-    static const RecordText* cellText(const TGoalData& goal, int column);
+    static const RecordText* cellText(const GoalRecord& goal, int column);
 
     // Width of the goal edit line for the goal panel's width.
     static int editLineWidth(int panelWidth) { return panelWidth < 92 ? 100 : panelWidth - 90; }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "trees/CalendarPropForm.h"
+#include "trees/EventForm.h"
 #include "trees/ContactForm.h"
 #include "trees/GoalForm.h"
-#include "trees/LinkPropForm.h"
+#include "trees/LinkForm.h"
 #include "trees/PhraseForm.h"
 
 namespace torvalet {
@@ -25,10 +25,10 @@ std::vector<std::string> firstOf(std::vector<std::string> captions, std::size_t 
 std::vector<std::string> newItemKindCaptions(Page page) {
     switch (page) {
     case kTasksPage: return GoalForm::goalTypeCaptions();
-    case kLinksPage: return firstOf(LinkPropForm::linkKindCaptions(), kNewLinkKinds);
+    case kLinksPage: return firstOf(LinkForm::linkKindCaptions(), kNewLinkKinds);
     case kContactsPage: return firstOf(ContactForm::contactKindCaptions(), kNewContactKinds);
     case kBlocknotePage: return PhraseForm::phraseKindCaptions();
-    case kCalendarPage: return CalendarPropForm::eventKindMenuCaptions();
+    case kCalendarPage: return EventForm::eventKindMenuCaptions();
     }
     return {};
 }

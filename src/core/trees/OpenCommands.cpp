@@ -6,8 +6,8 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
-#include "trees/TContactData.h"
-#include "trees/TLinkData.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
 #include "trees/TreeCommands.h"
 
 namespace torvalet {
@@ -26,27 +26,27 @@ OpenCommands::OpenCommands(ItemTreeSet& trees, TreeCommands& commands, const Phr
 
 ItemTree& OpenCommands::contacts() const { return trees_.get(TreeId::ContactsTree); }
 
-void OpenCommands::OpenLink() {
-    const ItemTree* tree = commands_.GetLinksTree();
+void OpenCommands::openSelectedLinks() {
+    const ItemTree* tree = commands_.activeLinksTree();
     if (!tree) return;
     for (const TreeNode* node : tree->selectedInTreeOrder())
-        if (const auto request = requests_.link(node->record<TLinkData>())) shell_.open(*request);
+        if (const auto request = requests_.link(node->record<LinkRecord>())) shell_.open(*request);
 }
 
-void OpenCommands::OpenLink_mpClick() {
-    commands_.SwitchTab(kLinksPage);
-    OpenLink();
+void OpenCommands::openLinks() {
+    commands_.switchTab(kLinksPage);
+    openSelectedLinks();
 }
 
-void OpenCommands::LinksTreeDblClick(const ItemTree& tree) {
+void OpenCommands::openOnDoubleClick(const ItemTree& tree) {
     const TreeNode* focused = tree.focused();
-    if (focused && !focused->hasChildren()) OpenLink();
+    if (focused && !focused->hasChildren()) openSelectedLinks();
 }
 
 std::string OpenCommands::selectedContactAddresses() const {
     std::string addresses;
     for (const TreeNode* node : contacts().selectedInTreeOrder()) {
-        const std::string& address = node->record<TContactData>().Email;
+        const std::string& address = node->record<ContactRecord>().email;
         if (!address.empty()) addresses += address + "; ";
     }
     return addresses;
@@ -61,44 +61,44 @@ void OpenCommands::mailSelectedContacts() {
     shell_.open(requests_.mail(addresses));
 }
 
-void OpenCommands::EmailToContacts_mpClick() {
-    commands_.SwitchTab(kContactsPage);
+void OpenCommands::emailToContacts() {
+    commands_.switchTab(kContactsPage);
     mailSelectedContacts();
 }
 
 void OpenCommands::visitContactSites() {
     for (const TreeNode* node : contacts().selectedInTreeOrder()) {
-        const std::string& page = node->record<TContactData>().WebPage;
+        const std::string& page = node->record<ContactRecord>().webPage;
         if (!page.empty()) shell_.open(requests_.site(page));
     }
 }
 
-void OpenCommands::ExploreContacts_mpClick() {
-    commands_.SwitchTab(kContactsPage);
+void OpenCommands::exploreContacts() {
+    commands_.switchTab(kContactsPage);
     visitContactSites();
 }
 
-void OpenCommands::ContactsTreeRun() {
-    const TreeNode* first = TreeCommands::GetFirstNode(contacts());
+void OpenCommands::executeContact() {
+    const TreeNode* first = TreeCommands::firstNode(contacts());
     if (!first || first->isRoot()) return;
-    const TContactData& contact = first->record<TContactData>();
-    if (!contact.Email.empty()) mailSelectedContacts();
-    if (contact.ContactKind == contactKindLink && !contact.WebPage.empty()) visitContactSites();
+    const ContactRecord& contact = first->record<ContactRecord>();
+    if (!contact.email.empty()) mailSelectedContacts();
+    if (contact.kind == contactKindLink && !contact.webPage.empty()) visitContactSites();
 }
 
-void OpenCommands::GenerateEmailFromPhrases_mpClick() {
-    commands_.SwitchTab(kBlocknotePage);
+void OpenCommands::generateEmailFromPhrases() {
+    commands_.switchTab(kBlocknotePage);
     shell_.open(requests_.phrasesMail(selectedContactAddresses(), phrases_.selectedPhrasesText()));
 }
 
-void OpenCommands::GenerateEmailFromTextboard_mpClick(const std::string& textboard) {
+void OpenCommands::generateEmailFromTextboard(const std::string& textboard) {
     shell_.open(requests_.textboardMail(textboard));
 }
 
-void OpenCommands::GoogleSearch1Click() { shell_.open(requests_.searchStartPage()); }
+void OpenCommands::openSearchPage() { shell_.open(requests_.searchStartPage()); }
 
-void OpenCommands::InternetExplorer1Click() { shell_.open(requests_.browser()); }
+void OpenCommands::openBrowser() { shell_.open(requests_.browser()); }
 
-void OpenCommands::WindowsExplorer1Click() { shell_.open(requests_.fileManager()); }
+void OpenCommands::openFileManager() { shell_.open(requests_.fileManager()); }
 
 }  // namespace torvalet

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "model/Settings.h"
-#include "trees/TLinkData.h"
+#include "trees/LinkRecord.h"
 
 namespace torvalet {
 
@@ -60,27 +60,27 @@ std::string OpenRequests::workingFolder(const std::string& dir) const {
     return fs::is_directory(folder, error) ? folder.string() : home_.string();
 }
 
-std::optional<OpenRequest> OpenRequests::link(const TLinkData& link) const {
-    if (link.Url.empty()) return std::nullopt;
-    switch (link.LinkKind) {
+std::optional<OpenRequest> OpenRequests::link(const LinkRecord& link) const {
+    if (link.url.empty()) return std::nullopt;
+    switch (link.kind) {
     case LinkKind::Internet:
-    case LinkKind::Group: return request(ShellText::browser, ShellText::newWindow + link.Url);
+    case LinkKind::Group: return request(ShellText::browser, ShellText::newWindow + link.url);
     case LinkKind::Folder:
-        return OpenRequest{ShellText::fileManager, ShellText::folderSwitches + link.Url, workingFolder(link.Dir)};
-    case LinkKind::Search: return request(ShellText::browser, ShellText::newWindow + settings_.sEngine + link.Url);
-    case LinkKind::Email: return request(ShellText::mailTo + link.Url);
+        return OpenRequest{ShellText::fileManager, ShellText::folderSwitches + link.url, workingFolder(link.dir)};
+    case LinkKind::Search: return request(ShellText::browser, ShellText::newWindow + settings_.webSearchPrefix + link.url);
+    case LinkKind::Email: return request(ShellText::mailTo + link.url);
     case LinkKind::None:
     case LinkKind::File:
     case LinkKind::Application:
-    case LinkKind::Unchosen: return OpenRequest{link.Url, link.Params, workingFolder(link.Dir)};
+    case LinkKind::Unchosen: return OpenRequest{link.url, link.params, workingFolder(link.dir)};
     default: return std::nullopt;
     }
 }
 
-OpenRequest OpenRequests::hotKeyLink(const TLinkData& link) const {
-    if (link.LinkKind == LinkKind::Internet)
-        return {ShellText::browser, ShellText::newWindow + link.Url, workingFolder(link.Dir)};
-    return {link.Url, link.Params, workingFolder(link.Dir)};
+OpenRequest OpenRequests::hotKeyLink(const LinkRecord& link) const {
+    if (link.kind == LinkKind::Internet)
+        return {ShellText::browser, ShellText::newWindow + link.url, workingFolder(link.dir)};
+    return {link.url, link.params, workingFolder(link.dir)};
 }
 
 OpenRequest OpenRequests::mail(const std::string& addresses) const { return request(ShellText::mailTo + addresses); }
@@ -98,7 +98,7 @@ OpenRequest OpenRequests::textboardMail(const std::string& textboard) const {
 }
 
 OpenRequest OpenRequests::searchStartPage() const {
-    return request(ShellText::browser, ShellText::newWindow + startPageOf(settings_.sEngine));
+    return request(ShellText::browser, ShellText::newWindow + startPageOf(settings_.webSearchPrefix));
 }
 
 OpenRequest OpenRequests::browser() const { return request("iexplore"); }
@@ -107,7 +107,7 @@ OpenRequest OpenRequests::fileManager() const { return request(ShellText::fileMa
 
 std::optional<OpenRequest> OpenRequests::taskDo(int type, const std::string& text, const std::string& comment) const {
     switch (type) {
-    case TaskType::Search: return request(settings_.sEngine + text);
+    case TaskType::Search: return request(settings_.webSearchPrefix + text);
     case TaskType::Open: return request("iexplore.exe", ShellText::newWindow + text);
     case TaskType::Copy: return request("rundll32.exe", "diskcopy,DiskCopyRunDll");
     case TaskType::Email:
@@ -119,7 +119,7 @@ std::optional<OpenRequest> OpenRequests::taskDo(int type, const std::string& tex
 
 std::optional<OpenRequest> OpenRequests::taskExecute(int type, const std::string& text) const {
     switch (type) {
-    case TaskType::Search: return request(settings_.sEngine + text);
+    case TaskType::Search: return request(settings_.webSearchPrefix + text);
     case TaskType::Open: return request(text);
     case TaskType::Email: return request(ShellText::mailTo + text);
     case TaskType::Run: return request(text);

@@ -9,7 +9,7 @@
 namespace torvalet {
 
 struct Settings;
-struct TLinkData;
+struct LinkRecord;
 
 // The "open" requests of links, mail, web sites and executed tasks, with their texts exactly as
 // the organiser hands them to the desktop. Every request runs in the application folder unless
@@ -24,10 +24,10 @@ public:
     std::string workingFolder(const std::string& dir) const;
 
     // A link opened from its tree, by its kind; nothing for an empty Url or an unknown kind.
-    std::optional<OpenRequest> link(const TLinkData& link) const;
+    std::optional<OpenRequest> link(const LinkRecord& link) const;
     // A link opened by its hot key: Internet links through the browser, every other kind as a
     // file or program with its parameters, in its working folder.
-    OpenRequest hotKeyLink(const TLinkData& link) const;
+    OpenRequest hotKeyLink(const LinkRecord& link) const;
     // "mailto:" + the addresses.
     OpenRequest mail(const std::string& addresses) const;
     // A web page in a new browser window.

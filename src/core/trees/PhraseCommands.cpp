@@ -5,7 +5,7 @@
 #include "model/Settings.h"
 #include "model/ViewState.h"
 #include "trees/ItemTree.h"
-#include "trees/TPhraseData.h"
+#include "trees/PhraseRecord.h"
 #include "base/FileIo.h"
 #include "trees/TreeStreamWriter.h"
 
@@ -24,14 +24,14 @@ PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, User
 
 std::string PhraseCommands::selectedPhrasesText() const {
     std::string text;
-    for (const TreeNode* node : tree_.selectedInTreeOrder()) text += " " + node->record<TPhraseData>().Phrase;
+    for (const TreeNode* node : tree_.selectedInTreeOrder()) text += " " + node->record<PhraseRecord>().text;
     return text;
 }
 
 std::optional<std::string> PhraseCommands::doubleClickPhrase() const {
     const TreeNode* first = tree_.firstSelected();
     if (!first) return std::nullopt;
-    return first->record<TPhraseData>().Phrase;
+    return first->record<PhraseRecord>().text;
 }
 
 std::string PhraseCommands::appendLines(const std::string& text, const std::string& phrase) {
@@ -39,20 +39,20 @@ std::string PhraseCommands::appendLines(const std::string& text, const std::stri
     return text + "\n" + phrase;
 }
 
-void PhraseCommands::PhrasesTreeDblClick(std::string& blocknoteText) const {
+void PhraseCommands::appendFirstSelectedPhrase(std::string& blocknoteText) const {
     if (const auto phrase = doubleClickPhrase()) blocknoteText = appendLines(blocknoteText, *phrase);
 }
 
-void PhraseCommands::PutPhrasesToClipboard_mpClick() {
-    if (SwitchTab) SwitchTab(kBlocknotePage);
+void PhraseCommands::putPhrasesToClipboard() {
+    if (switchTab) switchTab(kBlocknotePage);
     const std::string text = selectedPhrasesText();
     if (!text.empty()) clipboard_.setText(text);
 }
 
-void PhraseCommands::SavePhrases_mpClick() {
-    if (SwitchTab) SwitchTab(kBlocknotePage);
+void PhraseCommands::savePhrases() {
+    if (switchTab) switchTab(kBlocknotePage);
     if (fileUnreadable_ && fileUnreadable_()) {
-        ui_.showMessage(unreadableFileText(settings_.iLanguage, file_.string()));
+        ui_.showMessage(unreadableFileText(settings_.language, file_.string()));
         return;
     }
     const std::string bytes = TreeStreamWriter(codec_).writeTree(tree_);

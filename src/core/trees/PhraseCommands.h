@@ -33,16 +33,16 @@ public:
     static std::string appendLines(const std::string& text, const std::string& phrase);
 
     // Double click: appends the first selected phrase to the Blocknote text.
-    void PhrasesTreeDblClick(std::string& blocknoteText) const;
+    void appendFirstSelectedPhrase(std::string& blocknoteText) const;
     // "Put Phrases To Clipboard": the selected phrases replace the clipboard's text; without a
     // selection the clipboard keeps what it held.
-    void PutPhrasesToClipboard_mpClick();
+    void putPhrasesToClipboard();
     // "Save Phrases": writes the phrase file through saveFile (FileError when it cannot be
     // written). A phrase file that could not be read at start is left alone and the user is told.
-    void SavePhrases_mpClick();
+    void savePhrases();
 
     // Shows a page of the main window (3 Blocknote); the window sets it.
-    std::function<void(Page)> SwitchTab;
+    std::function<void(Page)> switchTab;
     // Puts the phrase file's bytes in place; the organizer's leaves a folder opened read-only
     // alone and notes the file as not saved. Without it the file is written at once.
     std::function<void(const std::filesystem::path&, const std::string&)> saveFile;

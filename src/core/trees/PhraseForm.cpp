@@ -4,20 +4,20 @@ namespace torvalet {
 
 std::vector<std::string> PhraseForm::phraseKindCaptions() { return {"Phrase", "Group", "Element"}; }
 
-void PhraseForm::fill(const TPhraseData& phrase) {
-    NameEdit = phrase.Name;
-    PhraseMemo = phrase.Phrase;
-    HotKeyEdit = phrase.HotKey;
-    NoteMemo = phrase.Note;
-    ComboBox1.setItemIndex(phrase.PhraseKind >= 1 && phrase.PhraseKind <= 4 ? phrase.PhraseKind : 0);
+void PhraseForm::fill(const PhraseRecord& phrase) {
+    name = phrase.name;
+    text = phrase.text;
+    hotKey = phrase.hotKey;
+    note = phrase.note;
+    kind.setItemIndex(phrase.kind >= 1 && phrase.kind <= 4 ? phrase.kind : 0);
 }
 
-void PhraseForm::store(TPhraseData& phrase) const {
-    phrase.Name = NameEdit;
-    phrase.Phrase = PhraseMemo;
-    phrase.HotKey = HotKeyEdit;
-    phrase.Note = NoteMemo;
-    phrase.PhraseKind = ComboBox1.itemIndex();
+void PhraseForm::store(PhraseRecord& phrase) const {
+    phrase.name = name;
+    phrase.text = text;
+    phrase.hotKey = hotKey;
+    phrase.note = note;
+    phrase.kind = kind.itemIndex();
 }
 
 }  // namespace torvalet

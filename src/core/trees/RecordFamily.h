@@ -9,12 +9,12 @@ namespace torvalet {
 // family share the record layout, so items can travel between them.
 enum class RecordFamily : std::uint8_t {
     None,      // nodes without a record (written without a user chunk)
-    Goals,     // TGoalData
-    Links,     // TLinkData
-    Phrases,   // TPhraseData
-    Events,    // TEventData
-    Contacts,  // TContactData
-    Tags,      // TTagData, the letter-tag lists
+    Goals,     // GoalRecord
+    Links,     // LinkRecord
+    Phrases,   // PhraseRecord
+    Events,    // EventRecord
+    Contacts,  // ContactRecord
+    Tags,      // TagRecord, the letter-tag lists
 };
 
 std::string_view recordFamilyName(RecordFamily family);

@@ -5,22 +5,22 @@ namespace torvalet {
 namespace {
 
 struct FirstText {
-    RecordText* operator()(TGoalData& r) const { return &r.Text; }
-    RecordText* operator()(TLinkData& r) const { return &r.Name; }
-    RecordText* operator()(TPhraseData& r) const { return &r.Name; }
-    RecordText* operator()(TEventData& r) const { return &r.Event; }
-    RecordText* operator()(TContactData& r) const { return &r.Official; }
-    RecordText* operator()(TTagData& r) const { return &r.Name; }
+    RecordText* operator()(GoalRecord& r) const { return &r.text; }
+    RecordText* operator()(LinkRecord& r) const { return &r.name; }
+    RecordText* operator()(PhraseRecord& r) const { return &r.name; }
+    RecordText* operator()(EventRecord& r) const { return &r.text; }
+    RecordText* operator()(ContactRecord& r) const { return &r.official; }
+    RecordText* operator()(TagRecord& r) const { return &r.name; }
     RecordText* operator()() const { return nullptr; }
 };
 
 struct Kind {
-    std::int32_t* operator()(TGoalData& r) const { return &r.GoalType; }
-    std::int32_t* operator()(TLinkData& r) const { return &r.LinkKind; }
-    std::int32_t* operator()(TPhraseData& r) const { return &r.PhraseKind; }
-    std::int32_t* operator()(TEventData& r) const { return &r.EventKind; }
-    std::int32_t* operator()(TContactData& r) const { return &r.ContactKind; }
-    std::int32_t* operator()(TTagData& r) const { return &r.Kind; }
+    std::int32_t* operator()(GoalRecord& r) const { return &r.kind; }
+    std::int32_t* operator()(LinkRecord& r) const { return &r.kind; }
+    std::int32_t* operator()(PhraseRecord& r) const { return &r.kind; }
+    std::int32_t* operator()(EventRecord& r) const { return &r.kind; }
+    std::int32_t* operator()(ContactRecord& r) const { return &r.kind; }
+    std::int32_t* operator()(TagRecord& r) const { return &r.kind; }
     std::int32_t* operator()() const { return nullptr; }
 };
 

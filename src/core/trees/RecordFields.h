@@ -11,78 +11,78 @@ namespace torvalet {
 // Calls field(name, value) for every field of a record, in the record's own (memory) order,
 // with the field names of the record. Values are RecordText, std::int32_t or std::uint8_t.
 template <class Record, class Field>
-requires std::is_same_v<std::remove_const_t<Record>, TGoalData>
+requires std::is_same_v<std::remove_const_t<Record>, GoalRecord>
 void visitFields(Record& r, Field&& field) {
-    field("Text", r.Text);
-    field("Description", r.Description);
-    field("Note", r.Note);
-    field("Prio", r.Prio);
-    field("State", r.State);
-    field("GoalType", r.GoalType);
+    field("Text", r.text);
+    field("Description", r.description);
+    field("Note", r.note);
+    field("Prio", r.priority);
+    field("State", r.state);
+    field("GoalType", r.kind);
 }
 
 template <class Record, class Field>
-requires std::is_same_v<std::remove_const_t<Record>, TLinkData>
+requires std::is_same_v<std::remove_const_t<Record>, LinkRecord>
 void visitFields(Record& r, Field&& field) {
-    field("Name", r.Name);
-    field("Url", r.Url);
-    field("HotKey", r.HotKey);
-    field("Params", r.Params);
-    field("LinkKind", r.LinkKind);
-    field("Dir", r.Dir);
-    field("AccessDate", r.AccessDate);
-    field("Note", r.Note);
+    field("Name", r.name);
+    field("Url", r.url);
+    field("HotKey", r.hotKey);
+    field("Params", r.params);
+    field("LinkKind", r.kind);
+    field("Dir", r.dir);
+    field("AccessDate", r.accessDate);
+    field("Note", r.note);
 }
 
 template <class Record, class Field>
-requires std::is_same_v<std::remove_const_t<Record>, TPhraseData>
+requires std::is_same_v<std::remove_const_t<Record>, PhraseRecord>
 void visitFields(Record& r, Field&& field) {
-    field("Name", r.Name);
-    field("Phrase", r.Phrase);
-    field("HotKey", r.HotKey);
-    field("PhraseKind", r.PhraseKind);
-    field("Note", r.Note);
+    field("Name", r.name);
+    field("Phrase", r.text);
+    field("HotKey", r.hotKey);
+    field("PhraseKind", r.kind);
+    field("Note", r.note);
 }
 
 template <class Record, class Field>
-requires std::is_same_v<std::remove_const_t<Record>, TEventData>
+requires std::is_same_v<std::remove_const_t<Record>, EventRecord>
 void visitFields(Record& r, Field&& field) {
-    field("Event", r.Event);
-    field("EventDate", r.EventDate);
-    field("EventTime", r.EventTime);
-    field("EventKind", r.EventKind);
-    field("Reserved1", r.Reserved1);
-    field("Reserved2", r.Reserved2);
-    field("WeekDays", r.WeekDays);
-    field("Note", r.Note);
+    field("Event", r.text);
+    field("EventDate", r.date);
+    field("EventTime", r.time);
+    field("EventKind", r.kind);
+    field("Reserved1", r.reserved1);
+    field("Reserved2", r.reserved2);
+    field("WeekDays", r.weekDays);
+    field("Note", r.note);
 }
 
 template <class Record, class Field>
-requires std::is_same_v<std::remove_const_t<Record>, TContactData>
+requires std::is_same_v<std::remove_const_t<Record>, ContactRecord>
 void visitFields(Record& r, Field&& field) {
-    field("Official", r.Official);
-    field("FirstName", r.FirstName);
-    field("MiddleName", r.MiddleName);
-    field("LastName", r.LastName);
-    field("NickName", r.NickName);
-    field("HotKey", r.HotKey);
-    field("ContactKind", r.ContactKind);
-    field("Address", r.Address);
-    field("Phone1", r.Phone1);
-    field("Phone2", r.Phone2);
-    field("Email", r.Email);
-    field("WebPage", r.WebPage);
-    field("Birthday", r.Birthday);
-    field("NameDay", r.NameDay);
-    field("SpecialDay", r.SpecialDay);
-    field("Note", r.Note);
+    field("Official", r.official);
+    field("FirstName", r.firstName);
+    field("MiddleName", r.middleName);
+    field("LastName", r.lastName);
+    field("NickName", r.nickName);
+    field("HotKey", r.hotKey);
+    field("ContactKind", r.kind);
+    field("Address", r.address);
+    field("Phone1", r.phone1);
+    field("Phone2", r.phone2);
+    field("Email", r.email);
+    field("WebPage", r.webPage);
+    field("Birthday", r.birthday);
+    field("NameDay", r.nameDay);
+    field("SpecialDay", r.specialDay);
+    field("Note", r.note);
 }
 
 template <class Record, class Field>
-requires std::is_same_v<std::remove_const_t<Record>, TTagData>
+requires std::is_same_v<std::remove_const_t<Record>, TagRecord>
 void visitFields(Record& r, Field&& field) {
-    field("Name", r.Name);
-    field("Kind", r.Kind);
+    field("Name", r.name);
+    field("Kind", r.kind);
 }
 
 // The first text field of a node's record (goal Text, link Name, contact Official, ...), the

@@ -33,7 +33,7 @@ public:
     bool edit(const ItemTree& tree) {
         TreeNode* first = tree.firstSelected();
         if (!first) {
-            ShowNoSelectionMsg();
+            showNoSelectionMessage();
             return false;
         }
         props(*first);

@@ -89,62 +89,62 @@ private:
 // The fields of each record in the order the files hold them; `io` is a FieldWriter over a
 // const record or a FieldReader over a record to fill.
 template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TGoalData> {
-    return io.text(r.Text).text(r.Description).text(r.Note).number(r.GoalType).number(r.State).number(r.Prio);
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, GoalRecord> {
+    return io.text(r.text).text(r.description).text(r.note).number(r.kind).number(r.state).number(r.priority);
 }
 
 template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TLinkData> {
-    return io.text(r.Name)
-        .text(r.Url)
-        .text(r.HotKey)
-        .text(r.Params)
-        .text(r.Dir)
-        .number(r.LinkKind)
-        .text(r.AccessDate)
-        .text(r.Note);
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, LinkRecord> {
+    return io.text(r.name)
+        .text(r.url)
+        .text(r.hotKey)
+        .text(r.params)
+        .text(r.dir)
+        .number(r.kind)
+        .text(r.accessDate)
+        .text(r.note);
 }
 
 template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TPhraseData> {
-    return io.text(r.Name).text(r.Phrase).text(r.HotKey).number(r.PhraseKind).text(r.Note);
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, PhraseRecord> {
+    return io.text(r.name).text(r.text).text(r.hotKey).number(r.kind).text(r.note);
 }
 
 template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TEventData> {
-    return io.text(r.Event)
-        .text(r.EventDate)
-        .text(r.EventTime)
-        .number(r.EventKind)
-        .number(r.Reserved1)
-        .number(r.Reserved2)
-        .byte(r.WeekDays)
-        .text(r.Note);
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, EventRecord> {
+    return io.text(r.text)
+        .text(r.date)
+        .text(r.time)
+        .number(r.kind)
+        .number(r.reserved1)
+        .number(r.reserved2)
+        .byte(r.weekDays)
+        .text(r.note);
 }
 
 template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TContactData> {
-    return io.number(r.ContactKind)
-        .text(r.Official)
-        .text(r.FirstName)
-        .text(r.MiddleName)
-        .text(r.LastName)
-        .text(r.NickName)
-        .text(r.Address)
-        .text(r.Phone1)
-        .text(r.Phone2)
-        .text(r.Email)
-        .text(r.WebPage)
-        .text(r.HotKey)
-        .text(r.Birthday)
-        .text(r.NameDay)
-        .text(r.SpecialDay)
-        .text(r.Note);
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, ContactRecord> {
+    return io.number(r.kind)
+        .text(r.official)
+        .text(r.firstName)
+        .text(r.middleName)
+        .text(r.lastName)
+        .text(r.nickName)
+        .text(r.address)
+        .text(r.phone1)
+        .text(r.phone2)
+        .text(r.email)
+        .text(r.webPage)
+        .text(r.hotKey)
+        .text(r.birthday)
+        .text(r.nameDay)
+        .text(r.specialDay)
+        .text(r.note);
 }
 
 template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TTagData> {
-    return io.text(r.Name).number(r.Kind);
+Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TagRecord> {
+    return io.text(r.name).number(r.kind);
 }
 
 template <class Record>
@@ -161,19 +161,19 @@ bool readFields(std::string_view bytes, Record& r, const TextCodec& codec) {
 
 }  // namespace
 
-void writeRecord(const TGoalData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
-void writeRecord(const TLinkData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
-void writeRecord(const TPhraseData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
-void writeRecord(const TEventData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
-void writeRecord(const TContactData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
-void writeRecord(const TTagData& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const GoalRecord& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const LinkRecord& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const PhraseRecord& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const EventRecord& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const ContactRecord& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
+void writeRecord(const TagRecord& r, std::string& out, const TextCodec& codec) { writeFields(r, out, codec); }
 
-bool readRecord(std::string_view bytes, TGoalData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
-bool readRecord(std::string_view bytes, TLinkData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
-bool readRecord(std::string_view bytes, TPhraseData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
-bool readRecord(std::string_view bytes, TEventData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
-bool readRecord(std::string_view bytes, TContactData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
-bool readRecord(std::string_view bytes, TTagData& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, GoalRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, LinkRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, PhraseRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, EventRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, ContactRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, TagRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
 
 void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& codec) {
     visitRecord(node, [&](const auto&... record) { (writeRecord(record, out, codec), ...); });

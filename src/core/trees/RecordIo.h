@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "base/Text.h"
-#include "trees/TContactData.h"
-#include "trees/TEventData.h"
-#include "trees/TGoalData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
-#include "trees/TTagData.h"
+#include "trees/ContactRecord.h"
+#include "trees/EventRecord.h"
+#include "trees/GoalRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
+#include "trees/TagRecord.h"
 #include "trees/TreeNode.h"
 
 namespace torvalet {
@@ -23,19 +23,19 @@ namespace torvalet {
 // short by the chunk's end keeps the bytes present); a negative byte count reads as an empty
 // text. They return true when every field was complete.
 
-void writeRecord(const TGoalData& record, std::string& out, const TextCodec& codec);
-void writeRecord(const TLinkData& record, std::string& out, const TextCodec& codec);
-void writeRecord(const TPhraseData& record, std::string& out, const TextCodec& codec);
-void writeRecord(const TEventData& record, std::string& out, const TextCodec& codec);
-void writeRecord(const TContactData& record, std::string& out, const TextCodec& codec);
-void writeRecord(const TTagData& record, std::string& out, const TextCodec& codec);
+void writeRecord(const GoalRecord& record, std::string& out, const TextCodec& codec);
+void writeRecord(const LinkRecord& record, std::string& out, const TextCodec& codec);
+void writeRecord(const PhraseRecord& record, std::string& out, const TextCodec& codec);
+void writeRecord(const EventRecord& record, std::string& out, const TextCodec& codec);
+void writeRecord(const ContactRecord& record, std::string& out, const TextCodec& codec);
+void writeRecord(const TagRecord& record, std::string& out, const TextCodec& codec);
 
-bool readRecord(std::string_view bytes, TGoalData& record, const TextCodec& codec);
-bool readRecord(std::string_view bytes, TLinkData& record, const TextCodec& codec);
-bool readRecord(std::string_view bytes, TPhraseData& record, const TextCodec& codec);
-bool readRecord(std::string_view bytes, TEventData& record, const TextCodec& codec);
-bool readRecord(std::string_view bytes, TContactData& record, const TextCodec& codec);
-bool readRecord(std::string_view bytes, TTagData& record, const TextCodec& codec);
+bool readRecord(std::string_view bytes, GoalRecord& record, const TextCodec& codec);
+bool readRecord(std::string_view bytes, LinkRecord& record, const TextCodec& codec);
+bool readRecord(std::string_view bytes, PhraseRecord& record, const TextCodec& codec);
+bool readRecord(std::string_view bytes, EventRecord& record, const TextCodec& codec);
+bool readRecord(std::string_view bytes, ContactRecord& record, const TextCodec& codec);
+bool readRecord(std::string_view bytes, TagRecord& record, const TextCodec& codec);
 
 // The tree's node writer: appends the node's record (nothing for a node without one).
 void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& codec);

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "trees/TContactData.h"
-#include "trees/TEventData.h"
-#include "trees/TGoalData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
-#include "trees/TTagData.h"
+#include "trees/ContactRecord.h"
+#include "trees/EventRecord.h"
+#include "trees/GoalRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
+#include "trees/TagRecord.h"
 #include "trees/TreeNode.h"
 
 namespace torvalet {
@@ -16,12 +16,12 @@ namespace torvalet {
 template <class Node, class Visitor>
 decltype(auto) visitRecord(Node& node, Visitor&& visitor) {
     switch (node.family()) {
-    case RecordFamily::Goals: return visitor(node.template record<TGoalData>());
-    case RecordFamily::Links: return visitor(node.template record<TLinkData>());
-    case RecordFamily::Phrases: return visitor(node.template record<TPhraseData>());
-    case RecordFamily::Events: return visitor(node.template record<TEventData>());
-    case RecordFamily::Contacts: return visitor(node.template record<TContactData>());
-    case RecordFamily::Tags: return visitor(node.template record<TTagData>());
+    case RecordFamily::Goals: return visitor(node.template record<GoalRecord>());
+    case RecordFamily::Links: return visitor(node.template record<LinkRecord>());
+    case RecordFamily::Phrases: return visitor(node.template record<PhraseRecord>());
+    case RecordFamily::Events: return visitor(node.template record<EventRecord>());
+    case RecordFamily::Contacts: return visitor(node.template record<ContactRecord>());
+    case RecordFamily::Tags: return visitor(node.template record<TagRecord>());
     case RecordFamily::None: break;
     }
     return visitor();

@@ -10,9 +10,9 @@
 
 namespace torvalet {
 
-bool TreeClipboard::CutNode(ItemTree& tree) { return offer(tree, PendingClipboard::Cut); }
+bool TreeClipboard::cutSelected(ItemTree& tree) { return offer(tree, PendingClipboard::Cut); }
 
-bool TreeClipboard::CopyNode(ItemTree& tree) { return offer(tree, PendingClipboard::Copy); }
+bool TreeClipboard::copySelected(ItemTree& tree) { return offer(tree, PendingClipboard::Copy); }
 
 bool TreeClipboard::offer(ItemTree& tree, PendingClipboard pending) {
     if (tree.selectionCount() == 0) return false;
@@ -30,7 +30,7 @@ bool TreeClipboard::offer(ItemTree& tree, PendingClipboard pending) {
     return true;
 }
 
-TreeClipboard::Pasted TreeClipboard::PasteNode(ItemTree& tree) {
+TreeClipboard::Pasted TreeClipboard::paste(ItemTree& tree) {
     const std::optional<std::string> chunks = clipboard_.treeData();
     if (!chunks) throw TreeError::fromCode(TreeError::kClipboardFailed);
     if (!offer_ || offer_->chunks != *chunks || offer_->source->family() != tree.family()) return {};

@@ -30,8 +30,8 @@ public:
     // pending cut or copy; the marks of an earlier offer, in this or another tree, are dropped.
     // The items stay where they are; a paste takes the marked items as they are at that time.
     // False when nothing is selected.
-    bool CutNode(ItemTree& tree);
-    bool CopyNode(ItemTree& tree);
+    bool cutSelected(ItemTree& tree);
+    bool copySelected(ItemTree& tree);
 
     // Places the clipboard's items as last children of the focused item (top-level items when
     // none) and returns them. A pending cut moves the marked items of the tree that cut them,
@@ -40,7 +40,7 @@ public:
     // and subtrees as they are now, become new items, as often as pasted.
     // Throws TreeError 2007 when the clipboard holds no tree items. Pastes nothing for refused
     // chunks and for a cut that has already been pasted.
-    Pasted PasteNode(ItemTree& tree);
+    Pasted paste(ItemTree& tree);
 
 private:
     // What this program put on the clipboard, to tell whether the clipboard still holds it.

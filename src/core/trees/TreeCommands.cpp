@@ -37,17 +37,17 @@ TreeCommands::TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterfa
 
 // --- Finding the tree and item a command acts on ---
 
-ItemTree& TreeCommands::GetActiveGoalTree() { return activeGoalTree(trees_, view_); }
+ItemTree& TreeCommands::activeGoalTree() { return torvalet::activeGoalTree(trees_, view_); }
 
-ItemTree* TreeCommands::GetLinksTree() { return activeLinksTree(trees_, view_); }
+ItemTree* TreeCommands::activeLinksTree() { return torvalet::activeLinksTree(trees_, view_); }
 
-ItemTree& TreeCommands::GetCalendarTree() { return trees_.get(TreeId::CalendarTree); }
+ItemTree& TreeCommands::calendarTree() { return trees_.get(TreeId::CalendarTree); }
 
 ItemTree& TreeCommands::contacts() { return trees_.get(TreeId::ContactsTree); }
 
 ItemTree& TreeCommands::phrases() { return trees_.get(TreeId::PhrasesTree); }
 
-TreeNode* TreeCommands::GetFirstNode(const ItemTree& tree) {
+TreeNode* TreeCommands::firstNode(const ItemTree& tree) {
     if (TreeNode* first = tree.firstSelected()) return first;
     return tree.focused() ? tree.focused() : tree.root();
 }
@@ -80,21 +80,21 @@ Page TreeCommands::pageOf(const ItemTree& tree) {
     }
 }
 
-void TreeCommands::SwitchTab(Page page) { view_.activePage = page; }
+void TreeCommands::switchTab(Page page) { view_.activePage = page; }
 
-void TreeCommands::ShowNoSelectionMsg() { ui_.showMessage(FormBase::noSelectionText(language_ ? language_() : 0)); }
+void TreeCommands::showNoSelectionMessage() { ui_.showMessage(FormBase::noSelectionText(language_ ? language_() : 0)); }
 
 // --- Operations on any item tree ---
 
-TreeNode* TreeCommands::ItemAddRight(ItemTree& tree, std::int32_t kind) {
+TreeNode* TreeCommands::addChildOfKind(ItemTree& tree, std::int32_t kind) {
     TreeNode* parent = tree.firstSelected();
     TreeNode* node = nullptr;
     switch (tree.family()) {
-    case RecordFamily::Links: node = TreeCreation::CreateNewLink(tree, parent, kind); break;
-    case RecordFamily::Contacts: node = TreeCreation::CreateNewContact(tree, parent, kind); break;
-    case RecordFamily::Phrases: node = TreeCreation::CreateNewPhrase(tree, parent, kind); break;
-    case RecordFamily::Events: node = TreeCreation::CreateNewEvent(tree, parent, kind); break;
-    default: node = TreeCreation::CreateNewItem(tree, parent, kind); break;
+    case RecordFamily::Links: node = TreeCreation::createLink(tree, parent, kind); break;
+    case RecordFamily::Contacts: node = TreeCreation::createContact(tree, parent, kind); break;
+    case RecordFamily::Phrases: node = TreeCreation::createPhrase(tree, parent, kind); break;
+    case RecordFamily::Events: node = TreeCreation::createEvent(tree, parent, kind); break;
+    default: node = TreeCreation::createItem(tree, parent, kind); break;
     }
     TreeCreation::focusOnly(tree, node);
     edit(tree, node);
@@ -102,7 +102,7 @@ TreeNode* TreeCommands::ItemAddRight(ItemTree& tree, std::int32_t kind) {
     return node;
 }
 
-void TreeCommands::DelNode(ItemTree& tree) {
+void TreeCommands::deleteSelected(ItemTree& tree) {
     const std::vector<TreeNode*> items = tree.sortedSelection();
     if (items.empty()) return;
     TreeNode* ancestor = displayedAncestor(items.front());
@@ -112,36 +112,36 @@ void TreeCommands::DelNode(ItemTree& tree) {
     changed(tree);
 }
 
-void TreeCommands::CutNode(ItemTree& tree) {
-    if (clipboard_.CutNode(tree)) changed(tree);
+void TreeCommands::cutSelected(ItemTree& tree) {
+    if (clipboard_.cutSelected(tree)) changed(tree);
 }
 
-void TreeCommands::CopyNode(ItemTree& tree) {
-    if (clipboard_.CopyNode(tree)) changed(tree);
+void TreeCommands::copySelected(ItemTree& tree) {
+    if (clipboard_.copySelected(tree)) changed(tree);
 }
 
-void TreeCommands::PasteNode(ItemTree& tree) {
+void TreeCommands::paste(ItemTree& tree) {
     pasteQuietly(tree);
     changed(tree);
 }
 
 void TreeCommands::pasteQuietly(ItemTree& tree) {
-    const TreeClipboard::Pasted pasted = clipboard_.PasteNode(tree);
+    const TreeClipboard::Pasted pasted = clipboard_.paste(tree);
     if (pasted.movedFrom && pasted.movedFrom != &tree) changed(*pasted.movedFrom);
 }
 
-void TreeCommands::CloneNodes(ItemTree& tree) {
-    SwitchTab(pageOf(tree));
+void TreeCommands::cloneSelected(ItemTree& tree) {
+    switchTab(pageOf(tree));
     if (tree.selectionCount() == 0) return;
     TreeNode* ancestor = displayedAncestor(tree.firstSelected());
-    clipboard_.CopyNode(tree);
+    clipboard_.copySelected(tree);
     TreeCreation::focusOnly(tree, ancestor);
-    PasteNode(tree);
+    paste(tree);
 }
 
-void TreeCommands::ItemsCloneNodes(ItemTree& tree) {
-    TreeNode* ancestor = displayedAncestor(GetFirstNode(tree));
-    clipboard_.CopyNode(tree);
+void TreeCommands::cloneAndFocus(ItemTree& tree) {
+    TreeNode* ancestor = displayedAncestor(firstNode(tree));
+    clipboard_.copySelected(tree);
     TreeCreation::focusOnly(tree, ancestor);
     pasteQuietly(tree);
     TreeNode* last = ancestor->lastChild();
@@ -150,13 +150,13 @@ void TreeCommands::ItemsCloneNodes(ItemTree& tree) {
     changed(tree);
 }
 
-void TreeCommands::ItemMoveRight(ItemTree& tree) { moveStep(tree, &TreeMoves::ItemMoveRight); }
+void TreeCommands::moveRight(ItemTree& tree) { moveStep(tree, &TreeMoves::moveRight); }
 
-void TreeCommands::ItemMoveLeft(ItemTree& tree) { moveStep(tree, &TreeMoves::ItemMoveLeft); }
+void TreeCommands::moveLeft(ItemTree& tree) { moveStep(tree, &TreeMoves::moveLeft); }
 
-void TreeCommands::ItemMoveUp(ItemTree& tree) { moveStep(tree, &TreeMoves::ItemMoveUp); }
+void TreeCommands::moveUp(ItemTree& tree) { moveStep(tree, &TreeMoves::moveUp); }
 
-void TreeCommands::ItemMoveDown(ItemTree& tree) { moveStep(tree, &TreeMoves::ItemMoveDown); }
+void TreeCommands::moveDown(ItemTree& tree) { moveStep(tree, &TreeMoves::moveDown); }
 
 // A move that fails part way has still moved the items before: the tree is repainted anyway.
 void TreeCommands::moveStep(ItemTree& tree, bool (*move)(ItemTree&)) {
@@ -168,18 +168,18 @@ void TreeCommands::moveStep(ItemTree& tree, bool (*move)(ItemTree&)) {
     }
 }
 
-void TreeCommands::GroupGoalsItems(ItemTree& tree) {
-    TreeGrouping::GroupGoalsItems(tree);
+void TreeCommands::groupSelectedGoals(ItemTree& tree) {
+    TreeGrouping::groupSelectedGoals(tree);
     changed(tree);
 }
 
-void TreeCommands::GroupLinksItems(ItemTree& tree) {
-    TreeGrouping::GroupLinksItems(tree);
+void TreeCommands::groupSelectedLinks(ItemTree& tree) {
+    TreeGrouping::groupSelectedLinks(tree);
     changed(tree);
 }
 
-void TreeCommands::GroupContactsItems(ItemTree& tree) {
-    TreeGrouping::GroupContactsItems(tree);
+void TreeCommands::groupSelectedContacts(ItemTree& tree) {
+    TreeGrouping::groupSelectedContacts(tree);
     changed(tree);
 }
 
@@ -187,7 +187,7 @@ void TreeCommands::editFirstSelected(ItemTree& tree) {
     if (TreeNode* first = tree.firstSelected()) {
         edit(tree, first);
     } else {
-        ShowNoSelectionMsg();
+        showNoSelectionMessage();
     }
 }
 
@@ -205,15 +205,15 @@ void TreeCommands::treeDragDrop(ItemTree& tree, TreeNode* dropNode, ItemTree* so
     }
 }
 
-void TreeCommands::newItemOfKindClick(Page page, std::int32_t kind) {
+void TreeCommands::newItemOfKind(Page page, std::int32_t kind) {
     switch (page) {
-    case kTasksPage: ItemAddRight(GetActiveGoalTree(), kind); break;
+    case kTasksPage: addChildOfKind(activeGoalTree(), kind); break;
     case kLinksPage:
-        if (ItemTree* links = GetLinksTree()) ItemAddRight(*links, kind);
+        if (ItemTree* links = activeLinksTree()) addChildOfKind(*links, kind);
         break;
-    case kContactsPage: ItemAddRight(contacts(), kind); break;
-    case kBlocknotePage: ItemAddRight(phrases(), kind); break;
-    case kCalendarPage: ItemAddRight(GetCalendarTree(), kind); break;
+    case kContactsPage: addChildOfKind(contacts(), kind); break;
+    case kBlocknotePage: addChildOfKind(phrases(), kind); break;
+    case kCalendarPage: addChildOfKind(calendarTree(), kind); break;
     default: break;
     }
 }
@@ -235,13 +235,13 @@ void TreeCommands::treeKeyDown(ItemTree& tree, TreeKey key, KeyModifiers modifie
         if (modifiers.alt && !modifiers.shift) moveKey(tree, key);
         break;
     case TreeKey::Insert: insertKey(tree); break;
-    case TreeKey::Delete: DelNode(tree); break;
+    case TreeKey::Delete: deleteSelected(tree); break;
     case TreeKey::C:
         if (outline && hooks.collapseAllButSelected) hooks.collapseAllButSelected(tree);
         break;
     case TreeKey::F2: f2Key(tree); break;
     case TreeKey::F5:
-        if (outline) ItemsCloneNodes(tree);
+        if (outline) cloneAndFocus(tree);
         break;
     default: break;
     }
@@ -249,10 +249,10 @@ void TreeCommands::treeKeyDown(ItemTree& tree, TreeKey key, KeyModifiers modifie
 
 void TreeCommands::ctrlKey(ItemTree& tree, TreeKey key) {
     switch (key) {
-    case TreeKey::C: CopyNode(tree); break;
-    case TreeKey::V: PasteNode(tree); break;
+    case TreeKey::C: copySelected(tree); break;
+    case TreeKey::V: paste(tree); break;
     case TreeKey::X:
-        CutNode(tree);
+        cutSelected(tree);
         if (tree.family() == RecordFamily::Goals) sounds_.playSoundCue(cues::Recycle);
         break;
     default: break;
@@ -261,9 +261,9 @@ void TreeCommands::ctrlKey(ItemTree& tree, TreeKey key) {
 
 void TreeCommands::enterKey(ItemTree& tree) {
     switch (tree.family()) {
-    case RecordFamily::Goals: NewChildGoal_mpClick(); break;
-    case RecordFamily::Links: NewChildLink_mpClick(); break;
-    case RecordFamily::Contacts: NewChildContact_mpClick(); break;
+    case RecordFamily::Goals: newChildGoal(); break;
+    case RecordFamily::Links: newChildLink(); break;
+    case RecordFamily::Contacts: newChildContact(); break;
     default: break;
     }
 }
@@ -271,7 +271,7 @@ void TreeCommands::enterKey(ItemTree& tree) {
 void TreeCommands::insertKey(ItemTree& tree) {
     switch (tree.family()) {
     case RecordFamily::Goals:
-        if (tree.focused()) ItemAddRight(tree, kGoalToDo);
+        if (tree.focused()) addChildOfKind(tree, kGoalToDo);
         break;
     case RecordFamily::Contacts:
         if (tree.focused()) addChildAndEdit(tree);
@@ -282,14 +282,14 @@ void TreeCommands::insertKey(ItemTree& tree) {
 
 void TreeCommands::f2Key(ItemTree& tree) {
     switch (tree.family()) {
-    case RecordFamily::Goals: editFirstSelected(GetActiveGoalTree()); break;
+    case RecordFamily::Goals: editFirstSelected(activeGoalTree()); break;
     case RecordFamily::Links:
-        if (ItemTree* links = GetLinksTree()) editFirstSelected(*links);
+        if (ItemTree* links = activeLinksTree()) editFirstSelected(*links);
         break;
     case RecordFamily::Contacts: {
-        TreeNode* first = GetFirstNode(contacts());
+        TreeNode* first = firstNode(contacts());
         if (first->isRoot()) {
-            ShowNoSelectionMsg();
+            showNoSelectionMessage();
         } else {
             edit(contacts(), first);
         }
@@ -301,139 +301,139 @@ void TreeCommands::f2Key(ItemTree& tree) {
 
 void TreeCommands::moveKey(ItemTree& tree, TreeKey key) {
     switch (key) {
-    case TreeKey::Right: ItemMoveRight(tree); break;
-    case TreeKey::Left: ItemMoveLeft(tree); break;
-    case TreeKey::Up: ItemMoveUp(tree); break;
-    case TreeKey::Down: ItemMoveDown(tree); break;
+    case TreeKey::Right: moveRight(tree); break;
+    case TreeKey::Left: moveLeft(tree); break;
+    case TreeKey::Up: moveUp(tree); break;
+    case TreeKey::Down: moveDown(tree); break;
     default: break;
     }
 }
 
 // --- Goal page ---
 
-void TreeCommands::NewRootGoal_mpClick() {
-    SwitchTab(kTasksPage);
-    ItemTree& tree = GetActiveGoalTree();
-    TreeNode* node = TreeCreation::AddTopLevelNode(tree);
+void TreeCommands::newRootGoal() {
+    switchTab(kTasksPage);
+    ItemTree& tree = activeGoalTree();
+    TreeNode* node = TreeCreation::addTopLevelNode(tree);
     TreeCreation::focusOnly(tree, node);
     edit(tree, node);
     changed(tree);
 }
 
 // A sibling at the end of the first selected item's level.
-void TreeCommands::NewChildGoal_mpClick() {
-    SwitchTab(kTasksPage);
-    ItemTree& tree = GetActiveGoalTree();
+void TreeCommands::newChildGoal() {
+    switchTab(kTasksPage);
+    ItemTree& tree = activeGoalTree();
     TreeNode* first = tree.firstSelected();
-    TreeNode* node = TreeCreation::CreateNewItem(tree, first ? parentItem(first) : nullptr, kGoalToDo);
+    TreeNode* node = TreeCreation::createItem(tree, first ? parentItem(first) : nullptr, kGoalToDo);
     TreeCreation::focusOnly(tree, node);
     edit(tree, node);
     changed(tree);
 }
 
-void TreeCommands::AddGoalRight1Click() { ItemAddRight(GetActiveGoalTree(), kGoalToDo); }
+void TreeCommands::addGoalRight() { addChildOfKind(activeGoalTree(), kGoalToDo); }
 
-void TreeCommands::InsertAfterGoal_mpClick() {
-    ItemTree& tree = GetActiveGoalTree();
-    TreeNode* node = TreeCreation::AddNodeTo(tree, NodePlace::After);
+void TreeCommands::insertAfterGoal() {
+    ItemTree& tree = activeGoalTree();
+    TreeNode* node = TreeCreation::addNode(tree, NodePlace::After);
     edit(tree, node);
     changed(tree);
 }
 
-void TreeCommands::CutGoal_mpClick() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::CutNode); }
-void TreeCommands::CopyGoal_mpClick() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::CopyNode); }
-void TreeCommands::PasteGoal_mpClick() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::PasteNode); }
-void TreeCommands::DeleteGoal_mpClick() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::DelNode); }
-void TreeCommands::CloneGoals1Click() { CloneNodes(GetActiveGoalTree()); }
-void TreeCommands::GroupGoals1Click() { GroupGoalsItems(GetActiveGoalTree()); }
-void TreeCommands::MoveGoalsRight1Click() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::ItemMoveRight); }
-void TreeCommands::MoveGoalsLeft1Click() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::ItemMoveLeft); }
-void TreeCommands::MoveGoalsUp1Click() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::ItemMoveUp); }
-void TreeCommands::MoveGoalsDown1Click() { onPage(kTasksPage, GetActiveGoalTree(), &TreeCommands::ItemMoveDown); }
+void TreeCommands::cutGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::cutSelected); }
+void TreeCommands::copyGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::copySelected); }
+void TreeCommands::pasteGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::paste); }
+void TreeCommands::deleteGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::deleteSelected); }
+void TreeCommands::cloneGoals() { cloneSelected(activeGoalTree()); }
+void TreeCommands::groupGoals() { groupSelectedGoals(activeGoalTree()); }
+void TreeCommands::moveGoalsRight() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveRight); }
+void TreeCommands::moveGoalsLeft() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveLeft); }
+void TreeCommands::moveGoalsUp() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveUp); }
+void TreeCommands::moveGoalsDown() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveDown); }
 
 // --- Links page ---
 
-void TreeCommands::NewRootLink_mpClick() {
-    SwitchTab(kLinksPage);
-    ItemTree* links = GetLinksTree();
+void TreeCommands::newRootLink() {
+    switchTab(kLinksPage);
+    ItemTree* links = activeLinksTree();
     if (!links) return;
     addRootAndEdit(*links);
     if (hooks.rebuildLinkTags) hooks.rebuildLinkTags();
 }
 
-void TreeCommands::NewChildLink_mpClick() {
-    SwitchTab(kLinksPage);
-    ItemTree* links = GetLinksTree();
+void TreeCommands::newChildLink() {
+    switchTab(kLinksPage);
+    ItemTree* links = activeLinksTree();
     if (!links) return;
-    TreeNode* node = TreeCreation::AddNodeTo(*links, NodePlace::LastChild);
-    node->record<TLinkData>().LinkKind = kLinkInternet;
+    TreeNode* node = TreeCreation::addNode(*links, NodePlace::LastChild);
+    node->record<LinkRecord>().kind = kLinkInternet;
     edit(*links, node);
     changed(*links);
 }
 
-void TreeCommands::CutLink_mpClick() { onLinksPage(&TreeCommands::CutNode); }
-void TreeCommands::CopyLink_mpClick() { onLinksPage(&TreeCommands::CopyNode); }
-void TreeCommands::PasteLink_mpClick() { onLinksPage(&TreeCommands::PasteNode); }
-void TreeCommands::DeleteLink_mpClick() { onLinksPage(&TreeCommands::DelNode); }
-void TreeCommands::GroupLinks1Click() { onLinksTree(&TreeCommands::GroupLinksItems); }
-void TreeCommands::CloneLinks1Click() { onLinksTree(&TreeCommands::CloneNodes); }
-void TreeCommands::MoveLinksRight1Click() { onLinksTree(&TreeCommands::ItemMoveRight); }
-void TreeCommands::MoveLinksLeft1Click() { onLinksTree(&TreeCommands::ItemMoveLeft); }
-void TreeCommands::MoveLinksUp1Click() { onLinksTree(&TreeCommands::ItemMoveUp); }
-void TreeCommands::MoveLinksDown1Click() { onLinksTree(&TreeCommands::ItemMoveDown); }
+void TreeCommands::cutLinks() { onLinksPage(&TreeCommands::cutSelected); }
+void TreeCommands::copyLinks() { onLinksPage(&TreeCommands::copySelected); }
+void TreeCommands::pasteLinks() { onLinksPage(&TreeCommands::paste); }
+void TreeCommands::deleteLinks() { onLinksPage(&TreeCommands::deleteSelected); }
+void TreeCommands::groupLinks() { onLinksTree(&TreeCommands::groupSelectedLinks); }
+void TreeCommands::cloneLinks() { onLinksTree(&TreeCommands::cloneSelected); }
+void TreeCommands::moveLinksRight() { onLinksTree(&TreeCommands::moveRight); }
+void TreeCommands::moveLinksLeft() { onLinksTree(&TreeCommands::moveLeft); }
+void TreeCommands::moveLinksUp() { onLinksTree(&TreeCommands::moveUp); }
+void TreeCommands::moveLinksDown() { onLinksTree(&TreeCommands::moveDown); }
 
 // --- Contacts page ---
 
-void TreeCommands::NewRootContact_mpClick() {
-    SwitchTab(kContactsPage);
+void TreeCommands::newRootContact() {
+    switchTab(kContactsPage);
     addRootAndEdit(contacts());
     if (hooks.rebuildContactTags) hooks.rebuildContactTags();
 }
 
-void TreeCommands::NewChildContact_mpClick() { onPage(kContactsPage, contacts(), &TreeCommands::addChildAndEdit); }
-void TreeCommands::CutContact_mpClick() { onPage(kContactsPage, contacts(), &TreeCommands::CutNode); }
-void TreeCommands::CopyContact_mpClick() { onPage(kContactsPage, contacts(), &TreeCommands::CopyNode); }
-void TreeCommands::PasteContact_mpClick() { onPage(kContactsPage, contacts(), &TreeCommands::PasteNode); }
-void TreeCommands::DeleteContact_mpClick() { onPage(kContactsPage, contacts(), &TreeCommands::DelNode); }
-void TreeCommands::GroupContacts1Click() { GroupContactsItems(contacts()); }
-void TreeCommands::CloneContacts1Click() { CloneNodes(contacts()); }
-void TreeCommands::MoveContactsRight1Click() { ItemMoveRight(contacts()); }
-void TreeCommands::MoveContactsLeft1Click() { ItemMoveLeft(contacts()); }
-void TreeCommands::MoveContactsUp1Click() { ItemMoveUp(contacts()); }
-void TreeCommands::MoveContactsDown1Click() { ItemMoveDown(contacts()); }
+void TreeCommands::newChildContact() { onPage(kContactsPage, contacts(), &TreeCommands::addChildAndEdit); }
+void TreeCommands::cutContacts() { onPage(kContactsPage, contacts(), &TreeCommands::cutSelected); }
+void TreeCommands::copyContacts() { onPage(kContactsPage, contacts(), &TreeCommands::copySelected); }
+void TreeCommands::pasteContacts() { onPage(kContactsPage, contacts(), &TreeCommands::paste); }
+void TreeCommands::deleteContacts() { onPage(kContactsPage, contacts(), &TreeCommands::deleteSelected); }
+void TreeCommands::groupContacts() { groupSelectedContacts(contacts()); }
+void TreeCommands::cloneContacts() { cloneSelected(contacts()); }
+void TreeCommands::moveContactsRight() { moveRight(contacts()); }
+void TreeCommands::moveContactsLeft() { moveLeft(contacts()); }
+void TreeCommands::moveContactsUp() { moveUp(contacts()); }
+void TreeCommands::moveContactsDown() { moveDown(contacts()); }
 
 // --- Blocknote page ---
 
-void TreeCommands::NewRootPhrase_mpClick() { onPage(kBlocknotePage, phrases(), &TreeCommands::addRootAndEdit); }
-void TreeCommands::NewChildPhrase_mpClick() { onPage(kBlocknotePage, phrases(), &TreeCommands::addChildAndEdit); }
-void TreeCommands::CutPhrase_mpClick() { onPage(kBlocknotePage, phrases(), &TreeCommands::CutNode); }
-void TreeCommands::CopyPhrase_mpClick() { onPage(kBlocknotePage, phrases(), &TreeCommands::CopyNode); }
-void TreeCommands::PastePhrase_mpClick() { onPage(kBlocknotePage, phrases(), &TreeCommands::PasteNode); }
-void TreeCommands::DeletePhrase_mpClick() { onPage(kBlocknotePage, phrases(), &TreeCommands::DelNode); }
-void TreeCommands::ClonePhrases1Click() { CloneNodes(phrases()); }
+void TreeCommands::newRootPhrase() { onPage(kBlocknotePage, phrases(), &TreeCommands::addRootAndEdit); }
+void TreeCommands::newChildPhrase() { onPage(kBlocknotePage, phrases(), &TreeCommands::addChildAndEdit); }
+void TreeCommands::cutPhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::cutSelected); }
+void TreeCommands::copyPhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::copySelected); }
+void TreeCommands::pastePhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::paste); }
+void TreeCommands::deletePhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::deleteSelected); }
+void TreeCommands::clonePhrases() { cloneSelected(phrases()); }
 
 // --- Calendar page ---
 
-void TreeCommands::NewRootEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree(), &TreeCommands::addRootAndEdit); }
-void TreeCommands::NewChildEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree(), &TreeCommands::addChildAndEdit); }
-void TreeCommands::CutEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree(), &TreeCommands::CutNode); }
-void TreeCommands::CopyEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree(), &TreeCommands::CopyNode); }
-void TreeCommands::PasteEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree(), &TreeCommands::PasteNode); }
-void TreeCommands::DeleteEvent_mpClick() { onPage(kCalendarPage, GetCalendarTree(), &TreeCommands::DelNode); }
+void TreeCommands::newRootEvent() { onPage(kCalendarPage, calendarTree(), &TreeCommands::addRootAndEdit); }
+void TreeCommands::newChildEvent() { onPage(kCalendarPage, calendarTree(), &TreeCommands::addChildAndEdit); }
+void TreeCommands::cutEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::cutSelected); }
+void TreeCommands::copyEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::copySelected); }
+void TreeCommands::pasteEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::paste); }
+void TreeCommands::deleteEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::deleteSelected); }
 
 // --- Helpers ---
 
 void TreeCommands::onPage(Page page, ItemTree& tree, TreeCommand command) {
-    SwitchTab(page);
+    switchTab(page);
     (this->*command)(tree);
 }
 
 void TreeCommands::onLinksTree(TreeCommand command) {
-    if (ItemTree* links = GetLinksTree()) (this->*command)(*links);
+    if (ItemTree* links = activeLinksTree()) (this->*command)(*links);
 }
 
 void TreeCommands::onLinksPage(TreeCommand command) {
-    SwitchTab(kLinksPage);
+    switchTab(kLinksPage);
     onLinksTree(command);
 }
 
@@ -442,10 +442,10 @@ void TreeCommands::addAndEdit(ItemTree& tree, TreeNode* node) {
     changed(tree);
 }
 
-void TreeCommands::addRootAndEdit(ItemTree& tree) { addAndEdit(tree, TreeCreation::AddTopLevelNode(tree)); }
+void TreeCommands::addRootAndEdit(ItemTree& tree) { addAndEdit(tree, TreeCreation::addTopLevelNode(tree)); }
 
 void TreeCommands::addChildAndEdit(ItemTree& tree) {
-    addAndEdit(tree, TreeCreation::AddNodeTo(tree, NodePlace::LastChild));
+    addAndEdit(tree, TreeCreation::addNode(tree, NodePlace::LastChild));
 }
 
 void TreeCommands::edit(ItemTree& tree, TreeNode* node) {

@@ -15,27 +15,27 @@ TreeNode* createNew(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
 
 }  // namespace
 
-TreeNode* TreeCreation::AddNodeTo(ItemTree& tree, NodePlace place) { return tree.insertNode(tree.focused(), place); }
+TreeNode* TreeCreation::addNode(ItemTree& tree, NodePlace place) { return tree.insertNode(tree.focused(), place); }
 
-TreeNode* TreeCreation::AddTopLevelNode(ItemTree& tree) { return tree.insertNode(nullptr, NodePlace::LastChild); }
+TreeNode* TreeCreation::addTopLevelNode(ItemTree& tree) { return tree.insertNode(nullptr, NodePlace::LastChild); }
 
-TreeNode* TreeCreation::CreateNewItem(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
+TreeNode* TreeCreation::createItem(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
     return createNew(tree, parent, kind);
 }
 
-TreeNode* TreeCreation::CreateNewLink(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
+TreeNode* TreeCreation::createLink(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
     return createNew(tree, parent, kind);
 }
 
-TreeNode* TreeCreation::CreateNewContact(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
+TreeNode* TreeCreation::createContact(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
     return createNew(tree, parent, kind);
 }
 
-TreeNode* TreeCreation::CreateNewPhrase(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
+TreeNode* TreeCreation::createPhrase(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
     return createNew(tree, parent, kind);
 }
 
-TreeNode* TreeCreation::CreateNewEvent(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
+TreeNode* TreeCreation::createEvent(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
     return createNew(tree, parent, kind);
 }
 

@@ -12,17 +12,17 @@ public:
     // Creates one node at the place relative to the focused item and returns it. Without a
     // focused item, Before and FirstChild make the first top-level item, After and LastChild the
     // last one. Focus and selection do not change.
-    static TreeNode* AddNodeTo(ItemTree& tree, NodePlace place);
+    static TreeNode* addNode(ItemTree& tree, NodePlace place);
     // Creates a new last top-level item and returns it; focus and selection do not change.
-    static TreeNode* AddTopLevelNode(ItemTree& tree);
+    static TreeNode* addTopLevelNode(ItemTree& tree);
 
     // A new last child of `parent` (a new last top-level item for null), focused, with its
     // record's kind field set to `kind`. One per record family; they differ in name only.
-    static TreeNode* CreateNewItem(ItemTree& tree, TreeNode* parent, std::int32_t kind);
-    static TreeNode* CreateNewLink(ItemTree& tree, TreeNode* parent, std::int32_t kind);
-    static TreeNode* CreateNewContact(ItemTree& tree, TreeNode* parent, std::int32_t kind);
-    static TreeNode* CreateNewPhrase(ItemTree& tree, TreeNode* parent, std::int32_t kind);
-    static TreeNode* CreateNewEvent(ItemTree& tree, TreeNode* parent, std::int32_t kind);
+    static TreeNode* createItem(ItemTree& tree, TreeNode* parent, std::int32_t kind);
+    static TreeNode* createLink(ItemTree& tree, TreeNode* parent, std::int32_t kind);
+    static TreeNode* createContact(ItemTree& tree, TreeNode* parent, std::int32_t kind);
+    static TreeNode* createPhrase(ItemTree& tree, TreeNode* parent, std::int32_t kind);
+    static TreeNode* createEvent(ItemTree& tree, TreeNode* parent, std::int32_t kind);
 
     // The focused and only selected node becomes `node` (none for null or the root).
     static void focusOnly(ItemTree& tree, TreeNode* node);

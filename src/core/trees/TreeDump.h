@@ -23,7 +23,7 @@ struct TreeDump {
 
 // One line per node in tree order: its level (0 for top-level items), flags, height,
 // alignment and record fields, texts quoted with \" \\ \n \r \t and \xNN escapes, e.g.
-//   depth=0 flags=0x0081 height=20 alignment=50 Text="A" Description="" ... GoalType=3
+//   depth=0 flags=0x0081 height=20 alignment=50 Text="A" Description="" ... kind=3
 TreeDump dumpTreeText(std::string_view bytes, RecordFamily family, const TextCodec& codec);
 
 // {"version": V, "nodes": [{"flags": F, "height": H, "alignment": A, "record": {field: value,

@@ -26,22 +26,22 @@ TreeNode* groupSelection(ItemTree& tree) {
 
 }  // namespace
 
-TreeNode* TreeGrouping::GroupGoalsItems(ItemTree& tree) {
-    TreeNode* group = groupSelection<TGoalData>(tree);
-    group->record<TGoalData>().GoalType = 0;
-    group->record<TGoalData>().Prio = 0;
+TreeNode* TreeGrouping::groupSelectedGoals(ItemTree& tree) {
+    TreeNode* group = groupSelection<GoalRecord>(tree);
+    group->record<GoalRecord>().kind = 0;
+    group->record<GoalRecord>().priority = 0;
     return group;
 }
 
-TreeNode* TreeGrouping::GroupLinksItems(ItemTree& tree) {
-    TreeNode* group = groupSelection<TLinkData>(tree);
-    group->record<TLinkData>().LinkKind = 5;
+TreeNode* TreeGrouping::groupSelectedLinks(ItemTree& tree) {
+    TreeNode* group = groupSelection<LinkRecord>(tree);
+    group->record<LinkRecord>().kind = 5;
     return group;
 }
 
-TreeNode* TreeGrouping::GroupContactsItems(ItemTree& tree) {
-    TreeNode* group = groupSelection<TContactData>(tree);
-    group->record<TContactData>().ContactKind = 4;
+TreeNode* TreeGrouping::groupSelectedContacts(ItemTree& tree) {
+    TreeNode* group = groupSelection<ContactRecord>(tree);
+    group->record<ContactRecord>().kind = 4;
     return group;
 }
 

@@ -18,9 +18,9 @@ public:
     // last child, names it after them (groupText) and makes it a group: goal type 0 and
     // priority 0, link kind 5, contact type 4. Returns the group item. Throws std::logic_error
     // for a tree of another record family.
-    static TreeNode* GroupGoalsItems(ItemTree& tree);
-    static TreeNode* GroupLinksItems(ItemTree& tree);
-    static TreeNode* GroupContactsItems(ItemTree& tree);
+    static TreeNode* groupSelectedGoals(ItemTree& tree);
+    static TreeNode* groupSelectedLinks(ItemTree& tree);
+    static TreeNode* groupSelectedContacts(ItemTree& tree);
 
     // The first text fields of the items, each followed by one space, cut to their first 40
     // characters.

@@ -6,17 +6,18 @@
 
 namespace torvalet {
 
-// The sixteen item trees of the program, named after their components. The order is that of
+// The sixteen item trees of the program, named after their page or tab (TreeInfo holds each
+// one's component name). The order is that of
 // the tree table: the trees kept in files in the order they are written at close, then the two
 // letter-tag lists.
 enum class TreeId : std::uint8_t {
-    GoalTree,
-    Goal2Tree,
-    Goal3Tree,
-    Goal4Tree,
-    Goal5Tree,
+    DayGoalTree,
+    WeekGoalTree,
+    MonthGoalTree,
+    YearGoalTree,
+    GlobalGoalTree,
     LinksTree,
-    StdLinksTree,
+    ToolsTree,
     FoldersTree,
     SearchTree,
     DocsTree,
@@ -24,8 +25,8 @@ enum class TreeId : std::uint8_t {
     ContactsTree,
     CalendarTree,
     PhrasesTree,
-    MarksLinksTree,
-    MarksTree,
+    LinkTagsTree,
+    ContactTagsTree,
 };
 
 inline constexpr std::size_t kTreeCount = 16;

@@ -30,7 +30,7 @@ std::vector<TreeNode*> transfer(ItemTree& source, std::span<TreeNode* const> nod
 
 }  // namespace
 
-bool TreeMoves::ItemMoveRight(ItemTree& tree) {
+bool TreeMoves::moveRight(ItemTree& tree) {
     const std::vector<TreeNode*> items = tree.sortedSelection();
     if (items.empty()) return false;
     TreeNode* target = items.front()->previousSibling();
@@ -39,7 +39,7 @@ bool TreeMoves::ItemMoveRight(ItemTree& tree) {
     return true;
 }
 
-bool TreeMoves::ItemMoveLeft(ItemTree& tree) {
+bool TreeMoves::moveLeft(ItemTree& tree) {
     std::vector<TreeNode*> items = tree.sortedSelection();
     if (items.empty()) return false;
     TreeNode* target = parentItem(items.front());
@@ -48,14 +48,14 @@ bool TreeMoves::ItemMoveLeft(ItemTree& tree) {
     return true;
 }
 
-bool TreeMoves::ItemMoveUp(ItemTree& tree) {
+bool TreeMoves::moveUp(ItemTree& tree) {
     const std::vector<TreeNode*> items = tree.sortedSelection();
     if (items.empty()) return false;
     moveEach(tree, items, items.front()->previousSibling(), NodePlace::Before);
     return true;
 }
 
-bool TreeMoves::ItemMoveDown(ItemTree& tree) {
+bool TreeMoves::moveDown(ItemTree& tree) {
     const std::vector<TreeNode*> items = tree.sortedSelection();
     if (items.empty()) return false;
     moveEach(tree, items, items.front()->nextSibling(), NodePlace::After);

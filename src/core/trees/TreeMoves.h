@@ -19,10 +19,10 @@ public:
     // Down: just after the next sibling, so several items arrive there in reverse order.
     // Throws TreeError 2001 where a move would put an item inside its own subtree; the items
     // moved before stay moved.
-    static bool ItemMoveRight(ItemTree& tree);
-    static bool ItemMoveLeft(ItemTree& tree);
-    static bool ItemMoveUp(ItemTree& tree);
-    static bool ItemMoveDown(ItemTree& tree);
+    static bool moveRight(ItemTree& tree);
+    static bool moveLeft(ItemTree& tree);
+    static bool moveUp(ItemTree& tree);
+    static bool moveDown(ItemTree& tree);
 
     // Moves the nodes of `source` (in tree order, none inside another's subtree) one by one to
     // the place relative to `targetNode` of `target` (first top-level item for null), with the

@@ -14,12 +14,12 @@ namespace {
 template <class Make>
 void forRecordType(RecordFamily family, Make&& make) {
     switch (family) {
-    case RecordFamily::Goals: return make(static_cast<TGoalData*>(nullptr));
-    case RecordFamily::Links: return make(static_cast<TLinkData*>(nullptr));
-    case RecordFamily::Phrases: return make(static_cast<TPhraseData*>(nullptr));
-    case RecordFamily::Events: return make(static_cast<TEventData*>(nullptr));
-    case RecordFamily::Contacts: return make(static_cast<TContactData*>(nullptr));
-    case RecordFamily::Tags: return make(static_cast<TTagData*>(nullptr));
+    case RecordFamily::Goals: return make(static_cast<GoalRecord*>(nullptr));
+    case RecordFamily::Links: return make(static_cast<LinkRecord*>(nullptr));
+    case RecordFamily::Phrases: return make(static_cast<PhraseRecord*>(nullptr));
+    case RecordFamily::Events: return make(static_cast<EventRecord*>(nullptr));
+    case RecordFamily::Contacts: return make(static_cast<ContactRecord*>(nullptr));
+    case RecordFamily::Tags: return make(static_cast<TagRecord*>(nullptr));
     case RecordFamily::None: break;
     }
 }

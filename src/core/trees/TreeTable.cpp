@@ -8,13 +8,13 @@ namespace torvalet {
 namespace {
 
 constexpr std::array<TreeInfo, kTreeCount> kTrees = {{
-    {TreeId::GoalTree, "GoalTree", "goals.dat", RecordFamily::Goals, kTasksPage, 0, "Day", true, false},
-    {TreeId::Goal2Tree, "Goal2Tree", "goals2.dat", RecordFamily::Goals, kTasksPage, 1, "Week", true, false},
-    {TreeId::Goal3Tree, "Goal3Tree", "goals3.dat", RecordFamily::Goals, kTasksPage, 2, "Month", true, false},
-    {TreeId::Goal4Tree, "Goal4Tree", "goals4.dat", RecordFamily::Goals, kTasksPage, 3, "Year", true, false},
-    {TreeId::Goal5Tree, "Goal5Tree", "goals5.dat", RecordFamily::Goals, kTasksPage, 4, "Global", true, false},
+    {TreeId::DayGoalTree, "GoalTree", "goals.dat", RecordFamily::Goals, kTasksPage, 0, "Day", true, false},
+    {TreeId::WeekGoalTree, "Goal2Tree", "goals2.dat", RecordFamily::Goals, kTasksPage, 1, "Week", true, false},
+    {TreeId::MonthGoalTree, "Goal3Tree", "goals3.dat", RecordFamily::Goals, kTasksPage, 2, "Month", true, false},
+    {TreeId::YearGoalTree, "Goal4Tree", "goals4.dat", RecordFamily::Goals, kTasksPage, 3, "Year", true, false},
+    {TreeId::GlobalGoalTree, "Goal5Tree", "goals5.dat", RecordFamily::Goals, kTasksPage, 4, "Global", true, false},
     {TreeId::LinksTree, "LinksTree", "links.goto", RecordFamily::Links, kLinksPage, 0, "Personal", true, false},
-    {TreeId::StdLinksTree, "StdLinksTree", "tools.goto", RecordFamily::Links, kLinksPage, 1, "Tools", true, false},
+    {TreeId::ToolsTree, "StdLinksTree", "tools.goto", RecordFamily::Links, kLinksPage, 1, "Tools", true, false},
     {TreeId::FoldersTree, "FoldersTree", "folders.goto", RecordFamily::Links, kLinksPage, 2, "Folders", true, false},
     {TreeId::SearchTree, "SearchTree", "search.goto", RecordFamily::Links, kLinksPage, 3, "Search", true, false},
     {TreeId::DocsTree, "DocsTree", "docs.goto", RecordFamily::Links, kLinksPage, 4, "Docs", true, false},
@@ -22,8 +22,8 @@ constexpr std::array<TreeInfo, kTreeCount> kTrees = {{
     {TreeId::ContactsTree, "ContactsTree", "contacts.co", RecordFamily::Contacts, kContactsPage, -1, "", true, false},
     {TreeId::CalendarTree, "CalendarTree", "calendar.clnd", RecordFamily::Events, kCalendarPage, -1, "", true, false},
     {TreeId::PhrasesTree, "PhrasesTree", "phrases.phr", RecordFamily::Phrases, kBlocknotePage, -1, "", true, false},
-    {TreeId::MarksLinksTree, "MarksLinksTree", "", RecordFamily::Tags, kLinksPage, -1, "", true, false},
-    {TreeId::MarksTree, "MarksTree", "", RecordFamily::Tags, kContactsPage, -1, "", false, false},
+    {TreeId::LinkTagsTree, "MarksLinksTree", "", RecordFamily::Tags, kLinksPage, -1, "", true, false},
+    {TreeId::ContactTagsTree, "MarksTree", "", RecordFamily::Tags, kContactsPage, -1, "", false, false},
 }};
 
 constexpr std::size_t kFileCount = 14;

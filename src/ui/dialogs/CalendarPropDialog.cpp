@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "trees/CalendarPropForm.h"
+#include "trees/EventForm.h"
 #include "ui/dialogs/DialogControls.h"
 
 namespace torvalet::ui {
 
-CalendarPropDialog::CalendarPropDialog(CalendarPropForm& form, QWidget* parent)
+CalendarPropDialog::CalendarPropDialog(EventForm& form, QWidget* parent)
     : ItemDialog(parent, QStringLiteral("CalendarPropForm"), QStringLiteral("Event Properties"),
                  QStringLiteral("OkCalendarPropBtn")),
       form_(form),
@@ -48,25 +48,25 @@ QWidget* CalendarPropDialog::buildDayChecks() {
 }
 
 void CalendarPropDialog::load() {
-    loadMemo(eventMemo_, form_.EventMemo);
-    eventDatePicker_->setDate(toQDate(form_.EventDatePicker));
-    loadLine(eventTimeEdit_, form_.EventTimeEdit);
-    loadList(kindList_, form_.ComboBox1);
+    loadMemo(eventMemo_, form_.text);
+    eventDatePicker_->setDate(toQDate(form_.date));
+    loadLine(eventTimeEdit_, form_.time);
+    loadList(kindList_, form_.kind);
     for (std::size_t day = 0; day < dayChecks_.size(); ++day) dayChecks_[day]->setChecked(form_.dayChecks[day]);
-    loadMemo(noteMemo_, form_.NoteMemo);
+    loadMemo(noteMemo_, form_.note);
     eventMemo_->setFocus();
 }
 
 void CalendarPropDialog::save() {
-    saveMemo(eventMemo_, form_.EventMemo);
-    form_.EventDatePicker = toDate(eventDatePicker_->date());
-    saveLine(eventTimeEdit_, form_.EventTimeEdit);
-    saveList(kindList_, form_.ComboBox1);
+    saveMemo(eventMemo_, form_.text);
+    form_.date = toDate(eventDatePicker_->date());
+    saveLine(eventTimeEdit_, form_.time);
+    saveList(kindList_, form_.kind);
     for (std::size_t day = 0; day < dayChecks_.size(); ++day) form_.dayChecks[day] = dayChecks_[day]->isChecked();
-    saveMemo(noteMemo_, form_.NoteMemo);
+    saveMemo(noteMemo_, form_.note);
 }
 
-void CalendarPropDialog::confirm() { form_.OkCalendarPropBtnClick(); }
+void CalendarPropDialog::confirm() { form_.acceptCalendarEvent(); }
 
 void CalendarPropDialog::cancel() { form_.close(); }
 

@@ -11,16 +11,16 @@ class QLineEdit;
 class QPlainTextEdit;
 
 namespace torvalet {
-class CalendarPropForm;
+class EventForm;
 }
 
 namespace torvalet::ui {
 
-// The event properties dialog over CalendarPropForm.
+// The event properties dialog over EventForm.
 class CalendarPropDialog : public ItemDialog {
     Q_OBJECT
 public:
-    CalendarPropDialog(CalendarPropForm& form, QWidget* parent = nullptr);
+    CalendarPropDialog(EventForm& form, QWidget* parent = nullptr);
 
 protected:
     void load() override;
@@ -31,7 +31,7 @@ protected:
 private:
     QWidget* buildDayChecks();
 
-    CalendarPropForm& form_;
+    EventForm& form_;
     QPlainTextEdit* eventMemo_;
     QDateEdit* eventDatePicker_;
     QLineEdit* eventTimeEdit_;

@@ -112,9 +112,9 @@ void ContactDialog::takePickerDate(int day) {
     const DayControls& controls = days_[static_cast<std::size_t>(day)];
     const Date picked = toDate(controls.picker->date());
     switch (formDay(day)) {
-    case ContactForm::Day::Birthday: form_.DateTimePicker1 = picked; break;
-    case ContactForm::Day::NameDay: form_.DateTimePicker2 = picked; break;
-    case ContactForm::Day::SpecialDay: form_.DateTimePicker3 = picked; break;
+    case ContactForm::Day::Birthday: form_.birthdayPicker = picked; break;
+    case ContactForm::Day::NameDay: form_.nameDayPicker = picked; break;
+    case ContactForm::Day::SpecialDay: form_.specialDayPicker = picked; break;
     }
     form_.takePickerDate(formDay(day));
     loadDays();
@@ -126,52 +126,52 @@ void ContactDialog::clearDay(int day) {
 }
 
 void ContactDialog::loadDays() {
-    loadLine(days_[0].field, form_.bday_Edit);
-    loadLine(days_[1].field, form_.nday_Edit);
-    loadLine(days_[2].field, form_.cday_Edit);
+    loadLine(days_[0].field, form_.birthday);
+    loadLine(days_[1].field, form_.nameDay);
+    loadLine(days_[2].field, form_.specialDay);
 }
 
 void ContactDialog::load() {
-    loadLine(officialEdit_, form_.Edit1);
-    loadLine(firstNameEdit_, form_.Edit2);
-    loadLine(middleNameEdit_, form_.Edit3);
-    loadLine(lastNameEdit_, form_.Edit4);
-    loadLine(nickNameEdit_, form_.NickName_Edit);
-    loadLine(hotKeyEdit_, form_.Edit5);
-    loadList(kindList_, form_.ComboBox1);
-    loadMemo(addressMemo_, form_.Memo1);
-    loadLine(phone1Edit_, form_.Edit6);
-    loadLine(phone2Edit_, form_.Edit7);
-    loadLine(emailEdit_, form_.Edit8);
-    loadLine(webPageEdit_, form_.Edit9);
+    loadLine(officialEdit_, form_.official);
+    loadLine(firstNameEdit_, form_.firstName);
+    loadLine(middleNameEdit_, form_.middleName);
+    loadLine(lastNameEdit_, form_.lastName);
+    loadLine(nickNameEdit_, form_.nickName);
+    loadLine(hotKeyEdit_, form_.hotKey);
+    loadList(kindList_, form_.kind);
+    loadMemo(addressMemo_, form_.address);
+    loadLine(phone1Edit_, form_.phone1);
+    loadLine(phone2Edit_, form_.phone2);
+    loadLine(emailEdit_, form_.email);
+    loadLine(webPageEdit_, form_.webPage);
     loadDays();
-    days_[0].picker->setDate(toQDate(form_.DateTimePicker1));
-    days_[1].picker->setDate(toQDate(form_.DateTimePicker2));
-    days_[2].picker->setDate(toQDate(form_.DateTimePicker3));
-    loadMemo(noteMemo_, form_.Memo2);
+    days_[0].picker->setDate(toQDate(form_.birthdayPicker));
+    days_[1].picker->setDate(toQDate(form_.nameDayPicker));
+    days_[2].picker->setDate(toQDate(form_.specialDayPicker));
+    loadMemo(noteMemo_, form_.note);
     officialEdit_->setFocus();
 }
 
 void ContactDialog::save() {
-    saveLine(officialEdit_, form_.Edit1);
-    saveLine(firstNameEdit_, form_.Edit2);
-    saveLine(middleNameEdit_, form_.Edit3);
-    saveLine(lastNameEdit_, form_.Edit4);
-    saveLine(nickNameEdit_, form_.NickName_Edit);
-    saveLine(hotKeyEdit_, form_.Edit5);
-    saveList(kindList_, form_.ComboBox1);
-    saveMemo(addressMemo_, form_.Memo1);
-    saveLine(phone1Edit_, form_.Edit6);
-    saveLine(phone2Edit_, form_.Edit7);
-    saveLine(emailEdit_, form_.Edit8);
-    saveLine(webPageEdit_, form_.Edit9);
-    saveLine(days_[0].field, form_.bday_Edit);
-    saveLine(days_[1].field, form_.nday_Edit);
-    saveLine(days_[2].field, form_.cday_Edit);
-    saveMemo(noteMemo_, form_.Memo2);
+    saveLine(officialEdit_, form_.official);
+    saveLine(firstNameEdit_, form_.firstName);
+    saveLine(middleNameEdit_, form_.middleName);
+    saveLine(lastNameEdit_, form_.lastName);
+    saveLine(nickNameEdit_, form_.nickName);
+    saveLine(hotKeyEdit_, form_.hotKey);
+    saveList(kindList_, form_.kind);
+    saveMemo(addressMemo_, form_.address);
+    saveLine(phone1Edit_, form_.phone1);
+    saveLine(phone2Edit_, form_.phone2);
+    saveLine(emailEdit_, form_.email);
+    saveLine(webPageEdit_, form_.webPage);
+    saveLine(days_[0].field, form_.birthday);
+    saveLine(days_[1].field, form_.nameDay);
+    saveLine(days_[2].field, form_.specialDay);
+    saveMemo(noteMemo_, form_.note);
 }
 
-void ContactDialog::confirm() { form_.OkContactBtnClick(); }
+void ContactDialog::confirm() { form_.acceptContact(); }
 
 void ContactDialog::cancel() { form_.close(); }
 

@@ -28,25 +28,25 @@ GoalDialog::GoalDialog(GoalForm& form, QWidget* parent)
 }
 
 void GoalDialog::load() {
-    loadMemo(goalMemo_, form_.GoalMemo);
-    loadMemo(descriptionMemo_, form_.Memo1);
-    loadMemo(noteMemo_, form_.NoteMemo);
-    loadList(typeList_, form_.ComboBox1);
-    loadList(stateList_, form_.ComboBox2);
-    loadList(prioList_, form_.ComboBox3);
+    loadMemo(goalMemo_, form_.text);
+    loadMemo(descriptionMemo_, form_.description);
+    loadMemo(noteMemo_, form_.note);
+    loadList(typeList_, form_.kind);
+    loadList(stateList_, form_.state);
+    loadList(prioList_, form_.priority);
     goalMemo_->setFocus();
 }
 
 void GoalDialog::save() {
-    saveMemo(goalMemo_, form_.GoalMemo);
-    saveMemo(descriptionMemo_, form_.Memo1);
-    saveMemo(noteMemo_, form_.NoteMemo);
-    saveList(typeList_, form_.ComboBox1);
-    saveList(stateList_, form_.ComboBox2);
-    saveList(prioList_, form_.ComboBox3);
+    saveMemo(goalMemo_, form_.text);
+    saveMemo(descriptionMemo_, form_.description);
+    saveMemo(noteMemo_, form_.note);
+    saveList(typeList_, form_.kind);
+    saveList(stateList_, form_.state);
+    saveList(prioList_, form_.priority);
 }
 
-void GoalDialog::confirm() { form_.GoalPropOkBtn1Click(); }
+void GoalDialog::confirm() { form_.acceptGoal(); }
 
 void GoalDialog::cancel() { form_.close(); }
 

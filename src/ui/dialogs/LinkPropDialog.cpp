@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "trees/LinkPropForm.h"
+#include "trees/LinkForm.h"
 #include "ui/dialogs/DialogControls.h"
 
 namespace torvalet::ui {
 
-LinkPropDialog::LinkPropDialog(LinkPropForm& form, QWidget* parent)
+LinkPropDialog::LinkPropDialog(LinkForm& form, QWidget* parent)
     : ItemDialog(parent, QStringLiteral("LinkPropForm"), QStringLiteral("Link Properties"),
                  QStringLiteral("OkLinkPropBtn")),
       form_(form),
@@ -34,29 +34,29 @@ LinkPropDialog::LinkPropDialog(LinkPropForm& form, QWidget* parent)
 }
 
 void LinkPropDialog::load() {
-    loadLine(nameEdit_, form_.NameEdit);
-    loadLine(urlEdit_, form_.UrlEdit);
-    loadLine(hotKeyEdit_, form_.HotKeyEdit);
-    loadLine(paramsEdit_, form_.ParamsEdit);
-    loadLine(dirEdit_, form_.DirEdit);
-    accessDatePicker_->setDate(toQDate(form_.AccessDatePicker));
-    loadList(kindList_, form_.ComboBox1);
-    loadMemo(noteEdit_, form_.NoteEdit);
+    loadLine(nameEdit_, form_.name);
+    loadLine(urlEdit_, form_.url);
+    loadLine(hotKeyEdit_, form_.hotKey);
+    loadLine(paramsEdit_, form_.params);
+    loadLine(dirEdit_, form_.dir);
+    accessDatePicker_->setDate(toQDate(form_.accessDate));
+    loadList(kindList_, form_.kind);
+    loadMemo(noteEdit_, form_.note);
     nameEdit_->setFocus();
 }
 
 void LinkPropDialog::save() {
-    saveLine(nameEdit_, form_.NameEdit);
-    saveLine(urlEdit_, form_.UrlEdit);
-    saveLine(hotKeyEdit_, form_.HotKeyEdit);
-    saveLine(paramsEdit_, form_.ParamsEdit);
-    saveLine(dirEdit_, form_.DirEdit);
-    form_.AccessDatePicker = toDate(accessDatePicker_->date());
-    saveList(kindList_, form_.ComboBox1);
-    saveMemo(noteEdit_, form_.NoteEdit);
+    saveLine(nameEdit_, form_.name);
+    saveLine(urlEdit_, form_.url);
+    saveLine(hotKeyEdit_, form_.hotKey);
+    saveLine(paramsEdit_, form_.params);
+    saveLine(dirEdit_, form_.dir);
+    form_.accessDate = toDate(accessDatePicker_->date());
+    saveList(kindList_, form_.kind);
+    saveMemo(noteEdit_, form_.note);
 }
 
-void LinkPropDialog::confirm() { form_.OkLinkPropBtnClick(); }
+void LinkPropDialog::confirm() { form_.acceptLink(); }
 
 void LinkPropDialog::cancel() { form_.close(); }
 

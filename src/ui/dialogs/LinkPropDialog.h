@@ -8,16 +8,16 @@ class QLineEdit;
 class QPlainTextEdit;
 
 namespace torvalet {
-class LinkPropForm;
+class LinkForm;
 }
 
 namespace torvalet::ui {
 
-// The link properties dialog over LinkPropForm.
+// The link properties dialog over LinkForm.
 class LinkPropDialog : public ItemDialog {
     Q_OBJECT
 public:
-    LinkPropDialog(LinkPropForm& form, QWidget* parent = nullptr);
+    LinkPropDialog(LinkForm& form, QWidget* parent = nullptr);
 
 protected:
     void load() override;
@@ -26,7 +26,7 @@ protected:
     void cancel() override;
 
 private:
-    LinkPropForm& form_;
+    LinkForm& form_;
     QLineEdit* nameEdit_;
     QLineEdit* urlEdit_;
     QLineEdit* hotKeyEdit_;

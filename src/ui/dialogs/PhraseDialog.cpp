@@ -27,23 +27,23 @@ PhraseDialog::PhraseDialog(PhraseForm& form, QWidget* parent)
 }
 
 void PhraseDialog::load() {
-    loadLine(nameEdit_, form_.NameEdit);
-    loadMemo(phraseMemo_, form_.PhraseMemo);
-    loadLine(hotKeyEdit_, form_.HotKeyEdit);
-    loadList(kindList_, form_.ComboBox1);
-    loadMemo(noteMemo_, form_.NoteMemo);
+    loadLine(nameEdit_, form_.name);
+    loadMemo(phraseMemo_, form_.text);
+    loadLine(hotKeyEdit_, form_.hotKey);
+    loadList(kindList_, form_.kind);
+    loadMemo(noteMemo_, form_.note);
     nameEdit_->setFocus();
 }
 
 void PhraseDialog::save() {
-    saveLine(nameEdit_, form_.NameEdit);
-    saveMemo(phraseMemo_, form_.PhraseMemo);
-    saveLine(hotKeyEdit_, form_.HotKeyEdit);
-    saveList(kindList_, form_.ComboBox1);
-    saveMemo(noteMemo_, form_.NoteMemo);
+    saveLine(nameEdit_, form_.name);
+    saveMemo(phraseMemo_, form_.text);
+    saveLine(hotKeyEdit_, form_.hotKey);
+    saveList(kindList_, form_.kind);
+    saveMemo(noteMemo_, form_.note);
 }
 
-void PhraseDialog::confirm() { form_.OkPhrasePropsBtnClick(); }
+void PhraseDialog::confirm() { form_.acceptPhrase(); }
 
 void PhraseDialog::cancel() { form_.close(); }
 

@@ -73,7 +73,7 @@ TaskPropsDialog::TaskPropsDialog(TaskStore& store, QWidget* parent)
     setObjectName(QStringLiteral("taskPropsForm"));
     setWindowTitle(tr("Properties"));
     buildControls();
-    observer_ = store_.tasksQ.addObserver([this](const QueryEvent& event) {
+    observer_ = store_.listRows.addObserver([this](const QueryEvent& event) {
         if (!isVisible() || event.kind == QueryEvent::RowAboutToBeInserted ||
             event.kind == QueryEvent::RowAboutToBeRemoved)
             return;
@@ -82,7 +82,7 @@ TaskPropsDialog::TaskPropsDialog(TaskStore& store, QWidget* parent)
     });
 }
 
-TaskPropsDialog::~TaskPropsDialog() { store_.tasksQ.removeObserver(observer_); }
+TaskPropsDialog::~TaskPropsDialog() { store_.listRows.removeObserver(observer_); }
 
 QToolButton* TaskPropsDialog::clearButton(const char* name, const std::function<void()>& clear) {
     auto* button = new QToolButton(this);
@@ -109,11 +109,11 @@ void TaskPropsDialog::buildControls() {
     procentEdit_->setValidator(new QDoubleValidator(0, 100, 2, procentEdit_));
     commentMemo_ = makeMemo(this, QStringLiteral("CommentMemo"));
     dateEdit_ = makeDatePicker(this, QStringLiteral("DateEdit"));
-    date2Edit_ = makeDatePicker(this, QStringLiteral("Date2Edit"));
-    for (QDateEdit* picker : {dateEdit_, date2Edit_}) picker->setSpecialValueText(QStringLiteral(" "));  // no date
+    finalDateEdit_ = makeDatePicker(this, QStringLiteral("Date2Edit"));
+    for (QDateEdit* picker : {dateEdit_, finalDateEdit_}) picker->setSpecialValueText(QStringLiteral(" "));  // no date
     timeEdit_ = makeLine(this, QStringLiteral("TimeEdit"));
-    time2Edit_ = makeLine(this, QStringLiteral("Time2Edit"));
-    for (QLineEdit* time : {timeEdit_, time2Edit_}) {
+    finalTimeEdit_ = makeLine(this, QStringLiteral("Time2Edit"));
+    for (QLineEdit* time : {timeEdit_, finalTimeEdit_}) {
         time->setReadOnly(true);
         time->setFixedWidth(64);
         time->setAlignment(Qt::AlignCenter);
@@ -122,7 +122,7 @@ void TaskPropsDialog::buildControls() {
         time->installEventFilter(this);
     }
     for (QWidget* text : std::initializer_list<QWidget*>{taskMemo_, projectEdit_, doerEdit_, procentEdit_, commentMemo_,
-                                                         timeEdit_, time2Edit_})
+                                                         timeEdit_, finalTimeEdit_})
         paintBase(text, tooltip);
     taskMemo_->setMinimumHeight(64);
     commentMemo_->setMaximumHeight(56);
@@ -153,8 +153,8 @@ void TaskPropsDialog::buildControls() {
     timesGrid->addWidget(dateEdit_, 0, 1);
     timesGrid->addWidget(timeEdit_, 0, 2);
     timesGrid->addWidget(label("FinalDateTimeLb", tr("Final Date-Time")), 1, 0);
-    timesGrid->addWidget(date2Edit_, 1, 1);
-    timesGrid->addWidget(time2Edit_, 1, 2);
+    timesGrid->addWidget(finalDateEdit_, 1, 1);
+    timesGrid->addWidget(finalTimeEdit_, 1, 2);
     timesGrid->setColumnStretch(1, 1);
 
     auto* newButton = new QToolButton(this);
@@ -202,7 +202,7 @@ void TaskPropsDialog::buildControls() {
     });
     connect(dateEdit_, &QDateEdit::dateChanged, this,
             [this](QDate day) { userChanged([&] { form_.setDate(toDate(day)); }); });
-    connect(date2Edit_, &QDateEdit::dateChanged, this,
+    connect(finalDateEdit_, &QDateEdit::dateChanged, this,
             [this](QDate day) { userChanged([&] { form_.setDate2(toDate(day)); }); });
     const auto chosen = [this](QComboBox* list, void (TaskPropsForm::*choose)(const std::string&)) {
         connect(list, &QComboBox::activated, this,
@@ -229,7 +229,7 @@ void TaskPropsDialog::refresh() {
     const bool hasRow = form_.hasRow();
     for (QWidget* input :
          std::initializer_list<QWidget*>{taskMemo_, typeList_, prioList_, stateList_, projectEdit_, doerEdit_,
-                                         procentEdit_, commentMemo_, dateEdit_, date2Edit_, timeEdit_, time2Edit_})
+                                         procentEdit_, commentMemo_, dateEdit_, finalDateEdit_, timeEdit_, finalTimeEdit_})
         input->setEnabled(hasRow);
     const TaskPropsForm::Fields row = form_.fields();
     showValue(taskMemo_, row.task);
@@ -241,9 +241,9 @@ void TaskPropsDialog::refresh() {
     if (!procentEdit_->hasFocus()) showValue(procentEdit_, row.procent);
     showValue(commentMemo_, row.comment);
     showValue(dateEdit_, row.date);
-    showValue(date2Edit_, row.date2);
+    showValue(finalDateEdit_, row.date2);
     showValue(timeEdit_, row.time);
-    showValue(time2Edit_, row.time2);
+    showValue(finalTimeEdit_, row.time2);
     showing_ = false;
 }
 
@@ -269,7 +269,7 @@ bool TaskPropsDialog::run(const std::function<void()>& operation) {
 void TaskPropsDialog::setDateFormat(QString format) {
     if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     dateEdit_->setDisplayFormat(format);
-    date2Edit_->setDisplayFormat(format);
+    finalDateEdit_->setDisplayFormat(format);
 }
 
 void TaskPropsDialog::showFor(bool modal) {
@@ -328,7 +328,7 @@ bool TaskPropsDialog::eventFilter(QObject* watched, QEvent* event) {
         done(Rejected);
         return true;
     }
-    if (event->type() == QEvent::MouseButtonPress && (watched == timeEdit_ || watched == time2Edit_)) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == timeEdit_ || watched == finalTimeEdit_)) {
         run([this, watched] { watched == timeEdit_ ? form_.chooseTime() : form_.chooseFinalTime(); });
         return true;
     }

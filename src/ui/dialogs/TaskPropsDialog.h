@@ -71,8 +71,8 @@ private:
     QPlainTextEdit* commentMemo_ = nullptr;
     QDateEdit* dateEdit_ = nullptr;
     QLineEdit* timeEdit_ = nullptr;
-    QDateEdit* date2Edit_ = nullptr;
-    QLineEdit* time2Edit_ = nullptr;
+    QDateEdit* finalDateEdit_ = nullptr;
+    QLineEdit* finalTimeEdit_ = nullptr;
 };
 
 }  // namespace torvalet::ui

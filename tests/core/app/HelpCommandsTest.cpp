@@ -21,13 +21,13 @@ TEST(HelpCommands, HelpAndManualOfTheLanguageInForce) {
         testing::TempDir dir;
         testing::FakeServices fakes;
         Settings settings;
-        settings.iLanguage = c.language;
+        settings.language = c.language;
         std::filesystem::create_directories(dir / "Help");
         for (const char* file : {"en.chm", "ru.chm", "en_index.htm", "ru_index.htm"})
             testing::writeText(dir / "Help" / file, "help");
         HelpCommands help(fakes.shell, fakes.ui, settings, dir.path());
-        help.TorvaletHelp1Click();
-        help.mManualClick();
+        help.openHelp();
+        help.openManual();
         std::vector<OpenRequest> expected;
         for (const char* file : {c.help, c.manual})
             if (file) expected.push_back({(dir.path() / file).string(), "", dir.path().string()});
@@ -41,7 +41,7 @@ TEST(HelpCommands, AMissingHelpFileIsReported) {
     testing::FakeServices fakes;
     Settings settings;
     HelpCommands help(fakes.shell, fakes.ui, settings, dir.path());
-    help.TorvaletHelp1Click();
+    help.openHelp();
     EXPECT_TRUE(fakes.shell.requests.empty());
     ASSERT_EQ(fakes.ui.messages.size(), 1u);
     EXPECT_NE(fakes.ui.messages[0].find("en.chm"), std::string::npos);
@@ -58,8 +58,8 @@ struct Documents {
 TEST(HelpCommands, InformationFilesAreMadeWhenMissingAndKeepTheirText) {
     Documents d;
     testing::writeText(d.dir / "Useful.txt", "kept");
-    d.help.PrivateInfo1Click();
-    d.help.UsefulInfo1Click();
+    d.help.openPrivateInfo();
+    d.help.openUsefulInfo();
     const std::vector<OpenRequest> expected = {{(d.dir / "Private.txt").string(), "", d.home()},
                                                {(d.dir / "Useful.txt").string(), "", d.home()}};
     EXPECT_EQ(d.fakes.shell.requests, expected);
@@ -72,13 +72,13 @@ TEST(HelpCommands, TheDayFolderIsOpenedOnceMade) {
     Documents d;
     const Date today = Date::fromYmd(2026, 12, 10);
     const std::filesystem::path folder = d.dir / "Days" / "2026-12-10";
-    d.help.OpenDayFolder1Click(today);
+    d.help.openDayFolder(today);
     EXPECT_TRUE(d.fakes.shell.requests.empty());
     ASSERT_EQ(d.fakes.ui.messages.size(), 1u);
     EXPECT_NE(d.fakes.ui.messages[0].find("2026-12-10"), std::string::npos);
 
-    d.help.CreateDayFolder1Click(today);
-    d.help.OpenDayFolder1Click(today);
+    d.help.createDayFolder(today);
+    d.help.openDayFolder(today);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     const OpenRequest shown{ShellText::fileManager, ShellText::folderSwitches + folder.string(), d.home()};
     EXPECT_EQ(d.fakes.shell.requests, std::vector<OpenRequest>(2, shown));
@@ -88,10 +88,10 @@ TEST(HelpCommands, TheDayFolderIsOpenedOnceMade) {
 TEST(HelpCommands, WhatCannotBeMadeOrOpenedIsReported) {
     Documents d;
     testing::writeText(d.dir / "Days", "a file where the folder should be");
-    d.help.CreateDayFolder1Click(Date::fromYmd(2026, 12, 10));
+    d.help.createDayFolder(Date::fromYmd(2026, 12, 10));
     d.fakes.shell.succeed = false;
-    d.help.SupportEmail_mpClick();
-    d.help.ReadMe1Click();
+    d.help.mailSupport();
+    d.help.openReadMe();
     ASSERT_EQ(d.fakes.ui.messages.size(), 3u);
     EXPECT_NE(d.fakes.ui.messages[0].find("Days"), std::string::npos);
     EXPECT_NE(d.fakes.ui.messages[1].find(HelpCommands::supportAddress), std::string::npos);

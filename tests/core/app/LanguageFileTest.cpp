@@ -15,7 +15,7 @@ namespace {
 using Kind = LanguageTarget::Kind;
 
 LanguageTable readText(const std::string& bytes, const TextCodec& codec = TextCodec()) {
-    return LoadLanguage(ProfileFile::parse(bytes), codec);
+    return loadLanguage(ProfileFile::parse(bytes), codec);
 }
 
 std::string caption(const LanguageTable& table, const char* window, const char* component) {
@@ -130,7 +130,7 @@ TEST(LanguageFile, DamagedOrPartialFilesGiveTheDefaultsOfWhatTheyLack) {
 
 TEST(LanguageFile, DefaultsOfAMissingFile) {
     testing::TempDir dir;
-    const LanguageTable table = LoadLanguage(languageFilePath(dir / "Lang", 1), TextCodec());
+    const LanguageTable table = loadLanguage(languageFilePath(dir / "Lang", 1), TextCodec());
     ASSERT_EQ(table.values.size(), 555u);
     for (const LanguageValue& value : table.values) {
         const bool mainWindow = value.section == "Form1";
@@ -145,15 +145,15 @@ TEST(LanguageFile, ValuesAreReadInTheCodePageOfTheFolderUnlessMarkedUtf8) {
     testing::TempDir dir;
     const TextCodec windows("1251");
     testing::writeText(dir / "windows.lng", "[Form1]\nmExit.c=\xc2\xfb\xf5\xee\xe4\n");
-    EXPECT_EQ(caption(LoadLanguage(dir / "windows.lng", windows), "Form1", "Quit1"), "Выход");
+    EXPECT_EQ(caption(loadLanguage(dir / "windows.lng", windows), "Form1", "Quit1"), "Выход");
     testing::writeText(dir / "marked.lng", "\xEF\xBB\xBF[Form1]\nmExit.c=Выход\n");
-    EXPECT_EQ(caption(LoadLanguage(dir / "marked.lng", windows), "Form1", "Quit1"), "Выход");
+    EXPECT_EQ(caption(loadLanguage(dir / "marked.lng", windows), "Form1", "Quit1"), "Выход");
 }
 
 TEST(LanguageFile, AFileThatCannotBeReadIsAnError) {
     testing::TempDir dir;
     std::filesystem::create_directories(dir / "Lang" / "russian.lng");
-    EXPECT_THROW(LoadLanguage(languageFilePath(dir / "Lang", 1), TextCodec()), FileError);
+    EXPECT_THROW(loadLanguage(languageFilePath(dir / "Lang", 1), TextCodec()), FileError);
 }
 
 TEST(LanguageFile, FileNamesByLanguage) {
@@ -174,7 +174,7 @@ TEST(LanguageFile, ShippedFilesAreComplete) {
         const std::string bytes = testing::readText(file);
         EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF")) << file.filename() << " has no UTF-8 mark";
         const ProfileFile parsed = ProfileFile::parse(bytes);
-        for (const LanguageValue& value : LoadLanguage(parsed, TextCodec()).values) {
+        for (const LanguageValue& value : loadLanguage(parsed, TextCodec()).values) {
             const std::optional<std::string> text = parsed.value(value.section, value.key);
             EXPECT_TRUE(text && !text->empty() && *text != "?") << file.filename() << " " << value.key;
             EXPECT_EQ(validUtf8(value.text), value.text) << file.filename() << " " << value.key;

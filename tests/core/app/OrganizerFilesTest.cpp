@@ -61,7 +61,7 @@ TEST_F(OrganizerFilesTest, ADayFileThatCannotBeWrittenIsReportedAndCloseComplete
     testing::writeText(dir / "Logs", "a file where the folder should be");
     run([](Organizer& o) {
         o.textboard() = "lost words";
-        testing::addGoal(o.trees().get(TreeId::GoalTree), nullptr, "kept");
+        testing::addGoal(o.trees().get(TreeId::DayGoalTree), nullptr, "kept");
     });
     EXPECT_TRUE(reported("081226.rtf"));
     EXPECT_EQ(goalsIn(dir / "goals.dat"), 2u);
@@ -70,11 +70,11 @@ TEST_F(OrganizerFilesTest, ADayFileThatCannotBeWrittenIsReportedAndCloseComplete
 
 TEST_F(OrganizerFilesTest, EachCloseStepRunsWhenAPendingTaskEditCannotBePosted) {
     run([](Organizer& o) {
-        Query& tasks = o.store().tasksQ;
+        Query& tasks = o.store().listRows;
         tasks.insert();
         tasks.setValue("Task", SqlValue{});  // the store refuses the post: the column may not be empty
         o.textboard() = "still saved";
-        testing::addGoal(o.trees().get(TreeId::GoalTree), nullptr, "still saved");
+        testing::addGoal(o.trees().get(TreeId::DayGoalTree), nullptr, "still saved");
     });
     EXPECT_TRUE(reported("NOT NULL"));
     EXPECT_EQ(setting("General", "lastLaunchDate"), "08.12.26");
@@ -120,8 +120,8 @@ TEST_F(OrganizerFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
         Organizer organizer(services.services, folder.path());
         organizer.start();
         organizer.textboard() = "new text";
-        testing::addGoal(organizer.trees().get(TreeId::Goal3Tree), nullptr, "new goal");
-        testing::addGoal(organizer.trees().get(TreeId::Goal4Tree), nullptr, "new goal");
+        testing::addGoal(organizer.trees().get(TreeId::MonthGoalTree), nullptr, "new goal");
+        testing::addGoal(organizer.trees().get(TreeId::YearGoalTree), nullptr, "new goal");
         organizer.close();
         EXPECT_FALSE(services.ui.messages.empty());
         EXPECT_TRUE(fs::is_fifo(file));
@@ -157,7 +157,7 @@ TEST_F(OrganizerFilesTest, SavesGoThroughSymbolicLinksToTheirTargets) {
     fs::create_symlink(synced / "torvalet.ini", dir / "torvalet.ini");
     fs::create_symlink("synced/goals.dat", dir / "goals.dat");
     testing::writeText(synced / ".goals.dat.torvalet-save.Ab12Cd", "half a file");
-    run([](Organizer& o) { testing::addGoal(o.trees().get(TreeId::GoalTree), nullptr, "synced"); });
+    run([](Organizer& o) { testing::addGoal(o.trees().get(TreeId::DayGoalTree), nullptr, "synced"); });
     EXPECT_TRUE(fs::is_symlink(dir / "torvalet.ini"));
     EXPECT_TRUE(fs::is_symlink(dir / "goals.dat"));
     EXPECT_EQ(goalsIn(synced / "goals.dat"), 2u);
@@ -171,7 +171,7 @@ TEST_F(OrganizerFilesTest, CloseLeavesFilesThatWouldNotChangeAsTheyAre) {
     run([&](Organizer& o) {
         // Another program changes a file the organiser holds but the user does not touch.
         testing::writeText(dir / "goals3.dat", testing::kOneGoalFile);
-        testing::addGoal(o.trees().get(TreeId::Goal2Tree), nullptr, "changed");
+        testing::addGoal(o.trees().get(TreeId::WeekGoalTree), nullptr, "changed");
     });
     EXPECT_EQ(inodeOf(dir / "goals.dat"), untouched);
     EXPECT_EQ(testing::readText(dir / "goals3.dat"), testing::kOneGoalFile);
@@ -182,10 +182,10 @@ TEST_F(OrganizerFilesTest, StartReadsTheTaskListOnce) {
     testing::writeText(dir / "torvalet.ini", "[General]\nfEasyMode=1\nOrderBy=3\n");
     Organizer organizer(fakes.services, dir.path());
     int reads = 0;
-    organizer.store().tasksQ.addObserver([&](const QueryEvent& event) { reads += event.kind == QueryEvent::Reset; });
+    organizer.store().listRows.addObserver([&](const QueryEvent& event) { reads += event.kind == QueryEvent::Reset; });
     organizer.start();
     EXPECT_EQ(reads, 1);
-    EXPECT_NE(organizer.store().tasksQ.sql().find("order by Project, Date, Time"), std::string::npos);
+    EXPECT_NE(organizer.store().listRows.sql().find("order by Project, Date, Time"), std::string::npos);
     organizer.close();
 }
 

@@ -8,7 +8,7 @@
 #include "app/Organizer.h"
 #include "base/ProfileFile.h"
 #include "trees/ItemTree.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
 
@@ -109,13 +109,13 @@ TEST_F(OrganizerTest, ALaunchDateThatIsNoDateIsReportedAndCountsAsUnset) {
 
 TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
     run([](Organizer& o) {
-        auto& tasks = o.store().tasksQ;
+        auto& tasks = o.store().listRows;
         tasks.insert();
         tasks.setText("StateKey", "         1");
         tasks.post();
-        o.Russian1Click();
+        o.chooseRussian();
         EXPECT_EQ(tasks.text("stateName"), "Сделано");
-        o.Hellenic1Click();
+        o.chooseHellenic();
         EXPECT_EQ(tasks.text("stateName"), "Done");
     });
     EXPECT_EQ(ProfileFile::parse(testing::readText(dir / "torvalet.ini")).value("General", "iLanguage"), "3");
@@ -124,12 +124,12 @@ TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
 // Which language file the first show and the Language menu apply, and what reaches the dialogs' lists.
 TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
     const struct {
-        int iLanguage;
+        int language;
         int appliedAtFirstShow;
         const char* firstGoalType;
     } cases[] = {{0, 0, "Group"}, {1, 1, "Группа"}, {3, 1, "Ομάδα"}, {7, 1, "Group"}};
     for (const auto& c : cases) {
-        testing::writeText(dir / "torvalet.ini", "[General]\niLanguage=" + std::to_string(c.iLanguage) + "\n");
+        testing::writeText(dir / "torvalet.ini", "[General]\niLanguage=" + std::to_string(c.language) + "\n");
         Organizer organizer(fakes.services, dir.path());
         int applied = 0;
         organizer.captionsChanged = [&](const LanguageTable& table) {
@@ -139,15 +139,15 @@ TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
         organizer.start();
         organizer.firstShow();
         organizer.firstShow();
-        EXPECT_EQ(applied, c.appliedAtFirstShow) << c.iLanguage;
+        EXPECT_EQ(applied, c.appliedAtFirstShow) << c.language;
         const GoalForm& goals = organizer.treePages().goalForm;
-        EXPECT_EQ(goals.ComboBox1.items().front(), c.firstGoalType) << c.iLanguage;
-        EXPECT_EQ(goals.ComboBox1.items().size(), c.appliedAtFirstShow ? 36u : 13u) << c.iLanguage;
+        EXPECT_EQ(goals.kind.items().front(), c.firstGoalType) << c.language;
+        EXPECT_EQ(goals.kind.items().size(), c.appliedAtFirstShow ? 36u : 13u) << c.language;
 
-        organizer.Macedonian1Click();
+        organizer.chooseMacedonian();
         EXPECT_EQ(applied, c.appliedAtFirstShow + 1);
         EXPECT_EQ(
-            organizer.treePages().linkForm.ComboBox1.items(),
+            organizer.treePages().linkForm.kind.items(),
             (std::vector<std::string>{"Нема", "Интернет", "Папка", "Датотека", "Програма", "Група", "Пребарување"}));
         organizer.close();
     }
@@ -159,8 +159,8 @@ TEST_F(OrganizerTest, ALanguageFileThatCannotBeReadIsReportedAndChangesNothing) 
     fs::create_directory(dir / "Lang" / "russian.lng");
     run([](Organizer& o) {
         o.captionsChanged = [](const LanguageTable&) { ADD_FAILURE() << "captions applied"; };
-        o.Russian1Click();
-        EXPECT_EQ(o.treePages().contactForm.ComboBox1.items().size(), 8u);
+        o.chooseRussian();
+        EXPECT_EQ(o.treePages().contactForm.kind.items().size(), 8u);
     });
     ASSERT_EQ(fakes.ui.messages.size(), 1u);
     EXPECT_NE(fakes.ui.messages[0].find("russian.lng"), std::string::npos);
@@ -198,8 +198,8 @@ TEST_F(OrganizerTest, ATreeFileThatFailsToLoadIsReportedAndKeptWhileTheOthersAre
     fs::remove(dir / "images.goto");
     fs::remove(dir / "phrases.phr");
     run([](Organizer& o) {
-        o.trees().get(TreeId::GoalTree).appendChild();
-        o.trees().get(TreeId::Goal2Tree).appendChild();
+        o.trees().get(TreeId::DayGoalTree).appendChild();
+        o.trees().get(TreeId::WeekGoalTree).appendChild();
     });
     ASSERT_EQ(fakes.ui.messages.size(), 2u);
     EXPECT_NE(fakes.ui.messages[0].find("Stream data corrupt."), std::string::npos);
@@ -222,24 +222,24 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
     run([](Organizer& o) {
         TreePages& pages = o.treePages();
         pages.goalForm.show = [&] {
-            pages.goalForm.GoalMemo = "Phone the plumber";
-            pages.goalForm.ComboBox1.setItemIndex(12);  // Phone ToDo
-            pages.goalForm.ComboBox2.setItemIndex(2);   // AtWork
-            pages.goalForm.GoalPropOkBtn1Click();
+            pages.goalForm.text = "Phone the plumber";
+            pages.goalForm.kind.setItemIndex(12);  // Phone ToDo
+            pages.goalForm.state.setItemIndex(2);   // AtWork
+            pages.goalForm.acceptGoal();
         };
-        pages.commands.NewRootGoal_mpClick();
+        pages.commands.newRootGoal();
         pages.turnGoalsIntoTasks();
-        pages.commands.DeleteGoal_mpClick();
+        pages.commands.deleteGoals();
     });
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{(dir / "Sounds" / "recycle.wav").string()});
 
     std::vector<std::string> goals;
     std::string task;
     run([&](Organizer& o) {
-        o.trees().get(TreeId::GoalTree).forEach([&](TreeNode* node) {
-            goals.push_back(node->record<TGoalData>().Text);
+        o.trees().get(TreeId::DayGoalTree).forEach([&](TreeNode* node) {
+            goals.push_back(node->record<GoalRecord>().text);
         });
-        Query& tasks = o.store().tasksQ;
+        Query& tasks = o.store().listRows;
         task = tasks.text("Task") + "|" + tasks.text("StateKey") + "|" + tasks.text("TypeKey");
     });
     // The new goal was deleted again; the empty item of the new folder stays.

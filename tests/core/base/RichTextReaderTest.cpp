@@ -9,7 +9,7 @@ namespace {
 struct Document {
     const char* name;
     std::string rtf;
-    const char* fallback;  // the CodePage setting
+    const char* fallback;  // the codePage setting
     std::string text;
 };
 

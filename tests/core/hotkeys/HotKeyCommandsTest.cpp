@@ -13,9 +13,9 @@
 #include "model/Settings.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/OpenRequests.h"
-#include "trees/TContactData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
 #include "trees/TreeFileIo.h"
 
 namespace torvalet {
@@ -28,23 +28,23 @@ constexpr unsigned CtrlAlt = HotKeyFlag::Ctrl | HotKeyFlag::Alt;
 TreeNode* addLink(ItemTree& tree, TreeNode* parent, const std::string& hotKey, std::int32_t kind = 0,
                   const std::string& url = {}, const std::string& dir = {}, const std::string& params = {}) {
     TreeNode* node = tree.appendChild(parent);
-    TLinkData& link = node->record<TLinkData>();
-    link.HotKey = hotKey;
-    link.LinkKind = kind;
-    link.Url = url;
-    link.Dir = dir;
-    link.Params = params;
+    LinkRecord& link = node->record<LinkRecord>();
+    link.hotKey = hotKey;
+    link.kind = kind;
+    link.url = url;
+    link.dir = dir;
+    link.params = params;
     return node;
 }
 
 void addContact(ItemTree& tree, const std::string& hotKey, const std::string& email) {
-    TContactData& contact = tree.appendChild()->record<TContactData>();
-    contact.HotKey = hotKey;
-    contact.Email = email;
+    ContactRecord& contact = tree.appendChild()->record<ContactRecord>();
+    contact.hotKey = hotKey;
+    contact.email = email;
 }
 
 void addPhrase(ItemTree& tree, const std::string& hotKey, const std::string& phrase) {
-    tree.appendChild()->record<TPhraseData>() = {"name", phrase, hotKey, 0, ""};
+    tree.appendChild()->record<PhraseRecord>() = {"name", phrase, hotKey, 0, ""};
 }
 
 class HotKeyCommandsTest : public ::testing::Test {
@@ -72,7 +72,7 @@ TEST_F(HotKeyCommandsTest, StartRegistersLinksThenContactsThenPhrasesOnceEach) {
     TreeNode* group = addLink(links, nullptr, "Ctrl+Alt+L");
     addLink(links, group, "F5");
     for (const char* text : {"alt+ctrl+l", "Ctrl+Shift", "Ctrl+Foo", "Hyper+A", ""}) addLink(links, nullptr, text);
-    addLink(trees.get(TreeId::StdLinksTree), nullptr, "Ctrl+Alt+S");
+    addLink(trees.get(TreeId::ToolsTree), nullptr, "Ctrl+Alt+S");
     addLink(trees.get(TreeId::SearchTree), nullptr, "Ctrl+Alt+Q");
     addContact(contacts, "Ctrl+Alt+M", "");
     addPhrase(phrases, "ctrl+alt+p", "");
@@ -80,7 +80,7 @@ TEST_F(HotKeyCommandsTest, StartRegistersLinksThenContactsThenPhrasesOnceEach) {
     commands.registerHotKeys();
 
     std::vector<std::string> registered;
-    for (const auto& entry : commands.HotKeyManager1.registrations()) registered.push_back(HotKeyText(entry.HotKey));
+    for (const auto& entry : commands.registry.registrations()) registered.push_back(hotKeyText(entry.hotKey));
     EXPECT_EQ(registered, (std::vector<std::string>{"Ctrl+Alt+L", "F5", "Ctrl+Alt+M", "Ctrl+Alt+P"}));
     EXPECT_EQ(fakes.hotKeys.registered.size(), 4u);
     EXPECT_TRUE(pad.lines().empty());
@@ -89,27 +89,27 @@ TEST_F(HotKeyCommandsTest, StartRegistersLinksThenContactsThenPhrasesOnceEach) {
 
 TEST_F(HotKeyCommandsTest, ManagerRefusesTakenCombinationsAndReleasesAll) {
     fakes.hotKeys.heldByOthers.insert({CtrlAlt, 'K'});
-    THotKeyManager& manager = commands.HotKeyManager1;
-    const std::uint16_t first = manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+L"));
+    HotKeyRegistry& manager = commands.registry;
+    const std::uint16_t first = manager.registerKey(parseHotKeyText("Ctrl+Alt+L"));
     EXPECT_GE(first, 0xC000);
-    EXPECT_EQ(manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+L")), 0);  // twice in this program
-    EXPECT_EQ(manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+K")), 0);  // held by another program
-    EXPECT_TRUE(manager.IsRegisteredKey(ParseHotKeyText("Ctrl+Alt+L")));
-    EXPECT_FALSE(manager.IsRegisteredKey(ParseHotKeyText("Ctrl+Alt+K")));
-    const std::uint16_t second = manager.RegisterKey(ParseHotKeyText("F5"));
+    EXPECT_EQ(manager.registerKey(parseHotKeyText("Ctrl+Alt+L")), 0);  // twice in this program
+    EXPECT_EQ(manager.registerKey(parseHotKeyText("Ctrl+Alt+K")), 0);  // held by another program
+    EXPECT_TRUE(manager.isRegistered(parseHotKeyText("Ctrl+Alt+L")));
+    EXPECT_FALSE(manager.isRegistered(parseHotKeyText("Ctrl+Alt+K")));
+    const std::uint16_t second = manager.registerKey(parseHotKeyText("F5"));
     EXPECT_NE(second, 0);
     EXPECT_NE(second, first);
 
-    manager.ReleaseAll();
+    manager.releaseAll();
     EXPECT_TRUE(fakes.hotKeys.registered.empty());
-    EXPECT_FALSE(manager.IsRegisteredKey(ParseHotKeyText("Ctrl+Alt+L")));
-    EXPECT_NE(manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+L")), 0);
+    EXPECT_FALSE(manager.isRegistered(parseHotKeyText("Ctrl+Alt+L")));
+    EXPECT_NE(manager.registerKey(parseHotKeyText("Ctrl+Alt+L")), 0);
 }
 
 TEST_F(HotKeyCommandsTest, DestroyingTheManagerReleasesItsKeys) {
     {
-        THotKeyManager manager(fakes.hotKeys);
-        manager.RegisterKey(ParseHotKeyText("Ctrl+Alt+Z"));
+        HotKeyRegistry manager(fakes.hotKeys);
+        manager.registerKey(parseHotKeyText("Ctrl+Alt+Z"));
         EXPECT_EQ(fakes.hotKeys.registered.size(), 1u);
     }
     EXPECT_TRUE(fakes.hotKeys.registered.empty());
@@ -166,7 +166,7 @@ TEST_F(HotKeyCommandsTest, OneCombinationActsOnLinksThenContactsThenPhrases) {
     addPhrase(phrases, "Ctrl+Alt+A", "Hello");
     fakes.clipboard.setText("old");
     commands.registerHotKeys();
-    EXPECT_EQ(commands.HotKeyManager1.registrations().size(), 1u);
+    EXPECT_EQ(commands.registry.registrations().size(), 1u);
 
     fakes.hotKeys.press(CtrlAlt, 'A');
 
@@ -183,10 +183,10 @@ TEST_F(HotKeyCommandsTest, WithoutSystemWideKeysTheMessagePadSaysSoOnce) {
 
     addLink(links, nullptr, "Ctrl+Alt+L");
     addPhrase(phrases, "Ctrl+Alt+P", "");
-    settings.iLanguage = 1;
+    settings.language = 1;
     commands.registerHotKeys();
     EXPECT_EQ(pad.lines(), (std::vector<std::string>{HotKeyCommands::unavailableText(1)}));
-    EXPECT_TRUE(commands.HotKeyManager1.registrations().empty());
+    EXPECT_TRUE(commands.registry.registrations().empty());
 }
 
 // The organiser registers the hot keys of the trees it read at start, and releases them when it ends.

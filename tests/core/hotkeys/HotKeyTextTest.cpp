@@ -47,9 +47,9 @@ TEST(HotKeyTextTest, TextsParseToValuesAndCanonicalTexts) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(ParseHotKeyText(c.text), c.value);
+        EXPECT_EQ(parseHotKeyText(c.text), c.value);
         if (c.canonical) {
-            EXPECT_EQ(HotKeyText(c.value), c.canonical);
+            EXPECT_EQ(hotKeyText(c.value), c.canonical);
         }
     }
 }
@@ -64,8 +64,8 @@ TEST(HotKeyTextTest, ModifierFlagsAndValueBits) {
                  {HotKeyFlag::Win, 0x10000},
                  {HotKeyFlag::Alt | HotKeyFlag::Ctrl | HotKeyFlag::Win, 0x1C000}};
     for (const auto& c : cases) {
-        EXPECT_EQ(MakeHotKey(c.flags, 0x4C), c.bits | 0x4C);
-        EXPECT_EQ(SplitHotKey(c.bits | 0x4C), (SplitKey{c.flags, 0x4C}));
+        EXPECT_EQ(makeHotKey(c.flags, 0x4C), c.bits | 0x4C);
+        EXPECT_EQ(splitHotKey(c.bits | 0x4C), (SplitKey{c.flags, 0x4C}));
     }
     EXPECT_EQ(builtInModifierName(HotKeyFlag::Win), "Win");
     EXPECT_EQ(displayModifierName(HotKeyFlag::Win), "Win");
@@ -80,17 +80,17 @@ TEST(HotKeyTextTest, KeyNames) {
                  {45, "Insert"},   {46, "Delete"}, {48, "0"},       {90, "Z"},   {96, "Num 0"},
                  {105, "Num 9"},   {106, "Num *"}, {107, "Num +"},  {112, "F1"}, {135, "F24"},
                  {0, ""},          {7, ""},        {136, ""},       {255, ""},   {300, ""}};
-    for (const auto& c : cases) EXPECT_EQ(KeyName(c.key), c.name) << c.key;
+    for (const auto& c : cases) EXPECT_EQ(keyName(c.key), c.name) << c.key;
 }
 
 // Every named key reads back as itself: no two keys share a name.
 TEST(HotKeyTextTest, EveryNamedKeyReadsBackAsItself) {
     for (unsigned key = 8; key <= 255; ++key) {
-        const std::string name = KeyName(key);
+        const std::string name = keyName(key);
         if (name.empty() || name.find('+') != std::string::npos || name == "Shift" || name == "Ctrl" || name == "Alt")
             continue;
-        const std::uint32_t value = MakeHotKey(HotKeyFlag::Ctrl | HotKeyFlag::Alt, key);
-        EXPECT_EQ(ParseHotKeyText(HotKeyText(value)), value) << name;
+        const std::uint32_t value = makeHotKey(HotKeyFlag::Ctrl | HotKeyFlag::Alt, key);
+        EXPECT_EQ(parseHotKeyText(hotKeyText(value)), value) << name;
     }
 }
 

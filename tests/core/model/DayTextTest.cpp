@@ -27,9 +27,9 @@ TEST(DayText, ClassifiesShortDateFormats) {
     };
     for (const auto& c : cases) {
         const DayText dayText = under(c.format);
-        EXPECT_EQ(dayText.IsDayFirstFormat(), c.order == 'D') << c.format;
-        EXPECT_EQ(dayText.IsMonthFirstFormat(), c.order == 'M') << c.format;
-        EXPECT_EQ(dayText.IsYearFirstFormat(), c.order == 'Y') << c.format;
+        EXPECT_EQ(dayText.isDayFirstFormat(), c.order == 'D') << c.format;
+        EXPECT_EQ(dayText.isMonthFirstFormat(), c.order == 'M') << c.format;
+        EXPECT_EQ(dayText.isYearFirstFormat(), c.order == 'Y') << c.format;
     }
 }
 
@@ -48,8 +48,8 @@ TEST(DayText, ConvertsBothWaysWhateverTheLocale) {
     for (const char* format : formats) {
         const DayText dayText = under(format);
         for (const auto& c : cases) {
-            EXPECT_EQ(dayText.DateToDayText(c.date), c.dayText) << format;
-            EXPECT_EQ(dayText.DayTextToDate(c.dayText), c.date) << format << " " << c.dayText;
+            EXPECT_EQ(dayText.dayTextOfDate(c.date), c.dayText) << format;
+            EXPECT_EQ(dayText.dateOfDayText(c.dayText), c.date) << format << " " << c.dayText;
         }
     }
 }
@@ -71,7 +71,7 @@ TEST(DayText, TextThatIsNoDateRaisesTheConversionErrorWithTheJoinedText) {
     };
     for (const auto& c : cases) {
         try {
-            under(c.format).DayTextToDate(c.text);
+            under(c.format).dateOfDayText(c.text);
             ADD_FAILURE() << c.text << " under " << c.format << " was read";
         } catch (const ConversionError& error) {
             EXPECT_STREQ(error.what(), c.message);
@@ -83,9 +83,9 @@ TEST(DayText, TextThatIsNoDateRaisesTheConversionErrorWithTheJoinedText) {
 // context's separator is not the one of its format.
 TEST(DayText, ReadsUnderTheFormatWithTheContextsSeparator) {
     const DayText mismatched(DayTextContext{"dd.MM.yyyy", '/', ':', Date::fromYmd(2026, 3, 10)});
-    EXPECT_THROW(mismatched.DayTextToDate("05.03.26"), ConversionError);
+    EXPECT_THROW(mismatched.dateOfDayText("05.03.26"), ConversionError);
     const DayText matching(DayTextContext{"dd/MM/yyyy", '/', ':', Date::fromYmd(2026, 3, 10)});
-    EXPECT_EQ(matching.DayTextToDate("05.03.26"), Date::fromYmd(2026, 3, 5));
+    EXPECT_EQ(matching.dateOfDayText("05.03.26"), Date::fromYmd(2026, 3, 5));
 }
 
 TEST(DayText, WindowsAroundToday) {
@@ -99,11 +99,11 @@ TEST(DayText, WindowsAroundToday) {
     };
     for (const auto& c : cases)
         for (int window = 0; window <= 4; ++window)
-            EXPECT_EQ(dayText.DayMatches("dd.mm.yyyy", window, Date::fromYmd(2026, 3, 10).addDays(c.offset)),
+            EXPECT_EQ(dayText.dayMatches("dd.mm.yyyy", window, Date::fromYmd(2026, 3, 10).addDays(c.offset)),
                       c.windows[window] == 'x')
                 << "offset " << c.offset << " window " << window;
-    EXPECT_FALSE(dayText.DayMatches("dd.mm.yyyy", 5, Date::fromYmd(2026, 3, 10)));
-    EXPECT_FALSE(dayText.DayMatches("dd.mm.yyyy", -1, Date::fromYmd(2026, 3, 10)));
+    EXPECT_FALSE(dayText.dayMatches("dd.mm.yyyy", 5, Date::fromYmd(2026, 3, 10)));
+    EXPECT_FALSE(dayText.dayMatches("dd.mm.yyyy", -1, Date::fromYmd(2026, 3, 10)));
 }
 
 TEST(DayText, ThePatternChoosesWhatMustAgree) {
@@ -130,7 +130,7 @@ TEST(DayText, ThePatternChoosesWhatMustAgree) {
         {Date::fromYmd(2026, 3, 10), "dd/mm", 4, Date(), false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(under("dd.MM.yyyy", c.today).DayMatches(c.pattern, c.window, c.date), c.matches)
+        EXPECT_EQ(under("dd.MM.yyyy", c.today).dayMatches(c.pattern, c.window, c.date), c.matches)
             << c.today.toIso() << " " << c.pattern << " " << c.date.toIso();
 }
 

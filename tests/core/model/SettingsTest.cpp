@@ -30,10 +30,10 @@ TEST(Settings, MissingFileGivesDefaultsAndACloseWritesOnlyTheKeptKeys) {
     EXPECT_EQ(loaded.settings, Settings{});
     EXPECT_TRUE(loaded.messages.empty());
     EXPECT_TRUE(loaded.settings.lastLaunchDate.isNull());
-    EXPECT_FALSE(loaded.settings.fTimeMark[7]);
-    EXPECT_TRUE(loaded.settings.fTimeMark[8]);
-    EXPECT_TRUE(loaded.settings.fTimeMark[18]);
-    EXPECT_FALSE(loaded.settings.fTimeMark[19]);
+    EXPECT_FALSE(loaded.settings.timeMarks[7]);
+    EXPECT_TRUE(loaded.settings.timeMarks[8]);
+    EXPECT_TRUE(loaded.settings.timeMarks[18]);
+    EXPECT_FALSE(loaded.settings.timeMarks[19]);
 
     saveSetup(file, loaded.settings, datesUnder("dd.MM.yyyy"));
     setupFile.write(file);
@@ -97,16 +97,16 @@ TEST(Settings, HandSetValuesSurviveAStartAndAClose) {
     ProfileFile file = ProfileFile::parse(original);
     LoadedSetup loaded = loadSetup(file, datesUnder("dd.MM.yyyy"));
     Settings& s = loaded.settings;
-    EXPECT_TRUE(s.fTickSnd15);
-    EXPECT_FALSE(s.fTickSnd30);
-    EXPECT_TRUE(s.fTickSnd45);
-    EXPECT_TRUE(s.PropertyPanel);  // "Modify Task..." starts checked as showProperties says
-    EXPECT_EQ(s.clTasksGrid, 0x00CC0000);
-    EXPECT_TRUE(s.fTimeMark[7]);
-    EXPECT_FALSE(s.fTimeMark[18]);
+    EXPECT_TRUE(s.tickSound15);
+    EXPECT_FALSE(s.tickSound30);
+    EXPECT_TRUE(s.tickSound45);
+    EXPECT_TRUE(s.taskProperties);  // "Modify Task..." starts checked as showProperties says
+    EXPECT_EQ(s.tasksGridColour, 0x00CC0000);
+    EXPECT_TRUE(s.timeMarks[7]);
+    EXPECT_FALSE(s.timeMarks[18]);
 
-    s.PropertyPanel = false;  // the user unchecks "Modify Task..."
-    s.fHideDone = false;
+    s.taskProperties = false;  // the user unchecks "Modify Task..."
+    s.hideDone = false;
     saveSetup(file, s, datesUnder("dd.MM.yyyy"));
     const std::string saved = file.bytes();
     EXPECT_NE(saved.find("fTickSnd15=1\r\nfTickSnd30=0\r\nfTickSnd45=1\r\n"), std::string::npos);
@@ -114,11 +114,11 @@ TEST(Settings, HandSetValuesSurviveAStartAndAClose) {
     EXPECT_NE(saved.find("fTimeMark0700=1\r\nfTimeMark1800=0\r\n"), std::string::npos);
 
     const Settings reloaded = loadSetup(file, datesUnder("dd.MM.yyyy")).settings;
-    EXPECT_TRUE(reloaded.fTickSnd15);
-    EXPECT_FALSE(reloaded.fTickSnd30);
-    EXPECT_TRUE(reloaded.fTickSnd45);
+    EXPECT_TRUE(reloaded.tickSound15);
+    EXPECT_FALSE(reloaded.tickSound30);
+    EXPECT_TRUE(reloaded.tickSound45);
     EXPECT_TRUE(reloaded.showProperties);
-    EXPECT_FALSE(reloaded.fHideDone);
+    EXPECT_FALSE(reloaded.hideDone);
     EXPECT_EQ(file.readBool("MainWindow", "PropertyPanel", true), false);
 }
 
@@ -137,15 +137,15 @@ TEST(Settings, ValuesThatDoNotConvertGiveTheDefaults) {
                            "clMessagePad=16777215\n"
                            "clReminderBack=$00ffffff\n")
                            .settings;
-    EXPECT_TRUE(s.fAutoRemind);
-    EXPECT_FALSE(s.fEasyMode);
-    EXPECT_EQ(s.iLanguage, 2);
-    EXPECT_EQ(s.OrderBy, 3);
-    EXPECT_EQ(s.TabSheetNum, 1);
-    EXPECT_EQ(s.clTasksGrid, 0x00FFFFFF);
-    EXPECT_EQ(s.clTasksFore, 0x00FFFFFF);
-    EXPECT_EQ(s.clMessagePad, s.clTasksFore);
-    EXPECT_EQ(s.clReminderBack, s.clTasksFore);
+    EXPECT_TRUE(s.autoRemind);
+    EXPECT_FALSE(s.easyMode);
+    EXPECT_EQ(s.language, 2);
+    EXPECT_EQ(s.taskOrder, 3);
+    EXPECT_EQ(s.pageNumber, 1);
+    EXPECT_EQ(s.tasksGridColour, 0x00FFFFFF);
+    EXPECT_EQ(s.tasksTextColour, 0x00FFFFFF);
+    EXPECT_EQ(s.messagePadColour, s.tasksTextColour);
+    EXPECT_EQ(s.reminderBackColour, s.tasksTextColour);
 }
 
 TEST(Settings, LastLaunchDateIsADayTextWhateverTheLocale) {
@@ -190,9 +190,9 @@ TEST(Settings, TextsGoThroughTheCodePageOfTheFile) {
     LoadedSetup loaded = loadSetup(file, datesUnder("dd.MM.yyyy"));
     EXPECT_TRUE(loaded.messages.empty());
     EXPECT_EQ(loaded.settings.fromWhom, "Пётр");
-    EXPECT_EQ(loaded.settings.sEngine, "поиск");
+    EXPECT_EQ(loaded.settings.webSearchPrefix, "поиск");
 
-    loaded.settings.sEngine = "ищи";
+    loaded.settings.webSearchPrefix = "ищи";
     saveSetup(file, loaded.settings, datesUnder("dd.MM.yyyy"));
     EXPECT_EQ(file.readString("Inet", "sEngine", ""), "\xE8\xF9\xE8");
     EXPECT_EQ(file.readString("General", "fromWhom", ""), "\xCF\xB8\xF2\xF0");

@@ -17,14 +17,14 @@ TEST(SoundCues, PlayOnlyExistingCuesWithBothSwitchesOn) {
 
     player.playSoundCue(cues::Done);
     player.playSoundCue(cues::Mute);  // no such file: silent
-    settings.fEnableSounds = false;
+    settings.soundsEnabled = false;
     player.playSoundCue(cues::Done);
-    settings.fEnableSounds = true;
-    settings.fStartUpSnd = false;
+    settings.soundsEnabled = true;
+    settings.startUpSound = false;
     player.playSoundCue(cues::Done);
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{(dir / cues::Done).string()});
 
-    settings.fStartUpSnd = true;
+    settings.startUpSound = true;
     fakes.sound.failure = SoundError{263, "The specified device is not open."};
     player.playSoundCue(cues::Done);
     EXPECT_EQ(fakes.ui.messages, std::vector<std::string>{"ErrorCode: 263\r\nThe specified device is not open."});

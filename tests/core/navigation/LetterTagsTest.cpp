@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "NavigationFixture.h"
-#include "trees/TContactData.h"
-#include "trees/TLinkData.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
 
 namespace torvalet {
 namespace {
@@ -25,7 +25,7 @@ protected:
         return tree;
     }
     std::int32_t& kind(ItemTree& tree, const char* name) { return *kindField(*item(tree, name)); }
-    ItemTree& marks() { return tree(TreeId::MarksTree); }
+    ItemTree& marks() { return tree(TreeId::ContactTagsTree); }
 };
 
 TEST_F(LetterTagsTest, LetterTagsListNamesBeginningWithTheCapitalLetterInTreeOrder) {
@@ -37,7 +37,7 @@ TEST_F(LetterTagsTest, LetterTagsListNamesBeginningWithTheCapitalLetterInTreeOrd
     };
     contacts();
     for (const auto& row : cases) {
-        tags().GetLetterContactBookmarks(row.letter);
+        tags().buildLetterContactTags(row.letter);
         EXPECT_EQ(outline(marks()), row.tags) << row.letter;
         EXPECT_EQ(marks().focused(), marks().root()->lastChild()) << row.letter;  // the last one added
         EXPECT_TRUE(tags().sortMarkShown(marks()));
@@ -47,17 +47,17 @@ TEST_F(LetterTagsTest, LetterTagsListNamesBeginningWithTheCapitalLetterInTreeOrd
 
 TEST_F(LetterTagsTest, GeneralTagsListTheTopLevelItemsWithTheirKinds) {
     ItemTree& tree = contacts();
-    tags().GetBookmarks1Click();
+    tags().buildGeneralContactTags();
     EXPECT_EQ(outline(marks()), "apple Bank Bistro 1st");  // not sorted by name
-    EXPECT_EQ(item(marks(), "Bank")->record<TTagData>().Kind, 3);
+    EXPECT_EQ(item(marks(), "Bank")->record<TagRecord>().kind, 3);
     EXPECT_EQ(marks().focused(), marks().firstTopLevel());
     EXPECT_EQ(view.activePage, kTasksPage);  // the start-up build shows no page
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint MarksTree"}));
 
     // "New Root Contact" rebuilds them.
-    commands.NewRootContact_mpClick();
+    commands.newRootContact();
     *firstTextField(*tree.root()->lastChild()) = "Zoo";
-    commands.NewRootContact_mpClick();
+    commands.newRootContact();
     EXPECT_EQ(outline(marks()), "apple Bank Bistro 1st Zoo _");
 }
 
@@ -65,25 +65,25 @@ TEST_F(LetterTagsTest, LinkTagsComeFromTheFirstLinkTab) {
     ItemTree& links = tree(TreeId::LinksTree);
     build(links, "Mail[Mailbox] Maps News");
     *kindField(*item(links, "Mail")) = 5;
-    build(tree(TreeId::StdLinksTree), "Make");
+    build(tree(TreeId::ToolsTree), "Make");
     view.linksPage = 1;
-    tags().GetLetterLinkBookmarks("m");
-    EXPECT_EQ(outline(tree(TreeId::MarksLinksTree)), "Mail Mailbox Maps");
-    EXPECT_EQ(item(tree(TreeId::MarksLinksTree), "Mail")->record<TTagData>().Kind, 5);
+    tags().buildLetterLinkTags("m");
+    EXPECT_EQ(outline(tree(TreeId::LinkTagsTree)), "Mail Mailbox Maps");
+    EXPECT_EQ(item(tree(TreeId::LinkTagsTree), "Mail")->record<TagRecord>().kind, 5);
     EXPECT_EQ(view.activePage, kLinksPage);
-    tags().GetLinkBookmarks();
-    EXPECT_EQ(outline(tree(TreeId::MarksLinksTree)), "Mail Maps News");
+    tags().buildGeneralLinkTags();
+    EXPECT_EQ(outline(tree(TreeId::LinkTagsTree)), "Mail Maps News");
 
     // A new root link in another tab leaves the tags as they were.
-    commands.NewRootLink_mpClick();
-    EXPECT_EQ(outline(tree(TreeId::MarksLinksTree)), "Mail Maps News");
+    commands.newRootLink();
+    EXPECT_EQ(outline(tree(TreeId::LinkTagsTree)), "Mail Maps News");
 }
 
 TEST_F(LetterTagsTest, TypeTagsListTheKindAtAnyDepth) {
     contacts();
-    tags().showContactsOfKindClick(1);
+    tags().showContactsOfKind(1);
     EXPECT_EQ(outline(marks()), "Branch Kiosk");
-    tags().showContactsOfKindClick(3);
+    tags().showContactsOfKind(3);
     EXPECT_EQ(outline(marks()), "Bank");
     EXPECT_EQ(view.activePage, kContactsPage);
 }
@@ -103,7 +103,7 @@ TEST_F(LetterTagsTest, JumpSelectsTheFirstItemOfTheTagsNameAndOpensItsBranch) {
     };
     for (const auto& row : cases) {
         ItemTree& tree = contacts();
-        item(tree, "1st")->record<TContactData>().Official = "Bistro";
+        item(tree, "1st")->record<ContactRecord>().official = "Bistro";
         build(marks(), "Bank Branch Bistro Gone");
         marks().setFocused(item(marks(), row.focusedTag));
         if (*row.selectedTag) marks().selectOnly(item(marks(), row.selectedTag));
@@ -124,17 +124,17 @@ TEST_F(LetterTagsTest, JumpSelectsTheFirstItemOfTheTagsNameAndOpensItsBranch) {
     // No tags: the contact tree only takes the focus.
     marks().clear();
     display.calls.clear();
-    EXPECT_EQ(tags().MarksTreeDblClick(), nullptr);
+    EXPECT_EQ(tags().jumpFromContactTag(), nullptr);
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint ContactsTree", "focus ContactsTree"}));
 }
 
 TEST_F(LetterTagsTest, JumpToAnItemTheNameFilterHidesEmptiesTheFilter) {
     ItemTree& tree = contacts();
     view.activePage = kContactsPage;
-    tags().GetLetterContactBookmarks("k");
+    tags().buildLetterContactTags("k");
     filters().editChanged(NavFamily::Contacts, "bistro");
     EXPECT_EQ(rows(tree), "Bistro");
-    EXPECT_EQ(tags().MarksTreeDblClick(), item(tree, "Kiosk"));
+    EXPECT_EQ(tags().jumpFromContactTag(), item(tree, "Kiosk"));
     EXPECT_EQ(rows(tree), "apple Bank[Branch[Kiosk]] Bistro 1st");
     EXPECT_FALSE(bar(NavFamily::Contacts).holdsText());
 }
@@ -142,9 +142,9 @@ TEST_F(LetterTagsTest, JumpToAnItemTheNameFilterHidesEmptiesTheFilter) {
 TEST_F(LetterTagsTest, LinkJumpShowsTheFirstLinkTab) {
     ItemTree& links = tree(TreeId::LinksTree);
     build(links, "News[Paper]");
-    tags().GetLetterLinkBookmarks("p");
+    tags().buildLetterLinkTags("p");
     view.linksPage = 3;
-    TreeNode* found = tags().MarksLinksTreeDblClick();
+    TreeNode* found = tags().jumpFromLinkTag();
     EXPECT_EQ(found, item(links, "Paper"));
     EXPECT_EQ(view.linksPage, 0);
     EXPECT_EQ(rows(links), "News[Paper]");

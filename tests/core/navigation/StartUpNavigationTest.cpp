@@ -27,20 +27,20 @@ TEST(StartUpNavigationTest, StartShowsEveryLevelAndBuildsTheTags) {
     testing::TempDir dir;
     testing::FakeServices fakes;
     Organizer::provision(AppPaths{dir.path()});
-    writeHidden(dir / "goals3.dat", TreeId::Goal3Tree);
+    writeHidden(dir / "goals3.dat", TreeId::MonthGoalTree);
     writeHidden(dir / "links.goto", TreeId::LinksTree);
     writeHidden(dir / "contacts.co", TreeId::ContactsTree);
     writeHidden(dir / "phrases.phr", TreeId::PhrasesTree);
 
     Organizer organizer(fakes.services, dir.path());
     organizer.start();
-    for (TreeId name : {TreeId::Goal3Tree, TreeId::LinksTree, TreeId::ContactsTree}) {
+    for (TreeId name : {TreeId::MonthGoalTree, TreeId::LinksTree, TreeId::ContactsTree}) {
         organizer.trees().get(name).forEach(
             [name](TreeNode* node) { EXPECT_TRUE(node->hasFlag(NodeFlag::Visible)) << name; });
     }
     // The other trees keep the flags they were saved with.
     EXPECT_FALSE(organizer.trees().get(TreeId::PhrasesTree).root()->lastChild()->hasFlag(NodeFlag::Visible));
-    for (TreeId tags : {TreeId::MarksLinksTree, TreeId::MarksTree}) {
+    for (TreeId tags : {TreeId::LinkTagsTree, TreeId::ContactTagsTree}) {
         const ItemTree& list = organizer.trees().get(tags);
         ASSERT_EQ(list.nodeCount(), 2u) << tags;
         EXPECT_EQ(*firstTextField(*list.root()->lastChild()), "Hidden") << tags;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "NavigationFixture.h"
-#include "trees/TContactData.h"
-#include "trees/TGoalData.h"
-#include "trees/TLinkData.h"
+#include "trees/ContactRecord.h"
+#include "trees/GoalRecord.h"
+#include "trees/LinkRecord.h"
 
 namespace torvalet {
 namespace {
@@ -21,14 +21,14 @@ protected:
     ItemTree& contacts() {
         ItemTree& tree = this->tree(TreeId::ContactsTree);
         build(tree, "Hotels[Grand.Hotel Motel] People[Rose Pedro] Bob");
-        contact("Grand.Hotel").Official = "Grand Hotel";
-        contact("Rose").FirstName = "Rose";
-        contact("Rose").LastName = "Garden";
-        contact("Pedro").Address = "Gran Via 1\nMadrid, SPAIN";
-        contact("Bob").FirstName = "Robert";
+        contact("Grand.Hotel").official = "Grand Hotel";
+        contact("Rose").firstName = "Rose";
+        contact("Rose").lastName = "Garden";
+        contact("Pedro").address = "Gran Via 1\nMadrid, SPAIN";
+        contact("Bob").firstName = "Robert";
         return tree;
     }
-    TContactData& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<TContactData>(); }
+    ContactRecord& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<ContactRecord>(); }
 };
 
 TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
@@ -53,29 +53,29 @@ TEST_F(TreeFiltersTest, ContactNameFilterJoinsTheNamesAndLooksInTheAddress) {
 }
 
 TEST_F(TreeFiltersTest, NameFiltersOfGoalsAndLinksLookAtTheirTwoFields) {
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "Work[Отчёт Plan] Home[ΟΔΟΣ]");
-    item(goals, "Plan")->record<TGoalData>().Description = "[a-z]+ budget";
-    filters().ItemsFilterByName("отЧЁТ");
+    item(goals, "Plan")->record<GoalRecord>().description = "[a-z]+ budget";
+    filters().filterGoalsByName("отЧЁТ");
     EXPECT_EQ(rows(goals), "Work[Отчёт]");
-    filters().ItemsFilterByName("οδος");
+    filters().filterGoalsByName("οδος");
     EXPECT_EQ(rows(goals), "Home[ΟΔΟΣ]");
-    filters().ItemsFilterByName("[A-Z]+");
+    filters().filterGoalsByName("[A-Z]+");
     EXPECT_EQ(rows(goals), "Work[Plan]");
 
     ItemTree& links = tree(TreeId::LinksTree);
     build(links, "News[Paper Radio] Mail");
-    item(links, "Radio")->record<TLinkData>().Url = "https://radio.example/";
-    filters().LinksFilterByName("EXAMPLE");
+    item(links, "Radio")->record<LinkRecord>().url = "https://radio.example/";
+    filters().filterLinksByName("EXAMPLE");
     EXPECT_EQ(rows(links), "News[Radio]");
 }
 
 TEST_F(TreeFiltersTest, AMatchingGroupShowsItselfButNotItsOtherMembers) {
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "Garden[Seeds Tools[Rake]] Car");
-    filters().ItemsFilterByName("garden");
+    filters().filterGoalsByName("garden");
     EXPECT_EQ(rows(goals), "Garden");
-    filters().ItemsFilterByName("rake");
+    filters().filterGoalsByName("rake");
     EXPECT_EQ(rows(goals), "Garden[Tools[Rake]]");
 }
 
@@ -97,12 +97,12 @@ TEST_F(TreeFiltersTest, GoalStateList) {
         {0, "A[A1 A2] B"},  // "None" shows every goal, not the goals without state
         {6, "A[A2]"},      {1, "B"}, {-1, "A[A1 A2] B"}, {7, ""},
     };
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     for (const auto& row : cases) {
         build(goals, "A[A1 A2] B");
         expandAll(goals);
-        item(goals, "A2")->record<TGoalData>().State = 6;
-        item(goals, "B")->record<TGoalData>().State = 1;
+        item(goals, "A2")->record<GoalRecord>().state = 6;
+        item(goals, "B")->record<GoalRecord>().state = 1;
         filters().listChanged(NavFamily::Goals, row.index);
         EXPECT_EQ(rows(goals), row.shown) << row.index;
         EXPECT_EQ(bar(NavFamily::Goals).listIndex, row.index);
@@ -126,9 +126,9 @@ TEST_F(TreeFiltersTest, EnterFindsTheExactNameAndEmptiesTheBar) {
         const char* found;  // "" for none
         const char* shown;
     } cases[] = {
-        {NavFamily::Goals, TreeId::GoalTree, "Seed", "", "A B"},                     // no match: fully collapsed
-        {NavFamily::Goals, TreeId::GoalTree, "seeds", "", "A B"},                    // case counts
-        {NavFamily::Goals, TreeId::GoalTree, "Seeds", "Seeds", "A[Seeds[Rake]] B"},  // the first in tree order
+        {NavFamily::Goals, TreeId::DayGoalTree, "Seed", "", "A B"},                     // no match: fully collapsed
+        {NavFamily::Goals, TreeId::DayGoalTree, "seeds", "", "A B"},                    // case counts
+        {NavFamily::Goals, TreeId::DayGoalTree, "Seeds", "Seeds", "A[Seeds[Rake]] B"},  // the first in tree order
         {NavFamily::Links, TreeId::LinksTree, "Rake", "Rake", "A[Seeds[Rake]] B"},
     };
     for (const auto& row : cases) {
@@ -190,12 +190,12 @@ TEST_F(TreeFiltersTest, ContactBarAddCreatesAManNamedAfterTheLine) {
         if (*row.selected) select(tree, {row.selected});
         bar(NavFamily::Contacts).text = row.line;
         view.activePage = kTasksPage;
-        TreeNode* added = filters().contactAddClick();
+        TreeNode* added = filters().addContactFromBar();
         EXPECT_EQ(testing::outline(tree), row.outline) << row.line;
-        TContactData expected;
-        expected.Official = row.line;
-        expected.ContactKind = 1;
-        EXPECT_EQ(added->record<TContactData>(), expected);
+        ContactRecord expected;
+        expected.official = row.line;
+        expected.kind = 1;
+        EXPECT_EQ(added->record<ContactRecord>(), expected);
         EXPECT_EQ(tree.focused(), added);
         EXPECT_EQ(tree.firstSelected(), added);
         EXPECT_EQ(tree.selectionCount(), 1u);
@@ -209,28 +209,28 @@ TEST_F(TreeFiltersTest, StarEmptiesTheBarAndShowsEverything) {
     filters().editChanged(NavFamily::Contacts, "motel");
     filters().listChanged(NavFamily::Contacts, 2);
     display.calls.clear();
-    filters().clearBarClick(NavFamily::Contacts);
+    filters().clearBar(NavFamily::Contacts);
     EXPECT_FALSE(bar(NavFamily::Contacts).holdsText());
     EXPECT_EQ(rows(people), "Hotels[Grand Hotel Motel] People Bob");
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint ContactsTree", "focus ContactsTree"}));
 
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "A B");
     filters().editChanged(NavFamily::Goals, "b");
     filters().listChanged(NavFamily::Goals, 0);
     filters().editChanged(NavFamily::Goals, "b");
-    filters().clearBarClick(NavFamily::Goals);
+    filters().clearBar(NavFamily::Goals);
     EXPECT_EQ(rows(goals), "A B");
     EXPECT_FALSE(bar(NavFamily::Goals).holdsText());
 }
 
 TEST_F(TreeFiltersTest, LeavingAGoalTabShowsItsGoalsAndEmptiesTheStateList) {
-    ItemTree& day = tree(TreeId::GoalTree);
+    ItemTree& day = tree(TreeId::DayGoalTree);
     build(day, "A B");
-    item(day, "B")->record<TGoalData>().State = 2;
+    item(day, "B")->record<GoalRecord>().state = 2;
     filters().listChanged(NavFamily::Goals, 2);
     EXPECT_EQ(rows(day), "B");
-    filters().GoalPageControlChanging(0);
+    filters().leaveGoalTab(0);
     view.goalPage = 1;
     EXPECT_EQ(rows(day), "A B");
     EXPECT_EQ(bar(NavFamily::Goals).listIndex, -1);
@@ -268,7 +268,7 @@ TEST_F(TreeFiltersTest, TypeAheadCollectsKeysUntilASecondPasses) {
             EXPECT_EQ(phrases.focused(), found);
         }
     }
-    EXPECT_EQ(navigation.incrementalSearch(tree(TreeId::GoalTree), "a", 0), nullptr);
+    EXPECT_EQ(navigation.incrementalSearch(tree(TreeId::DayGoalTree), "a", 0), nullptr);
 }
 
 }  // namespace

@@ -23,37 +23,37 @@ TEST_F(TreeLevelsTest, ShowLevelHidesWhatLiesDeeper) {
         {2, "A[A1 A2[A21]] B[B1]"},
         {8, "A[A1 A2[A21]] B[B1]"},  // deeper than the tree: nothing hidden
     };
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     for (const auto& row : cases) {
         build(goals, "A[A1 A2[A21]] B[B1]");
         expandAll(goals);
-        levels().ShowLevel(goals, row.level);
+        levels().showLevel(goals, row.level);
         EXPECT_EQ(rows(goals), row.shown) << "level " << row.level;
     }
 }
 
 TEST_F(TreeLevelsTest, ShowAllLevelsBringsItemsBackWithTheirExpandedState) {
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "A[A1 A2[A21]] B[B1]");
     expandAll(goals);
     item(goals, "A2")->setFlag(NodeFlag::Expanded, false);
-    levels().ShowLevel(goals, 0);
+    levels().showLevel(goals, 0);
     EXPECT_EQ(rows(goals), "A B");
-    levels().ShowAllLevels(goals);
+    levels().showAllLevels(goals);
     EXPECT_EQ(rows(goals), "A[A1 A2] B[B1]");
     // Expanded flags are left alone: an item of level 1 under a collapsed parent stays out of view.
     item(goals, "A")->setFlag(NodeFlag::Expanded, false);
-    levels().ShowLevel(goals, 1);
+    levels().showLevel(goals, 1);
     EXPECT_EQ(rows(goals), "A B[B1]");
     EXPECT_EQ(display.calls.back(), "repaint GoalTree");
 }
 
 TEST_F(TreeLevelsTest, ShowLevelWalksTenThousandLevels) {
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     goals.clear();
     TreeNode* node = nullptr;
     for (int depth = 0; depth < 10000; ++depth) node = goals.appendChild(node);
-    levels().ShowLevel(goals, 4999);
+    levels().showLevel(goals, 4999);
     EXPECT_FALSE(node->hasFlag(NodeFlag::Visible));
     int shown = 0;
     goals.forEach([&](TreeNode* n) { shown += n->hasFlag(NodeFlag::Visible) ? 1 : 0; });
@@ -64,33 +64,33 @@ TEST_F(TreeLevelsTest, ExpandNodeOpensTheWholeBranchOfTheFirstSelected) {
     ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "A[A1[A11[A111]] A2] B[B1]");
     select(contacts, {"B", "A"});
-    navigation.levels().ExpandContactNode1Click();
+    navigation.levels().expandContactNode();
     EXPECT_EQ(rows(contacts), "A[A1[A11[A111]] A2] B");
     EXPECT_EQ(view.activePage, kContactsPage);
 
-    navigation.levels().collapseNodeClick(NavFamily::Contacts);
+    navigation.levels().collapseNodeOf(NavFamily::Contacts);
     EXPECT_EQ(rows(contacts), "A B");
     contacts.clearSelection();
-    navigation.levels().ExpandContactNode1Click();  // nothing selected: nothing happens
+    navigation.levels().expandContactNode();  // nothing selected: nothing happens
     EXPECT_EQ(rows(contacts), "A B");
 }
 
 TEST_F(TreeLevelsTest, MenuCommandsActOnTheActiveTreeOfTheirPage) {
-    ItemTree& week = tree(TreeId::Goal2Tree);
+    ItemTree& week = tree(TreeId::WeekGoalTree);
     build(week, "W[W1[W11]]");
     view.goalPage = 1;
     view.activePage = kContactsPage;
-    navigation.levels().expandAllClick(NavFamily::Goals);
+    navigation.levels().expandAllOf(NavFamily::Goals);
     EXPECT_EQ(rows(week), "W[W1[W11]]");
     EXPECT_EQ(view.activePage, kTasksPage);
-    navigation.levels().levelClick(NavFamily::Goals, 1);
+    navigation.levels().showLevelOf(NavFamily::Goals, 1);
     EXPECT_EQ(rows(week), "W[W1]");
-    navigation.levels().showAllLevelsClick(NavFamily::Goals);
-    navigation.levels().collapseAllClick(NavFamily::Goals);
+    navigation.levels().showAllLevelsOf(NavFamily::Goals);
+    navigation.levels().collapseAllOf(NavFamily::Goals);
     EXPECT_EQ(rows(week), "W");
 
     view.linksPage = 7;  // a link tab without a tree: the link commands find nothing to do
-    navigation.levels().levelClick(NavFamily::Links, 0);
+    navigation.levels().showLevelOf(NavFamily::Links, 0);
     EXPECT_EQ(view.activePage, kLinksPage);
 }
 
@@ -114,17 +114,17 @@ TEST_F(TreeLevelsTest, GotoFirstAndLastVisibleItem) {
         if (*row.hidden) item(links, row.hidden)->setFlag(NodeFlag::Visible, false);
         if (*row.collapsed) item(links, row.collapsed)->setFlag(NodeFlag::Expanded, false);
         select(links, {"A1", "B1"});
-        levels().GotoFirstVisibleItem(links);
+        levels().gotoFirstVisibleItem(links);
         EXPECT_EQ(*firstTextField(*links.focused()), row.first) << row.name;
         EXPECT_EQ(links.selectionCount(), 1u) << row.name;
         EXPECT_EQ(links.firstSelected(), links.focused()) << row.name;
-        levels().GotoLastVisibleItem(links);
+        levels().gotoLastVisibleItem(links);
         EXPECT_EQ(*firstTextField(*links.focused()), row.last) << row.name;
     }
     // The tree is not on the current page: no focus, only the scroll.
     view.activePage = kTasksPage;
     display.calls.clear();
-    levels().GotoFirstVisibleItem(links);
+    levels().gotoFirstVisibleItem(links);
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint LinksTree", "scroll LinksTree A"}));
 }
 
@@ -138,7 +138,7 @@ TEST_F(TreeLevelsTest, CollapseAllButSelectedOpensThePathToTheFirstSelected) {
     select(contacts, {"B1", "A1"});
     view.activePage = kContactsPage;
 
-    levels().CollapseAllButSelected(contacts);
+    levels().collapseAllButSelected(contacts);
     EXPECT_EQ(rows(contacts), "A[A1[A11 A12] A2] B");
     EXPECT_FALSE(bar(NavFamily::Contacts).holdsText());
     EXPECT_TRUE(bar(NavFamily::Goals).holdsText());
@@ -147,11 +147,11 @@ TEST_F(TreeLevelsTest, CollapseAllButSelectedOpensThePathToTheFirstSelected) {
 }
 
 TEST_F(TreeLevelsTest, CollapseAllButSelectedWithoutSelectionOrFocusScrollsNowhere) {
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "A[A1] B[B1]");
     expandAll(goals);
     bar(NavFamily::Goals) = {"x", 4};
-    levels().CollapseAllButSelected(goals);
+    levels().collapseAllButSelected(goals);
     EXPECT_EQ(rows(goals), "A B");
     EXPECT_FALSE(bar(NavFamily::Goals).holdsText());
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint GoalTree", "focus GoalTree"}));
@@ -168,14 +168,14 @@ TEST_F(TreeLevelsTest, KeyCCollapsesAllButTheSelected) {
 }
 
 TEST_F(TreeLevelsTest, SetTreeViewFocusesOnlyAShownTree) {
-    ItemTree& goals = tree(TreeId::Goal3Tree);
+    ItemTree& goals = tree(TreeId::MonthGoalTree);
     build(goals, "A[A1[A11]]");
     select(goals, {"A11"});
     view.goalPage = 0;
-    levels().SetTreeView(goals);
+    levels().revealFirstSelected(goals);
     EXPECT_EQ(rows(goals), "A");
     view.goalPage = 2;
-    levels().SetTreeView(goals);
+    levels().revealFirstSelected(goals);
     EXPECT_EQ(rows(goals), "A[A1[A11]]");
     EXPECT_EQ(display.calls.back(), "scroll Goal3Tree A11");
 }

@@ -18,7 +18,7 @@ protected:
     std::vector<std::string> analyseOn(Date day) {
         clearTasks();
         fakes.clock.current = {day, 9, 5, 0};
-        organizer->reminders().calendar.AnalyzeCalendar();
+        organizer->reminders().calendar.analyzeCalendar();
         return tasksOf(day.toIso());
     }
 };
@@ -27,7 +27,7 @@ Date day(int y, int m, int d) { return Date::fromYmd(y, m, d); }
 
 TEST_F(CalendarAnalysisTest, EventsAreDueOnTheirDays) {
     const struct {
-        TEventData event;
+        EventRecord event;
         std::vector<Date> due, notDue;
     } cases[] = {
         // A monthly 31st only around months that have one.
@@ -65,8 +65,8 @@ TEST_F(CalendarAnalysisTest, EventsAreDueOnTheirDays) {
     for (const auto& c : cases) {
         organizer->trees().get(TreeId::CalendarTree).clear();
         addEvent(c.event);
-        for (Date d : c.due) EXPECT_EQ(analyseOn(d).size(), 1u) << c.event.Event << " on " << d.toIso();
-        for (Date d : c.notDue) EXPECT_EQ(analyseOn(d).size(), 0u) << c.event.Event << " on " << d.toIso();
+        for (Date d : c.due) EXPECT_EQ(analyseOn(d).size(), 1u) << c.event.text << " on " << d.toIso();
+        for (Date d : c.notDue) EXPECT_EQ(analyseOn(d).size(), 0u) << c.event.text << " on " << d.toIso();
     }
 }
 
@@ -95,7 +95,7 @@ TEST_F(CalendarAnalysisTest, TasksCarryTheStoredDateOrTodayAndTheEventTimeAndGoI
         EXPECT_EQ(field("Time2", c.task), c.time2) << c.task;
         EXPECT_EQ(field("Remindflag", c.task), "+") << c.task;
     }
-    organizer->reminders().calendar.AnCalend1Click();
+    organizer->reminders().calendar.analyzeCalendar();
     EXPECT_EQ(tasksOf("2026-04-03").size(), 8u) << "a second run the same day adds its tasks again";
 }
 
@@ -106,7 +106,7 @@ TEST_F(CalendarAnalysisTest, AnEventWhoseDateCannotBeReadIsReportedAndTheOthersS
     addEvent(event(3, "08.01.26", "11:00", "after"));
     clearTasks();
     try {
-        organizer->reminders().calendar.AnalyzeCalendar();
+        organizer->reminders().calendar.analyzeCalendar();
         ADD_FAILURE() << "the unreadable dates were not reported";
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(),
@@ -121,11 +121,11 @@ TEST_F(CalendarAnalysisTest, AnEventWhoseDateCannotBeReadIsReportedAndTheOthersS
 // tasks in walk order, and a mistyped date is still reported at the end. A walk that fails part
 // way stores none of its tasks, not even in the task list, and its error comes through.
 TEST_F(CalendarAnalysisTest, AWalkOnItsOwnThreadStoresItsTasksOrNoneWhenItFails) {
-    std::vector<TEventData> events;
+    std::vector<EventRecord> events;
     for (int i = 0; i < 300; ++i) events.push_back(event(3, "08.01.26", "10:00", "e" + std::to_string(i)));
     events[150] = event(3, "41.01.26", "10:00", "mistyped");
     const auto walkUpTo = [&events](std::size_t failAt) {
-        return [&events, failAt](const std::function<void(const TEventData&)>& visit) {
+        return [&events, failAt](const std::function<void(const EventRecord&)>& visit) {
             for (std::size_t i = 0; i < events.size(); ++i) {
                 if (i == failAt) throw TreeError::fromCode(TreeError::kAnchorChunkMissing);
                 visit(events[i]);
@@ -134,26 +134,26 @@ TEST_F(CalendarAnalysisTest, AWalkOnItsOwnThreadStoresItsTasksOrNoneWhenItFails)
     };
     CalendarAnalysis& calendar = organizer->reminders().calendar;
     clearTasks();
-    EXPECT_THROW(calendar.AnalyzeCalendar(walkUpTo(events.size())), ConversionError);
+    EXPECT_THROW(calendar.analyzeCalendar(walkUpTo(events.size())), ConversionError);
     const std::vector<std::string> tasks = tasksOf("2026-12-08");
     ASSERT_EQ(tasks.size(), 299u);
     EXPECT_EQ(tasks.front(), "[ 08.01.26 :: 10:00 ] e0");
     EXPECT_EQ(tasks.back(), "[ 08.01.26 :: 10:00 ] e299");
 
     clearTasks();
-    EXPECT_THROW(calendar.AnalyzeCalendar(walkUpTo(200)), TreeError);
+    EXPECT_THROW(calendar.analyzeCalendar(walkUpTo(200)), TreeError);
     EXPECT_TRUE(tasksOf("2026-12-08").empty());
-    EXPECT_EQ(organizer->store().tasksQ.rowCount(), 0);
+    EXPECT_EQ(organizer->store().listRows.rowCount(), 0);
 }
 
 // One mistyped date of the calendar does not silence the contacts of the day.
 TEST_F(CalendarAnalysisTest, AtStartAnUnreadableEventLeavesTheContactAnalysisToRun) {
     organizer->close();
     ItemTree events(TreeId::CalendarTree);
-    events.appendChild()->record<TEventData>() = event(3, "5.3.80", "10:00", "Broken");
+    events.appendChild()->record<EventRecord>() = event(3, "5.3.80", "10:00", "Broken");
     saveTreeFile(events, dir / "calendar.clnd", TextCodec());
     ItemTree contacts(TreeId::ContactsTree);
-    contacts.appendChild()->record<TContactData>() = testing::contact("Anna", "10.12.80");
+    contacts.appendChild()->record<ContactRecord>() = testing::contact("Anna", "10.12.80");
     saveTreeFile(contacts, dir / "contacts.co", TextCodec());
     startAt(2026, 12, 9, 8, 0);
     EXPECT_EQ(fakes.ui.messages,

@@ -16,7 +16,7 @@ protected:
     std::vector<std::string> analyseOn(Date day) {
         clearTasks();
         fakes.clock.current = {day, 9, 5, 0};
-        organizer->reminders().contacts.AnalyzeContacts();
+        organizer->reminders().contacts.analyzeContacts();
         return tasksOf(day.toIso());
     }
 };
@@ -57,7 +57,7 @@ TEST_F(ContactAnalysisTest, TasksAndPadLinesNameTheDayInTheLanguage) {
         {3, {"[ 24/12/99 ] Friends", "[ 25/12/80 ] Anna", "[ 23/12/80 ] Anna"}},
     };
     for (const auto& c : cases) {
-        organizer->settings().iLanguage = c.language;
+        organizer->settings().language = c.language;
         organizer->messagePad().clear();
         EXPECT_EQ(analyseOn(day(2026, 12, 22)), c.tasks) << c.language;
         std::vector<std::string> expectedPad;
@@ -76,7 +76,7 @@ TEST_F(ContactAnalysisTest, TasksAndPadLinesNameTheDayInTheLanguage) {
 TEST_F(ContactAnalysisTest, TasksOfTheStartRingAtTheFirstTickOfTheSameMinuteOnly) {
     organizer->close();
     ItemTree contacts(TreeId::ContactsTree);
-    contacts.appendChild()->record<TContactData>() = contact("Anna", "09.12.80");
+    contacts.appendChild()->record<ContactRecord>() = contact("Anna", "09.12.80");
     saveTreeFile(contacts, dir / "contacts.co", TextCodec());
     const struct {
         int day;
@@ -97,7 +97,7 @@ TEST_F(ContactAnalysisTest, ADateThatCannotBeReadIsReportedAndTheOtherDatesStill
     addContact(contact("Ivan", "11.12.70"));
     clearTasks();
     try {
-        organizer->reminders().contacts.AnalyzeContacts();
+        organizer->reminders().contacts.analyzeContacts();
         ADD_FAILURE() << "the unreadable date was not reported";
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'5...8.80' is not a valid date (contact \"Olga\", NameDay \"5.3.80\")");

@@ -58,7 +58,7 @@ TEST_F(ReminderClockTest, DueRowsGiveOneNoticeByTheirPhaseAndAreMarkedFired) {
                                       [](const auto& b) { return b.text == "starts now"; });
     ASSERT_NE(balloon, fakes.notices.balloons.end());
     EXPECT_EQ(balloon->title, "[10:30 08.12.2026] Start todo");
-    Query& list = organizer->store().tasksQ;
+    Query& list = organizer->store().listRows;
     list.moveTo(list.findRow("Task", "starts now"));
     EXPECT_EQ(list.text("Remindflag"), "!") << "the task list shows the fired flags";
 }
@@ -145,7 +145,7 @@ TEST_F(ReminderClockTest, TheHourIsAnnouncedInTheLanguageOnTheHintLineAndInABall
     startAt(2026, 12, 8, 9, 0, 0);
     int hour = 9;
     for (const auto& c : cases) {
-        organizer->settings().iLanguage = c.language;
+        organizer->settings().language = c.language;
         tickAt(2026, 12, 8, hour, 0, 0);  // the first tick of the run counts as a new minute too
         const std::string header = (hour < 10 ? "0" : "") + std::to_string(hour) + ":00 08.12.2026";
         ASSERT_FALSE(fakes.notices.balloons.empty());
@@ -208,7 +208,7 @@ TEST_F(ReminderClockTest, ARowBeingEditedIsPostedWhenAReminderFiresAndIsOpenAgai
     startAt(2026, 12, 8, 10, 29, 50);
     addRow({"due", "2026-12-08", "10:30", "2026-12-09", "10:30"});
     addRow({"draft", "2026-12-08", "12:00", "2026-12-09", "12:00", ""});
-    Query& tasks = organizer->store().tasksQ;
+    Query& tasks = organizer->store().listRows;
     ASSERT_TRUE(tasks.gotoBookmark(std::stoll(column("select rowid from tasks where Task = 'draft'")[0])));
     tasks.edit();
     tasks.setText("Comment", "typing");

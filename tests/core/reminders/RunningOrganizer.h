@@ -23,24 +23,24 @@ struct TaskRow {
     std::string stateKey = {}, typeKey = {}, doflag = {};
 };
 
-inline TEventData event(int kind, std::string date, std::string time, std::string text, std::uint8_t weekDays = 0) {
-    TEventData event;
-    event.EventKind = kind;
-    event.EventDate = std::move(date);
-    event.EventTime = std::move(time);
-    event.Event = std::move(text);
-    event.WeekDays = weekDays;
+inline EventRecord event(int kind, std::string date, std::string time, std::string text, std::uint8_t weekDays = 0) {
+    EventRecord event;
+    event.kind = kind;
+    event.date = std::move(date);
+    event.time = std::move(time);
+    event.text = std::move(text);
+    event.weekDays = weekDays;
     return event;
 }
 
-inline TContactData contact(std::string official, std::string birthday, std::string nameDay = {},
+inline ContactRecord contact(std::string official, std::string birthday, std::string nameDay = {},
                             std::string specialDay = {}, int kind = 1) {
-    TContactData contact;
-    contact.Official = std::move(official);
-    contact.Birthday = std::move(birthday);
-    contact.NameDay = std::move(nameDay);
-    contact.SpecialDay = std::move(specialDay);
-    contact.ContactKind = kind;
+    ContactRecord contact;
+    contact.official = std::move(official);
+    contact.birthday = std::move(birthday);
+    contact.nameDay = std::move(nameDay);
+    contact.specialDay = std::move(specialDay);
+    contact.kind = kind;
     return contact;
 }
 
@@ -71,7 +71,7 @@ protected:
                                          &row.stateKey, &row.typeKey, &row.doflag})
             insert.bind(column++, *value);
         insert.step();
-        organizer->store().tasksQ.refresh();
+        organizer->store().listRows.refresh();
     }
     std::vector<std::string> column(const std::string& sql) { return firstColumn(*organizer->store().database(), sql); }
     std::string field(const std::string& name, const std::string& task) {
@@ -83,7 +83,7 @@ protected:
     }
     void clearTasks() {
         organizer->store().database()->execute("delete from tasks");
-        organizer->store().tasksQ.refresh();
+        organizer->store().listRows.refresh();
     }
     int cuesPlayed(const std::string& cue) {
         int count = 0;
@@ -92,14 +92,14 @@ protected:
     }
     const std::vector<std::string>& padLines() { return organizer->messagePad().lines(); }
 
-    TreeNode* addEvent(const TEventData& event, TreeNode* parent = nullptr) {
+    TreeNode* addEvent(const EventRecord& event, TreeNode* parent = nullptr) {
         TreeNode* node = organizer->trees().get(TreeId::CalendarTree).appendChild(parent);
-        node->record<TEventData>() = event;
+        node->record<EventRecord>() = event;
         return node;
     }
-    TreeNode* addContact(const TContactData& contact, TreeNode* parent = nullptr) {
+    TreeNode* addContact(const ContactRecord& contact, TreeNode* parent = nullptr) {
         TreeNode* node = organizer->trees().get(TreeId::ContactsTree).appendChild(parent);
-        node->record<TContactData>() = contact;
+        node->record<ContactRecord>() = contact;
         return node;
     }
 

@@ -30,7 +30,7 @@ TEST(GoalsIntoTasksKeys, GoalValuesMapOntoTaskKeys) {
 
 class GoalsIntoTasksTest : public testing::TaskStoreFixture {
 protected:
-    TreeNode* addGoal(const TGoalData& goal, TreeNode* parent = nullptr) {
+    TreeNode* addGoal(const GoalRecord& goal, TreeNode* parent = nullptr) {
         return testing::appendGoal(goals, goal, parent);
     }
     TreeNode* addGoal(std::string text, TreeNode* parent = nullptr) {
@@ -43,8 +43,8 @@ protected:
             " order by rowid");
     }
 
-    ItemTree goals{TreeId::GoalTree};
-    GoalsIntoTasks goalsIntoTasks{store.tasksQ};
+    ItemTree goals{TreeId::DayGoalTree};
+    GoalsIntoTasks goalsIntoTasks{store.listRows};
 };
 
 TEST_F(GoalsIntoTasksTest, SelectedGoalsBecomeTasksInTreeOrderAndStayAsTheyAre) {
@@ -62,9 +62,9 @@ TEST_F(GoalsIntoTasksTest, SelectedGoalsBecomeTasksInTreeOrderAndStayAsTheyAre) 
                           "2026-12-08|Phone the bank|         4|         1|         9",
                           "2026-12-08|Plain|||",
                       }));
-    EXPECT_EQ(phone->record<TGoalData>(), (TGoalData{"Phone the bank", "desc", "note", 1, 2, 12}));
+    EXPECT_EQ(phone->record<GoalRecord>(), (GoalRecord{"Phone the bank", "desc", "note", 1, 2, 12}));
     EXPECT_EQ(goals.selectionCount(), 3u);
-    EXPECT_EQ(store.tasksQ.state(), QueryState::Browse);
+    EXPECT_EQ(store.listRows.state(), QueryState::Browse);
 }
 
 TEST_F(GoalsIntoTasksTest, NothingSelectedMakesNoTask) {
@@ -91,7 +91,7 @@ TEST_F(GoalsIntoTasksTest, AStoreErrorKeepsTheTasksPostedBeforeIt) {
     for (const char* text : {"Kept", "Refused", "Never"}) goals.select(addGoal(text));
 
     EXPECT_THROW(goalsIntoTasks.run(goals), StoreError);
-    store.tasksQ.cancel();
+    store.listRows.cancel();
 
     // Read through a second connection: what is there has been committed.
     Database other(TaskStore::storeFile(dir.path()), false);

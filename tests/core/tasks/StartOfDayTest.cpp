@@ -151,7 +151,7 @@ TEST_F(ShiftMutedFromTest, OpenRowsOfTheCurrentRowsDayMoveToToday) {
          {"stateless", "2026-05-02", "12:00"},
          {"other day", "2026-05-03", "09:00", k(4)}});
     current("at work");
-    tasks().maintenance.ShiftMutedFrom1Click();
+    tasks().maintenance.shiftCurrentDayToToday();
     EXPECT_EQ(column("select Task from tasks where Date = '2026-12-08' order by Time"),
               (std::vector<std::string>{"at work", "mute"}));
     EXPECT_EQ(field("Date2", "at work"), "2026-05-02") << "the final day stays";

@@ -2,7 +2,7 @@
 #include "core/tasks/TaskFixture.h"
 #include "tasks/TaskCommandTable.h"
 #include "trees/ItemTree.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 
 namespace torvalet::testing {
 namespace {
@@ -12,7 +12,7 @@ class TaskCommandsTest : public TaskFixture {};
 TEST_F(TaskCommandsTest, InsertGivesTheRowTheDaySelectedBeforeAndOpensTheDialogModally) {
     calendar().select(Date::fromYmd(2026, 3, 12), Date::fromYmd(2026, 3, 14));
     organizer->view().activePage = kContactsPage;
-    commands().Insert1Click();
+    commands().insertTaskCommand();
     EXPECT_EQ(organizer->view().activePage, kTasksPage);
     EXPECT_EQ(calendar().first(), Date::fromYmd(2026, 12, 8)) << "the insert's own post reset the calendar";
     EXPECT_TRUE(list().isEditing());
@@ -42,12 +42,12 @@ TEST_F(TaskCommandsTest, DateShiftsOnTheSelectionOrTheCurrentRowAcrossMonthAndYe
          {"b", "2026-12-31", "09:00", "", "", "", "2027-01-01"},
          {"c", "2028-02-28", "09:00", "", "", "", "2028-03-01"}});
     select({"a", "b", "c"});
-    commands().ShiftDateBack1Click();
+    commands().shiftDatesBack();
     EXPECT_TRUE(list().selection().empty());
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks order by Task"),
               (std::vector<std::string>{"2026-11-30 2026-12-30", "2026-12-30 2026-12-31", "2028-02-27 2028-02-29"}));
     current("b");
-    commands().ShiftDateForward1Click();
+    commands().shiftDatesForward();
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks order by Task"),
               (std::vector<std::string>{"2026-11-30 2026-12-30", "2026-12-31 2027-01-01", "2028-02-27 2028-02-29"}))
         << "without a selection only the current row moves";
@@ -60,9 +60,9 @@ TEST_F(TaskCommandsTest, DateCommandsSetTheirDaysAndResetTheCalendar) {
         void (TaskCommands::*command)();
         const char* expected;
     } cases[] = {
-        {"Set Date...", &TaskCommands::SetDate1Click, "2026-12-20 2026-12-24"},
-        {"Shift", &TaskCommands::mShiftClick, "2026-12-08 2026-12-09"},
-        {"Shift To Tomorrow", &TaskCommands::ShiftToTomorrow1Click, "2026-12-09 2026-12-10"},
+        {"Set Date...", &TaskCommands::setDatesFromCalendar, "2026-12-20 2026-12-24"},
+        {"Shift", &TaskCommands::shiftToToday, "2026-12-08 2026-12-09"},
+        {"Shift To Tomorrow", &TaskCommands::shiftToTomorrow, "2026-12-09 2026-12-10"},
     };
     for (const Case& c : cases) {
         calendar().select(Date::fromYmd(2026, 12, 20), Date::fromYmd(2026, 12, 24));
@@ -88,7 +88,7 @@ TEST_F(TaskCommandsTest, HourShiftsWrapAtMidnightOnTheSameDay) {
     add({{"late", "2026-12-31", "23:10"}, {"early", "2026-12-01", "00:30"}});
     current("late");
     select({"early"});
-    commands().ShiftTimeHourForward1Click();
+    commands().shiftHourForward();
     EXPECT_EQ(column("select Date || ' ' || Time || ' ' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"2026-12-01 01:30 01:30", "2026-12-31 00:10 00:10"}));
     EXPECT_TRUE(list().selection().empty()) << "the hour shifts clear the selection";
@@ -100,7 +100,7 @@ TEST_F(TaskCommandsTest, AnHourShiftStopsAtATimeThatIsNoNumberKeepingTheRowsBefo
     list().refresh();
     select({"first", "broken", "last"});
     try {
-        commands().ShiftTimeHourBack1Click();
+        commands().shiftHourBack();
         ADD_FAILURE() << "no error";
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'' is not a valid integer value");
@@ -114,16 +114,16 @@ TEST_F(TaskCommandsTest, TheTimeMenuSetsTheTargetOfTheSelectionAndTheCurrentRow)
     int shown = 0;
     organizer->tasks().context.showTimeMenu = [&] {
         ++shown;
-        commands().timeMenuItemClick("17:35");
+        commands().pickTime("17:35");
     };
     select({"a"});
     current("b");
-    commands().SetFinalTime1Click();
+    commands().chooseFinalTime();
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(column("select Time || '-' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"09:00-17:35", "09:00-17:35", "09:00-09:00"}));
     EXPECT_EQ(list().selection().size(), 1u) << "the current row's mark is put back as it was";
-    commands().SetTime1Click();
+    commands().chooseTime();
     EXPECT_EQ(field("Time", "b"), "17:35");
     const auto menu = timeMenu();
     ASSERT_EQ(menu.size(), 16u);
@@ -197,19 +197,19 @@ TEST_F(TaskCommandsTest, PrioritiesAndRotations) {
 
 TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoals) {
     add({{"a"}});
-    ItemTree& goals = organizer->trees().get(TreeId::GoalTree);
+    ItemTree& goals = organizer->trees().get(TreeId::DayGoalTree);
     TreeNode* goal = goals.appendChild(nullptr);
     goals.select(goal);
     organizer->tasks().context.goalTreeHasFocus = [] { return true; };
     commands().stateCommand(TaskState::Done);
-    EXPECT_EQ(goal->record<TGoalData>().State, 6);
+    EXPECT_EQ(goal->record<GoalRecord>().state, 6);
     EXPECT_EQ(field("StateKey", "a"), "") << "the task list is left as it was";
     // The goal bar's state button runs "Terminate".
     const TaskToolButton& stateButton = taskToolButtons()[2];
     EXPECT_STREQ(stateButton.command, "Terminate1");
     commands().stateCommand(TaskState::Mute);
     findTaskCommand(stateButton.command)->run(organizer->tasks());
-    EXPECT_EQ(goal->record<TGoalData>().State, 6);
+    EXPECT_EQ(goal->record<GoalRecord>().state, 6);
     organizer->tasks().context.goalTreeHasFocus = [] { return false; };
     commands().priorityCommand(keys::Highest);
     EXPECT_EQ(field("Prior_key", "a"), "         1") << "priorities always act on the tasks";
@@ -217,9 +217,9 @@ TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoal
 
 TEST_F(TaskCommandsTest, CaseChangesCoverCyrillicAndGreek) {
     add({{"Привет мир, αβγ and Ωmega"}});
-    commands().Capitalize1Click();
+    commands().upperCaseTask();
     EXPECT_EQ(field("Task", "ПРИВЕТ МИР, ΑΒΓ AND ΩMEGA"), "ПРИВЕТ МИР, ΑΒΓ AND ΩMEGA");
-    commands().LowerCase1Click();
+    commands().lowerCaseTask();
     EXPECT_EQ(field("Task", "привет мир, αβγ and ωmega"), "привет мир, αβγ and ωmega");
 }
 
@@ -255,9 +255,9 @@ TEST_F(TaskCommandsTest, DayDeletesRemoveWhatTheirStatementsSayAfterAYes) {
         void (TaskCommands::*command)();
         std::vector<std::string> left;
     } cases[] = {
-        {&TaskCommands::DeleteDayTasks1Click, {"other day"}},
-        {&TaskCommands::DeleteDoneDayTasks1Click, {"open", "reminder", "other day"}},
-        {&TaskCommands::DeleteDayReminders1Click, {"open", "done", "mark", "other day"}},
+        {&TaskCommands::deleteDayTasks, {"other day"}},
+        {&TaskCommands::deleteDoneDayTasks, {"open", "reminder", "other day"}},
+        {&TaskCommands::deleteDayReminders, {"open", "done", "mark", "other day"}},
     };
     for (const auto& c : cases) {
         organizer->store().database()->execute("delete from tasks");
@@ -305,7 +305,7 @@ TEST_F(TaskCommandsTest, DeleteDoneTasksTakesDoneAndUndoneRowsOfEveryDate) {
 TEST_F(TaskCommandsTest, DeleteTaskTakesTheSelectionElseTheCurrentRowWithoutAsking) {
     add({{"a", "2026-12-01"}, {"b", "2026-12-02"}, {"c", "2026-12-03"}, {"d", "2026-12-04"}});
     current("b");
-    commands().mDeleteClick();
+    commands().deleteTasksCommand();
     EXPECT_EQ(listed(), (std::vector<std::string>{"a", "c", "d"}));
     select({"a", "d"});
     commands().gridDeleteKey();

@@ -38,7 +38,7 @@ protected:
     }
     void SetUp() override { start(); }
 
-    Query& list() { return organizer->store().tasksQ; }
+    Query& list() { return organizer->store().listRows; }
     Tasks& tasks() { return organizer->tasks(); }
     TaskCommands& commands() { return organizer->tasks().commands; }
     MonthCalendarSelection& calendar() { return organizer->listState().calendar; }

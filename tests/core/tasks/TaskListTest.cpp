@@ -166,12 +166,12 @@ TEST_F(TaskListTest, OrdersOutOfRangeFallBackToTheFirst) {
     for (int n : {0, 8, -3}) {
         tasks().list.setTaskOrder(n);
         EXPECT_EQ(tasks().list.currentOrder(), "Date, Time") << n;
-        EXPECT_EQ(organizer->settings().OrderBy, 1) << n;
+        EXPECT_EQ(organizer->settings().taskOrder, 1) << n;
         EXPECT_EQ(tasks().list.checkedOrder(), 1) << n;
     }
     tasks().list.setTaskOrder(6);
     EXPECT_EQ(tasks().list.currentOrder(), "Date, DoerKey, Time");
-    EXPECT_EQ(organizer->settings().OrderBy, 6);
+    EXPECT_EQ(organizer->settings().taskOrder, 6);
 }
 
 TEST_F(TaskListTest, ATypeFilterKeepsTheOrderCheckAndTheNextToggleListsEveryTypeAgain) {
@@ -182,7 +182,7 @@ TEST_F(TaskListTest, ATypeFilterKeepsTheOrderCheckAndTheNextToggleListsEveryType
     EXPECT_EQ(organizer->tasks().context.view.activePage, kTasksPage);
     EXPECT_EQ(listed(), std::vector<std::string>{"call"});
     EXPECT_EQ(tasks().list.typeFilter(), 2);
-    EXPECT_EQ(organizer->settings().OrderBy, 1);
+    EXPECT_EQ(organizer->settings().taskOrder, 1);
     EXPECT_EQ(tasks().list.checkedOrder(), 4) << "the check mark of the order menu is not moved";
 
     organizer->tasks().context.view.activePage = kLinksPage;
@@ -190,9 +190,9 @@ TEST_F(TaskListTest, ATypeFilterKeepsTheOrderCheckAndTheNextToggleListsEveryType
     EXPECT_EQ(organizer->tasks().context.view.activePage, kLinksPage) << "the toggles do not switch pages";
     EXPECT_EQ(tasks().list.typeFilter(), 0);
     EXPECT_EQ(list().sql(), head + " TypeKey <> '         7' and StateKey <> '         1' order by Date, Time");
-    EXPECT_TRUE(organizer->settings().fHideDone);
+    EXPECT_TRUE(organizer->settings().hideDone);
     tasks().list.toggleHideFlag(F::HideDone);
-    EXPECT_FALSE(organizer->settings().fHideDone);
+    EXPECT_FALSE(organizer->settings().hideDone);
 }
 
 TEST_F(TaskListTest, TheFourTypeItemsToggleLikeTheOthersAndReachTheSettings) {
@@ -202,25 +202,25 @@ TEST_F(TaskListTest, TheFourTypeItemsToggleLikeTheOthersAndReachTheSettings) {
         EXPECT_NE(tasks().list.flagChecked(f), before) << f;
         EXPECT_NE(list().sql().find(TaskList::condition(f)) != std::string::npos, before) << f;
     }
-    EXPECT_TRUE(organizer->settings().fHideJokes);
-    EXPECT_TRUE(organizer->settings().fHideTips);
+    EXPECT_TRUE(organizer->settings().hideJokes);
+    EXPECT_TRUE(organizer->settings().hideTips);
 }
 
 TEST_F(TaskListTest, EasyViewHidesClosedRowsTimeMarksAndRemindersAndAClickOnTheCheckedPresetDoesNothing) {
     add(fixture);
     EXPECT_EQ(tasks().list.checkedPreset(), TaskListCommands::Preset::Detail) << "start-up applied the setting";
-    tasks().list.EasyView1Click();
+    tasks().list.useEasyView();
     EXPECT_EQ(listed(), without(everyRow, {"done", "undone", "call", "time mark", "reminder"}));
-    EXPECT_TRUE(organizer->settings().fEasyMode);
+    EXPECT_TRUE(organizer->settings().easyMode);
     EXPECT_TRUE(organizer->view().easyView);
 
     tasks().list.toggleHideFlag(F::HideDone);
-    tasks().list.EasyView1Click();
+    tasks().list.useEasyView();
     EXPECT_FALSE(tasks().list.flagChecked(F::HideDone)) << "the checked preset stops at once";
 
-    tasks().list.DetailView1Click();
+    tasks().list.useDetailView();
     EXPECT_EQ(listed(), everyRow);
-    EXPECT_FALSE(organizer->settings().fEasyMode);
+    EXPECT_FALSE(organizer->settings().easyMode);
 }
 
 TEST_F(TaskListTest, StartUpListsWithThePresetAndOrderOfTheSettings) {

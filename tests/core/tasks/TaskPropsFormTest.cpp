@@ -9,7 +9,7 @@ namespace {
 class TaskPropsFormTest : public TaskStoreFixture {
 protected:
     TaskPropsFormTest() {
-        Query& tasks = store.tasksQ;
+        Query& tasks = store.listRows;
         tasks.append();
         tasks.setText("Task", "Call the bank");
         tasks.setText("TypeKey", makeLookupKey(2));
@@ -41,10 +41,10 @@ TEST_F(TaskPropsFormTest, ShowsTheCurrentRowWithItsLookupNames) {
 TEST_F(TaskPropsFormTest, TypedTextIsSavedAtClose) {
     form.setTask("Call Maria");
     form.setProject("Atlas");
-    EXPECT_TRUE(store.tasksQ.isEditing());
+    EXPECT_TRUE(store.listRows.isEditing());
     EXPECT_EQ(stored("Task"), "Call the bank");
     form.close();
-    EXPECT_FALSE(store.tasksQ.isEditing());
+    EXPECT_FALSE(store.listRows.isEditing());
     EXPECT_EQ(stored("Task"), "Call Maria");
     EXPECT_EQ(stored("Project"), "Atlas");
 }
@@ -65,7 +65,7 @@ TEST_F(TaskPropsFormTest, ChosenNamesSetKeysOnly) {
 TEST_F(TaskPropsFormTest, ClearButtonsOfTypeAndDoerSaveAtOnce) {
     form.setDoer("Boris");
     form.clearType();
-    EXPECT_FALSE(store.tasksQ.isEditing());
+    EXPECT_FALSE(store.listRows.isEditing());
     EXPECT_EQ(stored("TypeKey"), "");
     EXPECT_EQ(stored("DoerKey"), "Boris");
     form.clearDoer();
@@ -93,7 +93,7 @@ TEST_F(TaskPropsFormTest, CommandButtonsRunTheirCommands) {
 }
 
 TEST_F(TaskPropsFormTest, AClosedListShowsNothingAndTakesNoTyping) {
-    store.tasksQ.close();
+    store.listRows.close();
     EXPECT_FALSE(form.hasRow());
     EXPECT_EQ(form.fields().task, "");
     form.setTask("lost?");

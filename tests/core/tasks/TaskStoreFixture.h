@@ -17,12 +17,12 @@ protected:
     TaskStoreFixture() {
         TaskStore::create(dir.path());
         store.connect(dir.path());
-        rules.install(store.tasksQ);
+        rules.install(store.listRows);
         state.calendar.selectToday(fakes.clock.now().date);
         store.loadLookupTables(0);
-        store.priorityKeyQ.open();
-        store.tasksQ.setSql("select * from tasks order by Date, Time");
-        store.tasksQ.open();
+        store.priorities.open();
+        store.listRows.setSql("select * from tasks order by Date, Time");
+        store.listRows.open();
     }
 
     // Rows of a statement's first column, for checks against the store itself.

@@ -33,7 +33,7 @@ TEST_F(TaskStoreTest, NewStoreHoldsTheLookupRowsTheProgramRecognises) {
 }
 
 TEST_F(TaskStoreTest, LookupFieldsFollowTheLanguage) {
-    auto& tasks = store.tasksQ;
+    auto& tasks = store.listRows;
     tasks.append();
     tasks.setText("StateKey", keys::AtWork);
     tasks.setText("Prior_key", keys::High);
@@ -52,8 +52,8 @@ TEST_F(TaskStoreTest, LookupFieldsFollowTheLanguage) {
 
 TEST_F(TaskStoreTest, InsertStoresTheRowAtOnceWithCalendarDaysAndCurrentMinute) {
     state.calendar.select(Date::fromYmd(2026, 12, 20), Date::fromYmd(2026, 12, 22));
-    store.tasksQ.insert();
-    EXPECT_EQ(store.tasksQ.state(), QueryState::Edit);
+    store.listRows.insert();
+    EXPECT_EQ(store.listRows.state(), QueryState::Edit);
     EXPECT_EQ(
         column("select Date || ' ' || Date2 || ' ' || Time || ' ' || Time2 || ' [' || Remindflag || ']' from tasks"),
         std::vector<std::string>{"2026-12-20 2026-12-22 09:05 09:05 []"});
@@ -61,19 +61,19 @@ TEST_F(TaskStoreTest, InsertStoresTheRowAtOnceWithCalendarDaysAndCurrentMinute) 
     EXPECT_EQ(state.calendar.first(), Date::fromYmd(2026, 12, 8));
     EXPECT_EQ(state.calendar.last(), Date::fromYmd(2026, 12, 9));
 
-    store.tasksQ.setText("Time", "10:00");
-    store.tasksQ.post();
+    store.listRows.setText("Time", "10:00");
+    store.listRows.post();
     EXPECT_EQ(column("select Remindflag from tasks"), std::vector<std::string>{"+"});
 }
 
 TEST_F(TaskStoreTest, PendingInsertTimeIsUsedOnceThenCleared) {
     state.pendingInsertTime = "14:30";
-    store.tasksQ.insert();
-    EXPECT_EQ(store.tasksQ.text("Time2"), "14:30");
+    store.listRows.insert();
+    EXPECT_EQ(store.listRows.text("Time2"), "14:30");
     EXPECT_TRUE(state.pendingInsertTime.empty());
-    store.tasksQ.post();
-    store.tasksQ.insert();
-    EXPECT_EQ(store.tasksQ.text("Time"), "09:05");
+    store.listRows.post();
+    store.listRows.insert();
+    EXPECT_EQ(store.listRows.text("Time"), "09:05");
 }
 
 TEST_F(TaskStoreTest, BeforePostArmsByPriorityAndAutoRemind) {
@@ -95,24 +95,24 @@ TEST_F(TaskStoreTest, BeforePostArmsByPriorityAndAutoRemind) {
     };
     for (const Case& c : cases) {
         autoRemind = c.autoRemind;
-        store.tasksQ.append();
-        store.tasksQ.setText("Time", c.time);
-        store.tasksQ.setText("Remindflag", c.flag);
-        store.tasksQ.setText("Prior_key", c.priority);
-        store.tasksQ.post();
-        EXPECT_EQ(store.tasksQ.text("Remindflag"), c.expected)
+        store.listRows.append();
+        store.listRows.setText("Time", c.time);
+        store.listRows.setText("Remindflag", c.flag);
+        store.listRows.setText("Prior_key", c.priority);
+        store.listRows.post();
+        EXPECT_EQ(store.listRows.text("Remindflag"), c.expected)
             << "flag '" << c.flag << "' priority '" << c.priority << "' at " << c.time;
     }
 }
 
 TEST_F(TaskStoreTest, TextsAreCutToTheirWidthInCharacters) {
-    store.tasksQ.append();
-    store.tasksQ.setText("Project", std::string(25, 'p'));
+    store.listRows.append();
+    store.listRows.setText("Project", std::string(25, 'p'));
     std::string cyrillic;
     for (int i = 0; i < 70; ++i) cyrillic += "ж";
-    store.tasksQ.setText("Comment", cyrillic);
-    store.tasksQ.post();
-    EXPECT_EQ(store.tasksQ.text("Project"), std::string(20, 'p'));
+    store.listRows.setText("Comment", cyrillic);
+    store.listRows.post();
+    EXPECT_EQ(store.listRows.text("Project"), std::string(20, 'p'));
     EXPECT_EQ(utf8Length(column("select Comment from tasks")[0]), 60u);
 }
 
@@ -124,7 +124,7 @@ TEST_F(TaskStoreTest, BlankKeysCompareEqualToTheEmptyText) {
 }
 
 TEST_F(TaskStoreTest, CancelDeleteAndRefreshKeepRowsAndPosition) {
-    auto& tasks = store.tasksQ;
+    auto& tasks = store.listRows;
     for (const char* text : {"a", "b", "c"}) {
         tasks.append();
         tasks.setText("Task", text);
@@ -152,30 +152,30 @@ TEST_F(TaskStoreTest, CancelDeleteAndRefreshKeepRowsAndPosition) {
 }
 
 TEST_F(TaskStoreTest, FailedPostKeepsTheRowInEditing) {
-    store.tasksQ.append();
+    store.listRows.append();
     store.database()->execute("drop table tasks");
-    store.tasksQ.setText("Task", "kept");
-    EXPECT_THROW(store.tasksQ.post(), StoreError);
-    EXPECT_EQ(store.tasksQ.state(), QueryState::Edit);
-    EXPECT_EQ(store.tasksQ.text("Task"), "kept");
+    store.listRows.setText("Task", "kept");
+    EXPECT_THROW(store.listRows.post(), StoreError);
+    EXPECT_EQ(store.listRows.state(), QueryState::Edit);
+    EXPECT_EQ(store.listRows.text("Task"), "kept");
 }
 
 TEST_F(TaskStoreTest, CommandStatementsBindDatesByName) {
-    store.tasksQ.append();
-    store.tasksQ.post();
-    store.commandQ.setSql("update tasks set Task = 'moved' where Date = :d0");
-    store.commandQ.setDateParam(":d0", Date::fromYmd(2026, 12, 8));
-    EXPECT_EQ(store.commandQ.execute(), 1);
-    store.tasksQ.refresh();
-    EXPECT_EQ(store.tasksQ.text("Task"), "moved");
+    store.listRows.append();
+    store.listRows.post();
+    store.scratch.setSql("update tasks set Task = 'moved' where Date = :d0");
+    store.scratch.setDateParam(":d0", Date::fromYmd(2026, 12, 8));
+    EXPECT_EQ(store.scratch.execute(), 1);
+    store.listRows.refresh();
+    EXPECT_EQ(store.listRows.text("Task"), "moved");
 }
 
 TEST(TaskStoreClosed, OpenStoreQueryReportsWithoutConnection) {
     TaskStore store;
     std::vector<std::string> reports;
-    store.openStoreQuery(store.tasksQ, [&](const std::string& text) { reports.push_back(text); });
+    store.openStoreQuery(store.listRows, [&](const std::string& text) { reports.push_back(text); });
     EXPECT_EQ(reports, std::vector<std::string>{"Can not open Database on 20 time "});
-    EXPECT_FALSE(store.tasksQ.isOpen());
+    EXPECT_FALSE(store.listRows.isOpen());
 }
 
 TEST(TaskStoreClosed, AStoreOfTheOlderLayoutGetsTheListIndexAtConnect) {

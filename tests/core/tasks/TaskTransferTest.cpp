@@ -15,11 +15,11 @@ TEST_F(TaskTransferTest, CopyThenPasteGivesNewRowsOfTheCalendarsDaysWithTheStart
          {"c", "2026-12-03", "11:00"},
          {"not copied", "2026-12-04", "12:00"}});
     select({"a", "b", "c"});
-    tasks().clipboard.mCopyClick();
+    tasks().clipboard.copyTasksCommand();
     EXPECT_TRUE(list().selection().empty());
     EXPECT_EQ(column("select count(*) from clipbrd"), std::vector<std::string>{"3"});
     calendar().select(Date::fromYmd(2026, 5, 5), Date::fromYmd(2026, 5, 7));
-    tasks().clipboard.mPasteClick();
+    tasks().clipboard.pasteTasksCommand();
     EXPECT_EQ(column("select Task || ' ' || Date || ' ' || Date2 || ' ' || Time || ' ' || Time2 from tasks "
                      "where Date = '2026-05-05' order by Time"),
               (std::vector<std::string>{"a 2026-05-05 2026-05-07 09:00 09:00", "b 2026-05-05 2026-05-07 10:00 10:00",
@@ -27,7 +27,7 @@ TEST_F(TaskTransferTest, CopyThenPasteGivesNewRowsOfTheCalendarsDaysWithTheStart
     EXPECT_EQ(column("select StateKey || TypeKey || Prior_key || Project || Comment || Doflag from tasks "
                      "where Task = 'a' and Date = '2026-05-05'"),
               std::vector<std::string>{"         4         2         3Pnotex"});
-    tasks().clipboard.mPasteClick();
+    tasks().clipboard.pasteTasksCommand();
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"10"}) << "the clipboard keeps its rows";
     EXPECT_EQ(listed().size(), 10u);
 }
@@ -35,14 +35,14 @@ TEST_F(TaskTransferTest, CopyThenPasteGivesNewRowsOfTheCalendarsDaysWithTheStart
 TEST_F(TaskTransferTest, CutRemovesTheRowsAndCloneCopiesThemToTheCalendarsDays) {
     add({{"a", "2026-12-01"}, {"b", "2026-12-02"}, {"c", "2026-12-03"}, {"d", "2026-12-04"}});
     select({"a", "b", "c"});
-    tasks().clipboard.mCutClick();
+    tasks().clipboard.cutTasksCommand();
     EXPECT_EQ(listed(), std::vector<std::string>{"d"});
     EXPECT_EQ(column("select Task from clipbrd order by Task"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(cuesPlayed("recycle.wav"), 1);
 
     current("d");
     calendar().select(Date::fromYmd(2026, 12, 20), Date::fromYmd(2026, 12, 21));
-    commands().mCloneClick();
+    commands().cloneTasks();
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks where Task = 'd' order by Date"),
               (std::vector<std::string>{"2026-12-04 2026-12-04", "2026-12-20 2026-12-21"}));
     EXPECT_EQ(column("select Task from clipbrd"), std::vector<std::string>{"d"});
@@ -50,10 +50,10 @@ TEST_F(TaskTransferTest, CutRemovesTheRowsAndCloneCopiesThemToTheCalendarsDays) 
 
 TEST_F(TaskTransferTest, InsertFromClipboardTakesTheTextCutToItsColumnAndNothingWhileARowIsEdited) {
     fakes.clipboard.setText(std::string(200, 'x'));
-    tasks().clipboard.InsertFromClipboard1Click();
+    tasks().clipboard.insertFromClipboardCommand();
     EXPECT_EQ(column("select length(Task) from tasks"), std::vector<std::string>{"180"});
-    commands().Insert1Click();
-    tasks().clipboard.InsertFromClipboard1Click();
+    commands().insertTaskCommand();
+    tasks().clipboard.insertFromClipboardCommand();
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"2"}) << "F10 right after Insert";
 }
 
@@ -103,7 +103,7 @@ TEST_F(TaskTransferTest, StoreAndLoadGoThroughTheTasksFolder) {
     add({{"a", "2026-12-01", "09:15", k(1), k(27), k(4)}, {"b", "2026-12-02", "10:30"}, {"c", "2026-12-03"}});
     select({"a", "b"});
     fakes.ui.fileAnswers.push_back("/somewhere/else/two.ini");
-    tasks().files.StoreTask1Click();
+    tasks().files.storeTaskFileCommand();
     EXPECT_TRUE(list().selection().empty());
     const std::string stored = readText(dir / "Tasks" / "two.ini");
     EXPECT_NE(stored.find("Num=2\r\n"), std::string::npos);
@@ -111,7 +111,7 @@ TEST_F(TaskTransferTest, StoreAndLoadGoThroughTheTasksFolder) {
               std::string::npos);
 
     fakes.ui.fileAnswers.push_back(std::nullopt);
-    tasks().files.StoreTask1Click();
+    tasks().files.storeTaskFileCommand();
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Tasks"), fs::directory_iterator()), 1)
         << "a cancelled dialog writes nothing";
 
@@ -119,7 +119,7 @@ TEST_F(TaskTransferTest, StoreAndLoadGoThroughTheTasksFolder) {
     list().refresh();
     calendar().select(Date::fromYmd(2026, 5, 5), Date::fromYmd(2026, 5, 7));
     fakes.ui.fileAnswers.push_back("two");  // the default extension
-    tasks().files.LoadTask1Click();
+    tasks().files.loadTaskFileCommand();
     EXPECT_EQ(
         column("select Task || '|' || Date || '|' || Time || '|' || StateKey || '|' || TypeKey || '|' || "
                "Prior_key from tasks order by Task"),
@@ -140,7 +140,7 @@ TEST_F(TaskTransferTest, AMissingTasksFolderFailsTheStoreClearlyAndLoadsOneEmpty
 }
 
 TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
-    organizer->settings().sEngine = "https://search.example/?q=";
+    organizer->settings().webSearchPrefix = "https://search.example/?q=";
     add({{"a b&c", "2026-12-01", "09:00", "", k(16)},
          {"https://example.org", "2026-12-02", "09:00", "", k(10)},
          {"me@example.org", "2026-12-03", "09:00", "", k(28)},
@@ -148,7 +148,7 @@ TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
          {"plain", "2026-12-05", "09:00"},
          {"floppy", "2026-12-06", "09:00", "", k(35)}});
     current("plain");
-    tasks().execution.Do1Click();
+    tasks().execution.doTasks();
     EXPECT_TRUE(fakes.shell.requests.empty()) << "a type without an action is skipped";
     EXPECT_TRUE(list().selection().empty()) << "Do leaves no row selected";
     select({"a b&c", "https://example.org", "me@example.org", "/usr/bin/tool", "floppy"});

@@ -42,7 +42,7 @@ protected:
     Settings settings;
     ViewState view;
     ItemTreeSet trees;
-    ItemTree& day = trees.get(TreeId::GoalTree);
+    ItemTree& day = trees.get(TreeId::DayGoalTree);
     SoundCues cues{fakes.sound, fakes.ui, sounds.path(), settings};
     GoalForm form{fakes.ui, settings, view};
     GoalCommands commands{trees, view, cues, fakes.clipboard, form};
@@ -55,21 +55,21 @@ TEST_F(GoalCommandsTest, ActiveGoalTreeFollowsTheGoalTab) {
     const struct {
         int tab;
         TreeId tree;
-    } cases[] = {{0, TreeId::GoalTree},  {1, TreeId::Goal2Tree}, {2, TreeId::Goal3Tree}, {3, TreeId::Goal4Tree},
-                 {4, TreeId::Goal5Tree}, {5, TreeId::GoalTree},  {-1, TreeId::GoalTree}};
+    } cases[] = {{0, TreeId::DayGoalTree},  {1, TreeId::WeekGoalTree}, {2, TreeId::MonthGoalTree}, {3, TreeId::YearGoalTree},
+                 {4, TreeId::GlobalGoalTree}, {5, TreeId::DayGoalTree},  {-1, TreeId::DayGoalTree}};
     for (const auto& c : cases) {
         view.goalPage = c.tab;
-        EXPECT_EQ(commands.GetActiveGoalTree().id(), c.tree) << c.tab;
+        EXPECT_EQ(commands.activeGoalTree().id(), c.tree) << c.tab;
     }
 }
 
 TEST_F(GoalCommandsTest, StateOfAGroupAndItsSelectedChildPlaysOneCueEach) {
     day.select(g2);
     day.select(g);
-    commands.SetGoalsState(6);
-    EXPECT_EQ(g->record<TGoalData>().State, 6);
-    EXPECT_EQ(g2->record<TGoalData>().State, 6);
-    EXPECT_EQ(g1->record<TGoalData>().State, 0);
+    commands.setGoalsState(6);
+    EXPECT_EQ(g->record<GoalRecord>().state, 6);
+    EXPECT_EQ(g2->record<GoalRecord>().state, 6);
+    EXPECT_EQ(g1->record<GoalRecord>().state, 0);
     EXPECT_EQ(played(), (std::vector<std::string>{"done.wav", "done.wav"}));
     EXPECT_EQ(repaintedTrees, std::vector<ItemTree*>{&day});
 }
@@ -83,30 +83,30 @@ TEST_F(GoalCommandsTest, EachStateHasItsCue) {
     day.select(h);
     for (const auto& c : cases) {
         fakes.sound.played.clear();
-        commands.SetGoalsState(c.state);
-        EXPECT_EQ(h->record<TGoalData>().State, c.state);
+        commands.setGoalsState(c.state);
+        EXPECT_EQ(h->record<GoalRecord>().state, c.state);
         EXPECT_EQ(played(), c.cue ? std::vector<std::string>{c.cue} : std::vector<std::string>{}) << c.state;
     }
 }
 
 TEST_F(GoalCommandsTest, WithoutSelectionNothingChanges) {
-    commands.SetGoalsState(6);
-    commands.SetGoalsPrio(1);
-    commands.SetGoalsStateByCommand(TaskStateCommand::Terminate);
-    EXPECT_EQ(h->record<TGoalData>(), (TGoalData{"H", "", "", 0, 0, 3}));
+    commands.setGoalsState(6);
+    commands.setGoalsPriority(1);
+    commands.setGoalsStateByCommand(TaskStateCommand::Terminate);
+    EXPECT_EQ(h->record<GoalRecord>(), (GoalRecord{"H", "", "", 0, 0, 3}));
     EXPECT_TRUE(fakes.sound.played.empty());
     EXPECT_TRUE(repaintedTrees.empty());
 }
 
 TEST_F(GoalCommandsTest, PriorityActsOnTheActiveTreeOnly) {
-    ItemTree& month = trees.get(TreeId::Goal3Tree);
+    ItemTree& month = trees.get(TreeId::MonthGoalTree);
     TreeNode* m = month.firstTopLevel();
     month.select(m);
     day.select(h);
     view.goalPage = 2;
-    commands.SetGoalsPrio(5);
-    EXPECT_EQ(m->record<TGoalData>().Prio, 5);
-    EXPECT_EQ(h->record<TGoalData>().Prio, 0);
+    commands.setGoalsPriority(5);
+    EXPECT_EQ(m->record<GoalRecord>().priority, 5);
+    EXPECT_EQ(h->record<GoalRecord>().priority, 0);
     EXPECT_EQ(repaintedTrees, std::vector<ItemTree*>{&month});
 }
 
@@ -120,9 +120,9 @@ TEST_F(GoalCommandsTest, TaskStateCommandsSetTheGoalStateOfTheSameMeaning) {
                  {TaskStateCommand::NullState, 0}};
     day.select(g1);
     for (const auto& c : cases) {
-        g1->record<TGoalData>().State = -1;
-        commands.SetGoalsStateByCommand(c.command);
-        EXPECT_EQ(g1->record<TGoalData>().State, c.state) << static_cast<int>(c.command);
+        g1->record<GoalRecord>().state = -1;
+        commands.setGoalsStateByCommand(c.command);
+        EXPECT_EQ(g1->record<GoalRecord>().state, c.state) << static_cast<int>(c.command);
     }
 }
 
@@ -130,9 +130,9 @@ TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
     fakes.clipboard.setText("Buy milk");
     day.select(g1);
     day.select(h);
-    TreeNode& made = commands.InsertNewGoalFromClipboard();
+    TreeNode& made = commands.addGoalFromClipboard();
     EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H");
-    EXPECT_EQ(made.record<TGoalData>(), (TGoalData{"Buy milk", "", "", 0, 0, 3}));
+    EXPECT_EQ(made.record<GoalRecord>(), (GoalRecord{"Buy milk", "", "", 0, 0, 3}));
     EXPECT_EQ(day.focused(), &made);
     EXPECT_EQ(day.selectedInTreeOrder(), std::vector<TreeNode*>{&made});
     EXPECT_EQ(form.node(), &made);
@@ -141,7 +141,7 @@ TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
     day.clearSelection();
     fakes.clipboard.clear();
     view.activePage = kBlocknotePage;
-    commands.InsertGoalFromClipboard_mpClick();
+    commands.insertGoalFromClipboard();
     EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H ");
     EXPECT_EQ(view.activePage, kTasksPage);
 }
@@ -159,9 +159,9 @@ TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {
     for (const auto& c : cases) {
         day.clearSelection();
         if (c.selected) day.select(c.selected);
-        TreeNode& made = commands.AddGoal_RbBtnClick(c.text);
+        TreeNode& made = commands.addGoalNamed(c.text);
         EXPECT_EQ(shape(day), c.shape);
-        EXPECT_EQ(made.record<TGoalData>().GoalType, 3);
+        EXPECT_EQ(made.record<GoalRecord>().kind, 3);
         EXPECT_EQ(day.focused(), &made);
         EXPECT_EQ(day.selectedInTreeOrder(), std::vector<TreeNode*>{&made});
         day.deleteNode(&made);
@@ -170,10 +170,10 @@ TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {
 }
 
 TEST_F(GoalCommandsTest, PropertiesOpenForTheActiveTree) {
-    commands.GoalProperties1Click();
+    commands.showGoalProperties();
     EXPECT_EQ(fakes.ui.messages, std::vector<std::string>{"There are no selected nodes!"});
     day.select(g2);
-    commands.EditGoal();
+    commands.editGoal();
     EXPECT_EQ(form.node(), g2);
 }
 

@@ -12,7 +12,7 @@ class GoalFormTest : public testing::FormFixture {
 protected:
     GoalFormTest() : FormFixture(RecordFamily::Goals) { watch(form); }
 
-    TreeNode* addGoal(const TGoalData& goal, TreeNode* parent = nullptr) {
+    TreeNode* addGoal(const GoalRecord& goal, TreeNode* parent = nullptr) {
         return testing::appendGoal(tree, goal, parent);
     }
     TreeNode* addGoal(std::string text, TreeNode* parent = nullptr) {
@@ -21,30 +21,30 @@ protected:
 
     ViewState view;
     GoalForm form{fakes.ui, settings, view};
-    const TGoalData stored{"Text", "Description", "Note", 2, 6, 12};
+    const GoalRecord stored{"Text", "Description", "Note", 2, 6, 12};
 };
 
 TEST_F(GoalFormTest, OkWritesEveryControlBackAndUnchecksTaskProperties) {
     TreeNode* node = addGoal(stored);
     view.taskProperties = true;
-    form.GoalProps(*node);
+    form.showGoal(*node);
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(form.GoalMemo, "Text");
-    EXPECT_EQ(form.Memo1, "Description");
-    EXPECT_EQ(form.NoteMemo, "Note");
-    EXPECT_EQ(form.ComboBox1.text(), "Phone ToDo");
-    EXPECT_EQ(form.ComboBox2.text(), "Done");
-    EXPECT_EQ(form.ComboBox3.text(), "Prio#1");
+    EXPECT_EQ(form.text, "Text");
+    EXPECT_EQ(form.description, "Description");
+    EXPECT_EQ(form.note, "Note");
+    EXPECT_EQ(form.kind.text(), "Phone ToDo");
+    EXPECT_EQ(form.state.text(), "Done");
+    EXPECT_EQ(form.priority.text(), "Prio#1");
 
-    form.GoalMemo = "New";
-    form.Memo1 = "";
-    form.NoteMemo = "line 1\nline 2";
-    form.ComboBox1.setItemIndex(0);
-    form.ComboBox2.setText("atwork");
-    form.ComboBox3.setText("Top");  // typed, no such entry
-    form.GoalPropOkBtn1Click();
+    form.text = "New";
+    form.description = "";
+    form.note = "line 1\nline 2";
+    form.kind.setItemIndex(0);
+    form.state.setText("atwork");
+    form.priority.setText("Top");  // typed, no such entry
+    form.acceptGoal();
 
-    EXPECT_EQ(node->record<TGoalData>(), (TGoalData{"New", "", "line 1\nline 2", -1, 2, 0}));
+    EXPECT_EQ(node->record<GoalRecord>(), (GoalRecord{"New", "", "line 1\nline 2", -1, 2, 0}));
     EXPECT_FALSE(view.taskProperties);
     EXPECT_FALSE(form.isOpen());
     EXPECT_EQ(accepted, std::vector<TreeNode*>{node});
@@ -53,13 +53,13 @@ TEST_F(GoalFormTest, OkWritesEveryControlBackAndUnchecksTaskProperties) {
 TEST_F(GoalFormTest, AnyOtherCloseChangesNothing) {
     TreeNode* node = addGoal(stored);
     view.taskProperties = true;
-    form.GoalProps(*node);
-    form.GoalMemo = "Changed";
-    form.ComboBox1.setText("nothing of the list");
+    form.showGoal(*node);
+    form.text = "Changed";
+    form.kind.setText("nothing of the list");
     form.close();
-    form.GoalPropOkBtn1Click();  // a stray Ok after the close
+    form.acceptGoal();  // a stray Ok after the close
 
-    EXPECT_EQ(node->record<TGoalData>(), stored);
+    EXPECT_EQ(node->record<GoalRecord>(), stored);
     EXPECT_TRUE(view.taskProperties);
     EXPECT_TRUE(accepted.empty());
 }
@@ -68,17 +68,17 @@ TEST_F(GoalFormTest, AnyOtherCloseChangesNothing) {
 // longer list) open with no choice; with the language file's 36 types they are chosen.
 TEST_F(GoalFormTest, ValuesOutsideTheListsOpenWithoutChoice) {
     TreeNode* node = addGoal({"G", "", "", -1, 9, 20});
-    form.GoalProps(*node);
-    EXPECT_EQ(form.ComboBox1.itemIndex(), -1);
-    EXPECT_EQ(form.ComboBox2.itemIndex(), -1);
-    EXPECT_EQ(form.ComboBox3.itemIndex(), -1);
-    form.GoalPropOkBtn1Click();
-    EXPECT_EQ(node->record<TGoalData>(), (TGoalData{"G", "", "", -1, -1, -1}));
+    form.showGoal(*node);
+    EXPECT_EQ(form.kind.itemIndex(), -1);
+    EXPECT_EQ(form.state.itemIndex(), -1);
+    EXPECT_EQ(form.priority.itemIndex(), -1);
+    form.acceptGoal();
+    EXPECT_EQ(node->record<GoalRecord>(), (GoalRecord{"G", "", "", -1, -1, -1}));
 
-    form.ComboBox1.setItems(std::vector<std::string>(36, "?"));
-    node->record<TGoalData>().GoalType = 20;
-    form.GoalProps(*node);
-    EXPECT_EQ(form.ComboBox1.itemIndex(), 20);
+    form.kind.setItems(std::vector<std::string>(36, "?"));
+    node->record<GoalRecord>().kind = 20;
+    form.showGoal(*node);
+    EXPECT_EQ(form.kind.itemIndex(), 20);
 }
 
 TEST_F(GoalFormTest, EditOpensTheFirstSelectedGoalOrReportsNoSelection) {
@@ -90,8 +90,8 @@ TEST_F(GoalFormTest, EditOpensTheFirstSelectedGoalOrReportsNoSelection) {
                      {2, "Не выбраны узлы дерева!"},
                      {3, "There are no selected nodes!"}};
     for (const auto& l : languages) {
-        settings.iLanguage = l.language;
-        form.EditGoal(tree);
+        settings.language = l.language;
+        form.editGoal(tree);
         EXPECT_EQ(fakes.ui.messages.back(), l.message);
     }
     EXPECT_EQ(shown, 0);
@@ -101,9 +101,9 @@ TEST_F(GoalFormTest, EditOpensTheFirstSelectedGoalOrReportsNoSelection) {
     TreeNode* b = addGoal("B");
     tree.select(b);
     tree.select(a1);
-    form.EditGoal(tree);
+    form.editGoal(tree);
     EXPECT_EQ(form.node(), a1);
-    EXPECT_EQ(form.GoalMemo, "A1");
+    EXPECT_EQ(form.text, "A1");
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(repainted, std::vector<TreeNode*>{a1});
 }

@@ -35,8 +35,8 @@ TEST(GoalLook, ADoneGroupStaysBoldAndIsOnlyGreyed) {
 }
 
 TEST(GoalLook, PicturesOfTheColumns) {
-    const TGoalData plain{"", "", "", 2, 6, 12};
-    const TGoalData unchosen{"", "", "", -1, -1, -1};
+    const GoalRecord plain{"", "", "", 2, 6, 12};
+    const GoalRecord unchosen{"", "", "", -1, -1, -1};
     EXPECT_EQ(GoalLook::imageIndex(plain, 0), 12);
     EXPECT_EQ(GoalLook::imageIndex(plain, 1), 12);
     EXPECT_EQ(GoalLook::imageIndex(plain, 2), 42);  // "Prio" shows the state

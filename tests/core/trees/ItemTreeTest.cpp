@@ -16,7 +16,7 @@ using testing::shape;
 // A[A1 A2] B C
 class GoalTreeFixture : public ::testing::Test {
 protected:
-    ItemTree tree{TreeId::GoalTree};
+    ItemTree tree{TreeId::DayGoalTree};
     TreeNode* a = addGoal(tree, nullptr, "A");
     TreeNode* a1 = addGoal(tree, a, "A1");
     TreeNode* a2 = addGoal(tree, a, "A2");
@@ -32,9 +32,9 @@ TEST(ItemTree, NewNodeHasDefaultValuesAndEmptyRecord) {
     EXPECT_EQ(node->alignment(), 50);
     EXPECT_EQ(node->checkState(), 0);
     EXPECT_EQ(node->checkType(), 0);
-    EXPECT_EQ(node->record<TContactData>(), TContactData{});
-    EXPECT_EQ(node->findRecord<TGoalData>(), nullptr);
-    EXPECT_THROW(node->record<TGoalData>(), std::logic_error);
+    EXPECT_EQ(node->record<ContactRecord>(), ContactRecord{});
+    EXPECT_EQ(node->findRecord<GoalRecord>(), nullptr);
+    EXPECT_THROW(node->record<GoalRecord>(), std::logic_error);
 }
 
 TEST_F(GoalTreeFixture, InsertsAtEveryPlace) {
@@ -50,7 +50,7 @@ TEST_F(GoalTreeFixture, InsertsAtEveryPlace) {
     };
     for (const auto& row : cases) {
         TreeNode* node = tree.insertNode(row.relativeToA1 ? a1 : nullptr, row.place);
-        node->record<TGoalData>().Text = "N";
+        node->record<GoalRecord>().text = "N";
         EXPECT_EQ(shape(tree), row.expected) << static_cast<int>(row.place) << row.relativeToA1;
         tree.deleteNode(node);
     }
@@ -131,7 +131,7 @@ TEST_F(GoalTreeFixture, SelectionInTreeOrderFollowsMoves) {
 }
 
 TEST(ItemTree, SingleSelectionTreeKeepsOneSelectedNode) {
-    ItemTree tree(TreeId::MarksTree);
+    ItemTree tree(TreeId::ContactTagsTree);
     TreeNode* first = tree.appendChild();
     TreeNode* second = tree.appendChild();
     tree.select(first);
@@ -141,7 +141,7 @@ TEST(ItemTree, SingleSelectionTreeKeepsOneSelectedNode) {
 }
 
 TEST(ItemTree, SelectedFlagBelongsToTheSelection) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     TreeNode* node = tree.appendChild();
     node->setFlag(NodeFlag::Selected | NodeFlag::Expanded, true);
     EXPECT_EQ(node->flags(), NodeFlag::Visible | NodeFlag::Expanded);
@@ -157,10 +157,10 @@ TEST(ItemTree, FirstTextAndKindFieldsOfEveryFamily) {
         *firstTextField(*node) = "name";
         *kindField(*node) = 4;
     }
-    EXPECT_EQ(trees.get(TreeId::GoalTree).firstTopLevel()->record<TGoalData>().GoalType, 4);
-    EXPECT_EQ(trees.get(TreeId::ContactsTree).firstTopLevel()->record<TContactData>().Official, "name");
-    EXPECT_EQ(trees.get(TreeId::CalendarTree).firstTopLevel()->record<TEventData>().EventKind, 4);
-    EXPECT_EQ(trees.get(TreeId::MarksTree).firstTopLevel()->record<TTagData>().Name, "name");
+    EXPECT_EQ(trees.get(TreeId::DayGoalTree).firstTopLevel()->record<GoalRecord>().kind, 4);
+    EXPECT_EQ(trees.get(TreeId::ContactsTree).firstTopLevel()->record<ContactRecord>().official, "name");
+    EXPECT_EQ(trees.get(TreeId::CalendarTree).firstTopLevel()->record<EventRecord>().kind, 4);
+    EXPECT_EQ(trees.get(TreeId::ContactTagsTree).firstTopLevel()->record<TagRecord>().name, "name");
 }
 
 TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
@@ -169,7 +169,7 @@ TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
     for (const ItemTree& tree : trees.all()) {
         EXPECT_EQ(tree.nodeCount(), 1u) << tree.name();
         EXPECT_EQ(tree.defaultHeight(), 20) << tree.name();
-        EXPECT_EQ(tree.multiSelect(), tree.id() != TreeId::MarksTree) << tree.name();
+        EXPECT_EQ(tree.multiSelect(), tree.id() != TreeId::ContactTagsTree) << tree.name();
         ASSERT_TRUE(tree.id()) << tree.name();
         EXPECT_EQ(&trees.get(*tree.id()), &tree) << tree.name();
         EXPECT_EQ(treeIdNamed(tree.name()), tree.id()) << tree.name();
@@ -177,9 +177,9 @@ TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
     const struct {
         TreeId id;
         RecordFamily family;
-    } families[] = {{TreeId::Goal5Tree, RecordFamily::Goals},       {TreeId::ImagesTree, RecordFamily::Links},
+    } families[] = {{TreeId::GlobalGoalTree, RecordFamily::Goals},       {TreeId::ImagesTree, RecordFamily::Links},
                     {TreeId::PhrasesTree, RecordFamily::Phrases},   {TreeId::CalendarTree, RecordFamily::Events},
-                    {TreeId::ContactsTree, RecordFamily::Contacts}, {TreeId::MarksLinksTree, RecordFamily::Tags}};
+                    {TreeId::ContactsTree, RecordFamily::Contacts}, {TreeId::LinkTagsTree, RecordFamily::Tags}};
     for (const auto& row : families) {
         EXPECT_EQ(trees.get(row.id).family(), row.family) << row.id;
         EXPECT_EQ(treeInfo(row.id).family, row.family) << row.id;

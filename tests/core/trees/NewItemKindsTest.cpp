@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "trees/CalendarPropForm.h"
+#include "trees/EventForm.h"
 #include "trees/NewItemKinds.h"
 
 namespace torvalet {
@@ -26,7 +26,7 @@ TEST(NewItemKinds, EachPageOffersItsKindsByValue) {
         EXPECT_EQ(captions.back(), row.last) << row.page;
     }
     EXPECT_EQ(newItemKindCaptions(kCalendarPage)[2], "Daily");
-    EXPECT_EQ(CalendarPropForm::eventKindCaptions()[2], "Daily/Weekly");
+    EXPECT_EQ(EventForm::eventKindCaptions()[2], "Daily/Weekly");
 }
 
 }  // namespace

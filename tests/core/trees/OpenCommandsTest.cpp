@@ -6,9 +6,9 @@
 #include "trees/OpenCommands.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
-#include "trees/TContactData.h"
-#include "trees/TLinkData.h"
-#include "trees/TPhraseData.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
+#include "trees/PhraseRecord.h"
 
 namespace torvalet {
 namespace {
@@ -17,13 +17,13 @@ namespace fs = std::filesystem;
 using testing::build;
 using testing::item;
 
-TLinkData linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
+LinkRecord linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
                  const std::string& params = {}) {
-    TLinkData link;
-    link.LinkKind = kind;
-    link.Url = url;
-    link.Dir = dir;
-    link.Params = params;
+    LinkRecord link;
+    link.kind = kind;
+    link.url = url;
+    link.dir = dir;
+    link.params = params;
     return link;
 }
 
@@ -33,20 +33,20 @@ class OpenCommandsTest : public testing::TreeCommandsFixture {
 protected:
     OpenCommandsTest() {
         fs::create_directory(home / "work");
-        settings.sEngine = "https://duckduckgo.com/?q=";
+        settings.webSearchPrefix = "https://duckduckgo.com/?q=";
     }
 
     std::string folder(const char* name = nullptr) const {
         return name ? (home / name).string() : home.path().string();
     }
     // Gives the named link of the tree the kind, address and folder of `data`, keeping its name.
-    void setLink(const char* name, const TLinkData& data, TreeId links = TreeId::LinksTree) {
-        TLinkData& link = item(tree(links), name)->record<TLinkData>();
-        const std::string kept = link.Name;
+    void setLink(const char* name, const LinkRecord& data, TreeId links = TreeId::LinksTree) {
+        LinkRecord& link = item(tree(links), name)->record<LinkRecord>();
+        const std::string kept = link.name;
         link = data;
-        link.Name = kept;
+        link.name = kept;
     }
-    TContactData& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<TContactData>(); }
+    ContactRecord& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<ContactRecord>(); }
     std::vector<OpenRequest>& requests() { return fakes.shell.requests; }
 
     testing::TempDir home;
@@ -60,7 +60,7 @@ protected:
 TEST_F(OpenCommandsTest, EachLinkKindBuildsItsRequest) {
     const std::string work = folder("work"), app = folder();
     const struct {
-        TLinkData link;
+        LinkRecord link;
         std::optional<OpenRequest> expected;
     } cases[] = {
         {linkOf(1, "https://example.org/a-new-page", "work"),
@@ -79,7 +79,7 @@ TEST_F(OpenCommandsTest, EachLinkKindBuildsItsRequest) {
         {linkOf(4, "", "work"), std::nullopt},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.link.Url + " kind " + std::to_string(c.link.LinkKind));
+        SCOPED_TRACE(c.link.url + " kind " + std::to_string(c.link.kind));
         EXPECT_EQ(openRequests.link(c.link), c.expected);
     }
 }
@@ -112,7 +112,7 @@ TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder
     testing::select(tree(TreeId::LinksTree), {"M", "G1", "G"});
     view.activePage = kTasksPage;
 
-    open.OpenLink_mpClick();
+    open.openLinks();
 
     EXPECT_EQ(view.activePage, kLinksPage);
     std::vector<std::string> opened;
@@ -122,10 +122,10 @@ TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder
     // On another link tab its own tree's selection is opened.
     requests().clear();
     view.linksPage = 1;
-    build(tree(TreeId::StdLinksTree), "T");
-    setLink("T", linkOf(7, "team@example.org"), TreeId::StdLinksTree);
-    testing::select(tree(TreeId::StdLinksTree), {"T"});
-    open.OpenLink();
+    build(tree(TreeId::ToolsTree), "T");
+    setLink("T", linkOf(7, "team@example.org"), TreeId::ToolsTree);
+    testing::select(tree(TreeId::ToolsTree), {"T"});
+    open.openSelectedLinks();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:team@example.org", "", folder()}}));
 }
 
@@ -136,22 +136,22 @@ TEST_F(OpenCommandsTest, DoubleClickOpensOnlyFromALinkWithoutChildren) {
     setLink("G1", linkOf(1, "https://child"));
     testing::select(links, {"G"});
     links.setFocused(item(links, "G"));
-    open.LinksTreeDblClick(links);
+    open.openOnDoubleClick(links);
     EXPECT_TRUE(requests().empty());
 
     links.setFocused(item(links, "G1"));
-    open.LinksTreeDblClick(links);
+    open.openOnDoubleClick(links);
     EXPECT_EQ(requests().size(), 1u);
     EXPECT_EQ(requests()[0].parameters, " -new https://group");
 }
 
 TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
     build(tree(TreeId::ContactsTree), "Ann Bob Cid");
-    contact("Ann").Email = "ann@example.org";
-    contact("Cid").Email = "cid@example.org";
+    contact("Ann").email = "ann@example.org";
+    contact("Cid").email = "cid@example.org";
     testing::select(tree(TreeId::ContactsTree), {"Cid", "Bob", "Ann"});
 
-    open.EmailToContacts_mpClick();
+    open.emailToContacts();
     EXPECT_EQ(view.activePage, kContactsPage);
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:ann@example.org; cid@example.org; ", "", folder()}}));
 
@@ -164,13 +164,13 @@ TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
 
 TEST_F(OpenCommandsTest, SitesOfTheSelectedContactsOpenInNewWindows) {
     build(tree(TreeId::ContactsTree), "Ann Bob Cid");
-    contact("Ann").WebPage = "https://ann.example.org";
-    contact("Cid").WebPage = "cid.example.org";
+    contact("Ann").webPage = "https://ann.example.org";
+    contact("Cid").webPage = "cid.example.org";
     open.visitContactSites();
     EXPECT_TRUE(requests().empty());
 
     testing::select(tree(TreeId::ContactsTree), {"Ann", "Bob", "Cid"});
-    open.ExploreContacts_mpClick();
+    open.exploreContacts();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://ann.example.org", folder()},
                                                     {"IEXPLORE.EXE", " -new cid.example.org", folder()}}));
 }
@@ -178,39 +178,39 @@ TEST_F(OpenCommandsTest, SitesOfTheSelectedContactsOpenInNewWindows) {
 TEST_F(OpenCommandsTest, ExecuteItemsOfContactsGoesByTheFirstContact) {
     ItemTree& contacts = tree(TreeId::ContactsTree);
     build(contacts, "Ann Bob Cid");
-    contact("Cid").Email = "cid@example.org";
-    contact("Cid").WebPage = "https://cid.example.org";
-    contact("Cid").ContactKind = 5;
+    contact("Cid").email = "cid@example.org";
+    contact("Cid").webPage = "https://cid.example.org";
+    contact("Cid").kind = 5;
 
     testing::select(contacts, {"Bob", "Cid"});
-    open.ContactsTreeRun();
+    open.executeContact();
     EXPECT_TRUE(requests().empty()) << "the first one has no address and is no link";
 
     contacts.clearSelection();
     contacts.setFocused(item(contacts, "Cid"));
-    open.ContactsTreeRun();
+    open.executeContact();
     EXPECT_TRUE(requests().empty()) << "the focused contact alone is not selected";
     EXPECT_EQ(fakes.ui.messages.size(), 1u);
 
     testing::select(contacts, {"Cid"});
-    open.ContactsTreeRun();
+    open.executeContact();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:cid@example.org; ", "", folder()},
                                                     {"IEXPLORE.EXE", " -new https://cid.example.org", folder()}}));
 }
 
 TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
     build(tree(TreeId::ContactsTree), "Ann");
-    contact("Ann").Email = "ann@example.org";
+    contact("Ann").email = "ann@example.org";
     ItemTree& phraseTree = tree(TreeId::PhrasesTree);
     build(phraseTree, "G[C] O");
-    item(phraseTree, "G")->record<TPhraseData>().Phrase = "Dear all,";
-    item(phraseTree, "C")->record<TPhraseData>().Phrase = "see you";
+    item(phraseTree, "G")->record<PhraseRecord>().text = "Dear all,";
+    item(phraseTree, "C")->record<PhraseRecord>().text = "see you";
 
-    open.GenerateEmailFromPhrases_mpClick();
+    open.generateEmailFromPhrases();
     EXPECT_EQ(view.activePage, kBlocknotePage);
     testing::select(tree(TreeId::ContactsTree), {"Ann"});
     testing::select(phraseTree, {"C", "G"});
-    open.GenerateEmailFromPhrases_mpClick();
+    open.generateEmailFromPhrases();
     EXPECT_EQ(requests(),
               (std::vector<OpenRequest>{{"mailto:?subject= &body=", "", folder()},
                                         {"mailto:ann@example.org; ?subject= &body= Dear all, see you", "", folder()}}));
@@ -224,17 +224,17 @@ TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
                   {"", "mailto: ?subject= &body="}};
     for (const auto& b : boards) {
         requests().clear();
-        open.GenerateEmailFromTextboard_mpClick(b.textboard);
+        open.generateEmailFromTextboard(b.textboard);
         ASSERT_EQ(requests().size(), 1u);
         EXPECT_EQ(requests()[0].file, b.file);
     }
 }
 
 TEST_F(OpenCommandsTest, HiddenDesktopCommands) {
-    open.GoogleSearch1Click();
-    open.InternetExplorer1Click();
-    open.WindowsExplorer1Click();
-    open.OpenLinkInInternalBrowser_mpClick();
+    open.openSearchPage();
+    open.openBrowser();
+    open.openFileManager();
+    open.openLinkInInternalBrowser();
     EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://duckduckgo.com/", folder()},
                                                     {"iexplore", "", folder()},
                                                     {"explorer.exe", "", folder()}}));

@@ -19,12 +19,12 @@ protected:
         group = addPhrase(nullptr, "Dear all,", 1);
         child = addPhrase(group, "see you\non Monday", 0);
         other = addPhrase(nullptr, "Regards", 0);
-        commands.SwitchTab = [this](Page page) { pages.push_back(page); };
+        commands.switchTab = [this](Page page) { pages.push_back(page); };
     }
 
     TreeNode* addPhrase(TreeNode* parent, std::string phrase, int kind) {
         TreeNode* node = tree.appendChild(parent);
-        node->record<TPhraseData>() = {"name", std::move(phrase), "", kind, ""};
+        node->record<PhraseRecord>() = {"name", std::move(phrase), "", kind, ""};
         return node;
     }
 
@@ -43,13 +43,13 @@ protected:
 
 TEST_F(PhraseCommandsTest, ClipboardGetsEachSelectedPhraseAfterABlank) {
     fakes.clipboard.setText("held before");
-    commands.PutPhrasesToClipboard_mpClick();
+    commands.putPhrasesToClipboard();
     EXPECT_EQ(fakes.clipboard.text(), "held before");
 
     tree.select(other);
     tree.select(child);
     tree.select(group);
-    commands.PutPhrasesToClipboard_mpClick();
+    commands.putPhrasesToClipboard();
     EXPECT_EQ(fakes.clipboard.text(), " Dear all, see you\non Monday Regards");
     EXPECT_EQ(pages, (std::vector<Page>{kBlocknotePage, kBlocknotePage}));
 }
@@ -67,30 +67,30 @@ TEST_F(PhraseCommandsTest, DoubleClickAppendsTheFirstSelectedPhraseAsNewLines) {
     tree.select(child);
     for (const auto& c : cases) {
         std::string blocknote = c.before;
-        commands.PhrasesTreeDblClick(blocknote);
+        commands.appendFirstSelectedPhrase(blocknote);
         EXPECT_EQ(blocknote, c.after) << c.before;
     }
 
     tree.clearSelection();
     std::string blocknote = "notes";
-    commands.PhrasesTreeDblClick(blocknote);
+    commands.appendFirstSelectedPhrase(blocknote);
     EXPECT_EQ(blocknote, "notes");
 }
 
 TEST_F(PhraseCommandsTest, SaveWritesThePhraseFile) {
-    commands.SavePhrases_mpClick();
+    commands.savePhrases();
     ItemTree read(TreeId::PhrasesTree);
     loadTreeFile(read, dir / "phrases.phr", codec);
     ASSERT_EQ(read.nodeCount(), 3u);
-    EXPECT_EQ(read.firstTopLevel()->firstChild()->record<TPhraseData>(), child->record<TPhraseData>());
+    EXPECT_EQ(read.firstTopLevel()->firstChild()->record<PhraseRecord>(), child->record<PhraseRecord>());
     EXPECT_EQ(pages, std::vector<Page>{kBlocknotePage});
 }
 
 TEST_F(PhraseCommandsTest, SaveLeavesAPhraseFileThatCouldNotBeReadAlone) {
     testing::writeText(dir / "phrases.phr", "damaged");
     unreadable = true;
-    settings.iLanguage = 1;
-    commands.SavePhrases_mpClick();
+    settings.language = 1;
+    commands.savePhrases();
     EXPECT_EQ(testing::readText(dir / "phrases.phr"), "damaged");
     EXPECT_EQ(fakes.ui.messages,
               std::vector<std::string>{PhraseCommands::unreadableFileText(1, (dir / "phrases.phr").string())});

@@ -15,18 +15,18 @@ protected:
 
 TEST_F(PhraseFormTest, OkWritesEveryControlBack) {
     TreeNode* node = tree.appendChild();
-    node->record<TPhraseData>() = {"Greeting", "Dear Sir,\nthank you.", "", 1, ""};
-    form.PhraseProps(*node);
-    EXPECT_EQ(form.PhraseMemo, "Dear Sir,\nthank you.");
-    EXPECT_EQ(form.ComboBox1.text(), "Group");
+    node->record<PhraseRecord>() = {"Greeting", "Dear Sir,\nthank you.", "", 1, ""};
+    form.showPhrase(*node);
+    EXPECT_EQ(form.text, "Dear Sir,\nthank you.");
+    EXPECT_EQ(form.kind.text(), "Group");
 
-    form.NameEdit = "N";
-    form.PhraseMemo = "P";
-    form.HotKeyEdit = "Ctrl+Alt+P";
-    form.NoteMemo = "note";
-    form.ComboBox1.setItemIndex(2);
-    form.OkPhrasePropsBtnClick();
-    EXPECT_EQ(node->record<TPhraseData>(), (TPhraseData{"N", "P", "Ctrl+Alt+P", 2, "note"}));
+    form.name = "N";
+    form.text = "P";
+    form.hotKey = "Ctrl+Alt+P";
+    form.note = "note";
+    form.kind.setItemIndex(2);
+    form.acceptPhrase();
+    EXPECT_EQ(node->record<PhraseRecord>(), (PhraseRecord{"N", "P", "Ctrl+Alt+P", 2, "note"}));
 }
 
 // The list shows kinds 1 to 4 at their place and anything else as "Phrase"; the list has no
@@ -35,11 +35,11 @@ TEST_F(PhraseFormTest, KindOnOpeningAndAfterOk) {
     const struct { int stored, shown; } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, -1}, {4, -1}, {5, 0}, {-1, 0}};
     for (const auto& c : cases) {
         TreeNode* node = tree.appendChild();
-        node->record<TPhraseData>().PhraseKind = c.stored;
-        form.PhraseProps(*node);
-        EXPECT_EQ(form.ComboBox1.itemIndex(), c.shown) << c.stored;
-        form.OkPhrasePropsBtnClick();
-        EXPECT_EQ(node->record<TPhraseData>().PhraseKind, c.shown) << c.stored;
+        node->record<PhraseRecord>().kind = c.stored;
+        form.showPhrase(*node);
+        EXPECT_EQ(form.kind.itemIndex(), c.shown) << c.stored;
+        form.acceptPhrase();
+        EXPECT_EQ(node->record<PhraseRecord>().kind, c.shown) << c.stored;
     }
 }
 

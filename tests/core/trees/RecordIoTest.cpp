@@ -42,54 +42,54 @@ Record filled(const std::string& prefix) {
 }
 
 TEST(RecordIo, WritesAndReadsTheDocumentedBytes) {
-    TGoalData goal;
-    goal.Text = "A";
-    goal.GoalType = 3;
-    goal.State = 6;
-    goal.Prio = 2;
-    TLinkData link;
-    link.Name = "N";
-    link.Url = "U";
-    link.Dir = "D";
-    link.LinkKind = 1;
-    TPhraseData phrase;
-    phrase.Name = "N";
-    phrase.Phrase = "P";
-    phrase.PhraseKind = 2;
-    TContactData contact;
-    contact.ContactKind = 5;
-    contact.WebPage = "W";
-    contact.HotKey = "H";
-    TEventData event;
-    event.Event = "E";
-    event.EventKind = 2;
-    event.Reserved1 = 7;
-    event.Reserved2 = -1;
-    event.WeekDays = 0x85;
-    event.Note = "N";
+    GoalRecord goal;
+    goal.text = "A";
+    goal.kind = 3;
+    goal.state = 6;
+    goal.priority = 2;
+    LinkRecord link;
+    link.name = "N";
+    link.url = "U";
+    link.dir = "D";
+    link.kind = 1;
+    PhraseRecord phrase;
+    phrase.name = "N";
+    phrase.text = "P";
+    phrase.kind = 2;
+    ContactRecord contact;
+    contact.kind = 5;
+    contact.webPage = "W";
+    contact.hotKey = "H";
+    EventRecord event;
+    event.text = "E";
+    event.kind = 2;
+    event.reserved1 = 7;
+    event.reserved2 = -1;
+    event.weekDays = 0x85;
+    event.note = "N";
 
     EXPECT_EQ(written(goal),
               hexBytes("01 00 00 00 41, 00 00 00 00, 00 00 00 00, 03 00 00 00, 06 00 00 00, 02 00 00 00"));
     EXPECT_EQ(written(link), hexBytes("01 00 00 00 4E, 01 00 00 00 55, 00 00 00 00, 00 00 00 00, 01 00 00 00 44,"
                                       "01 00 00 00, 00 00 00 00, 00 00 00 00"));
     EXPECT_EQ(written(phrase), hexBytes("01 00 00 00 4E, 01 00 00 00 50, 00 00 00 00, 02 00 00 00, 00 00 00 00"));
-    // The kind first; HotKey after WebPage.
+    // The kind first; hotKey after WebPage.
     EXPECT_EQ(written(contact), hexBytes("05 00 00 00" + std::string(9 * 8, '0') + "01 00 00 00 57, 01 00 00 00 48" +
                                          std::string(4 * 8, '0')));
     EXPECT_EQ(written(event), hexBytes("01 00 00 00 45, 00 00 00 00, 00 00 00 00, 02 00 00 00, 07 00 00 00,"
                                        "FF FF FF FF, 85, 01 00 00 00 4E"));
 
-    EXPECT_EQ(readBack<TGoalData>(written(goal)), goal);
-    EXPECT_EQ(readBack<TLinkData>(written(link)), link);
-    EXPECT_EQ(readBack<TPhraseData>(written(phrase)), phrase);
-    EXPECT_EQ(readBack<TContactData>(written(contact)), contact);
-    EXPECT_EQ(readBack<TEventData>(written(event)), event);
+    EXPECT_EQ(readBack<GoalRecord>(written(goal)), goal);
+    EXPECT_EQ(readBack<LinkRecord>(written(link)), link);
+    EXPECT_EQ(readBack<PhraseRecord>(written(phrase)), phrase);
+    EXPECT_EQ(readBack<ContactRecord>(written(contact)), contact);
+    EXPECT_EQ(readBack<EventRecord>(written(event)), event);
 }
 
 template <class Record>
 class RecordRoundTrip : public ::testing::Test {};
 
-using RecordTypes = ::testing::Types<TGoalData, TLinkData, TPhraseData, TEventData, TContactData, TTagData>;
+using RecordTypes = ::testing::Types<GoalRecord, LinkRecord, PhraseRecord, EventRecord, ContactRecord, TagRecord>;
 TYPED_TEST_SUITE(RecordRoundTrip, RecordTypes);
 
 TYPED_TEST(RecordRoundTrip, EveryFieldSurvivesInUtf8AndCodePage1251) {
@@ -103,42 +103,42 @@ TYPED_TEST(RecordRoundTrip, EveryFieldSurvivesInUtf8AndCodePage1251) {
 }
 
 TEST(RecordIo, ReaderStaysInsideItsChunk) {
-    const std::string full = written(filled<TLinkData>("x"));
-    const TLinkData complete = readBack<TLinkData>(full);
+    const std::string full = written(filled<LinkRecord>("x"));
+    const LinkRecord complete = readBack<LinkRecord>(full);
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
-        TLinkData record;
+        LinkRecord record;
         EXPECT_FALSE(readRecord(std::string_view(full).substr(0, cut), record, TextCodec())) << cut;
-        EXPECT_EQ(record.Name, complete.Name.substr(0, cut > 4 ? cut - 4 : 0)) << cut;
+        EXPECT_EQ(record.name, complete.name.substr(0, cut > 4 ? cut - 4 : 0)) << cut;
     }
 }
 
 TEST(RecordIo, HostileCountsReadWhatIsThereAndNoMore) {
-    TGoalData goal;
+    GoalRecord goal;
     // A count of 2^31-1 over three bytes: the text gets the three bytes, nothing is allocated beyond.
     EXPECT_FALSE(readRecord(hexBytes("FF FF FF 7F 41 42 43"), goal, TextCodec()));
-    EXPECT_EQ(goal.Text, "ABC");
-    EXPECT_EQ(goal.Description, "");
+    EXPECT_EQ(goal.text, "ABC");
+    EXPECT_EQ(goal.description, "");
 
     // A negative count is an empty text; the fields after it are read as usual.
     goal = {};
     EXPECT_TRUE(readRecord(hexBytes("00 00 00 80, 01 00 00 00 44, 00 00 00 00, 03 00 00 00, 00 00 00 00, 00 00 00 00"),
                            goal, TextCodec()));
-    EXPECT_EQ(goal.Text, "");
-    EXPECT_EQ(goal.Description, "D");
-    EXPECT_EQ(goal.GoalType, 3);
+    EXPECT_EQ(goal.text, "");
+    EXPECT_EQ(goal.description, "D");
+    EXPECT_EQ(goal.kind, 3);
 }
 
 TEST(RecordIo, NodeReaderSetsHeightAndNodeWriterFollowsTheFamily) {
-    ItemTree goals(TreeId::GoalTree, 34);
+    ItemTree goals(TreeId::DayGoalTree, 34);
     TreeNode* node = goals.appendChild();
     EXPECT_EQ(node->height(), 34);
-    readNodeRecord(*node, written(filled<TGoalData>("g")), TextCodec());
+    readNodeRecord(*node, written(filled<GoalRecord>("g")), TextCodec());
     EXPECT_EQ(node->height(), 20);
-    EXPECT_EQ(node->record<TGoalData>(), filled<TGoalData>("g"));
+    EXPECT_EQ(node->record<GoalRecord>(), filled<GoalRecord>("g"));
 
     std::string out;
     writeNodeRecord(*node, out, TextCodec());
-    EXPECT_EQ(out, written(filled<TGoalData>("g")));
+    EXPECT_EQ(out, written(filled<GoalRecord>("g")));
 
     ItemTree plain("Plain", RecordFamily::None);
     out.clear();

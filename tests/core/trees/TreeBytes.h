@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "trees/ItemTree.h"
-#include "trees/TGoalData.h"
+#include "trees/GoalRecord.h"
 
 namespace torvalet::testing {
 
@@ -44,17 +44,17 @@ inline const std::string kOneGoalFile = hexBytes(
     "01 00 00 00 41  00 00 00 00  00 00 00 00  03 00 00 00  00 00 00 00  00 00 00 00");
 
 // Appends a goal holding `goal` as the last child of `parent` (top level when null).
-inline TreeNode* appendGoal(ItemTree& tree, const TGoalData& goal, TreeNode* parent = nullptr) {
+inline TreeNode* appendGoal(ItemTree& tree, const GoalRecord& goal, TreeNode* parent = nullptr) {
     TreeNode* node = tree.appendChild(parent);
-    node->record<TGoalData>() = goal;
+    node->record<GoalRecord>() = goal;
     return node;
 }
 
 // Appends a goal as the last child of `parent` (top level when null).
 inline TreeNode* addGoal(ItemTree& tree, TreeNode* parent, std::string text, int type = 3) {
     TreeNode* node = tree.appendChild(parent);
-    node->record<TGoalData>().Text = std::move(text);
-    node->record<TGoalData>().GoalType = type;
+    node->record<GoalRecord>().text = std::move(text);
+    node->record<GoalRecord>().kind = type;
     return node;
 }
 
@@ -63,8 +63,8 @@ inline std::string shape(const TreeNode* parent) {
     std::string out;
     for (const TreeNode* n = parent->firstChild(); n; n = n->nextSibling()) {
         if (!out.empty()) out += ' ';
-        const auto* goal = n->findRecord<TGoalData>();
-        out += goal ? goal->Text : "?";
+        const auto* goal = n->findRecord<GoalRecord>();
+        out += goal ? goal->text : "?";
         if (n->hasChildren()) out += "[" + shape(n) + "]";
     }
     return out;

@@ -17,30 +17,30 @@ using testing::select;
 using TreeCommandsTest = testing::TreeCommandsFixture;
 
 TEST_F(TreeCommandsTest, ActiveTreesFollowTheTabs) {
-    const TreeId goals[] = {TreeId::GoalTree,  TreeId::Goal2Tree, TreeId::Goal3Tree,
-                            TreeId::Goal4Tree, TreeId::Goal5Tree, TreeId::GoalTree};
+    const TreeId goals[] = {TreeId::DayGoalTree,  TreeId::WeekGoalTree, TreeId::MonthGoalTree,
+                            TreeId::YearGoalTree, TreeId::GlobalGoalTree, TreeId::DayGoalTree};
     const int goalTabs[] = {0, 1, 2, 3, 4, 9};
     for (int i = 0; i < 6; ++i) {
         view.goalPage = goalTabs[i];
-        EXPECT_EQ(commands.GetActiveGoalTree().id(), goals[i]);
+        EXPECT_EQ(commands.activeGoalTree().id(), goals[i]);
     }
-    const TreeId links[] = {TreeId::LinksTree,  TreeId::StdLinksTree, TreeId::FoldersTree,
+    const TreeId links[] = {TreeId::LinksTree,  TreeId::ToolsTree, TreeId::FoldersTree,
                             TreeId::SearchTree, TreeId::DocsTree,     TreeId::ImagesTree};
     for (int tab = 0; tab < 6; ++tab) {
         view.linksPage = tab;
-        EXPECT_EQ(commands.GetLinksTree()->id(), links[tab]);
+        EXPECT_EQ(commands.activeLinksTree()->id(), links[tab]);
     }
     view.linksPage = 6;
-    EXPECT_EQ(commands.GetLinksTree(), nullptr);
-    commands.NewRootLink_mpClick();
-    commands.PasteLink_mpClick();
+    EXPECT_EQ(commands.activeLinksTree(), nullptr);
+    commands.newRootLink();
+    commands.pasteLinks();
     EXPECT_TRUE(edited.empty());
 }
 
 TEST_F(TreeCommandsTest, NoSelectionMessageByLanguage) {
     for (const int lang : {0, 1, 2, 3}) {
         language = lang;
-        commands.ShowNoSelectionMsg();
+        commands.showNoSelectionMessage();
     }
     EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"There are no selected nodes!", "Не выбраны узлы дерева!",
                                                            "Не выбраны узлы дерева!", "There are no selected nodes!"}));
@@ -62,13 +62,13 @@ TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
         {"several, the first decides", {"B", "A21"}, 0, "A", "A[A1 A2]"},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree(TreeId::GoalTree);
+        ItemTree& goals = tree(TreeId::DayGoalTree);
         build(goals, "A[A1 A2[A21]] B");
         item(goals, "A")->setFlag(NodeFlag::Expanded, true);
         item(goals, "A")->setFlag(row.clearOnA, false);
         select(goals, row.selected);
 
-        commands.DelNode(goals);
+        commands.deleteSelected(goals);
         EXPECT_EQ(outline(goals), row.left) << row.name;
         EXPECT_EQ(names({goals.focused()}), std::vector<std::string>{row.focus}) << row.name;
         const auto expectedSelection =
@@ -77,8 +77,8 @@ TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
     }
     EXPECT_EQ(fakes.sound.played, recycleCues(6));
 
-    tree(TreeId::GoalTree).clearSelection();
-    commands.DelNode(tree(TreeId::GoalTree));  // nothing selected: nothing happens, no cue
+    tree(TreeId::DayGoalTree).clearSelection();
+    commands.deleteSelected(tree(TreeId::DayGoalTree));  // nothing selected: nothing happens, no cue
     EXPECT_EQ(fakes.sound.played.size(), 6u);
 }
 
@@ -89,15 +89,15 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         const char* expected;
         Page page;  // only the _mpClick handler shows the Tasks page
     } cases[] = {
-        {"New Child Goal", [this] { commands.NewChildGoal_mpClick(); }, "A[A1 A2 _] B", kTasksPage},
-        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B",
+        {"New Child Goal", [this] { commands.newChildGoal(); }, "A[A1 A2 _] B", kTasksPage},
+        {"Enter", [this] { commands.treeKeyDown(tree(TreeId::DayGoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B",
          kTasksPage},
-        {"Add Goal Right", [this] { commands.AddGoalRight1Click(); }, "A[A1[_] A2] B", kBlocknotePage},
-        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B",
+        {"Add Goal Right", [this] { commands.addGoalRight(); }, "A[A1[_] A2] B", kBlocknotePage},
+        {"Insert", [this] { commands.treeKeyDown(tree(TreeId::DayGoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B",
          kBlocknotePage},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree(TreeId::GoalTree);
+        ItemTree& goals = tree(TreeId::DayGoalTree);
         build(goals, "A[A1 A2] B");
         select(goals, {"A1"});
         goals.setFocused(item(goals, "A1"));
@@ -107,17 +107,17 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         row.command();
         EXPECT_EQ(outline(goals), row.expected) << row.name;
         TreeNode* created = goals.focused();
-        EXPECT_EQ(created->record<TGoalData>().GoalType, 3) << row.name;
+        EXPECT_EQ(created->record<GoalRecord>().kind, 3) << row.name;
         EXPECT_EQ(goals.selection(), std::vector<TreeNode*>{created}) << row.name;
         EXPECT_EQ(editedNode, created) << row.name;
         EXPECT_EQ(edited.size(), 1u) << row.name;
         EXPECT_EQ(view.activePage, row.page) << row.name;
     }
 
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "A B");
     select(goals, {"A"});
-    commands.NewChildGoal_mpClick();  // for a top-level item: a new last top-level item
+    commands.newChildGoal();  // for a top-level item: a new last top-level item
     EXPECT_EQ(outline(goals), "A B _");
 }
 
@@ -133,12 +133,12 @@ TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
         {NodePlace::LastChild, false, "A[A1] B _"},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree(TreeId::Goal3Tree);
+        ItemTree& goals = tree(TreeId::MonthGoalTree);
         build(goals, "A[A1] B");
         goals.setFocused(row.focusA ? item(goals, "A") : nullptr);
         select(goals, {"B"});
         TreeNode* created =
-            row.place ? TreeCreation::AddNodeTo(goals, *row.place) : TreeCreation::AddTopLevelNode(goals);
+            row.place ? TreeCreation::addNode(goals, *row.place) : TreeCreation::addTopLevelNode(goals);
         const int place = row.place ? static_cast<int>(*row.place) : -1;
         EXPECT_EQ(outline(goals), row.expected) << place << row.focusA;
         ASSERT_NE(created, nullptr) << place;
@@ -153,9 +153,9 @@ TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
         void (TreeCommands::*group)(ItemTree&);
         std::int32_t kind;
     } cases[] = {
-        {TreeId::Goal4Tree, &TreeCommands::GroupGoalsItems, 0},
-        {TreeId::FoldersTree, &TreeCommands::GroupLinksItems, 5},
-        {TreeId::ContactsTree, &TreeCommands::GroupContactsItems, 4},
+        {TreeId::YearGoalTree, &TreeCommands::groupSelectedGoals, 0},
+        {TreeId::FoldersTree, &TreeCommands::groupSelectedLinks, 5},
+        {TreeId::ContactsTree, &TreeCommands::groupSelectedContacts, 4},
     };
     for (const auto& row : cases) {
         ItemTree& items = tree(row.tree);
@@ -169,33 +169,33 @@ TEST_F(TreeCommandsTest, GroupingNamesTheGroupAfterItsItems) {
     }
 
     // Forty characters, not bytes, of a longer text.
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "Пятнадцать_букв Пятнадцать_букв Пятнадцать_букв");
     for (TreeNode* n = goals.firstTopLevel(); n; n = n->nextSibling()) goals.select(n);
-    commands.GroupGoalsItems(goals);
-    EXPECT_EQ(goals.firstTopLevel()->record<TGoalData>().Text, "Пятнадцать_букв Пятнадцать_букв Пятнадца");
+    commands.groupSelectedGoals(goals);
+    EXPECT_EQ(goals.firstTopLevel()->record<GoalRecord>().text, "Пятнадцать_букв Пятнадцать_букв Пятнадца");
 
     build(goals, "A");
     goals.clearSelection();
-    commands.GroupGoalsItems(goals);  // nothing selected: an empty group at the top
+    commands.groupSelectedGoals(goals);  // nothing selected: an empty group at the top
     EXPECT_EQ(outline(goals), "_ A");
 }
 
 TEST_F(TreeCommandsTest, CloneCopiesUnderTheDisplayedAncestor) {
-    ItemTree& goals = tree(TreeId::Goal2Tree);
+    ItemTree& goals = tree(TreeId::WeekGoalTree);
     view.goalPage = 1;
     build(goals, "A[A1 A2[A21]] B");
     item(goals, "A")->setFlag(NodeFlag::Expanded, true);
-    item(goals, "A1")->record<TGoalData>().Description = "kept";
+    item(goals, "A1")->record<GoalRecord>().description = "kept";
     select(goals, {"A1", "A21"});
     view.activePage = kCalendarPage;
 
-    commands.CloneGoals1Click();
+    commands.cloneGoals();
     EXPECT_EQ(view.activePage, kTasksPage);
     EXPECT_EQ(outline(goals), "A[A1 A2[A21] A1 A21] B");
     EXPECT_EQ(goals.focused(), item(goals, "A"));
     EXPECT_EQ(item(goals, "A")->childCount(), 4u);
-    EXPECT_EQ(item(goals, "A")->lastChild()->previousSibling()->record<TGoalData>().Description, "kept");
+    EXPECT_EQ(item(goals, "A")->lastChild()->previousSibling()->record<GoalRecord>().description, "kept");
 }
 
 TEST_F(TreeCommandsTest, F5ClonesAndFocusesTheLastCopyDeepest) {
@@ -245,7 +245,7 @@ TEST_F(TreeCommandsTest, KeysNeedTheirModifiers) {
 
 TEST_F(TreeCommandsTest, CtrlXSoundsOnlyInGoalTrees) {
     for (TreeId name :
-         {TreeId::GoalTree, TreeId::LinksTree, TreeId::ContactsTree, TreeId::PhrasesTree, TreeId::CalendarTree}) {
+         {TreeId::DayGoalTree, TreeId::LinksTree, TreeId::ContactsTree, TreeId::PhrasesTree, TreeId::CalendarTree}) {
         ItemTree& items = tree(name);
         build(items, "A B");
         select(items, {"A"});
@@ -273,10 +273,10 @@ TEST_F(TreeCommandsTest, NewLinksAndContactsOpenPropertiesThenRebuildTags) {
     view.linksPage = 2;
     build(tree(TreeId::FoldersTree), "F");
     tree(TreeId::FoldersTree).setFocused(item(tree(TreeId::FoldersTree), "F"));
-    commands.NewChildLink_mpClick();
-    EXPECT_EQ(editedNode->record<TLinkData>().LinkKind, 1);
-    commands.NewRootLink_mpClick();
-    commands.NewRootContact_mpClick();
+    commands.newChildLink();
+    EXPECT_EQ(editedNode->record<LinkRecord>().kind, 1);
+    commands.newRootLink();
+    commands.newRootContact();
     EXPECT_EQ(edited,
               (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:", "contact tags"}));
     EXPECT_EQ(outline(tree(TreeId::FoldersTree)), "F[_] _");
@@ -290,8 +290,8 @@ TEST_F(TreeCommandsTest, PropertiesOfTheFirstSelectedItemOrTheNoSelectionMessage
     commands.editFirstSelected(tree(TreeId::CalendarTree));
     contacts.setFocused(item(contacts, "B"));
     commands.treeKeyDown(contacts, TreeKey::F2, {});  // contacts take the focused item too
-    select(tree(TreeId::GoalTree), {});
-    commands.treeKeyDown(tree(TreeId::GoalTree), TreeKey::F2, {});
+    select(tree(TreeId::DayGoalTree), {});
+    commands.treeKeyDown(tree(TreeId::DayGoalTree), TreeKey::F2, {});
     EXPECT_EQ(fakes.ui.messages.size(), 3u);
     EXPECT_EQ(edited, std::vector<std::string>{"ContactsTree:B"});
 }

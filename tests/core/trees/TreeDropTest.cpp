@@ -34,7 +34,7 @@ TEST_F(TreeDropTest, PositionAndKeysDecideWhereAndHow) {
         {DropPosition::Above, {}, {"B", "C"}, "A[B C A1 A2]"},
     };
     for (const auto& row : cases) {
-        ItemTree& goals = tree(TreeId::GoalTree);
+        ItemTree& goals = tree(TreeId::DayGoalTree);
         build(goals, "A[A1 A2] B C");
         select(goals, row.selected);
         repainted.clear();
@@ -45,11 +45,11 @@ TEST_F(TreeDropTest, PositionAndKeysDecideWhereAndHow) {
 }
 
 TEST_F(TreeDropTest, BetweenGoalTreesItemsAreCopiedOrMovedWithTheirRecords) {
-    ItemTree& day = tree(TreeId::GoalTree);
-    ItemTree& week = tree(TreeId::Goal2Tree);
+    ItemTree& day = tree(TreeId::DayGoalTree);
+    ItemTree& week = tree(TreeId::WeekGoalTree);
     build(day, "A[A1] B");
     build(week, "W");
-    item(day, "A1")->record<TGoalData>().State = 4;
+    item(day, "A1")->record<GoalRecord>().state = 4;
     select(day, {"A"});
 
     commands.treeDragDrop(week, item(week, "W"), &day, DropPosition::On, {});  // from another tree: a copy
@@ -59,16 +59,16 @@ TEST_F(TreeDropTest, BetweenGoalTreesItemsAreCopiedOrMovedWithTheirRecords) {
     commands.treeDragDrop(week, item(week, "W"), &day, DropPosition::On, {.shift = true});
     EXPECT_EQ(outline(day), "B");
     EXPECT_EQ(outline(week), "A[A1] W[A[A1]]");
-    EXPECT_EQ(item(week, "W")->firstChild()->firstChild()->record<TGoalData>().State, 4);
+    EXPECT_EQ(item(week, "W")->firstChild()->firstChild()->record<GoalRecord>().state, 4);
     EXPECT_EQ(repainted, (std::vector<std::string>{"GoalTree", "Goal2Tree", "GoalTree", "Goal2Tree"}));
 }
 
 TEST_F(TreeDropTest, DropsAcrossFamiliesOntoTagListsOrFromOtherProgramsAreIgnored) {
     ItemTree& links = tree(TreeId::LinksTree);
     build(links, "L[L1]");
-    ItemTree& goals = tree(TreeId::GoalTree);
+    ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "G");
-    ItemTree& tags = tree(TreeId::MarksLinksTree);
+    ItemTree& tags = tree(TreeId::LinkTagsTree);
     build(tags, "T");
     select(links, {"L"});
     select(goals, {"G"});

@@ -13,10 +13,10 @@ using testing::kOneGoalFile;
 TEST(TreeDump, ListsAndNestsEveryNodeWithItsRecord) {
     ItemTree tree(TreeId::PhrasesTree);
     TreeNode* group = tree.appendChild();
-    group->record<TPhraseData>().Name = "Say \"hi\"";
-    group->record<TPhraseData>().PhraseKind = 1;
+    group->record<PhraseRecord>().name = "Say \"hi\"";
+    group->record<PhraseRecord>().kind = 1;
     TreeNode* phrase = tree.appendChild(group);
-    phrase->record<TPhraseData>().Phrase = "line 1\nline 2\x01\xff";
+    phrase->record<PhraseRecord>().text = "line 1\nline 2\x01\xff";
     tree.appendChild();
     const std::string bytes = TreeStreamWriter().writeTree(tree);
 

@@ -17,7 +17,7 @@ using testing::shape;
 
 TEST(TreeFileIo, MissingFileFailsBeforeTheTreeIsTouched) {
     testing::TempDir dir;
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     addGoal(tree, nullptr, "kept");
     const auto path = dir / "goals.dat";
     try {
@@ -33,12 +33,12 @@ TEST(TreeFileIo, MissingFileFailsBeforeTheTreeIsTouched) {
 TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
     testing::TempDir dir;
     const auto path = dir / "goals.dat";
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     addGoal(tree, addGoal(tree, nullptr, "Привет"), "child");
     saveTreeFile(tree, path, TextCodec("1251"));
     EXPECT_NE(testing::readText(path).find("\xcf\xf0\xe8\xe2\xe5\xf2"), std::string::npos);
 
-    ItemTree read(TreeId::GoalTree);
+    ItemTree read(TreeId::DayGoalTree);
     FileFingerprint fingerprint;
     loadTreeFile(read, path, TextCodec("1251"), &fingerprint);
     EXPECT_EQ(fingerprint, FileFingerprint::of(testing::readText(path)));
@@ -49,7 +49,7 @@ TEST(TreeFileIo, SavesAtomicallyAndLoadsBack) {
 TEST(TreeFileIo, DamagedFileKeepsWhatWasRead) {
     testing::TempDir dir;
     testing::writeText(dir / "goals.dat", kOneGoalFile.substr(0, 60));
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     EXPECT_THROW(loadTreeFile(tree, dir / "goals.dat", TextCodec()), TreeError);
     EXPECT_EQ(tree.nodeCount(), 1u);
 }
@@ -58,7 +58,7 @@ TEST(TreeFileIo, DamagedFileKeepsWhatWasRead) {
 // damaged file fails when the walk reaches the damage, after the whole items before it.
 TEST(TreeFileIo, WalkSeesEachTopLevelItemAloneAndFailsAtTheDamage) {
     testing::TempDir dir;
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     addGoal(tree, addGoal(tree, nullptr, "a"), "a1");
     addGoal(tree, nullptr, "b");
     addGoal(tree, addGoal(tree, nullptr, "c"), "c1");
@@ -66,7 +66,7 @@ TEST(TreeFileIo, WalkSeesEachTopLevelItemAloneAndFailsAtTheDamage) {
     saveTreeFile(tree, path, TextCodec());
     const std::string bytes = testing::readText(path);
 
-    ItemTree scratch(TreeId::GoalTree);
+    ItemTree scratch(TreeId::DayGoalTree);
     addGoal(scratch, nullptr, "left over");
     std::vector<std::string> seen;
     const auto walk = [&] {
@@ -86,9 +86,9 @@ TEST(TreeFiles, NamesEveryTreeFileAndItsFamily) {
     ASSERT_EQ(treeFiles().size(), 14u);
     EXPECT_EQ(treeFiles().front().fileName, "goals.dat");
     EXPECT_EQ(treeFiles().back().fileName, "phrases.phr");
-    EXPECT_EQ(treeInfo(TreeId::StdLinksTree).fileName, "tools.goto");
+    EXPECT_EQ(treeInfo(TreeId::ToolsTree).fileName, "tools.goto");
     EXPECT_TRUE(treeInfo(TreeId::ImagesTree).readOnlyWhenPresent);
-    EXPECT_TRUE(treeInfo(TreeId::MarksTree).fileName.empty());
+    EXPECT_TRUE(treeInfo(TreeId::ContactTagsTree).fileName.empty());
     for (const TreeInfo& file : treeFiles()) {
         EXPECT_EQ(recordFamilyOfFile("/home/u/" + std::string(file.fileName)), file.family) << file.fileName;
     }

@@ -37,8 +37,8 @@ std::string baseBody(std::uint32_t children, std::uint16_t flags = 0x81, std::ui
 }
 
 std::string goalRecord(const std::string& text) {
-    TGoalData goal;
-    goal.Text = text;
+    GoalRecord goal;
+    goal.text = text;
     std::string out;
     writeRecord(goal, out, TextCodec());
     return out;
@@ -78,24 +78,24 @@ void readInPieces(ItemTree& tree, std::string_view bytes, std::size_t piece) {
 constexpr std::size_t kPieces[] = {0, 1, 3, 8, 64};
 
 TEST(TreeStream, OneGoalFileIsWrittenAndReadByteForByte) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     TreeNode* goal = addGoal(tree, nullptr, "A");
     EXPECT_EQ(writtenTree(tree), kOneGoalFile);
     EXPECT_TRUE(goal->hasFlag(NodeFlag::Initialized));
 
-    ItemTree read(TreeId::GoalTree);
+    ItemTree read(TreeId::DayGoalTree);
     readInto(read, kOneGoalFile);
     ASSERT_EQ(read.nodeCount(), 1u);
     const TreeNode* node = read.firstTopLevel();
     EXPECT_EQ(node->flags(), 0x81);
     EXPECT_EQ(node->height(), 20);
     EXPECT_EQ(node->alignment(), 50);
-    EXPECT_EQ(node->record<TGoalData>(), goal->record<TGoalData>());
+    EXPECT_EQ(node->record<GoalRecord>(), goal->record<GoalRecord>());
     EXPECT_EQ(writtenTree(read), kOneGoalFile);
 }
 
 TEST(TreeStream, EmptyTreeIsSixteenBytesAndReadsBackEmpty) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     const std::string bytes = writtenTree(tree);
     EXPECT_EQ(bytes, identifier() + le32(0));
     addGoal(tree, nullptr, "old");
@@ -104,7 +104,7 @@ TEST(TreeStream, EmptyTreeIsSixteenBytesAndReadsBackEmpty) {
 }
 
 TEST(TreeStream, ShapeFlagsAndLayoutSurviveAndTransientFlagsAreDropped) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     TreeNode* a = addGoal(tree, nullptr, "A");
     TreeNode* a1 = addGoal(tree, a, "A1");
     addGoal(tree, a1, "A11");
@@ -119,7 +119,7 @@ TEST(TreeStream, ShapeFlagsAndLayoutSurviveAndTransientFlagsAreDropped) {
     tree.select(a1);
     tree.select(b);
 
-    ItemTree read(TreeId::Goal2Tree);
+    ItemTree read(TreeId::WeekGoalTree);
     readInto(read, writtenTree(tree));
     EXPECT_EQ(shape(read), "A[A1[A11]] B");
     const TreeNode* readA = read.firstTopLevel();
@@ -135,7 +135,7 @@ TEST(TreeStream, ShapeFlagsAndLayoutSurviveAndTransientFlagsAreDropped) {
 }
 
 TEST(TreeStream, SingleSelectionTreeDropsStoredSelection) {
-    ItemTree tags(TreeId::MarksTree);
+    ItemTree tags(TreeId::ContactTagsTree);
     readInto(tags, goalFile({chunk(1, chunk(2, baseBody(0, 0x181)))}));
     ASSERT_EQ(tags.nodeCount(), 1u);
     EXPECT_FALSE(tags.firstTopLevel()->isSelected());
@@ -148,17 +148,17 @@ TEST(TreeStream, NodeWithoutUserChunkKeepsEmptyRecordAndStoredHeight) {
     const std::string bytes = writtenTree(plain);
     EXPECT_EQ(bytes, goalFile({chunk(1, chunk(2, baseBody(0, 0x81, 33)))}));
 
-    ItemTree goals(TreeId::GoalTree);
+    ItemTree goals(TreeId::DayGoalTree);
     readInto(goals, bytes);
     EXPECT_EQ(goals.firstTopLevel()->height(), 33);
-    EXPECT_EQ(goals.firstTopLevel()->record<TGoalData>(), TGoalData{});
+    EXPECT_EQ(goals.firstTopLevel()->record<GoalRecord>(), GoalRecord{});
 }
 
 TEST(TreeStream, OldVersionsHaveNoCountAndOneFlagsByte) {
     for (int version : {0, 1}) {
         const std::string oldBase = le32(0) + le32(0x10021) + hexBytes("81 32 00 00");
         const std::string node = chunk(1, chunk(2, oldBase));
-        ItemTree tree(TreeId::GoalTree);
+        ItemTree tree(TreeId::DayGoalTree);
         readInto(tree, identifier(version) + node + node + node);
         ASSERT_EQ(tree.nodeCount(), 3u) << version;
         const TreeNode* first = tree.firstTopLevel();
@@ -174,7 +174,7 @@ TEST(TreeStream, ReaderSkipsWhatItDoesNotNeed) {
     // chunk are skipped.
     std::string file = goalFile({goalNode("one"), goalNode("two")});
     file[8] = 'X';
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     readInto(tree, file);
     EXPECT_EQ(shape(tree), "one two");
 
@@ -192,11 +192,11 @@ TEST(TreeStream, ReaderSkipsWhatItDoesNotNeed) {
 }
 
 TEST(TreeStream, UserChunkOfNegativeSizeIsIgnored) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     readInto(tree, goalFile({chunk(1, chunk(2, baseBody(0)) + le32(4) + le32(-5)), goalNode("next")}));
     ASSERT_EQ(tree.nodeCount(), 2u);
-    EXPECT_EQ(tree.firstTopLevel()->record<TGoalData>(), TGoalData{});
-    EXPECT_EQ(tree.firstTopLevel()->nextSibling()->record<TGoalData>().Text, "next");
+    EXPECT_EQ(tree.firstTopLevel()->record<GoalRecord>(), GoalRecord{});
+    EXPECT_EQ(tree.firstTopLevel()->nextSibling()->record<GoalRecord>().text, "next");
 }
 
 struct BrokenStream {
@@ -236,7 +236,7 @@ TEST(TreeStream, EveryDamageGivesItsErrorAndKeepsWhatWasRead) {
     };
     for (const BrokenStream& row : cases) {
         for (const std::size_t piece : kPieces) {
-            ItemTree tree(TreeId::GoalTree);
+            ItemTree tree(TreeId::DayGoalTree);
             addGoal(tree, nullptr, "held before");
             try {
                 readInPieces(tree, row.bytes, piece);
@@ -253,13 +253,13 @@ TEST(TreeStream, EveryDamageGivesItsErrorAndKeepsWhatWasRead) {
 }
 
 TEST(TreeStream, StreamInPiecesReadsAsTheWholeBlock) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     TreeNode* parent = addGoal(tree, nullptr, std::string(300, 'p'));
     for (int i = 0; i < 3; ++i) addGoal(tree, parent, "child " + std::to_string(i));
     addGoal(tree, nullptr, "last");
     const std::string bytes = writtenTree(tree);
     for (const std::size_t piece : kPieces) {
-        ItemTree read(TreeId::GoalTree);
+        ItemTree read(TreeId::DayGoalTree);
         readInPieces(read, bytes, piece);
         EXPECT_EQ(shape(read), shape(tree)) << "pieces of " << piece;
         EXPECT_EQ(writtenTree(read), bytes) << "pieces of " << piece;
@@ -270,10 +270,10 @@ TEST(TreeStream, TruncationAtEveryOffsetFails) {
     ItemTree tree(TreeId::LinksTree);
     for (int i = 0; i < 3; ++i) {
         TreeNode* group = tree.appendChild();
-        group->record<TLinkData>().Name = "group " + std::to_string(i);
+        group->record<LinkRecord>().name = "group " + std::to_string(i);
         tree.select(group);
         for (int j = 0; j < 2; ++j)
-            tree.appendChild(group)->record<TLinkData>().Url = "https://example.org/" + std::to_string(j);
+            tree.appendChild(group)->record<LinkRecord>().url = "https://example.org/" + std::to_string(j);
     }
     const std::string full = TreeStreamWriter().writeTree(tree);
     for (std::size_t cut = 0; cut < full.size(); ++cut) {
@@ -291,7 +291,7 @@ TEST(TreeStream, TruncationAtEveryOffsetFails) {
 }
 
 TEST(TreeStream, HugeChildCountsEndWithTheStream) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     try {
         readInto(tree, goalFile({chunk(1, chunk(2, baseBody(0xFFFFFFFF)))}));
         FAIL() << "children missing";
@@ -311,7 +311,7 @@ std::string nestedNodes(std::int64_t depth) {
 }
 
 TEST(TreeStream, DeepNestingIsRefusedWithoutExhaustingTheStack) {
-    ItemTree tree(TreeId::GoalTree);
+    ItemTree tree(TreeId::DayGoalTree);
     try {
         readInto(tree, goalFile({nestedNodes(50000)}));
         FAIL() << "accepted 50,000 levels";
@@ -320,16 +320,16 @@ TEST(TreeStream, DeepNestingIsRefusedWithoutExhaustingTheStack) {
     }
     EXPECT_EQ(tree.nodeCount(), 10000u);
 
-    ItemTree deep(TreeId::GoalTree);
+    ItemTree deep(TreeId::DayGoalTree);
     TreeNode* node = nullptr;
     for (int i = 0; i < 9000; ++i) node = deep.appendChild(node);
-    ItemTree read(TreeId::GoalTree);
+    ItemTree read(TreeId::DayGoalTree);
     readInto(read, writtenTree(deep));
     EXPECT_EQ(read.nodeCount(), 9000u);
 }
 
 TEST(TreeStream, ClipboardChunksCarryEachSubtreeOnce) {
-    ItemTree source(TreeId::GoalTree);
+    ItemTree source(TreeId::DayGoalTree);
     TreeNode* a = addGoal(source, nullptr, "A");
     TreeNode* a1 = addGoal(source, a, "A1");
     TreeNode* b = addGoal(source, nullptr, "B");
@@ -338,7 +338,7 @@ TEST(TreeStream, ClipboardChunksCarryEachSubtreeOnce) {
     const std::string chunks = writer.writeNodes(source, marked);
     EXPECT_EQ(writer.writeClipboardBlock(source, marked), le32(static_cast<std::int64_t>(chunks.size())) + chunks);
 
-    ItemTree target(TreeId::Goal3Tree);
+    ItemTree target(TreeId::MonthGoalTree);
     TreeNode* parent = addGoal(target, nullptr, "P");
     TreeStreamReader reader;
     const auto pasted = reader.readNodes(target, parent, chunks);

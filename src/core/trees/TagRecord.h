@@ -7,15 +7,15 @@
 
 namespace torvalet {
 
-// The record of a letter-tag list (MarksTree, MarksLinksTree): the name and kind of the
+// The record of a letter-tag list (ContactTagsTree, LinkTagsTree): the name and kind of the
 // contact or link the tag stands for. Tag lists are rebuilt, never stored in a file.
-struct TTagData {
+struct TagRecord {
     static constexpr RecordFamily family = RecordFamily::Tags;
 
-    RecordText Name;
-    std::int32_t Kind = 0;
+    RecordText name;
+    std::int32_t kind = 0;
 
-    bool operator==(const TTagData&) const = default;
+    bool operator==(const TagRecord&) const = default;
 };
 
 }  // namespace torvalet

@@ -1,11 +1,11 @@
-#include "hotkeys/THotKeyManager.h"
+#include "hotkeys/HotKeyRegistry.h"
 
 #include "platform/HotKeys.h"
 #include "hotkeys/HotKeyText.h"
 
 namespace torvalet {
 
-std::uint16_t THotKeyManager::AtomTable::add(const std::string& name) {
+std::uint16_t HotKeyRegistry::AtomTable::add(const std::string& name) {
     const auto found = atoms_.find(name);
     if (found != atoms_.end()) {
         ++found->second.uses;
@@ -17,7 +17,7 @@ std::uint16_t THotKeyManager::AtomTable::add(const std::string& name) {
     return number;
 }
 
-void THotKeyManager::AtomTable::remove(std::uint16_t atom) {
+void HotKeyRegistry::AtomTable::remove(std::uint16_t atom) {
     for (auto it = atoms_.begin(); it != atoms_.end(); ++it) {
         if (it->second.number != atom) continue;
         if (--it->second.uses == 0) atoms_.erase(it);
@@ -25,28 +25,28 @@ void THotKeyManager::AtomTable::remove(std::uint16_t atom) {
     }
 }
 
-THotKeyManager::THotKeyManager(HotKeys& platform) : platform_(platform) {
+HotKeyRegistry::HotKeyRegistry(HotKeys& platform) : platform_(platform) {
     platform_.setHandler([this](std::uint16_t id, unsigned flags, unsigned key) { hotKeyMessage(id, flags, key); });
 }
 
-THotKeyManager::~THotKeyManager() {
-    ReleaseAll();
+HotKeyRegistry::~HotKeyRegistry() {
+    releaseAll();
     platform_.setHandler(nullptr);
 }
 
-std::uint16_t THotKeyManager::RegisterKey(std::uint32_t HotKey) {
-    const SplitKey split = SplitHotKey(HotKey);
-    const std::uint16_t id = atoms_.add("HotKeyManagerHotKey" + std::to_string(HotKey));
+std::uint16_t HotKeyRegistry::registerKey(std::uint32_t hotKey) {
+    const SplitKey split = splitHotKey(hotKey);
+    const std::uint16_t id = atoms_.add("HotKeyManagerHotKey" + std::to_string(hotKey));
     if (id == 0) return 0;
     if (!platform_.registerKey(id, split.flags, split.key)) {
         atoms_.remove(id);
         return 0;
     }
-    list_.push_back({HotKey, id});
+    list_.push_back({hotKey, id});
     return id;
 }
 
-void THotKeyManager::ReleaseAll() {
+void HotKeyRegistry::releaseAll() {
     while (!list_.empty()) {
         const Registration last = list_.back();
         platform_.releaseKey(last.id);
@@ -55,16 +55,16 @@ void THotKeyManager::ReleaseAll() {
     }
 }
 
-bool THotKeyManager::IsRegisteredKey(std::uint32_t HotKey) const {
+bool HotKeyRegistry::isRegistered(std::uint32_t hotKey) const {
     for (const Registration& entry : list_)
-        if (entry.HotKey == HotKey) return true;
+        if (entry.hotKey == hotKey) return true;
     return false;
 }
 
-void THotKeyManager::hotKeyMessage(std::uint16_t id, unsigned flags, unsigned key) {
-    if (!OnHotKeyPressed) return;
-    const std::uint32_t value = MakeHotKey(flags, key);
-    if (IsRegisteredKey(value)) OnHotKeyPressed(value, id);
+void HotKeyRegistry::hotKeyMessage(std::uint16_t id, unsigned flags, unsigned key) {
+    if (!keyPressed) return;
+    const std::uint32_t value = makeHotKey(flags, key);
+    if (isRegistered(value)) keyPressed(value, id);
 }
 
 }  // namespace torvalet

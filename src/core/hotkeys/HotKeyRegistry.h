@@ -11,32 +11,32 @@ namespace torvalet {
 class HotKeys;
 
 // A press of a registered hot key: its value and its registration id.
-using TOnHotKeyPressed = std::function<void(std::uint32_t HotKey, std::uint16_t Index)>;
+using HotKeyPressHandler = std::function<void(std::uint32_t hotKey, std::uint16_t id)>;
 
 // Registers hot key values with the platform's system-wide keys and reports their presses. Each
 // registration gets the id of the atom "HotKeyManagerHotKey" + the value in decimal. Releases
 // everything it registered when destroyed.
-class THotKeyManager {
+class HotKeyRegistry {
 public:
     struct Registration {
-        std::uint32_t HotKey;
+        std::uint32_t hotKey;
         std::uint16_t id;
     };
 
-    explicit THotKeyManager(HotKeys& platform);
-    ~THotKeyManager();
-    THotKeyManager(const THotKeyManager&) = delete;
-    THotKeyManager& operator=(const THotKeyManager&) = delete;
+    explicit HotKeyRegistry(HotKeys& platform);
+    ~HotKeyRegistry();
+    HotKeyRegistry(const HotKeyRegistry&) = delete;
+    HotKeyRegistry& operator=(const HotKeyRegistry&) = delete;
 
     // The registration id, or 0 when the platform refuses the combination.
-    std::uint16_t RegisterKey(std::uint32_t HotKey);
+    std::uint16_t registerKey(std::uint32_t hotKey);
     // Releases every registration, the last one first.
-    void ReleaseAll();
-    bool IsRegisteredKey(std::uint32_t HotKey) const;
+    void releaseAll();
+    bool isRegistered(std::uint32_t hotKey) const;
     // In order of registration.
     const std::vector<Registration>& registrations() const { return list_; }
 
-    TOnHotKeyPressed OnHotKeyPressed;
+    HotKeyPressHandler keyPressed;
 
 private:
     // Named atoms with a use count, numbered from 0xC000 as the desktop numbers its own.
