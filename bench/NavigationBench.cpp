@@ -4,16 +4,16 @@
 #include <random>
 #include <string>
 
+#include "headless/MemoryClipboard.h"
+#include "model/Settings.h"
+#include "model/SoundCues.h"
+#include "model/ViewState.h"
 #include "navigation/Navigation.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "model/SoundCues.h"
-#include "headless/MemoryClipboard.h"
-#include "model/Settings.h"
-#include "model/ViewState.h"
-#include "trees/ItemTreeSet.h"
 #include "trees/ContactRecord.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTreeSet.h"
 #include "trees/TreeCommands.h"
 
 namespace torvalet {

@@ -5,9 +5,8 @@
 #include <string>
 #include <type_traits>
 
-#include "model/AppFolder.h"
 #include "app/Provisioning.h"
-#include "trees/TreeFileKeeper.h"
+#include "model/AppFolder.h"
 #include "tasks/Database.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskStore.h"
@@ -15,6 +14,7 @@
 #include "trees/RecordFields.h"
 #include "trees/RecordNode.h"
 #include "trees/TreeFileIo.h"
+#include "trees/TreeFileKeeper.h"
 #include "trees/TreeTable.h"
 
 namespace torvalet::bench {

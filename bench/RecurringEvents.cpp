@@ -29,8 +29,7 @@ std::string remindLine(EventRecord& event, std::mt19937& random, int index) {
     const int year = kind == 5 ? 2026 + static_cast<int>(random() % 2) : 1950 + static_cast<int>(random() % 76);
     event.kind = kind;
     event.date = twoDigits(day) + "." + twoDigits(month) + "." + twoDigits(year);
-    event.time =
-        twoDigits(7 + static_cast<int>(random() % 14)) + ":" + twoDigits(5 * static_cast<int>(random() % 12));
+    event.time = twoDigits(7 + static_cast<int>(random() % 14)) + ":" + twoDigits(5 * static_cast<int>(random() % 12));
     event.text = "Event " + std::to_string(index);
     const std::string tail = " AT " + event.time + " MSG " + event.text + "\n";
     switch (kind) {

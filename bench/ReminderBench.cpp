@@ -8,8 +8,8 @@
 
 #include "ProfileGenerator.h"
 #include "RecurringEvents.h"
-#include "fakes/FakeServices.h"
 #include "app/Organizer.h"
+#include "fakes/FakeServices.h"
 #include "trees/TreeFileIo.h"
 
 using namespace torvalet;

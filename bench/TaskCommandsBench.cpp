@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "ProfileGenerator.h"
-#include "fakes/FakeServices.h"
 #include "app/Organizer.h"
+#include "fakes/FakeServices.h"
 
 using namespace torvalet;
 

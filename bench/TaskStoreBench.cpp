@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ProfileGenerator.h"
-#include "platform/Locale.h"
 #include "headless/SystemClock.h"
+#include "platform/Locale.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"

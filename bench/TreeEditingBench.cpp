@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "headless/MemoryClipboard.h"
-#include "trees/ItemTree.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTree.h"
 #include "trees/TreeClipboard.h"
 #include "trees/TreeDrop.h"
 #include "trees/TreeGrouping.h"

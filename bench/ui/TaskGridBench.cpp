@@ -15,8 +15,8 @@
 #include <random>
 
 #include "ProfileGenerator.h"
-#include "fakes/FakeServices.h"
 #include "app/Organizer.h"
+#include "fakes/FakeServices.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/TaskGrid.h"

@@ -7,6 +7,8 @@
 #include <optional>
 #include <ostream>
 
+#include "app/AppFolderLock.h"
+#include "app/Organizer.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
 #include "base/Json.h"
@@ -17,8 +19,6 @@
 #include "cli/TaskCommands.h"
 #include "cli/UsageError.h"
 #include "model/AppFolder.h"
-#include "app/AppFolderLock.h"
-#include "app/Organizer.h"
 #include "model/SetupFile.h"
 #include "tasks/TaskStore.h"
 #include "trees/TreeDump.h"

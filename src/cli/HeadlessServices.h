@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "headless/MemoryClipboard.h"
+#include "headless/SystemClock.h"
+#include "headless/UserListFile.h"
 #include "platform/HotKeys.h"
 #include "platform/Locale.h"
 #include "platform/Notices.h"
@@ -11,9 +14,6 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "headless/MemoryClipboard.h"
-#include "headless/SystemClock.h"
-#include "headless/UserListFile.h"
 
 namespace torvalet::cli {
 

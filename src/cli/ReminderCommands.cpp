@@ -4,12 +4,12 @@
 #include <ostream>
 #include <utility>
 
+#include "app/Organizer.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
 #include "cli/HeadlessServices.h"
-#include "reminders/CalendarAnalysis.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
+#include "reminders/CalendarAnalysis.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeTable.h"
 

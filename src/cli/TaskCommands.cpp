@@ -2,11 +2,11 @@
 
 #include <ostream>
 
+#include "app/Organizer.h"
 #include "base/Errors.h"
 #include "base/Json.h"
 #include "base/Text.h"
 #include "cli/UsageError.h"
-#include "app/Organizer.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskSchema.h"
 

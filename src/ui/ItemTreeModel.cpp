@@ -5,13 +5,13 @@
 
 #include <array>
 
-#include "trees/GoalLook.h"
-#include "trees/ItemTree.h"
-#include "trees/RecordFields.h"
 #include "trees/ContactRecord.h"
 #include "trees/EventRecord.h"
+#include "trees/GoalLook.h"
+#include "trees/ItemTree.h"
 #include "trees/LinkRecord.h"
 #include "trees/PhraseRecord.h"
+#include "trees/RecordFields.h"
 #include "ui/SettingsColor.h"
 
 namespace torvalet::ui {

@@ -19,10 +19,10 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "platform/Locale.h"
-#include "platform/UserInterface.h"
 #include "app/Organizer.h"
 #include "app/SessionAutostart.h"
+#include "platform/Locale.h"
+#include "platform/UserInterface.h"
 #include "ui/FilterBarWidget.h"
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeModel.h"
@@ -266,8 +266,8 @@ void MainWindow::installTreeHooks() {
     pages.phrases.switchTab = [this](Page page) { organizer_.view().activePage = page; };
     // The task state commands act on the selected goals while a goal tree has the focus.
     organizer_.tasks().context.goalTreeHasFocus = [this] {
-        for (TreeId id :
-             {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree, TreeId::GlobalGoalTree}) {
+        for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,
+                          TreeId::GlobalGoalTree}) {
             const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
             if (view && view->hasFocus()) return true;
         }

@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "platform/UserInterface.h"
 #include "app/Organizer.h"
+#include "platform/UserInterface.h"
 #include "ui/ItemTreeView.h"
 #include "ui/PrintWithDialog.h"
 #include "ui/TreePrinter.h"
@@ -53,8 +53,8 @@ void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plura
     }
     const QString showAll =
         family == NavFamily::Contacts ? tr("Contacts Show All Levels") : tr("Show All %1 Levels").arg(many);
-    levelItems.push_back({QStringLiteral("ShowAll%1Levels1").arg(many), showAll,
-                          [levels, family] { levels->showAllLevelsOf(family); }});
+    levelItems.push_back(
+        {QStringLiteral("ShowAll%1Levels1").arg(many), showAll, [levels, family] { levels->showAllLevelsOf(family); }});
     menu->addSeparator();
     submenu(menu, many + QStringLiteral("ShowLevels1"), tr("%1 Levels").arg(many), levelItems);
     submenu(menu, QStringLiteral("ShowSub") + many + QStringLiteral("1"), tr("Expand / Collapse"),
@@ -87,9 +87,9 @@ void NavigationMenus::addFilterItem(QMenu* menu, NavFamily family, const char* p
 
 void NavigationMenus::addLinkTags(QMenu* menu) {
     LetterTags* tags = &organizer_.navigation().tags();
-    QMenu* linkTags = submenu(
-        menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
-        {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTags(); }}});
+    QMenu* linkTags =
+        submenu(menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
+                {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTags(); }}});
     QMenu* byLetter = submenu(linkTags, QStringLiteral("ShowByLetter2"), tr("Show By Letter"), {});
     addLetters(byLetter, QStringLiteral("Links"),
                [tags](const std::string& letter) { tags->buildLetterLinkTags(letter); });
@@ -97,9 +97,9 @@ void NavigationMenus::addLinkTags(QMenu* menu) {
 
 void NavigationMenus::addContactTags(QMenu* menu) {
     LetterTags* tags = &organizer_.navigation().tags();
-    QMenu* contactTags = submenu(menu, QStringLiteral("ContactsTags1"), tr("Contacts Tags"),
-                                 {{QStringLiteral("ShowContactsTags1"), tr("Show General Tags"),
-                                   [tags] { tags->showGeneralContactTags(); }}});
+    QMenu* contactTags = submenu(
+        menu, QStringLiteral("ContactsTags1"), tr("Contacts Tags"),
+        {{QStringLiteral("ShowContactsTags1"), tr("Show General Tags"), [tags] { tags->showGeneralContactTags(); }}});
     QMenu* byLetter = submenu(contactTags, QStringLiteral("ShowByLetter1"), tr("Show Tags By Letter"), {});
     addLetters(byLetter, QStringLiteral("Contacts"),
                [tags](const std::string& letter) { tags->buildLetterContactTags(letter); });

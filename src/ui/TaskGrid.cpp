@@ -5,10 +5,10 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include "app/Organizer.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
-#include "app/Organizer.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskCellLook.h"
 #include "ui/TaskGridDelegate.h"

@@ -5,9 +5,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/Organizer.h"
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
-#include "app/Organizer.h"
 #include "ui/PrintWithDialog.h"
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"

@@ -89,24 +89,23 @@ void TreeMenus::addMenus(QMenuBar* bar) {
         };
     };
 
-    QMenu* goalMenu = menu(
-        bar, "Goals_mp", "Goals",
-        {{"NewRootGoal_mp", "New Root Goal", [c] { c->newRootGoal(); }},
-         {"NewChildGoal_mp", "New Child Goal", [c] { c->newChildGoal(); }},
-         {"AddGoalRight1", "Add Goal Right", [c] { c->addGoalRight(); }},
-         {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->insertAfterGoal(); }},
-         {"InsertGoalFromClipboard_mp", "Insert From Clipboard", [goals] { goals->insertGoalFromClipboard(); }},
-         {nullptr, nullptr, nullptr},
-         {"CutGoal_mp", "Cut Goal", [c] { c->cutGoals(); }},
-         {"CopyGoal_mp", "Copy Goal", [c] { c->copyGoals(); }},
-         {"PasteGoal_mp", "Paste Goal", [c] { c->pasteGoals(); }},
-         {"DeleteGoal_mp", "Delete Goal", [c] { c->deleteGoals(); }},
-         {nullptr, nullptr, nullptr},
-         {"CloneGoals1", "Clone Goals", [c] { c->cloneGoals(); }},
-         {"GroupGoals1", "Group Goals", [c] { c->groupGoals(); }},
-         {"GoalProperties1", "Goal Properties", [goals] { goals->showGoalProperties(); }},
-         {"GoalsIntoTasks_mp", "Goals Into Task",
-          [pages] { pages->turnGoalsIntoTasks(); }}});
+    QMenu* goalMenu =
+        menu(bar, "Goals_mp", "Goals",
+             {{"NewRootGoal_mp", "New Root Goal", [c] { c->newRootGoal(); }},
+              {"NewChildGoal_mp", "New Child Goal", [c] { c->newChildGoal(); }},
+              {"AddGoalRight1", "Add Goal Right", [c] { c->addGoalRight(); }},
+              {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->insertAfterGoal(); }},
+              {"InsertGoalFromClipboard_mp", "Insert From Clipboard", [goals] { goals->insertGoalFromClipboard(); }},
+              {nullptr, nullptr, nullptr},
+              {"CutGoal_mp", "Cut Goal", [c] { c->cutGoals(); }},
+              {"CopyGoal_mp", "Copy Goal", [c] { c->copyGoals(); }},
+              {"PasteGoal_mp", "Paste Goal", [c] { c->pasteGoals(); }},
+              {"DeleteGoal_mp", "Delete Goal", [c] { c->deleteGoals(); }},
+              {nullptr, nullptr, nullptr},
+              {"CloneGoals1", "Clone Goals", [c] { c->cloneGoals(); }},
+              {"GroupGoals1", "Group Goals", [c] { c->groupGoals(); }},
+              {"GoalProperties1", "Goal Properties", [goals] { goals->showGoalProperties(); }},
+              {"GoalsIntoTasks_mp", "Goals Into Task", [pages] { pages->turnGoalsIntoTasks(); }}});
     moves(goalMenu, "MoveGoals1", "Move Goals",
           {{"MoveGoalsRight1", "Move Goals Right", [c] { c->moveGoalsRight(); }},
            {"MoveGoalsLeft1", "Move Goals Left", [c] { c->moveGoalsLeft(); }},

@@ -12,8 +12,8 @@
 #include <QSystemTrayIcon>
 #include <QWheelEvent>
 
-#include "platform/UserInterface.h"
 #include "app/Organizer.h"
+#include "platform/UserInterface.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/PrintWithDialog.h"

@@ -4,10 +4,10 @@
 
 #include <iostream>
 
-#include "base/Errors.h"
-#include "model/AppFolder.h"
 #include "app/AppFolderLock.h"
 #include "app/Organizer.h"
+#include "base/Errors.h"
+#include "model/AppFolder.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIdentity.h"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "headless/MemoryClipboard.h"
 #include "platform/Clock.h"
 #include "platform/HotKeys.h"
 #include "platform/Locale.h"
@@ -17,7 +18,6 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "headless/MemoryClipboard.h"
 
 namespace torvalet::testing {
 

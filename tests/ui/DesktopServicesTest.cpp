@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "fakes/TempDir.h"
-#include "platform/HotKeys.h"
 #include "hotkeys/HotKeyText.h"
+#include "platform/HotKeys.h"
 #include "ui/services/DefaultBrowser.h"
 #include "ui/services/QtShell.h"
 #include "ui/services/X11HotKeys.h"

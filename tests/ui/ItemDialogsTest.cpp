@@ -13,10 +13,10 @@
 
 #include <functional>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 #include "trees/TreeTable.h"
 #include "ui/dialogs/CalendarPropDialog.h"
 #include "ui/dialogs/ContactDialog.h"
@@ -274,9 +274,11 @@ private slots:
         };
         const std::vector<Case> cases{
             {TreeId::DayGoalTree, "GoalMemo", [&](TreeNode& n) { forms.goalForm.showGoal(n); },
-             [&] { return forms.goalForm.isOpen(); }, [](TreeNode& n) { return n.record<GoalRecord>() == GoalRecord{}; }},
+             [&] { return forms.goalForm.isOpen(); },
+             [](TreeNode& n) { return n.record<GoalRecord>() == GoalRecord{}; }},
             {TreeId::LinksTree, "NameEdit", [&](TreeNode& n) { forms.linkForm.showLink(n); },
-             [&] { return forms.linkForm.isOpen(); }, [](TreeNode& n) { return n.record<LinkRecord>() == LinkRecord{}; }},
+             [&] { return forms.linkForm.isOpen(); },
+             [](TreeNode& n) { return n.record<LinkRecord>() == LinkRecord{}; }},
             {TreeId::ContactsTree, "Edit1", [&](TreeNode& n) { forms.contactForm.showContact(n); },
              [&] { return forms.contactForm.isOpen(); },
              [](TreeNode& n) { return n.record<ContactRecord>() == ContactRecord{}; }},

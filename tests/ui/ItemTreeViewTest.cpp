@@ -3,10 +3,10 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "base/Text.h"
 #include "app/LanguageFile.h"
 #include "base/ProfileFile.h"
+#include "base/Text.h"
 #include "ui/ItemTreeView.h"
 #include "ui/LanguageCaptions.h"
 #include "ui/RunningWindow.h"
@@ -44,7 +44,8 @@ struct Window : testing::RunningWindow {
         const QHeaderView* header = find<QTableView>("tasksDBGrid")->horizontalHeader();
         for (int c = 0; c < ui::TaskTableModel::ColumnCount; ++c)
             if (!header->isSectionHidden(c))
-                QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c), qPrintable(gridColumn(ui::TaskTableModel::Column(c))));
+                QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                         qPrintable(gridColumn(ui::TaskTableModel::Column(c))));
     }
 };
 

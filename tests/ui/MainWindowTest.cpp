@@ -11,11 +11,11 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/Organizer.h"
+#include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
-#include "base/ProfileFile.h"
 #include "trees/GoalRecord.h"
 #include "trees/PhraseRecord.h"
 #include "ui/MainWindow.h"

@@ -9,10 +9,10 @@
 #include <QToolButton>
 
 #include "app/TreePages.h"
-#include "trees/GoalLook.h"
-#include "trees/RecordFields.h"
 #include "trees/ContactRecord.h"
+#include "trees/GoalLook.h"
 #include "trees/GoalRecord.h"
+#include "trees/RecordFields.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"

@@ -14,8 +14,8 @@
 #include <filesystem>
 
 #include "SampleProfile.h"
-#include "model/AppFolder.h"
 #include "app/Organizer.h"
+#include "model/AppFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/services/QtServices.h"
 

@@ -3,10 +3,10 @@
 #include <functional>
 #include <memory>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 #include "ui/CloseRequests.h"
 #include "ui/MainWindow.h"
 #include "ui/TaskPage.h"

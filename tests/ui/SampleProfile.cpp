@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "tasks/DayMarks.h"
 #include "app/Organizer.h"
+#include "tasks/DayMarks.h"
 #include "tasks/LookupKey.h"
 #include "trees/ContactRecord.h"
 #include "trees/EventRecord.h"
@@ -110,8 +110,7 @@ void links(Organizer& organizer) {
         {TreeId::DocsTree, "Manual.pdf", "/home/user/Manual.pdf", 3},
         {TreeId::ImagesTree, "Holiday 2026", "/home/user/Pictures/Holiday", 2},
     };
-    for (TreeId id :
-         {TreeId::ToolsTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
+    for (TreeId id : {TreeId::ToolsTree, TreeId::FoldersTree, TreeId::SearchTree, TreeId::DocsTree, TreeId::ImagesTree})
         organizer.trees().get(id).clear();
     for (const auto& other : others)
         link(organizer.trees().get(other.tree), nullptr, other.name, other.url, other.kind);

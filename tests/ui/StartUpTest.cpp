@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <map>
 
-#include "core/trees/TreeBytes.h"
 #include "base/ProfileFile.h"
+#include "core/trees/TreeBytes.h"
 #include "trees/ItemTree.h"
 #include "trees/PhraseRecord.h"
 #include "ui/ItemTreeModel.h"

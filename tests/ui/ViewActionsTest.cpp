@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "base/Version.h"
 #include "base/ProfileFile.h"
+#include "base/Version.h"
 #include "ui/ItemTreeView.h"
 #include "ui/ReminderView.h"
 #include "ui/RunningWindow.h"

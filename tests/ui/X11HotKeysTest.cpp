@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 #include "trees/ItemTree.h"
 #include "trees/LinkRecord.h"
 #include "trees/TreeFileIo.h"

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "base/FileIo.h"
+#include "model/Settings.h"
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
-#include "model/Settings.h"
 
 namespace torvalet {
 

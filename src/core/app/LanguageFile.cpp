@@ -2,10 +2,10 @@
 
 #include <map>
 
-#include "base/FileIo.h"
-#include "base/Text.h"
 #include "app/LanguageKeys.h"
+#include "base/FileIo.h"
 #include "base/ProfileFile.h"
+#include "base/Text.h"
 
 namespace torvalet {
 

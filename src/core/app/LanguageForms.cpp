@@ -11,12 +11,9 @@ void applyLanguageLists(const LanguageTable& table, TreePages& pages) {
         const char* list;
         FormList& target;
     } lists[] = {
-        {"GoalForm", "ComboBox1", pages.goalForm.kind},
-        {"GoalForm", "ComboBox2", pages.goalForm.state},
-        {"GoalForm", "ComboBox3", pages.goalForm.priority},
-        {"ContactForm", "ComboBox1", pages.contactForm.kind},
-        {"PhraseForm", "ComboBox1", pages.phraseForm.kind},
-        {"CalendarPropForm", "ComboBox1", pages.calendarForm.kind},
+        {"GoalForm", "ComboBox1", pages.goalForm.kind},     {"GoalForm", "ComboBox2", pages.goalForm.state},
+        {"GoalForm", "ComboBox3", pages.goalForm.priority}, {"ContactForm", "ComboBox1", pages.contactForm.kind},
+        {"PhraseForm", "ComboBox1", pages.phraseForm.kind}, {"CalendarPropForm", "ComboBox1", pages.calendarForm.kind},
         {"LinkPropForm", "ComboBox1", pages.linkForm.kind},
     };
     for (const auto& list : lists) list.target.setItems(table.list(list.dialog, list.list));

@@ -4,18 +4,18 @@
 #include <cstdio>
 #include <limits>
 
+#include "app/LanguageForms.h"
+#include "app/Provisioning.h"
 #include "base/DateFormat.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
+#include "base/RichText.h"
+#include "model/SetupFile.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/PerUserStore.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "app/LanguageForms.h"
-#include "app/Provisioning.h"
-#include "base/RichText.h"
-#include "model/SetupFile.h"
 #include "trees/TreeTable.h"
 
 namespace torvalet {
@@ -365,8 +365,7 @@ void Organizer::setLanguage(int language) {
 
 void Organizer::loadLanguage() {
     attempt([this] {
-        const LanguageTable table =
-            torvalet::loadLanguage(languageFilePath(paths_.lang(), settings_.language), codec_);
+        const LanguageTable table = torvalet::loadLanguage(languageFilePath(paths_.lang(), settings_.language), codec_);
         applyLanguageLists(table, treePages_);
         if (captionsChanged) captionsChanged(table);
     });

@@ -1,7 +1,7 @@
 #include "app/Provisioning.h"
 
-#include "app/ShippedData.h"
 #include "app/Embedded.h"
+#include "app/ShippedData.h"
 #include "base/Errors.h"
 #include "base/FileIo.h"
 #include "tasks/TaskStore.h"

@@ -47,8 +47,7 @@ std::string escapedValue(const std::string& text) {
 
 }  // namespace
 
-SessionAutostart::SessionAutostart(fs::path autostartFolder, fs::path executable,
-                                   std::optional<fs::path> torvaletHome)
+SessionAutostart::SessionAutostart(fs::path autostartFolder, fs::path executable, std::optional<fs::path> torvaletHome)
     : folder_(std::move(autostartFolder)), executable_(std::move(executable)), torvaletHome_(std::move(torvaletHome)) {}
 
 fs::path SessionAutostart::userFolder(const std::optional<std::string>& xdgConfigHome,

@@ -1,10 +1,10 @@
 #include "app/TreePages.h"
 
-#include "platform/Services.h"
 #include "model/AppFolder.h"
 #include "model/Settings.h"
-#include "trees/TreeFileKeeper.h"
+#include "platform/Services.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeFileKeeper.h"
 #include "trees/TreeTable.h"
 
 namespace torvalet {

@@ -2,18 +2,17 @@
 
 #include <functional>
 
-#include "trees/EventForm.h"
+#include "tasks/GoalsIntoTasks.h"
 #include "trees/ContactForm.h"
+#include "trees/EventForm.h"
 #include "trees/GoalCommands.h"
 #include "trees/GoalForm.h"
-#include "tasks/GoalsIntoTasks.h"
 #include "trees/LinkForm.h"
 #include "trees/OpenCommands.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
 #include "trees/PhraseForm.h"
 #include "trees/TreeCommands.h"
-#include "tasks/GoalsIntoTasks.h"
 
 namespace torvalet {
 

@@ -1,9 +1,9 @@
 #include "app/ViewCommands.h"
 
-#include "platform/UserInterface.h"
 #include "model/MessagePad.h"
 #include "model/Settings.h"
 #include "model/ViewState.h"
+#include "platform/UserInterface.h"
 
 namespace torvalet {
 

@@ -36,9 +36,7 @@ public:
     // screen div 4.
     static int goalPanelWidth(PaneWidth width, int screenWidth);
     void makeGoalPanelWide(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Wide, screenWidth); }
-    void makeGoalPanelNormal(int screenWidth) {
-        view_.goalPanelWidth = goalPanelWidth(PaneWidth::Normal, screenWidth);
-    }
+    void makeGoalPanelNormal(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Normal, screenWidth); }
     void makeGoalPanelSlim(int screenWidth) { view_.goalPanelWidth = goalPanelWidth(PaneWidth::Slim, screenWidth); }
     // "Right Panel Wide": turns its check over (saved at close). The layout stays as it is.
     void toggleRightPanelWide();

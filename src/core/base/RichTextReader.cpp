@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "base/Errors.h"
-#include "base/Text.h"
 #include "base/RichText.h"
+#include "base/Text.h"
 
 namespace torvalet {
 

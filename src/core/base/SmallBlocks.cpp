@@ -161,8 +161,8 @@ private:
     }
 
     static char* takeChunk(std::size_t size) {
-        auto* chunk = static_cast<char*>(
-            size == kLargestChunk ? ::operator new(size, std::align_val_t(kLargestChunk)) : ::operator new(size));
+        auto* chunk = static_cast<char*>(size == kLargestChunk ? ::operator new(size, std::align_val_t(kLargestChunk))
+                                                               : ::operator new(size));
         static std::mutex guard;
         const std::lock_guard lock(guard);
         chunks().push_back(chunk);

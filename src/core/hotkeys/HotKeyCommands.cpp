@@ -2,19 +2,19 @@
 
 #include <vector>
 
+#include "hotkeys/HotKeyText.h"
+#include "model/MessagePad.h"
+#include "model/Settings.h"
 #include "platform/Clipboard.h"
 #include "platform/HotKeys.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
-#include "hotkeys/HotKeyText.h"
-#include "model/MessagePad.h"
-#include "model/Settings.h"
+#include "trees/ContactRecord.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/LinkRecord.h"
 #include "trees/OpenCommands.h"
 #include "trees/OpenRequests.h"
-#include "trees/ContactRecord.h"
-#include "trees/LinkRecord.h"
 #include "trees/PhraseRecord.h"
 
 namespace torvalet {
@@ -27,9 +27,7 @@ HotKeyCommands::HotKeyCommands(ItemTreeSet& trees, const Services& services, con
       requests_(requests),
       messagePad_(messagePad),
       settings_(settings) {
-    registry.keyPressed = [this](std::uint32_t hotKey, std::uint16_t id) {
-        hotKeyPressed(hotKey, id);
-    };
+    registry.keyPressed = [this](std::uint32_t hotKey, std::uint16_t id) { hotKeyPressed(hotKey, id); };
 }
 
 void HotKeyCommands::addHotKey(std::uint32_t hotKey) {

@@ -1,7 +1,7 @@
 #include "hotkeys/HotKeyRegistry.h"
 
-#include "platform/HotKeys.h"
 #include "hotkeys/HotKeyText.h"
+#include "platform/HotKeys.h"
 
 namespace torvalet {
 

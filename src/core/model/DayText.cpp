@@ -110,8 +110,7 @@ DayText::DayText(DayTextContext context)
       century_(currentYear_),
       upperFormat_(utf8Upper(context_.shortDateFormat)) {
     std::string joined;
-    twoDigitsReadAsThey_ =
-        readParts("12", "11", "26", joined) == Date::fromYmd(century_.yearOf(26), 11, 12);
+    twoDigitsReadAsThey_ = readParts("12", "11", "26", joined) == Date::fromYmd(century_.yearOf(26), 11, 12);
 }
 
 bool DayText::isDayFirstFormat() const { return inTable(dayFirstFormats, upperFormat_); }

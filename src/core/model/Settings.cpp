@@ -4,9 +4,9 @@
 
 #include "base/DateFormat.h"
 #include "base/Errors.h"
+#include "base/ProfileFile.h"
 #include "base/Text.h"
 #include "model/DayText.h"
-#include "base/ProfileFile.h"
 
 namespace torvalet {
 
@@ -144,7 +144,7 @@ std::string readLastLaunchDate(const SetupReader& in, const DayTextContext& date
     } catch (const ConversionError&) {
         const std::string shown = "torvalet.ini: lastLaunchDate \"" + s.lastLaunchDateText + "\"";
         return russian(s.language) ? shown + " — неверная дата, значение пропущено."
-                                    : shown + " is not a valid date and is ignored.";
+                                   : shown + " is not a valid date and is ignored.";
     }
     return {};
 }

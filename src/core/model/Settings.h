@@ -50,7 +50,7 @@ struct Settings {
     bool showProperties = false;
     int pageNumber = 1;
     bool messagePadVisible = true;  // the check state of "MessagePad"
-    bool taskProperties = false;     // the check state of "Modify Task...", showProperties at start
+    bool taskProperties = false;    // the check state of "Modify Task...", showProperties at start
 
     // [Colors]
     SettingsColor tasksGridColour = 0x00FFFFFF;

@@ -1,8 +1,8 @@
 #include "model/SoundCues.h"
 
+#include "model/Settings.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
-#include "model/Settings.h"
 
 namespace torvalet {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "base/Text.h"
+#include "model/ViewState.h"
 #include "navigation/NavigationContext.h"
 #include "navigation/TreeLevels.h"
-#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeTable.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "navigation/TreeDisplay.h"
 #include "model/ViewState.h"
+#include "navigation/TreeDisplay.h"
 #include "trees/ActiveTrees.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeCommands.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "navigation/FilterBars.h"
 #include "model/ViewState.h"
+#include "navigation/FilterBars.h"
 
 namespace torvalet {
 

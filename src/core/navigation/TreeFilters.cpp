@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/ViewState.h"
 #include "navigation/CaseFold.h"
 #include "navigation/NavigationContext.h"
 #include "navigation/TreeLevels.h"
-#include "model/ViewState.h"
 #include "trees/ActiveTrees.h"
-#include "trees/ItemTree.h"
-#include "trees/ItemTreeSet.h"
 #include "trees/ContactRecord.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTree.h"
+#include "trees/ItemTreeSet.h"
 #include "trees/LinkRecord.h"
 #include "trees/TreeCreation.h"
 

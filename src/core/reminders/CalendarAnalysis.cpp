@@ -12,8 +12,8 @@
 #include "reminders/GroupedPosts.h"
 #include "reminders/ReminderClock.h"
 #include "reminders/SkippedItems.h"
-#include "trees/ItemTree.h"
 #include "trees/EventRecord.h"
+#include "trees/ItemTree.h"
 
 namespace torvalet {
 

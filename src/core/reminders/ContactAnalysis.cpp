@@ -2,14 +2,14 @@
 
 #include "base/Errors.h"
 #include "base/Text.h"
+#include "model/Settings.h"
 #include "reminders/GroupedPosts.h"
 #include "reminders/NoticeBoard.h"
 #include "reminders/ReminderClock.h"
 #include "reminders/ReminderTexts.h"
 #include "reminders/SkippedItems.h"
-#include "model/Settings.h"
-#include "trees/ItemTree.h"
 #include "trees/ContactRecord.h"
+#include "trees/ItemTree.h"
 
 namespace torvalet {
 

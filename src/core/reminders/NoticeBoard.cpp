@@ -1,7 +1,7 @@
 #include "reminders/NoticeBoard.h"
 
-#include "platform/Notices.h"
 #include "model/MessagePad.h"
+#include "platform/Notices.h"
 
 namespace torvalet {
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "base/DateFormat.h"
+#include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/Services.h"
-#include "model/Settings.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"

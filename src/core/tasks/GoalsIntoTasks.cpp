@@ -4,8 +4,8 @@
 
 #include "tasks/Database.h"
 #include "tasks/Query.h"
-#include "trees/ItemTree.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTree.h"
 
 namespace torvalet {
 

@@ -1,8 +1,8 @@
 #include "tasks/TaskClipboard.h"
 
+#include "model/ClockTime.h"
 #include "platform/Clipboard.h"
 #include "platform/Services.h"
-#include "model/ClockTime.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRows.h"

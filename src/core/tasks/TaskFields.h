@@ -14,9 +14,9 @@ public:
 
     const Set& of(const Query& tasks) {
         if (generation_ != tasks.generation()) {
-            fields_ = {tasks.field("Date"),       tasks.field("Date2"),   tasks.field("Task"),
-                       tasks.field("Time"),       tasks.field("Time2"),   tasks.field("Remindflag"),
-                       tasks.field("TypeKey"),    tasks.field("Prior_key")};
+            fields_ = {tasks.field("Date"),    tasks.field("Date2"),    tasks.field("Task"),
+                       tasks.field("Time"),    tasks.field("Time2"),    tasks.field("Remindflag"),
+                       tasks.field("TypeKey"), tasks.field("Prior_key")};
             generation_ = tasks.generation();
         }
         return fields_;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "base/Text.h"
 #include "base/ProfileFile.h"
+#include "base/Text.h"
 
 namespace torvalet::taskFile {
 

@@ -2,9 +2,9 @@
 
 #include "base/FileIo.h"
 #include "base/Text.h"
+#include "model/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/UserInterface.h"
-#include "model/AppFolder.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskFile.h"
 #include "tasks/TaskRows.h"

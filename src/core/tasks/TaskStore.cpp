@@ -84,8 +84,7 @@ void TaskStore::openStoreQuery(Query& query, const std::function<void(const std:
 
 void TaskStore::loadLookupTables(int language) {
     const std::string prefix = language == 1 ? "ru_" : "en_";
-    const std::pair<Query*, const char*> lookups[] = {
-        {&states, "state"}, {&types, "type"}, {&eventKinds, "event"}};
+    const std::pair<Query*, const char*> lookups[] = {{&states, "state"}, {&types, "type"}, {&eventKinds, "event"}};
     for (const auto& [query, table] : lookups) {
         query->close();
         query->setSql("select * from " + prefix + table + " order by name");

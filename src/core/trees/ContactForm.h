@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "base/Date.h"
+#include "trees/ContactRecord.h"
 #include "trees/FormList.h"
 #include "trees/RecordForm.h"
-#include "trees/ContactRecord.h"
 
 namespace torvalet {
 
@@ -38,8 +38,8 @@ public:
     std::string nameDay;
     std::string specialDay;
     std::string note;
-    Date birthdayPicker;  // the picker under birthday
-    Date nameDayPicker;  // the picker under nameDay
+    Date birthdayPicker;    // the picker under birthday
+    Date nameDayPicker;     // the picker under nameDay
     Date specialDayPicker;  // the picker under specialDay
 
     // Throws ConversionError, the dialog unopened, for a date field that is no day text.

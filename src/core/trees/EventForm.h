@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "base/Date.h"
+#include "trees/EventRecord.h"
 #include "trees/FormList.h"
 #include "trees/RecordForm.h"
-#include "trees/EventRecord.h"
 
 namespace torvalet {
 
@@ -23,7 +23,7 @@ public:
 
     std::string text;
     Date date;
-    std::string time;                // kept as typed
+    std::string time;  // kept as typed
     FormList kind{eventKindCaptions()};
     // The week days checked, Monday first.
     std::array<bool, 7> dayChecks{};

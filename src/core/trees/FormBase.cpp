@@ -1,7 +1,7 @@
 #include "trees/FormBase.h"
 
-#include "platform/UserInterface.h"
 #include "model/Settings.h"
+#include "platform/UserInterface.h"
 
 namespace torvalet {
 

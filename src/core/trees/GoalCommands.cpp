@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "platform/Clipboard.h"
 #include "model/SoundCues.h"
 #include "model/ViewState.h"
+#include "platform/Clipboard.h"
 #include "trees/ActiveTrees.h"
 #include "trees/GoalForm.h"
-#include "trees/ItemTreeSet.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTreeSet.h"
 
 namespace torvalet {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "trees/FormList.h"
-#include "trees/RecordForm.h"
 #include "trees/GoalRecord.h"
+#include "trees/RecordForm.h"
 
 namespace torvalet {
 

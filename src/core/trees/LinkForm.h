@@ -5,8 +5,8 @@
 
 #include "base/Date.h"
 #include "trees/FormList.h"
-#include "trees/RecordForm.h"
 #include "trees/LinkRecord.h"
+#include "trees/RecordForm.h"
 
 namespace torvalet {
 

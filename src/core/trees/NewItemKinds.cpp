@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "trees/EventForm.h"
 #include "trees/ContactForm.h"
+#include "trees/EventForm.h"
 #include "trees/GoalForm.h"
 #include "trees/LinkForm.h"
 #include "trees/PhraseForm.h"

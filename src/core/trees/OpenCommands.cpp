@@ -1,13 +1,13 @@
 #include "trees/OpenCommands.h"
 
+#include "model/ViewState.h"
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
-#include "model/ViewState.h"
+#include "trees/ContactRecord.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/LinkRecord.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
-#include "trees/ContactRecord.h"
-#include "trees/LinkRecord.h"
 #include "trees/TreeCommands.h"
 
 namespace torvalet {

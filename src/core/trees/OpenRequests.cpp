@@ -67,7 +67,8 @@ std::optional<OpenRequest> OpenRequests::link(const LinkRecord& link) const {
     case LinkKind::Group: return request(ShellText::browser, ShellText::newWindow + link.url);
     case LinkKind::Folder:
         return OpenRequest{ShellText::fileManager, ShellText::folderSwitches + link.url, workingFolder(link.dir)};
-    case LinkKind::Search: return request(ShellText::browser, ShellText::newWindow + settings_.webSearchPrefix + link.url);
+    case LinkKind::Search:
+        return request(ShellText::browser, ShellText::newWindow + settings_.webSearchPrefix + link.url);
     case LinkKind::Email: return request(ShellText::mailTo + link.url);
     case LinkKind::None:
     case LinkKind::File:

@@ -1,12 +1,12 @@
 #include "trees/PhraseCommands.h"
 
-#include "platform/Clipboard.h"
-#include "platform/UserInterface.h"
+#include "base/FileIo.h"
 #include "model/Settings.h"
 #include "model/ViewState.h"
+#include "platform/Clipboard.h"
+#include "platform/UserInterface.h"
 #include "trees/ItemTree.h"
 #include "trees/PhraseRecord.h"
-#include "base/FileIo.h"
 #include "trees/TreeStreamWriter.h"
 
 namespace torvalet {

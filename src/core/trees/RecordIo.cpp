@@ -172,7 +172,9 @@ bool readRecord(std::string_view bytes, GoalRecord& r, const TextCodec& codec) {
 bool readRecord(std::string_view bytes, LinkRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
 bool readRecord(std::string_view bytes, PhraseRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
 bool readRecord(std::string_view bytes, EventRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
-bool readRecord(std::string_view bytes, ContactRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
+bool readRecord(std::string_view bytes, ContactRecord& r, const TextCodec& codec) {
+    return readFields(bytes, r, codec);
+}
 bool readRecord(std::string_view bytes, TagRecord& r, const TextCodec& codec) { return readFields(bytes, r, codec); }
 
 void writeNodeRecord(const TreeNode& node, std::string& out, const TextCodec& codec) {

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/UserInterface.h"
 #include "model/SoundCues.h"
 #include "model/ViewState.h"
+#include "platform/UserInterface.h"
 #include "trees/ActiveTrees.h"
 #include "trees/FormBase.h"
 #include "trees/TreeCreation.h"

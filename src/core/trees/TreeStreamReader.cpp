@@ -91,8 +91,7 @@ std::vector<TreeNode*> TreeStreamReader::readNodes(ItemTree& tree, TreeNode* par
 std::vector<TreeNode*> TreeStreamReader::readClipboardBlock(ItemTree& tree, TreeNode* parent, std::string_view block) {
     ByteCursor in(block);
     std::int32_t size = 0;
-    if (!in.readInt32(size) || size < 0 || !in.available(static_cast<std::size_t>(size)))
-        fail(TreeError::kStreamRead);
+    if (!in.readInt32(size) || size < 0 || !in.available(static_cast<std::size_t>(size))) fail(TreeError::kStreamRead);
     return readNodes(tree, parent, block.substr(4, static_cast<std::size_t>(size)));
 }
 

@@ -227,9 +227,9 @@ void TaskPropsDialog::refresh() {
     showing_ = true;
     // Without a row (a store that could not be opened) there is nothing to type into.
     const bool hasRow = form_.hasRow();
-    for (QWidget* input :
-         std::initializer_list<QWidget*>{taskMemo_, typeList_, prioList_, stateList_, projectEdit_, doerEdit_,
-                                         procentEdit_, commentMemo_, dateEdit_, finalDateEdit_, timeEdit_, finalTimeEdit_})
+    for (QWidget* input : std::initializer_list<QWidget*>{taskMemo_, typeList_, prioList_, stateList_, projectEdit_,
+                                                          doerEdit_, procentEdit_, commentMemo_, dateEdit_,
+                                                          finalDateEdit_, timeEdit_, finalTimeEdit_})
         input->setEnabled(hasRow);
     const TaskPropsForm::Fields row = form_.fields();
     showValue(taskMemo_, row.task);

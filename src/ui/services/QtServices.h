@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Services.h"
 #include "headless/SystemClock.h"
 #include "headless/UserListFile.h"
+#include "platform/Services.h"
 #include "ui/services/QtClipboard.h"
 #include "ui/services/QtLocale.h"
 #include "ui/services/QtNotices.h"

@@ -3,11 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/AppFolderLock.h"
+#include "app/Provisioning.h"
 #include "base/Text.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Provisioning.h"
-#include "app/AppFolderLock.h"
 #include "model/MessagePad.h"
 #include "tasks/TaskStore.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/HelpCommands.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "app/HelpCommands.h"
 #include "model/Settings.h"
 
 namespace torvalet {

@@ -3,11 +3,11 @@
 #include <map>
 #include <set>
 
+#include "app/LanguageFile.h"
 #include "base/Errors.h"
+#include "base/ProfileFile.h"
 #include "base/Text.h"
 #include "fakes/TempDir.h"
-#include "app/LanguageFile.h"
-#include "base/ProfileFile.h"
 
 namespace torvalet {
 namespace {
@@ -91,9 +91,9 @@ TEST(LanguageFile, ListsEndWithTheirOwnLengthWhateverTheFileHolds) {
         const char* dialog;
         const char* list;
         std::size_t length;
-    } lengths[] = {{"GoalForm", "ComboBox1", 36},  {"GoalForm", "ComboBox2", 8},
-                   {"GoalForm", "ComboBox3", 6},   {"ContactForm", "ComboBox1", 6},
-                   {"PhraseForm", "ComboBox1", 3}, {"CalendarPropForm", "ComboBox1", 8},
+    } lengths[] = {{"GoalForm", "ComboBox1", 36},    {"GoalForm", "ComboBox2", 8},
+                   {"GoalForm", "ComboBox3", 6},     {"ContactForm", "ComboBox1", 6},
+                   {"PhraseForm", "ComboBox1", 3},   {"CalendarPropForm", "ComboBox1", 8},
                    {"taskPropsForm", "ComboBox1", 0}};
     for (const auto& l : lengths) EXPECT_EQ(table.list(l.dialog, l.list).size(), l.length) << l.dialog << l.list;
 }

@@ -4,12 +4,12 @@
 
 #include <functional>
 
+#include "app/Organizer.h"
+#include "base/ProfileFile.h"
 #include "core/trees/TreeBytes.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
-#include "base/ProfileFile.h"
 #include "trees/ItemTree.h"
 #include "trees/TreeFileIo.h"
 

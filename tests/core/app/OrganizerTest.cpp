@@ -2,13 +2,13 @@
 
 #include <sstream>
 
+#include "app/Organizer.h"
+#include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
-#include "base/ProfileFile.h"
-#include "trees/ItemTree.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTree.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
 
@@ -224,7 +224,7 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
         pages.goalForm.show = [&] {
             pages.goalForm.text = "Phone the plumber";
             pages.goalForm.kind.setItemIndex(12);  // Phone ToDo
-            pages.goalForm.state.setItemIndex(2);   // AtWork
+            pages.goalForm.state.setItemIndex(2);  // AtWork
             pages.goalForm.acceptGoal();
         };
         pages.commands.newRootGoal();

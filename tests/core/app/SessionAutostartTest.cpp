@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/SessionAutostart.h"
 #include "base/Errors.h"
 #include "fakes/TempDir.h"
-#include "app/SessionAutostart.h"
 
 namespace torvalet {
 namespace {

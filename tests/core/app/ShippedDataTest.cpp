@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "fakes/TempDir.h"
 #include "app/ShippedData.h"
+#include "fakes/TempDir.h"
 
 namespace torvalet {
 namespace {

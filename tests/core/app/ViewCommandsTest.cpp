@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/ViewCommands.h"
 #include "fakes/FakeServices.h"
 #include "model/MessagePad.h"
 #include "model/Settings.h"
-#include "app/ViewCommands.h"
 #include "model/ViewState.h"
 
 namespace torvalet {

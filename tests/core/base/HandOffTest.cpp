@@ -20,7 +20,8 @@ TEST(HandOff, ItemsArriveInOrderAndThenTheFailure) {
             handOff.finish(fails ? std::make_exception_ptr(std::runtime_error("cut short")) : nullptr);
         });
         std::vector<std::string> taken;
-        for (std::vector<std::string> batch; handOff.take(batch);) taken.insert(taken.end(), batch.begin(), batch.end());
+        for (std::vector<std::string> batch; handOff.take(batch);)
+            taken.insert(taken.end(), batch.begin(), batch.end());
         maker.join();
         ASSERT_EQ(taken.size(), 1000u);
         for (int i = 0; i < 1000; ++i) ASSERT_EQ(taken[static_cast<std::size_t>(i)], std::to_string(i));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "base/Text.h"
 #include "base/RichText.h"
+#include "base/Text.h"
 
 namespace torvalet {
 namespace {

@@ -2,19 +2,19 @@
 
 #include <filesystem>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "platform/HotKeys.h"
-#include "model/AppFolder.h"
 #include "hotkeys/HotKeyCommands.h"
 #include "hotkeys/HotKeyText.h"
+#include "model/AppFolder.h"
 #include "model/MessagePad.h"
-#include "app/Organizer.h"
 #include "model/Settings.h"
-#include "trees/ItemTreeSet.h"
-#include "trees/OpenRequests.h"
+#include "platform/HotKeys.h"
 #include "trees/ContactRecord.h"
+#include "trees/ItemTreeSet.h"
 #include "trees/LinkRecord.h"
+#include "trees/OpenRequests.h"
 #include "trees/PhraseRecord.h"
 #include "trees/TreeFileIo.h"
 

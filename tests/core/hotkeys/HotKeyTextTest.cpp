@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/HotKeys.h"
 #include "hotkeys/HotKeyText.h"
+#include "platform/HotKeys.h"
 
 namespace torvalet {
 namespace {
@@ -41,8 +41,8 @@ TEST(HotKeyTextTest, TextsParseToValuesAndCanonicalTexts) {
         {"Ctrl+Num +", 0x406B, "Ctrl+Num +"},
         {"num+", 0x6B, "Num +"},
         {"Num + ", 0x6B, "Num +"},
-        {"Ctrl+Num", 0, nullptr},  // "Num" alone names no key
-        {"Num+A", 0, nullptr},     // and is no modifier
+        {"Ctrl+Num", 0, nullptr},       // "Num" alone names no key
+        {"Num+A", 0, nullptr},          // and is no modifier
         {"Ctrl+\xD0\xB6", 0, nullptr},  // a Cyrillic letter has no key code of its own
     };
     for (const auto& c : cases) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/DayText.h"
-#include "base/ProfileFile.h"
 #include "model/Settings.h"
 #include "model/SetupFile.h"
 

@@ -2,8 +2,8 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "model/SoundCues.h"
 #include "model/Settings.h"
+#include "model/SoundCues.h"
 
 namespace torvalet {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeFileIo.h"
 

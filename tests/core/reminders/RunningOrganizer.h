@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/StoreReads.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 #include "trees/ItemTree.h"
 
 namespace torvalet::testing {
@@ -34,7 +34,7 @@ inline EventRecord event(int kind, std::string date, std::string time, std::stri
 }
 
 inline ContactRecord contact(std::string official, std::string birthday, std::string nameDay = {},
-                            std::string specialDay = {}, int kind = 1) {
+                             std::string specialDay = {}, int kind = 1) {
     ContactRecord contact;
     contact.official = std::move(official);
     contact.birthday = std::move(birthday);

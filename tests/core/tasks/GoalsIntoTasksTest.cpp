@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/trees/TreeBytes.h"
 #include "base/Errors.h"
 #include "core/tasks/TaskStoreFixture.h"
-#include "tasks/LookupKey.h"
+#include "core/trees/TreeBytes.h"
 #include "tasks/GoalsIntoTasks.h"
+#include "tasks/LookupKey.h"
 #include "trees/ItemTree.h"
 
 namespace torvalet {

@@ -1,8 +1,8 @@
 #include "base/Errors.h"
 #include "core/tasks/TaskFixture.h"
 #include "tasks/TaskCommandTable.h"
-#include "trees/ItemTree.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTree.h"
 
 namespace torvalet::testing {
 namespace {

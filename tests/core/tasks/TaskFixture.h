@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/Organizer.h"
 #include "fakes/FakeServices.h"
 #include "fakes/StoreReads.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
-#include "app/Organizer.h"
 
 namespace torvalet::testing {
 

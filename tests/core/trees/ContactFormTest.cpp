@@ -24,8 +24,8 @@ protected:
 
 TEST_F(ContactFormTest, OkWritesEveryFieldFromItsControl) {
     const ContactRecord stored{"Official",       "First", "Middle", "Last",  "Nick",     "Ctrl+F1",  2,
-                              "Street 1\nTown", "111",   "222",    "a@b.c", "http://w", "25.12.80", "",
-                              "01.04.26",       "note"};
+                               "Street 1\nTown", "111",   "222",    "a@b.c", "http://w", "25.12.80", "",
+                               "01.04.26",       "note"};
     TreeNode* node = addContact(stored);
     form.showContact(*node);
     form.acceptContact();
@@ -49,7 +49,7 @@ TEST_F(ContactFormTest, OkWritesEveryFieldFromItsControl) {
     form.kind.setText("Cat");
     form.acceptContact();
     EXPECT_EQ(node->record<ContactRecord>(), (ContactRecord{"O", "F", "M", "L", "N", "H", -1, "A", "P1", "P2", "E", "W",
-                                                          "25.12.80", "05.03.80", "01.04.26", ""}));
+                                                            "25.12.80", "05.03.80", "01.04.26", ""}));
 }
 
 // A typed day that would not read back as a date is refused: the record stays, the dialog stays open.

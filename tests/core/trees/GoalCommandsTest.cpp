@@ -3,8 +3,8 @@
 #include "TreeBytes.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "model/SoundCues.h"
 #include "model/Settings.h"
+#include "model/SoundCues.h"
 #include "model/ViewState.h"
 #include "trees/GoalCommands.h"
 #include "trees/GoalForm.h"
@@ -55,8 +55,9 @@ TEST_F(GoalCommandsTest, ActiveGoalTreeFollowsTheGoalTab) {
     const struct {
         int tab;
         TreeId tree;
-    } cases[] = {{0, TreeId::DayGoalTree},  {1, TreeId::WeekGoalTree}, {2, TreeId::MonthGoalTree}, {3, TreeId::YearGoalTree},
-                 {4, TreeId::GlobalGoalTree}, {5, TreeId::DayGoalTree},  {-1, TreeId::DayGoalTree}};
+    } cases[] = {{0, TreeId::DayGoalTree},  {1, TreeId::WeekGoalTree},   {2, TreeId::MonthGoalTree},
+                 {3, TreeId::YearGoalTree}, {4, TreeId::GlobalGoalTree}, {5, TreeId::DayGoalTree},
+                 {-1, TreeId::DayGoalTree}};
     for (const auto& c : cases) {
         view.goalPage = c.tab;
         EXPECT_EQ(commands.activeGoalTree().id(), c.tree) << c.tab;

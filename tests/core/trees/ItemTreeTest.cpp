@@ -177,7 +177,7 @@ TEST(ItemTreeSet, HoldsTheSixteenTreesEachWithOneEmptyItem) {
     const struct {
         TreeId id;
         RecordFamily family;
-    } families[] = {{TreeId::GlobalGoalTree, RecordFamily::Goals},       {TreeId::ImagesTree, RecordFamily::Links},
+    } families[] = {{TreeId::GlobalGoalTree, RecordFamily::Goals},  {TreeId::ImagesTree, RecordFamily::Links},
                     {TreeId::PhrasesTree, RecordFamily::Phrases},   {TreeId::CalendarTree, RecordFamily::Events},
                     {TreeId::ContactsTree, RecordFamily::Contacts}, {TreeId::LinkTagsTree, RecordFamily::Tags}};
     for (const auto& row : families) {

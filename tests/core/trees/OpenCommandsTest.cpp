@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "base/Text.h"
+#include "trees/ContactRecord.h"
+#include "trees/LinkRecord.h"
 #include "trees/OpenCommands.h"
 #include "trees/OpenRequests.h"
 #include "trees/PhraseCommands.h"
-#include "trees/ContactRecord.h"
-#include "trees/LinkRecord.h"
 #include "trees/PhraseRecord.h"
 
 namespace torvalet {
@@ -18,7 +18,7 @@ using testing::build;
 using testing::item;
 
 LinkRecord linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
-                 const std::string& params = {}) {
+                  const std::string& params = {}) {
     LinkRecord link;
     link.kind = kind;
     link.url = url;

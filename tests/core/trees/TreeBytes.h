@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "trees/ItemTree.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTree.h"
 
 namespace torvalet::testing {
 

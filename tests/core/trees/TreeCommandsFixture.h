@@ -9,8 +9,8 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
-#include "model/SoundCues.h"
 #include "model/Settings.h"
+#include "model/SoundCues.h"
 #include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"

@@ -17,7 +17,7 @@ using testing::select;
 using TreeCommandsTest = testing::TreeCommandsFixture;
 
 TEST_F(TreeCommandsTest, ActiveTreesFollowTheTabs) {
-    const TreeId goals[] = {TreeId::DayGoalTree,  TreeId::WeekGoalTree, TreeId::MonthGoalTree,
+    const TreeId goals[] = {TreeId::DayGoalTree,  TreeId::WeekGoalTree,   TreeId::MonthGoalTree,
                             TreeId::YearGoalTree, TreeId::GlobalGoalTree, TreeId::DayGoalTree};
     const int goalTabs[] = {0, 1, 2, 3, 4, 9};
     for (int i = 0; i < 6; ++i) {
@@ -25,7 +25,7 @@ TEST_F(TreeCommandsTest, ActiveTreesFollowTheTabs) {
         EXPECT_EQ(commands.activeGoalTree().id(), goals[i]);
     }
     const TreeId links[] = {TreeId::LinksTree,  TreeId::ToolsTree, TreeId::FoldersTree,
-                            TreeId::SearchTree, TreeId::DocsTree,     TreeId::ImagesTree};
+                            TreeId::SearchTree, TreeId::DocsTree,  TreeId::ImagesTree};
     for (int tab = 0; tab < 6; ++tab) {
         view.linksPage = tab;
         EXPECT_EQ(commands.activeLinksTree()->id(), links[tab]);
@@ -137,8 +137,7 @@ TEST_F(TreeCommandsTest, AddNodeToPlacesByFocus) {
         build(goals, "A[A1] B");
         goals.setFocused(row.focusA ? item(goals, "A") : nullptr);
         select(goals, {"B"});
-        TreeNode* created =
-            row.place ? TreeCreation::addNode(goals, *row.place) : TreeCreation::addTopLevelNode(goals);
+        TreeNode* created = row.place ? TreeCreation::addNode(goals, *row.place) : TreeCreation::addTopLevelNode(goals);
         const int place = row.place ? static_cast<int>(*row.place) : -1;
         EXPECT_EQ(outline(goals), row.expected) << place << row.focusA;
         ASSERT_NE(created, nullptr) << place;
