@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
@@ -78,6 +80,31 @@ TEST(Settings, MissingFileGivesDefaultsAndACloseWritesOnlyTheKeptKeys) {
               "[Interface]\n"
               "fTasksGridHLines=1\n"
               "fTasksGridVLines=1\n");
+}
+
+std::string goldenFile(const std::string& name) {
+    return testing::readText(std::filesystem::path(TORVALET_TEST_DATA) / "settings" / name);
+}
+
+// The bytes that a close writes over the file: the settings loaded at start, saved over the file
+// as it is read again at close, under a locale whose short date is neither day first nor short.
+std::string closed(const std::string& bytes) {
+    ProfileFile file = ProfileFile::parse(bytes);
+    const LoadedSetup loaded = loadSetup(file, datesUnder("M/d/yyyy"));
+    saveSetup(file, loaded.settings, datesUnder("M/d/yyyy"));
+    saveLaunchDate(file, today);
+    return file.bytes();
+}
+
+TEST(Settings, ACloseWritesTheGoldenBytes) {
+    const struct {
+        std::string read;
+        const char* golden;
+    } cases[] = {
+        {"", "closed-from-defaults.ini"},
+        {goldenFile("customised.ini"), "customised-closed.ini"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(closed(c.read), goldenFile(c.golden)) << c.golden;
 }
 
 TEST(Settings, HandSetValuesSurviveAStartAndAClose) {

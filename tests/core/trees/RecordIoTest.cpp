@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "TreeBytes.h"
+#include "trees/LittleEndian.h"
 #include "trees/RecordFields.h"
 #include "trees/RecordIo.h"
 
@@ -84,6 +85,45 @@ TEST(RecordIo, WritesAndReadsTheDocumentedBytes) {
     EXPECT_EQ(readBack<PhraseRecord>(written(phrase)), phrase);
     EXPECT_EQ(readBack<ContactRecord>(written(contact)), contact);
     EXPECT_EQ(readBack<EventRecord>(written(event)), event);
+}
+
+// A text field as the files hold it: its byte count, then its bytes.
+std::string text(std::string_view value) {
+    std::string out;
+    appendInt32(out, static_cast<std::int32_t>(value.size()));
+    return out.append(value);
+}
+
+std::string number(std::int32_t value) {
+    std::string out;
+    appendInt32(out, value);
+    return out;
+}
+
+// Each record filled with a different value in every field ("x 1" for the first field of the
+// record, 102 for the second, ...) is written in its family's file order.
+TEST(RecordIo, EveryFamilyWritesItsFieldsInItsFileOrder) {
+    const struct {
+        const char* family;
+        std::string written;
+        std::string expected;
+    } cases[] = {
+        {"goals", written(filled<GoalRecord>("x")),
+         text("x 1") + text("x 2") + text("x 3") + number(106) + number(105) + number(104)},
+        {"links", written(filled<LinkRecord>("x")),
+         text("x 1") + text("x 2") + text("x 3") + text("x 4") + text("x 6") + number(105) + text("x 7") + text("x 8")},
+        {"phrases", written(filled<PhraseRecord>("x")),
+         text("x 1") + text("x 2") + text("x 3") + number(104) + text("x 5")},
+        {"events", written(filled<EventRecord>("x")),
+         text("x 1") + text("x 2") + text("x 3") + number(104) + number(105) + number(106) + std::string(1, '\x6B') +
+             text("x 8")},
+        {"contacts", written(filled<ContactRecord>("x")),
+         number(107) + text("x 1") + text("x 2") + text("x 3") + text("x 4") + text("x 5") + text("x 8") + text("x 9") +
+             text("x 10") + text("x 11") + text("x 12") + text("x 6") + text("x 13") + text("x 14") + text("x 15") +
+             text("x 16")},
+        {"tags", written(filled<TagRecord>("x")), text("x 1") + number(102)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.written, c.expected) << c.family;
 }
 
 template <class Record>

@@ -43,6 +43,36 @@ TEST(TreeDump, ListsAndNestsEveryNodeWithItsRecord) {
                   empty + R"(, "children": []}]})" + "\n");
 }
 
+// The names of the dump are the companion's output format: each family's, in its order.
+TEST(TreeDump, EveryFamilyKeepsItsFieldNamesAndOrder) {
+    const struct {
+        RecordFamily family;
+        const char* record;
+    } cases[] = {
+        {RecordFamily::Goals, R"({"Text": "", "Description": "", "Note": "", "Prio": 0, "State": 0, "GoalType": 0})"},
+        {RecordFamily::Links,
+         R"({"Name": "", "Url": "", "HotKey": "", "Params": "", "LinkKind": 0, "Dir": "", "AccessDate": "", )"
+         R"("Note": ""})"},
+        {RecordFamily::Phrases, R"({"Name": "", "Phrase": "", "HotKey": "", "PhraseKind": 0, "Note": ""})"},
+        {RecordFamily::Events,
+         R"({"Event": "", "EventDate": "", "EventTime": "", "EventKind": 0, "Reserved1": 0, "Reserved2": 0, )"
+         R"("WeekDays": 0, "Note": ""})"},
+        {RecordFamily::Contacts,
+         R"({"Official": "", "FirstName": "", "MiddleName": "", "LastName": "", "NickName": "", "HotKey": "", )"
+         R"("ContactKind": 0, "Address": "", "Phone1": "", "Phone2": "", "Email": "", "WebPage": "", )"
+         R"("Birthday": "", "NameDay": "", "SpecialDay": "", "Note": ""})"},
+    };
+    for (const auto& c : cases) {
+        ItemTree tree("dumped", c.family);
+        tree.appendChild();
+        const std::string bytes = TreeStreamWriter().writeTree(tree);
+        EXPECT_EQ(dumpTreeJson(bytes, c.family, TextCodec()).output,
+                  R"({"version": 2, "nodes": [{"flags": 129, "height": 20, "alignment": 50, "record": )" +
+                      std::string(c.record) + R"(, "children": []}]})" + "\n")
+            << recordFamilyName(c.family);
+    }
+}
+
 TEST(TreeDump, DamagedStreamGivesWhatWasReadAndTheError) {
     std::string damaged = kOneGoalFile + kOneGoalFile.substr(16, 41);  // the second node's record is missing
     damaged[12] = 2;
