@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/FileIo.h"
+#include "model/Language.h"
 #include "model/Settings.h"
 #include "platform/Shell.h"
 #include "platform/UserInterface.h"
@@ -11,7 +12,7 @@ namespace torvalet {
 
 std::optional<std::string> HelpCommands::helpFile(int language) {
     if (language == 0) return "Help/en.chm";
-    if (language == 1 || language == 2) return "Help/ru.chm";
+    if (Language(language).takesRussianMessages()) return "Help/ru.chm";
     return std::nullopt;
 }
 

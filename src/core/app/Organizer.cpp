@@ -356,7 +356,7 @@ void Organizer::openQueries() {
 }
 
 void Organizer::setLanguage(int language) {
-    settings_.language = language;
+    settings_.language = Language(language);
     if (languageChanged) languageChanged();
     attempt([&] { store_.loadLookupTables(language); });
     loadLanguage();

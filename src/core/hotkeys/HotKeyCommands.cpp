@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "hotkeys/HotKeyText.h"
+#include "model/Language.h"
 #include "model/MessagePad.h"
 #include "model/Settings.h"
 #include "platform/Clipboard.h"
@@ -89,7 +90,7 @@ void HotKeyCommands::hotKeyPressed(std::uint32_t hotKey, std::uint16_t) {
 }
 
 std::string HotKeyCommands::unavailableText(int language) {
-    if (language == 1 || language == 2)
+    if (Language(language).takesRussianMessages())
         return "Глобальные горячие клавиши на этом рабочем столе недоступны (нужен X11): горячие клавиши ссылок, "
                "контактов и фраз в этом сеансе не работают.";
     return "System-wide hot keys are not available on this desktop (they need X11): the hot keys of links, "

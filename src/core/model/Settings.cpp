@@ -26,8 +26,6 @@ std::string timeMarkKey(int hour) {
     return key;
 }
 
-bool russian(int language) { return language == 1 || language == 2; }
-
 // Fills fields from the file; a field keeps its value (the default) when its key is missing
 // or does not convert.
 struct SetupReader {
@@ -126,7 +124,7 @@ void readWindowAndTasks(const SetupReader& in, Settings& s) {
     s.taskProperties = s.showProperties;
     in.number(mainWindow, "TabSheetNum", s.pageNumber);
     in.flag(mainWindow, "MessagePadVisible", s.messagePadVisible);
-    in.number(general, "iLanguage", s.language);
+    s.language = Language(in.file.readInteger(general, "iLanguage", s.language.index()));
     in.text(inet, "sEngine", s.webSearchPrefix);
     in.number(general, "OrderBy", s.taskOrder);
     in.flag(general, "fAutoRemind", s.autoRemind);
@@ -143,14 +141,15 @@ std::string readLastLaunchDate(const SetupReader& in, const DayTextContext& date
         s.lastLaunchDate = DayText(dates).dateOfDayText(s.lastLaunchDateText);
     } catch (const ConversionError&) {
         const std::string shown = "torvalet.ini: lastLaunchDate \"" + s.lastLaunchDateText + "\"";
-        return russian(s.language) ? shown + " — неверная дата, значение пропущено."
-                                   : shown + " is not a valid date and is ignored.";
+        return s.language.takesRussianMessages() ? shown + " — неверная дата, значение пропущено."
+                                                 : shown + " is not a valid date and is ignored.";
     }
     return {};
 }
 
-std::string codePageMessage(const std::string& problem, int language) {
-    return "torvalet.ini: CodePage: " + problem + (russian(language) ? "; используется UTF-8." : "; UTF-8 is used.");
+std::string codePageMessage(const std::string& problem, Language language) {
+    return "torvalet.ini: CodePage: " + problem +
+           (language.takesRussianMessages() ? "; используется UTF-8." : "; UTF-8 is used.");
 }
 
 void writeSounds(const SetupWriter& out, const Settings& s) {
@@ -203,7 +202,8 @@ LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates) {
 TextCodec settingsCodec(const ProfileFile& file, std::string* message) {
     std::string problem;
     TextCodec codec = codecFor(file.readString(general, "CodePage", ""), &problem);
-    if (!problem.empty() && message) *message = codePageMessage(problem, file.readInteger(general, "iLanguage", 0));
+    if (!problem.empty() && message)
+        *message = codePageMessage(problem, Language(file.readInteger(general, "iLanguage", 0)));
     return codec;
 }
 
@@ -218,7 +218,7 @@ void saveSetup(ProfileFile& file, const Settings& s, const DayTextContext& dates
     out.flag(general, "fClearMessagePadOnStartUp", s.clearMessagePadOnStart);
     out.flag(general, "fEasyMode", s.easyMode);
     out.flag(filter, "fHideLow", s.hideLow);
-    out.number(general, "iLanguage", s.language);
+    out.number(general, "iLanguage", s.language.index());
     out.number(general, "OrderBy", s.taskOrder);
     out.text(inet, "sEngine", s.webSearchPrefix);
     out.text(general, "lastLaunchDate", formatShortDate(dates.today, dates.shortDateFormat));

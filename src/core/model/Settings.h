@@ -7,6 +7,7 @@
 
 #include "base/Date.h"
 #include "base/Text.h"
+#include "model/Language.h"
 
 namespace torvalet {
 
@@ -36,7 +37,7 @@ struct Settings {
     bool easyMode = false;
     bool insertTimeMarks = false;
     std::string fromWhom;
-    int language = 0;
+    Language language;
     int taskOrder = 1;
     bool autoRemind = true;
     bool autoDeleteDoneTasks = true;

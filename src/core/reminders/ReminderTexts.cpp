@@ -1,20 +1,17 @@
 #include "reminders/ReminderTexts.h"
 
+#include "model/Language.h"
+
 namespace torvalet::reminderTexts {
 
-namespace {
-
-bool russian(int language) { return language == 1 || language == 2; }
-
-}  // namespace
-
 std::string phase(int language, bool starts) {
-    if (russian(language)) return starts ? " Время начать задачу" : " Время закончить задачу";
+    if (Language(language).takesRussianMessages()) return starts ? " Время начать задачу" : " Время закончить задачу";
     return starts ? " Start todo" : " Finish todo";
 }
 
 std::string hourPassed(int language) {
-    return russian(language) ? "Внимание! Начинается новый час!" : "Attention! Yet another hour passed!";
+    return Language(language).takesRussianMessages() ? "Внимание! Начинается новый час!"
+                                                     : "Attention! Yet another hour passed!";
 }
 
 std::string contactLabel(int language, ContactDay day) {
@@ -22,7 +19,7 @@ std::string contactLabel(int language, ContactDay day) {
     static const char* const russianLabels[] = {" - День Рождения", " - Именины", " - СпецДень"};
     const auto index = static_cast<int>(day);
     if (language == 0) return english[index];
-    if (russian(language)) return russianLabels[index];
+    if (Language(language).takesRussianMessages()) return russianLabels[index];
     return {};
 }
 

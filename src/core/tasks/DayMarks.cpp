@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/DateFormat.h"
+#include "model/Language.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
@@ -26,7 +27,7 @@ DayMarks::DayMarks(TaskContext& context) : context_(context) {}
 std::string DayMarks::weekdayAbbreviation(Date day, int language) {
     const int sundayFirst = day.dayOfWeek() % 7;
     if (language == 0) return englishDays[sundayFirst];
-    if (language == 1 || language == 2) return russianDays[sundayFirst];
+    if (Language(language).takesRussianMessages()) return russianDays[sundayFirst];
     return {};
 }
 

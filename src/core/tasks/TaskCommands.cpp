@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "model/ClockTime.h"
+#include "model/Language.h"
 #include "model/Settings.h"
 #include "model/SoundCues.h"
 #include "platform/Clock.h"
@@ -177,15 +178,17 @@ std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const
     const std::string english = "Are you sure to delete " + day + " day tasks?";
     switch (which) {
     case DayDelete::DayTasks: return language == 1 ? "Удалить  задачи за " + day + "?" : english;
-    case DayDelete::DoneDayTasks: return language == 1 || language == 2 ? "Удалить задачи за " + day + "?" : english;
+    case DayDelete::DoneDayTasks:
+        return Language(language).takesRussianMessages() ? "Удалить задачи за " + day + "?" : english;
     case DayDelete::DayReminders:
-        return language == 1 || language == 2 ? "Вы действительно хотите удалить  задачи за " + day + "?" : english;
+        return Language(language).takesRussianMessages() ? "Вы действительно хотите удалить  задачи за " + day + "?"
+                                                         : english;
     }
     return english;
 }
 
 std::string TaskCommands::deleteDoneBeforeQuestion(int language, const std::string& day) {
-    if (language == 1 || language == 2) return "Удалить выполненные задачи перед " + day + "?";
+    if (Language(language).takesRussianMessages()) return "Удалить выполненные задачи перед " + day + "?";
     return "Are you sure to delete tasks before " + day + "?";
 }
 

@@ -1,6 +1,7 @@
 #include "trees/PhraseCommands.h"
 
 #include "base/FileIo.h"
+#include "model/Language.h"
 #include "model/Settings.h"
 #include "model/ViewState.h"
 #include "platform/Clipboard.h"
@@ -64,7 +65,7 @@ void PhraseCommands::savePhrases() {
 }
 
 std::string PhraseCommands::unreadableFileText(int language, const std::string& file) {
-    if (language == 1 || language == 2)
+    if (Language(language).takesRussianMessages())
         return "Файл \"" + file + "\" не удалось прочитать при запуске; он не перезаписан.";
     return "The file \"" + file + "\" could not be read at start; it is not written over.";
 }

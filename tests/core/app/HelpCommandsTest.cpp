@@ -21,7 +21,7 @@ TEST(HelpCommands, HelpAndManualOfTheLanguageInForce) {
         testing::TempDir dir;
         testing::FakeServices fakes;
         Settings settings;
-        settings.language = c.language;
+        settings.language = Language(c.language);
         std::filesystem::create_directories(dir / "Help");
         for (const char* file : {"en.chm", "ru.chm", "en_index.htm", "ru_index.htm"})
             testing::writeText(dir / "Help" / file, "help");

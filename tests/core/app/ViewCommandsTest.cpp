@@ -67,7 +67,7 @@ TEST(ViewCommands, ClearingTheMessagePadAsksInTheLanguageInForce) {
                  {3, true, "Are you sure to clear MessagePad?"}};
     for (const auto& c : cases) {
         Views v;
-        v.settings.language = c.language;
+        v.settings.language = Language(c.language);
         v.pad.prepend("a notice");
         v.ui.answer = c.answer;
         v.commands.clearMessagePad();

@@ -183,7 +183,7 @@ TEST_F(HotKeyCommandsTest, WithoutSystemWideKeysTheMessagePadSaysSoOnce) {
 
     addLink(links, nullptr, "Ctrl+Alt+L");
     addPhrase(phrases, "Ctrl+Alt+P", "");
-    settings.language = 1;
+    settings.language = Language::russian;
     commands.registerHotKeys();
     EXPECT_EQ(pad.lines(), (std::vector<std::string>{HotKeyCommands::unavailableText(1)}));
     EXPECT_TRUE(commands.registry.registrations().empty());

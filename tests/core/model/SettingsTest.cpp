@@ -166,7 +166,7 @@ TEST(Settings, ValuesThatDoNotConvertGiveTheDefaults) {
                            .settings;
     EXPECT_TRUE(s.autoRemind);
     EXPECT_FALSE(s.easyMode);
-    EXPECT_EQ(s.language, 2);
+    EXPECT_EQ(s.language, Language::macedonian);
     EXPECT_EQ(s.taskOrder, 3);
     EXPECT_EQ(s.pageNumber, 1);
     EXPECT_EQ(s.tasksGridColour, 0x00FFFFFF);

@@ -57,7 +57,7 @@ TEST_F(ContactAnalysisTest, TasksAndPadLinesNameTheDayInTheLanguage) {
         {3, {"[ 24/12/99 ] Friends", "[ 25/12/80 ] Anna", "[ 23/12/80 ] Anna"}},
     };
     for (const auto& c : cases) {
-        organizer->settings().language = c.language;
+        organizer->settings().language = Language(c.language);
         organizer->messagePad().clear();
         EXPECT_EQ(analyseOn(day(2026, 12, 22)), c.tasks) << c.language;
         std::vector<std::string> expectedPad;

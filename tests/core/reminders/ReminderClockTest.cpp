@@ -145,7 +145,7 @@ TEST_F(ReminderClockTest, TheHourIsAnnouncedInTheLanguageOnTheHintLineAndInABall
     startAt(2026, 12, 8, 9, 0, 0);
     int hour = 9;
     for (const auto& c : cases) {
-        organizer->settings().language = c.language;
+        organizer->settings().language = Language(c.language);
         tickAt(2026, 12, 8, hour, 0, 0);  // the first tick of the run counts as a new minute too
         const std::string header = (hour < 10 ? "0" : "") + std::to_string(hour) + ":00 08.12.2026";
         ASSERT_FALSE(fakes.notices.balloons.empty());

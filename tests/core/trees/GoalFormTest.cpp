@@ -90,7 +90,7 @@ TEST_F(GoalFormTest, EditOpensTheFirstSelectedGoalOrReportsNoSelection) {
                      {2, "Не выбраны узлы дерева!"},
                      {3, "There are no selected nodes!"}};
     for (const auto& l : languages) {
-        settings.language = l.language;
+        settings.language = Language(l.language);
         form.editGoal(tree);
         EXPECT_EQ(fakes.ui.messages.back(), l.message);
     }

@@ -89,7 +89,7 @@ TEST_F(PhraseCommandsTest, SaveWritesThePhraseFile) {
 TEST_F(PhraseCommandsTest, SaveLeavesAPhraseFileThatCouldNotBeReadAlone) {
     testing::writeText(dir / "phrases.phr", "damaged");
     unreadable = true;
-    settings.language = 1;
+    settings.language = Language::russian;
     commands.savePhrases();
     EXPECT_EQ(testing::readText(dir / "phrases.phr"), "damaged");
     EXPECT_EQ(fakes.ui.messages,
