@@ -310,10 +310,7 @@ void Organizer::saveSettings() {
     settings_.messagePadVisible = view_.bottomPanelVisible;
     settings_.taskProperties = view_.taskProperties;
     settings_.easyMode = view_.easyView;
-    updateSettingsFile([this](ProfileFile& file) {
-        saveSetup(file, settings_, dayTextContext());
-        saveLaunchDate(file, today());
-    });
+    updateSettingsFile([this](ProfileFile& file) { saveSetup(file, settings_, today()); });
     settings_.lastLaunchDate = today();
 }
 

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "base/Date.h"
@@ -23,7 +25,7 @@ constexpr std::array<bool, 24> defaultTimeMarks() {
     return marks;
 }
 
-// The program's copy of the settings file "torvalet.ini": one field per key (Settings.cpp names
+// The program's copy of the settings file "torvalet.ini": one field per key (settingKeys() names
 // the key of each), holding the key's default until loadSetup fills it.
 struct Settings {
     // [General]
@@ -42,7 +44,7 @@ struct Settings {
     bool autoRemind = true;
     bool autoDeleteDoneTasks = true;
     Date lastLaunchDate;             // null when unset or unreadable
-    std::string lastLaunchDateText;  // the value as read
+    std::string lastLaunchDateText;  // the value as read (at close today is written)
     int runCount = 0;
     std::string codePage;  // code page of the program's 8-bit files; empty is UTF-8
 
@@ -51,7 +53,8 @@ struct Settings {
     bool showProperties = false;
     int pageNumber = 1;
     bool messagePadVisible = true;  // the check state of "MessagePad"
-    bool taskProperties = false;    // the check state of "Modify Task...", showProperties at start
+    bool taskProperties = false;    // the check state of "Modify Task...", showProperties at start;
+                                    // written as PropertyPanel, never read
 
     // [Colors]
     SettingsColor tasksGridColour = 0x00FFFFFF;
@@ -105,6 +108,41 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
+// How a key's value is spelled in the file.
+enum class SettingKind : std::uint8_t {
+    Flag,           // "1" or "0"; any other integer reads as true
+    Number,         // a decimal integer, or hexadecimal after "$" or "0x"
+    Colour,         // "$00BBGGRR" or the same number in decimal
+    Text,           // text in the file's code page
+    CodePage,       // the name of the code page of the texts, read before them
+    LanguageIndex,  // the language index, a number
+    LaunchDate,     // a day text "dd.mm.yy"; a close writes today
+    HourFlags,      // one flag per hour: the key followed by the hour as HH00, "fTimeMark0700"
+};
+
+enum class KeyUse : std::uint8_t {
+    ReadOnly,        // read at start, never written
+    ReadAndWritten,  // read at start and written at close
+    WrittenOnly,     // written at close, never read
+};
+
+using SettingMember = std::variant<bool Settings::*, int Settings::*, std::string Settings::*, Language Settings::*,
+                                   std::array<bool, 24> Settings::*>;
+
+// One key of the settings file and the field of Settings that holds it. The field's default is
+// the key's default.
+struct SettingKey {
+    const char* section;
+    const char* key;
+    SettingMember member;
+    SettingKind kind;
+    KeyUse use;
+};
+
+// Every key of the settings file. The keys written at close come in the order that they are
+// written, which is the order in which a new file gets them.
+std::span<const SettingKey> settingKeys();
+
 struct LoadedSetup {
     Settings settings;
     // The code page of the program's 8-bit files: codePage's, or UTF-8 when that is unknown.
@@ -122,9 +160,9 @@ LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates);
 // `message` set for the user, when the file names one that is unknown.
 TextCodec settingsCodec(const ProfileFile& file, std::string* message = nullptr);
 
-// Writes the keys the program keeps in the file, the last launch date as today in the short
-// date format. Reads nothing back into the record.
-void saveSetup(ProfileFile& file, const Settings& settings, const DayTextContext& dates);
+// Writes the keys the program keeps in the file, in their order, `today` as the last launch date
+// (as saveLaunchDate writes it). Reads nothing back into the record.
+void saveSetup(ProfileFile& file, const Settings& settings, Date today);
 
 // Writes `today` as the last launch date in the form "dd.mm.yy", whatever the locale.
 void saveLaunchDate(ProfileFile& file, Date today);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 #include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
@@ -24,6 +27,10 @@ LoadedSetup load(const std::string& bytes, const std::string& format = "dd.MM.yy
     return loadSetup(ProfileFile::parse(bytes), datesUnder(format));
 }
 
+std::string goldenFile(const std::string& name) {
+    return testing::readText(std::filesystem::path(TORVALET_TEST_DATA) / "settings" / name);
+}
+
 TEST(Settings, MissingFileGivesDefaultsAndACloseWritesOnlyTheKeptKeys) {
     testing::TempDir dir;
     const SetupFile setupFile(dir.path());
@@ -37,53 +44,9 @@ TEST(Settings, MissingFileGivesDefaultsAndACloseWritesOnlyTheKeptKeys) {
     EXPECT_TRUE(loaded.settings.timeMarks[18]);
     EXPECT_FALSE(loaded.settings.timeMarks[19]);
 
-    saveSetup(file, loaded.settings, datesUnder("dd.MM.yyyy"));
+    saveSetup(file, loaded.settings, today);
     setupFile.write(file);
-    EXPECT_EQ(testing::readText(dir / "torvalet.ini"),
-              "[General]\n"
-              "fRightPanelWide=0\n"
-              "fClearBlockNoteOnStartUp=0\n"
-              "fClearMessagePadOnStartUp=1\n"
-              "fEasyMode=0\n"
-              "iLanguage=0\n"
-              "OrderBy=1\n"
-              "lastLaunchDate=10.03.2026\n"
-              "\n"
-              "[MainWindow]\n"
-              "showProperties=0\n"
-              "TabSheetNum=1\n"
-              "PropertyPanel=0\n"
-              "MessagePadVisible=1\n"
-              "\n"
-              "[Sounds]\n"
-              "fEnableSounds=1\n"
-              "fStartUpSnd=1\n"
-              "fRemindSnd=1\n"
-              "fTickSnd00=1\n"
-              "fTickSnd15=0\n"
-              "fTickSnd30=0\n"
-              "fTickSnd45=0\n"
-              "\n"
-              "[Filter]\n"
-              "fHideDone=1\n"
-              "fHideUndone=1\n"
-              "fHideMute=0\n"
-              "fHideNormalState=0\n"
-              "fHideJokes=1\n"
-              "fHideReminders=1\n"
-              "fHideTips=1\n"
-              "fHideLow=1\n"
-              "\n"
-              "[Inet]\n"
-              "sEngine=https://duckduckgo.com/?q=\n"
-              "\n"
-              "[Interface]\n"
-              "fTasksGridHLines=1\n"
-              "fTasksGridVLines=1\n");
-}
-
-std::string goldenFile(const std::string& name) {
-    return testing::readText(std::filesystem::path(TORVALET_TEST_DATA) / "settings" / name);
+    EXPECT_EQ(testing::readText(dir / "torvalet.ini"), goldenFile("closed-from-defaults.ini"));
 }
 
 // The bytes that a close writes over the file: the settings loaded at start, saved over the file
@@ -91,8 +54,7 @@ std::string goldenFile(const std::string& name) {
 std::string closed(const std::string& bytes) {
     ProfileFile file = ProfileFile::parse(bytes);
     const LoadedSetup loaded = loadSetup(file, datesUnder("M/d/yyyy"));
-    saveSetup(file, loaded.settings, datesUnder("M/d/yyyy"));
-    saveLaunchDate(file, today);
+    saveSetup(file, loaded.settings, today);
     return file.bytes();
 }
 
@@ -105,6 +67,130 @@ TEST(Settings, ACloseWritesTheGoldenBytes) {
         {goldenFile("customised.ini"), "customised-closed.ini"},
     };
     for (const auto& c : cases) EXPECT_EQ(closed(c.read), goldenFile(c.golden)) << c.golden;
+}
+
+// Each key of the file with a value other than its default, the field that it lands in, and what
+// a close writes for that field (nullptr for a key that is never written).
+struct KeyCase {
+    const char* section;
+    const char* key;
+    const char* value;
+    void (*change)(Settings&);
+    const char* written;
+};
+
+const KeyCase keyCases[] = {
+    {"General", "CodePage", "1251", [](Settings& s) { s.codePage = "1251"; }, nullptr},
+    {"General", "fRightPanelWide", "1", [](Settings& s) { s.rightPanelWide = true; }, "1"},
+    {"General", "fAnalyzeCalendar", "0", [](Settings& s) { s.analyzeCalendar = false; }, nullptr},
+    {"General", "fAnalyzeContacts", "0", [](Settings& s) { s.analyzeContacts = false; }, nullptr},
+    {"General", "fClearBlockNoteOnStartUp", "1", [](Settings& s) { s.clearBlocknoteOnStart = true; }, "1"},
+    {"General", "fClearMessagePadOnStartUp", "0", [](Settings& s) { s.clearMessagePadOnStart = false; }, "0"},
+    {"General", "fShiftMutedTasks", "1", [](Settings& s) { s.shiftMutedTasks = true; }, nullptr},
+    {"General", "fMuteExpiredTasks", "1", [](Settings& s) { s.muteExpiredTasks = true; }, nullptr},
+    {"General", "fEasyMode", "1", [](Settings& s) { s.easyMode = true; }, "1"},
+    {"General", "fInsertTimeMarks", "1", [](Settings& s) { s.insertTimeMarks = true; }, nullptr},
+    {"General", "fromWhom", "Пётр", [](Settings& s) { s.fromWhom = "Пётр"; }, nullptr},
+    {"General", "iLanguage", "3", [](Settings& s) { s.language = Language::hellenic; }, "3"},
+    {"General", "OrderBy", "5", [](Settings& s) { s.taskOrder = 5; }, "5"},
+    {"General", "fAutoRemind", "0", [](Settings& s) { s.autoRemind = false; }, nullptr},
+    {"General", "fAutoDeleteDoneTasks", "0", [](Settings& s) { s.autoDeleteDoneTasks = false; }, nullptr},
+    // A close writes today, whatever the record holds.
+    {"General", "lastLaunchDate", "31.12.05",
+     [](Settings& s) {
+         s.lastLaunchDateText = "31.12.05";
+         s.lastLaunchDate = Date::fromYmd(2005, 12, 31);
+     },
+     "10.03.26"},
+    {"General", "runCount", "9", [](Settings& s) { s.runCount = 9; }, nullptr},
+    {"MainWindow", "fontName", "DejaVu Sans", [](Settings& s) { s.fontName = "DejaVu Sans"; }, nullptr},
+    // "Modify Task..." starts checked as showProperties says.
+    {"MainWindow", "showProperties", "1",
+     [](Settings& s) {
+         s.showProperties = true;
+         s.taskProperties = true;
+     },
+     "1"},
+    {"MainWindow", "TabSheetNum", "4", [](Settings& s) { s.pageNumber = 4; }, "4"},
+    {"MainWindow", "MessagePadVisible", "0", [](Settings& s) { s.messagePadVisible = false; }, "0"},
+    {"Colors", "clTasksGrid", "$00123456", [](Settings& s) { s.tasksGridColour = 0x123456; }, nullptr},
+    {"Colors", "clTasksFore", "$00123456", [](Settings& s) { s.tasksTextColour = 0x123456; }, nullptr},
+    {"Colors", "clContactsGrid", "$00123456", [](Settings& s) { s.contactsGridColour = 0x123456; }, nullptr},
+    {"Colors", "clLinksGrid", "$00123456", [](Settings& s) { s.linksGridColour = 0x123456; }, nullptr},
+    {"Colors", "clCalendarGrid", "$00123456", [](Settings& s) { s.calendarGridColour = 0x123456; }, nullptr},
+    {"Colors", "clQuickie", "$00123456", [](Settings& s) { s.quickieColour = 0x123456; }, nullptr},
+    {"Colors", "clMessagePad", "$00123456", [](Settings& s) { s.messagePadColour = 0x123456; }, nullptr},
+    {"Colors", "clTypeMarkBack", "$00123456", [](Settings& s) { s.typeMarkBackColour = 0x123456; }, nullptr},
+    {"Colors", "clTypeMarkFore", "$00123456", [](Settings& s) { s.typeMarkTextColour = 0x123456; }, nullptr},
+    {"Colors", "clReminderBack", "$00123456", [](Settings& s) { s.reminderBackColour = 0x123456; }, nullptr},
+    {"Colors", "clReminderFore", "$00123456", [](Settings& s) { s.reminderTextColour = 0x123456; }, nullptr},
+    {"Colors", "clDateMarkBack", "$00123456", [](Settings& s) { s.dateMarkBackColour = 0x123456; }, nullptr},
+    {"Colors", "clDateMarkFore", "$00123456", [](Settings& s) { s.dateMarkTextColour = 0x123456; }, nullptr},
+    {"Colors", "clActiveDateMarkFore", "$00123456", [](Settings& s) { s.activeDateMarkTextColour = 0x123456; },
+     nullptr},
+    {"Colors", "FirstPriorCol", "$00123456", [](Settings& s) { s.firstPriorityColour = 0x123456; }, nullptr},
+    {"Colors", "HiPriorCol", "$00123456", [](Settings& s) { s.highPriorityColour = 0x123456; }, nullptr},
+    {"Colors", "LowPriorCol", "$00123456", [](Settings& s) { s.lowPriorityColour = 0x123456; }, nullptr},
+    {"Colors", "DoneStateCol", "$00123456", [](Settings& s) { s.doneStateColour = 0x123456; }, nullptr},
+    {"Colors", "MuteStateCol", "$00123456", [](Settings& s) { s.muteStateColour = 0x123456; }, nullptr},
+    {"Colors", "UndoneStateCol", "$00123456", [](Settings& s) { s.undoneStateColour = 0x123456; }, nullptr},
+    {"Sounds", "fEnableSounds", "0", [](Settings& s) { s.soundsEnabled = false; }, "0"},
+    {"Sounds", "fStartUpSnd", "0", [](Settings& s) { s.startUpSound = false; }, "0"},
+    {"Sounds", "fRemindSnd", "0", [](Settings& s) { s.reminderSound = false; }, "0"},
+    {"Sounds", "fTickSnd00", "0", [](Settings& s) { s.tickSound00 = false; }, "0"},
+    {"Sounds", "fTickSnd15", "1", [](Settings& s) { s.tickSound15 = true; }, "1"},
+    {"Sounds", "fTickSnd30", "1", [](Settings& s) { s.tickSound30 = true; }, "1"},
+    {"Sounds", "fTickSnd45", "1", [](Settings& s) { s.tickSound45 = true; }, "1"},
+    {"Filter", "fHideDone", "0", [](Settings& s) { s.hideDone = false; }, "0"},
+    {"Filter", "fHideUndone", "0", [](Settings& s) { s.hideUndone = false; }, "0"},
+    {"Filter", "fHideMute", "1", [](Settings& s) { s.hideMute = true; }, "1"},
+    {"Filter", "fHideNormalState", "1", [](Settings& s) { s.hideNormalState = true; }, "1"},
+    {"Filter", "fHideLow", "0", [](Settings& s) { s.hideLow = false; }, "0"},
+    {"Filter", "fHideJokes", "0", [](Settings& s) { s.hideJokes = false; }, "0"},
+    {"Filter", "fHideReminders", "0", [](Settings& s) { s.hideReminders = false; }, "0"},
+    {"Filter", "fHideTips", "0", [](Settings& s) { s.hideTips = false; }, "0"},
+    {"Inet", "sEngine", "https://example.org/?s=", [](Settings& s) { s.webSearchPrefix = "https://example.org/?s="; },
+     "https://example.org/?s="},
+    {"Interface", "fTasksGridHLines", "0", [](Settings& s) { s.tasksGridHorizontalLines = false; }, "0"},
+    {"Interface", "fTasksGridVLines", "0", [](Settings& s) { s.tasksGridVerticalLines = false; }, "0"},
+    {"Interface", "fTimeMark0700", "1", [](Settings& s) { s.timeMarks[7] = true; }, nullptr},
+    {"Interface", "fTimeMark1800", "0", [](Settings& s) { s.timeMarks[18] = false; }, nullptr},
+};
+
+TEST(Settings, EveryKeyLandsInItsOwnFieldAndAKeptOneIsWrittenBack) {
+    for (const KeyCase& c : keyCases) {
+        Settings expected;
+        c.change(expected);
+        const std::string line = std::string(c.key) + "=" + c.value;
+        const LoadedSetup loaded = load("[" + std::string(c.section) + "]\n" + line + "\n");
+        EXPECT_TRUE(loaded.settings == expected) << line << " changed another field, or not its own";
+
+        ProfileFile file;
+        saveSetup(file, expected, today);
+        EXPECT_EQ(file.value(c.section, c.key), c.written ? std::optional<std::string>(c.written) : std::nullopt)
+            << line;
+    }
+}
+
+TEST(Settings, PropertyPanelIsWrittenAndNeverRead) {
+    EXPECT_TRUE(load("[MainWindow]\nPropertyPanel=1\n").settings == Settings{});
+    Settings s;
+    s.taskProperties = true;
+    ProfileFile file;
+    saveSetup(file, s, today);
+    EXPECT_EQ(file.value("MainWindow", "PropertyPanel"), "1");
+    EXPECT_EQ(file.value("MainWindow", "showProperties"), "0");
+}
+
+// A key added to the table is added to the cases above too.
+TEST(Settings, TheCasesCoverEveryKeyOfTheTable) {
+    for (const SettingKey& row : settingKeys()) {
+        if (row.use == KeyUse::WrittenOnly) continue;
+        const bool covered = std::any_of(std::begin(keyCases), std::end(keyCases), [&](const KeyCase& c) {
+            return std::string_view(c.section) == row.section && std::string_view(c.key).starts_with(row.key);
+        });
+        EXPECT_TRUE(covered) << row.section << " " << row.key;
+    }
 }
 
 TEST(Settings, HandSetValuesSurviveAStartAndAClose) {
@@ -134,7 +220,7 @@ TEST(Settings, HandSetValuesSurviveAStartAndAClose) {
 
     s.taskProperties = false;  // the user unchecks "Modify Task..."
     s.hideDone = false;
-    saveSetup(file, s, datesUnder("dd.MM.yyyy"));
+    saveSetup(file, s, today);
     const std::string saved = file.bytes();
     EXPECT_NE(saved.find("fTickSnd15=1\r\nfTickSnd30=0\r\nfTickSnd45=1\r\n"), std::string::npos);
     EXPECT_NE(saved.find("[Colors]\r\n; my colours\r\nclTasksGrid=$00cc0000\r\n"), std::string::npos);
@@ -182,8 +268,7 @@ TEST(Settings, LastLaunchDateIsADayTextWhateverTheLocale) {
         EXPECT_TRUE(loaded.messages.empty()) << format;
 
         ProfileFile file;
-        saveSetup(file, loaded.settings, datesUnder(format));
-        saveLaunchDate(file, today);
+        saveSetup(file, loaded.settings, today);
         EXPECT_EQ(file.readString("General", "lastLaunchDate", ""), "10.03.26") << format;
         EXPECT_EQ(loadSetup(file, datesUnder(format)).settings.lastLaunchDate, today) << format;
     }
@@ -220,7 +305,7 @@ TEST(Settings, TextsGoThroughTheCodePageOfTheFile) {
     EXPECT_EQ(loaded.settings.webSearchPrefix, "поиск");
 
     loaded.settings.webSearchPrefix = "ищи";
-    saveSetup(file, loaded.settings, datesUnder("dd.MM.yyyy"));
+    saveSetup(file, loaded.settings, today);
     EXPECT_EQ(file.readString("Inet", "sEngine", ""), "\xE8\xF9\xE8");
     EXPECT_EQ(file.readString("General", "fromWhom", ""), "\xCF\xB8\xF2\xF0");
     EXPECT_EQ(file.readString("General", "CodePage", ""), "1251");
@@ -229,7 +314,7 @@ TEST(Settings, TextsGoThroughTheCodePageOfTheFile) {
     loaded = loadSetup(unknown, datesUnder("dd.MM.yyyy"));
     ASSERT_EQ(loaded.messages.size(), 1u);
     EXPECT_NE(loaded.messages[0].find("no-such-page"), std::string::npos);
-    saveSetup(unknown, loaded.settings, datesUnder("dd.MM.yyyy"));
+    saveSetup(unknown, loaded.settings, today);
     EXPECT_EQ(unknown.readString("Inet", "sEngine", ""), "\xEF\xEE");
 }
 
