@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordField.h"
 #include "trees/RecordText.h"
 
 namespace torvalet {
@@ -24,6 +26,24 @@ struct EventRecord {
     RecordText note;
 
     bool operator==(const EventRecord&) const = default;
+
+    // Every field in the order above, with its name and its place in the file.
+    static constexpr auto fields();
 };
+
+constexpr auto EventRecord::fields() {
+    // clang-format off
+    return std::tuple{
+        recordField("Event", &EventRecord::text, 0),
+        recordField("EventDate", &EventRecord::date, 1),
+        recordField("EventTime", &EventRecord::time, 2),
+        recordField("EventKind", &EventRecord::kind, 3),
+        recordField("Reserved1", &EventRecord::reserved1, 4),
+        recordField("Reserved2", &EventRecord::reserved2, 5),
+        recordField("WeekDays", &EventRecord::weekDays, 6),
+        recordField("Note", &EventRecord::note, 7),
+    };
+    // clang-format on
+}
 
 }  // namespace torvalet

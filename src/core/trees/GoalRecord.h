@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordField.h"
 #include "trees/RecordText.h"
 
 namespace torvalet {
@@ -20,6 +22,22 @@ struct GoalRecord {
     std::int32_t kind = 0;
 
     bool operator==(const GoalRecord&) const = default;
+
+    // Every field in the order above, with its name and its place in the file.
+    static constexpr auto fields();
 };
+
+constexpr auto GoalRecord::fields() {
+    // clang-format off
+    return std::tuple{
+        recordField("Text", &GoalRecord::text, 0),
+        recordField("Description", &GoalRecord::description, 1),
+        recordField("Note", &GoalRecord::note, 2),
+        recordField("Prio", &GoalRecord::priority, 5),
+        recordField("State", &GoalRecord::state, 4),
+        recordField("GoalType", &GoalRecord::kind, 3),
+    };
+    // clang-format on
+}
 
 }  // namespace torvalet

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordField.h"
 #include "trees/RecordText.h"
 
 namespace torvalet {
@@ -22,6 +24,24 @@ struct LinkRecord {
     RecordText note;
 
     bool operator==(const LinkRecord&) const = default;
+
+    // Every field in the order above, with its name and its place in the file.
+    static constexpr auto fields();
 };
+
+constexpr auto LinkRecord::fields() {
+    // clang-format off
+    return std::tuple{
+        recordField("Name", &LinkRecord::name, 0),
+        recordField("Url", &LinkRecord::url, 1),
+        recordField("HotKey", &LinkRecord::hotKey, 2),
+        recordField("Params", &LinkRecord::params, 3),
+        recordField("LinkKind", &LinkRecord::kind, 5),
+        recordField("Dir", &LinkRecord::dir, 4),
+        recordField("AccessDate", &LinkRecord::accessDate, 6),
+        recordField("Note", &LinkRecord::note, 7),
+    };
+    // clang-format on
+}
 
 }  // namespace torvalet

@@ -4,23 +4,19 @@ namespace torvalet {
 
 namespace {
 
+// The first field of every record is the text that names its item.
 struct FirstText {
-    RecordText* operator()(GoalRecord& r) const { return &r.text; }
-    RecordText* operator()(LinkRecord& r) const { return &r.name; }
-    RecordText* operator()(PhraseRecord& r) const { return &r.name; }
-    RecordText* operator()(EventRecord& r) const { return &r.text; }
-    RecordText* operator()(ContactRecord& r) const { return &r.official; }
-    RecordText* operator()(TagRecord& r) const { return &r.name; }
+    template <NodeRecord Record>
+    RecordText* operator()(Record& r) const {
+        constexpr auto first = std::get<0>(Record::fields());
+        static_assert(std::is_same_v<std::remove_cvref_t<decltype(r.*first.member)>, RecordText>);
+        return &(r.*first.member);
+    }
     RecordText* operator()() const { return nullptr; }
 };
 
 struct Kind {
-    std::int32_t* operator()(GoalRecord& r) const { return &r.kind; }
-    std::int32_t* operator()(LinkRecord& r) const { return &r.kind; }
-    std::int32_t* operator()(PhraseRecord& r) const { return &r.kind; }
-    std::int32_t* operator()(EventRecord& r) const { return &r.kind; }
-    std::int32_t* operator()(ContactRecord& r) const { return &r.kind; }
-    std::int32_t* operator()(TagRecord& r) const { return &r.kind; }
+    std::int32_t* operator()(NodeRecord auto& r) const { return &r.kind; }
     std::int32_t* operator()() const { return nullptr; }
 };
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 
 #include "trees/ByteCursor.h"
 #include "trees/LittleEndian.h"
@@ -20,27 +22,20 @@ class FieldWriter {
 public:
     FieldWriter(std::string& out, const TextCodec& codec) : out_(out), codec_(codec) {}
 
-    FieldWriter& text(const RecordText& value) {
+    void field(const RecordText& value) {
         if (codec_.isUtf8()) return bytes(value);
-        return bytes(codec_.encode(value));
+        bytes(codec_.encode(value));
     }
-    FieldWriter& number(std::int32_t value) {
-        appendInt32(out_, value);
-        return *this;
-    }
-    FieldWriter& byte(std::uint8_t value) {
-        appendUInt8(out_, value);
-        return *this;
-    }
+    void field(std::int32_t value) { appendInt32(out_, value); }
+    void field(std::uint8_t value) { appendUInt8(out_, value); }
 
 private:
-    FieldWriter& bytes(std::string_view value) {
+    void bytes(std::string_view value) {
         if (value.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
             throw TreeError("Stream write error");
         }
         appendInt32(out_, static_cast<std::int32_t>(value.size()));
         out_.append(value);
-        return *this;
     }
 
     std::string& out_;
@@ -54,13 +49,13 @@ public:
 
     bool complete() const { return complete_; }
 
-    FieldReader& text(RecordText& value) {
+    void field(RecordText& value) {
         std::int32_t count = 0;
-        number(count);
-        if (!complete_) return *this;
+        field(count);
+        if (!complete_) return;
         if (count <= 0) {
             value.clear();
-            return *this;
+            return;
         }
         const std::string_view stored = in_.take(static_cast<std::size_t>(count));
         complete_ = stored.size() == static_cast<std::size_t>(count);
@@ -69,15 +64,12 @@ public:
         } else {
             value = codec_.decode(stored);
         }
-        return *this;
     }
-    FieldReader& number(std::int32_t& value) {
+    void field(std::int32_t& value) {
         if (complete_) complete_ = in_.readInt32(value);
-        return *this;
     }
-    FieldReader& byte(std::uint8_t& value) {
+    void field(std::uint8_t& value) {
         if (complete_) complete_ = in_.readUInt8(value);
-        return *this;
     }
 
 private:
@@ -86,65 +78,19 @@ private:
     bool complete_ = true;
 };
 
-// The fields of each record in the order the files hold them; `io` is a FieldWriter over a
-// const record or a FieldReader over a record to fill.
-template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, GoalRecord> {
-    return io.text(r.text).text(r.description).text(r.note).number(r.kind).number(r.state).number(r.priority);
+template <class Io, class Record, std::size_t... Place>
+void fieldsInPlaces(Io& io, Record& r, std::index_sequence<Place...>) {
+    using Fields = std::remove_const_t<Record>;
+    static constexpr auto fields = Fields::fields();
+    static constexpr auto order = fileOrder<Fields>();
+    (io.field(r.*std::get<order[Place]>(fields).member), ...);
 }
 
-template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, LinkRecord> {
-    return io.text(r.name)
-        .text(r.url)
-        .text(r.hotKey)
-        .text(r.params)
-        .text(r.dir)
-        .number(r.kind)
-        .text(r.accessDate)
-        .text(r.note);
-}
-
-template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, PhraseRecord> {
-    return io.text(r.name).text(r.text).text(r.hotKey).number(r.kind).text(r.note);
-}
-
-template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, EventRecord> {
-    return io.text(r.text)
-        .text(r.date)
-        .text(r.time)
-        .number(r.kind)
-        .number(r.reserved1)
-        .number(r.reserved2)
-        .byte(r.weekDays)
-        .text(r.note);
-}
-
-template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, ContactRecord> {
-    return io.number(r.kind)
-        .text(r.official)
-        .text(r.firstName)
-        .text(r.middleName)
-        .text(r.lastName)
-        .text(r.nickName)
-        .text(r.address)
-        .text(r.phone1)
-        .text(r.phone2)
-        .text(r.email)
-        .text(r.webPage)
-        .text(r.hotKey)
-        .text(r.birthday)
-        .text(r.nameDay)
-        .text(r.specialDay)
-        .text(r.note);
-}
-
-template <class Io, class R>
-Io& fileFields(Io& io, R& r) requires std::is_same_v<std::remove_const_t<R>, TagRecord> {
-    return io.text(r.name).number(r.kind);
+// Hands every field of the record to `io` in the order the files hold them; `io` is a FieldWriter
+// over a const record or a FieldReader over a record to fill.
+template <class Io, class Record>
+void fileFields(Io& io, Record& r) {
+    fieldsInPlaces(io, r, std::make_index_sequence<fieldCount<std::remove_const_t<Record>>>{});
 }
 
 template <class Record>
@@ -156,7 +102,8 @@ void writeFields(const Record& r, std::string& out, const TextCodec& codec) {
 template <class Record>
 bool readFields(std::string_view bytes, Record& r, const TextCodec& codec) {
     FieldReader reader(bytes, codec);
-    return fileFields(reader, r).complete();
+    fileFields(reader, r);
+    return reader.complete();
 }
 
 }  // namespace

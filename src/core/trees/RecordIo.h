@@ -16,7 +16,8 @@ namespace torvalet {
 
 // The bytes of node records inside a tree stream's user chunk. A text is an int32 byte count
 // and that many bytes in the file's code page (converted by the codec); a number is an int32,
-// WeekDays one byte; all little-endian. Each family has its own field order in the file.
+// WeekDays one byte; all little-endian. Each family has its own field order in the file: the
+// places in its record's fields().
 //
 // Writers append the record to `out`. Readers take the bytes of one user chunk and never look
 // past them: fields the chunk holds no complete value for keep the value they had (a text cut

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 
 #include "trees/RecordFamily.h"
+#include "trees/RecordField.h"
 #include "trees/RecordText.h"
 
 namespace torvalet {
@@ -16,6 +18,18 @@ struct TagRecord {
     std::int32_t kind = 0;
 
     bool operator==(const TagRecord&) const = default;
+
+    // Every field in the order above, with its name and its place in the file.
+    static constexpr auto fields();
 };
+
+constexpr auto TagRecord::fields() {
+    // clang-format off
+    return std::tuple{
+        recordField("Name", &TagRecord::name, 0),
+        recordField("Kind", &TagRecord::kind, 1),
+    };
+    // clang-format on
+}
 
 }  // namespace torvalet

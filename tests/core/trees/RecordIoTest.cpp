@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "TreeBytes.h"
 #include "trees/LittleEndian.h"
@@ -140,6 +145,43 @@ TYPED_TEST(RecordRoundTrip, EveryFieldSurvivesInUtf8AndCodePage1251) {
     EXPECT_EQ(bytes.find("Поле"), std::string::npos) << "texts must be stored in the code page";
     EXPECT_NE(bytes.find("\xcf\xee\xeb\xe5 1"), std::string::npos);
     EXPECT_EQ(readBack<TypeParam>(bytes, cp1251), record);
+}
+
+// Converts to any member type; only ever named in unevaluated braces.
+struct AnyMember {
+    template <class T>
+    operator T() const;
+};
+
+template <class Record, std::size_t... I>
+constexpr bool bracesTake(std::index_sequence<I...>) {
+    return requires { Record{(static_cast<void>(I), AnyMember{})...}; };
+}
+
+// The number of members of an aggregate record.
+template <class Record, std::size_t N = 0>
+constexpr std::size_t memberCount() {
+    if constexpr (bracesTake<Record>(std::make_index_sequence<N + 1>{})) {
+        return memberCount<Record, N + 1>();
+    } else {
+        return N;
+    }
+}
+
+template <class Record>
+class RecordFieldList : public ::testing::Test {};
+
+TYPED_TEST_SUITE(RecordFieldList, RecordTypes);
+
+// A member left out of the list would be neither stored nor dumped; a list out of the members'
+// order would dump them out of order.
+TYPED_TEST(RecordFieldList, NamesEveryMemberInDeclarationOrder) {
+    static_assert(memberCount<TypeParam>() == fieldCount<TypeParam>, "a member is missing from fields()");
+    TypeParam record;
+    std::vector<std::uintptr_t> addresses;
+    visitFields(record,
+                [&](const char*, auto& value) { addresses.push_back(reinterpret_cast<std::uintptr_t>(&value)); });
+    EXPECT_EQ(std::adjacent_find(addresses.begin(), addresses.end(), std::greater_equal<>()), addresses.end());
 }
 
 TEST(RecordIo, ReaderStaysInsideItsChunk) {
