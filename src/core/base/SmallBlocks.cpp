@@ -1,6 +1,7 @@
 #include "base/SmallBlocks.h"
 
 #include <pthread.h>
+#include <sanitizer/asan_interface.h>
 #include <sched.h>
 #include <sys/mman.h>
 
@@ -16,10 +17,10 @@
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
-#define TORVALET_PLAIN_BLOCKS 1
+#define TORVALET_CHECKED_BLOCKS 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define TORVALET_PLAIN_BLOCKS 1
+#define TORVALET_CHECKED_BLOCKS 1
 #endif
 #endif
 
@@ -34,6 +35,14 @@ constexpr std::size_t kLargest = 512;
 constexpr std::size_t kFirstChunk = 64 * 1024;
 constexpr std::size_t kLargestChunk = 2 * 1024 * 1024;
 constexpr std::size_t kPage = 4096;
+// In an AddressSanitizer build the bytes that no caller holds are poisoned: the chunks as they are
+// taken, a block as it is freed, and a guard of at least this much after each block, so that a
+// use after free, or a write past a block into its neighbour, is reported as in a block of malloc.
+#ifdef TORVALET_CHECKED_BLOCKS
+constexpr std::size_t kGuard = 8;
+#else
+constexpr std::size_t kGuard = 0;
+#endif
 
 struct FreeBlock {
     FreeBlock* next;
@@ -126,7 +135,9 @@ public:
     void* allocate(std::size_t size) {
         const std::size_t index = (size + kStep - 1) / kStep;
         if (FreeBlock* block = free_[index]) {
+            ASAN_UNPOISON_MEMORY_REGION(block, sizeof(FreeBlock));
             free_[index] = block->next;
+            ASAN_POISON_MEMORY_REGION(block, sizeof(FreeBlock));
             return block;
         }
         const std::size_t rounded = index * kStep;
@@ -138,9 +149,11 @@ public:
 
     void release(void* block, std::size_t size) noexcept {
         const std::size_t index = (size + kStep - 1) / kStep;
+        ASAN_UNPOISON_MEMORY_REGION(block, sizeof(FreeBlock));
         auto* freed = static_cast<FreeBlock*>(block);
         freed->next = free_[index];
         free_[index] = freed;
+        ASAN_POISON_MEMORY_REGION(block, index * kStep);
     }
 
 private:
@@ -163,6 +176,7 @@ private:
     static char* takeChunk(std::size_t size) {
         auto* chunk = static_cast<char*>(size == kLargestChunk ? ::operator new(size, std::align_val_t(kLargestChunk))
                                                                : ::operator new(size));
+        ASAN_POISON_MEMORY_REGION(chunk, size);
         static std::mutex guard;
         const std::lock_guard lock(guard);
         chunks().push_back(chunk);
@@ -179,25 +193,27 @@ private:
 
 thread_local Pool pool;
 
-bool pooled(std::size_t size) {
-#ifdef TORVALET_PLAIN_BLOCKS
-    (void)size;
-    return false;
-#else
-    return size > 0 && size <= kLargest;
-#endif
-}
+bool pooled(std::size_t size) { return size > 0 && size + kGuard <= kLargest; }
+
+// What a block of the size takes from the pool, its guard included.
+std::size_t taken(std::size_t size) { return std::max(size + kGuard, sizeof(FreeBlock)); }
 
 }  // namespace
 
 void* allocateSmallBlock(std::size_t size) {
-    return pooled(size) ? pool.allocate(size < sizeof(FreeBlock) ? sizeof(FreeBlock) : size) : ::operator new(size);
+    if (!pooled(size)) return ::operator new(size);
+    void* block = pool.allocate(taken(size));
+    ASAN_UNPOISON_MEMORY_REGION(block, size);
+    return block;
 }
 
 void freeSmallBlock(void* block, std::size_t size) noexcept {
     if (!block) return;
     if (pooled(size)) {
-        pool.release(block, size < sizeof(FreeBlock) ? sizeof(FreeBlock) : size);
+#ifdef TORVALET_CHECKED_BLOCKS
+        (void)*static_cast<volatile char*>(block);  // a block freed twice is reported here
+#endif
+        pool.release(block, taken(size));
     } else {
         ::operator delete(block);
     }
