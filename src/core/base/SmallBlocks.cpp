@@ -9,8 +9,10 @@
 #include <array>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdlib>
 #include <mutex>
 #include <new>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -48,6 +50,28 @@ struct FreeBlock {
     FreeBlock* next;
 };
 
+// The parts of the pool that TORVALET_SMALL_BLOCKS switches off, to measure what each buys (see
+// bench/compare-small-blocks.sh): a list of no-pool (every block from operator new),
+// no-huge-pages, no-populate (pages made by faults as blocks are written) and no-helper (the pages
+// of a chunk made by the thread that fills it). Read once, before the first block.
+struct Parts {
+    bool pool = true, hugePages = true, populate = true, helper = true;
+};
+
+const Parts& parts() {
+    static const Parts read = [] {
+        Parts on;
+        const char* text = std::getenv("TORVALET_SMALL_BLOCKS");
+        const std::string_view off = text ? text : "";
+        on.pool = off.find("no-pool") == off.npos;
+        on.hugePages = off.find("no-huge-pages") == off.npos;
+        on.populate = off.find("no-populate") == off.npos;
+        on.helper = off.find("no-helper") == off.npos;
+        return on;
+    }();
+    return read;
+}
+
 // Every chunk stays listed here, so that leak checkers see the blocks as reachable.
 std::vector<void*>& chunks() {
     static auto* all = new std::vector<void*>();
@@ -60,9 +84,11 @@ std::vector<void*>& chunks() {
 // cannot, the faults make them all the same.
 void makePages(char* begin, char* end) {
 #ifdef MADV_HUGEPAGE
-    if (end - begin == static_cast<std::ptrdiff_t>(kLargestChunk)) ::madvise(begin, kLargestChunk, MADV_HUGEPAGE);
+    if (parts().hugePages && end - begin == static_cast<std::ptrdiff_t>(kLargestChunk))
+        ::madvise(begin, kLargestChunk, MADV_HUGEPAGE);
 #endif
 #ifdef MADV_POPULATE_WRITE
+    if (!parts().populate) return;
     const auto first = (reinterpret_cast<std::uintptr_t>(begin) + kPage - 1) & ~(kPage - 1);
     const auto last = reinterpret_cast<std::uintptr_t>(end) & ~(kPage - 1);
     if (first < last) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
@@ -169,7 +195,7 @@ private:
         chunkSize_ = std::min(size * 2, kLargestChunk);
         if (size == kLargestChunk) {
             ahead_ = takeChunk(kLargestChunk);
-            aheadMade_ = pageMaker().makeLater(ahead_, ahead_ + kLargestChunk);
+            aheadMade_ = parts().helper && pageMaker().makeLater(ahead_, ahead_ + kLargestChunk);
         }
     }
 
@@ -193,7 +219,7 @@ private:
 
 thread_local Pool pool;
 
-bool pooled(std::size_t size) { return size > 0 && size + kGuard <= kLargest; }
+bool pooled(std::size_t size) { return size > 0 && size + kGuard <= kLargest && parts().pool; }
 
 // What a block of the size takes from the pool, its guard included.
 std::size_t taken(std::size_t size) { return std::max(size + kGuard, sizeof(FreeBlock)); }
