@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What each part of the small-block pool (src/core/base/SmallBlocks.cpp) buys, whole processes:
 # the companion with every part on, paired with the same program with one part switched off
-# through TORVALET_SMALL_BLOCKS (no-pool, no-huge-pages, no-populate, no-helper), on
+# through TORVALET_SMALL_BLOCKS (no-pool, no-huge-pages, no-populate), on
 #   analyze calendar   100,000 recurring events walked from their file (bench/make-recurring-events),
 #                      each run from the same empty store;
 #   start              the large profile (100,000 tasks, 14 trees of TREE-ITEMS items, bench/make-profile)
@@ -9,12 +9,16 @@
 # Ratios are medians of paired runs (bench/paired.py), every part on over one part off: below 1 the
 # part buys time. The load of the machine is printed before and after, the peak memory beside.
 #   bash bench/compare-small-blocks.sh [RUNS] [TREE-ITEMS]      (defaults: 21, 10000)
+# SMALL_BLOCK_PARTS in the environment lists other parts to try, SMALL_BLOCK_BASE parts that both
+# sides run without: SMALL_BLOCK_BASE=no-huge-pages SMALL_BLOCK_PARTS=no-populate tells what the
+# pages made in one request buy where the system gives no huge pages.
 # Not part of CI: it takes minutes and measures this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-21}"
 items="${2:-10000}"
-parts=(${SMALL_BLOCK_PARTS:-no-pool no-huge-pages no-populate no-helper})
+parts=(${SMALL_BLOCK_PARTS:-no-pool no-huge-pages no-populate})
+base="${SMALL_BLOCK_BASE:-}"
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVALET_BUILD_UI=OFF -DTORVALET_BUILD_TESTS=OFF \
   >/dev/null
@@ -40,17 +44,18 @@ rss() {  # rss PARTS COMMAND: peak resident memory in MB
 
 echo "$(nproc) processors, load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "command           part off       | all on ms  part off ms | wall ratio  cpu ratio | all on MB  part off MB"
+[ -z "$base" ] || echo "(\"all on\" without $base)"
 for name in analyze start; do
   command="${!name}"
   prepare=":"
   [ "$name" = analyze ] && prepare="$fresh"
   for part in "${parts[@]}"; do
-    read -r a b ratio cpu < <(python3 bench/paired.py "$runs" "exec $command" \
-      "TORVALET_SMALL_BLOCKS=$part exec $command" --prepare "$prepare" --prepare-peer "$prepare")
+    read -r a b ratio cpu < <(python3 bench/paired.py "$runs" "TORVALET_SMALL_BLOCKS=$base exec $command" \
+      "TORVALET_SMALL_BLOCKS=$base,$part exec $command" --prepare "$prepare" --prepare-peer "$prepare")
     bash -c "$prepare"
-    on="$(rss "" "$command")"
+    on="$(rss "$base" "$command")"
     bash -c "$prepare"
-    off="$(rss "$part" "$command")"
+    off="$(rss "$base,$part" "$command")"
     printf '%-17s %-14s | %9s  %11s | %10s  %9s | %9s  %11s\n' "$name" "$part" "$a" "$b" "$ratio" "$cpu" "$on" "$off"
   done
 done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the core tests and the companion with ThreadSanitizer into build-tsan/ and runs them: the
-# core tests (among them those of the hand-off, of the small-block pool with its helper thread and
+# core tests (among them those of the hand-off, of the small-block pool filled from two threads and
 # of the calendar analysis on its two threads; the others cost less than a minute more), then the
 # companion's `analyze calendar` over a generated calendar of 5,000 recurring events, read whole
 # and cut short. Only these targets are built, which keeps the run to minutes.

@@ -1,21 +1,15 @@
 #include "base/SmallBlocks.h"
 
-#include <pthread.h>
 #include <sanitizer/asan_interface.h>
-#include <sched.h>
 #include <sys/mman.h>
 
 #include <algorithm>
 #include <array>
-#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <new>
 #include <string_view>
-#include <system_error>
-#include <thread>
-#include <utility>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -52,10 +46,10 @@ struct FreeBlock {
 
 // The parts of the pool that TORVALET_SMALL_BLOCKS switches off, to measure what each buys (see
 // bench/compare-small-blocks.sh): a list of no-pool (every block from operator new),
-// no-huge-pages, no-populate (pages made by faults as blocks are written) and no-helper (the pages
-// of a chunk made by the thread that fills it). Read once, before the first block.
+// no-huge-pages and no-populate (pages made by faults as blocks are written). Read once, before
+// the first block.
 struct Parts {
-    bool pool = true, hugePages = true, populate = true, helper = true;
+    bool pool = true, hugePages = true, populate = true;
 };
 
 const Parts& parts() {
@@ -66,7 +60,6 @@ const Parts& parts() {
         on.pool = off.find("no-pool") == off.npos;
         on.hugePages = off.find("no-huge-pages") == off.npos;
         on.populate = off.find("no-populate") == off.npos;
-        on.helper = off.find("no-helper") == off.npos;
         return on;
     }();
     return read;
@@ -78,10 +71,12 @@ std::vector<void*>& chunks() {
     return *all;
 }
 
-// Makes the pages of a new chunk in one request, which costs less than a fault on each page as
-// the blocks are first written; a chunk of the largest size, aligned to it, asks to be one huge
-// page, which spares a virtual machine a fault for each of its 512 small pages. Where the system
-// cannot, the faults make them all the same.
+// Makes the pages of a new chunk. A chunk of the largest size, aligned to it, asks to be one huge
+// page, which spares a virtual machine a fault for each of its 512 small pages (a start on the
+// large profile took 40 % longer without). The pages are made in one request, which buys nothing
+// next to a huge page; where the system gives none, it costs less than a fault on each page as
+// the blocks are first written (that start then took 30 % longer without it). Where the system
+// can do neither, the faults make the pages all the same.
 void makePages(char* begin, char* end) {
 #ifdef MADV_HUGEPAGE
     if (parts().hugePages && end - begin == static_cast<std::ptrdiff_t>(kLargestChunk))
@@ -96,64 +91,6 @@ void makePages(char* begin, char* end) {
     (void)begin;
     (void)end;
 #endif
-}
-
-// A helper that shares the processor of the thread it works ahead of is no help: where there are
-// others, it keeps off the one its starter runs on.
-void keepOffCurrentProcessor(std::thread& helper) {
-    cpu_set_t allowed;
-    if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
-    const int current = ::sched_getcpu();
-    if (current < 0 || current >= CPU_SETSIZE || !CPU_ISSET(current, &allowed) || CPU_COUNT(&allowed) < 2) return;
-    CPU_CLR(current, &allowed);
-    ::pthread_setaffinity_np(helper.native_handle(), sizeof allowed, &allowed);
-}
-
-// Makes the pages of chunks on a thread of its own, while the thread that will use them goes on
-// with the chunk it has: a large profile is loaded while its next chunk is being made. Pages
-// that are used before their turn come the usual way, through faults.
-class PageMaker {
-public:
-    // False when no thread could be started: the caller makes the pages itself.
-    bool makeLater(char* begin, char* end) {
-        const std::lock_guard lock(mutex_);
-        if (!started_) {
-            try {
-                std::thread helper([this] { run(); });
-                keepOffCurrentProcessor(helper);
-                helper.detach();
-            } catch (const std::system_error&) {
-                return false;
-            }
-            started_ = true;
-        }
-        waiting_.emplace_back(begin, end);
-        wake_.notify_one();
-        return true;
-    }
-
-private:
-    [[noreturn]] void run() {
-        for (;;) {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return !waiting_.empty(); });
-            const auto [begin, end] = waiting_.back();
-            waiting_.pop_back();
-            lock.unlock();
-            makePages(begin, end);
-        }
-    }
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::vector<std::pair<char*, char*>> waiting_;
-    bool started_ = false;
-};
-
-// Never destroyed: its thread may still wait for work while the process ends.
-PageMaker& pageMaker() {
-    static auto* maker = new PageMaker();
-    return *maker;
 }
 
 class Pool {
@@ -183,20 +120,13 @@ public:
     }
 
 private:
-    // The rest of the current chunk is dropped: less than the largest block. Once the chunks have
-    // grown to the largest size, a profile of some size is being loaded, and the chunk after the
-    // new one is taken at once and its pages made ahead.
+    // The rest of the current chunk is dropped: less than the largest block.
     void newChunk() {
         const std::size_t size = chunkSize_;
-        const bool made = ahead_ && aheadMade_;
-        next_ = ahead_ ? std::exchange(ahead_, nullptr) : takeChunk(size);
+        next_ = takeChunk(size);
         end_ = next_ + size;
-        if (!made) makePages(next_, end_);
+        makePages(next_, end_);
         chunkSize_ = std::min(size * 2, kLargestChunk);
-        if (size == kLargestChunk) {
-            ahead_ = takeChunk(kLargestChunk);
-            aheadMade_ = parts().helper && pageMaker().makeLater(ahead_, ahead_ + kLargestChunk);
-        }
     }
 
     static char* takeChunk(std::size_t size) {
@@ -212,8 +142,6 @@ private:
     std::array<FreeBlock*, kLargest / kStep + 1> free_{};
     char* next_ = nullptr;
     char* end_ = nullptr;
-    char* ahead_ = nullptr;  // the next chunk, its pages being made
-    bool aheadMade_ = false;
     std::size_t chunkSize_ = kFirstChunk;
 };
 

@@ -38,8 +38,8 @@ TEST(SmallBlocks, LiveBlocksKeepTheirBytesWhileOthersComeAndGo) {
     freeSmallBlock(nullptr, 8);
 }
 
-// Two threads each take enough blocks to fill several full-size chunks, whose pages are made
-// ahead while the blocks are written: every block keeps what its thread wrote.
+// Two threads each take enough blocks to fill several full-size chunks, each thread from chunks
+// of its own: every block keeps what its thread wrote.
 TEST(SmallBlocks, ThreadsFillingManyChunksKeepTheirBlocksApart) {
     constexpr std::size_t kSize = 200, kCount = 40000;
     const auto fill = [](char mark, bool& intact) {
