@@ -26,20 +26,43 @@ namespace {
 
 const char* const favouriteSearchesList = "FaveGoogleSearches";
 
+// A per-user list as the bytes its kept file compares: every item and a line break.
+std::string listBytes(const std::vector<std::string>& items) {
+    std::string bytes;
+    for (const std::string& item : items) bytes += item + '\n';
+    return bytes;
+}
+
+std::vector<std::string> listItems(std::string_view bytes) {
+    std::vector<std::string> items;
+    for (std::size_t end; (end = bytes.find('\n')) != std::string_view::npos; bytes.remove_prefix(end + 1))
+        items.emplace_back(bytes.substr(0, end));
+    return items;
+}
+
 }  // namespace
 
 Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
+      settingsFile_(paths_.settings(), saves_),
       rules_(listState_, services.clock, services.locale, [this] { return settings_.autoRemind; }),
+      messagePadFile_(paths_.messagePad(), saves_),
+      textboardFile_(dayFile(today())),
       viewCommands_(view_, messagePad_, services.ui, settings_),
       helpCommands_(services.shell, services.ui, settings_, paths_.home),
-      treeFiles_(trees_, paths_.home),
+      treeFiles_(trees_, paths_.home, saves_),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
       treePages_(trees_, services_, cues_, view_, settings_, store_.listRows, paths_, codec_, treeFiles_,
                  [this] { return dayTextContext(); }),
       hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_),
       navigation_(trees_, view_, treePages_.commands),
+      favouritesList_(
+          favouriteSearchesList,
+          [this] { return std::optional(listBytes(services_.perUserStore.readList(favouriteSearchesList))); },
+          [this](std::string_view bytes) {
+              if (!isReadOnly()) services_.perUserStore.writeList(favouriteSearchesList, listItems(bytes));
+          }),
 
       reminders_(services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
                  [this] { return dayTextContext(); }),
@@ -59,12 +82,10 @@ Organizer::Organizer(const Services& services, fs::path home)
     };
     reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
     reminders_.clock.hooks.autoplayTips = [this] { viewCommands_.autoplayTick(); };
-    treePages_.phrases.saveFile = [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); };
+    treePages_.phrases.saveFile = [this](const fs::path& file, const std::string& bytes) { saves_.save(file, bytes); };
     store_.listRows.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
-        favouritesAsRead_ = services_.perUserStore.readList(favouriteSearchesList);
-        favouriteSearches_ = favouritesAsRead_;
-        favouritesRead_ = true;
+        favouriteSearches_ = listItems(favouritesList_.read().value_or(""));
     } catch (const std::exception&) {
         // Kept as it is: the list is not written at close.
     }
@@ -94,19 +115,10 @@ bool Organizer::attempt(const std::function<void()>& step) {
     return false;
 }
 
-void Organizer::saveFile(const fs::path& file, const std::string& bytes) {
-    if (readOnly_) {
-        if (std::find(notSaved_.begin(), notSaved_.end(), file.string()) == notSaved_.end())
-            notSaved_.push_back(file.string());
-    } else {
-        writeFileAtomic(file, bytes);
-    }
-}
-
 void Organizer::start() {
     phase_ = Phase::Starting;
     listState_.calendar.selectToday(today());
-    if (!readOnly_) attempt([this] { removeSaveLeftovers(); });
+    if (!isReadOnly()) attempt([this] { removeSaveLeftovers(); });
     if (!stopping()) attempt([this] { loadSettingsAtStart(); });
     {
         // The list is built, cleaned and given its marks before anyone sees it.
@@ -178,9 +190,7 @@ void Organizer::loadTrees() {
 }
 
 void Organizer::saveTrees() {
-    treeFiles_.saveAll(
-        codec_, [this](const std::string& message) { report(message); },
-        [this](const fs::path& file, const std::string& bytes) { saveFile(file, bytes); });
+    treeFiles_.saveAll(codec_, [this](const std::string& message) { report(message); });
 }
 
 void Organizer::firstShow() {
@@ -216,20 +226,17 @@ void Organizer::close() {
     attempt([this] { saveMessagePad(); });
     attempt([this] { saveTrees(); });
     attempt([this] { saveTextboard(); });
-    if (!notSaved_.empty()) {
+    const std::vector<std::string> notSaved = saves_.takeNotSaved();
+    if (!notSaved.empty()) {
         std::string message =
             "The application folder \"" + paths_.home.string() + "\" is open read-only. These files were not saved:";
-        for (const std::string& file : notSaved_) message += "\n" + file;
-        notSaved_.clear();
+        for (const std::string& file : notSaved) message += "\n" + file;
         report(message);
     }
 }
 
-void Organizer::saveFavourites() {
-    if (!favouritesRead_ || readOnly_ || favouriteSearches_ == favouritesAsRead_) return;
-    services_.perUserStore.writeList(favouriteSearchesList, favouriteSearches_);
-    favouritesAsRead_ = favouriteSearches_;
-}
+// A program that may not write its folder leaves the list alone too, without naming it.
+void Organizer::saveFavourites() { favouritesList_.save(listBytes(favouriteSearches_)); }
 
 // A pending edit that cannot be posted (the store locked or read-only, a full disk) is reported
 // and given up, so that the store still closes and the rest of the close runs.
@@ -244,8 +251,7 @@ void Organizer::closeStore() {
 void Organizer::readSettings() {
     ProfileFile file;
     try {
-        file = SetupFile(paths_.home).read();
-        settingsRead_ = true;
+        file = ProfileFile::parse(settingsFile_.read().value_or(""));
     } catch (const std::exception& error) {
         // Every key takes its default, and the file is never written over.
         report(error.what());
@@ -256,13 +262,14 @@ void Organizer::readSettings() {
     for (const std::string& message : loaded.messages) report(message);
 }
 
+// The file is compared as the settings write it, so that a file that only reads differently (line
+// breaks, spacing) is not written for that alone.
 void Organizer::updateSettingsFile(const std::function<void(ProfileFile&)>& change) {
-    if (!settingsRead_) return;
-    ProfileFile file = SetupFile(paths_.home).read();
-    const std::string before = file.bytes();
+    if (!settingsFile_.mayWrite()) return;
+    ProfileFile file = ProfileFile::parse(settingsFile_.read().value_or(""));
+    settingsFile_.remember(file.bytes());
     change(file);
-    std::string after = file.bytes();
-    if (after != before) saveFile(paths_.settings(), after);
+    settingsFile_.save(file.bytes());
 }
 
 void Organizer::loadSettingsAtStart() {
@@ -276,19 +283,18 @@ void Organizer::loadSettingsAtStart() {
 
 void Organizer::runHeader() {
     if (!fileExists(paths_.messagePad())) {
-        messagePadRead_ = true;
+        messagePadFile_.takeOver();
         return;
     }
     const Date day = today();
     int runCount = settings_.runCount;
     if (day != lastLaunchDate()) {
         messagePad_.clear();
+        messagePadFile_.takeOver();
         runCount = 0;
     } else {
         try {
-            const std::string bytes = readFileBytes(paths_.messagePad());
-            messagePad_.setLines(MessagePad::linesOf(bytes, codec_));
-            messagePadBytes_ = FileFingerprint::of(bytes);
+            messagePad_.setLines(MessagePad::linesOf(messagePadFile_.read().value_or(""), codec_));
         } catch (...) {
             // Whatever stopped the reading, the file is kept as it is.
             messagePad_.clear();
@@ -296,7 +302,6 @@ void Organizer::runHeader() {
         }
         runCount = runCount < std::numeric_limits<int>::max() ? runCount + 1 : runCount;
     }
-    messagePadRead_ = true;
     const std::string header = "...-> #" + std::to_string(runCount) + " [ " +
                                formatShortDate(day, services_.locale.shortDateFormat()) +
                                " :: " + timeText(services_.clock.now()) + " ]";
@@ -317,14 +322,7 @@ void Organizer::saveSettings() {
     settings_.lastLaunchDate = today();
 }
 
-void Organizer::saveMessagePad() {
-    if (!messagePadRead_) return;
-    const std::string bytes = messagePad_.bytes(codec_);
-    const FileFingerprint written = FileFingerprint::of(bytes);
-    if (messagePadBytes_ == written) return;
-    saveFile(paths_.messagePad(), bytes);
-    messagePadBytes_ = written;
-}
+void Organizer::saveMessagePad() { messagePadFile_.save(messagePad_.bytes(codec_)); }
 
 void Organizer::recordLaunchDate() {
     updateSettingsFile([this](ProfileFile& file) { saveLaunchDate(file, today()); });
@@ -337,7 +335,7 @@ void Organizer::connectStore() {
     std::error_code error;
     if (fs::exists(file, error) && !fs::is_regular_file(file, error))
         throw StoreError("Cannot open the task store \"" + file.string() + "\": it is not a regular file");
-    store_.connect(paths_.data(), readOnly_);
+    store_.connect(paths_.data(), isReadOnly());
 }
 
 // The task list opens once, with the statement of the view mode and order in force.
@@ -371,26 +369,35 @@ void Organizer::loadLanguage() {
     });
 }
 
-fs::path Organizer::textboardFile(Date day) const {
+// The day file as the textboard keeps it: by its text, which goes out as rich text.
+KeptFile Organizer::dayFile(Date day) {
     char name[16];
     std::snprintf(name, sizeof name, "%02d%02d%02d.rtf", day.day(), day.month(), day.year() % 100);
-    return paths_.logs() / name;
+    const fs::path file = paths_.logs() / name;
+    return KeptFile(
+        file,
+        [this, file]() -> std::optional<std::string> {
+            if (!fileExists(file)) return std::nullopt;
+            return richTextToPlainText(readFileBytes(file), codec_);
+        },
+        [this, file](std::string_view text) { saves_.save(file, plainTextToRichText(std::string(text))); });
 }
 
 void Organizer::loadTextboard() {
-    const fs::path file = textboardFile(today());
-    if (fileExists(file)) textboardAsRead_ = richTextToPlainText(readFileBytes(file), codec_);
-    if (textboardAsRead_) textboard_ = *textboardAsRead_;
-    textboardDay_ = today();
-    textboardRead_ = true;
+    textboardFile_ = dayFile(today());
+    if (const std::optional<std::string> text = textboardFile_.read()) textboard_ = *text;
 }
 
-// A day file whose text is unchanged is left as it is, formatting and all.
+// A day file whose text is unchanged is left as it is, formatting and all. After midnight the text
+// goes to the new day's file.
 void Organizer::saveTextboard() {
-    if (!textboardRead_ || (textboard_ == textboardAsRead_ && today() == textboardDay_)) return;
-    saveFile(textboardFile(today()), plainTextToRichText(textboard_));
-    textboardAsRead_ = textboard_;
-    textboardDay_ = today();
+    if (!textboardFile_.mayWrite()) return;
+    KeptFile todays = dayFile(today());
+    if (todays.path() != textboardFile_.path()) {
+        textboardFile_ = std::move(todays);
+        textboardFile_.takeOver();
+    }
+    textboardFile_.save(textboard_);
 }
 
 }  // namespace torvalet

@@ -11,7 +11,8 @@
 #include "app/LanguageFile.h"
 #include "app/TreePages.h"
 #include "app/ViewCommands.h"
-#include "base/FileFingerprint.h"
+#include "base/FileSaves.h"
+#include "base/KeptFile.h"
 #include "base/ProfileFile.h"
 #include "base/Text.h"
 #include "hotkeys/HotKeyCommands.h"
@@ -61,8 +62,8 @@ public:
     std::function<bool()> closeRequested;
     // A program that may not write the folder (another one may): it writes no file and no task,
     // and at close tells which files it did not save. Set before start().
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
-    bool isReadOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { saves_.setReadOnly(readOnly); }
+    bool isReadOnly() const { return saves_.readOnly(); }
 
     // Gives a folder what it lacks before the first start (see provisionApplicationFolder).
     static void provision(const AppPaths& paths);
@@ -125,8 +126,6 @@ private:
     bool attempt(const std::function<void()>& step);
     void report(const std::string& message);
     bool stopping() const { return closeRequested && closeRequested(); }
-    // Puts a file's new bytes in place; in a read-only program, notes it as not saved.
-    void saveFile(const std::filesystem::path& file, const std::string& bytes);
     void removeSaveLeftovers();
     // The parts of start-up between which a close request ends it.
     void openStoreAtStart();
@@ -149,7 +148,8 @@ private:
     void saveMessagePad();
     void loadTextboard();
     void saveTextboard();
-    std::filesystem::path textboardFile(Date day) const;
+    // The textboard's file of the day, kept by its text.
+    KeptFile dayFile(Date day);
 
     // Steps whose behaviour arrives with the subsystems that own it.
     void loadTrees();
@@ -168,9 +168,9 @@ private:
     const Services services_;
     AppPaths paths_;
     Phase phase_ = Phase::Created;
-    bool readOnly_ = false;
-    std::vector<std::string> notSaved_;
-    bool settingsRead_ = false;
+    // Every file the organiser keeps is saved through these.
+    FileSaves saves_;
+    KeptFile settingsFile_;
     Settings settings_;
     TextCodec codec_;
     TaskStore store_;
@@ -178,12 +178,10 @@ private:
     TaskListState listState_;
     TaskRecordRules rules_;
     MessagePad messagePad_;
-    bool messagePadRead_ = false;
-    std::optional<FileFingerprint> messagePadBytes_;  // of the file as read or last written
+    KeptFile messagePadFile_;
     std::string textboard_;
-    bool textboardRead_ = false;
-    std::optional<std::string> textboardAsRead_;  // the text of the day file, when there was one
-    Date textboardDay_;
+    // Today's day file, or a later day's once the close has moved on to it; it keeps the text.
+    KeptFile textboardFile_;
     ViewState view_;
     ViewCommands viewCommands_;
     HelpCommands helpCommands_;
@@ -195,8 +193,7 @@ private:
     Navigation navigation_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
-    std::vector<std::string> favouritesAsRead_;
-    bool favouritesRead_ = false;
+    KeptFile favouritesList_;
     Reminders reminders_;
     Tasks tasks_;
 };
