@@ -34,6 +34,7 @@
 #include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskGrid.h"
+#include "ui/TaskMenus.h"
 #include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
@@ -102,19 +103,20 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
         pageChanged(page);
     });
 
-    organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
     captions_ = std::make_unique<LanguageCaptions>(*this, *taskModel_, [this](const QString& title) {
         caption_ = title;
         showTitle();
     });
-    installTreeHooks();
     new OpenActions(organizer_, *this);
     applyFixedShortcuts(*this);
+    organizer_.setObserver(this);
 }
 
-MainWindow::~MainWindow() {
-    organizer_.listState().calendar.changed = nullptr;
-    removeTreeHooks();
+MainWindow::~MainWindow() { organizer_.setObserver(nullptr); }
+
+const ItemDialogs& MainWindow::installItemDialogs() {
+    dialogs_ = createItemDialogs(organizer_.treePages(), this);
+    return dialogs_;
 }
 
 void MainWindow::buildMenus() {
@@ -252,73 +254,34 @@ void MainWindow::showCalendarSelection() {
     }
 }
 
-void MainWindow::installTreeHooks() {
-    TreePages& pages = organizer_.treePages();
-    TreeCommands::Hooks& hooks = pages.commands.hooks;
-    hooks.treeChanged = [this](ItemTree& tree) { treeChanged(tree); };
-    // The dialog of a new item opens over the tree that already shows it.
-    hooks.editItem = [this, edit = hooks.editItem](ItemTree& tree, TreeNode* node) {
-        treeChanged(tree);
-        if (edit) edit(tree, node);
-    };
-    pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
-    pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
-    pages.phrases.switchTab = [this](Page page) { organizer_.view().activePage = page; };
-    // The task state commands act on the selected goals while a goal tree has the focus.
-    organizer_.tasks().context.goalTreeHasFocus = [this] {
-        for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,
-                          TreeId::GlobalGoalTree}) {
-            const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
-            if (view && view->hasFocus()) return true;
-        }
-        return false;
-    };
-    organizer_.navigation().setDisplay(&treeViews_);
-    organizer_.languageChanged = [this] { showLanguage(); };
-    organizer_.captionsChanged = [this](const LanguageTable& table) { captions_->apply(table); };
-    for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
-                                                           &pages.phraseForm, &pages.calendarForm}) {
-        formHooks_.emplace_back(form->accepted, form->repaint);
-        form->accepted = [this, before = form->accepted](TreeNode& node) {
-            if (before) before(node);
-            nodeChanged(node);
-        };
-        form->repaint = [this, before = form->repaint](TreeNode& node) {
-            if (before) before(node);
-            nodeChanged(node);
-        };
-    }
-}
+// Without the dialogs installed nothing opens.
+void MainWindow::editItem(FormBase& form) { dialogs_.run(form); }
 
-void MainWindow::removeTreeHooks() {
-    TreePages& pages = organizer_.treePages();
-    pages.commands.hooks.treeChanged = nullptr;
-    pages.commands.hooks.editItem = [&pages](ItemTree& tree, TreeNode* node) { pages.editItem(tree, node); };
-    pages.goals.repaintTree = nullptr;
-    pages.goals.repaintNode = nullptr;
-    pages.phrases.switchTab = nullptr;
-    organizer_.tasks().context.goalTreeHasFocus = nullptr;
-    organizer_.navigation().setDisplay(nullptr);
-    organizer_.languageChanged = nullptr;
-    organizer_.captionsChanged = nullptr;
-    std::size_t next = 0;
-    for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
-                                                           &pages.phraseForm, &pages.calendarForm}) {
-        form->accepted = formHooks_[next].first;
-        form->repaint = formHooks_[next].second;
-        ++next;
-    }
-}
-
-void MainWindow::treeChanged(ItemTree& tree) {
-    if (ItemTreeView* view = viewOf(tree)) view->refresh();
-}
+void MainWindow::treeChanged(ItemTree& tree) { treeViews_.treeChanged(tree); }
 
 void MainWindow::nodeChanged(TreeNode& node) {
     const TreeNode* root = rootOf(&node);
     for (ItemTreeView* view : treeViews_.all())
         if (view->tree().root() == root) view->itemModel()->nodeChanged(&node);
 }
+
+void MainWindow::focusTaskGrid() { grid_->setFocus(); }
+
+// The task state commands act on the selected goals while a goal tree has the focus.
+bool MainWindow::goalTreeHasFocus() const {
+    for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,
+                      TreeId::GlobalGoalTree}) {
+        const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
+        if (view && view->hasFocus()) return true;
+    }
+    return false;
+}
+
+void MainWindow::showTimeMenu() { taskPage_->menus()->showTimeMenu(); }
+
+void MainWindow::noticeShown(const Notice& notice) { reminderView_->noticeShown(notice); }
+
+void MainWindow::captionsChanged(const LanguageTable& table) { captions_->apply(table); }
 
 void MainWindow::runCommand(const std::function<void()>& command) {
     try {

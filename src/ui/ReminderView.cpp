@@ -44,11 +44,9 @@ ReminderView::ReminderView(Organizer& organizer, QPlainTextEdit* messagePad, QLa
     const QIcon icon = QApplication::windowIcon();
     tray_->setIcon(icon.isNull() ? window->style()->standardIcon(QStyle::SP_MessageBoxInformation) : icon);
     if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
-
-    organizer_.reminders().notices.shown = [this](const Notice& notice) { noticeShown(notice); };
 }
 
-ReminderView::~ReminderView() { organizer_.reminders().notices.shown = nullptr; }
+ReminderView::~ReminderView() = default;
 
 void ReminderView::addMenuItems(QMenu* view, QMenu* options) {
     QAction* last = namedAction(view, "ShowLastMessage1", tr("Show Last Message"));

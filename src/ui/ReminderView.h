@@ -36,9 +36,10 @@ public:
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QTimer* timer() const { return timer_; }
 
-private:
+    // A notice went out: its line goes on top of the message pad, and the hint line shows it.
     void noticeShown(const Notice& notice);
 
+private:
     Organizer& organizer_;
     QPlainTextEdit* messagePad_;
     QLabel* hintPanel_;

@@ -22,7 +22,7 @@ TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
       run_(std::move(run)),
       window_(window),
       grid_(new TaskGrid(organizer)),
-      props_(new TaskPropsDialog(organizer.store(), window)),
+      props_(new TaskPropsDialog(organizer.store(), organizer.tasks().commands, run_, window)),
       menus_(new TaskMenus(organizer, run_, window)),
       panel_(new QWidget) {
     panel_->setObjectName(QStringLiteral("TasksPanel"));
@@ -30,15 +30,10 @@ TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(grid_, 1);
-    installHooks();
+    connectParts();
 }
 
-TaskPage::~TaskPage() {
-    TaskContext& context = organizer_.tasks().context;
-    context.switchTab = nullptr;
-    context.focusGrid = nullptr;
-    context.showTimeMenu = nullptr;
-}
+TaskPage::~TaskPage() = default;
 
 void TaskPage::addMenus(QMenuBar* bar) {
     menus_->addMenus(bar);
@@ -46,24 +41,10 @@ void TaskPage::addMenus(QMenuBar* bar) {
     static_cast<QVBoxLayout*>(panel_->layout())->insertWidget(0, menus_->toolBar());
 }
 
-void TaskPage::installHooks() {
-    Tasks& tasks = organizer_.tasks();
-    TaskContext& context = tasks.context;
-    context.switchTab = [this](Page page) { organizer_.view().activePage = page; };
-    context.focusGrid = [this] { grid_->setFocus(); };
-    context.showTimeMenu = [this] { menus_->showTimeMenu(); };
-
-    TaskPropsForm& form = props_->form();
+void TaskPage::connectParts() {
     const auto command = [this](void (TaskCommands::*run)()) {
         return [this, run] { run_([this, run] { (organizer_.tasks().commands.*run)(); }); };
     };
-    form.insertTask = command(&TaskCommands::insertTask);
-    // A save that fails keeps the dialog open on the row, which stays in edit state.
-    form.saveTask = [this] { organizer_.tasks().commands.saveTask(); };
-    form.setTime = command(&TaskCommands::chooseTime);
-    form.setFinalTime = command(&TaskCommands::chooseFinalTime);
-    form.nullPriority = [this] { run_([this] { organizer_.tasks().commands.setPriority({}); }); };
-    form.nullState = [this] { run_([this] { organizer_.tasks().commands.setState(TaskState::None); }); };
     props_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
     props_->focusGrid = [this] { grid_->setFocus(); };
     props_->showError = [this](const std::string& message) { organizer_.services().ui.showMessage(message); };

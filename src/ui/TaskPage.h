@@ -39,8 +39,8 @@ public:
     void showTaskProperties(bool modal);
 
 private:
-    // The task commands reach the window through the hooks of their context.
-    void installHooks();
+    // The dialog and the grid run their commands through the window.
+    void connectParts();
     void addPrintItem();
     void printTasks();
 

@@ -46,6 +46,7 @@ Organizer::Organizer(const Services& services, fs::path home)
     : services_(services),
       paths_{std::move(home)},
       settingsFile_(paths_.settings(), saves_),
+      listState_{.calendar = MonthCalendarSelection(relay_)},
       rules_(listState_, services.clock, services.locale, [this] { return settings_.autoRemind; }),
       messagePadFile_(paths_.messagePad(), saves_),
       textboardFile_(dayFile(today())),
@@ -53,36 +54,23 @@ Organizer::Organizer(const Services& services, fs::path home)
       helpCommands_(services.shell, services.ui, settings_, paths_.home),
       treeFiles_(trees_, paths_.home, saves_),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
-      treePages_(trees_, services_, cues_, view_, settings_, store_.listRows, paths_, codec_, treeFiles_,
-                 [this] { return dayTextContext(); }),
+      navigation_(trees_, view_, relay_),
+      treePages_(
+          trees_, services_, cues_, view_, settings_, store_.listRows, paths_, codec_, treeFiles_, saves_,
+          [this] { return dayTextContext(); }, relay_, navigation_),
       hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_),
-      navigation_(trees_, view_, treePages_.commands),
       favouritesList_(
           favouriteSearchesList,
           [this] { return std::optional(listBytes(services_.perUserStore.readList(favouriteSearchesList))); },
           [this](std::string_view bytes) {
               if (!isReadOnly()) services_.perUserStore.writeList(favouriteSearchesList, listItems(bytes));
           }),
-
-      reminders_(services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
-                 [this] { return dayTextContext(); }),
-      tasks_(
-          TaskContext{
-              services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, {}, {}, {}, {}},
-          treePages_.goals, treePages_.requests) {
+      tasks_(TaskContext{services_, paths_, store_, taskList_, listState_, settings_, view_, cues_, codec_, relay_},
+             treePages_.goals, treePages_.requests),
+      reminders_(
+          services_, store_, listState_, settings_, view_, cues_, messagePad_, trees_,
+          [this] { return dayTextContext(); }, relay_, tasks_.execution, *this) {
     rules_.install(store_.listRows);
-    // At midnight today is selected first, so that the new day gets its day mark.
-    reminders_.clock.hooks.startOfDay = [this] {
-        listState_.calendar.selectToday(today());
-        {
-            const QuerySuspension suspension(store_.listRows);
-            runStartOfDay(today());
-        }
-        attempt([this] { recordLaunchDate(); });
-    };
-    reminders_.clock.hooks.executeTaskRow = [this](const Query& row) { executeTaskRow(row); };
-    reminders_.clock.hooks.autoplayTips = [this] { viewCommands_.autoplayTick(); };
-    treePages_.phrases.saveFile = [this](const fs::path& file, const std::string& bytes) { saves_.save(file, bytes); };
     store_.listRows.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouriteSearches_ = listItems(favouritesList_.read().value_or(""));
@@ -92,6 +80,18 @@ Organizer::Organizer(const Services& services, fs::path home)
 }
 
 Organizer::~Organizer() = default;
+
+// At midnight today is selected first, so that the new day gets its day mark.
+void Organizer::startOfDay() {
+    listState_.calendar.selectToday(today());
+    {
+        const QuerySuspension suspension(store_.listRows);
+        runStartOfDay(today());
+    }
+    attempt([this] { recordLaunchDate(); });
+}
+
+void Organizer::minutePassed() { viewCommands_.autoplayTick(); }
 
 Date Organizer::today() const { return services_.clock.now().date; }
 
@@ -115,7 +115,8 @@ bool Organizer::attempt(const std::function<void()>& step) {
     return false;
 }
 
-void Organizer::start() {
+void Organizer::start(const std::function<bool()>& closeRequested) {
+    closeRequested_ = closeRequested;
     phase_ = Phase::Starting;
     listState_.calendar.selectToday(today());
     if (!isReadOnly()) attempt([this] { removeSaveLeftovers(); });
@@ -355,7 +356,7 @@ void Organizer::openQueries() {
 
 void Organizer::setLanguage(int language) {
     settings_.language = language;
-    if (languageChanged) languageChanged();
+    relay_.languageChanged();
     attempt([&] { store_.loadLookupTables(language); });
     loadLanguage();
     if (store_.listRows.isOpen()) attempt([this] { store_.listRows.refresh(); });
@@ -365,7 +366,7 @@ void Organizer::loadLanguage() {
     attempt([this] {
         const LanguageTable table = torvalet::loadLanguage(languageFilePath(paths_.lang(), settings_.language), codec_);
         applyLanguageLists(table, treePages_);
-        if (captionsChanged) captionsChanged(table);
+        relay_.captionsChanged(table);
     });
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/HelpCommands.h"
 #include "app/LanguageFile.h"
+#include "app/ObserverRelay.h"
 #include "app/TreePages.h"
 #include "app/ViewCommands.h"
 #include "base/FileSaves.h"
@@ -37,19 +38,24 @@ namespace torvalet {
 
 // The organiser without its windows: it owns the settings, the task store, the message pad,
 // the textboard and the view state, and runs the start-up and close sequences. The window
-// program and the headless companion both drive one of these.
-class Organizer {
+// program and the headless companion both drive one of these, and each registers an observer.
+class Organizer : private ReminderClock::Duties {
 public:
     Organizer(const Services& services, std::filesystem::path home);
     ~Organizer();
     Organizer(const Organizer&) = delete;
     Organizer& operator=(const Organizer&) = delete;
 
+    // What the organiser changes is told to `observer` from now on; null for nobody. The observer
+    // must stay until it is replaced.
+    void setObserver(OrganizerObserver* observer) { relay_.setTarget(observer); }
+
     // The start-up sequence: settings, store, task list, trees, start of day, launch date.
     // A step that fails is reported and the steps after it that do not depend on it still run.
-    // When `closeRequested` answers true, start-up ends before its next step and shows no more
-    // messages.
-    void start();
+    // `closeRequested` is asked between the steps (it must stay valid until close): when it
+    // answers true (the user or the system asked to close), start-up ends before its next step
+    // and shows no more messages.
+    void start(const std::function<bool()>& closeRequested = nullptr);
     // The first show of the main window; later calls do nothing.
     void firstShow();
     // The close sequence: clock, store, settings, message pad, trees, textboard. Each step runs
@@ -58,8 +64,6 @@ public:
     // start cut short never reached, is left as it is.
     void close();
 
-    // Asked between the steps of start-up: true when the user or the system asked to close.
-    std::function<bool()> closeRequested;
     // A program that may not write the folder (another one may): it writes no file and no task,
     // and at close tells which files it did not save. Set before start().
     void setReadOnly(bool readOnly) { saves_.setReadOnly(readOnly); }
@@ -101,7 +105,7 @@ public:
     Navigation& navigation() { return navigation_; }
     SoundCues& cues() { return cues_; }
     Reminders& reminders() { return reminders_; }
-    // Every task command; the window sets the hooks of tasks().context.
+    // Every task command.
     Tasks& tasks() { return tasks_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
@@ -110,14 +114,9 @@ public:
     Date today() const;
 
     // Applies the language file of the language in force: the dialogs' lists here, every caption
-    // through `captionsChanged`. A missing file gives the file's defaults; one that cannot be read
-    // is reported and changes nothing.
+    // through the observer. A missing file gives the file's defaults; one that cannot be read is
+    // reported and changes nothing.
     void loadLanguage();
-
-    // Called after a language change so that the window checks the language's menu item.
-    std::function<void()> languageChanged;
-    // Given the captions of a language file, for the window to put on its components.
-    std::function<void(const LanguageTable&)> captionsChanged;
 
 private:
     enum class Phase { Created, Starting, Running, Closing };
@@ -125,7 +124,10 @@ private:
     // Runs one step; a failure is shown to the user and the sequence goes on.
     bool attempt(const std::function<void()>& step);
     void report(const std::string& message);
-    bool stopping() const { return closeRequested && closeRequested(); }
+    bool stopping() const { return closeRequested_ && closeRequested_(); }
+    // What the reminder clock leaves to the organiser.
+    void startOfDay() override;
+    void minutePassed() override;
     void removeSaveLeftovers();
     // The parts of start-up between which a close request ends it.
     void openStoreAtStart();
@@ -159,7 +161,6 @@ private:
     void insertTimeMarks() { tasks_.marks.insertTimeMarks(); }
     void analyzeCalendar() { reminders_.calendar.analyzeCalendar(); }
     void analyzeContacts() { reminders_.contacts.analyzeContacts(); }
-    void executeTaskRow(const Query& row) { tasks_.execution.executeTaskRow(row); }
     void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
     void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }
     void registerHotKeys() { hotKeys_.registerHotKeys(); }
@@ -168,6 +169,9 @@ private:
     const Services services_;
     AppPaths paths_;
     Phase phase_ = Phase::Created;
+    std::function<bool()> closeRequested_;
+    // Every component is given its part of this at construction.
+    ObserverRelay relay_;
     // Every file the organiser keeps is saved through these.
     FileSaves saves_;
     KeptFile settingsFile_;
@@ -188,14 +192,14 @@ private:
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
     SoundCues cues_;
+    Navigation navigation_;
     TreePages treePages_;
     HotKeyCommands hotKeys_;
-    Navigation navigation_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
     KeptFile favouritesList_;
-    Reminders reminders_;
     Tasks tasks_;
+    Reminders reminders_;
 };
 
 }  // namespace torvalet
