@@ -37,8 +37,9 @@
 namespace torvalet {
 
 // The organiser without its windows: it owns the settings, the task store, the message pad,
-// the textboard and the view state, and runs the start-up and close sequences. The window
-// program and the headless companion both drive one of these, and each registers an observer.
+// the textboard, the trees and the view state, and the files they are kept in. Its start-up
+// (StartUp.cpp) and close (Close.cpp) sequences stand in units of their own. The window program
+// and the headless companion both drive one of these, and each registers an observer.
 class Organizer : private ReminderClock::Duties {
 public:
     Organizer(const Services& services, std::filesystem::path home);
@@ -128,34 +129,28 @@ private:
     // What the reminder clock leaves to the organiser.
     void startOfDay() override;
     void minutePassed() override;
+    // Reads the settings file again, changes it and writes it when its bytes changed, so that
+    // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
+    void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
+    // The textboard's file of the day, kept by its text.
+    KeptFile dayFile(Date day);
+    static std::string listBytes(const std::vector<std::string>& items);
+
+    // --- Start-up (StartUp.cpp) ---
     void removeSaveLeftovers();
     // The parts of start-up between which a close request ends it.
     void openStoreAtStart();
     void readTreesAndStartTheDay();
     void finishStart();
-
     // The settings file into the settings record, and the code page it names.
     void readSettings();
     void loadSettingsAtStart();
-    // The written keys and the launch date, into the settings file as it is now.
-    void saveSettings();
     void runHeader();
-    // Reads the settings file again, changes it and writes it when its bytes changed, so that
-    // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
-    void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
     void connectStore();
     void openQueries();
-    void closeStore();
-    void saveFavourites();
-    void saveMessagePad();
-    void loadTextboard();
-    void saveTextboard();
-    // The textboard's file of the day, kept by its text.
-    KeptFile dayFile(Date day);
-
-    // Steps whose behaviour arrives with the subsystems that own it.
     void loadTrees();
-    void saveTrees();
+    void loadTextboard();
+    bool taskStoreWritable() const;
     void deleteOldClosedTasks() { tasks_.maintenance.deleteOldClosedTasks(); }
     void insertDayMark() { tasks_.marks.insertDayMark(); }
     void insertTimeMarks() { tasks_.marks.insertTimeMarks(); }
@@ -164,7 +159,15 @@ private:
     void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
     void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }
     void registerHotKeys() { hotKeys_.registerHotKeys(); }
-    bool taskStoreWritable() const;
+
+    // --- Close (Close.cpp) ---
+    void saveFavourites();
+    void closeStore();
+    // The written keys and the launch date, into the settings file as it is now.
+    void saveSettings();
+    void saveMessagePad();
+    void saveTrees();
+    void saveTextboard();
 
     const Services services_;
     AppPaths paths_;
