@@ -54,12 +54,21 @@ QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), d
 }  // namespace
 
 MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
-    : QMainWindow(parent), organizer_(organizer), treeViews_([this] { showViewState(); }) {
+    : QMainWindow(parent),
+      organizer_(organizer),
+      tasks_(organizer.tasks()),
+      trees_(organizer.trees()),
+      treePages_(organizer.treePages()),
+      navigation_(organizer.navigation()),
+      view_(organizer.view()),
+      settings_(organizer.settings()),
+      services_(organizer.services()),
+      treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
     treeMenus_ = new TreeMenus(
-        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+        treePages_, trees_, tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     taskPage_ = new TaskPage(
-        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+        tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -89,8 +98,8 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
     const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
-    reminderView_ = new ReminderView(organizer_, messagePad_, hintPanel, run, this);
-    viewActions_ = new ViewActions(organizer_, *this,
+    reminderView_ = new ReminderView(organizer_.reminders(), messagePad_, hintPanel, run, this);
+    viewActions_ = new ViewActions(organizer_.viewCommands(), organizer_.helpCommands(), view_, services_, *this,
                                    {tipPanel, tipLine, hintPanel, bottomPanel_, textboard_, reminderView_->trayIcon()});
     reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
                                 menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
@@ -99,7 +108,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     if (QMenu* tray = reminderView_->trayIcon()->contextMenu())
         tray->addAction(findChild<QAction*>(QStringLiteral("Quit1")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
-        organizer_.view().activePage = page;
+        view_.activePage = page;
         pageChanged(page);
     });
 
@@ -107,7 +116,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
         caption_ = title;
         showTitle();
     });
-    new OpenActions(organizer_, *this);
+    new OpenActions(treePages_.open, trees_, organizer_.textboard(), *this);
     applyFixedShortcuts(*this);
     organizer_.setObserver(this);
 }
@@ -115,7 +124,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
 MainWindow::~MainWindow() { organizer_.setObserver(nullptr); }
 
 const ItemDialogs& MainWindow::installItemDialogs() {
-    dialogs_ = createItemDialogs(organizer_.treePages(), this);
+    dialogs_ = createItemDialogs(treePages_, this);
     return dialogs_;
 }
 
@@ -144,7 +153,8 @@ void MainWindow::buildMenus() {
     addStartWithSession(options);
     treeMenus_->addMenus(menuBar());
     navigationMenus_ = new NavigationMenus(
-        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, treeViews_, this);
+        navigation_, view_, trees_.get(TreeId::ContactsTree), services_.ui,
+        [this](const std::function<void()>& command) { runCommand(command); }, treeViews_, this);
     navigationMenus_->addMenus(menuBar());
 }
 
@@ -177,7 +187,7 @@ QWidget* MainWindow::buildBottomPanel() {
     calendar_->setGridVisible(false);
     connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate day) {
         const Date picked = Date::fromYmd(day.year(), day.month(), day.day());
-        organizer_.listState().calendar.select(picked, picked);
+        tasks_.context.listState.calendar.select(picked, picked);
     });
     layout->addWidget(calendar_);
     return bottomPanel_;
@@ -192,7 +202,7 @@ void MainWindow::showOrganizerState() {
     applyFont();
     showCalendarSelection();
     for (ItemTreeView* view : treeViews_.all()) {
-        view->itemModel()->setMuteStateColour(organizer_.settings().muteStateColour);
+        view->itemModel()->setMuteStateColour(settings_.muteStateColour);
         view->refresh();
     }
     showViewState();
@@ -201,7 +211,7 @@ void MainWindow::showOrganizerState() {
 
 // The language in force is checked in the Language menu.
 void MainWindow::showLanguage() {
-    const int language = organizer_.settings().language;
+    const int language = settings_.language;
     const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
     if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
         action->setChecked(true);
@@ -223,7 +233,7 @@ void MainWindow::showTitle() {
 // The settings' font face for the window, the bottom panel and the message pad; a face the
 // machine lacks falls back to the nearest one it has.
 void MainWindow::applyFont() {
-    const QString face = QString::fromStdString(organizer_.settings().fontName);
+    const QString face = QString::fromStdString(settings_.fontName);
     if (face.isEmpty()) return;
     for (QWidget* widget : {static_cast<QWidget*>(this), bottomPanel_, static_cast<QWidget*>(messagePad_)}) {
         QFont font = widget->font();
@@ -240,14 +250,14 @@ void MainWindow::refreshMessagePad() {
 }
 
 void MainWindow::applyColors() {
-    const Settings& settings = organizer_.settings();
+    const Settings& settings = settings_;
     grid_->applySettings();
     calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
                                  .arg(fromSettingsColor(settings.messagePadColour).name()));
 }
 
 void MainWindow::showCalendarSelection() {
-    const QDate first = toQDate(organizer_.listState().calendar.first());
+    const QDate first = toQDate(tasks_.context.listState.calendar.first());
     if (first.isValid() && calendar_->selectedDate() != first) {
         const QSignalBlocker block(calendar_);
         calendar_->setSelectedDate(first);
@@ -271,7 +281,7 @@ void MainWindow::focusTaskGrid() { grid_->setFocus(); }
 bool MainWindow::goalTreeHasFocus() const {
     for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,
                       TreeId::GlobalGoalTree}) {
-        const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
+        const ItemTreeView* view = treeViews_.viewOf(trees_.get(id));
         if (view && view->hasFocus()) return true;
     }
     return false;
@@ -287,14 +297,14 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& error) {
-        organizer_.services().ui.showMessage(error.what());
+        services_.ui.showMessage(error.what());
     }
     showViewState();
     grid_->showListState();
 }
 
 void MainWindow::showViewState() {
-    const ViewState& view = organizer_.view();
+    const ViewState& view = view_;
     const QSignalBlocker blockPages(pages_);
     const QSignalBlocker blockGoals(goalPages_);
     const QSignalBlocker blockLinks(linkPages_);
@@ -321,10 +331,9 @@ bool MainWindow::event(QEvent* event) {
 
 // After the user changed the page with its tab: the tree of the page takes the focus.
 void MainWindow::pageChanged(int page) {
-    Navigation& navigation = organizer_.navigation();
     if (page > kContactsPage) return;
-    runCommand([&navigation] {
-        if (ItemTree* tree = navigation.currentTree()) navigation.levels().revealFirstSelected(*tree);
+    runCommand([this] {
+        if (ItemTree* tree = navigation_.currentTree()) navigation_.levels().revealFirstSelected(*tree);
     });
 }
 

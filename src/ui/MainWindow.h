@@ -19,7 +19,14 @@ class QSplitter;
 class QTabWidget;
 
 namespace torvalet {
+class ItemTreeSet;
+class Navigation;
 class Organizer;
+class TreePages;
+struct Services;
+struct Settings;
+struct Tasks;
+struct ViewState;
 }  // namespace torvalet
 
 namespace torvalet::ui {
@@ -114,7 +121,15 @@ private:
     void applyColors();
     void applyFont();
 
+    // The organiser for its own sequences, and the parts the window hands to its pieces.
     Organizer& organizer_;
+    Tasks& tasks_;
+    ItemTreeSet& trees_;
+    TreePages& treePages_;
+    Navigation& navigation_;
+    ViewState& view_;
+    const Settings& settings_;
+    const Services& services_;
     TaskPage* taskPage_ = nullptr;
     TaskTableModel* taskModel_ = nullptr;
     QTabWidget* pages_ = nullptr;

@@ -11,8 +11,8 @@ class QSystemTrayIcon;
 class QTimer;
 
 namespace torvalet {
-class Organizer;
 struct Notice;
+struct Reminders;
 }  // namespace torvalet
 
 namespace torvalet::ui {
@@ -23,9 +23,8 @@ namespace torvalet::ui {
 class ReminderView : public QObject {
     Q_OBJECT
 public:
-    ReminderView(Organizer& organizer, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
+    ReminderView(Reminders& reminders, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
                  QWidget* window);
-    ~ReminderView() override;
 
     // "Show Last Message" in the view menu; the hidden "AnCalend" and "AnContacts" in the options menu.
     void addMenuItems(QMenu* view, QMenu* options);
@@ -40,7 +39,7 @@ public:
     void noticeShown(const Notice& notice);
 
 private:
-    Organizer& organizer_;
+    Reminders& reminders_;
     QPlainTextEdit* messagePad_;
     QLabel* hintPanel_;
     CommandRunner run_;

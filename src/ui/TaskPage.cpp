@@ -5,9 +5,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/Organizer.h"
 #include "platform/Locale.h"
+#include "platform/Services.h"
 #include "platform/UserInterface.h"
+#include "tasks/Tasks.h"
 #include "ui/PrintWithDialog.h"
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"
@@ -16,14 +17,14 @@
 
 namespace torvalet::ui {
 
-TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
+TaskPage::TaskPage(Tasks& tasks, CommandRunner run, QWidget* window)
     : QObject(window),
-      organizer_(organizer),
+      tasks_(tasks),
       run_(std::move(run)),
       window_(window),
-      grid_(new TaskGrid(organizer)),
-      props_(new TaskPropsDialog(organizer.store(), organizer.tasks().commands, run_, window)),
-      menus_(new TaskMenus(organizer, run_, window)),
+      grid_(new TaskGrid(tasks.context)),
+      props_(new TaskPropsDialog(tasks.context.store, tasks.commands, run_, window)),
+      menus_(new TaskMenus(tasks, run_, window)),
       panel_(new QWidget) {
     panel_->setObjectName(QStringLiteral("TasksPanel"));
     auto* layout = new QVBoxLayout(panel_);
@@ -43,11 +44,11 @@ void TaskPage::addMenus(QMenuBar* bar) {
 
 void TaskPage::connectParts() {
     const auto command = [this](void (TaskCommands::*run)()) {
-        return [this, run] { run_([this, run] { (organizer_.tasks().commands.*run)(); }); };
+        return [this, run] { run_([this, run] { (tasks_.commands.*run)(); }); };
     };
-    props_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
+    props_->setDateFormat(QString::fromStdString(tasks_.context.services.locale.shortDateFormat()));
     props_->focusGrid = [this] { grid_->setFocus(); };
-    props_->showError = [this](const std::string& message) { organizer_.services().ui.showMessage(message); };
+    props_->showError = [this](const std::string& message) { tasks_.context.services.ui.showMessage(message); };
 
     grid_->openProperties = command(&TaskCommands::modifyTask);
     grid_->clone = command(&TaskCommands::cloneTasks);
@@ -65,14 +66,14 @@ void TaskPage::addPrintItem() {
 }
 
 void TaskPage::printTasks() {
-    organizer_.view().activePage = kTasksPage;
+    tasks_.context.view.activePage = kTasksPage;
     printWithDialog(
         window_, tr("Print Tasks"), tr("Tasks"), [this](QPrinter& printer) { return printTaskList(*grid_, printer); },
-        organizer_.services().ui);
+        tasks_.context.services.ui);
 }
 
 void TaskPage::showTaskProperties(bool modal) {
-    organizer_.view().activePage = kTasksPage;
+    tasks_.context.view.activePage = kTasksPage;
     // An insert clears the list's selection after moving to its new row.
     grid_->showListState();
     props_->showFor(modal);

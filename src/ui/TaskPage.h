@@ -8,7 +8,7 @@ class QMenuBar;
 class QWidget;
 
 namespace torvalet {
-class Organizer;
+struct Tasks;
 }
 
 namespace torvalet::ui {
@@ -24,7 +24,8 @@ using CommandRunner = std::function<void(const std::function<void()>&)>;
 class TaskPage : public QObject {
     Q_OBJECT
 public:
-    TaskPage(Organizer& organizer, CommandRunner run, QWidget* window);
+    // The page of `tasks`; their commands run through `run`.
+    TaskPage(Tasks& tasks, CommandRunner run, QWidget* window);
     ~TaskPage() override;
 
     // The task menus into the window's menu bar and the tool bar above the grid.
@@ -44,7 +45,7 @@ private:
     void addPrintItem();
     void printTasks();
 
-    Organizer& organizer_;
+    Tasks& tasks_;
     CommandRunner run_;
     QWidget* window_;
     TaskGrid* grid_;

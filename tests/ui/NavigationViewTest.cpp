@@ -85,13 +85,13 @@ private slots:
         QVERIFY(app.rowsOf(app.view(TreeId::DayGoalTree)).contains("From the dialog"));
 
         const Date christmas = Date::fromYmd(2026, 12, 24);
-        app.organizer->listState().calendar.select(christmas, christmas);
+        app.organizer->tasks().context.listState.calendar.select(christmas, christmas);
         QCOMPARE(app.find<QCalendarWidget>("MonthCalendar1")->selectedDate(), QDate(2026, 12, 24));
         app.organizer->chooseMacedonian();
         QVERIFY(app.find<QAction>("Macedonian1")->isChecked());
 
         app.window.reset();
-        app.organizer->listState().calendar.selectToday(app.organizer->today());
+        app.organizer->tasks().context.listState.calendar.selectToday(app.organizer->today());
         app.organizer->treePages().commands.newRootGoal();
         app.organizer->chooseEnglish();
     }

@@ -493,7 +493,7 @@ private slots:
         const bool before = hideTabs->isChecked();
         hideTabs->trigger();
         QCOMPARE(hideTabs->isChecked(), !before);
-        QCOMPARE(app.organizer->taskList().flag(TaskList::HideTabs), !before);
+        QCOMPARE(app.organizer->tasks().context.list.flag(TaskList::HideTabs), !before);
     }
 
     // Sixteen hours of twelve times, a separator after every third; a time picked sets the row.

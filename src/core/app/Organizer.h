@@ -88,25 +88,22 @@ public:
     void chooseMacedonian() { setLanguage(2); }
     void chooseHellenic() { setLanguage(3); }
 
+    // The shared state and the commands over it, which the window hands to its pieces.
     const AppPaths& paths() const { return paths_; }
     const Services& services() const { return services_; }
     Settings& settings() { return settings_; }
     TaskStore& store() { return store_; }
-    TaskList& taskList() { return taskList_; }
-    TaskListState& listState() { return listState_; }
     MessagePad& messagePad() { return messagePad_; }
     std::string& textboard() { return textboard_; }
     ViewState& view() { return view_; }
     ViewCommands& viewCommands() { return viewCommands_; }
     HelpCommands& helpCommands() { return helpCommands_; }
     ItemTreeSet& trees() { return trees_; }
-    TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
     HotKeyCommands& hotKeys() { return hotKeys_; }
     Navigation& navigation() { return navigation_; }
-    SoundCues& cues() { return cues_; }
     Reminders& reminders() { return reminders_; }
-    // Every task command.
+    // Every task command, and in their context the task list and its state.
     Tasks& tasks() { return tasks_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }

@@ -115,7 +115,7 @@ TEST_F(ReminderClockTest, ADayOfTicks) {
     EXPECT_EQ(field("Doflag", "Evening walk"), "!");
     EXPECT_EQ(tasksOf("2026-12-09"), std::vector<std::string>{"[ 11.12.80 - BirthDay ] Anna"});
     EXPECT_EQ(organizer->lastLaunchDate(), Date::fromYmd(2026, 12, 9));
-    EXPECT_EQ(organizer->listState().calendar.first(), Date::fromYmd(2026, 12, 9));
+    EXPECT_EQ(organizer->tasks().context.listState.calendar.first(), Date::fromYmd(2026, 12, 9));
     EXPECT_TRUE(fakes.ui.messages.empty());
 }
 
@@ -234,7 +234,7 @@ TEST_F(ReminderClockTest, ReminderTasksTakeTheirTimeOrTheCurrentMinute) {
         EXPECT_EQ(field("Date2", c.task), "2026-12-09") << c.task;
         EXPECT_EQ(field("TypeKey", c.task), "         1") << c.task;
     }
-    EXPECT_TRUE(organizer->listState().pendingInsertTime.empty());
+    EXPECT_TRUE(organizer->tasks().context.listState.pendingInsertTime.empty());
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ protected:
     Query& list() { return organizer->store().listRows; }
     Tasks& tasks() { return organizer->tasks(); }
     TaskCommands& commands() { return organizer->tasks().commands; }
-    MonthCalendarSelection& calendar() { return organizer->listState().calendar; }
+    MonthCalendarSelection& calendar() { return organizer->tasks().context.listState.calendar; }
 
     void add(const std::vector<Row>& rows) {
         SqlStatement insert = organizer->store().database()->prepare(
