@@ -95,7 +95,8 @@ int tasksCommand(const Services& services, const std::filesystem::path& home, bo
     // The rows pass once, in order: a small page cache does, and mapped pages would count as ours.
     db.execute("PRAGMA mmap_size=0");
     db.execute("PRAGMA cache_size=-2048");
-    SqlStatement rows = db.prepare(organizer.taskList().statement(TaskList::orderList(organizer.settings().taskOrder)));
+    SqlStatement rows =
+        db.prepare(organizer.tasks().context.list.statement(TaskList::orderList(organizer.settings().taskOrder)));
     if (rows.columnCount() != static_cast<int>(taskColumns().size()))
         throw StoreError("The table tasks does not have the columns of a task list");
     std::string buffer = json ? "[" : "";

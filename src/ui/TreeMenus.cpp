@@ -6,9 +6,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/Organizer.h"
+#include "app/TreePages.h"
 #include "model/ViewState.h"
 #include "tasks/TaskCommandTable.h"
+#include "tasks/Tasks.h"
 #include "trees/GoalForm.h"
 #include "trees/NewItemKinds.h"
 #include "ui/Pictures.h"
@@ -70,11 +71,11 @@ Pictures::Set pictureSetOf(Page page) {
 
 }  // namespace
 
-TreeMenus::TreeMenus(Organizer& organizer, CommandRunner run, QWidget* window)
-    : QObject(window), organizer_(organizer), run_(std::move(run)), window_(window) {}
+TreeMenus::TreeMenus(TreePages& pages, ItemTreeSet& trees, Tasks& tasks, CommandRunner run, QWidget* window)
+    : QObject(window), pages_(pages), trees_(trees), tasks_(tasks), run_(std::move(run)), window_(window) {}
 
 void TreeMenus::addMenus(QMenuBar* bar) {
-    TreePages* pages = &organizer_.treePages();
+    TreePages* pages = &pages_;
     TreeCommands* c = &pages->commands;
     GoalCommands* goals = &pages->goals;
     const auto onPage = [c](Page page, auto command) {
@@ -131,7 +132,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
            {"MoveLinksUp1", "Move Links Up", [c] { c->moveLinksUp(); }},
            {"MoveLinksDown1", "Move Links Down", [c] { c->moveLinksDown(); }}});
 
-    ItemTree* contacts = &organizer_.trees().get(TreeId::ContactsTree);
+    ItemTree* contacts = &trees_.get(TreeId::ContactsTree);
     QMenu* contactMenu = menu(bar, "Contacts_mp", "Contacts",
                               {{"NewRootContact_mp", "New Root Contact", [c] { c->newRootContact(); }},
                                {"NewChildContact_mp", "New Child Contact", [c] { c->newChildContact(); }},
@@ -151,7 +152,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
            {"MoveContactsUp1", "Move Contacts Up", [c] { c->moveContactsUp(); }},
            {"MoveContactsDown1", "Move Contacts Down", [c] { c->moveContactsDown(); }}});
 
-    ItemTree* phrases = &organizer_.trees().get(TreeId::PhrasesTree);
+    ItemTree* phrases = &trees_.get(TreeId::PhrasesTree);
     PhraseCommands* phraseCommands = &pages->phrases;
     menu(bar, "Phrases_mp", "Phrases",
          {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->newRootPhrase(); }},
@@ -261,9 +262,8 @@ QToolBar* TreeMenus::toolBar(Page page) {
         QAction* choice =
             kinds->addAction(Pictures::icon(pictureSetOf(page), int(kind)), QString::fromStdString(captions[kind]));
         const auto value = static_cast<std::int32_t>(kind);
-        connect(choice, &QAction::triggered, this, [this, page, value] {
-            run_([this, page, value] { organizer_.treePages().commands.newItemOfKind(page, value); });
-        });
+        connect(choice, &QAction::triggered, this,
+                [this, page, value] { run_([this, page, value] { pages_.commands.newItemOfKind(page, value); }); });
     }
     newButton->setMenu(kinds);
     tools->addWidget(newButton);
@@ -284,7 +284,7 @@ QToolBar* TreeMenus::toolBar(Page page) {
 // selected goals; a click on the button itself runs a task command ("Hi" on the task list,
 // "Terminate", which marks the selected goals done while their tree has the focus).
 void TreeMenus::addGoalDropDowns(QToolBar* tools) {
-    GoalCommands* goals = &organizer_.treePages().goals;
+    GoalCommands* goals = &pages_.goals;
     const auto dropDown = [&](const char* name, const QString& caption, Pictures::Tool picture, int firstPicture,
                               const std::vector<std::pair<std::string, int>>& entries, void (GoalCommands::*set)(int),
                               const char* taskCommand) {
@@ -297,7 +297,7 @@ void TreeMenus::addGoalDropDowns(QToolBar* tools) {
         button->setFocusPolicy(Qt::NoFocus);
         if (const TaskCommandInfo* command = findTaskCommand(taskCommand)) {
             connect(button, &QToolButton::clicked, this,
-                    [this, command] { run_([this, command] { command->run(organizer_.tasks()); }); });
+                    [this, command] { run_([this, command] { command->run(tasks_); }); });
         }
         auto* menu = new QMenu(button);
         for (const auto& [text, value] : entries) {

@@ -17,8 +17,10 @@ class QMenuBar;
 class QToolBar;
 
 namespace torvalet {
-class Organizer;
-}
+class ItemTreeSet;
+class TreePages;
+struct Tasks;
+}  // namespace torvalet
 
 namespace torvalet::ui {
 
@@ -29,7 +31,8 @@ namespace torvalet::ui {
 class TreeMenus : public QObject {
     Q_OBJECT
 public:
-    TreeMenus(Organizer& organizer, CommandRunner run, QWidget* window);
+    // The commands of `pages` on `trees`; the goal bar's buttons run task commands of `tasks`.
+    TreeMenus(TreePages& pages, ItemTreeSet& trees, Tasks& tasks, CommandRunner run, QWidget* window);
 
     void addMenus(QMenuBar* bar);
     // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
@@ -49,10 +52,11 @@ private:
     QAction* action(QMenu* menu, const Entry& entry);
     QAction* find(const char* name) const;
     void addHiddenItems(QMenuBar* bar);
-
-    Organizer& organizer_;
     void addGoalDropDowns(QToolBar* tools);
 
+    TreePages& pages_;
+    ItemTreeSet& trees_;
+    Tasks& tasks_;
     CommandRunner run_;
     QWidget* window_;
     QHash<QString, QAction*> actions_;

@@ -134,7 +134,7 @@ private slots:
         auto* calendar = app.window->findChild<QCalendarWidget*>("MonthCalendar1");
         QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 8));
         emit calendar->clicked(QDate(2026, 12, 20));
-        QCOMPARE(app.organizer->listState().calendar.first(), Date::fromYmd(2026, 12, 20));
+        QCOMPARE(app.organizer->tasks().context.listState.calendar.first(), Date::fromYmd(2026, 12, 20));
     }
 
     void goalBarAddsGoalsAndSetsTheirState() {

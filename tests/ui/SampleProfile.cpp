@@ -265,7 +265,7 @@ void tasks(Organizer& organizer) {
     const Date today = organizer.today();
     DayMarks& marks = organizer.tasks().marks;
     for (int day : {-1, 0}) {
-        organizer.listState().calendar.selectToday(today.addDays(day));
+        organizer.tasks().context.listState.calendar.selectToday(today.addDays(day));
         marks.insertDayMark();
         for (const char* hour : {"09:00", "12:00", "15:00"}) marks.addTimeMark(hour, today.addDays(day));
     }

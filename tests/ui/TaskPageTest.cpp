@@ -331,22 +331,29 @@ private slots:
         QCOMPARE(control<QLineEdit>(dialog, "DoerEdit")->text(), QString());
     }
 
-    // The time boxes take no typing: a click runs the time command of their field.
-    void timeBoxesAreSetOnlyThroughTheTimeCommands() {
+    // The time boxes take no typing: a click pops up the time menu for their field.
+    void timeBoxesAreSetOnlyThroughTheTimeMenu() {
         Running app;
         addTasks(app, {"Dentist"});
         TaskPropsDialog* dialog = openProperties(app);
-        QStringList ran;
-        dialog->form().setTime = [&] { ran << "start"; };
-        dialog->form().setFinalTime = [&] { ran << "final"; };
         auto* start = control<QLineEdit>(dialog, "TimeEdit");
         auto* final = control<QLineEdit>(dialog, "Time2Edit");
         QVERIFY(start->isReadOnly() && final->isReadOnly());
         QTest::keyClicks(start, "10:00");
         QCOMPARE(start->text(), QString("09:05"));
+        QMenu* menu = app.window->taskPage()->menus()->timeMenu();
+        const auto pick = [menu](int hour, int time) {
+            QTimer::singleShot(0, [menu, hour, time] {
+                menu->actions()[hour]->menu()->actions()[time]->trigger();
+                menu->close();
+            });
+        };
+        pick(3, 0);
         QTest::mouseClick(start, Qt::LeftButton);
+        pick(4, 1);
         QTest::mouseClick(final, Qt::LeftButton);
-        QCOMPARE(ran, QStringList({"start", "final"}));
+        QCOMPARE(stored(app, "Dentist", "Time"), std::string("10:00"));
+        QCOMPARE(stored(app, "Dentist", "Time2"), std::string("11:05"));
         QVERIFY(!tasksOf(app).isEditing());
     }
 
@@ -486,7 +493,7 @@ private slots:
         const bool before = hideTabs->isChecked();
         hideTabs->trigger();
         QCOMPARE(hideTabs->isChecked(), !before);
-        QCOMPARE(app.organizer->taskList().flag(TaskList::HideTabs), !before);
+        QCOMPARE(app.organizer->tasks().context.list.flag(TaskList::HideTabs), !before);
     }
 
     // Sixteen hours of twelve times, a separator after every third; a time picked sets the row.

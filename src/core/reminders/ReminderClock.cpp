@@ -13,6 +13,7 @@
 #include "reminders/NoticeBoard.h"
 #include "reminders/ReminderTexts.h"
 #include "tasks/LookupKey.h"
+#include "tasks/TaskExecution.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskStore.h"
 
@@ -39,14 +40,17 @@ private:
 }  // namespace
 
 ReminderClock::ReminderClock(const Services& services, TaskStore& store, TaskListState& listState,
-                             const Settings& settings, const ViewState& view, SoundCues& cues, NoticeBoard& notices)
+                             const Settings& settings, const ViewState& view, SoundCues& cues, NoticeBoard& notices,
+                             TaskExecution& execution, Duties& duties)
     : services_(services),
       store_(store),
       listState_(listState),
       settings_(settings),
       view_(view),
       cues_(cues),
-      notices_(notices) {}
+      notices_(notices),
+      execution_(execution),
+      duties_(duties) {}
 
 std::string ReminderClock::getTime() const { return torvalet::getTime(services_.clock, services_.locale); }
 
@@ -83,11 +87,11 @@ void ReminderClock::checkDueTasks() { checkDueTasks(services_.clock.now()); }
 void ReminderClock::checkTime(const DateTime& moment) {
     const std::string now = timeText(moment, services_.locale.timeSeparator());
     const bool midnight = moment.hour == 0 && moment.minute == 0;
-    if (midnight && moment.date != settings_.lastLaunchDate && hooks.startOfDay) hooks.startOfDay();
+    if (midnight && moment.date != settings_.lastLaunchDate) duties_.startOfDay();
     if (now == lastClockText_) return;
     lastClockText_ = now;
     if (moment.minute == 0 && moment.hour > 8 && moment.hour < 19) announceHour(now, moment.date);
-    if (hooks.autoplayTips) hooks.autoplayTips();
+    duties_.minutePassed();
 }
 
 void ReminderClock::announceHour(const std::string& now, Date today) {
@@ -152,7 +156,7 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
         cues_.playSoundCue(cues::Ringing);
     }
     if (!trimmed(due.text("Doflag")).empty()) {
-        if (hooks.executeTaskRow) hooks.executeTaskRow(due);
+        execution_.executeTaskRow(due);
         due.edit();
         due.setText("Doflag", "!");
         due.post();

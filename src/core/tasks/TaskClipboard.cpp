@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
+#include "tasks/TaskObserver.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
@@ -100,7 +101,7 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
 
 void TaskClipboard::insertFromSystemClipboard() {
     Query& tasks = context_.store.listRows;
-    if (context_.focusGrid) context_.focusGrid();
+    context_.observer.focusTaskGrid();
     tasks.selection().clear();
     if (tasks.isEditing()) return;
     tasks.insert();

@@ -16,6 +16,7 @@
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskMaintenance.h"
+#include "tasks/TaskObserver.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 #include "trees/GoalCommands.h"
@@ -88,9 +89,7 @@ std::string withHour(int hour, const std::string& time) {
 TaskCommands::TaskCommands(TaskContext& context, TaskClipboard& clipboard, GoalCommands& goals)
     : context_(context), clipboard_(clipboard), goals_(goals) {}
 
-void TaskCommands::focusGrid() {
-    if (context_.focusGrid) context_.focusGrid();
-}
+void TaskCommands::focusGrid() { context_.observer.focusTaskGrid(); }
 
 void TaskCommands::resetCalendar() { context_.listState.calendar.selectToday(context_.services.clock.now().date); }
 
@@ -304,14 +303,14 @@ void TaskCommands::shiftToTomorrow() {
 void TaskCommands::chooseTime() {
     context_.switchToTasks();
     timeTarget_ = TimeTarget::Start;
-    if (context_.showTimeMenu) context_.showTimeMenu();
+    context_.observer.showTimeMenu();
     saveTask();
 }
 
 void TaskCommands::chooseFinalTime() {
     context_.switchToTasks();
     timeTarget_ = TimeTarget::Final;
-    if (context_.showTimeMenu) context_.showTimeMenu();
+    context_.observer.showTimeMenu();
     saveTask();
 }
 
@@ -392,7 +391,7 @@ void TaskCommands::priorityCommand(const LookupKey& key) {
 }
 
 void TaskCommands::setState(TaskState state) {
-    if (context_.goalTreeHasFocus && context_.goalTreeHasFocus()) {
+    if (context_.observer.goalTreeHasFocus()) {
         goals_.setGoalsStateByCommand(goalCommandOf(state));
         return;
     }

@@ -7,6 +7,7 @@
 #include "platform/UserInterface.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskFile.h"
+#include "tasks/TaskObserver.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
@@ -34,7 +35,7 @@ void TaskFiles::storeTaskFile() {
             entries.push_back({tasks.text("Task"), tasks.text("Time"), tasks.text("StateKey"), tasks.text("TypeKey"),
                                tasks.text("Prior_key")});
         });
-        if (context_.focusGrid) context_.focusGrid();
+        context_.observer.focusTaskGrid();
         tasks.selection().clear();
     }
     if (!chosen || fs::path(*chosen).filename().empty()) return;

@@ -1,10 +1,11 @@
 #include "tasks/TaskPropsForm.h"
 
+#include "tasks/TaskCommands.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
 
-TaskPropsForm::TaskPropsForm(TaskStore& store) : store_(store) {}
+TaskPropsForm::TaskPropsForm(TaskStore& store, TaskCommands& commands) : store_(store), commands_(commands) {}
 
 Query& TaskPropsForm::tasks() const { return store_.listRows; }
 
@@ -86,13 +87,11 @@ void TaskPropsForm::clearAndPost(const char* field) {
     tasks().post();
 }
 
-void TaskPropsForm::save() {
-    if (saveTask) return saveTask();
-    if (tasks().isEditing()) tasks().post();
-}
-
-void TaskPropsForm::run(const std::function<void()>& command) {
-    if (command) command();
-}
+void TaskPropsForm::clearPriority() { commands_.setPriority({}); }
+void TaskPropsForm::clearState() { commands_.setState(TaskState::None); }
+void TaskPropsForm::newTask() { commands_.insertTask(); }
+void TaskPropsForm::save() { commands_.saveTask(); }
+void TaskPropsForm::chooseTime() { commands_.chooseTime(); }
+void TaskPropsForm::chooseFinalTime() { commands_.chooseFinalTime(); }
 
 }  // namespace torvalet

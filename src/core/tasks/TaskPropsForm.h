@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 namespace torvalet {
 
 class Query;
+class TaskCommands;
 class TaskStore;
 
 // The task properties dialog's behaviour. Its controls are bound to the task list's current row:
@@ -23,7 +23,8 @@ public:
         std::string time, time2;
     };
 
-    explicit TaskPropsForm(TaskStore& store);
+    // The buttons that are task commands run `commands`.
+    TaskPropsForm(TaskStore& store, TaskCommands& commands);
 
     // The task list has a row for the dialog to show.
     bool hasRow() const;
@@ -51,18 +52,14 @@ public:
     void clearDoer() { clearAndPost("DoerKey"); }
     // The clear buttons of Prio and State, the new-task and save buttons and the two time boxes
     // run the task commands of the same meaning.
-    void clearPriority() { run(nullPriority); }
-    void clearState() { run(nullState); }
-    void newTask() { run(insertTask); }
+    void clearPriority();
+    void clearState();
+    void newTask();
     void save();
-    void chooseTime() { run(setTime); }
-    void chooseFinalTime() { run(setFinalTime); }
+    void chooseTime();
+    void chooseFinalTime();
     // Closing the dialog, in any way (Esc in the task text, the close box, "Ok"): the row is saved.
     void close() { save(); }
-
-    // The task commands behind the buttons, set by whoever has them. Without `saveTask` a save
-    // posts a pending edit or insert of the task list.
-    std::function<void()> nullPriority, nullState, insertTask, saveTask, setTime, setFinalTime;
 
 private:
     Query& tasks() const;
@@ -70,10 +67,10 @@ private:
     void choose(const char* keyColumn, const Query& lookup, const std::string& name);
     void clearAndPost(const char* field);
     void edit();
-    static void run(const std::function<void()>& command);
     static std::vector<std::string> names(const Query& lookup);
 
     TaskStore& store_;
+    TaskCommands& commands_;
 };
 
 }  // namespace torvalet

@@ -12,6 +12,7 @@
 #include "trees/TreeCreation.h"
 #include "trees/TreeGrouping.h"
 #include "trees/TreeMoves.h"
+#include "trees/TreeObserver.h"
 #include "trees/TreeTable.h"
 
 namespace torvalet {
@@ -32,8 +33,17 @@ TreeNode* parentItem(const TreeNode* node) {
 }  // namespace
 
 TreeCommands::TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterface& ui, SoundCues& sounds,
-                           ViewState& view, std::function<int()> language)
-    : trees_(trees), clipboard_(clipboard), ui_(ui), sounds_(sounds), view_(view), language_(std::move(language)) {}
+                           ViewState& view, std::function<int()> language, TreeObserver& observer, ItemEditor& editor,
+                           TreeNavigator& navigator)
+    : trees_(trees),
+      clipboard_(clipboard),
+      ui_(ui),
+      sounds_(sounds),
+      view_(view),
+      language_(std::move(language)),
+      observer_(observer),
+      editor_(editor),
+      navigator_(navigator) {}
 
 // --- Finding the tree and item a command acts on ---
 
@@ -237,7 +247,7 @@ void TreeCommands::treeKeyDown(ItemTree& tree, TreeKey key, KeyModifiers modifie
     case TreeKey::Insert: insertKey(tree); break;
     case TreeKey::Delete: deleteSelected(tree); break;
     case TreeKey::C:
-        if (outline && hooks.collapseAllButSelected) hooks.collapseAllButSelected(tree);
+        if (outline) navigator_.collapseAllButSelected(tree);
         break;
     case TreeKey::F2: f2Key(tree); break;
     case TreeKey::F5:
@@ -358,7 +368,7 @@ void TreeCommands::newRootLink() {
     ItemTree* links = activeLinksTree();
     if (!links) return;
     addRootAndEdit(*links);
-    if (hooks.rebuildLinkTags) hooks.rebuildLinkTags();
+    navigator_.rebuildLinkTags();
 }
 
 void TreeCommands::newChildLink() {
@@ -387,7 +397,7 @@ void TreeCommands::moveLinksDown() { onLinksTree(&TreeCommands::moveDown); }
 void TreeCommands::newRootContact() {
     switchTab(kContactsPage);
     addRootAndEdit(contacts());
-    if (hooks.rebuildContactTags) hooks.rebuildContactTags();
+    navigator_.rebuildContactTags();
 }
 
 void TreeCommands::newChildContact() { onPage(kContactsPage, contacts(), &TreeCommands::addChildAndEdit); }
@@ -449,11 +459,11 @@ void TreeCommands::addChildAndEdit(ItemTree& tree) {
 }
 
 void TreeCommands::edit(ItemTree& tree, TreeNode* node) {
-    if (hooks.editItem && node) hooks.editItem(tree, node);
+    if (!node) return;
+    observer_.treeChanged(tree);
+    editor_.editItem(*node);
 }
 
-void TreeCommands::changed(ItemTree& tree) {
-    if (hooks.treeChanged) hooks.treeChanged(tree);
-}
+void TreeCommands::changed(ItemTree& tree) { observer_.treeChanged(tree); }
 
 }  // namespace torvalet

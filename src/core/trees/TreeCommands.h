@@ -6,12 +6,14 @@
 #include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeClipboard.h"
+#include "trees/TreeCommandPeers.h"
 #include "trees/TreeDrop.h"
 
 namespace torvalet {
 
 class Clipboard;
 class SoundCues;
+class TreeObserver;
 class UserInterface;
 
 // The keys the item trees handle themselves.
@@ -24,23 +26,12 @@ enum class TreeKey { C, V, X, Enter, Left, Right, Up, Down, Insert, Delete, F2, 
 // first show their tree's page, except insertAfterGoal.
 class TreeCommands {
 public:
-    // Filled by the window layer and the dialogs; an unset hook does nothing.
-    struct Hooks {
-        // Opens the properties dialog of the item (goal, link, contact, phrase or event).
-        std::function<void(ItemTree&, TreeNode*)> editItem;
-        // After a command changed the tree: repaint.
-        std::function<void(ItemTree&)> treeChanged;
-        std::function<void()> rebuildLinkTags;
-        std::function<void()> rebuildContactTags;
-        // Key "C": collapse every item but the selected ones.
-        std::function<void(ItemTree&)> collapseAllButSelected;
-    };
-
     // `language` gives the language in force: 0 English, 1 Russian, 2 Macedonian, 3 Hellenic.
+    // A tree a command changed goes to `observer`, the item whose properties dialog is to open to
+    // `editor` (the observer sees the tree first, so that the dialog opens over the tree that
+    // already shows a new item), and the letter tags and key "C" to `navigator`.
     TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterface& ui, SoundCues& sounds, ViewState& view,
-                 std::function<int()> language);
-
-    Hooks hooks;
+                 std::function<int()> language, TreeObserver& observer, ItemEditor& editor, TreeNavigator& navigator);
 
     // --- Finding the tree and item a command acts on ---
     ItemTree& activeGoalTree();
@@ -175,6 +166,9 @@ private:
     SoundCues& sounds_;
     ViewState& view_;
     std::function<int()> language_;
+    TreeObserver& observer_;
+    ItemEditor& editor_;
+    TreeNavigator& navigator_;
 };
 
 }  // namespace torvalet

@@ -5,6 +5,7 @@
 #include "app/Organizer.h"
 #include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
 #include "trees/GoalRecord.h"
@@ -132,10 +133,12 @@ TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
         testing::writeText(dir / "torvalet.ini", "[General]\niLanguage=" + std::to_string(c.language) + "\n");
         Organizer organizer(fakes.services, dir.path());
         int applied = 0;
-        organizer.captionsChanged = [&](const LanguageTable& table) {
+        testing::RecordingObserver observer;
+        observer.onCaptions = [&](const LanguageTable& table) {
             ++applied;
             EXPECT_EQ(table.values.size(), 555u);
         };
+        organizer.setObserver(&observer);
         organizer.start();
         organizer.firstShow();
         organizer.firstShow();
@@ -146,6 +149,7 @@ TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
 
         organizer.chooseMacedonian();
         EXPECT_EQ(applied, c.appliedAtFirstShow + 1);
+        EXPECT_EQ(observer.languageChanges, 1);
         EXPECT_EQ(
             organizer.treePages().linkForm.kind.items(),
             (std::vector<std::string>{"Нема", "Интернет", "Папка", "Датотека", "Програма", "Група", "Пребарување"}));
@@ -158,8 +162,11 @@ TEST_F(OrganizerTest, ALanguageFileThatCannotBeReadIsReportedAndChangesNothing) 
     fs::remove(dir / "Lang" / "russian.lng");
     fs::create_directory(dir / "Lang" / "russian.lng");
     run([](Organizer& o) {
-        o.captionsChanged = [](const LanguageTable&) { ADD_FAILURE() << "captions applied"; };
+        testing::RecordingObserver observer;
+        observer.onCaptions = [](const LanguageTable&) { ADD_FAILURE() << "captions applied"; };
+        o.setObserver(&observer);
         o.chooseRussian();
+        o.setObserver(nullptr);
         EXPECT_EQ(o.treePages().contactForm.kind.items().size(), 8u);
     });
     ASSERT_EQ(fakes.ui.messages.size(), 1u);
@@ -221,15 +228,18 @@ namespace {
 TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
     run([](Organizer& o) {
         TreePages& pages = o.treePages();
-        pages.goalForm.show = [&] {
+        testing::RecordingObserver dialog;
+        dialog.onEditItem = [&](FormBase&) {
             pages.goalForm.text = "Phone the plumber";
             pages.goalForm.kind.setItemIndex(12);  // Phone ToDo
             pages.goalForm.state.setItemIndex(2);  // AtWork
             pages.goalForm.acceptGoal();
         };
+        o.setObserver(&dialog);
         pages.commands.newRootGoal();
         pages.turnGoalsIntoTasks();
         pages.commands.deleteGoals();
+        o.setObserver(nullptr);
     });
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{(dir / "Sounds" / "recycle.wav").string()});
 

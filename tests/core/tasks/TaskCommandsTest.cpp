@@ -111,15 +111,11 @@ TEST_F(TaskCommandsTest, AnHourShiftStopsAtATimeThatIsNoNumberKeepingTheRowsBefo
 
 TEST_F(TaskCommandsTest, TheTimeMenuSetsTheTargetOfTheSelectionAndTheCurrentRow) {
     add({{"a", "2026-12-01", "09:00"}, {"b", "2026-12-02", "09:00"}, {"c", "2026-12-03", "09:00"}});
-    int shown = 0;
-    organizer->tasks().context.showTimeMenu = [&] {
-        ++shown;
-        commands().pickTime("17:35");
-    };
+    observer.onTimeMenu = [&] { commands().pickTime("17:35"); };
     select({"a"});
     current("b");
     commands().chooseFinalTime();
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(observer.timeMenus, 1);
     EXPECT_EQ(column("select Time || '-' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"09:00-17:35", "09:00-17:35", "09:00-09:00"}));
     EXPECT_EQ(list().selection().size(), 1u) << "the current row's mark is put back as it was";
@@ -200,7 +196,7 @@ TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoal
     ItemTree& goals = organizer->trees().get(TreeId::DayGoalTree);
     TreeNode* goal = goals.appendChild(nullptr);
     goals.select(goal);
-    organizer->tasks().context.goalTreeHasFocus = [] { return true; };
+    observer.goalTreeFocused = true;
     commands().stateCommand(TaskState::Done);
     EXPECT_EQ(goal->record<GoalRecord>().state, 6);
     EXPECT_EQ(field("StateKey", "a"), "") << "the task list is left as it was";
@@ -210,7 +206,7 @@ TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoal
     commands().stateCommand(TaskState::Mute);
     findTaskCommand(stateButton.command)->run(organizer->tasks());
     EXPECT_EQ(goal->record<GoalRecord>().state, 6);
-    organizer->tasks().context.goalTreeHasFocus = [] { return false; };
+    observer.goalTreeFocused = false;
     commands().priorityCommand(keys::Highest);
     EXPECT_EQ(field("Prior_key", "a"), "         1") << "priorities always act on the tasks";
 }

@@ -8,6 +8,7 @@
 
 #include "app/Organizer.h"
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "fakes/StoreReads.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
@@ -23,7 +24,8 @@ struct Row {
 };
 
 // The organiser started over a new application folder on Tuesday 2026-12-08 at 09:05, its task
-// table emptied after start, with ways to put rows in, pick rows and read the store back.
+// table emptied after start, with ways to put rows in, pick rows and read the store back, and an
+// observer in the window's place.
 class TaskFixture : public ::testing::Test {
 protected:
     TaskFixture() { Organizer::provision(AppPaths{dir.path()}); }
@@ -31,6 +33,7 @@ protected:
     void start(const std::string& settings = {}) {
         if (!settings.empty()) writeText(dir / "torvalet.ini", settings);
         organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+        organizer->setObserver(&observer);
         organizer->start();
         organizer->firstShow();
         organizer->store().database()->execute("delete from tasks");
@@ -41,7 +44,7 @@ protected:
     Query& list() { return organizer->store().listRows; }
     Tasks& tasks() { return organizer->tasks(); }
     TaskCommands& commands() { return organizer->tasks().commands; }
-    MonthCalendarSelection& calendar() { return organizer->listState().calendar; }
+    MonthCalendarSelection& calendar() { return organizer->tasks().context.listState.calendar; }
 
     void add(const std::vector<Row>& rows) {
         SqlStatement insert = organizer->store().database()->prepare(
@@ -91,6 +94,7 @@ protected:
 
     TempDir dir;
     FakeServices fakes;
+    RecordingObserver observer;
     std::unique_ptr<Organizer> organizer;
 };
 
