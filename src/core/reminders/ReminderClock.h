@@ -4,7 +4,6 @@
 #include <string>
 
 #include "base/Date.h"
-#include "tasks/TaskFields.h"
 
 namespace torvalet {
 
@@ -74,7 +73,6 @@ private:
     const ViewState& view_;
     SoundCues& cues_;
     NoticeBoard& notices_;
-    TaskFields taskFields_;
     std::string lastClockText_;
     bool ticking_ = false;
     std::string lastError_;

@@ -132,6 +132,7 @@ void Query::takeColumns(const SqlStatement& statement) {
 void Query::resolveFields() {
     columnDefs_.clear();
     for (const auto& name : columns_) columnDefs_.push_back(findColumn(table_, name));
+    for (const TaskColumn c : allTaskColumns()) taskFields_[indexOf(c)] = column(columnDef(c).name);
     for (auto& lookup : lookups_) lookup.key = column(lookup.keyColumn);
     ++generation_;
 }
@@ -312,6 +313,18 @@ double Query::number(std::string_view field) const {
 
 bool Query::isNull(std::string_view field) const { return isNull(column(field)); }
 
+std::string Query::text(TaskColumn column) const {
+    const Field f = field(column);
+    if (f < 0 && isOpen()) throw StoreError(name_ + ": Field '" + columnDef(column).name + "' not found");
+    return textAt(current_, f);
+}
+
+double Query::number(TaskColumn column) const {
+    const Field c = field(column);
+    if (c < 0 || current_ < 0) return 0;
+    return sqlValueNumber(rowValues(current_)[static_cast<std::size_t>(c)]);
+}
+
 bool Query::isNull(Field field) const {
     if (field < 0 || static_cast<std::size_t>(field) >= columns_.size() || current_ < 0) return true;
     const SqlValue& value = rowValues(current_)[static_cast<std::size_t>(field)];
@@ -325,6 +338,12 @@ void Query::setText(Field field, const std::string& value) {
     const bool isColumn = field >= 0 && static_cast<std::size_t>(field) < columns_.size();
     setTextColumn(isColumn ? columns_[static_cast<std::size_t>(field)] : "", isColumn ? field : -1, value);
 }
+
+void Query::setText(TaskColumn column, const std::string& value) {
+    setTextColumn(columnDef(column).name, field(column), value);
+}
+
+void Query::setNumber(TaskColumn column, double value) { setColumn(columnDef(column).name, field(column), value); }
 
 void Query::setTextColumn(std::string_view field, Field c, const std::string& value) {
     const ColumnDef* def = c >= 0 ? columnDefs_[static_cast<std::size_t>(c)] : nullptr;
@@ -645,6 +664,11 @@ void Query::addLookupField(std::string name, std::string keyColumn, const Query&
 
 int Query::findRow(std::string_view field, const std::string& value) const {
     const Field c = column(field);
+    return c < 0 ? -1 : findRow(c, value);
+}
+
+int Query::findRow(TaskColumn column, const std::string& value) const {
+    const Field c = field(column);
     return c < 0 ? -1 : findRow(c, value);
 }
 

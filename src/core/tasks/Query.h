@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "base/Date.h"
 #include "tasks/Database.h"
 #include "tasks/RowCache.h"
+#include "tasks/TaskColumn.h"
 
 namespace torvalet {
 
@@ -97,6 +99,8 @@ public:
     Field field(std::string_view name) const;
     bool hasField(std::string_view name) const { return field(name) >= 0; }
     std::vector<std::string> fieldNames() const;
+    // A task column of the statement in force, resolved at its open; -1 when the statement has not got it.
+    Field field(TaskColumn column) const { return taskFields_[indexOf(column)]; }
     // Counts up each time the statement's fields are resolved anew (every open).
     int generation() const { return generation_; }
 
@@ -112,6 +116,12 @@ public:
     std::string textAt(int row, std::string_view field) const { return textAt(row, this->field(field)); }
     std::string textAt(int row, Field field) const;
     Bookmark bookmarkAt(int row) const { return rowids_.at(static_cast<std::size_t>(row)); }
+    // The same for a task column: reading one the statement has not got throws while the query is open.
+    std::string text(TaskColumn column) const;
+    Date date(TaskColumn column) const { return Date::fromIso(text(column)); }
+    double number(TaskColumn column) const;
+    bool isNull(TaskColumn column) const { return isNull(field(column)); }
+    std::string textAt(int row, TaskColumn column) const { return textAt(row, field(column)); }
 
     // Writes need the edit or insert state. Texts are cut to their column width in characters.
     void setText(std::string_view field, const std::string& value);
@@ -121,6 +131,10 @@ public:
     void setDate(Field field, Date value) { setText(field, value.toIso()); }
     void setNumber(std::string_view field, double value);
     void setValue(std::string_view field, SqlValue value);
+    // The same for a task column.
+    void setText(TaskColumn column, const std::string& value);
+    void setDate(TaskColumn column, Date value) { setText(column, value.toIso()); }
+    void setNumber(TaskColumn column, double value);
 
     QueryState state() const { return state_; }
     bool isEditing() const { return state_ == QueryState::Edit || state_ == QueryState::Insert; }
@@ -156,6 +170,7 @@ public:
     void addLookupField(std::string name, std::string keyColumn, const Query& lookup, std::string resultColumn);
     // The row index whose `column` equals `value`, or -1.
     int findRow(std::string_view column, const std::string& value) const;
+    int findRow(TaskColumn column, const std::string& value) const;
 
     int addObserver(Observer observer);
     void removeObserver(int id);
@@ -173,6 +188,11 @@ private:
         mutable Field lookupKey = -1, lookupResult = -1;  // in the lookup, for its generation
     };
 
+    static constexpr std::array<Field, taskColumnCount> unresolved() {
+        std::array<Field, taskColumnCount> fields{};
+        fields.fill(-1);
+        return fields;
+    }
     Field column(std::string_view name) const;
     bool keyed() const { return !table_.empty(); }
     const Values& rowValues(int row) const;
@@ -214,6 +234,7 @@ private:
     // The columns by their names as the statement gives them: most callers spell them so.
     std::unordered_map<std::string_view, Field> columnsByName_;
     std::vector<const ColumnDef*> columnDefs_;
+    std::array<Field, taskColumnCount> taskFields_ = unresolved();
     int generation_ = 0;
 
     // In list order; 0 for a new row not stored yet. A deque: new rows go in at the current

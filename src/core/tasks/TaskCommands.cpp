@@ -100,7 +100,7 @@ void TaskCommands::insertRow() {
     Query& tasks = context_.store.listRows;
     const Date day = context_.listState.calendar.first();
     tasks.insert();
-    tasks.setDate("Date", day);
+    tasks.setDate(TaskColumn::StartDate, day);
     context_.listState.pendingInsertTime.clear();
     tasks.selection().clear();
 }
@@ -115,11 +115,11 @@ void TaskCommands::addTask(const TaskEntry& entry) {
     insertRow();
     Query& tasks = context_.store.listRows;
     const auto key = [](int n) { return n ? makeLookupKey(n) : LookupKey(); };
-    tasks.setText("Task", entry.text);
-    if (!entry.time.empty()) tasks.setText("Time", entry.time);
-    tasks.setText("TypeKey", key(entry.type));
-    tasks.setText("StateKey", key(entry.state));
-    tasks.setText("Prior_key", key(entry.prio));
+    tasks.setText(TaskColumn::Task, entry.text);
+    if (!entry.time.empty()) tasks.setText(TaskColumn::StartTime, entry.time);
+    tasks.setText(TaskColumn::TypeKey, key(entry.type));
+    tasks.setText(TaskColumn::StateKey, key(entry.state));
+    tasks.setText(TaskColumn::PriorityKey, key(entry.prio));
     tasks.post();
 }
 
@@ -133,7 +133,7 @@ void TaskCommands::newTaskOfType(int n) {
     const LookupKey key = n >= 1 && n <= 47 ? makeLookupKey(n) : LookupKey();
     if (tasks.isOpen()) tasks.selection().erase(tasks.bookmark());
     tasks.insert();
-    tasks.setText("TypeKey", key);
+    tasks.setText(TaskColumn::TypeKey, key);
     tasks.post();
     tasks.edit();
     context_.services.ui.showTaskProperties(true);
@@ -216,7 +216,7 @@ void TaskCommands::runOnDay(const char* statement, const std::function<std::stri
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     if (tasks.isEditing()) tasks.post();
-    const Date day = tasks.date("Date");
+    const Date day = tasks.date(TaskColumn::StartDate);
     if (day.isNull()) return;
     MonthCalendarSelection& calendar = context_.listState.calendar;
     const Date first = calendar.first(), last = calendar.last();
@@ -253,8 +253,8 @@ void TaskCommands::setDates(Date start, Date final) {
     Query& tasks = context_.store.listRows;
     taskRows::forSelectionOrCurrent(tasks, [&] {
         tasks.edit();
-        tasks.setDate("Date", start);
-        tasks.setDate("Date2", final);
+        tasks.setDate(TaskColumn::StartDate, start);
+        tasks.setDate(TaskColumn::FinalDate, final);
         tasks.post();
     });
     resetCalendar();
@@ -263,10 +263,10 @@ void TaskCommands::setDates(Date start, Date final) {
 void TaskCommands::shiftDates(int startDays, int finalDays) {
     Query& tasks = context_.store.listRows;
     taskRows::forSelectionOrCurrent(tasks, [&] {
-        const Date start = tasks.date("Date"), final = tasks.date("Date2");
+        const Date start = tasks.date(TaskColumn::StartDate), final = tasks.date(TaskColumn::FinalDate);
         tasks.edit();
-        tasks.setDate("Date", start.isNull() ? start : start.addDays(startDays));
-        tasks.setDate("Date2", final.isNull() ? final : final.addDays(finalDays));
+        tasks.setDate(TaskColumn::StartDate, start.isNull() ? start : start.addDays(startDays));
+        tasks.setDate(TaskColumn::FinalDate, final.isNull() ? final : final.addDays(finalDays));
         tasks.post();
     });
     resetCalendar();
@@ -317,13 +317,13 @@ void TaskCommands::chooseFinalTime() {
 
 void TaskCommands::pickTime(const std::string& time) {
     Query& tasks = context_.store.listRows;
-    const char* field = timeTarget_ == TimeTarget::Start ? "Time" : "Time2";
+    const TaskColumn column = timeTarget_ == TimeTarget::Start ? TaskColumn::StartTime : TaskColumn::FinalTime;
     const QuerySuspension suspension(tasks);
     saveTask();
     focusGrid();
     taskRows::forSelectionAndCurrent(tasks, [&] {
         tasks.edit();
-        tasks.setText(field, time);
+        tasks.setText(column, time);
         tasks.post();
     });
 }
@@ -348,11 +348,11 @@ void TaskCommands::shiftHours(bool forward) {
     } clear{tasks};
     taskRows::forSelectionAndCurrent(tasks, [&] {
         // Both times are converted before the row changes: a row whose time is no time stays as it was.
-        const std::string start = shift(tasks.text("Time"));
-        const std::string final = shift(tasks.text("Time2"));
+        const std::string start = shift(tasks.text(TaskColumn::StartTime));
+        const std::string final = shift(tasks.text(TaskColumn::FinalTime));
         tasks.edit();
-        tasks.setText("Time", start);
-        tasks.setText("Time2", final);
+        tasks.setText(TaskColumn::StartTime, start);
+        tasks.setText(TaskColumn::FinalTime, final);
         tasks.post();
     });
 }
@@ -368,8 +368,8 @@ void TaskCommands::shiftToNow() {
     const Date today = context_.services.clock.now().date;
     taskRows::forSelectionAndCurrent(tasks, [&] {
         tasks.edit();
-        tasks.setText("Time", now);
-        tasks.setDate("Date", today);
+        tasks.setText(TaskColumn::StartTime, now);
+        tasks.setDate(TaskColumn::StartDate, today);
         tasks.post();
     });
 }
@@ -380,7 +380,7 @@ void TaskCommands::setPriority(const LookupKey& key) {
     Query& tasks = context_.store.listRows;
     taskRows::forSelectionOrCurrent(tasks, [&] {
         tasks.edit();
-        tasks.setText("Prior_key", key);
+        tasks.setText(TaskColumn::PriorityKey, key);
         tasks.post();
     });
     focusGrid();
@@ -403,9 +403,9 @@ void TaskCommands::setState(TaskState state) {
     taskRows::forSelectionOrCurrent(tasks, [&] {
         context_.cues.playSoundCue(cue);
         tasks.edit();
-        tasks.setText("StateKey", key);
-        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber("Procent", 100);
-        if (state == TaskState::None) tasks.setNumber("Procent", 0);
+        tasks.setText(TaskColumn::StateKey, key);
+        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber(TaskColumn::Percent, 100);
+        if (state == TaskState::None) tasks.setNumber(TaskColumn::Percent, 0);
         tasks.post();
     });
 }
@@ -415,7 +415,7 @@ void TaskCommands::stateCommand(TaskState state) {
     setState(state);
 }
 
-void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length) {
+void TaskCommands::rotate(TaskColumn column, const LookupKey* cycle, int length) {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     saveTask();
@@ -432,14 +432,14 @@ void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length
     tasks.refresh();
 }
 
-void TaskCommands::rotatePriority() { rotate("Prior_key", priorityCycle, 6); }
+void TaskCommands::rotatePriority() { rotate(TaskColumn::PriorityKey, priorityCycle, 6); }
 
 void TaskCommands::rotatePriorityCommand() {
     context_.switchToTasks();
     rotatePriority();
 }
 
-void TaskCommands::rotateState() { rotate("StateKey", stateCycle, 6); }
+void TaskCommands::rotateState() { rotate(TaskColumn::StateKey, stateCycle, 6); }
 
 void TaskCommands::rotateStateCommand() {
     context_.switchToTasks();
@@ -453,8 +453,8 @@ void TaskCommands::setTaskText(bool upper) {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     tasks.edit();
-    const std::string text = tasks.text("Task");
-    tasks.setText("Task", upper ? utf8Upper(text) : utf8Lower(text));
+    const std::string text = tasks.text(TaskColumn::Task);
+    tasks.setText(TaskColumn::Task, upper ? utf8Upper(text) : utf8Lower(text));
     tasks.post();
 }
 

@@ -35,14 +35,14 @@ void TaskExecution::doTasks() {
     context_.switchToTasks();
     Query& tasks = context_.store.listRows;
     taskRows::forSelectionAndCurrent(tasks, [&] {
-        const auto request =
-            requests_.taskDo(typeNumber(tasks.text("TypeKey")), tasks.text("Task"), tasks.text("Comment"));
+        const auto request = requests_.taskDo(typeNumber(tasks.text(TaskColumn::TypeKey)), tasks.text(TaskColumn::Task),
+                                              tasks.text(TaskColumn::Comment));
         if (request) context_.services.shell.open(*request);
     });
 }
 
 void TaskExecution::executeTaskRow(const Query& row) {
-    const auto request = requests_.taskExecute(typeNumber(row.text("TypeKey")), row.text("Task"));
+    const auto request = requests_.taskExecute(typeNumber(row.text(TaskColumn::TypeKey)), row.text(TaskColumn::Task));
     if (request) context_.services.shell.open(*request);
 }
 

@@ -31,8 +31,9 @@ void TaskFiles::storeTaskFile() {
     {
         const QuerySuspension suspension(tasks);
         tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [&] {
-            entries.push_back({tasks.text("Task"), tasks.text("Time"), tasks.text("StateKey"), tasks.text("TypeKey"),
-                               tasks.text("Prior_key")});
+            entries.push_back({tasks.text(TaskColumn::Task), tasks.text(TaskColumn::StartTime),
+                               tasks.text(TaskColumn::StateKey), tasks.text(TaskColumn::TypeKey),
+                               tasks.text(TaskColumn::PriorityKey)});
         });
         if (context_.focusGrid) context_.focusGrid();
         tasks.selection().clear();
@@ -51,11 +52,11 @@ void TaskFiles::loadTaskFile() {
     const PostGroup group(tasks.database());
     for (const TaskFileEntry& entry : taskFile::read(text)) {
         tasks.insert();
-        tasks.setText("Task", entry.task);
-        tasks.setText("Time", entry.time);
-        tasks.setText("StateKey", entry.stateKey);
-        tasks.setText("Prior_key", entry.priorityKey);
-        tasks.setText("TypeKey", entry.typeKey);
+        tasks.setText(TaskColumn::Task, entry.task);
+        tasks.setText(TaskColumn::StartTime, entry.time);
+        tasks.setText(TaskColumn::StateKey, entry.stateKey);
+        tasks.setText(TaskColumn::PriorityKey, entry.priorityKey);
+        tasks.setText(TaskColumn::TypeKey, entry.typeKey);
         tasks.post();
     }
 }

@@ -18,23 +18,23 @@ void TaskRecordRules::install(Query& listRows) {
 }
 
 void TaskRecordRules::fillNewRow(Query& tasks) {
-    const TaskFields::Set& field = fields_.of(tasks);
-    if (tasks.isNull(field.date)) tasks.setDate(field.date, state_.calendar.first());
-    if (tasks.isNull(field.date2)) tasks.setDate(field.date2, state_.calendar.last());
+    if (tasks.isNull(TaskColumn::StartDate)) tasks.setDate(TaskColumn::StartDate, state_.calendar.first());
+    if (tasks.isNull(TaskColumn::FinalDate)) tasks.setDate(TaskColumn::FinalDate, state_.calendar.last());
     const std::string time = state_.pendingInsertTime.empty() ? getTime(clock_, locale_) : state_.pendingInsertTime;
-    tasks.setText(field.time, time);
-    tasks.setText(field.time2, time);
+    tasks.setText(TaskColumn::StartTime, time);
+    tasks.setText(TaskColumn::FinalTime, time);
     tasks.post();
     tasks.edit();
 }
 
 void TaskRecordRules::armReminder(Query& tasks) {
-    const TaskFields::Set& field = fields_.of(tasks);
     const std::string now = getTime(clock_, locale_);
-    const std::string time = tasks.text(field.time);
-    const std::string priority = tasks.text(field.priorityKey);
-    if ((priority == keys::Highest || priority == keys::High) && now != time) tasks.setText(field.remindFlag, "+");
-    if (autoRemind_() && now != time && tasks.text(field.remindFlag) != "!") tasks.setText(field.remindFlag, "+");
+    const std::string time = tasks.text(TaskColumn::StartTime);
+    const std::string priority = tasks.text(TaskColumn::PriorityKey);
+    if ((priority == keys::Highest || priority == keys::High) && now != time)
+        tasks.setText(TaskColumn::RemindFlag, "+");
+    if (autoRemind_() && now != time && tasks.text(TaskColumn::RemindFlag) != "!")
+        tasks.setText(TaskColumn::RemindFlag, "+");
 }
 
 void TaskRecordRules::returnToToday(Query&) {

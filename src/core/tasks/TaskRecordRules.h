@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "tasks/TaskFields.h"
+#include "tasks/Query.h"
 
 namespace torvalet {
 
@@ -30,7 +30,6 @@ private:
     const Clock& clock_;
     const Locale& locale_;
     std::function<bool()> autoRemind_;
-    TaskFields fields_;
 };
 
 }  // namespace torvalet

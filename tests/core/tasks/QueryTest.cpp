@@ -42,7 +42,7 @@ protected:
     }
     Query::Bookmark bookmarkOf(const std::string& text) {
         for (int row = 0; row < query.rowCount(); ++row)
-            if (query.textAt(row, "Task") == text) return query.bookmarkAt(row);
+            if (query.textAt(row, TaskColumn::Task) == text) return query.bookmarkAt(row);
         return 0;
     }
 
@@ -67,7 +67,7 @@ TEST(SqlValueText, NumbersReadAsPrintfWritesThem) {
 TEST_F(QueryTest, NavigatesAndKeepsTheCurrentRowByBookmarkAcrossARefresh) {
     EXPECT_EQ(listed(), "a b c d e ");
     query.last();
-    EXPECT_EQ(query.text("Task"), "e");
+    EXPECT_EQ(query.text(TaskColumn::Task), "e");
     query.moveBy(-2);
     EXPECT_EQ(query.text("task"), "c");
     const auto c = query.bookmark();
@@ -80,29 +80,29 @@ TEST_F(QueryTest, NavigatesAndKeepsTheCurrentRowByBookmarkAcrossARefresh) {
 
     sql("delete from tasks where Task = 'c'");  // the current row goes: the position stays
     query.refresh();
-    EXPECT_EQ(query.text("Task"), "d");
+    EXPECT_EQ(query.text(TaskColumn::Task), "d");
     EXPECT_FALSE(query.gotoBookmark(c));
     EXPECT_TRUE(query.gotoBookmark(bookmarkOf("a")));
     EXPECT_EQ(query.currentIndex(), 0);
     query.moveBy(100);
-    EXPECT_EQ(query.text("Task"), "e");
+    EXPECT_EQ(query.text(TaskColumn::Task), "e");
     EXPECT_TRUE(query.eof());
 }
 
 TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
     query.moveTo(1);
     query.edit();
-    query.setText("Task", "b2");
+    query.setText(TaskColumn::Task, "b2");
     EXPECT_EQ(listed(), "a b2 c d e ");  // every other row went through the two cached rows
     query.post();
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a b2 c d e ");
 
     query.moveTo(2);
     query.edit();
-    query.setText("Project", "Home");
+    query.setText(TaskColumn::Project, "Home");
     listed();
     query.cancel();
-    EXPECT_EQ(query.text("Project"), "");
+    EXPECT_EQ(query.text(TaskColumn::Project), "");
     EXPECT_EQ(stored("select count(*) from tasks where Project <> ''"), "0 ");
 }
 
@@ -110,18 +110,18 @@ TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
 // read keeps that statement's value; a post that changed nothing writes nothing.
 TEST_F(QueryTest, APostWritesOnlyTheFieldsItsEditChanged) {
     query.moveTo(0);
-    EXPECT_EQ(query.text("Project"), "");  // the row is read and held
+    EXPECT_EQ(query.text(TaskColumn::Project), "");  // the row is read and held
     sql("update tasks set Project = 'Home' where Task = 'a'");
     query.edit();
-    query.setText("Task", "a2");
+    query.setText(TaskColumn::Task, "a2");
     query.post();
     EXPECT_EQ(stored("select Task || '/' || Project from tasks where Task like 'a%'"), "a2/Home ");
 
     query.moveTo(1);
-    EXPECT_EQ(query.text("Task"), "b");
+    EXPECT_EQ(query.text(TaskColumn::Task), "b");
     sql("update tasks set Task = 'b3' where Task = 'b'");
     query.edit();
-    query.setText("Task", "b");
+    query.setText(TaskColumn::Task, "b");
     query.post();
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a2 b3 c d e ");
 }
@@ -130,7 +130,7 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     query.moveTo(2);
     query.insert();  // before the current row
     EXPECT_EQ(query.bookmark(), 0);
-    query.setText("Task", "new");
+    query.setText(TaskColumn::Task, "new");
     EXPECT_EQ(listed(), "a b new c d e ");
     query.post();
     EXPECT_NE(query.bookmark(), 0);
@@ -139,12 +139,12 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     query.append();
     query.cancel();  // a row never posted leaves no trace, and the row before it is current again
     EXPECT_EQ(query.rowCount(), 6);
-    EXPECT_EQ(query.text("Task"), "new");
+    EXPECT_EQ(query.text(TaskColumn::Task), "new");
 
     query.selection() = {bookmarkOf("d"), query.bookmark()};
     query.remove();
     EXPECT_EQ(listed(), "a b c d e ");
-    EXPECT_EQ(query.text("Task"), "c");
+    EXPECT_EQ(query.text(TaskColumn::Task), "c");
     EXPECT_EQ(query.selection(), std::set<Query::Bookmark>{bookmarkOf("d")});
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a b c d e ");
 }
@@ -171,7 +171,7 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         query.afterInsert = [](Query& q) {
-            q.setText("Project", "rule");
+            q.setText(TaskColumn::Project, "rule");
             q.post();
             q.edit();
         };
@@ -184,7 +184,7 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
             EXPECT_THROW(query.post(), StoreError);
             query.cancel();
         } else {
-            query.setText("Task", c.stored);
+            query.setText(TaskColumn::Task, c.stored);
             c.finalPost ? query.post() : query.cancel();
         }
         transaction.commit();
@@ -208,7 +208,7 @@ TEST_F(QueryTest, NewRowsInARunTakeTheRowidsTheStoreWouldGive) {
     };
     const auto add = [this](const char* text) {
         query.insert();
-        query.setText("Task", text);
+        query.setText(TaskColumn::Task, text);
         query.post();
         return query.bookmark();
     };
@@ -235,13 +235,13 @@ TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     const std::set<Query::Bookmark> picked{bookmarkOf("e"), bookmarkOf("a"), bookmarkOf("d")};
     std::string visited;
     query.forEachRow(picked, [&] {
-        visited += query.text("Task");
+        visited += query.text(TaskColumn::Task);
         query.edit();
-        query.setText("Project", "P");
+        query.setText(TaskColumn::Project, "P");
         query.post();
     });
     EXPECT_EQ(visited, "ade");
-    EXPECT_EQ(query.text("Task"), "c");
+    EXPECT_EQ(query.text(TaskColumn::Task), "c");
     EXPECT_EQ(stored("select Task from tasks where Project = 'P' order by Task"), "a d e ");
 
     // Removing each visited row moves the rows after it.
@@ -252,9 +252,9 @@ TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     // Rows added elsewhere while visiting do not make the visit miss a row.
     visited.clear();
     query.forEachRow({bookmarkOf("a"), bookmarkOf("d")}, [&] {
-        visited += query.text("Task");
+        visited += query.text(TaskColumn::Task);
         query.append();
-        query.setText("Task", "z");
+        query.setText(TaskColumn::Task, "z");
         query.post();
     });
     EXPECT_EQ(visited, "ad");
@@ -331,6 +331,34 @@ TEST_F(QueryTest, ResolvedFieldsWriteLikeNamesAndRefuseWhatIsNoColumn) {
     EXPECT_FALSE(query.isNull(project));
     query.post();
     EXPECT_EQ(stored("select Project from tasks where Task = 'a'"), "p ");
+}
+
+// A task column is found by its name in each statement, whatever the statement's column order; one
+// the statement has not got is refused by name, as a misspelt name is.
+TEST_F(QueryTest, TaskColumnsAreFoundInEachStatementByName) {
+    query.close();
+    query.setSql("select Procent, Date2, Task from tasks order by Task");
+    query.open();
+    EXPECT_EQ(query.field(TaskColumn::Percent), 0);
+    EXPECT_EQ(query.field(TaskColumn::Task), 2);
+    EXPECT_EQ(query.field(TaskColumn::Project), -1);
+    query.edit();
+    query.setDate(TaskColumn::FinalDate, Date::fromYmd(2026, 12, 31));
+    query.setNumber(TaskColumn::Percent, 40);
+    query.setText(TaskColumn::Task, "a2");
+    EXPECT_THROW(query.setText(TaskColumn::Project, "x"), StoreError);
+    query.post();
+    EXPECT_EQ(stored("select Task || '/' || Date2 || '/' || Procent from tasks where rowid = 2"),
+              "a2/2026-12-31/40.0 ");
+    EXPECT_EQ(query.date(TaskColumn::FinalDate), Date::fromYmd(2026, 12, 31));
+    EXPECT_EQ(query.number(TaskColumn::Percent), 40);
+    EXPECT_TRUE(query.isNull(TaskColumn::Project));
+    try {
+        query.text(TaskColumn::Project);
+        ADD_FAILURE() << "a column the statement has not got was read";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(std::string(error.what()), "tasksQ: Field 'Project' not found");
+    }
 }
 
 TEST_F(QueryTest, ReadingFailsClearlyWhenTheStatementCannotRun) {

@@ -16,8 +16,8 @@ TEST_F(TaskCommandsTest, InsertGivesTheRowTheDaySelectedBeforeAndOpensTheDialogM
     EXPECT_EQ(organizer->view().activePage, kTasksPage);
     EXPECT_EQ(calendar().first(), Date::fromYmd(2026, 12, 8)) << "the insert's own post reset the calendar";
     EXPECT_TRUE(list().isEditing());
-    EXPECT_EQ(list().text("Date"), "2026-03-12");
-    EXPECT_EQ(list().text("Time"), "09:05");
+    EXPECT_EQ(list().text(TaskColumn::StartDate), "2026-03-12");
+    EXPECT_EQ(list().text(TaskColumn::StartTime), "09:05");
     EXPECT_EQ(fakes.ui.propertiesShown, 1);
     commands().saveTask();
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks"), std::vector<std::string>{"2026-03-12 2026-03-14"});
@@ -31,7 +31,7 @@ TEST_F(TaskCommandsTest, NewTaskOfTypeTakesOnlyTypesOneToFortySeven) {
     for (const auto& [n, key] : cases) {
         commands().newTaskOfType(n);
         EXPECT_TRUE(list().isEditing()) << n;
-        EXPECT_EQ(list().text("TypeKey"), key) << n;
+        EXPECT_EQ(list().text(TaskColumn::TypeKey), key) << n;
         commands().saveTask();
     }
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"6"});

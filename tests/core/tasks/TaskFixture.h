@@ -62,13 +62,13 @@ protected:
     }
     // The current row becomes the row of that task text; the others named are selected.
     void current(const std::string& task) {
-        const int row = list().findRow("Task", task);
+        const int row = list().findRow(TaskColumn::Task, task);
         ASSERT_GE(row, 0) << task;
         list().moveTo(row);
     }
     void select(const std::vector<std::string>& names) {
         for (const std::string& name : names) {
-            const int row = list().findRow("Task", name);
+            const int row = list().findRow(TaskColumn::Task, name);
             ASSERT_GE(row, 0) << name;
             list().selection().insert(list().bookmarkAt(row));
         }
@@ -80,7 +80,7 @@ protected:
     // The task texts of the list, in list order.
     std::vector<std::string> listed() {
         std::vector<std::string> names;
-        for (int row = 0; row < list().rowCount(); ++row) names.push_back(list().textAt(row, "Task"));
+        for (int row = 0; row < list().rowCount(); ++row) names.push_back(list().textAt(row, TaskColumn::Task));
         return names;
     }
     int cuesPlayed(const std::string& cue) {

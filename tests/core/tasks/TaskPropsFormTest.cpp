@@ -11,10 +11,10 @@ protected:
     TaskPropsFormTest() {
         Query& tasks = store.listRows;
         tasks.append();
-        tasks.setText("Task", "Call the bank");
-        tasks.setText("TypeKey", makeLookupKey(2));
-        tasks.setText("StateKey", makeLookupKey(4));
-        tasks.setNumber("Procent", 30);
+        tasks.setText(TaskColumn::Task, "Call the bank");
+        tasks.setText(TaskColumn::TypeKey, makeLookupKey(2));
+        tasks.setText(TaskColumn::StateKey, makeLookupKey(4));
+        tasks.setNumber(TaskColumn::Percent, 30);
         tasks.post();
     }
 
