@@ -402,7 +402,7 @@ void Query::beginNew(int position) {
     current_ = position;
     eof_ = false;
     notify(QueryEvent::RowInserted, position);
-    if (afterInsert) afterInsert(*this);
+    if (rules_) rules_->afterInsert(*this);
 }
 
 void Query::insert() { beginNew(std::max(current_, 0)); }
@@ -543,7 +543,7 @@ void Query::updateRow() {
 
 void Query::post() {
     if (!isEditing()) return;
-    if (beforePost) beforePost(*this);
+    if (rules_) rules_->beforePost(*this);
     writeRow();
     state_ = QueryState::Browse;
     // A held row is read from its held values until it is written; other rows from the cache.
@@ -555,7 +555,7 @@ void Query::post() {
     editing_.clear();
     rowsChanged();
     notify(QueryEvent::RowChanged, current_);
-    if (afterPost) afterPost(*this);
+    if (rules_) rules_->afterPost(*this);
 }
 
 void Query::cancel() {

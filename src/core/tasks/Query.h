@@ -15,6 +15,7 @@
 #include "base/Date.h"
 #include "tasks/Database.h"
 #include "tasks/RowCache.h"
+#include "tasks/RowRules.h"
 #include "tasks/TaskColumn.h"
 
 namespace torvalet {
@@ -49,7 +50,6 @@ struct QueryEvent {
 class Query {
 public:
     using Bookmark = long long;
-    using Hook = std::function<void(Query&)>;
     using Observer = std::function<void(const QueryEvent&)>;
     // A field resolved once by name for the statement in force: a column, or a lookup field after
     // the columns. -1 for none.
@@ -162,8 +162,8 @@ public:
     // error stays). The row that was current before is current again afterwards.
     void forEachRow(const std::set<Bookmark>& bookmarks, const std::function<void()>& visit);
 
-    // The record rules.
-    Hook afterInsert, beforePost, afterPost;
+    // The rules run as rows are inserted and posted (none by default); they must outlive their use here.
+    void setRules(RowRules* rules) { rules_ = rules; }
 
     // A field computed from another query: the `resultColumn` of the row of `lookup` whose `KEY`
     // equals this row's `keyColumn`, or empty.
@@ -269,6 +269,7 @@ private:
     int currentBeforeInsert_ = -1;  // where a cancelled insert returns to
     bool eof_ = true;
     QueryState state_ = QueryState::Inactive;
+    RowRules* rules_ = nullptr;
     std::set<Bookmark> selection_;
     std::vector<LookupField> lookups_;
     mutable std::unordered_map<Field, std::unordered_map<std::string, int>> index_;

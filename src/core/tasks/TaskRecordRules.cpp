@@ -11,11 +11,7 @@ TaskRecordRules::TaskRecordRules(TaskListState& state, const Clock& clock, const
                                  std::function<bool()> autoRemind)
     : state_(state), clock_(clock), locale_(locale), autoRemind_(std::move(autoRemind)) {}
 
-void TaskRecordRules::install(Query& listRows) {
-    listRows.afterInsert = [this](Query& q) { fillNewRow(q); };
-    listRows.beforePost = [this](Query& q) { armReminder(q); };
-    listRows.afterPost = [this](Query& q) { returnToToday(q); };
-}
+void TaskRecordRules::install(Query& listRows) { listRows.setRules(this); }
 
 void TaskRecordRules::fillNewRow(Query& tasks) {
     if (tasks.isNull(TaskColumn::StartDate)) tasks.setDate(TaskColumn::StartDate, state_.calendar.first());

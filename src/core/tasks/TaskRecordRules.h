@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "tasks/Query.h"
+#include "tasks/RowRules.h"
 
 namespace torvalet {
 
@@ -11,12 +12,16 @@ class Locale;
 struct TaskListState;
 
 // The rules that run whenever a row of the task list is inserted or posted.
-class TaskRecordRules {
+class TaskRecordRules : public RowRules {
 public:
     TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale, std::function<bool()> autoRemind);
 
-    // Binds the three rules to the task list's hooks.
+    // Makes these the task list's rules.
     void install(Query& listRows);
+
+    void afterInsert(Query& tasks) override { fillNewRow(tasks); }
+    void beforePost(Query& tasks) override { armReminder(tasks); }
+    void afterPost(Query& tasks) override { returnToToday(tasks); }
 
     // A new row gets the calendar's days and the pending (or current) minute and is stored at once.
     void fillNewRow(Query& tasks);
