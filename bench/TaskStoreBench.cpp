@@ -12,6 +12,7 @@
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRecordRules.h"
+#include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
 using namespace torvalet;
@@ -127,18 +128,19 @@ void BM_StateOnSelectedRows(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
     Query& tasks = open.store.listRows;
     const int step = tasks.rowCount() / 1000;
-    for (int row = step / 2; row < tasks.rowCount(); row += step) tasks.selection().insert(tasks.bookmarkAt(row));
+    Bookmarks& selection = open.state.selection;
+    for (int row = step / 2; row < tasks.rowCount(); row += step) selection.insert(tasks.bookmarkAt(row));
     bool done = false;
     for (auto _ : state) {
         done = !done;
-        tasks.forEachRow(tasks.selection(), [&] {
+        taskRows::forEachRow(tasks, selection, [&] {
             tasks.edit();
             tasks.setText(TaskColumn::StateKey, done ? keys::Done : "");
             tasks.setNumber(TaskColumn::Percent, done ? 100 : 0);
             tasks.post();
         });
     }
-    state.counters["rows"] = static_cast<double>(tasks.selection().size());
+    state.counters["rows"] = static_cast<double>(selection.size());
 }
 BENCHMARK(BM_StateOnSelectedRows)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

@@ -401,10 +401,10 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           grid->visualRect(grid->model()->index(3, TaskTableModel::Task)).center());
         QCOMPARE(tasks.currentIndex(), 3);
-        QCOMPARE(tasks.selection(), (std::set<Query::Bookmark>{tasks.bookmarkAt(1), tasks.bookmarkAt(3)}));
+        QCOMPARE(app.organizer->listState().selection, (Bookmarks{tasks.bookmarkAt(1), tasks.bookmarkAt(3)}));
 
         // The list moving by itself brings its selection along.
-        tasks.selection() = {tasks.bookmarkAt(0)};
+        app.organizer->listState().selection = {tasks.bookmarkAt(0)};
         tasks.moveTo(2);
         const QModelIndexList rows = grid->selectionModel()->selectedRows();
         QCOMPARE(rows.size(), 1);

@@ -179,10 +179,10 @@ void Query::close() {
     makeHeldInsert();
     dropStatements();
     forgetRows();
-    selection_.clear();
     state_ = QueryState::Inactive;
     current_ = -1;
     eof_ = true;
+    if (rules_) rules_->afterClose(*this);
     notify(QueryEvent::Reset);
 }
 
@@ -594,12 +594,12 @@ void Query::remove() {
     editing_.clear();
     const int row = current_;
     notify(QueryEvent::RowAboutToBeRemoved, row);
-    selection_.erase(rowid);
     cache_.erase(rowid);
     rowids_.erase(rowids_.begin() + row);
     rowsChanged();
     current_ = rowids_.empty() ? -1 : std::min(row, rowCount() - 1);
     eof_ = rowids_.empty();
+    if (rules_) rules_->afterRemove(*this, rowid);
     notify(QueryEvent::RowRemoved, row);
 }
 
@@ -607,54 +607,24 @@ Query::Bookmark Query::bookmark() const { return current_ < 0 ? 0 : rowids_[stat
 
 bool Query::gotoBookmark(Bookmark bookmark) {
     if (!bookmark) return false;
-    const auto found = std::find(rowids_.begin(), rowids_.end(), bookmark);
-    if (found == rowids_.end()) return false;
-    moveTo(static_cast<int>(found - rowids_.begin()));
+    const int row = rowOf(bookmark);
+    if (row < 0) return false;
+    moveTo(row);
     return true;
 }
 
-std::vector<int> Query::rowsOf(const std::set<Bookmark>& bookmarks) const {
+int Query::rowOf(Bookmark bookmark) const {
+    const auto found = std::find(rowids_.begin(), rowids_.end(), bookmark);
+    return found == rowids_.end() ? -1 : static_cast<int>(found - rowids_.begin());
+}
+
+std::vector<int> Query::rowsOf(const Bookmarks& bookmarks) const {
     std::vector<int> rows;
     if (bookmarks.empty()) return rows;
     const std::vector<Bookmark> wanted(bookmarks.begin(), bookmarks.end());  // sorted, for binary search
     for (std::size_t i = 0; i < rowids_.size() && rows.size() < wanted.size(); ++i)
         if (std::binary_search(wanted.begin(), wanted.end(), rowids_[i])) rows.push_back(static_cast<int>(i));
     return rows;
-}
-
-void Query::forEachRow(const std::set<Bookmark>& bookmarks, const std::function<void()>& visit) {
-    requireOpen();
-    if (isEditing()) post();
-    const Bookmark kept = bookmark();
-    const auto rowOf = [this](int expected, Bookmark rowid) {
-        // A visit that adds or takes away rows elsewhere than at the current row moves the
-        // remaining rows: look for the row again.
-        if (expected >= 0 && expected < rowCount() && rowids_[static_cast<std::size_t>(expected)] == rowid)
-            return expected;
-        const auto found = std::find(rowids_.begin(), rowids_.end(), rowid);
-        return found == rowids_.end() ? -1 : static_cast<int>(found - rowids_.begin());
-    };
-    const std::vector<int> rows = rowsOf(bookmarks);
-    std::vector<Bookmark> targets;
-    for (int row : rows) targets.push_back(rowids_[static_cast<std::size_t>(row)]);
-    const int keptIndex = current_;
-    {
-        const QuerySuspension suspension(*this);
-        PostGroup group(db_);
-        int shift = 0;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const int row = rowOf(rows[i] + shift, targets[i]);
-            if (row < 0) continue;
-            shift = row - rows[i];
-            const int before = rowCount();
-            moveTo(row);
-            visit();
-            shift += rowCount() - before;
-        }
-        if (isEditing()) post();
-        const int back = kept ? rowOf(keptIndex, kept) : -1;
-        if (back >= 0) moveTo(back);
-    }
 }
 
 void Query::addLookupField(std::string name, std::string keyColumn, const Query& lookup, std::string resultColumn) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Date.h"
+#include "tasks/Bookmark.h"
 #include "tasks/Database.h"
 #include "tasks/RowCache.h"
 #include "tasks/RowRules.h"
@@ -49,7 +50,7 @@ struct QueryEvent {
 // the stored ones at the time they are fetched. Any other statement is read whole when it opens.
 class Query {
 public:
-    using Bookmark = long long;
+    using Bookmark = torvalet::Bookmark;
     using Observer = std::function<void(const QueryEvent&)>;
     // A field resolved once by name for the statement in force: a column, or a lookup field after
     // the columns. -1 for none.
@@ -151,16 +152,11 @@ public:
     // The current row's rowid; 0 for none or for a new row not stored yet.
     Bookmark bookmark() const;
     bool gotoBookmark(Bookmark bookmark);
-    // The rows picked in a view for a command on several rows.
-    std::set<Bookmark>& selection() { return selection_; }
-    const std::set<Bookmark>& selection() const { return selection_; }
+    // The position of the row `bookmark`, or -1 when it is not listed.
+    int rowOf(Bookmark bookmark) const;
     // The positions of `bookmarks` in list order, found in one pass; bookmarks of rows that are not
     // listed are left out.
-    std::vector<int> rowsOf(const std::set<Bookmark>& bookmarks) const;
-    // Makes each row of `bookmarks` current in turn, in list order, and calls `visit`; the notices
-    // are held back and the posts grouped in one transaction meanwhile (what was posted before an
-    // error stays). The row that was current before is current again afterwards.
-    void forEachRow(const std::set<Bookmark>& bookmarks, const std::function<void()>& visit);
+    std::vector<int> rowsOf(const Bookmarks& bookmarks) const;
 
     // The rules run as rows are inserted and posted (none by default); they must outlive their use here.
     void setRules(RowRules* rules) { rules_ = rules; }
@@ -270,7 +266,6 @@ private:
     bool eof_ = true;
     QueryState state_ = QueryState::Inactive;
     RowRules* rules_ = nullptr;
-    std::set<Bookmark> selection_;
     std::vector<LookupField> lookups_;
     mutable std::unordered_map<Field, std::unordered_map<std::string, int>> index_;
     std::map<int, Observer> observers_;

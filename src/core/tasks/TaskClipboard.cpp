@@ -47,18 +47,20 @@ void TaskClipboard::copyTasks() {
     taskRows::runStatement(context_.store.scratch, "delete from clipbrd", {});
     if (!clip.isOpen()) clip.open();
     clip.refresh();
-    tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [this] { copyCurrentRow(); });
-    tasks.selection().clear();
+    Bookmarks& selection = context_.listState.selection;
+    taskRows::forEachRow(tasks, taskRows::selectionOrCurrent(tasks, selection), [this] { copyCurrentRow(); });
+    selection.clear();
 }
 
 void TaskClipboard::cutTasks() {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen()) return;
     if (tasks.isEditing()) tasks.post();
-    const std::set<Query::Bookmark> rows = taskRows::selectionOrCurrent(tasks);
+    Bookmarks& selection = context_.listState.selection;
+    const Bookmarks rows = taskRows::selectionOrCurrent(tasks, selection);
     copyTasks();
-    tasks.selection() = rows;
-    taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
+    selection = rows;
+    taskRows::deleteSelectionOrCurrent(tasks, selection, context_.cues);
 }
 
 void TaskClipboard::pasteRow(Date first, Date last) {
@@ -103,7 +105,7 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
 void TaskClipboard::insertFromSystemClipboard() {
     Query& tasks = context_.store.listRows;
     if (context_.focusGrid) context_.focusGrid();
-    tasks.selection().clear();
+    context_.listState.selection.clear();
     if (tasks.isEditing()) return;
     tasks.insert();
     const Clipboard& clipboard = context_.services.clipboard;

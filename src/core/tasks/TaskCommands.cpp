@@ -102,7 +102,7 @@ void TaskCommands::insertRow() {
     tasks.insert();
     tasks.setDate(TaskColumn::StartDate, day);
     context_.listState.pendingInsertTime.clear();
-    tasks.selection().clear();
+    context_.listState.selection.clear();
 }
 
 void TaskCommands::insertTask() {
@@ -131,7 +131,7 @@ void TaskCommands::insertTaskCommand() {
 void TaskCommands::newTaskOfType(int n) {
     Query& tasks = context_.store.listRows;
     const LookupKey key = n >= 1 && n <= 47 ? makeLookupKey(n) : LookupKey();
-    if (tasks.isOpen()) tasks.selection().erase(tasks.bookmark());
+    if (tasks.isOpen()) context_.listState.selection.erase(tasks.bookmark());
     tasks.insert();
     tasks.setText(TaskColumn::TypeKey, key);
     tasks.post();
@@ -162,7 +162,7 @@ void TaskCommands::deleteTasks() {
     Query& tasks = context_.store.listRows;
     const QuerySuspension suspension(tasks);
     focusGrid();
-    taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
+    taskRows::deleteSelectionOrCurrent(tasks, context_.listState.selection, context_.cues);
     focusGrid();
 }
 
@@ -171,7 +171,9 @@ void TaskCommands::deleteTasksCommand() {
     deleteTasks();
 }
 
-void TaskCommands::gridDeleteKey() { taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.cues); }
+void TaskCommands::gridDeleteKey() {
+    taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.listState.selection, context_.cues);
+}
 
 std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const std::string& day) {
     const std::string english = "Are you sure to delete " + day + " day tasks?";
@@ -251,7 +253,7 @@ void TaskCommands::deleteDoneTasks() {
 
 void TaskCommands::setDates(Date start, Date final) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
         tasks.setDate(TaskColumn::StartDate, start);
         tasks.setDate(TaskColumn::FinalDate, final);
@@ -262,7 +264,7 @@ void TaskCommands::setDates(Date start, Date final) {
 
 void TaskCommands::shiftDates(int startDays, int finalDays) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         const Date start = tasks.date(TaskColumn::StartDate), final = tasks.date(TaskColumn::FinalDate);
         tasks.edit();
         tasks.setDate(TaskColumn::StartDate, start.isNull() ? start : start.addDays(startDays));
@@ -321,7 +323,7 @@ void TaskCommands::pickTime(const std::string& time) {
     const QuerySuspension suspension(tasks);
     saveTask();
     focusGrid();
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
         tasks.setText(column, time);
         tasks.post();
@@ -343,10 +345,10 @@ void TaskCommands::shiftHours(bool forward) {
     Query& tasks = context_.store.listRows;
     const auto shift = forward ? &TaskCommands::hourForward : &TaskCommands::hourBack;
     struct Clear {
-        Query& q;
-        ~Clear() { q.selection().clear(); }
-    } clear{tasks};
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+        Bookmarks& selection;
+        ~Clear() { selection.clear(); }
+    } clear{context_.listState.selection};
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         // Both times are converted before the row changes: a row whose time is no time stays as it was.
         const std::string start = shift(tasks.text(TaskColumn::StartTime));
         const std::string final = shift(tasks.text(TaskColumn::FinalTime));
@@ -366,7 +368,7 @@ void TaskCommands::shiftToNow() {
     Query& tasks = context_.store.listRows;
     const std::string now = getTime(context_.services.clock, context_.services.locale);
     const Date today = context_.services.clock.now().date;
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
         tasks.setText(TaskColumn::StartTime, now);
         tasks.setDate(TaskColumn::StartDate, today);
@@ -378,7 +380,7 @@ void TaskCommands::shiftToNow() {
 
 void TaskCommands::setPriority(const LookupKey& key) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
         tasks.setText(TaskColumn::PriorityKey, key);
         tasks.post();
@@ -400,7 +402,7 @@ void TaskCommands::setState(TaskState state) {
     const int number = static_cast<int>(state);
     const LookupKey key = number ? makeLookupKey(number) : LookupKey();
     const char* cue = cueOf(state);
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         context_.cues.playSoundCue(cue);
         tasks.edit();
         tasks.setText(TaskColumn::StateKey, key);

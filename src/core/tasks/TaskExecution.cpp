@@ -5,6 +5,7 @@
 #include "tasks/LookupKey.h"
 #include "tasks/Query.h"
 #include "tasks/TaskContext.h"
+#include "tasks/TaskListState.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 #include "trees/OpenRequests.h"
@@ -34,7 +35,7 @@ TaskExecution::TaskExecution(TaskContext& context, const OpenRequests& requests)
 void TaskExecution::doTasks() {
     context_.switchToTasks();
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         const auto request = requests_.taskDo(typeNumber(tasks.text(TaskColumn::TypeKey)), tasks.text(TaskColumn::Task),
                                               tasks.text(TaskColumn::Comment));
         if (request) context_.services.shell.open(*request);

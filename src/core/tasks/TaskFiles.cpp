@@ -7,6 +7,7 @@
 #include "platform/UserInterface.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskFile.h"
+#include "tasks/TaskListState.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
@@ -30,13 +31,14 @@ void TaskFiles::storeTaskFile() {
     std::vector<TaskFileEntry> entries;
     {
         const QuerySuspension suspension(tasks);
-        tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [&] {
+        Bookmarks& selection = context_.listState.selection;
+        taskRows::forEachRow(tasks, taskRows::selectionOrCurrent(tasks, selection), [&] {
             entries.push_back({tasks.text(TaskColumn::Task), tasks.text(TaskColumn::StartTime),
                                tasks.text(TaskColumn::StateKey), tasks.text(TaskColumn::TypeKey),
                                tasks.text(TaskColumn::PriorityKey)});
         });
         if (context_.focusGrid) context_.focusGrid();
-        tasks.selection().clear();
+        selection.clear();
     }
     if (!chosen || fs::path(*chosen).filename().empty()) return;
     writeFileAtomic(inTasksFolder(*chosen), context_.codec.encode(taskFile::write(entries)));

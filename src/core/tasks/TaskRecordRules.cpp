@@ -33,6 +33,12 @@ void TaskRecordRules::armReminder(Query& tasks) {
         tasks.setText(TaskColumn::RemindFlag, "+");
 }
 
+// A deleted row's rowid may be given to a new row: it must not stay selected.
+void TaskRecordRules::afterRemove(Query&, Bookmark removed) { state_.selection.erase(removed); }
+
+// The bookmarks of a closed list name rows that it may not list when it opens again.
+void TaskRecordRules::afterClose(Query&) { state_.selection.clear(); }
+
 void TaskRecordRules::returnToToday(Query&) {
     state_.calendar.selectToday(clock_.now().date);
     state_.pendingInsertTime.clear();

@@ -11,7 +11,8 @@ class Clock;
 class Locale;
 struct TaskListState;
 
-// The rules that run whenever a row of the task list is inserted or posted.
+// The rules that run whenever a row of the task list is inserted or posted, and the upkeep of the
+// list's selection as rows are deleted and the list is closed.
 class TaskRecordRules : public RowRules {
 public:
     TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale, std::function<bool()> autoRemind);
@@ -22,6 +23,8 @@ public:
     void afterInsert(Query& tasks) override { fillNewRow(tasks); }
     void beforePost(Query& tasks) override { armReminder(tasks); }
     void afterPost(Query& tasks) override { returnToToday(tasks); }
+    void afterRemove(Query& tasks, Bookmark removed) override;
+    void afterClose(Query& tasks) override;
 
     // A new row gets the calendar's days and the pending (or current) minute and is stored at once.
     void fillNewRow(Query& tasks);

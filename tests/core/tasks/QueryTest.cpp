@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "fakes/TempDir.h"
 #include "tasks/Query.h"
+#include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
@@ -24,6 +25,12 @@ public:
 
 private:
     const char* project_;
+};
+
+// Notes the rows deleted.
+struct RemovedRows : RowRules {
+    void afterRemove(Query&, Bookmark row) override { removed.insert(row); }
+    Bookmarks removed;
 };
 
 // Five rows "a" to "e" listed by their text through a cache of two rows, so that most reads and
@@ -156,11 +163,14 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     EXPECT_EQ(query.rowCount(), 6);
     EXPECT_EQ(query.text(TaskColumn::Task), "new");
 
-    query.selection() = {bookmarkOf("d"), query.bookmark()};
+    RemovedRows rules;
+    query.setRules(&rules);
+    const Bookmark removed = query.bookmark();
     query.remove();
+    query.setRules(nullptr);
     EXPECT_EQ(listed(), "a b c d e ");
     EXPECT_EQ(query.text(TaskColumn::Task), "c");
-    EXPECT_EQ(query.selection(), std::set<Query::Bookmark>{bookmarkOf("d")});
+    EXPECT_EQ(rules.removed, Bookmarks{removed}) << "the rules hear of the row deleted";
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a b c d e ");
 }
 
@@ -244,7 +254,7 @@ TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     query.moveTo(2);
     const std::set<Query::Bookmark> picked{bookmarkOf("e"), bookmarkOf("a"), bookmarkOf("d")};
     std::string visited;
-    query.forEachRow(picked, [&] {
+    taskRows::forEachRow(query, picked, [&] {
         visited += query.text(TaskColumn::Task);
         query.edit();
         query.setText(TaskColumn::Project, "P");
@@ -255,13 +265,13 @@ TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     EXPECT_EQ(stored("select Task from tasks where Project = 'P' order by Task"), "a d e ");
 
     // Removing each visited row moves the rows after it.
-    query.forEachRow({bookmarkOf("b"), bookmarkOf("c"), bookmarkOf("e")}, [&] { query.remove(); });
+    taskRows::forEachRow(query, {bookmarkOf("b"), bookmarkOf("c"), bookmarkOf("e")}, [&] { query.remove(); });
     EXPECT_EQ(listed(), "a d ");
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a d ");
 
     // Rows added elsewhere while visiting do not make the visit miss a row.
     visited.clear();
-    query.forEachRow({bookmarkOf("a"), bookmarkOf("d")}, [&] {
+    taskRows::forEachRow(query, {bookmarkOf("a"), bookmarkOf("d")}, [&] {
         visited += query.text(TaskColumn::Task);
         query.append();
         query.setText(TaskColumn::Task, "z");
@@ -287,7 +297,7 @@ TEST_F(QueryTest, ObserversHearOfEachChangeAndOnceAfterASuspension) {
                                                             {E::RowRemoved, 1}}));
     events.clear();
     query.suspend();
-    query.forEachRow({bookmarkOf("a"), bookmarkOf("b")}, [&] {
+    taskRows::forEachRow(query, {bookmarkOf("a"), bookmarkOf("b")}, [&] {
         query.edit();
         query.post();
     });

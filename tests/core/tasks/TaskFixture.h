@@ -39,6 +39,7 @@ protected:
     void SetUp() override { start(); }
 
     Query& list() { return organizer->store().listRows; }
+    Bookmarks& selection() { return organizer->listState().selection; }
     Tasks& tasks() { return organizer->tasks(); }
     TaskCommands& commands() { return organizer->tasks().commands; }
     MonthCalendarSelection& calendar() { return organizer->listState().calendar; }
@@ -70,7 +71,7 @@ protected:
         for (const std::string& name : names) {
             const int row = list().findRow(TaskColumn::Task, name);
             ASSERT_GE(row, 0) << name;
-            list().selection().insert(list().bookmarkAt(row));
+            selection().insert(list().bookmarkAt(row));
         }
     }
     std::vector<std::string> column(const std::string& sql) { return firstColumn(*organizer->store().database(), sql); }

@@ -151,6 +151,28 @@ TEST_F(TaskStoreTest, CancelDeleteAndRefreshKeepRowsAndPosition) {
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"3"});
 }
 
+// The selection names rows by rowid: a deleted row leaves it, since a new row may be given the same
+// rowid, and a closed list leaves none, since it may list other rows when it opens again.
+TEST_F(TaskStoreTest, TheSelectionKeepsToTheListedRows) {
+    auto& tasks = store.listRows;
+    std::vector<Bookmark> rows;
+    for (const char* text : {"a", "b", "c"}) {
+        tasks.append();
+        tasks.setText(TaskColumn::Task, text);
+        tasks.post();
+        rows.push_back(tasks.bookmark());
+    }
+    state.selection = {rows[0], rows[2]};
+    ASSERT_TRUE(tasks.gotoBookmark(rows[2]));
+    tasks.remove();
+    tasks.append();
+    tasks.post();
+    EXPECT_EQ(tasks.bookmark(), rows[2]) << "the new row has the deleted row's rowid";
+    EXPECT_EQ(state.selection, Bookmarks{rows[0]});
+    tasks.close();
+    EXPECT_TRUE(state.selection.empty());
+}
+
 TEST_F(TaskStoreTest, FailedPostKeepsTheRowInEditing) {
     store.listRows.append();
     store.database()->execute("drop table tasks");
