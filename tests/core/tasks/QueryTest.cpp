@@ -281,6 +281,30 @@ TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     EXPECT_EQ(listed(), "a d z z ");
 }
 
+// Rows are found by value through an index over the column: it must follow every change that
+// goes through the query.
+TEST_F(QueryTest, FindingARowByValueFollowsTheChanges) {
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "b"), 1);
+    query.moveTo(1);
+    query.edit();
+    query.setText(TaskColumn::Task, "bb");
+    query.post();
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "b"), -1);
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "bb"), 1);
+    query.first();
+    query.remove();
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "bb"), 0);
+    query.insert();
+    query.setText(TaskColumn::Task, "new");
+    query.post();
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "new"), 0);
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "bb"), 1);
+    sql("update tasks set Task = 'changed' where Task = 'c'");
+    query.refresh();
+    EXPECT_EQ(query.findRow("TASK", "changed"), 1);
+    EXPECT_EQ(query.findRow(TaskColumn::Project, "x"), -1);
+}
+
 TEST_F(QueryTest, ObserversHearOfEachChangeAndOnceAfterASuspension) {
     std::vector<std::pair<QueryEvent::Kind, int>> events;
     const int id = query.addObserver([&](const QueryEvent& e) { events.emplace_back(e.kind, e.row); });
