@@ -140,7 +140,7 @@ int addCommand(const Services& services, const std::filesystem::path& home, cons
     organizer.tasks().commands.addTask({text, date, time, type, state, prio});
     const Query& tasks = organizer.store().listRows;
 
-    const auto width = static_cast<std::size_t>(findColumn("tasks", "Task")->width);
+    const auto width = static_cast<std::size_t>(columnDef(TaskColumn::Task).width);
     if (utf8Length(text) > width)
         err << "torvalet-cli: the text was cut to its first " << width << " characters, the width of its column\n";
     std::string line;

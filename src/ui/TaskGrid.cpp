@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 #include "platform/UserInterface.h"
 #include "tasks/TaskContext.h"
+#include "tasks/TaskListState.h"
 #include "tasks/TaskStore.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskCellLook.h"
@@ -131,7 +132,7 @@ void TaskGrid::showListState() {
     syncing_ = true;
     const Query& tasks = tasks_.store.listRows;
     QItemSelection selection;
-    for (int row : tasks.rowsOf(tasks.selection())) {
+    for (int row : tasks.rowsOf(tasks_.listState.selection)) {
         if (!selection.isEmpty() && selection.last().bottom() == row - 1) {
             const QItemSelectionRange last = selection.takeLast();
             selection.append(QItemSelectionRange(last.topLeft(), model_->index(row, TaskTableModel::ColumnCount - 1)));
@@ -159,11 +160,11 @@ void TaskGrid::showCurrent() {
 
 void TaskGrid::selectionToList() {
     if (syncing_) return;
-    Query& tasks = tasks_.store.listRows;
-    std::set<Query::Bookmark> bookmarks;
+    const Query& tasks = tasks_.store.listRows;
+    Bookmarks bookmarks;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row) bookmarks.insert(tasks.bookmarkAt(row));
-    tasks.selection() = std::move(bookmarks);
+    tasks_.listState.selection = std::move(bookmarks);
 }
 
 // Leaving a row posts what was typed into it, as the list does when its current row moves.

@@ -146,36 +146,35 @@ bool ReminderClock::anyDue(Database& db, const std::string& day, const std::stri
 }
 
 void ReminderClock::fire(Query& due, const DateTime& moment) {
-    const std::string type = due.text("TypeKey");
+    const std::string type = due.text(TaskColumn::TypeKey);
     if (type != keys::TimeMarkType && type != keys::DayMarkType) {
-        const bool starts = due.date("Date") == moment.date;
+        const bool starts = due.date(TaskColumn::StartDate) == moment.date;
         notices_.lastNoticeHeader = "[" + timeText(moment, services_.locale.timeSeparator()) + " " +
                                     shortDate(moment.date) + "]" + reminderTexts::phase(settings_.language, starts);
-        notices_.lastNoticeText = due.text("Task");
+        notices_.lastNoticeText = due.text(TaskColumn::Task);
         notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
         cues_.playSoundCue(cues::Ringing);
     }
-    if (!trimmed(due.text("Doflag")).empty()) {
+    if (!trimmed(due.text(TaskColumn::DoFlag)).empty()) {
         execution_.executeTaskRow(due);
         due.edit();
-        due.setText("Doflag", "!");
+        due.setText(TaskColumn::DoFlag, "!");
         due.post();
     }
     due.edit();
-    due.setText("Remindflag", "!");
+    due.setText(TaskColumn::RemindFlag, "!");
     due.post();
 }
 
 void ReminderClock::addReminderTask(const std::string& text, const std::string& time, bool remind, Date day) {
     listState_.pendingInsertTime = time;
     Query& tasks = store_.listRows;
-    const TaskFields::Set& field = taskFields_.of(tasks);
     tasks.insert();
-    tasks.setText(field.task, text);
-    tasks.setText(field.typeKey, keys::ReminderType);
-    tasks.setDate(field.date, day);
-    tasks.setText(field.time, time);
-    tasks.setText(field.remindFlag, remind ? "+" : "");
+    tasks.setText(TaskColumn::Task, text);
+    tasks.setText(TaskColumn::TypeKey, keys::ReminderType);
+    tasks.setDate(TaskColumn::StartDate, day);
+    tasks.setText(TaskColumn::StartTime, time);
+    tasks.setText(TaskColumn::RemindFlag, remind ? "+" : "");
     tasks.post();
 }
 

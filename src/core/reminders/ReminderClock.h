@@ -3,7 +3,6 @@
 #include <string>
 
 #include "base/Date.h"
-#include "tasks/TaskFields.h"
 
 namespace torvalet {
 
@@ -82,7 +81,6 @@ private:
     NoticeBoard& notices_;
     TaskExecution& execution_;
     Duties& duties_;
-    TaskFields taskFields_;
     std::string lastClockText_;
     bool ticking_ = false;
     std::string lastError_;

@@ -99,9 +99,9 @@ void TaskCommands::insertRow() {
     Query& tasks = context_.store.listRows;
     const Date day = context_.listState.calendar.first();
     tasks.insert();
-    tasks.setDate("Date", day);
+    tasks.setDate(TaskColumn::StartDate, day);
     context_.listState.pendingInsertTime.clear();
-    tasks.selection().clear();
+    context_.listState.selection.clear();
 }
 
 void TaskCommands::insertTask() {
@@ -114,11 +114,11 @@ void TaskCommands::addTask(const TaskEntry& entry) {
     insertRow();
     Query& tasks = context_.store.listRows;
     const auto key = [](int n) { return n ? makeLookupKey(n) : LookupKey(); };
-    tasks.setText("Task", entry.text);
-    if (!entry.time.empty()) tasks.setText("Time", entry.time);
-    tasks.setText("TypeKey", key(entry.type));
-    tasks.setText("StateKey", key(entry.state));
-    tasks.setText("Prior_key", key(entry.prio));
+    tasks.setText(TaskColumn::Task, entry.text);
+    if (!entry.time.empty()) tasks.setText(TaskColumn::StartTime, entry.time);
+    tasks.setText(TaskColumn::TypeKey, key(entry.type));
+    tasks.setText(TaskColumn::StateKey, key(entry.state));
+    tasks.setText(TaskColumn::PriorityKey, key(entry.prio));
     tasks.post();
 }
 
@@ -130,9 +130,9 @@ void TaskCommands::insertTaskCommand() {
 void TaskCommands::newTaskOfType(int n) {
     Query& tasks = context_.store.listRows;
     const LookupKey key = n >= 1 && n <= 47 ? makeLookupKey(n) : LookupKey();
-    if (tasks.isOpen()) tasks.selection().erase(tasks.bookmark());
+    if (tasks.isOpen()) context_.listState.selection.erase(tasks.bookmark());
     tasks.insert();
-    tasks.setText("TypeKey", key);
+    tasks.setText(TaskColumn::TypeKey, key);
     tasks.post();
     tasks.edit();
     context_.services.ui.showTaskProperties(true);
@@ -161,7 +161,7 @@ void TaskCommands::deleteTasks() {
     Query& tasks = context_.store.listRows;
     const QuerySuspension suspension(tasks);
     focusGrid();
-    taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
+    taskRows::deleteSelectionOrCurrent(tasks, context_.listState.selection, context_.cues);
     focusGrid();
 }
 
@@ -170,7 +170,9 @@ void TaskCommands::deleteTasksCommand() {
     deleteTasks();
 }
 
-void TaskCommands::gridDeleteKey() { taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.cues); }
+void TaskCommands::gridDeleteKey() {
+    taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.listState.selection, context_.cues);
+}
 
 std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const std::string& day) {
     const std::string english = "Are you sure to delete " + day + " day tasks?";
@@ -215,7 +217,7 @@ void TaskCommands::runOnDay(const char* statement, const std::function<std::stri
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     if (tasks.isEditing()) tasks.post();
-    const Date day = tasks.date("Date");
+    const Date day = tasks.date(TaskColumn::StartDate);
     if (day.isNull()) return;
     MonthCalendarSelection& calendar = context_.listState.calendar;
     const Date first = calendar.first(), last = calendar.last();
@@ -250,10 +252,10 @@ void TaskCommands::deleteDoneTasks() {
 
 void TaskCommands::setDates(Date start, Date final) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setDate("Date", start);
-        tasks.setDate("Date2", final);
+        tasks.setDate(TaskColumn::StartDate, start);
+        tasks.setDate(TaskColumn::FinalDate, final);
         tasks.post();
     });
     resetCalendar();
@@ -261,11 +263,11 @@ void TaskCommands::setDates(Date start, Date final) {
 
 void TaskCommands::shiftDates(int startDays, int finalDays) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
-        const Date start = tasks.date("Date"), final = tasks.date("Date2");
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
+        const Date start = tasks.date(TaskColumn::StartDate), final = tasks.date(TaskColumn::FinalDate);
         tasks.edit();
-        tasks.setDate("Date", start.isNull() ? start : start.addDays(startDays));
-        tasks.setDate("Date2", final.isNull() ? final : final.addDays(finalDays));
+        tasks.setDate(TaskColumn::StartDate, start.isNull() ? start : start.addDays(startDays));
+        tasks.setDate(TaskColumn::FinalDate, final.isNull() ? final : final.addDays(finalDays));
         tasks.post();
     });
     resetCalendar();
@@ -316,13 +318,13 @@ void TaskCommands::chooseFinalTime() {
 
 void TaskCommands::pickTime(const std::string& time) {
     Query& tasks = context_.store.listRows;
-    const char* field = timeTarget_ == TimeTarget::Start ? "Time" : "Time2";
+    const TaskColumn column = timeTarget_ == TimeTarget::Start ? TaskColumn::StartTime : TaskColumn::FinalTime;
     const QuerySuspension suspension(tasks);
     saveTask();
     focusGrid();
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setText(field, time);
+        tasks.setText(column, time);
         tasks.post();
     });
 }
@@ -342,16 +344,16 @@ void TaskCommands::shiftHours(bool forward) {
     Query& tasks = context_.store.listRows;
     const auto shift = forward ? &TaskCommands::hourForward : &TaskCommands::hourBack;
     struct Clear {
-        Query& q;
-        ~Clear() { q.selection().clear(); }
-    } clear{tasks};
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+        Bookmarks& selection;
+        ~Clear() { selection.clear(); }
+    } clear{context_.listState.selection};
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         // Both times are converted before the row changes: a row whose time is no time stays as it was.
-        const std::string start = shift(tasks.text("Time"));
-        const std::string final = shift(tasks.text("Time2"));
+        const std::string start = shift(tasks.text(TaskColumn::StartTime));
+        const std::string final = shift(tasks.text(TaskColumn::FinalTime));
         tasks.edit();
-        tasks.setText("Time", start);
-        tasks.setText("Time2", final);
+        tasks.setText(TaskColumn::StartTime, start);
+        tasks.setText(TaskColumn::FinalTime, final);
         tasks.post();
     });
 }
@@ -365,10 +367,10 @@ void TaskCommands::shiftToNow() {
     Query& tasks = context_.store.listRows;
     const std::string now = getTime(context_.services.clock, context_.services.locale);
     const Date today = context_.services.clock.now().date;
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setText("Time", now);
-        tasks.setDate("Date", today);
+        tasks.setText(TaskColumn::StartTime, now);
+        tasks.setDate(TaskColumn::StartDate, today);
         tasks.post();
     });
 }
@@ -377,9 +379,9 @@ void TaskCommands::shiftToNow() {
 
 void TaskCommands::setPriority(const LookupKey& key) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setText("Prior_key", key);
+        tasks.setText(TaskColumn::PriorityKey, key);
         tasks.post();
     });
     focusGrid();
@@ -399,12 +401,12 @@ void TaskCommands::setState(TaskState state) {
     const int number = static_cast<int>(state);
     const LookupKey key = number ? makeLookupKey(number) : LookupKey();
     const char* cue = cueOf(state);
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         context_.cues.playSoundCue(cue);
         tasks.edit();
-        tasks.setText("StateKey", key);
-        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber("Procent", 100);
-        if (state == TaskState::None) tasks.setNumber("Procent", 0);
+        tasks.setText(TaskColumn::StateKey, key);
+        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber(TaskColumn::Percent, 100);
+        if (state == TaskState::None) tasks.setNumber(TaskColumn::Percent, 0);
         tasks.post();
     });
 }
@@ -414,7 +416,7 @@ void TaskCommands::stateCommand(TaskState state) {
     setState(state);
 }
 
-void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length) {
+void TaskCommands::rotate(TaskColumn column, const LookupKey* cycle, int length) {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     saveTask();
@@ -431,14 +433,14 @@ void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length
     tasks.refresh();
 }
 
-void TaskCommands::rotatePriority() { rotate("Prior_key", priorityCycle, 6); }
+void TaskCommands::rotatePriority() { rotate(TaskColumn::PriorityKey, priorityCycle, 6); }
 
 void TaskCommands::rotatePriorityCommand() {
     context_.switchToTasks();
     rotatePriority();
 }
 
-void TaskCommands::rotateState() { rotate("StateKey", stateCycle, 6); }
+void TaskCommands::rotateState() { rotate(TaskColumn::StateKey, stateCycle, 6); }
 
 void TaskCommands::rotateStateCommand() {
     context_.switchToTasks();
@@ -452,8 +454,8 @@ void TaskCommands::setTaskText(bool upper) {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     tasks.edit();
-    const std::string text = tasks.text("Task");
-    tasks.setText("Task", upper ? utf8Upper(text) : utf8Lower(text));
+    const std::string text = tasks.text(TaskColumn::Task);
+    tasks.setText(TaskColumn::Task, upper ? utf8Upper(text) : utf8Lower(text));
     tasks.post();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/Date.h"
+#include "tasks/Bookmark.h"
 #include "tasks/TaskObserver.h"
 
 namespace torvalet {
@@ -38,6 +39,9 @@ struct TaskListState {
     MonthCalendarSelection calendar;
     // The start time the next inserted row receives; empty when unset.
     std::string pendingInsertTime;
+    // The rows picked in the grid for a command on several rows. The record rules take out a row
+    // deleted from the list, and every row when the list closes.
+    Bookmarks selection;
 };
 
 }  // namespace torvalet

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Date.h"
+#include "tasks/TaskColumn.h"
 
 namespace torvalet {
 
@@ -35,10 +36,10 @@ public:
     std::vector<std::string> stateNames() const;
 
     // Typing into a control.
-    void setTask(const std::string& text) { setText("Task", text); }
-    void setProject(const std::string& text) { setText("Project", text); }
-    void setDoer(const std::string& text) { setText("DoerKey", text); }
-    void setComment(const std::string& text) { setText("Comment", text); }
+    void setTask(const std::string& text) { setText(TaskColumn::Task, text); }
+    void setProject(const std::string& text) { setText(TaskColumn::Project, text); }
+    void setDoer(const std::string& text) { setText(TaskColumn::DoerKey, text); }
+    void setComment(const std::string& text) { setText(TaskColumn::Comment, text); }
     void setProcent(double procent);
     void setDate(Date day);
     void setDate2(Date day);
@@ -48,8 +49,8 @@ public:
     void chooseState(const std::string& name);
 
     // The clear buttons of Type and Doer: the key or text is emptied and the row saved.
-    void clearType() { clearAndPost("TypeKey"); }
-    void clearDoer() { clearAndPost("DoerKey"); }
+    void clearType() { clearAndPost(TaskColumn::TypeKey); }
+    void clearDoer() { clearAndPost(TaskColumn::DoerKey); }
     // The clear buttons of Prio and State, the new-task and save buttons and the two time boxes
     // run the task commands of the same meaning.
     void clearPriority();
@@ -63,9 +64,9 @@ public:
 
 private:
     Query& tasks() const;
-    void setText(const char* field, const std::string& text);
-    void choose(const char* keyColumn, const Query& lookup, const std::string& name);
-    void clearAndPost(const char* field);
+    void setText(TaskColumn column, const std::string& text);
+    void choose(TaskColumn keyColumn, const Query& lookup, const std::string& name);
+    void clearAndPost(TaskColumn column);
     void edit();
     static std::vector<std::string> names(const Query& lookup);
 

@@ -112,7 +112,7 @@ TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
     run([](Organizer& o) {
         auto& tasks = o.store().listRows;
         tasks.insert();
-        tasks.setText("StateKey", "         1");
+        tasks.setText(TaskColumn::StateKey, "         1");
         tasks.post();
         o.chooseRussian();
         EXPECT_EQ(tasks.text("stateName"), "Сделано");
@@ -250,7 +250,8 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
             goals.push_back(node->record<GoalRecord>().text);
         });
         Query& tasks = o.store().listRows;
-        task = tasks.text("Task") + "|" + tasks.text("StateKey") + "|" + tasks.text("TypeKey");
+        task = tasks.text(TaskColumn::Task) + "|" + tasks.text(TaskColumn::StateKey) + "|" +
+               tasks.text(TaskColumn::TypeKey);
     });
     // The new goal was deleted again; the empty item of the new folder stays.
     EXPECT_EQ(goals, std::vector<std::string>{""});

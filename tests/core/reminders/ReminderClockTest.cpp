@@ -59,8 +59,8 @@ TEST_F(ReminderClockTest, DueRowsGiveOneNoticeByTheirPhaseAndAreMarkedFired) {
     ASSERT_NE(balloon, fakes.notices.balloons.end());
     EXPECT_EQ(balloon->title, "[10:30 08.12.2026] Start todo");
     Query& list = organizer->store().listRows;
-    list.moveTo(list.findRow("Task", "starts now"));
-    EXPECT_EQ(list.text("Remindflag"), "!") << "the task list shows the fired flags";
+    list.moveTo(list.findRow(TaskColumn::Task, "starts now"));
+    EXPECT_EQ(list.text(TaskColumn::RemindFlag), "!") << "the task list shows the fired flags";
 }
 
 // Executing opens what the task's type opens: the "Open" task its text, the day mark nothing.
@@ -208,11 +208,11 @@ TEST_F(ReminderClockTest, ARowBeingEditedIsPostedWhenAReminderFiresAndIsOpenAgai
     Query& tasks = organizer->store().listRows;
     ASSERT_TRUE(tasks.gotoBookmark(std::stoll(column("select rowid from tasks where Task = 'draft'")[0])));
     tasks.edit();
-    tasks.setText("Comment", "typing");
+    tasks.setText(TaskColumn::Comment, "typing");
     tickAt(2026, 12, 8, 10, 30);
     EXPECT_EQ(field("Comment", "draft"), "typing");
     EXPECT_TRUE(tasks.isEditing());
-    EXPECT_EQ(tasks.text("Task"), "draft");
+    EXPECT_EQ(tasks.text(TaskColumn::Task), "draft");
     EXPECT_EQ(field("Remindflag", "due"), "!");
 }
 

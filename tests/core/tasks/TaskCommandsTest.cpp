@@ -16,8 +16,8 @@ TEST_F(TaskCommandsTest, InsertGivesTheRowTheDaySelectedBeforeAndOpensTheDialogM
     EXPECT_EQ(organizer->view().activePage, kTasksPage);
     EXPECT_EQ(calendar().first(), Date::fromYmd(2026, 12, 8)) << "the insert's own post reset the calendar";
     EXPECT_TRUE(list().isEditing());
-    EXPECT_EQ(list().text("Date"), "2026-03-12");
-    EXPECT_EQ(list().text("Time"), "09:05");
+    EXPECT_EQ(list().text(TaskColumn::StartDate), "2026-03-12");
+    EXPECT_EQ(list().text(TaskColumn::StartTime), "09:05");
     EXPECT_EQ(fakes.ui.propertiesShown, 1);
     commands().saveTask();
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks"), std::vector<std::string>{"2026-03-12 2026-03-14"});
@@ -31,7 +31,7 @@ TEST_F(TaskCommandsTest, NewTaskOfTypeTakesOnlyTypesOneToFortySeven) {
     for (const auto& [n, key] : cases) {
         commands().newTaskOfType(n);
         EXPECT_TRUE(list().isEditing()) << n;
-        EXPECT_EQ(list().text("TypeKey"), key) << n;
+        EXPECT_EQ(list().text(TaskColumn::TypeKey), key) << n;
         commands().saveTask();
     }
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"6"});
@@ -43,7 +43,7 @@ TEST_F(TaskCommandsTest, DateShiftsOnTheSelectionOrTheCurrentRowAcrossMonthAndYe
          {"c", "2028-02-28", "09:00", "", "", "", "2028-03-01"}});
     select({"a", "b", "c"});
     commands().shiftDatesBack();
-    EXPECT_TRUE(list().selection().empty());
+    EXPECT_TRUE(selection().empty());
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks order by Task"),
               (std::vector<std::string>{"2026-11-30 2026-12-30", "2026-12-30 2026-12-31", "2028-02-27 2028-02-29"}));
     current("b");
@@ -91,7 +91,7 @@ TEST_F(TaskCommandsTest, HourShiftsWrapAtMidnightOnTheSameDay) {
     commands().shiftHourForward();
     EXPECT_EQ(column("select Date || ' ' || Time || ' ' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"2026-12-01 01:30 01:30", "2026-12-31 00:10 00:10"}));
-    EXPECT_TRUE(list().selection().empty()) << "the hour shifts clear the selection";
+    EXPECT_TRUE(selection().empty()) << "the hour shifts clear the selection";
 }
 
 TEST_F(TaskCommandsTest, AnHourShiftStopsAtATimeThatIsNoNumberKeepingTheRowsBefore) {
@@ -118,7 +118,7 @@ TEST_F(TaskCommandsTest, TheTimeMenuSetsTheTargetOfTheSelectionAndTheCurrentRow)
     EXPECT_EQ(observer.timeMenus, 1);
     EXPECT_EQ(column("select Time || '-' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"09:00-17:35", "09:00-17:35", "09:00-09:00"}));
-    EXPECT_EQ(list().selection().size(), 1u) << "the current row's mark is put back as it was";
+    EXPECT_EQ(selection().size(), 1u) << "the current row's mark is put back as it was";
     commands().chooseTime();
     EXPECT_EQ(field("Time", "b"), "17:35");
     const auto menu = timeMenu();

@@ -42,6 +42,7 @@ protected:
     void SetUp() override { start(); }
 
     Query& list() { return organizer->store().listRows; }
+    Bookmarks& selection() { return organizer->tasks().context.listState.selection; }
     Tasks& tasks() { return organizer->tasks(); }
     TaskCommands& commands() { return organizer->tasks().commands; }
     MonthCalendarSelection& calendar() { return organizer->tasks().context.listState.calendar; }
@@ -65,15 +66,15 @@ protected:
     }
     // The current row becomes the row of that task text; the others named are selected.
     void current(const std::string& task) {
-        const int row = list().findRow("Task", task);
+        const int row = list().findRow(TaskColumn::Task, task);
         ASSERT_GE(row, 0) << task;
         list().moveTo(row);
     }
     void select(const std::vector<std::string>& names) {
         for (const std::string& name : names) {
-            const int row = list().findRow("Task", name);
+            const int row = list().findRow(TaskColumn::Task, name);
             ASSERT_GE(row, 0) << name;
-            list().selection().insert(list().bookmarkAt(row));
+            selection().insert(list().bookmarkAt(row));
         }
     }
     std::vector<std::string> column(const std::string& sql) { return firstColumn(*organizer->store().database(), sql); }
@@ -83,7 +84,7 @@ protected:
     // The task texts of the list, in list order.
     std::vector<std::string> listed() {
         std::vector<std::string> names;
-        for (int row = 0; row < list().rowCount(); ++row) names.push_back(list().textAt(row, "Task"));
+        for (int row = 0; row < list().rowCount(); ++row) names.push_back(list().textAt(row, TaskColumn::Task));
         return names;
     }
     int cuesPlayed(const std::string& cue) {

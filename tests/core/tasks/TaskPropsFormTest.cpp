@@ -15,10 +15,10 @@ protected:
         TaskFixture::SetUp();
         Query& tasks = list();
         tasks.append();
-        tasks.setText("Task", "Call the bank");
-        tasks.setText("TypeKey", makeLookupKey(2));
-        tasks.setText("StateKey", makeLookupKey(4));
-        tasks.setNumber("Procent", 30);
+        tasks.setText(TaskColumn::Task, "Call the bank");
+        tasks.setText(TaskColumn::TypeKey, makeLookupKey(2));
+        tasks.setText(TaskColumn::StateKey, makeLookupKey(4));
+        tasks.setNumber(TaskColumn::Percent, 30);
         tasks.post();
         form = std::make_unique<TaskPropsForm>(organizer->store(), commands());
     }
