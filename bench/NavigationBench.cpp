@@ -4,17 +4,12 @@
 #include <random>
 #include <string>
 
-#include "headless/MemoryClipboard.h"
-#include "model/Settings.h"
-#include "model/SoundCues.h"
 #include "model/ViewState.h"
 #include "navigation/Navigation.h"
-#include "platform/Sound.h"
-#include "platform/UserInterface.h"
+#include "navigation/TreeDisplay.h"
 #include "trees/ContactRecord.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TreeCommands.h"
 
 namespace torvalet {
 namespace {
@@ -31,28 +26,15 @@ const std::array<const char*, 12> lastNames = {"Garden", "Miller", "Smith", "Pet
 const std::array<const char*, 8> cities = {"Madrid, Spain", "Berlin", "Москва", "Lyon",
                                            "Αθήνα",         "Prague", "Oslo",   "Dublin"};
 
-class Silent : public Sound, public UserInterface {
-public:
-    std::optional<SoundError> play(const std::string&) override { return std::nullopt; }
-    void stop() override {}
-    void showMessage(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return false; }
-    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return {}; }
-    void showTaskProperties(bool) override {}
-};
-
 // The sixteen trees with the navigation over them; the contact and goal trees hold 100,000
 // items each, every item expanded.
 struct Organised {
-    Silent silent;
-    Settings settings;
-    SoundCues cues{silent, silent, "Sounds", settings};
-    MemoryClipboard clipboard;
     ViewState view;
     ItemTreeSet trees;
-    TreeCommands commands{trees, clipboard, silent, cues, view, [] { return 0; }};
-    Navigation navigation{trees, view, commands};
+    // Nothing is shown.
+    struct : TreeDisplay {
+    } display;
+    Navigation navigation{trees, view, display};
     ItemTree& contacts = trees.get(TreeId::ContactsTree);
     ItemTree& goals = trees.get(TreeId::DayGoalTree);
 

@@ -109,8 +109,9 @@ void BM_StateOnThousandSelectedRows(benchmark::State& state) {
     bool done = false;
     for (auto _ : state) {
         state.PauseTiming();
-        list.selection().clear();
-        for (int i = 0; i < 1000; ++i) list.selection().insert(list.bookmarkAt(i * (list.rowCount() / 1000)));
+        Bookmarks& selection = running.organizer->tasks().context.listState.selection;
+        selection.clear();
+        for (int i = 0; i < 1000; ++i) selection.insert(list.bookmarkAt(i * (list.rowCount() / 1000)));
         done = !done;
         state.ResumeTiming();
         running.tasks().commands.stateCommand(done ? TaskState::Done : TaskState::Mute);

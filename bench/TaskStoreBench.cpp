@@ -12,6 +12,7 @@
 #include "tasks/TaskList.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskRecordRules.h"
+#include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
 using namespace torvalet;
@@ -82,7 +83,7 @@ void BM_MoveToLast(benchmark::State& state) {
     for (auto _ : state) {
         tasks.first();
         tasks.last();
-        benchmark::DoNotOptimize(tasks.text("Task"));
+        benchmark::DoNotOptimize(tasks.text(TaskColumn::Task));
     }
 }
 BENCHMARK(BM_MoveToLast)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
@@ -92,10 +93,11 @@ BENCHMARK(BM_MoveToLast)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark:
 void BM_FetchVisiblePage(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
     Query& tasks = open.store.listRows;
-    std::vector<Query::Field> fields;
-    for (const char* name : {"Time", "typeName", "Project", "priorityName", "typeMark", "Task", "stateName", "DoerKey",
-                             "Date", "Procent", "Comment"})
-        fields.push_back(tasks.field(name));
+    const std::vector<Query::Field> fields = {
+        tasks.field(TaskColumn::StartTime), tasks.field("typeName"),          tasks.field(TaskColumn::Project),
+        tasks.field("priorityName"),        tasks.field("typeMark"),          tasks.field(TaskColumn::Task),
+        tasks.field("stateName"),           tasks.field(TaskColumn::DoerKey), tasks.field(TaskColumn::StartDate),
+        tasks.field(TaskColumn::Percent),   tasks.field(TaskColumn::Comment)};
     std::mt19937 random(1);
     for (auto _ : state) {
         const int top = static_cast<int>(random() % static_cast<unsigned>(tasks.rowCount() - 40));
@@ -113,7 +115,7 @@ void BM_RefreshAfterPost(benchmark::State& state) {
     long long n = 0;
     for (auto _ : state) {
         tasks.edit();
-        tasks.setText("Task", "refreshed " + std::to_string(++n));  // a new text each time: a real write
+        tasks.setText(TaskColumn::Task, "refreshed " + std::to_string(++n));  // a new text each time: a real write
         tasks.post();
         tasks.refresh();
     }
@@ -126,18 +128,19 @@ void BM_StateOnSelectedRows(benchmark::State& state) {
     OpenStore open(static_cast<int>(state.range(0)));
     Query& tasks = open.store.listRows;
     const int step = tasks.rowCount() / 1000;
-    for (int row = step / 2; row < tasks.rowCount(); row += step) tasks.selection().insert(tasks.bookmarkAt(row));
+    Bookmarks& selection = open.state.selection;
+    for (int row = step / 2; row < tasks.rowCount(); row += step) selection.insert(tasks.bookmarkAt(row));
     bool done = false;
     for (auto _ : state) {
         done = !done;
-        tasks.forEachRow(tasks.selection(), [&] {
+        taskRows::forEachRow(tasks, selection, [&] {
             tasks.edit();
-            tasks.setText("StateKey", done ? keys::Done : "");
-            tasks.setNumber("Procent", done ? 100 : 0);
+            tasks.setText(TaskColumn::StateKey, done ? keys::Done : "");
+            tasks.setNumber(TaskColumn::Percent, done ? 100 : 0);
             tasks.post();
         });
     }
-    state.counters["rows"] = static_cast<double>(tasks.selection().size());
+    state.counters["rows"] = static_cast<double>(selection.size());
 }
 BENCHMARK(BM_StateOnSelectedRows)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
@@ -148,7 +151,7 @@ void BM_PostOneRowWithRules(benchmark::State& state) {
     long long n = 0;
     for (auto _ : state) {
         tasks.edit();
-        tasks.setText("Task", "edited " + std::to_string(++n));  // a new text each time: a real write
+        tasks.setText(TaskColumn::Task, "edited " + std::to_string(++n));  // a new text each time: a real write
         tasks.post();
     }
 }

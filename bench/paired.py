@@ -3,9 +3,10 @@
 busy machine disturbs least. Prints the median wall time of each in ms, the median of the
 per-pair ratios ours/peer, and the median of the per-pair ratios of CPU time (user and system).
 
-    python3 bench/paired.py RUNS OURS PEER [--prepare COMMAND]
+    python3 bench/paired.py RUNS OURS PEER [--prepare COMMAND] [--prepare-peer COMMAND]
 
---prepare runs before each run of OURS, untimed (to give every run the same starting files).
+--prepare runs before each run of OURS, untimed (to give every run the same starting files);
+--prepare-peer likewise before each run of PEER.
 """
 import argparse
 import os
@@ -33,6 +34,7 @@ def main():
     parser.add_argument("ours")
     parser.add_argument("peer")
     parser.add_argument("--prepare")
+    parser.add_argument("--prepare-peer")
     args = parser.parse_args()
 
     def ours():
@@ -40,16 +42,21 @@ def main():
             run(args.prepare)
         return timed(args.ours)
 
+    def peer():
+        if args.prepare_peer:
+            run(args.prepare_peer)
+        return timed(args.peer)
+
     ours()  # warm the page cache
-    timed(args.peer)
+    peer()
     a, b, ratios, cpu = [], [], [], []
     for i in range(args.runs):
         if i % 2:
-            y = timed(args.peer)
+            y = peer()
             x = ours()
         else:
             x = ours()
-            y = timed(args.peer)
+            y = peer()
         a.append(x[0])
         b.append(y[0])
         ratios.append(x[0] / y[0])

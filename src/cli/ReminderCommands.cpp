@@ -35,9 +35,15 @@ void keepToTheEnd(std::unique_ptr<Organizer> organizer) {
     delete std::exchange(kept, organizer.release());
 }
 
-void printNotices(Organizer& organizer, std::ostream& out) {
-    organizer.reminders().notices.shown = [&out](const Notice& notice) { out << notice.line() << '\n'; };
-}
+// What the companion shows of the organiser: each notice, on a line of its own.
+class NoticePrinter : public OrganizerObserver {
+public:
+    explicit NoticePrinter(std::ostream& out) : out_(out) {}
+    void noticeShown(const Notice& notice) override { out_ << notice.line() << '\n'; }
+
+private:
+    std::ostream& out_;
+};
 
 }  // namespace
 
@@ -46,7 +52,8 @@ int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, s
     const Services services = withoutBalloons(headless.services, noBalloons);
     Organizer::provision(AppPaths{home});
     Organizer organizer(services, home);
-    printNotices(organizer, out);
+    NoticePrinter printer(out);
+    organizer.setObserver(&printer);
     organizer.start();
     organizer.firstShow();
     organizer.reminders().clock.tick();
@@ -65,7 +72,8 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
     const std::filesystem::path pad = organizer.paths().messagePad();
     if (contacts && fileExists(pad))
         organizer.messagePad().setLines(MessagePad::linesOf(readFileBytes(pad), organizer.codec()));
-    printNotices(organizer, out);
+    NoticePrinter printer(out);
+    organizer.setObserver(&printer);
     int status = 0;
     try {
         if (contacts) {
@@ -84,6 +92,7 @@ int analyzeCommand(HeadlessServices& headless, const std::string& what, const st
     }
     if (contacts) writeFileAtomic(pad, organizer.messagePad().bytes(organizer.codec()));
     organizer.store().disconnect();
+    organizer.setObserver(nullptr);
     keepToTheEnd(std::move(kept));
     return status;
 }

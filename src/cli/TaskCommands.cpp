@@ -95,7 +95,8 @@ int tasksCommand(const Services& services, const std::filesystem::path& home, bo
     // The rows pass once, in order: a small page cache does, and mapped pages would count as ours.
     db.execute("PRAGMA mmap_size=0");
     db.execute("PRAGMA cache_size=-2048");
-    SqlStatement rows = db.prepare(organizer.taskList().statement(TaskList::orderList(organizer.settings().taskOrder)));
+    SqlStatement rows =
+        db.prepare(organizer.tasks().context.list.statement(TaskList::orderList(organizer.settings().taskOrder)));
     if (rows.columnCount() != static_cast<int>(taskColumns().size()))
         throw StoreError("The table tasks does not have the columns of a task list");
     std::string buffer = json ? "[" : "";
@@ -139,7 +140,7 @@ int addCommand(const Services& services, const std::filesystem::path& home, cons
     organizer.tasks().commands.addTask({text, date, time, type, state, prio});
     const Query& tasks = organizer.store().listRows;
 
-    const auto width = static_cast<std::size_t>(findColumn("tasks", "Task")->width);
+    const auto width = static_cast<std::size_t>(columnDef(TaskColumn::Task).width);
     if (utf8Length(text) > width)
         err << "torvalet-cli: the text was cut to its first " << width << " characters, the width of its column\n";
     std::string line;

@@ -34,6 +34,7 @@
 #include "ui/ReminderView.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskGrid.h"
+#include "ui/TaskMenus.h"
 #include "ui/TaskPage.h"
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
@@ -53,12 +54,21 @@ QDate toQDate(Date date) { return date.isNull() ? QDate() : QDate(date.year(), d
 }  // namespace
 
 MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
-    : QMainWindow(parent), organizer_(organizer), treeViews_([this] { showViewState(); }) {
+    : QMainWindow(parent),
+      organizer_(organizer),
+      tasks_(organizer.tasks()),
+      trees_(organizer.trees()),
+      treePages_(organizer.treePages()),
+      navigation_(organizer.navigation()),
+      view_(organizer.view()),
+      settings_(organizer.settings()),
+      services_(organizer.services()),
+      treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
     treeMenus_ = new TreeMenus(
-        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+        treePages_, tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     taskPage_ = new TaskPage(
-        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+        tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -88,8 +98,8 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     layout->addWidget(buildBottomPanel());
     setCentralWidget(central);
     const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
-    reminderView_ = new ReminderView(organizer_, messagePad_, hintPanel, run, this);
-    viewActions_ = new ViewActions(organizer_, *this,
+    reminderView_ = new ReminderView(organizer_.reminders(), messagePad_, hintPanel, run, this);
+    viewActions_ = new ViewActions(organizer_.viewCommands(), organizer_.helpCommands(), view_, services_, *this,
                                    {tipPanel, tipLine, hintPanel, bottomPanel_, textboard_, reminderView_->trayIcon()});
     reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
                                 menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
@@ -98,23 +108,24 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     if (QMenu* tray = reminderView_->trayIcon()->contextMenu())
         tray->addAction(findChild<QAction*>(QStringLiteral("Quit1")));
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
-        organizer_.view().activePage = page;
+        view_.activePage = page;
         pageChanged(page);
     });
 
-    organizer_.listState().calendar.changed = [this] { showCalendarSelection(); };
     captions_ = std::make_unique<LanguageCaptions>(*this, *taskModel_, [this](const QString& title) {
         caption_ = title;
         showTitle();
     });
-    installTreeHooks();
-    new OpenActions(organizer_, *this);
+    new OpenActions(treePages_.open, trees_, organizer_.textboard(), *this);
     applyFixedShortcuts(*this);
+    organizer_.setObserver(this);
 }
 
-MainWindow::~MainWindow() {
-    organizer_.listState().calendar.changed = nullptr;
-    removeTreeHooks();
+MainWindow::~MainWindow() { organizer_.setObserver(nullptr); }
+
+const ItemDialogs& MainWindow::installItemDialogs() {
+    dialogs_ = createItemDialogs(treePages_, this);
+    return dialogs_;
 }
 
 void MainWindow::buildMenus() {
@@ -142,7 +153,8 @@ void MainWindow::buildMenus() {
     addStartWithSession(options);
     treeMenus_->addMenus(menuBar());
     navigationMenus_ = new NavigationMenus(
-        organizer_, [this](const std::function<void()>& command) { runCommand(command); }, treeViews_, this);
+        navigation_, view_, trees_.get(TreeId::ContactsTree), services_.ui,
+        [this](const std::function<void()>& command) { runCommand(command); }, treeViews_, this);
     navigationMenus_->addMenus(menuBar());
 }
 
@@ -175,7 +187,7 @@ QWidget* MainWindow::buildBottomPanel() {
     calendar_->setGridVisible(false);
     connect(calendar_, &QCalendarWidget::clicked, this, [this](QDate day) {
         const Date picked = Date::fromYmd(day.year(), day.month(), day.day());
-        organizer_.listState().calendar.select(picked, picked);
+        tasks_.context.listState.calendar.select(picked, picked);
     });
     layout->addWidget(calendar_);
     return bottomPanel_;
@@ -190,7 +202,7 @@ void MainWindow::showOrganizerState() {
     applyFont();
     showCalendarSelection();
     for (ItemTreeView* view : treeViews_.all()) {
-        view->itemModel()->setMuteStateColour(organizer_.settings().muteStateColour);
+        view->itemModel()->setMuteStateColour(settings_.muteStateColour);
         view->refresh();
     }
     showViewState();
@@ -199,7 +211,7 @@ void MainWindow::showOrganizerState() {
 
 // The language in force is checked in the Language menu.
 void MainWindow::showLanguage() {
-    const int language = organizer_.settings().language;
+    const int language = settings_.language;
     const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
     if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
         action->setChecked(true);
@@ -221,7 +233,7 @@ void MainWindow::showTitle() {
 // The settings' font face for the window, the bottom panel and the message pad; a face the
 // machine lacks falls back to the nearest one it has.
 void MainWindow::applyFont() {
-    const QString face = QString::fromStdString(organizer_.settings().fontName);
+    const QString face = QString::fromStdString(settings_.fontName);
     if (face.isEmpty()) return;
     for (QWidget* widget : {static_cast<QWidget*>(this), bottomPanel_, static_cast<QWidget*>(messagePad_)}) {
         QFont font = widget->font();
@@ -238,81 +250,24 @@ void MainWindow::refreshMessagePad() {
 }
 
 void MainWindow::applyColors() {
-    const Settings& settings = organizer_.settings();
+    const Settings& settings = settings_;
     grid_->applySettings();
     calendar_->setStyleSheet(QStringLiteral("QCalendarWidget QAbstractItemView { background: %1; }")
                                  .arg(fromSettingsColor(settings.messagePadColour).name()));
 }
 
 void MainWindow::showCalendarSelection() {
-    const QDate first = toQDate(organizer_.listState().calendar.first());
+    const QDate first = toQDate(tasks_.context.listState.calendar.first());
     if (first.isValid() && calendar_->selectedDate() != first) {
         const QSignalBlocker block(calendar_);
         calendar_->setSelectedDate(first);
     }
 }
 
-void MainWindow::installTreeHooks() {
-    TreePages& pages = organizer_.treePages();
-    TreeCommands::Hooks& hooks = pages.commands.hooks;
-    hooks.treeChanged = [this](ItemTree& tree) { treeChanged(tree); };
-    // The dialog of a new item opens over the tree that already shows it.
-    hooks.editItem = [this, edit = hooks.editItem](ItemTree& tree, TreeNode* node) {
-        treeChanged(tree);
-        if (edit) edit(tree, node);
-    };
-    pages.goals.repaintTree = [this](ItemTree& tree) { treeChanged(tree); };
-    pages.goals.repaintNode = [this](TreeNode& node) { nodeChanged(node); };
-    pages.phrases.switchTab = [this](Page page) { organizer_.view().activePage = page; };
-    // The task state commands act on the selected goals while a goal tree has the focus.
-    organizer_.tasks().context.goalTreeHasFocus = [this] {
-        for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,
-                          TreeId::GlobalGoalTree}) {
-            const ItemTreeView* view = treeViews_.viewOf(organizer_.trees().get(id));
-            if (view && view->hasFocus()) return true;
-        }
-        return false;
-    };
-    organizer_.navigation().setDisplay(&treeViews_);
-    organizer_.languageChanged = [this] { showLanguage(); };
-    organizer_.captionsChanged = [this](const LanguageTable& table) { captions_->apply(table); };
-    for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
-                                                           &pages.phraseForm, &pages.calendarForm}) {
-        formHooks_.emplace_back(form->accepted, form->repaint);
-        form->accepted = [this, before = form->accepted](TreeNode& node) {
-            if (before) before(node);
-            nodeChanged(node);
-        };
-        form->repaint = [this, before = form->repaint](TreeNode& node) {
-            if (before) before(node);
-            nodeChanged(node);
-        };
-    }
-}
+// Without the dialogs installed nothing opens.
+void MainWindow::editItem(FormBase& form) { dialogs_.run(form); }
 
-void MainWindow::removeTreeHooks() {
-    TreePages& pages = organizer_.treePages();
-    pages.commands.hooks.treeChanged = nullptr;
-    pages.commands.hooks.editItem = [&pages](ItemTree& tree, TreeNode* node) { pages.editItem(tree, node); };
-    pages.goals.repaintTree = nullptr;
-    pages.goals.repaintNode = nullptr;
-    pages.phrases.switchTab = nullptr;
-    organizer_.tasks().context.goalTreeHasFocus = nullptr;
-    organizer_.navigation().setDisplay(nullptr);
-    organizer_.languageChanged = nullptr;
-    organizer_.captionsChanged = nullptr;
-    std::size_t next = 0;
-    for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
-                                                           &pages.phraseForm, &pages.calendarForm}) {
-        form->accepted = formHooks_[next].first;
-        form->repaint = formHooks_[next].second;
-        ++next;
-    }
-}
-
-void MainWindow::treeChanged(ItemTree& tree) {
-    if (ItemTreeView* view = viewOf(tree)) view->refresh();
-}
+void MainWindow::treeChanged(ItemTree& tree) { treeViews_.treeChanged(tree); }
 
 void MainWindow::nodeChanged(TreeNode& node) {
     const TreeNode* root = rootOf(&node);
@@ -320,18 +275,36 @@ void MainWindow::nodeChanged(TreeNode& node) {
         if (view->tree().root() == root) view->itemModel()->nodeChanged(&node);
 }
 
+void MainWindow::focusTaskGrid() { grid_->setFocus(); }
+
+// The task state commands act on the selected goals while a goal tree has the focus.
+bool MainWindow::goalTreeHasFocus() const {
+    for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,
+                      TreeId::GlobalGoalTree}) {
+        const ItemTreeView* view = treeViews_.viewOf(trees_.get(id));
+        if (view && view->hasFocus()) return true;
+    }
+    return false;
+}
+
+void MainWindow::showTimeMenu() { taskPage_->menus()->showTimeMenu(); }
+
+void MainWindow::noticeShown(const Notice& notice) { reminderView_->noticeShown(notice); }
+
+void MainWindow::captionsChanged(const LanguageTable& table) { captions_->apply(table); }
+
 void MainWindow::runCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& error) {
-        organizer_.services().ui.showMessage(error.what());
+        services_.ui.showMessage(error.what());
     }
     showViewState();
     grid_->showListState();
 }
 
 void MainWindow::showViewState() {
-    const ViewState& view = organizer_.view();
+    const ViewState& view = view_;
     const QSignalBlocker blockPages(pages_);
     const QSignalBlocker blockGoals(goalPages_);
     const QSignalBlocker blockLinks(linkPages_);
@@ -358,10 +331,9 @@ bool MainWindow::event(QEvent* event) {
 
 // After the user changed the page with its tab: the tree of the page takes the focus.
 void MainWindow::pageChanged(int page) {
-    Navigation& navigation = organizer_.navigation();
     if (page > kContactsPage) return;
-    runCommand([&navigation] {
-        if (ItemTree* tree = navigation.currentTree()) navigation.levels().revealFirstSelected(*tree);
+    runCommand([this] {
+        if (ItemTree* tree = navigation_.currentTree()) navigation_.levels().revealFirstSelected(*tree);
     });
 }
 

@@ -4,12 +4,12 @@
 
 #include <functional>
 #include <memory>
-#include <utility>
-#include <vector>
 
+#include "app/OrganizerObserver.h"
 #include "app/ViewCommands.h"
 #include "trees/TreeId.h"
 #include "ui/TreeViews.h"
+#include "ui/dialogs/ItemDialogs.h"
 
 class QAction;
 class QCalendarWidget;
@@ -19,9 +19,14 @@ class QSplitter;
 class QTabWidget;
 
 namespace torvalet {
-class ItemTree;
+class ItemTreeSet;
+class Navigation;
 class Organizer;
-class TreeNode;
+class TreePages;
+struct Services;
+struct Settings;
+struct Tasks;
+struct ViewState;
 }  // namespace torvalet
 
 namespace torvalet::ui {
@@ -39,12 +44,17 @@ class TreePane;
 class ViewActions;
 
 // The main window: five pages over the message pad and the month calendar. It shows the
-// organiser's state and calls its commands; closing it runs the close sequence once.
-class MainWindow : public QMainWindow {
+// organiser's state and calls its commands; closing it runs the close sequence once. It is the
+// organiser's observer from its construction to its destruction.
+class MainWindow : public QMainWindow, public OrganizerObserver {
     Q_OBJECT
 public:
     explicit MainWindow(Organizer& organizer, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The item properties dialogs, which the tree commands then open; without them no dialog
+    // opens.
+    const ItemDialogs& installItemDialogs();
 
     // Shows what start-up left in the organiser: message pad, textboard, colours, calendar.
     void showOrganizerState();
@@ -67,6 +77,20 @@ public:
     void markReadOnly();
     const LanguageCaptions& captions() const { return *captions_; }
 
+    // --- What the organiser tells the window ---
+    void treeChanged(ItemTree& tree) override;
+    void nodeChanged(TreeNode& node) override;
+    void editItem(FormBase& form) override;
+    void focusTree(ItemTree& tree) override { treeViews_.focusTree(tree); }
+    void scrollToCentre(ItemTree& tree, const TreeNode& node) override { treeViews_.scrollToCentre(tree, node); }
+    void monthCalendarChanged() override { showCalendarSelection(); }
+    void focusTaskGrid() override;
+    bool goalTreeHasFocus() const override;
+    void showTimeMenu() override;
+    void noticeShown(const Notice& notice) override;
+    void languageChanged() override { showLanguage(); }
+    void captionsChanged(const LanguageTable& table) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -86,10 +110,6 @@ private:
     void showLanguage();
     void showTitle();
     void fitGoalEditLine();
-    void installTreeHooks();
-    void removeTreeHooks();
-    void treeChanged(ItemTree& tree);
-    void nodeChanged(TreeNode& node);
     void pageChanged(int page);
     QWidget* buildTasksPage();
     QWidget* buildLinksPage();
@@ -101,7 +121,15 @@ private:
     void applyColors();
     void applyFont();
 
+    // The organiser for its own sequences, and the parts the window hands to its pieces.
     Organizer& organizer_;
+    Tasks& tasks_;
+    ItemTreeSet& trees_;
+    TreePages& treePages_;
+    Navigation& navigation_;
+    ViewState& view_;
+    const Settings& settings_;
+    const Services& services_;
     TaskPage* taskPage_ = nullptr;
     TaskTableModel* taskModel_ = nullptr;
     QTabWidget* pages_ = nullptr;
@@ -116,8 +144,7 @@ private:
     NavigationMenus* navigationMenus_ = nullptr;
     TreeViews treeViews_;
     bool firstShown_ = false;
-    // The forms' accepted and repaint hooks as they were before the window chained its own.
-    std::vector<std::pair<std::function<void(TreeNode&)>, std::function<void(TreeNode&)>>> formHooks_;
+    ItemDialogs dialogs_;
     TaskGrid* grid_ = nullptr;
     QPlainTextEdit* messagePad_ = nullptr;
     QPlainTextEdit* textboard_ = nullptr;

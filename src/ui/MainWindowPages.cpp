@@ -74,10 +74,9 @@ QWidget* MainWindow::buildGoalPanel() {
     addTreeTabs(goalPages_, kTasksPage);
     connect(goalPages_, &QTabWidget::currentChanged, this, &MainWindow::goalTabChanged);
 
-    GoalCommands* goals = &organizer_.treePages().goals;
+    GoalCommands* goals = &treePages_.goals;
     goalBar_ = new FilterBarWidget(
-        NavFamily::Goals, organizer_.navigation(),
-        [this](const std::function<void()>& command) { runCommand(command); },
+        NavFamily::Goals, navigation_, [this](const std::function<void()>& command) { runCommand(command); },
         [goals](const std::string& text) { goals->addGoalNamed(text); });
     auto* widths = new QHBoxLayout;
     widths->setSpacing(2);
@@ -107,8 +106,8 @@ QWidget* MainWindow::buildGoalPanel() {
 // Before another goal tab shows, the tree being left drops its state filter.
 void MainWindow::goalTabChanged(int tab) {
     runCommand([this, tab] {
-        organizer_.navigation().filters().leaveGoalTab(organizer_.view().goalPage);
-        organizer_.view().goalPage = tab;
+        navigation_.filters().leaveGoalTab(view_.goalPage);
+        view_.goalPage = tab;
     });
 }
 
@@ -120,7 +119,7 @@ void MainWindow::setGoalPanelWidth(PaneWidth width) {
     case PaneWidth::Normal: views.makeGoalPanelNormal(screenWidth); break;
     case PaneWidth::Slim: views.makeGoalPanelSlim(screenWidth); break;
     }
-    const int panel = organizer_.view().goalPanelWidth;
+    const int panel = view_.goalPanelWidth;
     const int total = tasksSplitter_->width() > 0 ? tasksSplitter_->width() : screenWidth;
     tasksSplitter_->setSizes({std::max(0, total - panel), panel});
     fitGoalEditLine();
@@ -139,19 +138,15 @@ QWidget* MainWindow::buildLinksPage() {
     QVBoxLayout* layout = column(links);
     linkPages_ = named(new QTabWidget, "LinksPageControl");
     addTreeTabs(linkPages_, kLinksPage);
-    connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { organizer_.view().linksPage = tab; });
-    TreeCommands* commands = &organizer_.treePages().commands;
+    connect(linkPages_, &QTabWidget::currentChanged, this, [this](int tab) { view_.linksPage = tab; });
+    TreeCommands* commands = &treePages_.commands;
     linkBar_ = new FilterBarWidget(
-        NavFamily::Links, organizer_.navigation(),
-        [this](const std::function<void()>& command) { runCommand(command); },
-        [commands](const std::string&) {
-            commands->switchTab(kLinksPage);
-            commands->newChildLink();
-        });
+        NavFamily::Links, navigation_, [this](const std::function<void()>& command) { runCommand(command); },
+        [commands](const std::string&) { commands->run(kLinksPage, TreeOperation::NewChild); });
     layout->addWidget(treeMenus_->toolBar(kLinksPage));
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);
-    auto* tags = new LetterTagPanel(treeView(TreeId::LinkTagsTree), organizer_.navigation(),
+    auto* tags = new LetterTagPanel(treeView(TreeId::LinkTagsTree), navigation_,
                                     [this](const std::function<void()>& command) { runCommand(command); });
     return withTags("TabSheet2", links, tags);
 }
@@ -159,7 +154,7 @@ QWidget* MainWindow::buildLinksPage() {
 QWidget* MainWindow::buildContactsPage() {
     auto* contacts = new QWidget;
     QVBoxLayout* layout = column(contacts);
-    Navigation* navigation = &organizer_.navigation();
+    Navigation* navigation = &navigation_;
     contactBar_ = new FilterBarWidget(
         NavFamily::Contacts, *navigation, [this](const std::function<void()>& command) { runCommand(command); },
         [navigation](const std::string&) { navigation->filters().addContactFromBar(); });
@@ -181,7 +176,7 @@ QWidget* MainWindow::buildBlocknotePage() {
     // A double click adds the phrase to the textboard.
     connect(phrases, &QTreeView::doubleClicked, this, [this] {
         std::string text = organizer_.textboard();
-        organizer_.treePages().phrases.appendFirstSelectedPhrase(text);
+        treePages_.phrases.appendFirstSelectedPhrase(text);
         textboard_->setPlainText(QString::fromStdString(text));
     });
     page->addWidget(withToolBar(kBlocknotePage, phrases));
@@ -194,24 +189,21 @@ QWidget* MainWindow::buildCalendarPage() {
     QVBoxLayout* layout = column(page);
     ItemTreeView* events = treeView(TreeId::CalendarTree);
     connect(events, &QTreeView::doubleClicked, this, [this] {
-        runCommand([this] {
-            organizer_.treePages().calendarForm.openFirstSelected(organizer_.trees().get(TreeId::CalendarTree));
-        });
+        runCommand([this] { treePages_.calendarForm.openFirstSelected(trees_.get(TreeId::CalendarTree)); });
     });
     layout->addWidget(withToolBar(kCalendarPage, events));
     return page;
 }
 
 ItemTreeView* MainWindow::treeView(TreeId id) {
-    auto* view = new ItemTreeView(organizer_.trees().get(id), organizer_.trees(), organizer_.treePages().commands,
-                                  organizer_.navigation(),
+    auto* view = new ItemTreeView(trees_.get(id), trees_, treePages_.commands, navigation_,
                                   [this](const std::function<void()>& command) { runCommand(command); });
     treeViews_.add(view);
     return view;
 }
 
 TreePane* MainWindow::treePane(TreeId id) {
-    return new TreePane(treeView(id), organizer_.navigation(),
+    return new TreePane(treeView(id), navigation_,
                         [this](const std::function<void()>& command) { runCommand(command); });
 }
 

@@ -5,7 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/Organizer.h"
+#include "model/ViewState.h"
+#include "navigation/Navigation.h"
 #include "platform/UserInterface.h"
 #include "ui/ItemTreeView.h"
 #include "ui/PrintWithDialog.h"
@@ -20,8 +21,16 @@ QMenu* menuNamed(QMenuBar* bar, const char* name) { return bar->findChild<QMenu*
 
 }  // namespace
 
-NavigationMenus::NavigationMenus(Organizer& organizer, CommandRunner run, TreeViews& views, QWidget* window)
-    : QObject(window), organizer_(organizer), run_(std::move(run)), views_(views), window_(window) {}
+NavigationMenus::NavigationMenus(Navigation& navigation, ViewState& view, const ItemTree& contacts, UserInterface& ui,
+                                 CommandRunner run, TreeViews& views, QWidget* window)
+    : QObject(window),
+      navigation_(navigation),
+      view_(view),
+      contacts_(contacts),
+      ui_(ui),
+      run_(std::move(run)),
+      views_(views),
+      window_(window) {}
 
 void NavigationMenus::addMenus(QMenuBar* bar) {
     if (QMenu* goals = menuNamed(bar, "Goals_mp")) addLevels(goals, NavFamily::Goals, "Goals", "Goal");
@@ -43,7 +52,7 @@ void NavigationMenus::addMenus(QMenuBar* bar) {
 // "Collapse Goal Node", "Expand All Goals", "Collapse All Goals"; the contact menu says
 // "Contacts Level n" and "Contacts Show All Levels".
 void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plural, const char* singular) {
-    TreeLevels* levels = &organizer_.navigation().levels();
+    TreeLevels* levels = &navigation_.levels();
     const QString many = QString::fromLatin1(plural);
     const QString one = QString::fromLatin1(singular);
     std::vector<Entry> levelItems;
@@ -77,7 +86,7 @@ void NavigationMenus::addFilterItem(QMenu* menu, NavFamily family, const char* p
     QAction* filter = menu->addAction(tr("Filter %1").arg(QString::fromLatin1(plural)));
     filter->setObjectName(QStringLiteral("Filter") + QString::fromLatin1(plural) + QStringLiteral("1"));
     connect(filter, &QAction::triggered, this, [this, page, line] {
-        run_([this, page] { organizer_.view().activePage = page; });
+        run_([this, page] { view_.activePage = page; });
         if (auto* edit = window_->findChild<QLineEdit*>(line)) {
             edit->setFocus();
             edit->selectAll();
@@ -86,7 +95,7 @@ void NavigationMenus::addFilterItem(QMenu* menu, NavFamily family, const char* p
 }
 
 void NavigationMenus::addLinkTags(QMenu* menu) {
-    LetterTags* tags = &organizer_.navigation().tags();
+    LetterTags* tags = &navigation_.tags();
     QMenu* linkTags =
         submenu(menu, QStringLiteral("LinksTags1"), tr("Links Tags"),
                 {{QStringLiteral("ShowLinksTags1"), tr("Show Links Tags"), [tags] { tags->showGeneralLinkTags(); }}});
@@ -96,7 +105,7 @@ void NavigationMenus::addLinkTags(QMenu* menu) {
 }
 
 void NavigationMenus::addContactTags(QMenu* menu) {
-    LetterTags* tags = &organizer_.navigation().tags();
+    LetterTags* tags = &navigation_.tags();
     QMenu* contactTags = submenu(
         menu, QStringLiteral("ContactsTags1"), tr("Contacts Tags"),
         {{QStringLiteral("ShowContactsTags1"), tr("Show General Tags"), [tags] { tags->showGeneralContactTags(); }}});
@@ -137,12 +146,12 @@ QMenu* NavigationMenus::submenu(QMenu* parent, const QString& name, const QStrin
 }
 
 void NavigationMenus::printContacts() {
-    run_([this] { organizer_.view().activePage = kContactsPage; });
-    ItemTreeView* contacts = views_.viewOf(organizer_.trees().get(TreeId::ContactsTree));
+    run_([this] { view_.activePage = kContactsPage; });
+    ItemTreeView* contacts = views_.viewOf(contacts_);
     if (!contacts) return;
     printWithDialog(
         window_, tr("Print Contacts"), tr("Contacts"),
-        [contacts](QPrinter& printer) { return printTree(*contacts, printer); }, organizer_.services().ui);
+        [contacts](QPrinter& printer) { return printTree(*contacts, printer); }, ui_);
 }
 
 }  // namespace torvalet::ui

@@ -12,8 +12,11 @@ class QMenu;
 class QMenuBar;
 
 namespace torvalet {
-class Organizer;
-}
+class ItemTree;
+class Navigation;
+class UserInterface;
+struct ViewState;
+}  // namespace torvalet
 
 namespace torvalet::ui {
 
@@ -25,7 +28,9 @@ class TreeViews;
 class NavigationMenus : public QObject {
     Q_OBJECT
 public:
-    NavigationMenus(Organizer& organizer, CommandRunner run, TreeViews& views, QWidget* window);
+    // The commands of `navigation`; "Print Contacts" prints `contacts` as its view shows it.
+    NavigationMenus(Navigation& navigation, ViewState& view, const ItemTree& contacts, UserInterface& ui,
+                    CommandRunner run, TreeViews& views, QWidget* window);
 
     // Adds the items to the menus "Goals_mp", "Links_mp" and "Contacts_mp" of the bar.
     void addMenus(QMenuBar* bar);
@@ -49,7 +54,10 @@ private:
     // "<Prefix> A-M" and "<Prefix> N-Z", each with one item per letter.
     void addLetters(QMenu* parent, const QString& prefix, const std::function<void(const std::string&)>& build);
 
-    Organizer& organizer_;
+    Navigation& navigation_;
+    ViewState& view_;
+    const ItemTree& contacts_;
+    UserInterface& ui_;
     CommandRunner run_;
     TreeViews& views_;
     QWidget* window_;

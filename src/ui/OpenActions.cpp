@@ -5,15 +5,16 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/Organizer.h"
+#include "trees/ItemTreeSet.h"
+#include "trees/OpenCommands.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeView.h"
 #include "ui/MainWindow.h"
 
 namespace torvalet::ui {
 
-OpenActions::OpenActions(Organizer& organizer, MainWindow& window)
-    : QObject(&window), organizer_(organizer), window_(window) {
+OpenActions::OpenActions(OpenCommands& open, const ItemTreeSet& trees, const std::string& textboard, MainWindow& window)
+    : QObject(&window), open_(open), trees_(trees), textboard_(textboard), window_(window) {
     addMenuItems();
     addHiddenItems();
     addExecuteButtons();
@@ -31,7 +32,7 @@ QAction* OpenActions::addTo(QWidget* menuOrWindow, const char* name, const char*
 QMenu* OpenActions::menuNamed(const char* name) const { return window_.findChild<QMenu*>(QString::fromLatin1(name)); }
 
 void OpenActions::addMenuItems() {
-    OpenCommands* open = &organizer_.treePages().open;
+    OpenCommands* open = &open_;
     if (QMenu* links = menuNamed("Links_mp")) {
         links->addSeparator();
         addTo(links, "OpenLink_mp", "Open Link", [open] { open->openLinks(); });
@@ -49,13 +50,13 @@ void OpenActions::addMenuItems() {
         textboard = window_.menuBar()->addMenu(tr("Textboard"));
         textboard->setObjectName(QStringLiteral("Textboard_mp"));
     }
-    Organizer* organizer = &organizer_;
+    const std::string* text = &textboard_;
     addTo(textboard, "GenerateEmailFromTextboard_mp", "Generate Email From Textboard",
-          [open, organizer] { open->generateEmailFromTextboard(organizer->textboard()); });
+          [open, text] { open->generateEmailFromTextboard(*text); });
 }
 
 void OpenActions::addHiddenItems() {
-    OpenCommands* open = &organizer_.treePages().open;
+    OpenCommands* open = &open_;
     addTo(&window_, "OpenLinkInInternalBrowser_mp", "Open Link In Internal Browser",
           [open] { open->openLinkInInternalBrowser(); });
     addTo(&window_, "GoogleSearch1", "Google Search", [open] { open->openSearchPage(); });
@@ -64,7 +65,7 @@ void OpenActions::addHiddenItems() {
 }
 
 void OpenActions::addExecuteButtons() {
-    OpenCommands* open = &organizer_.treePages().open;
+    OpenCommands* open = &open_;
     if (auto* links = window_.findChild<QToolBar*>(QStringLiteral("LinksToolBar")))
         addTo(links, "SpeedButton9", "Execute Item(s)", [open] { open->openSelectedLinks(); });
     if (auto* contacts = window_.findChild<QToolBar*>(QStringLiteral("ContactsToolBar")))
@@ -72,10 +73,10 @@ void OpenActions::addExecuteButtons() {
 }
 
 void OpenActions::connectLinkDoubleClicks() {
-    OpenCommands* open = &organizer_.treePages().open;
+    OpenCommands* open = &open_;
     for (const TreeInfo& info : treeTable()) {
         if (info.family != RecordFamily::Links) continue;
-        ItemTree* tree = &organizer_.trees().get(info.id);
+        const ItemTree* tree = &trees_.get(info.id);
         if (ItemTreeView* view = window_.viewOf(*tree))
             connect(view, &QTreeView::doubleClicked, this,
                     [this, open, tree] { window_.runCommand([open, tree] { open->openOnDoubleClick(*tree); }); });

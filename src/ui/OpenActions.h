@@ -3,14 +3,16 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 class QAction;
 class QMenu;
 class QWidget;
 
 namespace torvalet {
-class Organizer;
-}
+class ItemTreeSet;
+class OpenCommands;
+}  // namespace torvalet
 
 namespace torvalet::ui {
 
@@ -25,7 +27,8 @@ class MainWindow;
 class OpenActions : public QObject {
     Q_OBJECT
 public:
-    OpenActions(Organizer& organizer, MainWindow& window);
+    // The commands of `open`; the link trees' views double-click, the textboard's text is mailed.
+    OpenActions(OpenCommands& open, const ItemTreeSet& trees, const std::string& textboard, MainWindow& window);
 
 private:
     using Handler = std::function<void()>;
@@ -37,7 +40,9 @@ private:
     void addExecuteButtons();
     void connectLinkDoubleClicks();
 
-    Organizer& organizer_;
+    OpenCommands& open_;
+    const ItemTreeSet& trees_;
+    const std::string& textboard_;
     MainWindow& window_;
 };
 

@@ -10,7 +10,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
-#include "app/Organizer.h"
+#include "reminders/Reminders.h"
 
 namespace torvalet::ui {
 
@@ -26,10 +26,10 @@ QAction* namedAction(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-ReminderView::ReminderView(Organizer& organizer, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
+ReminderView::ReminderView(Reminders& reminders, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
                            QWidget* window)
     : QObject(window),
-      organizer_(organizer),
+      reminders_(reminders),
       messagePad_(messagePad),
       hintPanel_(hintPanel),
       run_(std::move(run)),
@@ -37,31 +37,24 @@ ReminderView::ReminderView(Organizer& organizer, QPlainTextEdit* messagePad, QLa
       tray_(new QSystemTrayIcon(this)) {
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(kTickMilliseconds);
-    connect(timer_, &QTimer::timeout, this, [this] { organizer_.reminders().clock.tick(); });
+    connect(timer_, &QTimer::timeout, this, [this] { reminders_.clock.tick(); });
 
     tray_->setObjectName(QStringLiteral("CoolTrayIcon1"));
     tray_->setToolTip(QStringLiteral("Torvalet"));
     const QIcon icon = QApplication::windowIcon();
     tray_->setIcon(icon.isNull() ? window->style()->standardIcon(QStyle::SP_MessageBoxInformation) : icon);
     if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
-
-    organizer_.reminders().notices.shown = [this](const Notice& notice) { noticeShown(notice); };
 }
-
-ReminderView::~ReminderView() { organizer_.reminders().notices.shown = nullptr; }
 
 void ReminderView::addMenuItems(QMenu* view, QMenu* options) {
     QAction* last = namedAction(view, "ShowLastMessage1", tr("Show Last Message"));
-    connect(last, &QAction::triggered, this,
-            [this] { run_([this] { organizer_.reminders().notices.showLastNotice(); }); });
+    connect(last, &QAction::triggered, this, [this] { run_([this] { reminders_.notices.showLastNotice(); }); });
     QAction* calendar = namedAction(options, "mAnalyzeCalendar", QStringLiteral("AnCalend"));
     calendar->setVisible(false);
-    connect(calendar, &QAction::triggered, this,
-            [this] { run_([this] { organizer_.reminders().calendar.analyzeCalendar(); }); });
+    connect(calendar, &QAction::triggered, this, [this] { run_([this] { reminders_.calendar.analyzeCalendar(); }); });
     QAction* contacts = namedAction(options, "AnalyzeContacts1", QStringLiteral("AnContacts"));
     contacts->setVisible(false);
-    connect(contacts, &QAction::triggered, this,
-            [this] { run_([this] { organizer_.reminders().contacts.analyzeContacts(); }); });
+    connect(contacts, &QAction::triggered, this, [this] { run_([this] { reminders_.contacts.analyzeContacts(); }); });
 }
 
 void ReminderView::startClock() {
@@ -79,7 +72,7 @@ void ReminderView::noticeShown(const Notice& notice) {
         cursor.insertText(messagePad_->document()->isEmpty() ? line : line + QLatin1Char('\n'));
         messagePad_->moveCursor(QTextCursor::Start);
     }
-    hintPanel_->setText(QString::fromStdString(organizer_.reminders().notices.hint()));
+    hintPanel_->setText(QString::fromStdString(reminders_.notices.hint()));
 }
 
 }  // namespace torvalet::ui

@@ -11,8 +11,8 @@ class QSystemTrayIcon;
 class QTimer;
 
 namespace torvalet {
-class Organizer;
 struct Notice;
+struct Reminders;
 }  // namespace torvalet
 
 namespace torvalet::ui {
@@ -23,9 +23,8 @@ namespace torvalet::ui {
 class ReminderView : public QObject {
     Q_OBJECT
 public:
-    ReminderView(Organizer& organizer, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
+    ReminderView(Reminders& reminders, QPlainTextEdit* messagePad, QLabel* hintPanel, CommandRunner run,
                  QWidget* window);
-    ~ReminderView() override;
 
     // "Show Last Message" in the view menu; the hidden "AnCalend" and "AnContacts" in the options menu.
     void addMenuItems(QMenu* view, QMenu* options);
@@ -36,10 +35,11 @@ public:
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QTimer* timer() const { return timer_; }
 
-private:
+    // A notice went out: its line goes on top of the message pad, and the hint line shows it.
     void noticeShown(const Notice& notice);
 
-    Organizer& organizer_;
+private:
+    Reminders& reminders_;
     QPlainTextEdit* messagePad_;
     QLabel* hintPanel_;
     CommandRunner run_;

@@ -5,10 +5,14 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "app/Organizer.h"
+#include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
+#include "platform/Services.h"
 #include "platform/UserInterface.h"
+#include "tasks/TaskContext.h"
+#include "tasks/TaskListState.h"
+#include "tasks/TaskStore.h"
 #include "ui/SettingsColor.h"
 #include "ui/TaskCellLook.h"
 #include "ui/TaskGridDelegate.h"
@@ -27,10 +31,10 @@ constexpr int kLeastTaskWidth = 240;
 
 }  // namespace
 
-TaskGrid::TaskGrid(Organizer& organizer, QWidget* parent)
+TaskGrid::TaskGrid(const TaskContext& tasks, QWidget* parent)
     : QTableView(parent),
-      organizer_(organizer),
-      model_(new TaskTableModel(organizer.store().listRows, this)),
+      tasks_(tasks),
+      model_(new TaskTableModel(tasks.store.listRows, this)),
       delegate_(new TaskGridDelegate(this)) {
     setObjectName(QStringLiteral("tasksDBGrid"));
     setModel(model_);
@@ -60,13 +64,13 @@ TaskGrid::TaskGrid(Organizer& organizer, QWidget* parent)
         syncing_ = false;
         showListState();
     });
-    observer_ = organizer_.store().listRows.addObserver([this](const QueryEvent& event) {
+    observer_ = tasks_.store.listRows.addObserver([this](const QueryEvent& event) {
         // A row the list moves to by itself (an insert, a command) comes with the list's selection.
         if (event.kind == QueryEvent::CurrentChanged) movingFromGrid_ ? showCurrent() : showListState();
     });
 }
 
-TaskGrid::~TaskGrid() { organizer_.store().listRows.removeObserver(observer_); }
+TaskGrid::~TaskGrid() { tasks_.store.listRows.removeObserver(observer_); }
 
 void TaskGrid::setUpColumns() {
     const QFontMetrics metrics(TaskGridDelegate::cellFont(false));
@@ -89,7 +93,7 @@ void TaskGrid::setUpColumns() {
 }
 
 void TaskGrid::applySettings() {
-    const Settings& settings = organizer_.settings();
+    const Settings& settings = tasks_.settings;
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, fromSettingsColor(settings.tasksGridColour));
     palette.setColor(QPalette::Text, fromSettingsColor(settings.tasksTextColour));
@@ -97,7 +101,7 @@ void TaskGrid::applySettings() {
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     setPalette(palette);
-    const QString dateFormat = QString::fromStdString(organizer_.services().locale.shortDateFormat());
+    const QString dateFormat = QString::fromStdString(tasks_.services.locale.shortDateFormat());
     model_->setDateFormat(dateFormat);
     // A long date format widens its column so that dates show whole.
     const QFontMetrics dates(TaskGridDelegate::cellFont(true));
@@ -108,7 +112,7 @@ void TaskGrid::applySettings() {
 }
 
 void TaskGrid::paintEvent(QPaintEvent* event) {
-    const Settings& settings = organizer_.settings();
+    const Settings& settings = tasks_.settings;
     TaskPaintContext context;
     context.text = fromSettingsColor(settings.tasksTextColour);
     context.grid = fromSettingsColor(settings.tasksGridColour);
@@ -116,7 +120,7 @@ void TaskGrid::paintEvent(QPaintEvent* event) {
     context.dateMarkFore = fromSettingsColor(settings.dateMarkTextColour);
     context.reminderBack = fromSettingsColor(settings.reminderBackColour);
     context.highlightedText = palette().color(QPalette::HighlightedText);
-    const DateTime now = organizer_.services().clock.now();
+    const DateTime now = tasks_.services.clock.now();
     context.today = now.date;
     context.nowMinutes = now.hour * 60 + now.minute;
     delegate_->setContext(context);
@@ -126,9 +130,9 @@ void TaskGrid::paintEvent(QPaintEvent* event) {
 void TaskGrid::showListState() {
     if (syncing_) return;
     syncing_ = true;
-    const Query& tasks = organizer_.store().listRows;
+    const Query& tasks = tasks_.store.listRows;
     QItemSelection selection;
-    for (int row : tasks.rowsOf(tasks.selection())) {
+    for (int row : tasks.rowsOf(tasks_.listState.selection)) {
         if (!selection.isEmpty() && selection.last().bottom() == row - 1) {
             const QItemSelectionRange last = selection.takeLast();
             selection.append(QItemSelectionRange(last.topLeft(), model_->index(row, TaskTableModel::ColumnCount - 1)));
@@ -144,7 +148,7 @@ void TaskGrid::showListState() {
 void TaskGrid::showCurrent() {
     if (syncing_) return;
     syncing_ = true;
-    const int current = organizer_.store().listRows.currentIndex();
+    const int current = tasks_.store.listRows.currentIndex();
     if (current >= 0 && current < model_->rowCount()) {
         const QModelIndex index = model_->index(current, currentIndex().isValid() ? currentIndex().column() : 0);
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
@@ -156,17 +160,17 @@ void TaskGrid::showCurrent() {
 
 void TaskGrid::selectionToList() {
     if (syncing_) return;
-    Query& tasks = organizer_.store().listRows;
-    std::set<Query::Bookmark> bookmarks;
+    const Query& tasks = tasks_.store.listRows;
+    Bookmarks bookmarks;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row) bookmarks.insert(tasks.bookmarkAt(row));
-    tasks.selection() = std::move(bookmarks);
+    tasks_.listState.selection = std::move(bookmarks);
 }
 
 // Leaving a row posts what was typed into it, as the list does when its current row moves.
 void TaskGrid::currentToList(const QModelIndex& current) {
     if (syncing_ || !current.isValid()) return;
-    Query& tasks = organizer_.store().listRows;
+    Query& tasks = tasks_.store.listRows;
     if (current.row() == tasks.currentIndex()) return;
     movingFromGrid_ = true;
     try {
@@ -174,7 +178,7 @@ void TaskGrid::currentToList(const QModelIndex& current) {
         movingFromGrid_ = false;
     } catch (const std::exception& error) {
         movingFromGrid_ = false;
-        organizer_.services().ui.showMessage(error.what());
+        tasks_.services.ui.showMessage(error.what());
         showListState();
     }
     viewport()->update();

@@ -5,7 +5,7 @@
 #include <functional>
 
 namespace torvalet {
-class Organizer;
+struct TaskContext;
 }
 
 namespace torvalet::ui {
@@ -19,7 +19,8 @@ class TaskTableModel;
 class TaskGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit TaskGrid(Organizer& organizer, QWidget* parent = nullptr);
+    // The grid shows the list of `tasks`, in the colours and fonts of their settings.
+    explicit TaskGrid(const TaskContext& tasks, QWidget* parent = nullptr);
     ~TaskGrid() override;
 
     TaskTableModel* taskModel() const { return model_; }
@@ -47,7 +48,7 @@ private:
     void fitTitle(int column);
     void fillTaskColumn();
 
-    Organizer& organizer_;
+    const TaskContext& tasks_;
     TaskTableModel* model_;
     TaskGridDelegate* delegate_;
     int observer_ = -1;

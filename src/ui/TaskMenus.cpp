@@ -9,9 +9,10 @@
 
 #include <vector>
 
-#include "app/Organizer.h"
+#include "tasks/LookupKey.h"
 #include "tasks/TaskCommandTable.h"
 #include "tasks/TaskStore.h"
+#include "tasks/Tasks.h"
 #include "ui/Pictures.h"
 #include "ui/TaskCellLook.h"
 
@@ -29,8 +30,8 @@ std::string lookupName(const Query& lookup, int n, const char* column) {
 
 }  // namespace
 
-TaskMenus::TaskMenus(Organizer& organizer, CommandRunner run, QWidget* window)
-    : QObject(window), organizer_(organizer), run_(std::move(run)), window_(window) {
+TaskMenus::TaskMenus(Tasks& tasks, CommandRunner run, QWidget* window)
+    : QObject(window), tasks_(tasks), run_(std::move(run)), window_(window) {
     buildTimeMenu();
 }
 
@@ -87,7 +88,7 @@ QAction* TaskMenus::addCommand(QMenu* menu, const TaskCommandInfo& command) {
         checkable_.emplace_back(action, info);
     }
     connect(action, &QAction::triggered, this, [this, info] {
-        run_([this, info] { info->run(organizer_.tasks()); });
+        run_([this, info] { info->run(tasks_); });
         showChecks();
     });
     return action;
@@ -109,14 +110,14 @@ void TaskMenus::addLabels() {
 }
 
 void TaskMenus::showChecks() {
-    for (const auto& [action, command] : checkable_) action->setChecked(command->checked(organizer_.tasks()));
+    for (const auto& [action, command] : checkable_) action->setChecked(command->checked(tasks_));
 }
 
 QAction* TaskMenus::find(const char* name) const { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
 
 // The picture of a drop-down item: its type, priority or state as the grid shows it.
 QIcon TaskMenus::itemPicture(const std::string& button, int value) const {
-    const TaskStore& store = organizer_.store();
+    const TaskStore& store = tasks_.context.store;
     if (button == "NewTaskBtn")
         return Pictures::icon(Pictures::TaskTypes, typePicture(lookupName(store.types, value, "MARK")));
     if (button == "PriorityBtn")
@@ -135,7 +136,7 @@ QToolButton* TaskMenus::dropDownButton(const TaskToolButton& info, QWidget* pare
         QAction* choice = items->addAction(itemPicture(name, item.value), QString::fromUtf8(item.caption));
         const TaskDropDownItem* chosen = &item;
         connect(choice, &QAction::triggered, this,
-                [this, chosen] { run_([this, chosen] { chosen->run(organizer_.tasks(), chosen->value); }); });
+                [this, chosen] { run_([this, chosen] { chosen->run(tasks_, chosen->value); }); });
     }
     button->setMenu(items);
     const Pictures::Tool picture = name == "NewTaskBtn"    ? Pictures::NewItem
@@ -185,7 +186,7 @@ void TaskMenus::buildTimeMenu() {
         for (const std::string& time : hour.times) {
             QAction* item = times->addAction(QString::fromStdString(time));
             connect(item, &QAction::triggered, this,
-                    [this, time] { run_([this, time] { organizer_.tasks().commands.pickTime(time); }); });
+                    [this, time] { run_([this, time] { tasks_.commands.pickTime(time); }); });
             if (++count % timeMenuSeparatorEvery == 0 && count < int(hour.times.size())) times->addSeparator();
         }
     }

@@ -15,9 +15,9 @@ class QToolBar;
 class QWidget;
 
 namespace torvalet {
-class Organizer;
 struct TaskCommandInfo;
 struct TaskToolButton;
+struct Tasks;
 }  // namespace torvalet
 
 namespace torvalet::ui {
@@ -31,7 +31,7 @@ using CommandRunner = std::function<void(const std::function<void()>&)>;
 class TaskMenus : public QObject {
     Q_OBJECT
 public:
-    TaskMenus(Organizer& organizer, CommandRunner run, QWidget* window);
+    TaskMenus(Tasks& tasks, CommandRunner run, QWidget* window);
 
     // The menus go into the window's menu bar (the "Tasks" menu after "View").
     void addMenus(QMenuBar* bar);
@@ -52,7 +52,7 @@ private:
     QIcon itemPicture(const std::string& button, int value) const;
     QAction* find(const char* name) const;
 
-    Organizer& organizer_;
+    Tasks& tasks_;
     CommandRunner run_;
     QWidget* window_;
     QMenu* timeMenu_ = nullptr;

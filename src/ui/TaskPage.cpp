@@ -5,9 +5,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/Organizer.h"
 #include "platform/Locale.h"
+#include "platform/Services.h"
 #include "platform/UserInterface.h"
+#include "tasks/Tasks.h"
 #include "ui/PrintWithDialog.h"
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"
@@ -16,29 +17,24 @@
 
 namespace torvalet::ui {
 
-TaskPage::TaskPage(Organizer& organizer, CommandRunner run, QWidget* window)
+TaskPage::TaskPage(Tasks& tasks, CommandRunner run, QWidget* window)
     : QObject(window),
-      organizer_(organizer),
+      tasks_(tasks),
       run_(std::move(run)),
       window_(window),
-      grid_(new TaskGrid(organizer)),
-      props_(new TaskPropsDialog(organizer.store(), window)),
-      menus_(new TaskMenus(organizer, run_, window)),
+      grid_(new TaskGrid(tasks.context)),
+      props_(new TaskPropsDialog(tasks.context.store, tasks.commands, run_, window)),
+      menus_(new TaskMenus(tasks, run_, window)),
       panel_(new QWidget) {
     panel_->setObjectName(QStringLiteral("TasksPanel"));
     auto* layout = new QVBoxLayout(panel_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(grid_, 1);
-    installHooks();
+    connectParts();
 }
 
-TaskPage::~TaskPage() {
-    TaskContext& context = organizer_.tasks().context;
-    context.switchTab = nullptr;
-    context.focusGrid = nullptr;
-    context.showTimeMenu = nullptr;
-}
+TaskPage::~TaskPage() = default;
 
 void TaskPage::addMenus(QMenuBar* bar) {
     menus_->addMenus(bar);
@@ -46,27 +42,13 @@ void TaskPage::addMenus(QMenuBar* bar) {
     static_cast<QVBoxLayout*>(panel_->layout())->insertWidget(0, menus_->toolBar());
 }
 
-void TaskPage::installHooks() {
-    Tasks& tasks = organizer_.tasks();
-    TaskContext& context = tasks.context;
-    context.switchTab = [this](Page page) { organizer_.view().activePage = page; };
-    context.focusGrid = [this] { grid_->setFocus(); };
-    context.showTimeMenu = [this] { menus_->showTimeMenu(); };
-
-    TaskPropsForm& form = props_->form();
+void TaskPage::connectParts() {
     const auto command = [this](void (TaskCommands::*run)()) {
-        return [this, run] { run_([this, run] { (organizer_.tasks().commands.*run)(); }); };
+        return [this, run] { run_([this, run] { (tasks_.commands.*run)(); }); };
     };
-    form.insertTask = command(&TaskCommands::insertTask);
-    // A save that fails keeps the dialog open on the row, which stays in edit state.
-    form.saveTask = [this] { organizer_.tasks().commands.saveTask(); };
-    form.setTime = command(&TaskCommands::chooseTime);
-    form.setFinalTime = command(&TaskCommands::chooseFinalTime);
-    form.nullPriority = [this] { run_([this] { organizer_.tasks().commands.setPriority({}); }); };
-    form.nullState = [this] { run_([this] { organizer_.tasks().commands.setState(TaskState::None); }); };
-    props_->setDateFormat(QString::fromStdString(organizer_.services().locale.shortDateFormat()));
+    props_->setDateFormat(QString::fromStdString(tasks_.context.services.locale.shortDateFormat()));
     props_->focusGrid = [this] { grid_->setFocus(); };
-    props_->showError = [this](const std::string& message) { organizer_.services().ui.showMessage(message); };
+    props_->showError = [this](const std::string& message) { tasks_.context.services.ui.showMessage(message); };
 
     grid_->openProperties = command(&TaskCommands::modifyTask);
     grid_->clone = command(&TaskCommands::cloneTasks);
@@ -84,14 +66,14 @@ void TaskPage::addPrintItem() {
 }
 
 void TaskPage::printTasks() {
-    organizer_.view().activePage = kTasksPage;
+    tasks_.context.view.activePage = kTasksPage;
     printWithDialog(
         window_, tr("Print Tasks"), tr("Tasks"), [this](QPrinter& printer) { return printTaskList(*grid_, printer); },
-        organizer_.services().ui);
+        tasks_.context.services.ui);
 }
 
 void TaskPage::showTaskProperties(bool modal) {
-    organizer_.view().activePage = kTasksPage;
+    tasks_.context.view.activePage = kTasksPage;
     // An insert clears the list's selection after moving to its new row.
     grid_->showListState();
     props_->showFor(modal);

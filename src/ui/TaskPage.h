@@ -8,7 +8,7 @@ class QMenuBar;
 class QWidget;
 
 namespace torvalet {
-class Organizer;
+struct Tasks;
 }
 
 namespace torvalet::ui {
@@ -24,7 +24,8 @@ using CommandRunner = std::function<void(const std::function<void()>&)>;
 class TaskPage : public QObject {
     Q_OBJECT
 public:
-    TaskPage(Organizer& organizer, CommandRunner run, QWidget* window);
+    // The page of `tasks`; their commands run through `run`.
+    TaskPage(Tasks& tasks, CommandRunner run, QWidget* window);
     ~TaskPage() override;
 
     // The task menus into the window's menu bar and the tool bar above the grid.
@@ -39,12 +40,12 @@ public:
     void showTaskProperties(bool modal);
 
 private:
-    // The task commands reach the window through the hooks of their context.
-    void installHooks();
+    // The dialog and the grid run their commands through the window.
+    void connectParts();
     void addPrintItem();
     void printTasks();
 
-    Organizer& organizer_;
+    Tasks& tasks_;
     CommandRunner run_;
     QWidget* window_;
     TaskGrid* grid_;

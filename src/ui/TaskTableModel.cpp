@@ -11,9 +11,17 @@ namespace torvalet::ui {
 
 namespace {
 
-const char* const fieldOf[TaskTableModel::ColumnCount] = {"Time",     "typeName", "Project",   "priorityName",
-                                                          "typeMark", "Task",     "stateName", "DoerKey",
-                                                          "Date",     "Procent",  "Comment"};
+// What a grid column shows: a column of the task list, or one of its lookup fields.
+struct Shown {
+    TaskColumn column;
+    const char* lookup = nullptr;
+};
+
+const Shown shownBy[TaskTableModel::ColumnCount] = {
+    {TaskColumn::StartTime}, {{}, "typeName"},      {TaskColumn::Project}, {{}, "priorityName"},
+    {{}, "typeMark"},        {TaskColumn::Task},    {{}, "stateName"},     {TaskColumn::DoerKey},
+    {TaskColumn::StartDate}, {TaskColumn::Percent}, {TaskColumn::Comment},
+};
 
 }  // namespace
 
@@ -61,13 +69,12 @@ int TaskTableModel::rowCount(const QModelIndex& parent) const { return parent.is
 
 int TaskTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
-const char* TaskTableModel::fieldName(Column column) { return fieldOf[column]; }
-
 void TaskTableModel::resolveFields() const {
     if (generation_ == tasks_.generation()) return;
-    for (int c = 0; c < ColumnCount; ++c) fields_[c] = tasks_.field(fieldOf[c]);
-    stateKey_ = tasks_.field("StateKey");
-    typeKey_ = tasks_.field("TypeKey");
+    for (int c = 0; c < ColumnCount; ++c)
+        fields_[c] = shownBy[c].lookup ? tasks_.field(shownBy[c].lookup) : tasks_.field(shownBy[c].column);
+    stateKey_ = tasks_.field(TaskColumn::StateKey);
+    typeKey_ = tasks_.field(TaskColumn::TypeKey);
     generation_ = tasks_.generation();
 }
 

@@ -30,8 +30,6 @@ public:
     // The task list's current row.
     int currentRow() const { return tasks_.currentIndex(); }
     Query& tasks() const { return tasks_; }
-    // The task list field a column shows.
-    static const char* fieldName(Column column);
 
     void setColumnTitle(Column column, const QString& title);
     // Dates are shown in this short date format.

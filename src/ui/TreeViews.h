@@ -3,15 +3,19 @@
 #include <functional>
 #include <vector>
 
-#include "navigation/TreeDisplay.h"
+namespace torvalet {
+class ItemTree;
+class TreeNode;
+}  // namespace torvalet
 
 namespace torvalet::ui {
 
 class ItemTreeView;
 
-// The window's views of the item trees, as the navigation sees them: a changed tree is shown
-// again, a tree takes the focus once its page and tab are on screen, an item is centred.
-class TreeViews : public TreeDisplay {
+// The window's views of the item trees, as the organiser's observer shows its trees: a changed
+// tree is shown again, a tree takes the focus once its page and tab are on screen, an item is
+// centred.
+class TreeViews {
 public:
     // `showPages` brings the pages and tabs in line with the view state.
     explicit TreeViews(std::function<void()> showPages) : showPages_(std::move(showPages)) {}
@@ -21,9 +25,9 @@ public:
     // The view of a tree, or nullptr.
     ItemTreeView* viewOf(const ItemTree& tree) const;
 
-    void treeChanged(ItemTree& tree) override;
-    void focusTree(ItemTree& tree) override;
-    void scrollToCentre(ItemTree& tree, const TreeNode& node) override;
+    void treeChanged(ItemTree& tree);
+    void focusTree(ItemTree& tree);
+    void scrollToCentre(ItemTree& tree, const TreeNode& node);
 
 private:
     std::function<void()> showPages_;

@@ -12,7 +12,10 @@
 #include <QSystemTrayIcon>
 #include <QWheelEvent>
 
-#include "app/Organizer.h"
+#include "app/HelpCommands.h"
+#include "app/ViewCommands.h"
+#include "platform/Clock.h"
+#include "platform/Services.h"
 #include "platform/UserInterface.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
@@ -20,8 +23,15 @@
 
 namespace torvalet::ui {
 
-ViewActions::ViewActions(Organizer& organizer, MainWindow& window, const Widgets& widgets)
-    : QObject(&window), organizer_(organizer), window_(window), widgets_(widgets) {
+ViewActions::ViewActions(ViewCommands& commands, HelpCommands& help, ViewState& view, const Services& services,
+                         MainWindow& window, const Widgets& widgets)
+    : QObject(&window),
+      commands_(commands),
+      help_(help),
+      view_(view),
+      services_(services),
+      window_(window),
+      widgets_(widgets) {
     addViewItems();
     addTextboardItems();
     addServiceItems();
@@ -57,7 +67,7 @@ void ViewActions::run(const Handler& command) {
 
 void ViewActions::addViewItems() {
     QMenu* view = menuNamed("mView", tr("&View"));
-    ViewCommands* commands = &organizer_.viewCommands();
+    ViewCommands* commands = &commands_;
     add(view, "ViewTasksPage1", tr("View Tasks Page"), [commands] { commands->showTasksPage(); });
     add(view, "ViewLinksPage1", tr("View Links Page"), [commands] { commands->showLinksPage(); });
     add(view, "ViewContactsPage1", tr("View Contacts Page"), [commands] { commands->showContactsPage(); });
@@ -74,7 +84,7 @@ void ViewActions::addViewItems() {
 void ViewActions::addTextboardItems() {
     QMenu* menu = menuNamed("Textboard_mp", tr("Te&xtboard"));
     QPlainTextEdit* board = widgets_.textboard;
-    ViewCommands* commands = &organizer_.viewCommands();
+    ViewCommands* commands = &commands_;
     const auto onBoard = [commands, board](void (QPlainTextEdit::*edit)()) {
         return [commands, board, edit] {
             commands->showBlocknotePage();
@@ -100,24 +110,24 @@ void ViewActions::addTextboardItems() {
 }
 
 void ViewActions::printTextboard() {
-    run([this] { organizer_.viewCommands().showBlocknotePage(); });
+    run([this] { commands_.showBlocknotePage(); });
     printWithDialog(
         &window_, tr("Print Textboard"), QStringLiteral("Textboard"),
         [this](QPrinter& printer) {
             widgets_.textboard->print(&printer);
             return true;
         },
-        organizer_.services().ui);
+        services_.ui);
 }
 
 void ViewActions::addServiceItems() {
     QMenu* service = menuNamed("Service1", tr("&Service"));
-    HelpCommands* documents = &organizer_.helpCommands();
-    Organizer* organizer = &organizer_;
+    HelpCommands* documents = &help_;
+    const Clock* clock = &services_.clock;
     add(service, "CreateDayFolder1", tr("Create Day Folder"),
-        [documents, organizer] { documents->createDayFolder(organizer->today()); });
+        [documents, clock] { documents->createDayFolder(clock->now().date); });
     add(service, "OpenDayFolder1", tr("Open Day Folder"),
-        [documents, organizer] { documents->openDayFolder(organizer->today()); });
+        [documents, clock] { documents->openDayFolder(clock->now().date); });
     service->addSeparator();
     add(service, "PrivateInfo1", tr("Private Info"), [documents] { documents->openPrivateInfo(); });
     add(service, "UsefulInfo1", tr("Useful Info"), [documents] { documents->openUsefulInfo(); });
@@ -125,14 +135,14 @@ void ViewActions::addServiceItems() {
 
 void ViewActions::addHelpItems() {
     QMenu* help = menuNamed("mHelp", tr("&Help"));
-    HelpCommands* documents = &organizer_.helpCommands();
+    HelpCommands* documents = &help_;
     add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->openHelp(); });
     add(help, "mManual", tr("Manual"), [documents] { documents->openManual(); });
     add(help, "mHomepage", tr("Homepage"), [documents] { documents->openHomePage(); });
     add(help, "ReadMe1", tr("Read Me"), [documents] { documents->openReadMe(); });
     add(help, "SupportEmail_mp", tr("Write To Support"), [documents] { documents->mailSupport(); });
     help->addSeparator();
-    ViewCommands* commands = &organizer_.viewCommands();
+    ViewCommands* commands = &commands_;
     add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->showNextTip(); });
     add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->toggleAutoplayTips(); })->setCheckable(true);
     help->addSeparator();
@@ -143,7 +153,7 @@ void ViewActions::addHelpItems() {
 }
 
 void ViewActions::addHiddenItems() {
-    ViewCommands* commands = &organizer_.viewCommands();
+    ViewCommands* commands = &commands_;
     add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] {
         commands->toggleRightPanelWide();
     })->setCheckable(true);
@@ -160,8 +170,8 @@ void ViewActions::addHiddenItems() {
 void ViewActions::addTrayMenu() {
     auto* menu = new QMenu(&window_);
     menu->setObjectName(QStringLiteral("TrayMenu"));
-    ViewCommands* commands = &organizer_.viewCommands();
-    ViewState* view = &organizer_.view();
+    ViewCommands* commands = &commands_;
+    ViewState* view = &view_;
     add(menu, "mShow", tr("Show"), [this, view] {
         view->hiddenInTray = false;
         showTrayState();
@@ -183,7 +193,7 @@ bool ViewActions::trayAvailable() const {
 }
 
 void ViewActions::showState() {
-    const ViewState& view = organizer_.view();
+    const ViewState& view = view_;
     const auto check = [this](const char* name, bool on) {
         if (auto* action = window_.findChild<QAction*>(QString::fromLatin1(name))) action->setChecked(on);
     };
@@ -191,13 +201,13 @@ void ViewActions::showState() {
     check("RightPanelWide_mp", view.rightPanelWide);
     check("AutoplayTips1", view.autoplayTips);
     widgets_.bottomPanel->setVisible(view.bottomPanelVisible);
-    widgets_.tipLine->setText(QString::fromStdString(organizer_.viewCommands().tipLine()));
+    widgets_.tipLine->setText(QString::fromStdString(commands_.tipLine()));
     widgets_.tipPanel->setVisible(view.tipVisible);
 }
 
 // Hidden: the window goes, only the tray icon stays. Shown: restored, raised and active.
 void ViewActions::showTrayState() {
-    if (organizer_.view().hiddenInTray) {
+    if (view_.hiddenInTray) {
         window_.hide();
         return;
     }
@@ -209,7 +219,7 @@ void ViewActions::showTrayState() {
 
 void ViewActions::minimised() {
     if (!trayAvailable()) return;
-    organizer_.viewCommands().minimisedToTray();
+    commands_.minimisedToTray();
     showTrayState();
 }
 
@@ -217,7 +227,7 @@ void ViewActions::showHint(const QString& hint) { widgets_.hintLine->setText(hin
 
 bool ViewActions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widgets_.tipLine && event->type() == QEvent::MouseButtonPress) {
-        run([this] { organizer_.viewCommands().hideTip(); });
+        run([this] { commands_.hideTip(); });
         return true;
     }
     if (event->type() == QEvent::Wheel) return wheel(event);

@@ -12,8 +12,11 @@ class QSystemTrayIcon;
 class QWidget;
 
 namespace torvalet {
-class Organizer;
-}
+class HelpCommands;
+class ViewCommands;
+struct Services;
+struct ViewState;
+}  // namespace torvalet
 
 namespace torvalet::ui {
 
@@ -34,7 +37,8 @@ public:
         QSystemTrayIcon* tray;
     };
 
-    ViewActions(Organizer& organizer, MainWindow& window, const Widgets& widgets);
+    ViewActions(ViewCommands& commands, HelpCommands& help, ViewState& view, const Services& services,
+                MainWindow& window, const Widgets& widgets);
     ~ViewActions() override;
 
     // The check marks, the tip line and the bottom panel as the view state has them.
@@ -66,7 +70,10 @@ private:
     bool trayAvailable() const;
     bool wheel(QEvent* event);
 
-    Organizer& organizer_;
+    ViewCommands& commands_;
+    HelpCommands& help_;
+    ViewState& view_;
+    const Services& services_;
     MainWindow& window_;
     Widgets widgets_;
 };

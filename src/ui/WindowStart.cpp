@@ -7,8 +7,7 @@
 namespace torvalet::ui {
 
 std::unique_ptr<MainWindow> startMainWindow(Organizer& organizer, CloseRequests& closeRequests) {
-    organizer.closeRequested = [&closeRequests] { return closeRequests.requested(); };
-    organizer.start();
+    organizer.start([&closeRequests] { return closeRequests.requested(); });
     if (closeRequests.requested()) {
         organizer.close();
         return nullptr;

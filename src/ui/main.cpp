@@ -17,7 +17,6 @@
 #include "ui/StartTiming.h"
 #include "ui/TaskPage.h"
 #include "ui/WindowStart.h"
-#include "ui/dialogs/ItemDialogs.h"
 #include "ui/services/QtServices.h"
 
 using namespace torvalet;
@@ -74,7 +73,7 @@ int main(int argc, char** argv) {
     services.ui.setParent(window.get());
     services.ui.taskPropertiesHandler = [&window](bool modal) { window->taskPage()->showTaskProperties(modal); };
     services.notices.setTrayIcon(window->reminderView()->trayIcon());
-    ui::installItemDialogs(organizer.treePages(), window.get());
+    window->installItemDialogs();
     splash.reset();
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, window.get(), [&window] {
         window->showMaximized();

@@ -29,8 +29,9 @@ using namespace torvalet;
 
 namespace {
 
-// An organiser on a fresh folder (today is 08.12.2026) with the dialogs installed over its forms.
-struct Pages {
+// An organiser on a fresh folder (today is 08.12.2026) with the dialogs over its forms, which its
+// observer runs as the window does.
+struct Pages : OrganizerObserver {
     testing::TempDir dir;
     testing::FakeServices fakes;
     std::unique_ptr<Organizer> organizer;
@@ -40,8 +41,10 @@ struct Pages {
     Pages() {
         Organizer::provision(AppPaths{dir.path()});
         organizer = std::make_unique<Organizer>(fakes.services, dir.path());
-        dialogs = ui::installItemDialogs(organizer->treePages(), &window);
+        dialogs = ui::createItemDialogs(organizer->treePages(), &window);
+        organizer->setObserver(this);
     }
+    void editItem(FormBase& form) override { dialogs.run(form); }
     TreePages& forms() { return organizer->treePages(); }
     TreeNode& add(TreeId tree) { return *organizer->trees().get(tree).appendChild(); }
 };
@@ -306,11 +309,12 @@ private slots:
         }
     }
 
-    void hooksAreTakenBackWithTheDialogs() {
+    // A dialog destroyed with its parent is not run again.
+    void aDialogGoneIsNotRun() {
         Pages pages;
-        QVERIFY(pages.forms().goalForm.show);
+        QVERIFY(whileShown([&] { pages.forms().goalForm.showGoal(pages.add(TreeId::DayGoalTree)); }, [](QDialog&) {}));
         delete pages.dialogs.goal;
-        QVERIFY(!pages.forms().goalForm.show);
+        QVERIFY(!pages.dialogs.run(pages.forms().goalForm));
     }
 };
 

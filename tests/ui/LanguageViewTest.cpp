@@ -23,7 +23,7 @@ namespace {
 
 // The window with its item dialogs, as the program builds it.
 struct Window : testing::RunningWindow {
-    Window() { ui::installItemDialogs(organizer->treePages(), window.get()); }
+    Window() { window->installItemDialogs(); }
 
     template <typename T>
     T* find(const char* name) const {

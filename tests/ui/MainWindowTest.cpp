@@ -55,8 +55,8 @@ private slots:
         Query& tasks = app.organizer->store().listRows;
         const int before = grid->model()->rowCount();  // the day mark of the first start
         tasks.insert();
-        tasks.setText("Task", "Write the report");
-        tasks.setText("Prior_key", "         1");
+        tasks.setText(TaskColumn::Task, "Write the report");
+        tasks.setText(TaskColumn::PriorityKey, "         1");
         tasks.post();
         QCOMPARE(grid->model()->rowCount(), before + 1);
         const int row = tasks.currentIndex();
@@ -134,7 +134,7 @@ private slots:
         auto* calendar = app.window->findChild<QCalendarWidget*>("MonthCalendar1");
         QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 8));
         emit calendar->clicked(QDate(2026, 12, 20));
-        QCOMPARE(app.organizer->listState().calendar.first(), Date::fromYmd(2026, 12, 20));
+        QCOMPARE(app.organizer->tasks().context.listState.calendar.first(), Date::fromYmd(2026, 12, 20));
     }
 
     void goalBarAddsGoalsAndSetsTheirState() {

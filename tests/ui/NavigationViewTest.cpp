@@ -1,11 +1,16 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/TreePages.h"
@@ -18,7 +23,6 @@
 #include "ui/ItemTreeView.h"
 #include "ui/RunningWindow.h"
 #include "ui/TreePrinter.h"
-#include "ui/dialogs/ItemDialogs.h"
 
 using namespace torvalet;
 
@@ -64,30 +68,32 @@ class NavigationViewTest : public QObject {
     };
 
 private slots:
-    void everyCoreHookIsSetByTheWindow() {
-        std::vector<std::function<void()>*> unset;
-        {
-            Running app;
-            ui::installItemDialogs(app.organizer->treePages(), app.window.get());
-            TreePages& pages = app.organizer->treePages();
-            const TreeCommands::Hooks& hooks = pages.commands.hooks;
-            QVERIFY(hooks.editItem && hooks.treeChanged && hooks.rebuildLinkTags && hooks.rebuildContactTags &&
-                    hooks.collapseAllButSelected);
-            QVERIFY(pages.goals.switchTab && pages.goals.repaintTree && pages.goals.repaintNode);
-            QVERIFY(pages.phrases.switchTab);
-            for (FormBase* form : std::initializer_list<FormBase*>{&pages.goalForm, &pages.linkForm, &pages.contactForm,
-                                                                   &pages.phraseForm, &pages.calendarForm})
-                QVERIFY(form->show && form->accepted && form->repaint);
-            QVERIFY(app.navigation().display());
-            QVERIFY(app.organizer->languageChanged);
-            QVERIFY(app.organizer->listState().calendar.changed);
+    // The window is the organiser's observer while it lives: a goal made with its dialog shows in
+    // the tree, the month calendar and the Language menu follow the core. Once it is gone what the
+    // core tells reaches nobody.
+    void theWindowObservesTheOrganizerWhileItLives() {
+        Running app;
+        app.window->installItemDialogs();
+        app.showPage(kTasksPage);
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->findChild<QPlainTextEdit*>("GoalMemo")->setPlainText("From the dialog");
+                dialog->findChild<QPushButton*>("GoalPropOkBtn1")->click();
+            }
+        });
+        app.organizer->treePages().commands.run(kTasksPage, TreeOperation::NewRoot);
+        QVERIFY(app.rowsOf(app.view(TreeId::DayGoalTree)).contains("From the dialog"));
 
-            // Gone with the window: nothing points at it any more.
-            app.window.reset();
-            QVERIFY(!app.navigation().display());
-            QVERIFY(!app.organizer->languageChanged);
-            QVERIFY(!pages.commands.hooks.treeChanged);
-        }
+        const Date christmas = Date::fromYmd(2026, 12, 24);
+        app.organizer->tasks().context.listState.calendar.select(christmas, christmas);
+        QCOMPARE(app.find<QCalendarWidget>("MonthCalendar1")->selectedDate(), QDate(2026, 12, 24));
+        app.organizer->chooseMacedonian();
+        QVERIFY(app.find<QAction>("Macedonian1")->isChecked());
+
+        app.window.reset();
+        app.organizer->tasks().context.listState.calendar.selectToday(app.organizer->today());
+        app.organizer->treePages().commands.run(kTasksPage, TreeOperation::NewRoot);
+        app.organizer->chooseEnglish();
     }
 
     void keyCCollapsesAllButTheSelectedGoal() {

@@ -123,7 +123,7 @@ private slots:
         ItemTree& contacts = app.organizer->trees().get(TreeId::ContactsTree);
         contacts.firstTopLevel()->record<ContactRecord>().email = "ann@example.org";
         contacts.selectOnly(contacts.firstTopLevel());
-        const ui::ItemDialogs dialogs = ui::installItemDialogs(app.organizer->treePages(), app.window.get());
+        const ui::ItemDialogs& dialogs = app.window->installItemDialogs();
         dialogs.contact->mailContacts();
 
         const std::string home = app.dir.path().string();

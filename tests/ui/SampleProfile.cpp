@@ -243,18 +243,18 @@ struct SampleTask {
 
 void addTask(Query& tasks, Date today, const SampleTask& item) {
     tasks.insert();
-    tasks.setDate("Date", today.addDays(item.day));
-    tasks.setDate("Date2", today.addDays(item.day));
-    tasks.setText("Time", item.time);
-    tasks.setText("Time2", item.time);
-    tasks.setText("Task", item.text);
-    tasks.setText("TypeKey", item.type ? makeLookupKey(item.type) : "");
-    tasks.setText("Prior_key", item.prio ? makeLookupKey(item.prio) : "");
-    tasks.setText("StateKey", item.state ? makeLookupKey(item.state) : "");
-    tasks.setNumber("Procent", item.procent);
-    tasks.setText("Project", item.project);
-    tasks.setText("DoerKey", item.doer);
-    tasks.setText("Comment", item.comment);
+    tasks.setDate(TaskColumn::StartDate, today.addDays(item.day));
+    tasks.setDate(TaskColumn::FinalDate, today.addDays(item.day));
+    tasks.setText(TaskColumn::StartTime, item.time);
+    tasks.setText(TaskColumn::FinalTime, item.time);
+    tasks.setText(TaskColumn::Task, item.text);
+    tasks.setText(TaskColumn::TypeKey, item.type ? makeLookupKey(item.type) : "");
+    tasks.setText(TaskColumn::PriorityKey, item.prio ? makeLookupKey(item.prio) : "");
+    tasks.setText(TaskColumn::StateKey, item.state ? makeLookupKey(item.state) : "");
+    tasks.setNumber(TaskColumn::Percent, item.procent);
+    tasks.setText(TaskColumn::Project, item.project);
+    tasks.setText(TaskColumn::DoerKey, item.doer);
+    tasks.setText(TaskColumn::Comment, item.comment);
     tasks.post();
 }
 
@@ -265,7 +265,7 @@ void tasks(Organizer& organizer) {
     const Date today = organizer.today();
     DayMarks& marks = organizer.tasks().marks;
     for (int day : {-1, 0}) {
-        organizer.listState().calendar.selectToday(today.addDays(day));
+        organizer.tasks().context.listState.calendar.selectToday(today.addDays(day));
         marks.insertDayMark();
         for (const char* hour : {"09:00", "12:00", "15:00"}) marks.addTimeMark(hour, today.addDays(day));
     }

@@ -95,10 +95,10 @@ class TaskPageTest : public QObject {
         Query& tasks = tasksOf(app);
         for (const char* text : texts) {
             tasks.append();
-            tasks.setText("Task", text);
-            tasks.setText("Procent", "30");
-            tasks.setText("DoerKey", "Boris");
-            tasks.setText("TypeKey", makeLookupKey(2));
+            tasks.setText(TaskColumn::Task, text);
+            tasks.setText(TaskColumn::Percent, "30");
+            tasks.setText(TaskColumn::DoerKey, "Boris");
+            tasks.setText(TaskColumn::TypeKey, makeLookupKey(2));
             tasks.post();
         }
         tasks.refresh();
@@ -106,11 +106,11 @@ class TaskPageTest : public QObject {
     }
 
     // The stored values of the row of that text.
-    static std::string stored(Running& app, const std::string& text, const char* field) {
+    static std::string stored(Running& app, const std::string& text, TaskColumn column) {
         Query& tasks = tasksOf(app);
         tasks.refresh();
-        const int row = tasks.findRow("Task", text);
-        return row < 0 ? "(no row)" : tasks.textAt(row, field);
+        const int row = tasks.findRow(TaskColumn::Task, text);
+        return row < 0 ? "(no row)" : tasks.textAt(row, column);
     }
 
     static TaskPropsDialog* openProperties(Running& app) {
@@ -283,7 +283,7 @@ private slots:
         if (how == 3) QTest::keyClick(control<QLineEdit>(dialog, "ProjectEdit"), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QVERIFY(!tasksOf(app).isEditing());
-        QCOMPARE(stored(app, "Call Maria", "Doerkey"), std::string("Boris"));
+        QCOMPARE(stored(app, "Call Maria", TaskColumn::DoerKey), std::string("Boris"));
         QVERIFY(!app.window->isMinimized());
     }
 
@@ -316,8 +316,8 @@ private slots:
         states->setCurrentIndex(done);
         emit states->activated(done);
         dialog->close();
-        QCOMPARE(stored(app, "Pay the rent", "StateKey"), makeLookupKey(1));
-        QCOMPARE(stored(app, "Pay the rent", "Procent"), std::string("30"));
+        QCOMPARE(stored(app, "Pay the rent", TaskColumn::StateKey), makeLookupKey(1));
+        QCOMPARE(stored(app, "Pay the rent", TaskColumn::Percent), std::string("30"));
         QVERIFY(app.fakes.sound.played.empty());
 
         dialog = openProperties(app);
@@ -325,28 +325,35 @@ private slots:
         QTest::mouseClick(control<QToolButton>(dialog, "ClearTypeBtn"), Qt::LeftButton);
         QTest::mouseClick(control<QToolButton>(dialog, "ClearDoerBtn"), Qt::LeftButton);
         QVERIFY(!tasksOf(app).isEditing());
-        QCOMPARE(stored(app, "Pay the rent", "TypeKey"), std::string());
-        QCOMPARE(stored(app, "Pay the rent", "DoerKey"), std::string());
+        QCOMPARE(stored(app, "Pay the rent", TaskColumn::TypeKey), std::string());
+        QCOMPARE(stored(app, "Pay the rent", TaskColumn::DoerKey), std::string());
         QCOMPARE(control<QComboBox>(dialog, "TypeCombo")->currentIndex(), -1);
         QCOMPARE(control<QLineEdit>(dialog, "DoerEdit")->text(), QString());
     }
 
-    // The time boxes take no typing: a click runs the time command of their field.
-    void timeBoxesAreSetOnlyThroughTheTimeCommands() {
+    // The time boxes take no typing: a click pops up the time menu for their field.
+    void timeBoxesAreSetOnlyThroughTheTimeMenu() {
         Running app;
         addTasks(app, {"Dentist"});
         TaskPropsDialog* dialog = openProperties(app);
-        QStringList ran;
-        dialog->form().setTime = [&] { ran << "start"; };
-        dialog->form().setFinalTime = [&] { ran << "final"; };
         auto* start = control<QLineEdit>(dialog, "TimeEdit");
         auto* final = control<QLineEdit>(dialog, "Time2Edit");
         QVERIFY(start->isReadOnly() && final->isReadOnly());
         QTest::keyClicks(start, "10:00");
         QCOMPARE(start->text(), QString("09:05"));
+        QMenu* menu = app.window->taskPage()->menus()->timeMenu();
+        const auto pick = [menu](int hour, int time) {
+            QTimer::singleShot(0, [menu, hour, time] {
+                menu->actions()[hour]->menu()->actions()[time]->trigger();
+                menu->close();
+            });
+        };
+        pick(3, 0);
         QTest::mouseClick(start, Qt::LeftButton);
+        pick(4, 1);
         QTest::mouseClick(final, Qt::LeftButton);
-        QCOMPARE(ran, QStringList({"start", "final"}));
+        QCOMPARE(stored(app, "Dentist", TaskColumn::StartTime), std::string("10:00"));
+        QCOMPARE(stored(app, "Dentist", TaskColumn::FinalTime), std::string("11:05"));
         QVERIFY(!tasksOf(app).isEditing());
     }
 
@@ -368,10 +375,11 @@ private slots:
         auto* project = control<QLineEdit>(dialog, "ProjectEdit");
         QTest::keyClicks(project, "Atlas");
         TaskGrid* grid = app.window->taskGrid();
-        grid->setCurrentIndex(grid->model()->index(tasksOf(app).findRow("Task", "first"), TaskTableModel::Task));
+        grid->setCurrentIndex(
+            grid->model()->index(tasksOf(app).findRow(TaskColumn::Task, "first"), TaskTableModel::Task));
         QCOMPARE(control<QPlainTextEdit>(dialog, "TaskMemo")->toPlainText(), QString("first"));
         QCOMPARE(project->text(), QString());
-        QCOMPARE(stored(app, "second", "Project"), std::string("Atlas"));
+        QCOMPARE(stored(app, "second", TaskColumn::Project), std::string("Atlas"));
     }
 
     void gridKeysOpenTheDialogWithoutModality() {
@@ -400,10 +408,11 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           grid->visualRect(grid->model()->index(3, TaskTableModel::Task)).center());
         QCOMPARE(tasks.currentIndex(), 3);
-        QCOMPARE(tasks.selection(), (std::set<Query::Bookmark>{tasks.bookmarkAt(1), tasks.bookmarkAt(3)}));
+        QCOMPARE(app.organizer->tasks().context.listState.selection,
+                 (Bookmarks{tasks.bookmarkAt(1), tasks.bookmarkAt(3)}));
 
         // The list moving by itself brings its selection along.
-        tasks.selection() = {tasks.bookmarkAt(0)};
+        app.organizer->tasks().context.listState.selection = {tasks.bookmarkAt(0)};
         tasks.moveTo(2);
         const QModelIndexList rows = grid->selectionModel()->selectedRows();
         QCOMPARE(rows.size(), 1);
@@ -421,8 +430,10 @@ private slots:
             QVERIFY2(action, command.name);
             QCOMPARE(action->text(), QString::fromUtf8(command.caption));
             QCOMPARE(action->isCheckable(), command.checked != nullptr);
-            const QString keys = QString::fromStdString(command.shortcut());
-            if (!keys.isEmpty()) QCOMPARE(action->shortcut(), QKeySequence(keys, QKeySequence::PortableText));
+            QList<QKeySequence> keys;
+            for (const std::string& text : command.shortcuts())
+                keys << QKeySequence(QString::fromStdString(text), QKeySequence::PortableText);
+            QCOMPARE(action->shortcuts(), keys);
         }
         auto* tasksMenu = app.window->findChild<QMenu*>("Task1");
         QVERIFY(tasksMenu);
@@ -461,15 +472,15 @@ private slots:
         addTasks(app, {"Call the bank"});
         Query& tasks = tasksOf(app);
         tasks.edit();
-        tasks.setText("Prior_key", makeLookupKey(1));
+        tasks.setText(TaskColumn::PriorityKey, makeLookupKey(1));
         tasks.post();
         app.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
         QTest::keyClick(app.window->taskGrid(), Qt::Key_F8);
         QTest::keyClick(app.window->taskGrid(), Qt::Key_9, Qt::AltModifier);
-        QCOMPARE(stored(app, "Call the bank", "StateKey"), makeLookupKey(1));
-        QCOMPARE(stored(app, "Call the bank", "Procent"), std::string("100"));
-        QCOMPARE(stored(app, "Call the bank", "Prior_key"), std::string());
+        QCOMPARE(stored(app, "Call the bank", TaskColumn::StateKey), makeLookupKey(1));
+        QCOMPARE(stored(app, "Call the bank", TaskColumn::Percent), std::string("100"));
+        QCOMPARE(stored(app, "Call the bank", TaskColumn::PriorityKey), std::string());
         QCOMPARE(app.fakes.sound.played.size(), std::size_t(1));
     }
 
@@ -486,7 +497,7 @@ private slots:
         const bool before = hideTabs->isChecked();
         hideTabs->trigger();
         QCOMPARE(hideTabs->isChecked(), !before);
-        QCOMPARE(app.organizer->taskList().flag(TaskList::HideTabs), !before);
+        QCOMPARE(app.organizer->tasks().context.list.flag(TaskList::HideTabs), !before);
     }
 
     // Sixteen hours of twelve times, a separator after every third; a time picked sets the row.
@@ -508,8 +519,8 @@ private slots:
             menu->close();
         });
         app.window->findChild<QAction*>("SetFinalTime1")->trigger();
-        QCOMPARE(stored(app, "Dentist", "Time2"), std::string("09:35"));
-        QCOMPARE(stored(app, "Dentist", "Time"), std::string("09:05"));
+        QCOMPARE(stored(app, "Dentist", TaskColumn::FinalTime), std::string("09:35"));
+        QCOMPARE(stored(app, "Dentist", TaskColumn::StartTime), std::string("09:05"));
     }
 
     // "Insert" opens the dialog modally on the new row; what is typed there is saved at its close.
@@ -532,7 +543,7 @@ private slots:
         app.window->findChild<QAction*>("Insert1")->trigger();
         QVERIFY(modal);
         QVERIFY(!rowsPicked);
-        QCOMPARE(stored(app, "Buy milk", "Date"), app.organizer->today().toIso());
+        QCOMPARE(stored(app, "Buy milk", TaskColumn::StartDate), app.organizer->today().toIso());
     }
 
     // The tool bar: the new-task drop-down of 25 types, the priority and state drop-downs.
@@ -560,7 +571,7 @@ private slots:
             dialog->close();
         });
         app.window->findChild<QToolButton*>("NewTaskBtn")->menu()->actions()[1]->trigger();
-        QCOMPARE(stored(app, "Call Anna", "TypeKey"), makeLookupKey(2));
+        QCOMPARE(stored(app, "Call Anna", TaskColumn::TypeKey), makeLookupKey(2));
     }
 
     // F5 clones the rows picked in the grid; Ctrl+Delete deletes them with the recycle cue.
@@ -568,16 +579,17 @@ private slots:
         Running app;
         addTasks(app, {"keep", "twice"});
         TaskGrid* grid = app.window->taskGrid();
-        const int twice = tasksOf(app).findRow("Task", "twice");
+        const int twice = tasksOf(app).findRow(TaskColumn::Task, "twice");
         grid->selectRow(twice);
         QTest::keyClick(grid, Qt::Key_F5);
         tasksOf(app).refresh();
         int copies = 0;
-        for (int row = 0; row < tasksOf(app).rowCount(); ++row) copies += tasksOf(app).textAt(row, "Task") == "twice";
+        for (int row = 0; row < tasksOf(app).rowCount(); ++row)
+            copies += tasksOf(app).textAt(row, TaskColumn::Task) == "twice";
         QCOMPARE(copies, 2);
-        grid->selectRow(tasksOf(app).findRow("Task", "keep"));
+        grid->selectRow(tasksOf(app).findRow(TaskColumn::Task, "keep"));
         QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(stored(app, "keep", "Task"), std::string("(no row)"));
+        QCOMPARE(stored(app, "keep", TaskColumn::Task), std::string("(no row)"));
         QVERIFY(!app.fakes.sound.played.empty());
         QVERIFY(QString::fromStdString(app.fakes.sound.played.back()).endsWith("recycle.wav"));
     }
@@ -588,19 +600,19 @@ private slots:
         addTasks(app, {"a", "b", "c"});
         Query& tasks = tasksOf(app);
         for (const char* text : {"a", "b", "c"}) {
-            tasks.moveTo(tasks.findRow("Task", text));
+            tasks.moveTo(tasks.findRow(TaskColumn::Task, text));
             tasks.edit();
-            tasks.setText("Prior_key", makeLookupKey(3));
+            tasks.setText(TaskColumn::PriorityKey, makeLookupKey(3));
             tasks.post();
         }
         TaskGrid* grid = app.window->taskGrid();
         grid->selectionModel()->clearSelection();
         for (const char* text : {"a", "b", "c"})
-            grid->selectionModel()->select(grid->model()->index(tasks.findRow("Task", text), 0),
+            grid->selectionModel()->select(grid->model()->index(tasks.findRow(TaskColumn::Task, text), 0),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
         TaskPropsDialog* dialog = openProperties(app);
         QTest::mouseClick(control<QToolButton>(dialog, "ClearPrioBtn"), Qt::LeftButton);
-        for (const char* text : {"a", "b", "c"}) QCOMPARE(stored(app, text, "Prior_key"), std::string());
+        for (const char* text : {"a", "b", "c"}) QCOMPARE(stored(app, text, TaskColumn::PriorityKey), std::string());
     }
 };
 

@@ -99,7 +99,7 @@ private slots:
         Query& tasks = app.organizer->store().listRows;
         for (const char* text : {"one", "two", "three", "four"}) {
             tasks.insert();
-            tasks.setText("Task", text);
+            tasks.setText(TaskColumn::Task, text);
             tasks.post();
         }
         auto* grid = app.find<QTableView>("tasksDBGrid");

@@ -9,9 +9,11 @@
 
 #include "app/HelpCommands.h"
 #include "app/LanguageFile.h"
+#include "app/ObserverRelay.h"
 #include "app/TreePages.h"
 #include "app/ViewCommands.h"
-#include "base/FileFingerprint.h"
+#include "base/FileSaves.h"
+#include "base/KeptFile.h"
 #include "base/ProfileFile.h"
 #include "base/Text.h"
 #include "hotkeys/HotKeyCommands.h"
@@ -35,20 +37,26 @@
 namespace torvalet {
 
 // The organiser without its windows: it owns the settings, the task store, the message pad,
-// the textboard and the view state, and runs the start-up and close sequences. The window
-// program and the headless companion both drive one of these.
-class Organizer {
+// the textboard, the trees and the view state, and the files they are kept in. Its start-up
+// (StartUp.cpp) and close (Close.cpp) sequences stand in units of their own. The window program
+// and the headless companion both drive one of these, and each registers an observer.
+class Organizer : private ReminderClock::Duties {
 public:
     Organizer(const Services& services, std::filesystem::path home);
     ~Organizer();
     Organizer(const Organizer&) = delete;
     Organizer& operator=(const Organizer&) = delete;
 
+    // What the organiser changes is told to `observer` from now on; null for nobody. The observer
+    // must stay until it is replaced.
+    void setObserver(OrganizerObserver* observer) { relay_.setTarget(observer); }
+
     // The start-up sequence: settings, store, task list, trees, start of day, launch date.
     // A step that fails is reported and the steps after it that do not depend on it still run.
-    // When `closeRequested` answers true, start-up ends before its next step and shows no more
-    // messages.
-    void start();
+    // `closeRequested` is asked between the steps (it must stay valid until close): when it
+    // answers true (the user or the system asked to close), start-up ends before its next step
+    // and shows no more messages.
+    void start(const std::function<bool()>& closeRequested = nullptr);
     // The first show of the main window; later calls do nothing.
     void firstShow();
     // The close sequence: clock, store, settings, message pad, trees, textboard. Each step runs
@@ -57,12 +65,10 @@ public:
     // start cut short never reached, is left as it is.
     void close();
 
-    // Asked between the steps of start-up: true when the user or the system asked to close.
-    std::function<bool()> closeRequested;
     // A program that may not write the folder (another one may): it writes no file and no task,
     // and at close tells which files it did not save. Set before start().
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
-    bool isReadOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly) { saves_.setReadOnly(readOnly); }
+    bool isReadOnly() const { return saves_.readOnly(); }
 
     // Gives a folder what it lacks before the first start (see provisionApplicationFolder).
     static void provision(const AppPaths& paths);
@@ -82,25 +88,22 @@ public:
     void chooseMacedonian() { setLanguage(2); }
     void chooseHellenic() { setLanguage(3); }
 
+    // The shared state and the commands over it, which the window hands to its pieces.
     const AppPaths& paths() const { return paths_; }
     const Services& services() const { return services_; }
     Settings& settings() { return settings_; }
     TaskStore& store() { return store_; }
-    TaskList& taskList() { return taskList_; }
-    TaskListState& listState() { return listState_; }
     MessagePad& messagePad() { return messagePad_; }
     std::string& textboard() { return textboard_; }
     ViewState& view() { return view_; }
     ViewCommands& viewCommands() { return viewCommands_; }
     HelpCommands& helpCommands() { return helpCommands_; }
     ItemTreeSet& trees() { return trees_; }
-    TreeFileKeeper& treeFiles() { return treeFiles_; }
     TreePages& treePages() { return treePages_; }
     HotKeyCommands& hotKeys() { return hotKeys_; }
     Navigation& navigation() { return navigation_; }
-    SoundCues& cues() { return cues_; }
     Reminders& reminders() { return reminders_; }
-    // Every task command; the window sets the hooks of tasks().context.
+    // Every task command, and in their context the task list and its state.
     Tasks& tasks() { return tasks_; }
     const TextCodec& codec() const { return codec_; }
     Date lastLaunchDate() const { return settings_.lastLaunchDate; }
@@ -109,14 +112,9 @@ public:
     Date today() const;
 
     // Applies the language file of the language in force: the dialogs' lists here, every caption
-    // through `captionsChanged`. A missing file gives the file's defaults; one that cannot be read
-    // is reported and changes nothing.
+    // through the observer. A missing file gives the file's defaults; one that cannot be read is
+    // reported and changes nothing.
     void loadLanguage();
-
-    // Called after a language change so that the window checks the language's menu item.
-    std::function<void()> languageChanged;
-    // Given the captions of a language file, for the window to put on its components.
-    std::function<void(const LanguageTable&)> captionsChanged;
 
 private:
     enum class Phase { Created, Starting, Running, Closing };
@@ -124,53 +122,59 @@ private:
     // Runs one step; a failure is shown to the user and the sequence goes on.
     bool attempt(const std::function<void()>& step);
     void report(const std::string& message);
-    bool stopping() const { return closeRequested && closeRequested(); }
-    // Puts a file's new bytes in place; in a read-only program, notes it as not saved.
-    void saveFile(const std::filesystem::path& file, const std::string& bytes);
+    bool stopping() const { return closeRequested_ && closeRequested_(); }
+    // What the reminder clock leaves to the organiser.
+    void startOfDay() override;
+    void minutePassed() override;
+    // Reads the settings file again, changes it and writes it when its bytes changed, so that
+    // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
+    void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
+    // The textboard's file of the day, kept by its text.
+    KeptFile dayFile(Date day);
+    static std::string listBytes(const std::vector<std::string>& items);
+
+    // --- Start-up (StartUp.cpp) ---
     void removeSaveLeftovers();
     // The parts of start-up between which a close request ends it.
     void openStoreAtStart();
     void readTreesAndStartTheDay();
     void finishStart();
-
     // The settings file into the settings record, and the code page it names.
     void readSettings();
     void loadSettingsAtStart();
-    // The written keys and the launch date, into the settings file as it is now.
-    void saveSettings();
     void runHeader();
-    // Reads the settings file again, changes it and writes it when its bytes changed, so that
-    // keys edited by hand meanwhile are kept. Nothing happens when it could not be read at start.
-    void updateSettingsFile(const std::function<void(ProfileFile&)>& change);
     void connectStore();
     void openQueries();
-    void closeStore();
-    void saveFavourites();
-    void saveMessagePad();
-    void loadTextboard();
-    void saveTextboard();
-    std::filesystem::path textboardFile(Date day) const;
-
-    // Steps whose behaviour arrives with the subsystems that own it.
     void loadTrees();
-    void saveTrees();
+    void loadTextboard();
+    bool taskStoreWritable() const;
     void deleteOldClosedTasks() { tasks_.maintenance.deleteOldClosedTasks(); }
     void insertDayMark() { tasks_.marks.insertDayMark(); }
     void insertTimeMarks() { tasks_.marks.insertTimeMarks(); }
     void analyzeCalendar() { reminders_.calendar.analyzeCalendar(); }
     void analyzeContacts() { reminders_.contacts.analyzeContacts(); }
-    void executeTaskRow(const Query& row) { tasks_.execution.executeTaskRow(row); }
     void delayExpiredTasks(Date activeDay) { tasks_.maintenance.delayExpiredTasks(activeDay); }
     void shiftOpenTasks(Date activeDay) { tasks_.maintenance.shiftOpenTasks(activeDay); }
     void registerHotKeys() { hotKeys_.registerHotKeys(); }
-    bool taskStoreWritable() const;
+
+    // --- Close (Close.cpp) ---
+    void saveFavourites();
+    void closeStore();
+    // The written keys and the launch date, into the settings file as it is now.
+    void saveSettings();
+    void saveMessagePad();
+    void saveTrees();
+    void saveTextboard();
 
     const Services services_;
     AppPaths paths_;
     Phase phase_ = Phase::Created;
-    bool readOnly_ = false;
-    std::vector<std::string> notSaved_;
-    bool settingsRead_ = false;
+    std::function<bool()> closeRequested_;
+    // Every component is given its part of this at construction.
+    ObserverRelay relay_;
+    // Every file the organiser keeps is saved through these.
+    FileSaves saves_;
+    KeptFile settingsFile_;
     Settings settings_;
     TextCodec codec_;
     TaskStore store_;
@@ -178,27 +182,24 @@ private:
     TaskListState listState_;
     TaskRecordRules rules_;
     MessagePad messagePad_;
-    bool messagePadRead_ = false;
-    std::optional<FileFingerprint> messagePadBytes_;  // of the file as read or last written
+    KeptFile messagePadFile_;
     std::string textboard_;
-    bool textboardRead_ = false;
-    std::optional<std::string> textboardAsRead_;  // the text of the day file, when there was one
-    Date textboardDay_;
+    // Today's day file, or a later day's once the close has moved on to it; it keeps the text.
+    KeptFile textboardFile_;
     ViewState view_;
     ViewCommands viewCommands_;
     HelpCommands helpCommands_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
     SoundCues cues_;
+    Navigation navigation_;
     TreePages treePages_;
     HotKeyCommands hotKeys_;
-    Navigation navigation_;
     bool firstShowPending_ = true;
     std::vector<std::string> favouriteSearches_;
-    std::vector<std::string> favouritesAsRead_;
-    bool favouritesRead_ = false;
-    Reminders reminders_;
+    KeptFile favouritesList_;
     Tasks tasks_;
+    Reminders reminders_;
 };
 
 }  // namespace torvalet

@@ -18,25 +18,30 @@ namespace torvalet {
 
 struct AppPaths;
 struct Services;
+class FileSaves;
 class TextCodec;
 class TreeFileKeeper;
 
 // The behaviour of the item pages without their windows: the editing commands of every tree,
 // the five properties dialogs, the goal and phrase commands and goals into tasks, wired to
-// each other, and the commands that open links and mail. The window layer shows the dialogs (the forms' `show` hooks)
-// and repaints.
-class TreePages {
+// each other, and the commands that open links and mail. The observer shows the dialogs and
+// the trees and items the commands change.
+class TreePages : public ItemEditor {
 public:
     TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view, const Settings& settings,
               Query& listRows, const AppPaths& paths, const TextCodec& codec, const TreeFileKeeper& treeFiles,
-              std::function<DayTextContext()> dates);
+              FileSaves& saves, std::function<DayTextContext()> dates, TreeObserver& observer,
+              TreeNavigator& navigator);
     TreePages(const TreePages&) = delete;
     TreePages& operator=(const TreePages&) = delete;
 
     // Opens the properties dialog that belongs to the item's tree.
-    void editItem(ItemTree& tree, TreeNode* node);
+    void editItem(TreeNode& node) override;
     // "Goals Into Task": the selected goals of the active goal tree become tasks, on the Tasks page.
     void turnGoalsIntoTasks();
+    // A command of an item page's menu (treeCommands()): the goal and phrase pages' own ones
+    // here, the editing of the trees by `commands`.
+    void run(Page page, TreeOperation operation);
 
     GoalForm goalForm;
     LinkForm linkForm;
@@ -49,6 +54,9 @@ public:
     GoalsIntoTasks goalsIntoTasks;
     OpenRequests requests;
     OpenCommands open;
+
+private:
+    ViewState& view_;
 };
 
 }  // namespace torvalet

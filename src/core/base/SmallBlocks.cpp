@@ -1,25 +1,22 @@
 #include "base/SmallBlocks.h"
 
-#include <pthread.h>
-#include <sched.h>
+#include <sanitizer/asan_interface.h>
 #include <sys/mman.h>
 
 #include <algorithm>
 #include <array>
-#include <condition_variable>
 #include <cstdint>
+#include <cstdlib>
 #include <mutex>
 #include <new>
-#include <system_error>
-#include <thread>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
-#define TORVALET_PLAIN_BLOCKS 1
+#define TORVALET_CHECKED_BLOCKS 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define TORVALET_PLAIN_BLOCKS 1
+#define TORVALET_CHECKED_BLOCKS 1
 #endif
 #endif
 
@@ -34,10 +31,39 @@ constexpr std::size_t kLargest = 512;
 constexpr std::size_t kFirstChunk = 64 * 1024;
 constexpr std::size_t kLargestChunk = 2 * 1024 * 1024;
 constexpr std::size_t kPage = 4096;
+// In an AddressSanitizer build the bytes that no caller holds are poisoned: the chunks as they are
+// taken, a block as it is freed, and a guard of at least this much after each block, so that a
+// use after free, or a write past a block into its neighbour, is reported as in a block of malloc.
+#ifdef TORVALET_CHECKED_BLOCKS
+constexpr std::size_t kGuard = 8;
+#else
+constexpr std::size_t kGuard = 0;
+#endif
 
 struct FreeBlock {
     FreeBlock* next;
 };
+
+// The parts of the pool that TORVALET_SMALL_BLOCKS switches off, to measure what each buys (see
+// bench/compare-small-blocks.sh): a list of no-pool (every block from operator new),
+// no-huge-pages and no-populate (pages made by faults as blocks are written). Read once, before
+// the first block.
+struct Parts {
+    bool pool = true, hugePages = true, populate = true;
+};
+
+const Parts& parts() {
+    static const Parts read = [] {
+        Parts on;
+        const char* text = std::getenv("TORVALET_SMALL_BLOCKS");
+        const std::string_view off = text ? text : "";
+        on.pool = off.find("no-pool") == off.npos;
+        on.hugePages = off.find("no-huge-pages") == off.npos;
+        on.populate = off.find("no-populate") == off.npos;
+        return on;
+    }();
+    return read;
+}
 
 // Every chunk stays listed here, so that leak checkers see the blocks as reachable.
 std::vector<void*>& chunks() {
@@ -45,15 +71,19 @@ std::vector<void*>& chunks() {
     return *all;
 }
 
-// Makes the pages of a new chunk in one request, which costs less than a fault on each page as
-// the blocks are first written; a chunk of the largest size, aligned to it, asks to be one huge
-// page, which spares a virtual machine a fault for each of its 512 small pages. Where the system
-// cannot, the faults make them all the same.
+// Makes the pages of a new chunk. A chunk of the largest size, aligned to it, asks to be one huge
+// page, which spares a virtual machine a fault for each of its 512 small pages (a start on the
+// large profile took 40 % longer without). The pages are made in one request, which buys nothing
+// next to a huge page; where the system gives none, it costs less than a fault on each page as
+// the blocks are first written (that start then took 30 % longer without it). Where the system
+// can do neither, the faults make the pages all the same.
 void makePages(char* begin, char* end) {
 #ifdef MADV_HUGEPAGE
-    if (end - begin == static_cast<std::ptrdiff_t>(kLargestChunk)) ::madvise(begin, kLargestChunk, MADV_HUGEPAGE);
+    if (parts().hugePages && end - begin == static_cast<std::ptrdiff_t>(kLargestChunk))
+        ::madvise(begin, kLargestChunk, MADV_HUGEPAGE);
 #endif
 #ifdef MADV_POPULATE_WRITE
+    if (!parts().populate) return;
     const auto first = (reinterpret_cast<std::uintptr_t>(begin) + kPage - 1) & ~(kPage - 1);
     const auto last = reinterpret_cast<std::uintptr_t>(end) & ~(kPage - 1);
     if (first < last) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
@@ -63,70 +93,14 @@ void makePages(char* begin, char* end) {
 #endif
 }
 
-// A helper that shares the processor of the thread it works ahead of is no help: where there are
-// others, it keeps off the one its starter runs on.
-void keepOffCurrentProcessor(std::thread& helper) {
-    cpu_set_t allowed;
-    if (::sched_getaffinity(0, sizeof allowed, &allowed) != 0) return;
-    const int current = ::sched_getcpu();
-    if (current < 0 || current >= CPU_SETSIZE || !CPU_ISSET(current, &allowed) || CPU_COUNT(&allowed) < 2) return;
-    CPU_CLR(current, &allowed);
-    ::pthread_setaffinity_np(helper.native_handle(), sizeof allowed, &allowed);
-}
-
-// Makes the pages of chunks on a thread of its own, while the thread that will use them goes on
-// with the chunk it has: a large profile is loaded while its next chunk is being made. Pages
-// that are used before their turn come the usual way, through faults.
-class PageMaker {
-public:
-    // False when no thread could be started: the caller makes the pages itself.
-    bool makeLater(char* begin, char* end) {
-        const std::lock_guard lock(mutex_);
-        if (!started_) {
-            try {
-                std::thread helper([this] { run(); });
-                keepOffCurrentProcessor(helper);
-                helper.detach();
-            } catch (const std::system_error&) {
-                return false;
-            }
-            started_ = true;
-        }
-        waiting_.emplace_back(begin, end);
-        wake_.notify_one();
-        return true;
-    }
-
-private:
-    [[noreturn]] void run() {
-        for (;;) {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return !waiting_.empty(); });
-            const auto [begin, end] = waiting_.back();
-            waiting_.pop_back();
-            lock.unlock();
-            makePages(begin, end);
-        }
-    }
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::vector<std::pair<char*, char*>> waiting_;
-    bool started_ = false;
-};
-
-// Never destroyed: its thread may still wait for work while the process ends.
-PageMaker& pageMaker() {
-    static auto* maker = new PageMaker();
-    return *maker;
-}
-
 class Pool {
 public:
     void* allocate(std::size_t size) {
         const std::size_t index = (size + kStep - 1) / kStep;
         if (FreeBlock* block = free_[index]) {
+            ASAN_UNPOISON_MEMORY_REGION(block, sizeof(FreeBlock));
             free_[index] = block->next;
+            ASAN_POISON_MEMORY_REGION(block, sizeof(FreeBlock));
             return block;
         }
         const std::size_t rounded = index * kStep;
@@ -138,31 +112,27 @@ public:
 
     void release(void* block, std::size_t size) noexcept {
         const std::size_t index = (size + kStep - 1) / kStep;
+        ASAN_UNPOISON_MEMORY_REGION(block, sizeof(FreeBlock));
         auto* freed = static_cast<FreeBlock*>(block);
         freed->next = free_[index];
         free_[index] = freed;
+        ASAN_POISON_MEMORY_REGION(block, index * kStep);
     }
 
 private:
-    // The rest of the current chunk is dropped: less than the largest block. Once the chunks have
-    // grown to the largest size, a profile of some size is being loaded, and the chunk after the
-    // new one is taken at once and its pages made ahead.
+    // The rest of the current chunk is dropped: less than the largest block.
     void newChunk() {
         const std::size_t size = chunkSize_;
-        const bool made = ahead_ && aheadMade_;
-        next_ = ahead_ ? std::exchange(ahead_, nullptr) : takeChunk(size);
+        next_ = takeChunk(size);
         end_ = next_ + size;
-        if (!made) makePages(next_, end_);
+        makePages(next_, end_);
         chunkSize_ = std::min(size * 2, kLargestChunk);
-        if (size == kLargestChunk) {
-            ahead_ = takeChunk(kLargestChunk);
-            aheadMade_ = pageMaker().makeLater(ahead_, ahead_ + kLargestChunk);
-        }
     }
 
     static char* takeChunk(std::size_t size) {
         auto* chunk = static_cast<char*>(size == kLargestChunk ? ::operator new(size, std::align_val_t(kLargestChunk))
                                                                : ::operator new(size));
+        ASAN_POISON_MEMORY_REGION(chunk, size);
         static std::mutex guard;
         const std::lock_guard lock(guard);
         chunks().push_back(chunk);
@@ -172,32 +142,32 @@ private:
     std::array<FreeBlock*, kLargest / kStep + 1> free_{};
     char* next_ = nullptr;
     char* end_ = nullptr;
-    char* ahead_ = nullptr;  // the next chunk, its pages being made
-    bool aheadMade_ = false;
     std::size_t chunkSize_ = kFirstChunk;
 };
 
 thread_local Pool pool;
 
-bool pooled(std::size_t size) {
-#ifdef TORVALET_PLAIN_BLOCKS
-    (void)size;
-    return false;
-#else
-    return size > 0 && size <= kLargest;
-#endif
-}
+bool pooled(std::size_t size) { return size > 0 && size + kGuard <= kLargest && parts().pool; }
+
+// What a block of the size takes from the pool, its guard included.
+std::size_t taken(std::size_t size) { return std::max(size + kGuard, sizeof(FreeBlock)); }
 
 }  // namespace
 
 void* allocateSmallBlock(std::size_t size) {
-    return pooled(size) ? pool.allocate(size < sizeof(FreeBlock) ? sizeof(FreeBlock) : size) : ::operator new(size);
+    if (!pooled(size)) return ::operator new(size);
+    void* block = pool.allocate(taken(size));
+    ASAN_UNPOISON_MEMORY_REGION(block, size);
+    return block;
 }
 
 void freeSmallBlock(void* block, std::size_t size) noexcept {
     if (!block) return;
     if (pooled(size)) {
-        pool.release(block, size < sizeof(FreeBlock) ? sizeof(FreeBlock) : size);
+#ifdef TORVALET_CHECKED_BLOCKS
+        (void)*static_cast<volatile char*>(block);  // a block freed twice is reported here
+#endif
+        pool.release(block, taken(size));
     } else {
         ::operator delete(block);
     }

@@ -2,16 +2,11 @@
 
 #include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TreeCommands.h"
 
 namespace torvalet {
 
-Navigation::Navigation(ItemTreeSet& trees, ViewState& view, TreeCommands& commands)
-    : context_(trees, view), levels_(context_), filters_(context_, levels_), tags_(context_, levels_) {
-    commands.hooks.rebuildLinkTags = [this] { tags_.buildGeneralLinkTags(); };
-    commands.hooks.rebuildContactTags = [this] { tags_.buildGeneralContactTags(); };
-    commands.hooks.collapseAllButSelected = [this](ItemTree& tree) { levels_.collapseAllButSelected(tree); };
-}
+Navigation::Navigation(ItemTreeSet& trees, ViewState& view, TreeDisplay& display)
+    : context_(trees, view, display), levels_(context_), filters_(context_, levels_), tags_(context_, levels_) {}
 
 ItemTree* Navigation::currentTree() {
     switch (context_.view().activePage) {

@@ -8,23 +8,19 @@
 #include "navigation/TreeFilters.h"
 #include "navigation/TreeLevels.h"
 #include "navigation/TypeAhead.h"
+#include "trees/TreeCommandPeers.h"
 
 namespace torvalet {
-
-class TreeCommands;
 
 // Tree navigation: levels, expanding and collapsing, the filter bars, finding, type-ahead and
 // the letter tags. It answers the tree commands' requests to rebuild the tags and to collapse
 // all but the selected items (key C), and shows its changes through the window's TreeDisplay.
-class Navigation {
+class Navigation : public TreeNavigator {
 public:
-    Navigation(ItemTreeSet& trees, ViewState& view, TreeCommands& commands);
+    Navigation(ItemTreeSet& trees, ViewState& view, TreeDisplay& display);
     Navigation(const Navigation&) = delete;
     Navigation& operator=(const Navigation&) = delete;
 
-    // The window that shows the trees; null for none.
-    void setDisplay(TreeDisplay* display) { context_.setDisplay(display); }
-    TreeDisplay* display() const { return context_.display(); }
     FilterBars& bars() { return context_.bars(); }
 
     TreeLevels& levels() { return levels_; }
@@ -43,6 +39,10 @@ public:
     // the tree has no type-ahead.
     TreeNode* incrementalSearch(ItemTree& tree, std::string_view typed, std::int64_t nowMs);
     bool hasTypeAhead(const ItemTree& tree) const;
+
+    void rebuildLinkTags() override { tags_.buildGeneralLinkTags(); }
+    void rebuildContactTags() override { tags_.buildGeneralContactTags(); }
+    void collapseAllButSelected(ItemTree& tree) override { levels_.collapseAllButSelected(tree); }
 
 private:
     TypeAhead* typeAheadOf(const ItemTree& tree);

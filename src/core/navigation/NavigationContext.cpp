@@ -10,7 +10,7 @@
 
 namespace torvalet {
 
-NavigationContext::NavigationContext(ItemTreeSet& trees, ViewState& view)
+NavigationContext::NavigationContext(ItemTreeSet& trees, ViewState& view, TreeDisplay& display)
     : trees_(trees),
       view_(view),
       links_(trees.get(TreeId::LinksTree)),
@@ -18,7 +18,8 @@ NavigationContext::NavigationContext(ItemTreeSet& trees, ViewState& view)
       contacts_(trees.get(TreeId::ContactsTree)),
       contactTags_(trees.get(TreeId::ContactTagsTree)),
       phrases_(trees.get(TreeId::PhrasesTree)),
-      calendar_(trees.get(TreeId::CalendarTree)) {}
+      calendar_(trees.get(TreeId::CalendarTree)),
+      display_(display) {}
 
 ItemTree& NavigationContext::activeGoalTree() { return torvalet::activeGoalTree(trees_, view_); }
 
@@ -79,10 +80,9 @@ void NavigationContext::close() {
     const std::vector<ItemTree*> trees = std::exchange(touched_, {});
     ItemTree* focus = std::exchange(focus_, nullptr);
     const Scroll scroll = std::exchange(scroll_, Scroll{nullptr, nullptr});
-    if (!display_) return;
-    for (ItemTree* tree : trees) display_->treeChanged(*tree);
-    if (focus) display_->focusTree(*focus);
-    if (scroll.tree && scroll.node) display_->scrollToCentre(*scroll.tree, *scroll.node);
+    for (ItemTree* tree : trees) display_.treeChanged(*tree);
+    if (focus) display_.focusTree(*focus);
+    if (scroll.tree && scroll.node) display_.scrollToCentre(*scroll.tree, *scroll.node);
 }
 
 }  // namespace torvalet

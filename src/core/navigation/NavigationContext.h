@@ -20,15 +20,13 @@ class TreeNode;
 // the command fails part way).
 class NavigationContext {
 public:
-    NavigationContext(ItemTreeSet& trees, ViewState& view);
+    NavigationContext(ItemTreeSet& trees, ViewState& view, TreeDisplay& display);
     NavigationContext(const NavigationContext&) = delete;
     NavigationContext& operator=(const NavigationContext&) = delete;
 
     ItemTreeSet& trees() { return trees_; }
     ViewState& view() { return view_; }
     FilterBars& bars() { return bars_; }
-    void setDisplay(TreeDisplay* display) { display_ = display; }
-    TreeDisplay* display() const { return display_; }
 
     // The goal tree of the current goal tab, the link tree of the current link tab (none for a
     // tab out of range).
@@ -75,7 +73,7 @@ private:
     ItemTree& phrases_;
     ItemTree& calendar_;
     FilterBars bars_;
-    TreeDisplay* display_ = nullptr;
+    TreeDisplay& display_;
     int depth_ = 0;
     std::vector<ItemTree*> touched_;
     ItemTree* focus_ = nullptr;

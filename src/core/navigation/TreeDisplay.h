@@ -1,23 +1,24 @@
 #pragma once
 
+#include "trees/TreeObserver.h"
+
 namespace torvalet {
 
-class ItemTree;
-class TreeNode;
-
-// What the navigation needs from the window that shows the trees. The window implements it and
-// hands it to Navigation::setDisplay; without one (the companion, most tests) nothing is shown.
-// Calls come when a command has finished changing the trees, in this order: treeChanged for
-// every tree it changed, then focusTree, then scrollToCentre.
-class TreeDisplay {
+// What the navigation tells the window that shows the trees, beyond what every tree command
+// tells it. Calls come when a command has finished changing the trees, in this order:
+// treeChanged for every tree it changed, then focusTree, then scrollToCentre. Nothing by default
+// (the companion, most tests).
+class TreeDisplay : public TreeObserver {
 public:
-    virtual ~TreeDisplay() = default;
-    // The tree's items, their visible or expanded flags, the focus or the selection changed.
-    virtual void treeChanged(ItemTree& tree) = 0;
     // The tree takes the keyboard focus (its page and tab are the current ones by now).
-    virtual void focusTree(ItemTree& tree) = 0;
+    virtual void focusTree(ItemTree&) {}
     // The node, whose ancestors are all expanded, is scrolled into view and centred.
-    virtual void scrollToCentre(ItemTree& tree, const TreeNode& node) = 0;
+    virtual void scrollToCentre(ItemTree&, const TreeNode&) {}
+
+protected:
+    TreeDisplay() = default;
+    TreeDisplay(const TreeDisplay&) = default;
+    TreeDisplay& operator=(const TreeDisplay&) = default;
 };
 
 }  // namespace torvalet

@@ -2,6 +2,7 @@
 
 #include "model/MessagePad.h"
 #include "platform/Notices.h"
+#include "reminders/ReminderObserver.h"
 
 namespace torvalet {
 
@@ -10,12 +11,12 @@ void NoticeBoard::showNotice(const std::string& header, const std::string& text,
     if (toMessagePad) pad_.prepend(notice.line());
     hint_ = notice.line();
     if (withBalloon) balloon();
-    if (shown) shown(notice);
+    observer_.noticeShown(notice);
 }
 
 void NoticeBoard::showLastNotice() {
     balloon();
-    if (shown) shown({lastNoticeHeader, lastNoticeText, true, false});
+    observer_.noticeShown({lastNoticeHeader, lastNoticeText, true, false});
 }
 
 void NoticeBoard::balloon() {

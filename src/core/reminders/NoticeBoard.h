@@ -1,12 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace torvalet {
 
 class MessagePad;
 class Notices;
+class ReminderObserver;
 
 // One notice: a header and a text, and where it went.
 struct Notice {
@@ -26,7 +26,10 @@ public:
     // Seconds a balloon stays.
     static constexpr int kBalloonSeconds = 10;
 
-    NoticeBoard(MessagePad& pad, Notices& notices) : pad_(pad), notices_(notices) {}
+    // Every notice is told to `observer` after it went out (the window adds the pad line and sets
+    // the hint line); showLastNotice tells of one with the balloon only.
+    NoticeBoard(MessagePad& pad, Notices& notices, ReminderObserver& observer)
+        : pad_(pad), notices_(notices), observer_(observer) {}
 
     void showNotice(const std::string& header, const std::string& text, bool withBalloon, bool toMessagePad);
     // The last notice again, as a balloon and on the hint line.
@@ -39,16 +42,13 @@ public:
     std::string lastNoticeHeader;
     std::string lastNoticeText;
 
-    // Told of every notice after it went out (the window adds the pad line and sets the hint
-    // line); showLastNotice tells of one with the balloon only.
-    std::function<void(const Notice&)> shown;
-
 private:
     // The balloon with the last notice, which the hint line then shows too.
     void balloon();
 
     MessagePad& pad_;
     Notices& notices_;
+    ReminderObserver& observer_;
     std::string hint_;
 };
 

@@ -13,6 +13,7 @@
 #include "reminders/NoticeBoard.h"
 #include "reminders/ReminderTexts.h"
 #include "tasks/LookupKey.h"
+#include "tasks/TaskExecution.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskStore.h"
 
@@ -39,14 +40,17 @@ private:
 }  // namespace
 
 ReminderClock::ReminderClock(const Services& services, TaskStore& store, TaskListState& listState,
-                             const Settings& settings, const ViewState& view, SoundCues& cues, NoticeBoard& notices)
+                             const Settings& settings, const ViewState& view, SoundCues& cues, NoticeBoard& notices,
+                             TaskExecution& execution, Duties& duties)
     : services_(services),
       store_(store),
       listState_(listState),
       settings_(settings),
       view_(view),
       cues_(cues),
-      notices_(notices) {}
+      notices_(notices),
+      execution_(execution),
+      duties_(duties) {}
 
 std::string ReminderClock::getTime() const { return torvalet::getTime(services_.clock, services_.locale); }
 
@@ -83,11 +87,11 @@ void ReminderClock::checkDueTasks() { checkDueTasks(services_.clock.now()); }
 void ReminderClock::checkTime(const DateTime& moment) {
     const std::string now = timeText(moment, services_.locale.timeSeparator());
     const bool midnight = moment.hour == 0 && moment.minute == 0;
-    if (midnight && moment.date != settings_.lastLaunchDate && hooks.startOfDay) hooks.startOfDay();
+    if (midnight && moment.date != settings_.lastLaunchDate) duties_.startOfDay();
     if (now == lastClockText_) return;
     lastClockText_ = now;
     if (moment.minute == 0 && moment.hour > 8 && moment.hour < 19) announceHour(now, moment.date);
-    if (hooks.autoplayTips) hooks.autoplayTips();
+    duties_.minutePassed();
 }
 
 void ReminderClock::announceHour(const std::string& now, Date today) {
@@ -142,36 +146,35 @@ bool ReminderClock::anyDue(Database& db, const std::string& day, const std::stri
 }
 
 void ReminderClock::fire(Query& due, const DateTime& moment) {
-    const std::string type = due.text("TypeKey");
+    const std::string type = due.text(TaskColumn::TypeKey);
     if (type != keys::TimeMarkType && type != keys::DayMarkType) {
-        const bool starts = due.date("Date") == moment.date;
+        const bool starts = due.date(TaskColumn::StartDate) == moment.date;
         notices_.lastNoticeHeader = "[" + timeText(moment, services_.locale.timeSeparator()) + " " +
                                     shortDate(moment.date) + "]" + reminderTexts::phase(settings_.language, starts);
-        notices_.lastNoticeText = due.text("Task");
+        notices_.lastNoticeText = due.text(TaskColumn::Task);
         notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
         cues_.playSoundCue(cues::Ringing);
     }
-    if (!trimmed(due.text("Doflag")).empty()) {
-        if (hooks.executeTaskRow) hooks.executeTaskRow(due);
+    if (!trimmed(due.text(TaskColumn::DoFlag)).empty()) {
+        execution_.executeTaskRow(due);
         due.edit();
-        due.setText("Doflag", "!");
+        due.setText(TaskColumn::DoFlag, "!");
         due.post();
     }
     due.edit();
-    due.setText("Remindflag", "!");
+    due.setText(TaskColumn::RemindFlag, "!");
     due.post();
 }
 
 void ReminderClock::addReminderTask(const std::string& text, const std::string& time, bool remind, Date day) {
     listState_.pendingInsertTime = time;
     Query& tasks = store_.listRows;
-    const TaskFields::Set& field = taskFields_.of(tasks);
     tasks.insert();
-    tasks.setText(field.task, text);
-    tasks.setText(field.typeKey, keys::ReminderType);
-    tasks.setDate(field.date, day);
-    tasks.setText(field.time, time);
-    tasks.setText(field.remindFlag, remind ? "+" : "");
+    tasks.setText(TaskColumn::Task, text);
+    tasks.setText(TaskColumn::TypeKey, keys::ReminderType);
+    tasks.setDate(TaskColumn::StartDate, day);
+    tasks.setText(TaskColumn::StartTime, time);
+    tasks.setText(TaskColumn::RemindFlag, remind ? "+" : "");
     tasks.post();
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "base/Date.h"
-#include "tasks/TaskFields.h"
 
 namespace torvalet {
 
@@ -12,6 +10,7 @@ class Database;
 class NoticeBoard;
 class Query;
 class SoundCues;
+class TaskExecution;
 class TaskStore;
 struct Services;
 struct Settings;
@@ -22,18 +21,26 @@ struct ViewState;
 // hours of the working day, and the tasks whose start or final minute has come.
 class ReminderClock {
 public:
-    struct Hooks {
+    // What the clock leaves to the organiser that runs it.
+    class Duties {
+    public:
+        virtual ~Duties() = default;
         // The start-of-day sequence, when the clock sees "00:00" of a day that has not had it;
         // it ends with today as the last launch date.
-        std::function<void()> startOfDay;
-        // Executes a due task marked for execution; given the clock's own row.
-        std::function<void(const Query& row)> executeTaskRow;
-        // Called at every new minute: the next tip while "Autoplay Tips" is checked.
-        std::function<void()> autoplayTips;
+        virtual void startOfDay() = 0;
+        // At every new minute: the next tip while "Autoplay Tips" is checked.
+        virtual void minutePassed() = 0;
+
+    protected:
+        Duties() = default;
+        Duties(const Duties&) = default;
+        Duties& operator=(const Duties&) = default;
     };
 
+    // A due task marked for execution is executed through `execution`, given the clock's own row.
     ReminderClock(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
-                  const ViewState& view, SoundCues& cues, NoticeBoard& notices);
+                  const ViewState& view, SoundCues& cues, NoticeBoard& notices, TaskExecution& execution,
+                  Duties& duties);
 
     // What the window's timer calls every two seconds: runTick while the clock runs (from
     // the end of the first show until close begins). A tick that comes while another one is
@@ -58,8 +65,6 @@ public:
     // reminder when `remind` is true.
     void addReminderTask(const std::string& text, const std::string& time, bool remind, Date day);
 
-    Hooks hooks;
-
 private:
     void announceHour(const std::string& now, Date today);
     // Whether the due statement finds a row for the day ("YYYY-MM-DD") and minute.
@@ -74,7 +79,8 @@ private:
     const ViewState& view_;
     SoundCues& cues_;
     NoticeBoard& notices_;
-    TaskFields taskFields_;
+    TaskExecution& execution_;
+    Duties& duties_;
     std::string lastClockText_;
     bool ticking_ = false;
     std::string lastError_;

@@ -7,9 +7,10 @@ namespace torvalet {
 
 Reminders::Reminders(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
                      const ViewState& view, SoundCues& cues, MessagePad& pad, ItemTreeSet& trees,
-                     const std::function<DayTextContext()>& dates)
-    : notices(pad, services.notices),
-      clock(services, store, listState, settings, view, cues, notices),
+                     const std::function<DayTextContext()>& dates, ReminderObserver& observer, TaskExecution& execution,
+                     ReminderClock::Duties& duties)
+    : notices(pad, services.notices, observer),
+      clock(services, store, listState, settings, view, cues, notices, execution, duties),
       calendar(trees.get(TreeId::CalendarTree), clock, store, dates),
       contacts(trees.get(TreeId::ContactsTree), clock, notices, store, settings, dates) {}
 

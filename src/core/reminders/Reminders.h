@@ -11,7 +11,9 @@ namespace torvalet {
 
 class ItemTreeSet;
 class MessagePad;
+class ReminderObserver;
 class SoundCues;
+class TaskExecution;
 class TaskStore;
 struct Services;
 struct Settings;
@@ -19,11 +21,13 @@ struct TaskListState;
 struct ViewState;
 
 // The reminder clock with its notices, and the two day analyses that feed it reminder tasks,
-// wired to each other.
+// wired to each other. The notices go to `observer`; the clock executes due tasks through
+// `execution` and leaves the turn of the day and of the minute to `duties`.
 struct Reminders {
     Reminders(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
               const ViewState& view, SoundCues& cues, MessagePad& pad, ItemTreeSet& trees,
-              const std::function<DayTextContext()>& dates);
+              const std::function<DayTextContext()>& dates, ReminderObserver& observer, TaskExecution& execution,
+              ReminderClock::Duties& duties);
     Reminders(const Reminders&) = delete;
     Reminders& operator=(const Reminders&) = delete;
 

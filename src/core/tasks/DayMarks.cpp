@@ -63,11 +63,11 @@ void DayMarks::insertDateMark(const std::string& text) {
     const Date first = context_.listState.calendar.first(), last = context_.listState.calendar.last();
     Query& tasks = context_.store.listRows;
     tasks.insert();
-    tasks.setDate("Date", first);
-    tasks.setDate("Date2", last);
-    tasks.setText("Time", "00:00");
-    tasks.setText("TypeKey", keys::DayMarkType);
-    tasks.setText("Task", text);
+    tasks.setDate(TaskColumn::StartDate, first);
+    tasks.setDate(TaskColumn::FinalDate, last);
+    tasks.setText(TaskColumn::StartTime, "00:00");
+    tasks.setText(TaskColumn::TypeKey, keys::DayMarkType);
+    tasks.setText(TaskColumn::Task, text);
     tasks.post();
 }
 
@@ -90,12 +90,12 @@ void DayMarks::addTimeMark(const std::string& hour, Date day) {
     context_.listState.pendingInsertTime = hour;
     Query& tasks = context_.store.listRows;
     tasks.insert();
-    tasks.setDate("Date", day);
-    tasks.setDate("Date2", day);
-    tasks.setText("TypeKey", keys::TimeMarkType);
-    tasks.setText("Task", "-- " + hour + " --");
-    tasks.setText("Time", hour);
-    tasks.setText("Remindflag", "!");
+    tasks.setDate(TaskColumn::StartDate, day);
+    tasks.setDate(TaskColumn::FinalDate, day);
+    tasks.setText(TaskColumn::TypeKey, keys::TimeMarkType);
+    tasks.setText(TaskColumn::Task, "-- " + hour + " --");
+    tasks.setText(TaskColumn::StartTime, hour);
+    tasks.setText(TaskColumn::RemindFlag, "!");
     tasks.post();
 }
 

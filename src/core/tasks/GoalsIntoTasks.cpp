@@ -43,10 +43,10 @@ std::size_t GoalsIntoTasks::run(const ItemTree& goalTree) {
 
 void GoalsIntoTasks::insertTask(const GoalRecord& goal) {
     listRows_.insert();
-    listRows_.setText("Task", goal.text);
-    listRows_.setText("StateKey", stateKeyOf(goal.state));
-    listRows_.setText("Prior_key", prioKeyOf(goal.priority));
-    listRows_.setText("TypeKey", typeKeyOf(goal.kind));
+    listRows_.setText(TaskColumn::Task, goal.text);
+    listRows_.setText(TaskColumn::StateKey, stateKeyOf(goal.state));
+    listRows_.setText(TaskColumn::PriorityKey, prioKeyOf(goal.priority));
+    listRows_.setText(TaskColumn::TypeKey, typeKeyOf(goal.kind));
     listRows_.post();
 }
 

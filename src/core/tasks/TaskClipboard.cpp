@@ -5,25 +5,26 @@
 #include "platform/Services.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
+#include "tasks/TaskObserver.h"
 #include "tasks/TaskRows.h"
+#include "tasks/TaskSchema.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
 
 namespace {
 
-// Sets the field of `to` to the value of `from`'s field; an empty number stays as the new row has it.
-void copyField(const Query& from, Query& to, const char* field) {
-    const std::string_view name = field;
-    if (name == "Duration" || name == "Procent" || name == "Cost") {
-        if (!from.isNull(field)) to.setNumber(field, from.number(field));
+// Sets the column of `to` to the value of `from`'s; an empty number stays as the new row has it.
+void copyColumn(const Query& from, Query& to, TaskColumn column) {
+    if (columnDef(column).kind == ColumnKind::Number) {
+        if (!from.isNull(column)) to.setNumber(column, from.number(column));
     } else {
-        to.setText(field, from.text(field));
+        to.setText(column, from.text(column));
     }
 }
 
-void copyFields(const Query& from, Query& to, std::initializer_list<const char*> fields) {
-    for (const char* field : fields) copyField(from, to, field);
+void copyColumns(const Query& from, Query& to, std::initializer_list<TaskColumn> columns) {
+    for (const TaskColumn column : columns) copyColumn(from, to, column);
 }
 
 }  // namespace
@@ -33,9 +34,7 @@ TaskClipboard::TaskClipboard(TaskContext& context) : context_(context) {}
 void TaskClipboard::copyCurrentRow() {
     Query& clip = context_.store.clipboardRows;
     clip.append();
-    copyFields(context_.store.listRows, clip,
-               {"Task", "StateKey", "Prior_key", "TypeKey", "DoerKey", "Time", "Date", "Date2", "Time2", "Comment",
-                "Project", "Remindflag", "Doflag", "Duration", "Procent", "Cost"});
+    for (const TaskColumn column : allTaskColumns()) copyColumn(context_.store.listRows, clip, column);
     clip.post();
 }
 
@@ -49,33 +48,39 @@ void TaskClipboard::copyTasks() {
     taskRows::runStatement(context_.store.scratch, "delete from clipbrd", {});
     if (!clip.isOpen()) clip.open();
     clip.refresh();
-    tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [this] { copyCurrentRow(); });
-    tasks.selection().clear();
+    Bookmarks& selection = context_.listState.selection;
+    taskRows::forEachRow(tasks, taskRows::selectionOrCurrent(tasks, selection), [this] { copyCurrentRow(); });
+    selection.clear();
 }
 
 void TaskClipboard::cutTasks() {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen()) return;
     if (tasks.isEditing()) tasks.post();
-    const std::set<Query::Bookmark> rows = taskRows::selectionOrCurrent(tasks);
+    Bookmarks& selection = context_.listState.selection;
+    const Bookmarks rows = taskRows::selectionOrCurrent(tasks, selection);
     copyTasks();
-    tasks.selection() = rows;
-    taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
+    selection = rows;
+    taskRows::deleteSelectionOrCurrent(tasks, selection, context_.cues);
 }
 
 void TaskClipboard::pasteRow(Date first, Date last) {
     const Query& clip = context_.store.clipboardRows;
     Query& tasks = context_.store.listRows;
     tasks.insert();
-    copyFields(clip, tasks, {"Task", "Prior_key", "TypeKey", "StateKey", "DoerKey"});
-    if (tasks.text("Time").empty())
-        tasks.setText("Time", getTime(context_.services.clock, context_.services.locale));
+    copyColumns(
+        clip, tasks,
+        {TaskColumn::Task, TaskColumn::PriorityKey, TaskColumn::TypeKey, TaskColumn::StateKey, TaskColumn::DoerKey});
+    if (tasks.text(TaskColumn::StartTime).empty())
+        tasks.setText(TaskColumn::StartTime, getTime(context_.services.clock, context_.services.locale));
     else
-        tasks.setText("Time", clip.text("Time"));
-    tasks.setDate("Date", first);
-    tasks.setDate("Date2", last);
-    tasks.setText("Time2", clip.text("Time"));
-    copyFields(clip, tasks, {"Comment", "Project", "Remindflag", "Doflag", "Duration", "Procent", "Cost"});
+        tasks.setText(TaskColumn::StartTime, clip.text(TaskColumn::StartTime));
+    tasks.setDate(TaskColumn::StartDate, first);
+    tasks.setDate(TaskColumn::FinalDate, last);
+    tasks.setText(TaskColumn::FinalTime, clip.text(TaskColumn::StartTime));
+    copyColumns(clip, tasks,
+                {TaskColumn::Comment, TaskColumn::Project, TaskColumn::RemindFlag, TaskColumn::DoFlag,
+                 TaskColumn::Duration, TaskColumn::Percent, TaskColumn::Cost});
     tasks.post();
 }
 
@@ -100,12 +105,12 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
 
 void TaskClipboard::insertFromSystemClipboard() {
     Query& tasks = context_.store.listRows;
-    if (context_.focusGrid) context_.focusGrid();
-    tasks.selection().clear();
+    context_.observer.focusTaskGrid();
+    context_.listState.selection.clear();
     if (tasks.isEditing()) return;
     tasks.insert();
     const Clipboard& clipboard = context_.services.clipboard;
-    if (clipboard.hasText()) tasks.setText("Task", clipboard.text());
+    if (clipboard.hasText()) tasks.setText(TaskColumn::Task, clipboard.text());
     tasks.post();
 }
 

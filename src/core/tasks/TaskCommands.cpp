@@ -17,6 +17,7 @@
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskMaintenance.h"
+#include "tasks/TaskObserver.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 #include "trees/GoalCommands.h"
@@ -89,9 +90,7 @@ std::string withHour(int hour, const std::string& time) {
 TaskCommands::TaskCommands(TaskContext& context, TaskClipboard& clipboard, GoalCommands& goals)
     : context_(context), clipboard_(clipboard), goals_(goals) {}
 
-void TaskCommands::focusGrid() {
-    if (context_.focusGrid) context_.focusGrid();
-}
+void TaskCommands::focusGrid() { context_.observer.focusTaskGrid(); }
 
 void TaskCommands::resetCalendar() { context_.listState.calendar.selectToday(context_.services.clock.now().date); }
 
@@ -101,9 +100,9 @@ void TaskCommands::insertRow() {
     Query& tasks = context_.store.listRows;
     const Date day = context_.listState.calendar.first();
     tasks.insert();
-    tasks.setDate("Date", day);
+    tasks.setDate(TaskColumn::StartDate, day);
     context_.listState.pendingInsertTime.clear();
-    tasks.selection().clear();
+    context_.listState.selection.clear();
 }
 
 void TaskCommands::insertTask() {
@@ -116,11 +115,11 @@ void TaskCommands::addTask(const TaskEntry& entry) {
     insertRow();
     Query& tasks = context_.store.listRows;
     const auto key = [](int n) { return n ? makeLookupKey(n) : LookupKey(); };
-    tasks.setText("Task", entry.text);
-    if (!entry.time.empty()) tasks.setText("Time", entry.time);
-    tasks.setText("TypeKey", key(entry.type));
-    tasks.setText("StateKey", key(entry.state));
-    tasks.setText("Prior_key", key(entry.prio));
+    tasks.setText(TaskColumn::Task, entry.text);
+    if (!entry.time.empty()) tasks.setText(TaskColumn::StartTime, entry.time);
+    tasks.setText(TaskColumn::TypeKey, key(entry.type));
+    tasks.setText(TaskColumn::StateKey, key(entry.state));
+    tasks.setText(TaskColumn::PriorityKey, key(entry.prio));
     tasks.post();
 }
 
@@ -132,9 +131,9 @@ void TaskCommands::insertTaskCommand() {
 void TaskCommands::newTaskOfType(int n) {
     Query& tasks = context_.store.listRows;
     const LookupKey key = n >= 1 && n <= 47 ? makeLookupKey(n) : LookupKey();
-    if (tasks.isOpen()) tasks.selection().erase(tasks.bookmark());
+    if (tasks.isOpen()) context_.listState.selection.erase(tasks.bookmark());
     tasks.insert();
-    tasks.setText("TypeKey", key);
+    tasks.setText(TaskColumn::TypeKey, key);
     tasks.post();
     tasks.edit();
     context_.services.ui.showTaskProperties(true);
@@ -163,7 +162,7 @@ void TaskCommands::deleteTasks() {
     Query& tasks = context_.store.listRows;
     const QuerySuspension suspension(tasks);
     focusGrid();
-    taskRows::deleteSelectionOrCurrent(tasks, context_.cues);
+    taskRows::deleteSelectionOrCurrent(tasks, context_.listState.selection, context_.cues);
     focusGrid();
 }
 
@@ -172,7 +171,9 @@ void TaskCommands::deleteTasksCommand() {
     deleteTasks();
 }
 
-void TaskCommands::gridDeleteKey() { taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.cues); }
+void TaskCommands::gridDeleteKey() {
+    taskRows::deleteSelectionOrCurrent(context_.store.listRows, context_.listState.selection, context_.cues);
+}
 
 std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const std::string& day) {
     const std::string english = "Are you sure to delete " + day + " day tasks?";
@@ -219,7 +220,7 @@ void TaskCommands::runOnDay(const char* statement, const std::function<std::stri
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     if (tasks.isEditing()) tasks.post();
-    const Date day = tasks.date("Date");
+    const Date day = tasks.date(TaskColumn::StartDate);
     if (day.isNull()) return;
     MonthCalendarSelection& calendar = context_.listState.calendar;
     const Date first = calendar.first(), last = calendar.last();
@@ -254,10 +255,10 @@ void TaskCommands::deleteDoneTasks() {
 
 void TaskCommands::setDates(Date start, Date final) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setDate("Date", start);
-        tasks.setDate("Date2", final);
+        tasks.setDate(TaskColumn::StartDate, start);
+        tasks.setDate(TaskColumn::FinalDate, final);
         tasks.post();
     });
     resetCalendar();
@@ -265,11 +266,11 @@ void TaskCommands::setDates(Date start, Date final) {
 
 void TaskCommands::shiftDates(int startDays, int finalDays) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
-        const Date start = tasks.date("Date"), final = tasks.date("Date2");
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
+        const Date start = tasks.date(TaskColumn::StartDate), final = tasks.date(TaskColumn::FinalDate);
         tasks.edit();
-        tasks.setDate("Date", start.isNull() ? start : start.addDays(startDays));
-        tasks.setDate("Date2", final.isNull() ? final : final.addDays(finalDays));
+        tasks.setDate(TaskColumn::StartDate, start.isNull() ? start : start.addDays(startDays));
+        tasks.setDate(TaskColumn::FinalDate, final.isNull() ? final : final.addDays(finalDays));
         tasks.post();
     });
     resetCalendar();
@@ -307,26 +308,26 @@ void TaskCommands::shiftToTomorrow() {
 void TaskCommands::chooseTime() {
     context_.switchToTasks();
     timeTarget_ = TimeTarget::Start;
-    if (context_.showTimeMenu) context_.showTimeMenu();
+    context_.observer.showTimeMenu();
     saveTask();
 }
 
 void TaskCommands::chooseFinalTime() {
     context_.switchToTasks();
     timeTarget_ = TimeTarget::Final;
-    if (context_.showTimeMenu) context_.showTimeMenu();
+    context_.observer.showTimeMenu();
     saveTask();
 }
 
 void TaskCommands::pickTime(const std::string& time) {
     Query& tasks = context_.store.listRows;
-    const char* field = timeTarget_ == TimeTarget::Start ? "Time" : "Time2";
+    const TaskColumn column = timeTarget_ == TimeTarget::Start ? TaskColumn::StartTime : TaskColumn::FinalTime;
     const QuerySuspension suspension(tasks);
     saveTask();
     focusGrid();
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setText(field, time);
+        tasks.setText(column, time);
         tasks.post();
     });
 }
@@ -346,16 +347,16 @@ void TaskCommands::shiftHours(bool forward) {
     Query& tasks = context_.store.listRows;
     const auto shift = forward ? &TaskCommands::hourForward : &TaskCommands::hourBack;
     struct Clear {
-        Query& q;
-        ~Clear() { q.selection().clear(); }
-    } clear{tasks};
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+        Bookmarks& selection;
+        ~Clear() { selection.clear(); }
+    } clear{context_.listState.selection};
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         // Both times are converted before the row changes: a row whose time is no time stays as it was.
-        const std::string start = shift(tasks.text("Time"));
-        const std::string final = shift(tasks.text("Time2"));
+        const std::string start = shift(tasks.text(TaskColumn::StartTime));
+        const std::string final = shift(tasks.text(TaskColumn::FinalTime));
         tasks.edit();
-        tasks.setText("Time", start);
-        tasks.setText("Time2", final);
+        tasks.setText(TaskColumn::StartTime, start);
+        tasks.setText(TaskColumn::FinalTime, final);
         tasks.post();
     });
 }
@@ -369,10 +370,10 @@ void TaskCommands::shiftToNow() {
     Query& tasks = context_.store.listRows;
     const std::string now = getTime(context_.services.clock, context_.services.locale);
     const Date today = context_.services.clock.now().date;
-    taskRows::forSelectionAndCurrent(tasks, [&] {
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setText("Time", now);
-        tasks.setDate("Date", today);
+        tasks.setText(TaskColumn::StartTime, now);
+        tasks.setDate(TaskColumn::StartDate, today);
         tasks.post();
     });
 }
@@ -381,9 +382,9 @@ void TaskCommands::shiftToNow() {
 
 void TaskCommands::setPriority(const LookupKey& key) {
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         tasks.edit();
-        tasks.setText("Prior_key", key);
+        tasks.setText(TaskColumn::PriorityKey, key);
         tasks.post();
     });
     focusGrid();
@@ -395,7 +396,7 @@ void TaskCommands::priorityCommand(const LookupKey& key) {
 }
 
 void TaskCommands::setState(TaskState state) {
-    if (context_.goalTreeHasFocus && context_.goalTreeHasFocus()) {
+    if (context_.observer.goalTreeHasFocus()) {
         goals_.setGoalsStateByCommand(goalCommandOf(state));
         return;
     }
@@ -403,12 +404,12 @@ void TaskCommands::setState(TaskState state) {
     const int number = static_cast<int>(state);
     const LookupKey key = number ? makeLookupKey(number) : LookupKey();
     const char* cue = cueOf(state);
-    taskRows::forSelectionOrCurrent(tasks, [&] {
+    taskRows::forSelectionOrCurrent(tasks, context_.listState.selection, [&] {
         context_.cues.playSoundCue(cue);
         tasks.edit();
-        tasks.setText("StateKey", key);
-        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber("Procent", 100);
-        if (state == TaskState::None) tasks.setNumber("Procent", 0);
+        tasks.setText(TaskColumn::StateKey, key);
+        if (state == TaskState::Done || state == TaskState::Undone) tasks.setNumber(TaskColumn::Percent, 100);
+        if (state == TaskState::None) tasks.setNumber(TaskColumn::Percent, 0);
         tasks.post();
     });
 }
@@ -418,7 +419,7 @@ void TaskCommands::stateCommand(TaskState state) {
     setState(state);
 }
 
-void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length) {
+void TaskCommands::rotate(TaskColumn column, const LookupKey* cycle, int length) {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     saveTask();
@@ -435,14 +436,14 @@ void TaskCommands::rotate(const char* column, const LookupKey* cycle, int length
     tasks.refresh();
 }
 
-void TaskCommands::rotatePriority() { rotate("Prior_key", priorityCycle, 6); }
+void TaskCommands::rotatePriority() { rotate(TaskColumn::PriorityKey, priorityCycle, 6); }
 
 void TaskCommands::rotatePriorityCommand() {
     context_.switchToTasks();
     rotatePriority();
 }
 
-void TaskCommands::rotateState() { rotate("StateKey", stateCycle, 6); }
+void TaskCommands::rotateState() { rotate(TaskColumn::StateKey, stateCycle, 6); }
 
 void TaskCommands::rotateStateCommand() {
     context_.switchToTasks();
@@ -456,8 +457,8 @@ void TaskCommands::setTaskText(bool upper) {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     tasks.edit();
-    const std::string text = tasks.text("Task");
-    tasks.setText("Task", upper ? utf8Upper(text) : utf8Lower(text));
+    const std::string text = tasks.text(TaskColumn::Task);
+    tasks.setText(TaskColumn::Task, upper ? utf8Upper(text) : utf8Lower(text));
     tasks.post();
 }
 

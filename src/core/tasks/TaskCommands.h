@@ -5,6 +5,7 @@
 
 #include "base/Date.h"
 #include "tasks/LookupKey.h"
+#include "tasks/TaskColumn.h"
 
 namespace torvalet {
 
@@ -129,7 +130,7 @@ private:
     void setDates(Date start, Date final);
     void shiftHours(bool forward);
     void setTaskText(bool upper);
-    void rotate(const char* column, const LookupKey* cycle, int length);
+    void rotate(TaskColumn column, const LookupKey* cycle, int length);
     void runOnDay(const char* statement, const std::function<std::string(const std::string&)>& question,
                   int fromDaysBefore, int toDaysBefore);
     void resetCalendar();

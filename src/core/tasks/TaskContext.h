@@ -1,13 +1,12 @@
 #pragma once
 
-#include <functional>
-
 #include "model/ViewState.h"
 
 namespace torvalet {
 
 class SoundCues;
 class TaskList;
+class TaskObserver;
 class TaskStore;
 class TextCodec;
 struct AppPaths;
@@ -16,8 +15,8 @@ struct Settings;
 struct TaskListState;
 struct ViewState;
 
-// What the task commands share: the store, the list and its state, the settings, and the few
-// things only the window can do. Every hook has a default that changes the core's state only.
+// What the task commands share: the store, the list and its state, the settings, and the
+// observer that does the few things only the window can do.
 struct TaskContext {
     const Services& services;
     const AppPaths& paths;
@@ -30,16 +29,9 @@ struct TaskContext {
     // The code page of the files the organiser reads and writes.
     const TextCodec& codec;
 
-    // Shows a page of the main window (0 Tasks).
-    std::function<void(Page page)> switchTab;
-    // Gives the task grid the keyboard focus.
-    std::function<void()> focusGrid;
-    // Whether one of the five goal trees has the keyboard focus.
-    std::function<bool()> goalTreeHasFocus;
-    // Pops up the time menu at the middle of the main window and returns when it has closed;
-    // a time picked from it calls TaskCommands::pickTime.
-    std::function<void()> showTimeMenu;
+    TaskObserver& observer;
 
+    // The Tasks page becomes the active one.
     void switchToTasks() const;
 };
 

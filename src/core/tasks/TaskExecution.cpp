@@ -5,6 +5,7 @@
 #include "tasks/LookupKey.h"
 #include "tasks/Query.h"
 #include "tasks/TaskContext.h"
+#include "tasks/TaskListState.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 #include "trees/OpenRequests.h"
@@ -34,15 +35,15 @@ TaskExecution::TaskExecution(TaskContext& context, const OpenRequests& requests)
 void TaskExecution::doTasks() {
     context_.switchToTasks();
     Query& tasks = context_.store.listRows;
-    taskRows::forSelectionAndCurrent(tasks, [&] {
-        const auto request =
-            requests_.taskDo(typeNumber(tasks.text("TypeKey")), tasks.text("Task"), tasks.text("Comment"));
+    taskRows::forSelectionAndCurrent(tasks, context_.listState.selection, [&] {
+        const auto request = requests_.taskDo(typeNumber(tasks.text(TaskColumn::TypeKey)), tasks.text(TaskColumn::Task),
+                                              tasks.text(TaskColumn::Comment));
         if (request) context_.services.shell.open(*request);
     });
 }
 
 void TaskExecution::executeTaskRow(const Query& row) {
-    const auto request = requests_.taskExecute(typeNumber(row.text("TypeKey")), row.text("Task"));
+    const auto request = requests_.taskExecute(typeNumber(row.text(TaskColumn::TypeKey)), row.text(TaskColumn::Task));
     if (request) context_.services.shell.open(*request);
 }
 

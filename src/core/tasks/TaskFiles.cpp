@@ -7,6 +7,8 @@
 #include "platform/UserInterface.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskFile.h"
+#include "tasks/TaskListState.h"
+#include "tasks/TaskObserver.h"
 #include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
@@ -30,12 +32,14 @@ void TaskFiles::storeTaskFile() {
     std::vector<TaskFileEntry> entries;
     {
         const QuerySuspension suspension(tasks);
-        tasks.forEachRow(taskRows::selectionOrCurrent(tasks), [&] {
-            entries.push_back({tasks.text("Task"), tasks.text("Time"), tasks.text("StateKey"), tasks.text("TypeKey"),
-                               tasks.text("Prior_key")});
+        Bookmarks& selection = context_.listState.selection;
+        taskRows::forEachRow(tasks, taskRows::selectionOrCurrent(tasks, selection), [&] {
+            entries.push_back({tasks.text(TaskColumn::Task), tasks.text(TaskColumn::StartTime),
+                               tasks.text(TaskColumn::StateKey), tasks.text(TaskColumn::TypeKey),
+                               tasks.text(TaskColumn::PriorityKey)});
         });
-        if (context_.focusGrid) context_.focusGrid();
-        tasks.selection().clear();
+        context_.observer.focusTaskGrid();
+        selection.clear();
     }
     if (!chosen || fs::path(*chosen).filename().empty()) return;
     writeFileAtomic(inTasksFolder(*chosen), context_.codec.encode(taskFile::write(entries)));
@@ -51,11 +55,11 @@ void TaskFiles::loadTaskFile() {
     const PostGroup group(tasks.database());
     for (const TaskFileEntry& entry : taskFile::read(text)) {
         tasks.insert();
-        tasks.setText("Task", entry.task);
-        tasks.setText("Time", entry.time);
-        tasks.setText("StateKey", entry.stateKey);
-        tasks.setText("Prior_key", entry.priorityKey);
-        tasks.setText("TypeKey", entry.typeKey);
+        tasks.setText(TaskColumn::Task, entry.task);
+        tasks.setText(TaskColumn::StartTime, entry.time);
+        tasks.setText(TaskColumn::StateKey, entry.stateKey);
+        tasks.setText(TaskColumn::PriorityKey, entry.priorityKey);
+        tasks.setText(TaskColumn::TypeKey, entry.typeKey);
         tasks.post();
     }
 }

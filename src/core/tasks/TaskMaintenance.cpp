@@ -63,7 +63,7 @@ void TaskMaintenance::shiftCurrentDayToToday() {
     Query& tasks = context_.store.listRows;
     if (!tasks.isOpen() || tasks.isEmpty()) return;
     if (tasks.isEditing()) tasks.post();
-    const Date day = tasks.date("Date");
+    const Date day = tasks.date(TaskColumn::StartDate);
     if (!day.isNull()) shiftDayToToday(day);
 }
 

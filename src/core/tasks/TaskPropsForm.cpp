@@ -1,10 +1,11 @@
 #include "tasks/TaskPropsForm.h"
 
+#include "tasks/TaskCommands.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
 
-TaskPropsForm::TaskPropsForm(TaskStore& store) : store_(store) {}
+TaskPropsForm::TaskPropsForm(TaskStore& store, TaskCommands& commands) : store_(store), commands_(commands) {}
 
 Query& TaskPropsForm::tasks() const { return store_.listRows; }
 
@@ -14,18 +15,18 @@ TaskPropsForm::Fields TaskPropsForm::fields() const {
     Fields shown;
     if (!hasRow()) return shown;
     const Query& row = tasks();
-    shown.task = row.text("Task");
+    shown.task = row.text(TaskColumn::Task);
     shown.typeName = row.text("typeName");
     shown.priorityName = row.text("priorityName");
     shown.stateName = row.text("stateName");
-    shown.project = row.text("Project");
-    shown.doer = row.text("DoerKey");
-    shown.procent = row.text("Procent");
-    shown.comment = row.text("Comment");
-    shown.date = row.date("Date");
-    shown.date2 = row.date("Date2");
-    shown.time = row.text("Time");
-    shown.time2 = row.text("Time2");
+    shown.project = row.text(TaskColumn::Project);
+    shown.doer = row.text(TaskColumn::DoerKey);
+    shown.procent = row.text(TaskColumn::Percent);
+    shown.comment = row.text(TaskColumn::Comment);
+    shown.date = row.date(TaskColumn::StartDate);
+    shown.date2 = row.date(TaskColumn::FinalDate);
+    shown.time = row.text(TaskColumn::StartTime);
+    shown.time2 = row.text(TaskColumn::FinalTime);
     return shown;
 }
 
@@ -45,54 +46,54 @@ void TaskPropsForm::edit() {
     if (!tasks().isEditing()) tasks().edit();
 }
 
-void TaskPropsForm::setText(const char* field, const std::string& text) {
+void TaskPropsForm::setText(TaskColumn column, const std::string& text) {
     if (!tasks().isOpen()) return;
     edit();
-    tasks().setText(field, text);
+    tasks().setText(column, text);
 }
 
 void TaskPropsForm::setProcent(double procent) {
     if (!tasks().isOpen()) return;
     edit();
-    tasks().setNumber("Procent", procent);
+    tasks().setNumber(TaskColumn::Percent, procent);
 }
 
 void TaskPropsForm::setDate(Date day) {
     if (!tasks().isOpen()) return;
     edit();
-    tasks().setDate("Date", day);
+    tasks().setDate(TaskColumn::StartDate, day);
 }
 
 void TaskPropsForm::setDate2(Date day) {
     if (!tasks().isOpen()) return;
     edit();
-    tasks().setDate("Date2", day);
+    tasks().setDate(TaskColumn::FinalDate, day);
 }
 
-void TaskPropsForm::choose(const char* keyColumn, const Query& lookup, const std::string& name) {
+void TaskPropsForm::choose(TaskColumn keyColumn, const Query& lookup, const std::string& name) {
     const int row = lookup.findRow("NAME", name);
     if (row < 0) return;
     setText(keyColumn, lookup.textAt(row, "KEY"));
 }
 
-void TaskPropsForm::chooseType(const std::string& name) { choose("TypeKey", store_.types, name); }
-void TaskPropsForm::choosePriority(const std::string& name) { choose("Prior_key", store_.priorities, name); }
-void TaskPropsForm::chooseState(const std::string& name) { choose("StateKey", store_.states, name); }
+void TaskPropsForm::chooseType(const std::string& name) { choose(TaskColumn::TypeKey, store_.types, name); }
+void TaskPropsForm::choosePriority(const std::string& name) {
+    choose(TaskColumn::PriorityKey, store_.priorities, name);
+}
+void TaskPropsForm::chooseState(const std::string& name) { choose(TaskColumn::StateKey, store_.states, name); }
 
-void TaskPropsForm::clearAndPost(const char* field) {
+void TaskPropsForm::clearAndPost(TaskColumn column) {
     if (!tasks().isOpen()) return;
     edit();
-    tasks().setText(field, "");
+    tasks().setText(column, "");
     tasks().post();
 }
 
-void TaskPropsForm::save() {
-    if (saveTask) return saveTask();
-    if (tasks().isEditing()) tasks().post();
-}
-
-void TaskPropsForm::run(const std::function<void()>& command) {
-    if (command) command();
-}
+void TaskPropsForm::clearPriority() { commands_.setPriority({}); }
+void TaskPropsForm::clearState() { commands_.setState(TaskState::None); }
+void TaskPropsForm::newTask() { commands_.insertTask(); }
+void TaskPropsForm::save() { commands_.saveTask(); }
+void TaskPropsForm::chooseTime() { commands_.chooseTime(); }
+void TaskPropsForm::chooseFinalTime() { commands_.chooseFinalTime(); }
 
 }  // namespace torvalet

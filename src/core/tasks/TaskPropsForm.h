@@ -1,14 +1,15 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/Date.h"
+#include "tasks/TaskColumn.h"
 
 namespace torvalet {
 
 class Query;
+class TaskCommands;
 class TaskStore;
 
 // The task properties dialog's behaviour. Its controls are bound to the task list's current row:
@@ -23,7 +24,8 @@ public:
         std::string time, time2;
     };
 
-    explicit TaskPropsForm(TaskStore& store);
+    // The buttons that are task commands run `commands`.
+    TaskPropsForm(TaskStore& store, TaskCommands& commands);
 
     // The task list has a row for the dialog to show.
     bool hasRow() const;
@@ -34,10 +36,10 @@ public:
     std::vector<std::string> stateNames() const;
 
     // Typing into a control.
-    void setTask(const std::string& text) { setText("Task", text); }
-    void setProject(const std::string& text) { setText("Project", text); }
-    void setDoer(const std::string& text) { setText("DoerKey", text); }
-    void setComment(const std::string& text) { setText("Comment", text); }
+    void setTask(const std::string& text) { setText(TaskColumn::Task, text); }
+    void setProject(const std::string& text) { setText(TaskColumn::Project, text); }
+    void setDoer(const std::string& text) { setText(TaskColumn::DoerKey, text); }
+    void setComment(const std::string& text) { setText(TaskColumn::Comment, text); }
     void setProcent(double procent);
     void setDate(Date day);
     void setDate2(Date day);
@@ -47,33 +49,29 @@ public:
     void chooseState(const std::string& name);
 
     // The clear buttons of Type and Doer: the key or text is emptied and the row saved.
-    void clearType() { clearAndPost("TypeKey"); }
-    void clearDoer() { clearAndPost("DoerKey"); }
+    void clearType() { clearAndPost(TaskColumn::TypeKey); }
+    void clearDoer() { clearAndPost(TaskColumn::DoerKey); }
     // The clear buttons of Prio and State, the new-task and save buttons and the two time boxes
     // run the task commands of the same meaning.
-    void clearPriority() { run(nullPriority); }
-    void clearState() { run(nullState); }
-    void newTask() { run(insertTask); }
+    void clearPriority();
+    void clearState();
+    void newTask();
     void save();
-    void chooseTime() { run(setTime); }
-    void chooseFinalTime() { run(setFinalTime); }
+    void chooseTime();
+    void chooseFinalTime();
     // Closing the dialog, in any way (Esc in the task text, the close box, "Ok"): the row is saved.
     void close() { save(); }
 
-    // The task commands behind the buttons, set by whoever has them. Without `saveTask` a save
-    // posts a pending edit or insert of the task list.
-    std::function<void()> nullPriority, nullState, insertTask, saveTask, setTime, setFinalTime;
-
 private:
     Query& tasks() const;
-    void setText(const char* field, const std::string& text);
-    void choose(const char* keyColumn, const Query& lookup, const std::string& name);
-    void clearAndPost(const char* field);
+    void setText(TaskColumn column, const std::string& text);
+    void choose(TaskColumn keyColumn, const Query& lookup, const std::string& name);
+    void clearAndPost(TaskColumn column);
     void edit();
-    static void run(const std::function<void()>& command);
     static std::vector<std::string> names(const Query& lookup);
 
     TaskStore& store_;
+    TaskCommands& commands_;
 };
 
 }  // namespace torvalet

@@ -11,31 +11,33 @@ TaskRecordRules::TaskRecordRules(TaskListState& state, const Clock& clock, const
                                  std::function<bool()> autoRemind)
     : state_(state), clock_(clock), locale_(locale), autoRemind_(std::move(autoRemind)) {}
 
-void TaskRecordRules::install(Query& listRows) {
-    listRows.afterInsert = [this](Query& q) { fillNewRow(q); };
-    listRows.beforePost = [this](Query& q) { armReminder(q); };
-    listRows.afterPost = [this](Query& q) { returnToToday(q); };
-}
+void TaskRecordRules::install(Query& listRows) { listRows.setRules(this); }
 
 void TaskRecordRules::fillNewRow(Query& tasks) {
-    const TaskFields::Set& field = fields_.of(tasks);
-    if (tasks.isNull(field.date)) tasks.setDate(field.date, state_.calendar.first());
-    if (tasks.isNull(field.date2)) tasks.setDate(field.date2, state_.calendar.last());
+    if (tasks.isNull(TaskColumn::StartDate)) tasks.setDate(TaskColumn::StartDate, state_.calendar.first());
+    if (tasks.isNull(TaskColumn::FinalDate)) tasks.setDate(TaskColumn::FinalDate, state_.calendar.last());
     const std::string time = state_.pendingInsertTime.empty() ? getTime(clock_, locale_) : state_.pendingInsertTime;
-    tasks.setText(field.time, time);
-    tasks.setText(field.time2, time);
+    tasks.setText(TaskColumn::StartTime, time);
+    tasks.setText(TaskColumn::FinalTime, time);
     tasks.post();
     tasks.edit();
 }
 
 void TaskRecordRules::armReminder(Query& tasks) {
-    const TaskFields::Set& field = fields_.of(tasks);
     const std::string now = getTime(clock_, locale_);
-    const std::string time = tasks.text(field.time);
-    const std::string priority = tasks.text(field.priorityKey);
-    if ((priority == keys::Highest || priority == keys::High) && now != time) tasks.setText(field.remindFlag, "+");
-    if (autoRemind_() && now != time && tasks.text(field.remindFlag) != "!") tasks.setText(field.remindFlag, "+");
+    const std::string time = tasks.text(TaskColumn::StartTime);
+    const std::string priority = tasks.text(TaskColumn::PriorityKey);
+    if ((priority == keys::Highest || priority == keys::High) && now != time)
+        tasks.setText(TaskColumn::RemindFlag, "+");
+    if (autoRemind_() && now != time && tasks.text(TaskColumn::RemindFlag) != "!")
+        tasks.setText(TaskColumn::RemindFlag, "+");
 }
+
+// A deleted row's rowid may be given to a new row: it must not stay selected.
+void TaskRecordRules::afterRemove(Query&, Bookmark removed) { state_.selection.erase(removed); }
+
+// The bookmarks of a closed list name rows that it may not list when it opens again.
+void TaskRecordRules::afterClose(Query&) { state_.selection.clear(); }
 
 void TaskRecordRules::returnToToday(Query&) {
     state_.calendar.selectToday(clock_.now().date);

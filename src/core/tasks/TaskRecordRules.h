@@ -2,7 +2,8 @@
 
 #include <functional>
 
-#include "tasks/TaskFields.h"
+#include "tasks/Query.h"
+#include "tasks/RowRules.h"
 
 namespace torvalet {
 
@@ -10,13 +11,20 @@ class Clock;
 class Locale;
 struct TaskListState;
 
-// The rules that run whenever a row of the task list is inserted or posted.
-class TaskRecordRules {
+// The rules that run whenever a row of the task list is inserted or posted, and the upkeep of the
+// list's selection as rows are deleted and the list is closed.
+class TaskRecordRules : public RowRules {
 public:
     TaskRecordRules(TaskListState& state, const Clock& clock, const Locale& locale, std::function<bool()> autoRemind);
 
-    // Binds the three rules to the task list's hooks.
+    // Makes these the task list's rules.
     void install(Query& listRows);
+
+    void afterInsert(Query& tasks) override { fillNewRow(tasks); }
+    void beforePost(Query& tasks) override { armReminder(tasks); }
+    void afterPost(Query& tasks) override { returnToToday(tasks); }
+    void afterRemove(Query& tasks, Bookmark removed) override;
+    void afterClose(Query& tasks) override;
 
     // A new row gets the calendar's days and the pending (or current) minute and is stored at once.
     void fillNewRow(Query& tasks);
@@ -30,7 +38,6 @@ private:
     const Clock& clock_;
     const Locale& locale_;
     std::function<bool()> autoRemind_;
-    TaskFields fields_;
 };
 
 }  // namespace torvalet

@@ -2,28 +2,32 @@
 
 #include <functional>
 #include <initializer_list>
-#include <set>
 #include <string>
 #include <utility>
 
+#include "tasks/Bookmark.h"
 #include "tasks/Query.h"
 
 namespace torvalet {
 
 class SoundCues;
 
-// The rows a command on several task rows works on.
+// The rows a command on several task rows works on: the selection is the task list state's.
 namespace taskRows {
 
+// Makes each row of `rows` current in turn, in list order, and calls `visit`; the notices are
+// held back and the posts grouped in one transaction meanwhile (what was posted before an error
+// stays). The row that was current before is current again afterwards.
+void forEachRow(Query& tasks, const Bookmarks& rows, const std::function<void()>& visit);
 // S: the selected rows, else the current row; the selection is cleared afterwards. Each row is
 // current while `visit` runs; the posts are grouped and the notices held back meanwhile.
-void forSelectionOrCurrent(Query& tasks, const std::function<void()>& visit);
+void forSelectionOrCurrent(Query& tasks, Bookmarks& selection, const std::function<void()>& visit);
 // S+: the current row joins the selection for the command, then gets its mark back as it was.
-void forSelectionAndCurrent(Query& tasks, const std::function<void()>& visit);
+void forSelectionAndCurrent(Query& tasks, Bookmarks& selection, const std::function<void()>& visit);
 // The selected rows, else the current row, as bookmarks.
-std::set<Query::Bookmark> selectionOrCurrent(const Query& tasks);
+Bookmarks selectionOrCurrent(const Query& tasks, const Bookmarks& selection);
 // Plays "recycle.wav" and deletes the selected rows, else the current row, without asking.
-void deleteSelectionOrCurrent(Query& tasks, SoundCues& cues);
+void deleteSelectionOrCurrent(Query& tasks, Bookmarks& selection, SoundCues& cues);
 
 // Runs a statement that returns no rows on the scratch query, its parameters bound as dates, and
 // leaves the scratch query closed and empty. Returns the number of rows changed.

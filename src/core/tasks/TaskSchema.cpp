@@ -152,6 +152,7 @@ void insertLookupRows(Database& db) {
 }  // namespace
 
 const std::vector<ColumnDef>& taskColumns() {
+    // In the order of TaskColumn.
     static const std::vector<ColumnDef> columns = {
         {"Date", ColumnKind::Date, 10},     {"Date2", ColumnKind::Date, 10},   {"Task", ColumnKind::Text, 180},
         {"Time", ColumnKind::Text, 8},      {"Time2", ColumnKind::Text, 8},    {"Duration", ColumnKind::Number, 0},
@@ -162,6 +163,8 @@ const std::vector<ColumnDef>& taskColumns() {
     };
     return columns;
 }
+
+const ColumnDef& columnDef(TaskColumn column) { return taskColumns()[indexOf(column)]; }
 
 const ColumnDef* findColumn(std::string_view table, std::string_view column) {
     const auto* columns = columnsOf(table);

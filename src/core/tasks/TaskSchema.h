@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tasks/TaskColumn.h"
+
 namespace torvalet {
 
 class Database;
@@ -18,6 +20,8 @@ struct ColumnDef {
 
 // The columns of `tasks` in their order (`clipbrd` has the same plus `KEY`).
 const std::vector<ColumnDef>& taskColumns();
+// One column of `tasks` (and of `clipbrd`).
+const ColumnDef& columnDef(TaskColumn column);
 
 // The column definition of `column` in `table` (names compared without regard to case), or nullptr.
 const ColumnDef* findColumn(std::string_view table, std::string_view column);

@@ -4,12 +4,7 @@
 
 namespace torvalet {
 
-void TaskContext::switchToTasks() const {
-    if (switchTab)
-        switchTab(kTasksPage);
-    else
-        view.activePage = kTasksPage;
-}
+void TaskContext::switchToTasks() const { view.activePage = kTasksPage; }
 
 Tasks::Tasks(const TaskContext& taskContext, GoalCommands& goals, const OpenRequests& requests)
     : context(taskContext),

@@ -14,7 +14,7 @@ namespace torvalet {
 class GoalCommands;
 class OpenRequests;
 
-// Every task command, wired to the state they share. The window sets the context's hooks.
+// Every task command, wired to the state they share.
 struct Tasks {
     Tasks(const TaskContext& context, GoalCommands& goals, const OpenRequests& requests);
     Tasks(const Tasks&) = delete;

@@ -2,8 +2,8 @@
 
 namespace torvalet {
 
-ContactForm::ContactForm(UserInterface& ui, const Settings& settings, DayTextSource dates)
-    : RecordForm(ui, settings), dates_(std::move(dates)) {}
+ContactForm::ContactForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, DayTextSource dates)
+    : RecordForm(ui, settings, observer), dates_(std::move(dates)) {}
 
 std::vector<std::string> ContactForm::contactKindCaptions() {
     return {"None", "Man", "Woman", "Company", "Group", "Link", "Doc", "Subject"};

@@ -17,7 +17,7 @@ class ContactForm : public RecordForm<ContactRecord> {
 public:
     enum class Day { Birthday, NameDay, SpecialDay };
 
-    ContactForm(UserInterface& ui, const Settings& settings, DayTextSource dates);
+    ContactForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, DayTextSource dates);
 
     // The eight built-in contact kinds, "None" to "Subject".
     static std::vector<std::string> contactKindCaptions();

@@ -26,8 +26,8 @@ constexpr EventKindCaption kEventKinds[] = {
 
 }  // namespace
 
-EventForm::EventForm(UserInterface& ui, const Settings& settings, DayTextSource dates)
-    : RecordForm(ui, settings), dates_(std::move(dates)) {}
+EventForm::EventForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, DayTextSource dates)
+    : RecordForm(ui, settings, observer), dates_(std::move(dates)) {}
 
 std::vector<std::string> EventForm::eventKindCaptions() {
     std::vector<std::string> captions;

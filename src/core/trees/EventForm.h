@@ -14,7 +14,7 @@ namespace torvalet {
 // The event properties dialog.
 class EventForm : public RecordForm<EventRecord> {
 public:
-    EventForm(UserInterface& ui, const Settings& settings, DayTextSource dates);
+    EventForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, DayTextSource dates);
 
     // The eight event kinds, "None" to "First month day".
     static std::vector<std::string> eventKindCaptions();

@@ -9,6 +9,7 @@
 #include "trees/GoalForm.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeObserver.h"
 
 namespace torvalet {
 
@@ -31,13 +32,9 @@ const char* stateCue(int state) {
 
 }  // namespace
 
-GoalCommands::GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form)
-    : switchTab([&view](Page page) { view.activePage = page; }),
-      trees_(trees),
-      view_(view),
-      cues_(cues),
-      clipboard_(clipboard),
-      form_(form) {}
+GoalCommands::GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form,
+                           TreeObserver& observer)
+    : trees_(trees), view_(view), cues_(cues), clipboard_(clipboard), form_(form), observer_(observer) {}
 
 ItemTree& GoalCommands::activeGoalTree() const { return torvalet::activeGoalTree(trees_, view_); }
 
@@ -47,7 +44,7 @@ void GoalCommands::setGoalsPriority(int value) {
     const auto goals = selectedGoals();
     if (goals.empty()) return;
     for (TreeNode* goal : goals) goal->record<GoalRecord>().priority = value;
-    if (repaintTree) repaintTree(activeGoalTree());
+    observer_.treeChanged(activeGoalTree());
 }
 
 void GoalCommands::setGoalsState(int value) {
@@ -57,7 +54,7 @@ void GoalCommands::setGoalsState(int value) {
         goal->record<GoalRecord>().state = value;
         if (const char* cue = stateCue(value)) cues_.playSoundCue(cue);
     }
-    if (repaintTree) repaintTree(activeGoalTree());
+    observer_.treeChanged(activeGoalTree());
 }
 
 int GoalCommands::goalStateOf(TaskStateCommand command) {
@@ -92,7 +89,7 @@ TreeNode& GoalCommands::newToDo(ItemTree& tree, TreeNode* parent, const std::str
     goal.text = text;
     tree.setFocused(node);
     tree.selectOnly(node);
-    if (repaintTree) repaintTree(tree);
+    observer_.treeChanged(tree);
     return *node;
 }
 
@@ -100,28 +97,28 @@ TreeNode& GoalCommands::addGoalFromClipboard() {
     ItemTree& tree = activeGoalTree();
     TreeNode& node = newToDo(tree, tree.firstSelected(), clipboard_.text());
     form_.showGoal(node);
-    if (repaintNode) repaintNode(node);
+    observer_.nodeChanged(node);
     return node;
 }
 
 void GoalCommands::insertGoalFromClipboard() {
-    switchTab(kTasksPage);
+    view_.activePage = kTasksPage;
     addGoalFromClipboard();
 }
 
 TreeNode& GoalCommands::addGoalNamed(const std::string& goalEditText) {
-    switchTab(kTasksPage);
+    view_.activePage = kTasksPage;
     ItemTree& tree = activeGoalTree();
     TreeNode* first = tree.firstSelected();
     TreeNode& node = newToDo(tree, first ? first->parent() : nullptr, goalEditText);
-    if (repaintNode) repaintNode(node);
+    observer_.nodeChanged(node);
     return node;
 }
 
 void GoalCommands::editGoal() { form_.editGoal(activeGoalTree()); }
 
 void GoalCommands::showGoalProperties() {
-    switchTab(kTasksPage);
+    view_.activePage = kTasksPage;
     editGoal();
 }
 

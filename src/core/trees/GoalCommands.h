@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +14,7 @@ class ItemTree;
 class ItemTreeSet;
 class SoundCues;
 class TreeNode;
+class TreeObserver;
 
 // The task state commands, which act on the selected goals instead of the tasks while a goal
 // tree has the keyboard focus.
@@ -24,7 +24,9 @@ enum class TaskStateCommand { NullState, None, Prepare, AtWork, Mute, Terminate,
 // selected goals, new goals from the clipboard and from the goal edit line, the properties command.
 class GoalCommands {
 public:
-    GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form);
+    // The trees and items the commands change are shown through `observer`.
+    GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form,
+                 TreeObserver& observer);
 
     // The goal tree of the current goal tab (DayGoalTree for a tab out of range).
     ItemTree& activeGoalTree() const;
@@ -57,11 +59,6 @@ public:
     void editGoal();
     void showGoalProperties();
 
-    // Shows a page of the main window (0 Tasks); by default only the view state changes.
-    std::function<void(Page)> switchTab;
-    std::function<void(ItemTree&)> repaintTree;
-    std::function<void(TreeNode&)> repaintNode;
-
 private:
     std::vector<TreeNode*> selectedGoals() const;
     TreeNode& newToDo(ItemTree& tree, TreeNode* parent, const std::string& text);
@@ -71,6 +68,7 @@ private:
     SoundCues& cues_;
     Clipboard& clipboard_;
     GoalForm& form_;
+    TreeObserver& observer_;
 };
 
 }  // namespace torvalet

@@ -4,8 +4,8 @@
 
 namespace torvalet {
 
-GoalForm::GoalForm(UserInterface& ui, const Settings& settings, ViewState& view)
-    : RecordForm(ui, settings), view_(view) {}
+GoalForm::GoalForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, ViewState& view)
+    : RecordForm(ui, settings, observer), view_(view) {}
 
 std::vector<std::string> GoalForm::goalTypeCaptions() {
     return {"Group",      "Main Goal", "Obstacle", "ToDo",     "Note",          "Reward",    "Object",

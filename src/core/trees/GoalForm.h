@@ -14,7 +14,7 @@ struct ViewState;
 // The goal properties dialog.
 class GoalForm : public RecordForm<GoalRecord> {
 public:
-    GoalForm(UserInterface& ui, const Settings& settings, ViewState& view);
+    GoalForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, ViewState& view);
 
     // The built-in entries of the three lists: 13 goal types, 8 states, 6 priorities.
     static std::vector<std::string> goalTypeCaptions();

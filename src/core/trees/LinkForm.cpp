@@ -2,8 +2,8 @@
 
 namespace torvalet {
 
-LinkForm::LinkForm(UserInterface& ui, const Settings& settings, DayTextSource dates)
-    : RecordForm(ui, settings), dates_(std::move(dates)) {}
+LinkForm::LinkForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, DayTextSource dates)
+    : RecordForm(ui, settings, observer), dates_(std::move(dates)) {}
 
 std::vector<std::string> LinkForm::linkKindCaptions() {
     return {"None", "Internet", "Folder", "File", "Application", "Group", "Search", "Email"};

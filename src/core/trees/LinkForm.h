@@ -13,7 +13,7 @@ namespace torvalet {
 // The link properties dialog. Hot keys edited here take effect at the next start.
 class LinkForm : public RecordForm<LinkRecord> {
 public:
-    LinkForm(UserInterface& ui, const Settings& settings, DayTextSource dates);
+    LinkForm(UserInterface& ui, const Settings& settings, TreeObserver& observer, DayTextSource dates);
 
     // The eight built-in link kinds, "None" to "Email".
     static std::vector<std::string> linkKindCaptions();

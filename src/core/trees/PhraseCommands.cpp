@@ -1,6 +1,6 @@
 #include "trees/PhraseCommands.h"
 
-#include "base/FileIo.h"
+#include "base/FileSaves.h"
 #include "model/Language.h"
 #include "model/Settings.h"
 #include "model/ViewState.h"
@@ -13,12 +13,14 @@
 namespace torvalet {
 
 PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui, const Settings& settings,
-                               std::filesystem::path phraseFile, const TextCodec& codec,
-                               std::function<bool()> fileUnreadable)
+                               ViewState& view, FileSaves& saves, std::filesystem::path phraseFile,
+                               const TextCodec& codec, std::function<bool()> fileUnreadable)
     : tree_(phrasesTree),
       clipboard_(clipboard),
       ui_(ui),
       settings_(settings),
+      view_(view),
+      saves_(saves),
       file_(std::move(phraseFile)),
       codec_(codec),
       fileUnreadable_(std::move(fileUnreadable)) {}
@@ -45,23 +47,18 @@ void PhraseCommands::appendFirstSelectedPhrase(std::string& blocknoteText) const
 }
 
 void PhraseCommands::putPhrasesToClipboard() {
-    if (switchTab) switchTab(kBlocknotePage);
+    view_.activePage = kBlocknotePage;
     const std::string text = selectedPhrasesText();
     if (!text.empty()) clipboard_.setText(text);
 }
 
 void PhraseCommands::savePhrases() {
-    if (switchTab) switchTab(kBlocknotePage);
+    view_.activePage = kBlocknotePage;
     if (fileUnreadable_ && fileUnreadable_()) {
         ui_.showMessage(unreadableFileText(settings_.language, file_.string()));
         return;
     }
-    const std::string bytes = TreeStreamWriter(codec_).writeTree(tree_);
-    if (saveFile) {
-        saveFile(file_, bytes);
-    } else {
-        writeFileAtomic(file_, bytes);
-    }
+    saves_.save(file_, TreeStreamWriter(codec_).writeTree(tree_));
 }
 
 std::string PhraseCommands::unreadableFileText(int language, const std::string& file) {

@@ -10,6 +10,7 @@
 namespace torvalet {
 
 class Clipboard;
+class FileSaves;
 class ItemTree;
 class TextCodec;
 class UserInterface;
@@ -19,10 +20,11 @@ struct Settings;
 // writing the phrase file.
 class PhraseCommands {
 public:
-    // `phraseFile`: "phrases.phr" of the application folder. `fileUnreadable` tells whether that
-    // file could not be read at start; such a file is never written over.
+    // `phraseFile`: "phrases.phr" of the application folder, saved through `saves`. `fileUnreadable`
+    // tells whether that file could not be read at start; such a file is never written over.
     PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui, const Settings& settings,
-                   std::filesystem::path phraseFile, const TextCodec& codec, std::function<bool()> fileUnreadable);
+                   ViewState& view, FileSaves& saves, std::filesystem::path phraseFile, const TextCodec& codec,
+                   std::function<bool()> fileUnreadable);
 
     // One blank and the phrase for every selected phrase, in tree order; empty without a
     // selection. Line breaks inside phrases are kept.
@@ -37,15 +39,10 @@ public:
     // "Put Phrases To Clipboard": the selected phrases replace the clipboard's text; without a
     // selection the clipboard keeps what it held.
     void putPhrasesToClipboard();
-    // "Save Phrases": writes the phrase file through saveFile (FileError when it cannot be
-    // written). A phrase file that could not be read at start is left alone and the user is told.
+    // "Save Phrases": writes the phrase file (FileError when it cannot be written); a folder
+    // opened read-only keeps it and the close names it. A phrase file that could not be read at
+    // start is left alone and the user is told.
     void savePhrases();
-
-    // Shows a page of the main window (3 Blocknote); the window sets it.
-    std::function<void(Page)> switchTab;
-    // Puts the phrase file's bytes in place; the organizer's leaves a folder opened read-only
-    // alone and notes the file as not saved. Without it the file is written at once.
-    std::function<void(const std::filesystem::path&, const std::string&)> saveFile;
 
     static std::string unreadableFileText(int language, const std::string& file);
 
@@ -54,6 +51,8 @@ private:
     Clipboard& clipboard_;
     UserInterface& ui_;
     const Settings& settings_;
+    ViewState& view_;
+    FileSaves& saves_;
     std::filesystem::path file_;
     const TextCodec& codec_;
     std::function<bool()> fileUnreadable_;

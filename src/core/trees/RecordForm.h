@@ -4,6 +4,7 @@
 
 #include "trees/FormBase.h"
 #include "trees/ItemTree.h"
+#include "trees/TreeObserver.h"
 
 namespace torvalet {
 
@@ -25,7 +26,7 @@ public:
         node_ = nullptr;
         fill(node.record<Record>());
         node_ = &node;
-        if (show) show();
+        observer_.editItem(*this);
     }
 
     // The properties command: the dialog for the first selected item, which is then repainted;
@@ -37,7 +38,7 @@ public:
             return false;
         }
         props(*first);
-        if (repaint) repaint(*first);
+        observer_.nodeChanged(*first);
         return true;
     }
 
@@ -51,7 +52,7 @@ public:
         node.record<Record>() = std::move(updated);
         node_ = nullptr;
         afterOk();
-        if (accepted) accepted(node);
+        observer_.nodeChanged(node);
     }
 
     // Closing the dialog any other way.

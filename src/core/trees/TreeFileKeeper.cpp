@@ -34,20 +34,26 @@ std::string withFileName(const std::string& message, const fs::path& file) {
 
 }  // namespace
 
-TreeFileKeeper::TreeFileKeeper(ItemTreeSet& trees, fs::path folder) : trees_(trees), folder_(std::move(folder)) {}
+TreeFileKeeper::TreeFileKeeper(ItemTreeSet& trees, fs::path folder, FileSaves& saves)
+    : trees_(trees), folder_(std::move(folder)), saves_(saves) {}
+
+KeptFile& TreeFileKeeper::kept(const TreeInfo& entry) {
+    auto found = kept_.find(entry.id);
+    if (found == kept_.end()) found = kept_.emplace(entry.id, KeptFile(folder_ / entry.fileName, saves_)).first;
+    return found->second;
+}
 
 void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad,
                              const ShouldStop& shouldStop) {
     for (const TreeInfo& entry : loadOrder()) {
         if (shouldStop && shouldStop()) return;
         ItemTree& tree = trees_.get(entry.id);
-        const fs::path file = folder_ / entry.fileName;
-        if (entry.readOnlyWhenPresent && !fileExists(file)) {
-            kept_[entry.id].state = FileState::Absent;
+        if (entry.readOnlyWhenPresent && !fileExists(kept(entry).path())) {
+            kept(entry).takeOver();
             continue;
         }
         try {
-            load(entry.id, file, codec);
+            load(entry, codec);
         } catch (const std::exception& error) {
             report(error.what());
         }
@@ -56,45 +62,42 @@ void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const
 }
 
 // Whatever goes wrong while the file is read (a damaged stream, a failing disk, too little
-// memory) leaves the tree marked unread, so that close never writes a part over the whole.
-void TreeFileKeeper::load(TreeId id, const fs::path& file, const TextCodec& codec) {
-    Kept& kept = kept_[id];
-    // A missing file is reported; writing the tree there at close loses nothing.
-    kept.state = fileExists(file) ? FileState::Unreadable : FileState::Absent;
-    try {
-        FileFingerprint read;
-        loadTreeFile(trees_.get(id), file, codec, &read);
-        kept = {FileState::Read, read};
-    } catch (const TreeError& error) {
-        throw TreeError(withFileName(error.what(), file), error.code());
-    } catch (const Error&) {
-        throw;
-    } catch (const std::exception& error) {
-        throw Error(withFileName(error.what(), file));
-    } catch (...) {
-        throw Error(withFileName("Unknown error", file));
-    }
+// memory) leaves the tree marked unread, so that close never writes a part over the whole. A
+// missing file is reported; writing the tree there at close loses nothing.
+void TreeFileKeeper::load(const TreeInfo& entry, const TextCodec& codec) {
+    ItemTree& tree = trees_.get(entry.id);
+    kept(entry).read([&](const fs::path& file) {
+        try {
+            FileFingerprint read;
+            loadTreeFile(tree, file, codec, &read);
+            return read;
+        } catch (const TreeError& error) {
+            throw TreeError(withFileName(error.what(), file), error.code());
+        } catch (const Error&) {
+            throw;
+        } catch (const std::exception& error) {
+            throw Error(withFileName(error.what(), file));
+        } catch (...) {
+            throw Error(withFileName("Unknown error", file));
+        }
+    });
 }
 
 bool TreeFileKeeper::wasUnreadable(TreeId id) const {
     const auto found = kept_.find(id);
-    return found != kept_.end() && found->second.state == FileState::Unreadable;
+    return found != kept_.end() && found->second.wasUnreadable();
 }
 
-void TreeFileKeeper::save(TreeId id, const fs::path& file, const TextCodec& codec, const Write& write) {
-    Kept& kept = kept_[id];
-    if (kept.state != FileState::Read && kept.state != FileState::Absent) return;
-    const std::string bytes = TreeStreamWriter(codec).writeTree(trees_.get(id), kept.bytes ? kept.bytes->size : 0);
-    const FileFingerprint written = FileFingerprint::of(bytes);
-    if (kept.bytes == written) return;
-    write(file, bytes);
-    kept.bytes = written;
+void TreeFileKeeper::save(const TreeInfo& entry, const TextCodec& codec) {
+    KeptFile& file = kept(entry);
+    if (!file.mayWrite()) return;
+    file.save(TreeStreamWriter(codec).writeTree(trees_.get(entry.id), file.size()));
 }
 
-void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report, const Write& write) {
+void TreeFileKeeper::saveAll(const TextCodec& codec, const Report& report) {
     for (const TreeInfo& entry : treeFiles()) {
         try {
-            save(entry.id, folder_ / entry.fileName, codec, write);
+            save(entry, codec);
         } catch (const std::exception& error) {
             report(error.what());
         }

@@ -3,16 +3,17 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 
-#include "base/FileFingerprint.h"
+#include "base/KeptFile.h"
 #include "trees/TreeId.h"
 
 namespace torvalet {
 
+class FileSaves;
 class ItemTree;
 class ItemTreeSet;
+struct TreeInfo;
 class TextCodec;
 
 // Reads every tree from its file at start and writes it back at close. A tree is written only
@@ -27,35 +28,30 @@ public:
     using AfterLoad = std::function<void(ItemTree&)>;
     // Asked before each tree: true ends the reading there.
     using ShouldStop = std::function<bool()>;
-    // Puts a file's new bytes in place.
-    using Write = std::function<void(const std::filesystem::path&, const std::string&)>;
 
-    TreeFileKeeper(ItemTreeSet& trees, std::filesystem::path folder);
+    // The files are saved through `saves`.
+    TreeFileKeeper(ItemTreeSet& trees, std::filesystem::path folder, FileSaves& saves);
 
     // In start-up order: the five goal trees, "images.goto" when present, the link trees,
     // contacts, calendar and phrases. Each failure is reported and the next tree is read.
     void loadAll(const TextCodec& codec, const Report& report, const AfterLoad& afterLoad,
                  const ShouldStop& shouldStop = nullptr);
     // In close order, the trees that may be written and have changed; each failure is reported.
-    void saveAll(const TextCodec& codec, const Report& report, const Write& write);
+    void saveAll(const TextCodec& codec, const Report& report);
     bool wasUnreadable(TreeId id) const;
 
     // Writes every tree file with the one empty item a new tree holds.
     static void provision(const std::filesystem::path& folder, const TextCodec& codec);
 
 private:
-    enum class FileState { NotRead, Unreadable, Absent, Read };
-    struct Kept {
-        FileState state = FileState::NotRead;
-        std::optional<FileFingerprint> bytes;  // of the file as read or last written
-    };
-
-    void load(TreeId id, const std::filesystem::path& file, const TextCodec& codec);
-    void save(TreeId id, const std::filesystem::path& file, const TextCodec& codec, const Write& write);
+    KeptFile& kept(const TreeInfo& entry);
+    void load(const TreeInfo& entry, const TextCodec& codec);
+    void save(const TreeInfo& entry, const TextCodec& codec);
 
     ItemTreeSet& trees_;
     std::filesystem::path folder_;
-    std::map<TreeId, Kept> kept_;
+    FileSaves& saves_;
+    std::map<TreeId, KeptFile> kept_;
 };
 
 }  // namespace torvalet

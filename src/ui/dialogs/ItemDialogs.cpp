@@ -9,26 +9,30 @@
 
 namespace torvalet::ui {
 
-namespace {
-
-template <class Dialog>
-Dialog* install(FormBase& form, Dialog* dialog) {
-    form.show = [dialog] { dialog->run(); };
-    QObject::connect(dialog, &QObject::destroyed, [&form] { form.show = nullptr; });
-    return dialog;
+bool ItemDialogs::run(const FormBase& form) const {
+    for (const auto& [of, dialog] : byForm) {
+        if (of != &form) continue;
+        if (!dialog) return false;
+        dialog->run();
+        return true;
+    }
+    return false;
 }
 
-}  // namespace
-
-ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent) {
+ItemDialogs createItemDialogs(TreePages& pages, QWidget* parent) {
     ItemDialogs dialogs;
-    dialogs.goal = install(pages.goalForm, new GoalDialog(pages.goalForm, parent));
-    dialogs.link = install(pages.linkForm, new LinkPropDialog(pages.linkForm, parent));
-    dialogs.contact = install(pages.contactForm, new ContactDialog(pages.contactForm, parent));
+    dialogs.goal = new GoalDialog(pages.goalForm, parent);
+    dialogs.link = new LinkPropDialog(pages.linkForm, parent);
+    dialogs.contact = new ContactDialog(pages.contactForm, parent);
     dialogs.contact->mailContacts = [&pages] { pages.open.mailSelectedContacts(); };
     dialogs.contact->browseContacts = [&pages] { pages.open.visitContactSites(); };
-    dialogs.phrase = install(pages.phraseForm, new PhraseDialog(pages.phraseForm, parent));
-    dialogs.calendar = install(pages.calendarForm, new CalendarPropDialog(pages.calendarForm, parent));
+    dialogs.phrase = new PhraseDialog(pages.phraseForm, parent);
+    dialogs.calendar = new CalendarPropDialog(pages.calendarForm, parent);
+    dialogs.byForm = {{&pages.goalForm, dialogs.goal},
+                      {&pages.linkForm, dialogs.link},
+                      {&pages.contactForm, dialogs.contact},
+                      {&pages.phraseForm, dialogs.phrase},
+                      {&pages.calendarForm, dialogs.calendar}};
     return dialogs;
 }
 

@@ -1,12 +1,18 @@
 #pragma once
 
-#include "trees/FormBase.h"
+#include <QPointer>
+
+#include <utility>
+#include <vector>
+
+#include "ui/dialogs/ItemDialog.h"
 
 class QWidget;
 
 namespace torvalet {
+class FormBase;
 class TreePages;
-}
+}  // namespace torvalet
 
 namespace torvalet::ui {
 
@@ -16,18 +22,22 @@ class GoalDialog;
 class LinkPropDialog;
 class PhraseDialog;
 
-// The five item properties dialogs, owned by the parent widget given to installItemDialogs.
+// The five item properties dialogs, owned by the parent widget given to createItemDialogs.
 struct ItemDialogs {
     GoalDialog* goal = nullptr;
     LinkPropDialog* link = nullptr;
     ContactDialog* contact = nullptr;
     PhraseDialog* phrase = nullptr;
     CalendarPropDialog* calendar = nullptr;
+
+    // Runs the dialog of the form modally (the observer's editItem). False when it has none, also
+    // once the dialog is gone with its parent.
+    bool run(const FormBase& form) const;
+
+    std::vector<std::pair<const FormBase*, QPointer<ItemDialog>>> byForm;
 };
 
-// Creates the dialogs as children of `parent` and sets each form's show hook to run its dialog
-// modally; a dialog destroyed with its parent takes its hook back, so `pages` must outlive
-// `parent`.
-ItemDialogs installItemDialogs(TreePages& pages, QWidget* parent);
+// Creates the dialogs over the forms of `pages` as children of `parent`.
+ItemDialogs createItemDialogs(TreePages& pages, QWidget* parent);
 
 }  // namespace torvalet::ui

@@ -68,8 +68,8 @@ QLabel* label(const char* name, const QString& text) {
 
 }  // namespace
 
-TaskPropsDialog::TaskPropsDialog(TaskStore& store, QWidget* parent)
-    : QDialog(parent, Qt::Tool), store_(store), form_(store) {
+TaskPropsDialog::TaskPropsDialog(TaskStore& store, TaskCommands& commands, CommandRunner runCommand, QWidget* parent)
+    : QDialog(parent, Qt::Tool), store_(store), form_(store, commands), runCommand_(std::move(runCommand)) {
     setObjectName(QStringLiteral("taskPropsForm"));
     setWindowTitle(tr("Properties"));
     buildControls();
@@ -139,8 +139,10 @@ void TaskPropsDialog::buildControls() {
     };
     row(label("TaskLb", tr("Task")), taskMemo_);
     row(label("TypeLb", tr("Type")), typeList_, clearButton("ClearTypeBtn", [this] { form_.clearType(); }));
-    row(label("PrioLb", tr("Prio")), prioList_, clearButton("ClearPrioBtn", [this] { form_.clearPriority(); }));
-    row(label("StateLb", tr("State")), stateList_, clearButton("ClearStateBtn", [this] { form_.clearState(); }));
+    row(label("PrioLb", tr("Prio")), prioList_,
+        clearButton("ClearPrioBtn", [this] { runCommand([this] { form_.clearPriority(); }); }));
+    row(label("StateLb", tr("State")), stateList_,
+        clearButton("ClearStateBtn", [this] { runCommand([this] { form_.clearState(); }); }));
     row(label("ProjectLb", tr("Project")), projectEdit_);
     row(label("DoerLb", tr("Doer")), doerEdit_, clearButton("ClearDoerBtn", [this] { form_.clearDoer(); }));
     row(label("ProcentLb", QStringLiteral("%")), procentEdit_);
@@ -161,7 +163,7 @@ void TaskPropsDialog::buildControls() {
     newButton->setObjectName(QStringLiteral("NewBtn"));
     newButton->setIcon(Pictures::icon(Pictures::Tools, Pictures::NewItem));
     newButton->setToolTip(tr("New task"));
-    connect(newButton, &QToolButton::clicked, this, [this] { run([this] { form_.newTask(); }); });
+    connect(newButton, &QToolButton::clicked, this, [this] { runCommand([this] { form_.newTask(); }); });
     auto* saveButton = new QToolButton(this);
     saveButton->setObjectName(QStringLiteral("SaveBtn"));
     saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -266,6 +268,10 @@ bool TaskPropsDialog::run(const std::function<void()>& operation) {
     }
 }
 
+void TaskPropsDialog::runCommand(const std::function<void()>& command) {
+    run([this, &command] { runCommand_(command); });
+}
+
 void TaskPropsDialog::setDateFormat(QString format) {
     if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     dateEdit_->setDisplayFormat(format);
@@ -329,7 +335,7 @@ bool TaskPropsDialog::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::MouseButtonPress && (watched == timeEdit_ || watched == finalTimeEdit_)) {
-        run([this, watched] { watched == timeEdit_ ? form_.chooseTime() : form_.chooseFinalTime(); });
+        runCommand([this, watched] { watched == timeEdit_ ? form_.chooseTime() : form_.chooseFinalTime(); });
         return true;
     }
     return QDialog::eventFilter(watched, event);

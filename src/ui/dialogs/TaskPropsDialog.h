@@ -13,10 +13,13 @@ class QPlainTextEdit;
 class QToolButton;
 
 namespace torvalet {
+class TaskCommands;
 class TaskStore;
-}
+}  // namespace torvalet
 
 namespace torvalet::ui {
+
+using CommandRunner = std::function<void(const std::function<void()>&)>;
 
 // "Properties" of the task list's current row: a tool window above the main window whose
 // controls show the row and write what is typed straight into it. Modal after an insert,
@@ -24,7 +27,8 @@ namespace torvalet::ui {
 class TaskPropsDialog : public QDialog {
     Q_OBJECT
 public:
-    TaskPropsDialog(TaskStore& store, QWidget* parent);
+    // The buttons that are task commands run them through `runCommand`, as the window's menus do.
+    TaskPropsDialog(TaskStore& store, TaskCommands& commands, CommandRunner runCommand, QWidget* parent);
     ~TaskPropsDialog() override;
 
     TaskPropsForm& form() { return form_; }
@@ -55,10 +59,13 @@ private:
     void fillLists();
     // Runs a form operation; an error is shown and false returned.
     bool run(const std::function<void()>& operation);
+    // A task command behind a button.
+    void runCommand(const std::function<void()>& command);
     void userChanged(const std::function<void()>& operation);
 
     TaskStore& store_;
     TaskPropsForm form_;
+    CommandRunner runCommand_;
     int observer_ = -1;
     bool showing_ = false;  // the controls are being filled from the row
     QPlainTextEdit* taskMemo_ = nullptr;

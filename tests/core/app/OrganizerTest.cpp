@@ -5,10 +5,12 @@
 #include "app/Organizer.h"
 #include "base/ProfileFile.h"
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTree.h"
+#include "trees/TreeCommandTable.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
 
@@ -111,7 +113,7 @@ TEST_F(OrganizerTest, LanguageCommandsSwitchLookupsAndReachTheFile) {
     run([](Organizer& o) {
         auto& tasks = o.store().listRows;
         tasks.insert();
-        tasks.setText("StateKey", "         1");
+        tasks.setText(TaskColumn::StateKey, "         1");
         tasks.post();
         o.chooseRussian();
         EXPECT_EQ(tasks.text("stateName"), "Сделано");
@@ -132,10 +134,12 @@ TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
         testing::writeText(dir / "torvalet.ini", "[General]\niLanguage=" + std::to_string(c.language) + "\n");
         Organizer organizer(fakes.services, dir.path());
         int applied = 0;
-        organizer.captionsChanged = [&](const LanguageTable& table) {
+        testing::RecordingObserver observer;
+        observer.onCaptions = [&](const LanguageTable& table) {
             ++applied;
             EXPECT_EQ(table.values.size(), 555u);
         };
+        organizer.setObserver(&observer);
         organizer.start();
         organizer.firstShow();
         organizer.firstShow();
@@ -146,6 +150,7 @@ TEST_F(OrganizerTest, LanguageFilesAreAppliedAtFirstShowAndByTheLanguageMenu) {
 
         organizer.chooseMacedonian();
         EXPECT_EQ(applied, c.appliedAtFirstShow + 1);
+        EXPECT_EQ(observer.languageChanges, 1);
         EXPECT_EQ(
             organizer.treePages().linkForm.kind.items(),
             (std::vector<std::string>{"Нема", "Интернет", "Папка", "Датотека", "Програма", "Група", "Пребарување"}));
@@ -158,8 +163,11 @@ TEST_F(OrganizerTest, ALanguageFileThatCannotBeReadIsReportedAndChangesNothing) 
     fs::remove(dir / "Lang" / "russian.lng");
     fs::create_directory(dir / "Lang" / "russian.lng");
     run([](Organizer& o) {
-        o.captionsChanged = [](const LanguageTable&) { ADD_FAILURE() << "captions applied"; };
+        testing::RecordingObserver observer;
+        observer.onCaptions = [](const LanguageTable&) { ADD_FAILURE() << "captions applied"; };
+        o.setObserver(&observer);
         o.chooseRussian();
+        o.setObserver(nullptr);
         EXPECT_EQ(o.treePages().contactForm.kind.items().size(), 8u);
     });
     ASSERT_EQ(fakes.ui.messages.size(), 1u);
@@ -218,18 +226,45 @@ TEST_F(OrganizerTest, ATreeFileThatFailsToLoadIsReportedAndKeptWhileTheOthersAre
 namespace torvalet {
 namespace {
 
+// Every command of the item pages' menus runs on its page, each tree holding one selected item;
+// an operation the page's menu lacks is refused.
+TEST_F(OrganizerTest, EveryTreeCommandOfTheTableRunsOnItsPageAndNoOther) {
+    run([](Organizer& o) {
+        testing::RecordingObserver dialogs;
+        o.setObserver(&dialogs);
+        TreePages& pages = o.treePages();
+        for (const TreeCommandInfo& command : treeCommands()) {
+            for (ItemTree& tree : o.trees().all())
+                if (TreeNode* first = tree.firstTopLevel()) tree.select(first);
+            EXPECT_NO_THROW(pages.run(command.page, command.operation)) << command.name;
+        }
+        for (const Page page : {kTasksPage, kLinksPage, kContactsPage, kBlocknotePage, kCalendarPage}) {
+            for (int op = 0; op <= int(TreeOperation::MoveDown); ++op) {
+                const auto operation = static_cast<TreeOperation>(op);
+                if (!findTreeCommand(page, operation)) {
+                    EXPECT_THROW(pages.run(page, operation), std::invalid_argument) << page << " " << op;
+                }
+            }
+        }
+        o.setObserver(nullptr);
+    });
+}
+
 TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
     run([](Organizer& o) {
         TreePages& pages = o.treePages();
-        pages.goalForm.show = [&] {
+        testing::RecordingObserver dialog;
+        dialog.onEditItem = [&](FormBase&) {
             pages.goalForm.text = "Phone the plumber";
             pages.goalForm.kind.setItemIndex(12);  // Phone ToDo
             pages.goalForm.state.setItemIndex(2);  // AtWork
             pages.goalForm.acceptGoal();
         };
-        pages.commands.newRootGoal();
+        o.setObserver(&dialog);
+        pages.commands.run(kTasksPage, TreeOperation::NewRoot);
         pages.turnGoalsIntoTasks();
-        pages.commands.deleteGoals();
+        pages.commands.run(kTasksPage, TreeOperation::Delete);
+        o.setObserver(nullptr);
     });
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{(dir / "Sounds" / "recycle.wav").string()});
 
@@ -240,7 +275,8 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
             goals.push_back(node->record<GoalRecord>().text);
         });
         Query& tasks = o.store().listRows;
-        task = tasks.text("Task") + "|" + tasks.text("StateKey") + "|" + tasks.text("TypeKey");
+        task = tasks.text(TaskColumn::Task) + "|" + tasks.text(TaskColumn::StateKey) + "|" +
+               tasks.text(TaskColumn::TypeKey);
     });
     // The new goal was deleted again; the empty item of the new folder stays.
     EXPECT_EQ(goals, std::vector<std::string>{""});

@@ -44,15 +44,15 @@ inline void expandAll(ItemTree& tree) {
 // The tree commands and the navigation over them, with a recording display.
 class NavigationFixture : public TreeCommandsFixture {
 protected:
-    NavigationFixture() { navigation.setDisplay(&display); }
+    NavigationFixture() { navigator = &navigation; }
 
     TreeLevels& levels() { return navigation.levels(); }
     TreeFilters& filters() { return navigation.filters(); }
     LetterTags& tags() { return navigation.tags(); }
     FilterBar& bar(NavFamily family) { return navigation.bars().of(family); }
 
-    Navigation navigation{trees, view, commands};
     RecordingDisplay display;
+    Navigation navigation{trees, view, display};
 };
 
 }  // namespace torvalet::testing

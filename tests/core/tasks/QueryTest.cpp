@@ -6,10 +6,32 @@
 #include "base/Errors.h"
 #include "fakes/TempDir.h"
 #include "tasks/Query.h"
+#include "tasks/TaskRows.h"
 #include "tasks/TaskStore.h"
 
 namespace torvalet {
 namespace {
+
+// As the task list's record rules do, a new row is posted at once and edited again; `project`, when
+// given, is set first.
+class PostAtInsert : public RowRules {
+public:
+    explicit PostAtInsert(const char* project = nullptr) : project_(project) {}
+    void afterInsert(Query& rows) override {
+        if (project_) rows.setText(TaskColumn::Project, project_);
+        rows.post();
+        rows.edit();
+    }
+
+private:
+    const char* project_;
+};
+
+// Notes the rows deleted.
+struct RemovedRows : RowRules {
+    void afterRemove(Query&, Bookmark row) override { removed.insert(row); }
+    Bookmarks removed;
+};
 
 // Five rows "a" to "e" listed by their text through a cache of two rows, so that most reads and
 // every command over several rows go past the cache.
@@ -42,7 +64,7 @@ protected:
     }
     Query::Bookmark bookmarkOf(const std::string& text) {
         for (int row = 0; row < query.rowCount(); ++row)
-            if (query.textAt(row, "Task") == text) return query.bookmarkAt(row);
+            if (query.textAt(row, TaskColumn::Task) == text) return query.bookmarkAt(row);
         return 0;
     }
 
@@ -67,7 +89,7 @@ TEST(SqlValueText, NumbersReadAsPrintfWritesThem) {
 TEST_F(QueryTest, NavigatesAndKeepsTheCurrentRowByBookmarkAcrossARefresh) {
     EXPECT_EQ(listed(), "a b c d e ");
     query.last();
-    EXPECT_EQ(query.text("Task"), "e");
+    EXPECT_EQ(query.text(TaskColumn::Task), "e");
     query.moveBy(-2);
     EXPECT_EQ(query.text("task"), "c");
     const auto c = query.bookmark();
@@ -80,29 +102,29 @@ TEST_F(QueryTest, NavigatesAndKeepsTheCurrentRowByBookmarkAcrossARefresh) {
 
     sql("delete from tasks where Task = 'c'");  // the current row goes: the position stays
     query.refresh();
-    EXPECT_EQ(query.text("Task"), "d");
+    EXPECT_EQ(query.text(TaskColumn::Task), "d");
     EXPECT_FALSE(query.gotoBookmark(c));
     EXPECT_TRUE(query.gotoBookmark(bookmarkOf("a")));
     EXPECT_EQ(query.currentIndex(), 0);
     query.moveBy(100);
-    EXPECT_EQ(query.text("Task"), "e");
+    EXPECT_EQ(query.text(TaskColumn::Task), "e");
     EXPECT_TRUE(query.eof());
 }
 
 TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
     query.moveTo(1);
     query.edit();
-    query.setText("Task", "b2");
+    query.setText(TaskColumn::Task, "b2");
     EXPECT_EQ(listed(), "a b2 c d e ");  // every other row went through the two cached rows
     query.post();
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a b2 c d e ");
 
     query.moveTo(2);
     query.edit();
-    query.setText("Project", "Home");
+    query.setText(TaskColumn::Project, "Home");
     listed();
     query.cancel();
-    EXPECT_EQ(query.text("Project"), "");
+    EXPECT_EQ(query.text(TaskColumn::Project), "");
     EXPECT_EQ(stored("select count(*) from tasks where Project <> ''"), "0 ");
 }
 
@@ -110,18 +132,18 @@ TEST_F(QueryTest, AnEditOutlivesTheCacheUntilPostedOrCancelled) {
 // read keeps that statement's value; a post that changed nothing writes nothing.
 TEST_F(QueryTest, APostWritesOnlyTheFieldsItsEditChanged) {
     query.moveTo(0);
-    EXPECT_EQ(query.text("Project"), "");  // the row is read and held
+    EXPECT_EQ(query.text(TaskColumn::Project), "");  // the row is read and held
     sql("update tasks set Project = 'Home' where Task = 'a'");
     query.edit();
-    query.setText("Task", "a2");
+    query.setText(TaskColumn::Task, "a2");
     query.post();
     EXPECT_EQ(stored("select Task || '/' || Project from tasks where Task like 'a%'"), "a2/Home ");
 
     query.moveTo(1);
-    EXPECT_EQ(query.text("Task"), "b");
+    EXPECT_EQ(query.text(TaskColumn::Task), "b");
     sql("update tasks set Task = 'b3' where Task = 'b'");
     query.edit();
-    query.setText("Task", "b");
+    query.setText(TaskColumn::Task, "b");
     query.post();
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a2 b3 c d e ");
 }
@@ -130,7 +152,7 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     query.moveTo(2);
     query.insert();  // before the current row
     EXPECT_EQ(query.bookmark(), 0);
-    query.setText("Task", "new");
+    query.setText(TaskColumn::Task, "new");
     EXPECT_EQ(listed(), "a b new c d e ");
     query.post();
     EXPECT_NE(query.bookmark(), 0);
@@ -139,13 +161,16 @@ TEST_F(QueryTest, InsertPostAndRemoveKeepTheListInStepWithTheStore) {
     query.append();
     query.cancel();  // a row never posted leaves no trace, and the row before it is current again
     EXPECT_EQ(query.rowCount(), 6);
-    EXPECT_EQ(query.text("Task"), "new");
+    EXPECT_EQ(query.text(TaskColumn::Task), "new");
 
-    query.selection() = {bookmarkOf("d"), query.bookmark()};
+    RemovedRows rules;
+    query.setRules(&rules);
+    const Bookmark removed = query.bookmark();
     query.remove();
+    query.setRules(nullptr);
     EXPECT_EQ(listed(), "a b c d e ");
-    EXPECT_EQ(query.text("Task"), "c");
-    EXPECT_EQ(query.selection(), std::set<Query::Bookmark>{bookmarkOf("d")});
+    EXPECT_EQ(query.text(TaskColumn::Task), "c");
+    EXPECT_EQ(rules.removed, Bookmarks{removed}) << "the rules hear of the row deleted";
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a b c d e ");
 }
 
@@ -170,11 +195,8 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        query.afterInsert = [](Query& q) {
-            q.setText("Project", "rule");
-            q.post();
-            q.edit();
-        };
+        PostAtInsert rules("rule");
+        query.setRules(&rules);
         Transaction transaction(*db);
         query.insert();
         EXPECT_EQ(query.bookmark(), 6);
@@ -184,7 +206,7 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
             EXPECT_THROW(query.post(), StoreError);
             query.cancel();
         } else {
-            query.setText("Task", c.stored);
+            query.setText(TaskColumn::Task, c.stored);
             c.finalPost ? query.post() : query.cancel();
         }
         transaction.commit();
@@ -193,7 +215,7 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
         std::string out;
         while (row.step()) out += sqlValueText(row.column(0)) + " " + sqlValueText(row.column(1)) + " ";
         EXPECT_EQ(out, c.expected);
-        query.afterInsert = nullptr;
+        query.setRules(nullptr);
         sql("delete from tasks where rowid > 5");
         query.refresh();
     }
@@ -202,13 +224,11 @@ TEST_F(QueryTest, ARowPostedAtItsInsertInsideATransactionIsStoredAsIfWrittenAtOn
 // A run of new rows in one transaction asks the store for its largest rowid once; a row changed in
 // between, or a transaction ended while another program added rows, makes it ask again.
 TEST_F(QueryTest, NewRowsInARunTakeTheRowidsTheStoreWouldGive) {
-    query.afterInsert = [](Query& q) {
-        q.post();
-        q.edit();
-    };
+    PostAtInsert rules;
+    query.setRules(&rules);
     const auto add = [this](const char* text) {
         query.insert();
-        query.setText("Task", text);
+        query.setText(TaskColumn::Task, text);
         query.post();
         return query.bookmark();
     };
@@ -234,31 +254,55 @@ TEST_F(QueryTest, CommandsOverTheSelectionVisitEveryRowInListOrderAndComeBack) {
     query.moveTo(2);
     const std::set<Query::Bookmark> picked{bookmarkOf("e"), bookmarkOf("a"), bookmarkOf("d")};
     std::string visited;
-    query.forEachRow(picked, [&] {
-        visited += query.text("Task");
+    taskRows::forEachRow(query, picked, [&] {
+        visited += query.text(TaskColumn::Task);
         query.edit();
-        query.setText("Project", "P");
+        query.setText(TaskColumn::Project, "P");
         query.post();
     });
     EXPECT_EQ(visited, "ade");
-    EXPECT_EQ(query.text("Task"), "c");
+    EXPECT_EQ(query.text(TaskColumn::Task), "c");
     EXPECT_EQ(stored("select Task from tasks where Project = 'P' order by Task"), "a d e ");
 
     // Removing each visited row moves the rows after it.
-    query.forEachRow({bookmarkOf("b"), bookmarkOf("c"), bookmarkOf("e")}, [&] { query.remove(); });
+    taskRows::forEachRow(query, {bookmarkOf("b"), bookmarkOf("c"), bookmarkOf("e")}, [&] { query.remove(); });
     EXPECT_EQ(listed(), "a d ");
     EXPECT_EQ(stored("select Task from tasks order by Task"), "a d ");
 
     // Rows added elsewhere while visiting do not make the visit miss a row.
     visited.clear();
-    query.forEachRow({bookmarkOf("a"), bookmarkOf("d")}, [&] {
-        visited += query.text("Task");
+    taskRows::forEachRow(query, {bookmarkOf("a"), bookmarkOf("d")}, [&] {
+        visited += query.text(TaskColumn::Task);
         query.append();
-        query.setText("Task", "z");
+        query.setText(TaskColumn::Task, "z");
         query.post();
     });
     EXPECT_EQ(visited, "ad");
     EXPECT_EQ(listed(), "a d z z ");
+}
+
+// Rows are found by value through an index over the column: it must follow every change that
+// goes through the query.
+TEST_F(QueryTest, FindingARowByValueFollowsTheChanges) {
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "b"), 1);
+    query.moveTo(1);
+    query.edit();
+    query.setText(TaskColumn::Task, "bb");
+    query.post();
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "b"), -1);
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "bb"), 1);
+    query.first();
+    query.remove();
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "bb"), 0);
+    query.insert();
+    query.setText(TaskColumn::Task, "new");
+    query.post();
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "new"), 0);
+    EXPECT_EQ(query.findRow(TaskColumn::Task, "bb"), 1);
+    sql("update tasks set Task = 'changed' where Task = 'c'");
+    query.refresh();
+    EXPECT_EQ(query.findRow("TASK", "changed"), 1);
+    EXPECT_EQ(query.findRow(TaskColumn::Project, "x"), -1);
 }
 
 TEST_F(QueryTest, ObserversHearOfEachChangeAndOnceAfterASuspension) {
@@ -277,7 +321,7 @@ TEST_F(QueryTest, ObserversHearOfEachChangeAndOnceAfterASuspension) {
                                                             {E::RowRemoved, 1}}));
     events.clear();
     query.suspend();
-    query.forEachRow({bookmarkOf("a"), bookmarkOf("b")}, [&] {
+    taskRows::forEachRow(query, {bookmarkOf("a"), bookmarkOf("b")}, [&] {
         query.edit();
         query.post();
     });
@@ -331,6 +375,34 @@ TEST_F(QueryTest, ResolvedFieldsWriteLikeNamesAndRefuseWhatIsNoColumn) {
     EXPECT_FALSE(query.isNull(project));
     query.post();
     EXPECT_EQ(stored("select Project from tasks where Task = 'a'"), "p ");
+}
+
+// A task column is found by its name in each statement, whatever the statement's column order; one
+// the statement has not got is refused by name, as a misspelt name is.
+TEST_F(QueryTest, TaskColumnsAreFoundInEachStatementByName) {
+    query.close();
+    query.setSql("select Procent, Date2, Task from tasks order by Task");
+    query.open();
+    EXPECT_EQ(query.field(TaskColumn::Percent), 0);
+    EXPECT_EQ(query.field(TaskColumn::Task), 2);
+    EXPECT_EQ(query.field(TaskColumn::Project), -1);
+    query.edit();
+    query.setDate(TaskColumn::FinalDate, Date::fromYmd(2026, 12, 31));
+    query.setNumber(TaskColumn::Percent, 40);
+    query.setText(TaskColumn::Task, "a2");
+    EXPECT_THROW(query.setText(TaskColumn::Project, "x"), StoreError);
+    query.post();
+    EXPECT_EQ(stored("select Task || '/' || Date2 || '/' || Procent from tasks where rowid = 2"),
+              "a2/2026-12-31/40.0 ");
+    EXPECT_EQ(query.date(TaskColumn::FinalDate), Date::fromYmd(2026, 12, 31));
+    EXPECT_EQ(query.number(TaskColumn::Percent), 40);
+    EXPECT_TRUE(query.isNull(TaskColumn::Project));
+    try {
+        query.text(TaskColumn::Project);
+        ADD_FAILURE() << "a column the statement has not got was read";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(std::string(error.what()), "tasksQ: Field 'Project' not found");
+    }
 }
 
 TEST_F(QueryTest, ReadingFailsClearlyWhenTheStatementCannotRun) {

@@ -16,8 +16,8 @@ TEST_F(TaskCommandsTest, InsertGivesTheRowTheDaySelectedBeforeAndOpensTheDialogM
     EXPECT_EQ(organizer->view().activePage, kTasksPage);
     EXPECT_EQ(calendar().first(), Date::fromYmd(2026, 12, 8)) << "the insert's own post reset the calendar";
     EXPECT_TRUE(list().isEditing());
-    EXPECT_EQ(list().text("Date"), "2026-03-12");
-    EXPECT_EQ(list().text("Time"), "09:05");
+    EXPECT_EQ(list().text(TaskColumn::StartDate), "2026-03-12");
+    EXPECT_EQ(list().text(TaskColumn::StartTime), "09:05");
     EXPECT_EQ(fakes.ui.propertiesShown, 1);
     commands().saveTask();
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks"), std::vector<std::string>{"2026-03-12 2026-03-14"});
@@ -31,7 +31,7 @@ TEST_F(TaskCommandsTest, NewTaskOfTypeTakesOnlyTypesOneToFortySeven) {
     for (const auto& [n, key] : cases) {
         commands().newTaskOfType(n);
         EXPECT_TRUE(list().isEditing()) << n;
-        EXPECT_EQ(list().text("TypeKey"), key) << n;
+        EXPECT_EQ(list().text(TaskColumn::TypeKey), key) << n;
         commands().saveTask();
     }
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"6"});
@@ -43,7 +43,7 @@ TEST_F(TaskCommandsTest, DateShiftsOnTheSelectionOrTheCurrentRowAcrossMonthAndYe
          {"c", "2028-02-28", "09:00", "", "", "", "2028-03-01"}});
     select({"a", "b", "c"});
     commands().shiftDatesBack();
-    EXPECT_TRUE(list().selection().empty());
+    EXPECT_TRUE(selection().empty());
     EXPECT_EQ(column("select Date || ' ' || Date2 from tasks order by Task"),
               (std::vector<std::string>{"2026-11-30 2026-12-30", "2026-12-30 2026-12-31", "2028-02-27 2028-02-29"}));
     current("b");
@@ -91,7 +91,7 @@ TEST_F(TaskCommandsTest, HourShiftsWrapAtMidnightOnTheSameDay) {
     commands().shiftHourForward();
     EXPECT_EQ(column("select Date || ' ' || Time || ' ' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"2026-12-01 01:30 01:30", "2026-12-31 00:10 00:10"}));
-    EXPECT_TRUE(list().selection().empty()) << "the hour shifts clear the selection";
+    EXPECT_TRUE(selection().empty()) << "the hour shifts clear the selection";
 }
 
 TEST_F(TaskCommandsTest, AnHourShiftStopsAtATimeThatIsNoNumberKeepingTheRowsBefore) {
@@ -111,18 +111,14 @@ TEST_F(TaskCommandsTest, AnHourShiftStopsAtATimeThatIsNoNumberKeepingTheRowsBefo
 
 TEST_F(TaskCommandsTest, TheTimeMenuSetsTheTargetOfTheSelectionAndTheCurrentRow) {
     add({{"a", "2026-12-01", "09:00"}, {"b", "2026-12-02", "09:00"}, {"c", "2026-12-03", "09:00"}});
-    int shown = 0;
-    organizer->tasks().context.showTimeMenu = [&] {
-        ++shown;
-        commands().pickTime("17:35");
-    };
+    observer.onTimeMenu = [&] { commands().pickTime("17:35"); };
     select({"a"});
     current("b");
     commands().chooseFinalTime();
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(observer.timeMenus, 1);
     EXPECT_EQ(column("select Time || '-' || Time2 from tasks order by Task"),
               (std::vector<std::string>{"09:00-17:35", "09:00-17:35", "09:00-09:00"}));
-    EXPECT_EQ(list().selection().size(), 1u) << "the current row's mark is put back as it was";
+    EXPECT_EQ(selection().size(), 1u) << "the current row's mark is put back as it was";
     commands().chooseTime();
     EXPECT_EQ(field("Time", "b"), "17:35");
     const auto menu = timeMenu();
@@ -200,7 +196,7 @@ TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoal
     ItemTree& goals = organizer->trees().get(TreeId::DayGoalTree);
     TreeNode* goal = goals.appendChild(nullptr);
     goals.select(goal);
-    organizer->tasks().context.goalTreeHasFocus = [] { return true; };
+    observer.goalTreeFocused = true;
     commands().stateCommand(TaskState::Done);
     EXPECT_EQ(goal->record<GoalRecord>().state, 6);
     EXPECT_EQ(field("StateKey", "a"), "") << "the task list is left as it was";
@@ -210,7 +206,7 @@ TEST_F(TaskCommandsTest, WithAGoalTreeFocusedTheStateCommandsMarkTheSelectedGoal
     commands().stateCommand(TaskState::Mute);
     findTaskCommand(stateButton.command)->run(organizer->tasks());
     EXPECT_EQ(goal->record<GoalRecord>().state, 6);
-    organizer->tasks().context.goalTreeHasFocus = [] { return false; };
+    observer.goalTreeFocused = false;
     commands().priorityCommand(keys::Highest);
     EXPECT_EQ(field("Prior_key", "a"), "         1") << "priorities always act on the tasks";
 }
@@ -332,9 +328,10 @@ TEST_F(TaskCommandsTest, EveryCommandOfTheTableRunsOnAnEmptyListWithoutHarm) {
         }
     }
     EXPECT_EQ(taskToolButtons()[0].items.size(), 25u);
-    EXPECT_EQ(findTaskCommand("Insert1")->shortcut(), "Ctrl+N");
-    EXPECT_EQ(findTaskCommand("Terminate1")->shortcut(), "F8");
-    EXPECT_EQ(findTaskCommand("Delayed1")->shortcut(), "");
+    using Keys = std::vector<std::string>;
+    EXPECT_EQ(findTaskCommand("mTaskProps")->shortcuts(), (Keys{"Ctrl+Return", "Ctrl+Num+Enter"}));
+    EXPECT_EQ(findTaskCommand("Terminate1")->shortcuts(), Keys{"F8"});
+    EXPECT_EQ(findTaskCommand("Delayed1")->shortcuts(), Keys{});
     for (const TaskCommandInfo& command : taskCommands()) {
         bool menuKnown = std::string_view(command.menu) == "mFile" || std::string_view(command.menu) == "mView";
         for (const TaskMenuInfo& menu : taskMenus())

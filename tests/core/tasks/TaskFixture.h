@@ -8,6 +8,7 @@
 
 #include "app/Organizer.h"
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "fakes/StoreReads.h"
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
@@ -23,7 +24,8 @@ struct Row {
 };
 
 // The organiser started over a new application folder on Tuesday 2026-12-08 at 09:05, its task
-// table emptied after start, with ways to put rows in, pick rows and read the store back.
+// table emptied after start, with ways to put rows in, pick rows and read the store back, and an
+// observer in the window's place.
 class TaskFixture : public ::testing::Test {
 protected:
     TaskFixture() { Organizer::provision(AppPaths{dir.path()}); }
@@ -31,6 +33,7 @@ protected:
     void start(const std::string& settings = {}) {
         if (!settings.empty()) writeText(dir / "torvalet.ini", settings);
         organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+        organizer->setObserver(&observer);
         organizer->start();
         organizer->firstShow();
         organizer->store().database()->execute("delete from tasks");
@@ -39,9 +42,10 @@ protected:
     void SetUp() override { start(); }
 
     Query& list() { return organizer->store().listRows; }
+    Bookmarks& selection() { return organizer->tasks().context.listState.selection; }
     Tasks& tasks() { return organizer->tasks(); }
     TaskCommands& commands() { return organizer->tasks().commands; }
-    MonthCalendarSelection& calendar() { return organizer->listState().calendar; }
+    MonthCalendarSelection& calendar() { return organizer->tasks().context.listState.calendar; }
 
     void add(const std::vector<Row>& rows) {
         SqlStatement insert = organizer->store().database()->prepare(
@@ -62,15 +66,15 @@ protected:
     }
     // The current row becomes the row of that task text; the others named are selected.
     void current(const std::string& task) {
-        const int row = list().findRow("Task", task);
+        const int row = list().findRow(TaskColumn::Task, task);
         ASSERT_GE(row, 0) << task;
         list().moveTo(row);
     }
     void select(const std::vector<std::string>& names) {
         for (const std::string& name : names) {
-            const int row = list().findRow("Task", name);
+            const int row = list().findRow(TaskColumn::Task, name);
             ASSERT_GE(row, 0) << name;
-            list().selection().insert(list().bookmarkAt(row));
+            selection().insert(list().bookmarkAt(row));
         }
     }
     std::vector<std::string> column(const std::string& sql) { return firstColumn(*organizer->store().database(), sql); }
@@ -80,7 +84,7 @@ protected:
     // The task texts of the list, in list order.
     std::vector<std::string> listed() {
         std::vector<std::string> names;
-        for (int row = 0; row < list().rowCount(); ++row) names.push_back(list().textAt(row, "Task"));
+        for (int row = 0; row < list().rowCount(); ++row) names.push_back(list().textAt(row, TaskColumn::Task));
         return names;
     }
     int cuesPlayed(const std::string& cue) {
@@ -91,6 +95,7 @@ protected:
 
     TempDir dir;
     FakeServices fakes;
+    RecordingObserver observer;
     std::unique_ptr<Organizer> organizer;
 };
 

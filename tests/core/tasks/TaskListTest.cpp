@@ -141,7 +141,7 @@ TEST_F(TaskListTest, StatementTextAndRowsByFlagsOrderAndType) {
         {"one type", {}, 1, 6, " TypeKey = '         6' order by Date, Time", {"time mark"}},
     };
     for (const ListCase& c : cases) {
-        TaskList& statement = organizer->taskList();
+        TaskList& statement = organizer->tasks().context.list;
         for (int f = 0; f < TaskList::FlagCount; ++f) statement.setFlag(static_cast<F>(f), false);
         for (F f : c.flags) statement.setFlag(f, true);
         if (c.type)

@@ -35,9 +35,9 @@ TEST_F(TaskStoreTest, NewStoreHoldsTheLookupRowsTheProgramRecognises) {
 TEST_F(TaskStoreTest, LookupFieldsFollowTheLanguage) {
     auto& tasks = store.listRows;
     tasks.append();
-    tasks.setText("StateKey", keys::AtWork);
-    tasks.setText("Prior_key", keys::High);
-    tasks.setText("TypeKey", makeLookupKey(2));
+    tasks.setText(TaskColumn::StateKey, keys::AtWork);
+    tasks.setText(TaskColumn::PriorityKey, keys::High);
+    tasks.setText(TaskColumn::TypeKey, makeLookupKey(2));
     tasks.post();
     EXPECT_EQ(tasks.text("stateName"), "AtWork");
     EXPECT_EQ(tasks.text("priorityName"), "#1");
@@ -61,7 +61,7 @@ TEST_F(TaskStoreTest, InsertStoresTheRowAtOnceWithCalendarDaysAndCurrentMinute) 
     EXPECT_EQ(state.calendar.first(), Date::fromYmd(2026, 12, 8));
     EXPECT_EQ(state.calendar.last(), Date::fromYmd(2026, 12, 9));
 
-    store.listRows.setText("Time", "10:00");
+    store.listRows.setText(TaskColumn::StartTime, "10:00");
     store.listRows.post();
     EXPECT_EQ(column("select Remindflag from tasks"), std::vector<std::string>{"+"});
 }
@@ -69,11 +69,11 @@ TEST_F(TaskStoreTest, InsertStoresTheRowAtOnceWithCalendarDaysAndCurrentMinute) 
 TEST_F(TaskStoreTest, PendingInsertTimeIsUsedOnceThenCleared) {
     state.pendingInsertTime = "14:30";
     store.listRows.insert();
-    EXPECT_EQ(store.listRows.text("Time2"), "14:30");
+    EXPECT_EQ(store.listRows.text(TaskColumn::FinalTime), "14:30");
     EXPECT_TRUE(state.pendingInsertTime.empty());
     store.listRows.post();
     store.listRows.insert();
-    EXPECT_EQ(store.listRows.text("Time"), "09:05");
+    EXPECT_EQ(store.listRows.text(TaskColumn::StartTime), "09:05");
 }
 
 TEST_F(TaskStoreTest, BeforePostArmsByPriorityAndAutoRemind) {
@@ -96,23 +96,23 @@ TEST_F(TaskStoreTest, BeforePostArmsByPriorityAndAutoRemind) {
     for (const Case& c : cases) {
         autoRemind = c.autoRemind;
         store.listRows.append();
-        store.listRows.setText("Time", c.time);
-        store.listRows.setText("Remindflag", c.flag);
-        store.listRows.setText("Prior_key", c.priority);
+        store.listRows.setText(TaskColumn::StartTime, c.time);
+        store.listRows.setText(TaskColumn::RemindFlag, c.flag);
+        store.listRows.setText(TaskColumn::PriorityKey, c.priority);
         store.listRows.post();
-        EXPECT_EQ(store.listRows.text("Remindflag"), c.expected)
+        EXPECT_EQ(store.listRows.text(TaskColumn::RemindFlag), c.expected)
             << "flag '" << c.flag << "' priority '" << c.priority << "' at " << c.time;
     }
 }
 
 TEST_F(TaskStoreTest, TextsAreCutToTheirWidthInCharacters) {
     store.listRows.append();
-    store.listRows.setText("Project", std::string(25, 'p'));
+    store.listRows.setText(TaskColumn::Project, std::string(25, 'p'));
     std::string cyrillic;
     for (int i = 0; i < 70; ++i) cyrillic += "ж";
-    store.listRows.setText("Comment", cyrillic);
+    store.listRows.setText(TaskColumn::Comment, cyrillic);
     store.listRows.post();
-    EXPECT_EQ(store.listRows.text("Project"), std::string(20, 'p'));
+    EXPECT_EQ(store.listRows.text(TaskColumn::Project), std::string(20, 'p'));
     EXPECT_EQ(utf8Length(column("select Comment from tasks")[0]), 60u);
 }
 
@@ -127,22 +127,22 @@ TEST_F(TaskStoreTest, CancelDeleteAndRefreshKeepRowsAndPosition) {
     auto& tasks = store.listRows;
     for (const char* text : {"a", "b", "c"}) {
         tasks.append();
-        tasks.setText("Task", text);
+        tasks.setText(TaskColumn::Task, text);
         tasks.post();
     }
     tasks.moveTo(1);
     const auto b = tasks.bookmark();
     tasks.edit();
-    tasks.setText("Task", "changed");
+    tasks.setText(TaskColumn::Task, "changed");
     tasks.cancel();
-    EXPECT_EQ(tasks.text("Task"), "b");
+    EXPECT_EQ(tasks.text(TaskColumn::Task), "b");
 
     tasks.refresh();
     EXPECT_EQ(tasks.bookmark(), b);
     tasks.first();
     tasks.remove();
     EXPECT_EQ(column("select Task from tasks order by Task"), (std::vector<std::string>{"b", "c"}));
-    EXPECT_EQ(tasks.text("Task"), "b");
+    EXPECT_EQ(tasks.text(TaskColumn::Task), "b");
 
     // The insert rule stores a new row at once: cancelling its edit keeps it.
     tasks.append();
@@ -151,13 +151,35 @@ TEST_F(TaskStoreTest, CancelDeleteAndRefreshKeepRowsAndPosition) {
     EXPECT_EQ(column("select count(*) from tasks"), std::vector<std::string>{"3"});
 }
 
+// The selection names rows by rowid: a deleted row leaves it, since a new row may be given the same
+// rowid, and a closed list leaves none, since it may list other rows when it opens again.
+TEST_F(TaskStoreTest, TheSelectionKeepsToTheListedRows) {
+    auto& tasks = store.listRows;
+    std::vector<Bookmark> rows;
+    for (const char* text : {"a", "b", "c"}) {
+        tasks.append();
+        tasks.setText(TaskColumn::Task, text);
+        tasks.post();
+        rows.push_back(tasks.bookmark());
+    }
+    state.selection = {rows[0], rows[2]};
+    ASSERT_TRUE(tasks.gotoBookmark(rows[2]));
+    tasks.remove();
+    tasks.append();
+    tasks.post();
+    EXPECT_EQ(tasks.bookmark(), rows[2]) << "the new row has the deleted row's rowid";
+    EXPECT_EQ(state.selection, Bookmarks{rows[0]});
+    tasks.close();
+    EXPECT_TRUE(state.selection.empty());
+}
+
 TEST_F(TaskStoreTest, FailedPostKeepsTheRowInEditing) {
     store.listRows.append();
     store.database()->execute("drop table tasks");
-    store.listRows.setText("Task", "kept");
+    store.listRows.setText(TaskColumn::Task, "kept");
     EXPECT_THROW(store.listRows.post(), StoreError);
     EXPECT_EQ(store.listRows.state(), QueryState::Edit);
-    EXPECT_EQ(store.listRows.text("Task"), "kept");
+    EXPECT_EQ(store.listRows.text(TaskColumn::Task), "kept");
 }
 
 TEST_F(TaskStoreTest, CommandStatementsBindDatesByName) {
@@ -167,7 +189,7 @@ TEST_F(TaskStoreTest, CommandStatementsBindDatesByName) {
     store.scratch.setDateParam(":d0", Date::fromYmd(2026, 12, 8));
     EXPECT_EQ(store.scratch.execute(), 1);
     store.listRows.refresh();
-    EXPECT_EQ(store.listRows.text("Task"), "moved");
+    EXPECT_EQ(store.listRows.text(TaskColumn::Task), "moved");
 }
 
 TEST(TaskStoreClosed, OpenStoreQueryReportsWithoutConnection) {

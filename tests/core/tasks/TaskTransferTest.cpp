@@ -16,7 +16,7 @@ TEST_F(TaskTransferTest, CopyThenPasteGivesNewRowsOfTheCalendarsDaysWithTheStart
          {"not copied", "2026-12-04", "12:00"}});
     select({"a", "b", "c"});
     tasks().clipboard.copyTasksCommand();
-    EXPECT_TRUE(list().selection().empty());
+    EXPECT_TRUE(selection().empty());
     EXPECT_EQ(column("select count(*) from clipbrd"), std::vector<std::string>{"3"});
     calendar().select(Date::fromYmd(2026, 5, 5), Date::fromYmd(2026, 5, 7));
     tasks().clipboard.pasteTasksCommand();
@@ -104,7 +104,7 @@ TEST_F(TaskTransferTest, StoreAndLoadGoThroughTheTasksFolder) {
     select({"a", "b"});
     fakes.ui.fileAnswers.push_back("/somewhere/else/two.ini");
     tasks().files.storeTaskFileCommand();
-    EXPECT_TRUE(list().selection().empty());
+    EXPECT_TRUE(selection().empty());
     const std::string stored = readText(dir / "Tasks" / "two.ini");
     EXPECT_NE(stored.find("Num=2\r\n"), std::string::npos);
     EXPECT_NE(stored.find("[Task1]\r\nTask=a\r\nTime=09:15\r\nStatekey=1\r\nTypekey=27\r\nPrior_key=4\r\n"),
@@ -150,7 +150,7 @@ TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
     current("plain");
     tasks().execution.doTasks();
     EXPECT_TRUE(fakes.shell.requests.empty()) << "a type without an action is skipped";
-    EXPECT_TRUE(list().selection().empty()) << "Do leaves no row selected";
+    EXPECT_TRUE(selection().empty()) << "Do leaves no row selected";
     select({"a b&c", "https://example.org", "me@example.org", "/usr/bin/tool", "floppy"});
     tasks().execution.doTasks();
     ASSERT_EQ(fakes.shell.requests.size(), 5u);
@@ -161,7 +161,7 @@ TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
     EXPECT_EQ(fakes.shell.requests[3].file, "/usr/bin/tool");
     EXPECT_EQ(fakes.shell.requests[3].parameters, "--flag x");
     EXPECT_EQ(fakes.shell.requests[4].parameters, "diskcopy,DiskCopyRunDll");
-    EXPECT_EQ(list().selection().size(), 5u);
+    EXPECT_EQ(selection().size(), 5u);
 
     fakes.shell.requests.clear();
     for (const char* task : {"me@example.org", "https://example.org", "/usr/bin/tool"}) {

@@ -11,7 +11,7 @@ using Day = ContactForm::Day;
 
 class ContactFormTest : public testing::FormFixture {
 protected:
-    ContactFormTest() : FormFixture(RecordFamily::Contacts) { watch(form); }
+    ContactFormTest() : FormFixture(RecordFamily::Contacts) {}
 
     TreeNode* addContact(const ContactRecord& contact) {
         TreeNode* node = tree.appendChild();
@@ -19,7 +19,7 @@ protected:
         return node;
     }
 
-    ContactForm form{fakes.ui, settings, dates()};
+    ContactForm form{fakes.ui, settings, observer, dates()};
 };
 
 TEST_F(ContactFormTest, OkWritesEveryFieldFromItsControl) {
@@ -88,7 +88,7 @@ TEST_F(ContactFormTest, ADayThatIsNoDateKeepsTheDialogClosed) {
     TreeNode* node = addContact({"Ann", "", "", "", "", "", 1, "", "", "", "", "", "", "5.3.80", "", ""});
     EXPECT_THROW(form.showContact(*node), ConversionError);
     EXPECT_FALSE(form.isOpen());
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(shown(), 0u);
 
     form.editContact(tree);
     EXPECT_EQ(fakes.ui.messages, std::vector<std::string>{"There are no selected nodes!"});

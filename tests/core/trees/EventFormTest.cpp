@@ -9,7 +9,7 @@ namespace {
 
 class CalendarPropFormTest : public testing::FormFixture {
 protected:
-    CalendarPropFormTest() : FormFixture(RecordFamily::Events) { watch(form); }
+    CalendarPropFormTest() : FormFixture(RecordFamily::Events) {}
 
     TreeNode* addEvent(const EventRecord& event) {
         TreeNode* node = tree.appendChild();
@@ -17,7 +17,7 @@ protected:
         return node;
     }
 
-    EventForm form{fakes.ui, settings, dates()};
+    EventForm form{fakes.ui, settings, observer, dates()};
 };
 
 TEST_F(CalendarPropFormTest, OkWritesTheControlsAndKeepsWhatNoControlShows) {
@@ -57,7 +57,7 @@ TEST_F(CalendarPropFormTest, AStoredDateThatIsNoDateKeepsTheDialogClosed) {
     TreeNode* node = addEvent(stored);
     EXPECT_THROW(form.showCalendarEvent(*node), ConversionError);
     EXPECT_FALSE(form.isOpen());
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(shown(), 0u);
 }
 
 TEST_F(CalendarPropFormTest, DoubleClickOpensTheFirstSelectedEventWithoutRepaint) {
@@ -68,9 +68,9 @@ TEST_F(CalendarPropFormTest, DoubleClickOpensTheFirstSelectedEventWithoutRepaint
     tree.select(node);
     form.openFirstSelected(tree);
     EXPECT_EQ(form.node(), node);
-    EXPECT_TRUE(repainted.empty());
+    EXPECT_TRUE(changed().empty());
     form.editCalendarEvent(tree);
-    EXPECT_EQ(repainted, std::vector<TreeNode*>{node});
+    EXPECT_EQ(changed(), std::vector<TreeNode*>{node});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "model/DayText.h"
 #include "model/Settings.h"
 #include "trees/FormBase.h"
@@ -12,18 +13,11 @@
 
 namespace torvalet::testing {
 
-// A tree of the form's family, the services, and the record of what the form's hooks saw.
-// Today is 2026-12-08.
+// A tree of the form's family, the services, and the observer the forms tell what they show and
+// change. Today is 2026-12-08.
 class FormFixture : public ::testing::Test {
 protected:
     explicit FormFixture(RecordFamily family) : tree("Tree", family) {}
-
-    // Binds the hooks of a form so that the fixture records them.
-    void watch(FormBase& form) {
-        form.show = [this] { ++shown; };
-        form.accepted = [this](TreeNode& node) { accepted.push_back(&node); };
-        form.repaint = [this](TreeNode& node) { repainted.push_back(&node); };
-    }
 
     DayTextSource dates() {
         return [this] { return DayTextContext::fromLocale(fakes.locale, fakes.clock.now().date); };
@@ -34,8 +28,10 @@ protected:
     FakeServices fakes;
     Settings settings;
     ItemTree tree;
-    int shown = 0;
-    std::vector<TreeNode*> accepted, repainted;
+    RecordingObserver observer;
+    // How often a dialog was shown, and the items a form changed.
+    std::size_t shown() const { return observer.editedForms.size(); }
+    const std::vector<TreeNode*>& changed() const { return observer.changedNodes; }
 };
 
 }  // namespace torvalet::testing

@@ -2,6 +2,7 @@
 
 #include "TreeBytes.h"
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "fakes/TempDir.h"
 #include "model/Settings.h"
 #include "model/SoundCues.h"
@@ -27,8 +28,6 @@ protected:
         g1 = addGoal(day, g, "G1");
         g2 = addGoal(day, g, "G2");
         h = addGoal(day, nullptr, "H");
-        form.show = [this] { ++dialogs; };
-        commands.repaintTree = [this](ItemTree& tree) { repaintedTrees.push_back(&tree); };
     }
 
     std::vector<std::string> played() const {
@@ -44,11 +43,10 @@ protected:
     ItemTreeSet trees;
     ItemTree& day = trees.get(TreeId::DayGoalTree);
     SoundCues cues{fakes.sound, fakes.ui, sounds.path(), settings};
-    GoalForm form{fakes.ui, settings, view};
-    GoalCommands commands{trees, view, cues, fakes.clipboard, form};
+    testing::RecordingObserver observer;
+    GoalForm form{fakes.ui, settings, observer, view};
+    GoalCommands commands{trees, view, cues, fakes.clipboard, form, observer};
     TreeNode *g = nullptr, *g1 = nullptr, *g2 = nullptr, *h = nullptr;
-    int dialogs = 0;
-    std::vector<ItemTree*> repaintedTrees;
 };
 
 TEST_F(GoalCommandsTest, ActiveGoalTreeFollowsTheGoalTab) {
@@ -72,7 +70,7 @@ TEST_F(GoalCommandsTest, StateOfAGroupAndItsSelectedChildPlaysOneCueEach) {
     EXPECT_EQ(g2->record<GoalRecord>().state, 6);
     EXPECT_EQ(g1->record<GoalRecord>().state, 0);
     EXPECT_EQ(played(), (std::vector<std::string>{"done.wav", "done.wav"}));
-    EXPECT_EQ(repaintedTrees, std::vector<ItemTree*>{&day});
+    EXPECT_EQ(observer.changedTrees, std::vector<std::string>{day.name()});
 }
 
 TEST_F(GoalCommandsTest, EachStateHasItsCue) {
@@ -96,7 +94,7 @@ TEST_F(GoalCommandsTest, WithoutSelectionNothingChanges) {
     commands.setGoalsStateByCommand(TaskStateCommand::Terminate);
     EXPECT_EQ(h->record<GoalRecord>(), (GoalRecord{"H", "", "", 0, 0, 3}));
     EXPECT_TRUE(fakes.sound.played.empty());
-    EXPECT_TRUE(repaintedTrees.empty());
+    EXPECT_TRUE(observer.changedTrees.empty());
 }
 
 TEST_F(GoalCommandsTest, PriorityActsOnTheActiveTreeOnly) {
@@ -108,7 +106,7 @@ TEST_F(GoalCommandsTest, PriorityActsOnTheActiveTreeOnly) {
     commands.setGoalsPriority(5);
     EXPECT_EQ(m->record<GoalRecord>().priority, 5);
     EXPECT_EQ(h->record<GoalRecord>().priority, 0);
-    EXPECT_EQ(repaintedTrees, std::vector<ItemTree*>{&month});
+    EXPECT_EQ(observer.changedTrees, std::vector<std::string>{month.name()});
 }
 
 TEST_F(GoalCommandsTest, TaskStateCommandsSetTheGoalStateOfTheSameMeaning) {
@@ -137,7 +135,7 @@ TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
     EXPECT_EQ(day.focused(), &made);
     EXPECT_EQ(day.selectedInTreeOrder(), std::vector<TreeNode*>{&made});
     EXPECT_EQ(form.node(), &made);
-    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(observer.editedForms, std::vector<FormBase*>{&form});
 
     day.clearSelection();
     fakes.clipboard.clear();
@@ -167,7 +165,7 @@ TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {
         EXPECT_EQ(day.selectedInTreeOrder(), std::vector<TreeNode*>{&made});
         day.deleteNode(&made);
     }
-    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(observer.editedForms.empty());
 }
 
 TEST_F(GoalCommandsTest, PropertiesOpenForTheActiveTree) {

@@ -10,7 +10,7 @@ namespace {
 
 class GoalFormTest : public testing::FormFixture {
 protected:
-    GoalFormTest() : FormFixture(RecordFamily::Goals) { watch(form); }
+    GoalFormTest() : FormFixture(RecordFamily::Goals) {}
 
     TreeNode* addGoal(const GoalRecord& goal, TreeNode* parent = nullptr) {
         return testing::appendGoal(tree, goal, parent);
@@ -20,7 +20,7 @@ protected:
     }
 
     ViewState view;
-    GoalForm form{fakes.ui, settings, view};
+    GoalForm form{fakes.ui, settings, observer, view};
     const GoalRecord stored{"Text", "Description", "Note", 2, 6, 12};
 };
 
@@ -28,7 +28,7 @@ TEST_F(GoalFormTest, OkWritesEveryControlBackAndUnchecksTaskProperties) {
     TreeNode* node = addGoal(stored);
     view.taskProperties = true;
     form.showGoal(*node);
-    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(shown(), 1u);
     EXPECT_EQ(form.text, "Text");
     EXPECT_EQ(form.description, "Description");
     EXPECT_EQ(form.note, "Note");
@@ -47,7 +47,7 @@ TEST_F(GoalFormTest, OkWritesEveryControlBackAndUnchecksTaskProperties) {
     EXPECT_EQ(node->record<GoalRecord>(), (GoalRecord{"New", "", "line 1\nline 2", -1, 2, 0}));
     EXPECT_FALSE(view.taskProperties);
     EXPECT_FALSE(form.isOpen());
-    EXPECT_EQ(accepted, std::vector<TreeNode*>{node});
+    EXPECT_EQ(changed(), std::vector<TreeNode*>{node});
 }
 
 TEST_F(GoalFormTest, AnyOtherCloseChangesNothing) {
@@ -61,7 +61,7 @@ TEST_F(GoalFormTest, AnyOtherCloseChangesNothing) {
 
     EXPECT_EQ(node->record<GoalRecord>(), stored);
     EXPECT_TRUE(view.taskProperties);
-    EXPECT_TRUE(accepted.empty());
+    EXPECT_TRUE(changed().empty());
 }
 
 // Values without an entry in the lists (-1 from an earlier dialog, types of a language file's
@@ -94,7 +94,7 @@ TEST_F(GoalFormTest, EditOpensTheFirstSelectedGoalOrReportsNoSelection) {
         form.editGoal(tree);
         EXPECT_EQ(fakes.ui.messages.back(), l.message);
     }
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(shown(), 0u);
 
     TreeNode* a = addGoal("A");
     TreeNode* a1 = addGoal("A1", a);
@@ -104,8 +104,8 @@ TEST_F(GoalFormTest, EditOpensTheFirstSelectedGoalOrReportsNoSelection) {
     form.editGoal(tree);
     EXPECT_EQ(form.node(), a1);
     EXPECT_EQ(form.text, "A1");
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(repainted, std::vector<TreeNode*>{a1});
+    EXPECT_EQ(shown(), 1u);
+    EXPECT_EQ(changed(), std::vector<TreeNode*>{a1});
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 class LinkPropFormTest : public testing::FormFixture {
 protected:
-    LinkPropFormTest() : FormFixture(RecordFamily::Links) { watch(form); }
+    LinkPropFormTest() : FormFixture(RecordFamily::Links) {}
 
     TreeNode* addLink(const LinkRecord& link) {
         TreeNode* node = tree.appendChild();
@@ -17,7 +17,7 @@ protected:
         return node;
     }
 
-    LinkForm form{fakes.ui, settings, dates()};
+    LinkForm form{fakes.ui, settings, observer, dates()};
 };
 
 TEST_F(LinkPropFormTest, OkWritesEveryControlAndTheAccessDateAsDayText) {
@@ -38,7 +38,7 @@ TEST_F(LinkPropFormTest, OkWritesEveryControlAndTheAccessDateAsDayText) {
     form.acceptLink();
 
     EXPECT_EQ(node->record<LinkRecord>(), (LinkRecord{"N", "U", "Shift+F5", "", -1, "D", "05.03.26", ""}));
-    EXPECT_EQ(accepted, std::vector<TreeNode*>{node});
+    EXPECT_EQ(changed(), std::vector<TreeNode*>{node});
 }
 
 TEST_F(LinkPropFormTest, AccessDateRoundTripsUnderEveryDateOrder) {
@@ -64,7 +64,7 @@ TEST_F(LinkPropFormTest, AnAccessDateThatIsNoDateKeepsTheDialogClosed) {
         EXPECT_STREQ(error.what(), "'02/31/26' is not a valid date");
     }
     EXPECT_FALSE(form.isOpen());
-    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(shown(), 0u);
     form.acceptLink();
     EXPECT_EQ(node->record<LinkRecord>(), stored);
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/FileSaves.h"
 #include "base/Text.h"
 #include "trees/ContactRecord.h"
 #include "trees/LinkRecord.h"
@@ -51,7 +52,8 @@ protected:
 
     testing::TempDir home;
     TextCodec codec;
-    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, fakes.ui, settings,
+    FileSaves saves;
+    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, fakes.ui, settings, view, saves,
                            home / "phrases.phr",      codec,           nullptr};
     OpenRequests openRequests{home.path(), settings};
     OpenCommands open{trees, commands, phrases, fakes.shell, fakes.ui, openRequests};

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "base/FileSaves.h"
 #include "base/Text.h"
 #include "fakes/FakeServices.h"
 #include "fakes/TempDir.h"
 #include "model/Settings.h"
+#include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/PhraseCommands.h"
 #include "trees/TreeFileIo.h"
@@ -19,7 +21,6 @@ protected:
         group = addPhrase(nullptr, "Dear all,", 1);
         child = addPhrase(group, "see you\non Monday", 0);
         other = addPhrase(nullptr, "Regards", 0);
-        commands.switchTab = [this](Page page) { pages.push_back(page); };
     }
 
     TreeNode* addPhrase(TreeNode* parent, std::string phrase, int kind) {
@@ -35,23 +36,31 @@ protected:
     ItemTreeSet trees;
     ItemTree& tree = trees.get(TreeId::PhrasesTree);
     bool unreadable = false;
-    PhraseCommands commands{
-        tree, fakes.clipboard, fakes.ui, settings, dir / "phrases.phr", codec, [this] { return unreadable; }};
+    ViewState view;
+    FileSaves saves;
+    PhraseCommands commands{tree,
+                            fakes.clipboard,
+                            fakes.ui,
+                            settings,
+                            view,
+                            saves,
+                            dir / "phrases.phr",
+                            codec,
+                            [this] { return unreadable; }};
     TreeNode *group = nullptr, *child = nullptr, *other = nullptr;
-    std::vector<Page> pages;
 };
 
 TEST_F(PhraseCommandsTest, ClipboardGetsEachSelectedPhraseAfterABlank) {
     fakes.clipboard.setText("held before");
     commands.putPhrasesToClipboard();
     EXPECT_EQ(fakes.clipboard.text(), "held before");
+    EXPECT_EQ(view.activePage, kBlocknotePage);
 
     tree.select(other);
     tree.select(child);
     tree.select(group);
     commands.putPhrasesToClipboard();
     EXPECT_EQ(fakes.clipboard.text(), " Dear all, see you\non Monday Regards");
-    EXPECT_EQ(pages, (std::vector<Page>{kBlocknotePage, kBlocknotePage}));
 }
 
 TEST_F(PhraseCommandsTest, DoubleClickAppendsTheFirstSelectedPhraseAsNewLines) {
@@ -83,7 +92,16 @@ TEST_F(PhraseCommandsTest, SaveWritesThePhraseFile) {
     loadTreeFile(read, dir / "phrases.phr", codec);
     ASSERT_EQ(read.nodeCount(), 3u);
     EXPECT_EQ(read.firstTopLevel()->firstChild()->record<PhraseRecord>(), child->record<PhraseRecord>());
-    EXPECT_EQ(pages, std::vector<Page>{kBlocknotePage});
+    EXPECT_EQ(view.activePage, kBlocknotePage);
+}
+
+// A folder opened read-only keeps its phrase file; the close names it.
+TEST_F(PhraseCommandsTest, SaveInAReadOnlyFolderKeepsTheFile) {
+    testing::writeText(dir / "phrases.phr", "as it was");
+    saves.setReadOnly(true);
+    commands.savePhrases();
+    EXPECT_EQ(testing::readText(dir / "phrases.phr"), "as it was");
+    EXPECT_EQ(saves.takeNotSaved(), std::vector<std::string>{(dir / "phrases.phr").string()});
 }
 
 TEST_F(PhraseCommandsTest, SaveLeavesAPhraseFileThatCouldNotBeReadAlone) {

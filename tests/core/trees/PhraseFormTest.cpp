@@ -8,9 +8,9 @@ namespace {
 
 class PhraseFormTest : public testing::FormFixture {
 protected:
-    PhraseFormTest() : FormFixture(RecordFamily::Phrases) { watch(form); }
+    PhraseFormTest() : FormFixture(RecordFamily::Phrases) {}
 
-    PhraseForm form{fakes.ui, settings};
+    PhraseForm form{fakes.ui, settings, observer};
 };
 
 TEST_F(PhraseFormTest, OkWritesEveryControlBack) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
+#include "fakes/RecordingObserver.h"
 #include "fakes/TempDir.h"
 #include "model/Settings.h"
 #include "model/SoundCues.h"
@@ -76,18 +77,30 @@ inline std::vector<std::string> names(const std::vector<TreeNode*>& nodes) {
 }
 
 // The sixteen trees with the commands over fakes, a cue folder holding "recycle.wav", and
-// records of the hooks' calls.
-class TreeCommandsFixture : public ::testing::Test {
+// records of what the commands asked for: the items whose dialogs open and the letter tags
+// rebuilt, in `edited`, and the trees shown again, in the observer. The navigation's upkeep goes
+// on to `navigator` when one is set.
+class TreeCommandsFixture : public ::testing::Test, private ItemEditor, private TreeNavigator {
 protected:
-    TreeCommandsFixture() {
-        writeText(sounds / cues::Recycle, "RIFF");
-        commands.hooks.editItem = [this](ItemTree& tree, TreeNode* node) {
-            edited.push_back(tree.name() + ":" + *firstTextField(*node));
-            editedNode = node;
-        };
-        commands.hooks.treeChanged = [this](ItemTree& tree) { repainted.push_back(tree.name()); };
-        commands.hooks.rebuildLinkTags = [this] { edited.push_back("link tags"); };
-        commands.hooks.rebuildContactTags = [this] { edited.push_back("contact tags"); };
+    TreeCommandsFixture() { writeText(sounds / cues::Recycle, "RIFF"); }
+
+    void editItem(TreeNode& node) override {
+        const TreeNode* root = &node;
+        while (root->parent()) root = root->parent();
+        for (const ItemTree& tree : trees.all())
+            if (tree.root() == root) edited.push_back(tree.name() + ":" + *firstTextField(node));
+        editedNode = &node;
+    }
+    void rebuildLinkTags() override {
+        edited.push_back("link tags");
+        if (navigator) navigator->rebuildLinkTags();
+    }
+    void rebuildContactTags() override {
+        edited.push_back("contact tags");
+        if (navigator) navigator->rebuildContactTags();
+    }
+    void collapseAllButSelected(ItemTree& tree) override {
+        if (navigator) navigator->collapseAllButSelected(tree);
     }
 
     ItemTree& tree(TreeId id) { return trees.get(id); }
@@ -102,10 +115,12 @@ protected:
     ViewState view;
     int language = 0;
     ItemTreeSet trees;
-    TreeCommands commands{trees, fakes.clipboard, fakes.ui, cuePlayer, view, [this] { return language; }};
+    RecordingObserver observer;
+    TreeNavigator* navigator = nullptr;
+    TreeCommands commands{trees,    fakes.clipboard, fakes.ui, cuePlayer, view, [this] { return language; },
+                          observer, *this,           *this};
     std::vector<std::string> edited;
     TreeNode* editedNode = nullptr;
-    std::vector<std::string> repainted;
 };
 
 }  // namespace torvalet::testing

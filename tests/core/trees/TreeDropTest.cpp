@@ -37,10 +37,10 @@ TEST_F(TreeDropTest, PositionAndKeysDecideWhereAndHow) {
         ItemTree& goals = tree(TreeId::DayGoalTree);
         build(goals, "A[A1 A2] B C");
         select(goals, row.selected);
-        repainted.clear();
+        observer.changedTrees.clear();
         commands.treeDragDrop(goals, item(goals, "A1"), &goals, row.position, row.keys);
         EXPECT_EQ(outline(goals), row.expected) << static_cast<int>(row.position);
-        EXPECT_EQ(repainted.size(), row.position == DropPosition::Nowhere ? 0u : 1u);
+        EXPECT_EQ(observer.changedTrees.size(), row.position == DropPosition::Nowhere ? 0u : 1u);
     }
 }
 
@@ -60,7 +60,7 @@ TEST_F(TreeDropTest, BetweenGoalTreesItemsAreCopiedOrMovedWithTheirRecords) {
     EXPECT_EQ(outline(day), "B");
     EXPECT_EQ(outline(week), "A[A1] W[A[A1]]");
     EXPECT_EQ(item(week, "W")->firstChild()->firstChild()->record<GoalRecord>().state, 4);
-    EXPECT_EQ(repainted, (std::vector<std::string>{"GoalTree", "Goal2Tree", "GoalTree", "Goal2Tree"}));
+    EXPECT_EQ(observer.changedTrees, (std::vector<std::string>{"GoalTree", "Goal2Tree", "GoalTree", "Goal2Tree"}));
 }
 
 TEST_F(TreeDropTest, DropsAcrossFamiliesOntoTagListsOrFromOtherProgramsAreIgnored) {
@@ -83,7 +83,7 @@ TEST_F(TreeDropTest, DropsAcrossFamiliesOntoTagListsOrFromOtherProgramsAreIgnore
     EXPECT_EQ(outline(links), "L[L1]");
     EXPECT_EQ(outline(goals), "G");
     EXPECT_EQ(outline(tags), "T");
-    EXPECT_TRUE(repainted.empty());
+    EXPECT_TRUE(observer.changedTrees.empty());
 }
 
 TEST_F(TreeDropTest, DropIntoOwnSubtreeStopsWithError2001KeepingEarlierMoves) {
@@ -98,7 +98,7 @@ TEST_F(TreeDropTest, DropIntoOwnSubtreeStopsWithError2001KeepingEarlierMoves) {
         EXPECT_STREQ(error.what(), "Target node cannot be a child node of the node to be moved.");
     }
     EXPECT_EQ(outline(contacts), "B[B1[A[A1]]]");
-    EXPECT_EQ(repainted, std::vector<std::string>{"ContactsTree"});
+    EXPECT_EQ(observer.changedTrees, std::vector<std::string>{"ContactsTree"});
 }
 
 }  // namespace

@@ -1,0 +1,209 @@
+// The organiser's start-up: the sequence from the settings to the launch date, the store's
+// opening for the companion, the first show and the start of a day.
+
+#include <limits>
+
+#include "app/Organizer.h"
+#include "base/DateFormat.h"
+#include "base/Errors.h"
+#include "base/FileIo.h"
+#include "model/SetupFile.h"
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "trees/TreeTable.h"
+
+namespace torvalet {
+
+namespace fs = std::filesystem;
+
+void Organizer::start(const std::function<bool()>& closeRequested) {
+    closeRequested_ = closeRequested;
+    phase_ = Phase::Starting;
+    listState_.calendar.selectToday(today());
+    if (!isReadOnly()) attempt([this] { removeSaveLeftovers(); });
+    if (!stopping()) attempt([this] { loadSettingsAtStart(); });
+    {
+        // The list is built, cleaned and given its marks before anyone sees it.
+        const QuerySuspension suspension(store_.listRows);
+        if (!stopping()) openStoreAtStart();
+        if (!stopping()) readTreesAndStartTheDay();
+    }
+    if (!stopping()) finishStart();
+}
+
+void Organizer::openStoreAtStart() {
+    attempt([this] { connectStore(); });
+    openQueries();
+    view_.activePage = kTasksPage;
+    view_.goalPage = treeInfo(TreeId::DayGoalTree).tab;
+}
+
+void Organizer::readTreesAndStartTheDay() {
+    const QuerySuspension suspension(store_.listRows);
+    attempt([this] { loadTrees(); });
+    const bool store = taskStoreWritable();
+    if (!stopping() && store && settings_.autoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
+    if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
+}
+
+void Organizer::finishStart() {
+    attempt([this] { recordLaunchDate(); });
+    attempt([this] { loadTextboard(); });
+    if (stopping()) return;
+    attempt([this] { registerHotKeys(); });
+    if (settings_.rightPanelWide) viewCommands_.toggleRightPanelWide();
+    phase_ = Phase::Running;
+}
+
+void Organizer::openStore(bool openList) {
+    readSettings();
+    listState_.calendar.selectToday(today());
+    connectStore();
+    store_.loadLookupTables(settings_.language);
+    store_.priorities.open();
+    if (openList)
+        tasks_.list.applyStartViewMode();
+    else
+        tasks_.list.presetFlags();
+}
+
+// Temporary files of saves that were killed before their rename, here and beside the files
+// that links lead elsewhere.
+void Organizer::removeSaveLeftovers() {
+    std::vector<std::string> files{SetupFile::fileName, paths_.messagePad().filename().string()};
+    for (const TreeInfo& tree : torvalet::treeFiles()) files.emplace_back(tree.fileName);
+    torvalet::removeSaveLeftovers(paths_.home, files);
+    torvalet::removeSaveLeftovers(paths_.logs());
+    torvalet::removeSaveLeftovers(paths_.tasks());
+    for (const std::string& name : files) {
+        const fs::path target = followLinks(paths_.home / name);
+        if (target != paths_.home / name) removeSaveLeftoversOf(target);
+    }
+}
+
+void Organizer::loadTrees() {
+    treeFiles_.loadAll(
+        codec_, [this](const std::string& message) { report(message); },
+        [this](ItemTree& tree) { navigation_.treeLoaded(tree); }, [this] { return stopping(); });
+}
+
+void Organizer::firstShow() {
+    if (!firstShowPending_) return;
+    view_.bottomPanelVisible = settings_.messagePadVisible;
+    // Language 0 keeps the built-in English captions; any other reads its file.
+    if (settings_.language != 0) loadLanguage();
+    view_.clockRunning = true;
+    firstShowPending_ = false;
+}
+
+// Without a store the task steps have nothing to work on (start-up has said why), and a program
+// that may not write leaves the day's tasks to the one that may.
+bool Organizer::taskStoreWritable() const { return store_.isConnected() && !store_.database()->readOnly(); }
+
+void Organizer::runStartOfDay(Date activeDay) {
+    const bool store = taskStoreWritable();
+    if (store) attempt([this] { insertDayMark(); });
+    if (store && settings_.insertTimeMarks) attempt([this] { insertTimeMarks(); });
+    if (settings_.analyzeCalendar) attempt([this] { analyzeCalendar(); });
+    if (settings_.analyzeContacts) attempt([this] { analyzeContacts(); });
+    if (store && settings_.muteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
+    if (store && settings_.shiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
+}
+
+// At midnight today is selected first, so that the new day gets its day mark.
+void Organizer::startOfDay() {
+    listState_.calendar.selectToday(today());
+    {
+        const QuerySuspension suspension(store_.listRows);
+        runStartOfDay(today());
+    }
+    attempt([this] { recordLaunchDate(); });
+}
+
+void Organizer::readSettings() {
+    ProfileFile file;
+    try {
+        file = ProfileFile::parse(settingsFile_.read().value_or(""));
+    } catch (const std::exception& error) {
+        // Every key takes its default, and the file is never written over.
+        report(error.what());
+    }
+    LoadedSetup loaded = loadSetup(file, dayTextContext());
+    settings_ = std::move(loaded.settings);
+    codec_ = std::move(loaded.codec);
+    for (const std::string& message : loaded.messages) report(message);
+}
+
+void Organizer::loadSettingsAtStart() {
+    readSettings();
+    view_.taskProperties = settings_.showProperties;
+    view_.bottomPanelVisible = settings_.messagePadVisible;
+    // The view mode in force until the list applies it; a store that cannot be opened leaves it so.
+    view_.easyView = settings_.easyMode;
+    runHeader();
+}
+
+void Organizer::runHeader() {
+    if (!fileExists(paths_.messagePad())) {
+        messagePadFile_.takeOver();
+        return;
+    }
+    const Date day = today();
+    int runCount = settings_.runCount;
+    if (day != lastLaunchDate()) {
+        messagePad_.clear();
+        messagePadFile_.takeOver();
+        runCount = 0;
+    } else {
+        try {
+            messagePad_.setLines(MessagePad::linesOf(messagePadFile_.read().value_or(""), codec_));
+        } catch (...) {
+            // Whatever stopped the reading, the file is kept as it is.
+            messagePad_.clear();
+            throw;
+        }
+        runCount = runCount < std::numeric_limits<int>::max() ? runCount + 1 : runCount;
+    }
+    const std::string header = "...-> #" + std::to_string(runCount) + " [ " +
+                               formatShortDate(day, services_.locale.shortDateFormat()) +
+                               " :: " + timeText(services_.clock.now()) + " ]";
+    messagePad_.prepend(header);
+    settings_.runCount = runCount;
+    updateSettingsFile([runCount](ProfileFile& file) { file.writeInteger("General", "runCount", runCount); });
+}
+
+void Organizer::recordLaunchDate() {
+    updateSettingsFile([this](ProfileFile& file) { saveLaunchDate(file, today()); });
+    settings_.lastLaunchDate = today();
+}
+
+void Organizer::connectStore() {
+    store_.closeQueries();
+    const fs::path file = TaskStore::storeFile(paths_.data());
+    std::error_code error;
+    if (fs::exists(file, error) && !fs::is_regular_file(file, error))
+        throw StoreError("Cannot open the task store \"" + file.string() + "\": it is not a regular file");
+    store_.connect(paths_.data(), isReadOnly());
+}
+
+// The task list opens once, with the statement of the view mode and order in force.
+void Organizer::openQueries() {
+    const auto reportFailure = [this](const std::string& message) { report(message); };
+    attempt([this] { store_.loadLookupTables(settings_.language); });
+    for (Query* query : {&store_.types, &store_.states, &store_.eventKinds, &store_.clipboardRows}) {
+        attempt([&] { store_.openStoreQuery(*query, reportFailure); });
+    }
+    if (store_.isConnected()) {
+        attempt([this] { store_.priorities.open(); });
+        attempt([this] { tasks_.list.applyStartViewMode(); });
+    } else {
+        attempt([&] { store_.openStoreQuery(store_.listRows, reportFailure); });
+    }
+}
+
+void Organizer::loadTextboard() {
+    textboardFile_ = dayFile(today());
+    if (const std::optional<std::string> text = textboardFile_.read()) textboard_ = *text;
+}
+
+}  // namespace torvalet
