@@ -1,6 +1,7 @@
 #include "app/ViewCommands.h"
 
 #include "model/MessagePad.h"
+#include "model/Messages.h"
 #include "model/Settings.h"
 #include "model/ViewState.h"
 #include "platform/UserInterface.h"
@@ -42,7 +43,7 @@ void ViewCommands::toggleRightPanelWide() { view_.rightPanelWide = !view_.rightP
 void ViewCommands::toggleMessagePad() { view_.bottomPanelVisible = !view_.bottomPanelVisible; }
 
 std::string ViewCommands::clearMessagePadQuestion(int language) {
-    return language == 1 ? "Вы действительно хотите очистить MessagePad?" : "Are you sure to clear MessagePad?";
+    return std::string(message(MessageId::ClearMessagePadQuestion, Language(language)));
 }
 
 void ViewCommands::clearMessagePad() {

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "hotkeys/HotKeyText.h"
-#include "model/Language.h"
 #include "model/MessagePad.h"
+#include "model/Messages.h"
 #include "model/Settings.h"
 #include "platform/Clipboard.h"
 #include "platform/HotKeys.h"
@@ -90,11 +90,7 @@ void HotKeyCommands::hotKeyPressed(std::uint32_t hotKey, std::uint16_t) {
 }
 
 std::string HotKeyCommands::unavailableText(int language) {
-    if (Language(language).takesRussianMessages())
-        return "Глобальные горячие клавиши на этом рабочем столе недоступны (нужен X11): горячие клавиши ссылок, "
-               "контактов и фраз в этом сеансе не работают.";
-    return "System-wide hot keys are not available on this desktop (they need X11): the hot keys of links, "
-           "contacts and phrases do not work in this session.";
+    return std::string(message(MessageId::HotKeysUnavailable, Language(language)));
 }
 
 }  // namespace torvalet

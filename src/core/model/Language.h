@@ -4,8 +4,8 @@ namespace torvalet {
 
 // The language in force, by the index that the settings file's iLanguage holds: 0 English,
 // 1 Russian, 2 Macedonian, 3 Hellenic. The window's captions come from the language's file; the
-// program's own messages exist in English and Russian only, and takesRussianMessages() says which
-// of the two a language shows.
+// program's own messages from the message table (model/Messages.h), which has a text for each
+// language.
 //
 // A language reads as its index wherever an index is expected (file names, lookup tables, the
 // Language menu); it is made from a number only on purpose, as Language(index).
@@ -23,8 +23,8 @@ public:
     constexpr int index() const { return index_; }
     constexpr operator int() const { return index_; }
 
-    // Russian and Macedonian take the Russian texts of the program's messages; English, Hellenic
-    // and an unknown index the English ones.
+    // Russian and Macedonian take the Russian help; English, Hellenic and an unknown index the
+    // English one.
     constexpr bool takesRussianMessages() const;
 
     friend constexpr bool operator==(Language, Language) = default;

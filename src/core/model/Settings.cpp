@@ -8,6 +8,7 @@
 #include "base/ProfileFile.h"
 #include "base/Text.h"
 #include "model/DayText.h"
+#include "model/Messages.h"
 
 namespace torvalet {
 
@@ -216,8 +217,7 @@ TextCodec codecFor(const std::string& codePage, std::string* problem = nullptr) 
 }
 
 std::string codePageMessage(const std::string& problem, Language language) {
-    return "torvalet.ini: CodePage: " + problem +
-           (language.takesRussianMessages() ? "; используется UTF-8." : "; UTF-8 is used.");
+    return message(MessageId::CodePageUnknown, language, problem);
 }
 
 // The last launch date as a day text; a text that is no date leaves the date unset.
@@ -226,9 +226,7 @@ std::string parseLastLaunchDate(const DayTextContext& dates, Settings& s) {
     try {
         s.lastLaunchDate = DayText(dates).dateOfDayText(s.lastLaunchDateText);
     } catch (const ConversionError&) {
-        const std::string shown = "torvalet.ini: lastLaunchDate \"" + s.lastLaunchDateText + "\"";
-        return s.language.takesRussianMessages() ? shown + " — неверная дата, значение пропущено."
-                                                 : shown + " is not a valid date and is ignored.";
+        return message(MessageId::LaunchDateInvalid, s.language, s.lastLaunchDateText);
     }
     return {};
 }

@@ -1,26 +1,19 @@
 #include "reminders/ReminderTexts.h"
 
-#include "model/Language.h"
+#include "model/Messages.h"
 
 namespace torvalet::reminderTexts {
 
 std::string phase(int language, bool starts) {
-    if (Language(language).takesRussianMessages()) return starts ? " Время начать задачу" : " Время закончить задачу";
-    return starts ? " Start todo" : " Finish todo";
+    return std::string(message(starts ? MessageId::TaskStarts : MessageId::TaskEnds, Language(language)));
 }
 
-std::string hourPassed(int language) {
-    return Language(language).takesRussianMessages() ? "Внимание! Начинается новый час!"
-                                                     : "Attention! Yet another hour passed!";
-}
+std::string hourPassed(int language) { return std::string(message(MessageId::HourPassed, Language(language))); }
 
 std::string contactLabel(int language, ContactDay day) {
-    static const char* const english[] = {" - BirthDay", " - NameDay", " - Special Day"};
-    static const char* const russianLabels[] = {" - День Рождения", " - Именины", " - СпецДень"};
-    const auto index = static_cast<int>(day);
-    if (language == 0) return english[index];
-    if (Language(language).takesRussianMessages()) return russianLabels[index];
-    return {};
+    static constexpr MessageId labels[] = {MessageId::BirthdayLabel, MessageId::NameDayLabel,
+                                           MessageId::SpecialDayLabel};
+    return std::string(message(labels[static_cast<int>(day)], Language(language)));
 }
 
 }  // namespace torvalet::reminderTexts

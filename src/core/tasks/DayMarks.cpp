@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "base/DateFormat.h"
-#include "model/Language.h"
+#include "model/Messages.h"
 #include "model/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
@@ -17,8 +17,8 @@ namespace torvalet {
 
 namespace {
 
-const char* const englishDays[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
-const char* const russianDays[] = {"Вс", "Пн", "Вт", "Ср", "Чт", "Пт", "Сб"};
+constexpr MessageId dayNames[] = {MessageId::Sunday,   MessageId::Monday, MessageId::Tuesday, MessageId::Wednesday,
+                                  MessageId::Thursday, MessageId::Friday, MessageId::Saturday};
 
 }  // namespace
 
@@ -26,9 +26,7 @@ DayMarks::DayMarks(TaskContext& context) : context_(context) {}
 
 std::string DayMarks::weekdayAbbreviation(Date day, int language) {
     const int sundayFirst = day.dayOfWeek() % 7;
-    if (language == 0) return englishDays[sundayFirst];
-    if (Language(language).takesRussianMessages()) return russianDays[sundayFirst];
-    return {};
+    return std::string(message(dayNames[sundayFirst], Language(language)));
 }
 
 int DayMarks::countRows(const std::string& sql, Date day, const std::string& time) {

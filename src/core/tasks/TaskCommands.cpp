@@ -1,12 +1,13 @@
 #include "tasks/TaskCommands.h"
 
 #include <cctype>
+#include <stdexcept>
 
 #include "base/DateFormat.h"
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "model/ClockTime.h"
-#include "model/Language.h"
+#include "model/Messages.h"
 #include "model/Settings.h"
 #include "model/SoundCues.h"
 #include "platform/Clock.h"
@@ -176,25 +177,20 @@ void TaskCommands::gridDeleteKey() {
 }
 
 std::string TaskCommands::deleteDayQuestion(DayDelete which, int language, const std::string& day) {
-    const std::string english = "Are you sure to delete " + day + " day tasks?";
     switch (which) {
-    case DayDelete::DayTasks: return language == 1 ? "Удалить  задачи за " + day + "?" : english;
-    case DayDelete::DoneDayTasks:
-        return Language(language).takesRussianMessages() ? "Удалить задачи за " + day + "?" : english;
-    case DayDelete::DayReminders:
-        return Language(language).takesRussianMessages() ? "Вы действительно хотите удалить  задачи за " + day + "?"
-                                                         : english;
+    case DayDelete::DayTasks: return message(MessageId::DeleteDayTasksQuestion, Language(language), day);
+    case DayDelete::DoneDayTasks: return message(MessageId::DeleteDoneDayTasksQuestion, Language(language), day);
+    case DayDelete::DayReminders: return message(MessageId::DeleteDayRemindersQuestion, Language(language), day);
     }
-    return english;
+    throw std::logic_error("deleteDayQuestion: unknown day delete");
 }
 
 std::string TaskCommands::deleteDoneBeforeQuestion(int language, const std::string& day) {
-    if (Language(language).takesRussianMessages()) return "Удалить выполненные задачи перед " + day + "?";
-    return "Are you sure to delete tasks before " + day + "?";
+    return message(MessageId::DeleteDoneBeforeQuestion, Language(language), day);
 }
 
 std::string TaskCommands::deleteDoneTasksQuestion(int language) {
-    return language == 1 ? "Вы действительно хотите удалить выполненные задачи?" : "Are you sure to delete done tasks?";
+    return std::string(message(MessageId::DeleteDoneTasksQuestion, Language(language)));
 }
 
 void TaskCommands::deleteDay(DayDelete which) {

@@ -1,6 +1,6 @@
 #include "trees/FormBase.h"
 
-#include "model/Language.h"
+#include "model/Messages.h"
 #include "model/Settings.h"
 #include "platform/UserInterface.h"
 
@@ -9,7 +9,7 @@ namespace torvalet {
 void FormBase::showNoSelectionMessage() const { ui_.showMessage(noSelectionText(settings_.language)); }
 
 std::string FormBase::noSelectionText(int language) {
-    return Language(language).takesRussianMessages() ? "Не выбраны узлы дерева!" : "There are no selected nodes!";
+    return std::string(message(MessageId::NoSelectedNodes, Language(language)));
 }
 
 }  // namespace torvalet

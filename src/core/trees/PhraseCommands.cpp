@@ -1,7 +1,7 @@
 #include "trees/PhraseCommands.h"
 
 #include "base/FileSaves.h"
-#include "model/Language.h"
+#include "model/Messages.h"
 #include "model/Settings.h"
 #include "model/ViewState.h"
 #include "platform/Clipboard.h"
@@ -62,9 +62,7 @@ void PhraseCommands::savePhrases() {
 }
 
 std::string PhraseCommands::unreadableFileText(int language, const std::string& file) {
-    if (Language(language).takesRussianMessages())
-        return "Файл \"" + file + "\" не удалось прочитать при запуске; он не перезаписан.";
-    return "The file \"" + file + "\" could not be read at start; it is not written over.";
+    return message(MessageId::UnreadablePhrasesFile, Language(language), file);
 }
 
 }  // namespace torvalet

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "model/Messages.h"
 #include "ui/services/DefaultBrowser.h"
 
 namespace torvalet::ui {
@@ -110,7 +111,7 @@ void QtShell::tellRefused(const OpenRequest& request) {
     if (!request.parameters.empty()) what += QLatin1Char(' ') + QString::fromStdString(request.parameters).trimmed();
     const bool russian = QLocale().language() == QLocale::Russian;
     const QString text =
-        russian ? QStringLiteral("Не удалось открыть \"%1\".") : QStringLiteral("Could not open \"%1\".");
+        QString::fromUtf8(message(MessageId::CouldNotOpen, russian ? Language::russian : Language::english));
     auto* box =
         new QMessageBox(QMessageBox::Warning, QApplication::applicationDisplayName(), text.arg(what), QMessageBox::Ok);
     box->setObjectName(QStringLiteral("ShellRefusal"));

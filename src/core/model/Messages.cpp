@@ -1,0 +1,137 @@
+#include "model/Messages.h"
+
+#include <stdexcept>
+
+namespace torvalet {
+
+namespace {
+
+using enum MessageId;
+
+// Russian and Macedonian mostly take the Russian text, English and Hellenic the English one; the
+// rows where that is not so are the ones to read twice.
+// clang-format off
+constexpr MessageRow rows[] = {
+    {NoSelectedNodes,
+     "There are no selected nodes!",
+     "Не выбраны узлы дерева!",
+     "Не выбраны узлы дерева!",
+     "There are no selected nodes!"},
+    // Russian only: Macedonian asks in English.
+    {ClearMessagePadQuestion,
+     "Are you sure to clear MessagePad?",
+     "Вы действительно хотите очистить MessagePad?",
+     "Are you sure to clear MessagePad?",
+     "Are you sure to clear MessagePad?"},
+    // Russian only, and with two spaces after "Удалить".
+    {DeleteDayTasksQuestion,
+     "Are you sure to delete %1 day tasks?",
+     "Удалить  задачи за %1?",
+     "Are you sure to delete %1 day tasks?",
+     "Are you sure to delete %1 day tasks?"},
+    {DeleteDoneDayTasksQuestion,
+     "Are you sure to delete %1 day tasks?",
+     "Удалить задачи за %1?",
+     "Удалить задачи за %1?",
+     "Are you sure to delete %1 day tasks?"},
+    {DeleteDayRemindersQuestion,
+     "Are you sure to delete %1 day tasks?",
+     "Вы действительно хотите удалить  задачи за %1?",
+     "Вы действительно хотите удалить  задачи за %1?",
+     "Are you sure to delete %1 day tasks?"},
+    {DeleteDoneBeforeQuestion,
+     "Are you sure to delete tasks before %1?",
+     "Удалить выполненные задачи перед %1?",
+     "Удалить выполненные задачи перед %1?",
+     "Are you sure to delete tasks before %1?"},
+    // Russian only: Macedonian asks in English.
+    {DeleteDoneTasksQuestion,
+     "Are you sure to delete done tasks?",
+     "Вы действительно хотите удалить выполненные задачи?",
+     "Are you sure to delete done tasks?",
+     "Are you sure to delete done tasks?"},
+    {TaskStarts, " Start todo", " Время начать задачу", " Время начать задачу", " Start todo"},
+    {TaskEnds, " Finish todo", " Время закончить задачу", " Время закончить задачу", " Finish todo"},
+    {HourPassed,
+     "Attention! Yet another hour passed!",
+     "Внимание! Начинается новый час!",
+     "Внимание! Начинается новый час!",
+     "Attention! Yet another hour passed!"},
+    // The contact days and the day names have no Hellenic text: Hellenic shows none.
+    {BirthdayLabel, " - BirthDay", " - День Рождения", " - День Рождения", ""},
+    {NameDayLabel, " - NameDay", " - Именины", " - Именины", ""},
+    {SpecialDayLabel, " - Special Day", " - СпецДень", " - СпецДень", ""},
+    {Sunday, "Su", "Вс", "Вс", ""},
+    {Monday, "Mo", "Пн", "Пн", ""},
+    {Tuesday, "Tu", "Вт", "Вт", ""},
+    {Wednesday, "We", "Ср", "Ср", ""},
+    {Thursday, "Th", "Чт", "Чт", ""},
+    {Friday, "Fr", "Пт", "Пт", ""},
+    {Saturday, "Sa", "Сб", "Сб", ""},
+    {HotKeysUnavailable,
+     "System-wide hot keys are not available on this desktop (they need X11): the hot keys of links, "
+     "contacts and phrases do not work in this session.",
+     "Глобальные горячие клавиши на этом рабочем столе недоступны (нужен X11): горячие клавиши ссылок, "
+     "контактов и фраз в этом сеансе не работают.",
+     "Глобальные горячие клавиши на этом рабочем столе недоступны (нужен X11): горячие клавиши ссылок, "
+     "контактов и фраз в этом сеансе не работают.",
+     "System-wide hot keys are not available on this desktop (they need X11): the hot keys of links, "
+     "contacts and phrases do not work in this session."},
+    {UnreadablePhrasesFile,
+     "The file \"%1\" could not be read at start; it is not written over.",
+     "Файл \"%1\" не удалось прочитать при запуске; он не перезаписан.",
+     "Файл \"%1\" не удалось прочитать при запуске; он не перезаписан.",
+     "The file \"%1\" could not be read at start; it is not written over."},
+    {CodePageUnknown,
+     "torvalet.ini: CodePage: %1; UTF-8 is used.",
+     "torvalet.ini: CodePage: %1; используется UTF-8.",
+     "torvalet.ini: CodePage: %1; используется UTF-8.",
+     "torvalet.ini: CodePage: %1; UTF-8 is used."},
+    {LaunchDateInvalid,
+     "torvalet.ini: lastLaunchDate \"%1\" is not a valid date and is ignored.",
+     "torvalet.ini: lastLaunchDate \"%1\" — неверная дата, значение пропущено.",
+     "torvalet.ini: lastLaunchDate \"%1\" — неверная дата, значение пропущено.",
+     "torvalet.ini: lastLaunchDate \"%1\" is not a valid date and is ignored."},
+    // Said by the desktop, in the desktop's language: only English and Russian are asked for.
+    {CouldNotOpen,
+     "Could not open \"%1\".",
+     "Не удалось открыть \"%1\".",
+     "Не удалось открыть \"%1\".",
+     "Could not open \"%1\"."},
+};
+// clang-format on
+
+constexpr bool inIdOrder() {
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        if (static_cast<std::size_t>(rows[i].id) != i) return false;
+    return true;
+}
+static_assert(std::size(rows) == messageCount && inIdOrder(),
+              "the message table holds every id once, in the order of MessageId");
+
+}  // namespace
+
+std::span<const MessageRow> messageTable() { return rows; }
+
+std::string_view message(MessageId id, Language language) {
+    const auto index = static_cast<std::size_t>(id);
+    if (index >= std::size(rows)) throw std::out_of_range("message: unknown id");
+    const MessageRow& row = rows[index];
+    switch (language.index()) {
+    case Language::english.index(): return row.english;
+    case Language::russian.index(): return row.russian;
+    case Language::macedonian.index(): return row.macedonian;
+    case Language::hellenic.index(): return row.hellenic;
+    }
+    // An index that names no language shows what Hellenic shows.
+    return row.hellenic;
+}
+
+std::string message(MessageId id, Language language, std::string_view argument) {
+    std::string text(message(id, language));
+    const std::size_t place = text.find("%1");
+    if (place != std::string::npos) text.replace(place, 2, argument);
+    return text;
+}
+
+}  // namespace torvalet
