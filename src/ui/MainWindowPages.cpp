@@ -146,7 +146,8 @@ QWidget* MainWindow::buildLinksPage() {
             commands->switchTab(kLinksPage);
             commands->newChildLink();
         });
-    layout->addWidget(treeMenus_->toolBar(kLinksPage));
+    linkTools_ = treeMenus_->toolBar(kLinksPage);
+    layout->addWidget(linkTools_);
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);
     auto* tags = new LetterTagPanel(treeView(TreeId::LinkTagsTree), navigation_,
@@ -161,7 +162,8 @@ QWidget* MainWindow::buildContactsPage() {
     contactBar_ = new FilterBarWidget(
         NavFamily::Contacts, *navigation, [this](const std::function<void()>& command) { runCommand(command); },
         [navigation](const std::string&) { navigation->filters().addContactFromBar(); });
-    layout->addWidget(treeMenus_->toolBar(kContactsPage));
+    contactTools_ = treeMenus_->toolBar(kContactsPage);
+    layout->addWidget(contactTools_);
     layout->addWidget(contactBar_);
     layout->addWidget(treePane(TreeId::ContactsTree), 1);
     auto* tags = new LetterTagPanel(treeView(TreeId::ContactTagsTree), *navigation,

@@ -154,21 +154,21 @@ void TreeMenus::addMenus(QMenuBar* bar) {
 
     ItemTree* phrases = &trees_.get(TreeId::PhrasesTree);
     PhraseCommands* phraseCommands = &pages->phrases;
-    menu(bar, "Phrases_mp", "Phrases",
-         {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->newRootPhrase(); }},
-          {"NewChildPhrase_mp", "New Child Phrase", [c] { c->newChildPhrase(); }},
-          {nullptr, nullptr, nullptr},
-          {"CutPhrase_mp", "Cut Phrase", [c] { c->cutPhrases(); }},
-          {"CopyPhrase_mp", "Copy Phrase", [c] { c->copyPhrases(); }},
-          {"PastePhrase_mp", "Paste Phrase", [c] { c->pastePhrases(); }},
-          {"DeletePhrase_mp", "Delete Phrase", [c] { c->deletePhrases(); }},
-          {nullptr, nullptr, nullptr},
-          {"ClonePhrases1", "Clone Phrases", [c] { c->clonePhrases(); }},
-          {"PhraseProperties1", "Phrase Properties",
-           onPage(kBlocknotePage, [c, phrases] { c->editFirstSelected(*phrases); })},
-          {"PutPhrasesToClipboard_mp", "Put Phrases To Clipboard",
-           [phraseCommands] { phraseCommands->putPhrasesToClipboard(); }},
-          {"SavePhrases_mp", "Save Phrases", [phraseCommands] { phraseCommands->savePhrases(); }}});
+    QMenu* phraseMenu = menu(bar, "Phrases_mp", "Phrases",
+                             {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->newRootPhrase(); }},
+                              {"NewChildPhrase_mp", "New Child Phrase", [c] { c->newChildPhrase(); }},
+                              {nullptr, nullptr, nullptr},
+                              {"CutPhrase_mp", "Cut Phrase", [c] { c->cutPhrases(); }},
+                              {"CopyPhrase_mp", "Copy Phrase", [c] { c->copyPhrases(); }},
+                              {"PastePhrase_mp", "Paste Phrase", [c] { c->pastePhrases(); }},
+                              {"DeletePhrase_mp", "Delete Phrase", [c] { c->deletePhrases(); }},
+                              {nullptr, nullptr, nullptr},
+                              {"ClonePhrases1", "Clone Phrases", [c] { c->clonePhrases(); }},
+                              {"PhraseProperties1", "Phrase Properties",
+                               onPage(kBlocknotePage, [c, phrases] { c->editFirstSelected(*phrases); })},
+                              {"PutPhrasesToClipboard_mp", "Put Phrases To Clipboard",
+                               [phraseCommands] { phraseCommands->putPhrasesToClipboard(); }},
+                              {"SavePhrases_mp", "Save Phrases", [phraseCommands] { phraseCommands->savePhrases(); }}});
 
     menu(bar, "Calendar_mp", "Calendar",
          {{"NewRootEvent_mp", "New Root Event", [c] { c->newRootEvent(); }},
@@ -181,6 +181,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
           {nullptr, nullptr, nullptr},
           {"CalendarProperties1", "Calendar Properties",
            onPage(kCalendarPage, [c] { c->editFirstSelected(c->calendarTree()); })}});
+    pageMenus_ = {goalMenu, linkMenu, contactMenu, phraseMenu};
     addHiddenItems(bar);
 }
 

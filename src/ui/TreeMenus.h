@@ -35,6 +35,14 @@ public:
     TreeMenus(TreePages& pages, ItemTreeSet& trees, Tasks& tasks, CommandRunner run, QWidget* window);
 
     void addMenus(QMenuBar* bar);
+    // The page menus that addMenus made, for the other commands in them.
+    struct PageMenus {
+        QMenu* goals = nullptr;
+        QMenu* links = nullptr;
+        QMenu* contacts = nullptr;
+        QMenu* phrases = nullptr;
+    };
+    const PageMenus& pageMenus() const { return pageMenus_; }
     // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
     // 4 Calendar).
     QToolBar* toolBar(Page page);
@@ -60,6 +68,7 @@ private:
     CommandRunner run_;
     QWidget* window_;
     QHash<QString, QAction*> actions_;
+    PageMenus pageMenus_;
 };
 
 }  // namespace torvalet::ui
