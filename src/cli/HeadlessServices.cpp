@@ -48,8 +48,8 @@ bool HeadlessUserInterface::askYesNo(const std::string& question) {
     return yes_;
 }
 
-bool HeadlessShell::open(const OpenRequest& request) {
-    err_ << "open: " << request.file << (request.parameters.empty() ? "" : " " + request.parameters) << '\n';
+bool HeadlessShell::open(const DesktopRequest& request) {
+    err_ << "desktop: " << describe(request) << '\n';
     return true;
 }
 

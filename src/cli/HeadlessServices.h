@@ -48,7 +48,7 @@ private:
 class HeadlessShell : public Shell {
 public:
     explicit HeadlessShell(std::ostream& err) : err_(err) {}
-    bool open(const OpenRequest& request) override;
+    bool open(const DesktopRequest& request) override;
 
 private:
     std::ostream& err_;

@@ -27,7 +27,8 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
     auto* grid = new QGridLayout(letters);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(1);
-    addButton(letters, prefix + QStringLiteral("All"), QStringLiteral("!"), [letterTags, contacts] {
+    QList<QToolButton*> buttons;
+    buttons << addButton(letters, prefix + QStringLiteral("All"), QStringLiteral("!"), [letterTags, contacts] {
         if (contacts) {
             letterTags->showGeneralContactTags();
         } else {
@@ -36,16 +37,15 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
     });
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         const std::string text(1, letter);
-        addButton(letters, prefix + QChar(letter).toUpper(), QString::fromStdString(text),
-                  [letterTags, contacts, text] {
-                      if (contacts) {
-                          letterTags->buildLetterContactTags(text);
-                      } else {
-                          letterTags->buildLetterLinkTags(text);
-                      }
-                  });
+        buttons << addButton(letters, prefix + QChar(letter).toUpper(), QString::fromStdString(text),
+                             [letterTags, contacts, text] {
+                                 if (contacts) {
+                                     letterTags->buildLetterContactTags(text);
+                                 } else {
+                                     letterTags->buildLetterLinkTags(text);
+                                 }
+                             });
     }
-    const QList<QToolButton*> buttons = letters->findChildren<QToolButton*>();
     for (int i = 0; i < buttons.size(); ++i) grid->addWidget(buttons[i], i / kButtonsPerRow, i % kButtonsPerRow);
 
     auto* layout = new QVBoxLayout(this);
@@ -66,9 +66,8 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
                      {"ShowCompaniesBtn", "Show Companies", 3}};
         for (const auto& type : types) {
             const std::int32_t kind = type.kind;
-            addButton(kinds, QString::fromLatin1(type.name), {},
-                      [letterTags, kind] { letterTags->showContactsOfKind(kind); });
-            auto* button = kinds->findChild<QToolButton*>(QString::fromLatin1(type.name));
+            QToolButton* button = addButton(kinds, QString::fromLatin1(type.name), {},
+                                            [letterTags, kind] { letterTags->showContactsOfKind(kind); });
             button->setIcon(Pictures::icon(Pictures::Contacts, kind));
             button->setToolTip(tr(type.hint));
             row->addWidget(button);
@@ -79,14 +78,15 @@ LetterTagPanel::LetterTagPanel(ItemTreeView* tags, Navigation& navigation, Comma
     layout->addWidget(tags, 1);
 }
 
-void LetterTagPanel::addButton(QWidget* parent, const QString& name, const QString& caption,
-                               const std::function<void()>& command) {
+QToolButton* LetterTagPanel::addButton(QWidget* parent, const QString& name, const QString& caption,
+                                       const std::function<void()>& command) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(caption);
     button->setFixedSize(20, 20);
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QToolButton::clicked, this, [this, command] { run_(command); });
+    return button;
 }
 
 }  // namespace torvalet::ui

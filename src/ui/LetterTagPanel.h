@@ -4,6 +4,8 @@
 
 #include "ui/ItemTreeView.h"
 
+class QToolButton;
+
 namespace torvalet::ui {
 
 // A letter-tag list with its 27 small buttons above it: "!" builds the general tags, "a" to
@@ -15,7 +17,8 @@ public:
     LetterTagPanel(ItemTreeView* tags, Navigation& navigation, CommandRunner run, QWidget* parent = nullptr);
 
 private:
-    void addButton(QWidget* parent, const QString& name, const QString& caption, const std::function<void()>& command);
+    QToolButton* addButton(QWidget* parent, const QString& name, const QString& caption,
+                           const std::function<void()>& command);
 
     CommandRunner run_;
 };

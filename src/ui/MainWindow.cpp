@@ -99,14 +99,13 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     setCentralWidget(central);
     const CommandRunner run = [this](const std::function<void()>& command) { runCommand(command); };
     reminderView_ = new ReminderView(organizer_.reminders(), messagePad_, hintPanel, run, this);
-    viewActions_ = new ViewActions(organizer_.viewCommands(), organizer_.helpCommands(), view_, services_, *this,
-                                   {tipPanel, tipLine, hintPanel, bottomPanel_, textboard_, reminderView_->trayIcon()});
-    reminderView_->addMenuItems(menuBar()->findChild<QMenu*>(QStringLiteral("mView")),
-                                menuBar()->findChild<QMenu*>(QStringLiteral("mOptions")));
+    viewActions_ =
+        new ViewActions(organizer_.viewCommands(), organizer_.helpCommands(), view_, services_, *this, menus_,
+                        {tipPanel, tipLine, hintPanel, bottomPanel_, textboard_, reminderView_->trayIcon()});
+    reminderView_->addMenuItems(menus_.view, menus_.options);
     // The clock's minute may show the next tip.
     connect(reminderView_->timer(), &QTimer::timeout, viewActions_, &ViewActions::showState);
-    if (QMenu* tray = reminderView_->trayIcon()->contextMenu())
-        tray->addAction(findChild<QAction*>(QStringLiteral("Quit1")));
+    if (QMenu* tray = reminderView_->trayIcon()->contextMenu()) tray->addAction(menus_.quit);
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         view_.activePage = page;
         pageChanged(page);
@@ -116,7 +115,11 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
         caption_ = title;
         showTitle();
     });
-    new OpenActions(treePages_.open, trees_, organizer_.textboard(), *this);
+    navigationMenus_->setFilterLines(goalBar_->edit(), linkBar_->edit(), contactBar_->edit());
+    const TreeMenus::PageMenus pageMenus = treeMenus_->pageMenus();
+    new OpenActions(treePages_.open, trees_, organizer_.textboard(), *this,
+                    {pageMenus.links, pageMenus.contacts, pageMenus.phrases, viewActions_->textboardMenu(), linkTools_,
+                     contactTools_});
     applyFixedShortcuts(*this);
     organizer_.setObserver(this);
 }
@@ -129,14 +132,15 @@ const ItemDialogs& MainWindow::installItemDialogs() {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = menus_.file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mFile"));
-    QAction* quit = file->addAction(tr("Quit"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("Quit1"));
-    menuBar()->addMenu(tr("&View"))->setObjectName(QStringLiteral("mView"));
-    taskPage_->addMenus(menuBar());
+    menus_.quit = file->addAction(tr("Quit"), this, &QWidget::close);
+    menus_.quit->setObjectName(QStringLiteral("Quit1"));
+    menus_.view = menuBar()->addMenu(tr("&View"));
+    menus_.view->setObjectName(QStringLiteral("mView"));
+    taskPage_->addMenus(menuBar(), menus_);
 
-    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    QMenu* options = menus_.options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mOptions"));
     QMenu* language = options->addMenu(tr("Language"));
     language->setObjectName(QStringLiteral("Language1"));
@@ -144,7 +148,7 @@ void MainWindow::buildMenus() {
     const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
     const QString captions[] = {tr("English"), tr("Russian"), tr("Macedonian"), tr("Hellenic")};
     for (int i = 0; i < 4; ++i) {
-        QAction* action = language->addAction(captions[i]);
+        QAction* action = languageItems_[i] = language->addAction(captions[i]);
         action->setObjectName(QString::fromLatin1(names[i]));
         action->setCheckable(true);
         group->addAction(action);
@@ -155,7 +159,8 @@ void MainWindow::buildMenus() {
     navigationMenus_ = new NavigationMenus(
         navigation_, view_, trees_.get(TreeId::ContactsTree), services_.ui,
         [this](const std::function<void()>& command) { runCommand(command); }, treeViews_, this);
-    navigationMenus_->addMenus(menuBar());
+    const TreeMenus::PageMenus pageMenus = treeMenus_->pageMenus();
+    navigationMenus_->addMenus(pageMenus.goals, pageMenus.links, pageMenus.contacts);
 }
 
 // A check item that reflects, each time the menu opens, whether the session starts this program.
@@ -212,9 +217,7 @@ void MainWindow::showOrganizerState() {
 // The language in force is checked in the Language menu.
 void MainWindow::showLanguage() {
     const int language = settings_.language;
-    const char* names[] = {"English1", "Russian1", "Macedonian1", "Hellenic1"};
-    if (auto* action = findChild<QAction*>(QString::fromLatin1(names[language >= 0 && language <= 3 ? language : 0])))
-        action->setChecked(true);
+    languageItems_[language >= 0 && language <= 3 ? language : 0]->setChecked(true);
 }
 
 void MainWindow::markReadOnly() {

@@ -9,6 +9,7 @@
 #include "app/ViewCommands.h"
 #include "trees/TreeId.h"
 #include "ui/TreeViews.h"
+#include "ui/WindowMenus.h"
 #include "ui/dialogs/ItemDialogs.h"
 
 class QAction;
@@ -17,6 +18,7 @@ class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QTabWidget;
+class QToolBar;
 
 namespace torvalet {
 class ItemTreeSet;
@@ -142,6 +144,11 @@ private:
     FilterBarWidget* contactBar_ = nullptr;
     TreeMenus* treeMenus_ = nullptr;
     NavigationMenus* navigationMenus_ = nullptr;
+    WindowMenus menus_;
+    // English, Russian, Macedonian, Hellenic in the Language menu.
+    QAction* languageItems_[4] = {};
+    QToolBar* linkTools_ = nullptr;
+    QToolBar* contactTools_ = nullptr;
     TreeViews treeViews_;
     bool firstShown_ = false;
     ItemDialogs dialogs_;

@@ -143,7 +143,8 @@ QWidget* MainWindow::buildLinksPage() {
     linkBar_ = new FilterBarWidget(
         NavFamily::Links, navigation_, [this](const std::function<void()>& command) { runCommand(command); },
         [commands](const std::string&) { commands->run(kLinksPage, TreeOperation::NewChild); });
-    layout->addWidget(treeMenus_->toolBar(kLinksPage));
+    linkTools_ = treeMenus_->toolBar(kLinksPage);
+    layout->addWidget(linkTools_);
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);
     auto* tags = new LetterTagPanel(treeView(TreeId::LinkTagsTree), navigation_,
@@ -158,7 +159,8 @@ QWidget* MainWindow::buildContactsPage() {
     contactBar_ = new FilterBarWidget(
         NavFamily::Contacts, *navigation, [this](const std::function<void()>& command) { runCommand(command); },
         [navigation](const std::string&) { navigation->filters().addContactFromBar(); });
-    layout->addWidget(treeMenus_->toolBar(kContactsPage));
+    contactTools_ = treeMenus_->toolBar(kContactsPage);
+    layout->addWidget(contactTools_);
     layout->addWidget(contactBar_);
     layout->addWidget(treePane(TreeId::ContactsTree), 1);
     auto* tags = new LetterTagPanel(treeView(TreeId::ContactTagsTree), *navigation,

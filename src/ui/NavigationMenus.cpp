@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 
 #include "model/ViewState.h"
 #include "navigation/Navigation.h"
@@ -14,12 +13,6 @@
 #include "ui/TreeViews.h"
 
 namespace torvalet::ui {
-
-namespace {
-
-QMenu* menuNamed(QMenuBar* bar, const char* name) { return bar->findChild<QMenu*>(QString::fromLatin1(name)); }
-
-}  // namespace
 
 NavigationMenus::NavigationMenus(Navigation& navigation, ViewState& view, const ItemTree& contacts, UserInterface& ui,
                                  CommandRunner run, TreeViews& views, QWidget* window)
@@ -32,13 +25,13 @@ NavigationMenus::NavigationMenus(Navigation& navigation, ViewState& view, const 
       views_(views),
       window_(window) {}
 
-void NavigationMenus::addMenus(QMenuBar* bar) {
-    if (QMenu* goals = menuNamed(bar, "Goals_mp")) addLevels(goals, NavFamily::Goals, "Goals", "Goal");
-    if (QMenu* links = menuNamed(bar, "Links_mp")) {
+void NavigationMenus::addMenus(QMenu* goals, QMenu* links, QMenu* contacts) {
+    if (goals) addLevels(goals, NavFamily::Goals, "Goals", "Goal");
+    if (links) {
         addLevels(links, NavFamily::Links, "Links", "Link");
         addLinkTags(links);
     }
-    if (QMenu* contacts = menuNamed(bar, "Contacts_mp")) {
+    if (contacts) {
         addLevels(contacts, NavFamily::Contacts, "Contacts", "Contact");
         addContactTags(contacts);
         contacts->addSeparator();
@@ -78,16 +71,22 @@ void NavigationMenus::addLevels(QMenu* menu, NavFamily family, const char* plura
     addFilterItem(menu, family, plural);
 }
 
+void NavigationMenus::setFilterLines(QLineEdit* goals, QLineEdit* links, QLineEdit* contacts) {
+    goalLine_ = goals;
+    linkLine_ = links;
+    contactLine_ = contacts;
+}
+
 void NavigationMenus::addFilterItem(QMenu* menu, NavFamily family, const char* plural) {
     const int page = family == NavFamily::Goals ? kTasksPage : family == NavFamily::Links ? kLinksPage : kContactsPage;
-    const QString line = family == NavFamily::Goals   ? QStringLiteral("GoalEdit")
-                         : family == NavFamily::Links ? QStringLiteral("LinkEdit")
-                                                      : QStringLiteral("ContactEdit");
     QAction* filter = menu->addAction(tr("Filter %1").arg(QString::fromLatin1(plural)));
     filter->setObjectName(QStringLiteral("Filter") + QString::fromLatin1(plural) + QStringLiteral("1"));
-    connect(filter, &QAction::triggered, this, [this, page, line] {
+    connect(filter, &QAction::triggered, this, [this, page, family] {
         run_([this, page] { view_.activePage = page; });
-        if (auto* edit = window_->findChild<QLineEdit*>(line)) {
+        QLineEdit* edit = family == NavFamily::Goals   ? goalLine_
+                          : family == NavFamily::Links ? linkLine_
+                                                       : contactLine_;
+        if (edit) {
             edit->setFocus();
             edit->selectAll();
         }

@@ -8,8 +8,8 @@
 #include "navigation/FilterBars.h"
 #include "ui/ItemTreeView.h"
 
+class QLineEdit;
 class QMenu;
-class QMenuBar;
 
 namespace torvalet {
 class ItemTree;
@@ -32,8 +32,11 @@ public:
     NavigationMenus(Navigation& navigation, ViewState& view, const ItemTree& contacts, UserInterface& ui,
                     CommandRunner run, TreeViews& views, QWidget* window);
 
-    // Adds the items to the menus "Goals_mp", "Links_mp" and "Contacts_mp" of the bar.
-    void addMenus(QMenuBar* bar);
+    // Adds the items to the Goals, Links and Contacts menus; a missing one gets none.
+    void addMenus(QMenu* goals, QMenu* links, QMenu* contacts);
+    // The filter lines that "Filter Goals", "Filter Links" and "Filter Contacts" put the
+    // keyboard in; until they are given, those items only show the page.
+    void setFilterLines(QLineEdit* goals, QLineEdit* links, QLineEdit* contacts);
     // "Print Contacts": the Contacts page, then the print dialog (a printer or a PDF file).
     void printContacts();
 
@@ -61,6 +64,9 @@ private:
     CommandRunner run_;
     TreeViews& views_;
     QWidget* window_;
+    QLineEdit* goalLine_ = nullptr;
+    QLineEdit* linkLine_ = nullptr;
+    QLineEdit* contactLine_ = nullptr;
 };
 
 }  // namespace torvalet::ui

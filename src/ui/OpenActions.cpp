@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QToolBar>
 
 #include "trees/ItemTreeSet.h"
@@ -13,8 +12,9 @@
 
 namespace torvalet::ui {
 
-OpenActions::OpenActions(OpenCommands& open, const ItemTreeSet& trees, const std::string& textboard, MainWindow& window)
-    : QObject(&window), open_(open), trees_(trees), textboard_(textboard), window_(window) {
+OpenActions::OpenActions(OpenCommands& open, const ItemTreeSet& trees, const std::string& textboard, MainWindow& window,
+                         const Places& places)
+    : QObject(&window), open_(open), trees_(trees), textboard_(textboard), window_(window), places_(places) {
     addMenuItems();
     addHiddenItems();
     addExecuteButtons();
@@ -29,30 +29,24 @@ QAction* OpenActions::addTo(QWidget* menuOrWindow, const char* name, const char*
     return action;
 }
 
-QMenu* OpenActions::menuNamed(const char* name) const { return window_.findChild<QMenu*>(QString::fromLatin1(name)); }
-
 void OpenActions::addMenuItems() {
     OpenCommands* open = &open_;
-    if (QMenu* links = menuNamed("Links_mp")) {
+    if (QMenu* links = places_.links) {
         links->addSeparator();
         addTo(links, "OpenLink_mp", "Open Link", [open] { open->openLinks(); });
     }
-    if (QMenu* contacts = menuNamed("Contacts_mp")) {
+    if (QMenu* contacts = places_.contacts) {
         contacts->addSeparator();
         addTo(contacts, "EmailToContacts_mp", "Email To Contact/s", [open] { open->emailToContacts(); });
         addTo(contacts, "ExploreContacts_mp", "Visit Contacts Web Sites", [open] { open->exploreContacts(); });
     }
-    if (QMenu* phrases = menuNamed("Phrases_mp"))
+    if (QMenu* phrases = places_.phrases)
         addTo(phrases, "GenerateEmailFromPhrases_mp", "Generate Email From Phrases",
               [open] { open->generateEmailFromPhrases(); });
-    QMenu* textboard = menuNamed("Textboard_mp");
-    if (!textboard) {
-        textboard = window_.menuBar()->addMenu(tr("Textboard"));
-        textboard->setObjectName(QStringLiteral("Textboard_mp"));
-    }
     const std::string* text = &textboard_;
-    addTo(textboard, "GenerateEmailFromTextboard_mp", "Generate Email From Textboard",
-          [open, text] { open->generateEmailFromTextboard(*text); });
+    if (QMenu* textboard = places_.textboard)
+        addTo(textboard, "GenerateEmailFromTextboard_mp", "Generate Email From Textboard",
+              [open, text] { open->generateEmailFromTextboard(*text); });
 }
 
 void OpenActions::addHiddenItems() {
@@ -66,9 +60,9 @@ void OpenActions::addHiddenItems() {
 
 void OpenActions::addExecuteButtons() {
     OpenCommands* open = &open_;
-    if (auto* links = window_.findChild<QToolBar*>(QStringLiteral("LinksToolBar")))
+    if (QToolBar* links = places_.linkTools)
         addTo(links, "SpeedButton9", "Execute Item(s)", [open] { open->openSelectedLinks(); });
-    if (auto* contacts = window_.findChild<QToolBar*>(QStringLiteral("ContactsToolBar")))
+    if (QToolBar* contacts = places_.contactTools)
         addTo(contacts, "ContactsRunBtn", "Execute Item(s)", [open] { open->executeContact(); });
 }
 

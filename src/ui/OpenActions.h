@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+class QToolBar;
 class QWidget;
 
 namespace torvalet {
@@ -27,14 +28,24 @@ class MainWindow;
 class OpenActions : public QObject {
     Q_OBJECT
 public:
+    // The menus and tool bars the commands go into; a missing one gets none of them.
+    struct Places {
+        QMenu* links = nullptr;
+        QMenu* contacts = nullptr;
+        QMenu* phrases = nullptr;
+        QMenu* textboard = nullptr;
+        QToolBar* linkTools = nullptr;
+        QToolBar* contactTools = nullptr;
+    };
+
     // The commands of `open`; the link trees' views double-click, the textboard's text is mailed.
-    OpenActions(OpenCommands& open, const ItemTreeSet& trees, const std::string& textboard, MainWindow& window);
+    OpenActions(OpenCommands& open, const ItemTreeSet& trees, const std::string& textboard, MainWindow& window,
+                const Places& places);
 
 private:
     using Handler = std::function<void()>;
 
     QAction* addTo(QWidget* menuOrWindow, const char* name, const char* caption, Handler handler);
-    QMenu* menuNamed(const char* name) const;
     void addMenuItems();
     void addHiddenItems();
     void addExecuteButtons();
@@ -44,6 +55,7 @@ private:
     const ItemTreeSet& trees_;
     const std::string& textboard_;
     MainWindow& window_;
+    Places places_;
 };
 
 }  // namespace torvalet::ui

@@ -15,12 +15,11 @@
 #include "tasks/Tasks.h"
 #include "ui/Pictures.h"
 #include "ui/TaskCellLook.h"
+#include "ui/WindowMenus.h"
 
 namespace torvalet::ui {
 
 namespace {
-
-QMenu* findMenu(QWidget* in, const char* name) { return in->findChild<QMenu*>(QString::fromLatin1(name)); }
 
 // The name a lookup table gives a key (the type, priority or state of a drop-down item).
 std::string lookupName(const Query& lookup, int n, const char* column) {
@@ -36,20 +35,24 @@ TaskMenus::TaskMenus(Tasks& tasks, CommandRunner run, QWidget* window)
 }
 
 // The commands of a menu come first, its submenus after them.
-void TaskMenus::addMenus(QMenuBar* bar) {
+void TaskMenus::addMenus(QMenuBar* bar, const WindowMenus& window) {
+    quit_ = window.quit;
+    menus_.insert(QStringLiteral("mFile"), window.file);
+    menus_.insert(QStringLiteral("mView"), window.view);
     std::vector<std::pair<QMenu*, QMenu*>> submenus;
     for (const TaskMenuInfo& info : taskMenus()) {
-        auto* menu = new QMenu(QString::fromUtf8(info.caption), window_);
-        menu->setObjectName(QString::fromLatin1(info.name));
-        connect(menu, &QMenu::aboutToShow, this, &TaskMenus::showChecks);
+        auto* added = new QMenu(QString::fromUtf8(info.caption), window_);
+        added->setObjectName(QString::fromLatin1(info.name));
+        menus_.insert(added->objectName(), added);
+        connect(added, &QMenu::aboutToShow, this, &TaskMenus::showChecks);
         if (*info.parent)
-            submenus.emplace_back(findMenu(window_, info.parent), menu);
+            submenus.emplace_back(menuNamed(info.parent), added);
         else
-            insertAfterView(bar, menu);
+            insertAfterView(bar, window.view, added);
     }
     QHash<QString, QActionGroup*> groups;
     for (const TaskCommandInfo& command : taskCommands()) {
-        QMenu* menu = findMenu(window_, command.menu);
+        QMenu* menu = menuNamed(command.menu);
         if (!menu) continue;
         QAction* action = addCommand(menu, command);
         if (!command.radioGroup) continue;
@@ -63,8 +66,7 @@ void TaskMenus::addMenus(QMenuBar* bar) {
     showChecks();
 }
 
-void TaskMenus::insertAfterView(QMenuBar* bar, QMenu* menu) {
-    QMenu* view = findMenu(window_, "mView");
+void TaskMenus::insertAfterView(QMenuBar* bar, QMenu* view, QMenu* menu) {
     const QList<QAction*> top = bar->actions();
     const qsizetype at = view ? top.indexOf(view->menuAction()) : -1;
     if (at >= 0 && at + 1 < top.size())
@@ -75,13 +77,12 @@ void TaskMenus::insertAfterView(QMenuBar* bar, QMenu* menu) {
 
 QAction* TaskMenus::addCommand(QMenu* menu, const TaskCommandInfo& command) {
     // File's items stand before "Quit".
-    QAction* before = nullptr;
-    for (QAction* item : menu->actions())
-        if (item->objectName() == QLatin1String("Quit1")) before = item;
+    QAction* before = quit_ && menu->actions().contains(quit_) ? quit_ : nullptr;
     if (command.separatorBefore) menu->insertSeparator(before);
     auto* action = new QAction(QString::fromUtf8(command.caption), menu);
     menu->insertAction(before, action);
     action->setObjectName(QString::fromLatin1(command.name));
+    actions_.insert(action->objectName(), action);
     const TaskCommandInfo* info = &command;
     if (command.checked) {
         action->setCheckable(true);
@@ -96,7 +97,7 @@ QAction* TaskMenus::addCommand(QMenu* menu, const TaskCommandInfo& command) {
 
 void TaskMenus::addLabels() {
     for (const TaskMenuLabel& label : taskMenuLabels()) {
-        QMenu* menu = findMenu(window_, label.menu);
+        QMenu* menu = menuNamed(label.menu);
         if (!menu) continue;
         QAction* before = label.before ? find(label.before) : nullptr;
         const QString caption = QString::fromUtf8(label.caption);
@@ -113,7 +114,9 @@ void TaskMenus::showChecks() {
     for (const auto& [action, command] : checkable_) action->setChecked(command->checked(tasks_));
 }
 
-QAction* TaskMenus::find(const char* name) const { return window_->findChild<QAction*>(QString::fromLatin1(name)); }
+QMenu* TaskMenus::menuNamed(const char* name) const { return menus_.value(QString::fromLatin1(name)); }
+
+QAction* TaskMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
 // The picture of a drop-down item: its type, priority or state as the grid shows it.
 QIcon TaskMenus::itemPicture(const std::string& button, int value) const {

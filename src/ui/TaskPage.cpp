@@ -13,6 +13,7 @@
 #include "ui/TaskGrid.h"
 #include "ui/TaskMenus.h"
 #include "ui/TaskPrinter.h"
+#include "ui/WindowMenus.h"
 #include "ui/dialogs/TaskPropsDialog.h"
 
 namespace torvalet::ui {
@@ -36,9 +37,9 @@ TaskPage::TaskPage(Tasks& tasks, CommandRunner run, QWidget* window)
 
 TaskPage::~TaskPage() = default;
 
-void TaskPage::addMenus(QMenuBar* bar) {
-    menus_->addMenus(bar);
-    addPrintItem();
+void TaskPage::addMenus(QMenuBar* bar, const WindowMenus& window) {
+    menus_->addMenus(bar, window);
+    addPrintItem(window);
     static_cast<QVBoxLayout*>(panel_->layout())->insertWidget(0, menus_->toolBar());
 }
 
@@ -56,12 +57,12 @@ void TaskPage::connectParts() {
 }
 
 // File > Print: the task list as the grid shows it, before "Quit".
-void TaskPage::addPrintItem() {
-    auto* file = window_->findChild<QMenu*>(QStringLiteral("mFile"));
+void TaskPage::addPrintItem(const WindowMenus& window) {
+    QMenu* file = window.file;
     if (!file) return;
     auto* print = new QAction(tr("Print"), file);
     print->setObjectName(QStringLiteral("Print1"));
-    file->insertAction(window_->findChild<QAction*>(QStringLiteral("Quit1")), print);
+    file->insertAction(window.quit, print);
     connect(print, &QAction::triggered, this, &TaskPage::printTasks);
 }
 

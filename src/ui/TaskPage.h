@@ -18,6 +18,7 @@ class TaskMenus;
 class TaskPropsDialog;
 
 using CommandRunner = std::function<void(const std::function<void()>&)>;
+struct WindowMenus;
 
 // The window's side of the task list: the task grid under its tool bar, the task menus and the
 // time menu, and the task properties dialog.
@@ -28,8 +29,8 @@ public:
     TaskPage(Tasks& tasks, CommandRunner run, QWidget* window);
     ~TaskPage() override;
 
-    // The task menus into the window's menu bar and the tool bar above the grid.
-    void addMenus(QMenuBar* bar);
+    // The task menus into the window's menu bar and File, and the tool bar above the grid.
+    void addMenus(QMenuBar* bar, const WindowMenus& window);
     // The left part of the Tasks page: tool bar and grid.
     QWidget* panel() const { return panel_; }
     TaskGrid* grid() const { return grid_; }
@@ -42,7 +43,7 @@ public:
 private:
     // The dialog and the grid run their commands through the window.
     void connectParts();
-    void addPrintItem();
+    void addPrintItem(const WindowMenus& window);
     void printTasks();
 
     Tasks& tasks_;

@@ -33,6 +33,16 @@ public:
     TreeMenus(TreePages& pages, Tasks& tasks, CommandRunner run, QWidget* window);
 
     void addMenus(QMenuBar* bar);
+    // The page menus that addMenus made, for the other commands in them.
+    struct PageMenus {
+        QMenu* goals = nullptr;
+        QMenu* links = nullptr;
+        QMenu* contacts = nullptr;
+        QMenu* phrases = nullptr;
+    };
+    PageMenus pageMenus() const {
+        return {pageMenu(kTasksPage), pageMenu(kLinksPage), pageMenu(kContactsPage), pageMenu(kBlocknotePage)};
+    }
     // The tool bar of a page (0 Tasks: goals, 1 Links, 2 Contacts, 3 Blocknote: phrases,
     // 4 Calendar). The menus come first.
     QToolBar* toolBar(Page page);

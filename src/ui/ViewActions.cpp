@@ -20,11 +20,12 @@
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/PrintWithDialog.h"
+#include "ui/WindowMenus.h"
 
 namespace torvalet::ui {
 
 ViewActions::ViewActions(ViewCommands& commands, HelpCommands& help, ViewState& view, const Services& services,
-                         MainWindow& window, const Widgets& widgets)
+                         MainWindow& window, const WindowMenus& menus, const Widgets& widgets)
     : QObject(&window),
       commands_(commands),
       help_(help),
@@ -32,7 +33,7 @@ ViewActions::ViewActions(ViewCommands& commands, HelpCommands& help, ViewState& 
       services_(services),
       window_(window),
       widgets_(widgets) {
-    addViewItems();
+    addViewItems(menus.view);
     addTextboardItems();
     addServiceItems();
     addHelpItems();
@@ -53,8 +54,7 @@ QAction* ViewActions::add(QWidget* menuOrWindow, const char* name, const QString
     return action;
 }
 
-QMenu* ViewActions::menuNamed(const char* name, const QString& caption) {
-    if (auto* menu = window_.findChild<QMenu*>(QString::fromLatin1(name))) return menu;
+QMenu* ViewActions::addMenu(const char* name, const QString& caption) {
     QMenu* menu = window_.menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
@@ -65,8 +65,7 @@ void ViewActions::run(const Handler& command) {
     showState();
 }
 
-void ViewActions::addViewItems() {
-    QMenu* view = menuNamed("mView", tr("&View"));
+void ViewActions::addViewItems(QMenu* view) {
     ViewCommands* commands = &commands_;
     add(view, "ViewTasksPage1", tr("View Tasks Page"), [commands] { commands->showTasksPage(); });
     add(view, "ViewLinksPage1", tr("View Links Page"), [commands] { commands->showLinksPage(); });
@@ -74,7 +73,8 @@ void ViewActions::addViewItems() {
     add(view, "ViewBlocknotePage1", tr("View Blocknote Page"), [commands] { commands->showBlocknotePage(); });
     add(view, "ViewCalendarPage1", tr("View Calendar Page"), [commands] { commands->showCalendarPage(); });
     view->addSeparator();
-    add(view, "messagePad1", tr("MessagePad"), [commands] { commands->toggleMessagePad(); })->setCheckable(true);
+    messagePadItem_ = add(view, "messagePad1", tr("MessagePad"), [commands] { commands->toggleMessagePad(); });
+    messagePadItem_->setCheckable(true);
     add(view, "ClearMessagePad1", tr("Clear MessagePad"), [this, commands] {
         commands->clearMessagePad();
         window_.refreshMessagePad();
@@ -82,7 +82,7 @@ void ViewActions::addViewItems() {
 }
 
 void ViewActions::addTextboardItems() {
-    QMenu* menu = menuNamed("Textboard_mp", tr("Te&xtboard"));
+    QMenu* menu = textboardMenu_ = addMenu("Textboard_mp", tr("Te&xtboard"));
     QPlainTextEdit* board = widgets_.textboard;
     ViewCommands* commands = &commands_;
     const auto onBoard = [commands, board](void (QPlainTextEdit::*edit)()) {
@@ -121,7 +121,7 @@ void ViewActions::printTextboard() {
 }
 
 void ViewActions::addServiceItems() {
-    QMenu* service = menuNamed("Service1", tr("&Service"));
+    QMenu* service = addMenu("Service1", tr("&Service"));
     HelpCommands* documents = &help_;
     const Clock* clock = &services_.clock;
     add(service, "CreateDayFolder1", tr("Create Day Folder"),
@@ -134,7 +134,7 @@ void ViewActions::addServiceItems() {
 }
 
 void ViewActions::addHelpItems() {
-    QMenu* help = menuNamed("mHelp", tr("&Help"));
+    QMenu* help = addMenu("mHelp", tr("&Help"));
     HelpCommands* documents = &help_;
     add(help, "TorvaletHelp1", tr("Torvalet Help"), [documents] { documents->openHelp(); });
     add(help, "mManual", tr("Manual"), [documents] { documents->openManual(); });
@@ -144,7 +144,8 @@ void ViewActions::addHelpItems() {
     help->addSeparator();
     ViewCommands* commands = &commands_;
     add(help, "ShowNextTip1", tr("Show Next Tip"), [commands] { commands->showNextTip(); });
-    add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->toggleAutoplayTips(); })->setCheckable(true);
+    autoplayTipsItem_ = add(help, "AutoplayTips1", tr("Autoplay Tips"), [commands] { commands->toggleAutoplayTips(); });
+    autoplayTipsItem_->setCheckable(true);
     help->addSeparator();
     auto* about = new QAction(tr("About..."), help);
     about->setObjectName(QStringLiteral("mAbout"));
@@ -154,9 +155,9 @@ void ViewActions::addHelpItems() {
 
 void ViewActions::addHiddenItems() {
     ViewCommands* commands = &commands_;
-    add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] {
-        commands->toggleRightPanelWide();
-    })->setCheckable(true);
+    rightPanelWideItem_ =
+        add(&window_, "RightPanelWide_mp", tr("Right Panel Wide"), [commands] { commands->toggleRightPanelWide(); });
+    rightPanelWideItem_->setCheckable(true);
     add(&window_, "EscapeCommand1", tr("Escape Command"), [this, commands] {
         if (trayAvailable()) {
             commands->hideInTray();
@@ -194,12 +195,9 @@ bool ViewActions::trayAvailable() const {
 
 void ViewActions::showState() {
     const ViewState& view = view_;
-    const auto check = [this](const char* name, bool on) {
-        if (auto* action = window_.findChild<QAction*>(QString::fromLatin1(name))) action->setChecked(on);
-    };
-    check("messagePad1", view.bottomPanelVisible);
-    check("RightPanelWide_mp", view.rightPanelWide);
-    check("AutoplayTips1", view.autoplayTips);
+    messagePadItem_->setChecked(view.bottomPanelVisible);
+    rightPanelWideItem_->setChecked(view.rightPanelWide);
+    autoplayTipsItem_->setChecked(view.autoplayTips);
     widgets_.bottomPanel->setVisible(view.bottomPanelVisible);
     widgets_.tipLine->setText(QString::fromStdString(commands_.tipLine()));
     widgets_.tipPanel->setVisible(view.tipVisible);

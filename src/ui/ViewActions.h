@@ -21,6 +21,7 @@ struct ViewState;
 namespace torvalet::ui {
 
 class MainWindow;
+struct WindowMenus;
 
 // The view commands in the window: the page items and "MessagePad" of the View menu, the tips in
 // the Help menu and on the tip line, the hint line, the Textboard menu, the tray icon's hide and
@@ -37,9 +38,14 @@ public:
         QSystemTrayIcon* tray;
     };
 
+    // The page items go into the window's View menu; the Textboard, Service and Help menus are
+    // made here.
     ViewActions(ViewCommands& commands, HelpCommands& help, ViewState& view, const Services& services,
-                MainWindow& window, const Widgets& widgets);
+                MainWindow& window, const WindowMenus& menus, const Widgets& widgets);
     ~ViewActions() override;
+
+    // "Textboard", for the other commands on the textboard.
+    QMenu* textboardMenu() const { return textboardMenu_; }
 
     // The check marks, the tip line and the bottom panel as the view state has them.
     void showState();
@@ -58,8 +64,8 @@ protected:
 private:
     using Handler = std::function<void()>;
     QAction* add(QWidget* menuOrWindow, const char* name, const QString& caption, const Handler& handler);
-    QMenu* menuNamed(const char* name, const QString& caption);
-    void addViewItems();
+    QMenu* addMenu(const char* name, const QString& caption);
+    void addViewItems(QMenu* view);
     void addServiceItems();
     void addHelpItems();
     void addTextboardItems();
@@ -76,6 +82,11 @@ private:
     const Services& services_;
     MainWindow& window_;
     Widgets widgets_;
+    QMenu* textboardMenu_ = nullptr;
+    // The check items that show the view state.
+    QAction* messagePadItem_ = nullptr;
+    QAction* rightPanelWideItem_ = nullptr;
+    QAction* autoplayTipsItem_ = nullptr;
 };
 
 }  // namespace torvalet::ui

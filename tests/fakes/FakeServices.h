@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -72,9 +73,9 @@ private:
 
 class FakeShell : public Shell {
 public:
-    std::vector<OpenRequest> requests;
+    std::vector<DesktopRequest> requests;
     bool succeed = true;
-    bool open(const OpenRequest& request) override {
+    bool open(const DesktopRequest& request) override {
         requests.push_back(request);
         return succeed;
     }
@@ -161,3 +162,12 @@ struct FakeServices {
 };
 
 }  // namespace torvalet::testing
+
+namespace torvalet {
+
+// How a failing expectation shows a request.
+inline std::ostream& operator<<(std::ostream& out, const DesktopRequest& request) {
+    return out << describe(request) << " (in " << request.folder << ')';
+}
+
+}  // namespace torvalet

@@ -45,37 +45,38 @@ private slots:
         const QString program = writeArgumentsProgram(dir);
         const std::string folder = dir.path().string();
         const QString runsIn = QString::fromStdString(folder);
+        using Kind = DesktopRequest::Kind;
         const struct {
-            OpenRequest request;
+            DesktopRequest request;
             DesktopAction expected;
         } cases[] = {
-            {{"IEXPLORE.EXE", " -new https://example.org/a-new-page", folder}, url("https://example.org/a-new-page")},
-            {{"iexplore.exe", " -new example.org", folder}, url("http://example.org")},
-            {{"IEXPLORE.EXE", " -new https://duckduckgo.com/?q=two words", folder},
+            {{Kind::Browse, "https://example.org/a-new-page", "", folder}, url("https://example.org/a-new-page")},
+            {{Kind::Browse, " example.org ", "", folder}, url("http://example.org")},
+            {{Kind::Browse, "https://duckduckgo.com/?q=two words", "", folder},
              url("https://duckduckgo.com/?q=two%20words")},
-            {{"IEXPLORE.EXE", " -new ", folder}, {DesktopAction::StartBrowser, {}, {}, {}, runsIn}},
-            {{"iexplore", "", folder}, {DesktopAction::StartBrowser, {}, {}, {}, runsIn}},
-            {{"explorer.exe", "/n, /e," + folder + "/sub", folder}, url("file://" + path(dir, "sub"))},
-            {{"explorer.exe", "/n, /e,sub", folder}, url("file://" + path(dir, "sub"))},
-            {{"explorer.exe", "/n, /e,/no/such/folder", folder}, {}},
-            {{"explorer.exe", "", folder}, url("file://" + QDir::homePath())},
-            {{"mailto:ann@example.org; bob@example.org; ", "", folder},
+            {{Kind::Browse, "", "", folder}, {DesktopAction::StartBrowser, {}, {}, {}, runsIn}},
+            {{Kind::Browse, " ", "", folder}, {DesktopAction::StartBrowser, {}, {}, {}, runsIn}},
+            {{Kind::ShowFolder, folder + "/sub", "", folder}, url("file://" + path(dir, "sub"))},
+            {{Kind::ShowFolder, " sub", "", folder}, url("file://" + path(dir, "sub"))},
+            {{Kind::ShowFolder, "/no/such/folder", "", folder}, {}},
+            {{Kind::ShowFolder, "", "", folder}, url("file://" + QDir::homePath())},
+            {{Kind::Mail, "mailto:ann@example.org; bob@example.org; ", "", folder},
              url("mailto:ann@example.org;%20bob@example.org;%20")},
-            {{"https://example.org/page", "", folder}, url("https://example.org/page")},
-            {{"www.example.org", "", folder}, url("http://www.example.org")},
-            {{"notes.txt", "--ignored", folder}, url("file://" + path(dir, "notes.txt"))},
-            {{"sub", "", folder}, url("file://" + path(dir, "sub"))},
-            {{"show args", "one \"two words\"; rm -rf ~", folder},
+            {{Kind::Open, "https://example.org/page", "", folder}, url("https://example.org/page")},
+            {{Kind::Open, "www.example.org", "", folder}, url("http://www.example.org")},
+            {{Kind::Open, "notes.txt", "--ignored", folder}, url("file://" + path(dir, "notes.txt"))},
+            {{Kind::Open, "sub", "", folder}, url("file://" + path(dir, "sub"))},
+            {{Kind::Open, "show args", "one \"two words\"; rm -rf ~", folder},
              {DesktopAction::StartProgram, {}, program, {"one", "two words;", "rm", "-rf", "~"}, runsIn}},
-            {{"", "", folder}, {}},
-            {{"/no/such/program", "", folder}, {}},
-            {{"rundll32.exe", "diskcopy,DiskCopyRunDll", folder}, {}},
+            {{Kind::Open, "", "", folder}, {}},
+            {{Kind::Open, "/no/such/program", "", folder}, {}},
+            {{Kind::CopyDiskette, "", "", folder}, {}},
         };
         for (const auto& c : cases) {
             const DesktopAction action = QtShell::plan(c.request);
-            QVERIFY2(action == c.expected, (c.request.file + " " + c.request.parameters + " -> " +
-                                            action.url.toString().toStdString() + action.program.toStdString())
-                                               .c_str());
+            QVERIFY2(action == c.expected,
+                     (describe(c.request) + " -> " + action.url.toString().toStdString() + action.program.toStdString())
+                         .c_str());
         }
     }
 
@@ -85,7 +86,8 @@ private slots:
         testing::TempDir dir;
         const QString program = writeArgumentsProgram(dir);
         const std::string folder = (dir / "").string();
-        QVERIFY(QtShell().open({"show args", "one \"two words\" $(touch made) ; echo x > made2 | cat `id`", folder}));
+        QVERIFY(QtShell().open({DesktopRequest::Kind::Open, "show args",
+                                "one \"two words\" $(touch made) ; echo x > made2 | cat `id`", folder}));
         QTRY_VERIFY(QFile::exists(program + ".out"));
         QTRY_VERIFY(testing::readText((program + ".out").toStdString()).find("`id`") != std::string::npos);
         QCOMPARE(QString::fromStdString(testing::readText((program + ".out").toStdString())),
@@ -95,17 +97,30 @@ private slots:
         QVERIFY(!QFile::exists(path(dir, "made2")));
     }
 
+    // The box names what was asked for; a request without a target names what it would start.
     void whatCannotBeOpenedIsSaidWithoutWaiting() {
         testing::TempDir dir;
         QLocale::setDefault(QLocale(QLocale::English));
-        QVERIFY(!QtShell().open({"/no/such/program", "--flag", dir.path().string()}));
-        QMessageBox* box = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == "ShellRefusal") box = qobject_cast<QMessageBox*>(window);
-        QVERIFY(box);
-        QVERIFY(box->isVisible());
-        QCOMPARE(box->text(), QString("Could not open \"/no/such/program --flag\"."));
-        box->close();
+        const std::string folder = dir.path().string();
+        const struct {
+            DesktopRequest request;
+            const char* text;
+        } cases[] = {
+            {{DesktopRequest::Kind::Open, "/no/such/program", "--flag ", folder},
+             "Could not open \"/no/such/program --flag\"."},
+            {{DesktopRequest::Kind::ShowFolder, "/no/such/folder", "", folder}, "Could not open \"/no/such/folder\"."},
+            {{DesktopRequest::Kind::CopyDiskette, "", "", folder}, "Could not open \"the diskette copy\"."},
+        };
+        for (const auto& c : cases) {
+            QVERIFY(!QtShell().open(c.request));
+            QMessageBox* box = nullptr;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == "ShellRefusal" && window->isVisible())
+                    box = qobject_cast<QMessageBox*>(window);
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString(c.text));
+            box->close();
+        }
     }
 
     void desktopEntriesGiveTheirCommand() {

@@ -256,6 +256,33 @@ private slots:
         QCOMPARE(view->itemModel()->nodeOf(view->currentIndex()), links.root()->lastChild());
     }
 
+    // "Filter Goals", "Filter Links" and "Filter Contacts" show their page and pick the whole text
+    // of that page's filter line, ready to be typed over.
+    void filterItemsPickTheirPagesFilterLine() {
+        Running app;
+        const struct {
+            const char* item;
+            Page page;
+            const char* line;
+        } cases[] = {{"FilterGoals1", kTasksPage, "GoalEdit"},
+                     {"FilterLinks1", kLinksPage, "LinkEdit"},
+                     {"FilterContacts1", kContactsPage, "ContactEdit"}};
+        for (const auto& c : cases) {
+            for (const char* line : {"GoalEdit", "LinkEdit", "ContactEdit"}) {
+                QLineEdit* edit = app.find<QLineEdit>(line);
+                edit->clear();
+                QTest::keyClicks(edit, "old");
+                edit->deselect();
+            }
+            app.showPage(kBlocknotePage);
+            app.find<QAction>(c.item)->trigger();
+            QCOMPARE(app.organizer->view().activePage, int(c.page));
+            for (const char* line : {"GoalEdit", "LinkEdit", "ContactEdit"})
+                QCOMPARE(app.find<QLineEdit>(line)->selectedText(),
+                         QString(std::string_view(line) == c.line ? "old" : ""));
+        }
+    }
+
     void goalPanelWidths() {
         const struct {
             PaneWidth width;

@@ -89,9 +89,9 @@ private slots:
         QTest::keyClick(app.window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         const std::string home = app.dir.path().string();
         QCOMPARE(app.fakes.shell.requests,
-                 (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://example.org", home},
-                                           {"IEXPLORE.EXE", " -new https://duckduckgo.com/", home},
-                                           {"explorer.exe", "", home}}));
+                 (std::vector<DesktopRequest>{{DesktopRequest::Kind::Browse, "https://example.org", "", home},
+                                              {DesktopRequest::Kind::Browse, "https://duckduckgo.com/", "", home},
+                                              {DesktopRequest::Kind::ShowFolder, "", "", home}}));
 
         QTest::keyClick(app.window.get(), Qt::Key_Escape);
         QVERIFY(app.window->isMinimized());
@@ -112,7 +112,7 @@ private slots:
         links.setFocused(links.firstTopLevel()->firstChild());
         emit view->doubleClicked(view->model()->index(0, 0));
         QCOMPARE(app.fakes.shell.requests.size(), std::size_t(1));
-        QCOMPARE(app.fakes.shell.requests[0].file, std::string("notes.txt"));
+        QCOMPARE(app.fakes.shell.requests[0].target, std::string("notes.txt"));
     }
 
     void mailFromTheTextboardAndTheContactDialog() {
@@ -128,8 +128,9 @@ private slots:
 
         const std::string home = app.dir.path().string();
         QCOMPARE(app.fakes.shell.requests,
-                 (std::vector<OpenRequest>{{"mailto: ?subject= &body=Hello\rWorld\r", "", home},
-                                           {"mailto:ann@example.org; ", "", home}}));
+                 (std::vector<DesktopRequest>{
+                     {DesktopRequest::Kind::Mail, "mailto: ?subject= &body=Hello\rWorld\r", "", home},
+                     {DesktopRequest::Kind::Mail, "mailto:ann@example.org; ", "", home}}));
     }
 };
 

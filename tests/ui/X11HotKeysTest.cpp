@@ -98,9 +98,9 @@ private slots:
         QCOMPARE(organizer.hotKeys().registry.registrations().size(), std::size_t(1));
 
         const std::string home = dir.path().string(), work = (dir / "work").string();
-        const std::vector<OpenRequest> onePress{{"report.pdf", "", work},
-                                                {"IEXPLORE.EXE", " -new https://example.org", work},
-                                                {"ann@example.org", "", home}};
+        const std::vector<DesktopRequest> onePress{{DesktopRequest::Kind::Open, "report.pdf", "", work},
+                                                   {DesktopRequest::Kind::Browse, "https://example.org", "", work},
+                                                   {DesktopRequest::Kind::Open, "ann@example.org", "", home}};
         QVERIFY(sendKeys("ctrl+alt+l"));
         QTRY_COMPARE(fakes.shell.requests, onePress);
 

@@ -27,13 +27,14 @@ void HelpCommands::openHelp() { openDocument(helpFile(settings_.language)); }
 void HelpCommands::openManual() { openDocument(manualFile(settings_.language)); }
 
 void HelpCommands::openHomePage() {
-    openRequest({ShellText::browser, std::string(ShellText::newWindow) + homePage, home_.string()}, homePage);
+    openRequest({DesktopRequest::Kind::Browse, homePage, {}, home_.string()}, homePage);
 }
 
 void HelpCommands::openReadMe() { openDocument("ReadMe.txt"); }
 
 void HelpCommands::mailSupport() {
-    openRequest({std::string(ShellText::mailTo) + supportAddress, "", home_.string()}, supportAddress);
+    openRequest({DesktopRequest::Kind::Mail, std::string("mailto:") + supportAddress, {}, home_.string()},
+                supportAddress);
 }
 
 void HelpCommands::openPrivateInfo() { openNotes("Private.txt"); }
@@ -63,8 +64,7 @@ void HelpCommands::openDayFolder(Date today) {
         ui_.showMessage("The day folder \"" + folder.string() + "\" is not there: Create Day Folder makes it.");
         return;
     }
-    openRequest({ShellText::fileManager, std::string(ShellText::folderSwitches) + folder.string(), home_.string()},
-                folder.string());
+    openRequest({DesktopRequest::Kind::ShowFolder, folder.string(), {}, home_.string()}, folder.string());
 }
 
 void HelpCommands::openNotes(const std::string& relative) {
@@ -77,10 +77,10 @@ void HelpCommands::openNotes(const std::string& relative) {
             return;
         }
     }
-    openRequest({file.string(), "", home_.string()}, file.string());
+    openRequest({DesktopRequest::Kind::Open, file.string(), {}, home_.string()}, file.string());
 }
 
-void HelpCommands::openRequest(const OpenRequest& request, const std::string& what) {
+void HelpCommands::openRequest(const DesktopRequest& request, const std::string& what) {
     if (!shell_.open(request)) ui_.showMessage("Cannot open \"" + what + "\"");
 }
 
@@ -91,7 +91,7 @@ void HelpCommands::openDocument(const std::optional<std::string>& relative) {
         ui_.showMessage("The file \"" + file.string() + "\" is not there.");
         return;
     }
-    openRequest({file.string(), "", home_.string()}, file.string());
+    openRequest({DesktopRequest::Kind::Open, file.string(), {}, home_.string()}, file.string());
 }
 
 }  // namespace torvalet

@@ -9,7 +9,7 @@
 namespace torvalet {
 
 class Shell;
-struct OpenRequest;
+struct DesktopRequest;
 class UserInterface;
 struct Settings;
 
@@ -50,7 +50,7 @@ private:
     // Opens a document of the application folder; a missing one or a refusal is reported.
     void openDocument(const std::optional<std::string>& relative);
     void openNotes(const std::string& relative);
-    void openRequest(const OpenRequest& request, const std::string& what);
+    void openRequest(const DesktopRequest& request, const std::string& what);
 
     Shell& shell_;
     UserInterface& ui_;

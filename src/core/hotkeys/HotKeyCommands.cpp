@@ -62,7 +62,7 @@ void HotKeyCommands::registerHotKeys() {
 // and no tree is walked while the user may change it.
 void HotKeyCommands::hotKeyPressed(std::uint32_t hotKey, std::uint16_t) {
     const std::string text = hotKeyText(hotKey);
-    std::vector<OpenRequest> links;
+    std::vector<DesktopRequest> links;
     trees_.get(TreeId::LinksTree).forEach([&](const TreeNode* node) {
         const LinkRecord& link = node->record<LinkRecord>();
         if (link.hotKey == text) links.push_back(requests_.hotKeyLink(link));
@@ -78,7 +78,7 @@ void HotKeyCommands::hotKeyPressed(std::uint32_t hotKey, std::uint16_t) {
         if (phrase.hotKey == text) phrases.push_back(phrase.text);
     });
 
-    for (const OpenRequest& link : links) services_.shell.open(link);
+    for (const DesktopRequest& link : links) services_.shell.open(link);
     for (const std::string& address : addresses) {
         if (address.empty())
             services_.ui.showMessage(OpenCommands::noEmailText);

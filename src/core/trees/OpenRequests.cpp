@@ -4,6 +4,7 @@
 
 #include "model/Settings.h"
 #include "trees/LinkRecord.h"
+#include "trees/StoredCommand.h"
 
 namespace torvalet {
 
@@ -20,6 +21,9 @@ namespace TaskType {
 constexpr int Email = 4, Open = 10, Run = 26, EmailOnDo = 28, Search = 16, Copy = 35;
 }  // namespace TaskType
 
+using Kind = DesktopRequest::Kind;
+
+const std::string mailTo = "mailto:";
 const char* const phrasesMailMiddle = "?subject= &body=";
 const char* const textboardMailStart = "mailto: ?subject= &body=";
 const char* const defaultStartPage = "https://duckduckgo.com/";
@@ -49,8 +53,12 @@ std::string linesEndedByReturn(const std::string& text) {
 
 OpenRequests::OpenRequests(fs::path home, const Settings& settings) : home_(std::move(home)), settings_(settings) {}
 
-OpenRequest OpenRequests::request(std::string file, std::string parameters) const {
-    return {std::move(file), std::move(parameters), home_.string()};
+DesktopRequest OpenRequests::request(DesktopRequest::Kind kind, std::string target) const {
+    return {kind, std::move(target), {}, home_.string()};
+}
+
+DesktopRequest OpenRequests::stored(const std::string& file, const std::string& parameters) const {
+    return storedCommand(file, parameters, home_.string());
 }
 
 std::string OpenRequests::workingFolder(const std::string& dir) const {
@@ -60,70 +68,68 @@ std::string OpenRequests::workingFolder(const std::string& dir) const {
     return fs::is_directory(folder, error) ? folder.string() : home_.string();
 }
 
-std::optional<OpenRequest> OpenRequests::link(const LinkRecord& link) const {
+std::optional<DesktopRequest> OpenRequests::link(const LinkRecord& link) const {
     if (link.url.empty()) return std::nullopt;
     switch (link.kind) {
     case LinkKind::Internet:
-    case LinkKind::Group: return request(ShellText::browser, ShellText::newWindow + link.url);
-    case LinkKind::Folder:
-        return OpenRequest{ShellText::fileManager, ShellText::folderSwitches + link.url, workingFolder(link.dir)};
-    case LinkKind::Search:
-        return request(ShellText::browser, ShellText::newWindow + settings_.webSearchPrefix + link.url);
-    case LinkKind::Email: return request(ShellText::mailTo + link.url);
+    case LinkKind::Group: return request(Kind::Browse, link.url);
+    case LinkKind::Folder: return DesktopRequest{Kind::ShowFolder, link.url, {}, workingFolder(link.dir)};
+    case LinkKind::Search: return request(Kind::Browse, settings_.webSearchPrefix + link.url);
+    case LinkKind::Email: return request(Kind::Mail, mailTo + link.url);
     case LinkKind::None:
     case LinkKind::File:
     case LinkKind::Application:
-    case LinkKind::Unchosen: return OpenRequest{link.url, link.params, workingFolder(link.dir)};
+    case LinkKind::Unchosen: return storedCommand(link.url, link.params, workingFolder(link.dir));
     default: return std::nullopt;
     }
 }
 
-OpenRequest OpenRequests::hotKeyLink(const LinkRecord& link) const {
-    if (link.kind == LinkKind::Internet)
-        return {ShellText::browser, ShellText::newWindow + link.url, workingFolder(link.dir)};
-    return {link.url, link.params, workingFolder(link.dir)};
+DesktopRequest OpenRequests::hotKeyLink(const LinkRecord& link) const {
+    if (link.kind == LinkKind::Internet) return {Kind::Browse, link.url, {}, workingFolder(link.dir)};
+    return storedCommand(link.url, link.params, workingFolder(link.dir));
 }
 
-OpenRequest OpenRequests::mail(const std::string& addresses) const { return request(ShellText::mailTo + addresses); }
-
-OpenRequest OpenRequests::site(const std::string& webPage) const {
-    return request(ShellText::browser, ShellText::newWindow + webPage);
+DesktopRequest OpenRequests::mail(const std::string& addresses) const {
+    return request(Kind::Mail, mailTo + addresses);
 }
 
-OpenRequest OpenRequests::phrasesMail(const std::string& addresses, const std::string& body) const {
-    return request(ShellText::mailTo + addresses + phrasesMailMiddle + body);
+DesktopRequest OpenRequests::site(const std::string& webPage) const { return request(Kind::Browse, webPage); }
+
+DesktopRequest OpenRequests::phrasesMail(const std::string& addresses, const std::string& body) const {
+    return request(Kind::Mail, mailTo + addresses + phrasesMailMiddle + body);
 }
 
-OpenRequest OpenRequests::textboardMail(const std::string& textboard) const {
-    return request(textboardMailStart + linesEndedByReturn(textboard));
+DesktopRequest OpenRequests::textboardMail(const std::string& textboard) const {
+    return request(Kind::Mail, textboardMailStart + linesEndedByReturn(textboard));
 }
 
-OpenRequest OpenRequests::searchStartPage() const {
-    return request(ShellText::browser, ShellText::newWindow + startPageOf(settings_.webSearchPrefix));
+DesktopRequest OpenRequests::searchStartPage() const {
+    return request(Kind::Browse, startPageOf(settings_.webSearchPrefix));
 }
 
-OpenRequest OpenRequests::browser() const { return request("iexplore"); }
+DesktopRequest OpenRequests::browser() const { return request(Kind::Browse, {}); }
 
-OpenRequest OpenRequests::fileManager() const { return request(ShellText::fileManager); }
+DesktopRequest OpenRequests::fileManager() const { return request(Kind::ShowFolder, {}); }
 
-std::optional<OpenRequest> OpenRequests::taskDo(int type, const std::string& text, const std::string& comment) const {
+std::optional<DesktopRequest> OpenRequests::taskDo(int type, const std::string& text,
+                                                   const std::string& comment) const {
     switch (type) {
-    case TaskType::Search: return request(settings_.webSearchPrefix + text);
-    case TaskType::Open: return request("iexplore.exe", ShellText::newWindow + text);
-    case TaskType::Copy: return request("rundll32.exe", "diskcopy,DiskCopyRunDll");
+    case TaskType::Search: return stored(settings_.webSearchPrefix + text);
+    case TaskType::Open: return request(Kind::Browse, text);
+    case TaskType::Copy: return request(Kind::CopyDiskette, {});
     case TaskType::Email:
-    case TaskType::EmailOnDo: return request(ShellText::mailTo + text);
-    case TaskType::Run: return request(text, comment);
+    case TaskType::EmailOnDo: return request(Kind::Mail, mailTo + text);
+    case TaskType::Run: return stored(text, comment);
     default: return std::nullopt;
     }
 }
 
-std::optional<OpenRequest> OpenRequests::taskExecute(int type, const std::string& text) const {
+std::optional<DesktopRequest> OpenRequests::taskExecute(int type, const std::string& text) const {
     switch (type) {
-    case TaskType::Search: return request(settings_.webSearchPrefix + text);
-    case TaskType::Open: return request(text);
-    case TaskType::Email: return request(ShellText::mailTo + text);
-    case TaskType::Run: return request(text);
+    case TaskType::Search: return stored(settings_.webSearchPrefix + text);
+    case TaskType::Open: return stored(text);
+    case TaskType::Email: return request(Kind::Mail, mailTo + text);
+    case TaskType::Run: return stored(text);
     default: return std::nullopt;
     }
 }

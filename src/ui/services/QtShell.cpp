@@ -17,20 +17,6 @@ namespace torvalet::ui {
 
 namespace {
 
-bool isOneOf(const QString& file, std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        if (file.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
-// The parameters without the switch in front of the address or folder.
-QString withoutPrefix(const QString& parameters, const QString& prefix) {
-    QString rest = parameters.trimmed();
-    const QString trimmedPrefix = prefix.trimmed();
-    if (rest.startsWith(trimmedPrefix, Qt::CaseInsensitive)) rest = rest.mid(trimmedPrefix.size());
-    return rest.trimmed();
-}
-
 QString expandHome(const QString& path) {
     if (path == QLatin1String("~")) return QDir::homePath();
     if (path.startsWith(QLatin1String("~/"))) return QDir::homePath() + path.mid(1);
@@ -50,12 +36,14 @@ DesktopAction openUrl(const QUrl& url) {
 }
 
 DesktopAction browse(const QString& address, const QString& folder) {
-    if (address.isEmpty()) return {DesktopAction::StartBrowser, {}, {}, {}, folder};
-    return openUrl(QUrl::fromUserInput(address, folder));
+    const QString trimmed = address.trimmed();
+    if (trimmed.isEmpty()) return {DesktopAction::StartBrowser, {}, {}, {}, folder};
+    return openUrl(QUrl::fromUserInput(trimmed, folder));
 }
 
 DesktopAction showFolder(const QString& target, const QString& folder) {
-    const QString path = target.isEmpty() ? QDir::homePath() : resolve(target, folder);
+    const QString trimmed = target.trimmed();
+    const QString path = trimmed.isEmpty() ? QDir::homePath() : resolve(trimmed, folder);
     if (!QFileInfo::exists(path)) return {};
     return openUrl(QUrl::fromLocalFile(path));
 }
@@ -64,20 +52,9 @@ DesktopAction start(const QString& program, const QString& parameters, const QSt
     return {DesktopAction::StartProgram, {}, program, QProcess::splitCommand(parameters), folder};
 }
 
-}  // namespace
-
-DesktopAction QtShell::plan(const OpenRequest& request) {
-    const QString file = QString::fromStdString(request.file);
-    const QString parameters = QString::fromStdString(request.parameters);
-    const QString folder = request.directory.empty() ? QDir::currentPath() : QString::fromStdString(request.directory);
+// A document, folder, program or address, by what it is.
+DesktopAction openItem(const QString& file, const QString& parameters, const QString& folder) {
     if (file.trimmed().isEmpty()) return {};
-    if (isOneOf(file, {ShellText::browser, "iexplore"}))
-        return browse(withoutPrefix(parameters, QString::fromLatin1(ShellText::newWindow)), folder);
-    if (isOneOf(file, {ShellText::fileManager, "explorer"}))
-        return showFolder(withoutPrefix(parameters, QString::fromLatin1(ShellText::folderSwitches)), folder);
-    if (file.startsWith(QLatin1String(ShellText::mailTo), Qt::CaseInsensitive))
-        return openUrl(QUrl(file, QUrl::TolerantMode));
-
     const QFileInfo local(resolve(file, folder));
     if (local.isDir()) return openUrl(QUrl::fromLocalFile(local.absoluteFilePath()));
     if (local.isFile() && local.isExecutable()) return start(local.absoluteFilePath(), parameters, folder);
@@ -86,6 +63,21 @@ DesktopAction QtShell::plan(const OpenRequest& request) {
     if (!file.contains(QLatin1Char('/'))) {
         const QString program = QStandardPaths::findExecutable(file);
         if (!program.isEmpty()) return start(program, parameters, folder);
+    }
+    return {};
+}
+
+}  // namespace
+
+DesktopAction QtShell::plan(const DesktopRequest& request) {
+    const QString target = QString::fromStdString(request.target);
+    const QString folder = request.folder.empty() ? QDir::currentPath() : QString::fromStdString(request.folder);
+    switch (request.kind) {
+    case DesktopRequest::Kind::Browse: return browse(target, folder);
+    case DesktopRequest::Kind::ShowFolder: return showFolder(target, folder);
+    case DesktopRequest::Kind::Mail: return openUrl(QUrl(target, QUrl::TolerantMode));
+    case DesktopRequest::Kind::Open: return openItem(target, QString::fromStdString(request.arguments), folder);
+    case DesktopRequest::Kind::CopyDiskette: return {};
     }
     return {};
 }
@@ -105,11 +97,26 @@ bool QtShell::carryOut(const DesktopAction& action) {
 
 // The desktop's own word that it could not open something, in the system's language; the box
 // does not wait, so the command that asked goes on.
-void QtShell::tellRefused(const OpenRequest& request) {
+void QtShell::tellRefused(const DesktopRequest& request) {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-    QString what = QString::fromStdString(request.file);
-    if (!request.parameters.empty()) what += QLatin1Char(' ') + QString::fromStdString(request.parameters).trimmed();
     const bool russian = QLocale().language() == QLocale::Russian;
+    QString what = QString::fromStdString(request.target).trimmed();
+    if (!request.arguments.empty()) what += QLatin1Char(' ') + QString::fromStdString(request.arguments).trimmed();
+    if (what.isEmpty()) {
+        switch (request.kind) {
+        case DesktopRequest::Kind::Browse:
+            what = russian ? QStringLiteral("веб-браузер") : QStringLiteral("the web browser");
+            break;
+        case DesktopRequest::Kind::ShowFolder:
+            what = russian ? QStringLiteral("файловый менеджер") : QStringLiteral("the file manager");
+            break;
+        case DesktopRequest::Kind::CopyDiskette:
+            what = russian ? QStringLiteral("копирование дискет") : QStringLiteral("the diskette copy");
+            break;
+        case DesktopRequest::Kind::Mail:
+        case DesktopRequest::Kind::Open: break;
+        }
+    }
     const QString text =
         QString::fromUtf8(message(MessageId::CouldNotOpen, russian ? Language::russian : Language::english));
     auto* box =
@@ -119,7 +126,7 @@ void QtShell::tellRefused(const OpenRequest& request) {
     box->show();
 }
 
-bool QtShell::open(const OpenRequest& request) {
+bool QtShell::open(const DesktopRequest& request) {
     const bool done = carryOut(plan(request));
     if (!done) tellRefused(request);
     return done;

@@ -8,7 +8,7 @@
 
 namespace torvalet::ui {
 
-// What the desktop is asked to do for one "open" request.
+// What the desktop is asked to do for one request.
 struct DesktopAction {
     enum Kind { Refuse, OpenUrl, StartProgram, StartBrowser };
     Kind kind = Refuse;
@@ -20,21 +20,21 @@ struct DesktopAction {
     bool operator==(const DesktopAction&) const = default;
 };
 
-// Hands "open" requests to the desktop. The browser requests ("IEXPLORE.EXE" with " -new " and
-// an address) and "mailto:" go to the default handlers, a file manager request ("explorer.exe"
-// with "/n, /e," and a folder) and every folder to the file manager, documents to the program
-// for their type, and programs are started detached with their parameters, in the request's
-// folder. Relative names are found in that folder, then (for programs) along PATH. What cannot
-// be opened is said in a box that does not wait.
+// Carries desktop requests out. Addresses and mail go to the default handlers (the browser on
+// its own is the default browser's program), folders to the file manager (on its own, it shows
+// the home folder), documents to the program for their type, and programs are started detached
+// with their parameters, in the request's folder. Relative names are found in that folder, then
+// (for programs) along PATH. There is no diskette copy to start. What cannot be done is said in
+// a box that does not wait.
 class QtShell : public Shell {
 public:
-    bool open(const OpenRequest& request) override;
+    bool open(const DesktopRequest& request) override;
 
-    static DesktopAction plan(const OpenRequest& request);
+    static DesktopAction plan(const DesktopRequest& request);
     static bool carryOut(const DesktopAction& action);
 
 private:
-    static void tellRefused(const OpenRequest& request);
+    static void tellRefused(const DesktopRequest& request);
 };
 
 }  // namespace torvalet::ui

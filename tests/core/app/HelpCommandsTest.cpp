@@ -28,9 +28,10 @@ TEST(HelpCommands, HelpAndManualOfTheLanguageInForce) {
         HelpCommands help(fakes.shell, fakes.ui, settings, dir.path());
         help.openHelp();
         help.openManual();
-        std::vector<OpenRequest> expected;
+        std::vector<DesktopRequest> expected;
         for (const char* file : {c.help, c.manual})
-            if (file) expected.push_back({(dir.path() / file).string(), "", dir.path().string()});
+            if (file)
+                expected.push_back({DesktopRequest::Kind::Open, (dir.path() / file).string(), "", dir.path().string()});
         EXPECT_EQ(fakes.shell.requests, expected) << c.language;
         EXPECT_TRUE(fakes.ui.messages.empty());
     }
@@ -60,8 +61,9 @@ TEST(HelpCommands, InformationFilesAreMadeWhenMissingAndKeepTheirText) {
     testing::writeText(d.dir / "Useful.txt", "kept");
     d.help.openPrivateInfo();
     d.help.openUsefulInfo();
-    const std::vector<OpenRequest> expected = {{(d.dir / "Private.txt").string(), "", d.home()},
-                                               {(d.dir / "Useful.txt").string(), "", d.home()}};
+    const std::vector<DesktopRequest> expected = {
+        {DesktopRequest::Kind::Open, (d.dir / "Private.txt").string(), "", d.home()},
+        {DesktopRequest::Kind::Open, (d.dir / "Useful.txt").string(), "", d.home()}};
     EXPECT_EQ(d.fakes.shell.requests, expected);
     EXPECT_EQ(testing::readText(d.dir / "Private.txt"), "");
     EXPECT_EQ(testing::readText(d.dir / "Useful.txt"), "kept");
@@ -80,8 +82,8 @@ TEST(HelpCommands, TheDayFolderIsOpenedOnceMade) {
     d.help.createDayFolder(today);
     d.help.openDayFolder(today);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    const OpenRequest shown{ShellText::fileManager, ShellText::folderSwitches + folder.string(), d.home()};
-    EXPECT_EQ(d.fakes.shell.requests, std::vector<OpenRequest>(2, shown));
+    const DesktopRequest shown{DesktopRequest::Kind::ShowFolder, folder.string(), "", d.home()};
+    EXPECT_EQ(d.fakes.shell.requests, std::vector<DesktopRequest>(2, shown));
     EXPECT_EQ(d.fakes.ui.messages.size(), 1u);
 }
 

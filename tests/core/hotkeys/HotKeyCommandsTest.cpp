@@ -22,6 +22,7 @@ namespace torvalet {
 namespace {
 
 namespace fs = std::filesystem;
+using Kind = DesktopRequest::Kind;
 
 constexpr unsigned CtrlAlt = HotKeyFlag::Ctrl | HotKeyFlag::Alt;
 
@@ -128,10 +129,10 @@ TEST_F(HotKeyCommandsTest, PressOpensTheLinksWrittenAsTheCanonicalTextInTreeOrde
 
     const std::string work = (dir / "work").string();
     EXPECT_EQ(fakes.shell.requests,
-              (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://example.org/a-new-page", work},
-                                        {"report.pdf", "-p 'a b'", work},
-                                        {"/usr/bin/xterm", "", home()},
-                                        {"https://example.org/folder", "", home()}}));
+              (std::vector<DesktopRequest>{{Kind::Browse, "https://example.org/a-new-page", "", work},
+                                           {Kind::Open, "report.pdf", "-p 'a b'", work},
+                                           {Kind::Open, "/usr/bin/xterm", "", home()},
+                                           {Kind::Open, "https://example.org/folder", "", home()}}));
 }
 
 TEST_F(HotKeyCommandsTest, PressMailsTheContactsAndSaysWhenOneHasNoAddress) {
@@ -142,7 +143,7 @@ TEST_F(HotKeyCommandsTest, PressMailsTheContactsAndSaysWhenOneHasNoAddress) {
 
     fakes.hotKeys.press(CtrlAlt, 'M');
 
-    EXPECT_EQ(fakes.shell.requests, (std::vector<OpenRequest>{{"mailto:ann@example.org", "", home()}}));
+    EXPECT_EQ(fakes.shell.requests, (std::vector<DesktopRequest>{{Kind::Mail, "mailto:ann@example.org", "", home()}}));
     EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"Sorry! Can not email: email address is empty."}));
 }
 
@@ -171,8 +172,8 @@ TEST_F(HotKeyCommandsTest, OneCombinationActsOnLinksThenContactsThenPhrases) {
     fakes.hotKeys.press(CtrlAlt, 'A');
 
     ASSERT_EQ(fakes.shell.requests.size(), 2u);
-    EXPECT_EQ(fakes.shell.requests[0].file, "IEXPLORE.EXE");
-    EXPECT_EQ(fakes.shell.requests[1].file, "mailto:ann@example.org");
+    EXPECT_EQ(fakes.shell.requests[0].kind, Kind::Browse);
+    EXPECT_EQ(fakes.shell.requests[1].target, "mailto:ann@example.org");
     EXPECT_EQ(fakes.clipboard.text(), "Hello");
 }
 
@@ -203,7 +204,7 @@ TEST(OrganizerHotKeysTest, StartRegistersTheHotKeysOfTheTreesRead) {
         EXPECT_EQ(fakes.hotKeys.registered.size(), 1u);
         fakes.hotKeys.press(CtrlAlt, 'L');
         EXPECT_EQ(fakes.shell.requests,
-                  (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://mail.example.org", dir.path().string()}}));
+                  (std::vector<DesktopRequest>{{Kind::Browse, "https://mail.example.org", "", dir.path().string()}}));
         organizer.close();
     }
     EXPECT_TRUE(fakes.hotKeys.registered.empty());

@@ -71,7 +71,7 @@ TEST_F(ReminderClockTest, RowsMarkedForExecutionAreExecutedWhenTheirReminderFire
     addRow({"not marked", "2026-12-08", "10:30", "2026-12-09", "10:30", "+", "", "        10"});
     tickAt(2026, 12, 8, 10, 30);
     ASSERT_EQ(fakes.shell.requests.size(), 1u);
-    EXPECT_EQ(fakes.shell.requests[0].file, "open the site");
+    EXPECT_EQ(fakes.shell.requests[0].target, "open the site");
     EXPECT_EQ(field("Doflag", "open the site"), "!");
     EXPECT_EQ(field("Doflag", "day mark"), "!");
     EXPECT_EQ(field("Doflag", "not marked"), "");

@@ -153,14 +153,14 @@ TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
     EXPECT_TRUE(selection().empty()) << "Do leaves no row selected";
     select({"a b&c", "https://example.org", "me@example.org", "/usr/bin/tool", "floppy"});
     tasks().execution.doTasks();
-    ASSERT_EQ(fakes.shell.requests.size(), 5u);
-    EXPECT_EQ(fakes.shell.requests[0].file, "https://search.example/?q=a b&c");
-    EXPECT_EQ(fakes.shell.requests[1].file, "iexplore.exe");
-    EXPECT_EQ(fakes.shell.requests[1].parameters, " -new https://example.org");
-    EXPECT_EQ(fakes.shell.requests[2].file, "mailto:me@example.org");
-    EXPECT_EQ(fakes.shell.requests[3].file, "/usr/bin/tool");
-    EXPECT_EQ(fakes.shell.requests[3].parameters, "--flag x");
-    EXPECT_EQ(fakes.shell.requests[4].parameters, "diskcopy,DiskCopyRunDll");
+    using Kind = DesktopRequest::Kind;
+    const std::string home = dir.path().string();
+    EXPECT_EQ(fakes.shell.requests,
+              (std::vector<DesktopRequest>{{Kind::Open, "https://search.example/?q=a b&c", "", home},
+                                           {Kind::Browse, "https://example.org", "", home},
+                                           {Kind::Mail, "mailto:me@example.org", "", home},
+                                           {Kind::Open, "/usr/bin/tool", "--flag x", home},
+                                           {Kind::CopyDiskette, "", "", home}}));
     EXPECT_EQ(selection().size(), 5u);
 
     fakes.shell.requests.clear();
@@ -169,8 +169,10 @@ TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
         tasks().execution.executeTaskRow(list());
     }
     ASSERT_EQ(fakes.shell.requests.size(), 2u) << "a type 28 row does nothing when its reminder fires";
-    EXPECT_EQ(fakes.shell.requests[0].file, "https://example.org");
-    EXPECT_EQ(fakes.shell.requests[1].parameters, "");
+    EXPECT_EQ(fakes.shell.requests[0].target, "https://example.org");
+    EXPECT_EQ(fakes.shell.requests[0].kind, DesktopRequest::Kind::Open);
+    EXPECT_EQ(fakes.shell.requests[1].target, "/usr/bin/tool");
+    EXPECT_EQ(fakes.shell.requests[1].arguments, "");
 }
 
 }  // namespace

@@ -18,6 +18,17 @@ namespace fs = std::filesystem;
 using testing::build;
 using testing::item;
 
+using Kind = DesktopRequest::Kind;
+
+DesktopRequest browse(const std::string& address, const std::string& in) { return {Kind::Browse, address, {}, in}; }
+DesktopRequest showFolder(const std::string& folder, const std::string& in) {
+    return {Kind::ShowFolder, folder, {}, in};
+}
+DesktopRequest mail(const std::string& address, const std::string& in) { return {Kind::Mail, address, {}, in}; }
+DesktopRequest openItem(const std::string& target, const std::string& arguments, const std::string& in) {
+    return {Kind::Open, target, arguments, in};
+}
+
 LinkRecord linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
                   const std::string& params = {}) {
     LinkRecord link;
@@ -48,7 +59,7 @@ protected:
         link.name = kept;
     }
     ContactRecord& contact(const char* name) { return item(tree(TreeId::ContactsTree), name)->record<ContactRecord>(); }
-    std::vector<OpenRequest>& requests() { return fakes.shell.requests; }
+    std::vector<DesktopRequest>& requests() { return fakes.shell.requests; }
 
     testing::TempDir home;
     TextCodec codec;
@@ -63,19 +74,20 @@ TEST_F(OpenCommandsTest, EachLinkKindBuildsItsRequest) {
     const std::string work = folder("work"), app = folder();
     const struct {
         LinkRecord link;
-        std::optional<OpenRequest> expected;
+        std::optional<DesktopRequest> expected;
     } cases[] = {
-        {linkOf(1, "https://example.org/a-new-page", "work"),
-         {{"IEXPLORE.EXE", " -new https://example.org/a-new-page", app}}},
-        {linkOf(5, "https://example.org"), {{"IEXPLORE.EXE", " -new https://example.org", app}}},
-        {linkOf(2, "/data/photos", "work"), {{"explorer.exe", "/n, /e,/data/photos", work}}},
-        {linkOf(2, "/data/photos"), {{"explorer.exe", "/n, /e,/data/photos", app}}},
-        {linkOf(6, "two words & more"), {{"IEXPLORE.EXE", " -new https://duckduckgo.com/?q=two words & more", app}}},
-        {linkOf(7, "ann@example.org", "work"), {{"mailto:ann@example.org", "", app}}},
-        {linkOf(0, "notes.txt", "work"), {{"notes.txt", "", work}}},
-        {linkOf(3, "report.pdf", "missing"), {{"report.pdf", "", app}}},
-        {linkOf(4, "/usr/bin/gimp", "work", "-n \"a b\"; rm -rf ~"), {{"/usr/bin/gimp", "-n \"a b\"; rm -rf ~", work}}},
-        {linkOf(-1, "tool", work), {{"tool", "", work}}},
+        {linkOf(1, "https://example.org/a-new-page", "work"), browse("https://example.org/a-new-page", app)},
+        {linkOf(5, "https://example.org"), browse("https://example.org", app)},
+        {linkOf(2, "/data/photos", "work"), showFolder("/data/photos", work)},
+        {linkOf(2, "/data/photos"), showFolder("/data/photos", app)},
+        {linkOf(6, "two words & more"), browse("https://duckduckgo.com/?q=two words & more", app)},
+        {linkOf(7, "ann@example.org", "work"), mail("mailto:ann@example.org", app)},
+        {linkOf(0, "notes.txt", "work"), openItem("notes.txt", "", work)},
+        {linkOf(3, "report.pdf", "missing"), openItem("report.pdf", "", app)},
+        {linkOf(4, "/usr/bin/gimp", "work", "-n \"a b\"; rm -rf ~"),
+         openItem("/usr/bin/gimp", "-n \"a b\"; rm -rf ~", work)},
+        {linkOf(-1, "tool", work), openItem("tool", "", work)},
+        {linkOf(4, "explorer.exe", "work", "/n, /e,photos"), showFolder("photos", work)},
         {linkOf(8, "https://example.org"), std::nullopt},
         {linkOf(1, ""), std::nullopt},
         {linkOf(4, "", "work"), std::nullopt},
@@ -90,15 +102,15 @@ TEST_F(OpenCommandsTest, TasksOpenByTheirType) {
     const std::string app = folder();
     const struct {
         int type;
-        std::optional<OpenRequest> onDo;
-        std::optional<OpenRequest> onReminder;
+        std::optional<DesktopRequest> onDo;
+        std::optional<DesktopRequest> onReminder;
     } cases[] = {
-        {16, {{"https://duckduckgo.com/?q=a b", "", app}}, {{"https://duckduckgo.com/?q=a b", "", app}}},
-        {10, {{"iexplore.exe", " -new a b", app}}, {{"a b", "", app}}},
-        {35, {{"rundll32.exe", "diskcopy,DiskCopyRunDll", app}}, std::nullopt},
-        {4, {{"mailto:a b", "", app}}, {{"mailto:a b", "", app}}},
-        {28, {{"mailto:a b", "", app}}, std::nullopt},
-        {26, {{"a b", "--comment", app}}, {{"a b", "", app}}},
+        {16, openItem("https://duckduckgo.com/?q=a b", "", app), openItem("https://duckduckgo.com/?q=a b", "", app)},
+        {10, browse("a b", app), openItem("a b", "", app)},
+        {35, DesktopRequest{Kind::CopyDiskette, "", "", app}, std::nullopt},
+        {4, mail("mailto:a b", app), mail("mailto:a b", app)},
+        {28, mail("mailto:a b", app), std::nullopt},
+        {26, openItem("a b", "--comment", app), openItem("a b", "", app)},
         {1, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -118,8 +130,8 @@ TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder
 
     EXPECT_EQ(view.activePage, kLinksPage);
     std::vector<std::string> opened;
-    for (const OpenRequest& r : requests()) opened.push_back(r.parameters);
-    EXPECT_EQ(opened, (std::vector<std::string>{" -new https://G", " -new https://G1", " -new https://M"}));
+    for (const DesktopRequest& r : requests()) opened.push_back(r.target);
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://G", "https://G1", "https://M"}));
 
     // On another link tab its own tree's selection is opened.
     requests().clear();
@@ -128,7 +140,7 @@ TEST_F(OpenCommandsTest, OpenLinkOpensTheSelectedLinksOfTheActiveTreeInTreeOrder
     setLink("T", linkOf(7, "team@example.org"), TreeId::ToolsTree);
     testing::select(tree(TreeId::ToolsTree), {"T"});
     open.openSelectedLinks();
-    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:team@example.org", "", folder()}}));
+    EXPECT_EQ(requests(), (std::vector<DesktopRequest>{mail("mailto:team@example.org", folder())}));
 }
 
 TEST_F(OpenCommandsTest, DoubleClickOpensOnlyFromALinkWithoutChildren) {
@@ -144,7 +156,7 @@ TEST_F(OpenCommandsTest, DoubleClickOpensOnlyFromALinkWithoutChildren) {
     links.setFocused(item(links, "G1"));
     open.openOnDoubleClick(links);
     EXPECT_EQ(requests().size(), 1u);
-    EXPECT_EQ(requests()[0].parameters, " -new https://group");
+    EXPECT_EQ(requests()[0], browse("https://group", folder()));
 }
 
 TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
@@ -155,7 +167,7 @@ TEST_F(OpenCommandsTest, MailGoesToEverySelectedContactWithAnAddress) {
 
     open.emailToContacts();
     EXPECT_EQ(view.activePage, kContactsPage);
-    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:ann@example.org; cid@example.org; ", "", folder()}}));
+    EXPECT_EQ(requests(), (std::vector<DesktopRequest>{mail("mailto:ann@example.org; cid@example.org; ", folder())}));
 
     requests().clear();
     testing::select(tree(TreeId::ContactsTree), {"Bob"});
@@ -173,8 +185,8 @@ TEST_F(OpenCommandsTest, SitesOfTheSelectedContactsOpenInNewWindows) {
 
     testing::select(tree(TreeId::ContactsTree), {"Ann", "Bob", "Cid"});
     open.exploreContacts();
-    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://ann.example.org", folder()},
-                                                    {"IEXPLORE.EXE", " -new cid.example.org", folder()}}));
+    EXPECT_EQ(requests(), (std::vector<DesktopRequest>{browse("https://ann.example.org", folder()),
+                                                       browse("cid.example.org", folder())}));
 }
 
 TEST_F(OpenCommandsTest, ExecuteItemsOfContactsGoesByTheFirstContact) {
@@ -196,8 +208,8 @@ TEST_F(OpenCommandsTest, ExecuteItemsOfContactsGoesByTheFirstContact) {
 
     testing::select(contacts, {"Cid"});
     open.executeContact();
-    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"mailto:cid@example.org; ", "", folder()},
-                                                    {"IEXPLORE.EXE", " -new https://cid.example.org", folder()}}));
+    EXPECT_EQ(requests(), (std::vector<DesktopRequest>{mail("mailto:cid@example.org; ", folder()),
+                                                       browse("https://cid.example.org", folder())}));
 }
 
 TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
@@ -213,13 +225,13 @@ TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
     testing::select(tree(TreeId::ContactsTree), {"Ann"});
     testing::select(phraseTree, {"C", "G"});
     open.generateEmailFromPhrases();
-    EXPECT_EQ(requests(),
-              (std::vector<OpenRequest>{{"mailto:?subject= &body=", "", folder()},
-                                        {"mailto:ann@example.org; ?subject= &body= Dear all, see you", "", folder()}}));
+    EXPECT_EQ(requests(), (std::vector<DesktopRequest>{
+                              mail("mailto:?subject= &body=", folder()),
+                              mail("mailto:ann@example.org; ?subject= &body= Dear all, see you", folder())}));
 
     const struct {
         const char* textboard;
-        const char* file;
+        const char* mail;
     } boards[] = {{"first\nsecond", "mailto: ?subject= &body=first\rsecond\r"},
                   {"first\r\nsecond\n", "mailto: ?subject= &body=first\rsecond\r"},
                   {"a\n\nb", "mailto: ?subject= &body=a\r\rb\r"},
@@ -228,7 +240,7 @@ TEST_F(OpenCommandsTest, MailsFromPhrasesAndFromTheTextboard) {
         requests().clear();
         open.generateEmailFromTextboard(b.textboard);
         ASSERT_EQ(requests().size(), 1u);
-        EXPECT_EQ(requests()[0].file, b.file);
+        EXPECT_EQ(requests()[0], mail(b.mail, folder()));
     }
 }
 
@@ -237,9 +249,8 @@ TEST_F(OpenCommandsTest, HiddenDesktopCommands) {
     open.openBrowser();
     open.openFileManager();
     open.openLinkInInternalBrowser();
-    EXPECT_EQ(requests(), (std::vector<OpenRequest>{{"IEXPLORE.EXE", " -new https://duckduckgo.com/", folder()},
-                                                    {"iexplore", "", folder()},
-                                                    {"explorer.exe", "", folder()}}));
+    EXPECT_EQ(requests(), (std::vector<DesktopRequest>{browse("https://duckduckgo.com/", folder()),
+                                                       browse("", folder()), showFolder("", folder())}));
 
     const struct {
         const char* engine;
