@@ -275,15 +275,4 @@ void Transaction::commit() {
     done_ = true;
 }
 
-PostGroup::PostGroup(Database* db) {
-    if (db && sqlite3_get_autocommit(db->handle())) transaction_.emplace(*db);
-}
-
-PostGroup::~PostGroup() {
-    try {
-        if (transaction_) transaction_->commit();
-    } catch (...) {
-    }
-}
-
 }  // namespace torvalet

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -108,19 +107,6 @@ public:
 private:
     Database& db_;
     bool done_ = false;
-};
-
-// Groups the posts of a command that changes many rows in one transaction, unless one is open
-// already; what was done is committed when the group ends, also when an error stopped the command.
-class PostGroup {
-public:
-    explicit PostGroup(Database* db);
-    ~PostGroup();
-    PostGroup(const PostGroup&) = delete;
-    PostGroup& operator=(const PostGroup&) = delete;
-
-private:
-    std::optional<Transaction> transaction_;
 };
 
 }  // namespace torvalet

@@ -1,0 +1,156 @@
+#include <functional>
+
+#include "base/Errors.h"
+#include "core/tasks/TaskFixture.h"
+#include "core/trees/TreeBytes.h"
+#include "tasks/GoalsIntoTasks.h"
+#include "tasks/TaskFile.h"
+#include "trees/ItemTree.h"
+
+namespace torvalet::testing {
+namespace {
+
+class StoreFaultsTest : public TaskFixture {
+protected:
+    // Every change to the task table adds a row that breaks a deferred foreign key: each
+    // statement goes through, and the COMMIT that ends its transaction is refused.
+    void refuseCommits() {
+        Database& db = *organizer->store().database();
+        db.execute("PRAGMA foreign_keys = ON");
+        db.execute(
+            "CREATE TABLE refusal_parent (id INTEGER PRIMARY KEY);"
+            "CREATE TABLE refusal (parent INTEGER REFERENCES refusal_parent (id) DEFERRABLE INITIALLY DEFERRED);");
+        for (const char* event : {"INSERT", "UPDATE", "DELETE"})
+            db.execute(std::string("CREATE TRIGGER refuse_") + event + " AFTER " + event +
+                       " ON tasks BEGIN INSERT INTO refusal VALUES (1); END");
+    }
+
+    void allowCommits() {
+        organizer->store().database()->execute(
+            "DROP TRIGGER refuse_INSERT; DROP TRIGGER refuse_UPDATE; DROP TRIGGER refuse_DELETE; DROP TABLE refusal; "
+            "DROP TABLE refusal_parent");
+    }
+
+    // The rows as the list shows them, and as the store holds the same rows.
+    std::string shown() {
+        std::string text;
+        for (int row = 0; row < list().rowCount(); ++row) {
+            text += std::to_string(list().bookmarkAt(row));
+            for (TaskColumn c :
+                 {TaskColumn::Task, TaskColumn::StartDate, TaskColumn::StateKey, TaskColumn::PriorityKey})
+                text += "|" + list().textAt(row, c);
+            text += "\n";
+        }
+        return text;
+    }
+    std::string stored() {
+        std::string text;
+        for (int row = 0; row < list().rowCount(); ++row) {
+            const auto values = column(
+                "select rowid || '|' || Task || '|' || Date || '|' || StateKey || '|' || "
+                "Prior_key from tasks where rowid = " +
+                std::to_string(list().bookmarkAt(row)));
+            text += (values.empty() ? std::string("<not stored>") : values[0]) + "\n";
+        }
+        return text;
+    }
+    std::string allRows() {
+        std::string text;
+        for (const std::string& row : column("select rowid || '|' || Task || '|' || Date || '|' || StateKey || '|' || "
+                                             "Prior_key from tasks order by rowid"))
+            text += row + "\n";
+        return text;
+    }
+};
+
+// A command over several rows whose COMMIT is refused says so with the engine's words, keeps
+// nothing of what it did, and the list shows the rows as they are stored.
+TEST_F(StoreFaultsTest, ARefusedCommitOfAGroupIsReportedAndTheListShowsTheStoredRows) {
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        std::function<void()> command;
+    } cases[] = {
+        {"Terminate one row", [this] { current("b"); }, [this] { commands().stateCommand(TaskState::Done); }},
+        {"Terminate a selection",
+         [this] {
+             select({"a", "b", "c"});
+         },
+         [this] { commands().stateCommand(TaskState::Done); }},
+        {"a priority",
+         [this] {
+             select({"a", "c"});
+         },
+         [this] { commands().priorityCommand(k(1)); }},
+        {"a date",
+         [this] {
+             select({"a", "b"});
+         },
+         [this] { commands().shiftDatesForward(); }},
+        {"delete",
+         [this] {
+             select({"a", "b"});
+         },
+         [this] { commands().deleteTasks(); }},
+        {"paste",
+         [this] {
+             select({"a", "b", "c"});
+             tasks().clipboard.copyTasksCommand();
+         },
+         [this] { tasks().clipboard.pasteTasksCommand(); }},
+        {"load a task file",
+         [this] {
+             writeText(organizer->paths().tasks() / "load.ini",
+                       taskFile::write({{"x", "10:00", "", "", ""}, {"y", "11:00", "", "", ""}}));
+             fakes.ui.fileAnswers.push_back("load.ini");
+         },
+         [this] { tasks().files.loadTaskFileCommand(); }},
+        {"the hour marks", [] {}, [this] { tasks().marks.insertTimeMarks(); }},
+        {"goals into tasks", [] {},
+         [this] {
+             ItemTree goals{TreeId::DayGoalTree};
+             goals.select(addGoal(goals, nullptr, "goal one"));
+             goals.select(addGoal(goals, nullptr, "goal two"));
+             GoalsIntoTasks(list()).run(goals);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        organizer.reset();
+        start();
+        add({{"a", "2026-12-08", "10:00"}, {"b", "2026-12-08", "11:00"}, {"c", "2026-12-08", "12:00"}});
+        c.prepare();
+        refuseCommits();
+        const std::string before = allRows();
+        try {
+            c.command();
+            ADD_FAILURE() << "no error";
+        } catch (const StoreError& error) {
+            EXPECT_NE(std::string(error.what()).find("FOREIGN KEY constraint failed"), std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(allRows(), before);
+        EXPECT_EQ(shown(), stored());
+        EXPECT_EQ(list().state(), QueryState::Browse);
+        EXPECT_TRUE(sqlite3_get_autocommit(organizer->store().database()->handle())) << "no transaction left open";
+        allowCommits();
+    }
+}
+
+// A row refused half-way keeps the rows before it (they were posted) and is shown as stored.
+TEST_F(StoreFaultsTest, ARowRefusedInsideAGroupKeepsTheRowsBeforeItAndShowsItAsStored) {
+    add({{"a", "2026-12-08", "10:00"}, {"b", "2026-12-08", "11:00"}, {"c", "2026-12-08", "12:00"}});
+    organizer->store().database()->execute(
+        "CREATE TRIGGER refuse_b BEFORE UPDATE ON tasks WHEN NEW.Task = 'b' BEGIN SELECT RAISE(ABORT, 'b is kept'); "
+        "END");
+    select({"a", "b", "c"});
+    EXPECT_THROW(commands().stateCommand(TaskState::Done), StoreError);
+    EXPECT_EQ(field("StateKey", "a"), k(1));
+    EXPECT_EQ(field("StateKey", "b"), "");
+    EXPECT_EQ(field("StateKey", "c"), "");
+    EXPECT_EQ(shown(), stored());
+    EXPECT_EQ(list().state(), QueryState::Browse);
+}
+
+}  // namespace
+}  // namespace torvalet::testing
