@@ -79,6 +79,8 @@ public:
     bool bind(const std::string& name, const SqlValue& value);
     // True while a row is available.
     bool step();
+    // The statement changes nothing in the store.
+    bool readOnly() const { return sqlite3_stmt_readonly(stmt_) != 0; }
     // Rewinds the statement and forgets its parameters.
     void reset();
 

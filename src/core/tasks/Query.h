@@ -126,6 +126,8 @@ public:
     // A new row after the last one.
     void append();
     void post();
+    // The pending edit's last post failed (and was reported): it is not tried again unasked.
+    bool postFailed() const { return postFailed_; }
     void cancel();
     // Deletes the current row from the store.
     void remove();
@@ -166,6 +168,8 @@ private:
         return fields;
     }
     void requireOpen() const;
+    // Throws, before anything changes, when the store may not be written.
+    void requireWritableStore() const;
     void resolveFields();
     void dropStatements();
     void forgetRows();
@@ -185,6 +189,7 @@ private:
     RowRules* rules_ = nullptr;
     std::array<Field, taskColumnCount> taskFields_ = unresolved();
     int generation_ = 0;
+    bool postFailed_ = false;
 };
 
 inline const Query::Values& Query::rowValues(int row) const {

@@ -152,5 +152,104 @@ TEST_F(StoreFaultsTest, ARowRefusedInsideAGroupKeepsTheRowsBeforeItAndShowsItAsS
     EXPECT_EQ(list().state(), QueryState::Browse);
 }
 
+// The task commands a user reaches for first, each with what it needs on screen.
+struct TaskCommandCase {
+    const char* name;
+    std::function<void(Tasks&)> run;
+};
+
+const TaskCommandCase taskCommands[] = {
+    {"Insert", [](Tasks& t) { t.commands.insertTaskCommand(); }},
+    {"a new task of a type", [](Tasks& t) { t.commands.newTaskOfType(3); }},
+    {"add",
+     [](Tasks& t) {
+         t.commands.addTask({"added", {}, {}, 0, 0, 0});
+     }},
+    {"Terminate", [](Tasks& t) { t.commands.stateCommand(TaskState::Done); }},
+    {"a priority", [](Tasks& t) { t.commands.priorityCommand(k(1)); }},
+    {"shift the dates", [](Tasks& t) { t.commands.shiftDatesForward(); }},
+    {"delete", [](Tasks& t) { t.commands.deleteTasksCommand(); }},
+    {"Delete Day Tasks", [](Tasks& t) { t.commands.deleteDayTasks(); }},
+    {"cut", [](Tasks& t) { t.clipboard.cutTasksCommand(); }},
+    {"paste", [](Tasks& t) { t.clipboard.pasteTasksCommand(); }},
+    {"insert from the clipboard", [](Tasks& t) { t.clipboard.insertFromClipboardCommand(); }},
+};
+
+// What a command left for the user to read: its error, or nothing.
+std::string errorOf(Tasks& t, const std::function<void(Tasks&)>& command) {
+    try {
+        command(t);
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return {};
+}
+
+class ReadOnlyStoreTest : public TaskFixture {
+protected:
+    void SetUp() override {
+        start();
+        add({{"a", "2026-12-08", "10:00"}, {"b", "2026-12-08", "11:00"}});
+        current("a");
+        tasks().clipboard.copyTasksCommand();
+        organizer.reset();
+        organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+        organizer->setObserver(&observer);
+        organizer->setReadOnly(true);
+        organizer->start();
+        organizer->firstShow();
+        fakes.ui.messages.clear();
+    }
+};
+
+// A folder opened read-only refuses every change before it shows on screen, in plain words, and
+// the close has nothing left to post.
+TEST_F(ReadOnlyStoreTest, TaskEditsAreRefusedUpFrontAndNotTriedAgainAtClose) {
+    ASSERT_TRUE(organizer->store().database()->readOnly());
+    fakes.clipboard.setText("from the clipboard");
+    for (const TaskCommandCase& c : taskCommands) {
+        SCOPED_TRACE(c.name);
+        current("a");
+        const std::string error = errorOf(tasks(), c.run);
+        EXPECT_EQ(error, "The task store is open read-only: tasks cannot be added, changed or deleted.");
+        EXPECT_EQ(listed(), (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(list().state(), QueryState::Browse);
+        EXPECT_EQ(field("StateKey", "a"), "");
+    }
+    organizer->close();
+    for (const std::string& message : fakes.ui.messages) {
+        EXPECT_EQ(message.find("tasks cannot"), std::string::npos) << message;
+        EXPECT_EQ(message.find("readonly database"), std::string::npos) << message;
+    }
+}
+
+// A post that failed was reported when it failed: the close does not try it again.
+TEST_F(StoreFaultsTest, AFailedPostIsNotTriedAgainAtClose) {
+    add({{"a", "2026-12-08", "10:00"}});
+    organizer->store().database()->execute(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON tasks BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
+    current("a");
+    list().edit();
+    list().setText(TaskColumn::Task, "changed");
+    EXPECT_THROW(list().post(), StoreError);
+    EXPECT_TRUE(list().postFailed());
+    fakes.ui.messages.clear();
+    organizer->close();
+    for (const std::string& message : fakes.ui.messages)
+        EXPECT_EQ(message.find("the disk is full"), std::string::npos) << message;
+}
+
+// A new row that the store refuses is taken off the list at once.
+TEST_F(StoreFaultsTest, AnInsertTheStoreRefusesLeavesNoRowOnScreen) {
+    add({{"a", "2026-12-08", "10:00"}});
+    organizer->store().database()->execute(
+        "CREATE TRIGGER refuse BEFORE INSERT ON tasks BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
+    current("a");
+    EXPECT_THROW(commands().insertTaskCommand(), StoreError);
+    EXPECT_EQ(listed(), std::vector<std::string>{"a"});
+    EXPECT_EQ(list().state(), QueryState::Browse);
+    EXPECT_EQ(list().bookmark(), list().bookmarkAt(0));
+}
+
 }  // namespace
 }  // namespace torvalet::testing
