@@ -31,7 +31,9 @@ void Query::setSql(std::string sql) {
 }
 
 void Query::requireOpen() const {
-    if (!isOpen()) throw StoreError(name_ + ": Cannot perform this operation on a closed dataset");
+    if (isOpen()) return;
+    if (!database()) throw StoreError("The task list is not available: the task store could not be opened.");
+    throw StoreError(name_ + ": Cannot perform this operation on a closed dataset");
 }
 
 // Refused before the row changes on screen: the engine would refuse the write only after it.

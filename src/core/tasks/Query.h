@@ -56,6 +56,8 @@ public:
     void clearParams() { params_.clear(); }
 
     void open();
+    // Throws unless the rows are open; without a store, with a message for the user.
+    void requireOpen() const;
     // Posts a pending edit first, then forgets the rows.
     void close();
     bool isOpen() const { return cursor_.isOpen(); }
@@ -167,7 +169,6 @@ private:
         fields.fill(-1);
         return fields;
     }
-    void requireOpen() const;
     // Throws, before anything changes, when the store may not be written.
     void requireWritableStore() const;
     void resolveFields();

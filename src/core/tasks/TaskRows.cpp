@@ -7,7 +7,7 @@
 namespace torvalet::taskRows {
 
 void forEachRow(Query& tasks, const Bookmarks& rows, const std::function<void()>& visit) {
-    if (!tasks.isOpen()) throw StoreError(tasks.name() + ": Cannot perform this operation on a closed dataset");
+    tasks.requireOpen();
     if (tasks.isEditing()) tasks.post();
     const Bookmark kept = tasks.bookmark();
     const auto rowOf = [&tasks](int expected, Bookmark rowid) {

@@ -251,5 +251,34 @@ TEST_F(StoreFaultsTest, AnInsertTheStoreRefusesLeavesNoRowOnScreen) {
     EXPECT_EQ(list().bookmark(), list().bookmarkAt(0));
 }
 
+// A store file holding text: one message that says what happened and what to do, and task
+// commands that say, plainly, that there is no task list.
+TEST_F(StoreFaultsTest, AStoreHoldingTextIsReportedOnceAndTaskCommandsSayThereIsNoList) {
+    organizer.reset();
+    writeText(dir / "Data" / "tasks.db", "These are my notes, not a database.\n");
+    fakes.ui.messages.clear();
+    organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+    organizer->setObserver(&observer);
+    organizer->start();
+    organizer->firstShow();
+    ASSERT_EQ(fakes.ui.messages.size(), 1u) << ::testing::PrintToString(fakes.ui.messages);
+    const std::string& message = fakes.ui.messages[0];
+    EXPECT_NE(message.find("restore it from a backup"), std::string::npos) << message;
+    EXPECT_NE(message.find("\nfile is not a database"), std::string::npos)
+        << "the engine's words on a line of their own";
+    EXPECT_EQ(readText(dir / "Data" / "tasks.db"), "These are my notes, not a database.\n");
+    fakes.clipboard.setText("from the clipboard");
+    for (const TaskCommandCase& c : taskCommands) {
+        SCOPED_TRACE(c.name);
+        const std::string error = errorOf(tasks(), c.run);
+        EXPECT_TRUE(error.empty() || error == "The task list is not available: the task store could not be opened.")
+            << error;
+    }
+    fakes.ui.messages.clear();
+    organizer->close();
+    EXPECT_TRUE(fakes.ui.messages.empty()) << ::testing::PrintToString(fakes.ui.messages);
+    EXPECT_EQ(readText(dir / "Data" / "tasks.db"), "These are my notes, not a database.\n");
+}
+
 }  // namespace
 }  // namespace torvalet::testing
