@@ -61,6 +61,15 @@ bool isRegularFile(const fs::path& path) {
     return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// Why a file cannot be opened, in plain words where the system's are obscure.
+std::string openFailure(const fs::path& path, int error) {
+    if (error == ELOOP) return "It is a loop of symbolic links.";
+    struct stat info {};
+    if (error == ENOENT && ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+        return "It is a symbolic link to \"" + followLinks(path).string() + "\", which is not there.";
+    return reason(error);
+}
+
 // Makes a rename in the folder survive a power cut. Folders that cannot be synced (some file
 // systems refuse) hold the file all the same.
 int syncFolder(const fs::path& folder) {
@@ -77,10 +86,15 @@ bool fileExists(const fs::path& path) {
     return fs::exists(path, ignored);
 }
 
+bool nothingAt(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) != 0 && errno == ENOENT;
+}
+
 FileReader::FileReader(const fs::path& path) : path_(path) {
     // Without O_NONBLOCK, opening a pipe waits for a writer.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) throw cannotOpen(path, reason(errno));
+    if (fd.get() < 0) throw cannotOpen(path, openFailure(path, errno));
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) throw cannotOpen(path, reason(errno));
     if (S_ISDIR(info.st_mode)) throw cannotOpen(path, reason(EISDIR));
@@ -134,7 +148,20 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
     const auto fail = [&](int error) {
         return FileError("Cannot create file \"" + path.string() + "\". " + reason(error));
     };
+    const auto leftAlone = [&](const std::string& why) {
+        return FileLeftAloneError("Cannot create file \"" + path.string() + "\". " + why + " It is left as it is.");
+    };
     const fs::path target = followLinks(path);
+    struct stat old {};
+    const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT) throw fail(errno);
+    if (replacing) {
+        if (S_ISLNK(old.st_mode)) throw leftAlone("It is a loop of symbolic links.");
+        if (!S_ISREG(old.st_mode)) throw leftAlone("It is not a regular file.");
+        // The write permission, not only what this user may do: a file made read-only stays so
+        // also for a program run by the administrator.
+        if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) throw leftAlone("It is read-only.");
+    }
     std::string temp = (target.parent_path() /
                         ("." + target.filename().string() + std::string(saveMark) + std::string(randomPart, 'X')))
                            .string();
@@ -154,8 +181,7 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
         written += static_cast<std::size_t>(put);
     }
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = replacing ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) throw abandon(errno);
     if (::close(fd.release()) != 0) throw abandon(errno);
     if (::rename(temp.c_str(), target.c_str()) != 0) throw abandon(errno);
