@@ -47,9 +47,10 @@ std::filesystem::path followLinks(const std::filesystem::path& path);
 
 // Writes the bytes to a temporary file beside the file that `path` leads to (see followLinks),
 // flushes it to disk, renames it over that file and flushes the folder, so that the old file
-// stays whole until the new one is complete and a link stays a link. Throws FileError "Cannot
-// create file "<path>". <reason>" on any failure, leaving the old file as it was, and
-// FileLeftAloneError when what is in the file's place is not the program's to replace
+// stays whole until the new one is complete and a link stays a link. A replaced file keeps its
+// permissions; a new one gets those of any file the process makes (0666 less the umask). Throws
+// FileError "Cannot create file "<path>". <reason>" on any failure, leaving the old file as it
+// was, and FileLeftAloneError when what is in the file's place is not the program's to replace
 // (not a regular file, a loop of links, a file without write permission).
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 

@@ -153,6 +153,42 @@ TEST(KeptFile, AReadOnlyFolderKeepsItsFilesAndNamesThem) {
     EXPECT_TRUE(saves.takeNotSaved().empty());
 }
 
+mode_t modeOf(const fs::path& file) {
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// A new file is made as open(2) makes one, under the process's umask; a replaced one keeps its mode.
+TEST(FileIo, AnAtomicSaveMakesNewFilesUnderTheUmaskAndKeepsTheModeOfReplacedOnes) {
+    const struct {
+        mode_t umask;
+        int existing;  // the mode of the file already there, -1 for none
+        mode_t expected;
+    } cases[] = {
+        {077, -1, 0600},   {027, -1, 0640},   {022, -1, 0644},   {002, -1, 0664},
+        {077, 0644, 0644}, {022, 0600, 0600}, {022, 0660, 0660},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "umask " << std::oct << c.umask << " existing " << c.existing);
+        testing::TempDir dir;
+        const fs::path file = dir / "contacts.co";
+        if (c.existing >= 0) {
+            testing::writeText(file, "old");
+            ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(c.existing)), 0);
+        }
+        const mode_t previous = ::umask(c.umask);
+        try {
+            writeFileAtomic(file, "new");
+        } catch (...) {
+            ::umask(previous);
+            throw;
+        }
+        ::umask(previous);
+        EXPECT_EQ(modeOf(file), c.expected);
+        EXPECT_EQ(testing::readText(file), "new");
+    }
+}
+
 // What is at a path, told without following a link.
 std::string whatIsAt(const fs::path& path) {
     struct stat info {};
