@@ -29,8 +29,11 @@ void Organizer::close() {
 void Organizer::saveFavourites() { favouritesList_.save(listBytes(favouriteSearches_)); }
 
 // A pending edit that cannot be posted (the store locked or read-only, a full disk) is reported
-// and given up, so that the store still closes and the rest of the close runs.
+// and given up, so that the store still closes and the rest of the close runs. One whose post
+// failed already was reported then: it is given up without being tried again.
 void Organizer::closeStore() {
+    for (Query* query : {&store_.listRows, &store_.clipboardRows, &store_.scratch})
+        if (query->isEditing() && query->postFailed()) query->cancel();
     if (!attempt([this] { store_.closeQueries(); })) {
         for (Query* query : {&store_.listRows, &store_.clipboardRows, &store_.scratch})
             if (query->isEditing()) attempt([query] { query->cancel(); });

@@ -139,7 +139,7 @@ LanguageTable loadLanguage(const ProfileFile& file, const TextCodec& codec) {
 }
 
 LanguageTable loadLanguage(const fs::path& file, const TextCodec& codec) {
-    if (!fileExists(file)) return loadLanguage(ProfileFile(), codec);
+    if (nothingAt(file)) return loadLanguage(ProfileFile(), codec);
     const std::string bytes = readFileBytes(file);
     // The files the program ships are UTF-8 and say so with a byte order mark, so that they
     // read right in a folder whose own files are in a Windows code page.

@@ -136,7 +136,7 @@ KeptFile Organizer::dayFile(Date day) {
     return KeptFile(
         file,
         [this, file]() -> std::optional<std::string> {
-            if (!fileExists(file)) return std::nullopt;
+            if (nothingAt(file)) return std::nullopt;
             return richTextToPlainText(readFileBytes(file), codec_);
         },
         [this, file](std::string_view text) { saves_.save(file, plainTextToRichText(std::string(text))); });

@@ -19,10 +19,9 @@ void makeFolder(const fs::path& folder) {
 }
 
 void copyMissing(const std::vector<embedded::File>& files, const fs::path& folder) {
-    std::error_code ignored;
     for (const embedded::File& embedded : files) {
         const fs::path file = folder / std::string(embedded.name);
-        if (!fs::exists(file, ignored)) writeFileAtomic(file, embedded.bytes);
+        if (nothingAt(file)) writeFileAtomic(file, embedded.bytes);
     }
 }
 

@@ -13,7 +13,7 @@ void copyMissingFiles(const fs::path& from, const fs::path& to) {
     for (fs::directory_iterator entry(from, error), end; !error && entry != end; entry.increment(error)) {
         if (!entry->is_regular_file(error)) continue;
         const fs::path target = to / entry->path().filename();
-        if (!fileExists(target)) writeFileAtomic(target, readFileBytes(entry->path()));
+        if (nothingAt(target)) writeFileAtomic(target, readFileBytes(entry->path()));
     }
 }
 

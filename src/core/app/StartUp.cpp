@@ -188,17 +188,15 @@ void Organizer::connectStore() {
 
 // The task list opens once, with the statement of the view mode and order in force.
 void Organizer::openQueries() {
+    // A store that could not be connected was reported once: its queries stay closed in silence.
+    if (!store_.isConnected()) return;
     const auto reportFailure = [this](const std::string& message) { report(message); };
     attempt([this] { store_.loadLookupTables(settings_.language); });
     for (Query* query : {&store_.types, &store_.states, &store_.eventKinds, &store_.clipboardRows}) {
         attempt([&] { store_.openStoreQuery(*query, reportFailure); });
     }
-    if (store_.isConnected()) {
-        attempt([this] { store_.priorities.open(); });
-        attempt([this] { tasks_.list.applyStartViewMode(); });
-    } else {
-        attempt([&] { store_.openStoreQuery(store_.listRows, reportFailure); });
-    }
+    attempt([this] { store_.priorities.open(); });
+    attempt([this] { tasks_.list.applyStartViewMode(); });
 }
 
 void Organizer::loadTextboard() {

@@ -27,6 +27,13 @@ public:
     using Error::Error;
 };
 
+// A file that is not the program's to replace: something else than a regular file in its place,
+// a loop of symbolic links, or a file the user made read-only. It is reported and left as it is.
+class FileLeftAloneError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // A text that should hold a date or a number does not.
 class ConversionError : public Error {
 public:

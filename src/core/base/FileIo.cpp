@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <utility>
 
 #include <sys/stat.h>
@@ -20,7 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view saveMark = ".torvalet-save.";
-constexpr std::size_t randomPart = 6;  // the XXXXXX of mkstemp
+constexpr std::size_t randomPart = 6;  // letters and digits
 
 std::string reason(int error) { return std::strerror(error); }
 
@@ -61,6 +62,32 @@ bool isRegularFile(const fs::path& path) {
     return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// Why a file cannot be opened, in plain words where the system's are obscure.
+std::string openFailure(const fs::path& path, int error) {
+    if (error == ELOOP) return "It is a loop of symbolic links.";
+    struct stat info {};
+    if (error == ENOENT && ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+        return "It is a symbolic link to \"" + followLinks(path).string() + "\", which is not there.";
+    return reason(error);
+}
+
+// A new file of a save, named as isSaveLeftover knows it. Opened as open(2) makes files, so that
+// the umask (and a default access list of the folder) applies as to any other new file.
+int createSaveFile(const fs::path& target, std::string& name) {
+    static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string part(randomPart, 'X');
+        for (char& c : part) c = letters[pick(random)];
+        name = (target.parent_path() / ("." + target.filename().string() + std::string(saveMark) + part)).string();
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 // Makes a rename in the folder survive a power cut. Folders that cannot be synced (some file
 // systems refuse) hold the file all the same.
 int syncFolder(const fs::path& folder) {
@@ -77,10 +104,15 @@ bool fileExists(const fs::path& path) {
     return fs::exists(path, ignored);
 }
 
+bool nothingAt(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) != 0 && errno == ENOENT;
+}
+
 FileReader::FileReader(const fs::path& path) : path_(path) {
     // Without O_NONBLOCK, opening a pipe waits for a writer.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) throw cannotOpen(path, reason(errno));
+    if (fd.get() < 0) throw cannotOpen(path, openFailure(path, errno));
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) throw cannotOpen(path, reason(errno));
     if (S_ISDIR(info.st_mode)) throw cannotOpen(path, reason(EISDIR));
@@ -134,11 +166,22 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
     const auto fail = [&](int error) {
         return FileError("Cannot create file \"" + path.string() + "\". " + reason(error));
     };
+    const auto leftAlone = [&](const std::string& why) {
+        return FileLeftAloneError("Cannot create file \"" + path.string() + "\". " + why + " It is left as it is.");
+    };
     const fs::path target = followLinks(path);
-    std::string temp = (target.parent_path() /
-                        ("." + target.filename().string() + std::string(saveMark) + std::string(randomPart, 'X')))
-                           .string();
-    Descriptor fd(::mkstemp(temp.data()));
+    struct stat old {};
+    const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT) throw fail(errno);
+    if (replacing) {
+        if (S_ISLNK(old.st_mode)) throw leftAlone("It is a loop of symbolic links.");
+        if (!S_ISREG(old.st_mode)) throw leftAlone("It is not a regular file.");
+        // The write permission, not only what this user may do: a file made read-only stays so
+        // also for a program run by the administrator.
+        if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) throw leftAlone("It is read-only.");
+    }
+    std::string temp;
+    Descriptor fd(createSaveFile(target, temp));
     if (fd.get() < 0) throw fail(errno);
     const auto abandon = [&](int error) {
         ::unlink(temp.c_str());
@@ -153,10 +196,8 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
         }
         written += static_cast<std::size_t>(put);
     }
-    // Keep the permissions of the file being replaced; a new file gets the usual 0644.
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0) throw abandon(errno);
+    if (replacing && ::fchmod(fd.get(), old.st_mode & 07777) != 0) throw abandon(errno);
+    if (::fsync(fd.get()) != 0) throw abandon(errno);
     if (::close(fd.release()) != 0) throw abandon(errno);
     if (::rename(temp.c_str(), target.c_str()) != 0) throw abandon(errno);
     if (const int error = syncFolder(target.parent_path())) throw fail(error);

@@ -10,6 +10,11 @@ namespace torvalet {
 // True when something exists at the path; false also when that cannot be told.
 bool fileExists(const std::filesystem::path& path);
 
+// True when nothing at all is at the path: not a file, nor a link that leads nowhere or round in
+// a loop, nor anything that cannot be looked at. Only then is a file made there without its old
+// content having been read.
+bool nothingAt(const std::filesystem::path& path);
+
 // A regular file read from its start, in pieces. Only regular files are opened: a pipe, a device
 // or a folder in the file's place is refused at once, never waited on. Throws FileError "Cannot
 // open file "<path>". <reason>" when it cannot be opened or read.
@@ -42,8 +47,11 @@ std::filesystem::path followLinks(const std::filesystem::path& path);
 
 // Writes the bytes to a temporary file beside the file that `path` leads to (see followLinks),
 // flushes it to disk, renames it over that file and flushes the folder, so that the old file
-// stays whole until the new one is complete and a link stays a link. Throws FileError "Cannot
-// create file "<path>". <reason>" on any failure, leaving the old file as it was.
+// stays whole until the new one is complete and a link stays a link. A replaced file keeps its
+// permissions; a new one gets those of any file the process makes (0666 less the umask). Throws
+// FileError "Cannot create file "<path>". <reason>" on any failure, leaving the old file as it
+// was, and FileLeftAloneError when what is in the file's place is not the program's to replace
+// (not a regular file, a loop of links, a file without write permission).
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
 // The name of the temporary files that a save of `fileName` makes: "." + fileName +

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "base/Errors.h"
 #include "base/FileIo.h"
 #include "base/FileSaves.h"
 
@@ -14,9 +15,9 @@ KeptFile::KeptFile(fs::path path, FileSaves& saves)
     : KeptFile(
           path,
           [path]() -> std::optional<std::string> {
-              // A file whose presence cannot be told is read, so that the reason is reported.
-              std::error_code error;
-              if (!fs::exists(path, error) && !error) return std::nullopt;
+              // Anything in the file's place is read, so that what stops the reading is reported:
+              // a link that leads nowhere is no missing file, its target may only be late.
+              if (nothingAt(path)) return std::nullopt;
               return readFileBytes(path);
           },
           [path, &saves](std::string_view bytes) { saves.save(path, bytes); }) {}
@@ -34,7 +35,7 @@ std::optional<std::string> KeptFile::read() {
 }
 
 void KeptFile::read(const std::function<FileFingerprint(const fs::path&)>& read) {
-    state_ = fileExists(path_) ? State::Unreadable : State::Missing;
+    state_ = nothingAt(path_) ? State::Missing : State::Unreadable;
     held_.reset();
     const FileFingerprint bytes = read(path_);
     state_ = State::Read;
@@ -52,7 +53,13 @@ bool KeptFile::differs(std::string_view content) const { return mayWrite() && he
 
 bool KeptFile::save(std::string_view bytes) {
     if (!differs(bytes)) return false;
-    sink_(bytes);
+    try {
+        sink_(bytes);
+    } catch (const FileLeftAloneError&) {
+        // Reported this once; the file stays as the user has it.
+        state_ = State::LeftAlone;
+        throw;
+    }
     remember(bytes);
     return true;
 }

@@ -60,10 +60,11 @@ public:
     // Whether `content` is to be saved: the file may be written and holds something else.
     bool differs(std::string_view content) const;
     // Saves the bytes when they are to be saved, and remembers them. Returns whether it saved.
+    // A file that is not the program's to replace (FileLeftAloneError) is not written from then on.
     bool save(std::string_view bytes);
 
 private:
-    enum class State { NotRead, Unreadable, Missing, Read };
+    enum class State { NotRead, Unreadable, Missing, Read, LeftAlone };
 
     std::filesystem::path path_;
     Source source_;

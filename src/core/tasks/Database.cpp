@@ -125,7 +125,15 @@ void Database::open(const std::filesystem::path& file, const std::string& name, 
     } catch (const StoreError& error) {
         sqlite3_close(db_);
         db_ = nullptr;
-        throw StoreError("Cannot open the task store \"" + file.string() + "\": " + error.what());
+        const int primary = error.code() & 0xff;
+        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+            throw StoreError("The task store \"" + file.string() +
+                                 "\" is damaged or holds something else than tasks. The file is kept as it is: "
+                                 "restore it from a backup (or move it away to begin an empty task list), then "
+                                 "start Torvalet again. Until then there is no task list.\n" +
+                                 error.what(),
+                             error.code());
+        throw StoreError("Cannot open the task store \"" + file.string() + "\": " + error.what(), error.code());
     }
 }
 
@@ -169,7 +177,7 @@ void Database::execute(std::string_view sql) {
     if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         const std::string message = error ? error : sqlite3_errmsg(db_);
         sqlite3_free(error);
-        throw StoreError(message);
+        throw StoreError(message, sqlite3_extended_errcode(db_));
     }
 }
 
@@ -273,17 +281,6 @@ Transaction::~Transaction() {
 void Transaction::commit() {
     db_.execute("COMMIT");
     done_ = true;
-}
-
-PostGroup::PostGroup(Database* db) {
-    if (db && sqlite3_get_autocommit(db->handle())) transaction_.emplace(*db);
-}
-
-PostGroup::~PostGroup() {
-    try {
-        if (transaction_) transaction_->commit();
-    } catch (...) {
-    }
 }
 
 }  // namespace torvalet

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -80,6 +79,8 @@ public:
     bool bind(const std::string& name, const SqlValue& value);
     // True while a row is available.
     bool step();
+    // The statement changes nothing in the store.
+    bool readOnly() const { return sqlite3_stmt_readonly(stmt_) != 0; }
     // Rewinds the statement and forgets its parameters.
     void reset();
 
@@ -108,19 +109,6 @@ public:
 private:
     Database& db_;
     bool done_ = false;
-};
-
-// Groups the posts of a command that changes many rows in one transaction, unless one is open
-// already; what was done is committed when the group ends, also when an error stopped the command.
-class PostGroup {
-public:
-    explicit PostGroup(Database* db);
-    ~PostGroup();
-    PostGroup(const PostGroup&) = delete;
-    PostGroup& operator=(const PostGroup&) = delete;
-
-private:
-    std::optional<Transaction> transaction_;
 };
 
 }  // namespace torvalet

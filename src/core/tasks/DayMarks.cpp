@@ -9,6 +9,7 @@
 #include "platform/Locale.h"
 #include "platform/Services.h"
 #include "tasks/LookupKey.h"
+#include "tasks/PostGroup.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskStore.h"
@@ -73,13 +74,14 @@ void DayMarks::insertTimeMarks() {
     const Date day = context_.listState.calendar.first();
     const std::string sql = "select * from tasks  where date = :d1 and typekey='" + keys::TimeMarkType + "'";
     if (countRows(sql, day) == 0) {
-        const PostGroup group(context_.store.database());
+        PostGroup group(context_.store.listRows);
         for (int hour = 0; hour < 24; ++hour) {
             if (!context_.settings.timeMarks[static_cast<std::size_t>(hour)]) continue;
             char text[8];
             std::snprintf(text, sizeof text, "%2.2d:00", hour);
             addTimeMark(text, day);
         }
+        group.commit();
     }
     context_.listState.calendar.selectToday(context_.services.clock.now().date);
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "tasks/Database.h"
+#include "tasks/PostGroup.h"
 #include "tasks/Query.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTree.h"
@@ -36,8 +36,9 @@ LookupKey GoalsIntoTasks::typeKeyOf(int goalType) { return keyFrom(typeKeys, goa
 std::size_t GoalsIntoTasks::run(const ItemTree& goalTree) {
     const auto goals = goalTree.selectedInTreeOrder();
     if (goals.empty()) return 0;
-    PostGroup group(listRows_.database());
+    PostGroup group(listRows_);
     for (const TreeNode* goal : goals) insertTask(goal->record<GoalRecord>());
+    group.commit();
     return goals.size();
 }
 

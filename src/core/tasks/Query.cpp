@@ -31,7 +31,15 @@ void Query::setSql(std::string sql) {
 }
 
 void Query::requireOpen() const {
-    if (!isOpen()) throw StoreError(name_ + ": Cannot perform this operation on a closed dataset");
+    if (isOpen()) return;
+    if (!database()) throw StoreError("The task list is not available: the task store could not be opened.");
+    throw StoreError(name_ + ": Cannot perform this operation on a closed dataset");
+}
+
+// Refused before the row changes on screen: the engine would refuse the write only after it.
+void Query::requireWritableStore() const {
+    if (database() && database()->readOnly())
+        throw StoreError("The task store is open read-only: tasks cannot be added, changed or deleted.");
 }
 
 void Query::dropStatements() {
@@ -103,6 +111,7 @@ int Query::execute() {
     Database* db = database();
     if (!db) throw StoreError(name_ + ": the task store is not open");
     SqlStatement statement = db->prepare(sql());
+    if (!statement.readOnly()) requireWritableStore();
     for (const auto& [name, value] : params_) statement.bind(name, value);
     while (statement.step()) {
     }
@@ -240,6 +249,8 @@ void Query::setColumn(std::string_view field, Field c, SqlValue value) {
 void Query::edit() {
     requireOpen();
     if (isEditing()) return;
+    requireWritableStore();
+    postFailed_ = false;
     if (rows_.empty()) {
         append();
         return;
@@ -250,9 +261,18 @@ void Query::edit() {
 void Query::beginNew(int position) {
     requireOpen();
     editor_.requireWritable();
+    requireWritableStore();
     if (isEditing()) post();
+    postFailed_ = false;
     editor_.beginNew(position);
-    if (rules_) rules_->afterInsert(*this);
+    if (!rules_) return;
+    try {
+        rules_->afterInsert(*this);  // stores the row at once
+    } catch (const StoreError&) {
+        // A row the store did not take is not left on screen.
+        if (state() == QueryState::Insert) cancel();
+        throw;
+    }
 }
 
 void Query::insert() { beginNew(std::max(cursor_.current, 0)); }
@@ -260,12 +280,21 @@ void Query::append() { beginNew(rowCount()); }
 
 void Query::post() {
     if (!isEditing()) return;
-    if (rules_) rules_->beforePost(*this);
-    editor_.post();
+    try {
+        if (rules_) rules_->beforePost(*this);
+        editor_.post();
+    } catch (const StoreError&) {
+        postFailed_ = true;
+        throw;
+    }
+    postFailed_ = false;
     if (rules_) rules_->afterPost(*this);
 }
 
-void Query::cancel() { editor_.cancel(); }
+void Query::cancel() {
+    editor_.cancel();
+    postFailed_ = false;
+}
 
 void Query::remove() {
     requireOpen();
@@ -273,6 +302,7 @@ void Query::remove() {
         cancel();
         return;
     }
+    requireWritableStore();
     if (rows_.empty()) throw StoreError(name_ + ": Cannot perform this operation on an empty dataset");
     const Bookmark removed = editor_.remove();
     if (rules_) rules_->afterRemove(*this, removed);

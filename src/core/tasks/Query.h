@@ -56,6 +56,8 @@ public:
     void clearParams() { params_.clear(); }
 
     void open();
+    // Throws unless the rows are open; without a store, with a message for the user.
+    void requireOpen() const;
     // Posts a pending edit first, then forgets the rows.
     void close();
     bool isOpen() const { return cursor_.isOpen(); }
@@ -126,6 +128,8 @@ public:
     // A new row after the last one.
     void append();
     void post();
+    // The pending edit's last post failed (and was reported): it is not tried again unasked.
+    bool postFailed() const { return postFailed_; }
     void cancel();
     // Deletes the current row from the store.
     void remove();
@@ -165,7 +169,8 @@ private:
         fields.fill(-1);
         return fields;
     }
-    void requireOpen() const;
+    // Throws, before anything changes, when the store may not be written.
+    void requireWritableStore() const;
     void resolveFields();
     void dropStatements();
     void forgetRows();
@@ -185,6 +190,7 @@ private:
     RowRules* rules_ = nullptr;
     std::array<Field, taskColumnCount> taskFields_ = unresolved();
     int generation_ = 0;
+    bool postFailed_ = false;
 };
 
 inline const Query::Values& Query::rowValues(int row) const {

@@ -3,6 +3,7 @@
 #include "model/ClockTime.h"
 #include "platform/Clipboard.h"
 #include "platform/Services.h"
+#include "tasks/PostGroup.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskObserver.h"
@@ -43,13 +44,14 @@ void TaskClipboard::copyTasks() {
     Query& clip = context_.store.clipboardRows;
     if (!tasks.isOpen()) return;
     const QuerySuspension suspension(tasks);
-    const PostGroup group(tasks.database());
+    PostGroup group(tasks);
     if (tasks.isEditing()) tasks.post();
     taskRows::runStatement(context_.store.scratch, "delete from clipbrd", {});
     if (!clip.isOpen()) clip.open();
     clip.refresh();
     Bookmarks& selection = context_.listState.selection;
     taskRows::forEachRow(tasks, taskRows::selectionOrCurrent(tasks, selection), [this] { copyCurrentRow(); });
+    group.commit();
     selection.clear();
 }
 
@@ -90,7 +92,7 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
     if (!tasks.isOpen()) return;
     const QuerySuspension suspension(tasks);
     {
-        const PostGroup group(tasks.database());
+        PostGroup group(tasks);
         if (!clip.isOpen()) clip.open();
         clip.refresh();
         const int count = clip.rowCount();
@@ -99,6 +101,7 @@ void TaskClipboard::pasteTasks(Date first, Date last) {
             pasteRow(first, last);
             clip.next();
         }
+        group.commit();
     }
     tasks.refresh();
 }

@@ -5,6 +5,7 @@
 #include "model/AppFolder.h"
 #include "platform/Services.h"
 #include "platform/UserInterface.h"
+#include "tasks/PostGroup.h"
 #include "tasks/TaskContext.h"
 #include "tasks/TaskFile.h"
 #include "tasks/TaskListState.h"
@@ -52,7 +53,7 @@ void TaskFiles::loadTaskFile() {
     // A file that is not there reads as an empty one.
     const std::string text = fileExists(file) ? context_.codec.decode(readFileBytes(file)) : std::string();
     Query& tasks = context_.store.listRows;
-    const PostGroup group(tasks.database());
+    PostGroup group(tasks);
     for (const TaskFileEntry& entry : taskFile::read(text)) {
         tasks.insert();
         tasks.setText(TaskColumn::Task, entry.task);
@@ -62,6 +63,7 @@ void TaskFiles::loadTaskFile() {
         tasks.setText(TaskColumn::TypeKey, entry.typeKey);
         tasks.post();
     }
+    group.commit();
 }
 
 void TaskFiles::storeTaskFileCommand() {

@@ -2,11 +2,12 @@
 
 #include "base/Errors.h"
 #include "model/SoundCues.h"
+#include "tasks/PostGroup.h"
 
 namespace torvalet::taskRows {
 
 void forEachRow(Query& tasks, const Bookmarks& rows, const std::function<void()>& visit) {
-    if (!tasks.isOpen()) throw StoreError(tasks.name() + ": Cannot perform this operation on a closed dataset");
+    tasks.requireOpen();
     if (tasks.isEditing()) tasks.post();
     const Bookmark kept = tasks.bookmark();
     const auto rowOf = [&tasks](int expected, Bookmark rowid) {
@@ -20,7 +21,7 @@ void forEachRow(Query& tasks, const Bookmarks& rows, const std::function<void()>
     for (int row : positions) targets.push_back(tasks.bookmarkAt(row));
     const int keptIndex = tasks.currentIndex();
     const QuerySuspension suspension(tasks);
-    PostGroup group(tasks.database());
+    PostGroup group(tasks);
     int shift = 0;
     for (std::size_t i = 0; i < positions.size(); ++i) {
         const int row = rowOf(positions[i] + shift, targets[i]);
@@ -32,6 +33,7 @@ void forEachRow(Query& tasks, const Bookmarks& rows, const std::function<void()>
         shift += tasks.rowCount() - before;
     }
     if (tasks.isEditing()) tasks.post();
+    group.commit();
     const int back = kept ? rowOf(keptIndex, kept) : -1;
     if (back >= 0) tasks.moveTo(back);
 }

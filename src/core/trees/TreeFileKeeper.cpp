@@ -48,7 +48,7 @@ void TreeFileKeeper::loadAll(const TextCodec& codec, const Report& report, const
     for (const TreeInfo& entry : loadOrder()) {
         if (shouldStop && shouldStop()) return;
         ItemTree& tree = trees_.get(entry.id);
-        if (entry.readOnlyWhenPresent && !fileExists(kept(entry).path())) {
+        if (entry.readOnlyWhenPresent && nothingAt(kept(entry).path())) {
             kept(entry).takeOver();
             continue;
         }
@@ -108,7 +108,7 @@ void TreeFileKeeper::provision(const fs::path& folder, const TextCodec& codec) {
     ItemTreeSet fresh;
     for (const TreeInfo& entry : treeFiles()) {
         const fs::path file = folder / entry.fileName;
-        if (!fileExists(file)) saveTreeFile(fresh.get(entry.id), file, codec);
+        if (nothingAt(file)) saveTreeFile(fresh.get(entry.id), file, codec);
     }
 }
 

@@ -129,6 +129,85 @@ TEST_F(OrganizerFilesTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
     }
 }
 
+// What is at a path, told without following a link: a link names its target and whether that is
+// there, a regular file its mode and bytes.
+std::string whatIsAt(const fs::path& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return "nothing";
+    if (S_ISLNK(info.st_mode)) {
+        std::error_code error;
+        return "link to " + fs::read_symlink(path).string() + (fs::exists(path, error) ? "" : " (not there)");
+    }
+    if (S_ISFIFO(info.st_mode)) return "pipe";
+    if (!S_ISREG(info.st_mode)) return "other";
+    return "file " + std::to_string(info.st_mode & 07777) + " " + testing::readText(path);
+}
+
+// A link that leads nowhere (a synchronised file not downloaded yet) or round in a loop, a pipe,
+// a file the user made read-only: each is reported once, from start to close, and stays as it is,
+// whatever the user changed meanwhile.
+TEST_F(OrganizerFilesTest, LinksAndSpecialFilesAreReportedOnceAndLeftAsTheyAre) {
+    const auto loop = [](const fs::path& file) { fs::create_symlink(file.filename(), file); };
+    const auto dangling = [](const fs::path& file) {
+        fs::create_directories(file.parent_path() / "synced");
+        fs::create_symlink(fs::path("synced") / file.filename(), file);
+    };
+    const auto pipe = [](const fs::path& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); };
+    const auto readOnly = [](const fs::path& file) {
+        testing::writeText(file, testing::kOneGoalFile);
+        ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    };
+    const auto addGoal = [](Organizer& o) { testing::addGoal(o.trees().get(TreeId::DayGoalTree), nullptr, "new"); };
+    const auto addEvent = [](Organizer& o) { o.trees().get(TreeId::CalendarTree).appendChild(nullptr); };
+    const auto writeNotes = [](Organizer& o) {
+        o.messagePad().prepend("a note");
+        o.textboard() = "new text";
+    };
+    const std::string sameDay = "[General]\nlastLaunchDate=08.12.26\n";
+    const struct {
+        const char* file;
+        std::function<void(const fs::path&)> make;
+        std::string settings;
+        std::function<void(Organizer&)> whileRunning;
+    } cases[] = {
+        {"goals.dat", dangling, sameDay, addGoal},
+        {"goals.dat", loop, sameDay, addGoal},
+        {"goals.dat", readOnly, sameDay, addGoal},
+        {"calendar.clnd", loop, sameDay, addEvent},
+        {"msgpad.txt", loop, sameDay, writeNotes},
+        {"msgpad.txt", loop, "", writeNotes},
+        {"msgpad.txt", pipe, "", writeNotes},
+        {"Logs/081226.rtf", loop, sameDay, writeNotes},
+        {"Lang/russian.lng", loop, sameDay + "iLanguage=1\n", nullptr},
+        {"torvalet.ini", readOnly, "", nullptr},
+    };
+    for (const auto& c : cases) {
+        testing::TempDir folder;
+        Organizer::provision(AppPaths{folder.path()});
+        if (!c.settings.empty()) testing::writeText(folder / "torvalet.ini", c.settings);
+        const fs::path file = folder / c.file;
+        fs::remove(file);
+        c.make(file);
+        const std::string before = whatIsAt(file);
+        SCOPED_TRACE(std::string(c.file) + ": " + before.substr(0, 40));
+        Organizer::provision(AppPaths{folder.path()});  // as every start does
+        testing::FakeServices services;
+        Organizer organizer(services.services, folder.path());
+        organizer.start();
+        organizer.firstShow();
+        if (c.whileRunning) c.whileRunning(organizer);
+        organizer.close();
+        int reports = 0;
+        for (const std::string& message : services.ui.messages)
+            reports += message.find(file.filename().string()) != std::string::npos;
+        EXPECT_EQ(reports, 1) << ::testing::PrintToString(services.ui.messages);
+        EXPECT_EQ(whatIsAt(file), before);
+        if (fs::is_symlink(file)) {
+            EXPECT_EQ(whatIsAt(folder / "synced" / file.filename()), "nothing");
+        }
+    }
+}
+
 TEST_F(OrganizerFilesTest, LeftoversOfKilledSavesGoAtTheNextStart) {
     const char* leftovers[] = {".goals.dat.torvalet-save.Ab12Cd", "goals.dat.Xy12Ab", "torvalet.ini.q1w2e3",
                                "Logs/.081226.rtf.torvalet-save.q1w2e3"};

@@ -87,9 +87,9 @@ TEST_F(OrganizerTest, TextboardComesBackTheSameDayOnly) {
 TEST_F(OrganizerTest, MissingStoreIsReportedAndTheRestOfStartAndCloseRuns) {
     fs::remove(dir / "Data" / "tasks.db");
     run();
-    ASSERT_EQ(fakes.ui.messages.size(), 6u);
+    // Said once: the task list's queries that stay closed for want of it say nothing more.
+    ASSERT_EQ(fakes.ui.messages.size(), 1u) << ::testing::PrintToString(fakes.ui.messages);
     EXPECT_NE(fakes.ui.messages[0].find("does not exist"), std::string::npos);
-    for (int i = 1; i < 6; ++i) EXPECT_EQ(fakes.ui.messages[i], "Can not open Database on 20 time ");
     EXPECT_TRUE(fs::exists(dir / "torvalet.ini"));
 }
 

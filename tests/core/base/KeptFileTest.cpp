@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Errors.h"
+#include "base/FileIo.h"
 #include "base/FileSaves.h"
 #include "base/KeptFile.h"
 #include "fakes/TempDir.h"
@@ -149,6 +151,105 @@ TEST(KeptFile, AReadOnlyFolderKeepsItsFilesAndNamesThem) {
     EXPECT_FALSE(fs::exists(dir / "b.txt"));
     EXPECT_EQ(saves.takeNotSaved(), (std::vector<std::string>{(dir / "a.txt").string(), (dir / "b.txt").string()}));
     EXPECT_TRUE(saves.takeNotSaved().empty());
+}
+
+mode_t modeOf(const fs::path& file) {
+    struct stat info {};
+    return ::stat(file.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// A new file is made as open(2) makes one, under the process's umask; a replaced one keeps its mode.
+TEST(FileIo, AnAtomicSaveMakesNewFilesUnderTheUmaskAndKeepsTheModeOfReplacedOnes) {
+    const struct {
+        mode_t umask;
+        int existing;  // the mode of the file already there, -1 for none
+        mode_t expected;
+    } cases[] = {
+        {077, -1, 0600},   {027, -1, 0640},   {022, -1, 0644},   {002, -1, 0664},
+        {077, 0644, 0644}, {022, 0600, 0600}, {022, 0660, 0660},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "umask " << std::oct << c.umask << " existing " << c.existing);
+        testing::TempDir dir;
+        const fs::path file = dir / "contacts.co";
+        if (c.existing >= 0) {
+            testing::writeText(file, "old");
+            ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(c.existing)), 0);
+        }
+        const mode_t previous = ::umask(c.umask);
+        try {
+            writeFileAtomic(file, "new");
+        } catch (...) {
+            ::umask(previous);
+            throw;
+        }
+        ::umask(previous);
+        EXPECT_EQ(modeOf(file), c.expected);
+        EXPECT_EQ(testing::readText(file), "new");
+    }
+}
+
+// What is at a path, told without following a link.
+std::string whatIsAt(const fs::path& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return "nothing";
+    if (S_ISLNK(info.st_mode)) return "link to " + fs::read_symlink(path).string();
+    if (S_ISFIFO(info.st_mode)) return "pipe";
+    if (!S_ISREG(info.st_mode)) return "other";
+    return "file " + std::to_string(info.st_mode & 07777) + " " + testing::readText(path);
+}
+
+// In the file's place: a link that leads nowhere, a loop of links, a pipe, a file made
+// read-only. A kept file reports it once and never replaces it, however often it is saved.
+TEST(KeptFile, ALinkOrASpecialFileIsReportedOnceAndLeftAsItIs) {
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+    } cases[] = {
+        {"a link that leads nowhere", [](const fs::path& f) { fs::create_symlink("elsewhere/goals.dat", f); }},
+        {"a loop of links", [](const fs::path& f) { fs::create_symlink(f.filename(), f); }},
+        {"a loop of two links",
+         [](const fs::path& f) {
+             fs::create_symlink("other", f);
+             fs::create_symlink(f.filename(), f.parent_path() / "other");
+         }},
+        {"a pipe", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); }},
+        {"a read-only file",
+         [](const fs::path& f) {
+             testing::writeText(f, "mine");
+             ASSERT_EQ(::chmod(f.c_str(), 0444), 0);
+         }},
+        {"a link to a read-only file",
+         [](const fs::path& f) {
+             testing::writeText(f.parent_path() / "target", "mine");
+             ASSERT_EQ(::chmod((f.parent_path() / "target").c_str(), 0444), 0);
+             fs::create_symlink("target", f);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        fs::create_directory(dir / "elsewhere");
+        const fs::path file = dir / "goals.dat";
+        c.make(file);
+        const std::string before = whatIsAt(file);
+        const auto entries = std::distance(fs::directory_iterator(dir.path()), {});
+        FileSaves saves;
+        KeptFile kept(file, saves);
+        int reports = 0;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            try {
+                if (attempt == 0) kept.read();
+                kept.save("new bytes " + std::to_string(attempt));
+            } catch (const FileError&) {
+                ++reports;
+            }
+        }
+        EXPECT_EQ(reports, 1);
+        EXPECT_EQ(whatIsAt(file), before);
+        EXPECT_EQ(whatIsAt(dir / "elsewhere" / "goals.dat"), "nothing");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), entries) << "no temporary file left";
+    }
 }
 
 }  // namespace
