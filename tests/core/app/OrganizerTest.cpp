@@ -86,9 +86,11 @@ TEST_F(OrganizerTest, TextboardComesBackTheSameDayOnly) {
 TEST_F(OrganizerTest, MissingStoreIsReportedAndTheRestOfStartAndCloseRuns) {
     fs::remove(dir / "Data" / "tasks.db");
     run();
-    ASSERT_EQ(fakes.ui.messages.size(), 6u);
+    ASSERT_EQ(fakes.ui.messages.size(), 7u);
     EXPECT_NE(fakes.ui.messages[0].find("does not exist"), std::string::npos);
     for (int i = 1; i < 6; ++i) EXPECT_EQ(fakes.ui.messages[i], "Can not open Database on 20 time ");
+    EXPECT_NE(fakes.ui.messages[6].find("The day's marks and reminders are added at the next start"),
+              std::string::npos);
     EXPECT_TRUE(fs::exists(dir / "torvalet.ini"));
 }
 
