@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 void Organizer::start(const std::function<bool()>& closeRequested) {
     closeRequested_ = closeRequested;
     phase_ = Phase::Starting;
+    reminders_.clock.startedAt(services_.clock.now());
     listState_.calendar.selectToday(today());
     if (!isReadOnly()) attempt([this] { removeSaveLeftovers(); });
     if (!stopping()) attempt([this] { loadSettingsAtStart(); });

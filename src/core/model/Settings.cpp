@@ -16,6 +16,7 @@ constexpr const char* general = "General";
 constexpr const char* mainWindow = "MainWindow";
 constexpr const char* colors = "Colors";
 constexpr const char* sounds = "Sounds";
+constexpr const char* reminders = "Reminders";
 constexpr const char* filter = "Filter";
 constexpr const char* inet = "Inet";
 constexpr const char* interfaceSection = "Interface";
@@ -197,6 +198,9 @@ LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates) {
     for (int hour = 0; hour < 24; ++hour)
         in.flag(interfaceSection, timeMarkKey(hour), s.timeMarks[static_cast<std::size_t>(hour)]);
     in.number(general, "runCount", s.runCount);
+    in.number(reminders, "MaxLateMinutes", s.maxLateMinutes);
+    if (s.maxLateMinutes < 0) s.maxLateMinutes = 0;
+    in.flag(reminders, "fExecuteLate", s.executeLate);
     return loaded;
 }
 
