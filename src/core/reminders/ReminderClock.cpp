@@ -75,6 +75,8 @@ ReminderClock::ReminderClock(const Services& services, TaskStore& store, TaskLis
       execution_(execution),
       duties_(duties) {}
 
+ReminderClock::~ReminderClock() = default;
+
 std::string ReminderClock::getTime() const { return torvalet::getTime(services_.clock, services_.locale); }
 
 std::string ReminderClock::shortDate(Date day) const {
@@ -235,12 +237,21 @@ void ReminderClock::catchUp(const DateTime& from, const DateTime& now, const Dat
         setDate(":td", now.date);
         setText(":tt", timeText(now));
     };
-    // Almost every gap holds nothing: the statement is first run bare.
+    // Almost every gap holds nothing: the statement is first run bare, prepared once per
+    // connection.
+    if (!gapCheck_ || gapCheckDb_ != db->handle()) {
+        gapCheck_.reset();
+        gapCheck_ = std::make_unique<SqlStatement>(db->prepare(catchUpStatement));
+        gapCheckDb_ = db->handle();
+    }
     {
-        SqlStatement any = db->prepare(catchUpStatement);
+        SqlStatement& any = *gapCheck_;
+        any.reset();
         bind([&](const char* name, const std::string& text) { any.bind(name, text); },
              [&](const char* name, Date day) { any.bind(name, day.toIso()); });
-        if (!any.step()) return;
+        const bool found = any.step();
+        any.reset();
+        if (!found) return;
     }
     due.close();
     if (due.sql() != catchUpStatement) due.setSql(catchUpStatement);

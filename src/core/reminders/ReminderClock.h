@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 namespace torvalet {
 
 class Database;
+class SqlStatement;
 class NoticeBoard;
 class Query;
 class SoundCues;
@@ -53,6 +55,9 @@ public:
     ReminderClock(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
                   const ViewState& view, SoundCues& cues, NoticeBoard& notices, TaskExecution& execution,
                   Duties& duties);
+    ~ReminderClock();
+    ReminderClock(const ReminderClock&) = delete;
+    ReminderClock& operator=(const ReminderClock&) = delete;
 
     // What the window's timer calls every two seconds: runTick while the clock runs (from
     // the end of the first show until close begins). A tick that comes while another one is
@@ -125,6 +130,10 @@ private:
     std::optional<DateTime> startMinute_;
     std::optional<DateTime> keptTick_;
     CatchUp lastCatchUp_;
+    // The gap's statement, prepared once for the connection it was prepared on (a connection
+    // stays while a statement of it does, so its handle names it).
+    std::unique_ptr<SqlStatement> gapCheck_;
+    const void* gapCheckDb_ = nullptr;
     bool ticking_ = false;
     std::string lastError_;
 };
