@@ -66,7 +66,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
       treeViews_([this] { showViewState(); }) {
     setObjectName(QStringLiteral("Form1"));
     treeMenus_ = new TreeMenus(
-        treePages_, trees_, tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
+        treePages_, tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     taskPage_ = new TaskPage(
         tasks_, [this](const std::function<void()>& command) { runCommand(command); }, this);
     buildMenus();

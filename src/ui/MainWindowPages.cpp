@@ -142,10 +142,7 @@ QWidget* MainWindow::buildLinksPage() {
     TreeCommands* commands = &treePages_.commands;
     linkBar_ = new FilterBarWidget(
         NavFamily::Links, navigation_, [this](const std::function<void()>& command) { runCommand(command); },
-        [commands](const std::string&) {
-            commands->switchTab(kLinksPage);
-            commands->newChildLink();
-        });
+        [commands](const std::string&) { commands->run(kLinksPage, TreeOperation::NewChild); });
     layout->addWidget(treeMenus_->toolBar(kLinksPage));
     layout->addWidget(linkBar_);
     layout->addWidget(linkPages_, 1);

@@ -6,57 +6,21 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <stdexcept>
+#include <string>
+
 #include "app/TreePages.h"
 #include "model/ViewState.h"
 #include "tasks/TaskCommandTable.h"
 #include "tasks/Tasks.h"
 #include "trees/GoalForm.h"
 #include "trees/NewItemKinds.h"
+#include "trees/TreeCommandTable.h"
 #include "ui/Pictures.h"
 
 namespace torvalet::ui {
 
 namespace {
-
-struct PageBar {
-    const char* name;
-    const char* newButton;
-    const char* newAction;  // what a click on the New button itself runs
-    std::vector<const char*> buttons;
-};
-
-PageBar pageBar(Page page) {
-    switch (page) {
-    case kTasksPage:
-        return {"GoalsToolBar",
-                "NewGoalBtn",
-                "InsertAfterGoal_mp",
-                {"CutGoal_mp", "CopyGoal_mp", "PasteGoal_mp", "DeleteGoal_mp", "MoveGoalsLeft1", "MoveGoalsRight1",
-                 "MoveGoalsUp1", "MoveGoalsDown1"}};
-    case kLinksPage:
-        return {"LinksToolBar",
-                "NewLinkBtn",
-                "NewChildLink_mp",
-                {"CutLink_mp", "CopyLink_mp", "PasteLink_mp", "DeleteLink_mp", "MoveLinksLeft1", "MoveLinksRight1",
-                 "MoveLinksUp1", "MoveLinksDown1"}};
-    case kContactsPage:
-        return {"ContactsToolBar",
-                "NewContactBtn",
-                "NewChildContact_mp",
-                {"CutContact_mp", "CopyContact_mp", "PasteContact_mp", "DeleteContact_mp", "MoveContactsLeft1",
-                 "MoveContactsRight1", "MoveContactsUp1", "MoveContactsDown1"}};
-    case kBlocknotePage:
-        return {"PhrasesToolBar",
-                "NewPhraseBtn",
-                "NewChildPhrase_mp",
-                {"CutPhrase_mp", "CopyPhrase_mp", "PastePhrase_mp", "DeletePhrase_mp"}};
-    default:
-        return {"CalendarToolBar",
-                "NewEventBtn",
-                "NewChildEvent_mp",
-                {"CutEvent_mp", "CopyEvent_mp", "PasteEvent_mp", "DeleteEvent_mp"}};
-    }
-}
 
 // The pictures of the kinds a page's New drop-down offers.
 Pictures::Set pictureSetOf(Page page) {
@@ -69,180 +33,76 @@ Pictures::Set pictureSetOf(Page page) {
     }
 }
 
+// The picture of a tool bar button.
+Pictures::Tool pictureOf(TreeOperation operation) {
+    const struct {
+        TreeOperation operation;
+        Pictures::Tool picture;
+    } pictures[] = {
+        {TreeOperation::Cut, Pictures::CutItems},      {TreeOperation::Copy, Pictures::CopyItems},
+        {TreeOperation::Paste, Pictures::PasteItems},  {TreeOperation::Delete, Pictures::DeleteItems},
+        {TreeOperation::MoveLeft, Pictures::MoveLeft}, {TreeOperation::MoveRight, Pictures::MoveRight},
+        {TreeOperation::MoveUp, Pictures::MoveUp},     {TreeOperation::MoveDown, Pictures::MoveDown},
+    };
+    for (const auto& entry : pictures)
+        if (entry.operation == operation) return entry.picture;
+    throw std::logic_error("a tool bar button without a picture");
+}
+
+const TreeToolBarInfo& toolBarOf(Page page) {
+    for (const TreeToolBarInfo& bar : treeToolBars())
+        if (bar.page == page) return bar;
+    throw std::logic_error("an item page without a tool bar");
+}
+
 }  // namespace
 
-TreeMenus::TreeMenus(TreePages& pages, ItemTreeSet& trees, Tasks& tasks, CommandRunner run, QWidget* window)
-    : QObject(window), pages_(pages), trees_(trees), tasks_(tasks), run_(std::move(run)), window_(window) {}
+TreeMenus::TreeMenus(TreePages& pages, Tasks& tasks, CommandRunner run, QWidget* window)
+    : QObject(window), pages_(pages), tasks_(tasks), run_(std::move(run)), window_(window) {}
 
 void TreeMenus::addMenus(QMenuBar* bar) {
-    TreePages* pages = &pages_;
-    TreeCommands* c = &pages->commands;
-    GoalCommands* goals = &pages->goals;
-    const auto onPage = [c](Page page, auto command) {
-        return [c, page, command] {
-            c->switchTab(page);
-            command();
-        };
-    };
-    const auto links = [c](auto command) {
-        return [c, command] {
-            if (ItemTree* tree = c->activeLinksTree()) command(*tree);
-        };
-    };
-
-    QMenu* goalMenu =
-        menu(bar, "Goals_mp", "Goals",
-             {{"NewRootGoal_mp", "New Root Goal", [c] { c->newRootGoal(); }},
-              {"NewChildGoal_mp", "New Child Goal", [c] { c->newChildGoal(); }},
-              {"AddGoalRight1", "Add Goal Right", [c] { c->addGoalRight(); }},
-              {"InsertAfterGoal_mp", "Insert After Goal", [c] { c->insertAfterGoal(); }},
-              {"InsertGoalFromClipboard_mp", "Insert From Clipboard", [goals] { goals->insertGoalFromClipboard(); }},
-              {nullptr, nullptr, nullptr},
-              {"CutGoal_mp", "Cut Goal", [c] { c->cutGoals(); }},
-              {"CopyGoal_mp", "Copy Goal", [c] { c->copyGoals(); }},
-              {"PasteGoal_mp", "Paste Goal", [c] { c->pasteGoals(); }},
-              {"DeleteGoal_mp", "Delete Goal", [c] { c->deleteGoals(); }},
-              {nullptr, nullptr, nullptr},
-              {"CloneGoals1", "Clone Goals", [c] { c->cloneGoals(); }},
-              {"GroupGoals1", "Group Goals", [c] { c->groupGoals(); }},
-              {"GoalProperties1", "Goal Properties", [goals] { goals->showGoalProperties(); }},
-              {"GoalsIntoTasks_mp", "Goals Into Task", [pages] { pages->turnGoalsIntoTasks(); }}});
-    moves(goalMenu, "MoveGoals1", "Move Goals",
-          {{"MoveGoalsRight1", "Move Goals Right", [c] { c->moveGoalsRight(); }},
-           {"MoveGoalsLeft1", "Move Goals Left", [c] { c->moveGoalsLeft(); }},
-           {"MoveGoalsUp1", "Move Goals Up", [c] { c->moveGoalsUp(); }},
-           {"MoveGoalsDown1", "Move Goals Down", [c] { c->moveGoalsDown(); }}});
-
-    QMenu* linkMenu = menu(bar, "Links_mp", "Links",
-                           {{"NewRootLink_mp", "New Root Link", [c] { c->newRootLink(); }},
-                            {"NewChildLink_mp", "New Child Link", [c] { c->newChildLink(); }},
-                            {nullptr, nullptr, nullptr},
-                            {"CutLink_mp", "Cut Link", [c] { c->cutLinks(); }},
-                            {"CopyLink_mp", "Copy Link", [c] { c->copyLinks(); }},
-                            {"PasteLink_mp", "Paste Link", [c] { c->pasteLinks(); }},
-                            {"DeleteLink_mp", "Delete Link", [c] { c->deleteLinks(); }},
-                            {nullptr, nullptr, nullptr},
-                            {"CloneLinks1", "Clone Links", [c] { c->cloneLinks(); }},
-                            {"GroupLinks1", "Group Links", [c] { c->groupLinks(); }},
-                            {"LinkProperties1", "Link Properties",
-                             onPage(kLinksPage, links([c](ItemTree& tree) { c->editFirstSelected(tree); }))}});
-    moves(linkMenu, "MoveLinks1", "Move Links",
-          {{"MoveLinksRight1", "Move Links Right", [c] { c->moveLinksRight(); }},
-           {"MoveLinksLeft1", "Move Links Left", [c] { c->moveLinksLeft(); }},
-           {"MoveLinksUp1", "Move Links Up", [c] { c->moveLinksUp(); }},
-           {"MoveLinksDown1", "Move Links Down", [c] { c->moveLinksDown(); }}});
-
-    ItemTree* contacts = &trees_.get(TreeId::ContactsTree);
-    QMenu* contactMenu = menu(bar, "Contacts_mp", "Contacts",
-                              {{"NewRootContact_mp", "New Root Contact", [c] { c->newRootContact(); }},
-                               {"NewChildContact_mp", "New Child Contact", [c] { c->newChildContact(); }},
-                               {nullptr, nullptr, nullptr},
-                               {"CutContact_mp", "Cut Contact", [c] { c->cutContacts(); }},
-                               {"CopyContact_mp", "Copy Contact", [c] { c->copyContacts(); }},
-                               {"PasteContact_mp", "Paste Contact", [c] { c->pasteContacts(); }},
-                               {"DeleteContact_mp", "Delete Contact", [c] { c->deleteContacts(); }},
-                               {nullptr, nullptr, nullptr},
-                               {"CloneContacts1", "Clone Contacts", [c] { c->cloneContacts(); }},
-                               {"GroupContacts1", "Group Contacts", [c] { c->groupContacts(); }},
-                               {"ContactProperties1", "Contact Properties",
-                                onPage(kContactsPage, [c, contacts] { c->editFirstSelected(*contacts); })}});
-    moves(contactMenu, "MoveContacts1", "Move Contacts",
-          {{"MoveContactsRight1", "Move Contacts Right", [c] { c->moveContactsRight(); }},
-           {"MoveContactsLeft1", "Move Contacts Left", [c] { c->moveContactsLeft(); }},
-           {"MoveContactsUp1", "Move Contacts Up", [c] { c->moveContactsUp(); }},
-           {"MoveContactsDown1", "Move Contacts Down", [c] { c->moveContactsDown(); }}});
-
-    ItemTree* phrases = &trees_.get(TreeId::PhrasesTree);
-    PhraseCommands* phraseCommands = &pages->phrases;
-    menu(bar, "Phrases_mp", "Phrases",
-         {{"NewRootPhrase_mp", "New Root Phrase", [c] { c->newRootPhrase(); }},
-          {"NewChildPhrase_mp", "New Child Phrase", [c] { c->newChildPhrase(); }},
-          {nullptr, nullptr, nullptr},
-          {"CutPhrase_mp", "Cut Phrase", [c] { c->cutPhrases(); }},
-          {"CopyPhrase_mp", "Copy Phrase", [c] { c->copyPhrases(); }},
-          {"PastePhrase_mp", "Paste Phrase", [c] { c->pastePhrases(); }},
-          {"DeletePhrase_mp", "Delete Phrase", [c] { c->deletePhrases(); }},
-          {nullptr, nullptr, nullptr},
-          {"ClonePhrases1", "Clone Phrases", [c] { c->clonePhrases(); }},
-          {"PhraseProperties1", "Phrase Properties",
-           onPage(kBlocknotePage, [c, phrases] { c->editFirstSelected(*phrases); })},
-          {"PutPhrasesToClipboard_mp", "Put Phrases To Clipboard",
-           [phraseCommands] { phraseCommands->putPhrasesToClipboard(); }},
-          {"SavePhrases_mp", "Save Phrases", [phraseCommands] { phraseCommands->savePhrases(); }}});
-
-    menu(bar, "Calendar_mp", "Calendar",
-         {{"NewRootEvent_mp", "New Root Event", [c] { c->newRootEvent(); }},
-          {"NewChildEvent_mp", "New Child Event", [c] { c->newChildEvent(); }},
-          {nullptr, nullptr, nullptr},
-          {"CutEvent_mp", "Cut Event", [c] { c->cutEvents(); }},
-          {"CopyEvent_mp", "Copy Event", [c] { c->copyEvents(); }},
-          {"PasteEvent_mp", "Paste Event", [c] { c->pasteEvents(); }},
-          {"DeleteEvent_mp", "Delete Event", [c] { c->deleteEvents(); }},
-          {nullptr, nullptr, nullptr},
-          {"CalendarProperties1", "Calendar Properties",
-           onPage(kCalendarPage, [c] { c->editFirstSelected(c->calendarTree()); })}});
-    addHiddenItems(bar);
-}
-
-// The menus' hidden items, which carry a caption and no command.
-void TreeMenus::addHiddenItems(QMenuBar* bar) {
-    const struct {
-        const char* menu;
-        std::vector<std::pair<const char*, const char*>> items;
-    } hidden[] = {
-        {"Goals_mp", {{"InsertBeforeGoal_mp", "Insert Before Goal"}}},
-        {"Links_mp", {{"InsertLinkBefore_mp", "Insert Link Before"}, {"InsertLinkAfter_mp", "Insert Link After"}}},
-        {"Contacts_mp",
-         {{"InsertBeforeContact_mp", "Insert Before Contact"}, {"InsertAfterContact_mp", "Insert After Contact"}}},
-        {"Phrases_mp",
-         {{"InsertPhraseBefore_mp", "Insert Phrase Before"}, {"InsertPhraseAfter_mp", "Insert Phrase After"}}},
-        {"Calendar_mp",
-         {{"InsertBeforeEvent_mp", "Insert Before Event"}, {"InsertAfterEvent_mp", "Insert After Event"}}},
-    };
-    for (const auto& menu : hidden) {
-        auto* owner = bar->findChild<QMenu*>(QString::fromLatin1(menu.menu));
-        for (const auto& [name, caption] : menu.items) {
-            QAction* item = owner->addAction(QString::fromLatin1(caption));
-            item->setObjectName(QString::fromLatin1(name));
-            item->setVisible(false);
-        }
+    for (const TreeCommandInfo& command : treeCommands()) {
+        QMenu* owner = menu(bar, command.menu, command.page);
+        if (command.separatorBefore) owner->addSeparator();
+        QAction* added = owner->addAction(QString::fromUtf8(command.caption));
+        added->setObjectName(QString::fromLatin1(command.name));
+        const Page page = command.page;
+        const TreeOperation operation = command.operation;
+        connect(added, &QAction::triggered, this,
+                [this, page, operation] { run_([this, page, operation] { pages_.run(page, operation); }); });
+        actions_.insert(&command, added);
+    }
+    // Items that carry a caption and no command.
+    for (const TreeMenuLabel& label : treeMenuLabels()) {
+        QAction* item = menus_.value(QString::fromLatin1(label.menu))->addAction(QString::fromUtf8(label.caption));
+        item->setObjectName(QString::fromLatin1(label.name));
+        item->setVisible(false);
     }
 }
 
-QMenu* TreeMenus::menu(QMenuBar* bar, const char* name, const char* caption, const std::vector<Entry>& entries) {
-    QMenu* added = bar->addMenu(QString::fromLatin1(caption));
-    added->setObjectName(QString::fromLatin1(name));
-    added->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
-    for (const Entry& entry : entries) {
-        if (entry.name) {
-            action(added, entry);
-        } else {
-            added->addSeparator();
-        }
+QMenu* TreeMenus::menu(QMenuBar* bar, const char* name, Page page) {
+    const QString objectName = QString::fromLatin1(name);
+    if (QMenu* made = menus_.value(objectName)) return made;
+    const TreeMenuInfo* info = findTreeMenu(name);
+    if (!info) throw std::logic_error(std::string("a tree command in no menu of the table: ") + name);
+    QMenu* made = nullptr;
+    if (*info->parent) {
+        made = menu(bar, info->parent, page)->addMenu(QString::fromUtf8(info->caption));
+        made->setObjectName(objectName);
+    } else {
+        made = bar->addMenu(QString::fromUtf8(info->caption));
+        made->setObjectName(objectName);
+        made->menuAction()->setObjectName(objectName + QStringLiteral("Action"));
+        pageMenus_.at(std::size_t(page)) = made;
     }
-    return added;
+    menus_.insert(objectName, made);
+    return made;
 }
 
-QMenu* TreeMenus::moves(QMenu* parent, const char* name, const char* caption, const std::vector<Entry>& entries) {
-    QMenu* sub = parent->addMenu(QString::fromLatin1(caption));
-    sub->setObjectName(QString::fromLatin1(name));
-    for (const Entry& entry : entries) action(sub, entry);
-    return sub;
-}
-
-QAction* TreeMenus::action(QMenu* menu, const Entry& entry) {
-    QAction* added = menu->addAction(QString::fromLatin1(entry.caption));
-    added->setObjectName(QString::fromLatin1(entry.name));
-    const Handler handler = entry.handler;
-    connect(added, &QAction::triggered, this, [this, handler] { run_(handler); });
-    actions_.insert(added->objectName(), added);
-    return added;
-}
-
-QAction* TreeMenus::find(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
+QMenu* TreeMenus::pageMenu(Page page) const { return pageMenus_.at(std::size_t(page)); }
 
 QToolBar* TreeMenus::toolBar(Page page) {
-    const PageBar bar = pageBar(page);
+    const TreeToolBarInfo& bar = toolBarOf(page);
     auto* tools = new QToolBar(window_);
     tools->setObjectName(QString::fromLatin1(bar.name));
     tools->setIconSize(QSize(16, 16));
@@ -254,7 +114,7 @@ QToolBar* TreeMenus::toolBar(Page page) {
     newButton->setIcon(Pictures::icon(Pictures::Tools, Pictures::NewItem));
     newButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     newButton->setPopupMode(QToolButton::MenuButtonPopup);
-    if (QAction* newAction = find(bar.newAction))
+    if (QAction* newAction = actions_.value(findTreeCommand(page, bar.newOperation)))
         connect(newButton, &QToolButton::clicked, newAction, &QAction::trigger);
     auto* kinds = new QMenu(newButton);
     const std::vector<std::string> captions = newItemKindCaptions(page);
@@ -267,12 +127,9 @@ QToolBar* TreeMenus::toolBar(Page page) {
     }
     newButton->setMenu(kinds);
     tools->addWidget(newButton);
-    const Pictures::Tool pictures[] = {Pictures::CutItems,    Pictures::CopyItems, Pictures::PasteItems,
-                                       Pictures::DeleteItems, Pictures::MoveLeft,  Pictures::MoveRight,
-                                       Pictures::MoveUp,      Pictures::MoveDown};
-    for (std::size_t i = 0; i < bar.buttons.size(); ++i) {
-        if (QAction* shown = find(bar.buttons[i])) {
-            shown->setIcon(Pictures::icon(Pictures::Tools, pictures[i]));
+    for (const TreeOperation operation : treeToolBarOperations()) {
+        if (QAction* shown = actions_.value(findTreeCommand(page, operation))) {
+            shown->setIcon(Pictures::icon(Pictures::Tools, pictureOf(operation)));
             tools->addAction(shown);
         }
     }

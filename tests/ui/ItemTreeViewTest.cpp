@@ -56,25 +56,25 @@ private slots:
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
         goals.selectOnly(b);
-        app.commands().moveGoalsRight();  // b under a
+        app.commands().run(kTasksPage, TreeOperation::MoveRight);  // b under a
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(textAt(model, 0, model->index(0, 0)), QString("b"));
         QCOMPARE(model->parent(model->index(0, 0, model->index(0, 0))), model->index(0, 0));
 
         goals.selectOnly(a);
         goals.select(goals.root()->lastChild());
-        app.commands().groupGoals();
+        app.commands().run(kTasksPage, TreeOperation::Group);
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(textAt(model, 0), QString("a c "));
         QCOMPARE(model->rowCount(model->index(0, 0)), 2);
         QVERIFY(model->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
 
-        app.commands().newRootGoal();
+        app.commands().run(kTasksPage, TreeOperation::NewRoot);
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(view->currentIndex(), model->index(1, 0));
 
         goals.selectOnly(goals.firstTopLevel());
-        app.commands().deleteGoals();
+        app.commands().run(kTasksPage, TreeOperation::Delete);
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(textAt(model, 0), QString());
     }

@@ -81,7 +81,7 @@ private slots:
                 dialog->findChild<QPushButton*>("GoalPropOkBtn1")->click();
             }
         });
-        app.organizer->treePages().commands.newRootGoal();
+        app.organizer->treePages().commands.run(kTasksPage, TreeOperation::NewRoot);
         QVERIFY(app.rowsOf(app.view(TreeId::DayGoalTree)).contains("From the dialog"));
 
         const Date christmas = Date::fromYmd(2026, 12, 24);
@@ -92,7 +92,7 @@ private slots:
 
         app.window.reset();
         app.organizer->tasks().context.listState.calendar.selectToday(app.organizer->today());
-        app.organizer->treePages().commands.newRootGoal();
+        app.organizer->treePages().commands.run(kTasksPage, TreeOperation::NewRoot);
         app.organizer->chooseEnglish();
     }
 

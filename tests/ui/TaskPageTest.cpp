@@ -430,8 +430,10 @@ private slots:
             QVERIFY2(action, command.name);
             QCOMPARE(action->text(), QString::fromUtf8(command.caption));
             QCOMPARE(action->isCheckable(), command.checked != nullptr);
-            const QString keys = QString::fromStdString(command.shortcut());
-            if (!keys.isEmpty()) QCOMPARE(action->shortcut(), QKeySequence(keys, QKeySequence::PortableText));
+            QList<QKeySequence> keys;
+            for (const std::string& text : command.shortcuts())
+                keys << QKeySequence(QString::fromStdString(text), QKeySequence::PortableText);
+            QCOMPARE(action->shortcuts(), keys);
         }
         auto* tasksMenu = app.window->findChild<QMenu*>("Task1");
         QVERIFY(tasksMenu);

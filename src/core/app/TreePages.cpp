@@ -35,6 +35,25 @@ void TreePages::turnGoalsIntoTasks() {
     goalsIntoTasks.run(goals.activeGoalTree());
 }
 
+void TreePages::run(Page page, TreeOperation operation) {
+    if (page == kTasksPage) {
+        switch (operation) {
+        case TreeOperation::InsertFromClipboard: return goals.insertGoalFromClipboard();
+        case TreeOperation::Properties: return goals.showGoalProperties();
+        case TreeOperation::IntoTasks: return turnGoalsIntoTasks();
+        default: break;  // the tree editing below
+        }
+    }
+    if (page == kBlocknotePage) {
+        switch (operation) {
+        case TreeOperation::PutToClipboard: return phrases.putPhrasesToClipboard();
+        case TreeOperation::Save: return phrases.savePhrases();
+        default: break;  // the tree editing below
+        }
+    }
+    commands.run(page, operation);
+}
+
 void TreePages::editItem(TreeNode& node) {
     if (node.isRoot()) return;
     switch (node.family()) {

@@ -39,6 +39,9 @@ public:
     void editItem(TreeNode& node) override;
     // "Goals Into Task": the selected goals of the active goal tree become tasks, on the Tasks page.
     void turnGoalsIntoTasks();
+    // A command of an item page's menu (treeCommands()): the goal and phrase pages' own ones
+    // here, the editing of the trees by `commands`.
+    void run(Page page, TreeOperation operation);
 
     GoalForm goalForm;
     LinkForm linkForm;

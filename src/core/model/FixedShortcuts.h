@@ -1,6 +1,9 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace torvalet {
 
@@ -12,8 +15,13 @@ struct FixedShortcut {
     const char* keys;
 };
 
-// Every fixed shortcut of the main window; a command may have several. The window gives each
-// command it has its keys, so a command gets them by carrying its name.
+// The fixed keys of the window's own commands, which no command table holds: the page views,
+// the message pad and the panel width of the View menu, the next tip, Quit, Escape and the
+// commands that open links, mail and the desktop's programs. The task and tree commands carry
+// their keys in their tables. The window gives each command it has its keys by its name.
 std::span<const FixedShortcut> fixedShortcuts();
+
+// The keys of a command table's keys column: key sequence texts separated by "; ".
+std::vector<std::string> keyList(std::string_view keys);
 
 }  // namespace torvalet

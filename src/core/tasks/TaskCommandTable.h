@@ -22,12 +22,15 @@ enum class TaskRowSet {
 
 // One command of the task list, as the window builds its menus and tool bar from it: the
 // component name (the Qt object name of its action), its caption, the menu it lives in (object
-// name; "" for the tool bar and the grid only), its rows, whether it shows the Tasks page first,
-// and what it runs. Checkable items tell their check mark; items of one radio group share it.
+// name; "" for the tool bar and the grid only), its fixed keys, its rows, whether it shows the
+// Tasks page first, and what it runs. Checkable items tell their check mark; items of one radio
+// group share it.
 struct TaskCommandInfo {
     const char* name;
     const char* caption;
     const char* menu;
+    // Portable key sequence texts, several separated by "; "; "" for none.
+    const char* keys;
     TaskRowSet rows;
     bool switchesPage;
     void (*run)(Tasks&);
@@ -35,8 +38,8 @@ struct TaskCommandInfo {
     const char* radioGroup = nullptr;
     bool separatorBefore = false;
 
-    // The fixed shortcut of the command ("Ctrl+N"), or "" for none.
-    std::string shortcut() const;
+    // The fixed keys one by one ({"Ctrl+N"}), none for none.
+    std::vector<std::string> shortcuts() const;
 };
 
 // A menu of the task commands: object name, caption and the menu it hangs in ("" for the menu bar).

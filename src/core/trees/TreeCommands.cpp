@@ -1,6 +1,7 @@
 #include "trees/TreeCommands.h"
 
 #include <array>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -271,9 +272,9 @@ void TreeCommands::ctrlKey(ItemTree& tree, TreeKey key) {
 
 void TreeCommands::enterKey(ItemTree& tree) {
     switch (tree.family()) {
-    case RecordFamily::Goals: newChildGoal(); break;
-    case RecordFamily::Links: newChildLink(); break;
-    case RecordFamily::Contacts: newChildContact(); break;
+    case RecordFamily::Goals: run(kTasksPage, TreeOperation::NewChild); break;
+    case RecordFamily::Links: run(kLinksPage, TreeOperation::NewChild); break;
+    case RecordFamily::Contacts: run(kContactsPage, TreeOperation::NewChild); break;
     default: break;
     }
 }
@@ -319,140 +320,96 @@ void TreeCommands::moveKey(ItemTree& tree, TreeKey key) {
     }
 }
 
-// --- Goal page ---
+// --- The commands of the item pages' menus ---
 
-void TreeCommands::newRootGoal() {
-    switchTab(kTasksPage);
-    ItemTree& tree = activeGoalTree();
+void TreeCommands::run(Page page, TreeOperation operation) {
+    const bool pageOwn = operation == TreeOperation::InsertFromClipboard || operation == TreeOperation::IntoTasks ||
+                         operation == TreeOperation::PutToClipboard || operation == TreeOperation::Save ||
+                         (operation == TreeOperation::Properties && page == kTasksPage);
+    if (!findTreeCommand(page, operation) || pageOwn)
+        throw std::invalid_argument("no tree editing command of that operation on that page");
+    const bool showsPage = operation == TreeOperation::NewRoot || operation == TreeOperation::NewChild ||
+                           operation == TreeOperation::Cut || operation == TreeOperation::Copy ||
+                           operation == TreeOperation::Paste || operation == TreeOperation::Delete ||
+                           operation == TreeOperation::Properties;
+    // The goal moves show the Tasks page; the link and contact moves act where they are.
+    const bool goalMove =
+        page == kTasksPage && (operation == TreeOperation::MoveRight || operation == TreeOperation::MoveLeft ||
+                               operation == TreeOperation::MoveUp || operation == TreeOperation::MoveDown);
+    if (showsPage || goalMove) switchTab(page);
+    ItemTree* tree = treeOf(page);
+    if (!tree) return;
+    switch (operation) {
+    case TreeOperation::NewRoot: newRoot(page, *tree); return;
+    case TreeOperation::NewChild: newChild(page, *tree); return;
+    case TreeOperation::AddRight: addGoalRight(*tree); return;
+    case TreeOperation::InsertAfter: insertAfterGoal(*tree); return;
+    case TreeOperation::Cut: cutSelected(*tree); return;
+    case TreeOperation::Copy: copySelected(*tree); return;
+    case TreeOperation::Paste: paste(*tree); return;
+    case TreeOperation::Delete: deleteSelected(*tree); return;
+    case TreeOperation::Clone: cloneSelected(*tree); return;
+    case TreeOperation::Group:
+        if (page == kTasksPage) return groupSelectedGoals(*tree);
+        if (page == kLinksPage) return groupSelectedLinks(*tree);
+        return groupSelectedContacts(*tree);
+    case TreeOperation::Properties: editFirstSelected(*tree); return;
+    case TreeOperation::MoveRight: moveRight(*tree); return;
+    case TreeOperation::MoveLeft: moveLeft(*tree); return;
+    case TreeOperation::MoveUp: moveUp(*tree); return;
+    case TreeOperation::MoveDown: moveDown(*tree); return;
+    case TreeOperation::InsertFromClipboard:
+    case TreeOperation::IntoTasks:
+    case TreeOperation::PutToClipboard:
+    case TreeOperation::Save: return;  // refused above
+    }
+}
+
+ItemTree* TreeCommands::treeOf(Page page) {
+    switch (page) {
+    case kTasksPage: return &activeGoalTree();
+    case kLinksPage: return activeLinksTree();
+    case kContactsPage: return &contacts();
+    case kBlocknotePage: return &phrases();
+    case kCalendarPage: return &calendarTree();
+    }
+    throw std::invalid_argument("no item page");
+}
+
+// A goal is focused and only selected; a new top-level link or contact brings its letter tags
+// up to date.
+void TreeCommands::newRoot(Page page, ItemTree& tree) {
     TreeNode* node = TreeCreation::addTopLevelNode(tree);
-    TreeCreation::focusOnly(tree, node);
-    edit(tree, node);
-    changed(tree);
+    if (page == kTasksPage) TreeCreation::focusOnly(tree, node);
+    addAndEdit(tree, node);
+    if (page == kLinksPage) navigator_.rebuildLinkTags();
+    if (page == kContactsPage) navigator_.rebuildContactTags();
 }
 
-// A sibling at the end of the first selected item's level.
-void TreeCommands::newChildGoal() {
-    switchTab(kTasksPage);
-    ItemTree& tree = activeGoalTree();
-    TreeNode* first = tree.firstSelected();
-    TreeNode* node = TreeCreation::createItem(tree, first ? parentItem(first) : nullptr, kGoalToDo);
-    TreeCreation::focusOnly(tree, node);
-    edit(tree, node);
-    changed(tree);
+// A goal goes at the end of the first selected goal's level, focused and only selected; a link
+// is an internet link.
+void TreeCommands::newChild(Page page, ItemTree& tree) {
+    if (page == kTasksPage) {
+        TreeNode* first = tree.firstSelected();
+        TreeNode* node = TreeCreation::createItem(tree, first ? parentItem(first) : nullptr, kGoalToDo);
+        TreeCreation::focusOnly(tree, node);
+        return addAndEdit(tree, node);
+    }
+    TreeNode* node = TreeCreation::addNode(tree, NodePlace::LastChild);
+    if (page == kLinksPage) node->record<LinkRecord>().kind = kLinkInternet;
+    addAndEdit(tree, node);
 }
 
-void TreeCommands::addGoalRight() { addChildOfKind(activeGoalTree(), kGoalToDo); }
+void TreeCommands::addGoalRight(ItemTree& tree) { addChildOfKind(tree, kGoalToDo); }
 
-void TreeCommands::insertAfterGoal() {
-    ItemTree& tree = activeGoalTree();
-    TreeNode* node = TreeCreation::addNode(tree, NodePlace::After);
-    edit(tree, node);
-    changed(tree);
-}
-
-void TreeCommands::cutGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::cutSelected); }
-void TreeCommands::copyGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::copySelected); }
-void TreeCommands::pasteGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::paste); }
-void TreeCommands::deleteGoals() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::deleteSelected); }
-void TreeCommands::cloneGoals() { cloneSelected(activeGoalTree()); }
-void TreeCommands::groupGoals() { groupSelectedGoals(activeGoalTree()); }
-void TreeCommands::moveGoalsRight() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveRight); }
-void TreeCommands::moveGoalsLeft() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveLeft); }
-void TreeCommands::moveGoalsUp() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveUp); }
-void TreeCommands::moveGoalsDown() { onPage(kTasksPage, activeGoalTree(), &TreeCommands::moveDown); }
-
-// --- Links page ---
-
-void TreeCommands::newRootLink() {
-    switchTab(kLinksPage);
-    ItemTree* links = activeLinksTree();
-    if (!links) return;
-    addRootAndEdit(*links);
-    navigator_.rebuildLinkTags();
-}
-
-void TreeCommands::newChildLink() {
-    switchTab(kLinksPage);
-    ItemTree* links = activeLinksTree();
-    if (!links) return;
-    TreeNode* node = TreeCreation::addNode(*links, NodePlace::LastChild);
-    node->record<LinkRecord>().kind = kLinkInternet;
-    edit(*links, node);
-    changed(*links);
-}
-
-void TreeCommands::cutLinks() { onLinksPage(&TreeCommands::cutSelected); }
-void TreeCommands::copyLinks() { onLinksPage(&TreeCommands::copySelected); }
-void TreeCommands::pasteLinks() { onLinksPage(&TreeCommands::paste); }
-void TreeCommands::deleteLinks() { onLinksPage(&TreeCommands::deleteSelected); }
-void TreeCommands::groupLinks() { onLinksTree(&TreeCommands::groupSelectedLinks); }
-void TreeCommands::cloneLinks() { onLinksTree(&TreeCommands::cloneSelected); }
-void TreeCommands::moveLinksRight() { onLinksTree(&TreeCommands::moveRight); }
-void TreeCommands::moveLinksLeft() { onLinksTree(&TreeCommands::moveLeft); }
-void TreeCommands::moveLinksUp() { onLinksTree(&TreeCommands::moveUp); }
-void TreeCommands::moveLinksDown() { onLinksTree(&TreeCommands::moveDown); }
-
-// --- Contacts page ---
-
-void TreeCommands::newRootContact() {
-    switchTab(kContactsPage);
-    addRootAndEdit(contacts());
-    navigator_.rebuildContactTags();
-}
-
-void TreeCommands::newChildContact() { onPage(kContactsPage, contacts(), &TreeCommands::addChildAndEdit); }
-void TreeCommands::cutContacts() { onPage(kContactsPage, contacts(), &TreeCommands::cutSelected); }
-void TreeCommands::copyContacts() { onPage(kContactsPage, contacts(), &TreeCommands::copySelected); }
-void TreeCommands::pasteContacts() { onPage(kContactsPage, contacts(), &TreeCommands::paste); }
-void TreeCommands::deleteContacts() { onPage(kContactsPage, contacts(), &TreeCommands::deleteSelected); }
-void TreeCommands::groupContacts() { groupSelectedContacts(contacts()); }
-void TreeCommands::cloneContacts() { cloneSelected(contacts()); }
-void TreeCommands::moveContactsRight() { moveRight(contacts()); }
-void TreeCommands::moveContactsLeft() { moveLeft(contacts()); }
-void TreeCommands::moveContactsUp() { moveUp(contacts()); }
-void TreeCommands::moveContactsDown() { moveDown(contacts()); }
-
-// --- Blocknote page ---
-
-void TreeCommands::newRootPhrase() { onPage(kBlocknotePage, phrases(), &TreeCommands::addRootAndEdit); }
-void TreeCommands::newChildPhrase() { onPage(kBlocknotePage, phrases(), &TreeCommands::addChildAndEdit); }
-void TreeCommands::cutPhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::cutSelected); }
-void TreeCommands::copyPhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::copySelected); }
-void TreeCommands::pastePhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::paste); }
-void TreeCommands::deletePhrases() { onPage(kBlocknotePage, phrases(), &TreeCommands::deleteSelected); }
-void TreeCommands::clonePhrases() { cloneSelected(phrases()); }
-
-// --- Calendar page ---
-
-void TreeCommands::newRootEvent() { onPage(kCalendarPage, calendarTree(), &TreeCommands::addRootAndEdit); }
-void TreeCommands::newChildEvent() { onPage(kCalendarPage, calendarTree(), &TreeCommands::addChildAndEdit); }
-void TreeCommands::cutEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::cutSelected); }
-void TreeCommands::copyEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::copySelected); }
-void TreeCommands::pasteEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::paste); }
-void TreeCommands::deleteEvents() { onPage(kCalendarPage, calendarTree(), &TreeCommands::deleteSelected); }
+void TreeCommands::insertAfterGoal(ItemTree& tree) { addAndEdit(tree, TreeCreation::addNode(tree, NodePlace::After)); }
 
 // --- Helpers ---
-
-void TreeCommands::onPage(Page page, ItemTree& tree, TreeCommand command) {
-    switchTab(page);
-    (this->*command)(tree);
-}
-
-void TreeCommands::onLinksTree(TreeCommand command) {
-    if (ItemTree* links = activeLinksTree()) (this->*command)(*links);
-}
-
-void TreeCommands::onLinksPage(TreeCommand command) {
-    switchTab(kLinksPage);
-    onLinksTree(command);
-}
 
 void TreeCommands::addAndEdit(ItemTree& tree, TreeNode* node) {
     edit(tree, node);
     changed(tree);
 }
-
-void TreeCommands::addRootAndEdit(ItemTree& tree) { addAndEdit(tree, TreeCreation::addTopLevelNode(tree)); }
 
 void TreeCommands::addChildAndEdit(ItemTree& tree) {
     addAndEdit(tree, TreeCreation::addNode(tree, NodePlace::LastChild));

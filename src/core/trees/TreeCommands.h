@@ -7,6 +7,7 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/TreeClipboard.h"
 #include "trees/TreeCommandPeers.h"
+#include "trees/TreeCommandTable.h"
 #include "trees/TreeDrop.h"
 
 namespace torvalet {
@@ -22,8 +23,7 @@ enum class TreeKey { C, V, X, Enter, Left, Right, Up, Down, Insert, Delete, F2, 
 // The editing commands of the item trees: the operations behind the menus, tool bars, keys
 // and drops of the goal, link, contact, phrase and calendar pages. Commands that act on "the
 // active goal tree" or "the active link tree" find it from the view state's tabs; a link
-// command finds nothing to do while the link tabs show no tree. The commands of a page's menu
-// first show their tree's page, except insertAfterGoal.
+// command finds nothing to do while the link tabs show no tree.
 class TreeCommands {
 public:
     // `language` gives the language in force: 0 English, 1 Russian, 2 Macedonian, 3 Hellenic.
@@ -74,83 +74,28 @@ public:
     // A kind chosen from the drop-down of a page's New button (page as for switchTab).
     void newItemOfKind(Page page, std::int32_t kind);
 
-    // --- Goal page ---
-    void newRootGoal();
-    void newChildGoal();
-    void addGoalRight();
-    void insertAfterGoal();
-    void cutGoals();
-    void copyGoals();
-    void pasteGoals();
-    void deleteGoals();
-    void cloneGoals();
-    void groupGoals();
-    void moveGoalsRight();
-    void moveGoalsLeft();
-    void moveGoalsUp();
-    void moveGoalsDown();
-
-    // --- Links page ---
-    void newRootLink();
-    void newChildLink();
-    void cutLinks();
-    void copyLinks();
-    void pasteLinks();
-    void deleteLinks();
-    void groupLinks();
-    void cloneLinks();
-    void moveLinksRight();
-    void moveLinksLeft();
-    void moveLinksUp();
-    void moveLinksDown();
-
-    // --- Contacts page ---
-    void newRootContact();
-    void newChildContact();
-    void cutContacts();
-    void copyContacts();
-    void pasteContacts();
-    void deleteContacts();
-    void groupContacts();
-    void cloneContacts();
-    void moveContactsRight();
-    void moveContactsLeft();
-    void moveContactsUp();
-    void moveContactsDown();
-
-    // --- Blocknote page ---
-    void newRootPhrase();
-    void newChildPhrase();
-    void cutPhrases();
-    void copyPhrases();
-    void pastePhrases();
-    void deletePhrases();
-    void clonePhrases();
-
-    // --- Calendar page ---
-    void newRootEvent();
-    void newChildEvent();
-    void cutEvents();
-    void copyEvents();
-    void pasteEvents();
-    void deleteEvents();
+    // --- The commands of the item pages' menus ---
+    // The operation on the page's tree (the active goal or link tree on the Tasks and Links
+    // pages; nothing on the Links page while its tabs show no tree). New, cut, copy, paste,
+    // delete and properties first show the page, and so do the goal moves; clone shows the page
+    // of the tree it clones in. Throws std::invalid_argument for an operation the page has no
+    // command for, and for the goal and phrase pages' own commands, which are TreePages'.
+    void run(Page page, TreeOperation operation);
 
 private:
-    using TreeCommand = void (TreeCommands::*)(ItemTree&);
-
     ItemTree& contacts();
     ItemTree& phrases();
-    // switchTab(page), then the command on the tree.
-    void onPage(Page page, ItemTree& tree, TreeCommand command);
-    // The command on the active link tree, when the link tabs show one.
-    void onLinksTree(TreeCommand command);
-    void onLinksPage(TreeCommand command);
+    // The tree the page's commands act on; nullptr on the Links page while its tabs show none.
+    ItemTree* treeOf(Page page);
+    void newRoot(Page page, ItemTree& tree);
+    void newChild(Page page, ItemTree& tree);
+    void addGoalRight(ItemTree& tree);
+    void insertAfterGoal(ItemTree& tree);
     void moveStep(ItemTree& tree, bool (*move)(ItemTree&));
     // Pastes and repaints the tree the items were cut from, when it is another one.
     void pasteQuietly(ItemTree& tree);
     // The properties dialog of a new item, then the repaint.
     void addAndEdit(ItemTree& tree, TreeNode* node);
-    void addRootAndEdit(ItemTree& tree);
     void addChildAndEdit(ItemTree& tree);
     void edit(ItemTree& tree, TreeNode* node);
     void changed(ItemTree& tree);

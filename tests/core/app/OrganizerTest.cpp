@@ -10,6 +10,7 @@
 #include "model/AppFolder.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTree.h"
+#include "trees/TreeCommandTable.h"
 #include "trees/TreeFileIo.h"
 #include "trees/TreeFiles.h"
 
@@ -227,6 +228,30 @@ TEST_F(OrganizerTest, ATreeFileThatFailsToLoadIsReportedAndKeptWhileTheOthersAre
 namespace torvalet {
 namespace {
 
+// Every command of the item pages' menus runs on its page, each tree holding one selected item;
+// an operation the page's menu lacks is refused.
+TEST_F(OrganizerTest, EveryTreeCommandOfTheTableRunsOnItsPageAndNoOther) {
+    run([](Organizer& o) {
+        testing::RecordingObserver dialogs;
+        o.setObserver(&dialogs);
+        TreePages& pages = o.treePages();
+        for (const TreeCommandInfo& command : treeCommands()) {
+            for (ItemTree& tree : o.trees().all())
+                if (TreeNode* first = tree.firstTopLevel()) tree.select(first);
+            EXPECT_NO_THROW(pages.run(command.page, command.operation)) << command.name;
+        }
+        for (const Page page : {kTasksPage, kLinksPage, kContactsPage, kBlocknotePage, kCalendarPage}) {
+            for (int op = 0; op <= int(TreeOperation::MoveDown); ++op) {
+                const auto operation = static_cast<TreeOperation>(op);
+                if (!findTreeCommand(page, operation)) {
+                    EXPECT_THROW(pages.run(page, operation), std::invalid_argument) << page << " " << op;
+                }
+            }
+        }
+        o.setObserver(nullptr);
+    });
+}
+
 TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
     run([](Organizer& o) {
         TreePages& pages = o.treePages();
@@ -238,9 +263,9 @@ TEST_F(OrganizerTest, GoalsMadeInTheDialogBecomeTasksAndOutliveARestart) {
             pages.goalForm.acceptGoal();
         };
         o.setObserver(&dialog);
-        pages.commands.newRootGoal();
+        pages.commands.run(kTasksPage, TreeOperation::NewRoot);
         pages.turnGoalsIntoTasks();
-        pages.commands.deleteGoals();
+        pages.commands.run(kTasksPage, TreeOperation::Delete);
         o.setObserver(nullptr);
     });
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{(dir / "Sounds" / "recycle.wav").string()});

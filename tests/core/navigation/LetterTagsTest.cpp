@@ -55,9 +55,9 @@ TEST_F(LetterTagsTest, GeneralTagsListTheTopLevelItemsWithTheirKinds) {
     EXPECT_EQ(display.calls, (std::vector<std::string>{"repaint MarksTree"}));
 
     // "New Root Contact" rebuilds them.
-    commands.newRootContact();
+    commands.run(kContactsPage, TreeOperation::NewRoot);
     *firstTextField(*tree.root()->lastChild()) = "Zoo";
-    commands.newRootContact();
+    commands.run(kContactsPage, TreeOperation::NewRoot);
     EXPECT_EQ(outline(marks()), "apple Bank Bistro 1st Zoo _");
 }
 
@@ -75,7 +75,7 @@ TEST_F(LetterTagsTest, LinkTagsComeFromTheFirstLinkTab) {
     EXPECT_EQ(outline(tree(TreeId::LinkTagsTree)), "Mail Maps News");
 
     // A new root link in another tab leaves the tags as they were.
-    commands.newRootLink();
+    commands.run(kLinksPage, TreeOperation::NewRoot);
     EXPECT_EQ(outline(tree(TreeId::LinkTagsTree)), "Mail Maps News");
 }
 

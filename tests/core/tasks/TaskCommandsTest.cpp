@@ -328,9 +328,10 @@ TEST_F(TaskCommandsTest, EveryCommandOfTheTableRunsOnAnEmptyListWithoutHarm) {
         }
     }
     EXPECT_EQ(taskToolButtons()[0].items.size(), 25u);
-    EXPECT_EQ(findTaskCommand("Insert1")->shortcut(), "Ctrl+N");
-    EXPECT_EQ(findTaskCommand("Terminate1")->shortcut(), "F8");
-    EXPECT_EQ(findTaskCommand("Delayed1")->shortcut(), "");
+    using Keys = std::vector<std::string>;
+    EXPECT_EQ(findTaskCommand("mTaskProps")->shortcuts(), (Keys{"Ctrl+Return", "Ctrl+Num+Enter"}));
+    EXPECT_EQ(findTaskCommand("Terminate1")->shortcuts(), Keys{"F8"});
+    EXPECT_EQ(findTaskCommand("Delayed1")->shortcuts(), Keys{});
     for (const TaskCommandInfo& command : taskCommands()) {
         bool menuKnown = std::string_view(command.menu) == "mFile" || std::string_view(command.menu) == "mView";
         for (const TaskMenuInfo& menu : taskMenus())

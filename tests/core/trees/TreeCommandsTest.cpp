@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <set>
+#include <stdexcept>
 
 #include "TreeCommandsFixture.h"
 #include "trees/TreeCreation.h"
@@ -32,8 +35,8 @@ TEST_F(TreeCommandsTest, ActiveTreesFollowTheTabs) {
     }
     view.linksPage = 6;
     EXPECT_EQ(commands.activeLinksTree(), nullptr);
-    commands.newRootLink();
-    commands.pasteLinks();
+    commands.run(kLinksPage, TreeOperation::NewRoot);
+    commands.run(kLinksPage, TreeOperation::Paste);
     EXPECT_TRUE(edited.empty());
 }
 
@@ -44,6 +47,65 @@ TEST_F(TreeCommandsTest, NoSelectionMessageByLanguage) {
     }
     EXPECT_EQ(fakes.ui.messages, (std::vector<std::string>{"There are no selected nodes!", "Не выбраны узлы дерева!",
                                                            "Не выбраны узлы дерева!", "There are no selected nodes!"}));
+}
+
+// The menu commands that show their page first, and those that act where the user is.
+TEST_F(TreeCommandsTest, MenuCommandsShowTheirPageOrNot) {
+    const struct {
+        Page page;
+        TreeOperation operation;
+        bool showsPage;
+    } cases[] = {
+        {kTasksPage, TreeOperation::Cut, true},           {kTasksPage, TreeOperation::MoveUp, true},
+        {kTasksPage, TreeOperation::Clone, true},         {kTasksPage, TreeOperation::Group, false},
+        {kTasksPage, TreeOperation::InsertAfter, false},  {kLinksPage, TreeOperation::Delete, true},
+        {kLinksPage, TreeOperation::MoveUp, false},       {kLinksPage, TreeOperation::Group, false},
+        {kContactsPage, TreeOperation::MoveDown, false},  {kContactsPage, TreeOperation::Clone, true},
+        {kContactsPage, TreeOperation::Properties, true}, {kBlocknotePage, TreeOperation::Clone, true},
+        {kCalendarPage, TreeOperation::Paste, true},
+    };
+    for (const auto& row : cases) {
+        for (ItemTree& items : trees.all()) {
+            build(items, "A B");
+            select(items, {"B"});
+        }
+        view.activePage = row.page == kCalendarPage ? kTasksPage : kCalendarPage;
+        const int before = view.activePage;
+        commands.run(row.page, row.operation);
+        EXPECT_EQ(view.activePage, row.showsPage ? row.page : before) << row.page << " " << int(row.operation);
+    }
+}
+
+// The Links page's commands find no tree while its tabs show none; a command the table does not
+// give a page is refused.
+TEST_F(TreeCommandsTest, CommandsWithoutATreeDoNothingAndUnknownOnesAreRefused) {
+    view.linksPage = 6;
+    for (const TreeOperation operation : {TreeOperation::NewRoot, TreeOperation::Paste, TreeOperation::Clone,
+                                          TreeOperation::Properties, TreeOperation::MoveDown})
+        commands.run(kLinksPage, operation);
+    EXPECT_TRUE(edited.empty());
+    EXPECT_TRUE(fakes.ui.messages.empty());
+    EXPECT_THROW(commands.run(kCalendarPage, TreeOperation::MoveUp), std::invalid_argument);
+    EXPECT_THROW(commands.run(kBlocknotePage, TreeOperation::Group), std::invalid_argument);
+    EXPECT_THROW(commands.run(kTasksPage, TreeOperation::Properties), std::invalid_argument);  // the goal form's
+}
+
+// Each page's commands hang in that page's menu or its submenu, one command per operation; every
+// tool bar's New button has its command.
+TEST_F(TreeCommandsTest, TheTableGivesEachPageOneMenuAndOneCommandPerOperation) {
+    std::map<Page, std::string> pageMenu;
+    std::set<std::string> names;
+    for (const TreeCommandInfo& command : treeCommands()) {
+        EXPECT_TRUE(names.insert(command.name).second) << command.name;
+        EXPECT_EQ(findTreeCommand(command.page, command.operation), &command) << command.name;
+        const TreeMenuInfo* menu = findTreeMenu(command.menu);
+        ASSERT_NE(menu, nullptr) << command.name;
+        while (*menu->parent) menu = findTreeMenu(menu->parent);
+        EXPECT_EQ(pageMenu.try_emplace(command.page, menu->name).first->second, menu->name) << command.name;
+    }
+    for (const TreeMenuLabel& label : treeMenuLabels()) EXPECT_NE(findTreeMenu(label.menu), nullptr) << label.name;
+    for (const TreeToolBarInfo& bar : treeToolBars())
+        EXPECT_NE(findTreeCommand(bar.page, bar.newOperation), nullptr) << bar.name;
 }
 
 TEST_F(TreeCommandsTest, DeleteFocusesTheDisplayedAncestor) {
@@ -87,12 +149,13 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
         const char* name;
         std::function<void()> command;
         const char* expected;
-        Page page;  // only the _mpClick handler shows the Tasks page
+        Page page;  // only the menu command shows the Tasks page
     } cases[] = {
-        {"New Child Goal", [this] { commands.newChildGoal(); }, "A[A1 A2 _] B", kTasksPage},
+        {"New Child Goal", [this] { commands.run(kTasksPage, TreeOperation::NewChild); }, "A[A1 A2 _] B", kTasksPage},
         {"Enter", [this] { commands.treeKeyDown(tree(TreeId::DayGoalTree), TreeKey::Enter, {}); }, "A[A1 A2 _] B",
          kTasksPage},
-        {"Add Goal Right", [this] { commands.addGoalRight(); }, "A[A1[_] A2] B", kBlocknotePage},
+        {"Add Goal Right", [this] { commands.run(kTasksPage, TreeOperation::AddRight); }, "A[A1[_] A2] B",
+         kBlocknotePage},
         {"Insert", [this] { commands.treeKeyDown(tree(TreeId::DayGoalTree), TreeKey::Insert, {}); }, "A[A1[_] A2] B",
          kBlocknotePage},
     };
@@ -117,7 +180,7 @@ TEST_F(TreeCommandsTest, NewChildGoalMakesASiblingWhileInsertAndAddRightMakeAChi
     ItemTree& goals = tree(TreeId::DayGoalTree);
     build(goals, "A B");
     select(goals, {"A"});
-    commands.newChildGoal();  // for a top-level item: a new last top-level item
+    commands.run(kTasksPage, TreeOperation::NewChild);  // for a top-level item: a new last top-level item
     EXPECT_EQ(outline(goals), "A B _");
 }
 
@@ -189,7 +252,7 @@ TEST_F(TreeCommandsTest, CloneCopiesUnderTheDisplayedAncestor) {
     select(goals, {"A1", "A21"});
     view.activePage = kCalendarPage;
 
-    commands.cloneGoals();
+    commands.run(kTasksPage, TreeOperation::Clone);
     EXPECT_EQ(view.activePage, kTasksPage);
     EXPECT_EQ(outline(goals), "A[A1 A2[A21] A1 A21] B");
     EXPECT_EQ(goals.focused(), item(goals, "A"));
@@ -272,10 +335,10 @@ TEST_F(TreeCommandsTest, NewLinksAndContactsOpenPropertiesThenRebuildTags) {
     view.linksPage = 2;
     build(tree(TreeId::FoldersTree), "F");
     tree(TreeId::FoldersTree).setFocused(item(tree(TreeId::FoldersTree), "F"));
-    commands.newChildLink();
+    commands.run(kLinksPage, TreeOperation::NewChild);
     EXPECT_EQ(editedNode->record<LinkRecord>().kind, 1);
-    commands.newRootLink();
-    commands.newRootContact();
+    commands.run(kLinksPage, TreeOperation::NewRoot);
+    commands.run(kContactsPage, TreeOperation::NewRoot);
     EXPECT_EQ(edited,
               (std::vector<std::string>{"FoldersTree:", "FoldersTree:", "link tags", "ContactsTree:", "contact tags"}));
     EXPECT_EQ(outline(tree(TreeId::FoldersTree)), "F[_] _");
