@@ -184,21 +184,12 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
     const std::string type = due.text(TaskColumn::TypeKey);
     if (type != keys::TimeMarkType && type != keys::DayMarkType) {
         const bool starts = due.date(TaskColumn::StartDate) == moment.date;
-        notices_.lastNoticeHeader = "[" + timeText(moment, services_.locale.timeSeparator()) + " " +
-                                    shortDate(moment.date) + "]" + reminderTexts::phase(settings_.language, starts);
+        notices_.lastNoticeHeader = noticeHeader(moment, starts);
         notices_.lastNoticeText = due.text(TaskColumn::Task);
         notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
         cues_.playSoundCue(cues::Ringing);
     }
-    if (!trimmed(due.text(TaskColumn::DoFlag)).empty()) {
-        execution_.executeTaskRow(due);
-        due.edit();
-        due.setText(TaskColumn::DoFlag, "!");
-        due.post();
-    }
-    due.edit();
-    due.setText(TaskColumn::RemindFlag, "!");
-    due.post();
+    markFired(due, true);
 }
 
 // A reminder that the clock did not see at its minute, and when that was.
