@@ -40,8 +40,12 @@ const char* const usage =
     "  add TEXT [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N]\n"
     "                        insert one task as \"Insert\" and saving would; N is a key number;\n"
     "                        a TEXT longer than its column (180 characters) is cut, and said so\n"
-    "  tick                  the start-up sequence, one tick of the reminder clock at --now, the close\n"
-    "                        sequence; prints every notice as its message pad or balloon line\n"
+    "  tick [--since \"YYYY-MM-DD HH:MM\"]\n"
+    "                        the start-up sequence, one tick of the reminder clock at --now, the close\n"
+    "                        sequence; prints every notice as its message pad or balloon line. The tick\n"
+    "                        catches up on the reminders due since the clock's last tick (or since\n"
+    "                        --since): those at most MaxLateMinutes old ring late, older ones are\n"
+    "                        summed up; their counts end the output\n"
     "  analyze calendar|contacts  turn the due events or contact days into reminder tasks\n"
     "  tree FILE [--json]    decode a tree file (goals*.dat, *.goto, contacts.co, calendar.clnd,\n"
     "                        phrases.phr): every node in tree order, or as JSON\n"
@@ -87,7 +91,8 @@ Invocation parse(const std::vector<std::string>& args) {
             // answered once the command line is read
         } else if (arg == "--json") {
             call.json = true;
-        } else if (arg == "--date" || arg == "--time" || arg == "--type" || arg == "--state" || arg == "--prio") {
+        } else if (arg == "--date" || arg == "--time" || arg == "--type" || arg == "--state" || arg == "--prio" ||
+                   arg == "--since") {
             call.values[arg] = valueOf(i);
         } else if (arg.rfind("--", 0) == 0) {
             throw UsageError{"unknown option " + arg};
@@ -229,9 +234,17 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
             throw UsageError{"analyze takes calendar or contacts"};
         if (call.command != "add" && call.command != "tick" && !analyze)
             throw UsageError{"unknown command " + call.command};
+        if (call.command != "tick" && call.values.count("--since")) throw UsageError{"--since goes with tick"};
         const auto lock = holdForWrite(home, err);
         if (!lock) return 1;
-        if (call.command == "tick") return tickCommand(headless, home, out);
+        if (call.command == "tick") {
+            std::optional<DateTime> since;
+            if (const auto value = call.values.find("--since"); value != call.values.end()) {
+                since = parseDateTime(value->second);
+                if (!since) throw UsageError{"--since takes \"YYYY-MM-DD HH:MM\", not \"" + value->second + "\""};
+            }
+            return tickCommand(headless, home, out, since);
+        }
         if (analyze) return analyzeCommand(headless, analysis, home, out, err);
         return addCommand(headless.services, home, call.positional[0], call.values, out, err);
     } catch (const UsageError& error) {

@@ -47,7 +47,8 @@ private:
 
 }  // namespace
 
-int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, std::ostream& out) {
+int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, std::ostream& out,
+                const std::optional<DateTime>& since) {
     NoBalloons noBalloons;
     const Services services = withoutBalloons(headless.services, noBalloons);
     Organizer::provision(AppPaths{home});
@@ -56,7 +57,12 @@ int tickCommand(HeadlessServices& headless, const std::filesystem::path& home, s
     organizer.setObserver(&printer);
     organizer.start();
     organizer.firstShow();
-    organizer.reminders().clock.tick();
+    ReminderClock& clock = organizer.reminders().clock;
+    if (since) clock.catchUpSince(*since);
+    clock.tick();
+    const ReminderClock::CatchUp& caught = clock.lastCatchUp();
+    if (since || !caught.rang.empty() || !caught.missed.empty())
+        out << "rang late: " << caught.rang.size() << ", summed up: " << caught.missed.size() << '\n';
     organizer.close();
     return headless.ui.messageCount() ? 1 : 0;
 }

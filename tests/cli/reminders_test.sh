@@ -90,4 +90,18 @@ run --now "2027-12-08 08:10" analyze calendar >/dev/null 2>"$home/err"; status=$
 check "a missing calendar file is an error" test $status -eq 1 -a -s "$home/err"
 run analyze planets 2>/dev/null; check "an unknown analysis is a usage error" test $? -eq 2
 
+# A catch-up over a chosen gap: within the hour a reminder rings late, older ones are summed up.
+app="$home/gap"
+run --now "2026-12-08 06:00" start 2>/dev/null
+run --now "2026-12-08 06:00" add "early call" --date 2026-12-08 --time 08:00 >/dev/null
+run --now "2026-12-08 06:00" add "late call" --date 2026-12-08 --time 10:02 >/dev/null
+out="$(run --now "2026-12-08 10:05" tick --since "2026-12-08 07:00")"
+check "tick --since rings the recent reminder late" contains "$out" "[10:02 08.12.2026] Start todo (late 3 min) late call"
+check "and sums up the older one" contains "$out" "1 reminder was missed while the computer was off"
+check "listing it" contains "$out" "  [08:00 08.12.2026] Start todo early call"
+check "and counts both" contains "$out" "rang late: 1, summed up: 1"
+out="$(run --now "2026-12-08 10:06" tick --since "2026-12-08 07:00")"
+check "nothing rings twice" test "$out" = "rang late: 0, summed up: 0"
+run --now "2026-12-08 10:06" tick --since yesterday 2>/dev/null; check "--since takes a minute" test $? -eq 2
+
 finish

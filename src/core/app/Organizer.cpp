@@ -57,6 +57,9 @@ Organizer::Organizer(const Services& services, fs::path home)
           [this] { return dayTextContext(); }, relay_, tasks_.execution, *this) {
     listState_.calendar = MonthCalendarSelection(relay_);
     rules_.install(store_.listRows);
+    // A tree that holds only part of its file would give only part of the day's reminders.
+    reminders_.calendar.setSourceCheck([this] { needReadable(TreeId::CalendarTree, "calendar"); });
+    reminders_.contacts.setSourceCheck([this] { needReadable(TreeId::ContactsTree, "contact"); });
     store_.listRows.setSql(taskList_.statement(taskList_.currentOrder()));
     try {
         favouriteSearches_ = listItems(favouritesList_.read().value_or(""));

@@ -77,7 +77,8 @@ public:
     // commands; writes nothing. Throws when the store or a lookup table cannot be opened. Without
     // the list, the list's hide flags are still set as the view mode wants them.
     void openStore(bool openList = true);
-    // The start-of-day sequence for `activeDay`.
+    // The start-of-day sequence for `activeDay`, as one unit, of the steps the store has not
+    // recorded as done for that day. Needs a store that can be written.
     void runStartOfDay(Date activeDay);
     // Today becomes the last launch date, in the settings file and in memory.
     void recordLaunchDate();
@@ -148,6 +149,10 @@ private:
     void loadTrees();
     void loadTextboard();
     bool taskStoreWritable() const;
+    // The start-of-day sequence for `day` when the store has not recorded it complete.
+    void startTheDay(Date day);
+    // Throws when the tree's file could not be read: what it holds is not the file's whole.
+    void needReadable(TreeId tree, const char* what) const;
     void deleteOldClosedTasks() { tasks_.maintenance.deleteOldClosedTasks(); }
     void insertDayMark() { tasks_.marks.insertDayMark(); }
     void insertTimeMarks() { tasks_.marks.insertTimeMarks(); }
@@ -196,6 +201,8 @@ private:
     TreePages treePages_;
     HotKeyCommands hotKeys_;
     bool firstShowPending_ = true;
+    // The last day whose start this run has tried.
+    Date startOfDayTried_;
     std::vector<std::string> favouriteSearches_;
     KeptFile favouritesList_;
     Tasks tasks_;

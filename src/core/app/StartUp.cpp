@@ -2,6 +2,7 @@
 // opening for the companion, the first show and the start of a day.
 
 #include <limits>
+#include <optional>
 
 #include "app/Organizer.h"
 #include "base/DateFormat.h"
@@ -10,6 +11,7 @@
 #include "model/SetupFile.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
+#include "tasks/DayBook.h"
 #include "trees/TreeTable.h"
 
 namespace torvalet {
@@ -19,6 +21,7 @@ namespace fs = std::filesystem;
 void Organizer::start(const std::function<bool()>& closeRequested) {
     closeRequested_ = closeRequested;
     phase_ = Phase::Starting;
+    reminders_.clock.startedAt(services_.clock.now());
     listState_.calendar.selectToday(today());
     if (!isReadOnly()) attempt([this] { removeSaveLeftovers(); });
     if (!stopping()) attempt([this] { loadSettingsAtStart(); });
@@ -43,7 +46,7 @@ void Organizer::readTreesAndStartTheDay() {
     attempt([this] { loadTrees(); });
     const bool store = taskStoreWritable();
     if (!stopping() && store && settings_.autoDeleteDoneTasks) attempt([this] { deleteOldClosedTasks(); });
-    if (!stopping() && today() != lastLaunchDate()) runStartOfDay(today());
+    if (!stopping()) startTheDay(today());
 }
 
 void Organizer::finishStart() {
@@ -100,22 +103,114 @@ void Organizer::firstShow() {
 // that may not write leaves the day's tasks to the one that may.
 bool Organizer::taskStoreWritable() const { return store_.isConnected() && !store_.database()->readOnly(); }
 
-void Organizer::runStartOfDay(Date activeDay) {
-    const bool store = taskStoreWritable();
-    if (store) attempt([this] { insertDayMark(); });
-    if (store && settings_.insertTimeMarks) attempt([this] { insertTimeMarks(); });
-    if (settings_.analyzeCalendar) attempt([this] { analyzeCalendar(); });
-    if (settings_.analyzeContacts) attempt([this] { analyzeContacts(); });
-    if (store && settings_.muteExpiredTasks) attempt([this, activeDay] { delayExpiredTasks(activeDay); });
-    if (store && settings_.shiftMutedTasks) attempt([this, activeDay] { shiftOpenTasks(activeDay); });
+// Whether the day has had its start is known from the store alone, which records it with the
+// day's rows: a settings file that was not written, or could not be read, changes nothing.
+void Organizer::startTheDay(Date day) {
+    startOfDayTried_ = day;
+    if (isReadOnly()) return;
+    // Opening the store has said, once, that it could not be opened: the day waits for a start
+    // that has one.
+    if (!store_.isConnected()) return;
+    unsigned done = 0;
+    if (!attempt([&] { done = DayBook(*store_.database()).stepsDone(day); })) return;
+    if (done == DayBook::kAllSteps) return;
+    if (store_.database()->readOnly()) {
+        report(
+            "The task store cannot be written. The day's marks and reminders are added at the next start that "
+            "can write it.");
+        return;
+    }
+    runStartOfDay(day);
 }
 
-// At midnight today is selected first, so that the new day gets its day mark.
+namespace {
+
+// Runs a statement of the unit's own; its failure is the store's.
+void execute(Database& db, const char* sql) { db.execute(sql); }
+
+}  // namespace
+
+// One transaction holds the day's rows and the record of the steps that made them, so that a
+// kill leaves all of them or none. A step that fails for want of a file (a calendar or contact
+// file that could not be read) is taken back alone and left unrecorded, so that a later start
+// runs it, and it alone; a step whose dates could not all be read has done what it could and
+// counts as done. A failure of the store takes the whole unit back.
+void Organizer::runStartOfDay(Date activeDay) {
+    Database& db = *store_.database();
+    DayBook book(db);
+    const struct {
+        DayBook::Step step;
+        bool wanted;
+        std::function<void()> run;
+        std::optional<TreeId> source = std::nullopt;  // the tree file the step reads
+    } steps[] = {
+        {DayBook::DayMark, true, [this] { insertDayMark(); }},
+        {DayBook::TimeMarks, settings_.insertTimeMarks, [this] { insertTimeMarks(); }},
+        {DayBook::Calendar, settings_.analyzeCalendar, [this] { analyzeCalendar(); }, TreeId::CalendarTree},
+        {DayBook::Contacts, settings_.analyzeContacts, [this] { analyzeContacts(); }, TreeId::ContactsTree},
+        {DayBook::DelayExpired, settings_.muteExpiredTasks, [this, activeDay] { delayExpiredTasks(activeDay); }},
+        {DayBook::ShiftOpen, settings_.shiftMutedTasks, [this, activeDay] { shiftOpenTasks(activeDay); }},
+    };
+    std::vector<std::string> messages;
+    try {
+        execute(db, "BEGIN IMMEDIATE");
+        try {
+            unsigned done = book.stepsDone(activeDay);
+            for (const auto& step : steps) {
+                if (done & step.step) continue;
+                if (!step.wanted) {
+                    done |= step.step;
+                    continue;
+                }
+                // Reading the file has said that it could not be read: the step waits, unrecorded,
+                // for a start that can read it, without a second message about the same file.
+                if (step.source && treeFiles_.wasUnreadable(*step.source)) continue;
+                execute(db, "SAVEPOINT dayStep");
+                try {
+                    step.run();
+                    done |= step.step;
+                } catch (const StoreError&) {
+                    throw;
+                } catch (const ConversionError& error) {
+                    done |= step.step;
+                    messages.emplace_back(error.what());
+                } catch (const std::exception& error) {
+                    if (store_.listRows.isEditing()) store_.listRows.cancel();
+                    execute(db, "ROLLBACK TO dayStep");
+                    messages.emplace_back(error.what());
+                }
+                execute(db, "RELEASE dayStep");
+            }
+            book.recordSteps(activeDay, done);
+            execute(db, "COMMIT");
+        } catch (...) {
+            if (store_.listRows.isEditing()) attempt([this] { store_.listRows.cancel(); });
+            if (!sqlite3_get_autocommit(db.handle())) attempt([&db] { execute(db, "ROLLBACK"); });
+            throw;
+        }
+    } catch (const std::exception& error) {
+        messages.assign({std::string(error.what()) +
+                         "\nThe day's marks and reminders were not stored; they are added at the next start."});
+    }
+    if (store_.listRows.isOpen()) attempt([this] { store_.listRows.refresh(); });
+    for (const std::string& message : messages) report(message);
+}
+
+void Organizer::needReadable(TreeId tree, const char* what) const {
+    if (!treeFiles_.wasUnreadable(tree)) return;
+    throw FileError(std::string(treeInfo(tree).fileName) + " could not be read, so today's " + what +
+                    " reminders were not added. Once the file is mended they are added at the next start.");
+}
+
+// The clock's run when it sees a day that has not had its start (at midnight, or after the
+// computer slept through it): today is selected first, so that the new day gets its day mark. A
+// day whose start was tried in this run is left to the next start.
 void Organizer::startOfDay() {
+    if (today() == startOfDayTried_) return;
     listState_.calendar.selectToday(today());
     {
         const QuerySuspension suspension(store_.listRows);
-        runStartOfDay(today());
+        startTheDay(today());
     }
     attempt([this] { recordLaunchDate(); });
 }

@@ -98,6 +98,27 @@ constexpr MessageRow rows[] = {
      "Не удалось открыть \"%1\".",
      "Не удалось открыть \"%1\".",
      "Could not open \"%1\"."},
+    // The catch-up of reminders missed while the computer slept or the program was closed.
+    {RangLate,
+     " (late %1 min)",
+     " (опоздание %1 мин)",
+     " (опоздание %1 мин)",
+     " (late %1 min)"},
+    {MoreRangLate,
+     "%1 more reminders rang late (see the message pad)",
+     "Ещё напоминаний с опозданием: %1 (см. блокнот сообщений)",
+     "Ещё напоминаний с опозданием: %1 (см. блокнот сообщений)",
+     "%1 more reminders rang late (see the message pad)"},
+    {OneReminderMissed,
+     "1 reminder was missed while the computer was off",
+     "Пропущено напоминаний, пока компьютер был выключен: 1",
+     "Пропущено напоминаний, пока компьютер был выключен: 1",
+     "1 reminder was missed while the computer was off"},
+    {RemindersMissed,
+     "%1 reminders were missed while the computer was off",
+     "Пропущено напоминаний, пока компьютер был выключен: %1",
+     "Пропущено напоминаний, пока компьютер был выключен: %1",
+     "%1 reminders were missed while the computer was off"},
 };
 // clang-format on
 

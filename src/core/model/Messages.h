@@ -38,10 +38,14 @@ enum class MessageId {
     CodePageUnknown,
     LaunchDateInvalid,
     CouldNotOpen,
+    RangLate,
+    MoreRangLate,
+    OneReminderMissed,
+    RemindersMissed,
 };
 
 // The number of ids: one more than the last.
-inline constexpr std::size_t messageCount = static_cast<std::size_t>(MessageId::CouldNotOpen) + 1;
+inline constexpr std::size_t messageCount = static_cast<std::size_t>(MessageId::RemindersMissed) + 1;
 
 // One row of the message table. A text may hold "%1", where message() puts its argument.
 struct MessageRow {

@@ -18,6 +18,7 @@ constexpr const char* general = "General";
 constexpr const char* mainWindow = "MainWindow";
 constexpr const char* colors = "Colors";
 constexpr const char* sounds = "Sounds";
+constexpr const char* reminders = "Reminders";
 constexpr const char* filter = "Filter";
 constexpr const char* inet = "Inet";
 constexpr const char* interfaceSection = "Interface";
@@ -80,6 +81,8 @@ constexpr SettingKey keys[] = {
     {general, "fAutoRemind", &S::autoRemind, flag, readOnly},
     {general, "fAutoDeleteDoneTasks", &S::autoDeleteDoneTasks, flag, readOnly},
     {general, "runCount", &S::runCount, number, readOnly},
+    {reminders, "MaxLateMinutes", &S::maxLateMinutes, number, readOnly},
+    {reminders, "fExecuteLate", &S::executeLate, flag, readOnly},
     {mainWindow, "fontName", &S::fontName, text, readOnly},
     {colors, "clTasksGrid", &S::tasksGridColour, colour, readOnly},
     {colors, "clTasksFore", &S::tasksTextColour, colour, readOnly},
@@ -248,6 +251,7 @@ LoadedSetup loadSetup(const ProfileFile& file, const DayTextContext& dates) {
     s.taskProperties = s.showProperties;
     if (!codePageProblem.empty()) loaded.messages.push_back(codePageMessage(codePageProblem, s.language));
     if (auto problem = parseLastLaunchDate(dates, s); !problem.empty()) loaded.messages.push_back(problem);
+    if (s.maxLateMinutes < 0) s.maxLateMinutes = 0;
     return loaded;
 }
 

@@ -87,6 +87,10 @@ struct Settings {
     bool tickSound30 = false;
     bool tickSound45 = false;
 
+    // [Reminders]: read only, written by hand
+    int maxLateMinutes = 60;   // MaxLateMinutes: a reminder missed longer ago than this does not ring
+    bool executeLate = false;  // fExecuteLate: a task marked for execution is executed when it rings late
+
     // [Filter]: the filter flags in force
     bool hideDone = true;
     bool hideUndone = true;

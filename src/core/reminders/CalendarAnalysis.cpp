@@ -12,6 +12,8 @@
 #include "reminders/GroupedPosts.h"
 #include "reminders/ReminderClock.h"
 #include "reminders/SkippedItems.h"
+#include "tasks/DayBook.h"
+#include "tasks/TaskStore.h"
 #include "trees/EventRecord.h"
 #include "trees/ItemTree.h"
 
@@ -97,11 +99,13 @@ std::optional<std::string> CalendarAnalysis::dueDateText(const EventRecord& even
 }
 
 void CalendarAnalysis::analyzeCalendar() {
+    if (sourceCheck_) sourceCheck_();
     const Today today(dates_());
     SkippedItems skipped;
     GroupedPosts posts(store_);
     const auto walk = [this](const std::function<void(const EventRecord&)>& visit) { visitEvents(calendar_, visit); };
     findDue(walk, today, skipped, [&](DueTask&& task) { store(task, today); });
+    if (posts.ownsTransaction()) recordStep(today);
     posts.commit();
     skipped.raise();
 }
@@ -140,6 +144,7 @@ void CalendarAnalysis::analyzeCalendar(const EventWalk& events) {
         posts.rollback();
         std::rethrow_exception(failure);
     }
+    if (posts.ownsTransaction()) recordStep(today);
     posts.commit();
     skipped.raise();
 }
@@ -159,6 +164,10 @@ void CalendarAnalysis::findDue(const EventWalk& events, const Today& today, Skip
         }
         if (dateText) found(DueTask(event, *dateText));
     });
+}
+
+void CalendarAnalysis::recordStep(const Today& today) {
+    if (Database* db = store_.database()) DayBook(*db).addSteps(today.days.context().today, DayBook::Calendar);
 }
 
 void CalendarAnalysis::store(const DueTask& task, const Today& today) {

@@ -8,6 +8,8 @@
 #include "reminders/ReminderClock.h"
 #include "reminders/ReminderTexts.h"
 #include "reminders/SkippedItems.h"
+#include "tasks/DayBook.h"
+#include "tasks/TaskStore.h"
 #include "trees/ContactRecord.h"
 #include "trees/ItemTree.h"
 
@@ -45,6 +47,7 @@ ContactAnalysis::ContactAnalysis(const ItemTree& contacts, ReminderClock& clock,
       dates_(std::move(dates)) {}
 
 void ContactAnalysis::analyzeContacts() {
+    if (sourceCheck_) sourceCheck_();
     const DayTextContext context = dates_();
     const DayText days(context);
     const DayWindow around = days.window("dd/mm", 4);
@@ -72,6 +75,9 @@ void ContactAnalysis::analyzeContacts() {
             notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, false, true);
         }
     });
+    // A run of its own is today's contact step of the start of the day, stored with its tasks.
+    if (Database* db = store_.database(); db && posts.ownsTransaction())
+        DayBook(*db).addSteps(context.today, DayBook::Contacts);
     posts.commit();
     skipped.raise();
 }

@@ -20,8 +20,13 @@ public:
                     const Settings& settings, std::function<DayTextContext()> dates);
 
     // Walks the whole tree in tree order. A date that cannot be read is skipped; the analysis
-    // goes on, and the skipped dates are reported at its end as a ConversionError.
+    // goes on, and the skipped dates are reported at its end as a ConversionError. A run of its
+    // own that stored its tasks counts as today's contact step of the start of the day.
     void analyzeContacts();
+
+    // Called before the tree is walked; throws when the tree cannot be analysed (its file could
+    // not be read whole), and nothing is stored.
+    void setSourceCheck(std::function<void()> check) { sourceCheck_ = std::move(check); }
 
 private:
     const ItemTree& contacts_;
@@ -30,6 +35,7 @@ private:
     TaskStore& store_;
     const Settings& settings_;
     std::function<DayTextContext()> dates_;
+    std::function<void()> sourceCheck_;
 };
 
 }  // namespace torvalet

@@ -19,6 +19,8 @@ public:
     // Takes the rows back and reads the task list again. Inside a transaction begun before the
     // group, the rows stay: they cannot be taken back alone.
     void rollback();
+    // Whether the group began its own transaction (none was open before it).
+    bool ownsTransaction() const { return open_; }
 
 private:
     TaskStore& store_;

@@ -1,5 +1,6 @@
 #include "reminders/ReminderClock.h"
 
+#include <algorithm>
 #include "base/DateFormat.h"
 #include "base/Text.h"
 #include "model/ClockTime.h"
@@ -10,8 +11,11 @@
 #include "platform/Locale.h"
 #include "platform/Services.h"
 #include "platform/UserInterface.h"
+
+#include "reminders/GroupedPosts.h"
 #include "reminders/NoticeBoard.h"
 #include "reminders/ReminderTexts.h"
+#include "tasks/DayBook.h"
 #include "tasks/LookupKey.h"
 #include "tasks/TaskExecution.h"
 #include "tasks/TaskListState.h"
@@ -24,6 +28,25 @@ namespace {
 const std::string dueStatement =
     "select * from tasks where RemindFlag = '+' and ((date = :d1 and time = :d2) or (date2 = :d3 and time2 = :d4)) "
     "and statekey<>'         1'";
+
+// The armed reminders due after one minute and before another: those whose start or final
+// minute, each a day and an "HH:MM" time, lies between. Times that are no "HH:MM" never ring.
+const std::string catchUpStatement =
+    "select * from tasks where RemindFlag = '+' and statekey<>'         1' and ("
+    "((date, time) > (:fd, :ft) and (date, time) < (:td, :tt) and time glob '[0-2][0-9]:[0-5][0-9]') or "
+    "((date2, time2) > (:fd, :ft) and (date2, time2) < (:td, :tt) and time2 glob '[0-2][0-9]:[0-5][0-9]'))";
+
+long long minutesOf(const DateTime& moment) {
+    return static_cast<long long>(moment.date.daysSince(Date::fromYmd(1970, 1, 1))) * 24 * 60 + moment.hour * 60 +
+           moment.minute;
+}
+
+DateTime minuteOf(const DateTime& moment) { return {moment.date, moment.hour, moment.minute, 0}; }
+
+// The moment of a day and an "HH:MM" time.
+DateTime momentOf(Date day, const std::string& time) {
+    return {day, (time[0] - '0') * 10 + (time[1] - '0'), (time[3] - '0') * 10 + (time[4] - '0'), 0};
+}
 
 // Sets a flag back while it goes out of scope, also through an exception.
 class Busy {
@@ -52,6 +75,8 @@ ReminderClock::ReminderClock(const Services& services, TaskStore& store, TaskLis
       execution_(execution),
       duties_(duties) {}
 
+ReminderClock::~ReminderClock() = default;
+
 std::string ReminderClock::getTime() const { return torvalet::getTime(services_.clock, services_.locale); }
 
 std::string ReminderClock::shortDate(Date day) const {
@@ -75,9 +100,17 @@ void ReminderClock::runTick() {
     Query& tasks = store_.listRows;
     const bool wasEditing = tasks.isEditing();
     const DateTime moment = services_.clock.now();
+    lastCatchUp_ = {};
     checkTime(moment);
+    catchUp(moment);
     checkDueTasks(moment);
+    keepTick(minuteOf(moment));
     if (wasEditing && tasks.isOpen() && !tasks.isEmpty()) tasks.edit();
+}
+
+void ReminderClock::catchUpSince(const DateTime& minute) {
+    lastTick_ = minuteOf(minute);
+    tickKnown_ = true;
 }
 
 void ReminderClock::checkTime() { checkTime(services_.clock.now()); }
@@ -86,8 +119,10 @@ void ReminderClock::checkDueTasks() { checkDueTasks(services_.clock.now()); }
 
 void ReminderClock::checkTime(const DateTime& moment) {
     const std::string now = timeText(moment, services_.locale.timeSeparator());
-    const bool midnight = moment.hour == 0 && moment.minute == 0;
-    if (midnight && moment.date != settings_.lastLaunchDate) duties_.startOfDay();
+    if (moment.date != lastDay_) {
+        lastDay_ = moment.date;
+        duties_.startOfDay();
+    }
     if (now == lastClockText_) return;
     lastClockText_ = now;
     if (moment.minute == 0 && moment.hour > 8 && moment.hour < 19) announceHour(now, moment.date);
@@ -149,13 +184,157 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
     const std::string type = due.text(TaskColumn::TypeKey);
     if (type != keys::TimeMarkType && type != keys::DayMarkType) {
         const bool starts = due.date(TaskColumn::StartDate) == moment.date;
-        notices_.lastNoticeHeader = "[" + timeText(moment, services_.locale.timeSeparator()) + " " +
-                                    shortDate(moment.date) + "]" + reminderTexts::phase(settings_.language, starts);
+        notices_.lastNoticeHeader = noticeHeader(moment, starts);
         notices_.lastNoticeText = due.text(TaskColumn::Task);
         notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
         cues_.playSoundCue(cues::Ringing);
     }
-    if (!trimmed(due.text(TaskColumn::DoFlag)).empty()) {
+    markFired(due, true);
+}
+
+// A reminder that the clock did not see at its minute, and when that was.
+struct ReminderClock::Missed {
+    int row = 0;
+    DateTime at;
+    long long lateMinutes = 0;
+    bool mark = false;  // a day or time mark: never shown
+};
+
+void ReminderClock::startedAt(const DateTime& moment) { startMinute_ = minuteOf(moment); }
+
+void ReminderClock::catchUp(const DateTime& moment) {
+    Database* db = store_.database();
+    if (!db) return;
+    if (!tickKnown_) {
+        // The first tick of a run looks at the time the program was closed, up to the minute it
+        // started, and then at the time since that minute, as every tick at the time since the
+        // last one.
+        tickKnown_ = true;
+        const std::optional<DateTime> stored = DayBook(*db).lastTick();
+        if (stored && startMinute_ && minutesOf(*startMinute_) > minutesOf(*stored))
+            catchUp(*stored, *startMinute_, moment);
+        lastTick_ = startMinute_ ? startMinute_ : stored;
+    }
+    if (lastTick_) catchUp(*lastTick_, minuteOf(moment), moment);
+}
+
+void ReminderClock::catchUp(const DateTime& from, const DateTime& now, const DateTime& moment) {
+    if (minutesOf(now) - minutesOf(from) < 2) return;
+    Query& due = store_.scratch;
+    Database* db = due.database();
+    const auto bind = [&](auto&& setText, auto&& setDate) {
+        setDate(":fd", from.date);
+        setText(":ft", timeText(from));
+        setDate(":td", now.date);
+        setText(":tt", timeText(now));
+    };
+    // Almost every gap holds nothing: the statement is first run bare, prepared once per
+    // connection.
+    if (!gapCheck_ || gapCheckDb_ != db->handle()) {
+        gapCheck_.reset();
+        gapCheck_ = std::make_unique<SqlStatement>(db->prepare(catchUpStatement));
+        gapCheckDb_ = db->handle();
+    }
+    {
+        SqlStatement& any = *gapCheck_;
+        any.reset();
+        bind([&](const char* name, const std::string& text) { any.bind(name, text); },
+             [&](const char* name, Date day) { any.bind(name, day.toIso()); });
+        const bool found = any.step();
+        any.reset();
+        if (!found) return;
+    }
+    due.close();
+    if (due.sql() != catchUpStatement) due.setSql(catchUpStatement);
+    due.clearParams();
+    bind([&](const char* name, const std::string& text) { due.setParam(name, text); },
+         [&](const char* name, Date day) { due.setDateParam(name, day); });
+    due.open();
+    std::vector<Missed> found;
+    const long long nowMinutes = minutesOf(now);
+    for (int row = 0; row < due.rowCount(); ++row) {
+        due.moveTo(row);
+        // The latest of its minutes in the gap is the one it is late for.
+        std::optional<DateTime> at;
+        for (const auto& [day, time] : {std::pair{TaskColumn::StartDate, TaskColumn::StartTime},
+                                        std::pair{TaskColumn::FinalDate, TaskColumn::FinalTime}}) {
+            const std::string text = due.text(time);
+            if (text.size() != 5 || due.date(day).isNull()) continue;
+            const DateTime candidate = momentOf(due.date(day), text);
+            const long long minutes = minutesOf(candidate);
+            if (minutes <= minutesOf(from) || minutes >= nowMinutes) continue;
+            if (!at || minutes > minutesOf(*at)) at = candidate;
+        }
+        if (!at) continue;
+        const std::string type = due.text(TaskColumn::TypeKey);
+        found.push_back({row, *at, minutesOf(minuteOf(moment)) - minutesOf(*at),
+                         type == keys::TimeMarkType || type == keys::DayMarkType});
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Missed& a, const Missed& b) { return minutesOf(a.at) < minutesOf(b.at); });
+    std::vector<Missed> late, missed;
+    Query& tasks = store_.listRows;
+    if (tasks.isEditing()) tasks.post();
+    GroupedPosts posts(store_);
+    for (const Missed& reminder : found) {
+        if (reminder.mark) {
+            due.moveTo(reminder.row);
+            markFired(due, settings_.executeLate);
+        } else {
+            (reminder.lateMinutes <= settings_.maxLateMinutes ? late : missed).push_back(reminder);
+        }
+    }
+    int balloons = kCatchUpBalloons - (missed.empty() ? 0 : 1);
+    ringLate(due, late, moment, balloons);
+    listMissed(due, missed, moment, !missed.empty());
+    posts.commit();
+    due.close();
+    if (tasks.isOpen()) tasks.refresh();
+}
+
+// Late reminders ring as at their minute, each saying how late; one sound for them all, and a
+// balloon each up to the limit, the last one summing up the rest.
+void ReminderClock::ringLate(Query& due, const std::vector<Missed>& late, const DateTime& moment, int& balloons) {
+    const int count = static_cast<int>(late.size());
+    for (int i = 0; i < count; ++i) {
+        const Missed& reminder = late[static_cast<std::size_t>(i)];
+        due.moveTo(reminder.row);
+        const bool starts = due.date(TaskColumn::StartDate) == reminder.at.date;
+        const std::string header = noticeHeader(reminder.at, starts) +
+                                   reminderTexts::late(settings_.language, static_cast<int>(reminder.lateMinutes));
+        const bool ownBalloon = count <= balloons || i < balloons - 1;
+        notices_.lastNoticeHeader = header;
+        notices_.lastNoticeText = due.text(TaskColumn::Task);
+        notices_.showNotice(header, notices_.lastNoticeText, ownBalloon, true);
+        lastCatchUp_.rang.push_back(header + " " + notices_.lastNoticeText);
+        markFired(due, settings_.executeLate);
+    }
+    if (count > balloons) {
+        notices_.lastNoticeHeader = stamp(moment);
+        notices_.lastNoticeText = reminderTexts::moreLate(settings_.language, count - (balloons - 1));
+        notices_.showLastNotice();
+    }
+    if (count) cues_.playSoundCue(cues::Ringing);
+}
+
+// Reminders too late to ring: one notice lists them, and they count as rung.
+void ReminderClock::listMissed(Query& due, const std::vector<Missed>& missed, const DateTime& moment, bool balloon) {
+    if (missed.empty()) return;
+    for (const Missed& reminder : missed) {
+        due.moveTo(reminder.row);
+        const bool starts = due.date(TaskColumn::StartDate) == reminder.at.date;
+        const std::string header = "  " + noticeHeader(reminder.at, starts);
+        notices_.showNotice(header, due.text(TaskColumn::Task), false, true);
+        lastCatchUp_.missed.push_back(header.substr(2) + " " + due.text(TaskColumn::Task));
+        markFired(due, false);
+    }
+    notices_.lastNoticeHeader = stamp(moment);
+    notices_.lastNoticeText = reminderTexts::missed(settings_.language, static_cast<int>(missed.size()));
+    notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, balloon, true);
+}
+
+void ReminderClock::markFired(Query& due, bool execute) {
+    if (execute && !trimmed(due.text(TaskColumn::DoFlag)).empty()) {
         execution_.executeTaskRow(due);
         due.edit();
         due.setText(TaskColumn::DoFlag, "!");
@@ -164,6 +343,24 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
     due.edit();
     due.setText(TaskColumn::RemindFlag, "!");
     due.post();
+}
+
+void ReminderClock::keepTick(const DateTime& minute) {
+    if (!tickKnown_) return;
+    lastTick_ = minute;
+    if (keptTick_ == minute) return;
+    Database* db = store_.database();
+    if (!db || db->readOnly()) return;
+    keptTick_ = minute;
+    DayBook(*db).recordTick(minute);
+}
+
+std::string ReminderClock::stamp(const DateTime& at) const {
+    return "[" + timeText(at, services_.locale.timeSeparator()) + " " + shortDate(at.date) + "]";
+}
+
+std::string ReminderClock::noticeHeader(const DateTime& at, bool starts) const {
+    return stamp(at) + reminderTexts::phase(settings_.language, starts);
 }
 
 void ReminderClock::addReminderTask(const std::string& text, const std::string& time, bool remind, Date day) {

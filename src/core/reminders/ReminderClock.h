@@ -1,12 +1,16 @@
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Date.h"
 
 namespace torvalet {
 
 class Database;
+class SqlStatement;
 class NoticeBoard;
 class Query;
 class SoundCues;
@@ -18,15 +22,25 @@ struct TaskListState;
 struct ViewState;
 
 // The clock that watches the wall clock while the program runs: the turn of the day, the full
-// hours of the working day, and the tasks whose start or final minute has come.
+// hours of the working day, and the tasks whose start or final minute has come. It keeps the
+// minute of its last tick in the store, and each tick looks at the whole gap since then, so that
+// a reminder whose minute passed while the computer slept, the program was closed or a message
+// box held the clock still rings (late), or, when it is older than MaxLateMinutes, is listed.
 class ReminderClock {
 public:
+    // What the last catch-up found, as the companion prints it.
+    struct CatchUp {
+        std::vector<std::string> rang;    // notices of the reminders that rang late
+        std::vector<std::string> missed;  // lines of those too late to ring
+    };
+
     // What the clock leaves to the organiser that runs it.
     class Duties {
     public:
         virtual ~Duties() = default;
-        // The start-of-day sequence, when the clock sees "00:00" of a day that has not had it;
-        // it ends with today as the last launch date.
+        // The start-of-day sequence, when a tick sees a day other than the last tick's (at
+        // midnight, or after the computer slept through it). The organiser runs it once per date
+        // and ends it with today as the last launch date.
         virtual void startOfDay() = 0;
         // At every new minute: the next tip while "Autoplay Tips" is checked.
         virtual void minutePassed() = 0;
@@ -41,6 +55,9 @@ public:
     ReminderClock(const Services& services, TaskStore& store, TaskListState& listState, const Settings& settings,
                   const ViewState& view, SoundCues& cues, NoticeBoard& notices, TaskExecution& execution,
                   Duties& duties);
+    ~ReminderClock();
+    ReminderClock(const ReminderClock&) = delete;
+    ReminderClock& operator=(const ReminderClock&) = delete;
 
     // What the window's timer calls every two seconds: runTick while the clock runs (from
     // the end of the first show until close begins). A tick that comes while another one is
@@ -48,9 +65,18 @@ public:
     // tick and is shown; the same error on the ticks that follow is not shown again.
     void tick();
 
-    // One tick: the turn of the day and the minute, then the due tasks. A task row being
-    // edited in the task list is posted when a reminder fires and is open for editing again after.
+    // One tick: the turn of the day and the minute, the gap since the last tick, then the due
+    // tasks. A task row being edited in the task list is posted when a reminder fires and is open
+    // for editing again after.
     void runTick();
+    // The program started at `moment`: the first tick catches up from the last tick of the
+    // previous run up to (not including) that minute.
+    void startedAt(const DateTime& moment);
+    // The next tick catches up from `minute` (not included) instead of the last tick it knows.
+    void catchUpSince(const DateTime& minute);
+    const CatchUp& lastCatchUp() const { return lastCatchUp_; }
+    // The most balloons one catch-up shows; the rest are summed up in the last one.
+    static constexpr int kCatchUpBalloons = 10;
     void checkTime();
     // Notices, a cue and execution for every armed task due this minute; each is marked fired.
     void checkDueTasks();
@@ -66,6 +92,21 @@ public:
     void addReminderTask(const std::string& text, const std::string& time, bool remind, Date day);
 
 private:
+    struct Missed;
+
+    // The armed reminders due after the last tick's minute and before `moment`'s.
+    void catchUp(const DateTime& moment);
+    // Those due after the minute `from` and before the minute `to`, seen at `moment`.
+    void catchUp(const DateTime& from, const DateTime& to, const DateTime& moment);
+    void ringLate(Query& due, const std::vector<Missed>& late, const DateTime& moment, int& balloons);
+    void listMissed(Query& due, const std::vector<Missed>& missed, const DateTime& moment, bool balloon);
+    // The reminder is done with: executed when `execute`, and marked fired.
+    void markFired(Query& due, bool execute);
+    // Records the tick's minute in the store, once per minute.
+    void keepTick(const DateTime& minute);
+    // "[HH:MM date]" of a moment.
+    std::string stamp(const DateTime& at) const;
+    std::string noticeHeader(const DateTime& at, bool starts) const;
     void announceHour(const std::string& now, Date today);
     // Whether the due statement finds a row for the day ("YYYY-MM-DD") and minute.
     static bool anyDue(Database& db, const std::string& day, const std::string& minute);
@@ -82,6 +123,17 @@ private:
     TaskExecution& execution_;
     Duties& duties_;
     std::string lastClockText_;
+    Date lastDay_;
+    // The minute of the last tick; read from the store at the first tick of a run.
+    std::optional<DateTime> lastTick_;
+    bool tickKnown_ = false;
+    std::optional<DateTime> startMinute_;
+    std::optional<DateTime> keptTick_;
+    CatchUp lastCatchUp_;
+    // The gap's statement, prepared once for the connection it was prepared on (a connection
+    // stays while a statement of it does, so its handle names it).
+    std::unique_ptr<SqlStatement> gapCheck_;
+    const void* gapCheckDb_ = nullptr;
     bool ticking_ = false;
     std::string lastError_;
 };

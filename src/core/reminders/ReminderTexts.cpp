@@ -10,6 +10,19 @@ std::string phase(int language, bool starts) {
 
 std::string hourPassed(int language) { return std::string(message(MessageId::HourPassed, Language(language))); }
 
+std::string late(int language, int minutes) {
+    return message(MessageId::RangLate, Language(language), std::to_string(minutes));
+}
+
+std::string moreLate(int language, int count) {
+    return message(MessageId::MoreRangLate, Language(language), std::to_string(count));
+}
+
+std::string missed(int language, int count) {
+    if (count == 1) return std::string(message(MessageId::OneReminderMissed, Language(language)));
+    return message(MessageId::RemindersMissed, Language(language), std::to_string(count));
+}
+
 std::string contactLabel(int language, ContactDay day) {
     static constexpr MessageId labels[] = {MessageId::BirthdayLabel, MessageId::NameDayLabel,
                                            MessageId::SpecialDayLabel};

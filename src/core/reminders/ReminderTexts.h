@@ -13,6 +13,14 @@ std::string phase(int language, bool starts);
 // The text of the hourly announcement.
 std::string hourPassed(int language);
 
+// What a reminder that rings after its minute adds to its header: " (late 25 min)".
+std::string late(int language, int minutes);
+// The balloon that sums up the late reminders beyond the balloons shown.
+std::string moreLate(int language, int count);
+// The notice above the reminders too late to ring: "3 reminders were missed while the
+// computer was off".
+std::string missed(int language, int count);
+
 enum class ContactDay { Birthday, NameDay, SpecialDay };
 // " - BirthDay", " - NameDay", " - Special Day" in English; empty for languages other than
 // English and Russian.

@@ -103,6 +103,8 @@ const KeyCase keyCases[] = {
      },
      "10.03.26"},
     {"General", "runCount", "9", [](Settings& s) { s.runCount = 9; }, nullptr},
+    {"Reminders", "MaxLateMinutes", "15", [](Settings& s) { s.maxLateMinutes = 15; }, nullptr},
+    {"Reminders", "fExecuteLate", "1", [](Settings& s) { s.executeLate = true; }, nullptr},
     {"MainWindow", "fontName", "DejaVu Sans", [](Settings& s) { s.fontName = "DejaVu Sans"; }, nullptr},
     // "Modify Task..." starts checked as showProperties says.
     {"MainWindow", "showProperties", "1",

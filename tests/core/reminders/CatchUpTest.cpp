@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "core/reminders/RunningOrganizer.h"
+#include "fakes/RecordingObserver.h"
+
+namespace torvalet {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TaskRow;
+
+// A reminder of today at `time`, its start and final minute the same.
+TaskRow at(const std::string& task, const std::string& date, const std::string& time, const std::string& doflag = {}) {
+    return {task, date, time, date, time, "+", "", "", doflag};
+}
+
+class CatchUpTest : public testing::RunningOrganizer {
+protected:
+    int padLinesWith(const std::string& text) {
+        const auto holds = [&](const std::string& line) { return line.find(text) != std::string::npos; };
+        return static_cast<int>(std::count_if(padLines().begin(), padLines().end(), holds));
+    }
+    std::vector<std::string> linesWith(const std::string& text) {
+        std::vector<std::string> lines;
+        for (const std::string& line : padLines())
+            if (line.find(text) != std::string::npos) lines.push_back(line);
+        return lines;
+    }
+    void restartAt(int y, int mo, int d, int h, int mi, int s = 0) {
+        organizer->close();
+        organizer.reset();
+        startAt(y, mo, d, h, mi, s);
+    }
+};
+
+TEST_F(CatchUpTest, AReminderBetweenTwoTicksRingsOnceAtTheNextSayingHowLate) {
+    startAt(2026, 12, 8, 9, 59, 50);
+    addRow(at("call back", "2026-12-08", "10:02"));
+    tickAt(2026, 12, 8, 10, 0);
+    tickAt(2026, 12, 8, 10, 5);
+    tickAt(2026, 12, 8, 10, 5, 2);
+    tickAt(2026, 12, 8, 10, 7);
+    EXPECT_EQ(linesWith("call back"), std::vector<std::string>{"[10:02 08.12.2026] Start todo (late 3 min) call back"});
+    EXPECT_EQ(cuesPlayed("ringing.wav"), 1);
+    EXPECT_EQ(field("Remindflag", "call back"), "!");
+}
+
+// Asleep from 23:00 to 07:00: the new day starts once, the reminder within the hour rings late,
+// the two older ones are listed under one notice and count as rung.
+TEST_F(CatchUpTest, AfterSleepingThroughMidnightTheDayStartsOnceAndOldRemindersAreSummedUp) {
+    startAt(2026, 12, 8, 22, 59, 50);
+    addRow(at("evening", "2026-12-08", "23:30"));
+    addRow(at("night", "2026-12-09", "01:00"));
+    addRow(at("morning", "2026-12-09", "06:55"));
+    tickAt(2026, 12, 8, 23, 0);
+    tickAt(2026, 12, 9, 7, 0);
+    tickAt(2026, 12, 9, 7, 0, 2);
+    tickAt(2026, 12, 9, 7, 1);
+    EXPECT_EQ(column("select count(*) from tasks where Date = '2026-12-09' and TypeKey = '         5'"),
+              std::vector<std::string>{"1"});
+    const std::vector<std::string> top(padLines().begin(), padLines().begin() + 4);
+    EXPECT_EQ(top, (std::vector<std::string>{"[07:00 09.12.2026] 2 reminders were missed while the computer was off",
+                                             "  [01:00 09.12.2026] Start todo night",
+                                             "  [23:30 08.12.2026] Start todo evening",
+                                             "[06:55 09.12.2026] Start todo (late 5 min) morning"}));
+    EXPECT_EQ(column("select Remindflag from tasks where Task in ('evening', 'night', 'morning')"),
+              (std::vector<std::string>{"!", "!", "!"}));
+    EXPECT_EQ(cuesPlayed("ringing.wav"), 1);
+    ASSERT_EQ(fakes.notices.balloons.size(), 2u);
+    EXPECT_EQ(fakes.notices.balloons[1].text, "2 reminders were missed while the computer was off");
+}
+
+TEST_F(CatchUpTest, AStartCatchesUpFromTheLastTickOfThePreviousRun) {
+    startAt(2026, 12, 8, 8, 59, 50);
+    addRow(at("stand-up", "2026-12-08", "09:10"));
+    addRow(at("at the start minute", "2026-12-08", "09:30"));
+    tickAt(2026, 12, 8, 9, 0);
+    restartAt(2026, 12, 8, 9, 30, 10);
+    tickAt(2026, 12, 8, 9, 30, 12);
+    EXPECT_EQ(linesWith("stand-up"), std::vector<std::string>{"[09:10 08.12.2026] Start todo (late 20 min) stand-up"});
+    EXPECT_EQ(linesWith("at the start minute"),
+              std::vector<std::string>{"[09:30 08.12.2026] Start todo at the start minute"});
+}
+
+// A tick that comes while a message box of the last one is open is left out; the reminders of
+// those minutes ring once the box is closed.
+TEST_F(CatchUpTest, AMessageBoxOpenForThreeMinutesDelaysTheRemindersOnly) {
+    startAt(2026, 12, 8, 9, 59, 50);
+    addRow(at("due at ten", "2026-12-08", "10:00"));
+    addRow(at("due while the box is open", "2026-12-08", "10:01"));
+    fakes.sound.failure = SoundError{263, "The specified device is not open."};
+    fakes.ui.onMessage = [&](const std::string&) {
+        fakes.sound.failure.reset();
+        for (int minute : {0, 1, 2, 3}) tickAt(2026, 12, 8, 10, minute, 30);
+    };
+    tickAt(2026, 12, 8, 10, 0);
+    fakes.ui.onMessage = nullptr;
+    EXPECT_EQ(padLinesWith("due while the box is open"), 0);
+    tickAt(2026, 12, 8, 10, 3, 32);
+    EXPECT_EQ(linesWith("due while the box is open"),
+              std::vector<std::string>{"[10:01 08.12.2026] Start todo (late 2 min) due while the box is open"});
+}
+
+TEST_F(CatchUpTest, ATaskMarkedForExecutionRunsLateOnlyWhenAllowed) {
+    for (const bool allowed : {false, true}) {
+        SCOPED_TRACE(allowed);
+        fakes.shell.requests.clear();
+        startAt(2026, 12, 8, 9, 59, 50);
+        organizer->settings().executeLate = allowed;
+        addRow({"site", "2026-12-08", "10:02", "2026-12-08", "10:02", "+", "", "        10", "x"});
+        tickAt(2026, 12, 8, 10, 0);
+        tickAt(2026, 12, 8, 10, 5);
+        EXPECT_EQ(fakes.shell.requests.size(), allowed ? 1u : 0u);
+        EXPECT_EQ(field("Doflag", "site"), allowed ? "!" : "x");
+        EXPECT_EQ(field("Remindflag", "site"), "!");
+        clearTasks();
+        organizer->close();
+        organizer.reset();
+    }
+}
+
+TEST_F(CatchUpTest, ManyLateRemindersRingWithOneSoundAndTenBalloons) {
+    startAt(2026, 12, 8, 9, 59, 50);
+    for (int i = 0; i < 15; ++i) {
+        char time[16];
+        std::snprintf(time, sizeof time, "10:%02d", i + 1);
+        addRow(at("late " + std::to_string(i), "2026-12-08", time));
+    }
+    tickAt(2026, 12, 8, 10, 0);
+    const std::size_t hourBalloons = fakes.notices.balloons.size();
+    tickAt(2026, 12, 8, 10, 30);
+    EXPECT_EQ(padLinesWith("Start todo (late"), 15);
+    EXPECT_EQ(cuesPlayed("ringing.wav"), 1);
+    ASSERT_EQ(fakes.notices.balloons.size() - hourBalloons, 10u);
+    EXPECT_EQ(fakes.notices.balloons.back().text, "6 more reminders rang late (see the message pad)");
+}
+
+// Random schedules and clock jumps against a reference: a reminder rings once, at the first tick
+// of its minute or later, late when that tick is later and not more than the limit late; older
+// ones are listed once; none of them twice and none lost.
+TEST_F(CatchUpTest, RandomSchedulesAndJumpsAgainstAReference) {
+    std::mt19937 random(20261208);
+    // The pad of a day is emptied at the first start of the next: the lines are counted as shown.
+    testing::RecordingObserver shown;
+    const auto linesShown = [&](const std::string& name) {
+        std::vector<std::string> lines;
+        for (const Notice& notice : shown.notices)
+            if (notice.toMessagePad && notice.line().find(name) != std::string::npos) lines.push_back(notice.line());
+        return lines;
+    };
+    for (int round = 0; round < 6; ++round) {
+        SCOPED_TRACE(round);
+        if (organizer) organizer->close();
+        organizer.reset();
+        fs::remove_all(dir / "Data");
+        Organizer::provision(AppPaths{dir.path()});
+        shown.notices.clear();
+        startAt(2026, 12, 8, 8, 0);
+        organizer->setObserver(&shown);
+        const int cap = std::uniform_int_distribution(0, 120)(random);
+        organizer->settings().maxLateMinutes = cap;
+        const int dayMinutes = 24 * 60;
+        const auto minuteText = [](int minute) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%02d:%02d", minute % (24 * 60) / 60, minute % 60);
+            return std::string(text);
+        };
+        const auto dateOf = [](int minute) { return Date::fromYmd(2026, 12, 8).addDays(minute / (24 * 60)); };
+        std::vector<int> schedule;
+        for (int i = 0; i < 40; ++i)
+            schedule.push_back(8 * 60 + 1 + std::uniform_int_distribution(0, 2 * dayMinutes - 8 * 60 - 2)(random));
+        for (std::size_t i = 0; i < schedule.size(); ++i)
+            addRow(at("<r" + std::to_string(i) + ">", dateOf(schedule[i]).toIso(), minuteText(schedule[i])));
+        std::vector<int> ticks;
+        for (int minute = 8 * 60;;) {
+            const int jump = std::uniform_int_distribution(0, 3)(random) == 0
+                                 ? std::uniform_int_distribution(2, 600)(random)
+                                 : std::uniform_int_distribution(0, 1)(random);
+            minute += jump;
+            if (minute >= 2 * dayMinutes) break;
+            ticks.push_back(minute);
+        }
+        // A restart now and then: the clock goes on from what the store kept.
+        for (std::size_t t = 0; t < ticks.size(); ++t) {
+            const Date day = dateOf(ticks[t]);
+            const int h = ticks[t] % dayMinutes / 60, mi = ticks[t] % 60;
+            if (t % 17 == 16) {
+                organizer->close();
+                fakes.clock.set(day.year(), day.month(), day.day(), h, mi, 10);
+                organizer = std::make_unique<Organizer>(fakes.services, dir.path());
+                organizer->setObserver(&shown);
+                organizer->start();
+                organizer->firstShow();
+                organizer->settings().maxLateMinutes = cap;
+            }
+            tickAt(day.year(), day.month(), day.day(), h, mi, 20);
+        }
+        EXPECT_TRUE(fakes.ui.messages.empty()) << fakes.ui.messages.front();
+        for (std::size_t i = 0; i < schedule.size(); ++i) {
+            const std::string name = "<r" + std::to_string(i) + ">";
+            const auto firstTick = std::lower_bound(ticks.begin(), ticks.end(), schedule[i]);
+            std::string expected = "not yet";
+            if (firstTick != ticks.end()) {
+                const int late = *firstTick - schedule[i];
+                expected = late == 0 ? "on time" : late <= cap ? "late " + std::to_string(late) + " min" : "listed";
+            }
+            const std::vector<std::string> lines = linesShown(name);
+            std::string seen = "not yet";
+            if (lines.size() > 1)
+                seen = std::to_string(lines.size()) + " lines";
+            else if (lines.size() == 1 && lines[0].starts_with("  "))
+                seen = "listed";
+            else if (lines.size() == 1 && lines[0].find("(late ") != std::string::npos)
+                seen =
+                    lines[0].substr(lines[0].find("(late ") + 1, lines[0].find(" min)") - lines[0].find("(late ") + 3);
+            else if (lines.size() == 1)
+                seen = "on time";
+            EXPECT_EQ(seen, expected) << name << " at " << schedule[i] << ", cap " << cap;
+            EXPECT_EQ(field("Remindflag", name), expected == "not yet" ? "+" : "!") << name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace torvalet
