@@ -3,13 +3,16 @@
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "fakes/TempDir.h"
 #include "hotkeys/HotKeyText.h"
 #include "platform/HotKeys.h"
 #include "ui/services/DefaultBrowser.h"
 #include "ui/services/QtShell.h"
+#include "ui/services/QtUserInterface.h"
 #include "ui/services/X11HotKeys.h"
 #include "ui/services/X11KeyCodes.h"
 
@@ -38,6 +41,20 @@ class DesktopServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A stray Enter on a question of the program (all of them delete something) answers No.
+    void enterOnAQuestionAnswersNo() {
+        ui::QtUserInterface boxes;
+        QString defaultButton;
+        QTimer::singleShot(100, [&defaultButton] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (box->defaultButton()) defaultButton = box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(!boxes.askYesNo("Are you sure to delete 11.12.26 day tasks?"));
+        QVERIFY(defaultButton.contains(QStringLiteral("No")));
+    }
+
     void requestsBecomeDesktopActions() {
         testing::TempDir dir;
         QDir(path(dir, "")).mkdir("sub");

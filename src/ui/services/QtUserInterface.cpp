@@ -13,8 +13,9 @@ void QtUserInterface::showMessage(const std::string& text) {
 
 bool QtUserInterface::askYesNo(const std::string& question) {
     if (questionHook) return questionHook(question);
+    // Every question the program asks deletes something: a stray Enter must answer No.
     return QMessageBox::question(parent_, QApplication::applicationDisplayName(), QString::fromStdString(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtUserInterface::chooseFileToOpen(const std::string& title, const std::string& filter) {
