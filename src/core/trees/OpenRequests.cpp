@@ -1,5 +1,6 @@
 #include "trees/OpenRequests.h"
 
+#include <cctype>
 #include <cstdlib>
 
 #include "model/Settings.h"
@@ -51,6 +52,45 @@ std::string linesEndedByReturn(const std::string& text) {
 
 }  // namespace
 
+std::string OpenRequests::searchAddress(const std::string& searchPrefix, const std::string& text) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string address = searchPrefix;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) && byte < 0x80) {
+            address += c;
+        } else if (c == '-' || c == '_' || c == '.' || c == '~') {
+            address += c;
+        } else {
+            address += '%';
+            address += hex[byte >> 4];
+            address += hex[byte & 0xF];
+        }
+    }
+    return address;
+}
+
+std::string OpenRequests::withoutAttachments(const std::string& mailAddress) {
+    const std::size_t query = mailAddress.find('?');
+    if (query == std::string::npos) return mailAddress;
+    std::string kept = mailAddress.substr(0, query);
+    char separator = '?';
+    std::size_t start = query + 1;
+    while (start <= mailAddress.size()) {
+        const std::size_t end = std::min(mailAddress.find('&', start), mailAddress.size());
+        const std::string field = mailAddress.substr(start, end - start);
+        std::string name = field.substr(0, field.find('='));
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        // A mail link must not send files of this computer without the user choosing them.
+        if (name != "attach" && name != "attachment") {
+            kept += separator + field;
+            separator = '&';
+        }
+        start = end + 1;
+    }
+    return kept;
+}
+
 OpenRequests::OpenRequests(fs::path home, const Settings& settings) : home_(std::move(home)), settings_(settings) {}
 
 DesktopRequest OpenRequests::request(DesktopRequest::Kind kind, std::string target) const {
@@ -74,8 +114,8 @@ std::optional<DesktopRequest> OpenRequests::link(const LinkRecord& link) const {
     case LinkKind::Internet:
     case LinkKind::Group: return request(Kind::Browse, link.url);
     case LinkKind::Folder: return DesktopRequest{Kind::ShowFolder, link.url, {}, workingFolder(link.dir)};
-    case LinkKind::Search: return request(Kind::Browse, settings_.webSearchPrefix + link.url);
-    case LinkKind::Email: return request(Kind::Mail, mailTo + link.url);
+    case LinkKind::Search: return request(Kind::Browse, searchAddress(settings_.webSearchPrefix, link.url));
+    case LinkKind::Email: return request(Kind::Mail, withoutAttachments(mailTo + link.url));
     case LinkKind::None:
     case LinkKind::File:
     case LinkKind::Application:
@@ -90,7 +130,7 @@ DesktopRequest OpenRequests::hotKeyLink(const LinkRecord& link) const {
 }
 
 DesktopRequest OpenRequests::mail(const std::string& addresses) const {
-    return request(Kind::Mail, mailTo + addresses);
+    return request(Kind::Mail, withoutAttachments(mailTo + addresses));
 }
 
 DesktopRequest OpenRequests::site(const std::string& webPage) const { return request(Kind::Browse, webPage); }
@@ -114,11 +154,11 @@ DesktopRequest OpenRequests::fileManager() const { return request(Kind::ShowFold
 std::optional<DesktopRequest> OpenRequests::taskDo(int type, const std::string& text,
                                                    const std::string& comment) const {
     switch (type) {
-    case TaskType::Search: return stored(settings_.webSearchPrefix + text);
+    case TaskType::Search: return stored(searchAddress(settings_.webSearchPrefix, text));
     case TaskType::Open: return request(Kind::Browse, text);
     case TaskType::Copy: return request(Kind::CopyDiskette, {});
     case TaskType::Email:
-    case TaskType::EmailOnDo: return request(Kind::Mail, mailTo + text);
+    case TaskType::EmailOnDo: return request(Kind::Mail, withoutAttachments(mailTo + text));
     case TaskType::Run: return stored(text, comment);
     default: return std::nullopt;
     }
@@ -126,9 +166,9 @@ std::optional<DesktopRequest> OpenRequests::taskDo(int type, const std::string& 
 
 std::optional<DesktopRequest> OpenRequests::taskExecute(int type, const std::string& text) const {
     switch (type) {
-    case TaskType::Search: return stored(settings_.webSearchPrefix + text);
+    case TaskType::Search: return stored(searchAddress(settings_.webSearchPrefix, text));
     case TaskType::Open: return stored(text);
-    case TaskType::Email: return request(Kind::Mail, mailTo + text);
+    case TaskType::Email: return request(Kind::Mail, withoutAttachments(mailTo + text));
     case TaskType::Run: return stored(text);
     default: return std::nullopt;
     }

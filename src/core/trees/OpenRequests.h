@@ -50,6 +50,11 @@ public:
 
     // The start page of a search prefix such as "https://duckduckgo.com/?q=": its scheme and host.
     static std::string startPageOf(const std::string& searchPrefix);
+    // The search engine's address for a text: the text percent-encoded (UTF-8 bytes and every
+    // character outside the unreserved set), so that "C# tutorial" or "AT&T" reach the engine whole.
+    static std::string searchAddress(const std::string& searchPrefix, const std::string& text);
+    // A mailto address without its attach= and attachment= fields.
+    static std::string withoutAttachments(const std::string& mailAddress);
 
 private:
     DesktopRequest request(DesktopRequest::Kind kind, std::string target) const;

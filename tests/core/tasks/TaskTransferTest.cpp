@@ -156,7 +156,7 @@ TEST_F(TaskTransferTest, DoOpensByTypeAndTheReminderPathDiffers) {
     using Kind = DesktopRequest::Kind;
     const std::string home = dir.path().string();
     EXPECT_EQ(fakes.shell.requests,
-              (std::vector<DesktopRequest>{{Kind::Open, "https://search.example/?q=a b&c", "", home},
+              (std::vector<DesktopRequest>{{Kind::Open, "https://search.example/?q=a%20b%26c", "", home},
                                            {Kind::Browse, "https://example.org", "", home},
                                            {Kind::Mail, "mailto:me@example.org", "", home},
                                            {Kind::Open, "/usr/bin/tool", "--flag x", home},

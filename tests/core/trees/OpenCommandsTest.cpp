@@ -80,7 +80,7 @@ TEST_F(OpenCommandsTest, EachLinkKindBuildsItsRequest) {
         {linkOf(5, "https://example.org"), browse("https://example.org", app)},
         {linkOf(2, "/data/photos", "work"), showFolder("/data/photos", work)},
         {linkOf(2, "/data/photos"), showFolder("/data/photos", app)},
-        {linkOf(6, "two words & more"), browse("https://duckduckgo.com/?q=two words & more", app)},
+        {linkOf(6, "two words & more"), browse("https://duckduckgo.com/?q=two%20words%20%26%20more", app)},
         {linkOf(7, "ann@example.org", "work"), mail("mailto:ann@example.org", app)},
         {linkOf(0, "notes.txt", "work"), openItem("notes.txt", "", work)},
         {linkOf(3, "report.pdf", "missing"), openItem("report.pdf", "", app)},
@@ -105,7 +105,8 @@ TEST_F(OpenCommandsTest, TasksOpenByTheirType) {
         std::optional<DesktopRequest> onDo;
         std::optional<DesktopRequest> onReminder;
     } cases[] = {
-        {16, openItem("https://duckduckgo.com/?q=a b", "", app), openItem("https://duckduckgo.com/?q=a b", "", app)},
+        {16, openItem("https://duckduckgo.com/?q=a%20b", "", app),
+         openItem("https://duckduckgo.com/?q=a%20b", "", app)},
         {10, browse("a b", app), openItem("a b", "", app)},
         {35, DesktopRequest{Kind::CopyDiskette, "", "", app}, std::nullopt},
         {4, mail("mailto:a b", app), mail("mailto:a b", app)},
