@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "base/Text.h"
 #include "model/Settings.h"
 #include "trees/LinkRecord.h"
 #include "trees/StoredCommand.h"
@@ -79,8 +80,7 @@ std::string OpenRequests::withoutAttachments(const std::string& mailAddress) {
     while (start <= mailAddress.size()) {
         const std::size_t end = std::min(mailAddress.find('&', start), mailAddress.size());
         const std::string field = mailAddress.substr(start, end - start);
-        std::string name = field.substr(0, field.find('='));
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string name = utf8Lower(field.substr(0, field.find('=')));
         // A mail link must not send files of this computer without the user choosing them.
         if (name != "attach" && name != "attachment") {
             kept += separator + field;
