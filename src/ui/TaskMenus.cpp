@@ -40,7 +40,7 @@ void TaskMenus::addMenus(QMenuBar* bar, const WindowMenus& window) {
     menus_.insert(QStringLiteral("mFile"), window.file);
     menus_.insert(QStringLiteral("mView"), window.view);
     std::vector<std::pair<QMenu*, QMenu*>> submenus;
-    for (const TaskMenuInfo& info : taskMenus()) {
+    for (const CommandMenu& info : taskMenus()) {
         auto* added = new QMenu(QString::fromUtf8(info.caption), window_);
         added->setObjectName(QString::fromLatin1(info.name));
         menus_.insert(added->objectName(), added);

@@ -83,7 +83,7 @@ void TreeMenus::addMenus(QMenuBar* bar) {
 QMenu* TreeMenus::menu(QMenuBar* bar, const char* name, Page page) {
     const QString objectName = QString::fromLatin1(name);
     if (QMenu* made = menus_.value(objectName)) return made;
-    const TreeMenuInfo* info = findTreeMenu(name);
+    const CommandMenu* info = findTreeMenu(name);
     if (!info) throw std::logic_error(std::string("a tree command in no menu of the table: ") + name);
     QMenu* made = nullptr;
     if (*info->parent) {

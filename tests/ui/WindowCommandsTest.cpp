@@ -152,7 +152,7 @@ private slots:
             for (const std::string& key : keyList(shortcut.keys)) ownKeys[shortcut.command].push_back(key);
         }
         for (const auto& [name, keys] : ownKeys) expectAction(name.c_str(), nullptr, keys);
-        for (const TreeMenuInfo& menu : treeMenus()) {
+        for (const CommandMenu& menu : treeMenus()) {
             const auto* found = app.window->findChild<QMenu*>(QString::fromLatin1(menu.name));
             QVERIFY2(found, menu.name);
             QCOMPARE(found->title(), QString::fromUtf8(menu.caption));

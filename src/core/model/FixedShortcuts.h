@@ -21,6 +21,13 @@ struct FixedShortcut {
 // their keys in their tables. The window gives each command it has its keys by its name.
 std::span<const FixedShortcut> fixedShortcuts();
 
+// A menu of a command table: object name, caption and the menu it hangs in ("" for the menu bar).
+struct CommandMenu {
+    const char* name;
+    const char* caption;
+    const char* parent;
+};
+
 // The keys of a command table's keys column: key sequence texts separated by "; ".
 std::vector<std::string> keyList(std::string_view keys);
 

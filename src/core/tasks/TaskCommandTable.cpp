@@ -164,7 +164,7 @@ const TaskCommandInfo commands[] = {
 
 #undef RUN
 
-const TaskMenuInfo menus[] = {
+const CommandMenu menus[] = {
     {"Task1", "Tasks", ""},
     {"Edit_mp", "Edit", "Task1"},
     {"Date_mp", "Date", "Task1"},
@@ -243,7 +243,7 @@ const TaskCommandInfo* findTaskCommand(const std::string& name) {
     return nullptr;
 }
 
-std::span<const TaskMenuInfo> taskMenus() { return menus; }
+std::span<const CommandMenu> taskMenus() { return menus; }
 
 std::span<const TaskMenuLabel> taskMenuLabels() { return menuLabels; }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/FixedShortcuts.h"
+
 namespace torvalet {
 
 struct Tasks;
@@ -42,20 +44,13 @@ struct TaskCommandInfo {
     std::vector<std::string> shortcuts() const;
 };
 
-// A menu of the task commands: object name, caption and the menu it hangs in ("" for the menu bar).
-struct TaskMenuInfo {
-    const char* name;
-    const char* caption;
-    const char* parent;
-};
-
 // Every task command, menu by menu in the order they show.
 std::span<const TaskCommandInfo> taskCommands();
 // The command of that component name, or nullptr.
 const TaskCommandInfo* findTaskCommand(const std::string& name);
 // The menus and submenus the task commands live in, parents before their children. "mFile" and
 // "mView" are the window's own File and View menus.
-std::span<const TaskMenuInfo> taskMenus();
+std::span<const CommandMenu> taskMenus();
 
 // An item of the task menus that runs no command: a heading over a group of items, or an item
 // that only names a caption of the language files and is never shown.

@@ -78,7 +78,7 @@ const TreeCommandInfo commands[] = {
     {"CalendarProperties1", "Calendar Properties", "Calendar_mp", "", kCalendarPage, Op::Properties, true},
 };
 
-const TreeMenuInfo menus[] = {
+const CommandMenu menus[] = {
     {"Goals_mp", "Goals", ""},       {"MoveGoals1", "Move Goals", "Goals_mp"},
     {"Links_mp", "Links", ""},       {"MoveLinks1", "Move Links", "Links_mp"},
     {"Contacts_mp", "Contacts", ""}, {"MoveContacts1", "Move Contacts", "Contacts_mp"},
@@ -126,10 +126,10 @@ const TreeCommandInfo* findTreeCommand(Page page, TreeOperation operation) {
     return nullptr;
 }
 
-std::span<const TreeMenuInfo> treeMenus() { return menus; }
+std::span<const CommandMenu> treeMenus() { return menus; }
 
-const TreeMenuInfo* findTreeMenu(const std::string& name) {
-    for (const TreeMenuInfo& menu : menus)
+const CommandMenu* findTreeMenu(const std::string& name) {
+    for (const CommandMenu& menu : menus)
         if (name == menu.name) return &menu;
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/FixedShortcuts.h"
 #include "model/ViewState.h"
 
 namespace torvalet {
@@ -48,14 +49,6 @@ struct TreeCommandInfo {
     std::vector<std::string> shortcuts() const;
 };
 
-// A menu of the tree commands: object name, caption and the menu it hangs in ("" for the menu
-// bar). A menu takes its place in its parent when its first command is added.
-struct TreeMenuInfo {
-    const char* name;
-    const char* caption;
-    const char* parent;
-};
-
 // An item of a tree menu that runs no command and is never shown: it only names a caption of
 // the language files.
 struct TreeMenuLabel {
@@ -80,9 +73,10 @@ std::span<const TreeCommandInfo> treeCommands();
 const TreeCommandInfo* findTreeCommand(const std::string& name);
 // The command of that page and operation, or nullptr when the page has none.
 const TreeCommandInfo* findTreeCommand(Page page, TreeOperation operation);
-// The menus the tree commands live in, one per item page, each with its submenu of moves.
-std::span<const TreeMenuInfo> treeMenus();
-const TreeMenuInfo* findTreeMenu(const std::string& name);
+// The menus the tree commands live in, one per item page, each with its submenu of moves. A
+// menu takes its place in its parent when its first command is added.
+std::span<const CommandMenu> treeMenus();
+const CommandMenu* findTreeMenu(const std::string& name);
 std::span<const TreeMenuLabel> treeMenuLabels();
 // The tool bars of the five item pages, in page order.
 std::span<const TreeToolBarInfo> treeToolBars();

@@ -334,7 +334,7 @@ TEST_F(TaskCommandsTest, EveryCommandOfTheTableRunsOnAnEmptyListWithoutHarm) {
     EXPECT_EQ(findTaskCommand("Delayed1")->shortcuts(), Keys{});
     for (const TaskCommandInfo& command : taskCommands()) {
         bool menuKnown = std::string_view(command.menu) == "mFile" || std::string_view(command.menu) == "mView";
-        for (const TaskMenuInfo& menu : taskMenus())
+        for (const CommandMenu& menu : taskMenus())
             menuKnown = menuKnown || std::string_view(menu.name) == command.menu;
         EXPECT_TRUE(menuKnown) << command.name;
     }

@@ -98,7 +98,7 @@ TEST_F(TreeCommandsTest, TheTableGivesEachPageOneMenuAndOneCommandPerOperation) 
     for (const TreeCommandInfo& command : treeCommands()) {
         EXPECT_TRUE(names.insert(command.name).second) << command.name;
         EXPECT_EQ(findTreeCommand(command.page, command.operation), &command) << command.name;
-        const TreeMenuInfo* menu = findTreeMenu(command.menu);
+        const CommandMenu* menu = findTreeMenu(command.menu);
         ASSERT_NE(menu, nullptr) << command.name;
         while (*menu->parent) menu = findTreeMenu(menu->parent);
         EXPECT_EQ(pageMenu.try_emplace(command.page, menu->name).first->second, menu->name) << command.name;
