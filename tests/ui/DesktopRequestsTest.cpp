@@ -12,6 +12,7 @@
 
 #include "app/HelpCommands.h"
 #include "fakes/FakeServices.h"
+#include "fakes/LinkRecords.h"
 #include "fakes/TempDir.h"
 #include "model/Settings.h"
 #include "trees/LinkRecord.h"
@@ -24,15 +25,7 @@ using ui::QtShell;
 
 namespace {
 
-LinkRecord linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
-                  const std::string& params = {}) {
-    LinkRecord link;
-    link.kind = kind;
-    link.url = url;
-    link.dir = dir;
-    link.params = params;
-    return link;
-}
+using testing::linkOf;
 
 template <class Request>
 std::optional<DesktopAction> planned(const std::optional<Request>& request) {

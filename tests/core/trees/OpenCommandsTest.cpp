@@ -4,6 +4,7 @@
 
 #include "base/FileSaves.h"
 #include "base/Text.h"
+#include "fakes/LinkRecords.h"
 #include "trees/ContactRecord.h"
 #include "trees/LinkRecord.h"
 #include "trees/OpenCommands.h"
@@ -29,15 +30,7 @@ DesktopRequest openItem(const std::string& target, const std::string& arguments,
     return {Kind::Open, target, arguments, in};
 }
 
-LinkRecord linkOf(std::int32_t kind, const std::string& url, const std::string& dir = {},
-                  const std::string& params = {}) {
-    LinkRecord link;
-    link.kind = kind;
-    link.url = url;
-    link.dir = dir;
-    link.params = params;
-    return link;
-}
+using testing::linkOf;
 
 // The sixteen trees, an application folder holding the folder "work", and the commands that
 // open links and mail over the recording shell.
