@@ -57,12 +57,18 @@ void CloseRequests::request() {
 
 // A message box runs an event loop of its own: the window closes once every one has returned,
 // so that no command goes on over a closed organiser.
+// A dialog that refuses to close (its row could not be saved, and it said so) is asked once;
+// asked again, it would say so again for ever. The next round hides it: its exec returns, and the
+// close gives up the edit whose save failed.
 void CloseRequests::closeWhenIdle() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
+        if (modal == refused_)
+            modal->hide();
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
             modal->close();
+        if (modal->isVisible()) refused_ = modal;
     }
     if (!window_) return;
     if (QApplication::activeModalWidget() || QThread::currentThread()->loopLevel() > 1) {

@@ -30,6 +30,7 @@ private:
     void closeWhenIdle();
 
     QPointer<QWidget> window_;
+    QPointer<QWidget> refused_;  // a dialog asked to close that stayed open
     bool requested_ = false;
     bool catching_ = false;
 };

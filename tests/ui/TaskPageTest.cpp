@@ -523,6 +523,24 @@ private slots:
         QCOMPARE(stored(app, "Dentist", TaskColumn::StartTime), std::string("09:05"));
     }
 
+    // The session ends while the dialog holds a row the store refuses: the refusal is said once,
+    // and the window closes instead of asking the dialog again and again.
+    void aCloseRequestGetsPastARowThatCannotBeSaved() {
+        Running app;
+        addTasks(app, {"Pay the rent"});
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        QTimer::singleShot(0, [&] {
+            QTest::keyClicks(control<QPlainTextEdit>(dialog, "TaskMemo"), " today");
+            app.organizer->store().database()->execute("PRAGMA query_only=1");
+            app.closeRequests.request();
+        });
+        app.window->taskPage()->showTaskProperties(true);
+        QTRY_VERIFY(!app.window->isVisible());
+        QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));
+        QVERIFY2(app.fakes.ui.messages.front().find("readonly") != std::string::npos,
+                 app.fakes.ui.messages.front().c_str());
+    }
+
     // "Insert" opens the dialog modally on the new row; what is typed there is saved at its close.
     void insertOpensTheDialogModally() {
         Running app;
