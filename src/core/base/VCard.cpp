@@ -183,17 +183,18 @@ bool isBase64Char(char c) {
 
 bool hasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
-// The upper-cased part of a line before its value: enough to tell how the value is encoded.
+// +1 for a line that begins a card, -1 for one that ends it, 0 for any other.
+int cardNesting(std::string_view line) {
+    const std::string text = trimmed(line);
+    return sameAscii(text, "BEGIN:VCARD") ? 1 : sameAscii(text, "END:VCARD") ? -1 : 0;
+}
+
+// The upper-cased part of a line before its value.
 std::string upperHead(std::string_view line) {
     std::string head(line.substr(0, std::min(valueColon(line), line.size())));
     std::transform(head.begin(), head.end(), head.begin(), upperAscii);
     return head;
 }
-
-bool headSaysQuotedPrintable(std::string_view head) { return head.find("QUOTED-PRINTABLE") != std::string::npos; }
-
-// vCard 2.1 ends a base64 value with a blank line, and its continuation lines need not be indented.
-bool headSaysBase64Block(std::string_view head) { return head.find("BASE64") != std::string::npos; }
 
 }  // namespace
 
@@ -459,6 +460,29 @@ std::string VCard::version() const {
 
 // ---- reading ----
 
+namespace {
+
+// How the lines after the first of a content line may continue it: folded (a leading space or
+// tab), with quoted-printable soft breaks, or as a base64 block of vCard 2.1, whose lines need no
+// indent and which a blank line ends. Told by the parameters as the property itself reads them,
+// so that the writer, which folds by the same parameters, is read back as it wrote.
+enum class Continuation { Folds, SoftBreaks, Base64Block };
+
+Continuation continuationOf(std::string_view line) {
+    const std::string head = upperHead(line);
+    if (head.find("QUOTED-PRINTABLE") == std::string::npos && head.find("BASE64") == std::string::npos)
+        return Continuation::Folds;
+    const std::optional<VCardProperty> property = VCardProperty::parse(line);
+    if (!property) return Continuation::Folds;
+    if (property->isQuotedPrintable()) return Continuation::SoftBreaks;
+    const std::vector<std::string> encodings = property->values("ENCODING");
+    const bool base64 =
+        std::any_of(encodings.begin(), encodings.end(), [](const std::string& e) { return sameAscii(e, "BASE64"); });
+    return base64 ? Continuation::Base64Block : Continuation::Folds;
+}
+
+}  // namespace
+
 // The physical lines of the input, each without and with its line end.
 struct VCardReader::Lines {
     std::function<std::size_t(char*, std::size_t)> read;
@@ -577,21 +601,17 @@ bool VCardReader::nextLogical(Logical& logical) {
     logical.line = lines.pendingNumber;
     std::string& ahead = lines.ahead;
     std::string& aheadSource = lines.aheadSource;
-    std::string head;
-    bool headDone = false;
+    // Known once the line holds its value's ':', after which the parameters cannot change.
+    std::optional<Continuation> continuation;
     while (true) {
-        if (!headDone && valueColon(logical.text) != std::string::npos) {
-            head = upperHead(logical.text);
-            headDone = true;
-        }
+        if (!continuation && valueColon(logical.text) != std::string::npos) continuation = continuationOf(logical.text);
         if (!lines.next(ahead, aheadSource)) break;
-        const bool quotedPrintable = headDone && headSaysQuotedPrintable(head);
-        if (quotedPrintable && logical.text.ends_with('=')) {
+        if (continuation == Continuation::SoftBreaks && logical.text.ends_with('=')) {
             logical.text.pop_back();
             logical.text += ahead;
         } else if (!ahead.empty() && (ahead.front() == ' ' || ahead.front() == '\t')) {
             logical.text.append(ahead, 1);
-        } else if (headDone && !quotedPrintable && headSaysBase64Block(head) && !ahead.empty() &&
+        } else if (continuation == Continuation::Base64Block && !ahead.empty() &&
                    std::all_of(ahead.begin(), ahead.end(), isBase64Char)) {
             logical.text += ahead;
         } else {
@@ -650,10 +670,15 @@ std::optional<VCard> VCardReader::next() {
                 while (depth > 0 && nextLogical(logical)) {
                     source += logical.source;
                     if (trimmed(logical.text).empty()) continue;
-                    const std::string line = utf8Upper(trimmed(logical.text));
-                    if (line == "BEGIN:VCARD") ++depth;
-                    if (line == "END:VCARD") --depth;
+                    depth += cardNesting(logical.text);
                     nested.push_back(logical.text);
+                }
+                if (depth > 0) {
+                    // The file ended inside the nested card: it is closed so that it cannot
+                    // take the END of the card around it when written back.
+                    report(VCardIssue::Kind::MissingEnd, lines_->number, {});
+                    damaged = true;
+                    nested.insert(nested.end(), static_cast<std::size_t>(depth), "END:VCARD");
                 }
                 // Read with the card, not changed: the property keeps its line.
                 properties.back().nested_ = std::move(nested);
@@ -666,7 +691,8 @@ std::optional<VCard> VCardReader::next() {
         }
         source += logical.source;
         if (ends) return finish();
-        if (!property) {
+        // BEGIN and END of anything but a card have no place in one, and no writer could put them back.
+        if (!property || property->is("BEGIN") || property->is("END")) {
             report(VCardIssue::Kind::BadLine, logical.line, logical.text);
             damaged = true;
             continue;
@@ -734,7 +760,17 @@ void appendProperty(std::string& out, const VCardProperty& property, bool versio
     const bool quotedPrintable = property.isQuotedPrintable();
     appendFoldedLine(out, line, quotedPrintable ? valueColon(line) + 1 : std::string_view::npos);
     if (version21 && property.isBinary()) out += "\r\n";
-    for (const std::string& nested : property.nestedLines()) appendFoldedLine(out, nested);
+    const std::vector<std::string>& lines = property.nestedLines();
+    if (!lines.empty() && cardNesting(lines.front()) != 1)
+        throw Error("The card nested in a vCard " + property.name() + " does not begin with BEGIN:VCARD");
+    int depth = 0;
+    for (const std::string& nested : lines) {
+        depth += cardNesting(nested);
+        if (depth <= 0 && &nested != &lines.back())
+            throw Error("The card nested in a vCard " + property.name() + " ends before its last line");
+        appendFoldedLine(out, nested);
+    }
+    if (depth != 0) throw Error("The card nested in a vCard " + property.name() + " does not end");
 }
 
 void appendCard(std::string& out, const VCard& card, std::string_view defaultVersion) {

@@ -287,6 +287,8 @@ TEST(VCard, ReadsWhatProgramsWriteAndReportsWhatItSkips) {
         {"damaged line in the middle",
          "BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\nthis is no line\nTEL:1\nEND:VCARD\n", "[FN:A|][FN:B|TEL:1|]",
          "bad 2:6 this is no line|"},
+        {"other components inside a card", "BEGIN:VCARD\nFN:A\nBEGIN:VEVENT\nEND:VEVENT\nEND:VCARD\n", "[FN:A|]",
+         "bad 1:3 BEGIN:VEVENT|bad 1:4 END:VEVENT|"},
         {"missing END at the end", "BEGIN:VCARD\nFN:A\nTEL:1\n", "[FN:A|TEL:1|]", "no end 1:3 |"},
         {"missing END before the next card", "BEGIN:VCARD\nFN:A\nBEGIN:VCARD\nFN:B\nEND:VCARD\n", "[FN:A|][FN:B|]",
          "no end 1:3 BEGIN:VCARD|"},
@@ -299,6 +301,7 @@ TEST(VCard, ReadsWhatProgramsWriteAndReportsWhatItSkips) {
          "BEGIN:VCARD\nVERSION:3.0\nADR;LABEL=\"a^nb\":;;x\nEND:VCARD\n",
          "[VERSION:4.0|ADR;LABEL=a\nb \"c\" ^:;;x|][VERSION:3.0|ADR;LABEL=a^nb:;;x|]", ""},
         {"nested AGENT", "BEGIN:VCARD\nAGENT:\nBEGIN:VCARD\nFN:B\nEND:VCARD\nFN:A\nEND:VCARD\n", "[AGENT:|FN:A|]", ""},
+        {"nested AGENT cut short", "BEGIN:VCARD\nAGENT:\nBEGIN:VCARD\nFN:B\n", "[AGENT:|]", "no end 1:4 |no end 1:4 |"},
         {"empty input", "", "", ""},
     };
     for (const auto& c : cases) {
@@ -379,6 +382,12 @@ TEST(VCard, RefusesToWriteWhatNoContentLineCanHold) {
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setRawValue("a\r\nEND:VCARD"); })), Error);
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setParameter("TY PE", {"x"}); })), Error);
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setName("END"); })), Error);
+    EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setNestedLines({"BEGIN:VCARD", "FN:x"}); })), Error);
+    EXPECT_THROW(toVCardText(withProperty([](auto& p) {
+                     p.setNestedLines({"BEGIN:VCARD", "END:VCARD", "FN:x"});
+                 })),
+                 Error);
+    EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setNestedLines({"FN:x"}); })), Error);
 }
 
 TEST(VCard, ReportsAStreamThatCannotBeWritten) {
