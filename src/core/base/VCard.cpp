@@ -277,7 +277,7 @@ std::string VCardProperty::decodedValue() const {
     return codec ? codec->decode(bytes) : bytes;
 }
 
-std::string VCardProperty::text() const { return unescapeVCardText(decodedValue()); }
+std::string VCardProperty::text() const { return isBinary() ? value_ : unescapeVCardText(decodedValue()); }
 
 std::vector<std::string> VCardProperty::fields() const {
     const std::string decoded = decodedValue();

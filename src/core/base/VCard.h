@@ -57,7 +57,7 @@ public:
     // components() then give the value's bytes unconverted.
     bool isCharsetKnown() const;
     // The value as a text: quoted-printable decoded, converted from CHARSET to UTF-8, and
-    // unescaped (\\ \, \; \n \N; any other backslash stays as it is).
+    // unescaped (\\ \, \; \n \N; any other backslash stays as it is). A binary value as it is.
     std::string text() const;
     // A structured value (N, ADR, ORG, GENDER) split on unescaped ';', each part unescaped.
     std::vector<std::string> fields() const;
