@@ -153,12 +153,16 @@ std::vector<std::string_view> splitUnescaped(std::string_view text, char separat
 
 bool needsQuotes(std::string_view value) { return value.find_first_of(":;,") != std::string_view::npos; }
 
-// A parameter value for output: ^ " and line breaks caret-escaped, quoted when it must be.
-std::string parameterValueText(std::string_view value) {
+// A parameter value for output, quoted when it must be. vCard 4.0 caret-escapes ^, " and line
+// breaks; the older versions have no way to write the last two.
+std::string parameterValueText(std::string_view value, bool caretEncoded) {
     std::string text;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
-        if (c == '^') {
+        if (!caretEncoded && (c == '"' || c == '\r' || c == '\n')) {
+            throw Error("A parameter value before vCard 4.0 cannot hold a double quote or a line break: " +
+                        std::string(value));
+        } else if (c == '^' && caretEncoded) {
             text += "^^";
         } else if (c == '"') {
             text += "^'";
@@ -296,7 +300,7 @@ std::vector<std::vector<std::string>> VCardProperty::components() const {
     return out;
 }
 
-std::string VCardProperty::contentLine() const {
+std::string VCardProperty::contentLine(bool caretEncoded) const {
     if (source_) return *source_;
     std::string line;
     if (!group_.empty()) {
@@ -309,7 +313,7 @@ std::string VCardProperty::contentLine() const {
         requireName("parameter name", parameter.name);
         line += ';' + parameter.name;
         for (std::size_t i = 0; i < parameter.values.size(); ++i)
-            line += (i == 0 ? "=" : ",") + parameterValueText(parameter.values[i]);
+            line += (i == 0 ? "=" : ",") + parameterValueText(parameter.values[i], caretEncoded);
     }
     if (hasLineBreak(value_)) throw Error("A vCard value cannot hold a line break: " + name_);
     line += ':' + value_;
@@ -755,8 +759,9 @@ void appendFoldedLine(std::string& out, std::string_view line, std::size_t softB
 
 namespace {
 
-void appendProperty(std::string& out, const VCardProperty& property, bool version21) {
-    const std::string line = property.contentLine();
+void appendProperty(std::string& out, const VCardProperty& property, const std::string& version) {
+    const bool version21 = version == "2.1";
+    const std::string line = property.contentLine(version == "4.0");
     const bool quotedPrintable = property.isQuotedPrintable();
     appendFoldedLine(out, line, quotedPrintable ? valueColon(line) + 1 : std::string_view::npos);
     if (version21 && property.isBinary()) out += "\r\n";
@@ -776,9 +781,9 @@ void appendProperty(std::string& out, const VCardProperty& property, bool versio
 void appendCard(std::string& out, const VCard& card, std::string_view defaultVersion) {
     out += "BEGIN:VCARD\r\n";
     const VCardProperty* version = card.find("VERSION");
-    const bool version21 = (version ? trimmed(version->rawValue()) : std::string(defaultVersion)) == "2.1";
+    const std::string versionText = version ? trimmed(version->rawValue()) : std::string(defaultVersion);
     if (version) {
-        appendProperty(out, *version, version21);
+        appendProperty(out, *version, versionText);
     } else {
         out += "VERSION:";
         out += defaultVersion;
@@ -788,7 +793,7 @@ void appendCard(std::string& out, const VCard& card, std::string_view defaultVer
         if (&property == version) continue;
         if (property.is("BEGIN") || property.is("END"))
             throw Error("A vCard property cannot be named " + property.name());
-        appendProperty(out, property, version21);
+        appendProperty(out, property, versionText);
     }
     out += "END:VCARD\r\n";
 }

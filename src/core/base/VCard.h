@@ -69,9 +69,10 @@ public:
     bool isUnchanged() const { return source_.has_value(); }
     // The unfolded content line to write: the line as it was read while unchanged, else the
     // parts put together strictly (parameter values quoted when they hold ':', ';' or ',').
-    // Throws Error for a name or group that a content line cannot hold, or a line break in a
-    // raw value or a parameter name.
-    std::string contentLine() const;
+    // `caretEncoded` (vCard 4.0): parameter values escape ^, " and line breaks as ^^, ^' and ^n.
+    // Throws Error for a name or group that a content line cannot hold, a line break in a raw
+    // value, or a double quote or line break in a parameter value without `caretEncoded`.
+    std::string contentLine(bool caretEncoded = true) const;
 
     // Every change forgets the line read from the file.
     void setGroup(std::string group);

@@ -328,7 +328,7 @@ TEST(VCard, KeepsNestedCardsAsRead) {
 
 TEST(VCard, WritesChangedPropertiesStrictlyAndUnchangedOnesAsRead) {
     std::vector<VCard> cards = readVCards(
-        "BEGIN:VCARD\nFN:A\ntel;type=home:+1\nVERSION:3.0\n"
+        "BEGIN:VCARD\nFN:A\ntel;type=home:+1\nVERSION:4.0\n"
         "NOTE;ENCODING=QUOTED-PRINTABLE;CHARSET=Windows-1251:=C0\nEND:VCARD\n");
     ASSERT_EQ(cards.size(), 1u);
     VCard& card = cards[0];
@@ -344,7 +344,7 @@ TEST(VCard, WritesChangedPropertiesStrictlyAndUnchangedOnesAsRead) {
     tel.setGroup("item1");
     card.add(tel);
     EXPECT_EQ(toVCardText(card),
-              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Smith\\, Anna\r\ntel;type=home:+1\r\nNOTE:А\\nб\r\n"
+              "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Smith\\, Anna\r\ntel;type=home:+1\r\nNOTE:А\\nб\r\n"
               "item1.TEL;TYPE=voice,cell;LABEL=Line ^'one^'^nx^^y:tel:+30-210\r\nEND:VCARD\r\n");
     EXPECT_EQ(toVCardText(VCard(), "4.0"), "BEGIN:VCARD\r\nVERSION:4.0\r\nEND:VCARD\r\n");
 }
@@ -382,6 +382,16 @@ TEST(VCard, RefusesToWriteWhatNoContentLineCanHold) {
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setRawValue("a\r\nEND:VCARD"); })), Error);
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setParameter("TY PE", {"x"}); })), Error);
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setName("END"); })), Error);
+    VCard older;
+    older.add(VCardProperty("VERSION", "3.0"));
+    VCardProperty label("ADR", "");
+    label.setParameter("LABEL", {"two\nlines"});
+    older.add(label);
+    EXPECT_THROW(toVCardText(older), Error);
+    older.editProperties()[1].setParameter("LABEL", {"a \"quote\""});
+    EXPECT_THROW(toVCardText(older), Error);
+    older.editProperties()[1].setParameter("LABEL", {"x^y"});
+    EXPECT_EQ(toVCardText(older), "BEGIN:VCARD\r\nVERSION:3.0\r\nADR;LABEL=x^y:\r\nEND:VCARD\r\n");
     EXPECT_THROW(toVCardText(withProperty([](auto& p) { p.setNestedLines({"BEGIN:VCARD", "FN:x"}); })), Error);
     EXPECT_THROW(toVCardText(withProperty([](auto& p) {
                      p.setNestedLines({"BEGIN:VCARD", "END:VCARD", "FN:x"});
