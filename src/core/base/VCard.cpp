@@ -187,6 +187,8 @@ bool isBase64Char(char c) {
 
 bool hasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
+bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
 // +1 for a line that begins a card, -1 for one that ends it, 0 for any other.
 int cardNesting(std::string_view line) {
     const std::string text = trimmed(line);
@@ -647,7 +649,7 @@ std::optional<VCard> VCardReader::next() {
         } else if (!nextLogical(logical)) {
             break;
         }
-        if (trimmed(logical.text).empty()) {
+        if (isBlank(logical.text)) {
             if (card) source += logical.source;
             continue;
         }
@@ -673,7 +675,7 @@ std::optional<VCard> VCardReader::next() {
                 int depth = 1;
                 while (depth > 0 && nextLogical(logical)) {
                     source += logical.source;
-                    if (trimmed(logical.text).empty()) continue;
+                    if (isBlank(logical.text)) continue;
                     depth += cardNesting(logical.text);
                     nested.push_back(logical.text);
                 }
