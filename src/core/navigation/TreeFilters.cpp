@@ -14,6 +14,7 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/LinkRecord.h"
 #include "trees/TreeCreation.h"
+#include "trees/TreeEditGuard.h"
 
 namespace torvalet {
 
@@ -195,6 +196,7 @@ void TreeFilters::clearBar(NavFamily family) {
 TreeNode* TreeFilters::addContactFromBar() {
     context_.switchTab(kContactsPage);
     ItemTree& tree = context_.contacts();
+    if (!guard_.mayChange(tree)) return nullptr;
     UpdateBracket bracket(context_, tree);
     TreeNode* first = tree.firstSelected();
     TreeNode* parent = first && !first->parent()->isRoot() ? first->parent() : nullptr;
