@@ -145,6 +145,30 @@ private slots:
         QVERIFY(!savedWork->hasFlag(NodeFlag::Expanded));
     }
 
+    // "Add" while the goal line filters: the new goal is shown, selected and current, with the
+    // path to it open; the line keeps filtering the others.
+    void aGoalAddedWhileTheLineFiltersIsShown() {
+        Running app;
+        app.showPage(kTasksPage);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
+        app.fill(goals, {{"Work", 2}, {"Home", 1}});
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
+        TreeNode* work2 = goals.firstTopLevel()->lastChild();
+        goals.selectOnly(work2);
+        goals.setFocused(work2);
+        view->showSelection();
+        auto* edit = app.find<QLineEdit>("GoalEdit");
+        QTest::keyClicks(edit, "milk");
+        QCOMPARE(Running::rowsOf(view), QStringList());
+
+        QTest::mouseClick(app.find<QPushButton>("AddGoal_RbBtn"), Qt::LeftButton);
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Work", "milk"}));
+        const QModelIndex added = view->itemModel()->indexOf(goals.firstTopLevel()->lastChild());
+        QCOMPARE(view->currentIndex(), added);
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{added});
+        QCOMPARE(edit->text(), QString("milk"));
+    }
+
     void typingFiltersEnterFindsAndEmptiesTheLine() {
         Running app;
         app.showPage(kContactsPage);

@@ -201,6 +201,7 @@ TreeNode* TreeFilters::addContactFromBar() {
     TreeNode* first = tree.firstSelected();
     TreeNode* parent = first && !first->parent()->isRoot() ? first->parent() : nullptr;
     TreeNode* node = TreeCreation::createContact(tree, parent, kContactMan);
+    TreeCreation::reveal(node);
     TreeCreation::focusOnly(tree, node);
     node->record<ContactRecord>().official = context_.bars().of(NavFamily::Contacts).text;
     return node;

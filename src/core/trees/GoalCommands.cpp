@@ -9,6 +9,7 @@
 #include "trees/GoalForm.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeCreation.h"
 #include "trees/TreeEditGuard.h"
 #include "trees/TreeObserver.h"
 
@@ -88,6 +89,7 @@ TreeNode& GoalCommands::newToDo(ItemTree& tree, TreeNode* parent, const std::str
     GoalRecord& goal = node->record<GoalRecord>();
     goal.kind = toDoType;
     goal.text = text;
+    TreeCreation::reveal(node);
     tree.setFocused(node);
     tree.selectOnly(node);
     observer_.treeChanged(tree);

@@ -110,6 +110,7 @@ TreeNode* TreeCommands::addChildOfKind(ItemTree& tree, std::int32_t kind) {
     case RecordFamily::Events: node = TreeCreation::createEvent(tree, parent, kind); break;
     default: node = TreeCreation::createItem(tree, parent, kind); break;
     }
+    TreeCreation::reveal(node);
     TreeCreation::focusOnly(tree, node);
     edit(tree, node);
     changed(tree);
@@ -422,6 +423,7 @@ void TreeCommands::insertAfterGoal(ItemTree& tree) { addAndEdit(tree, TreeCreati
 // --- Helpers ---
 
 void TreeCommands::addAndEdit(ItemTree& tree, TreeNode* node) {
+    TreeCreation::reveal(node);
     edit(tree, node);
     changed(tree);
 }
