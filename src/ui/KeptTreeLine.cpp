@@ -6,9 +6,16 @@
 #include <QVBoxLayout>
 
 #include "trees/ItemTree.h"
+#include "trees/ItemTreeSet.h"
 #include "trees/TreeEditGuard.h"
 
 namespace torvalet::ui {
+
+namespace {
+
+QString lineName(const ItemTree& tree) { return QString::fromStdString(tree.name()) + QStringLiteral("KeptLine"); }
+
+}  // namespace
 
 QWidget* withKeptLine(const ItemTree& tree, const TreeEditGuard& guard, QWidget* content) {
     const std::string text = guard.keptText(tree);
@@ -19,7 +26,7 @@ QWidget* withKeptLine(const ItemTree& tree, const TreeEditGuard& guard, QWidget*
     layout->setSpacing(2);
 
     auto* line = new QWidget(box);
-    line->setObjectName(QString::fromStdString(tree.name()) + QStringLiteral("KeptLine"));
+    line->setObjectName(lineName(tree));
     line->setAutoFillBackground(true);
     QPalette colours = line->palette();
     colours.setColor(QPalette::Window, QColor(255, 244, 206));
@@ -39,6 +46,15 @@ QWidget* withKeptLine(const ItemTree& tree, const TreeEditGuard& guard, QWidget*
     layout->addWidget(line);
     layout->addWidget(content, 1);
     return box;
+}
+
+void showKeptLines(QWidget* window, const ItemTreeSet& trees, const TreeEditGuard& guard) {
+    for (const ItemTree& tree : trees.all()) {
+        auto* line = window->findChild<QWidget*>(lineName(tree));
+        if (!line) continue;
+        if (auto* words = line->findChild<QLabel*>(QStringLiteral("text")))
+            words->setText(QString::fromStdString(guard.keptText(tree)));
+    }
 }
 
 }  // namespace torvalet::ui

@@ -241,6 +241,10 @@ private slots:
         QCOMPARE(app.fakes.ui.warnings, std::vector<std::string>{text});
         QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));
         QCOMPARE(goals.nodeCount(), before);
+
+        app.organizer->chooseRussian();
+        QCOMPARE(line->findChild<QLabel*>("text")->text(),
+                 QString::fromStdString(TreeEditGuard::keptText(1, "goals.dat")));
     }
 
     void commandErrorIsShownAndTheViewFollows() {
