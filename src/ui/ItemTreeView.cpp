@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <optional>
@@ -174,19 +175,6 @@ void ItemTreeView::takeExpansion(const QModelIndex& index, bool expanded) {
     if (TreeNode* node = model_->nodeOf(index)) node->setFlag(NodeFlag::Expanded, expanded);
 }
 
-template <class Handler>
-void ItemTreeView::byUser(Handler&& handler) {
-    const bool outer = byUser_;
-    byUser_ = true;
-    try {
-        handler();
-    } catch (...) {
-        byUser_ = outer;
-        throw;
-    }
-    byUser_ = outer;
-}
-
 void ItemTreeView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
         if (!isExpanded(up)) return;
@@ -241,11 +229,10 @@ void ItemTreeView::takeCurrent(const QModelIndex& current, const QModelIndex& pr
     if (syncing_) return;
     tree_.setFocused(model_->nodeOf(current));
     if (tree_.family() == RecordFamily::Tags || !current.isValid() || focusingIn_) return;
-    byUser([&] {
-        if (previous.isValid() && previous.parent() == current.parent() && previous.row() != current.row())
-            collapse(previous.siblingAtColumn(0));
-        expand(current.siblingAtColumn(0));
-    });
+    const QScopedValueRollback<bool> user(byUser_, true);
+    if (previous.isValid() && previous.parent() == current.parent() && previous.row() != current.row())
+        collapse(previous.siblingAtColumn(0));
+    expand(current.siblingAtColumn(0));
 }
 
 // A click while the family's filter bar holds text collapses all but the clicked item.
@@ -270,7 +257,8 @@ void ItemTreeView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    byUser([&] { QTreeView::keyPressEvent(event); });
+    const QScopedValueRollback<bool> user(byUser_, true);
+    QTreeView::keyPressEvent(event);
 }
 
 // With Ctrl only C, V and X are the tree's; the arrows are the tree's with Alt alone and
@@ -311,16 +299,19 @@ void ItemTreeView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    byUser([&] { QTreeView::mousePressEvent(event); });
+    const QScopedValueRollback<bool> user(byUser_, true);
+    QTreeView::mousePressEvent(event);
 }
 
 void ItemTreeView::mouseReleaseEvent(QMouseEvent* event) {
-    byUser([&] { QTreeView::mouseReleaseEvent(event); });
+    const QScopedValueRollback<bool> user(byUser_, true);
+    QTreeView::mouseReleaseEvent(event);
 }
 
 // A double click on a group opens or closes it.
 void ItemTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
-    byUser([&] { QTreeView::mouseDoubleClickEvent(event); });
+    const QScopedValueRollback<bool> user(byUser_, true);
+    QTreeView::mouseDoubleClickEvent(event);
 }
 
 // The row's colour under the whole row, indentation included; after the cells, the selection

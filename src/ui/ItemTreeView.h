@@ -70,9 +70,6 @@ private:
     void showExpanded();
     // The user opened or closed the item: the tree keeps it.
     void takeExpansion(const QModelIndex& index, bool expanded);
-    // Runs a handler of the user's own input, during which the items opened or closed are the user's.
-    template <class Handler>
-    void byUser(Handler&& handler);
     bool handleKey(QKeyEvent* event);
     void clickedItem();
     void jump();
@@ -87,6 +84,7 @@ private:
     ItemTreeModel* model_;
     bool syncing_ = false;
     bool focusingIn_ = false;
+    // While the view handles the user's own input: the items opened or closed then are the user's.
     bool byUser_ = false;
 };
 
