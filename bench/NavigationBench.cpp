@@ -1,15 +1,18 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <optional>
 #include <random>
 #include <string>
 
 #include "model/ViewState.h"
 #include "navigation/Navigation.h"
 #include "navigation/TreeDisplay.h"
+#include "platform/UserInterface.h"
 #include "trees/ContactRecord.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeEditGuard.h"
 
 namespace torvalet {
 namespace {
@@ -34,7 +37,16 @@ struct Organised {
     // Nothing is shown.
     struct : TreeDisplay {
     } display;
-    Navigation navigation{trees, view, display};
+    // Nobody answers: no tree is kept, so nothing is asked.
+    struct : UserInterface {
+        void showMessage(const std::string&) override {}
+        bool askYesNo(const std::string&) override { return false; }
+        std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
+        std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override { return {}; }
+        void showTaskProperties(bool) override {}
+    } ui;
+    TreeEditGuard guard{ui, [] { return 0; }, [](TreeId) { return false; }};
+    Navigation navigation{trees, view, display, guard};
     ItemTree& contacts = trees.get(TreeId::ContactsTree);
     ItemTree& goals = trees.get(TreeId::DayGoalTree);
 

@@ -11,6 +11,9 @@ public:
     virtual ~UserInterface() = default;
     // A message box with an OK button.
     virtual void showMessage(const std::string& text) = 0;
+    // A message box with an OK button and the warning icon: something the user asked for was
+    // refused.
+    virtual void showWarning(const std::string& text) { showMessage(text); }
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const std::string& question) = 0;
     // File dialogs; nullopt when the user cancels. `filter` is e.g. "Task files (*.tsk)".

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <optional>
@@ -138,12 +139,8 @@ void ItemTreeView::setUpColumns() {
 void ItemTreeView::connectSignals() {
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ItemTreeView::takeSelection);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &ItemTreeView::takeCurrent);
-    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
-        if (TreeNode* node = model_->nodeOf(index)) node->setFlag(NodeFlag::Expanded, true);
-    });
-    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
-        if (TreeNode* node = model_->nodeOf(index)) node->setFlag(NodeFlag::Expanded, false);
-    });
+    connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) { takeExpansion(index, true); });
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) { takeExpansion(index, false); });
     connect(this, &QTreeView::clicked, this, &ItemTreeView::clickedItem);
     if (navigation_.tags().isTagList(tree_)) connect(this, &QTreeView::doubleClicked, this, &ItemTreeView::jump);
 }
@@ -171,6 +168,17 @@ void ItemTreeView::showExpanded() {
         if (node->hasChildren() && node->hasFlag(NodeFlag::Expanded)) expand(model_->indexInView(node));
         node = ItemTree::nextInTreeOrder(node);
     }
+}
+
+void ItemTreeView::takeExpansion(const QModelIndex& index, bool expanded) {
+    if (!byUser_ || syncing_) return;
+    if (TreeNode* node = model_->nodeOf(index)) node->setFlag(NodeFlag::Expanded, expanded);
+}
+
+void ItemTreeView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        if (!isExpanded(up)) return;
+    QTreeView::scrollTo(index, hint);
 }
 
 bool ItemTreeView::inView(const TreeNode* node) const {
@@ -214,13 +222,14 @@ void ItemTreeView::takeSelection(const QItemSelection& selected, const QItemSele
         if (index.column() == 0) tree_.select(model_->nodeOf(index));
 }
 
-// Moving the focus expands the new item and collapses the one before when they are siblings;
-// the letter-tag lists keep their items as they are, and so does the first item that a tree
-// without a focused item makes current when it takes the keyboard focus.
+// Moving the focus expands the new item and collapses the one before when they are siblings, in
+// the tree and in the view; the letter-tag lists keep their items as they are, and so does the
+// first item that a tree without a focused item makes current when it takes the keyboard focus.
 void ItemTreeView::takeCurrent(const QModelIndex& current, const QModelIndex& previous) {
     if (syncing_) return;
     tree_.setFocused(model_->nodeOf(current));
     if (tree_.family() == RecordFamily::Tags || !current.isValid() || focusingIn_) return;
+    const QScopedValueRollback<bool> user(byUser_, true);
     if (previous.isValid() && previous.parent() == current.parent() && previous.row() != current.row())
         collapse(previous.siblingAtColumn(0));
     expand(current.siblingAtColumn(0));
@@ -248,6 +257,7 @@ void ItemTreeView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    const QScopedValueRollback<bool> user(byUser_, true);
     QTreeView::keyPressEvent(event);
 }
 
@@ -289,7 +299,19 @@ void ItemTreeView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    const QScopedValueRollback<bool> user(byUser_, true);
     QTreeView::mousePressEvent(event);
+}
+
+void ItemTreeView::mouseReleaseEvent(QMouseEvent* event) {
+    const QScopedValueRollback<bool> user(byUser_, true);
+    QTreeView::mouseReleaseEvent(event);
+}
+
+// A double click on a group opens or closes it.
+void ItemTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QScopedValueRollback<bool> user(byUser_, true);
+    QTreeView::mouseDoubleClickEvent(event);
 }
 
 // The row's colour under the whole row, indentation included; after the cells, the selection

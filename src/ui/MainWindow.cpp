@@ -27,6 +27,7 @@
 #include "ui/FixedShortcutKeys.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
+#include "ui/KeptTreeLine.h"
 #include "ui/LanguageCaptions.h"
 #include "ui/Named.h"
 #include "ui/NavigationMenus.h"
@@ -218,6 +219,7 @@ void MainWindow::showOrganizerState() {
 void MainWindow::showLanguage() {
     const int language = settings_.language;
     languageItems_[language >= 0 && language <= 3 ? language : 0]->setChecked(true);
+    showKeptLines(this, trees_, treePages_.guard);
 }
 
 void MainWindow::markReadOnly() {

@@ -19,6 +19,7 @@
 #include "trees/TreeTable.h"
 #include "ui/FilterBarWidget.h"
 #include "ui/ItemTreeView.h"
+#include "ui/KeptTreeLine.h"
 #include "ui/LetterTagPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/Named.h"
@@ -162,7 +163,8 @@ QWidget* MainWindow::buildContactsPage() {
     contactTools_ = treeMenus_->toolBar(kContactsPage);
     layout->addWidget(contactTools_);
     layout->addWidget(contactBar_);
-    layout->addWidget(treePane(TreeId::ContactsTree), 1);
+    layout->addWidget(withKeptLine(trees_.get(TreeId::ContactsTree), treePages_.guard, treePane(TreeId::ContactsTree)),
+                      1);
     auto* tags = new LetterTagPanel(treeView(TreeId::ContactTagsTree), *navigation,
                                     [this](const std::function<void()>& command) { runCommand(command); });
     return withTags("TabSheet3", contacts, tags);
@@ -181,7 +183,8 @@ QWidget* MainWindow::buildBlocknotePage() {
         treePages_.phrases.appendFirstSelectedPhrase(text);
         textboard_->setPlainText(QString::fromStdString(text));
     });
-    page->addWidget(withToolBar(kBlocknotePage, phrases));
+    page->addWidget(
+        withToolBar(kBlocknotePage, withKeptLine(trees_.get(TreeId::PhrasesTree), treePages_.guard, phrases)));
     page->setSizes({450, 650});
     return page;
 }
@@ -191,9 +194,10 @@ QWidget* MainWindow::buildCalendarPage() {
     QVBoxLayout* layout = column(page);
     ItemTreeView* events = treeView(TreeId::CalendarTree);
     connect(events, &QTreeView::doubleClicked, this, [this] {
-        runCommand([this] { treePages_.calendarForm.openFirstSelected(trees_.get(TreeId::CalendarTree)); });
+        runCommand([this] { treePages_.commands.editFirstSelected(trees_.get(TreeId::CalendarTree)); });
     });
-    layout->addWidget(withToolBar(kCalendarPage, events));
+    layout->addWidget(
+        withToolBar(kCalendarPage, withKeptLine(trees_.get(TreeId::CalendarTree), treePages_.guard, events)));
     return page;
 }
 
@@ -215,7 +219,8 @@ void MainWindow::addTreeTabs(QTabWidget* tabs, Page page) {
         const std::optional<TreeId> id = treeOnTab(page, tab);
         if (!id) return;
         const std::string_view caption = treeInfo(*id).tabCaption;
-        tabs->addTab(treePane(*id), QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        tabs->addTab(withKeptLine(trees_.get(*id), treePages_.guard, treePane(*id)),
+                     QString::fromUtf8(caption.data(), qsizetype(caption.size())));
     }
 }
 

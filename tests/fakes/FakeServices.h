@@ -38,6 +38,8 @@ public:
 class FakeUserInterface : public UserInterface {
 public:
     std::vector<std::string> messages;
+    // The messages shown with the warning icon (also in `messages`).
+    std::vector<std::string> warnings;
     std::vector<std::string> questions;
     bool answer = true;
     std::deque<std::optional<std::string>> fileAnswers;
@@ -48,6 +50,10 @@ public:
     void showMessage(const std::string& text) override {
         messages.push_back(text);
         if (onMessage) onMessage(text);
+    }
+    void showWarning(const std::string& text) override {
+        warnings.push_back(text);
+        showMessage(text);
     }
     bool askYesNo(const std::string& question) override {
         questions.push_back(question);

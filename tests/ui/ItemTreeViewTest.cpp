@@ -1,6 +1,9 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/Organizer.h"
@@ -8,6 +11,7 @@
 #include "fakes/TempDir.h"
 #include "model/AppFolder.h"
 #include "trees/RecordFields.h"
+#include "trees/TreeEditGuard.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
@@ -20,6 +24,7 @@ class ItemTreeViewTest : public QObject {
     Q_OBJECT
 
     struct Running : testing::RunningWindow {
+        using RunningWindow::RunningWindow;
         ItemTree& tree(TreeId id) { return organizer->trees().get(id); }
         // The view by its object name, the tree's component name.
         ui::ItemTreeView* view(TreeId id) {
@@ -142,7 +147,11 @@ private slots:
         view->setCurrentIndex(model->indexOf(parent));
         QCOMPARE(goals.focused(), parent);
         QVERIFY(parent->hasFlag(NodeFlag::Expanded));  // focusing expands
-        view->collapse(model->indexOf(parent));
+        QTest::keyClick(view, Qt::Key_Minus);
+        QVERIFY(!parent->hasFlag(NodeFlag::Expanded));
+        QVERIFY(!view->isExpanded(model->indexOf(parent)));
+        // Opening an item in the view alone is not the user's: the tree keeps it closed.
+        view->expand(model->indexOf(parent));
         QVERIFY(!parent->hasFlag(NodeFlag::Expanded));
 
         // And back: a command's selection shows in the view.
@@ -209,6 +218,33 @@ private slots:
         QCOMPARE(day.nodeCount(), std::size_t(2));
         QCOMPARE(view->model()->rowCount(), 2);
         QCOMPARE(textAt(view->model(), 0), QString("dragged"));
+    }
+
+    // A goal file that could not be read: its page says so above the tree, and "Add" of the goal
+    // bar is refused with that text and the warning icon.
+    void aTreeWhoseFileCouldNotBeReadSaysSoAndRefusesAdd() {
+        Running app(
+            [](testing::RunningWindow& w) { testing::writeText(w.dir / "goals.dat", std::string(50, '\xA5')); });
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        const std::string text = TreeEditGuard::keptText(0, "goals.dat");
+        auto* line = app.window->findChild<QWidget*>("GoalTreeKeptLine");
+        QVERIFY(line);
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->findChild<QLabel*>("text")->text(), QString::fromStdString(text));
+        QVERIFY(!app.window->findChild<QWidget*>("Goal2TreeKeptLine"));
+
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
+        const std::size_t before = goals.nodeCount();
+        app.fakes.ui.messages.clear();
+        app.window->findChild<QLineEdit*>("GoalEdit")->setText("new goal");
+        QTest::mouseClick(app.window->findChild<QPushButton*>("AddGoal_RbBtn"), Qt::LeftButton);
+        QCOMPARE(app.fakes.ui.warnings, std::vector<std::string>{text});
+        QCOMPARE(app.fakes.ui.messages.size(), std::size_t(1));
+        QCOMPARE(goals.nodeCount(), before);
+
+        app.organizer->chooseRussian();
+        QCOMPARE(line->findChild<QLabel*>("text")->text(),
+                 QString::fromStdString(TreeEditGuard::keptText(1, "goals.dat")));
     }
 
     void commandErrorIsShownAndTheViewFollows() {

@@ -14,10 +14,13 @@
 #include <QToolButton>
 
 #include "app/TreePages.h"
+#include "base/Text.h"
 #include "trees/ContactRecord.h"
 #include "trees/GoalLook.h"
 #include "trees/GoalRecord.h"
+#include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
+#include "trees/TreeFileIo.h"
 #include "trees/TreeTable.h"
 #include "ui/ItemTreeModel.h"
 #include "ui/ItemTreeView.h"
@@ -109,6 +112,61 @@ private slots:
         QTest::keyClick(view, Qt::Key_C);
         QCOMPARE(Running::rowsOf(view), (QStringList{"A", "B", "B1", "B2"}));
         QVERIFY(view->hasFocus());
+    }
+
+    // Qt opens the parents of the current item on its own; the tree's flags decide what is open. A
+    // goal inside "Work" clicked, then "Collapse All Goals": "Work" is closed in the tree, in the
+    // view and in the saved file, and "Goals Level 2" does not open it again.
+    void collapsingHoldsAroundTheFocusedGoal() {
+        Running app;
+        app.showPage(kTasksPage);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
+        app.fill(goals, {{"Work", 2}, {"Home", 1}});
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
+        TreeNode* work = goals.firstTopLevel();
+        const QRect row = view->visualRect(view->itemModel()->indexOf(work->firstChild()));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(goals.focused(), work->firstChild());
+
+        app.find<QAction>("CollapseAllGoals1")->trigger();
+        QVERIFY(!work->hasFlag(NodeFlag::Expanded));
+        QVERIFY(!view->isExpanded(view->itemModel()->indexOf(work)));
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Work", "Home"}));
+
+        app.find<QAction>("GoalsLevel2")->trigger();
+        QVERIFY(!work->hasFlag(NodeFlag::Expanded));
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Work", "Home"}));
+
+        app.window->close();
+        ItemTreeSet saved;
+        loadTreeFile(saved.get(TreeId::DayGoalTree), app.dir / "goals.dat", TextCodec());
+        const TreeNode* savedWork = saved.get(TreeId::DayGoalTree).firstTopLevel();
+        QVERIFY(savedWork && savedWork->hasChildren());
+        QVERIFY(!savedWork->hasFlag(NodeFlag::Expanded));
+    }
+
+    // "Add" while the goal line filters: the new goal is shown, selected and current, with the
+    // path to it open; the line keeps filtering the others.
+    void aGoalAddedWhileTheLineFiltersIsShown() {
+        Running app;
+        app.showPage(kTasksPage);
+        ItemTree& goals = app.tree(TreeId::DayGoalTree);
+        app.fill(goals, {{"Work", 2}, {"Home", 1}});
+        ui::ItemTreeView* view = app.view(TreeId::DayGoalTree);
+        TreeNode* work2 = goals.firstTopLevel()->lastChild();
+        goals.selectOnly(work2);
+        goals.setFocused(work2);
+        view->showSelection();
+        auto* edit = app.find<QLineEdit>("GoalEdit");
+        QTest::keyClicks(edit, "milk");
+        QCOMPARE(Running::rowsOf(view), QStringList());
+
+        QTest::mouseClick(app.find<QPushButton>("AddGoal_RbBtn"), Qt::LeftButton);
+        QCOMPARE(Running::rowsOf(view), (QStringList{"Work", "milk"}));
+        const QModelIndex added = view->itemModel()->indexOf(goals.firstTopLevel()->lastChild());
+        QCOMPARE(view->currentIndex(), added);
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{added});
+        QCOMPARE(edit->text(), QString("milk"));
     }
 
     void typingFiltersEnterFindsAndEmptiesTheLine() {

@@ -38,10 +38,13 @@ Organizer::Organizer(const Services& services, fs::path home)
       viewCommands_(view_, messagePad_, services.ui, settings_),
       helpCommands_(services.shell, services.ui, settings_, paths_.home),
       treeFiles_(trees_, paths_.home, saves_),
+      treeGuard_(
+          services.ui, [this] { return settings_.language; },
+          [this](TreeId id) { return treeFiles_.wasUnreadable(id); }),
       cues_(services.sound, services.ui, paths_.sounds(), settings_),
-      navigation_(trees_, view_, relay_),
+      navigation_(trees_, view_, relay_, treeGuard_),
       treePages_(
-          trees_, services_, cues_, view_, settings_, store_.listRows, paths_, codec_, treeFiles_, saves_,
+          trees_, services_, cues_, view_, settings_, store_.listRows, paths_, codec_, treeGuard_, saves_,
           [this] { return dayTextContext(); }, relay_, navigation_),
       hotKeys_(trees_, services_, treePages_.requests, messagePad_, settings_),
       favouritesList_(

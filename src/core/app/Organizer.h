@@ -32,6 +32,7 @@
 #include "tasks/TaskStore.h"
 #include "tasks/Tasks.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeEditGuard.h"
 #include "trees/TreeFileKeeper.h"
 
 namespace torvalet {
@@ -196,6 +197,8 @@ private:
     HelpCommands helpCommands_;
     ItemTreeSet trees_;
     TreeFileKeeper treeFiles_;
+    // Refuses every change of a tree whose file could not be read.
+    TreeEditGuard treeGuard_;
     SoundCues cues_;
     Navigation navigation_;
     TreePages treePages_;

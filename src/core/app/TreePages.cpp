@@ -4,27 +4,26 @@
 #include "model/Settings.h"
 #include "platform/Services.h"
 #include "trees/ItemTreeSet.h"
-#include "trees/TreeFileKeeper.h"
 #include "trees/TreeTable.h"
 
 namespace torvalet {
 
 TreePages::TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view,
                      const Settings& settings, Query& listRows, const AppPaths& paths, const TextCodec& codec,
-                     const TreeFileKeeper& treeFiles, FileSaves& saves, std::function<DayTextContext()> dates,
+                     const TreeEditGuard& treeGuard, FileSaves& saves, std::function<DayTextContext()> dates,
                      TreeObserver& observer, TreeNavigator& navigator)
-    : goalForm(services.ui, settings, observer, view),
+    : guard(treeGuard),
+      goalForm(services.ui, settings, observer, view),
       linkForm(services.ui, settings, observer, dates),
       contactForm(services.ui, settings, observer, dates),
       phraseForm(services.ui, settings, observer),
       calendarForm(services.ui, settings, observer, dates),
       commands(
           trees, services.clipboard, services.ui, cues, view, [&settings] { return settings.language; }, observer,
-          *this, navigator),
-      goals(trees, view, cues, services.clipboard, goalForm, observer),
-      phrases(trees.get(TreeId::PhrasesTree), services.clipboard, services.ui, settings, view, saves,
-              paths.home / treeInfo(TreeId::PhrasesTree).fileName, codec,
-              [&treeFiles] { return treeFiles.wasUnreadable(TreeId::PhrasesTree); }),
+          *this, navigator, guard),
+      goals(trees, view, cues, services.clipboard, goalForm, observer, guard),
+      phrases(trees.get(TreeId::PhrasesTree), services.clipboard, view, saves,
+              paths.home / treeInfo(TreeId::PhrasesTree).fileName, codec, guard),
       goalsIntoTasks(listRows),
       requests(paths.home, settings),
       open(trees, commands, phrases, services.shell, services.ui, requests),

@@ -13,6 +13,7 @@
 #include "trees/PhraseCommands.h"
 #include "trees/PhraseForm.h"
 #include "trees/TreeCommands.h"
+#include "trees/TreeEditGuard.h"
 
 namespace torvalet {
 
@@ -20,16 +21,16 @@ struct AppPaths;
 struct Services;
 class FileSaves;
 class TextCodec;
-class TreeFileKeeper;
 
 // The behaviour of the item pages without their windows: the editing commands of every tree,
 // the five properties dialogs, the goal and phrase commands and goals into tasks, wired to
 // each other, and the commands that open links and mail. The observer shows the dialogs and
-// the trees and items the commands change.
+// the trees and items the commands change. A tree whose file could not be read is kept as it is:
+// every command refuses to change it (`guard`), and its page says so.
 class TreePages : public ItemEditor {
 public:
     TreePages(ItemTreeSet& trees, const Services& services, SoundCues& cues, ViewState& view, const Settings& settings,
-              Query& listRows, const AppPaths& paths, const TextCodec& codec, const TreeFileKeeper& treeFiles,
+              Query& listRows, const AppPaths& paths, const TextCodec& codec, const TreeEditGuard& guard,
               FileSaves& saves, std::function<DayTextContext()> dates, TreeObserver& observer,
               TreeNavigator& navigator);
     TreePages(const TreePages&) = delete;
@@ -43,6 +44,7 @@ public:
     // here, the editing of the trees by `commands`.
     void run(Page page, TreeOperation operation);
 
+    const TreeEditGuard& guard;
     GoalForm goalForm;
     LinkForm linkForm;
     ContactForm contactForm;

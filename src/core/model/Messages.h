@@ -34,7 +34,7 @@ enum class MessageId {
     Friday,
     Saturday,
     HotKeysUnavailable,
-    UnreadablePhrasesFile,
+    TreeFileKept,
     CodePageUnknown,
     LaunchDateInvalid,
     CouldNotOpen,

@@ -5,8 +5,8 @@
 
 namespace torvalet {
 
-Navigation::Navigation(ItemTreeSet& trees, ViewState& view, TreeDisplay& display)
-    : context_(trees, view, display), levels_(context_), filters_(context_, levels_), tags_(context_, levels_) {}
+Navigation::Navigation(ItemTreeSet& trees, ViewState& view, TreeDisplay& display, const TreeEditGuard& guard)
+    : context_(trees, view, display), levels_(context_), filters_(context_, levels_, guard), tags_(context_, levels_) {}
 
 ItemTree* Navigation::currentTree() {
     switch (context_.view().activePage) {

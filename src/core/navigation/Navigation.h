@@ -17,7 +17,8 @@ namespace torvalet {
 // all but the selected items (key C), and shows its changes through the window's TreeDisplay.
 class Navigation : public TreeNavigator {
 public:
-    Navigation(ItemTreeSet& trees, ViewState& view, TreeDisplay& display);
+    // A tree that `guard` keeps gets no new item from a filter bar's "Add".
+    Navigation(ItemTreeSet& trees, ViewState& view, TreeDisplay& display, const TreeEditGuard& guard);
     Navigation(const Navigation&) = delete;
     Navigation& operator=(const Navigation&) = delete;
 

@@ -14,6 +14,7 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/LinkRecord.h"
 #include "trees/TreeCreation.h"
+#include "trees/TreeEditGuard.h"
 
 namespace torvalet {
 
@@ -195,10 +196,12 @@ void TreeFilters::clearBar(NavFamily family) {
 TreeNode* TreeFilters::addContactFromBar() {
     context_.switchTab(kContactsPage);
     ItemTree& tree = context_.contacts();
+    if (!guard_.mayChange(tree)) return nullptr;
     UpdateBracket bracket(context_, tree);
     TreeNode* first = tree.firstSelected();
     TreeNode* parent = first && !first->parent()->isRoot() ? first->parent() : nullptr;
     TreeNode* node = TreeCreation::createContact(tree, parent, kContactMan);
+    TreeCreation::reveal(node);
     TreeCreation::focusOnly(tree, node);
     node->record<ContactRecord>().official = context_.bars().of(NavFamily::Contacts).text;
     return node;

@@ -10,6 +10,7 @@ namespace torvalet {
 
 class ItemTree;
 class NavigationContext;
+class TreeEditGuard;
 class TreeLevels;
 class TreeNode;
 
@@ -22,7 +23,8 @@ class TreeNode;
 // its descendants does; the ancestors of the matches are expanded so every match is in view.
 class TreeFilters {
 public:
-    TreeFilters(NavigationContext& context, TreeLevels& levels) : context_(context), levels_(levels) {}
+    TreeFilters(NavigationContext& context, TreeLevels& levels, const TreeEditGuard& guard)
+        : context_(context), levels_(levels), guard_(guard) {}
 
     // The name filter of the family on `tree`: goals match in Text or Description, links in
     // Name or Url, contacts in Official, FirstName, MiddleName and LastName joined without
@@ -54,7 +56,7 @@ public:
     void clearBar(NavFamily family);
     // The contact bar's "Add": a contact of kind Man named after the edit line, as the last child
     // of the first selected contact's parent (top level without a selection); it becomes the
-    // focused and only selected contact. No dialog opens.
+    // focused and only selected contact. No dialog opens. Null when the contact tree is kept.
     TreeNode* addContactFromBar();
     // A click in a goal, link or contact tree:
     // while the bar holds text, collapse all but the selected items.
@@ -69,6 +71,7 @@ private:
 
     NavigationContext& context_;
     TreeLevels& levels_;
+    const TreeEditGuard& guard_;
     CaseFold fold_;
 };
 

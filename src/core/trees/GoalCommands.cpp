@@ -9,6 +9,8 @@
 #include "trees/GoalForm.h"
 #include "trees/GoalRecord.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeCreation.h"
+#include "trees/TreeEditGuard.h"
 #include "trees/TreeObserver.h"
 
 namespace torvalet {
@@ -33,8 +35,8 @@ const char* stateCue(int state) {
 }  // namespace
 
 GoalCommands::GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form,
-                           TreeObserver& observer)
-    : trees_(trees), view_(view), cues_(cues), clipboard_(clipboard), form_(form), observer_(observer) {}
+                           TreeObserver& observer, const TreeEditGuard& guard)
+    : trees_(trees), view_(view), cues_(cues), clipboard_(clipboard), form_(form), observer_(observer), guard_(guard) {}
 
 ItemTree& GoalCommands::activeGoalTree() const { return torvalet::activeGoalTree(trees_, view_); }
 
@@ -42,14 +44,14 @@ std::vector<TreeNode*> GoalCommands::selectedGoals() const { return activeGoalTr
 
 void GoalCommands::setGoalsPriority(int value) {
     const auto goals = selectedGoals();
-    if (goals.empty()) return;
+    if (goals.empty() || !guard_.mayChange(activeGoalTree())) return;
     for (TreeNode* goal : goals) goal->record<GoalRecord>().priority = value;
     observer_.treeChanged(activeGoalTree());
 }
 
 void GoalCommands::setGoalsState(int value) {
     const auto goals = selectedGoals();
-    if (goals.empty()) return;
+    if (goals.empty() || !guard_.mayChange(activeGoalTree())) return;
     for (TreeNode* goal : goals) {
         goal->record<GoalRecord>().state = value;
         if (const char* cue = stateCue(value)) cues_.playSoundCue(cue);
@@ -87,18 +89,20 @@ TreeNode& GoalCommands::newToDo(ItemTree& tree, TreeNode* parent, const std::str
     GoalRecord& goal = node->record<GoalRecord>();
     goal.kind = toDoType;
     goal.text = text;
+    TreeCreation::reveal(node);
     tree.setFocused(node);
     tree.selectOnly(node);
     observer_.treeChanged(tree);
     return *node;
 }
 
-TreeNode& GoalCommands::addGoalFromClipboard() {
+TreeNode* GoalCommands::addGoalFromClipboard() {
     ItemTree& tree = activeGoalTree();
+    if (!guard_.mayChange(tree)) return nullptr;
     TreeNode& node = newToDo(tree, tree.firstSelected(), clipboard_.text());
     form_.showGoal(node);
     observer_.nodeChanged(node);
-    return node;
+    return &node;
 }
 
 void GoalCommands::insertGoalFromClipboard() {
@@ -106,16 +110,19 @@ void GoalCommands::insertGoalFromClipboard() {
     addGoalFromClipboard();
 }
 
-TreeNode& GoalCommands::addGoalNamed(const std::string& goalEditText) {
+TreeNode* GoalCommands::addGoalNamed(const std::string& goalEditText) {
     view_.activePage = kTasksPage;
     ItemTree& tree = activeGoalTree();
+    if (!guard_.mayChange(tree)) return nullptr;
     TreeNode* first = tree.firstSelected();
     TreeNode& node = newToDo(tree, first ? first->parent() : nullptr, goalEditText);
     observer_.nodeChanged(node);
-    return node;
+    return &node;
 }
 
-void GoalCommands::editGoal() { form_.editGoal(activeGoalTree()); }
+void GoalCommands::editGoal() {
+    if (guard_.mayChange(activeGoalTree())) form_.editGoal(activeGoalTree());
+}
 
 void GoalCommands::showGoalProperties() {
     view_.activePage = kTasksPage;

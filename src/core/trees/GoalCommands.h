@@ -13,6 +13,7 @@ class GoalForm;
 class ItemTree;
 class ItemTreeSet;
 class SoundCues;
+class TreeEditGuard;
 class TreeNode;
 class TreeObserver;
 
@@ -24,9 +25,10 @@ enum class TaskStateCommand { NullState, None, Prepare, AtWork, Mute, Terminate,
 // selected goals, new goals from the clipboard and from the goal edit line, the properties command.
 class GoalCommands {
 public:
-    // The trees and items the commands change are shown through `observer`.
+    // The trees and items the commands change are shown through `observer`; a goal tree that
+    // `guard` keeps is not changed.
     GoalCommands(ItemTreeSet& trees, ViewState& view, SoundCues& cues, Clipboard& clipboard, GoalForm& form,
-                 TreeObserver& observer);
+                 TreeObserver& observer, const TreeEditGuard& guard);
 
     // The goal tree of the current goal tab (DayGoalTree for a tab out of range).
     ItemTree& activeGoalTree() const;
@@ -47,13 +49,14 @@ public:
 
     // A ToDo goal holding the clipboard's text as the last child of the first selected goal
     // (last top-level goal without a selection); it becomes the focused and only selected goal
-    // and its properties dialog opens.
-    TreeNode& addGoalFromClipboard();
+    // and its properties dialog opens. Null when the tree is kept.
+    TreeNode* addGoalFromClipboard();
     void insertGoalFromClipboard();
 
     // "Add" of the goal edit line: a ToDo goal named `goalEditText` at the end of the first
     // selected goal's level (top level without a selection); focused and only selected, no dialog.
-    TreeNode& addGoalNamed(const std::string& goalEditText);
+    // Null when the tree is kept.
+    TreeNode* addGoalNamed(const std::string& goalEditText);
 
     // Goal properties of the first selected goal of the active tree.
     void editGoal();
@@ -69,6 +72,7 @@ private:
     Clipboard& clipboard_;
     GoalForm& form_;
     TreeObserver& observer_;
+    const TreeEditGuard& guard_;
 };
 
 }  // namespace torvalet

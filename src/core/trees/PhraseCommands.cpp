@@ -1,29 +1,24 @@
 #include "trees/PhraseCommands.h"
 
 #include "base/FileSaves.h"
-#include "model/Messages.h"
-#include "model/Settings.h"
 #include "model/ViewState.h"
 #include "platform/Clipboard.h"
-#include "platform/UserInterface.h"
 #include "trees/ItemTree.h"
 #include "trees/PhraseRecord.h"
+#include "trees/TreeEditGuard.h"
 #include "trees/TreeStreamWriter.h"
 
 namespace torvalet {
 
-PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui, const Settings& settings,
-                               ViewState& view, FileSaves& saves, std::filesystem::path phraseFile,
-                               const TextCodec& codec, std::function<bool()> fileUnreadable)
+PhraseCommands::PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, ViewState& view, FileSaves& saves,
+                               std::filesystem::path phraseFile, const TextCodec& codec, const TreeEditGuard& guard)
     : tree_(phrasesTree),
       clipboard_(clipboard),
-      ui_(ui),
-      settings_(settings),
       view_(view),
       saves_(saves),
       file_(std::move(phraseFile)),
       codec_(codec),
-      fileUnreadable_(std::move(fileUnreadable)) {}
+      guard_(guard) {}
 
 std::string PhraseCommands::selectedPhrasesText() const {
     std::string text;
@@ -54,15 +49,8 @@ void PhraseCommands::putPhrasesToClipboard() {
 
 void PhraseCommands::savePhrases() {
     view_.activePage = kBlocknotePage;
-    if (fileUnreadable_ && fileUnreadable_()) {
-        ui_.showMessage(unreadableFileText(settings_.language, file_.string()));
-        return;
-    }
+    if (!guard_.mayChange(tree_)) return;
     saves_.save(file_, TreeStreamWriter(codec_).writeTree(tree_));
-}
-
-std::string PhraseCommands::unreadableFileText(int language, const std::string& file) {
-    return message(MessageId::UnreadablePhrasesFile, Language(language), file);
 }
 
 }  // namespace torvalet

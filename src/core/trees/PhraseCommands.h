@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,18 +12,16 @@ class Clipboard;
 class FileSaves;
 class ItemTree;
 class TextCodec;
-class UserInterface;
-struct Settings;
+class TreeEditGuard;
 
 // The phrase tree's own commands: phrases to the clipboard and to the Blocknote text, and
 // writing the phrase file.
 class PhraseCommands {
 public:
-    // `phraseFile`: "phrases.phr" of the application folder, saved through `saves`. `fileUnreadable`
-    // tells whether that file could not be read at start; such a file is never written over.
-    PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, UserInterface& ui, const Settings& settings,
-                   ViewState& view, FileSaves& saves, std::filesystem::path phraseFile, const TextCodec& codec,
-                   std::function<bool()> fileUnreadable);
+    // `phraseFile`: "phrases.phr" of the application folder, saved through `saves`, unless `guard`
+    // keeps the phrase tree.
+    PhraseCommands(ItemTree& phrasesTree, Clipboard& clipboard, ViewState& view, FileSaves& saves,
+                   std::filesystem::path phraseFile, const TextCodec& codec, const TreeEditGuard& guard);
 
     // One blank and the phrase for every selected phrase, in tree order; empty without a
     // selection. Line breaks inside phrases are kept.
@@ -40,22 +37,17 @@ public:
     // selection the clipboard keeps what it held.
     void putPhrasesToClipboard();
     // "Save Phrases": writes the phrase file (FileError when it cannot be written); a folder
-    // opened read-only keeps it and the close names it. A phrase file that could not be read at
-    // start is left alone and the user is told.
+    // opened read-only keeps it and the close names it. A kept phrase tree is refused.
     void savePhrases();
-
-    static std::string unreadableFileText(int language, const std::string& file);
 
 private:
     ItemTree& tree_;
     Clipboard& clipboard_;
-    UserInterface& ui_;
-    const Settings& settings_;
     ViewState& view_;
     FileSaves& saves_;
     std::filesystem::path file_;
     const TextCodec& codec_;
-    std::function<bool()> fileUnreadable_;
+    const TreeEditGuard& guard_;
 };
 
 }  // namespace torvalet

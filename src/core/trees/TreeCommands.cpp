@@ -11,6 +11,7 @@
 #include "trees/ActiveTrees.h"
 #include "trees/FormBase.h"
 #include "trees/TreeCreation.h"
+#include "trees/TreeEditGuard.h"
 #include "trees/TreeGrouping.h"
 #include "trees/TreeMoves.h"
 #include "trees/TreeObserver.h"
@@ -35,7 +36,7 @@ TreeNode* parentItem(const TreeNode* node) {
 
 TreeCommands::TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterface& ui, SoundCues& sounds,
                            ViewState& view, std::function<int()> language, TreeObserver& observer, ItemEditor& editor,
-                           TreeNavigator& navigator)
+                           TreeNavigator& navigator, const TreeEditGuard& guard)
     : trees_(trees),
       clipboard_(clipboard),
       ui_(ui),
@@ -44,7 +45,8 @@ TreeCommands::TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterfa
       language_(std::move(language)),
       observer_(observer),
       editor_(editor),
-      navigator_(navigator) {}
+      navigator_(navigator),
+      guard_(guard) {}
 
 // --- Finding the tree and item a command acts on ---
 
@@ -98,6 +100,7 @@ void TreeCommands::showNoSelectionMessage() { ui_.showMessage(FormBase::noSelect
 // --- Operations on any item tree ---
 
 TreeNode* TreeCommands::addChildOfKind(ItemTree& tree, std::int32_t kind) {
+    if (!mayChange(tree)) return nullptr;
     TreeNode* parent = tree.firstSelected();
     TreeNode* node = nullptr;
     switch (tree.family()) {
@@ -107,6 +110,7 @@ TreeNode* TreeCommands::addChildOfKind(ItemTree& tree, std::int32_t kind) {
     case RecordFamily::Events: node = TreeCreation::createEvent(tree, parent, kind); break;
     default: node = TreeCreation::createItem(tree, parent, kind); break;
     }
+    TreeCreation::reveal(node);
     TreeCreation::focusOnly(tree, node);
     edit(tree, node);
     changed(tree);
@@ -115,7 +119,7 @@ TreeNode* TreeCommands::addChildOfKind(ItemTree& tree, std::int32_t kind) {
 
 void TreeCommands::deleteSelected(ItemTree& tree) {
     const std::vector<TreeNode*> items = tree.sortedSelection();
-    if (items.empty()) return;
+    if (items.empty() || !mayChange(tree)) return;
     TreeNode* ancestor = displayedAncestor(items.front());
     for (TreeNode* item : items) tree.deleteNode(item);
     TreeCreation::focusOnly(tree, ancestor);
@@ -124,6 +128,7 @@ void TreeCommands::deleteSelected(ItemTree& tree) {
 }
 
 void TreeCommands::cutSelected(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     if (clipboard_.cutSelected(tree)) changed(tree);
 }
 
@@ -132,6 +137,7 @@ void TreeCommands::copySelected(ItemTree& tree) {
 }
 
 void TreeCommands::paste(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     pasteQuietly(tree);
     changed(tree);
 }
@@ -143,7 +149,7 @@ void TreeCommands::pasteQuietly(ItemTree& tree) {
 
 void TreeCommands::cloneSelected(ItemTree& tree) {
     switchTab(pageOf(tree));
-    if (tree.selectionCount() == 0) return;
+    if (tree.selectionCount() == 0 || !mayChange(tree)) return;
     TreeNode* ancestor = displayedAncestor(tree.firstSelected());
     clipboard_.copySelected(tree);
     TreeCreation::focusOnly(tree, ancestor);
@@ -151,6 +157,7 @@ void TreeCommands::cloneSelected(ItemTree& tree) {
 }
 
 void TreeCommands::cloneAndFocus(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     TreeNode* ancestor = displayedAncestor(firstNode(tree));
     clipboard_.copySelected(tree);
     TreeCreation::focusOnly(tree, ancestor);
@@ -171,6 +178,7 @@ void TreeCommands::moveDown(ItemTree& tree) { moveStep(tree, &TreeMoves::moveDow
 
 // A move that fails part way has still moved the items before: the tree is repainted anyway.
 void TreeCommands::moveStep(ItemTree& tree, bool (*move)(ItemTree&)) {
+    if (!mayChange(tree)) return;
     try {
         if (move(tree)) changed(tree);
     } catch (...) {
@@ -180,23 +188,26 @@ void TreeCommands::moveStep(ItemTree& tree, bool (*move)(ItemTree&)) {
 }
 
 void TreeCommands::groupSelectedGoals(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     TreeGrouping::groupSelectedGoals(tree);
     changed(tree);
 }
 
 void TreeCommands::groupSelectedLinks(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     TreeGrouping::groupSelectedLinks(tree);
     changed(tree);
 }
 
 void TreeCommands::groupSelectedContacts(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     TreeGrouping::groupSelectedContacts(tree);
     changed(tree);
 }
 
 void TreeCommands::editFirstSelected(ItemTree& tree) {
     if (TreeNode* first = tree.firstSelected()) {
-        edit(tree, first);
+        if (mayChange(tree)) edit(tree, first);
     } else {
         showNoSelectionMessage();
     }
@@ -208,6 +219,11 @@ void TreeCommands::treeDragDrop(ItemTree& tree, TreeNode* dropNode, ItemTree* so
         if (source && source != &tree) changed(*source);
         changed(tree);
     };
+    // A move takes the items out of the tree they came from.
+    const bool moves = source && TreeDrop::dropEffect(keys, source == &tree) != DropEffect::Copy;
+    if (source && position != DropPosition::Nowhere && TreeDrop::acceptsDrop(tree, *source) &&
+        (!mayChange(tree) || (moves && source != &tree && !mayChange(*source))))
+        return;
     try {
         if (!TreeDrop::drop(tree, dropNode, source, position, keys).empty()) repaint();
     } catch (...) {
@@ -301,7 +317,7 @@ void TreeCommands::f2Key(ItemTree& tree) {
         TreeNode* first = firstNode(contacts());
         if (first->isRoot()) {
             showNoSelectionMessage();
-        } else {
+        } else if (mayChange(contacts())) {
             edit(contacts(), first);
         }
         break;
@@ -338,7 +354,7 @@ void TreeCommands::run(Page page, TreeOperation operation) {
                                operation == TreeOperation::MoveUp || operation == TreeOperation::MoveDown);
     if (showsPage || goalMove) switchTab(page);
     ItemTree* tree = treeOf(page);
-    if (!tree) return;
+    if (!tree || (operation != TreeOperation::Copy && !mayChange(*tree))) return;
     switch (operation) {
     case TreeOperation::NewRoot: newRoot(page, *tree); return;
     case TreeOperation::NewChild: newChild(page, *tree); return;
@@ -407,11 +423,13 @@ void TreeCommands::insertAfterGoal(ItemTree& tree) { addAndEdit(tree, TreeCreati
 // --- Helpers ---
 
 void TreeCommands::addAndEdit(ItemTree& tree, TreeNode* node) {
+    TreeCreation::reveal(node);
     edit(tree, node);
     changed(tree);
 }
 
 void TreeCommands::addChildAndEdit(ItemTree& tree) {
+    if (!mayChange(tree)) return;
     addAndEdit(tree, TreeCreation::addNode(tree, NodePlace::LastChild));
 }
 
@@ -422,5 +440,7 @@ void TreeCommands::edit(ItemTree& tree, TreeNode* node) {
 }
 
 void TreeCommands::changed(ItemTree& tree) { observer_.treeChanged(tree); }
+
+bool TreeCommands::mayChange(const ItemTree& tree) const { return guard_.mayChange(tree); }
 
 }  // namespace torvalet

@@ -14,6 +14,7 @@ namespace torvalet {
 
 class Clipboard;
 class SoundCues;
+class TreeEditGuard;
 class TreeObserver;
 class UserInterface;
 
@@ -29,9 +30,11 @@ public:
     // `language` gives the language in force: 0 English, 1 Russian, 2 Macedonian, 3 Hellenic.
     // A tree a command changed goes to `observer`, the item whose properties dialog is to open to
     // `editor` (the observer sees the tree first, so that the dialog opens over the tree that
-    // already shows a new item), and the letter tags and key "C" to `navigator`.
+    // already shows a new item), and the letter tags and key "C" to `navigator`. A command that
+    // would change a tree asks `guard` first and does nothing when the tree is kept.
     TreeCommands(ItemTreeSet& trees, Clipboard& clipboard, UserInterface& ui, SoundCues& sounds, ViewState& view,
-                 std::function<int()> language, TreeObserver& observer, ItemEditor& editor, TreeNavigator& navigator);
+                 std::function<int()> language, TreeObserver& observer, ItemEditor& editor, TreeNavigator& navigator,
+                 const TreeEditGuard& guard);
 
     // --- Finding the tree and item a command acts on ---
     ItemTree& activeGoalTree();
@@ -49,7 +52,7 @@ public:
 
     // --- Operations on any item tree ---
     // A new child of the first selected item of the kind given, focused and only selected;
-    // its properties dialog opens.
+    // its properties dialog opens. Null when the tree is kept.
     TreeNode* addChildOfKind(ItemTree& tree, std::int32_t kind);
     // Deletes the selected items and focuses and selects the displayed ancestor of the first.
     void deleteSelected(ItemTree& tree);
@@ -99,6 +102,7 @@ private:
     void addChildAndEdit(ItemTree& tree);
     void edit(ItemTree& tree, TreeNode* node);
     void changed(ItemTree& tree);
+    bool mayChange(const ItemTree& tree) const;
     void ctrlKey(ItemTree& tree, TreeKey key);
     void enterKey(ItemTree& tree);
     void insertKey(ItemTree& tree);
@@ -114,6 +118,7 @@ private:
     TreeObserver& observer_;
     ItemEditor& editor_;
     TreeNavigator& navigator_;
+    const TreeEditGuard& guard_;
 };
 
 }  // namespace torvalet

@@ -44,4 +44,11 @@ void TreeCreation::focusOnly(ItemTree& tree, TreeNode* node) {
     tree.selectOnly(node);
 }
 
+void TreeCreation::reveal(TreeNode* node) {
+    if (!node || node->isRoot()) return;
+    node->setFlag(NodeFlag::Visible, true);
+    for (TreeNode* up = node->parent(); up && !up->isRoot(); up = up->parent())
+        up->setFlag(NodeFlag::Visible | NodeFlag::Expanded, true);
+}
+
 }  // namespace torvalet

@@ -26,6 +26,9 @@ public:
 
     // The focused and only selected node becomes `node` (none for null or the root).
     static void focusOnly(ItemTree& tree, TreeNode* node);
+    // A new item is shown whatever hides its place: it and its ancestors become visible (a name
+    // filter in force lets it through) and its ancestors open. Nothing for null or the root.
+    static void reveal(TreeNode* node);
 };
 
 }  // namespace torvalet

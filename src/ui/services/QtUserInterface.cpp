@@ -11,6 +11,11 @@ void QtUserInterface::showMessage(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationDisplayName(), QString::fromStdString(text));
 }
 
+void QtUserInterface::showWarning(const std::string& text) {
+    if (messageHook) return messageHook(text);
+    QMessageBox::warning(parent_, QApplication::applicationDisplayName(), QString::fromStdString(text));
+}
+
 bool QtUserInterface::askYesNo(const std::string& question) {
     if (questionHook) return questionHook(question);
     // Every question the program asks deletes something: a stray Enter must answer No.

@@ -13,6 +13,7 @@ class QtUserInterface : public UserInterface {
 public:
     void setParent(QWidget* parent) { parent_ = parent; }
     void showMessage(const std::string& text) override;
+    void showWarning(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     std::optional<std::string> chooseFileToOpen(const std::string& title, const std::string& filter) override;
     std::optional<std::string> chooseFileToSave(const std::string& title, const std::string& filter) override;

@@ -54,8 +54,8 @@ TEST(Messages, TheArgumentTakesThePlaceOfItsMark) {
          "Are you sure to delete 01.02.26 day tasks?"},
         {MessageId::DeleteDoneDayTasksQuestion, Language::macedonian, "01.02.26", "Удалить задачи за 01.02.26?"},
         // An argument that holds the mark itself is taken as it is.
-        {MessageId::UnreadablePhrasesFile, Language::english, "/home/a/%1.tree",
-         "The file \"/home/a/%1.tree\" could not be read at start; it is not written over."},
+        {MessageId::TreeFileKept, Language::english, "/home/a/%1.tree",
+         "/home/a/%1.tree could not be read and is kept as it is; changes here are not saved."},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(message(c.id, c.language, c.argument), c.expected) << static_cast<int>(c.id);

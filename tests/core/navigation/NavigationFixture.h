@@ -52,7 +52,7 @@ protected:
     FilterBar& bar(NavFamily family) { return navigation.bars().of(family); }
 
     RecordingDisplay display;
-    Navigation navigation{trees, view, display};
+    Navigation navigation{trees, view, display, guard};
 };
 
 }  // namespace torvalet::testing

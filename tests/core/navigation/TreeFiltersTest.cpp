@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "NavigationFixture.h"
 #include "trees/ContactRecord.h"
+#include "trees/GoalCommands.h"
+#include "trees/GoalForm.h"
 #include "trees/GoalRecord.h"
 #include "trees/LinkRecord.h"
 
@@ -87,6 +92,51 @@ TEST_F(TreeFiltersTest, EmptyingTheLineShowsEveryItemWithItsExpandedState) {
     filters().editChanged(NavFamily::Contacts, "");
     EXPECT_EQ(rows(tree), "Hotels[Grand Hotel Motel] People[Rose Pedro] Bob");
     EXPECT_EQ(display.calls.back(), "repaint ContactsTree");
+}
+
+// "Add" while the line filters: the new item is let through the filter, with the path to it open,
+// focused and only selected, whatever hid the place it goes to; the rest stays filtered.
+TEST_F(TreeFiltersTest, AnItemAddedWhileTheLineFiltersIsShown) {
+    GoalForm goalForm{fakes.ui, settings, observer, view};
+    GoalCommands goals{trees, view, cuePlayer, fakes.clipboard, goalForm, observer, guard};
+    const struct {
+        TreeId id;
+        NavFamily family;
+        const char* selected;
+        std::function<TreeNode*()> add;
+        const char* shown;
+    } cases[] = {
+        {TreeId::DayGoalTree, NavFamily::Goals, "Rose", [&] { return goals.addGoalNamed("milk"); }, "People[milk]"},
+        {TreeId::LinksTree, NavFamily::Links, "Rose",
+         [&] {
+             commands.run(kLinksPage, TreeOperation::NewChild);
+             return tree(TreeId::LinksTree).root()->firstChild()->nextSibling()->firstChild()->firstChild();
+         },
+         "People[Rose]"},
+        {TreeId::ContactsTree, NavFamily::Contacts, "Rose", [&] { return filters().addContactFromBar(); },
+         "People[milk]"},
+    };
+    for (const auto& c : cases) {
+        ItemTree& items = tree(c.id);
+        build(items, "Hotels[Motel] People[Rose Pedro] Bob");
+        select(items, {c.selected});
+        items.setFocused(item(items, c.selected));
+        bar(c.family).text = "milk";
+        filters().editChanged(c.family, "milk");
+        ASSERT_EQ(rows(items), "") << items.name();
+
+        TreeNode* made = c.add();
+        ASSERT_TRUE(made) << items.name();
+        EXPECT_EQ(rows(items), c.shown) << items.name();
+        for (const TreeNode* up = made; !up->isRoot(); up = up->parent()) {
+            EXPECT_TRUE(up->hasFlag(NodeFlag::Visible)) << items.name();
+            EXPECT_TRUE(up == made || up->hasFlag(NodeFlag::Expanded)) << items.name();
+        }
+        if (c.family != NavFamily::Links) {
+            EXPECT_EQ(items.focused(), made) << items.name();
+            EXPECT_EQ(items.sortedSelection(), std::vector<TreeNode*>{made}) << items.name();
+        }
+    }
 }
 
 TEST_F(TreeFiltersTest, GoalStateList) {

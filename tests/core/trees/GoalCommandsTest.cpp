@@ -10,6 +10,7 @@
 #include "trees/GoalCommands.h"
 #include "trees/GoalForm.h"
 #include "trees/ItemTreeSet.h"
+#include "trees/TreeEditGuard.h"
 
 namespace torvalet {
 namespace {
@@ -45,7 +46,8 @@ protected:
     SoundCues cues{fakes.sound, fakes.ui, sounds.path(), settings};
     testing::RecordingObserver observer;
     GoalForm form{fakes.ui, settings, observer, view};
-    GoalCommands commands{trees, view, cues, fakes.clipboard, form, observer};
+    TreeEditGuard guard{fakes.ui, [] { return 0; }, [](TreeId) { return false; }};
+    GoalCommands commands{trees, view, cues, fakes.clipboard, form, observer, guard};
     TreeNode *g = nullptr, *g1 = nullptr, *g2 = nullptr, *h = nullptr;
 };
 
@@ -129,7 +131,7 @@ TEST_F(GoalCommandsTest, GoalFromClipboardBecomesALastChildAndOpensItsDialog) {
     fakes.clipboard.setText("Buy milk");
     day.select(g1);
     day.select(h);
-    TreeNode& made = commands.addGoalFromClipboard();
+    TreeNode& made = *commands.addGoalFromClipboard();
     EXPECT_EQ(shape(day), "G[G1[Buy milk] G2] H");
     EXPECT_EQ(made.record<GoalRecord>(), (GoalRecord{"Buy milk", "", "", 0, 0, 3}));
     EXPECT_EQ(day.focused(), &made);
@@ -158,7 +160,7 @@ TEST_F(GoalCommandsTest, AddPutsAToDoAtTheEndOfTheSelectedGoalsLevel) {
     for (const auto& c : cases) {
         day.clearSelection();
         if (c.selected) day.select(c.selected);
-        TreeNode& made = commands.addGoalNamed(c.text);
+        TreeNode& made = *commands.addGoalNamed(c.text);
         EXPECT_EQ(shape(day), c.shape);
         EXPECT_EQ(made.record<GoalRecord>().kind, 3);
         EXPECT_EQ(day.focused(), &made);

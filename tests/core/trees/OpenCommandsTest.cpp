@@ -57,8 +57,7 @@ protected:
     testing::TempDir home;
     TextCodec codec;
     FileSaves saves;
-    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, fakes.ui, settings, view, saves,
-                           home / "phrases.phr",      codec,           nullptr};
+    PhraseCommands phrases{tree(TreeId::PhrasesTree), fakes.clipboard, view, saves, home / "phrases.phr", codec, guard};
     OpenRequests openRequests{home.path(), settings};
     OpenCommands open{trees, commands, phrases, fakes.shell, fakes.ui, openRequests};
 };

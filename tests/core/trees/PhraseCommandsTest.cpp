@@ -8,6 +8,7 @@
 #include "model/ViewState.h"
 #include "trees/ItemTreeSet.h"
 #include "trees/PhraseCommands.h"
+#include "trees/TreeEditGuard.h"
 #include "trees/TreeFileIo.h"
 
 namespace torvalet {
@@ -38,15 +39,8 @@ protected:
     bool unreadable = false;
     ViewState view;
     FileSaves saves;
-    PhraseCommands commands{tree,
-                            fakes.clipboard,
-                            fakes.ui,
-                            settings,
-                            view,
-                            saves,
-                            dir / "phrases.phr",
-                            codec,
-                            [this] { return unreadable; }};
+    TreeEditGuard guard{fakes.ui, [this] { return settings.language; }, [this](TreeId) { return unreadable; }};
+    PhraseCommands commands{tree, fakes.clipboard, view, saves, dir / "phrases.phr", codec, guard};
     TreeNode *group = nullptr, *child = nullptr, *other = nullptr;
 };
 
@@ -110,8 +104,7 @@ TEST_F(PhraseCommandsTest, SaveLeavesAPhraseFileThatCouldNotBeReadAlone) {
     settings.language = Language::russian;
     commands.savePhrases();
     EXPECT_EQ(testing::readText(dir / "phrases.phr"), "damaged");
-    EXPECT_EQ(fakes.ui.messages,
-              std::vector<std::string>{PhraseCommands::unreadableFileText(1, (dir / "phrases.phr").string())});
+    EXPECT_EQ(fakes.ui.warnings, std::vector<std::string>{TreeEditGuard::keptText(1, "phrases.phr")});
 }
 
 }  // namespace

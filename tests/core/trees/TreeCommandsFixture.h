@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "trees/ItemTreeSet.h"
 #include "trees/RecordFields.h"
 #include "trees/TreeCommands.h"
+#include "trees/TreeEditGuard.h"
 
 namespace torvalet::testing {
 
@@ -79,7 +81,7 @@ inline std::vector<std::string> names(const std::vector<TreeNode*>& nodes) {
 // The sixteen trees with the commands over fakes, a cue folder holding "recycle.wav", and
 // records of what the commands asked for: the items whose dialogs open and the letter tags
 // rebuilt, in `edited`, and the trees shown again, in the observer. The navigation's upkeep goes
-// on to `navigator` when one is set.
+// on to `navigator` when one is set. The trees in `keptTrees` are kept as their files could not be read.
 class TreeCommandsFixture : public ::testing::Test, private ItemEditor, private TreeNavigator {
 protected:
     TreeCommandsFixture() { writeText(sounds / cues::Recycle, "RIFF"); }
@@ -117,8 +119,10 @@ protected:
     ItemTreeSet trees;
     RecordingObserver observer;
     TreeNavigator* navigator = nullptr;
+    std::set<TreeId> keptTrees;
+    TreeEditGuard guard{fakes.ui, [this] { return language; }, [this](TreeId id) { return keptTrees.contains(id); }};
     TreeCommands commands{trees,    fakes.clipboard, fakes.ui, cuePlayer, view, [this] { return language; },
-                          observer, *this,           *this};
+                          observer, *this,           *this,    guard};
     std::vector<std::string> edited;
     TreeNode* editedNode = nullptr;
 };
