@@ -111,14 +111,26 @@ public:
     }
 };
 
+// Every balloon, reminders among them; a reminder's snooze is chosen with choose().
 class FakeNotices : public Notices {
 public:
     struct Balloon {
         std::string title, text;
     };
     std::vector<Balloon> balloons;
+    std::vector<ReminderNotice> reminders;
+    SnoozeHandler snoozeHandler;
     void showBalloon(const std::string& title, const std::string& text, int) override {
         balloons.push_back({title, text});
+    }
+    void showReminder(const ReminderNotice& notice, int) override {
+        reminders.push_back(notice);
+        balloons.push_back({notice.title, notice.text});
+    }
+    void setSnoozeHandler(SnoozeHandler handler) override { snoozeHandler = std::move(handler); }
+    // The user picks the snooze of `minutes` on the last reminder.
+    void choose(int minutes) {
+        if (snoozeHandler && !reminders.empty()) snoozeHandler(reminders.back().taskRow, minutes);
     }
 };
 
