@@ -377,6 +377,8 @@ void ReminderClock::snooze(Bookmark taskRow, int minutes) {
     if (snoozesDb_ == db->handle() && (!nextSnooze_ || minutesOf(due) < minutesOf(*nextSnooze_))) nextSnooze_ = due;
 }
 
+std::string ReminderClock::snoozeLabel(int minutes) const { return reminderTexts::snooze(settings_.language, minutes); }
+
 void ReminderClock::snoozeChosen(Bookmark taskRow, int minutes) {
     try {
         snooze(taskRow, minutes);

@@ -92,6 +92,9 @@ public:
     // again then (or late, at the first tick after), also after a restart. A second snooze of the
     // task replaces the first. Nothing happens for a task that is gone. Throws StoreError.
     void snooze(Bookmark taskRow, int minutes);
+    // The choice that snoozes by `minutes` (one of reminderTexts::snoozeMinutes), in the language
+    // of the settings: "Snooze 15 min".
+    std::string snoozeLabel(int minutes) const;
     // The same for a snooze chosen on a notification, outside any command: an error is shown.
     void snoozeChosen(Bookmark taskRow, int minutes);
     // The snoozed reminders whose minute has come ring again, on time or late as any reminder.
