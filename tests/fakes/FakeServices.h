@@ -17,6 +17,7 @@
 #include "platform/PerUserStore.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "platform/SleepWatch.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
 
@@ -145,6 +146,19 @@ public:
     }
     void stop() override {}
     void setErrorHandler(std::function<void(const SoundError&)> handler) override { errorHandler = std::move(handler); }
+};
+
+// The computer sleeps and wakes when the test says so.
+class FakeSleepWatch : public SleepWatch {
+public:
+    Handler handler;
+    void setHandler(Handler h) override { handler = std::move(h); }
+    void sleep() {
+        if (handler) handler(true);
+    }
+    void wake() {
+        if (handler) handler(false);
+    }
 };
 
 using FakeClipboard = MemoryClipboard;

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/Services.h"
+#include "platform/SleepWatch.h"
 #include "platform/UserInterface.h"
 
 #include "reminders/GroupedPosts.h"
@@ -76,7 +77,9 @@ ReminderClock::ReminderClock(const Services& services, TaskStore& store, TaskLis
       execution_(execution),
       duties_(duties) {}
 
-ReminderClock::~ReminderClock() = default;
+ReminderClock::~ReminderClock() {
+    if (sleepWatch_) sleepWatch_->setHandler(nullptr);
+}
 
 std::string ReminderClock::getTime() const { return torvalet::getTime(services_.clock, services_.locale); }
 
@@ -414,6 +417,18 @@ void ReminderClock::checkSnoozes(const DateTime& moment) {
     const auto nothing = [](std::size_t) {};
     ringLate(rings, moment, kCatchUpBalloons - (missed.empty() ? 0 : 1), nothing);
     listMissed(missed, moment, nothing);
+}
+
+// A tick now: what is due up to this minute rings before the sleep, and the store keeps this
+// minute as the last tick, the one the first tick after the sleep catches up from.
+void ReminderClock::goingToSleep() { tick(); }
+
+void ReminderClock::wokeUp() { tick(); }
+
+void ReminderClock::followSleep(SleepWatch& watch) {
+    if (sleepWatch_) sleepWatch_->setHandler(nullptr);
+    sleepWatch_ = &watch;
+    watch.setHandler([this](bool sleeping) { sleeping ? goingToSleep() : wokeUp(); });
 }
 
 void ReminderClock::keepTick(const DateTime& minute) {

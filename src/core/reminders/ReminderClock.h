@@ -15,6 +15,7 @@ class Database;
 class SqlStatement;
 class NoticeBoard;
 class Query;
+class SleepWatch;
 class SoundCues;
 class TaskExecution;
 class TaskStore;
@@ -99,6 +100,14 @@ public:
     void snoozeChosen(Bookmark taskRow, int minutes);
     // The snoozed reminders whose minute has come ring again, on time or late as any reminder.
     void checkSnoozes(const DateTime& moment);
+    // The computer is about to sleep: the clock ticks, so that the store keeps the current minute
+    // as the last tick, the one the first tick after the sleep (in this run or the next) catches
+    // up from.
+    void goingToSleep();
+    // The computer woke up: the clock ticks at once.
+    void wokeUp();
+    // From now on (until this clock goes) `watch` tells the clock of each sleep and resume.
+    void followSleep(SleepWatch& watch);
 
     // Inserts a reminder task of `day` through the task list. The task gets `time` as its start
     // and final time (the current minute for its final time when `time` is empty) and an armed
@@ -163,6 +172,7 @@ private:
     // The first minute a snooze rings, for the connection it was read from.
     std::optional<DateTime> nextSnooze_;
     const void* snoozesDb_ = nullptr;
+    SleepWatch* sleepWatch_ = nullptr;
     bool ticking_ = false;
     std::string lastError_;
 };

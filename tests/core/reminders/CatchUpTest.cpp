@@ -6,6 +6,7 @@
 
 #include "core/reminders/RunningOrganizer.h"
 #include "fakes/RecordingObserver.h"
+#include "tasks/DayBook.h"
 
 namespace torvalet {
 namespace {
@@ -137,6 +138,27 @@ TEST_F(CatchUpTest, ManyLateRemindersRingWithOneSoundAndTenBalloons) {
     EXPECT_EQ(cuesPlayed("ringing.wav"), 1);
     ASSERT_EQ(fakes.notices.balloons.size() - hourBalloons, 10u);
     EXPECT_EQ(fakes.notices.balloons.back().text, "6 more reminders rang late (see the message pad)");
+}
+
+// Before a sleep the clock ticks, so the store keeps that minute; at the resume it ticks at once
+// and catches up from it.
+TEST_F(CatchUpTest, SleepKeepsTheLastTickAndTheResumeTicksAtOnce) {
+    startAt(2026, 12, 8, 9, 59, 50);
+    testing::FakeSleepWatch watch;
+    clock().followSleep(watch);
+    addRow(at("while asleep", "2026-12-08", "10:30"));
+    tickAt(2026, 12, 8, 10, 0);
+    fakes.clock.set(2026, 12, 8, 10, 7, 40);
+    watch.sleep();
+    EXPECT_EQ(DayBook(*organizer->store().database()).lastTick(), (DateTime{Date::fromYmd(2026, 12, 8), 10, 7, 0}));
+    fakes.clock.set(2026, 12, 8, 10, 50, 5);
+    watch.wake();
+    EXPECT_EQ(linesWith("while asleep"),
+              std::vector<std::string>{"[10:30 08.12.2026] Start todo (late 20 min) while asleep"});
+    organizer->close();
+    organizer.reset();
+    // The clock that followed it is gone: the watch tells no one.
+    watch.wake();
 }
 
 // Random schedules and clock jumps against a reference: a reminder rings once, at the first tick
