@@ -29,6 +29,7 @@ struct ViewState;
 // minute of its last tick in the store, and each tick looks at the whole gap since then, so that
 // a reminder whose minute passed while the computer slept, the program was closed or a message
 // box held the clock still rings (late), or, when it is older than MaxLateMinutes, is listed.
+// A reminder the user snoozed rings again by the same rules at its snooze's minute.
 class ReminderClock {
 public:
     // What the last catch-up found, as the companion prints it.
