@@ -10,6 +10,7 @@
 #include "RecurringEvents.h"
 #include "app/Organizer.h"
 #include "fakes/FakeServices.h"
+#include "tasks/Snoozes.h"
 #include "trees/TreeFileIo.h"
 
 using namespace torvalet;
@@ -68,6 +69,26 @@ void BM_TickNothingDue(benchmark::State& state) {
     state.counters["list rows"] = app.organizer->store().listRows.rowCount();
 }
 BENCHMARK(BM_TickNothingDue)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The same with a thousand snoozed reminders waiting for 20:00: between its reading at the first
+// tick and the first snooze's minute, the clock does not look at them.
+void BM_TickSnoozesWaiting(benchmark::State& state) {
+    Running app(taskProfile(static_cast<int>(state.range(0))), {today, 3, 17, 0});
+    Database& db = *app.organizer->store().database();
+    Snoozes snoozes(db);
+    {
+        SqlStatement rows = db.prepare("select rowid from tasks order by rowid limit 1000");
+        std::vector<Bookmark> taken;
+        while (rows.step()) taken.push_back(rows.integer(0));
+        for (const Bookmark row : taken) snoozes.snooze(row, {today, 20, 0, 0});
+    }
+    ReminderClock& clock = app.organizer->reminders().clock;
+    clock.tick();
+    for (auto _ : state) clock.tick();
+    // The profile is kept for the other benchmarks.
+    db.execute("delete from snooze");
+}
+BENCHMARK(BM_TickSnoozesWaiting)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 void bindDueMinute(SqlStatement& statement) {
     statement.bind(":d1", today.toIso());

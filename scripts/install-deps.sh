@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libxcb-keysyms1-dev libgl1-mesa-dev
-  xvfb xauth xdotool python3 xdg-utils
+  xvfb xauth xdotool python3 xdg-utils dbus-daemon
   librsvg2-bin scdoc desktop-file-utils appstream dpkg-dev file clang-format
 )
 

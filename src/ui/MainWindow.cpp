@@ -106,7 +106,10 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
     reminderView_->addMenuItems(menus_.view, menus_.options);
     // The clock's minute may show the next tip.
     connect(reminderView_->timer(), &QTimer::timeout, viewActions_, &ViewActions::showState);
-    if (QMenu* tray = reminderView_->trayIcon()->contextMenu()) tray->addAction(menus_.quit);
+    if (QMenu* tray = reminderView_->trayIcon()->contextMenu()) {
+        reminderView_->addTrayItems(tray);
+        tray->addAction(menus_.quit);
+    }
     connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
         view_.activePage = page;
         pageChanged(page);

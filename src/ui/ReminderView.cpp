@@ -1,5 +1,7 @@
 #include "ui/ReminderView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include "reminders/ReminderTexts.h"
 #include "reminders/Reminders.h"
 
 namespace torvalet::ui {
@@ -44,6 +47,51 @@ ReminderView::ReminderView(Reminders& reminders, QPlainTextEdit* messagePad, QLa
     const QIcon icon = QApplication::windowIcon();
     tray_->setIcon(icon.isNull() ? window->style()->standardIcon(QStyle::SP_MessageBoxInformation) : icon);
     if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
+
+    messagePad_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(messagePad_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        QMenu* menu = messagePadMenu(position);
+        menu->exec(messagePad_->viewport()->mapToGlobal(position));
+        delete menu;
+    });
+}
+
+void ReminderView::addSnoozes(QMenu* menu, const char* prefix, const std::function<long long()>& taskRow) {
+    for (const int minutes : reminderTexts::snoozeMinutes) {
+        QAction* action = menu->addAction(QString::fromStdString(reminders_.clock.snoozeLabel(minutes)));
+        action->setObjectName(QLatin1String(prefix) + QString::number(minutes));
+        connect(action, &QAction::triggered, this, [this, minutes, taskRow] {
+            const long long row = taskRow();
+            if (row) run_([this, row, minutes] { reminders_.clock.snooze(row, minutes); });
+        });
+    }
+}
+
+QMenu* ReminderView::messagePadMenu(const QPoint& position) {
+    QMenu* menu = messagePad_->createStandardContextMenu(position);
+    menu->setObjectName(QStringLiteral("MessagePadMenu"));
+    const long long row = reminders_.notices.taskOfLine(
+        static_cast<std::size_t>(std::max(0, messagePad_->cursorForPosition(position).blockNumber())));
+    if (!row) return menu;
+    QAction* first = menu->actions().value(0);
+    QMenu snoozes;
+    addSnoozes(&snoozes, "SnoozeLine", [row] { return row; });
+    for (QAction* action : snoozes.actions()) {
+        action->setParent(menu);
+        menu->insertAction(first, action);
+    }
+    if (first) menu->insertSeparator(first);
+    return menu;
+}
+
+void ReminderView::addTrayItems(QMenu* tray) {
+    QMenu* snooze = tray->addMenu(tr("Snooze last reminder"));
+    snooze->setObjectName(QStringLiteral("SnoozeLastReminder"));
+    addSnoozes(snooze, "SnoozeLast", [this] { return reminders_.notices.lastReminder(); });
+    // Nothing to snooze before the first reminder of the run.
+    connect(tray, &QMenu::aboutToShow, snooze,
+            [this, snooze] { snooze->setEnabled(reminders_.notices.lastReminder() != 0); });
+    snooze->setEnabled(false);
 }
 
 void ReminderView::addMenuItems(QMenu* view, QMenu* options) {

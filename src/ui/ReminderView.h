@@ -2,11 +2,14 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include "ui/ItemTreeView.h"
 
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QPoint;
 class QSystemTrayIcon;
 class QTimer;
 
@@ -37,8 +40,17 @@ public:
 
     // A notice went out: its line goes on top of the message pad, and the hint line shows it.
     void noticeShown(const Notice& notice);
+    // "Snooze last reminder" with its three snoozes, in the tray icon's menu.
+    void addTrayItems(QMenu* tray);
+    // The message pad's context menu at `position` (in the pad's viewport): the standard one, with
+    // the three snoozes above it on a reminder's line. The caller owns it.
+    QMenu* messagePadMenu(const QPoint& position);
 
 private:
+    // The three snoozes of the task at `taskRow` into `menu`, their object names `prefix` and the
+    // minutes.
+    void addSnoozes(QMenu* menu, const char* prefix, const std::function<long long()>& taskRow);
+
     Reminders& reminders_;
     QPlainTextEdit* messagePad_;
     QLabel* hintPanel_;

@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     services.ui.setParent(window.get());
     services.ui.taskPropertiesHandler = [&window](bool modal) { window->taskPage()->showTaskProperties(modal); };
     services.notices.setTrayIcon(window->reminderView()->trayIcon());
+    organizer.reminders().clock.followSleep(services.sleepWatch);
     window->installItemDialogs();
     splash.reset();
     QObject::connect(&instance, &ui::SingleInstance::activationRequested, window.get(), [&window] {

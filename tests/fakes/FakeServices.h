@@ -17,6 +17,7 @@
 #include "platform/PerUserStore.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
+#include "platform/SleepWatch.h"
 #include "platform/Sound.h"
 #include "platform/UserInterface.h"
 
@@ -117,14 +118,26 @@ public:
     }
 };
 
+// Every balloon, reminders among them; a reminder's snooze is chosen with choose().
 class FakeNotices : public Notices {
 public:
     struct Balloon {
         std::string title, text;
     };
     std::vector<Balloon> balloons;
+    std::vector<ReminderNotice> reminders;
+    SnoozeHandler snoozeHandler;
     void showBalloon(const std::string& title, const std::string& text, int) override {
         balloons.push_back({title, text});
+    }
+    void showReminder(const ReminderNotice& notice, int) override {
+        reminders.push_back(notice);
+        balloons.push_back({notice.title, notice.text});
+    }
+    void setSnoozeHandler(SnoozeHandler handler) override { snoozeHandler = std::move(handler); }
+    // The user picks the snooze of `minutes` on the last reminder.
+    void choose(int minutes) {
+        if (snoozeHandler && !reminders.empty()) snoozeHandler(reminders.back().taskRow, minutes);
     }
 };
 
@@ -139,6 +152,19 @@ public:
     }
     void stop() override {}
     void setErrorHandler(std::function<void(const SoundError&)> handler) override { errorHandler = std::move(handler); }
+};
+
+// The computer sleeps and wakes when the test says so.
+class FakeSleepWatch : public SleepWatch {
+public:
+    Handler handler;
+    void setHandler(Handler h) override { handler = std::move(h); }
+    void sleep() {
+        if (handler) handler(true);
+    }
+    void wake() {
+        if (handler) handler(false);
+    }
 };
 
 using FakeClipboard = MemoryClipboard;

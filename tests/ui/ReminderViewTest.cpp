@@ -5,6 +5,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QMenu>
+#include <QTextBlock>
+
+#include <memory>
+
+#include "fakes/StoreReads.h"
+#include "tasks/Snoozes.h"
 #include "ui/ReminderView.h"
 #include "ui/RunningWindow.h"
 
@@ -64,6 +71,47 @@ private slots:
         app.window->findChild<QAction*>("ShowLastMessage1")->trigger();
         QCOMPARE(app.fakes.notices.balloons.size(), std::size_t(2));
         QCOMPARE(app.fakes.notices.balloons.back().text, std::string("Call the bank"));
+    }
+
+    // A reminder's line of the message pad, and the tray's "Snooze last reminder", put it off; other
+    // lines offer the standard menu alone.
+    void theMessagePadAndTheTrayMenuSnoozeAReminder() {
+        Running app;
+        addDueTask(app, "Call the bank");
+        app.organizer->messagePad().prepend("an older line");
+        app.window->refreshMessagePad();
+        auto* tray = app.window->findChild<QMenu*>("SnoozeLastReminder");
+        QVERIFY(tray);
+        emit app.window->reminderView()->trayIcon()->contextMenu()->aboutToShow();
+        QVERIFY(!tray->isEnabled());
+        app.fakes.clock.set(2026, 12, 8, 10, 30);
+        app.organizer->reminders().clock.tick();
+        const Bookmark row = std::stoll(testing::firstColumn(*app.organizer->store().database(),
+                                                             "select rowid from tasks where Task = 'Call the bank'")
+                                            .at(0));
+        const auto snoozedUntil = [&] { return Snoozes(*app.organizer->store().database()).dueOf(row); };
+
+        auto* pad = app.window->findChild<QPlainTextEdit*>("reminderMemo");
+        const QPoint firstLine = pad->cursorRect(QTextCursor(pad->document()->findBlockByNumber(0))).center();
+        const QPoint secondLine = pad->cursorRect(QTextCursor(pad->document()->findBlockByNumber(1))).center();
+        std::unique_ptr<QMenu> plain(app.window->reminderView()->messagePadMenu(secondLine));
+        QVERIFY(!plain->findChild<QAction*>("SnoozeLine15"));
+        std::unique_ptr<QMenu> menu(app.window->reminderView()->messagePadMenu(firstLine));
+        QStringList captions;
+        for (int minutes : {5, 15, 60}) {
+            auto* action = menu->findChild<QAction*>("SnoozeLine" + QString::number(minutes));
+            QVERIFY(action);
+            captions << action->text();
+        }
+        QCOMPARE(captions, (QStringList{"Snooze 5 min", "Snooze 15 min", "Snooze 1 hour"}));
+        menu->findChild<QAction*>("SnoozeLine15")->trigger();
+        QCOMPARE(snoozedUntil(), (DateTime{Date::fromYmd(2026, 12, 8), 10, 45, 0}));
+
+        emit app.window->reminderView()->trayIcon()->contextMenu()->aboutToShow();
+        QVERIFY(tray->isEnabled());
+        tray->findChild<QAction*>("SnoozeLast60")->trigger();
+        QCOMPARE(snoozedUntil(), (DateTime{Date::fromYmd(2026, 12, 8), 11, 30, 0}));
+        QVERIFY(app.fakes.ui.messages.empty());
     }
 
     void closingStopsTheClockFirst() {

@@ -42,10 +42,15 @@ enum class MessageId {
     MoreRangLate,
     OneReminderMissed,
     RemindersMissed,
+    SnoozedMark,
+    SnoozeFiveMinutes,
+    SnoozeQuarterHour,
+    SnoozeOneHour,
+    DismissReminder,
 };
 
 // The number of ids: one more than the last.
-inline constexpr std::size_t messageCount = static_cast<std::size_t>(MessageId::RemindersMissed) + 1;
+inline constexpr std::size_t messageCount = static_cast<std::size_t>(MessageId::DismissReminder) + 1;
 
 // One row of the message table. A text may hold "%1", where message() puts its argument.
 struct MessageRow {

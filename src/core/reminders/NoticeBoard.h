@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tasks/Bookmark.h"
+
 namespace torvalet {
 
 class MessagePad;
@@ -14,6 +16,8 @@ struct Notice {
     std::string text;
     bool withBalloon = false;
     bool toMessagePad = false;
+    // The row of the task a reminder rang for; 0 for other notices.
+    Bookmark taskRow = 0;
 
     // The line of the message pad and of the hint line: the header, a blank and the text.
     std::string line() const { return header + " " + text; }
@@ -32,6 +36,15 @@ public:
         : pad_(pad), notices_(notices), observer_(observer) {}
 
     void showNotice(const std::string& header, const std::string& text, bool withBalloon, bool toMessagePad);
+    // The reminder of the task at `taskRow`: a message pad line that knows its task, and with
+    // `withBalloon` a notification that offers to snooze it (texts in `language`). It becomes the
+    // last reminder. The caller sets lastNoticeHeader and lastNoticeText first, as for a balloon.
+    void showReminder(const std::string& header, const std::string& text, Bookmark taskRow, bool withBalloon,
+                      int language);
+    // The task of the last reminder shown; 0 before the first.
+    Bookmark lastReminder() const { return lastReminder_; }
+    // The task a line of the message pad (0 is the top) reminds of; 0 for none.
+    Bookmark taskOfLine(std::size_t line) const;
     // The last notice again, as a balloon and on the hint line.
     void showLastNotice();
 
@@ -50,6 +63,7 @@ private:
     Notices& notices_;
     ReminderObserver& observer_;
     std::string hint_;
+    Bookmark lastReminder_ = 0;
 };
 
 }  // namespace torvalet

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/Services.h"
+#include "platform/SleepWatch.h"
 #include "platform/UserInterface.h"
 
 #include "reminders/GroupedPosts.h"
@@ -17,6 +18,7 @@
 #include "reminders/ReminderTexts.h"
 #include "tasks/DayBook.h"
 #include "tasks/LookupKey.h"
+#include "tasks/Snoozes.h"
 #include "tasks/TaskExecution.h"
 #include "tasks/TaskListState.h"
 #include "tasks/TaskStore.h"
@@ -75,7 +77,9 @@ ReminderClock::ReminderClock(const Services& services, TaskStore& store, TaskLis
       execution_(execution),
       duties_(duties) {}
 
-ReminderClock::~ReminderClock() = default;
+ReminderClock::~ReminderClock() {
+    if (sleepWatch_) sleepWatch_->setHandler(nullptr);
+}
 
 std::string ReminderClock::getTime() const { return torvalet::getTime(services_.clock, services_.locale); }
 
@@ -104,6 +108,7 @@ void ReminderClock::runTick() {
     checkTime(moment);
     catchUp(moment);
     checkDueTasks(moment);
+    checkSnoozes(moment);
     keepTick(minuteOf(moment));
     if (wasEditing && tasks.isOpen() && !tasks.isEmpty()) tasks.edit();
 }
@@ -186,7 +191,8 @@ void ReminderClock::fire(Query& due, const DateTime& moment) {
         const bool starts = due.date(TaskColumn::StartDate) == moment.date;
         notices_.lastNoticeHeader = noticeHeader(moment, starts);
         notices_.lastNoticeText = due.text(TaskColumn::Task);
-        notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
+        notices_.showReminder(notices_.lastNoticeHeader, notices_.lastNoticeText, due.bookmark(), true,
+                              settings_.language);
         cues_.playSoundCue(cues::Ringing);
     }
     markFired(due, true);
@@ -284,30 +290,48 @@ void ReminderClock::catchUp(const DateTime& from, const DateTime& now, const Dat
             (reminder.lateMinutes <= settings_.maxLateMinutes ? late : missed).push_back(reminder);
         }
     }
-    int balloons = kCatchUpBalloons - (missed.empty() ? 0 : 1);
-    ringLate(due, late, moment, balloons);
-    listMissed(due, missed, moment, !missed.empty());
+    const auto fired = [this, &due](const std::vector<Missed>& reminders, bool execute) {
+        return [this, &due, list = &reminders, execute](std::size_t i) {
+            due.moveTo((*list)[i].row);
+            markFired(due, execute);
+        };
+    };
+    std::vector<LateRing> lateRings, missedRings;
+    for (const Missed& reminder : late) lateRings.push_back(lateRing(due, reminder));
+    for (const Missed& reminder : missed) missedRings.push_back(lateRing(due, reminder));
+    ringLate(lateRings, moment, kCatchUpBalloons - (missed.empty() ? 0 : 1), fired(late, settings_.executeLate));
+    listMissed(missedRings, moment, fired(missed, false));
     posts.commit();
     due.close();
     if (tasks.isOpen()) tasks.refresh();
 }
 
+ReminderClock::LateRing ReminderClock::lateRing(Query& due, const Missed& reminder) const {
+    due.moveTo(reminder.row);
+    return {reminder.at,
+            due.date(TaskColumn::StartDate) == reminder.at.date,
+            due.text(TaskColumn::Task),
+            due.bookmark(),
+            reminder.lateMinutes,
+            {}};
+}
+
 // Late reminders ring as at their minute, each saying how late; one sound for them all, and a
-// balloon each up to the limit, the last one summing up the rest.
-void ReminderClock::ringLate(Query& due, const std::vector<Missed>& late, const DateTime& moment, int& balloons) {
+// balloon each up to the limit, the last one summing up the rest. `rang` is told of each.
+void ReminderClock::ringLate(const std::vector<LateRing>& late, const DateTime& moment, int balloons,
+                             const std::function<void(std::size_t)>& rang) {
     const int count = static_cast<int>(late.size());
     for (int i = 0; i < count; ++i) {
-        const Missed& reminder = late[static_cast<std::size_t>(i)];
-        due.moveTo(reminder.row);
-        const bool starts = due.date(TaskColumn::StartDate) == reminder.at.date;
-        const std::string header = noticeHeader(reminder.at, starts) +
-                                   reminderTexts::late(settings_.language, static_cast<int>(reminder.lateMinutes));
+        const LateRing& reminder = late[static_cast<std::size_t>(i)];
+        std::string header = noticeHeader(reminder.at, reminder.starts) + reminder.mark;
+        if (reminder.lateMinutes > 0)
+            header += reminderTexts::late(settings_.language, static_cast<int>(reminder.lateMinutes));
         const bool ownBalloon = count <= balloons || i < balloons - 1;
         notices_.lastNoticeHeader = header;
-        notices_.lastNoticeText = due.text(TaskColumn::Task);
-        notices_.showNotice(header, notices_.lastNoticeText, ownBalloon, true);
-        lastCatchUp_.rang.push_back(header + " " + notices_.lastNoticeText);
-        markFired(due, settings_.executeLate);
+        notices_.lastNoticeText = reminder.text;
+        notices_.showReminder(header, reminder.text, reminder.taskRow, ownBalloon, settings_.language);
+        if (reminder.lateMinutes > 0) lastCatchUp_.rang.push_back(header + " " + reminder.text);
+        rang(static_cast<std::size_t>(i));
     }
     if (count > balloons) {
         notices_.lastNoticeHeader = stamp(moment);
@@ -318,19 +342,19 @@ void ReminderClock::ringLate(Query& due, const std::vector<Missed>& late, const 
 }
 
 // Reminders too late to ring: one notice lists them, and they count as rung.
-void ReminderClock::listMissed(Query& due, const std::vector<Missed>& missed, const DateTime& moment, bool balloon) {
+void ReminderClock::listMissed(const std::vector<LateRing>& missed, const DateTime& moment,
+                               const std::function<void(std::size_t)>& listed) {
     if (missed.empty()) return;
-    for (const Missed& reminder : missed) {
-        due.moveTo(reminder.row);
-        const bool starts = due.date(TaskColumn::StartDate) == reminder.at.date;
-        const std::string header = "  " + noticeHeader(reminder.at, starts);
-        notices_.showNotice(header, due.text(TaskColumn::Task), false, true);
-        lastCatchUp_.missed.push_back(header.substr(2) + " " + due.text(TaskColumn::Task));
-        markFired(due, false);
+    for (std::size_t i = 0; i < missed.size(); ++i) {
+        const LateRing& reminder = missed[i];
+        const std::string header = "  " + noticeHeader(reminder.at, reminder.starts) + reminder.mark;
+        notices_.showNotice(header, reminder.text, false, true);
+        lastCatchUp_.missed.push_back(header.substr(2) + " " + reminder.text);
+        listed(i);
     }
     notices_.lastNoticeHeader = stamp(moment);
     notices_.lastNoticeText = reminderTexts::missed(settings_.language, static_cast<int>(missed.size()));
-    notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, balloon, true);
+    notices_.showNotice(notices_.lastNoticeHeader, notices_.lastNoticeText, true, true);
 }
 
 void ReminderClock::markFired(Query& due, bool execute) {
@@ -343,6 +367,68 @@ void ReminderClock::markFired(Query& due, bool execute) {
     due.edit();
     due.setText(TaskColumn::RemindFlag, "!");
     due.post();
+}
+
+void ReminderClock::snooze(Bookmark taskRow, int minutes) {
+    Database* db = store_.database();
+    if (!db || taskRow <= 0) return;
+    const DateTime now = minuteOf(services_.clock.now());
+    const long long at = minutesOf(now) + minutes;
+    const DateTime due{Date::fromYmd(1970, 1, 1).addDays(static_cast<int>(at / (24 * 60))),
+                       static_cast<int>(at % (24 * 60) / 60), static_cast<int>(at % 60), 0};
+    if (!Snoozes(*db).snooze(taskRow, due)) return;
+    if (snoozesDb_ == db->handle() && (!nextSnooze_ || minutesOf(due) < minutesOf(*nextSnooze_))) nextSnooze_ = due;
+}
+
+std::string ReminderClock::snoozeLabel(int minutes) const { return reminderTexts::snooze(settings_.language, minutes); }
+
+void ReminderClock::snoozeChosen(Bookmark taskRow, int minutes) {
+    try {
+        snooze(taskRow, minutes);
+    } catch (const std::exception& error) {
+        services_.ui.showMessage(error.what());
+    }
+}
+
+void ReminderClock::checkSnoozes(const DateTime& moment) {
+    Database* db = store_.database();
+    if (!db) return;
+    Snoozes snoozes(*db);
+    // The store is read once per connection; after that, only when the first snooze is due.
+    if (snoozesDb_ != db->handle()) {
+        nextSnooze_ = snoozes.next();
+        snoozesDb_ = db->handle();
+    }
+    const DateTime now = minuteOf(moment);
+    if (!nextSnooze_ || minutesOf(*nextSnooze_) > minutesOf(now)) return;
+    const std::vector<Snoozes::Due> due = snoozes.dueBy(now);
+    // A snooze rings once: it is gone from the store before its notice goes out. A store that
+    // cannot be written keeps it, and this run skips it.
+    if (!db->readOnly()) snoozes.removeDueBy(now);
+    nextSnooze_ = snoozes.next(now);
+    std::vector<LateRing> rings, missed;
+    for (const Snoozes::Due& snoozed : due) {
+        if (snoozed.done) continue;
+        const long long late = minutesOf(now) - minutesOf(snoozed.at);
+        LateRing ring{snoozed.at, snoozed.startDate == snoozed.at.date,      snoozed.task, snoozed.taskRow,
+                      late,       reminderTexts::snoozed(settings_.language)};
+        (late <= settings_.maxLateMinutes ? rings : missed).push_back(std::move(ring));
+    }
+    const auto nothing = [](std::size_t) {};
+    ringLate(rings, moment, kCatchUpBalloons - (missed.empty() ? 0 : 1), nothing);
+    listMissed(missed, moment, nothing);
+}
+
+// A tick now: what is due up to this minute rings before the sleep, and the store keeps this
+// minute as the last tick, the one the first tick after the sleep catches up from.
+void ReminderClock::goingToSleep() { tick(); }
+
+void ReminderClock::wokeUp() { tick(); }
+
+void ReminderClock::followSleep(SleepWatch& watch) {
+    if (sleepWatch_) sleepWatch_->setHandler(nullptr);
+    sleepWatch_ = &watch;
+    watch.setHandler([this](bool sleeping) { sleeping ? goingToSleep() : wokeUp(); });
 }
 
 void ReminderClock::keepTick(const DateTime& minute) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/Date.h"
+#include "tasks/Bookmark.h"
 
 namespace torvalet {
 
@@ -13,6 +15,7 @@ class Database;
 class SqlStatement;
 class NoticeBoard;
 class Query;
+class SleepWatch;
 class SoundCues;
 class TaskExecution;
 class TaskStore;
@@ -26,6 +29,7 @@ struct ViewState;
 // minute of its last tick in the store, and each tick looks at the whole gap since then, so that
 // a reminder whose minute passed while the computer slept, the program was closed or a message
 // box held the clock still rings (late), or, when it is older than MaxLateMinutes, is listed.
+// A reminder the user snoozed rings again by the same rules at its snooze's minute.
 class ReminderClock {
 public:
     // What the last catch-up found, as the companion prints it.
@@ -86,6 +90,26 @@ public:
     // The current minute as "HH:MM".
     std::string getTime() const;
 
+    // Puts off the reminder of the task at `taskRow` by `minutes` from the current minute: it rings
+    // again then (or late, at the first tick after), also after a restart. A second snooze of the
+    // task replaces the first. Nothing happens for a task that is gone. Throws StoreError.
+    void snooze(Bookmark taskRow, int minutes);
+    // The choice that snoozes by `minutes` (one of reminderTexts::snoozeMinutes), in the language
+    // of the settings: "Snooze 15 min".
+    std::string snoozeLabel(int minutes) const;
+    // The same for a snooze chosen on a notification, outside any command: an error is shown.
+    void snoozeChosen(Bookmark taskRow, int minutes);
+    // The snoozed reminders whose minute has come ring again, on time or late as any reminder.
+    void checkSnoozes(const DateTime& moment);
+    // The computer is about to sleep: the clock ticks, so that the store keeps the current minute
+    // as the last tick, the one the first tick after the sleep (in this run or the next) catches
+    // up from.
+    void goingToSleep();
+    // The computer woke up: the clock ticks at once.
+    void wokeUp();
+    // From now on (until this clock goes) `watch` tells the clock of each sleep and resume.
+    void followSleep(SleepWatch& watch);
+
     // Inserts a reminder task of `day` through the task list. The task gets `time` as its start
     // and final time (the current minute for its final time when `time` is empty) and an armed
     // reminder when `remind` is true.
@@ -93,13 +117,25 @@ public:
 
 private:
     struct Missed;
+    // A reminder that rings after its minute or is listed as missed.
+    struct LateRing {
+        DateTime at;
+        bool starts = true;
+        std::string text;
+        Bookmark taskRow = 0;
+        long long lateMinutes = 0;
+        std::string mark;  // what the header says before the lateness: " (snoozed)"
+    };
 
     // The armed reminders due after the last tick's minute and before `moment`'s.
     void catchUp(const DateTime& moment);
     // Those due after the minute `from` and before the minute `to`, seen at `moment`.
     void catchUp(const DateTime& from, const DateTime& to, const DateTime& moment);
-    void ringLate(Query& due, const std::vector<Missed>& late, const DateTime& moment, int& balloons);
-    void listMissed(Query& due, const std::vector<Missed>& missed, const DateTime& moment, bool balloon);
+    void ringLate(const std::vector<LateRing>& late, const DateTime& moment, int balloons,
+                  const std::function<void(std::size_t)>& rang);
+    void listMissed(const std::vector<LateRing>& missed, const DateTime& moment,
+                    const std::function<void(std::size_t)>& listed);
+    LateRing lateRing(Query& due, const Missed& reminder) const;
     // The reminder is done with: executed when `execute`, and marked fired.
     void markFired(Query& due, bool execute);
     // Records the tick's minute in the store, once per minute.
@@ -134,6 +170,10 @@ private:
     // stays while a statement of it does, so its handle names it).
     std::unique_ptr<SqlStatement> gapCheck_;
     const void* gapCheckDb_ = nullptr;
+    // The first minute a snooze rings, for the connection it was read from.
+    std::optional<DateTime> nextSnooze_;
+    const void* snoozesDb_ = nullptr;
+    SleepWatch* sleepWatch_ = nullptr;
     bool ticking_ = false;
     std::string lastError_;
 };

@@ -23,6 +23,17 @@ std::string missed(int language, int count) {
     return message(MessageId::RemindersMissed, Language(language), std::to_string(count));
 }
 
+std::string snoozed(int language) { return std::string(message(MessageId::SnoozedMark, Language(language))); }
+
+std::string snooze(int language, int minutes) {
+    const MessageId id = minutes == 5    ? MessageId::SnoozeFiveMinutes
+                         : minutes == 15 ? MessageId::SnoozeQuarterHour
+                                         : MessageId::SnoozeOneHour;
+    return std::string(message(id, Language(language)));
+}
+
+std::string dismiss(int language) { return std::string(message(MessageId::DismissReminder, Language(language))); }
+
 std::string contactLabel(int language, ContactDay day) {
     static constexpr MessageId labels[] = {MessageId::BirthdayLabel, MessageId::NameDayLabel,
                                            MessageId::SpecialDayLabel};

@@ -21,6 +21,14 @@ std::string moreLate(int language, int count);
 // computer was off".
 std::string missed(int language, int count);
 
+// What a reminder that rings again after a snooze adds to its header: " (snoozed)".
+std::string snoozed(int language);
+// The minutes a reminder can be put off by, and the choice that does it: "Snooze 15 min".
+inline constexpr int snoozeMinutes[] = {5, 15, 60};
+std::string snooze(int language, int minutes);
+// The choice that closes a reminder's notification: "Dismiss".
+std::string dismiss(int language);
+
 enum class ContactDay { Birthday, NameDay, SpecialDay };
 // " - BirthDay", " - NameDay", " - Special Day" in English; empty for languages other than
 // English and Russian.

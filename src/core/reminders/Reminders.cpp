@@ -1,5 +1,6 @@
 #include "reminders/Reminders.h"
 
+#include "platform/Notices.h"
 #include "platform/Services.h"
 #include "trees/ItemTreeSet.h"
 
@@ -12,6 +13,12 @@ Reminders::Reminders(const Services& services, TaskStore& store, TaskListState& 
     : notices(pad, services.notices, observer),
       clock(services, store, listState, settings, view, cues, notices, execution, duties),
       calendar(trees.get(TreeId::CalendarTree), clock, store, dates),
-      contacts(trees.get(TreeId::ContactsTree), clock, notices, store, settings, dates) {}
+      contacts(trees.get(TreeId::ContactsTree), clock, notices, store, settings, dates),
+      desktopNotices_(services.notices) {
+    desktopNotices_.setSnoozeHandler(
+        [this](std::int64_t taskRow, int minutes) { clock.snoozeChosen(taskRow, minutes); });
+}
+
+Reminders::~Reminders() { desktopNotices_.setSnoozeHandler(nullptr); }
 
 }  // namespace torvalet

@@ -7,6 +7,7 @@
 #include "ui/services/QtLocale.h"
 #include "ui/services/QtNotices.h"
 #include "ui/services/QtShell.h"
+#include "ui/services/QtSleepWatch.h"
 #include "ui/services/QtSound.h"
 #include "ui/services/QtUserInterface.h"
 #include "ui/services/X11HotKeys.h"
@@ -25,6 +26,8 @@ struct QtServices {
     QtClipboard clipboard;
     UserListFile perUserStore{UserListFile::defaultFolder()};
     Services services{clock, locale, ui, shell, hotKeys, notices, sound, clipboard, perUserStore};
+    // Told to the reminder clock of the organiser that runs.
+    QtSleepWatch sleepWatch;
 };
 
 }  // namespace torvalet::ui

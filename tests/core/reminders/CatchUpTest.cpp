@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <map>
 #include <random>
 
 #include "core/reminders/RunningOrganizer.h"
 #include "fakes/RecordingObserver.h"
+#include "tasks/DayBook.h"
 
 namespace torvalet {
 namespace {
@@ -139,9 +142,31 @@ TEST_F(CatchUpTest, ManyLateRemindersRingWithOneSoundAndTenBalloons) {
     EXPECT_EQ(fakes.notices.balloons.back().text, "6 more reminders rang late (see the message pad)");
 }
 
+// Before a sleep the clock ticks, so the store keeps that minute; at the resume it ticks at once
+// and catches up from it.
+TEST_F(CatchUpTest, SleepKeepsTheLastTickAndTheResumeTicksAtOnce) {
+    startAt(2026, 12, 8, 9, 59, 50);
+    testing::FakeSleepWatch watch;
+    clock().followSleep(watch);
+    addRow(at("while asleep", "2026-12-08", "10:30"));
+    tickAt(2026, 12, 8, 10, 0);
+    fakes.clock.set(2026, 12, 8, 10, 7, 40);
+    watch.sleep();
+    EXPECT_EQ(DayBook(*organizer->store().database()).lastTick(), (DateTime{Date::fromYmd(2026, 12, 8), 10, 7, 0}));
+    fakes.clock.set(2026, 12, 8, 10, 50, 5);
+    watch.wake();
+    EXPECT_EQ(linesWith("while asleep"),
+              std::vector<std::string>{"[10:30 08.12.2026] Start todo (late 20 min) while asleep"});
+    organizer->close();
+    organizer.reset();
+    // The clock that followed it is gone: the watch tells no one.
+    watch.wake();
+}
+
 // Random schedules and clock jumps against a reference: a reminder rings once, at the first tick
 // of its minute or later, late when that tick is later and not more than the limit late; older
-// ones are listed once; none of them twice and none lost.
+// ones are listed once; none of them twice and none lost. A snoozed one rings again by the same
+// rule at its snooze's minute.
 TEST_F(CatchUpTest, RandomSchedulesAndJumpsAgainstAReference) {
     std::mt19937 random(20261208);
     // The pad of a day is emptied at the first start of the next: the lines are counted as shown.
@@ -184,7 +209,10 @@ TEST_F(CatchUpTest, RandomSchedulesAndJumpsAgainstAReference) {
             if (minute >= 2 * dayMinutes) break;
             ticks.push_back(minute);
         }
-        // A restart now and then: the clock goes on from what the store kept.
+        // A restart now and then: the clock goes on from what the store kept. A reminder that
+        // rang is now and then snoozed, once, at the tick it rang.
+        std::map<std::size_t, int> snoozedUntil;
+        const auto firstTickAt = [&](int minute) { return std::lower_bound(ticks.begin(), ticks.end(), minute); };
         for (std::size_t t = 0; t < ticks.size(); ++t) {
             const Date day = dateOf(ticks[t]);
             const int h = ticks[t] % dayMinutes / 60, mi = ticks[t] % 60;
@@ -198,29 +226,44 @@ TEST_F(CatchUpTest, RandomSchedulesAndJumpsAgainstAReference) {
                 organizer->settings().maxLateMinutes = cap;
             }
             tickAt(day.year(), day.month(), day.day(), h, mi, 20);
+            for (std::size_t i = 0; i < schedule.size(); ++i) {
+                const bool rangNow = firstTickAt(schedule[i]) == ticks.begin() + static_cast<std::ptrdiff_t>(t) &&
+                                     ticks[t] - schedule[i] <= cap;
+                if (!rangNow || std::uniform_int_distribution(0, 2)(random) != 0) continue;
+                const int minutes = std::array{5, 15, 60}[std::uniform_int_distribution(0, 2)(random)];
+                clock().snooze(std::stoll(field("rowid", "<r" + std::to_string(i) + ">")), minutes);
+                snoozedUntil[i] = ticks[t] + minutes;
+            }
         }
         EXPECT_TRUE(fakes.ui.messages.empty()) << fakes.ui.messages.front();
+        // How a reminder due at `minute` came: at the first tick of its minute or later.
+        const auto expectedAt = [&](int minute) -> std::string {
+            const auto firstTick = firstTickAt(minute);
+            if (firstTick == ticks.end()) return "not yet";
+            const int late = *firstTick - minute;
+            return late == 0 ? "on time" : late <= cap ? "late " + std::to_string(late) + " min" : "listed";
+        };
+        const auto seenIn = [](const std::vector<std::string>& lines) -> std::string {
+            if (lines.size() > 1) return std::to_string(lines.size()) + " lines";
+            if (lines.empty()) return "not yet";
+            const std::string& line = lines[0];
+            if (line.starts_with("  ")) return "listed";
+            const std::size_t late = line.find("(late ");
+            if (late != std::string::npos) return line.substr(late + 1, line.find(" min)") - late + 3);
+            return "on time";
+        };
         for (std::size_t i = 0; i < schedule.size(); ++i) {
             const std::string name = "<r" + std::to_string(i) + ">";
-            const auto firstTick = std::lower_bound(ticks.begin(), ticks.end(), schedule[i]);
-            std::string expected = "not yet";
-            if (firstTick != ticks.end()) {
-                const int late = *firstTick - schedule[i];
-                expected = late == 0 ? "on time" : late <= cap ? "late " + std::to_string(late) + " min" : "listed";
-            }
-            const std::vector<std::string> lines = linesShown(name);
-            std::string seen = "not yet";
-            if (lines.size() > 1)
-                seen = std::to_string(lines.size()) + " lines";
-            else if (lines.size() == 1 && lines[0].starts_with("  "))
-                seen = "listed";
-            else if (lines.size() == 1 && lines[0].find("(late ") != std::string::npos)
-                seen =
-                    lines[0].substr(lines[0].find("(late ") + 1, lines[0].find(" min)") - lines[0].find("(late ") + 3);
-            else if (lines.size() == 1)
-                seen = "on time";
-            EXPECT_EQ(seen, expected) << name << " at " << schedule[i] << ", cap " << cap;
+            std::vector<std::string> rang, rangAgain;
+            for (const std::string& line : linesShown(name))
+                (line.find("(snoozed)") == std::string::npos ? rang : rangAgain).push_back(line);
+            const std::string expected = expectedAt(schedule[i]);
+            EXPECT_EQ(seenIn(rang), expected) << name << " at " << schedule[i] << ", cap " << cap;
             EXPECT_EQ(field("Remindflag", name), expected == "not yet" ? "+" : "!") << name;
+            const auto snoozed = snoozedUntil.find(i);
+            EXPECT_EQ(seenIn(rangAgain), snoozed == snoozedUntil.end() ? "not yet" : expectedAt(snoozed->second))
+                << name << " snoozed until " << (snoozed == snoozedUntil.end() ? -1 : snoozed->second) << ", cap "
+                << cap;
         }
     }
 }
