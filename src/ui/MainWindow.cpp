@@ -39,6 +39,7 @@
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 #include "ui/ViewActions.h"
+#include "ui/WindowKeyGate.h"
 
 namespace torvalet::ui {
 
@@ -121,6 +122,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
                     {pageMenus.links, pageMenus.contacts, pageMenus.phrases, viewActions_->textboardMenu(), linkTools_,
                      contactTools_});
     applyFixedShortcuts(*this);
+    new WindowKeyGate(*this);
     organizer_.setObserver(this);
 }
 

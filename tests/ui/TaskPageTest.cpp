@@ -1,4 +1,6 @@
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -285,6 +287,68 @@ private slots:
         QVERIFY(!tasksOf(app).isEditing());
         QCOMPARE(stored(app, "Call Maria", TaskColumn::DoerKey), std::string("Boris"));
         QVERIFY(!app.window->isMinimized());
+    }
+
+    // Keys pressed over the dialog or an open drop-down list of it belong to them: the main window's
+    // keys reach through the modeless dialog only, never through a pop-up or a modal dialog.
+    void windowKeysStayOutOfPopupsAndModalDialogs_data() {
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<bool>("listOpen");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("pageAfter");
+        QTest::newRow("Esc on an open list, modeless") << false << true << int(Qt::Key_Escape) << int(kTasksPage);
+        QTest::newRow("Esc on an open list, modal") << true << true << int(Qt::Key_Escape) << int(kTasksPage);
+        QTest::newRow("Ctrl+2 on an open list") << false << true << int(Qt::Key_2) << int(kTasksPage);
+        QTest::newRow("Ctrl+2 in the modal dialog") << true << false << int(Qt::Key_2) << int(kTasksPage);
+        QTest::newRow("Ctrl+2 in the modeless dialog") << false << false << int(Qt::Key_2) << int(kLinksPage);
+    }
+
+    void windowKeysStayOutOfPopupsAndModalDialogs() {
+        QFETCH(bool, modal);
+        QFETCH(bool, listOpen);
+        QFETCH(int, key);
+        QFETCH(int, pageAfter);
+        Running app;
+        addTasks(app, {"Call the bank"});
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        auto* list = control<QComboBox>(dialog, "TypeCombo");
+        bool dialogStayed = false;
+        bool listClosed = false;
+        const auto press = [&] {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWidget* target = control<QPlainTextEdit>(dialog, "TaskMemo");
+            if (listOpen) {
+                list->setFocus();
+                list->showPopup();
+                QVERIFY(QTest::qWaitForWindowExposed(list->view()->window()));
+                target = QApplication::activePopupWidget();
+                QVERIFY(target);
+                if (target->focusWidget()) target = target->focusWidget();
+            }
+            const Qt::KeyboardModifiers modifiers = key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier;
+            QTest::keyClick(target, Qt::Key(key), modifiers);
+            listClosed = !list->view()->isVisible();
+            dialogStayed = dialog->isVisible();
+            if (listOpen) list->hidePopup();
+        };
+        if (modal) {
+            QTimer::singleShot(0, [&] {
+                press();
+                dialog->close();
+            });
+            app.window->taskPage()->showTaskProperties(true);
+        } else {
+            app.window->taskPage()->showTaskProperties(false);
+            press();
+        }
+        if (listOpen) {
+            QVERIFY(dialogStayed);
+            QCOMPARE(listClosed, key == Qt::Key_Escape);
+        }
+        QVERIFY(!app.window->isMinimized());
+        QVERIFY(!app.organizer->view().hiddenInTray);
+        QCOMPARE(app.organizer->view().activePage, pageAfter);
     }
 
     // With a store that could not be opened the dialog shows no row and takes no typing.
