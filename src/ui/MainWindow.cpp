@@ -282,6 +282,8 @@ void MainWindow::nodeChanged(TreeNode& node) {
 
 void MainWindow::focusTaskGrid() { grid_->setFocus(); }
 
+void MainWindow::minuteChanged() { grid_->showMinute(); }
+
 // The task state commands act on the selected goals while a goal tree has the focus.
 bool MainWindow::goalTreeHasFocus() const {
     for (TreeId id : {TreeId::DayGoalTree, TreeId::WeekGoalTree, TreeId::MonthGoalTree, TreeId::YearGoalTree,

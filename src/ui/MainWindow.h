@@ -94,6 +94,7 @@ public:
     void noticeShown(const Notice& notice) override;
     void languageChanged() override { showLanguage(); }
     void captionsChanged(const LanguageTable& table) override;
+    void minuteChanged() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -349,6 +350,41 @@ private slots:
         QVERIFY(!app.window->isMinimized());
         QVERIFY(!app.organizer->view().hiddenInTray);
         QCOMPARE(app.organizer->view().activePage, pageAfter);
+    }
+
+    // The colour of a time that has passed comes with the reminder clock's new minute, with no
+    // other event that would paint the row again: what is on the screen is read, not painted anew.
+    void passedTimeShowsAtTheNewMinute() {
+        Running app;
+        app.fakes.clock.set(2026, 12, 8, 10, 29, 50);
+        Query& tasks = tasksOf(app);
+        tasks.append();
+        tasks.setText(TaskColumn::Task, "Dentist");
+        tasks.setDate(TaskColumn::StartDate, app.organizer->today());
+        tasks.setText(TaskColumn::StartTime, "10:30");
+        tasks.post();
+        // Not armed: a reminder that rang would read the list again, and so paint it.
+        app.organizer->store().database()->execute("update tasks set Remindflag = '' where Task = 'Dentist'");
+        addTasks(app, {"later"});
+        tasks.moveTo(tasks.findRow(TaskColumn::Task, "later"));
+        TaskGrid* grid = app.window->taskGrid();
+        grid->showListState();
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        app.organizer->reminders().clock.tick();
+        QCoreApplication::processEvents();
+        const auto cellColour = [&] {
+            const QRect cell = grid->visualRect(
+                grid->model()->index(tasks.findRow(TaskColumn::Task, "Dentist"), TaskTableModel::Time));
+            const QPoint at = grid->viewport()->mapTo(app.window.get(), QPoint(cell.left() + 2, cell.top() + 2));
+            const QImage shown = app.window->screen()->grabWindow(app.window->winId(), at.x(), at.y(), 1, 1).toImage();
+            return shown.pixelColor(0, 0);
+        };
+        const QColor passed(221, 238, 221);
+        QVERIFY(cellColour() != passed);
+        app.fakes.clock.set(2026, 12, 8, 10, 31, 0);
+        app.organizer->reminders().clock.tick();
+        QCoreApplication::processEvents();
+        QCOMPARE(cellColour(), passed);
     }
 
     // With a store that could not be opened the dialog shows no row and takes no typing.
