@@ -161,7 +161,9 @@ int treeCommand(const Invocation& call, const std::filesystem::path& home, std::
 }
 
 // A folder that cannot be held or written is started read-only, as the window does: nothing is
-// saved, and the files that would have been are named.
+// saved, and the files that would have been are named. A folder that could not be given all it
+// lacks (a language file, say: the captions are built in) is started all the same, as the window
+// does, and what failed is reported.
 int startCommand(const Services& services, HeadlessUserInterface& ui, const std::filesystem::path& home,
                  std::ostream& err) {
     std::filesystem::create_directories(home);
@@ -171,10 +173,15 @@ int startCommand(const Services& services, HeadlessUserInterface& ui, const std:
         return 1;
     }
     const bool readOnly = !hold.readOnlyReason.empty();
-    if (readOnly)
+    if (readOnly) {
         services.ui.showMessage(AppFolderLock::readOnlyMessage(home, hold.readOnlyReason));
-    else
-        Organizer::provision(AppPaths{home});
+    } else {
+        try {
+            Organizer::provision(AppPaths{home});
+        } catch (const Error& error) {
+            services.ui.showMessage(error.what());
+        }
+    }
     Organizer organizer(services, home);
     organizer.setReadOnly(readOnly);
     organizer.start();

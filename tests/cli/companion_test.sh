@@ -217,4 +217,14 @@ check "the start after the kills reports nothing" test $status -eq 0 -a ! -s "$h
 check "and clears what the killed saves left" test -z "$(ls -A "$killed" | grep torvalet-save)"
 check "and keeps every goal" test "$("$cli" --home "$killed" tree "$killed/goals2.dat" | wc -l)" -eq 20000
 
+# The companion's edges: a folder that cannot be given its language files still starts.
+edge="$home/edge"
+mkdir -p "$edge" && touch "$edge/Lang"
+"$cli" --home "$edge" --now "2026-12-08 09:05" --date-format dd.MM.yyyy start 2>"$home/err"; status=$?
+check "start without its language folder goes on and fails" test $status -eq 1
+check "saying what could not be made" grep -q "Lang" "$home/err"
+check "and still starts and closes the day" grep -qx 'lastLaunchDate=08.12.26' "$edge/torvalet.ini"
+check "with its store and trees" test -f "$edge/Data/tasks.db" -a -f "$edge/goals.dat"
+rm "$edge/Lang"
+
 finish
