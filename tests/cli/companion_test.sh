@@ -217,7 +217,8 @@ check "the start after the kills reports nothing" test $status -eq 0 -a ! -s "$h
 check "and clears what the killed saves left" test -z "$(ls -A "$killed" | grep torvalet-save)"
 check "and keeps every goal" test "$("$cli" --home "$killed" tree "$killed/goals2.dat" | wc -l)" -eq 20000
 
-# The companion's edges: a folder that cannot be given its language files still starts.
+# The companion's edges: a folder that cannot be given its language files still starts; a text
+# that looks like an option is a text.
 edge="$home/edge"
 mkdir -p "$edge" && touch "$edge/Lang"
 "$cli" --home "$edge" --now "2026-12-08 09:05" --date-format dd.MM.yyyy start 2>"$home/err"; status=$?
@@ -226,5 +227,21 @@ check "saying what could not be made" grep -q "Lang" "$home/err"
 check "and still starts and closes the day" grep -qx 'lastLaunchDate=08.12.26' "$edge/torvalet.ini"
 check "with its store and trees" test -f "$edge/Data/tasks.db" -a -f "$edge/goals.dat"
 rm "$edge/Lang"
+
+edge() { "$cli" --home "$edge" --now "2026-12-08 10:00" "$@"; }
+while IFS='|' read -r name args text; do
+  eval "edge add $args" >"$home/out" 2>"$home/err"; status=$?
+  check "add $name exits 0" test $status -eq 0
+  check "add $name stores \"$text\"" contains "$(edge tasks)" "	$text	"
+done <<'CASES'
+"--help"|"--help"|--help
+-- before an option|-- --time|--time
+several words|Buy fresh milk --time 11:00|Buy fresh milk
+options before the words|--prio 2 -- -x and y|-x and y
+CASES
+check "and not the usage" lacks "$(cat "$home/out")" "Commands:"
+edge add --time 2>/dev/null; check "an option without its value is a usage error" test $? -eq 2
+edge add 2>/dev/null; check "add without a text is a usage error" test $? -eq 2
+check "--help before the command prints the usage" contains "$(edge --help add x)" "Commands:"
 
 finish
