@@ -37,8 +37,11 @@ const char* const usage =
     "  tasks [--json]        print the task list, one row per line (tab-separated columns; a tab, line\n"
     "                        feed, carriage return or backslash in a value is written \\t, \\n, \\r, \\\\),\n"
     "                        or as JSON\n"
-    "  add TEXT [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N]\n"
+    "  add TEXT... [--date YYYY-MM-DD] [--time HH:MM] [--type N] [--state N] [--prio N] [-- TEXT...]\n"
     "                        insert one task as \"Insert\" and saving would; N is a key number;\n"
+    "                        every word after add that is not one of these options is text, also\n"
+    "                        one like --help, and so is every word after --; the words are joined\n"
+    "                        by spaces;\n"
     "                        a TEXT longer than its column (180 characters) is cut, and said so\n"
     "  tick [--since \"YYYY-MM-DD HH:MM\"]\n"
     "                        the start-up sequence, one tick of the reminder clock at --now, the close\n"
@@ -57,6 +60,7 @@ const char* const usage =
     "  --date-format PATTERN the short date format, e.g. dd.MM.yyyy or M/d/yyyy (default: the system's)\n"
     "  --yes                 answer Yes to every question (default: No)\n"
     "  --help                this text\n"
+    "  --                    what follows is no option\n"
     "  --version             the program's version\n"
     "\n"
     "Exit status: 0 success, 1 data could not be read or written, 2 usage error.\n";
@@ -68,7 +72,20 @@ struct Invocation {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;  // command options with a value
     bool json = false;
+    bool help = false;
+    bool version = false;
 };
+
+bool isAddOption(const std::string& arg) {
+    return arg == "--date" || arg == "--time" || arg == "--type" || arg == "--state" || arg == "--prio";
+}
+
+// The text of "add": its words joined by spaces.
+std::string addText(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+    return text;
+}
 
 Invocation parse(const std::vector<std::string>& args) {
     Invocation call;
@@ -76,9 +93,18 @@ Invocation parse(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) throw UsageError{args[i] + " needs a value"};
         return args[++i];
     };
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--home") {
+        // After "--", and after "add" every word that is not one of its options, is no option.
+        const bool word = optionsEnded || (call.command == "add" && !isAddOption(arg) && arg != "--");
+        if (word && call.command.empty()) {
+            call.command = arg;
+        } else if (word) {
+            call.positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--home") {
             call.home = valueOf(i);
         } else if (arg == "--now") {
             call.options.now = parseDateTime(valueOf(i));
@@ -88,7 +114,9 @@ Invocation parse(const std::vector<std::string>& args) {
         } else if (arg == "--yes") {
             call.options.yes = true;
         } else if (arg == "--help") {
-            // answered once the command line is read
+            call.help = true;
+        } else if (arg == "--version") {
+            call.version = true;
         } else if (arg == "--json") {
             call.json = true;
         } else if (arg == "--date" || arg == "--time" || arg == "--type" || arg == "--state" || arg == "--prio" ||
@@ -161,7 +189,9 @@ int treeCommand(const Invocation& call, const std::filesystem::path& home, std::
 }
 
 // A folder that cannot be held or written is started read-only, as the window does: nothing is
-// saved, and the files that would have been are named.
+// saved, and the files that would have been are named. A folder that could not be given all it
+// lacks (a language file, say: the captions are built in) is started all the same, as the window
+// does, and what failed is reported.
 int startCommand(const Services& services, HeadlessUserInterface& ui, const std::filesystem::path& home,
                  std::ostream& err) {
     std::filesystem::create_directories(home);
@@ -171,10 +201,15 @@ int startCommand(const Services& services, HeadlessUserInterface& ui, const std:
         return 1;
     }
     const bool readOnly = !hold.readOnlyReason.empty();
-    if (readOnly)
+    if (readOnly) {
         services.ui.showMessage(AppFolderLock::readOnlyMessage(home, hold.readOnlyReason));
-    else
-        Organizer::provision(AppPaths{home});
+    } else {
+        try {
+            Organizer::provision(AppPaths{home});
+        } catch (const Error& error) {
+            services.ui.showMessage(error.what());
+        }
+    }
     Organizer organizer(services, home);
     organizer.setReadOnly(readOnly);
     organizer.start();
@@ -204,15 +239,15 @@ std::unique_ptr<AppFolderLock> holdForWrite(const std::filesystem::path& home, s
 int runCompanion(const std::vector<std::string>& args, const std::string& executableFolder, std::ostream& out,
                  std::ostream& err) {
     try {
-        if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        const Invocation call = parse(args);
+        if (call.version) {
             out << "torvalet-cli " << programVersion() << '\n';
             return 0;
         }
-        if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        if (call.help) {
             out << usage;
             return 0;
         }
-        const Invocation call = parse(args);
         if (call.command.empty() || call.command == "help") {
             (call.command.empty() && args.empty() ? err : out) << usage;
             return call.command.empty() && args.empty() ? 2 : 0;
@@ -223,8 +258,8 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
         HeadlessServices headless(call.options, err);
         if (call.command == "tasks") return tasksCommand(headless.services, home, call.json, out);
         if (call.command == "add") {
-            if (call.positional.size() != 1) throw UsageError{"add takes one TEXT"};
-            checkAddArguments(call.positional[0], call.values);
+            if (call.positional.empty()) throw UsageError{"add takes a TEXT"};
+            checkAddArguments(addText(call.positional), call.values);
         }
         if (call.command == "tree") return treeCommand(call, home, out, err);
         if (call.command == "start") return startCommand(headless.services, headless.ui, home, err);
@@ -246,7 +281,7 @@ int runCompanion(const std::vector<std::string>& args, const std::string& execut
             return tickCommand(headless, home, out, since);
         }
         if (analyze) return analyzeCommand(headless, analysis, home, out, err);
-        return addCommand(headless.services, home, call.positional[0], call.values, out, err);
+        return addCommand(headless.services, home, addText(call.positional), call.values, out, err);
     } catch (const UsageError& error) {
         err << "torvalet-cli: " << error.message << "\nRun \"torvalet-cli --help\" for the commands and options.\n";
         return 2;

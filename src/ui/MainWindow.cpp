@@ -40,6 +40,7 @@
 #include "ui/TaskTableModel.h"
 #include "ui/TreeMenus.h"
 #include "ui/ViewActions.h"
+#include "ui/WindowKeyGate.h"
 
 namespace torvalet::ui {
 
@@ -125,6 +126,7 @@ MainWindow::MainWindow(Organizer& organizer, QWidget* parent)
                     {pageMenus.links, pageMenus.contacts, pageMenus.phrases, viewActions_->textboardMenu(), linkTools_,
                      contactTools_});
     applyFixedShortcuts(*this);
+    new WindowKeyGate(*this);
     organizer_.setObserver(this);
 }
 
@@ -284,6 +286,8 @@ void MainWindow::nodeChanged(TreeNode& node) {
 }
 
 void MainWindow::focusTaskGrid() { grid_->setFocus(); }
+
+void MainWindow::minuteChanged() { grid_->showMinute(); }
 
 // The task state commands act on the selected goals while a goal tree has the focus.
 bool MainWindow::goalTreeHasFocus() const {

@@ -69,6 +69,8 @@ public:
     ItemTreeView* viewOf(const ItemTree& tree) const { return treeViews_.viewOf(tree); }
     // The goal panel's width buttons ("<<", ">>", ">>>") on the screen's width.
     void setGoalPanelWidth(PaneWidth width);
+    // The width those buttons go by instead of the screen's (0: the screen's).
+    void assumeScreenWidth(int pixels) { screenWidth_ = pixels; }
 
     // Runs a command of the core: an error it throws is shown in a message box (the command
     // stops where it was), and the pages then show the view state the command left.
@@ -92,6 +94,7 @@ public:
     void noticeShown(const Notice& notice) override;
     void languageChanged() override { showLanguage(); }
     void captionsChanged(const LanguageTable& table) override;
+    void minuteChanged() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,7 +114,7 @@ private:
     void goalTabChanged(int tab);
     void showLanguage();
     void showTitle();
-    void fitGoalEditLine();
+    void fitGoalEditLine(int panelWidth);
     void pageChanged(int page);
     QWidget* buildTasksPage();
     QWidget* buildLinksPage();
@@ -151,6 +154,7 @@ private:
     QToolBar* contactTools_ = nullptr;
     TreeViews treeViews_;
     bool firstShown_ = false;
+    int screenWidth_ = 0;
     ItemDialogs dialogs_;
     TaskGrid* grid_ = nullptr;
     QPlainTextEdit* messagePad_ = nullptr;

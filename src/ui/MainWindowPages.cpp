@@ -97,6 +97,13 @@ QWidget* MainWindow::buildGoalPanel() {
         connect(widthButton, &QPushButton::clicked, this, [this, width] { setGoalPanelWidth(width); });
         widths->addWidget(widthButton);
     }
+    // The edit line follows the panel's width and never holds it: the goal bar asks for no width
+    // of its own, and its small buttons share what the edit line leaves.
+    goalBar_->setSizePolicy(QSizePolicy::Ignored, goalBar_->sizePolicy().verticalPolicy());
+    for (QPushButton* button : goalBar_->findChildren<QPushButton*>())
+        button->setSizePolicy(QSizePolicy::Preferred, button->sizePolicy().verticalPolicy());
+    // Nor does the state list beside the width buttons: it takes what they leave.
+    goalBar_->list()->setSizePolicy(QSizePolicy::Ignored, goalBar_->list()->sizePolicy().verticalPolicy());
     layout->addWidget(treeMenus_->toolBar(kTasksPage));
     layout->addWidget(goalBar_);
     layout->addLayout(widths);
@@ -113,7 +120,7 @@ void MainWindow::goalTabChanged(int tab) {
 }
 
 void MainWindow::setGoalPanelWidth(PaneWidth width) {
-    const int screenWidth = screen() ? screen()->geometry().width() : 1024;
+    const int screenWidth = screenWidth_ > 0 ? screenWidth_ : screen() ? screen()->geometry().width() : 1024;
     ViewCommands& views = organizer_.viewCommands();
     switch (width) {
     case PaneWidth::Wide: views.makeGoalPanelWide(screenWidth); break;
@@ -121,16 +128,21 @@ void MainWindow::setGoalPanelWidth(PaneWidth width) {
     case PaneWidth::Slim: views.makeGoalPanelSlim(screenWidth); break;
     }
     const int panel = view_.goalPanelWidth;
-    const int total = tasksSplitter_->width() > 0 ? tasksSplitter_->width() : screenWidth;
+    // The edit line of the old width would hold the panel wider than asked.
+    fitGoalEditLine(panel);
+    // The sizes are of the two sides; the handle between them takes the rest of the splitter.
+    const int total =
+        (tasksSplitter_->width() > 0 ? tasksSplitter_->width() : screenWidth) - tasksSplitter_->handleWidth();
     tasksSplitter_->setSizes({std::max(0, total - panel), panel});
-    fitGoalEditLine();
 }
 
 // The goal edit line is as wide as the goal panel less 90 pixels (100 on a narrow panel).
-void MainWindow::fitGoalEditLine() { goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(goalsPanel_->width())); }
+void MainWindow::fitGoalEditLine(int panelWidth) {
+    goalBar_->edit()->setFixedWidth(GoalLook::editLineWidth(panelWidth));
+}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == goalsPanel_ && event->type() == QEvent::Resize) fitGoalEditLine();
+    if (watched == goalsPanel_ && event->type() == QEvent::Resize) fitGoalEditLine(goalsPanel_->width());
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -111,6 +111,8 @@ void TaskGrid::applySettings() {
     viewport()->update();
 }
 
+void TaskGrid::showMinute() { viewport()->update(); }
+
 void TaskGrid::paintEvent(QPaintEvent* event) {
     const Settings& settings = tasks_.settings;
     TaskPaintContext context;

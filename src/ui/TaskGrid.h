@@ -31,6 +31,8 @@ public:
     void showCurrent();
     // Colours of the settings, fonts and the date format, as start-up or a change left them.
     void applySettings();
+    // Paints the rows on screen again, for the looks that depend on the present minute.
+    void showMinute();
 
     // F2 and a double click, F5, Ctrl+Delete.
     std::function<void()> openProperties, clone, deleteRows;

@@ -217,4 +217,52 @@ check "the start after the kills reports nothing" test $status -eq 0 -a ! -s "$h
 check "and clears what the killed saves left" test -z "$(ls -A "$killed" | grep torvalet-save)"
 check "and keeps every goal" test "$("$cli" --home "$killed" tree "$killed/goals2.dat" | wc -l)" -eq 20000
 
+# The companion's edges: a folder that cannot be given its language files still starts; a text
+# that looks like an option is a text; a full device still lets the rows be read.
+edge="$home/edge"
+mkdir -p "$edge" && touch "$edge/Lang"
+"$cli" --home "$edge" --now "2026-12-08 09:05" --date-format dd.MM.yyyy start 2>"$home/err"; status=$?
+check "start without its language folder goes on and fails" test $status -eq 1
+check "saying what could not be made" grep -q "Lang" "$home/err"
+check "and still starts and closes the day" grep -qx 'lastLaunchDate=08.12.26' "$edge/torvalet.ini"
+check "with its store and trees" test -f "$edge/Data/tasks.db" -a -f "$edge/goals.dat"
+rm "$edge/Lang"
+
+edge() { "$cli" --home "$edge" --now "2026-12-08 10:00" "$@"; }
+while IFS='|' read -r name args text; do
+  eval "edge add $args" >"$home/out" 2>"$home/err"; status=$?
+  check "add $name exits 0" test $status -eq 0
+  check "add $name stores \"$text\"" contains "$(edge tasks)" "	$text	"
+done <<'CASES'
+"--help"|"--help"|--help
+-- before an option|-- --time|--time
+several words|Buy fresh milk --time 11:00|Buy fresh milk
+options before the words|--prio 2 -- -x and y|-x and y
+CASES
+check "and not the usage" lacks "$(cat "$home/out")" "Commands:"
+edge add --time 2>/dev/null; check "an option without its value is a usage error" test $? -eq 2
+edge add 2>/dev/null; check "add without a text is a usage error" test $? -eq 2
+check "--help before the command prints the usage" contains "$(edge --help add x)" "Commands:"
+
+# A device with no space left, on a small file system of a user namespace where one can be made.
+if unshare -rm true 2>/dev/null; then
+  full="$home/full"; mkdir -p "$full"
+  unshare -rm bash -c '
+    mount -t tmpfs -o size=1m tmpfs "$1" || exit 1
+    mkdir -p "$1/app/Data" && cp "$2/Data/tasks.db" "$1/app/Data/" && cp "$2/torvalet.ini" "$1/app/"
+    head -c 2m /dev/zero >"$1/filler" 2>/dev/null
+    "$3" --home "$1/app" tasks >"$4/tasks.out" 2>"$4/tasks.err"; echo $? >"$4/tasks.status"
+    "$3" --home "$1/app" add "no room" >/dev/null 2>"$4/add.err"; echo $? >"$4/add.status"
+    "$3" --home "$1/app" tasks >"$4/after.out" 2>/dev/null
+  ' _ "$full" "$edge" "$cli" "$home"
+  check "tasks on a full device reads the rows" test "$(cat "$home/tasks.status")" -eq 0
+  check "all of them" contains "$(cat "$home/tasks.out")" "	Buy fresh milk	"
+  check "without an error" test ! -s "$home/tasks.err"
+  check "add on a full device fails" test "$(cat "$home/add.status")" -eq 1
+  check "saying the device is full" grep -q "no space left on the device" "$home/add.err"
+  check "and stores nothing" lacks "$(cat "$home/after.out")" "no room"
+else
+  echo "no user namespace: the full device is not tried"
+fi
+
 finish

@@ -352,12 +352,28 @@ private slots:
             QCOMPARE(GoalLook::editLineWidth(row.panel), row.editLine);
         }
         QCOMPARE(GoalLook::editLineWidth(80), 100);
+    }
 
+    // On a screen 1024 pixels wide the buttons give the panel exactly the formula's width, in any
+    // order and as often as they are clicked.
+    void goalPanelTakesTheButtonsWidth() {
         Running app;
+        app.window->assumeScreenWidth(1024);
         app.showPage(kTasksPage);
         auto* panel = app.find<QWidget>("GoalsPanel");
-        app.find<QPushButton>("NormTaskPaneBtn")->click();
-        QCOMPARE(app.find<QLineEdit>("GoalEdit")->width(), GoalLook::editLineWidth(panel->width()));
+        auto* edit = app.find<QLineEdit>("GoalEdit");
+        const struct {
+            const char* button;
+            int panel;
+        } clicks[] = {{"WideTaskPaneBtn", 680}, {"NormTaskPaneBtn", 512}, {"SlimTaskPaneBtn", 256},
+                      {"SlimTaskPaneBtn", 256}, {"NormTaskPaneBtn", 512}, {"NormTaskPaneBtn", 512},
+                      {"WideTaskPaneBtn", 680}, {"SlimTaskPaneBtn", 256}, {"WideTaskPaneBtn", 680}};
+        for (const auto& click : clicks) {
+            app.find<QPushButton>(click.button)->click();
+            QCoreApplication::processEvents();
+            QCOMPARE(panel->width(), click.panel);
+            QCOMPARE(edit->width(), click.panel - 90);
+        }
     }
 
     void printContactsWritesEveryRowWithTheHeader() {

@@ -1,10 +1,13 @@
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -285,6 +288,103 @@ private slots:
         QVERIFY(!tasksOf(app).isEditing());
         QCOMPARE(stored(app, "Call Maria", TaskColumn::DoerKey), std::string("Boris"));
         QVERIFY(!app.window->isMinimized());
+    }
+
+    // Keys pressed over the dialog or an open drop-down list of it belong to them: the main window's
+    // keys reach through the modeless dialog only, never through a pop-up or a modal dialog.
+    void windowKeysStayOutOfPopupsAndModalDialogs_data() {
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<bool>("listOpen");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("pageAfter");
+        QTest::newRow("Esc on an open list, modeless") << false << true << int(Qt::Key_Escape) << int(kTasksPage);
+        QTest::newRow("Esc on an open list, modal") << true << true << int(Qt::Key_Escape) << int(kTasksPage);
+        QTest::newRow("Ctrl+2 on an open list") << false << true << int(Qt::Key_2) << int(kTasksPage);
+        QTest::newRow("Ctrl+2 in the modal dialog") << true << false << int(Qt::Key_2) << int(kTasksPage);
+        QTest::newRow("Ctrl+2 in the modeless dialog") << false << false << int(Qt::Key_2) << int(kLinksPage);
+    }
+
+    void windowKeysStayOutOfPopupsAndModalDialogs() {
+        QFETCH(bool, modal);
+        QFETCH(bool, listOpen);
+        QFETCH(int, key);
+        QFETCH(int, pageAfter);
+        Running app;
+        addTasks(app, {"Call the bank"});
+        auto* dialog = app.window->findChild<TaskPropsDialog*>("taskPropsForm");
+        auto* list = control<QComboBox>(dialog, "TypeCombo");
+        bool dialogStayed = false;
+        bool listClosed = false;
+        const auto press = [&] {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWidget* target = control<QPlainTextEdit>(dialog, "TaskMemo");
+            if (listOpen) {
+                list->setFocus();
+                list->showPopup();
+                QVERIFY(QTest::qWaitForWindowExposed(list->view()->window()));
+                target = QApplication::activePopupWidget();
+                QVERIFY(target);
+                if (target->focusWidget()) target = target->focusWidget();
+            }
+            const Qt::KeyboardModifiers modifiers = key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier;
+            QTest::keyClick(target, Qt::Key(key), modifiers);
+            listClosed = !list->view()->isVisible();
+            dialogStayed = dialog->isVisible();
+            if (listOpen) list->hidePopup();
+        };
+        if (modal) {
+            QTimer::singleShot(0, [&] {
+                press();
+                dialog->close();
+            });
+            app.window->taskPage()->showTaskProperties(true);
+        } else {
+            app.window->taskPage()->showTaskProperties(false);
+            press();
+        }
+        if (listOpen) {
+            QVERIFY(dialogStayed);
+            QCOMPARE(listClosed, key == Qt::Key_Escape);
+        }
+        QVERIFY(!app.window->isMinimized());
+        QVERIFY(!app.organizer->view().hiddenInTray);
+        QCOMPARE(app.organizer->view().activePage, pageAfter);
+    }
+
+    // The colour of a time that has passed comes with the reminder clock's new minute, with no
+    // other event that would paint the row again: what is on the screen is read, not painted anew.
+    void passedTimeShowsAtTheNewMinute() {
+        Running app;
+        app.fakes.clock.set(2026, 12, 8, 10, 29, 50);
+        Query& tasks = tasksOf(app);
+        tasks.append();
+        tasks.setText(TaskColumn::Task, "Dentist");
+        tasks.setDate(TaskColumn::StartDate, app.organizer->today());
+        tasks.setText(TaskColumn::StartTime, "10:30");
+        tasks.post();
+        // Not armed: a reminder that rang would read the list again, and so paint it.
+        app.organizer->store().database()->execute("update tasks set Remindflag = '' where Task = 'Dentist'");
+        addTasks(app, {"later"});
+        tasks.moveTo(tasks.findRow(TaskColumn::Task, "later"));
+        TaskGrid* grid = app.window->taskGrid();
+        grid->showListState();
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        app.organizer->reminders().clock.tick();
+        QCoreApplication::processEvents();
+        const auto cellColour = [&] {
+            const QRect cell = grid->visualRect(
+                grid->model()->index(tasks.findRow(TaskColumn::Task, "Dentist"), TaskTableModel::Time));
+            const QPoint at = grid->viewport()->mapTo(app.window.get(), QPoint(cell.left() + 2, cell.top() + 2));
+            const QImage shown = app.window->screen()->grabWindow(app.window->winId(), at.x(), at.y(), 1, 1).toImage();
+            return shown.pixelColor(0, 0);
+        };
+        const QColor passed(221, 238, 221);
+        QVERIFY(cellColour() != passed);
+        app.fakes.clock.set(2026, 12, 8, 10, 31, 0);
+        app.organizer->reminders().clock.tick();
+        QCoreApplication::processEvents();
+        QCOMPARE(cellColour(), passed);
     }
 
     // With a store that could not be opened the dialog shows no row and takes no typing.

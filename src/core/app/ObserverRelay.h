@@ -23,6 +23,7 @@ public:
     void noticeShown(const Notice& notice) override { target_->noticeShown(notice); }
     void languageChanged() override { target_->languageChanged(); }
     void captionsChanged(const LanguageTable& table) override { target_->captionsChanged(table); }
+    void minuteChanged() override { target_->minuteChanged(); }
 
 private:
     OrganizerObserver none_;

@@ -80,7 +80,10 @@ std::string Organizer::listBytes(const std::vector<std::string>& items) {
     return bytes;
 }
 
-void Organizer::minutePassed() { viewCommands_.autoplayTick(); }
+void Organizer::minutePassed() {
+    viewCommands_.autoplayTick();
+    relay_.minuteChanged();
+}
 
 Date Organizer::today() const { return services_.clock.now().date; }
 

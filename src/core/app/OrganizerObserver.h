@@ -18,6 +18,9 @@ public:
     virtual void languageChanged() {}
     // The captions of a language file, for the window to put on its components.
     virtual void captionsChanged(const LanguageTable&) {}
+    // The reminder clock saw a new minute: what depends on the time of day shows it again (the
+    // task grid's colour of a time that has passed).
+    virtual void minuteChanged() {}
 };
 
 }  // namespace torvalet

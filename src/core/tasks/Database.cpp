@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <charconv>
 #include <cstdio>
 #include <utility>
@@ -53,6 +55,15 @@ std::string uriPath(const std::string& path) {
     return out;
 }
 
+// The engine's error on `db` as the user is told it: a full device says so.
+StoreError engineError(sqlite3* db, const std::string& message) {
+    const int code = sqlite3_extended_errcode(db);
+    const int primary = code & 0xff;
+    if (primary == SQLITE_FULL || (primary == SQLITE_IOERR && sqlite3_system_errno(db) == ENOSPC))
+        return StoreError(kNoSpaceMessage, SQLITE_FULL);
+    return StoreError(message, code);
+}
+
 // The library keeps no memory statistics (nothing here reads them): each of its allocations
 // would otherwise take a process-wide lock. Only possible before its first use; later it is a
 // harmless refusal.
@@ -70,8 +81,16 @@ Database::Database(const std::filesystem::path& file, bool create, bool readOnly
         readOnly || (!create && (::access(file.c_str(), W_OK) != 0 || ::access(file.parent_path().c_str(), W_OK) != 0));
     readOnly_ = readOnly;
     if (!readOnly) {
-        open(file, file.string(), SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0), false);
-        return;
+        try {
+            open(file, file.string(), SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0), false);
+            return;
+        } catch (const StoreError& error) {
+            // A full device refuses even the index of the write-ahead log that a writer needs;
+            // reading needs none of that.
+            if (create || (error.code() & 0xff) != SQLITE_FULL) throw;
+        }
+        readOnly_ = true;
+        noSpace_ = true;
     }
     const std::string uri = "file:" + uriPath(file.string());
     try {
@@ -177,7 +196,7 @@ void Database::execute(std::string_view sql) {
     if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         const std::string message = error ? error : sqlite3_errmsg(db_);
         sqlite3_free(error);
-        throw StoreError(message, sqlite3_extended_errcode(db_));
+        throw engineError(db_, message);
     }
 }
 
@@ -194,7 +213,7 @@ SqlStatement::~SqlStatement() { sqlite3_finalize(stmt_); }
 SqlStatement::SqlStatement(SqlStatement&& other) noexcept
     : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
 
-void SqlStatement::fail() const { throw StoreError(sqlite3_errmsg(db_)); }
+void SqlStatement::fail() const { throw engineError(db_, sqlite3_errmsg(db_)); }
 
 void SqlStatement::bind(int index, const SqlValue& value) {
     int rc = SQLITE_OK;
@@ -228,9 +247,9 @@ bool SqlStatement::step() {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    const std::string message = sqlite3_errmsg(db_);
+    const StoreError error = engineError(db_, sqlite3_errmsg(db_));
     sqlite3_reset(stmt_);
-    throw StoreError(message);
+    throw error;
 }
 
 void SqlStatement::reset() {

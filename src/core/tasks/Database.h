@@ -30,11 +30,17 @@ void makeHeldWrite(sqlite3* db);
 // Forgets the write held for `db` without making it (its owner makes it itself).
 void dropHeldWrite(sqlite3* db);
 
-// One connection to the SQLite store. Errors raise StoreError with the engine's message.
+// What a StoreError says when the device is full, whatever the engine called it.
+inline constexpr const char* kNoSpaceMessage = "no space left on the device";
+
+// One connection to the SQLite store. Errors raise StoreError with the engine's message, except
+// on a full device (the engine's SQLITE_FULL, and its I/O errors whose cause is ENOSPC): those say
+// kNoSpaceMessage, with the code SQLITE_FULL.
 class Database {
 public:
     // Opens an existing store; `create` makes a new file when there is none. A store that
-    // cannot be written, or any store with `readOnly`, is opened for reading only.
+    // cannot be written, or any store with `readOnly`, is opened for reading only; so is one that
+    // cannot be opened for writing because its device is full (its rows can still be read).
     Database(const std::filesystem::path& file, bool create, bool readOnly = false);
     ~Database();
     Database(const Database&) = delete;
@@ -50,6 +56,8 @@ public:
     void setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
     // Opened for reading only (the store or its folder cannot be written).
     bool readOnly() const { return readOnly_; }
+    // Opened for reading only because the device is full.
+    bool noSpace() const { return noSpace_; }
     // How many transactions ended (committed or rolled back) on this connection: what was learnt
     // inside a transaction holds only while this stays.
     std::uint64_t transactionsEnded() const { return transactionsEnded_; }
@@ -60,6 +68,7 @@ private:
     sqlite3* db_ = nullptr;
     std::unique_ptr<StoreSnapshot> snapshot_;  // what is read when the store's own folder cannot be
     bool readOnly_ = false;
+    bool noSpace_ = false;
     std::uint64_t transactionsEnded_ = 0;
 };
 

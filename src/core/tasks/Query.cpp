@@ -38,6 +38,8 @@ void Query::requireOpen() const {
 
 // Refused before the row changes on screen: the engine would refuse the write only after it.
 void Query::requireWritableStore() const {
+    if (database() && database()->noSpace())
+        throw StoreError(std::string("The task store cannot be changed: ") + kNoSpaceMessage + ".", SQLITE_FULL);
     if (database() && database()->readOnly())
         throw StoreError("The task store is open read-only: tasks cannot be added, changed or deleted.");
 }

@@ -317,17 +317,6 @@ void TaskPropsDialog::done(int result) {
     QDialog::done(result);
 }
 
-// The main window's Esc (which minimises it) would also fire while this tool window is active;
-// here Esc belongs to the dialog and closes it.
-bool TaskPropsDialog::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return true;
-    }
-    return QDialog::event(event);
-}
-
 bool TaskPropsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == taskMemo_ &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {

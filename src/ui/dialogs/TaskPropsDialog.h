@@ -51,7 +51,6 @@ protected:
     // Activated again, it shows the current row again.
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildControls();
