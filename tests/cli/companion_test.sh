@@ -79,7 +79,9 @@ PY
 damage lookup "drop table en_type"
 damage columns "alter table tasks drop column Comment"
 damage view "alter table tasks rename to old_tasks; create view tasks as select * from old_tasks"
-damage pages "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) insert into tasks (Task) select 'filler ' || i from n"
+# A store of the layout before task UIDs, so that the pages at the end of the file are the task
+# table's and its indexes' alone.
+damage pages "drop trigger task_uid_insert; drop trigger task_uid_delete; drop table task_uid" "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) insert into tasks (Task) select 'filler ' || i from n"
 size=$(stat -c %s "$home/damaged-pages/Data/tasks.db")
 head -c 40000 /dev/urandom | dd of="$home/damaged-pages/Data/tasks.db" bs=1 seek=$((size - 60000)) conv=notrunc status=none
 while IFS='|' read -r kind tasksStatus message; do

@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "tasks/TaskSchema.h"
+#include "tasks/TaskUids.h"
 
 namespace torvalet {
 
@@ -48,6 +49,8 @@ void TaskStore::connect(const std::filesystem::path& dataFolder, bool readOnly) 
     db_ = std::make_unique<Database>(file, false, readOnly);
     setDatabase(db_.get());
     addMissingIndexes();
+    // A store that another program is writing to gets its UIDs at a later opening.
+    addTaskUids(*db_);
 }
 
 void TaskStore::addMissingIndexes() {

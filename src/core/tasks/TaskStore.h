@@ -25,7 +25,8 @@ public:
     static void create(const std::filesystem::path& dataFolder);
 
     // Closes the connection and opens it on the data folder's store; `readOnly` opens it for
-    // reading only, as a store that cannot be written is. Throws StoreError.
+    // reading only, as a store that cannot be written is. A store opened for writing that has
+    // no task UIDs yet gets them (addTaskUids). Throws StoreError.
     void connect(const std::filesystem::path& dataFolder, bool readOnly = false);
     void disconnect();
     bool isConnected() const { return db_ != nullptr; }

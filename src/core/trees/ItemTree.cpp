@@ -32,8 +32,10 @@ ItemTree::ItemTree(ItemTree&& other) noexcept
       nodeCount_(std::exchange(other.nodeCount_, 0)),
       focused_(std::exchange(other.focused_, nullptr)),
       selection_(std::move(other.selection_)),
-      pending_(other.pending_) {
+      pending_(other.pending_),
+      identities_(std::move(other.identities_)) {
     other.selection_.clear();
+    other.identities_.clear();
 }
 
 ItemTree& ItemTree::operator=(ItemTree&& other) noexcept {
@@ -50,6 +52,8 @@ ItemTree& ItemTree::operator=(ItemTree&& other) noexcept {
         selection_ = std::move(other.selection_);
         other.selection_.clear();
         pending_ = other.pending_;
+        identities_ = std::move(other.identities_);
+        other.identities_.clear();
         ++structureVersion_;
     }
     return *this;
@@ -59,6 +63,37 @@ void ItemTree::release() {
     if (!root_) return;
     destroySubtree(root_);
     TreeNode::destroy(std::exchange(root_, nullptr));
+}
+
+const NodeIdentity* ItemTree::identity(const TreeNode* node) const {
+    if (identities_.empty()) return nullptr;
+    const auto found = identities_.find(node);
+    return found == identities_.end() ? nullptr : &found->second;
+}
+
+void ItemTree::setIdentity(TreeNode* node, NodeIdentity identity) {
+    if (!node || node == root_) return;
+    if (identity.empty()) {
+        identities_.erase(node);
+        return;
+    }
+    identities_.insert_or_assign(node, std::move(identity));
+}
+
+const std::string& ItemTree::uidOf(TreeNode* node) {
+    static const std::string none;
+    if (!node || node == root_) return none;
+    NodeIdentity& identity = identities_[node];
+    if (identity.uid.empty()) identity.uid = newUid();
+    return identity.uid;
+}
+
+void ItemTree::renewUids(TreeNode* top) {
+    if (identities_.empty() || !top) return;
+    forEachInSubtree(top, [&](TreeNode* node) {
+        const auto found = identities_.find(node);
+        if (found != identities_.end() && !found->second.uid.empty()) found->second.uid = newUid();
+    });
 }
 
 TreeNode* ItemTree::insertNode(TreeNode* target, NodePlace place, bool withRecord) {
@@ -139,6 +174,7 @@ void ItemTree::destroySubtree(TreeNode* top) {
         while (node->firstChild_) node = node->firstChild_;
         if (node->isSelected()) removeFromSelection(node);
         if (node == focused_) focused_ = nullptr;
+        if (!identities_.empty()) identities_.erase(node);
         if (node == top) break;
         TreeNode* parent = node->parent_;
         TreeNode* next = node->next_;

@@ -5,8 +5,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "trees/NodeIdentity.h"
 #include "trees/NodePlace.h"
 #include "trees/RecordFamily.h"
 #include "trees/RecordNode.h"
@@ -133,6 +135,21 @@ public:
     // selection (multi-selection trees) or lose the bit (single-selection trees).
     void settleSelection(TreeNode* top);
 
+    // --- Identity (UID and kept foreign properties) ---
+
+    // The node's identity, or nullptr when it has none. It stays with the node through every
+    // move within the tree, travels with it in its node chunk and leaves with it when deleted.
+    const NodeIdentity* identity(const TreeNode* node) const;
+    // Gives the node that identity; an empty one takes its identity away.
+    void setIdentity(TreeNode* node, NodeIdentity identity);
+    // The node's UID, minted (newUid) when it has none yet: the tree then differs from its file
+    // and is written at the next save.
+    const std::string& uidOf(TreeNode* node);
+    // Every node of the subtree that has a UID gets a new one (its extras stay): a copy must
+    // never share a UID with its original.
+    void renewUids(TreeNode* top);
+    bool hasIdentities() const { return !identities_.empty(); }
+
     // --- Cut and copy marks ---
 
     PendingClipboard pendingClipboard() const { return pending_; }
@@ -157,6 +174,8 @@ private:
     TreeNode* focused_ = nullptr;
     std::vector<TreeNode*> selection_;
     PendingClipboard pending_ = PendingClipboard::None;
+    // Kept beside the nodes rather than in them: few items have one, and a node stays small.
+    std::unordered_map<const TreeNode*, NodeIdentity> identities_;
     std::uint64_t structureVersion_ = 1;
     mutable std::uint64_t numberedVersion_ = 0;
 };

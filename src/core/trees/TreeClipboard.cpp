@@ -39,7 +39,9 @@ TreeClipboard::Pasted TreeClipboard::paste(ItemTree& tree) {
     if (source.pendingClipboard() == PendingClipboard::Cut) return pasteCut(source, tree, target);
     // The copied items as they are now: renamed ones with their new texts, deleted ones gone.
     const std::string current = TreeStreamWriter().writeNodes(source, markedNodes(source));
-    return {TreeStreamReader().readNodes(tree, target, current)};
+    Pasted pasted{TreeStreamReader().readNodes(tree, target, current)};
+    for (TreeNode* item : pasted.items) tree.renewUids(item);
+    return pasted;
 }
 
 TreeClipboard::Pasted TreeClipboard::pasteCut(ItemTree& source, ItemTree& tree, TreeNode* target) {

@@ -37,7 +37,8 @@ public:
     // none) and returns them. A pending cut moves the marked items of the tree that cut them,
     // in tree order, skipping an item that holds the target, and then ends; from another tree
     // they leave it. Otherwise copies of the marked items that still exist, with their records
-    // and subtrees as they are now, become new items, as often as pasted.
+    // and subtrees as they are now, become new items, as often as pasted; each copy that has a
+    // UID gets a new one, while moved items keep theirs.
     // Throws TreeError 2007 when the clipboard holds no tree items. Pastes nothing for refused
     // chunks and for a cut that has already been pasted.
     Pasted paste(ItemTree& tree);

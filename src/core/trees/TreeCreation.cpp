@@ -28,7 +28,9 @@ TreeNode* TreeCreation::createLink(ItemTree& tree, TreeNode* parent, std::int32_
 }
 
 TreeNode* TreeCreation::createContact(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
-    return createNew(tree, parent, kind);
+    TreeNode* node = createNew(tree, parent, kind);
+    tree.uidOf(node);
+    return node;
 }
 
 TreeNode* TreeCreation::createPhrase(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
@@ -36,7 +38,9 @@ TreeNode* TreeCreation::createPhrase(ItemTree& tree, TreeNode* parent, std::int3
 }
 
 TreeNode* TreeCreation::createEvent(ItemTree& tree, TreeNode* parent, std::int32_t kind) {
-    return createNew(tree, parent, kind);
+    TreeNode* node = createNew(tree, parent, kind);
+    tree.uidOf(node);
+    return node;
 }
 
 void TreeCreation::focusOnly(ItemTree& tree, TreeNode* node) {

@@ -17,7 +17,8 @@ public:
     static TreeNode* addTopLevelNode(ItemTree& tree);
 
     // A new last child of `parent` (a new last top-level item for null), focused, with its
-    // record's kind field set to `kind`. One per record family; they differ in name only.
+    // record's kind field set to `kind`. One per record family; events and contacts get a
+    // UID at once (an item another calendar or address book may come to hold).
     static TreeNode* createItem(ItemTree& tree, TreeNode* parent, std::int32_t kind);
     static TreeNode* createLink(ItemTree& tree, TreeNode* parent, std::int32_t kind);
     static TreeNode* createContact(ItemTree& tree, TreeNode* parent, std::int32_t kind);

@@ -81,6 +81,7 @@ std::vector<TreeNode*> TreeMoves::moveNodesTo(ItemTree& source, std::span<TreeNo
 std::vector<TreeNode*> TreeMoves::copyNodesTo(ItemTree& source, std::span<TreeNode* const> nodes, ItemTree& target,
                                               TreeNode* targetNode, NodePlace place) {
     std::vector<TreeNode*> copies = transfer(source, nodes, target);
+    for (TreeNode* copy : copies) target.renewUids(copy);
     moveEach(target, copies, targetNode, place);
     return copies;
 }

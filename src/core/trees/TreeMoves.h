@@ -32,7 +32,8 @@ public:
     static std::vector<TreeNode*> moveNodesTo(ItemTree& source, std::span<TreeNode* const> nodes, ItemTree& target,
                                               TreeNode* targetNode, NodePlace place);
     // Copies the nodes with their subtrees and records as node chunks to the place relative to
-    // `targetNode` of `target`, one after the other, and returns the copies.
+    // `targetNode` of `target`, one after the other, and returns the copies. A copy that has a
+    // UID gets a new one; moved nodes keep theirs, also into another tree.
     static std::vector<TreeNode*> copyNodesTo(ItemTree& source, std::span<TreeNode* const> nodes, ItemTree& target,
                                               TreeNode* targetNode, NodePlace place);
 };

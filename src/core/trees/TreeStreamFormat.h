@@ -15,6 +15,11 @@ constexpr std::uint16_t kVersion = 2;
 constexpr std::int32_t kNodeChunk = 1;
 constexpr std::int32_t kBaseChunk = 2;
 constexpr std::int32_t kUserChunk = 4;
+// Our own: a node's identity (NodeIdentity), after the node's other chunks. Readers that do not
+// know it skip it by its size. Body: int32 body version, int32 byte count and the UID in UTF-8,
+// int32 byte count and the extras. A later body version may only append to this.
+constexpr std::int32_t kIdentityChunk = 0x54560001;
+constexpr std::int32_t kIdentityVersion = 1;
 constexpr std::size_t kChunkHeaderSize = 8;
 
 // Base chunk body: child count, height, flags, alignment, check state, check type, reserved.

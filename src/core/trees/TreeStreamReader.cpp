@@ -29,6 +29,31 @@ bool userChunkAhead(ByteCursor& in, std::int64_t end, RecordFamily family) {
     return static_cast<std::size_t>(size) * 4 >= TreeNode::recordSize(family);
 }
 
+// The counted bytes at the front of `body`, which then starts after them.
+std::string takeCounted(std::string_view& body) {
+    if (body.size() < 4) fail(TreeError::kDataAfterNodeEnd);
+    const auto count =
+        static_cast<std::uint32_t>(static_cast<unsigned char>(body[0]) | static_cast<unsigned char>(body[1]) << 8 |
+                                   static_cast<unsigned char>(body[2]) << 16 |
+                                   static_cast<std::uint32_t>(static_cast<unsigned char>(body[3])) << 24);
+    body.remove_prefix(4);
+    if (count > body.size()) fail(TreeError::kDataAfterNodeEnd);
+    std::string bytes(body.substr(0, count));
+    body.remove_prefix(count);
+    return bytes;
+}
+
+// An identity chunk's body. Fields that a later body version appends are left unread; a body
+// whose counts run past it is damaged.
+NodeIdentity readIdentity(std::string_view body) {
+    if (body.size() < 4) fail(TreeError::kDataAfterNodeEnd);
+    body.remove_prefix(4);
+    NodeIdentity identity;
+    identity.uid = takeCounted(body);
+    identity.extras = takeCounted(body);
+    return identity;
+}
+
 }  // namespace
 
 void TreeStreamReader::readTree(ItemTree& tree, std::string_view bytes) {
@@ -125,7 +150,7 @@ void TreeStreamReader::readNodes(ItemTree& tree, ByteCursor& in, int version, st
         }
         const auto position = static_cast<std::int64_t>(in.position());
         if (position < current.end) {
-            readChunk(current, in, version);
+            readChunk(tree, current, in, version);
             continue;
         }
         if (position != current.end) fail(TreeError::kDataAfterNodeEnd);
@@ -146,8 +171,8 @@ TreeNode* TreeStreamReader::openNode(ItemTree& tree, TreeNode* parent, ByteCurso
 }
 
 // Reads one chunk inside a node: the base chunk (the node's values, then its children by
-// count), the user chunk (the record) or any other chunk, skipped by its size.
-void TreeStreamReader::readChunk(OpenNode& current, ByteCursor& in, int version) const {
+// count), the user chunk (the record), the identity chunk or any other chunk, skipped by its size.
+void TreeStreamReader::readChunk(ItemTree& tree, OpenNode& current, ByteCursor& in, int version) const {
     std::int32_t type = 0;
     std::int32_t size = 0;
     if (!in.readInt32(type) || !in.readInt32(size)) fail(TreeError::kDataAfterNodeEnd);
@@ -160,6 +185,7 @@ void TreeStreamReader::readChunk(OpenNode& current, ByteCursor& in, int version)
     const std::string_view content = in.take(static_cast<std::size_t>(size));
     if (type == kUserChunk) readNodeRecord(*current.node, content, codec_);
     if (content.size() < static_cast<std::size_t>(size)) fail(TreeError::kDataAfterNodeEnd);
+    if (type == kIdentityChunk) tree.setIdentity(current.node, readIdentity(content));
 }
 
 std::uint32_t TreeStreamReader::readBase(TreeNode& node, ByteCursor& in, int version) {

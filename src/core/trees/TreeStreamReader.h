@@ -13,12 +13,13 @@
 namespace torvalet {
 
 // Reads tree streams (versions 0, 1 and 2) and the node chunks of copied tree items into an
-// ItemTree. Every failure raises TreeError with the system's code and message (or the standard
-// library's exception when memory runs out); the nodes read before a failure stay in the tree,
-// which then no longer matches the stream. A version-2 stream must hold exactly the top-level
-// nodes that its count states: fewer is error 2005, bytes after them error 2006. The reader never moves backwards,
-// never reads or allocates beyond what the stream holds, and refuses nesting deeper than 10,000 levels (error 2006), so
-// damaged or hostile input ends in an error, never a crash.
+// ItemTree, with the nodes' identities (identity chunks). Every failure raises TreeError with the
+// system's code and message (or the standard library's exception when memory runs out); the nodes
+// read before a failure stay in the tree, which then no longer matches the stream. A version-2
+// stream must hold exactly the top-level nodes that its count states: fewer is error 2005, bytes
+// after them error 2006. The reader never moves backwards, never reads or allocates beyond what
+// the stream holds, and refuses nesting deeper than 10,000 levels (error 2006), so damaged or
+// hostile input ends in an error, never a crash.
 class TreeStreamReader {
 public:
     // The codec converts record texts from the file's code page.
@@ -59,7 +60,7 @@ private:
                           std::vector<OpenNode>& open) const;
     void readNodes(ItemTree& tree, ByteCursor& in, int version, std::vector<OpenNode>& open) const;
     TreeNode* openNode(ItemTree& tree, TreeNode* parent, ByteCursor& in, std::vector<OpenNode>& open) const;
-    void readChunk(OpenNode& current, ByteCursor& in, int version) const;
+    void readChunk(ItemTree& tree, OpenNode& current, ByteCursor& in, int version) const;
     static std::uint32_t readBase(TreeNode& node, ByteCursor& in, int version);
 
     TextCodec codec_;

@@ -40,6 +40,21 @@ void appendBaseBody(std::string& out, const TreeNode& node) {
     appendUInt32(out, 0);
 }
 
+void appendCounted(std::string& out, const std::string& bytes) {
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw TreeError("Stream write error");
+    appendUInt32(out, static_cast<std::uint32_t>(bytes.size()));
+    out += bytes;
+}
+
+void appendIdentityChunk(std::string& out, const NodeIdentity& identity) {
+    const std::size_t header = openChunk(out, kIdentityChunk);
+    appendInt32(out, kIdentityVersion);
+    appendCounted(out, identity.uid);
+    appendCounted(out, identity.extras);
+    closeChunk(out, header);
+}
+
 struct OpenNode {
     TreeNode* node;
     std::size_t nodeHeader;
@@ -54,19 +69,19 @@ std::string TreeStreamWriter::writeTree(ItemTree& tree, std::size_t expectedSize
     out.reserve(expectedSize + expectedSize / 16);
     for (std::uint16_t unit : kIdentifier) appendUInt16(out, unit);
     appendUInt32(out, tree.topLevelCount());
-    for (TreeNode* n = tree.firstTopLevel(); n; n = n->nextSibling()) writeNode(out, n);
+    for (TreeNode* n = tree.firstTopLevel(); n; n = n->nextSibling()) writeNode(tree, out, n);
     return out;
 }
 
 std::string TreeStreamWriter::writeNodes(ItemTree& tree, std::span<TreeNode* const> nodes) const {
     std::string out;
-    for (TreeNode* n : tree.topmostInTreeOrder(nodes)) writeNode(out, n);
+    for (TreeNode* n : tree.topmostInTreeOrder(nodes)) writeNode(tree, out, n);
     return out;
 }
 
 std::string TreeStreamWriter::writeClipboardBlock(ItemTree& tree, std::span<TreeNode* const> nodes) const {
     std::string out(4, '\0');
-    for (TreeNode* n : tree.topmostInTreeOrder(nodes)) writeNode(out, n);
+    for (TreeNode* n : tree.topmostInTreeOrder(nodes)) writeNode(tree, out, n);
     const std::size_t size = out.size() - 4;
     if (size > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw TreeError("Stream write error");
@@ -74,9 +89,9 @@ std::string TreeStreamWriter::writeClipboardBlock(ItemTree& tree, std::span<Tree
     return out;
 }
 
-// Writes the node chunk of `top` and its subtree, children before the node's own user chunk,
-// keeping the open chunks on a stack instead of recursing.
-void TreeStreamWriter::writeNode(std::string& out, TreeNode* top) const {
+// Writes the node chunk of `top` and its subtree, children before the node's own user chunk and
+// identity chunk, keeping the open chunks on a stack instead of recursing.
+void TreeStreamWriter::writeNode(const ItemTree& tree, std::string& out, TreeNode* top) const {
     std::vector<OpenNode> open;
     const auto start = [&](TreeNode* node) {
         node->setFlag(NodeFlag::Initialized, true);
@@ -101,6 +116,7 @@ void TreeStreamWriter::writeNode(std::string& out, TreeNode* top) const {
         } else {
             closeChunk(out, userHeader);
         }
+        if (const NodeIdentity* identity = tree.identity(current.node)) appendIdentityChunk(out, *identity);
         closeChunk(out, current.nodeHeader);
         open.pop_back();
     }

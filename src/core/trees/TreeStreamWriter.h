@@ -12,8 +12,9 @@ namespace torvalet {
 // Writes trees and tree items in the tree stream format: a 12-byte identifier with version 2,
 // the top-level count, then one node chunk per top-level node. A node chunk holds the base
 // chunk (layout values, flags AND 0xDDE9, then the children's node chunks) and, when the
-// record writer produced any bytes, the user chunk with the node's record. Nodes not yet
-// initialised get their Initialized flag first.
+// record writer produced any bytes, the user chunk with the node's record, then, when the node
+// has an identity (ItemTree::identity), its identity chunk. Nodes not yet initialised get their
+// Initialized flag first.
 class TreeStreamWriter {
 public:
     // The codec converts record texts to the file's code page.
@@ -29,7 +30,7 @@ public:
     std::string writeClipboardBlock(ItemTree& tree, std::span<TreeNode* const> nodes) const;
 
 private:
-    void writeNode(std::string& out, TreeNode* top) const;
+    void writeNode(const ItemTree& tree, std::string& out, TreeNode* top) const;
 
     TextCodec codec_;
 };

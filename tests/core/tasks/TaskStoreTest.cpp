@@ -211,7 +211,7 @@ TEST(TaskStoreClosed, AStoreOfTheOlderLayoutGetsTheListIndexAtConnect) {
     store.connect(dir.path());
     SqlStatement indexes = store.database()->prepare(
         "select group_concat(name, ' ') from (select name from sqlite_master where "
-        "type = 'index' order by name)");
+        "type = 'index' and tbl_name = 'tasks' order by name)");
     ASSERT_TRUE(indexes.step());
     EXPECT_EQ(sqlValueText(indexes.column(0)), "tasks_final tasks_list");
 }
