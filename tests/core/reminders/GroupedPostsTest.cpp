@@ -3,6 +3,7 @@
 
 #include "base/Errors.h"
 #include "core/reminders/RunningOrganizer.h"
+#include "fakes/RefusedCommits.h"
 #include "reminders/GroupedPosts.h"
 #include "tasks/TaskStore.h"
 
@@ -11,17 +12,6 @@ namespace {
 
 class GroupedPostsTest : public RunningOrganizer {
 protected:
-    // Every row added to the task table breaks a deferred foreign key: the insert goes through,
-    // and the COMMIT that ends its transaction is refused.
-    void refuseCommits() {
-        Database& db = *organizer->store().database();
-        db.execute("PRAGMA foreign_keys = ON");
-        db.execute(
-            "CREATE TABLE refusal_parent (id INTEGER PRIMARY KEY);"
-            "CREATE TABLE refusal (parent INTEGER REFERENCES refusal_parent (id) DEFERRABLE INITIALLY DEFERRED);"
-            "CREATE TRIGGER refuse AFTER INSERT ON tasks BEGIN INSERT INTO refusal VALUES (1); END");
-    }
-
     void post(const std::string& text) {
         Query& list = organizer->store().listRows;
         list.append();
@@ -46,7 +36,7 @@ TEST_F(GroupedPostsTest, AGroupThatIsNotStoredSaysSoAndKeepsNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         startAt(2026, 12, 8, 9, 5);
-        if (c.refuse) refuseCommits();
+        if (c.refuse) refuseCommits(*organizer->store().database());
         const std::size_t before = column("select Task from tasks").size();
         std::string error;
         try {
@@ -63,7 +53,7 @@ TEST_F(GroupedPostsTest, AGroupThatIsNotStoredSaysSoAndKeepsNothing) {
         EXPECT_TRUE(sqlite3_get_autocommit(organizer->store().database()->handle()));
         const Query& list = organizer->store().listRows;
         EXPECT_LT(list.findRow(TaskColumn::Task, "first"), 0);
-        if (c.refuse) organizer->store().database()->execute("DROP TRIGGER refuse");
+        if (c.refuse) allowCommits(*organizer->store().database());
         organizer.reset();
     }
 }

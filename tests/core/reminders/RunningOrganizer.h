@@ -91,6 +91,19 @@ protected:
         return count;
     }
     const std::vector<std::string>& padLines() { return organizer->messagePad().lines(); }
+    // The message pad's lines that hold `text`, newest first.
+    std::vector<std::string> linesWith(const std::string& text) {
+        std::vector<std::string> lines;
+        for (const std::string& line : padLines())
+            if (line.find(text) != std::string::npos) lines.push_back(line);
+        return lines;
+    }
+    // Closes the organiser as the window's close would and starts it again at that moment.
+    void restartAt(int y, int mo, int d, int h, int mi, int s = 0) {
+        organizer->close();
+        organizer.reset();
+        startAt(y, mo, d, h, mi, s);
+    }
 
     TreeNode* addEvent(const EventRecord& event, TreeNode* parent = nullptr) {
         TreeNode* node = organizer->trees().get(TreeId::CalendarTree).appendChild(parent);

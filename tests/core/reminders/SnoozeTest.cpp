@@ -24,17 +24,6 @@ protected:
         ASSERT_EQ(linesWith("call back").size(), 1u);
     }
     Bookmark rowOf(const std::string& task) { return std::stoll(field("rowid", task)); }
-    std::vector<std::string> linesWith(const std::string& text) {
-        std::vector<std::string> lines;
-        for (const std::string& line : padLines())
-            if (line.find(text) != std::string::npos) lines.push_back(line);
-        return lines;
-    }
-    void restartAt(int y, int mo, int d, int h, int mi, int s = 0) {
-        organizer->close();
-        organizer.reset();
-        startAt(y, mo, d, h, mi, s);
-    }
     // Ticks every minute from `from` to `to` (both included) of 8 December, at second 0 and 2.
     void tickMinutes(int fromHour, int fromMinute, int toHour, int toMinute) {
         for (int m = fromHour * 60 + fromMinute; m <= toHour * 60 + toMinute; ++m)

@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "core/tasks/TaskFixture.h"
 #include "core/trees/TreeBytes.h"
+#include "fakes/RefusedCommits.h"
 #include "tasks/GoalsIntoTasks.h"
 #include "tasks/TaskFile.h"
 #include "trees/ItemTree.h"
@@ -12,25 +13,6 @@ namespace {
 
 class StoreFaultsTest : public TaskFixture {
 protected:
-    // Every change to the task table adds a row that breaks a deferred foreign key: each
-    // statement goes through, and the COMMIT that ends its transaction is refused.
-    void refuseCommits() {
-        Database& db = *organizer->store().database();
-        db.execute("PRAGMA foreign_keys = ON");
-        db.execute(
-            "CREATE TABLE refusal_parent (id INTEGER PRIMARY KEY);"
-            "CREATE TABLE refusal (parent INTEGER REFERENCES refusal_parent (id) DEFERRABLE INITIALLY DEFERRED);");
-        for (const char* event : {"INSERT", "UPDATE", "DELETE"})
-            db.execute(std::string("CREATE TRIGGER refuse_") + event + " AFTER " + event +
-                       " ON tasks BEGIN INSERT INTO refusal VALUES (1); END");
-    }
-
-    void allowCommits() {
-        organizer->store().database()->execute(
-            "DROP TRIGGER refuse_INSERT; DROP TRIGGER refuse_UPDATE; DROP TRIGGER refuse_DELETE; DROP TABLE refusal; "
-            "DROP TABLE refusal_parent");
-    }
-
     // The rows as the list shows them, and as the store holds the same rows.
     std::string shown() {
         std::string text;
@@ -120,7 +102,7 @@ TEST_F(StoreFaultsTest, ARefusedCommitOfAGroupIsReportedAndTheListShowsTheStored
         start();
         add({{"a", "2026-12-08", "10:00"}, {"b", "2026-12-08", "11:00"}, {"c", "2026-12-08", "12:00"}});
         c.prepare();
-        refuseCommits();
+        refuseCommits(*organizer->store().database());
         const std::string before = allRows();
         try {
             c.command();
@@ -133,7 +115,7 @@ TEST_F(StoreFaultsTest, ARefusedCommitOfAGroupIsReportedAndTheListShowsTheStored
         EXPECT_EQ(shown(), stored());
         EXPECT_EQ(list().state(), QueryState::Browse);
         EXPECT_TRUE(sqlite3_get_autocommit(organizer->store().database()->handle())) << "no transaction left open";
-        allowCommits();
+        allowCommits(*organizer->store().database());
     }
 }
 

@@ -19,22 +19,14 @@ namespace torvalet {
 namespace {
 
 using testing::build;
+using testing::chunk;
 using testing::item;
 using testing::kOneGoalFile;
+using testing::le32;
 using testing::outline;
 using testing::select;
 
 constexpr std::int32_t kIdentityType = 0x54560001;
-
-std::string le32(std::int64_t value) {
-    std::string out;
-    appendUInt32(out, static_cast<std::uint32_t>(value));
-    return out;
-}
-
-std::string chunk(std::int32_t type, std::string_view content) {
-    return le32(type) + le32(static_cast<std::int64_t>(content.size())) + std::string(content);
-}
 
 std::string counted(std::string_view bytes) {
     return le32(static_cast<std::int64_t>(bytes.size())) + std::string(bytes);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "trees/GoalRecord.h"
 #include "trees/ItemTree.h"
+#include "trees/LittleEndian.h"
 
 namespace torvalet::testing {
 
@@ -44,6 +46,18 @@ inline const std::string kOneGoalFile = hexBytes(
     "01 00 00 00 41  00 00 00 00  00 00 00 00  03 00 00 00  00 00 00 00  00 00 00 00");
 
 // Appends a goal holding `goal` as the last child of `parent` (top level when null).
+// A little-endian 32-bit number as the stream writes it.
+inline std::string le32(std::int64_t value) {
+    std::string out;
+    appendUInt32(out, static_cast<std::uint32_t>(value));
+    return out;
+}
+
+// One chunk of a tree stream: type, byte count, body.
+inline std::string chunk(std::int32_t type, std::string_view content) {
+    return le32(type) + le32(static_cast<std::int64_t>(content.size())) + std::string(content);
+}
+
 inline TreeNode* appendGoal(ItemTree& tree, const GoalRecord& goal, TreeNode* parent = nullptr) {
     TreeNode* node = tree.appendChild(parent);
     node->record<GoalRecord>() = goal;

@@ -15,20 +15,12 @@ namespace torvalet {
 namespace {
 
 using testing::addGoal;
+using testing::chunk;
 using testing::hexBytes;
 using testing::identifier;
 using testing::kOneGoalFile;
+using testing::le32;
 using testing::shape;
-
-std::string le32(std::int64_t value) {
-    std::string out;
-    appendUInt32(out, static_cast<std::uint32_t>(value));
-    return out;
-}
-
-std::string chunk(std::int32_t type, std::string_view content) {
-    return le32(type) + le32(static_cast<std::int64_t>(content.size())) + std::string(content);
-}
 
 std::string baseBody(std::uint32_t children, std::uint16_t flags = 0x81, std::uint32_t height = 20) {
     std::string out = le32(children) + le32(height);
